@@ -1,0 +1,31 @@
+#pragma once
+// Message boxes: one service for the whole program. The windows install the Qt
+// one; tests install a scripted one. Every text goes through MsgBox().
+#include <string>
+
+namespace platform {
+
+enum class Pulsanti { Ok, OkAnnulla, SiNo, SiNoAnnulla };
+enum class Icona { Nessuna, Critica, Domanda, Esclamazione, Informazione };
+enum class Risposta { Ok, Annulla, Si, No };
+
+class ServizioMsgBox {
+ public:
+  virtual ~ServizioMsgBox() = default;
+  virtual Risposta Mostra(const std::string& testo, Pulsanti pulsanti, Icona icona,
+                          const std::string& titolo) = 0;
+};
+
+// What a box answers when nobody is there to click: Ok, or No to a question,
+// Annulla to Ok/Annulla, so nothing loops waiting for a user.
+Risposta RispostaPredefinita(Pulsanti pulsanti);
+
+// Installs the service used by MsgBox(); nullptr restores the silent default,
+// which answers RispostaPredefinita().
+void ImpostaServizioMsgBox(ServizioMsgBox* servizio);
+ServizioMsgBox& ServizioMsgBoxCorrente();
+
+Risposta MsgBox(const std::string& testo, Pulsanti pulsanti = Pulsanti::Ok,
+                Icona icona = Icona::Nessuna, const std::string& titolo = "");
+
+}  // namespace platform

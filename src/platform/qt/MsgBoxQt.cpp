@@ -1,0 +1,62 @@
+#include "platform/qt/MsgBoxQt.h"
+
+#include <QApplication>
+
+namespace platform {
+namespace {
+
+QMessageBox::StandardButtons Bottoni(Pulsanti pulsanti) {
+  switch (pulsanti) {
+    case Pulsanti::Ok: return QMessageBox::Ok;
+    case Pulsanti::OkAnnulla: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Pulsanti::SiNo: return QMessageBox::Yes | QMessageBox::No;
+    case Pulsanti::SiNoAnnulla: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+  }
+  return QMessageBox::Ok;
+}
+
+QMessageBox::Icon IconaQt(Icona icona) {
+  switch (icona) {
+    case Icona::Nessuna: return QMessageBox::NoIcon;
+    case Icona::Critica: return QMessageBox::Critical;
+    case Icona::Domanda: return QMessageBox::Question;
+    case Icona::Esclamazione: return QMessageBox::Warning;
+    case Icona::Informazione: return QMessageBox::Information;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> CreaMessageBox(const std::string& testo, Pulsanti pulsanti,
+                                            Icona icona, const std::string& titolo) {
+  auto box = std::make_unique<QMessageBox>(QApplication::activeWindow());
+  // Texts keep the carriage returns the program puts between lines.
+  QString t = QString::fromStdString(testo);
+  t.replace("\r\n", "\n").replace('\r', '\n');
+  box->setText(t);
+  box->setWindowTitle(titolo.empty() ? QApplication::applicationName()
+                                     : QString::fromStdString(titolo));
+  box->setIcon(IconaQt(icona));
+  box->setStandardButtons(Bottoni(pulsanti));
+  return box;
+}
+
+Risposta RispostaDaPulsante(int pulsante, Pulsanti pulsanti) {
+  switch (pulsante) {
+    case QMessageBox::Ok: return Risposta::Ok;
+    case QMessageBox::Yes: return Risposta::Si;
+    case QMessageBox::No: return Risposta::No;
+    case QMessageBox::Cancel: return Risposta::Annulla;
+    default: return RispostaPredefinita(pulsanti);  // closed without a button
+  }
+}
+
+Risposta MsgBoxQt::Mostra(const std::string& testo, Pulsanti pulsanti, Icona icona,
+                          const std::string& titolo) {
+  auto box = CreaMessageBox(testo, pulsanti, icona, titolo);
+  const int scelto = box->exec();
+  return RispostaDaPulsante(scelto, pulsanti);
+}
+
+}  // namespace platform
