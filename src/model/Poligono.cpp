@@ -1,0 +1,48 @@
+#include "model/Poligono.h"
+
+#include "drawing/Grafica.h"
+
+namespace {
+
+// Elements 1..Ub() of the source into a new 1-based array; false when the
+// source has no element 1 or is empty.
+bool CopiaDaUno(const Vettore<double>& sorgente, Vettore<double>& destinazione) {
+  const int n = sorgente.Ub();
+  if (n < 1 || sorgente.Lb() > 1) return false;
+  Vettore<double> nuovo(1, n);
+  for (int i = 1; i <= n; ++i) nuovo(i) = sorgente(i);
+  destinazione = std::move(nuovo);
+  return true;
+}
+
+}  // namespace
+
+Poligono Poligono::Copia() const {
+  Poligono copia = *this;
+  copia.Coordinate(x_, y_, nVertici_);
+  copia.nRettangolini_ = 0;
+  return copia;
+}
+
+void Poligono::SetnVertici(int n) {
+  nVertici_ = n;
+  if (n <= 0) return;
+  x_.ReDim(1, n);
+  y_.ReDim(1, n);
+}
+
+void Poligono::SetCoordX(const Vettore<double>& valori) {
+  nVertici_ = CopiaDaUno(valori, x_) ? valori.Ub() : 0;
+}
+
+void Poligono::SetCoordY(const Vettore<double>& valori) {
+  nVertici_ = CopiaDaUno(valori, y_) ? valori.Ub() : 0;
+}
+
+double Poligono::Perimetro() const {
+  const int n = nVertici_;
+  if (n < 1) return 0;
+  double p = 0;
+  for (int i = 1; i < n; ++i) p += Grafica::Distanza(x_(i), y_(i), x_(i + 1), y_(i + 1));
+  return p + Grafica::Distanza(x_(n), y_(n), x_(1), y_(1));
+}

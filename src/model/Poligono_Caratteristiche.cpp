@@ -1,0 +1,188 @@
+#include "model/Poligono.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <string>
+
+#include "drawing/Grafica.h"
+#include "model/Matematica.h"
+#include "platform/MsgBox.h"
+
+namespace {
+
+// Failures of the property calculation. An overflow ends it quietly with the
+// centroid at the origin; the others are told to the user. Either way no
+// infinite or undefined value is stored.
+struct Traboccamento {};
+struct ErroreAritmetico {
+  const char* descrizione;
+};
+
+double Finito(double v) {
+  if (!std::isfinite(v)) throw Traboccamento{};
+  return v;
+}
+
+double Quoziente(double a, double b) {
+  if (b == 0) throw ErroreAritmetico{"Divisione per zero"};
+  return Finito(a / b);
+}
+
+double Radice(double v) {
+  if (v < 0) throw ErroreAritmetico{"Radice quadrata di un numero negativo"};
+  return std::sqrt(v);
+}
+
+// Fan triangle (vertex 1, vertex i+1, vertex i+2) into xt, yt; returns its
+// signed area, counter-clockwise positive.
+double TriangoloVentaglio(const Poligono& p, int i, Vettore<double>& xt, Vettore<double>& yt) {
+  const int vertici[3] = {1, i + 1, i + 2};
+  for (int k = 0; k < 3; ++k) {
+    xt(k + 1) = p.X(vertici[k]);
+    yt(k + 1) = p.Y(vertici[k]);
+  }
+  double at = 0;
+  Grafica::AreaConSegno(3, xt, yt, &at);
+  return at;
+}
+
+// Area, first and second moments about the origin, summed over the fan
+// triangles; a clockwise outline gives the same positive values.
+void Integrali(Poligono& p) {
+  Vettore<double> xt(1, 3), yt(1, 3);
+  double area = 0, sx = 0, sy = 0, jx = 0, jy = 0, jxy = 0;
+  for (int i = 1; i <= p.nVertici() - 2; ++i) {
+    const double at = TriangoloVentaglio(p, i, xt, yt);
+    const double x1 = xt(1), x2 = xt(2), x3 = xt(3);
+    const double y1 = yt(1), y2 = yt(2), y3 = yt(3);
+    area += at;
+    sx += at * (y1 + y2 + y3) / 3;
+    sy += at * (x1 + x2 + x3) / 3;
+    jx += at / 12 * ((y1 + y2) * (y1 + y2) + (y2 + y3) * (y2 + y3) + (y3 + y1) * (y3 + y1));
+    jy += at / 12 * ((x1 + x2) * (x1 + x2) + (x2 + x3) * (x2 + x3) + (x3 + x1) * (x3 + x1));
+    jxy += at / 12 * ((x1 + x2) * (y1 + y2) + (x2 + x3) * (y2 + y3) + (x3 + x1) * (y3 + y1));
+  }
+  for (double somma : {area, sx, sy, jx, jy, jxy}) Finito(somma);
+  const double segno = area < 0 ? -1 : 1;
+  p.Area = segno * area;
+  p.stat_x = segno * sx;
+  p.stat_y = segno * sy;
+  p.jota_x = segno * jx;
+  p.jota_y = segno * jy;
+  p.jota_xy = segno * jxy;
+}
+
+// Centroid; a polygon without area takes the mean of its vertices, in 32 bits.
+void Baricentro(Poligono& p) {
+  if (p.Area != 0) {
+    p.xG = Finito(p.stat_y / p.Area);
+    p.yG = Finito(p.stat_x / p.Area);
+    return;
+  }
+  const int n = p.nVertici();
+  float sx = 0, sy = 0;
+  for (int i = 1; i <= n; ++i) {
+    sx = static_cast<float>(sx + p.X(i));
+    sy = static_cast<float>(sy + p.Y(i));
+  }
+  p.xG = Finito(sx / n);
+  p.yG = Finito(sy / n);
+}
+
+void MomentiBaricentrici(Poligono& p) {
+  p.jota_xG = Finito(p.jota_x - p.yG * p.yG * p.Area);
+  p.jota_yG = Finito(p.jota_y - p.xG * p.xG * p.Area);
+  p.jota_xyG = Finito(p.jota_xy - p.yG * p.Area * p.xG);
+}
+
+// Principal moments and axes. phi is the stationary angle of the moment about
+// an axis through the centroid; the sign of its second derivative d tells
+// whether phi is the axis of the larger or of the smaller moment.
+void AssiPrincipali(Poligono& p) {
+  const double jx = p.jota_xG, jy = p.jota_yG, jxy = p.jota_xyG;
+  const double differenza = Finito(jx - jy);
+  const double phi = -Matematica::AngoloVettore(Finito(2 * jxy), differenza) / 2;
+  const double d = Finito(-2 * differenza * std::cos(2 * phi) + 4 * jxy * std::sin(2 * phi));
+  if (d <= 0) {
+    p.AngoloJotaI = phi;
+    p.AngoloJotaII = phi + Matematica::Pi / 2;
+  } else {
+    p.AngoloJotaII = phi;
+    p.AngoloJotaI = phi + Matematica::Pi / 2;
+  }
+  const double r = Radice(Finito(differenza * differenza + 4 * jxy * jxy)) / 2;
+  const double media = Finito((jx + jy) / 2);
+  p.jota_IG = Finito(media + r);
+  p.jota_IIG = Finito(media - r);
+}
+
+void ModuliERaggi(Poligono& p) {
+  if (p.Area == 0) {
+    p.iX = p.iY = 0;
+    p.WxSuperiore = p.WxInferiore = p.WyDestra = p.WySinistra = 0;
+    p.Wplx = p.Wply = 0;
+    return;
+  }
+  double xMin, xMax, yMin, yMax;
+  p.MaxMin(xMin, xMax, yMin, yMax);
+  p.WxSuperiore = Quoziente(p.jota_xG, yMax - p.yG);
+  p.WxInferiore = Quoziente(p.jota_xG, p.yG - yMin);
+  p.WyDestra = Quoziente(p.jota_yG, xMax - p.xG);
+  p.WySinistra = Quoziente(p.jota_yG, p.xG - xMin);
+  p.iX = Radice(Quoziente(p.jota_IG, p.Area));
+  p.iY = Radice(Quoziente(p.jota_IIG, p.Area));
+}
+
+}  // namespace
+
+void Poligono::AreaCalcola() {
+  Area = 0;
+  if (nVertici_ < 3) return;
+  Vettore<double> xt(1, 3), yt(1, 3);
+  double somma = 0;
+  for (int i = 1; i <= nVertici_ - 2; ++i) somma += TriangoloVentaglio(*this, i, xt, yt);
+  NumerazioneVerticiAntioraria = somma > 0;
+  Area = std::fabs(somma);
+}
+
+bool Poligono::AreaNulla(bool AreaRelativa) {
+  AreaCalcola();
+  double tolleranza = 0;
+  if (AreaRelativa) {
+    const double perimetro = Perimetro();
+    tolleranza = perimetro * perimetro / 1E20;
+  }
+  return Area <= tolleranza;
+}
+
+void Poligono::CaratteristicheStaticheCerchio(double RaggioEsterno, double RaggioInterno) {
+  const double r2e = RaggioEsterno * RaggioEsterno, r2i = RaggioInterno * RaggioInterno;
+  Area = Matematica::Pi * (r2e - r2i);
+  jota_xG = Matematica::Pi * (r2e * r2e - r2i * r2i) / 4;
+  // A circle of no size has no moduli.
+  WxSuperiore = RaggioEsterno != 0 ? jota_xG / RaggioEsterno : 0;
+  WxInferiore = WxSuperiore;
+}
+
+void Poligono::CaratteristicheStatiche(bool SoloAzzeramento, bool Cerchio, double RaggioEsterno,
+                                       double RaggioInterno) {
+  if (Cerchio) {
+    CaratteristicheStaticheCerchio(RaggioEsterno, RaggioInterno);
+    return;
+  }
+  Area = stat_x = stat_y = jota_x = jota_y = jota_xy = 0;
+  if (SoloAzzeramento || nVertici_ < 3) return;
+  try {
+    Integrali(*this);
+    Baricentro(*this);
+    MomentiBaricentrici(*this);
+    AssiPrincipali(*this);
+    ModuliERaggi(*this);
+  } catch (const Traboccamento&) {
+    xG = 0;
+    yG = 0;
+  } catch (const ErroreAritmetico& errore) {
+    platform::MsgBox(std::string("Errore nella sub CaratteristicheStatiche. ") +
+                     errore.descrizione);
+  }
+}
