@@ -74,22 +74,22 @@ Cifre CifreDecimali(double v) {
 // Keeps the first k digits, rounding half away from zero; a carry out of the
 // first digit adds a digit in front.
 void Arrotonda(Cifre& c, int k) {
-  const int n = static_cast<int>(c.cifre.size());
-  if (k >= n) {
-    c.cifre.append(static_cast<std::size_t>(k - n), '0');
-    return;
-  }
   if (k < 0) {
     c.cifre.clear();
     return;
   }
-  const bool suPerEccesso = c.cifre[static_cast<std::size_t>(k)] >= '5';
-  c.cifre.resize(static_cast<std::size_t>(k));
-  if (!suPerEccesso) return;
-  int j = k - 1;
-  while (j >= 0 && c.cifre[static_cast<std::size_t>(j)] == '9') c.cifre[static_cast<std::size_t>(j--)] = '0';
-  if (j >= 0) {
-    ++c.cifre[static_cast<std::size_t>(j)];
+  const auto n = static_cast<std::size_t>(k);
+  if (n >= c.cifre.size()) {
+    c.cifre.resize(n, '0');
+    return;
+  }
+  const bool perEccesso = c.cifre[n] >= '5';
+  c.cifre.resize(n);
+  if (!perEccesso) return;
+  std::size_t j = n;
+  while (j > 0 && c.cifre[j - 1] == '9') c.cifre[--j] = '0';
+  if (j > 0) {
+    ++c.cifre[j - 1];
   } else {
     c.cifre.insert(0, "1");
     ++c.punto;
@@ -162,7 +162,8 @@ std::string Formato(double x, const std::string& schema) {
 
   std::string t = (x < 0 && !zero) ? "-" : "";
   t += sc.prefisso;
-  t += (sc.raggruppa && !sc.esponente) ? Raggruppa(p.intera, sistema.SeparatoreMigliaia()) : p.intera;
+  const bool raggruppa = sc.raggruppa && !sc.esponente;
+  t += raggruppa ? Raggruppa(p.intera, sistema.SeparatoreMigliaia()) : p.intera;
   if (sc.punto) t += sistema.SeparatoreDecimale() + p.decimali;
   t += p.esponente + sc.suffisso;
   return t;
@@ -172,10 +173,11 @@ std::string TestoNumero(double x) {
   if (x == 0) x = 0;  // no "-0"
   char buf[40];
   const auto fine = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15).ptr;
+  const std::string decimale = platform::SistemaCorrente().SeparatoreDecimale();
   std::string t;
   for (const char* c = buf; c != fine; ++c) {
     if (*c == '.')
-      t += platform::SistemaCorrente().SeparatoreDecimale();
+      t += decimale;
     else
       t += (*c == 'e') ? 'E' : *c;
   }

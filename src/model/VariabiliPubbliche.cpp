@@ -26,9 +26,12 @@ bool SenzaSegno(const std::string& testo) {
 }  // namespace
 
 void DimensionaGriglia(platform::FlexGrid& griglia, int nc, int nr, double k) {
-  // A grid too narrow for its columns gets columns of no width.
+  // Widths in twips, rounded half to even; a grid too narrow for its
+  // columns, or without any, gets columns of no width.
   const double colonne = nc + k;
-  const int w = colonne > 0 ? std::max(0, static_cast<int>(std::nearbyint((griglia.Width() - 313) / colonne))) : 0;
+  int w = 0;
+  if (colonne > 0) w = static_cast<int>(std::nearbyint((griglia.Width() - 313) / colonne));
+  w = std::max(w, 0);
   griglia.SetRows(nr + 1);
   griglia.SetCols(nc + 1);
   griglia.SetRow(0);

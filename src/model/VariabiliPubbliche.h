@@ -16,10 +16,6 @@
 
 namespace VariabiliPubbliche {
 
-// Arrays by steel kind.
-inline constexpr int Barre = 0;
-inline constexpr int Cavi = 1;
-
 // One row of a steel table: designation, strengths and allowable stress, N/mm2.
 struct RigaAcciaio {
   std::string Designazione;
@@ -42,13 +38,14 @@ struct StatoProgramma {
   double EpsC2 = 0.002;
   double EpsSu = 0.0675;
   double ModuloEs = 200000;
+  // Arrays by steel kind: [0] bars, [1] tendons.
   std::array<double, 2> Fyd{391.3, 0};
   std::array<double, 2> EpsYdSezione{};  // fyd/Es as last shown by the materials form
   double RapportoFccFcd = 0.8;
   std::array<float, 2> RapportoN{15, 6};
   std::array<float, 2> FattoreConfidenza{1, 1};  // [1] divides fcd for existing structures
   Vettore<RigaAcciaio> TabellaAcciai;  // rows 1..n, steel table of the code in force
-  int TipoAcciaioProgetto = Barre;
+  int TipoAcciaioProgetto = 0;
   bool NonMostrareAvviso = false;
 
   // Section, analysis options and run state.

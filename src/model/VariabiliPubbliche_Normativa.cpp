@@ -76,7 +76,8 @@ void AggiornaAcciaiNormativa() {
   if (!aperte.Main) return;
   platform::Control& cavi = aperte.Main->Controllo("CmbCavi");
   cavi.Clear();
-  for (int i = 1; i <= Stato.TabellaAcciai.Ub(); ++i) cavi.AddItem(Stato.TabellaAcciai(i).Designazione);
+  const Vettore<RigaAcciaio>& tabella = Stato.TabellaAcciai;
+  for (int i = 1; i <= tabella.Ub(); ++i) cavi.AddItem(tabella(i).Designazione);
   cavi.SetText("Tipo cavo");
 }
 
