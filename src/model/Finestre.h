@@ -1,0 +1,40 @@
+#pragma once
+// What the engine calls on the program's windows, and where it finds the ones
+// that are open. A window registers itself here when it is created and clears
+// its pointer when it goes; the engine passes over a window that is not there.
+#include "platform/Form.h"
+
+namespace Finestre {
+
+// The materials window.
+class FinestraMateriali : public platform::Form {
+ public:
+  // Copies the steel table of the design code in force into TabellaAcciai.
+  virtual void AssegnaMatrAcciaio() = 0;
+};
+
+// The rectangular section design window.
+class FinestraProgetto : public platform::Form {
+ public:
+  // Compression reinforcement to use with the tension area As.
+  virtual float Ass1Funz(double As) = 0;
+};
+
+// The notice about strain limits that differ from the code's.
+class FinestraAvvisi {
+ public:
+  virtual ~FinestraAvvisi() = default;
+  // Shown modally; true when the user ticked "do not show again".
+  virtual bool MostraModale() = 0;
+};
+
+struct FinestreAperte {
+  platform::Form* Main = nullptr;
+  FinestraMateriali* Material = nullptr;
+  FinestraProgetto* ProgettoSezione = nullptr;
+  FinestraAvvisi* frmAvvisi = nullptr;
+};
+
+inline FinestreAperte Aperte;
+
+}  // namespace Finestre

@@ -1,0 +1,101 @@
+#include "model/Formattazione.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "drawing/Grafica.h"
+#include "model/Formato.h"
+#include "model/GeneraleTesto.h"
+#include "model/TestoUtf8.h"
+#include "platform/MsgBox.h"
+#include "platform/Sistema.h"
+
+namespace Formattazione {
+namespace {
+
+std::string Zeri(int n) { return std::string(static_cast<std::size_t>(std::max(n, 0)), '0'); }
+
+}  // namespace
+
+std::string FormattaCifreSignificative(int n, double x, std::string* schema) {
+  // Digits before the decimal point; <= 0 below 1.
+  const int k = static_cast<int>(std::floor(Grafica::Log10(std::fabs(x)) + 0.000001)) + 1;
+  std::string modello;
+  std::string testo = " 0";
+  if (k > -19) {
+    modello = "#,##0";
+    if (std::fabs(x) <= 1 || k < n) modello += "." + Zeri(n - k);
+    testo = Formato(x, modello);
+    if (x >= 0) testo.insert(0, " ");
+  }
+  if (schema) *schema = modello;
+  return testo;
+}
+
+std::string FormattaMaxCaratteri(int n, int m, double x, std::string* schema) {
+  const std::string testo = FormattaCifreSignificative(n, x, schema);
+  if (TestoUtf8::NumeroCaratteri(testo) <= m) return testo;
+  if (m < n + 6) platform::MsgBox("n. caratteri minimo = " + std::to_string(n + 6));
+  // The pattern's blank is the sign position: a negative value puts its "-" there.
+  const std::string mantissa = "0." + Zeri(n - 1) + "E+00";
+  if (schema) *schema = " " + mantissa;
+  return (x < 0 ? "-" : " ") + Formato(std::fabs(x), mantissa);
+}
+
+std::string FormattaNumero(int n, int m, double x, bool togliBlanco) {
+  std::string s = FormattaMaxCaratteri(n, m, x);
+  const std::string d = SeparatoreDecimale();
+  if (s.find(d) != std::string::npos) {
+    int i = 0;
+    while (ZeroFinaleMantissa(s, i)) s = Generale::TogliCarattere(s, i);
+    const std::size_t e = s.find('E');
+    const std::size_t fineMantissa = (e == std::string::npos) ? s.size() : e;
+    if (fineMantissa >= d.size() && s.compare(fineMantissa - d.size(), d.size(), d) == 0)
+      s.erase(fineMantissa - d.size(), d.size());
+  }
+  if (x > 0 && togliBlanco) s = Generale::TogliCarattere(s, 1);
+  return s;
+}
+
+bool ZeroFinaleMantissa(const std::string& testo, int& posizione) {
+  const std::size_t e = testo.find('E');
+  const int i = TestoUtf8::NumeroCaratteri(e == std::string::npos ? testo : testo.substr(0, e));
+  if (i > 0 && testo[TestoUtf8::InizioCarattere(testo, i)] == '0') {
+    posizione = i;
+    return true;
+  }
+  return false;
+}
+
+std::string SeparatoreDecimale() { return platform::SistemaCorrente().SeparatoreDecimale(); }
+
+std::string FormattaMigliaia(int n, double x, std::string* schema) {
+  const double a = std::fabs(x);
+  std::string t = TestoNumero(a);
+  const std::size_t b = t.find(SeparatoreDecimale());
+  const int p = (b == std::string::npos) ? 0 : TestoUtf8::NumeroCaratteri(t.substr(0, b)) + 1;
+  const int lunghezza = TestoUtf8::NumeroCaratteri(t);
+  int cifre = lunghezza;  // all digits
+  int intere = lunghezza;
+  if (p > 0 && a >= 1) {
+    cifre = lunghezza - 1;
+    intere = p - 1;
+  } else if (p > 0) {
+    cifre = lunghezza - 2;
+    intere = 0;
+  }
+  std::string modello;
+  if (cifre >= n) {
+    if (a < 1)
+      modello = "#." + Zeri(n - 1) + "E+00";
+    else if (intere >= n)
+      modello = "#,##0";
+    else
+      modello = "#,##0." + Zeri(n - intere);
+    t = Formato(a, modello);
+  }
+  if (schema) *schema = modello;
+  return (x < 0 ? "-" : " ") + t;
+}
+
+}  // namespace Formattazione

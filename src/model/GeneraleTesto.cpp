@@ -1,0 +1,74 @@
+#include "model/GeneraleTesto.h"
+
+#include <cctype>
+#include <charconv>
+
+#include "model/TestoUtf8.h"
+#include "platform/Sistema.h"
+
+namespace Generale {
+namespace {
+
+void SostituisciTutti(std::string& testo, const std::string& da, const std::string& a) {
+  if (da.empty()) return;
+  for (std::size_t p = testo.find(da); p != std::string::npos; p = testo.find(da, p + a.size()))
+    testo.replace(p, da.size(), a);
+}
+
+bool Cifra(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+// The number at the start of the text, read as the plain reading of a number
+// does: blanks, tabs and line feeds anywhere are skipped, the reading stops at
+// the first character that cannot continue a number.
+double LeggiNumero(const std::string& testo) {
+  std::string s;
+  for (char c : testo)
+    if (c != ' ' && c != '\t' && c != '\n') s += c;
+
+  // A leading "+" is skipped: the number reader takes only a "-".
+  const std::size_t inizio = (!s.empty() && s[0] == '+') ? 1 : 0;
+  std::size_t i = inizio;
+  auto cifre = [&] {
+    const std::size_t primo = i;
+    while (i < s.size() && Cifra(s[i])) ++i;
+    return i - primo;
+  };
+  if (i < s.size() && s[i] == '-') ++i;
+  std::size_t nCifre = cifre();
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    nCifre += cifre();
+  }
+  if (nCifre == 0) return 0;
+  std::size_t fine = i;
+  if (i < s.size() && std::string("eEdD").find(s[i]) != std::string::npos) {
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    if (cifre() > 0) fine = i;
+  }
+  std::string numero = s.substr(inizio, fine - inizio);
+  for (char& c : numero)
+    if (c == 'd' || c == 'D') c = 'e';
+  double valore = 0;
+  std::from_chars(numero.data(), numero.data() + numero.size(), valore);
+  return valore;
+}
+
+}  // namespace
+
+std::string TogliCarattere(const std::string& testo, int posizione) {
+  const std::size_t inizio = TestoUtf8::InizioCarattere(testo, posizione);
+  if (inizio == std::string::npos || inizio == testo.size()) return testo;
+  const std::size_t fine = TestoUtf8::InizioCarattere(testo, posizione + 1);
+  return testo.substr(0, inizio) + testo.substr(fine);
+}
+
+double ValNumero(const std::string& testo) {
+  const platform::Sistema& sistema = platform::SistemaCorrente();
+  std::string s = testo;
+  SostituisciTutti(s, sistema.SeparatoreMigliaia(), "");
+  SostituisciTutti(s, sistema.SeparatoreDecimale(), ".");
+  return LeggiNumero(s);
+}
+
+}  // namespace Generale

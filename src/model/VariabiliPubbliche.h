@@ -1,0 +1,124 @@
+#pragma once
+// Program-wide state shared by every window and calculation: the design code
+// in force with its material values, the options of the current section, the
+// view flags and the display unit; and the small services every window uses
+// (unit conversions, result texts, sign colours, bar area and weight, the
+// design-code menus, code-dependent concrete formulas, grid sizing).
+//
+// Reset the whole state in a test with
+// VariabiliPubbliche::Stato = VariabiliPubbliche::StatoProgramma{}.
+#include <array>
+#include <string>
+
+#include "model/Vettore.h"
+#include "platform/FlexGrid.h"
+#include "platform/Form.h"
+
+namespace VariabiliPubbliche {
+
+// One row of a steel table: designation, strengths and allowable stress, N/mm2.
+struct RigaAcciaio {
+  std::string Designazione;
+  double Fyk = 0;
+  double Ftk = 0;
+  double TensioneAmmissibile = 0;
+  bool operator==(const RigaAcciaio&) const = default;
+};
+
+struct StatoProgramma {
+  // Design code and materials; defaults are those used without a settings file.
+  int Normativa = 0;  // 0 "NTC 2018", 1 "DM 1996", 2 "NTC 2018 - Strutture esistenti"
+  double Fck = 25;
+  float Rck = 30;
+  double GammaC = 1.5;
+  double GammaS = 1.15;
+  double AlfaCC = 0.85;
+  double Fcd = 14.167;
+  double EpsCu = 0.0035;
+  double EpsC2 = 0.002;
+  double EpsSu = 0.0675;
+  double ModuloEs = 200000;
+  // Arrays by steel kind: [0] bars, [1] tendons.
+  std::array<double, 2> Fyd{391.3, 0};
+  std::array<double, 2> EpsYdSezione{};  // fyd/Es as last shown by the materials form
+  double RapportoFccFcd = 0.8;
+  std::array<float, 2> RapportoN{15, 6};
+  std::array<float, 2> FattoreConfidenza{1, 1};  // [1] divides fcd for existing structures
+  Vettore<RigaAcciaio> TabellaAcciai;  // rows 1..n, steel table of the code in force
+  int TipoAcciaioProgetto = 0;
+  bool NonMostrareAvviso = false;
+
+  // Section, analysis options and run state.
+  int TipoSezione = 0;  // 0 rectangle ... 6 outline from DXF
+  int TipoVerifica = 0;  // 0 "S.L.U.+", 1 "Metodo n", 2 "S.L.U.-"
+  int TipoFlessione = 0;  // 0 uniaxial, 1 biaxial
+  float AngoloFlessione = 0;  // degrees
+  int NumeroRettangoli = 0;
+  bool ClsReagenteTrazione = false;
+  int SoloBarre = 0;
+  bool Precompresso = false;
+  float LunghezzaL0 = 0;  // mm
+  std::array<float, 5> DatiSezioneCircolare{};  // mm
+  std::string TitoloSezione;
+  bool ProgettoInCorso = false;
+  std::string UnitaLunghezza = "cm";  // "mm"; anything else reads as "cm"
+  int VisRettangoli = 0;
+  int VisAssi = 0;
+  int VisTensioniBarre = 0;
+  int VisTensioniCls = 0;
+  int VisAssiNeutri = 0;
+  bool RisultatiPresenti = false;
+  bool PlottaggioVideo = false;
+  std::string CartellaProgramma;
+  std::string CartellaDati;
+};
+
+inline StatoProgramma Stato;
+
+// Header row and column fixed, nc data columns of equal width right-aligned,
+// nr data rows; column 0 is k times as wide as a data column.
+void DimensionaGriglia(platform::FlexGrid& griglia, int nc, int nr, double k);
+
+// Internal mm to and from the display unit.
+double LunghezzaDaMm(double mm);
+// The converted length's text, a blank and the unit: "12.5 cm".
+std::string LunghezzaDaMmConUnita(double mm);
+double LunghezzaInMm(double lunghezza);
+double AreaDaMm2(double mm2);
+double AreaInMm2(double area);
+double InerziaDaMm4(double mm4);
+
+// Text of a result box: four significant digits in at most ten characters,
+// "0" for |x| <= 0.001. togliBlanco drops the sign blank of positive values.
+std::string FormattaValore(double x, bool togliBlanco = false);
+std::string FormattaArea(double mm2);
+
+// Light red for a text beginning with "-", light blue otherwise; then the text.
+void ColoraSegno(platform::Control& casella, const std::string& testo);
+// Turns the sign position of a formatted value and shows it, coloured.
+void InvertiSegnoTesto(platform::Control& casella, std::string& testo);
+
+// Area of one bar; weight of bars, 7850 kg/m3 (kg with d and L in metres).
+float AreaBarra(double d);
+float PesoBarre(double d, double lunghezza);
+
+bool TipoVerificaSlu();
+
+// Design code chosen from the three-item menu of the main or materials window,
+// or from the two-item menu of the design window; a code the menu does not
+// have is reported and changes nothing but the design fcd (two-item menu).
+void ScegliNormativa3(int nuova, platform::Form& finestra);
+void ScegliNormativa2(int nuova, platform::Form& finestra);
+void AggiornaMenuNormativa3(platform::Form& finestra);
+void AggiornaMenuNormativa2(platform::Form& finestra);
+// Steel table of the code in force, and the tendon types of the main window.
+void AggiornaAcciaiNormativa();
+
+// Concrete of the code in force: mean tensile strength and secant modulus,
+// N/mm2; 0 after a message when the code is unknown.
+float Fctm();
+float Ecm();
+// Smallest moment-redistribution ratio for the neutral-axis depth ratio x/d.
+float DeltaRidistribuzione(double xSuD);
+
+}  // namespace VariabiliPubbliche

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <utility>
+
+#include "doppi/SistemaProva.h"
+#include "model/Formattazione.h"
+#include "model/Formato.h"
+#include "platform/MsgBoxScriptato.h"
+
+using namespace Formattazione;
+using Casi = std::vector<std::pair<std::string, std::string>>;  // obtained, expected
+
+namespace {
+
+struct Separatori {
+  const char* decimale;
+  const char* migliaia;
+};
+
+void PrintTo(const Separatori& s, std::ostream* os) { *os << s.decimale << s.migliaia; }
+
+// Expected texts are written for "." decimals and "," thousands; under the
+// other locale the two characters trade places.
+class NumeriNelLocale : public ::testing::TestWithParam<Separatori> {
+ protected:
+  void Verifica(const Casi& casi) const {
+    const bool virgola = std::string(GetParam().decimale) == ",";
+    for (auto [ottenuto, atteso] : casi) {
+      for (char& c : atteso)
+        if (virgola && (c == '.' || c == ',')) c = (c == '.') ? ',' : '.';
+      EXPECT_EQ(ottenuto, atteso);
+    }
+  }
+  SeparatoriProva separatori_{GetParam().decimale, GetParam().migliaia};
+  platform::MsgBoxScriptato box_;
+};
+
+}  // namespace
+
+TEST_P(NumeriNelLocale, SignificantDigitsTrimmingAndExponentForm) {
+  std::string s1, s2, s3;
+  Verifica({{FormattaCifreSignificative(3, 0, &s1), " 0"},
+            {FormattaCifreSignificative(3, 1, &s2), " 1.00"},
+            {FormattaCifreSignificative(3, -0.5), "-0.500"},
+            {FormattaCifreSignificative(3, 0.0123), " 0.0123"},
+            {FormattaCifreSignificative(3, 999.9, &s3), " 1,000"},
+            {FormattaCifreSignificative(3, -12345.6), "-12,346"},
+            {FormattaNumero(4, 10, 12.5, false), " 12.5"},
+            {FormattaNumero(4, 10, 12, false), " 12"},
+            {FormattaNumero(4, 10, -0.25, false), "-0.25"},
+            // Without a decimal separator the zeros are digits, not padding.
+            {FormattaNumero(4, 10, 1234567, true), "1,234,567"},
+            {FormattaNumero(4, 10, -12000, true), "-12,000"},
+            {FormattaNumero(4, 10, 0, true), " 0"},
+            // A negative value puts its sign in the blank of " 0.000E+00".
+            {FormattaNumero(4, 10, -123456789012.0), "-1.235E+11"},
+            {FormattaNumero(4, 10, 1e12), " 1E+12"},
+            {FormattaNumero(4, 10, 1.5e-15), " 1.5E-15"}});
+  EXPECT_EQ(s1, "");
+  EXPECT_EQ(s2, "#,##0.00");  // patterns are never localised
+  EXPECT_EQ(s3, "#,##0");
+  EXPECT_TRUE(box_.Mostrati().empty());
+}
+
+TEST_P(NumeriNelLocale, TooNarrowAFieldIsReportedAndStillFormatted) {
+  std::string schema;
+  Verifica({{FormattaMaxCaratteri(4, 6, 123456.7, &schema), " 1.235E+05"},
+            {FormattaNumero(4, 6, 12.5, false), " 12.5"}});
+  EXPECT_EQ(schema, " 0.000E+00");
+  EXPECT_EQ(box_.Testi(), std::vector<std::string>{"n. caratteri minimo = 10"});
+}
+
+TEST_P(NumeriNelLocale, GroupedValuesAndPlainText) {
+  std::string s1, s2;
+  Verifica({{FormattaMigliaia(4, 12345.678), " 12,346"},
+            {FormattaMigliaia(7, 12345.678, &s1), " 12,345.68"},
+            {FormattaMigliaia(7, 12345, &s2), " 12345"},
+            {FormattaMigliaia(4, -0.0123456), "-1.235E-02"},
+            {SeparatoreDecimale(), "."},
+            {TestoNumero(0.1 + 0.2), "0.3"},
+            {TestoNumero(-0.0), "0"},
+            {TestoNumero(1.5e-5), "1.5E-05"},
+            {TestoNumero(123456789012345.0), "123456789012345"}});
+  EXPECT_EQ(s1, "#,##0.00");
+  EXPECT_EQ(s2, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Locali, NumeriNelLocale,
+                         ::testing::Values(Separatori{".", ","}, Separatori{",", "."}));
+
+TEST(ZeroFinaleMantissa, LooksBeforeTheExponentAndLeavesThePositionWhenNoZero) {
+  int i = -7;
+  EXPECT_TRUE(ZeroFinaleMantissa(" 1.500E+05", i));
+  EXPECT_EQ(i, 6);
+  i = -7;
+  EXPECT_FALSE(ZeroFinaleMantissa(" 1.235E+00", i));
+  EXPECT_FALSE(ZeroFinaleMantissa("", i));
+  EXPECT_EQ(i, -7);
+}
+
+TEST(Formato, RoundsTheDecimalValueHalfAwayFromZero) {
+  SeparatoriProva separatori;
+  EXPECT_EQ(Formato(1.005, "0.00"), "1.01");  // 1.00499999... in binary
+  EXPECT_EQ(Formato(-2.5, "0"), "-3");
+  EXPECT_EQ(Formato(999.96, "#,##0.0"), "1,000.0");
+  EXPECT_EQ(Formato(9.9996, "0.000E+00"), "1.000E+01");
+  EXPECT_EQ(Formato(0.00012, "0.0e-00"), "1.2e-04");
+  EXPECT_EQ(Formato(-0.001, "0.00"), "0.00");  // no sign on a zero
+  EXPECT_EQ(Formato(0.5, "#.0#"), ".5");
+  EXPECT_EQ(Formato(7, "000 kN"), "007 kN");
+}
+
+TEST(Formato, SeparatorsOfMoreThanOneByteCountAsOneCharacter) {
+  SeparatoriProva separatori(",", "\u202F");
+  EXPECT_EQ(FormattaNumero(4, 10, 1234567.25, false), " 1\u202F234\u202F567");
+}

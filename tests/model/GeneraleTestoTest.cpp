@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+
+#include "doppi/SistemaProva.h"
+#include "model/GeneraleTesto.h"
+
+using Generale::TogliCarattere;
+using Generale::ValNumero;
+
+TEST(TogliCarattere, ByCharacterPositionInsideTheText) {
+  EXPECT_EQ(TogliCarattere(" 12.50", 6), " 12.5");
+  EXPECT_EQ(TogliCarattere("1\u202F234", 3), "1\u202F34");
+  EXPECT_EQ(TogliCarattere("1\u202F234", 2), "1234");
+  EXPECT_EQ(TogliCarattere("abc", 0), "abc");
+  EXPECT_EQ(TogliCarattere("abc", 4), "abc");
+}
+
+TEST(ValNumero, LocaleSeparatorsThenThePlainNumberReading) {
+  const std::pair<const char*, double> punto[] = {
+      {"1,234.5", 1234.5}, {" -12.5 cm", -12.5}, {"1 2 3", 123}, {"+.5", 0.5}, {"-2d-2", -0.02},
+      {"3E", 3},           {"12.5.3", 12.5},     {"", 0},        {"-", 0},     {"inf", 0}};
+  for (auto [testo, atteso] : punto) EXPECT_DOUBLE_EQ(ValNumero(testo), atteso) << testo;
+  {
+    SeparatoriProva virgola(",", ".");
+    EXPECT_DOUBLE_EQ(ValNumero("1.234,5"), 1234.5);
+    EXPECT_DOUBLE_EQ(ValNumero("12.5"), 125);  // the point groups thousands here
+  }
+  SeparatoriProva francese(",", "\u202F");
+  EXPECT_DOUBLE_EQ(ValNumero("1\u202F234\u202F567,5"), 1234567.5);
+}
