@@ -2,9 +2,18 @@
 // What the engine calls on the program's windows, and where it finds the ones
 // that are open. A window registers itself here when it is created and clears
 // its pointer when it goes; the engine passes over a window that is not there.
+#include "model/Vettore.h"
 #include "platform/Form.h"
 
 namespace Finestre {
+
+// The main window.
+class FinestraMain : public platform::Form {
+ public:
+  // Click on the section-type option Index: the window rebuilds its grids for
+  // that type (5 is "Coord.", a section given by its vertices).
+  virtual void OpTipoSezione_Click(int Index) = 0;
+};
 
 // The materials window.
 class FinestraMateriali : public platform::Form {
@@ -28,11 +37,29 @@ class FinestraAvvisi {
   virtual bool MostraModale() = 0;
 };
 
+// Services of the seismic column code that write into the main window and
+// choose the colours of a section drawing.
+class ServiziSismica {
+ public:
+  virtual ~ServiziSismica() = default;
+  // Vertex count and vertices (mm) into the main window's vertex grid.
+  virtual void EsportaVerticiInMain(int n, const Vettore<double>& x, const Vettore<double>& y) = 0;
+  // Bars (mm, mm2) into the main window's bars grid.
+  virtual void EsportaBarreInMain(int n, const Vettore<float>& x, const Vettore<float>& y,
+                                  const Vettore<float>& aree) = 0;
+  // Colour numbers of the outline and of the bars of a section drawing.
+  virtual short ColorePlottaSezione() = 0;
+  virtual short ColorePlottaSub() = 0;
+};
+
 struct FinestreAperte {
+  // A FinestraMain when the program runs; what asks for more than its
+  // controls passes over a main window that is not one.
   platform::Form* Main = nullptr;
   FinestraMateriali* Material = nullptr;
   FinestraProgetto* ProgettoSezione = nullptr;
   FinestraAvvisi* frmAvvisi = nullptr;
+  ServiziSismica* Sismica = nullptr;
 };
 
 inline FinestreAperte Aperte;

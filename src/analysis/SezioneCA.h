@@ -1,0 +1,128 @@
+#pragma once
+// One reinforced or prestressed concrete cross-section: outline, bars,
+// tendons and the two action sets, with the results of the last analysis run
+// on it. Units: mm, mm2, N, Nmm, N/mm2; strains as plain ratios.
+//
+// The members are split by theme: SezioneCA.cpp (data and input); the
+// analyses and drawings go in SezioneCA_<Tema>.cpp.
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "analysis/SezioneCAreagente.h"
+#include "analysis/TipiRottura.h"
+#include "model/Barra.h"
+#include "model/Poligono.h"
+#include "model/Vettore.h"
+
+class SezioneCA {
+ public:
+  SezioneCA() = default;
+  SezioneCA(const SezioneCA&) = delete;
+  SezioneCA& operator=(const SezioneCA&) = delete;
+
+  // Concrete outline; Poligono() and SetPoligono() are its other accessors.
+  std::shared_ptr<::Poligono> Contorno = std::make_shared<::Poligono>();
+  // Point about which the moments of the actions and the resisting moments
+  // are taken.
+  float xPtoCalcoloM = 0;
+  float yPtoCalcoloM = 0;
+  float Sig_c_max = 0;  // concrete stress at the most and least compressed fibre
+  float Sig_c_min = 0;
+  // Compressed part of the last result; the reacting section turned to the
+  // neutral axis (allowable-stress method).
+  std::shared_ptr<SezioneCAreagente> SezioneReagenteI = std::make_shared<SezioneCAreagente>();
+  std::shared_ptr<SezioneCAreagente> SezioneReagenteRuotata =
+      std::make_shared<SezioneCAreagente>();
+  int nAsseNeutro = 0;  // lines held in aAssiNeutri, bAssiNeutri, cAssiNeutri
+  float hUtile = 0;  // top fibre to the lowest steel, across the neutral axis
+  int SezioneParzializzata = 0;  // cut status of the reacting polygon
+  int Tipo_Rottura = 0;  // TipoRottura
+  double MomentoUltimoX = 0;  // resisting moments about (xPtoCalcoloM, yPtoCalcoloM)
+  double MomentoUltimoY = 0;
+  double Nlimite = 0;  // limit axial force of the last ultimate check
+  Vettore<double> EpsFerri;  // strain of each bar and tendon, elongation positive
+  Vettore<double> EpsCavi;
+  std::string TipoPlottaggio;
+  // Bar groups of a designed beam: bottom, top, top and bottom stirrup holders.
+  std::vector<Barra> CollInf;
+  std::vector<Barra> CollSup;
+  std::vector<Barra> CollReggiSup;
+  std::vector<Barra> CollReggiInf;
+  float h1 = 0;  // depth and width of a designed rectangular beam
+  float b1 = 0;
+  float hTesto = 0;  // text height of the drawings
+
+  // Action sets [0] ultimate limit state, [1] service: N (compression
+  // positive), Mx, My.
+  void Sollecitazioni(const std::array<double, 2>& N, const std::array<double, 2>& Mx,
+                      const std::array<double, 2>& My);
+  // Only the ultimate set.
+  void SollecitazioniSismica(double N, double Mx, double My);
+
+  const Vettore<double>& CoordX() const { return Contorno->CoordX(); }
+  const Vettore<double>& CoordY() const { return Contorno->CoordY(); }
+  void SetCoordX(const Vettore<double>& x) { Contorno->SetCoordX(x); }
+  bool AreaNulla() { return Contorno->AreaNulla(false); }
+  template <class T>
+  void Coordinate(const Vettore<T>& x, const Vettore<T>& y, int n) {
+    Contorno->Coordinate(x, y, n);
+  }
+  std::shared_ptr<::Poligono> Poligono() const { return Contorno; }
+  // Shares the given polygon as the outline (nullptr: a new empty one).
+  void SetPoligono(std::shared_ptr<::Poligono> poligono);
+
+  // A new reacting section of the whole section: a copy of the outline, the
+  // bars and tendons with their prestress and initial strains, its ideal
+  // properties computed.
+  std::shared_ptr<SezioneCAreagente> CreaSezioneCaInteramenteReagente() const;
+
+  // Bars and tendons (1-based arrays), modular ratios [0] bars, [1] tendons,
+  // and the tendons' prestress (N/mm2, tension positive). Given tendons start
+  // with no initial strain; with none, the tendon arrays keep their contents.
+  void BarreDati(int nFerri, const Vettore<float>& xFerri, const Vettore<float>& yFerri,
+                 const Vettore<float>& areeFerri, const std::array<float, 2>& rapportoN,
+                 int nTrefoli, const Vettore<float>& xTrefoli, const Vettore<float>& yTrefoli,
+                 const Vettore<float>& areeTrefoli, const Vettore<float>& precompressione);
+
+  // Outline and bars into the main window's grids, as a section given by its
+  // vertices.
+  void EsportainMain() const;
+
+ private:
+  friend struct SezioneProva;
+
+  std::array<float, 2> RapportiN{};  // modular ratios given with the bars
+  int nBarre = 0;
+  Vettore<float> xBarre;
+  Vettore<float> yBarre;
+  Vettore<float> AreeBarre;
+  int nCavi = 0;
+  Vettore<float> xCavi;
+  Vettore<float> yCavi;
+  Vettore<float> AreeCavi;
+  Vettore<float> PrecompressioneCavi;  // N/mm2, tension positive
+  Vettore<double> EpsCaviIniziale;  // filled by the prestress steps
+  std::array<double, 2> SollecitazioneN{};
+  std::array<double, 2> SollecitazioneMx{};
+  std::array<double, 2> SollecitazioneMy{};
+  // Action set of the running analysis as a load point about the origin:
+  // (My + N*xPto, Mx + N*yPto, N).
+  double MomentoYPunto = 0;
+  double MomentoXPunto = 0;
+  double NPunto = 0;
+  // Neutral-axis lines a*x + b*y + c = 0 in the section's axes.
+  Vettore<double> aAssiNeutri;
+  Vettore<double> bAssiNeutri;
+  Vettore<double> cAssiNeutri;
+  float dNeutroSlu = 0;  // neutral-axis depth from the top fibre
+  // Roto-translation T(1..6) of the last ultimate run, to the neutral-axis
+  // frame and back.
+  Vettore<double> MatriceSlu = Vettore<double>(1, 6);
+  Vettore<double> MatriceSluInversa = Vettore<double>(1, 6);
+  std::shared_ptr<SezioneCAreagente> SezioneReagenteSlu = std::make_shared<SezioneCAreagente>();
+  float EpsCmaxSlu = 0;  // top and bottom concrete strain, strain of the lowest steel
+  float EpsCminSlu = 0;
+  float EpsSmaxSlu = 0;
+};

@@ -1,0 +1,30 @@
+#pragma once
+// Reads the private data of the sections for the tests; outlines and steel
+// the tests share.
+#include <array>
+
+#include "analysis/SezioneCA.h"
+
+struct SezioneProva {
+  static int nCavi(const SezioneCA& s) { return s.nCavi; }
+  static const Vettore<float>& xBarre(const SezioneCA& s) { return s.xBarre; }
+  static const Vettore<float>& Precompressione(const SezioneCA& s) { return s.PrecompressioneCavi; }
+  static Vettore<double>& EpsIniziali(SezioneCA& s) { return s.EpsCaviIniziale; }
+  static std::array<double, 2> N(const SezioneCA& s) { return s.SollecitazioneN; }
+  static std::array<double, 2> Mx(const SezioneCA& s) { return s.SollecitazioneMx; }
+  static const Vettore<float>& Precompressione(const SezioneCAreagente& s) {
+    return s.PrecompressioneCavi;
+  }
+  static const Vettore<double>& EpsIniziali(const SezioneCAreagente& s) {
+    return s.EpsCaviIniziale;
+  }
+};
+
+// Rectangle b x h centred on the origin, counter-clockwise from the top right.
+inline void Rettangolo(Poligono& p, double b, double h) {
+  p.Coordinate(Vettore<double>{b / 2, -b / 2, -b / 2, b / 2},
+               Vettore<double>{h / 2, h / 2, -h / 2, -h / 2}, 4);
+}
+
+inline const Vettore<float> Nessuno;
+inline const std::array<float, 2> RapportiN{15, 6};
