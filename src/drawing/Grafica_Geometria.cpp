@@ -1,0 +1,299 @@
+#include "drawing/Grafica_Geometria.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "drawing/GraficaStato.h"
+#include "drawing/Grafica_Estremi.h"
+#include "drawing/Grafica_Polilinee.h"
+#include "model/Matematica.h"
+#include "platform/MsgBox.h"
+
+using Matematica::Collezione;
+using Matematica::Elemento;
+
+namespace Grafica {
+
+namespace {
+
+const Vettore<double> PesiUnitari{1, 1};
+
+// Appends a crossing, growing the three arrays by one when they are full.
+void AggiungeIntersezione(Vettore<double>& xi, Vettore<double>& yi, Vettore<int>& lati, int& m,
+                          double x, double y, int lato) {
+  if (m + 1 > xi.Ub()) {
+    xi.ReDimPreserve(m + 1);
+    yi.ReDimPreserve(m + 1);
+    lati.ReDimPreserve(m + 1);
+  }
+  ++m;
+  xi(m) = x;
+  yi(m) = y;
+  lati(m) = lato;
+}
+
+}  // namespace
+
+bool Uguali(double a, double b, double zero) { return std::fabs(a - b) <= zero; }
+
+bool PuntiCoincidenti(const Vettore<double>& x, const Vettore<double>& y,
+                      const Vettore<double>& w, std::optional<double> zero) {
+  const double z = zero.value_or(Stato.ZeroMaxDimen);
+  if (z == 0) platform::MsgBox("zero=0 in PuntiCoincidenti");
+  // The scale coordinate: x, else y, else both points sit at the origin.
+  const Vettore<double>* s = nullptr;
+  if (std::fabs(x(1)) > z || std::fabs(x(2)) > z)
+    s = &x;
+  else if (std::fabs(y(1)) > z || std::fabs(y(2)) > z)
+    s = &y;
+  else
+    return true;
+  const double s1 = (*s)(1), s2 = (*s)(2);
+  return Uguali(w(1) * s2, w(2) * s1, z) && Uguali(y(1) * s2, y(2) * s1, z) &&
+         Uguali(x(1) * s2, x(2) * s1, z);
+}
+
+bool PuntiCoincidentiXY(double x1, double y1, double x2, double y2) {
+  if (Stato.ZeroMaxDimen == 0) platform::MsgBox("zero=0 in PuntiCoincidentiXY");
+  return PuntiCoincidenti({x1, x2}, {y1, y2}, PesiUnitari, Stato.ZeroMaxDimen);
+}
+
+bool RettaPerDuePunti(const Vettore<double>& x, const Vettore<double>& y,
+                      const Vettore<double>& w, double& a, double& b, double& c,
+                      std::optional<double> zero) {
+  if (PuntiCoincidenti(x, y, w, zero)) return false;
+  a = w(1) * y(2) - w(2) * y(1);
+  b = w(2) * x(1) - w(1) * x(2);
+  c = x(2) * y(1) - x(1) * y(2);
+  return true;
+}
+
+bool IntersezioneRette(double a1, double b1, double c1, double a2, double b2, double c2,
+                       double& x, double& y) {
+  const double tol = 1E-6 * std::max({std::fabs(a1), std::fabs(b1), std::fabs(a2), std::fabs(b2)});
+  const double det = a1 * b2 - b1 * a2;
+  // det == 0 catches the all-zero coefficients, whose tolerance is 0 too.
+  if (std::fabs(det) < tol || det == 0) return false;
+  x = (b1 * c2 - b2 * c1) / det;
+  y = (a2 * c1 - a1 * c2) / det;
+  return true;
+}
+
+bool PuntoSuSegmento(const Vettore<double>& xs, const Vettore<double>& ys, double xp, double yp,
+                     bool ruota) {
+  double x1 = xs(1), y1 = ys(1), x2 = xs(2), y2 = ys(2);
+  if (ruota) {
+    Vettore<double> T, U;
+    MatriceRotoTraslazione(x1, y1, Matematica::AngoloVettore(y2 - y1, x2 - x1), T, U);
+    RotoTraslaPunto(x1, y1, T, x1, y1);
+    RotoTraslaPunto(x2, y2, T, x2, y2);
+    RotoTraslaPunto(xp, yp, T, xp, yp);
+    if (std::fabs(yp) > std::fabs(x2 - x1) / 1000000) return false;
+  }
+  // A segment reduced to a point holds only that point.
+  if (x1 == x2 && y1 == y2) return xp == x1 && yp == y1;
+  // Along the coordinate of larger extent the point lies between the ends
+  // (either end included) when it is on neither side of both.
+  const bool lungoX = std::fabs(y2 - y1) < std::fabs(x2 - x1);
+  const double p = lungoX ? xp : yp;
+  const double e1 = lungoX ? x1 : y1;
+  const double e2 = lungoX ? x2 : y2;
+  return (p - e1) * (p - e2) <= 0;
+}
+
+bool PuntoInternoSegmento(const Vettore<double>& xs, const Vettore<double>& ys, double xp,
+                          double yp, double zero, bool ruota) {
+  return PuntoSuSegmento(xs, ys, xp, yp, ruota) &&
+         !PuntiCoincidenti({xs(1), xp}, {ys(1), yp}, PesiUnitari, zero) &&
+         !PuntiCoincidenti({xs(2), xp}, {ys(2), yp}, PesiUnitari, zero);
+}
+
+bool IntersezioneRettaSegmento(double a, double b, double c, const Vettore<double>& xs,
+                               const Vettore<double>& ys, double& xi, double& yi, double zero) {
+  double as, bs, cs;
+  if (!RettaPerDuePunti(xs, ys, PesiUnitari, as, bs, cs, zero)) return false;
+  if (!IntersezioneRette(a, b, c, as, bs, cs, xi, yi)) return false;
+  return PuntoSuSegmento(xs, ys, xi, yi, false);
+}
+
+bool IntersezioneSegmenti(const Vettore<double>& xs1, const Vettore<double>& ys1,
+                          const Vettore<double>& xs2, const Vettore<double>& ys2, double& xi,
+                          double& yi, double zero, bool escludiEstremi) {
+  double a1, b1, c1, a2, b2, c2;
+  if (!RettaPerDuePunti(xs1, ys1, PesiUnitari, a1, b1, c1, 1E-6)) return false;
+  if (!RettaPerDuePunti(xs2, ys2, PesiUnitari, a2, b2, c2, 1E-6)) return false;
+  if (!IntersezioneRette(a1, b1, c1, a2, b2, c2, xi, yi)) return false;
+  if (escludiEstremi)
+    return PuntoInternoSegmento(xs1, ys1, xi, yi, zero, false) &&
+           PuntoInternoSegmento(xs2, ys2, xi, yi, zero, false);
+  return PuntoSuSegmento(xs1, ys1, xi, yi, false) && PuntoSuSegmento(xs2, ys2, xi, yi, false);
+}
+
+void IntersezioneRettaPoligono(double a, double b, double c, const Vettore<double>& x,
+                               const Vettore<double>& y, Vettore<double>& xi, Vettore<double>& yi,
+                               int n, Vettore<int>& lati, int& m, int* eliminati) {
+  xi.ReDim(1, 2);
+  yi.ReDim(1, 2);
+  lati.ReDim(1, 2);
+  m = 0;
+  const double zero = DimensioneRelativa(x, y, n, 100000);
+  for (int i = 1; i <= n; ++i) {
+    const int j = Matematica::IndiceSuccessivo(x, n, i);
+    double xc, yc;
+    if (IntersezioneRettaSegmento(a, b, c, {x(i), x(j)}, {y(i), y(j)}, xc, yc, zero))
+      AggiungeIntersezione(xi, yi, lati, m, xc, yc, i);
+  }
+  if (m > 0 && eliminati) {
+    const int prima = m;
+    PulisciIntersezioni(xi, yi, lati, m);
+    *eliminati = prima - m;
+  }
+}
+
+bool IntersezioniRettaPoligonale(double a, double b, double c, const Vettore<double>& x,
+                                 const Vettore<double>& y, Vettore<double>& xi,
+                                 Vettore<double>& yi, int n, Vettore<int>& lati, int& m,
+                                 bool pulisci) {
+  ImpostaZeroMaxDimen(DimensioneRelativa(x, y, n, 1000000));
+  Collezione<double> xl, yl;
+  Collezione<int> ll;
+  bool ultimoLatoIncrocia = false;
+  double xc = 0, yc = 0;
+  for (int i = 1; i <= n - 1; ++i) {
+    const Vettore<double> xs{x(i), x(i + 1)}, ys{y(i), y(i + 1)};
+    double as, bs, cs;
+    ultimoLatoIncrocia = RettaPerDuePunti(xs, ys, PesiUnitari, as, bs, cs, 1E-6) &&
+                         IntersezioneRette(a, b, c, as, bs, cs, xc, yc);
+    if (ultimoLatoIncrocia && PuntoSuSegmento(xs, ys, xc, yc, false)) {
+      xl.push_back(xc);
+      yl.push_back(yc);
+      ll.push_back(i);
+    }
+  }
+  const bool trovata = !xl.empty();
+  // No crossing: the point where the line meets the extension of the last
+  // side, when that side is a line that meets it.
+  if (!trovata && ultimoLatoIncrocia) {
+    xl.push_back(xc);
+    yl.push_back(yc);
+    ll.push_back(n);
+  }
+  if (pulisci) TogliIntersezioniCoincidenti(xl, yl, ll);
+  m = static_cast<int>(xl.size());
+  xi.ReDim(1, m);
+  yi.ReDim(1, m);
+  lati.ReDim(1, m);
+  for (int i = 1; i <= m; ++i) {
+    xi(i) = Elemento(xl, i);
+    yi(i) = Elemento(yl, i);
+    lati(i) = Elemento(ll, i);
+  }
+  return trovata;
+}
+
+void PulisciIntersezioni(Vettore<double>& x, Vettore<double>& y, Vettore<int>& lati, int& m) {
+  const int lb = x.Lb();
+  const int ub = lb + m - 1;
+  OrdinaPuntiSuRetta(x, y, m, &lati);
+  // Decide on the sorted points first, then compact them in place.
+  std::vector<bool> tenuto;
+  for (int i = lb; i <= ub; ++i) {
+    const int dopo = i < ub ? i + 1 : lb;
+    tenuto.push_back(!PuntiCoincidentiXY(x(i), y(i), x(dopo), y(dopo)));
+  }
+  int k = lb;
+  for (int i = lb; i <= ub; ++i) {
+    if (!tenuto[static_cast<size_t>(i - lb)]) continue;
+    x(k) = x(i);
+    y(k) = y(i);
+    lati(k) = lati(i);
+    ++k;
+  }
+  m = k - lb;
+}
+
+void TogliIntersezioniCoincidenti(Collezione<double>& x, Collezione<double>& y,
+                                  Collezione<int>& lati) {
+  size_t i = 0;
+  while (i + 1 < x.size()) {
+    if (PuntiCoincidentiXY(x[i + 1], y[i + 1], x[i], y[i])) {
+      x.erase(x.begin() + static_cast<std::ptrdiff_t>(i + 1));
+      y.erase(y.begin() + static_cast<std::ptrdiff_t>(i + 1));
+      lati.erase(lati.begin() + static_cast<std::ptrdiff_t>(i + 1));
+    } else {
+      ++i;
+    }
+  }
+}
+
+void PuntoInternoPoligono(const Vettore<double>& x, const Vettore<double>& y, int n, double yp,
+                          Collezione<double>& ascisse) {
+  const double zero = DimensioneRelativa(x, y, n, 100000);
+  for (int i = 1; i <= n; ++i) {
+    const int j = Matematica::IndiceSuccessivo(x, n, i);
+    // The half-open rule alone decides: a side parallel to the line, or one
+    // that misses it, never has exactly one end at or above the crossing. A
+    // side too short to give a line of its own crosses at its first end.
+    double xc = x(i), yc = yp;
+    IntersezioneRettaSegmento(0, 1, -yp, {x(i), x(j)}, {y(i), y(j)}, xc, yc, zero);
+    if ((y(i) >= yc) != (y(j) >= yc)) ascisse.push_back(xc);
+  }
+}
+
+int PosizionePuntoPoligono(const Vettore<double>& x, const Vettore<double>& y, double xp,
+                           double yp, int n) {
+  Collezione<double> ascisse;
+  PuntoInternoPoligono(x, y, n, yp, ascisse);
+  const int c = static_cast<int>(ascisse.size());
+  Vettore<double> valori(1, c + 1);
+  valori(1) = xp;
+  for (int i = 1; i <= c; ++i) valori(i + 1) = Elemento(ascisse, i);
+  Vettore<int> ordine;
+  Matematica::OrdinaArrayOCollezione(valori, c + 1, &ordine);
+  const int k = Matematica::IndiceInArray(ordine, 1, c + 1);
+  const bool dentro = Matematica::NumeroDispari(k - 1) && Matematica::NumeroDispari(c + 1 - k);
+  return dentro ? 1 : -1;
+}
+
+void OrdinaPuntiSuRetta(Vettore<double>& x, Vettore<double>& y, int n, Vettore<int>* compagno) {
+  if (n < 1) return;
+  double xMin, xMax, yMin, yMax;
+  RettangoloIngombro(n, x, y, xMin, xMax, yMin, yMax);
+  const bool lungoX = (xMax - xMin) > (yMax - yMin);
+  Vettore<double>& chiave = lungoX ? x : y;
+  Vettore<double>& altra = lungoX ? y : x;
+  Vettore<int> ordine;
+  Matematica::OrdinaArrayOCollezione(chiave, n, &ordine);
+  // The other arrays follow the same permutation, keeping their own size.
+  const Vettore<double> riordinata = Matematica::EstraiPerIndici(altra, ordine, n);
+  for (int i = riordinata.Lb(); i <= riordinata.Ub(); ++i) altra(i) = riordinata(i);
+  if (compagno) {
+    const Vettore<int> riordinato = Matematica::EstraiPerIndici(*compagno, ordine, n);
+    for (int i = riordinato.Lb(); i <= riordinato.Ub(); ++i) (*compagno)(i) = riordinato(i);
+  }
+}
+
+void PuntiArco(Vettore<double>& x, Vettore<double>& y, int m, int k, double xc, double yc,
+               double r, double theta0, double dTheta) {
+  double theta = theta0;
+  for (int i = 1; i <= m; ++i) {
+    x(k + i - 1) = xc + r * std::cos(theta);
+    y(k + i - 1) = yc + r * std::sin(theta);
+    theta += dTheta;
+  }
+}
+
+void ArrotondaSingolaPrecisione(Vettore<double>& a) {
+  for (double& v : a.Dati()) v = static_cast<float>(v);
+}
+
+void RotoTraslaPunto(double x, double y, const Vettore<double>& T, double& xr, double& yr,
+                     double w, double* wr) {
+  const double xn = T(1) * x + T(2) * y + T(3) * w;
+  const double yn = T(4) * x + T(5) * y + T(6) * w;
+  xr = xn;
+  yr = yn;
+  if (wr) *wr = w;
+}
+
+}  // namespace Grafica
