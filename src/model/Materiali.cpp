@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "drawing/Grafica_Geometria.h"
 #include "model/Finestre.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
@@ -9,8 +10,6 @@
 namespace {
 
 using VariabiliPubbliche::Stato;
-
-bool Uguali(double a, double b, double zero) { return std::fabs(a - b) <= zero; }
 
 // Failures of the concrete blocks: a zero divisor gives a zero block quietly,
 // anything that is not a finite number is told to the user.
@@ -73,7 +72,8 @@ void Materiali::InizializzaMateriali(double Es) {
 void Materiali::ControllaLimitiDeformazione() const {
   double epsCuNorma, epsC2Norma;
   ParabolaRettangolo(epsCuNorma, epsC2Norma);
-  if (Uguali(epsCu, epsCuNorma, 0.0001) && Uguali(EPSP, epsC2Norma, 0.0001)) return;
+  if (Grafica::Uguali(epsCu, epsCuNorma, 0.0001) && Grafica::Uguali(EPSP, epsC2Norma, 0.0001))
+    return;
   if (Stato.NonMostrareAvviso) return;
   Finestre::FinestraAvvisi* avvisi = Finestre::Aperte.frmAvvisi;
   if (avvisi != nullptr && avvisi->MostraModale()) Stato.NonMostrareAvviso = true;
