@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "analysis/CopiaBarre.h"
+#include "model/AssiPrincipali.h"
 #include "model/Matematica.h"
 #include "model/VariabiliPubbliche.h"
 
@@ -87,20 +88,9 @@ void SezioneCAreagente::CaratteristicheStaticheSezione() {
 }
 
 void SezioneCAreagente::AssiPrincipaliSezione() {
-  // alfa is a stationary angle of the moment about a centroidal axis; the
-  // sign of the second derivative s tells whether it is the larger moment.
-  const double d = jota_xG - jota_yG, p = jota_xyG;
-  const double alfa = -Matematica::AngoloVettore(2 * p, d) / 2;
-  const double s = -2 * d * std::cos(2 * alfa) + 4 * p * std::sin(2 * alfa);
-  if (s <= 0) {
-    AngoloJotaI = alfa;
-    AngoloJotaII = alfa + Matematica::Pi / 2;
-  } else {
-    AngoloJotaII = alfa;
-    AngoloJotaI = alfa + Matematica::Pi / 2;
-  }
-  const double r = std::sqrt(d * d + 4 * p * p) / 2;
-  const double media = (jota_xG + jota_yG) / 2;
-  jota_IG = media + r;
-  jota_IIG = media - r < 0 ? 0 : media - r;
+  const AssiPrincipaliInerzia assi = CalcolaAssiPrincipali(jota_xG, jota_yG, jota_xyG);
+  AngoloJotaI = assi.AngoloJotaI;
+  AngoloJotaII = assi.AngoloJotaII;
+  jota_IG = assi.jota_IG;
+  jota_IIG = assi.jota_IIG < 0 ? 0 : assi.jota_IIG;  // a line of bars has none
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "drawing/Grafica.h"
+#include "model/AssiPrincipali.h"
 #include "model/Matematica.h"
 #include "platform/MsgBox.h"
 
@@ -95,25 +96,12 @@ void MomentiBaricentrici(Poligono& p) {
   p.jota_xyG = Finito(p.jota_xy - p.yG * p.Area * p.xG);
 }
 
-// Principal moments and axes. phi is the stationary angle of the moment about
-// an axis through the centroid; the sign of its second derivative d tells
-// whether phi is the axis of the larger or of the smaller moment.
 void AssiPrincipali(Poligono& p) {
-  const double jx = p.jota_xG, jy = p.jota_yG, jxy = p.jota_xyG;
-  const double differenza = Finito(jx - jy);
-  const double phi = -Matematica::AngoloVettore(Finito(2 * jxy), differenza) / 2;
-  const double d = Finito(-2 * differenza * std::cos(2 * phi) + 4 * jxy * std::sin(2 * phi));
-  if (d <= 0) {
-    p.AngoloJotaI = phi;
-    p.AngoloJotaII = phi + Matematica::Pi / 2;
-  } else {
-    p.AngoloJotaII = phi;
-    p.AngoloJotaI = phi + Matematica::Pi / 2;
-  }
-  const double r = Radice(Finito(differenza * differenza + 4 * jxy * jxy)) / 2;
-  const double media = Finito((jx + jy) / 2);
-  p.jota_IG = Finito(media + r);
-  p.jota_IIG = Finito(media - r);
+  const AssiPrincipaliInerzia assi = CalcolaAssiPrincipali(p.jota_xG, p.jota_yG, p.jota_xyG);
+  p.AngoloJotaI = Finito(assi.AngoloJotaI);
+  p.AngoloJotaII = Finito(assi.AngoloJotaII);
+  p.jota_IG = Finito(assi.jota_IG);
+  p.jota_IIG = Finito(assi.jota_IIG);
 }
 
 void ModuliERaggi(Poligono& p) {
