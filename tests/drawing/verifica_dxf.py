@@ -7,6 +7,7 @@ Exit 0 when the file reads without errors and holds the expected entities,
 """
 import math
 import os
+import struct
 import subprocess
 import sys
 import tempfile
@@ -22,7 +23,6 @@ Y0 = 100.0  # the y offset the drawing is written with
 
 def f32(v):
     """The value as a 32-bit float holds it."""
-    import struct
     return struct.unpack("f", struct.pack("f", v))[0]
 
 
