@@ -2,9 +2,11 @@
 // Module state of the drawing module, one instance: reset it in a test with
 // Grafica::Stato = Grafica::StatoGrafica{}.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "model/Vettore.h"
+#include "platform/AutoCad.h"
 #include "platform/Oggetto.h"
 
 namespace Grafica {
@@ -29,6 +31,19 @@ struct StatoGrafica {
   bool TestoVideo = false;
   // Text style names 1 to 10, the font names on screen and printer.
   Vettore<std::string> NomiStiliTesto = Vettore<std::string>(1, 10);
+
+  // File number of the open DXF file.
+  short FileDxf = 0;
+
+  // AutoCAD as AvviaAutocad attached it: kept for the rest of the run.
+  std::shared_ptr<platform::AutoCadApplicazione> ApplicazioneAutocad;
+  std::shared_ptr<platform::AutoCadDocumento> DocumentoAutocad;
+  // The container of "DWG".
+  std::shared_ptr<platform::AutoCadContenitore> ModelSpaceAutocad;
+  // Text styles 1 to 10 created on "DWG".
+  Vettore<std::shared_ptr<platform::AutoCadStileTesto>> StiliTestoAutocad =
+      Vettore<std::shared_ptr<platform::AutoCadStileTesto>>(1, 10);
+  std::shared_ptr<platform::AutoCadEntita> UltimoTestoAutocad;
 };
 
 inline StatoGrafica Stato;

@@ -50,6 +50,12 @@ class Surface : public Oggetto {
   virtual int AltezzaPixel() const = 0;
   // Twips (1/1440 inch) per pixel across.
   virtual double TwipsPerPixelX() const = 0;
+
+  // The printer's document: NewPage ends the page and starts the next one,
+  // EndDoc ends the document and sends it. A screen picture has one page and
+  // nothing to send.
+  virtual void NewPage() = 0;
+  virtual void EndDoc() = 0;
 };
 
 }  // namespace platform

@@ -98,4 +98,8 @@ void SurfaceRegistrata::SetScaleHeight(double valore) {
   Registra("SetScaleHeight", {valore});
 }
 
+void SurfaceRegistrata::NewPage() { Registra("NewPage", {}); }
+
+void SurfaceRegistrata::EndDoc() { Registra("EndDoc", {}); }
+
 }  // namespace platform

@@ -53,6 +53,8 @@ class SurfaceRegistrata : public Surface {
   int LarghezzaPixel() const override { return larghezzaPixel_; }
   int AltezzaPixel() const override { return altezzaPixel_; }
   double TwipsPerPixelX() const override { return twipsPerPixelX_; }
+  void NewPage() override;
+  void EndDoc() override;
 
   const std::vector<ChiamataSurface>& Chiamate() const { return chiamate_; }
   // Only the calls of one member, in order.

@@ -1,0 +1,34 @@
+#pragma once
+// Test side of the save dialog: answers from a queue, a path or Cancel, and
+// records the properties it was shown with. An empty queue answers Cancel.
+#include <deque>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/FileDialog.h"
+
+namespace platform {
+
+struct DialogoFileMostrato {
+  int Flags;
+  std::string Filter;
+  int FilterIndex;
+  std::string FileName;
+};
+
+class FileDialogScriptato : public FileDialog {
+ public:
+  void ShowSave() override;
+
+  // std::nullopt stands for Cancel.
+  void Accoda(std::optional<std::string> percorso) { risposte_.push_back(std::move(percorso)); }
+  const std::vector<DialogoFileMostrato>& Mostrati() const { return mostrati_; }
+
+ private:
+  std::deque<std::optional<std::string>> risposte_;
+  std::vector<DialogoFileMostrato> mostrati_;
+};
+
+}  // namespace platform

@@ -1,0 +1,32 @@
+#include "platform/qt/StampanteQt.h"
+
+#include "platform/ErroreEsecuzione.h"
+
+namespace platform {
+
+namespace {
+
+[[noreturn]] void ErroreStampante(const char* cosa) {
+  throw ErroreEsecuzione(Errori::Stampante, cosa);
+}
+
+}  // namespace
+
+StampanteQt::StampanteQt() : SurfaceQt(printer_), printer_(QPrinter::HighResolution) {}
+
+StampanteQt::~StampanteQt() { FinePittura(); }
+
+bool StampanteQt::Inizia(QPainter& pittore) {
+  if (!pittore.begin(&printer_)) ErroreStampante("Impossibile iniziare la stampa");
+  return true;
+}
+
+void StampanteQt::NewPage() {
+  if (Pittore() && !printer_.newPage()) ErroreStampante("Impossibile iniziare una nuova pagina");
+}
+
+void StampanteQt::EndDoc() {
+  if (!FinePittura()) ErroreStampante("Impossibile concludere la stampa");
+}
+
+}  // namespace platform
