@@ -1,24 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QPushButton>
 
+#include "AppQt.h"
 #include "platform/qt/MsgBoxQt.h"
 
 using namespace platform;
 
-namespace {
-int argc = 1;
-char nome[] = "test";
-char* argv[] = {nome, nullptr};
-QApplication& App() {
-  static QApplication app(argc, argv);
-  return app;
-}
-}  // namespace
-
 TEST(MsgBoxQt, BoxCarriesTextButtonsAndIcon) {
-  App();
+  AppQt();
   auto box = CreaMessageBox("ERRORE!\rSuperate 101 iterazioni.\rProseguire ?", Pulsanti::SiNo,
                             Icona::Nessuna, "Tramok");
   EXPECT_EQ(box->text(), QString("ERRORE!\nSuperate 101 iterazioni.\nProseguire ?"));
@@ -31,7 +21,7 @@ TEST(MsgBoxQt, BoxCarriesTextButtonsAndIcon) {
 }
 
 TEST(MsgBoxQt, ClickedButtonBecomesTheAnswer) {
-  App();
+  AppQt();
   auto box = CreaMessageBox("Proseguire ?", Pulsanti::SiNo, Icona::Domanda, "");
   QMetaObject::invokeMethod(
       box.get(), [b = box.get()] { b->button(QMessageBox::Yes)->click(); }, Qt::QueuedConnection);
