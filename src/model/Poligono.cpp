@@ -18,9 +18,10 @@ bool CopiaDaUno(const Vettore<double>& sorgente, Vettore<double>& destinazione) 
 }  // namespace
 
 Poligono Poligono::Copia() const {
-  Poligono copia = *this;
+  // Vertices and properties only: the copy starts with no strips.
+  Poligono copia;
+  static_cast<CaratteristichePoligono&>(copia) = *this;
   copia.Coordinate(x_, y_, nVertici_);
-  copia.nRettangolini_ = 0;
   return copia;
 }
 

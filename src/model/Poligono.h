@@ -6,15 +6,25 @@
 //
 // The members are split by theme: Poligono.cpp (vertices),
 // Poligono_Caratteristiche.cpp (area and section properties),
-// Poligono_Estremi.cpp (extremes); further themes go in Poligono_<Tema>.cpp.
+// Poligono_Estremi.cpp (extremes and bounding box), Poligono_Taglio.cpp (cut
+// by a line), Poligono_Trasforma.cpp (moving and mirroring the vertices),
+// Poligono_Punti.cpp (point and segment queries), Poligono_Strisce.cpp
+// (strips of small rectangles), Poligono_Dividi.cpp (division by a line and by
+// an area ratio), Poligono_Plastico.cpp (plastic moduli),
+// Poligono_Inviluppo.cpp (convex hull), Poligono_Contorni.cpp (offset outline
+// and view from the right).
+#include <optional>
 #include <utility>
+#include <vector>
 
+#include "model/Matematica.h"
+#include "model/Matrice.h"
 #include "model/Vettore.h"
 
-class Poligono {
- public:
-  // Section properties (mm based), set by AreaCalcola, CaratteristicheStatiche
-  // and CaratteristicheStaticheCerchio; callers may also write them.
+// Section properties (mm based), set by AreaCalcola, CaratteristicheStatiche
+// and CaratteristicheStaticheCerchio; callers may also write them. A copy of
+// the polygon carries them over.
+struct CaratteristichePoligono {
   double Area = 0;  // never negative
   double xG = 0;
   double yG = 0;
@@ -38,8 +48,27 @@ class Poligono {
   double WySinistra = 0;
   double Wplx = 0;  // plastic moduli
   double Wply = 0;
-  int nRettangolini_ = 0;  // strips of the last discretisation
   bool NumerazioneVerticiAntioraria = false;
+};
+
+// The strips of the last DiscretizzaPoligono, from the top down, in 32-bit
+// precision: per strip its height, the ordinate of its mid-line and its
+// rectangles, each with its width and the abscissa of its centre. A rectangle
+// stands for the part of the strip between two crossings of the mid-line.
+struct StrisceRettangolini {
+  static constexpr int MaxRettangoli = 20;  // per strip
+  Vettore<float> Altezza;  // 1..strips
+  Vettore<float> yCentro;
+  Vettore<int> nRettangoli;
+  Matrice<float> Larghezza;  // (strip, 1..MaxRettangoli)
+  Matrice<float> xCentro;
+};
+
+// The root finder reaches yEquazione (the area residual of Dividi) through
+// Matematica::Equazione.
+class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
+ public:
+  int nRettangolini_ = 0;  // strips of the last discretisation
 
   // A new polygon with these vertices, properties and orientation; the strips
   // of a discretisation are not carried over.
@@ -89,11 +118,151 @@ class Poligono {
   // gets the larger extent / 1E9.
   void MaxMin(double& xMin, double& xMax, double& yMin, double& yMax,
               double* tolleranza = nullptr) const;
+  // The larger of the x and y extents.
+  double MaxDimensione() const;
+  // (xMin, yMin, xMax, yMax) at indices 1..4.
+  Vettore<double> BoundingBox() const;
+  // Strictly inside the box shrunk by tolleranza (a negative one enlarges it).
+  bool PuntoInBoundingBox(double x, double y, double tolleranza) const;
+
+  // ---- Cut by the line a*x + b*y + c = 0
+
+  // Crossings of the line with the sides, in side order, with the side of
+  // each (side i runs from vertex i to the next). A vertex on the line is
+  // given by each side through it that does not lie on the line, so once per
+  // such side; sides on the line give none. The lists are re-dimensioned from
+  // 1 and may end longer than m.
+  void IntersezioneConRetta(double a, double b, double c, Vettore<double>& xi,
+                            Vettore<double>& yi, Vettore<int>& lati, int& m) const;
+  // A new polygon with crossing k inserted after vertex lati(k) (in list
+  // order, at most one after each vertex); segnati(k) is 1 for an inserted
+  // point, 0 for a vertex. Properties are not computed.
+  Poligono PoligonoConIntersezioni(const Vettore<double>& xi, const Vettore<double>& yi,
+                                   const Vettore<int>& lati, int m,
+                                   Vettore<int>& segnati) const;
+  // A new polygon of the vertices that are marked in segnati or whose y (x
+  // with usaX) times riferimento is positive. Properties are not computed.
+  Poligono PoligonoSenzaPuntiOpposti(double riferimento, const Vettore<int>& segnati,
+                                     bool usaX = false) const;
+  // The part on the side of the reference point (xR, yR, wR), homogeneous: wR
+  // = 0 makes (xR, yR) a direction, and a negative weight points to the
+  // opposite side. The crossings (32-bit) are vertices of the part; its
+  // properties are computed. None when the line meets no side.
+  std::optional<Poligono> PoligonoIntersezione(double a, double b, double c, double xR,
+                                               double yR, double wR) const;
+  // PoligonoIntersezione with stato 1; when the line meets no side, a copy of
+  // the vertices with stato 0 when wR >= 0, else an empty polygon with stato
+  // -1 (properties not computed either way).
+  Poligono PoligonoReagente(double xR, double yR, double wR, double a, double b, double c,
+                            int& stato) const;
+
+  // ---- Moving and mirroring the vertices
+
+  // Every vertex carried by the roto-translation T(1..6); properties recomputed.
+  void RotoTraslaVertici(const Vettore<double>& T);
+  // Every vertex turned counter-clockwise by angolo (radians) about the centre;
+  // properties recomputed.
+  void RuotaVertici(double xCentro, double yCentro, double angolo);
+  // The point (dx, dy) becomes the origin; properties are not recomputed.
+  void Trasla(double dx, double dy);
+  // Every y (with asseY) or every x becomes -(c + value); nothing recomputed.
+  void SpecchiaXY(double c, bool asseY);
+  // The i-th new point goes after the vertex numbered posizioni(i) before the
+  // call (posizioni ascending); properties are not recomputed.
+  void InseriscePunti(const Vettore<double>& xNuovi, const Vettore<double>& yNuovi, int m,
+                      const Vettore<int>& posizioni);
+
+  // ---- Points and segments
+
+  // 1 inside, -1 outside, for the homogeneous point (x, y, w); |w| below the
+  // tolerance is a point at infinity. On the boundary the half-open rule of
+  // the crossings decides.
+  int PuntoInPoligono(double x, double y, double w, double tolleranza) const;
+  // Crossings of the segment (xs, ys)(1..2) with the sides, end points of
+  // either excluded; xi, yi and lati are re-dimensioned to 1..m on each one.
+  bool IntersezioneConSegmento(const Vettore<double>& xs, const Vettore<double>& ys,
+                               Vettore<double>& xi, Vettore<double>& yi, int& m,
+                               Vettore<int>& lati) const;
+
+  // ---- Strips of small rectangles
+
+  // Fills altezza, larghezza (32-bit) and yMax with the extents; unless
+  // soloDimensioni, cuts the polygon into n horizontal strips from the top,
+  // each with its rectangles between pairs of crossings of its mid-line.
+  // False, after telling the user, when a strip needs more than
+  // StrisceRettangolini::MaxRettangoli rectangles: it keeps the first ones.
+  bool DiscretizzaPoligono(int n, double& altezza, double& larghezza, double& yMax,
+                           bool soloDimensioni = false);
+  // Strips 1..n of a circle of the given radius centred at the origin, one
+  // rectangle each, written over the tables of an earlier DiscretizzaPoligono
+  // (nRettangolini_ unchanged). False, nothing done, when they hold fewer
+  // than n strips.
+  bool DiscretizzaCerchio(int n, double raggio);
+  const StrisceRettangolini& Strisce() const { return strisce_; }
+  // Strip i from depth s down to t = min(t + its height, L): returns its
+  // area; m receives the mid-depth.
+  double RettangolinoArea(double& t, double L, double s, double& m, int i) const;
+  // The same part of strip i: its first moments about y = y0 (Sx) and about
+  // x = x0 (Sy), the lever arm in y being the strip's own mid-line.
+  void RettangolinoMomenti(double& t, double L, double s, double& m, int i, double& Sx,
+                           double& Sy, double x0, double y0) const;
+
+  // ---- Division by a line and by an area ratio
+
+  // The parts above and below the line y = c (right and left of x = c with
+  // verticale); properties are not computed. A line that misses the polygon
+  // leaves one part empty and a copy of the polygon in the other.
+  void DividiY(double c, std::optional<Poligono>& sopra, std::optional<Poligono>& sotto,
+               bool verticale = false) const;
+  // The line that puts the fraction rapporto of the area above it (right of
+  // it with verticale), found by the root finder; c receives it.
+  void Dividi(double rapporto, std::optional<Poligono>& sopra, std::optional<Poligono>& sotto,
+              double& c, bool verticale = false);
+  // Area above the line c (right of it when verticale is given and not 0)
+  // less the fraction of Dividi.
+  double yEquazione(double& c, const std::optional<double>& verticale) override;
+
+  // ---- Plastic moduli
+
+  static double WplasticoCerchio(double RaggioEsterno, double RaggioInterno);
+  // About the horizontal (vertical) line that halves the area, which linea
+  // receives; of the circle or ring of the radii when Cerchio. 0 when no
+  // such line is found.
+  double Wplastico(bool Verticale, bool Cerchio = false, double RaggioEsterno = 0,
+                   double RaggioInterno = 0, double* linea = nullptr);
+  // Wplx and Wply of the outline, 0 without area; Area must be up to date.
+  void Wplastici();
+
+  // ---- Derived outlines
+
+  // The offset of this outline through (xP, yP), in 32-bit precision, into
+  // bersaglio; sets Grafica's coincidence tolerance to MaxDimensione() / 1E6.
+  void OffsetPerPunto(double xP, double yP, Poligono& bersaglio) const;
+  // A new polygon: the convex hull, counter-clockwise from the lowest vertex
+  // (lowest index on a tie), in 32-bit precision; properties not computed.
+  Poligono PoligonoConvessoCircoscritto() const;
+  // The vertices that nothing of the outline hides on their right.
+  void VistaDaDestra(Vettore<double>& x, Vettore<double>& y, int& n) const;
 
  private:
+  // Abscissas where the line y = yp crosses the sides by the half-open rule:
+  // a side counts when exactly one of its ends has y >= yp. Exact at vertices
+  // on the line, so the count is always even.
+  void AscisseSuOrizzontale(double yp, std::vector<double>& ascisse) const;
+  // This polygon with the crossings of the line inserted (32-bit, marked in
+  // segnati); false when the line meets no side.
+  bool ConIntersezioni(double a, double b, double c, Poligono& risultato,
+                       Vettore<int>& segnati) const;
+  // The vertices of p marked in segnati or where a*x + b*y + c has the sign
+  // of lato.
+  static Poligono ParteDaUnLato(const Poligono& p, const Vettore<int>& segnati, double a,
+                                double b, double c, double lato);
+
   Vettore<double> x_;
   Vettore<double> y_;
   int nVertici_ = 0;
+  StrisceRettangolini strisce_;
+  float rapportoAree_ = 0;  // the fraction of Dividi, read by yEquazione
 };
 
 template <class T>

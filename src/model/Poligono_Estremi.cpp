@@ -18,3 +18,22 @@ void Poligono::MaxMin(double& xMin, double& xMax, double& yMin, double& yMax,
   }
   if (tolleranza) *tolleranza = std::max(xMax - xMin, yMax - yMin) / 1E9;
 }
+
+double Poligono::MaxDimensione() const {
+  double xMin, xMax, yMin, yMax;
+  MaxMin(xMin, xMax, yMin, yMax);
+  return std::max(xMax - xMin, yMax - yMin);
+}
+
+Vettore<double> Poligono::BoundingBox() const {
+  double xMin, xMax, yMin, yMax;
+  MaxMin(xMin, xMax, yMin, yMax);
+  return {xMin, yMin, xMax, yMax};
+}
+
+bool Poligono::PuntoInBoundingBox(double x, double y, double tolleranza) const {
+  double xMin, xMax, yMin, yMax;
+  MaxMin(xMin, xMax, yMin, yMax);
+  return xMin + tolleranza < x && x < xMax - tolleranza && yMin + tolleranza < y &&
+         y < yMax - tolleranza;
+}

@@ -1,0 +1,63 @@
+// Point and segment queries: point in polygon, crossings of a segment.
+#include <cmath>
+
+#include "drawing/Grafica_Geometria.h"
+#include "model/Matematica.h"
+#include "model/Poligono.h"
+
+void Poligono::AscisseSuOrizzontale(double yp, std::vector<double>& ascisse) const {
+  ascisse.clear();
+  const int n = nVertici_;
+  for (int i = 1; i <= n; ++i) {
+    const int j = i < n ? i + 1 : 1;
+    const bool iSopra = y_(i) >= yp;
+    if (iSopra == (y_(j) >= yp)) continue;
+    // Interpolated from the end at or above the line: a vertex on the line
+    // gives its own abscissa exactly, and a side run either way the same one.
+    const int a = iSopra ? i : j, b = iSopra ? j : i;
+    ascisse.push_back(x_(a) + (x_(b) - x_(a)) * ((y_(a) - yp) / (y_(a) - y_(b))));
+  }
+}
+
+int Poligono::PuntoInPoligono(double x, double y, double w, double tolleranza) const {
+  if (std::fabs(w) < tolleranza) return -1;
+  const double xp = x / w, yp = y / w;
+  std::vector<double> ascisse;
+  AscisseSuOrizzontale(yp, ascisse);
+  int aSinistra = 0;
+  for (double a : ascisse)
+    if (a < xp) ++aSinistra;
+  const int aDestra = static_cast<int>(ascisse.size()) - aSinistra;
+  const bool dentro = Matematica::NumeroDispari(aSinistra) && Matematica::NumeroDispari(aDestra);
+  return dentro ? 1 : -1;
+}
+
+bool Poligono::IntersezioneConSegmento(const Vettore<double>& xs, const Vettore<double>& ys,
+                                       Vettore<double>& xi, Vettore<double>& yi, int& m,
+                                       Vettore<int>& lati) const {
+  double xMin, xMax, yMin, yMax, tolleranza;
+  MaxMin(xMin, xMax, yMin, yMax, &tolleranza);
+  m = 0;
+  const int n = nVertici_;
+  for (int i = 1; i <= n; ++i) {
+    const int j = i < n ? i + 1 : 1;
+    double xc, yc;
+    if (!Grafica::IntersezioneSegmenti(xs, ys, {x_(i), x_(j)}, {y_(i), y_(j)}, xc, yc,
+                                       tolleranza, true))
+      continue;
+    ++m;
+    if (m == 1) {
+      xi.ReDim(1, 1);
+      yi.ReDim(1, 1);
+      lati.ReDim(1, 1);
+    } else {
+      xi.ReDimPreserve(m);
+      yi.ReDimPreserve(m);
+      lati.ReDimPreserve(m);
+    }
+    xi(m) = xc;
+    yi(m) = yc;
+    lati(m) = i;
+  }
+  return m > 0;
+}

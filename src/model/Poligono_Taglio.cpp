@@ -1,0 +1,142 @@
+// Cut of a polygon by a straight line, keeping the part on one side.
+//
+// Every decision goes by the sign of s = a*x + b*y + c at the vertices: a
+// side crosses the line when its ends have opposite signs, a vertex with s = 0
+// lies on it, and a vertex is kept when its s has the sign of the side kept.
+// Crossings and kept vertices thus agree with each other whatever the
+// rounding, and a vertex or a side on the line needs no tolerance.
+#include "drawing/Grafica_Geometria.h"
+#include "model/Poligono.h"
+
+namespace {
+
+// The crossings grow by one, keeping what they hold.
+void Aggiunge(Vettore<double>& xi, Vettore<double>& yi, Vettore<int>& lati, int& m, double x,
+              double y, int lato) {
+  ++m;
+  if (m > xi.Ub()) {
+    xi.ReDimPreserve(m);
+    yi.ReDimPreserve(m);
+    lati.ReDimPreserve(m);
+  }
+  xi(m) = x;
+  yi(m) = y;
+  lati(m) = lato;
+}
+
+}  // namespace
+
+void Poligono::IntersezioneConRetta(double a, double b, double c, Vettore<double>& xi,
+                                    Vettore<double>& yi, Vettore<int>& lati, int& m) const {
+  xi.ReDim(1, 2);
+  yi.ReDim(1, 2);
+  lati.ReDim(1, 2);
+  m = 0;
+  const int n = nVertici_;
+  for (int i = 1; i <= n; ++i) {
+    const int j = i < n ? i + 1 : 1;
+    const double si = a * x_(i) + b * y_(i) + c;
+    const double sj = a * x_(j) + b * y_(j) + c;
+    if (si == 0 && sj == 0) continue;  // the side lies on the line
+    if (si == 0) {
+      Aggiunge(xi, yi, lati, m, x_(i), y_(i), i);
+    } else if (sj == 0) {
+      Aggiunge(xi, yi, lati, m, x_(j), y_(j), i);
+    } else if ((si > 0) != (sj > 0)) {
+      // From the end on the positive side, so that a side run either way (the
+      // two edges of a slit) gives the same point.
+      const int p = si > 0 ? i : j, q = si > 0 ? j : i;
+      const double sp = si > 0 ? si : sj, sq = si > 0 ? sj : si;
+      const double t = sp / (sp - sq);
+      Aggiunge(xi, yi, lati, m, x_(p) + (x_(q) - x_(p)) * t, y_(p) + (y_(q) - y_(p)) * t, i);
+    }
+  }
+}
+
+Poligono Poligono::PoligonoConIntersezioni(const Vettore<double>& xi, const Vettore<double>& yi,
+                                           const Vettore<int>& lati, int m,
+                                           Vettore<int>& segnati) const {
+  const int n = nVertici_;
+  Vettore<double> x(1, n + m), y(1, n + m);
+  segnati.ReDim(1, n + m);
+  int j = 0;
+  int k = 1;
+  for (int i = 1; i <= n; ++i) {
+    ++j;
+    x(j) = x_(i);
+    y(j) = y_(i);
+    if (k <= m && lati(k) == i) {
+      ++j;
+      x(j) = xi(k);
+      y(j) = yi(k);
+      segnati(j) = 1;
+      ++k;
+    }
+  }
+  Poligono risultato;
+  risultato.Coordinate(x, y, j);
+  return risultato;
+}
+
+Poligono Poligono::ParteDaUnLato(const Poligono& p, const Vettore<int>& segnati, double a,
+                                 double b, double c, double lato) {
+  const int n = p.nVertici();
+  Vettore<double> x(1, n), y(1, n);
+  int k = 0;
+  for (int i = 1; i <= n; ++i) {
+    const double s = a * p.X(i) + b * p.Y(i) + c;
+    if (segnati(i) == 0 && !(s * lato > 0)) continue;
+    ++k;
+    x(k) = p.X(i);
+    y(k) = p.Y(i);
+  }
+  Poligono parte;
+  parte.Coordinate(x, y, k);
+  return parte;
+}
+
+Poligono Poligono::PoligonoSenzaPuntiOpposti(double riferimento, const Vettore<int>& segnati,
+                                             bool usaX) const {
+  return ParteDaUnLato(*this, segnati, usaX ? 1 : 0, usaX ? 0 : 1, 0, riferimento);
+}
+
+bool Poligono::ConIntersezioni(double a, double b, double c, Poligono& risultato,
+                               Vettore<int>& segnati) const {
+  Vettore<double> xi, yi;
+  Vettore<int> lati;
+  int m;
+  IntersezioneConRetta(a, b, c, xi, yi, lati, m);
+  if (m == 0) return false;
+  // The crossings are held in 32 bits.
+  Grafica::ArrotondaSingolaPrecisione(xi);
+  Grafica::ArrotondaSingolaPrecisione(yi);
+  risultato = PoligonoConIntersezioni(xi, yi, lati, m, segnati);
+  return true;
+}
+
+std::optional<Poligono> Poligono::PoligonoIntersezione(double a, double b, double c, double xR,
+                                                       double yR, double wR) const {
+  Poligono tagliato;
+  Vettore<int> segnati;
+  if (!ConIntersezioni(a, b, c, tagliato, segnati)) return std::nullopt;
+  // The homogeneous reference point: its weight multiplies c.
+  Poligono parte = ParteDaUnLato(tagliato, segnati, a, b, c, a * xR + b * yR + c * wR);
+  parte.CaratteristicheStatiche();
+  return parte;
+}
+
+Poligono Poligono::PoligonoReagente(double xR, double yR, double wR, double a, double b,
+                                    double c, int& stato) const {
+  if (std::optional<Poligono> parte = PoligonoIntersezione(a, b, c, xR, yR, wR)) {
+    stato = 1;
+    return std::move(*parte);
+  }
+  Poligono risultato;
+  if (wR >= 0) {
+    stato = 0;
+    risultato.Coordinate(x_, y_, nVertici_);
+  } else {
+    stato = -1;
+  }
+  return risultato;
+}
