@@ -228,15 +228,14 @@ void TogliIntersezioniCoincidenti(Collezione<double>& x, Collezione<double>& y,
 
 void PuntoInternoPoligono(const Vettore<double>& x, const Vettore<double>& y, int n, double yp,
                           Collezione<double>& ascisse) {
-  const double zero = DimensioneRelativa(x, y, n, 100000);
   for (int i = 1; i <= n; ++i) {
     const int j = Matematica::IndiceSuccessivo(x, n, i);
-    // The half-open rule alone decides: a side parallel to the line, or one
-    // that misses it, never has exactly one end at or above the crossing. A
-    // side too short to give a line of its own crosses at its first end.
-    double xc = x(i), yc = yp;
-    IntersezioneRettaSegmento(0, 1, -yp, {x(i), x(j)}, {y(i), y(j)}, xc, yc, zero);
-    if ((y(i) >= yc) != (y(j) >= yc)) ascisse.push_back(xc);
+    const bool iSopra = y(i) >= yp;
+    if (iSopra == (y(j) >= yp)) continue;
+    // Interpolated from the end at or above the line: a vertex on the line
+    // gives its own abscissa exactly, and a side run either way the same one.
+    const int a = iSopra ? i : j, b = iSopra ? j : i;
+    ascisse.push_back(x(a) + (x(b) - x(a)) * ((y(a) - yp) / (y(a) - y(b))));
   }
 }
 

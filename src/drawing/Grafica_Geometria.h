@@ -95,7 +95,8 @@ void TogliIntersezioniCoincidenti(Matematica::Collezione<double>& x,
                                   Matematica::Collezione<int>& lati);
 
 // Adds to ascisse the abscissa of every crossing of the line y = yp with the
-// sides, counting a side when exactly one of its ends has y >= the crossing.
+// sides by the half-open rule: a side counts when exactly one of its ends has
+// y >= yp. Exact at vertices on the line, so the count is always even.
 void PuntoInternoPoligono(const Vettore<double>& x, const Vettore<double>& y, int n, double yp,
                           Matematica::Collezione<double>& ascisse);
 

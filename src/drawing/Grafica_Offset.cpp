@@ -21,6 +21,16 @@ void OffsetPoligonale(const Vettore<double>& x, const Vettore<double>& y, Vettor
     if (IntersezioneRette(a1, b1, c1, a2, b2, c2, xc, yc)) {
       xo(i) = xc;
       yo(i) = yc;
+    } else {
+      // Sides in line: the vertex moves square onto the common offset line
+      // (the second one when the first side has no length).
+      const bool primaValida = a1 != 0 || b1 != 0;
+      const double a = primaValida ? a1 : a2, b = primaValida ? b1 : b2;
+      const double cc = primaValida ? c1 : c2;
+      const double norma = a * a + b * b;
+      const double s = norma > 0 ? (a * x(i) + b * y(i) + cc) / norma : 0;
+      xo(i) = x(i) - a * s;
+      yo(i) = y(i) - b * s;
     }
   }
 }

@@ -20,5 +20,7 @@ AssiPrincipaliInerzia CalcolaAssiPrincipali(double jota_xG, double jota_yG, doub
   const double media = (jota_xG + jota_yG) / 2;
   assi.jota_IG = media + r;
   assi.jota_IIG = media - r;
+  // A sliver's smaller moment can come out a rounding below zero.
+  if (assi.jota_IIG < 0 && -assi.jota_IIG <= 1e-9 * std::fabs(assi.jota_IG)) assi.jota_IIG = 0;
   return assi;
 }

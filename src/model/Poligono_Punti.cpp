@@ -7,16 +7,7 @@
 
 void Poligono::AscisseSuOrizzontale(double yp, std::vector<double>& ascisse) const {
   ascisse.clear();
-  const int n = nVertici_;
-  for (int i = 1; i <= n; ++i) {
-    const int j = i < n ? i + 1 : 1;
-    const bool iSopra = y_(i) >= yp;
-    if (iSopra == (y_(j) >= yp)) continue;
-    // Interpolated from the end at or above the line: a vertex on the line
-    // gives its own abscissa exactly, and a side run either way the same one.
-    const int a = iSopra ? i : j, b = iSopra ? j : i;
-    ascisse.push_back(x_(a) + (x_(b) - x_(a)) * ((y_(a) - yp) / (y_(a) - y_(b))));
-  }
+  Grafica::PuntoInternoPoligono(x_, y_, nVertici_, yp, ascisse);
 }
 
 int Poligono::PuntoInPoligono(double x, double y, double w, double tolleranza) const {
