@@ -1,5 +1,7 @@
 #include "app/BloccoMateriali.h"
 
+#include <cmath>
+
 #include "app/FileInOut.h"
 #include "model/VariabiliImpostazioni.h"
 #include "model/VariabiliPubbliche.h"
@@ -43,7 +45,12 @@ void LeggeScrive(Generale::FileDati& file, const std::string& modo, const std::s
     FileInOut(modo, file, Stato.EpsCu, Stato.Fcd, Stato.AlfaCC, Stato.RapportoFccFcd, Stato.EpsC2);
   if (lettura) CorreggiDivisori();
   // Files before 7.0 hold fcd without alfa_cc.
-  if (precedente("7.0")) Stato.Fcd *= Stato.AlfaCC;
+  if (precedente("7.0")) {
+    const double fcd = Stato.Fcd * Stato.AlfaCC;
+    if (!std::isfinite(fcd))
+      throw Generale::ErroreFile(Generale::ErroreOverflow, "fcd fuori dai limiti");
+    Stato.Fcd = fcd;
+  }
 
   if (precedente("7.8")) return;
   FileInOut(modo, file, Stato.FattoreConfidenza[0], Stato.FattoreConfidenza[1]);

@@ -104,7 +104,9 @@ void AssegnaCampo(const CampoLetto& campo, float& variabile) { variabile = Numer
 
 void AssegnaCampo(const CampoLetto& campo, double& variabile) { variabile = Numero<double>(campo); }
 
-void AssegnaCampo(const CampoLetto& campo, bool& variabile) { variabile = Numero<double>(campo) != 0; }
+void AssegnaCampo(const CampoLetto& campo, bool& variabile) {
+  variabile = Numero<double>(campo) != 0;
+}
 
 void AssegnaCampo(const CampoLetto& campo, std::string& variabile) { variabile = campo.Testo; }
 

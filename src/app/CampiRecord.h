@@ -63,6 +63,8 @@ inline auto CampiRiga(VariabiliPubbliche::RigaCalcestruzzo& riga) {
 }
 
 template <class T>
-concept RigaTabella = requires(T& riga) { CampiRiga(riga); };
+concept RigaTabella = requires(T& riga) {
+  CampiRiga(riga);
+};
 
 }  // namespace Generale

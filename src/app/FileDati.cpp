@@ -81,7 +81,8 @@ void FileDati::ConsumaSeparatore() {
 
 CampoLetto FileDati::LeggiCampo() {
   Verifica(Modo::Lettura);
-  if (posizione_ >= testo_.size()) throw ErroreFile(ErroreFineFile, "Lettura oltre la fine del file");
+  if (posizione_ >= testo_.size())
+    throw ErroreFile(ErroreFineFile, "Lettura oltre la fine del file");
   while (posizione_ < testo_.size() && Blanco(testo_[posizione_])) ++posizione_;
   const auto separatore = [&] { return FineRiga() || testo_[posizione_] == ','; };
   CampoLetto campo;
@@ -104,7 +105,8 @@ CampoLetto FileDati::LeggiCampo() {
 
 std::string FileDati::LeggiRiga() {
   Verifica(Modo::Lettura);
-  if (posizione_ >= testo_.size()) throw ErroreFile(ErroreFineFile, "Lettura oltre la fine del file");
+  if (posizione_ >= testo_.size())
+    throw ErroreFile(ErroreFineFile, "Lettura oltre la fine del file");
   const std::size_t inizio = posizione_;
   while (!FineRiga()) ++posizione_;
   std::string riga = testo_.substr(inizio, posizione_ - inizio);

@@ -103,7 +103,8 @@ void LeggeMateriale(const std::string& modo, FileDati& file, Vettore<Riga>& tabe
   if (n < 1) throw ErroreFile(Generale::ErroreIndice, "Tabella senza righe");
   tabella.ReDim(1, n);
   for (Riga& riga : tabella.Dati())
-    std::apply([&](auto&&... campo) { FileInOut(modo, file, campo...); }, Generale::CampiRiga(riga));
+    std::apply([&](auto&&... campo) { FileInOut(modo, file, campo...); },
+               Generale::CampiRiga(riga));
 }
 
 template <class Riga>
@@ -115,7 +116,8 @@ void ScriveMateriale(const std::string& modo, FileDati& file, const platform::Fl
 
 template void LeggeMateriale(const std::string&, FileDati&, Vettore<RigaAcciaio>&);
 template void LeggeMateriale(const std::string&, FileDati&, Vettore<RigaCalcestruzzo>&);
-template void ScriveMateriale<RigaAcciaio>(const std::string&, FileDati&, const platform::FlexGrid&);
+template void ScriveMateriale<RigaAcciaio>(const std::string&, FileDati&,
+                                           const platform::FlexGrid&);
 template void ScriveMateriale<RigaCalcestruzzo>(const std::string&, FileDati&,
                                                 const platform::FlexGrid&);
 

@@ -18,9 +18,11 @@ int CodicePrimoCarattere(const std::string& testo) {
 void MessaggioSeparatoriUguali(const std::string& decimale) {
   platform::MsgBox(
       "Errore nelle impostazioni internazionali del pannello di controllo.\r"
-      "Il separatore decimale è stato impostato come \"" + decimale + "\"\r"
-      "E' stato impostato lo stesso carattere per il simbolo raggruppamento cifre.\r"
-      "Cambiare il simbolo raggruppamento cifre e riavviare il programma.",
+      "Il separatore decimale è stato impostato come \"" +
+          decimale +
+          "\"\r"
+          "E' stato impostato lo stesso carattere per il simbolo raggruppamento cifre.\r"
+          "Cambiare il simbolo raggruppamento cifre e riavviare il programma.",
       platform::Pulsanti::Ok, platform::Icona::Critica, "ERRORE");
 }
 
@@ -35,7 +37,8 @@ void MessaggioSeparatoriIlleggibili() {
 void ConsiglioSeparatori(const std::string& decimale, const std::string& migliaia) {
   platform::MsgBox(
       "E' impostato come separatore decimale \"" + decimale +
-          "\" e come separatore delle migliaia \"" + migliaia + "\"\r\n"
+          "\" e come separatore delle migliaia \"" + migliaia +
+          "\"\r\n"
           "Se la lingua è Italiano è meglio usare la  \",\" come separatore decimale.\r\n"
           "Il programma funzionerà comunque correttamente se si usa "
           "come separatore delle migliaia lo spazio,\r\n"

@@ -72,7 +72,8 @@ void Nota(const std::vector<std::string>& righe) {
   platform::MsgBox(testo);
 }
 
-std::vector<std::string> Unite(std::vector<std::string> prime, const std::vector<std::string>& altre) {
+std::vector<std::string> Unite(std::vector<std::string> prime,
+                               const std::vector<std::string>& altre) {
   prime.insert(prime.end(), altre.begin(), altre.end());
   return prime;
 }

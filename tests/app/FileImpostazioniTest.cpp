@@ -162,29 +162,33 @@ TEST_P(FileIniVersioni, EachLayoutReadsIntoTheSameValues) {
   EXPECT_EQ(Impostazioni.Fyk, 460);
 }
 
+// The layouts from 6.0 on hold the same values, with the design code, alfa_cc
+// and eps_c2 where the version has them.
+VersioneIni DaSeiInPoi(const char* versione, int normativa, int sismica, double alfaCC,
+                       double epsC2) {
+  return {versione,    normativa,     sismica,    {"B450C più", "Trefolo"},
+          {400, 1400}, 0.0675,        17,         alfaCC,
+          epsC2,       {1.1f, 1.35f}, {260, 900}, {12, 5.5f}};
+}
+
+// One steel, three steel constants, no values of the tendons.
+const VersioneIni Versione53{"5.3", 1,    0,     {"FeB44k", ""}, {373.9, 0}, 0.01,
+                             17,    0.85, 0.002, {1, 1},         {260, 0},   {12, 6}};
+
 // 7.8: two confidence records, the second wins; 7.6: the block has none; 7.0:
 // no eps_c2; 6.2: no design-code record, fcd stored without alfa_cc; 6.0: a
-// dropped steel name; 5.3: one steel, three steel constants, no tendon values.
-INSTANTIATE_TEST_SUITE_P(
-    Versioni, FileIniVersioni,
-    testing::Values(
-        VersioneIni{"7.8", 2, 1, {"B450C più", "Trefolo"}, {400, 1400}, 0.0675, 17, 1, 0.0022,
-                    {1.1f, 1.35f}, {260, 900}, {12, 5.5f}},
-        VersioneIni{"7.6", 2, 1, {"B450C più", "Trefolo"}, {400, 1400}, 0.0675, 17, 1, 0.0022,
-                    {1.1f, 1.35f}, {260, 900}, {12, 5.5f}},
-        VersioneIni{"7.0", 2, 1, {"B450C più", "Trefolo"}, {400, 1400}, 0.0675, 17, 1, 0.002,
-                    {1.1f, 1.35f}, {260, 900}, {12, 5.5f}},
-        VersioneIni{"6.2", 1, 0, {"B450C più", "Trefolo"}, {400, 1400}, 0.0675, 17, 0.85, 0.002,
-                    {1.1f, 1.35f}, {260, 900}, {12, 5.5f}},
-        VersioneIni{"6.0", 1, 0, {"B450C più", "Trefolo"}, {400, 1400}, 0.0675, 17, 0.85, 0.002,
-                    {1.1f, 1.35f}, {260, 900}, {12, 5.5f}},
-        VersioneIni{"5.3", 1, 0, {"FeB44k", ""}, {373.9, 0}, 0.01, 17, 0.85, 0.002, {1, 1},
-                    {260, 0}, {12, 6}}),
-    [](const testing::TestParamInfo<VersioneIni>& info) {
-      std::string nome = std::string("v") + info.param.versione;
-      nome.erase(nome.find('.'), 1);
-      return nome;
-    });
+// dropped steel name; 5.3: as above.
+INSTANTIATE_TEST_SUITE_P(Versioni, FileIniVersioni,
+                         testing::Values(DaSeiInPoi("7.8", 2, 1, 1, 0.0022),
+                                         DaSeiInPoi("7.6", 2, 1, 1, 0.0022),
+                                         DaSeiInPoi("7.0", 2, 1, 1, 0.002),
+                                         DaSeiInPoi("6.2", 1, 0, 0.85, 0.002),
+                                         DaSeiInPoi("6.0", 1, 0, 0.85, 0.002), Versione53),
+                         [](const testing::TestParamInfo<VersioneIni>& info) {
+                           std::string nome = std::string("v") + info.param.versione;
+                           nome.erase(nome.find('.'), 1);
+                           return nome;
+                         });
 
 TEST(FileIni, MissingOrEmptyFileGivesTheDefaultsAndOneBox) {
   for (const bool vuoto : {false, true}) {

@@ -160,14 +160,14 @@ TEST(FileInOut, ConditionalRecordGatesOnTheFileVersion) {
   EXPECT_EQ(ambiente.box.Testi(), std::vector<std::string>{"Lettura incompleta del file"});
 
   // Writing ignores the versions.
-  const std::string bytes = Scritto(ambiente, [&](FileDati& file) {
-    FileInOutCond("S", file, "0", "7.8", valore);
-  });
+  const std::string bytes =
+      Scritto(ambiente, [&](FileDati& file) { FileInOutCond("S", file, "0", "7.8", valore); });
   EXPECT_EQ(bytes, "3\r\n");
 }
 
 TEST(FileInOut, VersionsCompareAsTexts) {
-  const char* ordine[] = {"0", "5.0", "5.1", "5.2", "5.3", "6.0", "6.2", "6.5", "7.0", "7.6", "7.8"};
+  const char* ordine[] = {"0",   "5.0", "5.1", "5.2", "5.3", "6.0",
+                          "6.2", "6.5", "7.0", "7.6", "7.8"};
   for (std::size_t k = 0; k + 1 < std::size(ordine); ++k) {
     EXPECT_TRUE(VersioneMinore(ordine[k], ordine[k + 1])) << ordine[k];
     EXPECT_FALSE(VersioneMinore(ordine[k + 1], ordine[k])) << ordine[k];
@@ -187,11 +187,10 @@ TEST(FileInOut, WrongModeShowsTheRoutinesBoxAndLeavesTheFile) {
   FileInOutMat("s", file, v);
   FileInOutStringColl("LS", file, testi);
   EXPECT_EQ(ambiente.box.Testi(),
-            (std::vector<std::string>{"Errore nella Sub FileInOut",
-                                      "Errore nella Sub FileInOutSenzaMessaggio",
-                                      "Errore nella Sub FileInOutCond",
-                                      "Errore nella Sub FileInOutMat",
-                                      "Errore nella Sub FileInOutStringColl"}));
+            (std::vector<std::string>{
+                "Errore nella Sub FileInOut", "Errore nella Sub FileInOutSenzaMessaggio",
+                "Errore nella Sub FileInOutCond", "Errore nella Sub FileInOutMat",
+                "Errore nella Sub FileInOutStringColl"}));
   FileInOut("L", file, n);
   EXPECT_EQ(n, 1);
 }
@@ -250,10 +249,11 @@ TEST(FileInOut, TextCollectionsKeepLineBreaksOnOneLine) {
   AmbienteFile ambiente;
   std::string titolo = "Trave\r\nappoggiata \"A\"";
   std::string versione;
-  const std::string bytes = Scritto(ambiente, [&](FileDati& file) {
-    RecordVersione("S", file, titolo, versione, "7.8");
-  });
-  EXPECT_EQ(bytes, "\"Trave\x01\x01" "appoggiata 'A'\",\"7.8\"\r\n");
+  const std::string bytes = Scritto(
+      ambiente, [&](FileDati& file) { RecordVersione("S", file, titolo, versione, "7.8"); });
+  EXPECT_EQ(bytes,
+            "\"Trave\x01\x01"
+            "appoggiata 'A'\",\"7.8\"\r\n");
   FileDati file = FileDati::ApriLettura(ambiente.Percorso("prova.txt"));
   std::string titolo2;
   RecordVersione("L", file, titolo2, versione, "7.8");

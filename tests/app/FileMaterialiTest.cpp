@@ -102,10 +102,9 @@ TEST(FileMateriali, SaveAfterAMissingFileWritesAllTablesAcrossLocales) {
   EXPECT_EQ(Stato.ModuloEs, 205000);
   EXPECT_EQ(Stato.RapportoN[0], 12);
   EXPECT_EQ(Impostazioni.TabellaAcciaiNtc, TabelleMateriali::AcciaiPredefiniti(0));
-  EXPECT_EQ(Impostazioni.TabellaAcciaiDm96,
-            (Vettore<RigaAcciaio>{{"FeB22k", 215, 335, 115},
-                                  {"FeB44k", 1440.5, 540, 255},
-                                  {"Trefolo", 1620, 1800, 1080}}));
+  EXPECT_EQ(Impostazioni.TabellaAcciaiDm96, (Vettore<RigaAcciaio>{{"FeB22k", 215, 335, 115},
+                                                                  {"FeB44k", 1440.5, 540, 255},
+                                                                  {"Trefolo", 1620, 1800, 1080}}));
   EXPECT_EQ(Impostazioni.TabellaAcciaiEsistenti, TabelleMateriali::AcciaiPredefiniti(2));
   EXPECT_EQ(Stato.TabellaAcciai, Impostazioni.TabellaAcciaiDm96);
   EXPECT_EQ(Impostazioni.TabellaCalcestruzzi,
@@ -121,22 +120,27 @@ TEST(FileMateriali, FileOfAnotherInstallationReadsQuotedAndBareNumbers) {
   EXPECT_TRUE(ambiente.box.Mostrati().empty());
   EXPECT_EQ(Impostazioni.TabellaAcciaiNtc(3), (RigaAcciaio{"Trefolo", 1620, 1800, 1080}));
   EXPECT_EQ(Impostazioni.TabellaAcciaiDm96.Conta(), 5);
-  EXPECT_EQ(Stato.TabellaAcciai, (Vettore<RigaAcciaio>{{"B450C", 450, 540, 255},
-                                                       {"Aq50 1957", 265, 540, 155}}));
+  EXPECT_EQ(Stato.TabellaAcciai,
+            (Vettore<RigaAcciaio>{{"B450C", 450, 540, 255}, {"Aq50 1957", 265, 540, 155}}));
   EXPECT_EQ(Impostazioni.TabellaCalcestruzzi(3), (RigaCalcestruzzo{"C32/40 è", 32.5, 40}));
 }
 
-TEST(FileMateriali, TableWithoutRowsOrCutShortGivesTheDefaults) {
+TEST(FileMateriali, EmptyFileTableWithoutRowsOrCutShortGivesTheDefaults) {
   AmbienteFile ambiente;
   const std::string costanti = "1.15,210000,0.0675\r\n1.5,0.0035,0.85,0.8\r\n15\r\n";
-  ambiente.Scrivi("TramokMateriali.txt", costanti + "0\r\n");
-  EXPECT_FALSE(FileMaterialiLeggeScrive("L"));
+  for (const std::string& contenuto : {std::string(), costanti + "0\r\n"}) {
+    ambiente.box.Svuota();
+    ambiente.Scrivi("TramokMateriali.txt", contenuto);
+    EXPECT_FALSE(FileMaterialiLeggeScrive("L"));
+    EXPECT_EQ(ambiente.box.Testi().back(), MessaggioMateriali(ambiente));
+    EXPECT_EQ(Stato.TabellaAcciai, TabelleMateriali::AcciaiPredefiniti(0));
+    EXPECT_EQ(Stato.ModuloEs, 200000);
+  }
   EXPECT_EQ(ambiente.box.Testi(), std::vector<std::string>{MessaggioMateriali(ambiente)});
-  EXPECT_EQ(Stato.TabellaAcciai, TabelleMateriali::AcciaiPredefiniti(0));
-  EXPECT_EQ(Stato.ModuloEs, 200000);
 
   ambiente.box.Svuota();
-  ambiente.Scrivi("TramokMateriali.txt", costanti + "2\r\n\"B450C\",450,540,255\r\n\"B450A\",450\r\n");
+  ambiente.Scrivi("TramokMateriali.txt",
+                  costanti + "2\r\n\"B450C\",450,540,255\r\n\"B450A\",450\r\n");
   EXPECT_FALSE(FileMaterialiLeggeScrive("L"));
   EXPECT_EQ(ambiente.box.Testi(), (std::vector<std::string>{"Lettura incompleta del file",
                                                             MessaggioMateriali(ambiente)}));

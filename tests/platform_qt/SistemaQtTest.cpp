@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
 #include <QWidget>
+#include <filesystem>
 
 #include "platform/qt/SistemaQt.h"
 

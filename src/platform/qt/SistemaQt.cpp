@@ -1,18 +1,19 @@
 #include "platform/qt/SistemaQt.h"
 
-#include <cstdlib>
-
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
 #include <QPointer>
 #include <QWidget>
+#include <cstdlib>
 
 namespace platform {
 
 std::string SistemaQt::SeparatoreDecimale() const { return QLocale().decimalPoint().toStdString(); }
 
-std::string SistemaQt::SeparatoreMigliaia() const { return QLocale().groupSeparator().toStdString(); }
+std::string SistemaQt::SeparatoreMigliaia() const {
+  return QLocale().groupSeparator().toStdString();
+}
 
 std::string SistemaQt::CartellaApplicazione() const {
   return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
