@@ -3,6 +3,7 @@
 // that are open. A window registers itself here when it is created and clears
 // its pointer when it goes; the engine passes over a window that is not there.
 #include "model/Vettore.h"
+#include "platform/FlexGrid.h"
 #include "platform/Form.h"
 
 namespace Finestre {
@@ -20,6 +21,17 @@ class FinestraMateriali : public platform::Form {
  public:
   // Copies the steel table of the design code in force into TabellaAcciai.
   virtual void AssegnaMatrAcciaio() = 0;
+};
+
+// What a save of the materials file takes from the materials window: its
+// boxes copied into the program state, and its grids as shown: MsFlex(0) the
+// steel table of the code in force, MsFlex(1) the concrete table (row 0 the
+// header, column 0 the selection marker).
+class GriglieMateriali {
+ public:
+  virtual ~GriglieMateriali() = default;
+  virtual void MaterialiDaForm() = 0;
+  virtual const platform::FlexGrid& MsFlex(int indice) const = 0;
 };
 
 // The rectangular section design window.

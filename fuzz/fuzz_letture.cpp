@@ -1,0 +1,93 @@
+// Arbitrary bytes as the settings file and as the materials file. Reading
+// must never crash or hang; whatever it leaves in memory must then write out,
+// read back without any box, and write out again to the same bytes.
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "app/FileImpostazioni.h"
+#include "app/FileMateriali.h"
+#include "model/VariabiliImpostazioni.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+#include "platform/Sistema.h"
+
+namespace {
+
+class BoxContati : public platform::ServizioMsgBox {
+ public:
+  platform::Risposta Mostra(const std::string&, platform::Pulsanti pulsanti, platform::Icona,
+                            const std::string&) override {
+    ++mostrati;
+    return platform::RispostaPredefinita(pulsanti);
+  }
+  int mostrati = 0;
+};
+
+struct Ambiente {
+  Ambiente() {
+    std::string modello = (std::filesystem::temp_directory_path() / "tramok_fuzz_XXXXXX").string();
+    cartella = mkdtemp(modello.data());
+    sistema.ImpostaCartellaApplicazione(cartella);
+    platform::ImpostaSistema(&sistema);
+    platform::ImpostaServizioMsgBox(&box);
+  }
+  ~Ambiente() {
+    std::error_code errore;
+    std::filesystem::remove_all(cartella, errore);
+  }
+  std::string Percorso(const char* nome) const {
+    return (std::filesystem::path(cartella) / nome).string();
+  }
+
+  std::string cartella;
+  platform::SistemaFisso sistema;
+  BoxContati box;
+};
+
+void Scrivi(const std::string& percorso, const std::string& contenuto) {
+  std::ofstream(percorso, std::ios::binary) << contenuto;
+}
+
+std::string Leggi(const std::string& percorso) {
+  std::ifstream ingresso(percorso, std::ios::binary);
+  return {std::istreambuf_iterator<char>(ingresso), std::istreambuf_iterator<char>()};
+}
+
+bool LeggiEntrambi() {
+  const bool ini = FileImpostazioni::FileIniLeggeScrive("L");
+  return FileMateriali::FileMaterialiLeggeScrive("L") && ini;
+}
+
+bool ScriviEntrambi() {
+  const bool ini = FileImpostazioni::FileIniLeggeScrive("S");
+  return FileMateriali::FileMaterialiLeggeScrive("S") && ini;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione) {
+  static Ambiente ambiente;
+  const std::string ini = ambiente.Percorso(FileImpostazioni::NomeFileIni);
+  const std::string materiali = ambiente.Percorso(FileMateriali::NomeFileMateriali);
+  const std::string contenuto(reinterpret_cast<const char*>(dati), dimensione);
+
+  VariabiliPubbliche::Stato = VariabiliPubbliche::StatoProgramma{};
+  VariabiliPubbliche::Impostazioni = VariabiliPubbliche::StatoImpostazioni{};
+  VariabiliPubbliche::Stato.CartellaProgramma = ambiente.cartella;
+  Scrivi(ini, contenuto);
+  Scrivi(materiali, contenuto);
+  LeggiEntrambi();
+
+  if (!ScriviEntrambi()) std::abort();
+  const std::string iniScritto = Leggi(ini);
+  const std::string materialiScritti = Leggi(materiali);
+  ambiente.box.mostrati = 0;
+  if (!LeggiEntrambi() || ambiente.box.mostrati != 0) std::abort();
+  if (!ScriviEntrambi() || Leggi(ini) != iniScritto || Leggi(materiali) != materialiScritti)
+    std::abort();
+  return 0;
+}

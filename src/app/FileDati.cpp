@@ -1,0 +1,149 @@
+#include "app/FileDati.h"
+
+#include <filesystem>
+#include <iterator>
+#include <system_error>
+
+#include "app/Codifica.h"
+
+namespace Generale {
+namespace {
+
+const std::string Bom = "\xEF\xBB\xBF";
+
+bool Blanco(char c) { return c == ' ' || c == '\t'; }
+
+bool FineLinea(char c) { return c == '\r' || c == '\n'; }
+
+void Rimuovi(const std::string& percorso) {
+  std::error_code errore;
+  std::filesystem::remove(percorso, errore);
+}
+
+}  // namespace
+
+FileDati FileDati::ApriLettura(const std::string& percorso) {
+  std::ifstream ingresso(percorso, std::ios::binary);
+  std::error_code errore;
+  if (!ingresso || std::filesystem::is_directory(percorso, errore))
+    throw ErroreFile(ErroreFileNonTrovato, "File non trovato: " + percorso);
+  std::string contenuto{std::istreambuf_iterator<char>(ingresso), std::istreambuf_iterator<char>()};
+  if (ingresso.bad()) throw ErroreFile(ErroreDispositivo, "Errore di lettura: " + percorso);
+  return DaContenuto(contenuto);
+}
+
+FileDati FileDati::DaContenuto(const std::string& contenuto) {
+  FileDati file;
+  file.modo_ = Modo::Lettura;
+  if (contenuto.compare(0, Bom.size(), Bom) == 0)
+    file.testo_ = contenuto.substr(Bom.size());
+  else
+    file.testo_ = Codifica::Utf8DaCp1252(contenuto);
+  return file;
+}
+
+FileDati FileDati::ApriScrittura(const std::string& percorso) {
+  FileDati file;
+  file.destinazione_ = percorso;
+  file.temporaneo_ = percorso + ".tmp";
+  file.uscita_.open(file.temporaneo_, std::ios::binary | std::ios::trunc);
+  if (!file.uscita_) throw ErroreFile(ErroreAccesso, "Impossibile creare " + file.temporaneo_);
+  file.modo_ = Modo::Scrittura;
+  return file;
+}
+
+FileDati::FileDati(FileDati&& altro) noexcept
+    : modo_(altro.modo_),
+      testo_(std::move(altro.testo_)),
+      posizione_(altro.posizione_),
+      destinazione_(std::move(altro.destinazione_)),
+      temporaneo_(std::move(altro.temporaneo_)),
+      uscita_(std::move(altro.uscita_)) {
+  altro.modo_ = Modo::Chiuso;
+}
+
+FileDati::~FileDati() { Interrompi(); }
+
+void FileDati::Verifica(Modo richiesto) const {
+  if (modo_ == Modo::Chiuso) throw ErroreFile(ErroreFileChiuso, "File chiuso");
+  if (modo_ != richiesto) throw ErroreFile(ErroreModoFile, "Modo del file errato");
+}
+
+bool FileDati::FineRiga() const {
+  return posizione_ >= testo_.size() || FineLinea(testo_[posizione_]);
+}
+
+void FileDati::ConsumaSeparatore() {
+  if (posizione_ >= testo_.size()) return;
+  const char c = testo_[posizione_++];
+  if (c == '\r' && posizione_ < testo_.size() && testo_[posizione_] == '\n') ++posizione_;
+}
+
+CampoLetto FileDati::LeggiCampo() {
+  Verifica(Modo::Lettura);
+  if (posizione_ >= testo_.size())
+    throw ErroreFile(ErroreFineFile, "Lettura oltre la fine del file");
+  while (posizione_ < testo_.size() && Blanco(testo_[posizione_])) ++posizione_;
+  const auto separatore = [&] { return FineRiga() || testo_[posizione_] == ','; };
+  CampoLetto campo;
+  if (posizione_ < testo_.size() && testo_[posizione_] == '"') {
+    campo.TraVirgolette = true;
+    const std::size_t inizio = ++posizione_;
+    while (!FineRiga() && testo_[posizione_] != '"') ++posizione_;
+    campo.Testo = testo_.substr(inizio, posizione_ - inizio);
+    while (!separatore()) ++posizione_;
+  } else {
+    const std::size_t inizio = posizione_;
+    while (!separatore()) ++posizione_;
+    std::size_t fine = posizione_;
+    while (fine > inizio && Blanco(testo_[fine - 1])) --fine;
+    campo.Testo = testo_.substr(inizio, fine - inizio);
+  }
+  ConsumaSeparatore();
+  return campo;
+}
+
+std::string FileDati::LeggiRiga() {
+  Verifica(Modo::Lettura);
+  if (posizione_ >= testo_.size())
+    throw ErroreFile(ErroreFineFile, "Lettura oltre la fine del file");
+  const std::size_t inizio = posizione_;
+  while (!FineRiga()) ++posizione_;
+  std::string riga = testo_.substr(inizio, posizione_ - inizio);
+  ConsumaSeparatore();
+  return riga;
+}
+
+void FileDati::ScriviRiga(const std::string& riga) {
+  Verifica(Modo::Scrittura);
+  uscita_ << Codifica::Cp1252DaUtf8(riga) << "\r\n";
+  if (!uscita_) throw ErroreFile(ErroreDispositivo, "Errore di scrittura: " + temporaneo_);
+}
+
+void FileDati::Chiudi() {
+  if (modo_ != Modo::Scrittura) {
+    Interrompi();
+    return;
+  }
+  uscita_.close();
+  modo_ = Modo::Chiuso;
+  std::error_code errore;
+  if (uscita_.fail()) errore = std::make_error_code(std::errc::io_error);
+  if (!errore) std::filesystem::rename(temporaneo_, destinazione_, errore);
+  if (errore) {
+    Rimuovi(temporaneo_);
+    throw ErroreFile(ErroreDispositivo, "Impossibile scrivere " + destinazione_);
+  }
+}
+
+void FileDati::Interrompi() {
+  if (modo_ == Modo::Scrittura) {
+    uscita_.close();
+    Rimuovi(temporaneo_);
+  }
+  modo_ = Modo::Chiuso;
+  testo_.clear();
+  posizione_ = 0;
+}
+
+}  // namespace Generale

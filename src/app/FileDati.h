@@ -1,0 +1,98 @@
+#pragma once
+// A data file open for reading or for writing, as the record routines see it.
+//
+// Reading takes the whole file at opening: Windows-1252 text (UTF-8 after a
+// byte-order mark), lines ended by CR LF, LF or CR. Fields are taken one at a
+// time wherever the line breaks fall, as the sequential input of the original
+// platform takes them.
+//
+// Writing goes to a temporary file beside the target; closing puts it in
+// place of the target, so a write that fails leaves the old file as it was.
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+namespace Generale {
+
+// Error numbers of the file operations. 1000 and 1010 are the record layer's
+// own signals; the others are those of the platform for the same failures.
+inline constexpr int ErroreOverflow = 6;
+inline constexpr int ErroreIndice = 9;
+inline constexpr int ErroreTipo = 13;
+inline constexpr int ErroreFileChiuso = 52;
+inline constexpr int ErroreFileNonTrovato = 53;
+inline constexpr int ErroreModoFile = 54;
+inline constexpr int ErroreDispositivo = 57;
+inline constexpr int ErroreFineFile = 62;
+inline constexpr int ErroreAccesso = 75;
+// A record reported as incomplete to the user.
+inline constexpr int ErroreRecordIncompleto = 1000;
+// Stop reading without a message: a short file or a record newer than it.
+inline constexpr int ErroreFineLettura = 1010;
+
+class ErroreFile : public std::runtime_error {
+ public:
+  ErroreFile(int numero, const std::string& testo) : std::runtime_error(testo), numero_(numero) {}
+  int Numero() const { return numero_; }
+
+ private:
+  int numero_;
+};
+
+// One field as read: its text (UTF-8) and whether it stood between quotes.
+struct CampoLetto {
+  std::string Testo;
+  bool TraVirgolette = false;
+};
+
+class FileDati {
+ public:
+  // ErroreFileNonTrovato when the file cannot be read.
+  static FileDati ApriLettura(const std::string& percorso);
+  // ErroreAccesso when the temporary file cannot be created.
+  static FileDati ApriScrittura(const std::string& percorso);
+  // A file already read into memory, with the bytes as they would be on disk.
+  static FileDati DaContenuto(const std::string& contenuto);
+
+  FileDati(FileDati&& altro) noexcept;
+  FileDati& operator=(FileDati&&) = delete;
+  FileDati(const FileDati&) = delete;
+  FileDati& operator=(const FileDati&) = delete;
+  ~FileDati();
+
+  bool Aperto() const { return modo_ != Modo::Chiuso; }
+
+  // The next field: blanks before it skipped; a quoted field runs to its
+  // closing quote (or the line end) and whatever follows it up to the
+  // separator is dropped; a bare field runs to the separator, trailing blanks
+  // dropped. The separator (a comma or a line end) is consumed.
+  // ErroreFineFile at the end of the file.
+  CampoLetto LeggiCampo();
+  // The rest of the current line, its line end consumed.
+  std::string LeggiRiga();
+
+  // One line, CR LF added.
+  void ScriviRiga(const std::string& riga);
+
+  // Reading: done. Writing: the new file replaces the target (ErroreDispositivo
+  // when it cannot). Either way the file is closed.
+  void Chiudi();
+  // Closes without touching the target.
+  void Interrompi();
+
+ private:
+  enum class Modo { Chiuso, Lettura, Scrittura };
+  FileDati() = default;
+  void Verifica(Modo richiesto) const;
+  bool FineRiga() const;
+  void ConsumaSeparatore();
+
+  Modo modo_ = Modo::Chiuso;
+  std::string testo_;
+  std::size_t posizione_ = 0;
+  std::string destinazione_;
+  std::string temporaneo_;
+  std::ofstream uscita_;
+};
+
+}  // namespace Generale

@@ -1,0 +1,129 @@
+#include "app/FileImpostazioni.h"
+
+#include <filesystem>
+
+#include "app/BloccoMateriali.h"
+#include "app/FileInOut.h"
+#include "app/Messaggi.h"
+#include "model/VariabiliImpostazioni.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+#include "platform/Sistema.h"
+
+namespace FileImpostazioni {
+namespace {
+
+using Generale::FileDati;
+using Generale::FileInOut;
+using Generale::FileInOutSenzaMessaggio;
+using Generale::VersioneMinore;
+using VariabiliPubbliche::Impostazioni;
+using VariabiliPubbliche::Stato;
+
+std::string PercorsoIni() {
+  return (std::filesystem::path(platform::SistemaCorrente().CartellaApplicazione()) / NomeFileIni)
+      .string();
+}
+
+void CaricaPredefiniti() {
+  Impostazioni.SiglaAcciaio[0] = "B450C";
+  Stato.ModuloEs = 200000;
+  Stato.EpsSu = 0.0675;
+  Stato.Fyd[0] = 391.3;
+  Impostazioni.Fyk = 450;
+  Impostazioni.SiglaCalcestruzzo = "C25/30";
+  Stato.EpsCu = 0.0035;
+  Stato.EpsC2 = 0.002;
+  Stato.Fcd = 14.167;
+  Stato.AlfaCC = 0.85;
+  Stato.RapportoFccFcd = 0.8;
+  Stato.UnitaLunghezza = "cm";
+  Stato.Fck = 25;
+  Stato.Rck = 30;
+  Impostazioni.SigmaSAmm[0] = 255;
+  Impostazioni.SigmaCAmm = 9.75f;
+  Impostazioni.TauC0 = 0.6f;
+  Impostazioni.TauC1 = 1.829f;
+  Stato.GammaC = 1.5;
+  Stato.GammaS = 1.15;
+  Stato.RapportoN = {15, 6};
+  Stato.FattoreConfidenza = {1, 1};
+  Impostazioni.GammaAzioni = 1.5f;
+  Impostazioni.CopriferroProgetto = 20;
+  Impostazioni.PassoArrotondamento[0] = 50;
+}
+
+void Records(FileDati& file, const std::string& modo) {
+  const bool lettura = modo == "L";
+  std::string titolo;
+  std::string versione = Generale::VersioneFileCorrente;
+  Generale::RecordVersione(modo, file, titolo, versione, Generale::VersioneFileCorrente);
+  auto precedente = [&](const char* minima) { return lettura && VersioneMinore(versione, minima); };
+
+  if (precedente("7.0"))
+    Stato.Normativa = 1;
+  else
+    FileInOut(modo, file, Stato.Normativa, Impostazioni.NormativaSismica);
+
+  BloccoMaterialiLeggeScrive(file, modo, versione);
+
+  FileInOut(modo, file, Stato.UnitaLunghezza);
+  if (lettura && Stato.UnitaLunghezza != "mm") Stato.UnitaLunghezza = "cm";
+
+  auto& amm = Impostazioni;
+  if (precedente("6.0"))
+    FileInOut(modo, file, Stato.Rck, amm.SigmaSAmm[0], amm.SigmaCAmm, amm.TauC0, amm.TauC1,
+              Stato.GammaC, Stato.GammaS);
+  else
+    FileInOut(modo, file, Stato.Rck, amm.SigmaSAmm[0], amm.SigmaSAmm[1], amm.SigmaCAmm, amm.TauC0,
+              amm.TauC1, Stato.GammaC, Stato.GammaS);
+  if (lettura) CorreggiDivisori();
+
+  if (precedente("6.0")) {
+    FileInOut(modo, file, Stato.RapportoN[0]);
+  } else {
+    FileInOut(modo, file, Stato.RapportoN[0], Stato.RapportoN[1]);
+    FileInOut(modo, file, Stato.FattoreConfidenza[0], Stato.FattoreConfidenza[1]);
+  }
+
+  FileInOutSenzaMessaggio(modo, file, Impostazioni.GammaAzioni);
+  FileInOutSenzaMessaggio(modo, file, Impostazioni.CopriferroProgetto,
+                          Impostazioni.PassoArrotondamento[0], Impostazioni.PassoArrotondamento[1]);
+  FileInOutSenzaMessaggio(modo, file, Stato.Fck, Impostazioni.Fyk);
+}
+
+void MessaggioLetturaFallita() {
+  platform::MsgBox(
+      "Il File Tramok.ini non esiste o è incompleto.\r\n"
+      "Vengono caricati materiali e unità di misura di Default.\r\n"
+      "Usare il menu Materiali per cambiarli.\r\n"
+      "Salvarli con il menu File - \"Salva Materiali, Unità, Par. Progetto in uso\" \r\n"
+      "per creare il file Tramok.ini con valori personalizzati.\r\n"
+      "I materiali, le unità di misura e i parametri di progetto vengono comunque salvati\r\n"
+      "nel file dei dati della sezione.",
+      platform::Pulsanti::Ok, platform::Icona::Informazione);
+}
+
+}  // namespace
+
+bool FileIniLeggeScrive(const std::string& modo) {
+  const bool lettura = modo == "L";
+  const std::string percorso = PercorsoIni();
+  if (lettura) CaricaPredefiniti();
+  try {
+    FileDati file = lettura ? FileDati::ApriLettura(percorso) : FileDati::ApriScrittura(percorso);
+    Records(file, lettura ? "L" : "S");
+    file.Chiudi();
+    return true;
+  } catch (const Generale::ErroreFile& errore) {
+    if (lettura) {
+      CorreggiDivisori();
+      MessaggioLetturaFallita();
+    } else if (errore.Numero() != Generale::ErroreRecordIncompleto) {
+      Messaggi::MessaggioScritturaFallita(percorso);
+    }
+    return false;
+  }
+}
+
+}  // namespace FileImpostazioni

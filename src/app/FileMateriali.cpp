@@ -1,0 +1,150 @@
+#include "app/FileMateriali.h"
+
+#include <filesystem>
+#include <limits>
+#include <tuple>
+
+#include "app/BloccoMateriali.h"
+#include "app/FileInOut.h"
+#include "app/Messaggi.h"
+#include "app/TabelleMateriali.h"
+#include "model/GeneraleTesto.h"
+#include "model/VariabiliImpostazioni.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+
+namespace FileMateriali {
+namespace {
+
+using Generale::ErroreFile;
+using Generale::FileDati;
+using Generale::FileInOut;
+using VariabiliPubbliche::Impostazioni;
+using VariabiliPubbliche::RigaAcciaio;
+using VariabiliPubbliche::RigaCalcestruzzo;
+using VariabiliPubbliche::Stato;
+
+std::string PercorsoMateriali() {
+  return (std::filesystem::path(Stato.CartellaProgramma) / NomeFileMateriali).string();
+}
+
+void CampoDaCella(std::string& campo, const std::string& testo) { campo = testo; }
+
+void CampoDaCella(Generale::Cella campo, const std::string& testo) {
+  campo.Valore = Generale::ValNumero(testo);
+}
+
+template <class Riga>
+Riga RigaDaGriglia(const platform::FlexGrid& griglia, int r) {
+  Riga riga;
+  int colonna = 0;
+  std::apply([&](auto&&... campo) { (CampoDaCella(campo, griglia.TextMatrix(r, ++colonna)), ...); },
+             Generale::CampiRiga(riga));
+  return riga;
+}
+
+// A count record and the rows.
+template <class Riga>
+void ScriveTabella(const std::string& modo, FileDati& file, Vettore<Riga> righe) {
+  if (righe.Conta() > std::numeric_limits<short>::max())
+    throw ErroreFile(Generale::ErroreOverflow, "Tabella troppo lunga");
+  short n = static_cast<short>(righe.Conta());
+  FileInOut(modo, file, n);
+  Generale::FileInOutMat(modo, file, righe);
+}
+
+// A table never filled is written with its default rows.
+template <class Riga>
+const Vettore<Riga>& RigheOPredefinite(const Vettore<Riga>& tabella,
+                                       const Vettore<Riga>& predefinite) {
+  return tabella.Vuoto() ? predefinite : tabella;
+}
+
+void Costanti(const std::string& modo, FileDati& file) {
+  FileInOut(modo, file, Stato.GammaS, Stato.ModuloEs, Stato.EpsSu);
+  FileInOut(modo, file, Stato.GammaC, Stato.EpsCu, Stato.AlfaCC, Stato.RapportoFccFcd);
+  FileInOut(modo, file, Stato.RapportoN[0]);
+}
+
+void Leggi(FileDati& file) {
+  Costanti("L", file);
+  FileImpostazioni::CorreggiDivisori();
+  for (int normativa = 0; normativa <= 2; ++normativa)
+    LeggeMateriale("L", file, *TabelleMateriali::TabellaAcciaiNormativa(normativa));
+  TabelleMateriali::AssegnaMatrAcciaio();
+  LeggeMateriale("L", file, Impostazioni.TabellaCalcestruzzi);
+}
+
+void Scrivi(FileDati& file, Finestre::GriglieMateriali* finestra) {
+  if (finestra) finestra->MaterialiDaForm();
+  Costanti("S", file);
+  for (int normativa = 0; normativa <= 2; ++normativa) {
+    if (finestra && normativa == Stato.Normativa)
+      ScriveMateriale<RigaAcciaio>("S", file, finestra->MsFlex(0));
+    else
+      ScriveTabella("S", file,
+                    RigheOPredefinite(*TabelleMateriali::TabellaAcciaiNormativa(normativa),
+                                      TabelleMateriali::AcciaiPredefiniti(normativa)));
+  }
+  if (finestra)
+    ScriveMateriale<RigaCalcestruzzo>("S", file, finestra->MsFlex(1));
+  else
+    ScriveTabella("S", file,
+                  RigheOPredefinite(Impostazioni.TabellaCalcestruzzi,
+                                    TabelleMateriali::CalcestruzziPredefiniti()));
+}
+
+}  // namespace
+
+template <class Riga>
+void LeggeMateriale(const std::string& modo, FileDati& file, Vettore<Riga>& tabella) {
+  short n = 0;
+  FileInOut(modo, file, n);
+  if (n < 1) throw ErroreFile(Generale::ErroreIndice, "Tabella senza righe");
+  tabella.ReDim(1, n);
+  for (Riga& riga : tabella.Dati())
+    std::apply([&](auto&&... campo) { FileInOut(modo, file, campo...); },
+               Generale::CampiRiga(riga));
+}
+
+template <class Riga>
+void ScriveMateriale(const std::string& modo, FileDati& file, const platform::FlexGrid& griglia) {
+  Vettore<Riga> tabella(1, griglia.Rows() - 1);
+  for (int r = 1; r <= tabella.Ub(); ++r) tabella(r) = RigaDaGriglia<Riga>(griglia, r);
+  ScriveTabella(modo, file, std::move(tabella));
+}
+
+template void LeggeMateriale(const std::string&, FileDati&, Vettore<RigaAcciaio>&);
+template void LeggeMateriale(const std::string&, FileDati&, Vettore<RigaCalcestruzzo>&);
+template void ScriveMateriale<RigaAcciaio>(const std::string&, FileDati&,
+                                           const platform::FlexGrid&);
+template void ScriveMateriale<RigaCalcestruzzo>(const std::string&, FileDati&,
+                                                const platform::FlexGrid&);
+
+bool FileMaterialiLeggeScrive(const std::string& modo, Finestre::GriglieMateriali* finestra) {
+  const bool lettura = modo == "L";
+  const std::string percorso = PercorsoMateriali();
+  try {
+    FileDati file = lettura ? FileDati::ApriLettura(percorso) : FileDati::ApriScrittura(percorso);
+    if (lettura)
+      Leggi(file);
+    else
+      Scrivi(file, finestra);
+    file.Chiudi();
+    return true;
+  } catch (const std::exception& errore) {
+    if (lettura) {
+      platform::MsgBox("File " + percorso + " non trovato. Vengono inseriti i materiali di default",
+                       platform::Pulsanti::Ok, platform::Icona::Informazione);
+      TabelleMateriali::MaterialiDefault();
+      FileImpostazioni::CorreggiDivisori();
+    } else {
+      const auto* erroreFile = dynamic_cast<const ErroreFile*>(&errore);
+      if (!erroreFile || erroreFile->Numero() != Generale::ErroreRecordIncompleto)
+        Messaggi::MessaggioScritturaFallita(percorso);
+    }
+    return false;
+  }
+}
+
+}  // namespace FileMateriali

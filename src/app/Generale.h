@@ -1,0 +1,65 @@
+#pragma once
+// Services every window leans on: the start-up environment (program and data
+// folders, the regional separators and their check), numbers typed in boxes,
+// the decimal key of the numeric keypad, select-all on focus, file names, the
+// Windows folder and the end of the program.
+#include <string>
+
+#include "model/GeneraleTesto.h"
+#include "platform/Form.h"
+
+namespace Generale {
+
+struct StatoGenerale {
+  // Code points of the regional separators read at start-up; the thousands
+  // code is 0 when the locale has none, or the same as the decimal one.
+  int CodiceSeparatoreDecimale = 0;
+  int CodiceSeparatoreMigliaia = 0;
+  // The keypad's decimal key went down and its character is still to come.
+  bool TastoDecimaleTastierino = false;
+};
+
+inline StatoGenerale Stato;
+
+// Key code of the numeric keypad's decimal key.
+inline constexpr int TastoDecimale = 110;
+
+// A text box whose selection can be set.
+class CasellaTesto {
+ public:
+  virtual ~CasellaTesto() = default;
+  virtual std::string Text() const = 0;
+  virtual void SetSelStart(int inizio) = 0;
+  virtual void SetSelLength(int lunghezza) = 0;
+};
+
+// CartellaProgramma = the folder of the program, CartellaDati = the current
+// folder; the program folder becomes the current folder; then the separators
+// are checked with the (hidden) text box.
+void InizializzaGenerale(platform::Control& casella);
+
+// Reads the regional separators and checks that a grouped number reads back;
+// unusable or unusual separators are reported, and start-up goes on.
+void ControllaSeparatori(platform::Control& casella);
+
+// The number typed in the box.
+double ValNumero(const platform::Control& casella);
+
+// From a window's key-down event: notes the keypad's decimal key.
+void TastoGiuNumerico(int codiceTasto);
+// From the key-press event that follows: the keypad's character becomes the
+// regional decimal separator.
+void TastoPremutoNumerico(int& carattere);
+
+// Selects the whole text, so that typing replaces it.
+void SelezionaTesto(CasellaTesto& casella);
+
+// The file's name without folder and without its last extension.
+std::string NomeBaseFile(const std::string& percorso);
+
+std::string CartellaWindows();
+
+// Closes every window and ends the program at once.
+void ChiudiProgramma();
+
+}  // namespace Generale

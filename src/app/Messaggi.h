@@ -1,0 +1,20 @@
+#pragma once
+// Fixed message boxes shown from several places: the data-error box, the hint
+// on copying a window, the notes on design-code parameters, and the box of a
+// data file that could not be written. The notes read Normativa when shown.
+#include <string>
+
+namespace Messaggi {
+
+void MessaggioErroreDati();
+void MessaggioCopiaAppunti();
+void MessaggioAlfaCC();
+void MessaggioFccFcd();
+void MessaggioGammaC();
+void MessaggioDuttilita();
+void MessaggioStruttureEsistenti();
+
+// The file at percorso was not written; the one there before stays as it was.
+void MessaggioScritturaFallita(const std::string& percorso);
+
+}  // namespace Messaggi

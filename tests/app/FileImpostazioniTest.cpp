@@ -1,0 +1,290 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "AmbienteFile.h"
+#include "app/FileImpostazioni.h"
+
+using FileImpostazioni::FileIniLeggeScrive;
+using VariabiliPubbliche::Impostazioni;
+using VariabiliPubbliche::Stato;
+
+namespace {
+
+const std::string MessaggioIni =
+    "Il File Tramok.ini non esiste o è incompleto.\r\n"
+    "Vengono caricati materiali e unità di misura di Default.\r\n"
+    "Usare il menu Materiali per cambiarli.\r\n"
+    "Salvarli con il menu File - \"Salva Materiali, Unità, Par. Progetto in uso\" \r\n"
+    "per creare il file Tramok.ini con valori personalizzati.\r\n"
+    "I materiali, le unità di misura e i parametri di progetto vengono comunque salvati\r\n"
+    "nel file dei dati della sezione.";
+
+// Every value the settings file keeps.
+auto ValoriIni() {
+  const auto& s = Stato;
+  const auto& i = Impostazioni;
+  return std::make_tuple(s.Normativa, i.NormativaSismica, i.SiglaAcciaio, s.ModuloEs, s.EpsSu,
+                         s.Fyd, i.SiglaCalcestruzzo, s.EpsCu, s.Fcd, s.AlfaCC, s.RapportoFccFcd,
+                         s.EpsC2, s.FattoreConfidenza, s.UnitaLunghezza, s.Rck, i.SigmaSAmm,
+                         i.SigmaCAmm, i.TauC0, i.TauC1, s.GammaC, s.GammaS, s.RapportoN,
+                         i.GammaAzioni, i.CopriferroProgetto, i.PassoArrotondamento, s.Fck, i.Fyk);
+}
+
+void ExpectDefaults() {
+  EXPECT_EQ(Impostazioni.SiglaAcciaio[0], "B450C");
+  EXPECT_EQ(Impostazioni.SiglaCalcestruzzo, "C25/30");
+  EXPECT_EQ(Stato.UnitaLunghezza, "cm");
+  EXPECT_EQ(Stato.Fck, 25);
+  EXPECT_EQ(Stato.Fcd, 14.167);
+  EXPECT_EQ(Impostazioni.CopriferroProgetto, 20);
+  EXPECT_EQ(Impostazioni.PassoArrotondamento[0], 50);
+  EXPECT_EQ(Stato.RapportoN, (std::array<float, 2>{15, 6}));
+}
+
+std::vector<std::string> Righe(const std::string& testo) {
+  std::vector<std::string> righe;
+  for (std::size_t p = 0, fine; p < testo.size(); p = fine + 2) {
+    fine = testo.find("\r\n", p);
+    righe.push_back(testo.substr(p, fine - p));
+  }
+  return righe;
+}
+
+std::string Unite(const std::vector<std::string>& righe, std::size_t quante) {
+  std::string testo;
+  for (std::size_t k = 0; k < quante; ++k) testo += righe[k] + "\r\n";
+  return testo;
+}
+
+}  // namespace
+
+TEST(FileIni, WrittenAndReadBackWhateverTheLocale) {
+  AmbienteFile ambiente;
+  ambiente.sistema.ImpostaSeparatori(",", ".");
+  auto& s = Stato;
+  auto& i = Impostazioni;
+  s.Normativa = 2;
+  i.NormativaSismica = 1;
+  i.SiglaAcciaio = {"Acciaio ù", "Trefolo"};
+  s.ModuloEs = 205000.5;
+  s.EpsSu = 0.0225;
+  s.Fyd = {347.8, 1408.7};
+  i.SiglaCalcestruzzo = "C35/45";
+  s.EpsCu = 0.0031;
+  s.Fcd = 0.1;
+  s.AlfaCC = 1;
+  s.RapportoFccFcd = 0.75;
+  s.EpsC2 = 0.0021;
+  s.FattoreConfidenza = {1.2f, 1.35f};
+  s.UnitaLunghezza = "mm";
+  s.Rck = 45.5f;
+  i.SigmaSAmm = {215, 1080.3f};
+  i.SigmaCAmm = 0.1f;
+  i.TauC0 = 0.7333f;
+  i.TauC1 = 2.257f;
+  s.GammaC = 1.4;
+  s.GammaS = 1.05;
+  s.RapportoN = {10, 5.5f};
+  i.GammaAzioni = 1.35f;
+  i.CopriferroProgetto = 32.5f;
+  i.PassoArrotondamento = {25, 12.5f};
+  s.Fck = 35;
+  i.Fyk = 430;
+  const auto scritti = ValoriIni();
+  ASSERT_TRUE(FileIniLeggeScrive("S"));
+
+  const std::vector<std::string> righe = Righe(ambiente.Leggi("Tramok.ini"));
+  ASSERT_EQ(righe.size(), 14u);
+  EXPECT_EQ(righe[0], "\"\",\"7.8\"");
+  EXPECT_EQ(righe[2], "\"Acciaio \xF9\",\"Trefolo\"");
+  EXPECT_EQ(righe[3], "205000.5,0.0225,347.8,1408.7");
+
+  s = {};
+  i = {};
+  ASSERT_TRUE(FileIniLeggeScrive("L"));
+  EXPECT_EQ(ValoriIni(), scritti);
+  EXPECT_TRUE(ambiente.box.Mostrati().empty());
+}
+
+struct VersioneIni {
+  const char* versione;
+  int normativa;
+  int sismica;
+  std::array<std::string, 2> sigle;
+  std::array<double, 2> fyd;
+  double epsSu;
+  double fcd;
+  double alfaCC;
+  double epsC2;
+  std::array<float, 2> confidenza;
+  std::array<float, 2> sigmaS;
+  std::array<float, 2> n;
+};
+
+void PrintTo(const VersioneIni& v, std::ostream* os) { *os << v.versione; }
+
+class FileIniVersioni : public testing::TestWithParam<VersioneIni> {};
+
+TEST_P(FileIniVersioni, EachLayoutReadsIntoTheSameValues) {
+  const VersioneIni& v = GetParam();
+  AmbienteFile ambiente;
+  ambiente.CopiaFixture(std::string("Tramok-") + v.versione + ".ini", "Tramok.ini");
+  ASSERT_TRUE(FileIniLeggeScrive("L"));
+  EXPECT_TRUE(ambiente.box.Mostrati().empty());
+  EXPECT_EQ(Stato.Normativa, v.normativa);
+  EXPECT_EQ(Impostazioni.NormativaSismica, v.sismica);
+  EXPECT_EQ(Impostazioni.SiglaAcciaio, v.sigle);
+  EXPECT_EQ(Stato.Fyd, v.fyd);
+  EXPECT_EQ(Stato.EpsSu, v.epsSu);
+  EXPECT_DOUBLE_EQ(Stato.Fcd, v.fcd);
+  EXPECT_EQ(Stato.AlfaCC, v.alfaCC);
+  EXPECT_EQ(Stato.EpsC2, v.epsC2);
+  EXPECT_EQ(Stato.FattoreConfidenza, v.confidenza);
+  EXPECT_EQ(Impostazioni.SigmaSAmm, v.sigmaS);
+  EXPECT_EQ(Stato.RapportoN, v.n);
+  // Records every layout has.
+  EXPECT_EQ(Stato.ModuloEs, 210000);
+  EXPECT_EQ(Impostazioni.SiglaCalcestruzzo, "C30/37");
+  EXPECT_EQ(Stato.EpsCu, 0.003);
+  EXPECT_EQ(Stato.RapportoFccFcd, 0.8);
+  EXPECT_EQ(Stato.UnitaLunghezza, "mm");
+  EXPECT_EQ(Stato.Rck, 37);
+  EXPECT_EQ(Impostazioni.SigmaCAmm, 11.25f);
+  EXPECT_EQ(Impostazioni.TauC0, 0.6667f);
+  EXPECT_EQ(Impostazioni.TauC1, 2.1f);
+  EXPECT_EQ(Stato.GammaC, 1.4);
+  EXPECT_EQ(Stato.GammaS, 1.1);
+  EXPECT_EQ(Impostazioni.GammaAzioni, 1.3f);
+  EXPECT_EQ(Impostazioni.CopriferroProgetto, 25);
+  EXPECT_EQ(Impostazioni.PassoArrotondamento, (std::array<float, 2>{40, 10}));
+  EXPECT_EQ(Stato.Fck, 30);
+  EXPECT_EQ(Impostazioni.Fyk, 460);
+}
+
+// The layouts from 6.0 on hold the same values, with the design code, alfa_cc
+// and eps_c2 where the version has them.
+VersioneIni DaSeiInPoi(const char* versione, int normativa, int sismica, double alfaCC,
+                       double epsC2) {
+  return {versione,    normativa,     sismica,    {"B450C più", "Trefolo"},
+          {400, 1400}, 0.0675,        17,         alfaCC,
+          epsC2,       {1.1f, 1.35f}, {260, 900}, {12, 5.5f}};
+}
+
+// One steel, three steel constants, no values of the tendons.
+const VersioneIni Versione53{"5.3", 1,    0,     {"FeB44k", ""}, {373.9, 0}, 0.01,
+                             17,    0.85, 0.002, {1, 1},         {260, 0},   {12, 6}};
+
+// 7.8: two confidence records, the second wins; 7.6: the block has none; 7.0:
+// no eps_c2; 6.2: no design-code record, fcd stored without alfa_cc; 6.0: a
+// dropped steel name; 5.3: as above.
+INSTANTIATE_TEST_SUITE_P(Versioni, FileIniVersioni,
+                         testing::Values(DaSeiInPoi("7.8", 2, 1, 1, 0.0022),
+                                         DaSeiInPoi("7.6", 2, 1, 1, 0.0022),
+                                         DaSeiInPoi("7.0", 2, 1, 1, 0.002),
+                                         DaSeiInPoi("6.2", 1, 0, 0.85, 0.002),
+                                         DaSeiInPoi("6.0", 1, 0, 0.85, 0.002), Versione53),
+                         [](const testing::TestParamInfo<VersioneIni>& info) {
+                           std::string nome = std::string("v") + info.param.versione;
+                           nome.erase(nome.find('.'), 1);
+                           return nome;
+                         });
+
+TEST(FileIni, MissingOrEmptyFileGivesTheDefaultsAndOneBox) {
+  for (const bool vuoto : {false, true}) {
+    AmbienteFile ambiente;
+    if (vuoto) ambiente.Scrivi("Tramok.ini", "");
+    Stato.Normativa = 2;
+    Stato.UnitaLunghezza = "mm";
+    Stato.Fck = 40;
+    Impostazioni.PassoArrotondamento[1] = 7;
+    EXPECT_FALSE(FileIniLeggeScrive("L"));
+    ExpectDefaults();
+    EXPECT_EQ(Stato.Normativa, 2);
+    EXPECT_EQ(Impostazioni.PassoArrotondamento[1], 7);
+    ASSERT_EQ(ambiente.box.Mostrati().size(), 1u);
+    EXPECT_EQ(ambiente.box.Mostrati()[0].testo, MessaggioIni);
+    EXPECT_EQ(ambiente.box.Mostrati()[0].icona, platform::Icona::Informazione);
+    EXPECT_EQ(ambiente.box.Mostrati()[0].titolo, "");
+  }
+}
+
+TEST(FileIni, ShortFileKeepsWhatWasReadAndReportsOnce) {
+  AmbienteFile ambiente;
+  ambiente.CopiaFixture("Tramok-7.8.ini", "completo.ini");
+  const std::vector<std::string> righe = Righe(ambiente.Leggi("completo.ini"));
+
+  // Cut inside the silent records: only the settings box.
+  ambiente.Scrivi("Tramok.ini", Unite(righe, 12));
+  EXPECT_FALSE(FileIniLeggeScrive("L"));
+  EXPECT_EQ(ambiente.box.Testi(), std::vector<std::string>{MessaggioIni});
+  EXPECT_EQ(Impostazioni.GammaAzioni, 1.3f);
+  EXPECT_EQ(Impostazioni.CopriferroProgetto, 20);
+
+  // Cut inside a reported record: its box first.
+  ambiente.box.Svuota();
+  ambiente.Scrivi("Tramok.ini", Unite(righe, 5));
+  EXPECT_FALSE(FileIniLeggeScrive("L"));
+  EXPECT_EQ(ambiente.box.Testi(),
+            (std::vector<std::string>{"Lettura incompleta del file", MessaggioIni}));
+  EXPECT_EQ(Impostazioni.SiglaCalcestruzzo, "C30/37");
+  EXPECT_EQ(Stato.EpsCu, 0.0035);
+  EXPECT_EQ(Stato.UnitaLunghezza, "cm");
+}
+
+TEST(FileIni, CorruptRecordStopsTheReading) {
+  AmbienteFile ambiente;
+  ambiente.CopiaFixture("Tramok-7.8.ini", "completo.ini");
+  std::vector<std::string> righe = Righe(ambiente.Leggi("completo.ini"));
+  righe[8] = "37,260,900,abc,0.6667,2.1,1.4,1.1";
+  ambiente.Scrivi("Tramok.ini", Unite(righe, righe.size()));
+  EXPECT_FALSE(FileIniLeggeScrive("L"));
+  EXPECT_EQ(ambiente.box.Testi(),
+            (std::vector<std::string>{"Lettura incompleta del file", MessaggioIni}));
+  EXPECT_EQ(Stato.UnitaLunghezza, "mm");
+  EXPECT_EQ(Impostazioni.SigmaSAmm[1], 900);
+  EXPECT_EQ(Impostazioni.SigmaCAmm, 9.75f);
+  EXPECT_EQ(Stato.RapportoN[0], 15);
+}
+
+TEST(FileIni, DivisorsAndUnitOutsideTheirRangeTakeTheDefaults) {
+  AmbienteFile ambiente;
+  ambiente.CopiaFixture("Tramok-7.8.ini", "completo.ini");
+  std::vector<std::string> righe = Righe(ambiente.Leggi("completo.ini"));
+  righe[3] = "0,0.0675,400,1400";
+  righe[5] = "0.003,17,-1,0.8,0.0022";
+  righe[7] = "\"in\"";
+  righe[8] = "37,260,900,11.25,0.6667,2.1,0,-1.15";
+  ambiente.Scrivi("Tramok.ini", Unite(righe, righe.size()));
+  EXPECT_TRUE(FileIniLeggeScrive("L"));
+  EXPECT_EQ(Stato.ModuloEs, 200000);
+  EXPECT_EQ(Stato.AlfaCC, 0.85);
+  EXPECT_EQ(Stato.GammaC, 1.5);
+  EXPECT_EQ(Stato.GammaS, 1.15);
+  EXPECT_EQ(Stato.UnitaLunghezza, "cm");
+  EXPECT_EQ(Stato.Fcd, 17);
+}
+
+TEST(FileIni, FailedWriteLeavesTheFileAndSaysSo) {
+  AmbienteFile ambiente;
+  ambiente.CopiaFixture("Tramok-7.8.ini", "Tramok.ini");
+  const std::string prima = ambiente.Leggi("Tramok.ini");
+  std::filesystem::create_directory(ambiente.Percorso("Tramok.ini.tmp"));
+  Stato.Fck = 99;
+  EXPECT_FALSE(FileIniLeggeScrive("S"));
+  EXPECT_EQ(ambiente.Leggi("Tramok.ini"), prima);
+  EXPECT_EQ(Stato.Fck, 99);
+  ASSERT_EQ(ambiente.box.Mostrati().size(), 1u);
+  EXPECT_NE(ambiente.box.Mostrati()[0].testo.find(ambiente.Percorso("Tramok.ini")),
+            std::string::npos);
+  EXPECT_EQ(ambiente.box.Mostrati()[0].testo.find("non esiste"), std::string::npos);
+
+  // A target that cannot be replaced is the same failure, found at closing.
+  ambiente.box.Svuota();
+  std::filesystem::remove(ambiente.Percorso("Tramok.ini.tmp"));
+  std::filesystem::remove(ambiente.Percorso("Tramok.ini"));
+  std::filesystem::create_directories(ambiente.Percorso("Tramok.ini/pieno"));
+  EXPECT_FALSE(FileIniLeggeScrive("S"));
+  EXPECT_EQ(ambiente.box.Mostrati().size(), 1u);
+  EXPECT_FALSE(std::filesystem::exists(ambiente.Percorso("Tramok.ini.tmp")));
+}
