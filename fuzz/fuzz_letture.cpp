@@ -10,7 +10,7 @@
 
 #include "app/FileImpostazioni.h"
 #include "app/FileMateriali.h"
-#include "model/VariabiliImpostazioni.h"
+#include "model/VariabiliPubbliche.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 #include "platform/Sistema.h"
@@ -76,7 +76,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
   const std::string contenuto(reinterpret_cast<const char*>(dati), dimensione);
 
   VariabiliPubbliche::Stato = VariabiliPubbliche::StatoProgramma{};
-  VariabiliPubbliche::Impostazioni = VariabiliPubbliche::StatoImpostazioni{};
   VariabiliPubbliche::Stato.CartellaProgramma = ambiente.cartella;
   Scrivi(ini, contenuto);
   Scrivi(materiali, contenuto);

@@ -2,7 +2,8 @@
 # Installs the Debian packages that the build and the tests need; only what is missing.
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev python3-ezdxf)
+          libgtest-dev libgmock-dev libbenchmark-dev python3-ezdxf
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "app/FileInOut.h"
-#include "model/VariabiliImpostazioni.h"
+#include "model/VariabiliPubbliche.h"
 #include "model/VariabiliPubbliche.h"
 
 namespace FileImpostazioni {
@@ -11,7 +11,6 @@ namespace {
 
 using Generale::FileInOut;
 using Generale::VersioneMinore;
-using VariabiliPubbliche::Impostazioni;
 using VariabiliPubbliche::Stato;
 
 void Positivo(double& valore, double predefinito) {
@@ -22,7 +21,7 @@ void LeggeScrive(Generale::FileDati& file, const std::string& modo, const std::s
   const bool lettura = modo == "L";
   auto precedente = [&](const char* minima) { return lettura && VersioneMinore(versione, minima); };
 
-  auto& sigle = Impostazioni.SiglaAcciaio;
+  auto& sigle = Stato.SiglaAcciaio;
   if (precedente("6.0")) {
     FileInOut(modo, file, sigle[0]);
   } else if (precedente("6.2")) {
@@ -37,7 +36,7 @@ void LeggeScrive(Generale::FileDati& file, const std::string& modo, const std::s
   else
     FileInOut(modo, file, Stato.ModuloEs, Stato.EpsSu, Stato.Fyd[0], Stato.Fyd[1]);
 
-  FileInOut(modo, file, Impostazioni.SiglaCalcestruzzo);
+  FileInOut(modo, file, Stato.SiglaCalcestruzzo);
 
   if (precedente("7.6"))
     FileInOut(modo, file, Stato.EpsCu, Stato.Fcd, Stato.AlfaCC, Stato.RapportoFccFcd);

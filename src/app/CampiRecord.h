@@ -17,7 +17,7 @@
 #include <tuple>
 
 #include "app/FileDati.h"
-#include "model/VariabiliImpostazioni.h"
+#include "model/VariabiliPubbliche.h"
 #include "model/VariabiliPubbliche.h"
 
 namespace Generale {

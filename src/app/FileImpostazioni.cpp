@@ -5,7 +5,7 @@
 #include "app/BloccoMateriali.h"
 #include "app/FileInOut.h"
 #include "app/Messaggi.h"
-#include "model/VariabiliImpostazioni.h"
+#include "model/VariabiliPubbliche.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 #include "platform/Sistema.h"
@@ -17,7 +17,6 @@ using Generale::FileDati;
 using Generale::FileInOut;
 using Generale::FileInOutSenzaMessaggio;
 using Generale::VersioneMinore;
-using VariabiliPubbliche::Impostazioni;
 using VariabiliPubbliche::Stato;
 
 std::string PercorsoIni() {
@@ -26,12 +25,12 @@ std::string PercorsoIni() {
 }
 
 void CaricaPredefiniti() {
-  Impostazioni.SiglaAcciaio[0] = "B450C";
+  Stato.SiglaAcciaio[0] = "B450C";
   Stato.ModuloEs = 200000;
   Stato.EpsSu = 0.0675;
   Stato.Fyd[0] = 391.3;
-  Impostazioni.Fyk = 450;
-  Impostazioni.SiglaCalcestruzzo = "C25/30";
+  Stato.Fyk = 450;
+  Stato.SiglaCalcestruzzo = "C25/30";
   Stato.EpsCu = 0.0035;
   Stato.EpsC2 = 0.002;
   Stato.Fcd = 14.167;
@@ -40,17 +39,17 @@ void CaricaPredefiniti() {
   Stato.UnitaLunghezza = "cm";
   Stato.Fck = 25;
   Stato.Rck = 30;
-  Impostazioni.SigmaSAmm[0] = 255;
-  Impostazioni.SigmaCAmm = 9.75f;
-  Impostazioni.TauC0 = 0.6f;
-  Impostazioni.TauC1 = 1.829f;
+  Stato.SigmaSAmm[0] = 255;
+  Stato.SigmaCAmm = 9.75f;
+  Stato.TauC0 = 0.6f;
+  Stato.TauC1 = 1.829f;
   Stato.GammaC = 1.5;
   Stato.GammaS = 1.15;
   Stato.RapportoN = {15, 6};
   Stato.FattoreConfidenza = {1, 1};
-  Impostazioni.GammaAzioni = 1.5f;
-  Impostazioni.CopriferroProgetto = 20;
-  Impostazioni.PassoArrotondamento[0] = 50;
+  Stato.GammaAzioni = 1.5f;
+  Stato.CopriferroProgetto = 20;
+  Stato.PassoArrotondamento[0] = 50;
 }
 
 void Records(FileDati& file, const std::string& modo) {
@@ -63,20 +62,19 @@ void Records(FileDati& file, const std::string& modo) {
   if (precedente("7.0"))
     Stato.Normativa = 1;
   else
-    FileInOut(modo, file, Stato.Normativa, Impostazioni.NormativaSismica);
+    FileInOut(modo, file, Stato.Normativa, Stato.NormativaSismica);
 
   BloccoMaterialiLeggeScrive(file, modo, versione);
 
   FileInOut(modo, file, Stato.UnitaLunghezza);
   if (lettura && Stato.UnitaLunghezza != "mm") Stato.UnitaLunghezza = "cm";
 
-  auto& amm = Impostazioni;
   if (precedente("6.0"))
-    FileInOut(modo, file, Stato.Rck, amm.SigmaSAmm[0], amm.SigmaCAmm, amm.TauC0, amm.TauC1,
+    FileInOut(modo, file, Stato.Rck, Stato.SigmaSAmm[0], Stato.SigmaCAmm, Stato.TauC0, Stato.TauC1,
               Stato.GammaC, Stato.GammaS);
   else
-    FileInOut(modo, file, Stato.Rck, amm.SigmaSAmm[0], amm.SigmaSAmm[1], amm.SigmaCAmm, amm.TauC0,
-              amm.TauC1, Stato.GammaC, Stato.GammaS);
+    FileInOut(modo, file, Stato.Rck, Stato.SigmaSAmm[0], Stato.SigmaSAmm[1], Stato.SigmaCAmm, Stato.TauC0,
+              Stato.TauC1, Stato.GammaC, Stato.GammaS);
   if (lettura) CorreggiDivisori();
 
   if (precedente("6.0")) {
@@ -86,10 +84,10 @@ void Records(FileDati& file, const std::string& modo) {
     FileInOut(modo, file, Stato.FattoreConfidenza[0], Stato.FattoreConfidenza[1]);
   }
 
-  FileInOutSenzaMessaggio(modo, file, Impostazioni.GammaAzioni);
-  FileInOutSenzaMessaggio(modo, file, Impostazioni.CopriferroProgetto,
-                          Impostazioni.PassoArrotondamento[0], Impostazioni.PassoArrotondamento[1]);
-  FileInOutSenzaMessaggio(modo, file, Stato.Fck, Impostazioni.Fyk);
+  FileInOutSenzaMessaggio(modo, file, Stato.GammaAzioni);
+  FileInOutSenzaMessaggio(modo, file, Stato.CopriferroProgetto,
+                          Stato.PassoArrotondamento[0], Stato.PassoArrotondamento[1]);
+  FileInOutSenzaMessaggio(modo, file, Stato.Fck, Stato.Fyk);
 }
 
 void MessaggioLetturaFallita() {

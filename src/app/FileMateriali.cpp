@@ -9,7 +9,7 @@
 #include "app/Messaggi.h"
 #include "app/TabelleMateriali.h"
 #include "model/GeneraleTesto.h"
-#include "model/VariabiliImpostazioni.h"
+#include "model/VariabiliPubbliche.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 
@@ -19,7 +19,6 @@ namespace {
 using Generale::ErroreFile;
 using Generale::FileDati;
 using Generale::FileInOut;
-using VariabiliPubbliche::Impostazioni;
 using VariabiliPubbliche::RigaAcciaio;
 using VariabiliPubbliche::RigaCalcestruzzo;
 using VariabiliPubbliche::Stato;
@@ -72,7 +71,7 @@ void Leggi(FileDati& file) {
   for (int normativa = 0; normativa <= 2; ++normativa)
     LeggeMateriale("L", file, *TabelleMateriali::TabellaAcciaiNormativa(normativa));
   TabelleMateriali::AssegnaMatrAcciaio();
-  LeggeMateriale("L", file, Impostazioni.TabellaCalcestruzzi);
+  LeggeMateriale("L", file, Stato.TabellaCalcestruzzi);
 }
 
 void Scrivi(FileDati& file, Finestre::GriglieMateriali* finestra) {
@@ -90,7 +89,7 @@ void Scrivi(FileDati& file, Finestre::GriglieMateriali* finestra) {
     ScriveMateriale<RigaCalcestruzzo>("S", file, finestra->MsFlex(1));
   else
     ScriveTabella("S", file,
-                  RigheOPredefinite(Impostazioni.TabellaCalcestruzzi,
+                  RigheOPredefinite(Stato.TabellaCalcestruzzi,
                                     TabelleMateriali::CalcestruzziPredefiniti()));
 }
 

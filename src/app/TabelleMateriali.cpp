@@ -3,7 +3,6 @@
 namespace TabelleMateriali {
 namespace {
 
-using VariabiliPubbliche::Impostazioni;
 using VariabiliPubbliche::RigaAcciaio;
 using VariabiliPubbliche::RigaCalcestruzzo;
 using VariabiliPubbliche::Stato;
@@ -60,9 +59,9 @@ Vettore<RigaCalcestruzzo> CalcestruzziPredefiniti() { return Calcestruzzi; }
 
 Vettore<RigaAcciaio>* TabellaAcciaiNormativa(int normativa) {
   switch (normativa) {
-    case 0: return &Impostazioni.TabellaAcciaiNtc;
-    case 1: return &Impostazioni.TabellaAcciaiDm96;
-    case 2: return &Impostazioni.TabellaAcciaiEsistenti;
+    case 0: return &Stato.TabellaAcciaiNtc;
+    case 1: return &Stato.TabellaAcciaiDm96;
+    case 2: return &Stato.TabellaAcciaiEsistenti;
     default: return nullptr;
   }
 }
@@ -79,7 +78,7 @@ void MaterialiDefault() {
   Stato.AlfaCC = 0.85;
   Stato.RapportoFccFcd = 0.8;
   Stato.RapportoN[0] = 15;
-  Impostazioni.TabellaCalcestruzzi = Calcestruzzi;
+  Stato.TabellaCalcestruzzi = Calcestruzzi;
   for (int normativa = 0; normativa <= 2; ++normativa)
     *TabellaAcciaiNormativa(normativa) = AcciaiPredefiniti(normativa);
   AssegnaMatrAcciaio();

@@ -1,7 +1,7 @@
 #pragma once
 // The built-in grade tables and material parameters of each design code, and
 // the steel table that follows the code in force.
-#include "model/VariabiliImpostazioni.h"
+#include "model/VariabiliPubbliche.h"
 #include "model/VariabiliPubbliche.h"
 
 namespace TabelleMateriali {

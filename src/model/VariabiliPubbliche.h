@@ -25,6 +25,14 @@ struct RigaAcciaio {
   bool operator==(const RigaAcciaio&) const = default;
 };
 
+// One row of the concrete table: designation, fck and Rck, N/mm2.
+struct RigaCalcestruzzo {
+  std::string Designazione;
+  double Fck = 0;
+  double Rck = 0;
+  bool operator==(const RigaCalcestruzzo&) const = default;
+};
+
 struct StatoProgramma {
   // Design code and materials; defaults are those used without a settings file.
   int Normativa = 0;  // 0 "NTC 2018", 1 "DM 1996", 2 "NTC 2018 - Strutture esistenti"
@@ -71,6 +79,31 @@ struct StatoProgramma {
   bool PlottaggioVideo = false;
   std::string CartellaProgramma;
   std::string CartellaDati;
+
+  // Kept by the settings, materials and project files.
+  // Arrays by steel kind: [0] bars, [1] tendons.
+  std::array<std::string, 2> SiglaAcciaio{"B450C", ""};
+  std::string SiglaCalcestruzzo = "C25/30";
+  double Fyk = 450;  // N/mm2
+  // Allowable stresses, N/mm2.
+  std::array<float, 2> SigmaSAmm{255, 0};
+  float SigmaCAmm = 9.75f;
+  float TauC0 = 0.6f;
+  float TauC1 = 1.829f;
+  float GammaAzioni = 1.5f;
+
+  // Steel table of each design code (rows 1..n; no rows until filled) and
+  // the concrete table.
+  Vettore<RigaAcciaio> TabellaAcciaiNtc;
+  Vettore<RigaAcciaio> TabellaAcciaiDm96;
+  Vettore<RigaAcciaio> TabellaAcciaiEsistenti;
+  Vettore<RigaCalcestruzzo> TabellaCalcestruzzi;
+
+  // Rectangular design: concrete cover, mm; steps b and h are rounded to, mm.
+  float CopriferroProgetto = 20;
+  std::array<float, 2> PassoArrotondamento{50, 0};
+
+  int NormativaSismica = 0;  // 0 NTC, 1 EC8
 };
 
 inline StatoProgramma Stato;

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/Generale.h"
-#include "model/VariabiliImpostazioni.h"
+#include "model/VariabiliPubbliche.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBoxScriptato.h"
 #include "platform/Sistema.h"
@@ -59,7 +59,6 @@ class AmbienteFile {
  private:
   static void Azzera() {
     VariabiliPubbliche::Stato = VariabiliPubbliche::StatoProgramma{};
-    VariabiliPubbliche::Impostazioni = VariabiliPubbliche::StatoImpostazioni{};
     Generale::Stato = Generale::StatoGenerale{};
   }
 

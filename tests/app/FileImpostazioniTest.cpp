@@ -6,7 +6,6 @@
 #include "app/FileImpostazioni.h"
 
 using FileImpostazioni::FileIniLeggeScrive;
-using VariabiliPubbliche::Impostazioni;
 using VariabiliPubbliche::Stato;
 
 namespace {
@@ -23,7 +22,7 @@ const std::string MessaggioIni =
 // Every value the settings file keeps.
 auto ValoriIni() {
   const auto& s = Stato;
-  const auto& i = Impostazioni;
+  const auto& i = Stato;
   return std::make_tuple(s.Normativa, i.NormativaSismica, i.SiglaAcciaio, s.ModuloEs, s.EpsSu,
                          s.Fyd, i.SiglaCalcestruzzo, s.EpsCu, s.Fcd, s.AlfaCC, s.RapportoFccFcd,
                          s.EpsC2, s.FattoreConfidenza, s.UnitaLunghezza, s.Rck, i.SigmaSAmm,
@@ -32,13 +31,13 @@ auto ValoriIni() {
 }
 
 void ExpectDefaults() {
-  EXPECT_EQ(Impostazioni.SiglaAcciaio[0], "B450C");
-  EXPECT_EQ(Impostazioni.SiglaCalcestruzzo, "C25/30");
+  EXPECT_EQ(Stato.SiglaAcciaio[0], "B450C");
+  EXPECT_EQ(Stato.SiglaCalcestruzzo, "C25/30");
   EXPECT_EQ(Stato.UnitaLunghezza, "cm");
   EXPECT_EQ(Stato.Fck, 25);
   EXPECT_EQ(Stato.Fcd, 14.167);
-  EXPECT_EQ(Impostazioni.CopriferroProgetto, 20);
-  EXPECT_EQ(Impostazioni.PassoArrotondamento[0], 50);
+  EXPECT_EQ(Stato.CopriferroProgetto, 20);
+  EXPECT_EQ(Stato.PassoArrotondamento[0], 50);
   EXPECT_EQ(Stato.RapportoN, (std::array<float, 2>{15, 6}));
 }
 
@@ -63,7 +62,7 @@ TEST(FileIni, WrittenAndReadBackWhateverTheLocale) {
   AmbienteFile ambiente;
   ambiente.sistema.ImpostaSeparatori(",", ".");
   auto& s = Stato;
-  auto& i = Impostazioni;
+  auto& i = Stato;
   s.Normativa = 2;
   i.NormativaSismica = 1;
   i.SiglaAcciaio = {"Acciaio ù", "Trefolo"};
@@ -133,33 +132,33 @@ TEST_P(FileIniVersioni, EachLayoutReadsIntoTheSameValues) {
   ASSERT_TRUE(FileIniLeggeScrive("L"));
   EXPECT_TRUE(ambiente.box.Mostrati().empty());
   EXPECT_EQ(Stato.Normativa, v.normativa);
-  EXPECT_EQ(Impostazioni.NormativaSismica, v.sismica);
-  EXPECT_EQ(Impostazioni.SiglaAcciaio, v.sigle);
+  EXPECT_EQ(Stato.NormativaSismica, v.sismica);
+  EXPECT_EQ(Stato.SiglaAcciaio, v.sigle);
   EXPECT_EQ(Stato.Fyd, v.fyd);
   EXPECT_EQ(Stato.EpsSu, v.epsSu);
   EXPECT_DOUBLE_EQ(Stato.Fcd, v.fcd);
   EXPECT_EQ(Stato.AlfaCC, v.alfaCC);
   EXPECT_EQ(Stato.EpsC2, v.epsC2);
   EXPECT_EQ(Stato.FattoreConfidenza, v.confidenza);
-  EXPECT_EQ(Impostazioni.SigmaSAmm, v.sigmaS);
+  EXPECT_EQ(Stato.SigmaSAmm, v.sigmaS);
   EXPECT_EQ(Stato.RapportoN, v.n);
   // Records every layout has.
   EXPECT_EQ(Stato.ModuloEs, 210000);
-  EXPECT_EQ(Impostazioni.SiglaCalcestruzzo, "C30/37");
+  EXPECT_EQ(Stato.SiglaCalcestruzzo, "C30/37");
   EXPECT_EQ(Stato.EpsCu, 0.003);
   EXPECT_EQ(Stato.RapportoFccFcd, 0.8);
   EXPECT_EQ(Stato.UnitaLunghezza, "mm");
   EXPECT_EQ(Stato.Rck, 37);
-  EXPECT_EQ(Impostazioni.SigmaCAmm, 11.25f);
-  EXPECT_EQ(Impostazioni.TauC0, 0.6667f);
-  EXPECT_EQ(Impostazioni.TauC1, 2.1f);
+  EXPECT_EQ(Stato.SigmaCAmm, 11.25f);
+  EXPECT_EQ(Stato.TauC0, 0.6667f);
+  EXPECT_EQ(Stato.TauC1, 2.1f);
   EXPECT_EQ(Stato.GammaC, 1.4);
   EXPECT_EQ(Stato.GammaS, 1.1);
-  EXPECT_EQ(Impostazioni.GammaAzioni, 1.3f);
-  EXPECT_EQ(Impostazioni.CopriferroProgetto, 25);
-  EXPECT_EQ(Impostazioni.PassoArrotondamento, (std::array<float, 2>{40, 10}));
+  EXPECT_EQ(Stato.GammaAzioni, 1.3f);
+  EXPECT_EQ(Stato.CopriferroProgetto, 25);
+  EXPECT_EQ(Stato.PassoArrotondamento, (std::array<float, 2>{40, 10}));
   EXPECT_EQ(Stato.Fck, 30);
-  EXPECT_EQ(Impostazioni.Fyk, 460);
+  EXPECT_EQ(Stato.Fyk, 460);
 }
 
 // The layouts from 6.0 on hold the same values, with the design code, alfa_cc
@@ -197,11 +196,11 @@ TEST(FileIni, MissingOrEmptyFileGivesTheDefaultsAndOneBox) {
     Stato.Normativa = 2;
     Stato.UnitaLunghezza = "mm";
     Stato.Fck = 40;
-    Impostazioni.PassoArrotondamento[1] = 7;
+    Stato.PassoArrotondamento[1] = 7;
     EXPECT_FALSE(FileIniLeggeScrive("L"));
     ExpectDefaults();
     EXPECT_EQ(Stato.Normativa, 2);
-    EXPECT_EQ(Impostazioni.PassoArrotondamento[1], 7);
+    EXPECT_EQ(Stato.PassoArrotondamento[1], 7);
     ASSERT_EQ(ambiente.box.Mostrati().size(), 1u);
     EXPECT_EQ(ambiente.box.Mostrati()[0].testo, MessaggioIni);
     EXPECT_EQ(ambiente.box.Mostrati()[0].icona, platform::Icona::Informazione);
@@ -218,8 +217,8 @@ TEST(FileIni, ShortFileKeepsWhatWasReadAndReportsOnce) {
   ambiente.Scrivi("Tramok.ini", Unite(righe, 12));
   EXPECT_FALSE(FileIniLeggeScrive("L"));
   EXPECT_EQ(ambiente.box.Testi(), std::vector<std::string>{MessaggioIni});
-  EXPECT_EQ(Impostazioni.GammaAzioni, 1.3f);
-  EXPECT_EQ(Impostazioni.CopriferroProgetto, 20);
+  EXPECT_EQ(Stato.GammaAzioni, 1.3f);
+  EXPECT_EQ(Stato.CopriferroProgetto, 20);
 
   // Cut inside a reported record: its box first.
   ambiente.box.Svuota();
@@ -227,7 +226,7 @@ TEST(FileIni, ShortFileKeepsWhatWasReadAndReportsOnce) {
   EXPECT_FALSE(FileIniLeggeScrive("L"));
   EXPECT_EQ(ambiente.box.Testi(),
             (std::vector<std::string>{"Lettura incompleta del file", MessaggioIni}));
-  EXPECT_EQ(Impostazioni.SiglaCalcestruzzo, "C30/37");
+  EXPECT_EQ(Stato.SiglaCalcestruzzo, "C30/37");
   EXPECT_EQ(Stato.EpsCu, 0.0035);
   EXPECT_EQ(Stato.UnitaLunghezza, "cm");
 }
@@ -242,8 +241,8 @@ TEST(FileIni, CorruptRecordStopsTheReading) {
   EXPECT_EQ(ambiente.box.Testi(),
             (std::vector<std::string>{"Lettura incompleta del file", MessaggioIni}));
   EXPECT_EQ(Stato.UnitaLunghezza, "mm");
-  EXPECT_EQ(Impostazioni.SigmaSAmm[1], 900);
-  EXPECT_EQ(Impostazioni.SigmaCAmm, 9.75f);
+  EXPECT_EQ(Stato.SigmaSAmm[1], 900);
+  EXPECT_EQ(Stato.SigmaCAmm, 9.75f);
   EXPECT_EQ(Stato.RapportoN[0], 15);
 }
 

@@ -5,7 +5,6 @@
 #include "app/TabelleMateriali.h"
 
 using FileMateriali::FileMaterialiLeggeScrive;
-using VariabiliPubbliche::Impostazioni;
 using VariabiliPubbliche::RigaAcciaio;
 using VariabiliPubbliche::RigaCalcestruzzo;
 using VariabiliPubbliche::Stato;
@@ -61,9 +60,9 @@ TEST(FileMateriali, MissingFileGivesTheDefaultsOfTheCodeInForce) {
   EXPECT_EQ(ambiente.box.Mostrati()[0].icona, platform::Icona::Informazione);
   EXPECT_EQ(Designazioni(Stato.TabellaAcciai),
             (std::vector<std::string>{"FeB22k", "FeB32k", "FeB38k", "FeB44k", "Trefolo"}));
-  EXPECT_EQ(Impostazioni.TabellaAcciaiNtc.Conta(), 3);
-  EXPECT_EQ(Impostazioni.TabellaAcciaiEsistenti.Conta(), 14);
-  EXPECT_EQ(Impostazioni.TabellaCalcestruzzi.Conta(), 14);
+  EXPECT_EQ(Stato.TabellaAcciaiNtc.Conta(), 3);
+  EXPECT_EQ(Stato.TabellaAcciaiEsistenti.Conta(), 14);
+  EXPECT_EQ(Stato.TabellaCalcestruzzi.Conta(), 14);
   EXPECT_EQ(Stato.ModuloEs, 200000);
   EXPECT_EQ(Stato.EpsSu, 0.01);
   EXPECT_EQ(Stato.GammaC, 1.6);
@@ -96,18 +95,17 @@ TEST(FileMateriali, SaveAfterAMissingFileWritesAllTablesAcrossLocales) {
   Stato = {};
   Stato.CartellaProgramma = ambiente.Cartella();
   Stato.Normativa = 1;
-  Impostazioni = {};
   ASSERT_TRUE(FileMaterialiLeggeScrive("L"));
   EXPECT_TRUE(ambiente.box.Mostrati().empty());
   EXPECT_EQ(Stato.ModuloEs, 205000);
   EXPECT_EQ(Stato.RapportoN[0], 12);
-  EXPECT_EQ(Impostazioni.TabellaAcciaiNtc, TabelleMateriali::AcciaiPredefiniti(0));
-  EXPECT_EQ(Impostazioni.TabellaAcciaiDm96, (Vettore<RigaAcciaio>{{"FeB22k", 215, 335, 115},
+  EXPECT_EQ(Stato.TabellaAcciaiNtc, TabelleMateriali::AcciaiPredefiniti(0));
+  EXPECT_EQ(Stato.TabellaAcciaiDm96, (Vettore<RigaAcciaio>{{"FeB22k", 215, 335, 115},
                                                                   {"FeB44k", 1440.5, 540, 255},
                                                                   {"Trefolo", 1620, 1800, 1080}}));
-  EXPECT_EQ(Impostazioni.TabellaAcciaiEsistenti, TabelleMateriali::AcciaiPredefiniti(2));
-  EXPECT_EQ(Stato.TabellaAcciai, Impostazioni.TabellaAcciaiDm96);
-  EXPECT_EQ(Impostazioni.TabellaCalcestruzzi,
+  EXPECT_EQ(Stato.TabellaAcciaiEsistenti, TabelleMateriali::AcciaiPredefiniti(2));
+  EXPECT_EQ(Stato.TabellaAcciai, Stato.TabellaAcciaiDm96);
+  EXPECT_EQ(Stato.TabellaCalcestruzzi,
             (Vettore<RigaCalcestruzzo>{{"C25/30", 25, 30}, {"C32/40 'speciale'", 32.5, 40}}));
 }
 
@@ -118,11 +116,11 @@ TEST(FileMateriali, FileOfAnotherInstallationReadsQuotedAndBareNumbers) {
   Stato.Normativa = 2;
   ASSERT_TRUE(FileMaterialiLeggeScrive("L"));
   EXPECT_TRUE(ambiente.box.Mostrati().empty());
-  EXPECT_EQ(Impostazioni.TabellaAcciaiNtc(3), (RigaAcciaio{"Trefolo", 1620, 1800, 1080}));
-  EXPECT_EQ(Impostazioni.TabellaAcciaiDm96.Conta(), 5);
+  EXPECT_EQ(Stato.TabellaAcciaiNtc(3), (RigaAcciaio{"Trefolo", 1620, 1800, 1080}));
+  EXPECT_EQ(Stato.TabellaAcciaiDm96.Conta(), 5);
   EXPECT_EQ(Stato.TabellaAcciai,
             (Vettore<RigaAcciaio>{{"B450C", 450, 540, 255}, {"Aq50 1957", 265, 540, 155}}));
-  EXPECT_EQ(Impostazioni.TabellaCalcestruzzi(3), (RigaCalcestruzzo{"C32/40 è", 32.5, 40}));
+  EXPECT_EQ(Stato.TabellaCalcestruzzi(3), (RigaCalcestruzzo{"C32/40 è", 32.5, 40}));
 }
 
 TEST(FileMateriali, EmptyFileTableWithoutRowsOrCutShortGivesTheDefaults) {
@@ -144,20 +142,20 @@ TEST(FileMateriali, EmptyFileTableWithoutRowsOrCutShortGivesTheDefaults) {
   EXPECT_FALSE(FileMaterialiLeggeScrive("L"));
   EXPECT_EQ(ambiente.box.Testi(), (std::vector<std::string>{"Lettura incompleta del file",
                                                             MessaggioMateriali(ambiente)}));
-  EXPECT_EQ(Impostazioni.TabellaAcciaiNtc, TabelleMateriali::AcciaiPredefiniti(0));
+  EXPECT_EQ(Stato.TabellaAcciaiNtc, TabelleMateriali::AcciaiPredefiniti(0));
 }
 
 TEST(FileMateriali, FailedSaveKeepsMemoryAndTheOldFile) {
   AmbienteFile ambiente;
   ambiente.CopiaFixture("TramokMateriali-italiano.txt", "TramokMateriali.txt");
   const std::string prima = ambiente.Leggi("TramokMateriali.txt");
-  Impostazioni.TabellaCalcestruzzi = {{"C99/99", 99, 99}};
+  Stato.TabellaCalcestruzzi = {{"C99/99", 99, 99}};
   std::filesystem::create_directory(ambiente.Percorso("TramokMateriali.txt.tmp"));
   EXPECT_FALSE(FileMaterialiLeggeScrive("S"));
   ASSERT_EQ(ambiente.box.Mostrati().size(), 1u);
   EXPECT_NE(ambiente.box.Mostrati()[0].testo, MessaggioMateriali(ambiente));
-  EXPECT_EQ(Impostazioni.TabellaCalcestruzzi, (Vettore<RigaCalcestruzzo>{{"C99/99", 99, 99}}));
-  EXPECT_TRUE(Impostazioni.TabellaAcciaiNtc.Vuoto());
+  EXPECT_EQ(Stato.TabellaCalcestruzzi, (Vettore<RigaCalcestruzzo>{{"C99/99", 99, 99}}));
+  EXPECT_TRUE(Stato.TabellaAcciaiNtc.Vuoto());
   EXPECT_EQ(ambiente.Leggi("TramokMateriali.txt"), prima);
 }
 
@@ -171,6 +169,6 @@ TEST(FileMateriali, UnknownCodeStillWritesTheThreeSteelTables) {
   Stato.Normativa = 0;
   ASSERT_TRUE(FileMaterialiLeggeScrive("L"));
   EXPECT_EQ(Stato.TabellaAcciai, TabelleMateriali::AcciaiPredefiniti(0));
-  EXPECT_EQ(Impostazioni.TabellaAcciaiEsistenti, TabelleMateriali::AcciaiPredefiniti(2));
-  EXPECT_EQ(Impostazioni.TabellaCalcestruzzi, (Vettore<RigaCalcestruzzo>{{"C20/25", 20, 25}}));
+  EXPECT_EQ(Stato.TabellaAcciaiEsistenti, TabelleMateriali::AcciaiPredefiniti(2));
+  EXPECT_EQ(Stato.TabellaCalcestruzzi, (Vettore<RigaCalcestruzzo>{{"C20/25", 20, 25}}));
 }

@@ -4,7 +4,6 @@
 #include "app/TabelleMateriali.h"
 
 using namespace TabelleMateriali;
-using VariabiliPubbliche::Impostazioni;
 using VariabiliPubbliche::RigaAcciaio;
 using VariabiliPubbliche::Stato;
 
@@ -37,32 +36,32 @@ TEST(TabelleMateriali, DefaultsFillEverySteelTable) {
   MaterialiDefault();
   EXPECT_EQ(Stato.TabellaAcciai.Conta(), 14);
   EXPECT_EQ(Stato.TabellaAcciai(14), (RigaAcciaio{"Aq60 1957", 305, 640, 175}));
-  EXPECT_EQ(Impostazioni.TabellaAcciaiNtc.Conta(), 3);
-  EXPECT_EQ(Impostazioni.TabellaAcciaiDm96.Conta(), 5);
-  EXPECT_EQ(Impostazioni.TabellaCalcestruzzi(14).Designazione, "C90/105");
+  EXPECT_EQ(Stato.TabellaAcciaiNtc.Conta(), 3);
+  EXPECT_EQ(Stato.TabellaAcciaiDm96.Conta(), 5);
+  EXPECT_EQ(Stato.TabellaCalcestruzzi(14).Designazione, "C90/105");
   EXPECT_EQ(Stato.AlfaCC, 1.0);
 
   // A code outside the three keeps the table in force and its factors.
   Stato.Normativa = 9;
   Stato.TabellaAcciai = {{"Mio", 1, 2, 3}};
   Stato.GammaC = 1.45;
-  Impostazioni.TabellaAcciaiDm96 = {};
+  Stato.TabellaAcciaiDm96 = {};
   MaterialiDefault();
   EXPECT_EQ(Stato.TabellaAcciai, (Vettore<RigaAcciaio>{{"Mio", 1, 2, 3}}));
   EXPECT_EQ(Stato.GammaC, 1.45);
-  EXPECT_EQ(Impostazioni.TabellaAcciaiDm96, AcciaiPredefiniti(1));
+  EXPECT_EQ(Stato.TabellaAcciaiDm96, AcciaiPredefiniti(1));
 }
 
 TEST(TabelleMateriali, SteelTableFollowsTheCodeWhenItHasRows) {
   AmbienteFile ambiente;
-  Impostazioni.TabellaAcciaiDm96 = {{"FeB44k", 430, 540, 255}};
+  Stato.TabellaAcciaiDm96 = {{"FeB44k", 430, 540, 255}};
   Stato.Normativa = 1;
   AssegnaMatrAcciaio();
-  EXPECT_EQ(Stato.TabellaAcciai, Impostazioni.TabellaAcciaiDm96);
+  EXPECT_EQ(Stato.TabellaAcciai, Stato.TabellaAcciaiDm96);
   Stato.Normativa = 0;  // never filled
   AssegnaMatrAcciaio();
-  EXPECT_EQ(Stato.TabellaAcciai, Impostazioni.TabellaAcciaiDm96);
+  EXPECT_EQ(Stato.TabellaAcciai, Stato.TabellaAcciaiDm96);
   Stato.Normativa = -1;
   AssegnaMatrAcciaio();
-  EXPECT_EQ(Stato.TabellaAcciai, Impostazioni.TabellaAcciaiDm96);
+  EXPECT_EQ(Stato.TabellaAcciai, Stato.TabellaAcciaiDm96);
 }
