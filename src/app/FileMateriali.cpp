@@ -69,8 +69,8 @@ void Leggi(FileDati& file) {
   Costanti("L", file);
   FileImpostazioni::CorreggiDivisori();
   for (int normativa = 0; normativa <= 2; ++normativa)
-    LeggeMateriale("L", file, *TabelleMateriali::TabellaAcciaiNormativa(normativa));
-  TabelleMateriali::AssegnaMatrAcciaio();
+    LeggeMateriale("L", file, *VariabiliPubbliche::TabellaAcciaiNormativa(normativa));
+  VariabiliPubbliche::AssegnaMatrAcciaio();
   LeggeMateriale("L", file, Stato.TabellaCalcestruzzi);
 }
 
@@ -82,7 +82,7 @@ void Scrivi(FileDati& file, Finestre::GriglieMateriali* finestra) {
       ScriveMateriale<RigaAcciaio>("S", file, finestra->MsFlex(0));
     else
       ScriveTabella("S", file,
-                    RigheOPredefinite(*TabelleMateriali::TabellaAcciaiNormativa(normativa),
+                    RigheOPredefinite(*VariabiliPubbliche::TabellaAcciaiNormativa(normativa),
                                       TabelleMateriali::AcciaiPredefiniti(normativa)));
   }
   if (finestra)

@@ -57,20 +57,6 @@ Vettore<RigaAcciaio> AcciaiPredefiniti(int normativa) {
 
 Vettore<RigaCalcestruzzo> CalcestruzziPredefiniti() { return Calcestruzzi; }
 
-Vettore<RigaAcciaio>* TabellaAcciaiNormativa(int normativa) {
-  switch (normativa) {
-    case 0: return &Stato.TabellaAcciaiNtc;
-    case 1: return &Stato.TabellaAcciaiDm96;
-    case 2: return &Stato.TabellaAcciaiEsistenti;
-    default: return nullptr;
-  }
-}
-
-void AssegnaMatrAcciaio() {
-  const Vettore<RigaAcciaio>* tabella = TabellaAcciaiNormativa(Stato.Normativa);
-  if (tabella && !tabella->Vuoto()) Stato.TabellaAcciai = *tabella;
-}
-
 void MaterialiDefault() {
   Stato.GammaS = 1.15;
   Stato.ModuloEs = 200000;
@@ -80,8 +66,8 @@ void MaterialiDefault() {
   Stato.RapportoN[0] = 15;
   Stato.TabellaCalcestruzzi = Calcestruzzi;
   for (int normativa = 0; normativa <= 2; ++normativa)
-    *TabellaAcciaiNormativa(normativa) = AcciaiPredefiniti(normativa);
-  AssegnaMatrAcciaio();
+    *VariabiliPubbliche::TabellaAcciaiNormativa(normativa) = AcciaiPredefiniti(normativa);
+  VariabiliPubbliche::AssegnaMatrAcciaio();
   ParametriNormativa();
 }
 

@@ -2,7 +2,6 @@
 // The built-in grade tables and material parameters of each design code, and
 // the steel table that follows the code in force.
 #include "model/VariabiliPubbliche.h"
-#include "model/VariabiliPubbliche.h"
 
 namespace TabelleMateriali {
 
@@ -10,13 +9,6 @@ namespace TabelleMateriali {
 Vettore<VariabiliPubbliche::RigaAcciaio> AcciaiPredefiniti(int normativa);
 // The 14 default concrete grades, C16/20 to C90/105.
 Vettore<VariabiliPubbliche::RigaCalcestruzzo> CalcestruzziPredefiniti();
-
-// The steel table kept for the code; nullptr for a code outside 0 to 2.
-Vettore<VariabiliPubbliche::RigaAcciaio>* TabellaAcciaiNormativa(int normativa);
-
-// TabellaAcciai = the table of the code in force; nothing changes when the
-// code is outside 0 to 2 or its table has no rows.
-void AssegnaMatrAcciaio();
 
 // The default material constants, the default concrete table, the default
 // steel table of every code with TabellaAcciai that of the code in force,

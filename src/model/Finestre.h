@@ -16,12 +16,6 @@ class FinestraMain : public platform::Form {
   virtual void OpTipoSezione_Click(int Index) = 0;
 };
 
-// The materials window.
-class FinestraMateriali : public platform::Form {
- public:
-  // Copies the steel table of the design code in force into TabellaAcciai.
-  virtual void AssegnaMatrAcciaio() = 0;
-};
 
 // What a save of the materials file takes from the materials window: its
 // boxes copied into the program state, and its grids as shown: MsFlex(0) the
@@ -68,7 +62,6 @@ struct FinestreAperte {
   // A FinestraMain when the program runs; what asks for more than its
   // controls passes over a main window that is not one.
   platform::Form* Main = nullptr;
-  FinestraMateriali* Material = nullptr;
   FinestraProgetto* ProgettoSezione = nullptr;
   FinestraAvvisi* frmAvvisi = nullptr;
   ServiziSismica* Sismica = nullptr;

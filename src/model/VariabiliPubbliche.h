@@ -144,6 +144,11 @@ void ScegliNormativa3(int nuova, platform::Form& finestra);
 void ScegliNormativa2(int nuova, platform::Form& finestra);
 void AggiornaMenuNormativa3(platform::Form& finestra);
 void AggiornaMenuNormativa2(platform::Form& finestra);
+// The steel table kept for the code; nullptr for a code outside 0 to 2.
+Vettore<RigaAcciaio>* TabellaAcciaiNormativa(int normativa);
+// TabellaAcciai = the table of the code in force; nothing changes when the
+// code is outside 0 to 2 or its table has no rows.
+void AssegnaMatrAcciaio();
 // Steel table of the code in force, and the tendon types of the main window.
 void AggiornaAcciaiNormativa();
 

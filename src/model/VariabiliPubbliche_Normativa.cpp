@@ -70,11 +70,24 @@ void AggiornaMenuNormativa3(platform::Form& finestra) { AggiornaMenu(finestra, 3
 
 void AggiornaMenuNormativa2(platform::Form& finestra) { AggiornaMenu(finestra, 2); }
 
+Vettore<RigaAcciaio>* TabellaAcciaiNormativa(int normativa) {
+  switch (normativa) {
+    case 0: return &Stato.TabellaAcciaiNtc;
+    case 1: return &Stato.TabellaAcciaiDm96;
+    case 2: return &Stato.TabellaAcciaiEsistenti;
+    default: return nullptr;
+  }
+}
+
+void AssegnaMatrAcciaio() {
+  const Vettore<RigaAcciaio>* tabella = TabellaAcciaiNormativa(Stato.Normativa);
+  if (tabella && !tabella->Vuoto()) Stato.TabellaAcciai = *tabella;
+}
+
 void AggiornaAcciaiNormativa() {
-  const Finestre::FinestreAperte& aperte = Finestre::Aperte;
-  if (aperte.Material) aperte.Material->AssegnaMatrAcciaio();
-  if (!aperte.Main) return;
-  platform::Control& cavi = aperte.Main->Controllo("CmbCavi");
+  AssegnaMatrAcciaio();
+  if (!Finestre::Aperte.Main) return;
+  platform::Control& cavi = Finestre::Aperte.Main->Controllo("CmbCavi");
   cavi.Clear();
   const Vettore<RigaAcciaio>& tabella = Stato.TabellaAcciai;
   for (int i = 1; i <= tabella.Ub(); ++i) cavi.AddItem(tabella(i).Designazione);

@@ -56,12 +56,12 @@ TEST(TabelleMateriali, SteelTableFollowsTheCodeWhenItHasRows) {
   AmbienteFile ambiente;
   Stato.TabellaAcciaiDm96 = {{"FeB44k", 430, 540, 255}};
   Stato.Normativa = 1;
-  AssegnaMatrAcciaio();
+  VariabiliPubbliche::AssegnaMatrAcciaio();
   EXPECT_EQ(Stato.TabellaAcciai, Stato.TabellaAcciaiDm96);
   Stato.Normativa = 0;  // never filled
-  AssegnaMatrAcciaio();
+  VariabiliPubbliche::AssegnaMatrAcciaio();
   EXPECT_EQ(Stato.TabellaAcciai, Stato.TabellaAcciaiDm96);
   Stato.Normativa = -1;
-  AssegnaMatrAcciaio();
+  VariabiliPubbliche::AssegnaMatrAcciaio();
   EXPECT_EQ(Stato.TabellaAcciai, Stato.TabellaAcciaiDm96);
 }

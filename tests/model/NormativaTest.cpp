@@ -17,16 +17,18 @@ Vettore<RigaAcciaio> Tabella(Testi designazioni) {
   return t;
 }
 
-// The main, materials and design windows open, with their menus.
+// The main, materials and design windows open, with their menus; a steel
+// table kept for each code.
 class Normative : public ::testing::Test {
  protected:
   Normative() {
     CreaMenuNormativa(main_, 3);
     CreaMenuNormativa(progetto_, 2);
-    materiali_.TabellePerNormativa = {Tabella({"Y1860C", "Y1770S7"}), Tabella({"Treccia"}),
-                                      Tabella({"Es. A", "Es. B", "Es. C"})};
+    CreaMenuNormativa(materiali_, 3);
+    Stato.TabellaAcciaiNtc = Tabella({"Y1860C", "Y1770S7"});
+    Stato.TabellaAcciaiDm96 = Tabella({"Treccia"});
+    Stato.TabellaAcciaiEsistenti = Tabella({"Es. A", "Es. B", "Es. C"});
     Finestre::Aperte.Main = &main_;
-    Finestre::Aperte.Material = &materiali_;
     Stato.Fck = 30;
     Stato.FattoreConfidenza = {1.35f, 1.25f};
   }
@@ -55,7 +57,7 @@ class Normative : public ::testing::Test {
   platform::MsgBoxScriptato box_;
   FormInMemoria main_{"Main"};
   FormInMemoria progetto_{"ProgettoSezione"};
-  MaterialiProva materiali_;
+  FormInMemoria materiali_{"Material"};
 };
 
 }  // namespace
@@ -82,7 +84,7 @@ TEST_F(Normative, MainMenuSetsFactorsMenuAndTendonTypesAndBack) {
 TEST_F(Normative, MaterialsMenuRefreshesItself) {
   ScegliNormativa3(2, materiali_);
   EXPECT_EQ(Menu(materiali_, 3), (Testi{"Normativa: NTC 2018 - Strutture esistenti", "2"}));
-  EXPECT_EQ(Stato.TabellaAcciai, materiali_.TabellePerNormativa[2]);
+  EXPECT_EQ(Stato.TabellaAcciai, Stato.TabellaAcciaiEsistenti);
   EXPECT_EQ(Menu(main_, 3), Testi{""});  // the main window's menu is its own
 }
 
@@ -94,7 +96,9 @@ TEST_F(Normative, UnknownCodeIsReportedAndKeepsTheCodeInForce) {
   EXPECT_EQ(Stato.Normativa, 2);
   FattoriSono(1.5, 0.0675, 1.0, 16);
   EXPECT_EQ(Menu(main_, 3), (Testi{"Normativa: NTC 2018 - Strutture esistenti", "2"}));
-  EXPECT_EQ(materiali_.copie, 2);  // the steel refresh runs in every case
+  Stato.TabellaAcciaiEsistenti = Tabella({"Nuovo"});
+  ScegliNormativa3(3, main_);
+  EXPECT_EQ(Cavi(), (Testi{"Tipo cavo", "Nuovo"}));  // the steel refresh runs in every case
 }
 
 TEST_F(Normative, DesignMenuChangesOnlyGammaCAndEpsSu) {
@@ -104,7 +108,7 @@ TEST_F(Normative, DesignMenuChangesOnlyGammaCAndEpsSu) {
   FattoriSono(1.6, 0.01, 1.0, 18.75);
   EXPECT_DOUBLE_EQ(Stato.GammaS, 1.0);
   EXPECT_EQ(Menu(progetto_, 2), (Testi{"Normativa: DM 1996", "1"}));
-  EXPECT_EQ(materiali_.copie, 1);
+  EXPECT_EQ(Stato.TabellaAcciai, Stato.TabellaAcciaiEsistenti);  // the design menu keeps the steels
 
   // Code 2 is not on this menu: reported, code kept, fcd recomputed all the same.
   Stato.Fcd = 0;
@@ -118,8 +122,8 @@ TEST_F(Normative, DesignMenuChangesOnlyGammaCAndEpsSu) {
   EXPECT_EQ(Menu(progetto_, 2), (Testi{"Normativa: NTC 2018", "0"}));
 }
 
-TEST_F(Normative, SteelRefreshWithoutTheOtherWindows) {
-  Finestre::Aperte.Material = nullptr;
+TEST_F(Normative, SteelRefreshKeepsTheTableWhenTheCodeHasNone) {
+  Stato.TabellaAcciaiNtc = {};
   Stato.TabellaAcciai = Tabella({"T1", "T2"});
   AggiornaAcciaiNormativa();
   EXPECT_EQ(Cavi(), (Testi{"Tipo cavo", "T1", "T2"}));
