@@ -1,21 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QPushButton>
 
+#include "AppProva.h"
 #include "platform/qt/MsgBoxQt.h"
 
 using namespace platform;
-
-namespace {
-int argc = 1;
-char nome[] = "test";
-char* argv[] = {nome, nullptr};
-QApplication& App() {
-  static QApplication app(argc, argv);
-  return app;
-}
-}  // namespace
 
 TEST(MsgBoxQt, BoxCarriesTextButtonsAndIcon) {
   App();
