@@ -10,6 +10,7 @@ inline QApplication& AppQt() {
   static int argc = 1;
   static char nome[] = "test";
   static char* argv[] = {nome, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static QApplication* app = new QApplication(argc, argv);
   return *app;
 }

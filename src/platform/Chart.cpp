@@ -1,0 +1,142 @@
+#include "platform/Chart.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <stdexcept>
+
+namespace platform {
+namespace {
+
+// Colours of series nobody has styled, by series.
+constexpr std::array<Colore, 8> ColoriSerie = {
+    ColoreRgb(0, 0, 255),   ColoreRgb(255, 0, 0),   ColoreRgb(0, 160, 0),
+    ColoreRgb(255, 0, 255), ColoreRgb(0, 160, 160), ColoreRgb(160, 120, 0),
+    ColoreRgb(128, 0, 128), ColoreRgb(96, 96, 96)};
+
+SerieGrafico SeriePredefinita(int item) {
+  const Colore colore = ColoriSerie[static_cast<size_t>((item - 1) / 2) % ColoriSerie.size()];
+  SerieGrafico serie;
+  serie.Pen.VtColor = colore;
+  serie.DataPoint.Brush.FillColor = colore;
+  serie.DataPoint.Marker.Pen.VtColor = colore;
+  serie.DataPoint.Marker.FillColor = colore;
+  return serie;
+}
+
+}  // namespace
+
+void Chart::Verifica(int indice, int limite, const char* cosa) {
+  if (indice < 1 || indice > limite)
+    throw std::out_of_range(std::string(cosa) + " " + std::to_string(indice) +
+                            " fuori dal grafico (1.." + std::to_string(limite) + ")");
+}
+
+void Chart::Cambiato() {
+  if (vista_) vista_->ContenutoCambiato();
+}
+
+void Chart::Ridimensiona(int righe, int colonne) {
+  if (righe < 0 || colonne < 0) throw std::out_of_range("dimensioni negative del grafico");
+  if (static_cast<long long>(righe) * colonne > INT_MAX)
+    throw std::length_error("grafico di troppe celle");
+  std::vector<std::string> celle(static_cast<size_t>(righe) * static_cast<size_t>(colonne));
+  for (int r = 0; r < std::min(righe, rowCount_); ++r)
+    for (int c = 0; c < std::min(colonne, columnCount_); ++c)
+      celle[static_cast<size_t>(r) * static_cast<size_t>(colonne) + static_cast<size_t>(c)] =
+          std::move(celle_[Posizione(r + 1, c + 1)]);
+  celle_ = std::move(celle);
+  serie_.resize(static_cast<size_t>(std::min(colonne, columnCount_)));
+  for (int item = columnCount_ + 1; item <= colonne; ++item)
+    serie_.push_back(SeriePredefinita(item));
+  rowCount_ = righe;
+  columnCount_ = colonne;
+  row_ = std::clamp(row_, std::min(1, righe), righe);
+  column_ = std::clamp(column_, std::min(1, colonne), colonne);
+  Cambiato();
+}
+
+void Chart::SetLeft(int twips) {
+  left_ = twips;
+  if (vista_) vista_->GeometriaCambiata();
+}
+
+void Chart::SetTop(int twips) {
+  top_ = twips;
+  if (vista_) vista_->GeometriaCambiata();
+}
+
+void Chart::SetWidth(int twips) {
+  width_ = twips;
+  if (vista_) vista_->GeometriaCambiata();
+}
+
+void Chart::SetHeight(int twips) {
+  height_ = twips;
+  if (vista_) vista_->GeometriaCambiata();
+}
+
+void Chart::SetRowCount(int righe) { Ridimensiona(righe, columnCount_); }
+
+void Chart::SetColumnCount(int colonne) { Ridimensiona(rowCount_, colonne); }
+
+void Chart::SetRow(int riga) {
+  Verifica(riga, rowCount_, "riga");
+  row_ = riga;
+}
+
+void Chart::SetColumn(int colonna) {
+  Verifica(colonna, columnCount_, "colonna");
+  column_ = colonna;
+}
+
+std::size_t Chart::Posizione(int riga, int colonna) const {
+  Verifica(riga, rowCount_, "riga");
+  Verifica(colonna, columnCount_, "colonna");
+  return static_cast<size_t>(riga - 1) * static_cast<size_t>(columnCount_) +
+         static_cast<size_t>(colonna - 1);
+}
+
+std::string Chart::Testo(int riga, int colonna) const { return celle_[Posizione(riga, colonna)]; }
+
+void Chart::SetData(const std::string& testo) {
+  celle_[Posizione(row_, column_)] = testo;
+  Cambiato();
+}
+
+void Chart::SetRowLabelCount(int n) {
+  rowLabelCount_ = std::max(n, 0);
+  Cambiato();
+}
+
+SerieGrafico& Chart::SeriesCollection(int item) {
+  Verifica(item, columnCount_, "serie");
+  Cambiato();
+  return serie_[static_cast<size_t>(item - 1)];
+}
+
+const SerieGrafico& Chart::SeriesCollection(int item) const {
+  Verifica(item, columnCount_, "serie");
+  return serie_[static_cast<size_t>(item - 1)];
+}
+
+void Chart::SetTitle(const std::string& titolo) {
+  title_ = titolo;
+  Cambiato();
+}
+
+void Chart::SetUniformAxis(bool uniforme) {
+  uniformAxis_ = uniforme;
+  Cambiato();
+}
+
+void Chart::SetShowLegend(bool mostra) {
+  showLegend_ = mostra;
+  Cambiato();
+}
+
+void Chart::EditCopy() {
+  if (vista_) vista_->CopiaRichiesta();
+}
+
+}  // namespace platform

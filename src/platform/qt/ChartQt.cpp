@@ -1,0 +1,267 @@
+#include "platform/qt/ChartQt.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QtCharts/QLegendMarker>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
+#include <QtCharts/QValueAxis>
+
+#include "platform/Twips.h"
+#include "platform/qt/GeometriaQt.h"
+#include "platform/qt/NumeroQt.h"
+
+namespace platform {
+namespace {
+
+// How near, in pixels, a click must come to a point to select it.
+constexpr double RaggioSelezione = 6;
+
+QColor ColoreQt(Colore colore) { return QColor(static_cast<QRgb>(colore)); }
+
+Qt::PenStyle StilePennaQt(int stile) {
+  switch (stile) {
+    case PennaNessuna: return Qt::NoPen;
+    case PennaTratteggiata: return Qt::DashLine;
+    case PennaPunteggiata: return Qt::DotLine;
+    case PennaTrattoPunto: return Qt::DashDotLine;
+    case PennaTrattoPuntoPunto: return Qt::DashDotDotLine;
+    default: return Qt::SolidLine;
+  }
+}
+
+// Markers a series shows when it picks none: one shape per series in turn.
+int StileAutomatico(int serie) {
+  static const int stili[] = {MarcatoreQuadratoPieno, MarcatoreCerchioPieno, MarcatoreRomboPieno,
+                              MarcatoreTriangoloSuPieno, MarcatoreTriangoloGiuPieno};
+  return stili[(serie - 1) % 5];
+}
+
+std::optional<QScatterSeries::MarkerShape> FormaMarcatore(int stile) {
+  switch (stile) {
+    case MarcatoreTrattino:
+    case MarcatoreQuadrato:
+    case MarcatoreQuadratoPieno: return QScatterSeries::MarkerShapeRectangle;
+    case MarcatorePiu:
+    case MarcatoreX:
+    case MarcatoreStella: return QScatterSeries::MarkerShapeStar;
+    case MarcatoreCerchio:
+    case MarcatoreCerchioPieno: return QScatterSeries::MarkerShapeCircle;
+    case MarcatoreRombo:
+    case MarcatoreRomboPieno: return QScatterSeries::MarkerShapeRotatedRectangle;
+    case MarcatoreTriangoloSu:
+    case MarcatoreTriangoloGiu:
+    case MarcatoreTriangoloSuPieno:
+    case MarcatoreTriangoloGiuPieno: return QScatterSeries::MarkerShapeTriangle;
+    default: return std::nullopt;
+  }
+}
+
+bool MarcatorePieno(int stile) {
+  return stile >= MarcatoreCerchioPieno && stile <= MarcatoreTriangoloGiuPieno;
+}
+
+void NascondiInLegenda(QChart& grafico, QAbstractSeries* serie) {
+  for (QLegendMarker* marcatore : grafico.legend()->markers(serie)) marcatore->setVisible(false);
+}
+
+struct Estremi {
+  double minimo = std::numeric_limits<double>::infinity();
+  double massimo = -std::numeric_limits<double>::infinity();
+  void Aggiungi(double v) {
+    minimo = std::min(minimo, v);
+    massimo = std::max(massimo, v);
+  }
+  // An axis with no data shows 0 to 1; one with a single value, a span around it.
+  void Allarga() {
+    if (minimo > massimo) {
+      minimo = 0;
+      massimo = 1;
+    } else if (minimo == massimo) {
+      const double margine = minimo == 0 ? 1 : std::fabs(minimo) / 10;
+      minimo -= margine;
+      massimo += margine;
+    }
+  }
+};
+
+}  // namespace
+
+ChartQt::ChartQt(QWidget* genitore) : QChartView(genitore) {
+  setFrameShape(QFrame::NoFrame);
+  setRenderHint(QPainter::Antialiasing);
+  grafico_.ImpostaVista(this);
+  daRidisegnare_ = true;
+  Aggiorna();
+  GeometriaNelModello();
+}
+
+ChartQt::~ChartQt() { grafico_.ImpostaVista(nullptr); }
+
+void ChartQt::ContenutoCambiato() {
+  if (daRidisegnare_) return;
+  daRidisegnare_ = true;
+  QTimer::singleShot(0, this, [this] { Aggiorna(); });
+}
+
+void ChartQt::Aggiorna() {
+  if (!daRidisegnare_) return;
+  daRidisegnare_ = false;
+  Ricostruisci();
+}
+
+void ChartQt::Ricostruisci() {
+  QChart& c = *chart();
+  c.removeAllSeries();
+  for (QAbstractAxis* asse : c.axes()) {
+    c.removeAxis(asse);
+    delete asse;
+  }
+  disegnate_.clear();
+  c.setTitle(QString::fromStdString(grafico_.Title()));
+  c.legend()->setVisible(grafico_.ShowLegend());
+  auto* asseX = new QValueAxis;
+  auto* asseY = new QValueAxis;
+  c.addAxis(asseX, Qt::AlignBottom);
+  c.addAxis(asseY, Qt::AlignLeft);
+  auto aggiungi = [&](QXYSeries* serie) {
+    c.addSeries(serie);
+    serie->attachAxis(asseX);
+    serie->attachAxis(asseY);
+  };
+
+  const Chart& dati = grafico_;
+  Estremi x, y;
+  for (int k = 1; 2 * k <= dati.ColumnCount(); ++k) {
+    const int colonna = 2 * k - 1;
+    const SerieGrafico& stile = dati.SeriesCollection(colonna);
+    SerieDisegnata disegnata{colonna, new QLineSeries, {}};
+    for (int r = 1; r <= dati.RowCount(); ++r) {
+      const auto px = NumeroDaTesto(QString::fromStdString(dati.Testo(r, colonna)));
+      const auto py = NumeroDaTesto(QString::fromStdString(dati.Testo(r, colonna + 1)));
+      if (!px || !py) continue;
+      disegnata.linea->append(*px, *py);
+      disegnata.righe.push_back(r);
+      x.Aggiungi(*px);
+      y.Aggiungi(*py);
+    }
+    QPen penna(ColoreQt(stile.Pen.VtColor));
+    penna.setWidthF(stile.Pen.Width);
+    penna.setStyle(StilePennaQt(stile.Pen.Style));
+    disegnata.linea->setPen(penna);
+    disegnata.linea->setName(QString::fromStdString(stile.LegendText));
+    aggiungi(disegnata.linea);
+    if (stile.LegendText.empty()) NascondiInLegenda(c, disegnata.linea);
+
+    const int forma = stile.SeriesMarker.Auto ? StileAutomatico(k) : stile.DataPoint.Marker.Style;
+    const auto marcatore = FormaMarcatore(forma);
+    if (stile.SeriesMarker.Show && marcatore) {
+      auto* punti = new QScatterSeries;
+      punti->append(disegnata.linea->points());
+      punti->setMarkerShape(*marcatore);
+      punti->setMarkerSize(std::max(2, PixelDaTwips(stile.DataPoint.Marker.Size)));
+      punti->setBrush(MarcatorePieno(forma) ? QBrush(ColoreQt(stile.DataPoint.Marker.FillColor))
+                                            : QBrush(Qt::NoBrush));
+      punti->setPen(QPen(ColoreQt(stile.DataPoint.Marker.Pen.VtColor)));
+      aggiungi(punti);
+      NascondiInLegenda(c, punti);
+    }
+    disegnate_.push_back(std::move(disegnata));
+  }
+
+  x.Allarga();
+  y.Allarga();
+  if (dati.UniformAxis()) {
+    // Both axes over the same span, each about its own data.
+    const double span = std::max(x.massimo - x.minimo, y.massimo - y.minimo);
+    for (Estremi* e : {&x, &y}) {
+      const double centro = (e->minimo + e->massimo) / 2;
+      e->minimo = centro - span / 2;
+      e->massimo = centro + span / 2;
+    }
+  }
+  asseX->setRange(x.minimo, x.massimo);
+  asseY->setRange(y.minimo, y.massimo);
+  if (!dati.UniformAxis()) {
+    asseX->applyNiceNumbers();
+    asseY->applyNiceNumbers();
+  }
+}
+
+std::optional<QPointF> ChartQt::PosizionePunto(int serie, int riga) {
+  Aggiorna();
+  for (const SerieDisegnata& d : disegnate_) {
+    if (d.colonnaX != serie) continue;
+    const auto trovata = std::find(d.righe.begin(), d.righe.end(), riga);
+    if (trovata == d.righe.end()) return std::nullopt;
+    const auto i = static_cast<int>(trovata - d.righe.begin());
+    return QPointF(mapFromScene(chart()->mapToPosition(d.linea->at(i), d.linea)));
+  }
+  return std::nullopt;
+}
+
+void ChartQt::mousePressEvent(QMouseEvent* evento) {
+  Aggiorna();
+  const QPointF clic = evento->position();
+  if (MouseDown)
+    MouseDown(static_cast<float>(clic.x() * TwipsPerPixel),
+              static_cast<float>(clic.y() * TwipsPerPixel));
+  // The nearest drawn point within reach, the first series on a tie.
+  double migliore = std::numeric_limits<double>::infinity();
+  int serie = 0, punto = 0;
+  for (const SerieDisegnata& d : disegnate_) {
+    for (int i = 0; i < d.linea->count(); ++i) {
+      const QPointF p = mapFromScene(chart()->mapToPosition(d.linea->at(i), d.linea));
+      const double distanza = std::hypot(p.x() - clic.x(), p.y() - clic.y());
+      if (distanza <= RaggioSelezione && distanza < migliore) {
+        migliore = distanza;
+        serie = d.colonnaX;
+        punto = d.righe[static_cast<size_t>(i)];
+      }
+    }
+  }
+  if (serie != 0 && PointSelected) PointSelected(serie, punto);
+  QChartView::mousePressEvent(evento);
+}
+
+void ChartQt::GeometriaCambiata() {
+  if (seguendo_) return;
+  seguendo_ = true;
+  setGeometry(RettangoloPixel(grafico_.Left(), grafico_.Top(), grafico_.Width(),
+                              grafico_.Height()));
+  seguendo_ = false;
+}
+
+void ChartQt::GeometriaNelModello() {
+  if (seguendo_) return;
+  seguendo_ = true;
+  grafico_.SetLeft(TwipsAccordati(grafico_.Left(), x()));
+  grafico_.SetTop(TwipsAccordati(grafico_.Top(), y()));
+  grafico_.SetWidth(TwipsAccordati(grafico_.Width(), width()));
+  grafico_.SetHeight(TwipsAccordati(grafico_.Height(), height()));
+  seguendo_ = false;
+}
+
+void ChartQt::moveEvent(QMoveEvent* evento) {
+  QChartView::moveEvent(evento);
+  GeometriaNelModello();
+}
+
+void ChartQt::resizeEvent(QResizeEvent* evento) {
+  QChartView::resizeEvent(evento);
+  GeometriaNelModello();
+}
+
+void ChartQt::CopiaRichiesta() {
+  Aggiorna();
+  QGuiApplication::clipboard()->setImage(grab().toImage());
+}
+
+}  // namespace platform

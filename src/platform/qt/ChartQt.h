@@ -1,0 +1,65 @@
+#pragma once
+// The chart on screen: a chart view that follows its Chart model, one line
+// series per X-Y pair of columns and, where the series shows markers, a
+// scatter series over it. It reports the mouse going down on it and the data
+// point clicked, and copies its picture to the clipboard.
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <QtCharts/QChartView>
+
+#include "platform/Chart.h"
+
+QT_BEGIN_NAMESPACE
+class QLineSeries;
+QT_END_NAMESPACE
+
+namespace platform {
+
+class ChartQt : public QChartView, private VistaChart {
+ public:
+  explicit ChartQt(QWidget* genitore = nullptr);
+  ~ChartQt() override;
+
+  Chart& Grafico() { return grafico_; }
+
+  // The picture redrawn from the model now, when the model has changed since
+  // (otherwise it is redrawn once the pending events run).
+  void Aggiorna();
+
+  // Where point riga of the series whose x column is serie is drawn, in the
+  // view's pixels; nothing when it is not drawn.
+  std::optional<QPointF> PosizionePunto(int serie, int riga);
+
+  // The mouse down at (x, y), twips from the chart's top left corner.
+  std::function<void(float x, float y)> MouseDown;
+  // A data point clicked: the series' x column and the point's row.
+  std::function<void(int serie, int punto)> PointSelected;
+
+ protected:
+  void mousePressEvent(QMouseEvent* evento) override;
+  void moveEvent(QMoveEvent* evento) override;
+  void resizeEvent(QResizeEvent* evento) override;
+
+ private:
+  struct SerieDisegnata {
+    int colonnaX;
+    QLineSeries* linea;
+    std::vector<int> righe;  // the chart row of each point of linea
+  };
+
+  void ContenutoCambiato() override;
+  void GeometriaCambiata() override;
+  void CopiaRichiesta() override;
+
+  void Ricostruisci();
+  void GeometriaNelModello();
+
+  Chart grafico_;
+  std::vector<SerieDisegnata> disegnate_;
+  bool daRidisegnare_ = false;
+  bool seguendo_ = false;
+};
+
+}  // namespace platform

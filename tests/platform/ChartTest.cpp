@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/Chart.h"
+
+using platform::Chart;
+
+namespace {
+
+class VistaProva : public platform::VistaChart {
+ public:
+  void ContenutoCambiato() override { ++contenuto; }
+  void GeometriaCambiata() override { ++geometria; }
+  void CopiaRichiesta() override { ++copie; }
+  int contenuto = 0, geometria = 0, copie = 0;
+};
+
+void Scrivi(Chart& c, int riga, int colonna, const std::string& testo) {
+  c.SetRow(riga);
+  c.SetColumn(colonna);
+  c.SetData(testo);
+}
+
+}  // namespace
+
+TEST(Chart, TheCurrentCellReadsAndWritesTheTable) {
+  Chart c;
+  EXPECT_EQ(c.Row(), 0);
+  EXPECT_THROW(c.SetData("1"), std::out_of_range);
+  c.SetRowCount(3);
+  c.SetColumnCount(2);
+  EXPECT_EQ(c.Row(), 1);
+  EXPECT_EQ(c.Column(), 1);
+  Scrivi(c, 3, 2, "7,5");
+  Scrivi(c, 1, 1, "a");
+  EXPECT_EQ(c.Testo(3, 2), "7,5");
+  c.SetRow(3);
+  c.SetColumn(2);
+  EXPECT_EQ(c.Data(), "7,5");
+  EXPECT_THROW(c.SetRow(4), std::out_of_range);
+  EXPECT_THROW(c.SetColumn(0), std::out_of_range);
+  EXPECT_THROW(c.Testo(1, 3), std::out_of_range);
+
+  c.SetRowCount(2);
+  EXPECT_EQ(c.Row(), 2);
+  c.SetColumnCount(4);
+  EXPECT_EQ(c.Testo(1, 1), "a");
+  EXPECT_EQ(c.Testo(2, 4), "");
+  c.SetRowCount(0);
+  EXPECT_EQ(c.Row(), 0);
+}
+
+TEST(Chart, SeriesItemsFollowTheColumnsEachPairWithItsOwnColour) {
+  Chart c;
+  c.SetColumnCount(4);
+  EXPECT_THROW(c.SeriesCollection(5), std::out_of_range);
+  const platform::SerieGrafico& prima = c.SeriesCollection(1);
+  const platform::SerieGrafico& seconda = c.SeriesCollection(3);
+  EXPECT_NE(prima.Pen.VtColor, seconda.Pen.VtColor);
+  EXPECT_EQ(c.SeriesCollection(2).Pen.VtColor, prima.Pen.VtColor);
+  EXPECT_EQ(seconda.DataPoint.Marker.FillColor, seconda.Pen.VtColor);
+  EXPECT_FALSE(seconda.SeriesMarker.Show);
+
+  c.SeriesCollection(3).LegendText = "M-NEd";
+  c.SetColumnCount(2);
+  c.SetColumnCount(4);
+  EXPECT_EQ(c.SeriesCollection(3).LegendText, "");
+  c.SeriesCollection(1).LegendText = "M-NRd";
+  c.SetColumnCount(6);
+  EXPECT_EQ(c.SeriesCollection(1).LegendText, "M-NRd");
+}
+
+TEST(Chart, TheViewIsToldOfChangesAndOfCopies) {
+  Chart c;
+  VistaProva vista;
+  c.ImpostaVista(&vista);
+  c.SetColumnCount(2);
+  c.SetRowCount(1);
+  Scrivi(c, 1, 1, "1");
+  c.SeriesCollection(1).Pen.Width = 3;
+  c.SetTitle("Dominio");
+  c.SetUniformAxis(false);
+  EXPECT_EQ(vista.contenuto, 6);
+  c.SetRow(1);  // moving the current cell changes nothing shown
+  EXPECT_EQ(vista.contenuto, 6);
+  c.SetLeft(150);
+  c.EditCopy();
+  EXPECT_EQ(vista.geometria, 1);
+  EXPECT_EQ(vista.copie, 1);
+  c.ImpostaVista(nullptr);
+  c.EditCopy();
+  EXPECT_EQ(vista.copie, 1);
+}

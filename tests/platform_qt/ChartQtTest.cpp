@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include <QClipboard>
+#include <QMouseEvent>
+#include <QtCharts/QLegendMarker>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
+
+#include "AppQt.h"
+#include "platform/qt/ChartQt.h"
+
+using namespace platform;
+
+namespace {
+
+// A chart of two series on a window: series 1 of three points, series 2 of
+// one point repeated, with its markers and a legend.
+class GraficoSuSchermo : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    finestra.resize(700, 500);
+    vista->setGeometry(10, 20, 600, 400);
+    c.SetColumnCount(4);
+    c.SetRowCount(3);
+    const char* dati[3][4] = {{"0", "0", "5", "-10"}, {"10", "100", "5", "-10"},
+                              {"20", "50", "5", "-10"}};
+    for (int r = 1; r <= 3; ++r)
+      for (int k = 1; k <= 4; ++k) {
+        c.SetRow(r);
+        c.SetColumn(k);
+        c.SetData(dati[r - 1][k - 1]);
+      }
+    c.SetTitle("Dominio M-N");
+    c.SeriesCollection(3).LegendText = "M-NEd";
+    c.SeriesCollection(3).SeriesMarker.Show = true;
+    finestra.show();
+    vista->Aggiorna();
+    QApplication::processEvents();
+  }
+
+  void Premi(QPointF dove) {
+    QMouseEvent giu(QEvent::MouseButtonPress, dove, vista->viewport()->mapToGlobal(dove),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(vista->viewport(), &giu);
+  }
+
+  QApplication& app = AppQt();
+  QWidget finestra;
+  ChartQt* vista = new ChartQt(&finestra);
+  Chart& c = vista->Grafico();
+};
+
+}  // namespace
+
+TEST_F(GraficoSuSchermo, SeriesLegendsAndTitleComeFromTheModel) {
+  const QList<QAbstractSeries*> serie = vista->chart()->series();
+  ASSERT_EQ(serie.size(), 3);  // two lines, the markers of the second
+  auto* prima = qobject_cast<QLineSeries*>(serie[0]);
+  auto* seconda = qobject_cast<QLineSeries*>(serie[1]);
+  auto* marcatori = qobject_cast<QScatterSeries*>(serie[2]);
+  ASSERT_TRUE(prima && seconda && marcatori);
+  EXPECT_EQ(prima->count(), 3);
+  EXPECT_EQ(prima->at(1), QPointF(10, 100));
+  EXPECT_EQ(seconda->name(), "M-NEd");
+  EXPECT_EQ(prima->pen().color().rgb() & 0xFFFFFF, c.SeriesCollection(1).Pen.VtColor);
+  EXPECT_FALSE(vista->chart()->legend()->markers(prima)[0]->isVisible());
+  EXPECT_TRUE(vista->chart()->legend()->markers(seconda)[0]->isVisible());
+  EXPECT_EQ(vista->chart()->title(), "Dominio M-N");
+  EXPECT_EQ(c.Left(), 150);
+  EXPECT_EQ(c.Width(), 9000);
+}
+
+TEST_F(GraficoSuSchermo, AClickOnAPointGivesItsSeriesAndRowAfterTheMousePosition) {
+  std::vector<std::string> eventi;
+  vista->MouseDown = [&](float x, float y) {
+    eventi.push_back("mouse " + std::to_string(static_cast<int>(x)) + "," +
+                     std::to_string(static_cast<int>(y)));
+  };
+  vista->PointSelected = [&](int serie, int punto) {
+    eventi.push_back("punto " + std::to_string(serie) + "," + std::to_string(punto));
+  };
+  const auto punto = vista->PosizionePunto(1, 2);
+  ASSERT_TRUE(punto);
+  Premi(*punto + QPointF(2, -2));
+  const QPointF clic = *punto + QPointF(2, -2);
+  ASSERT_EQ(eventi.size(), 2u);
+  EXPECT_EQ(eventi[0], "mouse " + std::to_string(static_cast<int>(clic.x() * 15)) + "," +
+                           std::to_string(static_cast<int>(clic.y() * 15)));
+  EXPECT_EQ(eventi[1], "punto 1,2");
+
+  eventi.clear();
+  Premi(*vista->PosizionePunto(3, 1));
+  EXPECT_EQ(eventi.back(), "punto 3,1");
+  eventi.clear();
+  Premi(QPointF(1, 1));
+  EXPECT_EQ(eventi.size(), 1u);  // the mouse, no point
+}
+
+TEST_F(GraficoSuSchermo, EditCopyPutsTheChartsPictureOnTheClipboard) {
+  QGuiApplication::clipboard()->clear();
+  c.EditCopy();
+  const QImage immagine = QGuiApplication::clipboard()->image();
+  ASSERT_FALSE(immagine.isNull());
+  EXPECT_EQ(immagine.size(), vista->size() * vista->devicePixelRatio());
+}
