@@ -56,26 +56,6 @@ void Chart::Ridimensiona(int righe, int colonne) {
   Cambiato();
 }
 
-void Chart::SetLeft(int twips) {
-  left_ = twips;
-  if (vista_) vista_->GeometriaCambiata();
-}
-
-void Chart::SetTop(int twips) {
-  top_ = twips;
-  if (vista_) vista_->GeometriaCambiata();
-}
-
-void Chart::SetWidth(int twips) {
-  width_ = twips;
-  if (vista_) vista_->GeometriaCambiata();
-}
-
-void Chart::SetHeight(int twips) {
-  height_ = twips;
-  if (vista_) vista_->GeometriaCambiata();
-}
-
 void Chart::SetRowCount(int righe) { Ridimensiona(righe, columnCount_); }
 
 void Chart::SetColumnCount(int colonne) { Ridimensiona(rowCount_, colonne); }

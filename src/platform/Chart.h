@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/GeometriaControllo.h"
 #include "platform/Colori.h"
 
 namespace platform {
@@ -90,7 +91,7 @@ class VistaChart {
   virtual void CopiaRichiesta() {}
 };
 
-class Chart {
+class Chart : public GeometriaControllo {
  public:
   Chart() = default;
   // A chart stands for one control on a window: it is not copied.
@@ -100,15 +101,6 @@ class Chart {
   // The view told of every change; nullptr for none. Not owned.
   void ImpostaVista(VistaChart* vista) { vista_ = vista; }
 
-  // Where the control sits in its window.
-  int Left() const { return left_; }
-  void SetLeft(int twips);
-  int Top() const { return top_; }
-  void SetTop(int twips);
-  int Width() const { return width_; }
-  void SetWidth(int twips);
-  int Height() const { return height_; }
-  void SetHeight(int twips);
 
   // Changing the size keeps the texts of the cells that stay and the series
   // items of the columns that stay; new items get a colour by series. A
@@ -150,6 +142,11 @@ class Chart {
   // The chart's picture to the clipboard.
   void EditCopy();
 
+ protected:
+  void GeometriaCambiata() override {
+    if (vista_) vista_->GeometriaCambiata();
+  }
+
  private:
   static void Verifica(int indice, int limite, const char* cosa);
   std::size_t Posizione(int riga, int colonna) const;
@@ -157,7 +154,6 @@ class Chart {
   void Cambiato();
 
   VistaChart* vista_ = nullptr;
-  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   int rowCount_ = 0, columnCount_ = 0;
   int row_ = 0, column_ = 0;
   int rowLabelCount_ = 1;

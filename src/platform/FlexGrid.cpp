@@ -73,26 +73,6 @@ void FlexGrid::Ridimensiona(int righe, int colonne) {
   if (vista_) vista_->StrutturaCambiata();
 }
 
-void FlexGrid::SetLeft(int twips) {
-  left_ = twips;
-  if (vista_) vista_->GeometriaCambiata();
-}
-
-void FlexGrid::SetTop(int twips) {
-  top_ = twips;
-  if (vista_) vista_->GeometriaCambiata();
-}
-
-void FlexGrid::SetWidth(int twips) {
-  width_ = twips;
-  if (vista_) vista_->GeometriaCambiata();
-}
-
-void FlexGrid::SetHeight(int twips) {
-  height_ = twips;
-  if (vista_) vista_->GeometriaCambiata();
-}
-
 void FlexGrid::SetFocus() {
   if (vista_) vista_->FuocoRichiesto();
 }

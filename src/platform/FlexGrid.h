@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/GeometriaControllo.h"
+
 namespace platform {
 
 // Alignments: horizontal position (0 left, 1 centre, 2 right) times three plus
@@ -40,7 +42,7 @@ class VistaFlexGrid {
   virtual void FuocoRichiesto() {}
 };
 
-class FlexGrid {
+class FlexGrid : public GeometriaControllo {
  public:
   FlexGrid() = default;
   // A grid stands for one control on a window: it is not copied.
@@ -50,15 +52,6 @@ class FlexGrid {
   // The view told of every change; nullptr for none. Not owned.
   void ImpostaVista(VistaFlexGrid* vista) { vista_ = vista; }
 
-  // Where the control sits in its window.
-  int Left() const { return left_; }
-  void SetLeft(int twips);
-  int Top() const { return top_; }
-  void SetTop(int twips);
-  int Width() const { return width_; }
-  void SetWidth(int twips);
-  int Height() const { return height_; }
-  void SetHeight(int twips);
   void SetFocus();
 
   // Changing the size keeps the texts and formats of the cells that stay. A
@@ -129,6 +122,11 @@ class FlexGrid {
   int CellWidth() const { return ColWidth(col_); }
   int CellHeight() const { return RowHeight(row_); }
 
+ protected:
+  void GeometriaCambiata() override {
+    if (vista_) vista_->GeometriaCambiata();
+  }
+
  private:
   struct Cella {
     std::string testo;
@@ -145,7 +143,6 @@ class FlexGrid {
   static int Somma(const std::vector<int>& dimensioni, int da, int a);
 
   VistaFlexGrid* vista_ = nullptr;
-  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   int rows_ = 2, cols_ = 2;
   int fixedRows_ = 1, fixedCols_ = 1;
   int row_ = 1, col_ = 1;
