@@ -12,6 +12,7 @@
 
 #include "analysis/SezioneCAreagente.h"
 #include "analysis/TipiRottura.h"
+#include "drawing/Plottaggio.h"
 #include "model/Barra.h"
 #include "model/Poligono.h"
 #include "model/Vettore.h"
@@ -125,4 +126,60 @@ class SezioneCA {
   float EpsCmaxSlu = 0;  // top and bottom concrete strain, strain of the lowest steel
   float EpsCminSlu = 0;
   float EpsSmaxSlu = 0;
+
+  // ---- Section drawing (SezioneCA_Plot.cpp)
+ public:
+  // The whole section under the load and under the reversed load, kept by
+  // the allowable-stress method when the concrete is taken as wholly
+  // reacting (SezioneParzializzata 2); both are drawn.
+  std::shared_ptr<SezioneCAreagente> SezioneInteraCarico = std::make_shared<SezioneCAreagente>();
+  std::shared_ptr<SezioneCAreagente> SezioneInteraCaricoInverso =
+      std::make_shared<SezioneCAreagente>();
+
+  // Radius of bar i of the given areas, mm.
+  static double RaggioFerro(int i, const Vettore<float>& aree);
+  // -1 for a stress below 0, else +1.
+  static short TensioneBarraSegno(float sigma);
+
+  // Maps the box onto the device and surface of the last PlottaSezione, in
+  // the drawing area that device uses. False when the mapping was refused
+  // (a surface without area): nothing can be drawn.
+  bool PltInizializza(double xMin, double xMax, double yMin, double yMax, double offset);
+  // Draws the section on the device ("VIDEO" with its surface, "STAMPANTE",
+  // "DXF", "DWG"): axes, outline, bars and tendons, the moment point and,
+  // with results, neutral axes, steel stresses, the reacting part with its
+  // stresses and ellipse, the integration rectangles. Device, surface and
+  // hTesto stay for the drawings that follow.
+  void PlottaSezione(const std::string& dispositivo, platform::Oggetto* oggetto);
+  void PlottaSoloSezione(const std::string& dispositivo, platform::Oggetto* oggetto) {
+    PlottaSezione(dispositivo, oggetto);
+  }
+  // The neutral axes of the solution, clipped to the window of the four
+  // corners: the last one only, or all with VisAssiNeutri; the last at
+  // width 2.
+  void PlottaAssiNeutri(const Vettore<double>& xAngoli, const Vettore<double>& yAngoli) const;
+  // The integration rectangles of the last ultimate run, in section axes.
+  void PlottaRettangolini() const;
+  // The stress of each bar (kind 0) and tendon (kind 1) written at its centre.
+  void PltTensioniBarre(double altezzaTesto, int nB, const Vettore<float>& xB,
+                        const Vettore<float>& yB, const Vettore<double>& epsB, int nC,
+                        const Vettore<float>& xC, const Vettore<float>& yC,
+                        const Vettore<double>& epsC) const;
+
+ private:
+  void PlottaFerriECavi() const;
+  // Circles of one steel group; with results, coloured by the sign of the stress.
+  void PlottaFerri(int n, const Vettore<float>& x, const Vettore<float>& y,
+                   const Vettore<float>& aree, const Vettore<double>& eps, int tipo) const;
+  void PlottaSezioneReagente(const SezioneCAreagente& reagente, double marcatore,
+                             double altezzaTesto, int colore) const;
+  void ScriveTensioniFerri(double altezzaTesto, int n, const Vettore<float>& x,
+                           const Vettore<float>& y, const Vettore<double>& eps, int tipo) const;
+  // The beam detailing of a designed rectangular section, drawn instead of
+  // everything else when TipoPlottaggio is "CON-STAFFE".
+  void PlottaSezioneStaffe();
+
+  Plottaggio PltSezione;
+  std::string DispositivoPlt;  // device and surface of the last PlottaSezione
+  platform::Oggetto* OggettoPlt = nullptr;
 };

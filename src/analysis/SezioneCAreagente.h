@@ -124,4 +124,14 @@ class SezioneCAreagente {
   double Area_b = 0;  // n-weighted steel: area, first moments about x and y
   double stat_x_b = 0;
   double stat_y_b = 0;
+
+  // ---- Drawing (SezioneCAreagente_Plot.cpp)
+ public:
+  // The label "G" at the centroid, 3 marker sizes to its left, and, when both
+  // radii of gyration are non-zero, the central ellipse of inertia with its
+  // axes, in magenta.
+  void PlottaEllisse(double marcatore, double altezzaTesto) const;
+  // With VisTensioniCls, the concrete stress at each vertex of the reacting
+  // section of the current section, its sign turned, coloured by sign.
+  void PltTensioniCls(double altezzaTesto) const;
 };

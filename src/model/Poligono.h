@@ -12,7 +12,8 @@
 // (strips of small rectangles), Poligono_Dividi.cpp (division by a line and by
 // an area ratio), Poligono_Plastico.cpp (plastic moduli),
 // Poligono_Inviluppo.cpp (convex hull), Poligono_Contorni.cpp (offset outline
-// and view from the right).
+// and view from the right), Poligono_Disegno.cpp (drawing on the current
+// device).
 #include <optional>
 #include <utility>
 #include <vector>
@@ -243,6 +244,18 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   Poligono PoligonoConvessoCircoscritto() const;
   // The vertices that nothing of the outline hides on their right.
   void VistaDaDestra(Vettore<double>& x, Vettore<double>& y, int& n) const;
+
+  // ---- Drawing on the current device of Grafica
+
+  // The closed outline. With dueAnelli the vertices hold two rings one after
+  // the other: vertices 1 to n/2 - 1 and n/2 + 2 to n (n/2 rounded down).
+  void Plotta(double divisore, bool dueAnelli = false) const;
+  // Hatching at angolo degrees with linee bands, or a spacing of -linee.
+  void Tratteggia(double angolo, double linee, double scala) const;
+  // The number of each vertex written at it, altezza tall.
+  void NumeraVertici(double altezza) const;
+  // The rectangles of the last strips, carried into place with T(1..6).
+  void PlottaRettangolini(const Vettore<double>& T) const;
 
  private:
   // Abscissas where the line y = yp crosses the sides by the half-open rule:

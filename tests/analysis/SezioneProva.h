@@ -18,6 +18,17 @@ struct SezioneProva {
   static const Vettore<double>& EpsIniziali(const SezioneCAreagente& s) {
     return s.EpsCaviIniziale;
   }
+  // Results of a solution, set by hand for the drawings.
+  static void AssiNeutri(SezioneCA& s, const Vettore<double>& a, const Vettore<double>& b,
+                         const Vettore<double>& c) {
+    s.aAssiNeutri = a;
+    s.bAssiNeutri = b;
+    s.cAssiNeutri = c;
+  }
+  static std::shared_ptr<SezioneCAreagente>& ReagenteSlu(SezioneCA& s) {
+    return s.SezioneReagenteSlu;
+  }
+  static Vettore<double>& MatriceSluInversa(SezioneCA& s) { return s.MatriceSluInversa; }
 };
 
 // Rectangle b x h centred on the origin, counter-clockwise from the top right.
