@@ -18,6 +18,15 @@ struct SezioneProva {
   static const Vettore<double>& EpsIniziali(const SezioneCAreagente& s) {
     return s.EpsCaviIniziale;
   }
+  // Results of the last ultimate run.
+  static float dNeutroSlu(const SezioneCA& s) { return s.dNeutroSlu; }
+  static float EpsCmaxSlu(const SezioneCA& s) { return s.EpsCmaxSlu; }
+  static float EpsCminSlu(const SezioneCA& s) { return s.EpsCminSlu; }
+  static float EpsSmaxSlu(const SezioneCA& s) { return s.EpsSmaxSlu; }
+  static const SezioneCAreagente& ReagenteSlu(const SezioneCA& s) { return *s.SezioneReagenteSlu; }
+  static std::array<double, 3> AsseNeutro(const SezioneCA& s) {
+    return {s.aAssiNeutri(1), s.bAssiNeutri(1), s.cAssiNeutri(1)};
+  }
 };
 
 // Rectangle b x h centred on the origin, counter-clockwise from the top right.
