@@ -3,13 +3,15 @@
 // tendons and the two action sets, with the results of the last analysis run
 // on it. Units: mm, mm2, N, Nmm, N/mm2; strains as plain ratios.
 //
-// The members are split by theme: SezioneCA.cpp (data and input); the
-// analyses and drawings go in SezioneCA_<Tema>.cpp.
+// The members are split by theme: SezioneCA.cpp (data and input),
+// SezioneCA_Slu.cpp (one ultimate-limit-state run at a neutral-axis angle);
+// the other analyses and drawings go in SezioneCA_<Tema>.cpp.
 #include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "analysis/EsitoCalcoloSlu.h"
 #include "analysis/SezioneCAreagente.h"
 #include "analysis/TipiRottura.h"
 #include "drawing/Plottaggio.h"
@@ -43,6 +45,9 @@ class SezioneCA {
   double MomentoUltimoX = 0;  // resisting moments about (xPtoCalcoloM, yPtoCalcoloM)
   double MomentoUltimoY = 0;
   double Nlimite = 0;  // limit axial force of the last ultimate check
+  // Outcome of the last CalcolaTramok1: the moments, the neutral axis and the
+  // strains of the ultimate fields hold a result only when it is Riuscito.
+  EsitoCalcoloSlu EsitoSlu = EsitoCalcoloSlu::NonEseguito;
   Vettore<double> EpsFerri;  // strain of each bar and tendon, elongation positive
   Vettore<double> EpsCavi;
   std::string TipoPlottaggio;
@@ -91,6 +96,16 @@ class SezioneCA {
   // vertices.
   void EsportainMain() const;
 
+  // The compressed part of the last ultimate run's outline, cut by its
+  // neutral axis in the neutral-axis frame, into SezioneReagenteI.
+  void SezioneReagenteSluCrea();
+  // One ultimate calculation under N of action set 0 with the neutral axis at
+  // angolo (degrees; turned by 180 for "S.L.U.-") on a fully reacting copy of
+  // the section; the moments come back in the section's axes.
+  void CalcolaTramok1(float angolo);
+  // Radius of the round bar of area aree(i).
+  static double RaggioFerro(int i, const Vettore<float>& aree);
+
  private:
   friend struct SezioneProva;
 
@@ -136,8 +151,6 @@ class SezioneCA {
   std::shared_ptr<SezioneCAreagente> SezioneInteraCaricoInverso =
       std::make_shared<SezioneCAreagente>();
 
-  // Radius of bar i of the given areas, mm.
-  static double RaggioFerro(int i, const Vettore<float>& aree);
   // -1 for a stress below 0, else +1.
   static short TensioneBarraSegno(float sigma);
 

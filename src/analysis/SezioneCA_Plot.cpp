@@ -55,10 +55,6 @@ bool LineaNellaFinestra(double a, double b, double c, const Vettore<double>& xAn
 
 }  // namespace
 
-double SezioneCA::RaggioFerro(int i, const Vettore<float>& aree) {
-  return std::sqrt(aree(i) / Matematica::Pi);
-}
-
 short SezioneCA::TensioneBarraSegno(float sigma) { return sigma < 0 ? -1 : 1; }
 
 bool SezioneCA::PltInizializza(double xMin, double xMax, double yMin, double yMax, double offset) {

@@ -5,16 +5,24 @@
 // on objects of this class and leaves its results in the public fields.
 //
 // The members are split by theme: SezioneCAreagente.cpp (data, steel and
-// ideal-section properties); the analyses go in SezioneCAreagente_<Tema>.cpp.
+// ideal-section properties), SezioneCAreagente_Riferimento.cpp (turning into
+// the neutral-axis frame and back, extremes), SezioneCAreagente_Slu.cpp (the
+// ultimate strain-plane search), SezioneCAreagente_Integrali.cpp (resultants
+// and moments of concrete and steel); the other analyses go in
+// SezioneCAreagente_<Tema>.cpp.
 #include <array>
 #include <memory>
 #include <optional>
 
+#include "analysis/EsitoCalcoloSlu.h"
 #include "analysis/TipiRottura.h"
+#include "model/Matematica.h"
 #include "model/Poligono.h"
 #include "model/Vettore.h"
 
-class SezioneCAreagente {
+// The root finder reaches yEquazione (the axial residual of the ultimate
+// strain plane) through Matematica::Equazione.
+class SezioneCAreagente : public Matematica::Equazione {
  public:
   SezioneCAreagente() = default;
   // Objects are shared, never copied: a copy would share the polygon and
@@ -65,7 +73,9 @@ class SezioneCAreagente {
   float Eps_s_max = 0;
   double xPtoCalcoloM = 0;  // point about which moments are taken
   double yPtoCalcoloM = 0;
-  float dNeutro = 0;  // neutral-axis depth of the ultimate state
+  // Neutral-axis depth of the ultimate state below the top fibre; for a
+  // uniform plane +-AsseNeutroAllInfinito (see there).
+  float dNeutro = 0;
   float yNeutro = 0;  // ordinate of the neutral axis in its own frame
   float hTotale = 0;  // depth, width and top of the section in the neutral-axis frame
   float bTotale = 0;
@@ -73,7 +83,12 @@ class SezioneCAreagente {
   float EpsCsup = 0;  // top and bottom concrete strain of the current plane
   float EpsCinf = 0;
   int Tipo_Rottura = 0;  // TipoRottura
+  EsitoCalcoloSlu Esito = EsitoCalcoloSlu::NonEseguito;  // of the last CalcolaMomentiUltimi
   Vettore<double> SigmaVerticiCls;  // concrete stress at each vertex
+
+  // Depth given to the neutral axis of a uniform strain plane, which has none:
+  // far below the section when it is shortened, far above when elongated.
+  static constexpr float AsseNeutroAllInfinito = 1E10F;  // mm
 
   const Vettore<double>& CoordX() const { return Contorno->CoordX(); }
   const Vettore<double>& CoordY() const { return Contorno->CoordY(); }
@@ -105,10 +120,72 @@ class SezioneCAreagente {
   // the steel. A section of no area stops after Area, the rest keeps its value.
   void CaratteristicheStaticheSezione();
 
+  // ---- Neutral-axis frame (SezioneCAreagente_Riferimento.cpp)
+
+  // Bars, tendons, outline and load point carried by T; properties recomputed.
+  void RotoTraslaSezione(const Vettore<double>& T);
+  // Turns the section by angolo (degrees, counter-clockwise) about the moment
+  // point into the frame where the neutral axis is horizontal and the
+  // compressed side up; the moment point becomes the origin. T goes there,
+  // Tinv comes back. The ideal-section properties are not recomputed.
+  void RuotaSezioneSLU(double angolo, Vettore<double>& T, Vettore<double>& Tinv);
+  // The neutral axis y = yNeutro into (a, b, c) of the section frame, and a
+  // point of the top fibre line into (x_N, y_N, z_N). The section stays turned.
+  void RipristinaSezioneSLU(const Vettore<double>& T, const Vettore<double>& Tinv, double& a,
+                            double& b, double& c);
+  // Boxes of the concrete and of all bars and tendons.
+  void PuntiEstremi();
+  // Lowest ordinate of bars and tendons; 0 with none.
+  float yFerriMinFunz() const;
+
+  // ---- Ultimate strain plane (SezioneCAreagente_Slu.cpp)
+
+  // For the axial force N (compression positive) in the turned frame: the
+  // strain plane in equilibrium and the resisting moments about the moment
+  // point. tipo receives the failure type. Mx and My are written only when
+  // Esito is Riuscito. Writes Nlimite, EpsFerri and EpsCavi of the current
+  // section.
+  void CalcolaMomentiUltimi(double N, int& tipo, double& Mx, double& My);
+  // Concrete stress at each vertex of the outline into SigmaVerticiCls.
+  void SigmaClsCalcola();
+  // True when |N| is below the limit axial force Nlim of the side N acts on;
+  // otherwise the user is told.
+  bool ControllaForzaAssialeLimite(double N, double& Nlim);
+  // Finds the plane in equilibrium with N; false, after telling the user,
+  // when there is none between the bracketing planes or the search fails.
+  bool EquilibrioTraslazione(double N);
+  // Axial residual of the plane of parameter x = EpsCsup - EpsCinf; N is the
+  // parameter.
+  double yEquazione(double& x, const std::optional<double>& N) override;
+  // EpsCsup and EpsCinf from x by the failure type (which may switch between
+  // 0 and 2).
+  void VariaEps(double x);
+  // Wholly compressed plane: the fibre at (1 - eps_c2/eps_cu) of the depth
+  // holds eps_c2, so the top reaches eps_cu exactly at x = eps_cu.
+  void VariaEpsTuttoCompresso(double x, float& epsSup, float& epsInf) const;
+
+  // ---- Resultants and moments (SezioneCAreagente_Integrali.cpp)
+
+  // Concrete resultant less steel resultant less N.
+  double RisultanteAssiale(double epsSup, double epsInf, double N) const;
+  // Compression resultant of the concrete of the plane (epsSup, epsInf).
+  double RisultanteCls(double epsSup, double epsInf) const;
+  // Resultant of bars and tendons, tension positive.
+  double RisultanteAcciaio(double epsSup, double epsInf) const;
+  // Moments of the concrete and of the steel of the current plane.
+  void MomentiUltimiCls(double& Mx, double& My) const;
+  void MomentiUltimiAcciaio(double& Mx, double& My) const;
+
  private:
   friend struct SezioneProva;
 
   void AssiPrincipaliSezione();
+  // Adds the moments of one steel group (tipo 0 bars, 1 tendons).
+  void MomentiUltimiAcciaioSub(double& Mx, double& My, int n, const Vettore<float>& x,
+                               const Vettore<float>& y, const Vettore<float>& aree,
+                               int tipo) const;
+  // Initial strain of tendon i; 0 when none was given.
+  double EpsInizialeCavo(int i) const;
 
   std::array<float, 2> RapportiN{};
   int nBarre = 0;

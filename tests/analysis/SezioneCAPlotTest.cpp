@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "DisegnoRegistrato.h"
-#include "SezioneProva.h"
+#include "doppi/SezioneProva.h"
 #include "analysis/Correnti.h"
 #include "doppi/FinestreProva.h"
 #include "doppi/MainProva.h"

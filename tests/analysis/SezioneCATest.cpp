@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "SezioneProva.h"
+#include "doppi/SezioneProva.h"
 #include "analysis/Correnti.h"
 #include "doppi/FinestreProva.h"
 #include "doppi/MainProva.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "SezioneProva.h"
+#include "doppi/SezioneProva.h"
 #include "doppi/FinestreProva.h"
 #include "model/Matematica.h"
 #include "platform/MsgBoxScriptato.h"

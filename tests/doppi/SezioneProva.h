@@ -29,6 +29,15 @@ struct SezioneProva {
     return s.SezioneReagenteSlu;
   }
   static Vettore<double>& MatriceSluInversa(SezioneCA& s) { return s.MatriceSluInversa; }
+  // Results of the last ultimate run.
+  static float dNeutroSlu(const SezioneCA& s) { return s.dNeutroSlu; }
+  static float EpsCmaxSlu(const SezioneCA& s) { return s.EpsCmaxSlu; }
+  static float EpsCminSlu(const SezioneCA& s) { return s.EpsCminSlu; }
+  static float EpsSmaxSlu(const SezioneCA& s) { return s.EpsSmaxSlu; }
+  static const SezioneCAreagente& ReagenteSlu(const SezioneCA& s) { return *s.SezioneReagenteSlu; }
+  static std::array<double, 3> AsseNeutro(const SezioneCA& s) {
+    return {s.aAssiNeutri(1), s.bAssiNeutri(1), s.cAssiNeutri(1)};
+  }
 };
 
 // Rectangle b x h centred on the origin, counter-clockwise from the top right.

@@ -1,0 +1,57 @@
+// One ultimate-limit-state run of the section at a neutral-axis angle, on a
+// fully reacting copy turned into the neutral-axis frame.
+#include <cmath>
+
+#include "analysis/SezioneCA.h"
+#include "model/Matematica.h"
+#include "model/VariabiliPubbliche.h"
+
+void SezioneCA::SezioneReagenteSluCrea() {
+  nAsseNeutro = 1;
+  aAssiNeutri.ReDim(1, 1);
+  bAssiNeutri.ReDim(1, 1);
+  cAssiNeutri.ReDim(1, 1);
+  const SezioneCAreagente& slu = *SezioneReagenteSlu;
+  SezioneReagenteI->SetPoligono(std::make_shared<::Poligono>(slu.Contorno->PoligonoReagente(
+      0, slu.ySezMax, 1, 0, 1, -slu.yNeutro, SezioneParzializzata)));
+  SezioneReagenteI->ySezMax = slu.ySezMax;
+  SezioneReagenteI->EpsCsup = slu.EpsCsup;
+  SezioneReagenteI->EpsCinf = slu.EpsCinf;
+  SezioneReagenteI->hTotale = slu.hTotale;
+}
+
+void SezioneCA::CalcolaTramok1(float angolo) {
+  const float teta =
+      VariabiliPubbliche::Stato.TipoVerifica == 2 ? angolo + 180 : angolo;  // "S.L.U.-"
+  SezioneReagenteSlu = CreaSezioneCaInteramenteReagente();
+  // The check of the reinforcement against the load (failure type -1) of the
+  // allowable-stress method comes here.
+  SezioneCAreagente& slu = *SezioneReagenteSlu;
+  slu.xPtoCalcoloM = xPtoCalcoloM;
+  slu.yPtoCalcoloM = yPtoCalcoloM;
+  slu.RuotaSezioneSLU(teta, MatriceSlu, MatriceSluInversa);
+  double mx = 0, my = 0;  // in the neutral-axis frame
+  slu.CalcolaMomentiUltimi(SollecitazioneN[0], Tipo_Rottura, mx, my);
+  EsitoSlu = slu.Esito;
+  if (EsitoSlu != EsitoCalcoloSlu::Riuscito) return;
+
+  SezioneReagenteSluCrea();
+  SezioneReagenteI->SigmaClsCalcola();
+  hUtile = slu.hUtile;
+  dNeutroSlu = slu.dNeutro;
+  Sig_c_max = slu.Sig_c_max;
+  Sig_c_min = slu.Sig_c_min;
+  EpsCmaxSlu = slu.Eps_c_max;
+  EpsCminSlu = slu.Eps_c_min;
+  EpsSmaxSlu = slu.Eps_s_max;
+  slu.RipristinaSezioneSLU(MatriceSlu, MatriceSluInversa, aAssiNeutri(1), bAssiNeutri(1),
+                           cAssiNeutri(1));
+  SezioneReagenteI->Contorno->RotoTraslaVertici(MatriceSluInversa);
+  const double fi = teta * Matematica::Pi / 180;
+  MomentoUltimoX = std::cos(fi) * mx + std::sin(fi) * my;
+  MomentoUltimoY = -std::sin(fi) * mx + std::cos(fi) * my;
+}
+
+double SezioneCA::RaggioFerro(int i, const Vettore<float>& aree) {
+  return std::sqrt(aree(i) / Matematica::Pi);
+}

@@ -1,0 +1,106 @@
+// Resultants and moments of the ultimate strain plane: the concrete over the
+// horizontal strips from the top down to the compressed depth (or by the
+// closed form of a rectangle while a design runs), the steel bar by bar.
+// Moments are compressive force times lever arm from the moment point.
+#include <cmath>
+
+#include "analysis/Correnti.h"
+#include "analysis/SezioneCAreagente.h"
+#include "model/VariabiliPubbliche.h"
+
+using VariabiliPubbliche::MaterialiCorrenti;
+using VariabiliPubbliche::Stato;
+
+double SezioneCAreagente::RisultanteAssiale(double epsSup, double epsInf, double N) const {
+  return RisultanteCls(epsSup, epsInf) - RisultanteAcciaio(epsSup, epsInf) - N;
+}
+
+double SezioneCAreagente::RisultanteCls(double epsSup, double epsInf) const {
+  if (epsSup < 0) return 0;
+  const Materiali& materiali = MaterialiCorrenti();
+  const double h = hTotale;
+  // Compressed depth; a wholly compressed plane runs past the bottom.
+  double xc = epsInf > 0 ? 2 * h : h * epsSup / (epsSup - epsInf);
+  if (Stato.ProgettoInCorso) {
+    double z;
+    return materiali.RisultanteCls(epsSup, epsInf, xc, h, z) * bTotale;
+  }
+  double risultante = 0;
+  double t = 0;
+  for (int i = 1; i <= Contorno->nRettangolini_; ++i) {
+    const double s = t;
+    double m;
+    const double area = Contorno->RettangolinoArea(t, xc, s, m, i);
+    risultante += materiali.SigmaCls(epsInf + (epsSup - epsInf) * (h - m) / h) * area;
+    if (t >= xc) break;
+  }
+  return risultante;
+}
+
+double SezioneCAreagente::RisultanteAcciaio(double epsSup, double epsInf) const {
+  const Materiali& materiali = MaterialiCorrenti();
+  double risultante = 0;
+  for (int i = 1; i <= nBarre; ++i) {
+    const double eps = Materiali::EpsAcciaio(epsSup, epsInf, yBarre(i), hTotale, ySezMax);
+    risultante += AreeBarre(i) * materiali.SigmaAcciaio(eps, 0, 0);
+  }
+  for (int i = 1; i <= nCavi; ++i) {
+    const double eps = Materiali::EpsAcciaio(epsSup, epsInf, yCavi(i), hTotale, ySezMax);
+    risultante += AreeCavi(i) * materiali.SigmaAcciaio(eps, 1, EpsInizialeCavo(i));
+  }
+  return risultante;
+}
+
+void SezioneCAreagente::MomentiUltimiCls(double& Mx, double& My) const {
+  Mx = My = 0;
+  const double es = EpsCsup, ei = EpsCinf, h = hTotale;
+  if (es < 0) return;  // no compressed concrete
+  double xc;
+  if (ei <= 0) {
+    if (std::fabs(EpsCsup - EpsCinf) < 1E-20F) return;
+    xc = es * h / (es - ei);
+  } else {
+    xc = 2 * h;
+  }
+  const Materiali& materiali = MaterialiCorrenti();
+  if (Stato.ProgettoInCorso) {
+    double a;
+    const double rc = materiali.RisultanteCls(es, ei, xc, h, a);
+    Mx = (ySezMax - yPtoCalcoloM + a - xc) * rc * bTotale;
+    return;
+  }
+  double t = 0;
+  for (int i = 1; i <= Contorno->nRettangolini_; ++i) {
+    const double s = t;
+    double m, Sx, Sy;
+    Contorno->RettangolinoMomenti(t, xc, s, m, i, Sx, Sy, xPtoCalcoloM, yPtoCalcoloM);
+    const double sigma = materiali.SigmaCls(ei + (es - ei) * (h - m) / h);
+    Mx += sigma * Sx;
+    My += sigma * Sy;
+    if (t >= xc) break;
+  }
+}
+
+void SezioneCAreagente::MomentiUltimiAcciaio(double& Mx, double& My) const {
+  Mx = My = 0;
+  MomentiUltimiAcciaioSub(Mx, My, nBarre, xBarre, yBarre, AreeBarre, 0);
+  MomentiUltimiAcciaioSub(Mx, My, nCavi, xCavi, yCavi, AreeCavi, 1);
+}
+
+void SezioneCAreagente::MomentiUltimiAcciaioSub(double& Mx, double& My, int n,
+                                                const Vettore<float>& x, const Vettore<float>& y,
+                                                const Vettore<float>& aree, int tipo) const {
+  const Materiali& materiali = MaterialiCorrenti();
+  for (int i = 1; i <= n; ++i) {
+    const double eps = Materiali::EpsAcciaio(EpsCsup, EpsCinf, y(i), hTotale, ySezMax);
+    const double eps0 = tipo == 1 ? EpsInizialeCavo(i) : 0;
+    // Tension positive: its moment is that of a compression of -F.
+    const double F = aree(i) * materiali.SigmaAcciaio(eps, tipo, eps0);
+    Mx += F * (yPtoCalcoloM - y(i));
+    My += F * (xPtoCalcoloM - x(i));
+  }
+}
+
+double SezioneCAreagente::EpsInizialeCavo(int i) const {
+  return i <= EpsCaviIniziale.Ub() && i >= EpsCaviIniziale.Lb() ? EpsCaviIniziale(i) : 0;
+}

@@ -1,0 +1,189 @@
+// Builds the current section of a case as the main window does (program state,
+// materials, outline, bars, tendons, actions) and runs the analysis the case
+// names in "verification".
+#include "EseguiCaso.h"
+
+#include <cmath>
+#include <functional>
+#include <set>
+
+#include "analysis/Correnti.h"
+#include "doppi/SezioneProva.h"
+#include "model/Finestre.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBoxScriptato.h"
+
+using VariabiliPubbliche::Stato;
+
+namespace {
+
+struct DatiNonValidi {
+  std::string motivo;
+};
+
+double Richiesto(const Caso& caso, const std::string& chiave) {
+  if (caso.Lista(chiave).size() != 1) throw DatiNonValidi{"'" + chiave + "' vuole un numero"};
+  return caso.Lista(chiave).front();
+}
+
+// The list of a key in rows of k numbers: columns 1..k, each 1-based.
+std::vector<Vettore<double>> Colonne(const Caso& caso, const std::string& chiave, size_t k) {
+  const std::vector<double>& v = caso.Lista(chiave);
+  if (v.size() % k != 0)
+    throw DatiNonValidi{"'" + chiave + "' vuole gruppi di " + std::to_string(k) + " numeri"};
+  const int n = static_cast<int>(v.size() / k);
+  std::vector<Vettore<double>> colonne(k, Vettore<double>(1, n));
+  for (int i = 1; i <= n; ++i)
+    for (size_t j = 0; j < k; ++j) colonne[j](i) = v[(static_cast<size_t>(i) - 1) * k + j];
+  return colonne;
+}
+
+Vettore<float> InFloat(const Vettore<double>& v) {
+  Vettore<float> f(1, v.Ub());
+  for (int i = 1; i <= v.Ub(); ++i) f(i) = static_cast<float>(v(i));
+  return f;
+}
+
+// Design code values, then what the case gives; fcd = alpha_cc fck / gamma_c.
+void ImpostaMateriali(const Caso& caso) {
+  Stato.Fck = Richiesto(caso, "fck");
+  Stato.GammaC = caso.Numero("gamma_c", 1.5);
+  Stato.AlfaCC = caso.Numero("alpha_cc", 0.85);
+  Stato.Fcd = Stato.AlfaCC * Stato.Fck / Stato.GammaC;
+  Stato.RapportoFccFcd = caso.Numero("fcc_fcd", 0.8);
+  double epsCu, epsC2;
+  Materiali::ParabolaRettangolo(epsCu, epsC2);
+  Stato.EpsCu = caso.Numero("eps_cu", epsCu);
+  Stato.EpsC2 = caso.Numero("eps_c2", epsC2);
+  Stato.EpsSu = caso.Numero("eps_su", 0.0675);
+  Stato.ModuloEs = caso.Numero("Es", 200000);
+  const std::vector<double>& fyd = caso.Lista("fyd");
+  if (fyd.size() > 2) throw DatiNonValidi{"'fyd' vuole al più due numeri: barre, cavi"};
+  for (size_t k = 0; k < fyd.size(); ++k) Stato.Fyd[k] = fyd[k];
+  for (size_t k = 0; k < 2; ++k) Stato.EpsYdSezione[k] = Stato.Fyd[k] / Stato.ModuloEs;
+  Stato.NumeroRettangoli = static_cast<int>(Richiesto(caso, "strips"));
+  if (Stato.NumeroRettangoli < 1) throw DatiNonValidi{"'strips' vuole almeno 1"};
+  VariabiliPubbliche::MaterialiCorrenti().InizializzaMateriali(Stato.ModuloEs);
+}
+
+// Outline, bars and tendons into the current section. A tendon's prestrain
+// is its prestress over Es and its initial strain, as the prestress step
+// before an ultimate verification leaves it.
+void ImpostaSezione(const Caso& caso, SezioneCA& sezione) {
+  const auto vertici = Colonne(caso, "vertices", 2);
+  if (vertici[0].Ub() < 3) throw DatiNonValidi{"servono almeno 3 vertici"};
+  sezione.Coordinate(vertici[0], vertici[1], vertici[0].Ub());
+  const auto barre = Colonne(caso, "bars", 3);
+  const auto cavi = Colonne(caso, "tendons", 4);
+  const int nCavi = cavi[0].Ub();
+  Vettore<double> pretensione = cavi[3];
+  for (int i = 1; i <= nCavi; ++i) pretensione(i) *= Stato.ModuloEs;
+  sezione.BarreDati(barre[0].Ub(), InFloat(barre[0]), InFloat(barre[1]), InFloat(barre[2]),
+                    Stato.RapportoN, nCavi, InFloat(cavi[0]), InFloat(cavi[1]),
+                    InFloat(cavi[2]), InFloat(pretensione));
+  if (nCavi > 0) SezioneProva::EpsIniziali(sezione) = cavi[3];
+  Stato.Precompresso = nCavi > 0;
+  Stato.TipoSezione = 5;  // "Coord."
+  const auto punto = Colonne(caso, "moment_point", 2);
+  if (punto[0].Ub() > 1) throw DatiNonValidi{"'moment_point' vuole un punto"};
+  if (punto[0].Ub() == 1) {
+    sezione.xPtoCalcoloM = static_cast<float>(punto[0](1));
+    sezione.yPtoCalcoloM = static_cast<float>(punto[1](1));
+  }
+  sezione.Sollecitazioni({caso.Numero("N", 0), 0}, {0, 0}, {0, 0});
+}
+
+void Slu(const Caso& caso, SezioneCA& sezione, RisultatiCaso& r) {
+  sezione.CalcolaTramok1(static_cast<float>(caso.Numero("angle", 0)));
+  r.numeri["Esito"] = static_cast<int>(sezione.EsitoSlu);
+  r.numeri["Tipo_Rottura"] = sezione.Tipo_Rottura;
+  r.numeri["Nlimite"] = sezione.Nlimite;
+  if (sezione.EsitoSlu != EsitoCalcoloSlu::Riuscito) return;
+  r.numeri["Mx"] = sezione.MomentoUltimoX;
+  r.numeri["My"] = sezione.MomentoUltimoY;
+  r.numeri["dNeutro"] = SezioneProva::dNeutroSlu(sezione);
+  r.numeri["hUtile"] = sezione.hUtile;
+  r.numeri["EpsCsup"] = SezioneProva::EpsCmaxSlu(sezione);
+  r.numeri["EpsCinf"] = SezioneProva::EpsCminSlu(sezione);
+  r.numeri["EpsSmax"] = SezioneProva::EpsSmaxSlu(sezione);
+  r.numeri["Sig_c_max"] = sezione.Sig_c_max;
+  r.numeri["Sig_c_min"] = sezione.Sig_c_min;
+  for (int i = 1; i <= sezione.EpsFerri.Ub(); ++i)
+    r.numeri["EpsFerri." + std::to_string(i)] = sezione.EpsFerri(i);
+  for (int i = 1; i <= sezione.EpsCavi.Ub(); ++i)
+    r.numeri["EpsCavi." + std::to_string(i)] = sezione.EpsCavi(i);
+}
+
+// A message as one line: its line breaks become the two characters "\n".
+std::string SuUnaRiga(const std::string& testo) {
+  std::string riga;
+  for (size_t i = 0; i < testo.size(); ++i) {
+    if (testo[i] == '\r' || testo[i] == '\n') {
+      riga += "\\n";
+      if (testo[i] == '\r' && i + 1 < testo.size() && testo[i + 1] == '\n') ++i;
+    } else {
+      riga += testo[i];
+    }
+  }
+  return riga;
+}
+
+// Keys of the section and its materials, read by every analysis.
+const std::set<std::string> ChiaviSezione{
+    "verification", "vertices", "bars", "tendons", "moment_point", "fck", "gamma_c",
+    "alpha_cc", "fcc_fcd", "fyd", "Es", "eps_cu", "eps_c2", "eps_su", "strips"};
+
+// Each verification: its TipoVerifica, the keys of its own and the run that
+// fills the results.
+struct Verifica {
+  int tipo;
+  std::set<std::string> chiavi;
+  std::function<void(const Caso&, SezioneCA&, RisultatiCaso&)> esegui;
+};
+
+const std::map<std::string, Verifica>& Verifiche() {
+  static const std::map<std::string, Verifica> verifiche{
+      {"SLU+", {0, {"N", "angle"}, Slu}},
+      {"SLU-", {2, {"N", "angle"}, Slu}},
+  };
+  return verifiche;
+}
+
+// A misspelt key would silently leave its default in place.
+void ControllaChiavi(const Caso& caso, const Verifica& verifica) {
+  auto nota = [&](const std::string& chiave) {
+    if (ChiaviSezione.count(chiave) == 0 && verifica.chiavi.count(chiave) == 0)
+      throw DatiNonValidi{"chiave sconosciuta: '" + chiave + "'"};
+  };
+  for (const auto& [chiave, valori] : caso.numeri) nota(chiave);
+  for (const auto& [chiave, parola] : caso.parole) nota(chiave);
+}
+
+}  // namespace
+
+RisultatiCaso EseguiCaso(const Caso& caso) {
+  RisultatiCaso risultati;
+  Stato = VariabiliPubbliche::StatoProgramma{};
+  VariabiliPubbliche::Correnti = VariabiliPubbliche::StatoCorrenti{};
+  Finestre::Aperte = Finestre::FinestreAperte{};
+  platform::MsgBoxScriptato messaggi;
+  try {
+    const std::string nome = caso.Parola("verification", "");
+    const auto verifica = Verifiche().find(nome);
+    if (verifica == Verifiche().end())
+      throw DatiNonValidi{"'verification' sconosciuta: '" + nome + "'"};
+    ControllaChiavi(caso, verifica->second);
+    Stato.UnitaLunghezza = "mm";
+    Stato.TipoVerifica = verifica->second.tipo;
+    ImpostaMateriali(caso);
+    SezioneCA& sezione = *VariabiliPubbliche::SezioneCorrente();
+    ImpostaSezione(caso, sezione);
+    verifica->second.esegui(caso, sezione, risultati);
+  } catch (const DatiNonValidi& e) {
+    risultati.errore = e.motivo;
+  }
+  risultati.numeri["messaggi"] = static_cast<double>(messaggi.Mostrati().size());
+  for (size_t k = 0; k < messaggi.Mostrati().size(); ++k)
+    risultati.testi["MsgBox." + std::to_string(k + 1)] = SuUnaRiga(messaggi.Mostrati()[k].testo);
+  return risultati;
+}
