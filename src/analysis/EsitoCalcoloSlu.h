@@ -7,4 +7,5 @@ enum class EsitoCalcoloSlu {
   Riuscito = 1,  // plane in equilibrium, moments computed
   OltreNlimite = 2,  // |N| at or beyond the limit axial force (failure type 4)
   NonConvergente = 3,  // no plane in equilibrium found
+  SenzaStrisce = 4,  // no strips to integrate the concrete over
 };

@@ -36,6 +36,13 @@ Vettore<double> DeformazioniAcciaio(int n, const Vettore<float>& y, float epsSup
 }  // namespace
 
 void SezioneCAreagente::CalcolaMomentiUltimi(double N, int& tipo, double& Mx, double& My) {
+  // Without strips the concrete would count nothing: refused, not computed.
+  if (Stato.NumeroRettangoli < 1 && !Stato.ProgettoInCorso) {
+    platform::MsgBox("Il numero di rettangolini deve essere >= 1", platform::Pulsanti::Ok,
+                     platform::Icona::Critica);
+    Esito = EsitoCalcoloSlu::SenzaStrisce;
+    return;
+  }
   double h, b, yMax;
   Contorno->DiscretizzaPoligono(Stato.NumeroRettangoli, h, b, yMax, Stato.ProgettoInCorso);
   hTotale = static_cast<float>(h);

@@ -61,7 +61,7 @@ struct StatoProgramma {
   int TipoVerifica = 0;  // 0 "S.L.U.+", 1 "Metodo n", 2 "S.L.U.-"
   int TipoFlessione = 0;  // 0 uniaxial, 1 biaxial
   float AngoloFlessione = 0;  // degrees
-  int NumeroRettangoli = 0;
+  int NumeroRettangoli = 100;  // strips of the ultimate-limit-state integration
   bool ClsReagenteTrazione = false;
   int SoloBarre = 0;
   bool Precompresso = false;

@@ -36,10 +36,14 @@ class Vettore {
 
  private:
   size_t Posizione(int i) const {
-    if (i < lb_ || i > Ub())
-      throw std::out_of_range("indice " + std::to_string(i) + " fuori dai limiti " +
-                              std::to_string(lb_) + ".." + std::to_string(Ub()));
-    return static_cast<size_t>(i - lb_);
+    const size_t p = static_cast<size_t>(i - lb_);  // below lb wraps past size()
+    if (p >= dati_.size()) [[unlikely]] FuoriLimiti(i);
+    return p;
+  }
+
+  [[noreturn, gnu::cold, gnu::noinline]] void FuoriLimiti(int i) const {
+    throw std::out_of_range("indice " + std::to_string(i) + " fuori dai limiti " +
+                            std::to_string(lb_) + ".." + std::to_string(Ub()));
   }
 
   int lb_ = 1;

@@ -170,6 +170,18 @@ TEST_F(PianoUltimo, FailedRootSearchFailsTheRun) {
   EXPECT_EQ(Testi(), std::vector<std::string>{"ERRORE! La funzione non cambia segno fra x1 e x2"});
 }
 
+TEST_F(PianoUltimo, NoStripsIsRefusedNotComputed) {
+  RettangoloQuattroBarre(s_, 500);
+  Stato.NumeroRettangoli = 0;
+  double mx = 123, my = 456;
+  int tipo = 0;
+  s_.CalcolaMomentiUltimi(100000, tipo, mx, my);
+  EXPECT_EQ(s_.Esito, EsitoCalcoloSlu::SenzaStrisce);
+  EXPECT_EQ(mx, 123);
+  EXPECT_EQ(my, 456);
+  EXPECT_EQ(Testi(), std::vector<std::string>{"Il numero di rettangolini deve essere >= 1"});
+}
+
 TEST_F(PianoUltimo, UniformFinalPlaneHasItsAxisFarAwayOnTheRightSide) {
   RettangoloQuattroBarre(s_, 500);
   // Within the tolerance of the uniform elongation: all the steel at fyd.
