@@ -47,10 +47,16 @@ void Stampa(OggettoPlottabile& proprietario, platform::PrintDialog& dialogo) {
   platform::Surface* stampante = platform::Stampante();
   if (!stampante)
     throw platform::ErroreEsecuzione(Errori::PerifericaNonDisponibile, "Nessuna stampante");
-  for (int copia = 1; copia <= dialogo.Copies; ++copia) {
-    // Each copy on a sheet of its own.
-    if (copia > 1) stampante->NewPage();
-    proprietario.PlottaInOggetto("STAMPANTE");
+  try {
+    for (int copia = 1; copia <= dialogo.Copies; ++copia) {
+      // Each copy on a sheet of its own.
+      if (copia > 1) stampante->NewPage();
+      proprietario.PlottaInOggetto("STAMPANTE");
+    }
+  } catch (...) {
+    // A document left open would take in the next print.
+    stampante->KillDoc();
+    throw;
   }
   stampante->EndDoc();
   ConcludiNellaCartellaProgramma();

@@ -52,10 +52,12 @@ class Surface : public Oggetto {
   virtual double TwipsPerPixelX() const = 0;
 
   // The printer's document: NewPage ends the page and starts the next one,
-  // EndDoc ends the document and sends it. A screen picture has one page and
-  // nothing to send.
+  // EndDoc ends the document and sends it, KillDoc abandons it so that the
+  // next print starts a document of its own. A screen picture has one page
+  // and nothing to send.
   virtual void NewPage() = 0;
   virtual void EndDoc() = 0;
+  virtual void KillDoc() = 0;
 };
 
 }  // namespace platform

@@ -102,4 +102,6 @@ void SurfaceRegistrata::NewPage() { Registra("NewPage", {}); }
 
 void SurfaceRegistrata::EndDoc() { Registra("EndDoc", {}); }
 
+void SurfaceRegistrata::KillDoc() { Registra("KillDoc", {}); }
+
 }  // namespace platform

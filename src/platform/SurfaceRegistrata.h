@@ -55,6 +55,7 @@ class SurfaceRegistrata : public Surface {
   double TwipsPerPixelX() const override { return twipsPerPixelX_; }
   void NewPage() override;
   void EndDoc() override;
+  void KillDoc() override;
 
   const std::vector<ChiamataSurface>& Chiamate() const { return chiamate_; }
   // Only the calls of one member, in order.

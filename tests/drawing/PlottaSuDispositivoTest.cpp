@@ -63,7 +63,8 @@ class Plotta : public AmbienteDisegno {
   std::vector<std::string> Stampato() const {
     std::vector<std::string> nomi;
     for (const auto& c : stampante.Chiamate())
-      if (c.nome == "Line" || c.nome == "Print" || c.nome == "NewPage" || c.nome == "EndDoc")
+      if (c.nome == "Line" || c.nome == "Print" || c.nome == "NewPage" || c.nome == "EndDoc" ||
+          c.nome == "KillDoc")
         nomi.push_back(c.nome);
     return nomi;
   }
@@ -164,7 +165,7 @@ TEST_F(Plotta, AFileThatCannotBeCreatedGivesTheErrorNumberAndDescription) {
   EXPECT_TRUE(finestra.dispositivi.empty());
 }
 
-TEST_F(Plotta, PrinterErrorsHaveTheirOwnMessagesAndTheDocumentIsNotEnded) {
+TEST_F(Plotta, PrinterErrorsHaveTheirOwnMessagesAndTheDocumentIsAbandoned) {
   const std::pair<int, const char*> casi[] = {
       {482, "Errore generico della stampante."},
       {483, "Il driver della stampante non supporta la proprietà specificata."},
@@ -183,7 +184,7 @@ TEST_F(Plotta, PrinterErrorsHaveTheirOwnMessagesAndTheDocumentIsNotEnded) {
     dialogoStampa.Accoda(3);
     Esegui(VoceStampa);
     EXPECT_EQ(messaggi.Testi(), std::vector<std::string>{testo}) << numero;
-    EXPECT_EQ(Stampato(), std::vector<std::string>{"Line"}) << numero;
+    EXPECT_EQ(Stampato(), (std::vector<std::string>{"Line", "KillDoc"})) << numero;
     EXPECT_TRUE(NellaCartellaProgramma());
   }
   // An object without the member ends silently.

@@ -29,4 +29,9 @@ void StampanteQt::EndDoc() {
   if (!FinePittura()) ErroreStampante("Impossibile concludere la stampa");
 }
 
+void StampanteQt::KillDoc() {
+  if (Pittore()) printer_.abort();
+  FinePittura();
+}
+
 }  // namespace platform

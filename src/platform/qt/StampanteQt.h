@@ -21,6 +21,7 @@ class StampanteQt : public SurfaceQt {
 
   void NewPage() override;
   void EndDoc() override;
+  void KillDoc() override;
 
  protected:
   bool Inizia(QPainter& pittore) override;

@@ -23,6 +23,7 @@ class SurfaceImmagineQt : public SurfaceQt {
   // One page, nothing to send.
   void NewPage() override {}
   void EndDoc() override {}
+  void KillDoc() override {}
 
  private:
   QImage immagine_;
