@@ -8,4 +8,5 @@ enum class EsitoCalcoloSlu {
   OltreNlimite = 2,  // |N| at or beyond the limit axial force (failure type 4)
   NonConvergente = 3,  // no plane in equilibrium found
   SenzaStrisce = 4,  // no strips to integrate the concrete over
+  EquilibrioImpossibile = 5,  // no steel to balance the load (failure type -1)
 };

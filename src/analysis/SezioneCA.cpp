@@ -47,7 +47,7 @@ void SezioneCA::BarreDati(int nFerri, const Vettore<float>& xFerri, const Vettor
 }
 
 void SezioneCA::EsportainMain() const {
-  if (auto* main = dynamic_cast<Finestre::FinestraMain*>(Finestre::Aperte.Main)) {
+  if (auto* main = Finestre::MainAperta()) {
     const int coordinate = 5;  // "Coord."
     main->Controllo("OpTipoSezione", coordinate).SetValue(1);
     main->OpTipoSezione_Click(coordinate);

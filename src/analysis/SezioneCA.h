@@ -4,13 +4,18 @@
 // on it. Units: mm, mm2, N, Nmm, N/mm2; strains as plain ratios.
 //
 // The members are split by theme: SezioneCA.cpp (data and input),
-// SezioneCA_Slu.cpp (one ultimate-limit-state run at a neutral-axis angle);
-// the other analyses and drawings go in SezioneCA_<Tema>.cpp.
+// SezioneCA_Slu.cpp (one ultimate-limit-state run at a neutral-axis angle),
+// SezioneCA_Verifica.cpp (the verification the user asks for),
+// SezioneCA_MetodoN.cpp and SezioneCA_Precompresso.cpp (the allowable-stress
+// method, the prestress steps), SezioneCA_RisultatiMetodoN.cpp,
+// SezioneCA_RisultatiSlu.cpp and SezioneCA_RisultatiFerri.cpp (results into
+// the window); the other analyses and drawings go in SezioneCA_<Tema>.cpp.
 #include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "analysis/EsitoCalcoloMetodoN.h"
 #include "analysis/EsitoCalcoloSlu.h"
 #include "analysis/SezioneCAreagente.h"
 #include "analysis/TipiRottura.h"
@@ -18,6 +23,7 @@
 #include "model/Barra.h"
 #include "model/Poligono.h"
 #include "model/Vettore.h"
+#include "platform/Form.h"
 
 class SezioneCA {
  public:
@@ -40,7 +46,7 @@ class SezioneCA {
       std::make_shared<SezioneCAreagente>();
   int nAsseNeutro = 0;  // lines held in aAssiNeutri, bAssiNeutri, cAssiNeutri
   float hUtile = 0;  // top fibre to the lowest steel, across the neutral axis
-  int SezioneParzializzata = 0;  // cut status of the reacting polygon
+  int SezioneParzializzata = 0;  // StatoSezione
   int Tipo_Rottura = 0;  // TipoRottura
   double MomentoUltimoX = 0;  // resisting moments about (xPtoCalcoloM, yPtoCalcoloM)
   double MomentoUltimoY = 0;
@@ -48,7 +54,10 @@ class SezioneCA {
   // Outcome of the last CalcolaTramok1: the moments, the neutral axis and the
   // strains of the ultimate fields hold a result only when it is Riuscito.
   EsitoCalcoloSlu EsitoSlu = EsitoCalcoloSlu::NonEseguito;
-  Vettore<double> EpsFerri;  // strain of each bar and tendon, elongation positive
+  // Strain of each bar and tendon, elongation positive; for the tendons the
+  // strain of the concrete beside them, without prestress or initial strain
+  // (DeformazioniTotaliCavi adds it).
+  Vettore<double> EpsFerri;
   Vettore<double> EpsCavi;
   std::string TipoPlottaggio;
   // Bar groups of a designed beam: bottom, top, top and bottom stirrup holders.
@@ -99,9 +108,10 @@ class SezioneCA {
   // The compressed part of the last ultimate run's outline, cut by its
   // neutral axis in the neutral-axis frame, into SezioneReagenteI.
   void SezioneReagenteSluCrea();
-  // One ultimate calculation under N of action set 0 with the neutral axis at
+  // One ultimate calculation under action set 0 with the neutral axis at
   // angolo (degrees; turned by 180 for "S.L.U.-") on a fully reacting copy of
-  // the section; the moments come back in the section's axes.
+  // the section; the moments come back in the section's axes. A load the
+  // steel present cannot balance ends it with failure type -1.
   void CalcolaTramok1(float angolo);
   // Radius of the round bar of area aree(i).
   static double RaggioFerro(int i, const Vettore<float>& aree);
@@ -141,6 +151,91 @@ class SezioneCA {
   float EpsCmaxSlu = 0;  // top and bottom concrete strain, strain of the lowest steel
   float EpsCminSlu = 0;
   float EpsSmaxSlu = 0;
+
+  // ---- Verification and allowable-stress method (SezioneCA_Verifica.cpp,
+  // SezioneCA_MetodoN.cpp, SezioneCA_Precompresso.cpp,
+  // SezioneCA_RisultatiMetodoN.cpp, SezioneCA_RisultatiSlu.cpp,
+  // SezioneCA_RisultatiFerri.cpp)
+ public:
+  // Outcome of the last allowable-stress run.
+  EsitoCalcoloMetodoN EsitoMetodoN = EsitoCalcoloMetodoN::NonEseguito;
+  // Depth of the compressed concrete of the allowable-stress method, across
+  // the neutral axis.
+  float yMaxCalcestruzzoMetodoN = 0;
+
+  // The verification of TipoVerifica, its results written into the window
+  // (the allowable-stress ones into the main window).
+  void CalcolaSezioneCA(platform::Form& finestra);
+  // Ultimate verification: the prestress step, then the run and its results.
+  void PressoFlessioneSlu(platform::Form& finestra);
+  void PressoFlessioneSluSub(platform::Form& finestra);
+
+  // Allowable-stress method under the service set (element 1) of the actions,
+  // with the tendons' prestress added to the load when prestressed. The
+  // neutral axis is found by fixed point in at most nMaxPassi passes.
+  void PressoFlessioneMetodoN(int nMaxPassi = 100);
+  // Adds the tendons' resultant to the service load and moves its point of
+  // application; both stay in the section after the run.
+  void PressoFlessioneMetodoNPrecompresso(int nMaxPassi = 100);
+  void PressoFlessioneMetodoNsub(int nMaxPassi = 100);
+  // Initial tendon strains of an ultimate verification: prestress / Es, or,
+  // with the decompression, that plus the elastic shortening of the concrete
+  // under the prestress alone.
+  void PressoFlessioneSluPrecompresso();
+  void PressoFlessioneSluPrecompressoConDecompressione();
+  // R: a copy of the reacting section S turned into the frame where the
+  // neutral axis of the load runs along x, the compressed side up.
+  void SezioneReagenteRuotataCrea(const SezioneCAreagente& S, SezioneCAreagente& R);
+  // True when the load point (already set) needs steel that R does not have;
+  // sets SezioneParzializzata to -2 then, to -1 for a load outside the
+  // outline's convex hull that the steel must carry.
+  bool BarreInsufficienti(double N, const SezioneCAreagente& R);
+  // The allowable-stress results into the main window.
+  void RisultatiMetodoN();
+  // Total strain of each of the first n tendons of eps (32-bit): plus
+  // prestress / Es in "Metodo n", plus the initial strain at the ultimate
+  // limit state. Empty when eps has fewer than n elements.
+  Vettore<double> DeformazioniTotaliCavi(int n, const Vettore<double>& eps) const;
+
+ private:
+  // The load point of action set k (0 ultimate, 1 service) about the origin.
+  void PuntoDiCarico(int k);
+  void DimensionaAssiNeutri(int n);
+  // Bars and tendons of this section into a reacting section.
+  void CaricaBarre(SezioneCAreagente& R) const;
+  // Prestress resultant of the tendons and its point; nothing written
+  // without tendons, the point only when NR > 0.
+  void RisultanteCavi(double& NR, double& xR, double& yR) const;
+  // One pass: the neutral axis i of R, then R's concrete cut by it.
+  void PassoAsseNeutro(SezioneCAreagente& R, int i, int& stato);
+  void RisultatiSoloBarre(platform::Form& finestra);
+  static void MessaggioEquilibrioImpossibile(double N);
+
+  void MostraRisultatiSlu(platform::Form& finestra);
+  // What a failed ultimate run writes: why, and no results.
+  void MostraFallimentoSlu(platform::Form& finestra) const;
+  void TestoTipoRottura(std::string& testo, int& colore, int tipo) const;
+  void StatoCavi(std::string& testo, int& colore) const;
+  void StatoFerri(std::string& testo, int& colore) const;
+  // 1 yielded, 0 elastic, -1 shortened, -2 no steel.
+  int StatoSnervamento(int n, const Vettore<double>& eps, int tipo) const;
+  void MostraRisultatiSluLembi(platform::Form& finestra, double My, double x, double sigmaInf,
+                               double epsInf, double sigmaSup, double epsSup) const;
+  void MostraRisultatiSluParzializzata(platform::Form& finestra, double My, double d, double x,
+                                       double sigmaC, double epsC) const;
+  void AvvisoReagenteTrazione();
+
+  void MostraTensioneFerri(int nB, const Vettore<double>& epsB, int nC,
+                           const Vettore<double>& epsC, platform::Form& finestra,
+                           bool elastico) const;
+  void MostraTensioneCavi(int nC, const Vettore<double>& epsC, platform::Form& finestra,
+                          bool elastico) const;
+  void MostraDeformazioneFerri(int nB, const Vettore<double>& epsB, int nC,
+                               const Vettore<double>& epsC, platform::Form& finestra) const;
+  void MostraDeformazioneCavi(int nC, const Vettore<double>& epsC,
+                              platform::Form& finestra) const;
+
+  bool AvvisoReagenteTrazioneMostrato = false;
 
   // ---- Section drawing (SezioneCA_Plot.cpp)
  public:

@@ -127,7 +127,8 @@ void SezioneCA::PlottaSezione(const std::string& dispositivo, platform::Oggetto*
   // Neutral axes only on the screen.
   if (Stato.PlottaggioVideo) PlottaAssiNeutri(xAngoli, yAngoli);
   if (Stato.VisTensioniBarre)
-    PltTensioniBarre(hTesto, nBarre, xBarre, yBarre, EpsFerri, nCavi, xCavi, yCavi, EpsCavi);
+    PltTensioniBarre(hTesto, nBarre, xBarre, yBarre, EpsFerri, nCavi, xCavi, yCavi,
+                     DeformazioniTotaliCavi(nCavi, EpsCavi));
   if (SezioneParzializzata == 2) {
     if (SezioneInteraCarico->Contorno->nVertici() >= 1)
       PlottaSezioneReagente(*SezioneInteraCarico, marcatore, hTesto, 1);
@@ -145,7 +146,7 @@ void SezioneCA::PlottaFerriECavi() const {
   PlottaFerri(nBarre, xBarre, yBarre, AreeBarre, EpsFerri, 0);
   if (Stato.Precompresso) {
     Grafica::ImpostaColore(1);
-    PlottaFerri(nCavi, xCavi, yCavi, AreeCavi, EpsCavi, 1);
+    PlottaFerri(nCavi, xCavi, yCavi, AreeCavi, DeformazioniTotaliCavi(nCavi, EpsCavi), 1);
   }
 }
 

@@ -2,18 +2,19 @@
 // fully reacting copy turned into the neutral-axis frame.
 #include <cmath>
 
+#include "analysis/ParteReagente.h"
 #include "analysis/SezioneCA.h"
 #include "model/Matematica.h"
 #include "model/VariabiliPubbliche.h"
 
 void SezioneCA::SezioneReagenteSluCrea() {
   nAsseNeutro = 1;
-  aAssiNeutri.ReDim(1, 1);
-  bAssiNeutri.ReDim(1, 1);
-  cAssiNeutri.ReDim(1, 1);
+  DimensionaAssiNeutri(1);
   const SezioneCAreagente& slu = *SezioneReagenteSlu;
-  SezioneReagenteI->SetPoligono(std::make_shared<::Poligono>(slu.Contorno->PoligonoReagente(
-      0, slu.ySezMax, 1, 0, 1, -slu.yNeutro, SezioneParzializzata)));
+  // The compressed side is up in the neutral-axis frame: an axis above the
+  // section leaves no compressed part, one below it the whole outline.
+  SezioneReagenteI->SetPoligono(std::make_shared<::Poligono>(
+      ParteReagente(*slu.Contorno, 0, 1, 0, 0, 1, -slu.yNeutro, SezioneParzializzata)));
   SezioneReagenteI->ySezMax = slu.ySezMax;
   SezioneReagenteI->EpsCsup = slu.EpsCsup;
   SezioneReagenteI->EpsCinf = slu.EpsCinf;
@@ -23,9 +24,15 @@ void SezioneCA::SezioneReagenteSluCrea() {
 void SezioneCA::CalcolaTramok1(float angolo) {
   const float teta =
       VariabiliPubbliche::Stato.TipoVerifica == 2 ? angolo + 180 : angolo;  // "S.L.U.-"
+  PuntoDiCarico(0);
+  nAsseNeutro = 1;
+  DimensionaAssiNeutri(1);
   SezioneReagenteSlu = CreaSezioneCaInteramenteReagente();
-  // The check of the reinforcement against the load (failure type -1) of the
-  // allowable-stress method comes here.
+  if (BarreInsufficienti(SollecitazioneN[0], *SezioneReagenteSlu)) {
+    Tipo_Rottura = TipoRottura::EquilibrioImpossibile;
+    EsitoSlu = EsitoCalcoloSlu::EquilibrioImpossibile;
+    return;
+  }
   SezioneCAreagente& slu = *SezioneReagenteSlu;
   slu.xPtoCalcoloM = xPtoCalcoloM;
   slu.yPtoCalcoloM = yPtoCalcoloM;

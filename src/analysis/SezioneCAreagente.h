@@ -8,7 +8,8 @@
 // ideal-section properties), SezioneCAreagente_Riferimento.cpp (turning into
 // the neutral-axis frame and back, extremes), SezioneCAreagente_Slu.cpp (the
 // ultimate strain-plane search), SezioneCAreagente_Integrali.cpp (resultants
-// and moments of concrete and steel); the other analyses go in
+// and moments of concrete and steel), SezioneCAreagente_MetodoN.cpp (neutral
+// axis and stresses of the allowable-stress method); the other analyses go in
 // SezioneCAreagente_<Tema>.cpp.
 #include <array>
 #include <memory>
@@ -201,6 +202,30 @@ class SezioneCAreagente : public Matematica::Equazione {
   double Area_b = 0;  // n-weighted steel: area, first moments about x and y
   double stat_x_b = 0;
   double stat_y_b = 0;
+
+  // ---- Allowable-stress method (SezioneCAreagente_MetodoN.cpp)
+ public:
+  // The neutral axis a*x + b*y + c = 0, in the section's axes, of the load
+  // point (xN, yN, zN) in homogeneous form: the antipolar line of the point
+  // with respect to the central ellipse of inertia.
+  void EquazioneAsseNeutro(double xN, double yN, double zN, double& a, double& b, double& c);
+  // The antipolar line of (xP, yP, wP) in the principal frame. Radii of
+  // gyration below 1E-20 (steel in one line) are raised to 1E-20 in iX, iY.
+  void AntipolareQui(double xP, double yP, double wP, double& a, double& b, double& c);
+  // Linear stresses of this section, turned so that the neutral axis runs
+  // along x with the compressed side up, under the axial force N: Sig_c_max,
+  // Sig_c_min, yMaxCalcestruzzo and hUtile here; the vertex stresses
+  // (SigmaVerticiCls of SezioneReagenteI) and the steel strains (EpsFerri,
+  // EpsCavi, elongation positive) into the current section. False, after
+  // telling the user, when the section cannot carry it (no area, no inertia
+  // about the axis).
+  bool TensioniMetodoN(double N);
+
+ private:
+  static double ValoreMinimoPositivo(double valore);
+  // Strains of steel elements 1..n of kind tipo: -n sigma(y) / Es.
+  Vettore<double> DeformazioniBarreMetodoN(double sigmaN, double Mperp, int n,
+                                           const Vettore<float>& y, int tipo) const;
 
   // ---- Drawing (SezioneCAreagente_Plot.cpp)
  public:

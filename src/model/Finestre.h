@@ -2,6 +2,8 @@
 // What the engine calls on the program's windows, and where it finds the ones
 // that are open. A window registers itself here when it is created and clears
 // its pointer when it goes; the engine passes over a window that is not there.
+#include <optional>
+
 #include "model/Vettore.h"
 #include "platform/FlexGrid.h"
 #include "platform/Form.h"
@@ -14,6 +16,15 @@ class FinestraMain : public platform::Form {
   // Click on the section-type option Index: the window rebuilds its grids for
   // that type (5 is "Coord.", a section given by its vertices).
   virtual void OpTipoSezione_Click(int Index) = 0;
+  // Shows or hides the neutral-axis result boxes and their labels: F_h_utile,
+  // lbl_h_utile, F_y_neutro, lbl_y_neutro, F_x_su_d(0), F_x_su_d(1),
+  // lbl_x_su_d.
+  virtual void ControlliAsseNeutro(bool visibile) = 0;
+  // Shows or hides the steel-stress box F_sigma_s(0) with its labels.
+  virtual void SigmaScontrolli(bool visibile) = 0;
+  // With a count, shows it in F_nMaxRettangolini(1) beside its label;
+  // without, hides both. The check box "chkDecomp" is read by name.
+  virtual void nIterazioniOff(std::optional<int> n) = 0;
 };
 
 
@@ -68,5 +79,8 @@ struct FinestreAperte {
 };
 
 inline FinestreAperte Aperte;
+
+// The main window when one is open and answers to its members by name.
+inline FinestraMain* MainAperta() { return dynamic_cast<FinestraMain*>(Aperte.Main); }
 
 }  // namespace Finestre

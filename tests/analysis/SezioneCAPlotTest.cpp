@@ -374,3 +374,30 @@ TEST_F(DisegnoSezione, IntegrationRectanglesComeBackToTheSectionAxes) {
   EXPECT_NEAR(yMin, -250, 1e-3);
   EXPECT_NEAR(yMax2, 250, 1e-3);
 }
+
+TEST_F(DisegnoSezione, TendonsAreDrawnWithTheirTotalStrain) {
+  Risultati();
+  Stato.Precompresso = true;
+  Stato.VisTensioniBarre = 1;
+  // The plane shortens the tendon by 0.003; its initial strain is 0.006.
+  s->EpsCavi = {-0.003};
+  SezioneProva::EpsIniziali(*s) = {0.006};
+  s->PlottaSezione("VIDEO", &video);
+  {
+    const DisegnoRegistrato d(video);
+    const Scritta* cavo = TrovaScritta(d.testi, 0, -150);
+    ASSERT_NE(cavo, nullptr);
+    EXPECT_EQ(cavo->testo, FormattaValore(600, false));
+    ASSERT_EQ(d.cerchi.size(), 6u);
+    EXPECT_EQ(d.cerchi[5].colore, Grafica::ColoreRgb(5));  // in tension
+  }
+  // "Metodo n": the prestress over Es, 1000 / 200000, takes its place.
+  Stato.TipoVerifica = 1;
+  video.Svuota();
+  s->PlottaSezione("VIDEO", &video);
+  const DisegnoRegistrato d(video);
+  const Scritta* cavo = TrovaScritta(d.testi, 0, -150);
+  ASSERT_NE(cavo, nullptr);
+  EXPECT_EQ(cavo->testo, FormattaValore(400, false));
+  EXPECT_NEAR(s->EpsCavi(1), -0.003, 1e-15);
+}

@@ -113,9 +113,21 @@ TEST_F(VerificaSlu, UniformPlaneLeavesTheAxisOutsideTheSection) {
   EXPECT_EQ(SezioneProva::dNeutroSlu(s_), -SezioneCAreagente::AsseNeutroAllInfinito);
   const auto [a, b, c] = SezioneProva::AsseNeutro(s_);
   EXPECT_TRUE(std::isfinite(a) && std::isfinite(b) && std::isfinite(c));
+  // Wholly in tension: no compressed part.
+  EXPECT_EQ(s_.SezioneParzializzata, -1);
+  EXPECT_EQ(s_.SezioneReagenteI->Contorno->nVertici(), 0);
+  EXPECT_EQ(s_.SezioneReagenteI->SigmaVerticiCls.Conta(), 0);
+}
+
+TEST_F(VerificaSlu, WhollyCompressedSectionIsAllCompressedPart) {
+  RettangoloQuattroBarre(s_, 500);
+  Carico(2200000);
+  s_.CalcolaTramok1(0);
+  ASSERT_EQ(s_.EsitoSlu, EsitoCalcoloSlu::Riuscito);
+  ASSERT_EQ(s_.Tipo_Rottura, TipoRottura::TuttaCompressa);
+  EXPECT_GT(SezioneProva::dNeutroSlu(s_), 500);
   EXPECT_EQ(s_.SezioneParzializzata, 0);
-  const Vettore<double>& sigma = s_.SezioneReagenteI->SigmaVerticiCls;
-  for (int i = 1; i <= sigma.Ub(); ++i) EXPECT_EQ(sigma(i), 0);
+  EXPECT_NEAR(s_.SezioneReagenteI->Contorno->Area, 150000, 1e-6);
 }
 
 TEST_F(VerificaSlu, RaggioFerroOfABar) {

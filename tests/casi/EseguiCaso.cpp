@@ -8,7 +8,9 @@
 #include <set>
 
 #include "analysis/Correnti.h"
+#include "doppi/MainProva.h"
 #include "doppi/SezioneProva.h"
+#include "drawing/Grafica_Estremi.h"
 #include "model/Finestre.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBoxScriptato.h"
@@ -45,8 +47,9 @@ Vettore<float> InFloat(const Vettore<double>& v) {
 }
 
 // Design code values, then what the case gives; fcd = alpha_cc fck / gamma_c.
-void ImpostaMateriali(const Caso& caso) {
-  Stato.Fck = Richiesto(caso, "fck");
+// An elastic analysis reads no strength and no strips: they default.
+void ImpostaMateriali(const Caso& caso, bool elastica) {
+  Stato.Fck = elastica ? caso.Numero("fck", 25) : Richiesto(caso, "fck");
   Stato.GammaC = caso.Numero("gamma_c", 1.5);
   Stato.AlfaCC = caso.Numero("alpha_cc", 0.85);
   Stato.Fcd = Stato.AlfaCC * Stato.Fck / Stato.GammaC;
@@ -61,7 +64,8 @@ void ImpostaMateriali(const Caso& caso) {
   if (fyd.size() > 2) throw DatiNonValidi{"'fyd' vuole al più due numeri: barre, cavi"};
   for (size_t k = 0; k < fyd.size(); ++k) Stato.Fyd[k] = fyd[k];
   for (size_t k = 0; k < 2; ++k) Stato.EpsYdSezione[k] = Stato.Fyd[k] / Stato.ModuloEs;
-  Stato.NumeroRettangoli = static_cast<int>(Richiesto(caso, "strips"));
+  Stato.NumeroRettangoli =
+      static_cast<int>(elastica ? caso.Numero("strips", 100) : Richiesto(caso, "strips"));
   if (Stato.NumeroRettangoli < 1) throw DatiNonValidi{"'strips' vuole almeno 1"};
   VariabiliPubbliche::MaterialiCorrenti().InizializzaMateriali(Stato.ModuloEs);
 }
@@ -90,11 +94,16 @@ void ImpostaSezione(const Caso& caso, SezioneCA& sezione) {
     sezione.xPtoCalcoloM = static_cast<float>(punto[0](1));
     sezione.yPtoCalcoloM = static_cast<float>(punto[1](1));
   }
-  sezione.Sollecitazioni({caso.Numero("N", 0), 0}, {0, 0}, {0, 0});
+  sezione.Sollecitazioni({caso.Numero("N", 0), caso.Numero("N1", 0)},
+                        {caso.Numero("Mx", 0), caso.Numero("Mx1", 0)},
+                        {caso.Numero("My", 0), caso.Numero("My1", 0)});
 }
 
 void Slu(const Caso& caso, SezioneCA& sezione, RisultatiCaso& r) {
-  sezione.CalcolaTramok1(static_cast<float>(caso.Numero("angle", 0)));
+  // With an angle the bending is biaxial.
+  Stato.TipoFlessione = caso.Ha("angle") ? 1 : 0;
+  Stato.AngoloFlessione = static_cast<float>(caso.Numero("angle", 0));
+  sezione.CalcolaSezioneCA(*Finestre::Aperte.Main);
   r.numeri["Esito"] = static_cast<int>(sezione.EsitoSlu);
   r.numeri["Tipo_Rottura"] = sezione.Tipo_Rottura;
   r.numeri["Nlimite"] = sezione.Nlimite;
@@ -114,6 +123,73 @@ void Slu(const Caso& caso, SezioneCA& sezione, RisultatiCaso& r) {
     r.numeri["EpsCavi." + std::to_string(i)] = sezione.EpsCavi(i);
 }
 
+// ---- Verification through the main window: options, the allowable-stress
+// method, the texts of the result boxes.
+
+// Modular ratios of bars, then of tendons; one number leaves the tendons' own.
+void ImpostaRapportiN(const Caso& caso) {
+  const std::vector<double>& n = caso.Lista("n");
+  if (n.size() > 2) throw DatiNonValidi{"'n' vuole al più due numeri: barre, cavi"};
+  for (size_t k = 0; k < n.size(); ++k) Stato.RapportoN[k] = static_cast<float>(n[k]);
+}
+
+// Display unit, modular ratios and the options of the verification.
+void ImpostaOpzioni(const Caso& caso) {
+  const std::string unita = caso.Parola("unit", "mm");
+  if (unita != "mm" && unita != "cm") throw DatiNonValidi{"'unit' vuole mm o cm"};
+  Stato.UnitaLunghezza = unita;
+  Stato.ClsReagenteTrazione = caso.Numero("concrete_in_tension", 0) != 0;
+  Stato.SoloBarre = caso.Numero("bars_only", 0) != 0 ? 1 : 0;
+  ImpostaRapportiN(caso);
+}
+
+void MetodoN(const Caso&, SezioneCA& sezione, RisultatiCaso& r) {
+  sezione.CalcolaSezioneCA(*Finestre::Aperte.Main);
+  r.numeri["Esito"] = static_cast<int>(sezione.EsitoMetodoN);
+  r.numeri["SezioneParzializzata"] = sezione.SezioneParzializzata;
+  r.numeri["nAsseNeutro"] = sezione.nAsseNeutro;
+  if (sezione.EsitoMetodoN != EsitoCalcoloMetodoN::Riuscito &&
+      sezione.EsitoMetodoN != EsitoCalcoloMetodoN::NonConvergente)
+    return;
+  r.numeri["Sig_c_max"] = sezione.Sig_c_max;
+  r.numeri["Sig_c_min"] = sezione.Sig_c_min;
+  r.numeri["x"] = sezione.yMaxCalcestruzzoMetodoN;
+  r.numeri["hUtile"] = sezione.hUtile;
+  const double Es = Stato.ModuloEs;
+  auto estremi = [&](const std::string& nome, const Vettore<double>& eps) {
+    if (eps.Conta() == 0) return;
+    r.numeri[nome + "_max"] = Es * Grafica::MassimoVettore(eps);
+    r.numeri[nome + "_min"] = Es * Grafica::MinimoVettore(eps);
+  };
+  estremi("Sig_s", sezione.EpsFerri);
+  estremi("Sig_p", sezione.DeformazioniTotaliCavi(SezioneProva::nCavi(sezione), sezione.EpsCavi));
+  for (int i = 1; i <= sezione.EpsFerri.Ub(); ++i)
+    r.numeri["EpsFerri." + std::to_string(i)] = sezione.EpsFerri(i);
+  for (int i = 1; i <= sezione.EpsCavi.Ub(); ++i)
+    r.numeri["EpsCavi." + std::to_string(i)] = sezione.EpsCavi(i);
+}
+
+// What the run wrote into the result boxes and the subscript labels of the
+// main window, as "name.index" (just "name" for a single box).
+void TestiRisultato(MainProva& main, RisultatiCaso& r) {
+  static const std::vector<std::pair<std::string, int>> caselle{
+      {"F_tipo_rottura", 0}, {"F_Mu", 0}, {"F_Mu", 1}, {"F_h_utile", platform::SenzaIndice},
+      {"F_x_su_d", 0}, {"F_x_su_d", 1}, {"F_y_neutro", platform::SenzaIndice},
+      {"F_sigma_s", 0}, {"F_sigma_s", 1}, {"F_eps_s", 0}, {"F_eps_s", 1},
+      {"F_sigma_c", platform::SenzaIndice}, {"F_eps_c", platform::SenzaIndice},
+      {"F_nMaxRettangolini", 1}};
+  static const std::vector<std::string> etichette{"lbl_sigma_s", "lbl_eps_s", "lbl_sigma_c",
+                                                  "lbl_eps_c"};
+  auto chiave = [](const std::string& nome, int indice) {
+    return indice == platform::SenzaIndice ? nome : nome + "." + std::to_string(indice);
+  };
+  for (const auto& [nome, indice] : caselle)
+    if (main.Esiste(nome, indice))
+      r.testi[chiave(nome, indice)] = main.Controllo(nome, indice).Text();
+  for (const std::string& nome : etichette)
+    if (main.Esiste(nome, 1)) r.testi[chiave(nome, 1)] = main.Controllo(nome, 1).Caption();
+}
+
 // A message as one line: its line breaks become the two characters "\n".
 std::string SuUnaRiga(const std::string& testo) {
   std::string riga;
@@ -131,20 +207,23 @@ std::string SuUnaRiga(const std::string& testo) {
 // Keys of the section and its materials, read by every analysis.
 const std::set<std::string> ChiaviSezione{
     "verification", "vertices", "bars", "tendons", "moment_point", "fck", "gamma_c",
-    "alpha_cc", "fcc_fcd", "fyd", "Es", "eps_cu", "eps_c2", "eps_su", "strips"};
+    "alpha_cc", "fcc_fcd", "fyd", "Es", "eps_cu", "eps_c2", "eps_su", "strips",
+    "n", "unit", "concrete_in_tension"};
 
 // Each verification: its TipoVerifica, the keys of its own and the run that
-// fills the results.
+// fills the results; an elastic one reads no strength.
 struct Verifica {
   int tipo;
   std::set<std::string> chiavi;
   std::function<void(const Caso&, SezioneCA&, RisultatiCaso&)> esegui;
+  bool elastica = false;
 };
 
 const std::map<std::string, Verifica>& Verifiche() {
   static const std::map<std::string, Verifica> verifiche{
-      {"SLU+", {0, {"N", "angle"}, Slu}},
-      {"SLU-", {2, {"N", "angle"}, Slu}},
+      {"SLU+", {0, {"N", "Mx", "My", "angle", "decompression", "N1", "Mx1", "My1"}, Slu}},
+      {"SLU-", {2, {"N", "Mx", "My", "angle", "decompression", "N1", "Mx1", "My1"}, Slu}},
+      {"n", {1, {"N1", "Mx1", "My1", "bars_only"}, MetodoN, true}},
   };
   return verifiche;
 }
@@ -173,15 +252,20 @@ RisultatiCaso EseguiCaso(const Caso& caso) {
     if (verifica == Verifiche().end())
       throw DatiNonValidi{"'verification' sconosciuta: '" + nome + "'"};
     ControllaChiavi(caso, verifica->second);
-    Stato.UnitaLunghezza = "mm";
     Stato.TipoVerifica = verifica->second.tipo;
-    ImpostaMateriali(caso);
+    ImpostaOpzioni(caso);
+    ImpostaMateriali(caso, verifica->second.elastica);
     SezioneCA& sezione = *VariabiliPubbliche::SezioneCorrente();
     ImpostaSezione(caso, sezione);
+    MainProva main;
+    Finestre::Aperte.Main = &main;
+    main.Controllo("chkDecomp").SetValue(caso.Numero("decompression", 0) != 0 ? 1 : 0);
     verifica->second.esegui(caso, sezione, risultati);
+    TestiRisultato(main, risultati);
   } catch (const DatiNonValidi& e) {
     risultati.errore = e.motivo;
   }
+  Finestre::Aperte = Finestre::FinestreAperte{};
   risultati.numeri["messaggi"] = static_cast<double>(messaggi.Mostrati().size());
   for (size_t k = 0; k < messaggi.Mostrati().size(); ++k)
     risultati.testi["MsgBox." + std::to_string(k + 1)] = SuUnaRiga(messaggi.Mostrati()[k].testo);

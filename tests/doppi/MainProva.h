@@ -1,8 +1,10 @@
 #pragma once
 // The main window and the seismic services as the engine reaches them: the
-// window keeps its controls in memory and records its section-type clicks
-// with the option's value at the click; the services record what they are
-// asked to write into the main window's grids.
+// window keeps its controls in memory, records its section-type clicks with
+// the option's value at the click and shows or hides its result boxes as the
+// window does; the services record what they are asked to write into the
+// main window's grids.
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,11 +15,37 @@
 class MainProva : public Finestre::FinestraMain {
  public:
   std::string Name() const override { return form_.Name(); }
-  platform::Control& Controllo(const std::string& nome, int indice) override {
+  platform::Control& Controllo(const std::string& nome,
+                               int indice = platform::SenzaIndice) override {
     return form_.Controllo(nome, indice);
   }
   void OpTipoSezione_Click(int Index) override {
     clic.emplace_back(Index, form_.Controllo("OpTipoSezione", Index).Value());
+  }
+  void ControlliAsseNeutro(bool visibile) override {
+    for (const char* nome : {"F_h_utile", "F_y_neutro"}) form_.Controllo(nome).SetVisible(visibile);
+    for (int i = 0; i <= 1; ++i) {
+      form_.Controllo("lbl_h_utile", i).SetVisible(visibile);
+      form_.Controllo("F_x_su_d", i).SetVisible(visibile);
+    }
+    form_.Controllo("lbl_y_neutro", 0).SetVisible(visibile);
+    form_.Controllo("lbl_x_su_d", 0).SetVisible(visibile);
+  }
+  void SigmaScontrolli(bool visibile) override {
+    form_.Controllo("F_sigma_s", 0).SetVisible(visibile);
+    form_.Controllo("lbl_sigma_s", 0).SetVisible(visibile);
+    form_.Controllo("lbl_sigma_s", 1).SetVisible(visibile);
+    form_.Controllo("Label3As", 3).SetVisible(visibile);
+    form_.Controllo("Label4As", 3).SetVisible(visibile);
+  }
+  void nIterazioniOff(std::optional<int> n) override {
+    form_.Controllo("F_nMaxRettangolini", 1).SetVisible(n.has_value());
+    form_.Controllo("lblRettangolini", 1).SetVisible(n.has_value());
+    if (n) form_.Controllo("F_nMaxRettangolini", 1).SetText(std::to_string(*n));
+  }
+  // True when the engine wrote or read the control.
+  bool Esiste(const std::string& nome, int indice = platform::SenzaIndice) const {
+    return form_.Esiste(nome, indice);
   }
   std::vector<std::pair<int, int>> clic;
 

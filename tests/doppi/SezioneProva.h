@@ -35,8 +35,22 @@ struct SezioneProva {
   static float EpsCminSlu(const SezioneCA& s) { return s.EpsCminSlu; }
   static float EpsSmaxSlu(const SezioneCA& s) { return s.EpsSmaxSlu; }
   static const SezioneCAreagente& ReagenteSlu(const SezioneCA& s) { return *s.SezioneReagenteSlu; }
-  static std::array<double, 3> AsseNeutro(const SezioneCA& s) {
-    return {s.aAssiNeutri(1), s.bAssiNeutri(1), s.cAssiNeutri(1)};
+  static std::array<double, 3> AsseNeutro(const SezioneCA& s, int i = 1) {
+    return {s.aAssiNeutri(i), s.bAssiNeutri(i), s.cAssiNeutri(i)};
+  }
+  static double xPunto(const SezioneCA& s) { return s.MomentoYPunto; }
+  static double yPunto(const SezioneCA& s) { return s.MomentoXPunto; }
+  static std::array<double, 2> My(const SezioneCA& s) { return s.SollecitazioneMy; }
+  // The load point of action set k, as an analysis sets it before it runs.
+  static void PuntoDiCarico(SezioneCA& s, int k) { s.PuntoDiCarico(k); }
+  // An ultimate result set by hand, shown as the verification shows it.
+  static void RisultatoSlu(SezioneCA& s, float dNeutro, float epsCmax, float epsCmin) {
+    s.dNeutroSlu = dNeutro;
+    s.EpsCmaxSlu = epsCmax;
+    s.EpsCminSlu = epsCmin;
+  }
+  static void MostraRisultatiSlu(SezioneCA& s, platform::Form& finestra) {
+    s.MostraRisultatiSlu(finestra);
   }
 };
 

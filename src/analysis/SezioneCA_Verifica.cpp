@@ -1,0 +1,50 @@
+// The verification the user asks for: allowable stresses ("Metodo n") or the
+// ultimate limit state, with its prestress step, and its results.
+#include "analysis/SezioneCA.h"
+#include "model/Finestre.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+
+using VariabiliPubbliche::Stato;
+
+void SezioneCA::CalcolaSezioneCA(platform::Form& finestra) {
+  if (Stato.TipoVerifica != 1) {
+    PressoFlessioneSlu(finestra);
+    return;
+  }
+  PressoFlessioneMetodoN();
+  RisultatiMetodoN();
+}
+
+void SezioneCA::PressoFlessioneSlu(platform::Form& finestra) {
+  if (Stato.Precompresso) {
+    platform::Form* main = Finestre::Aperte.Main;
+    if (main && main->Controllo("chkDecomp").Value() == 1)
+      PressoFlessioneSluPrecompressoConDecompressione();
+    else
+      PressoFlessioneSluPrecompresso();
+  }
+  PressoFlessioneSluSub(finestra);
+}
+
+void SezioneCA::PressoFlessioneSluSub(platform::Form& finestra) {
+  if (Stato.ClsReagenteTrazione) AvvisoReagenteTrazione();
+  if (Finestre::FinestraMain* main = Finestre::MainAperta()) main->ControlliAsseNeutro(true);
+  CalcolaTramok1(Stato.TipoFlessione != 0 ? Stato.AngoloFlessione : 0);
+  if (EsitoSlu == EsitoCalcoloSlu::Riuscito) {
+    MostraRisultatiSlu(finestra);
+    return;
+  }
+  if (EsitoSlu == EsitoCalcoloSlu::EquilibrioImpossibile)
+    MessaggioEquilibrioImpossibile(SollecitazioneN[0]);
+  MostraFallimentoSlu(finestra);
+}
+
+void SezioneCA::AvvisoReagenteTrazione() {
+  if (AvvisoReagenteTrazioneMostrato) return;
+  platform::MsgBox(
+      "L'opzione Materiale Reagente Trazione è efficace solo per la verifica\r\n"
+      "con il Metodo n.\r\n"
+      "Il messaggio non viene ripetuto.");
+  AvvisoReagenteTrazioneMostrato = true;
+}
