@@ -7,7 +7,9 @@
 #include <algorithm>
 
 #include "AppQt.h"
+#include "analysis/Correnti.h"
 #include "analysis/SezioneCA.h"
+#include "doppi/MainProva.h"
 #include "drawing/GraficaStato.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/Stampante.h"
@@ -72,8 +74,8 @@ Riquadro RiquadroTrattiPdf(const QByteArray& pdf) {
   return r;
 }
 
-// The T section, 600 by 600 around the origin, with five bars inside; drawn
-// without results, all in black.
+// The T section, 600 by 600 around the origin, with five bars inside, as the
+// current section; drawn without results, all in black, unless verified.
 class SezioneQt : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -85,25 +87,55 @@ class SezioneQt : public ::testing::Test {
     s.BarreDati(5, {-100, 0, 100, -250, 250}, {-250, -250, -250, 250, 250},
                 {314, 314, 314, 201, 201}, {15, 6}, 0, {}, {}, {}, {});
   }
-  void TearDown() override { Grafica::Stato = Grafica::StatoGrafica{}; }
-  SezioneCA s;
+  void TearDown() override {
+    Grafica::Stato = Grafica::StatoGrafica{};
+    Finestre::Aperte = Finestre::FinestreAperte{};
+    VariabiliPubbliche::Correnti = VariabiliPubbliche::StatoCorrenti{};
+  }
+
+  // Ultimate verification in sagging, as the main window runs it.
+  void Verifica() {
+    auto& stato = VariabiliPubbliche::Stato;
+    stato.Fcd = 0.85 * 25 / 1.5;
+    stato.EpsYdSezione = {391.3 / 200000, 0};
+    VariabiliPubbliche::MaterialiCorrenti().InizializzaMateriali(200000);
+    s.Sollecitazioni({0, 0}, {0, 0}, {0, 0});
+    Finestre::Aperte.Main = &main;
+    s.CalcolaSezioneCA(main);
+    ASSERT_EQ(s.EsitoSlu, EsitoCalcoloSlu::Riuscito);
+    stato.RisultatiPresenti = true;
+  }
+
+  // A fresh current section for each test.
+  static SezioneCA& NuovaSezioneCorrente() {
+    VariabiliPubbliche::Correnti = VariabiliPubbliche::StatoCorrenti{};
+    return *VariabiliPubbliche::SezioneCorrente();
+  }
+
+  MainProva main;
+  SezioneCA& s = NuovaSezioneCorrente();
 };
+
+// Pixels darker than mid-grey, and their box.
+int PixelScuri(const QImage& immagine, Riquadro& riquadro) {
+  const QImage im = immagine.convertToFormat(QImage::Format_RGB32);
+  int pixel = 0;
+  for (int y = 0; y < im.height(); ++y)
+    for (int x = 0; x < im.width(); ++x)
+      if (qGray(im.pixel(x, y)) < 160) {
+        riquadro.Aggiungi(x, y);
+        ++pixel;
+      }
+  return pixel;
+}
 
 }  // namespace
 
 TEST_F(SezioneQt, OnThePictureTheOutlineFillsTheAreaHeightCentredAcross) {
   platform::SurfaceImmagineQt immagine(800, 600);
   s.PlottaSezione("VIDEO", &immagine);
-  const QImage im = immagine.Immagine().convertToFormat(QImage::Format_RGB32);
   Riquadro disegnato;
-  int pixel = 0;
-  for (int y = 0; y < im.height(); ++y)
-    for (int x = 0; x < im.width(); ++x)
-      if (qGray(im.pixel(x, y)) < 160) {
-        disegnato.Aggiungi(x, y);
-        ++pixel;
-      }
-  EXPECT_GT(pixel, 2000);
+  EXPECT_GT(PixelScuri(immagine.Immagine(), disegnato), 2000);
   // 480 pixels of height for 600 units: 160 to 640 across, 60 to 540 down,
   // give or take the two-pixel pen.
   const Riquadro atteso = Mappato(immagine, -300, 300, -300, 300);
@@ -134,4 +166,27 @@ TEST_F(SezioneQt, OnTheA4PdfTheOutlineSitsAtTheAreaTopLeftCorner) {
   const double w = stampante.LarghezzaPixel(), h = stampante.AltezzaPixel();
   ExpectRiquadro(atteso, {0.1 * w, 0.1 * h, 0.8 * w, 0.1 * h + 0.7 * w}, 0.05);
   ExpectRiquadro(RiquadroTrattiPdf(contenuto), atteso, 0.05);
+}
+
+TEST_F(SezioneQt, AVerifiedSectionIsDrawnWithItsCompressedPartInsideTheOutline) {
+  Verifica();
+  platform::SurfaceImmagineQt immagine(800, 600);
+  s.PlottaSezione("VIDEO", &immagine);
+  Riquadro disegnato;
+  const int pixel = PixelScuri(immagine.Immagine(), disegnato);
+  EXPECT_GT(pixel, 2000);
+  // Results add the hatched compressed part and the stress texts: more ink
+  // than the bare outline, and the outline still where the mapping says.
+  platform::SurfaceImmagineQt nuda(800, 600);
+  VariabiliPubbliche::Stato.RisultatiPresenti = false;
+  SezioneCA sola;
+  sola.Coordinate(s.CoordX(), s.CoordY(), 8);
+  sola.PlottaSezione("VIDEO", &nuda);
+  Riquadro soloContorno;
+  EXPECT_GT(pixel, PixelScuri(nuda.Immagine(), soloContorno));
+  const Riquadro atteso = Mappato(immagine, -300, 300, -300, 300);
+  EXPECT_LE(disegnato.sinistra, atteso.sinistra + 2);
+  EXPECT_LE(disegnato.alto, atteso.alto + 2);
+  EXPECT_GE(disegnato.destra, atteso.destra - 2);
+  EXPECT_GE(disegnato.basso, atteso.basso - 2);
 }
