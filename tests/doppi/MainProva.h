@@ -1,8 +1,9 @@
 #pragma once
 // The main window and the seismic services as the engine reaches them: the
 // window keeps its controls in memory and records its section-type clicks
-// with the option's value at the click; the services record what they are
-// asked to write into the main window's grids.
+// with the option's value at the click, its input reads and its data-error
+// boxes; the services record what they are asked to write into the main
+// window's grids.
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,7 +20,16 @@ class MainProva : public Finestre::FinestraMain {
   void OpTipoSezione_Click(int Index) override {
     clic.emplace_back(Index, form_.Controllo("OpTipoSezione", Index).Value());
   }
+  bool FormLeggeDati(bool /*flag*/) override {
+    ++letture;
+    return datiValidi;
+  }
+  void MessaggioErroreDati() override { ++erroriDati; }
+
   std::vector<std::pair<int, int>> clic;
+  bool datiValidi = true;  // what FormLeggeDati answers
+  int letture = 0;
+  int erroriDati = 0;
 
  private:
   platform::FormInMemoria form_{"Main"};
