@@ -9,6 +9,7 @@
 #include "analysis/SezioneCA.h"
 #include "analysis/TestoSingolo.h"
 #include "drawing/Grafica_Geometria.h"
+#include "drawing/Grafica_Polilinee.h"
 #include "drawing/MsChartBas.h"
 #include "drawing/MsFlex.h"
 #include "model/Finestre.h"
@@ -78,6 +79,8 @@ bool SezioneCA::CalcolaDominioMxMyRapporto(float MxEd, float MyEd, const Vettore
     x(i) = Mx(i);
     y(i) = My(i);
   }
+  // Crossings closer than the domain's size / 1E6 are one.
+  Grafica::ImpostaZeroMaxDimen(Grafica::DimensioneRelativa(x, y, nPunti, 1000000));
   Vettore<double> xi, yi;
   Vettore<int> lati;
   int ni = 0, eliminati = 0;

@@ -11,7 +11,8 @@
 class DominioMNProva : public Finestre::FinestraDominioMN {
  public:
   std::string Name() const override { return form_.Name(); }
-  platform::Control& Controllo(const std::string& nome, int indice) override {
+  platform::Control& Controllo(const std::string& nome,
+                              int indice = platform::SenzaIndice) override {
     return form_.Controllo(nome, indice);
   }
   platform::FlexGrid& GridMN() override { return griglia; }
@@ -29,7 +30,8 @@ class DominioMNProva : public Finestre::FinestraDominioMN {
 class DominioMxMyProva : public Finestre::FinestraDominio {
  public:
   std::string Name() const override { return form_.Name(); }
-  platform::Control& Controllo(const std::string& nome, int indice) override {
+  platform::Control& Controllo(const std::string& nome,
+                              int indice = platform::SenzaIndice) override {
     return form_.Controllo(nome, indice);
   }
   platform::FlexGrid& GridMN() override { return griglia; }
@@ -46,7 +48,8 @@ class MomCurvProva : public Finestre::FinestraMomentoCurvatura {
  public:
   explicit MomCurvProva(std::string nome = "MomCurv") : form_(std::move(nome)) {}
   std::string Name() const override { return form_.Name(); }
-  platform::Control& Controllo(const std::string& nome, int indice) override {
+  platform::Control& Controllo(const std::string& nome,
+                              int indice = platform::SenzaIndice) override {
     return form_.Controllo(nome, indice);
   }
   platform::Chart& Graph1() override { return grafico; }
