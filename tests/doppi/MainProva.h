@@ -14,7 +14,8 @@
 class MainProva : public Finestre::FinestraMain {
  public:
   std::string Name() const override { return form_.Name(); }
-  platform::Control& Controllo(const std::string& nome, int indice) override {
+  platform::Control& Controllo(const std::string& nome,
+                              int indice = platform::SenzaIndice) override {
     return form_.Controllo(nome, indice);
   }
   void OpTipoSezione_Click(int Index) override {

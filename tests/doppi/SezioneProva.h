@@ -38,6 +38,14 @@ struct SezioneProva {
   static std::array<double, 3> AsseNeutro(const SezioneCA& s) {
     return {s.aAssiNeutri(1), s.bAssiNeutri(1), s.cAssiNeutri(1)};
   }
+  // The crossing the Mx-My ratio goes on with.
+  static int ScegliIntersezione(float MxEd, float MyEd, const Vettore<double>& xi,
+                                const Vettore<double>& yi, const Vettore<int>& lati, int ni) {
+    double x, y;
+    int lato;
+    SezioneCA::ScegliIntersezione(MxEd, MyEd, xi, yi, lati, ni, x, y, lato);
+    return lato;
+  }
 };
 
 // Rectangle b x h centred on the origin, counter-clockwise from the top right.
