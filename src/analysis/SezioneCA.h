@@ -17,13 +17,22 @@
 
 #include "analysis/EsitoCalcoloMetodoN.h"
 #include "analysis/EsitoCalcoloSlu.h"
+#include "analysis/PuntiDominioMN.h"
+#include "analysis/PuntiMomentoCurvatura.h"
 #include "analysis/SezioneCAreagente.h"
 #include "analysis/TipiRottura.h"
 #include "drawing/Plottaggio.h"
 #include "model/Barra.h"
+#include "model/Matrice.h"
 #include "model/Poligono.h"
 #include "model/Vettore.h"
 #include "platform/Form.h"
+
+namespace Finestre {
+class FinestraDominio;
+class FinestraDominioMN;
+class FinestraMomentoCurvatura;
+}  // namespace Finestre
 
 class SezioneCA {
  public:
@@ -290,4 +299,95 @@ class SezioneCA {
   Plottaggio PltSezione;
   std::string DispositivoPlt;  // device and surface of the last PlottaSezione
   platform::Oggetto* OggettoPlt = nullptr;
+
+  // ---- Interaction domains (SezioneCA_DominioMN.cpp, SezioneCA_DominioMxMy.cpp)
+ public:
+  // The M-N domain of the reacting section of the last ultimate run, for its
+  // neutral-axis direction, into the window's grid and chart: 3 nP points per
+  // region and half (nP below 1 becomes 1). False, with nothing written,
+  // when the last ultimate run did not succeed (it has said why) or when a
+  // half has no useful depth (the user is told).
+  bool CalcolaDominioMN(short& nP, Finestre::FinestraDominioMN& finestra,
+                        const std::string& titolo);
+  // One half of the domain on the reacting section as it lies, from uniform
+  // elongation to uniform shortening.
+  void CalcolaDominioMN1(int nP, PuntiDominioMN& punti);
+
+  // Divisions of the full turn of the Mx-My domain: fewer are raised to the
+  // least, more are cut to the most, telling the user.
+  static constexpr short MinDivisioniMxMy = 3;
+  static constexpr short MaxDivisioniMxMy = 1440;
+  // The Mx-My domain under the axial force of the first action set, swept in
+  // n divisions of the full turn; the neutral-axis angle at which the acting
+  // moments (kNm) cross it into AngoloFlessione and the main window's
+  // F_Angolo; the resisting moments there and their ratio to the acting ones
+  // into the window. Acting moments of zero give ratio 0 at the angle in
+  // force, with no search. False, with nothing written, when an ultimate run
+  // fails (it has said why).
+  bool CalcolaDominioMxMy(short& n, Finestre::FinestraDominio& finestra,
+                          const std::string& titolo, float MxEd, float MyEd);
+
+ private:
+  // SezioneReagenteSlu turned by 180 degrees about the moment point, its
+  // strips and useful depth (also into hUtile) made again; false when the
+  // useful depth is not positive.
+  bool GiraSezioneReagenteSlu();
+  void TrattoDominioMN(int conta, PuntiDominioMN& punti, float inizio, float fine, float perno,
+                       int tipo);
+  void PuntoDominioMN(PuntiDominioMN& punti, float epsSup, float epsInf);
+  void RisultatiDominioMN(Finestre::FinestraDominioMN& finestra, const PuntiDominioMN& punti,
+                          const std::string& titolo) const;
+
+  // The angle (degrees) at which the line through the origin and (MxEd,
+  // MyEd) crosses the domain on the side of the acting moments; false when
+  // an ultimate run of the refinement fails.
+  bool CalcolaDominioMxMyRapporto(float MxEd, float MyEd, const Vettore<float>& Mx,
+                                  const Vettore<float>& My, int nPunti,
+                                  const Vettore<float>& Teta, float& angolo);
+  // Of the crossings 1 and 2 (xi, yi, lati), the one on the side of MEd; with
+  // one crossing, that one.
+  static void ScegliIntersezione(float MxEd, float MyEd, const Vettore<double>& xi,
+                                 const Vettore<double>& yi, const Vettore<int>& lati, int ni,
+                                 double& x, double& y, int& lato);
+  // The domain sampled about every degree from teta1 to teta2: the sampled
+  // angle that starts the sub-segment the line a x + b y + c = 0 crosses.
+  bool RaffinaAngoloDominioMxMy(float teta1, float teta2, double a, double b, double c,
+                                float& angolo);
+  void MostraDominioMxMy(int nPunti, Finestre::FinestraDominio& finestra,
+                         const Vettore<float>& Teta, const Vettore<float>& Mx,
+                         const Vettore<float>& My, const std::string& titolo, float MxEd,
+                         float MyEd) const;
+  // Header, row numbers and the table into GridMN; the chart table as series
+  // 1 of Graph1, red, with its title.
+  static void ScriveGrigliaGraficoMxMy(Finestre::FinestraDominio& finestra, int nColonne,
+                                       const std::string& intestazione, int n,
+                                       const Matrice<std::string>& tabella,
+                                       const Matrice<float>& grafico,
+                                       const std::string& titolo);
+
+  // ---- Moment-curvature and model column (SezioneCA_MomentoCurvatura.cpp,
+  // SezioneCA_ColonnaModello.cpp, SezioneCA_MomentoCurvaturaSolo.cpp)
+ public:
+  // The moment-curvature curve under the axial force of the first action set
+  // from zero to the ultimate curvature in n + 1 steps (n below 1 becomes 1),
+  // the second-order moment of the model column of free length LunghezzaL0,
+  // the largest first-order moment, e2 and the curvature ductility into the
+  // window. Nothing is written when the input is not valid, the ultimate
+  // verification fails, the axial force is a tension, or a search does not
+  // converge; each tells the user.
+  void CalcolaColonnaModello(short& n, Finestre::FinestraMomentoCurvatura& finestra);
+  // The same curve with its yield and eps_c2 points, the moment at the
+  // ultimate curvature and the ductility from the first of the two.
+  void CalcolaColonnaModello_solo(short& n, Finestre::FinestraMomentoCurvatura& finestra);
+
+ private:
+  // Input, verification and the curve, with the eps_c2 point when asked;
+  // false when there is no curve (the user has been told why).
+  bool CalcolaPuntiMomentoCurvatura(short& n, bool conEpsC2, PuntiMomentoCurvatura& curva);
+  // The point of the curve at curvH, the equilibrium searched from the
+  // bottom strain epsInf, which receives the equilibrium value.
+  bool PuntoMomentoCurvatura(double N, float curvH, float& epsInf, PuntoCurva& punto);
+  // The point where the top fibre holds eps_c2, by chords from the anchor
+  // curvature xa through the point corrente beyond it.
+  bool PuntoEpsC2(double N, float xa, const PuntoCurva& corrente, PuntoCurva& punto);
 };

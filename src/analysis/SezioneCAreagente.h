@@ -226,6 +226,31 @@ class SezioneCAreagente : public Matematica::Equazione {
   // Strains of steel elements 1..n of kind tipo: -n sigma(y) / Es.
   Vettore<double> DeformazioniBarreMetodoN(double sigmaN, double Mperp, int n,
                                            const Vettore<float>& y, int tipo) const;
+  // ---- Domain points and moment-curvature (SezioneCAreagente_MN.cpp,
+  // SezioneCAreagente_Curvatura.cpp)
+ public:
+  // Strips of the outline in the frame it lies in, with NumeroRettangoli;
+  // sets hTotale, bTotale and ySezMax.
+  void DiscretizzaSezione();
+  // Makes (epsSup, epsInf) the current plane: N is its axial resultant
+  // (compression positive), M its moment about the axis through the moment
+  // point parallel to the neutral axis.
+  void CalcolaMN(double& M, double& N, float epsSup, float epsInf);
+  // The plane of strain difference curvH (top less bottom) in equilibrium
+  // with N, searched from the bottom strain epsInf (in: where to start, out:
+  // the equilibrium value; the start must lie on the compressed side): its
+  // moment M, concrete resultant nCls and top strain epsSup. False, after
+  // telling the user, when the search does not converge.
+  bool CalcolaMomentoCurvatura(double N, float curvH, float& epsInf, int k, double& M,
+                               float& nCls, float& epsSup);
+  // The search of CalcolaMomentoCurvatura: the top strain goes down in steps
+  // of curvH / k, doubled until the residual changes sign, then Illinois false
+  // position; each loop is bounded.
+  bool EquilibrioTraslazioneCurvatura(int k, float curvH, float& epsInf, double N);
+  // Strain difference between curvH1 and curvH2 at which the lowest steel
+  // reaches its yield strain in a plane in equilibrium with N; nothing, after
+  // the root finder has told the user, when it finds none.
+  std::optional<float> CurvaturaSnervamento(double N, float curvH1, float curvH2);
 
   // ---- Drawing (SezioneCAreagente_Plot.cpp)
  public:

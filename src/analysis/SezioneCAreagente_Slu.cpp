@@ -43,11 +43,7 @@ void SezioneCAreagente::CalcolaMomentiUltimi(double N, int& tipo, double& Mx, do
     Esito = EsitoCalcoloSlu::SenzaStrisce;
     return;
   }
-  double h, b, yMax;
-  Contorno->DiscretizzaPoligono(Stato.NumeroRettangoli, h, b, yMax, Stato.ProgettoInCorso);
-  hTotale = static_cast<float>(h);
-  bTotale = static_cast<float>(b);
-  ySezMax = static_cast<float>(yMax);
+  DiscretizzaSezione();
   const float yFerriMin = yFerriMinFunz();
   hUtile = ySezMax - yFerriMin;
 

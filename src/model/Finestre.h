@@ -3,8 +3,10 @@
 // that are open. A window registers itself here when it is created and clears
 // its pointer when it goes; the engine passes over a window that is not there.
 #include <optional>
+#include <string>
 
 #include "model/Vettore.h"
+#include "platform/Chart.h"
 #include "platform/FlexGrid.h"
 #include "platform/Form.h"
 
@@ -25,6 +27,16 @@ class FinestraMain : public platform::Form {
   // With a count, shows it in F_nMaxRettangolini(1) beside its label;
   // without, hides both. The check box "chkDecomp" is read by name.
   virtual void nIterazioniOff(std::optional<int> n) = 0;
+
+  // ---- Used by the moment-curvature analyses and the Mx-My domain, which
+  // also write the angle found into the text box F_Angolo and read the axial
+  // force of the first action set, kN, from the text of F_N(0).
+
+  // Reads the window's input into the current section and the program
+  // state; false when it is not valid (the window has then said why).
+  virtual bool FormLeggeDati(bool flag) = 0;
+  // The error box "Errore! Controllare i dati".
+  virtual void MessaggioErroreDati() = 0;
 };
 
 
@@ -67,6 +79,33 @@ class ServiziSismica {
   // Colour numbers of the outline and of the bars of a section drawing.
   virtual short ColorePlottaSezione() = 0;
   virtual short ColorePlottaSub() = 0;
+};
+
+// ---- Result windows of the domains and of the moment-curvature diagram
+
+// A domain window (M-N or Mx-My): its result grid and chart. The main
+// window's domain command sets its number of points and chart title.
+class FinestraDominio : public platform::Form {
+ public:
+  virtual platform::FlexGrid& GridMN() = 0;
+  virtual platform::Chart& Graph1() = 0;
+
+  short nPuntiInput = 0;  // M-N: points per region less one; Mx-My: angular divisions
+  std::string TitoloTmp;  // chart title
+};
+
+// The M-N domain window, which adds the acting load points to its chart.
+class FinestraDominioMN : public FinestraDominio {
+ public:
+  virtual void CalcolaDominioMNgraficoPuntoSollecit() = 0;
+};
+
+// The model-column window (MomCurv) and the moment-curvature window
+// (MomCurvSolo); their labels are written by name.
+class FinestraMomentoCurvatura : public platform::Form {
+ public:
+  virtual platform::Chart& Graph1() = 0;
+  virtual platform::FlexGrid& Grid1() = 0;
 };
 
 struct FinestreAperte {

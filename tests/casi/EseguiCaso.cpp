@@ -3,6 +3,8 @@
 // names in "verification".
 #include "EseguiCaso.h"
 
+#include "AnalisiCaso.h"
+
 #include <cmath>
 #include <functional>
 #include <set>
@@ -229,9 +231,10 @@ const std::map<std::string, Verifica>& Verifiche() {
 }
 
 // A misspelt key would silently leave its default in place.
-void ControllaChiavi(const Caso& caso, const Verifica& verifica) {
+void ControllaChiavi(const Caso& caso, const Verifica& verifica, const AnalisiCaso* analisi) {
   auto nota = [&](const std::string& chiave) {
-    if (ChiaviSezione.count(chiave) == 0 && verifica.chiavi.count(chiave) == 0)
+    if (ChiaviSezione.count(chiave) == 0 && verifica.chiavi.count(chiave) == 0 &&
+        !(analisi && (chiave == "analysis" || analisi->chiavi.count(chiave) != 0)))
       throw DatiNonValidi{"chiave sconosciuta: '" + chiave + "'"};
   };
   for (const auto& [chiave, valori] : caso.numeri) nota(chiave);
@@ -251,7 +254,15 @@ RisultatiCaso EseguiCaso(const Caso& caso) {
     const auto verifica = Verifiche().find(nome);
     if (verifica == Verifiche().end())
       throw DatiNonValidi{"'verification' sconosciuta: '" + nome + "'"};
-    ControllaChiavi(caso, verifica->second);
+    // ---- An analysis after, or instead of, the verification (AnalisiCaso.cpp)
+    const AnalisiCaso* analisi = nullptr;
+    if (caso.Ha("analysis")) {
+      analisi = TrovaAnalisi(caso.Parola("analysis", ""));
+      if (!analisi) throw DatiNonValidi{"'analysis' sconosciuta: '" + caso.Parola("analysis", "") + "'"};
+    }
+    // ----
+    ControllaChiavi(caso, verifica->second, analisi);
+    Stato.UnitaLunghezza = "mm";
     Stato.TipoVerifica = verifica->second.tipo;
     ImpostaOpzioni(caso);
     ImpostaMateriali(caso, verifica->second.elastica);
@@ -260,7 +271,8 @@ RisultatiCaso EseguiCaso(const Caso& caso) {
     MainProva main;
     Finestre::Aperte.Main = &main;
     main.Controllo("chkDecomp").SetValue(caso.Numero("decompression", 0) != 0 ? 1 : 0);
-    verifica->second.esegui(caso, sezione, risultati);
+    if (!analisi || analisi->verificaPrima) verifica->second.esegui(caso, sezione, risultati);
+    if (analisi) analisi->esegui(caso, sezione, risultati);
     TestiRisultato(main, risultati);
   } catch (const DatiNonValidi& e) {
     risultati.errore = e.motivo;

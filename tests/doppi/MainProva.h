@@ -1,9 +1,9 @@
 #pragma once
 // The main window and the seismic services as the engine reaches them: the
 // window keeps its controls in memory, records its section-type clicks with
-// the option's value at the click and shows or hides its result boxes as the
-// window does; the services record what they are asked to write into the
-// main window's grids.
+// the option's value at the click, its input reads and its data-error boxes,
+// and shows or hides its result boxes as the window does; the services record
+// what they are asked to write into the main window's grids.
 #include <optional>
 #include <string>
 #include <utility>
@@ -47,7 +47,16 @@ class MainProva : public Finestre::FinestraMain {
   bool Esiste(const std::string& nome, int indice = platform::SenzaIndice) const {
     return form_.Esiste(nome, indice);
   }
+  bool FormLeggeDati(bool /*flag*/) override {
+    ++letture;
+    return datiValidi;
+  }
+  void MessaggioErroreDati() override { ++erroriDati; }
+
   std::vector<std::pair<int, int>> clic;
+  bool datiValidi = true;  // what FormLeggeDati answers
+  int letture = 0;
+  int erroriDati = 0;
 
  private:
   platform::FormInMemoria form_{"Main"};

@@ -52,6 +52,14 @@ struct SezioneProva {
   static void MostraRisultatiSlu(SezioneCA& s, platform::Form& finestra) {
     s.MostraRisultatiSlu(finestra);
   }
+  // The crossing the Mx-My ratio goes on with.
+  static int ScegliIntersezione(float MxEd, float MyEd, const Vettore<double>& xi,
+                                const Vettore<double>& yi, const Vettore<int>& lati, int ni) {
+    double x, y;
+    int lato;
+    SezioneCA::ScegliIntersezione(MxEd, MyEd, xi, yi, lati, ni, x, y, lato);
+    return lato;
+  }
 };
 
 // Rectangle b x h centred on the origin, counter-clockwise from the top right.

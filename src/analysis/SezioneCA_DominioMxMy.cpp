@@ -1,0 +1,191 @@
+// The Mx-My interaction domain at the axial force of the first action set:
+// one ultimate run per neutral-axis angle of the full turn, the crossing of
+// the acting moment's direction with the domain, refined to about a degree,
+// and the resisting moments and the ratio there.
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "analysis/SezioneCA.h"
+#include "analysis/TestoSingolo.h"
+#include "drawing/Grafica_Geometria.h"
+#include "drawing/Grafica_Polilinee.h"
+#include "drawing/MsChartBas.h"
+#include "drawing/MsFlex.h"
+#include "model/Finestre.h"
+#include "model/Formattazione.h"
+#include "model/Matematica.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+
+using VariabiliPubbliche::FormattaValore;
+using VariabiliPubbliche::Stato;
+
+bool SezioneCA::CalcolaDominioMxMy(short& n, Finestre::FinestraDominio& finestra,
+                                   const std::string& titolo, float MxEd, float MyEd) {
+  if (n < MinDivisioniMxMy) n = MinDivisioniMxMy;
+  if (n > MaxDivisioniMxMy) {
+    n = MaxDivisioniMxMy;
+    platform::MsgBox("Numero di divisioni ridotto a " + std::to_string(MaxDivisioniMxMy));
+  }
+  const int nPunti = n + 1;
+  Vettore<float> Teta(1, nPunti), Mx(1, nPunti), My(1, nPunti);
+  const float passo = 360.0f / static_cast<float>(n);
+  for (int i = 1; i <= nPunti; ++i) {
+    CalcolaTramok1(Teta(i));
+    if (EsitoSlu != EsitoCalcoloSlu::Riuscito) return false;
+    Mx(i) = static_cast<float>(MomentoUltimoX);
+    My(i) = static_cast<float>(MomentoUltimoY);
+    if (i < nPunti) Teta(i + 1) = Teta(i) + passo;
+  }
+
+  // Acting moments of zero have no direction: the angle in force stays.
+  const bool senzaAzioni = MxEd == 0 && MyEd == 0;
+  float angolo = Stato.AngoloFlessione;
+  if (!senzaAzioni) {
+    if (!CalcolaDominioMxMyRapporto(MxEd, MyEd, Mx, My, nPunti, Teta, angolo)) return false;
+    Stato.AngoloFlessione = angolo;
+    if (platform::Form* main = Finestre::Aperte.Main)
+      main->Controllo("F_Angolo").SetText(TestoSingolo(angolo));
+  }
+  CalcolaTramok1(angolo);
+  if (EsitoSlu != EsitoCalcoloSlu::Riuscito) return false;
+  const float MxRd = static_cast<float>(MomentoUltimoX / 1000000);
+  const float MyRd = static_cast<float>(MomentoUltimoY / 1000000);
+  finestra.Controllo("F_MxRd").SetText(FormattaValore(MxRd));
+  finestra.Controllo("F_MyRd").SetText(FormattaValore(MyRd));
+  const float resistente = MxRd * MxRd + MyRd * MyRd;
+  std::string rapporto = FormattaValore(0);
+  if (!senzaAzioni && resistente == 0) {
+    platform::MsgBox("Momento resistente nullo: rapporto non calcolabile", platform::Pulsanti::Ok,
+                     platform::Icona::Critica);
+    rapporto = "-";
+  } else if (!senzaAzioni) {
+    rapporto = FormattaValore(std::sqrt((MxEd * MxEd + MyEd * MyEd) / resistente));
+  }
+  finestra.Controllo("txtRapporto").SetText(rapporto);
+  MostraDominioMxMy(nPunti, finestra, Teta, Mx, My, titolo, MxEd, MyEd);
+  return true;
+}
+
+bool SezioneCA::CalcolaDominioMxMyRapporto(float MxEd, float MyEd, const Vettore<float>& Mx,
+                                           const Vettore<float>& My, int nPunti,
+                                           const Vettore<float>& Teta, float& angolo) {
+  angolo = 0;
+  double a, b, c;
+  if (!Grafica::RettaPerDuePunti({0, MxEd}, {0, MyEd}, {1, 1}, a, b, c, 1E-6)) return true;
+  Vettore<double> x(1, nPunti), y(1, nPunti);
+  for (int i = 1; i <= nPunti; ++i) {
+    x(i) = Mx(i);
+    y(i) = My(i);
+  }
+  // Crossings closer than the domain's size / 1E6 are one.
+  Grafica::ImpostaZeroMaxDimen(Grafica::DimensioneRelativa(x, y, nPunti, 1000000));
+  Vettore<double> xi, yi;
+  Vettore<int> lati;
+  int ni = 0, eliminati = 0;
+  Grafica::IntersezioneRettaPoligono(a, b, c, x, y, xi, yi, nPunti, lati, ni, &eliminati);
+  if (ni == 0) return true;
+  if (ni > 2)
+    platform::MsgBox("ni = " + std::to_string(ni) +
+                     " nella sub CalcolaDominioMxMyRapporto. Segnalare a Prof. Zendri");
+  double xc, yc;
+  int k;
+  ScegliIntersezione(MxEd, MyEd, xi, yi, lati, ni, xc, yc, k);
+  if (k >= nPunti) {
+    angolo = Teta(1);
+    return true;
+  }
+  return RaffinaAngoloDominioMxMy(Teta(k), Teta(k + 1), a, b, c, angolo);
+}
+
+void SezioneCA::ScegliIntersezione(float MxEd, float MyEd, const Vettore<double>& xi,
+                                   const Vettore<double>& yi, const Vettore<int>& lati, int ni,
+                                   double& x, double& y, int& lato) {
+  bool prima = true;
+  if (ni >= 2)
+    prima = std::fabs(MxEd) > std::fabs(MyEd) ? Matematica::StessoSegno(MxEd, xi(1))
+                                              : Matematica::StessoSegno(MyEd, yi(1));
+  const int j = prima ? 1 : 2;
+  x = xi(j);
+  y = yi(j);
+  lato = lati(j);
+}
+
+bool SezioneCA::RaffinaAngoloDominioMxMy(float teta1, float teta2, double a, double b, double c,
+                                         float& angolo) {
+  const float differenza = teta2 - teta1;
+  // About one degree a step, at least one step however close the angles.
+  const int nSub = std::max(1, static_cast<int>(std::nearbyint(std::fabs(differenza))));
+  const float passo = differenza / static_cast<float>(nSub);
+  const int n = nSub + 1;
+  Vettore<float> angoli(1, n);
+  Vettore<double> x(1, n), y(1, n);
+  float t = teta1;
+  for (int j = 1; j <= n; ++j) {
+    angoli(j) = t;
+    CalcolaTramok1(t);
+    if (EsitoSlu != EsitoCalcoloSlu::Riuscito) return false;
+    x(j) = static_cast<float>(MomentoUltimoX);
+    y(j) = static_cast<float>(MomentoUltimoY);
+    t += passo;
+  }
+  Vettore<double> xi, yi;
+  Vettore<int> lati;
+  int m = 0;
+  Grafica::IntersezioniRettaPoligonale(a, b, c, x, y, xi, yi, n, lati, m, true);
+  angolo = m >= 1 ? angoli(lati(1)) : teta1;
+  return true;
+}
+
+void SezioneCA::MostraDominioMxMy(int nPunti, Finestre::FinestraDominio& finestra,
+                                  const Vettore<float>& Teta, const Vettore<float>& Mx,
+                                  const Vettore<float>& My, const std::string& titolo,
+                                  float MxEd, float MyEd) const {
+  Matrice<std::string> tabella(1, nPunti, 1, 3);
+  Matrice<float> grafico(1, nPunti, 1, 2);
+  for (int i = 1; i <= nPunti; ++i) {
+    tabella(i, 1) = Formattazione::FormattaMigliaia(4, Teta(i));
+    tabella(i, 2) = Formattazione::FormattaMigliaia(5, Mx(i) / 1000000);
+    tabella(i, 3) = Formattazione::FormattaMigliaia(5, My(i) / 1000000);
+    grafico(i, 1) = Mx(i) / 1000000;
+    grafico(i, 2) = My(i) / 1000000;
+  }
+  std::string nEd;
+  if (platform::Form* main = Finestre::Aperte.Main) nEd = main->Controllo("F_N", 0).Text();
+  ScriveGrigliaGraficoMxMy(finestra, 3, ">Punto|>Teta [°]|>Mx [kNm]|>My [kNm]", nPunti, tabella,
+                           grafico, titolo + " - NEd = " + nEd + " kN");
+
+  platform::Chart& g = finestra.Graph1();
+  g.SeriesCollection(1).LegendText = "Mx-MyRd";
+  Matrice<float> azione(1, 1, 1, 2);
+  azione(1, 1) = MxEd;
+  azione(1, 2) = MyEd;
+  MsChartBas::CaricaDatiGrafico(g, azione, 2);
+  MsChartBas::ImpostaStileSerieGrafico(3, g, 0, 0, 255, 9, 200);
+  g.SeriesCollection(3).LegendText = "Mx-MyEd";
+  Matrice<double> vettore(1, 2, 1, 2);
+  vettore(2, 1) = MomentoUltimoX / 1000000;
+  vettore(2, 2) = MomentoUltimoY / 1000000;
+  MsChartBas::CaricaDatiGrafico(g, vettore, 3);
+  g.SeriesCollection(5).LegendText = "Vettore";
+  g.SeriesCollection(5).SeriesMarker.Show = false;
+}
+
+void SezioneCA::ScriveGrigliaGraficoMxMy(Finestre::FinestraDominio& finestra, int nColonne,
+                                         const std::string& intestazione, int n,
+                                         const Matrice<std::string>& tabella,
+                                         const Matrice<float>& grafico,
+                                         const std::string& titolo) {
+  platform::FlexGrid& griglia = finestra.GridMN();
+  griglia.SetFormatString(intestazione);
+  VariabiliPubbliche::DimensionaGriglia(griglia, nColonne, n, 0.5);
+  for (int i = 1; i <= n; ++i) MsFlex::ScriveCella(i, i, 0, griglia);
+  MsFlex::ScriveMatriceInGriglia(griglia, tabella, "", false);
+
+  platform::Chart& g = finestra.Graph1();
+  g.SetUniformAxis(false);
+  g.SetTitle(titolo);
+  MsChartBas::CaricaDatiGrafico(g, grafico, 1);
+  MsChartBas::ImpostaStileSerieGrafico(1, g, 255, 0, 0, 10, 100);
+}
