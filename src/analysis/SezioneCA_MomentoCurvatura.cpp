@@ -19,23 +19,24 @@ constexpr int MaxIterazioniEpsC2 = 100;
 // Bottom strain from which each search starts: well on the compressed side.
 constexpr float EpsInfPartenza = 20.0f / 1000;
 
-// The ultimate verification of the section as the model column needs it.
-// To become the verification driver run on the main window once it exists.
-void VerificaSlu(SezioneCA& sezione) {
-  sezione.CalcolaTramok1(Stato.TipoFlessione != 0 ? Stato.AngoloFlessione : 0);
-}
-
 }  // namespace
 
 bool SezioneCA::CalcolaPuntiMomentoCurvatura(short& n, bool conEpsC2,
                                              PuntiMomentoCurvatura& curva) {
-  if (auto* main = dynamic_cast<Finestre::FinestraMain*>(Finestre::Aperte.Main)) {
-    if (!main->FormLeggeDati(true)) {
-      main->MessaggioErroreDati();
-      return false;
-    }
+  auto* main = dynamic_cast<Finestre::FinestraMain*>(Finestre::Aperte.Main);
+  if (!main) return false;
+  if (!main->FormLeggeDati(true)) {
+    main->MessaggioErroreDati();
+    return false;
   }
-  VerificaSlu(*this);
+  // The curve starts from the ultimate state: the allowable-stress method
+  // leaves none to start from.
+  if (!VariabiliPubbliche::TipoVerificaSlu()) {
+    platform::MsgBox("Il diagramma momento-curvatura richiede la verifica S.L.U.",
+                     platform::Pulsanti::Ok, platform::Icona::Critica);
+    return false;
+  }
+  CalcolaSezioneCA(*main);
   if (EsitoSlu != EsitoCalcoloSlu::Riuscito) return false;
   const double N = SollecitazioneN[0];
   // The search starts from a wholly compressed plane and moves it down, which

@@ -20,6 +20,8 @@ constexpr double epsYd = StatoSlu::fyd / 200000;
 
 class MomentoCurvatura : public ::testing::Test {
  protected:
+  MomentoCurvatura() { Finestre::Aperte.Main = &main_; }
+
   // 300 x 500, 3 bars of area a at y = -200 (d = 450).
   void Trave(float a) {
     Rettangolo(*s_.Contorno, 300, 500);
@@ -37,6 +39,7 @@ class MomentoCurvatura : public ::testing::Test {
 
   StatoSlu stato_;
   platform::MsgBoxScriptato box_;
+  MainProva main_;
   SezioneCA& s_ = *VariabiliPubbliche::SezioneCorrente();
   MomCurvProva colonna_{"MomCurv"};
   MomCurvProva solo_{"MomCurvSolo"};
@@ -185,8 +188,7 @@ TEST_F(MomentoCurvatura, BarsThatNeverYieldGiveNoDuctility) {
 }
 
 TEST_F(MomentoCurvatura, NoCurveWithoutValidInputACompressionAndAVerification) {
-  MainProva main;
-  Finestre::Aperte.Main = &main;
+  MainProva& main = main_;
   Trave(500);
   Carico(0);
   short n = 5;
@@ -212,6 +214,15 @@ TEST_F(MomentoCurvatura, NoCurveWithoutValidInputACompressionAndAVerification) {
     EXPECT_EQ(Etichetta(*f, "lblE2"), "");
   }
   EXPECT_EQ(n, 5);
+
+  // The allowable-stress method leaves no ultimate state to start from.
+  box_.Svuota();
+  Carico(0);
+  Stato.TipoVerifica = 1;
+  s_.CalcolaColonnaModello_solo(n, solo_);
+  EXPECT_EQ(box_.Testi(),
+            std::vector<std::string>{"Il diagramma momento-curvatura richiede la verifica S.L.U."});
+  EXPECT_EQ(solo_.grafico.ColumnCount(), 0);
 }
 
 // ---------------------------------------------------------------- diagram
