@@ -4,6 +4,7 @@
 #include "drawing/Grafica_Geometria.h"
 #include "model/Matematica.h"
 #include "model/Poligono.h"
+#include "model/Poligono_Incroci.h"
 
 void Poligono::AscisseSuOrizzontale(double yp, std::vector<double>& ascisse) const {
   ascisse.clear();
@@ -36,19 +37,12 @@ bool Poligono::IntersezioneConSegmento(const Vettore<double>& xs, const Vettore<
     if (!Grafica::IntersezioneSegmenti(xs, ys, {x_(i), x_(j)}, {y_(i), y_(j)}, xc, yc,
                                        tolleranza, true))
       continue;
-    ++m;
-    if (m == 1) {
+    if (m == 0) {  // the lists start afresh from 1 at the first crossing
       xi.ReDim(1, 1);
       yi.ReDim(1, 1);
       lati.ReDim(1, 1);
-    } else {
-      xi.ReDimPreserve(m);
-      yi.ReDimPreserve(m);
-      lati.ReDimPreserve(m);
     }
-    xi(m) = xc;
-    yi(m) = yc;
-    lati(m) = i;
+    AggiungeIncrocio(xi, yi, lati, m, xc, yc, i);
   }
   return m > 0;
 }

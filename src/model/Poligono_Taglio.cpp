@@ -7,24 +7,7 @@
 // rounding, and a vertex or a side on the line needs no tolerance.
 #include "drawing/Grafica_Geometria.h"
 #include "model/Poligono.h"
-
-namespace {
-
-// The crossings grow by one, keeping what they hold.
-void Aggiunge(Vettore<double>& xi, Vettore<double>& yi, Vettore<int>& lati, int& m, double x,
-              double y, int lato) {
-  ++m;
-  if (m > xi.Ub()) {
-    xi.ReDimPreserve(m);
-    yi.ReDimPreserve(m);
-    lati.ReDimPreserve(m);
-  }
-  xi(m) = x;
-  yi(m) = y;
-  lati(m) = lato;
-}
-
-}  // namespace
+#include "model/Poligono_Incroci.h"
 
 void Poligono::IntersezioneConRetta(double a, double b, double c, Vettore<double>& xi,
                                     Vettore<double>& yi, Vettore<int>& lati, int& m) const {
@@ -39,16 +22,16 @@ void Poligono::IntersezioneConRetta(double a, double b, double c, Vettore<double
     const double sj = a * x_(j) + b * y_(j) + c;
     if (si == 0 && sj == 0) continue;  // the side lies on the line
     if (si == 0) {
-      Aggiunge(xi, yi, lati, m, x_(i), y_(i), i);
+      AggiungeIncrocio(xi, yi, lati, m, x_(i), y_(i), i);
     } else if (sj == 0) {
-      Aggiunge(xi, yi, lati, m, x_(j), y_(j), i);
+      AggiungeIncrocio(xi, yi, lati, m, x_(j), y_(j), i);
     } else if ((si > 0) != (sj > 0)) {
       // From the end on the positive side, so that a side run either way (the
       // two edges of a slit) gives the same point.
       const int p = si > 0 ? i : j, q = si > 0 ? j : i;
       const double sp = si > 0 ? si : sj, sq = si > 0 ? sj : si;
       const double t = sp / (sp - sq);
-      Aggiunge(xi, yi, lati, m, x_(p) + (x_(q) - x_(p)) * t, y_(p) + (y_(q) - y_(p)) * t, i);
+      AggiungeIncrocio(xi, yi, lati, m, x_(p) + (x_(q) - x_(p)) * t, y_(p) + (y_(q) - y_(p)) * t, i);
     }
   }
 }

@@ -36,34 +36,9 @@ void SurfaceRegistrata::Print(const std::string& testo) {
   currentY_ += TextHeight(testo);
 }
 
-void SurfaceRegistrata::SetCurrentX(float x) {
-  currentX_ = x;
-  Registra("SetCurrentX", {x});
-}
-
-void SurfaceRegistrata::SetCurrentY(float y) {
-  currentY_ = y;
-  Registra("SetCurrentY", {y});
-}
-
-void SurfaceRegistrata::SetForeColor(Colore colore) {
-  foreColor_ = colore;
-  Registra("SetForeColor", {static_cast<double>(colore)});
-}
-
-void SurfaceRegistrata::SetDrawWidth(int larghezza) {
-  drawWidth_ = larghezza;
-  Registra("SetDrawWidth", {static_cast<double>(larghezza)});
-}
-
 void SurfaceRegistrata::SetFontName(const std::string& nome) {
   fontName_ = nome;
   Registra("SetFontName", {}, nome);
-}
-
-void SurfaceRegistrata::SetFontSize(double punti) {
-  fontSize_ = punti;
-  Registra("SetFontSize", {punti});
 }
 
 float SurfaceRegistrata::TextHeight(const std::string&) const {
@@ -76,26 +51,6 @@ void SurfaceRegistrata::Scale() {
   scaleWidth_ = larghezzaPixel_;
   scaleHeight_ = altezzaPixel_;
   Registra("Scale", {});
-}
-
-void SurfaceRegistrata::SetScaleLeft(double valore) {
-  scaleLeft_ = valore;
-  Registra("SetScaleLeft", {valore});
-}
-
-void SurfaceRegistrata::SetScaleTop(double valore) {
-  scaleTop_ = valore;
-  Registra("SetScaleTop", {valore});
-}
-
-void SurfaceRegistrata::SetScaleWidth(double valore) {
-  scaleWidth_ = valore;
-  Registra("SetScaleWidth", {valore});
-}
-
-void SurfaceRegistrata::SetScaleHeight(double valore) {
-  scaleHeight_ = valore;
-  Registra("SetScaleHeight", {valore});
 }
 
 void SurfaceRegistrata::NewPage() { Registra("NewPage", {}); }

@@ -27,28 +27,30 @@ class SurfaceRegistrata : public Surface {
   void Print(const std::string& testo) override;
 
   float CurrentX() const override { return currentX_; }
-  void SetCurrentX(float x) override;
+  void SetCurrentX(float x) override { Imposta(currentX_, x, "SetCurrentX"); }
   float CurrentY() const override { return currentY_; }
-  void SetCurrentY(float y) override;
+  void SetCurrentY(float y) override { Imposta(currentY_, y, "SetCurrentY"); }
   Colore ForeColor() const override { return foreColor_; }
-  void SetForeColor(Colore colore) override;
+  void SetForeColor(Colore colore) override { Imposta(foreColor_, colore, "SetForeColor"); }
   int DrawWidth() const override { return drawWidth_; }
-  void SetDrawWidth(int larghezza) override;
+  void SetDrawWidth(int larghezza) override { Imposta(drawWidth_, larghezza, "SetDrawWidth"); }
   std::string FontName() const override { return fontName_; }
   void SetFontName(const std::string& nome) override;
   double FontSize() const override { return fontSize_; }
-  void SetFontSize(double punti) override;
+  void SetFontSize(double punti) override { Imposta(fontSize_, punti, "SetFontSize"); }
   float TextHeight(const std::string& testo) const override;
 
   void Scale() override;
   double ScaleLeft() const override { return scaleLeft_; }
-  void SetScaleLeft(double valore) override;
+  void SetScaleLeft(double valore) override { Imposta(scaleLeft_, valore, "SetScaleLeft"); }
   double ScaleTop() const override { return scaleTop_; }
-  void SetScaleTop(double valore) override;
+  void SetScaleTop(double valore) override { Imposta(scaleTop_, valore, "SetScaleTop"); }
   double ScaleWidth() const override { return scaleWidth_; }
-  void SetScaleWidth(double valore) override;
+  void SetScaleWidth(double valore) override { Imposta(scaleWidth_, valore, "SetScaleWidth"); }
   double ScaleHeight() const override { return scaleHeight_; }
-  void SetScaleHeight(double valore) override;
+  void SetScaleHeight(double valore) override {
+    Imposta(scaleHeight_, valore, "SetScaleHeight");
+  }
 
   int LarghezzaPixel() const override { return larghezzaPixel_; }
   int AltezzaPixel() const override { return altezzaPixel_; }
@@ -64,6 +66,12 @@ class SurfaceRegistrata : public Surface {
 
  private:
   void Registra(std::string nome, std::vector<double> numeri, std::string testo = {});
+  // A numeric property set and its call recorded.
+  template <class T>
+  void Imposta(T& campo, T valore, const char* nome) {
+    campo = valore;
+    Registra(nome, {static_cast<double>(valore)});
+  }
 
   int larghezzaPixel_;
   int altezzaPixel_;

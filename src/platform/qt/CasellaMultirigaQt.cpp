@@ -4,12 +4,9 @@
 
 #include <QTextCursor>
 
-#include "platform/Twips.h"
-#include "platform/qt/GeometriaQt.h"
-
 namespace platform {
 
-CasellaMultirigaQt::CasellaMultirigaQt(QWidget* genitore) : QPlainTextEdit(genitore) {
+CasellaMultirigaQt::CasellaMultirigaQt(QWidget* genitore) : CasellaQt(genitore) {
   setLineWrapMode(NoWrap);
 }
 
@@ -43,16 +40,6 @@ void CasellaMultirigaQt::SetSelLength(int lunghezza) {
   cursore.setPosition(inizio);
   cursore.setPosition(fine, QTextCursor::KeepAnchor);
   setTextCursor(cursore);
-}
-
-int CasellaMultirigaQt::Left() const { return TwipsDaPixel(x()); }
-int CasellaMultirigaQt::Top() const { return TwipsDaPixel(y()); }
-int CasellaMultirigaQt::Width() const { return TwipsDaPixel(width()); }
-int CasellaMultirigaQt::Height() const { return TwipsDaPixel(height()); }
-
-void CasellaMultirigaQt::Move(int left, int top, int width, int height) {
-  setGeometry(RettangoloPixel(left, top, width, height));
-  raise();
 }
 
 }  // namespace platform

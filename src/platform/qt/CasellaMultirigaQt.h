@@ -5,30 +5,21 @@
 
 #include <QPlainTextEdit>
 
-#include "platform/CasellaTesto.h"
+#include "platform/qt/CasellaQt.h"
 
 namespace platform {
 
-class CasellaMultirigaQt : public QPlainTextEdit, public CasellaTesto {
+class CasellaMultirigaQt : public CasellaQt<QPlainTextEdit> {
  public:
   explicit CasellaMultirigaQt(QWidget* genitore = nullptr);
 
   std::string Text() const override;
   void SetText(const std::string& testo) override;
-  bool Visible() const override { return !isHidden(); }
-  void SetVisible(bool visibile) override { setVisible(visibile); }
   // Positions count a line break as one character.
   int SelStart() const override;
   void SetSelStart(int inizio) override;
   int SelLength() const override;
   void SetSelLength(int lunghezza) override;
-  int Left() const override;
-  int Top() const override;
-  int Width() const override;
-  int Height() const override;
-  // Also brings the box above its sibling controls.
-  void Move(int left, int top, int width, int height) override;
-  void SetFocus() override { setFocus(Qt::OtherFocusReason); }
 };
 
 }  // namespace platform

@@ -5,13 +5,11 @@
 #include <QKeyEvent>
 
 #include "platform/Tasti.h"
-#include "platform/Twips.h"
-#include "platform/qt/GeometriaQt.h"
 #include "platform/qt/TastiQt.h"
 
 namespace platform {
 
-CasellaTestoQt::CasellaTestoQt(QWidget* genitore) : QLineEdit(genitore) {}
+CasellaTestoQt::CasellaTestoQt(QWidget* genitore) : CasellaQt(genitore) {}
 
 std::string CasellaTestoQt::Text() const { return text().toStdString(); }
 
@@ -38,18 +36,6 @@ void CasellaTestoQt::SetSelLength(int lunghezza) {
   else
     setSelection(inizio, n);
 }
-
-int CasellaTestoQt::Left() const { return TwipsDaPixel(x()); }
-int CasellaTestoQt::Top() const { return TwipsDaPixel(y()); }
-int CasellaTestoQt::Width() const { return TwipsDaPixel(width()); }
-int CasellaTestoQt::Height() const { return TwipsDaPixel(height()); }
-
-void CasellaTestoQt::Move(int left, int top, int width, int height) {
-  setGeometry(RettangoloPixel(left, top, width, height));
-  raise();
-}
-
-void CasellaTestoQt::SetFocus() { setFocus(Qt::OtherFocusReason); }
 
 bool CasellaTestoQt::event(QEvent* evento) {
   if (evento->type() == QEvent::KeyPress) {

@@ -7,30 +7,21 @@
 
 #include <QLineEdit>
 
-#include "platform/CasellaTesto.h"
+#include "platform/qt/CasellaQt.h"
 
 namespace platform {
 
-class CasellaTestoQt : public QLineEdit, public CasellaTesto {
+class CasellaTestoQt : public CasellaQt<QLineEdit> {
  public:
   explicit CasellaTestoQt(QWidget* genitore = nullptr);
 
   std::string Text() const override;
   void SetText(const std::string& testo) override;
-  bool Visible() const override { return !isHidden(); }
-  void SetVisible(bool visibile) override { setVisible(visibile); }
   // Positions count the characters of the basic plane.
   int SelStart() const override;
   void SetSelStart(int inizio) override;
   int SelLength() const override;
   void SetSelLength(int lunghezza) override;
-  int Left() const override;
-  int Top() const override;
-  int Width() const override;
-  int Height() const override;
-  // Also brings the box above its sibling controls.
-  void Move(int left, int top, int width, int height) override;
-  void SetFocus() override;
 
   // Key-down with the program's key code and shift bits; Enter, Esc, Tab,
   // Up and Down stop there, other keys then edit the text.
