@@ -31,7 +31,8 @@ void Poligono::IntersezioneConRetta(double a, double b, double c, Vettore<double
       const int p = si > 0 ? i : j, q = si > 0 ? j : i;
       const double sp = si > 0 ? si : sj, sq = si > 0 ? sj : si;
       const double t = sp / (sp - sq);
-      AggiungeIncrocio(xi, yi, lati, m, x_(p) + (x_(q) - x_(p)) * t, y_(p) + (y_(q) - y_(p)) * t, i);
+      AggiungeIncrocio(xi, yi, lati, m, x_(p) + (x_(q) - x_(p)) * t,
+                       y_(p) + (y_(q) - y_(p)) * t, i);
     }
   }
 }
