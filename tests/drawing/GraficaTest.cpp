@@ -11,11 +11,6 @@ TEST(Grafica, Log10HasAFloorAtMinus20) {
   EXPECT_NEAR(Grafica::Log10(0.5), -0.30103, 1e-5);
 }
 
-TEST(Grafica, Distanza) {
-  EXPECT_DOUBLE_EQ(Grafica::Distanza(0, 0, 3, 4), 5);
-  EXPECT_DOUBLE_EQ(Grafica::Distanza(-1, -1, -1, -1), 0);
-}
-
 TEST(Grafica, AreaConSegnoFollowsOrientation) {
   Vettore<double> x{0, 1, 1, 0}, y{0, 0, 1, 1};
   double area = 99;

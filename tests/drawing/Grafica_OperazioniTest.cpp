@@ -39,23 +39,6 @@ TEST_F(Operazioni, HatchingOfASquareDrawsTheInnerLinesOnTheGivenDevice) {
   EXPECT_EQ(Stato.DispositivoGrafico, "VIDEO");
 }
 
-TEST_F(Operazioni, HatchingOfAConcaveOutlineSkipsTheNotch) {
-  // U shape: above the notch bottom (y = 4, on the outline) only the legs.
-  Vettore<double> x{0, 10, 10, 7, 7, 3, 3, 0}, y{0, 0, 10, 10, 4, 4, 10, 10};
-  ImpostaDispositivo(1, "VIDEO", &video);
-  TratteggiaPoligono(8, x, y, 0, 5);
-  ExpectLinee(Linee(video), {{0, 2, 10, 2}, {0, 4, 3, 4}, {0, 6, 3, 6}, {0, 8, 3, 8},
-                             {7, 4, 10, 4}, {7, 6, 10, 6}, {7, 8, 10, 8}});
-}
-
-TEST_F(Operazioni, HatchingWithNoBandsOrTooFewVerticesDrawsNothing) {
-  Vettore<double> x{0, 10, 10, 0}, y{0, 0, 10, 10};
-  ImpostaDispositivo(1, "VIDEO", &video);
-  TratteggiaPoligono(4, x, y, 45, 0.3);
-  TratteggiaPoligono(2, x, y, 45, 5);
-  EXPECT_TRUE(video.Chiamate("Line").empty());
-}
-
 TEST_F(Operazioni, CrossAndRectangles) {
   ImpostaDispositivo(1, "VIDEO", &video);
   PlottaCroce(5, 4, 1, 2);

@@ -31,10 +31,3 @@ TEST(FormInMemoria, ListsAndChecks) {
   EXPECT_TRUE(voce.Checked());
   EXPECT_EQ(voce.Value(), 1);
 }
-
-TEST(Colori, QBColorNumbers) {
-  EXPECT_EQ(QBColor(9), 0x0000FFu);   // light blue
-  EXPECT_EQ(QBColor(12), 0xFF0000u);  // light red
-  EXPECT_EQ(QBColor(15), 0xFFFFFFu);
-  EXPECT_EQ(QBColor(16), 0u);
-}
