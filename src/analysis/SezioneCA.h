@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/AcciaiSezione.h"
 #include "analysis/EsitoCalcoloMetodoN.h"
 #include "analysis/EsitoCalcoloSlu.h"
 #include "analysis/PuntiDominioMN.h"
@@ -34,7 +35,9 @@ class FinestraDominioMN;
 class FinestraMomentoCurvatura;
 }  // namespace Finestre
 
-class SezioneCA {
+// The bars and tendons are private fields (AcciaiSezione); EpsCaviIniziale is
+// filled by the prestress steps.
+class SezioneCA : private AcciaiSezione {
  public:
   SezioneCA() = default;
   SezioneCA(const SezioneCA&) = delete;
@@ -128,17 +131,6 @@ class SezioneCA {
  private:
   friend struct SezioneProva;
 
-  std::array<float, 2> RapportiN{};  // modular ratios given with the bars
-  int nBarre = 0;
-  Vettore<float> xBarre;
-  Vettore<float> yBarre;
-  Vettore<float> AreeBarre;
-  int nCavi = 0;
-  Vettore<float> xCavi;
-  Vettore<float> yCavi;
-  Vettore<float> AreeCavi;
-  Vettore<float> PrecompressioneCavi;  // N/mm2, tension positive
-  Vettore<double> EpsCaviIniziale;  // filled by the prestress steps
   std::array<double, 2> SollecitazioneN{};
   std::array<double, 2> SollecitazioneMx{};
   std::array<double, 2> SollecitazioneMy{};

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "analysis/MostraCls.h"
 #include "analysis/SezioneCA.h"
 #include "analysis/TipiRottura.h"
 #include "model/Finestre.h"
@@ -17,11 +18,6 @@ using VariabiliPubbliche::LunghezzaDaMm;
 using VariabiliPubbliche::Stato;
 
 namespace {
-
-void InvertiSegno(platform::Control& casella, double valore) {
-  std::string testo = FormattaValore(valore);
-  VariabiliPubbliche::InvertiSegnoTesto(casella, testo);
-}
 
 std::string Quattro(double valore) { return Formattazione::Formato(valore, "0.####"); }
 
@@ -137,7 +133,7 @@ void SezioneCA::MostraRisultatiSluParzializzata(platform::Form& finestra, double
   MostraTensioneFerri(nBarre, EpsFerri, nCavi, EpsCavi, finestra, false);
   MostraDeformazioneFerri(nBarre, EpsFerri, nCavi, EpsCavi, finestra);
   finestra.Controllo("F_y_neutro").SetText(FormattaValore(LunghezzaDaMm(x)));
-  InvertiSegno(finestra.Controllo("F_sigma_c"), sigmaC);
+  MostraCls(finestra.Controllo("F_sigma_c"), sigmaC);
   finestra.Controllo("F_eps_c").SetText(FormattaValore(epsC * 1000));
 
   finestra.Controllo("F_h_utile").SetVisible(true);
@@ -163,12 +159,12 @@ void SezioneCA::MostraRisultatiSluLembi(platform::Form& finestra, double My, dou
   finestra.Controllo("lbl_y_neutro", 0).SetVisible(true);
   // The bottom edge takes the place of the steel.
   finestra.Controllo("lbl_sigma_s", 1).SetCaption("ci");
-  InvertiSegno(finestra.Controllo("F_sigma_s", 0), sigmaInf);
+  MostraCls(finestra.Controllo("F_sigma_s", 0), sigmaInf);
   finestra.Controllo("lbl_eps_s", 1).SetCaption("ci");
   finestra.Controllo("F_eps_s", 0).SetText(Quattro(epsInf * 1000));
   finestra.Controllo("F_y_neutro").SetText(Quattro(x));
   finestra.Controllo("lbl_sigma_c", 1).SetCaption("cs");
-  InvertiSegno(finestra.Controllo("F_sigma_c"), sigmaSup);
+  MostraCls(finestra.Controllo("F_sigma_c"), sigmaSup);
   finestra.Controllo("lbl_eps_c", 1).SetCaption("cs");
   finestra.Controllo("F_eps_c").SetText(Quattro(epsSup * 1000));
 }
