@@ -216,8 +216,8 @@ class SezioneCA : private AcciaiSezione {
   // What a failed ultimate run writes: why, and no results.
   void MostraFallimentoSlu(platform::Form& finestra) const;
   void TestoTipoRottura(std::string& testo, int& colore, int tipo) const;
-  void StatoCavi(std::string& testo, int& colore) const;
-  void StatoFerri(std::string& testo, int& colore) const;
+  // The yield state of the most elongated tendon (tipo 1) or bar (0) after testo.
+  void StatoAcciaio(std::string& testo, int& colore, int tipo) const;
   // 1 yielded, 0 elastic, -1 shortened, -2 no steel.
   int StatoSnervamento(int n, const Vettore<double>& eps, int tipo) const;
   void MostraRisultatiSluLembi(platform::Form& finestra, double My, double x, double sigmaInf,

@@ -92,31 +92,20 @@ void SezioneCA::TestoTipoRottura(std::string& testo, int& colore, int tipo) cons
   testo = tipo == TipoRottura::LatoCalcestruzzo ? "Lato calcestruzzo" : "Lato acciaio";
   colore = 0;
   if (Stato.Precompresso && nCavi >= 1)
-    StatoCavi(testo, colore);
+    StatoAcciaio(testo, colore, 1);
   else if (nBarre >= 1)
-    StatoFerri(testo, colore);
+    StatoAcciaio(testo, colore, 0);
 }
 
-void SezioneCA::StatoCavi(std::string& testo, int& colore) const {
-  switch (StatoSnervamento(nCavi, EpsCavi, 1)) {
+void SezioneCA::StatoAcciaio(std::string& testo, int& colore, int tipo) const {
+  const bool cavi = tipo == 1;
+  switch (cavi ? StatoSnervamento(nCavi, EpsCavi, 1) : StatoSnervamento(nBarre, EpsFerri, 0)) {
     case 0:
-      testo += " - Cavo elastico";
+      testo += cavi ? " - Cavo elastico" : " - Acciaio elastico";
       colore = 12;
       break;
     case 1:
-      testo += " - Cavo snervato";
-      break;
-  }
-}
-
-void SezioneCA::StatoFerri(std::string& testo, int& colore) const {
-  switch (StatoSnervamento(nBarre, EpsFerri, 0)) {
-    case 0:
-      testo += " - Acciaio elastico";
-      colore = 12;
-      break;
-    case 1:
-      testo += " - Acciaio snervato";
+      testo += cavi ? " - Cavo snervato" : " - Acciaio snervato";
       break;
   }
 }
