@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "analysis/CopiaBarre.h"
 #include "model/Finestre.h"
 
 void SezioneCA::Sollecitazioni(const std::array<double, 2>& N, const std::array<double, 2>& Mx,
@@ -35,15 +34,9 @@ void SezioneCA::BarreDati(int nFerri, const Vettore<float>& xFerri, const Vettor
                           int nTrefoli, const Vettore<float>& xTrefoli,
                           const Vettore<float>& yTrefoli, const Vettore<float>& areeTrefoli,
                           const Vettore<float>& precompressione) {
-  RapportiN = rapportoN;
-  CopiaBarre(nFerri, xFerri, yFerri, areeFerri, nBarre, xBarre, yBarre, AreeBarre);
-  CopiaBarre(nTrefoli, xTrefoli, yTrefoli, areeTrefoli, nCavi, xCavi, yCavi, AreeCavi);
-  if (nCavi > 0) {
-    Vettore<float> prestress(1, nCavi);
-    for (int i = 1; i <= nCavi; ++i) prestress(i) = precompressione(i);
-    PrecompressioneCavi = std::move(prestress);
-    EpsCaviIniziale.ReDim(1, nCavi);
-  }
+  CopiaAcciai(nFerri, xFerri, yFerri, areeFerri, rapportoN, nTrefoli, xTrefoli, yTrefoli,
+              areeTrefoli, precompressione);
+  if (nCavi > 0) EpsCaviIniziale.ReDim(1, nCavi);
 }
 
 void SezioneCA::EsportainMain() const {

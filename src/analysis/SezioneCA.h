@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/AcciaiSezione.h"
 #include "analysis/EsitoCalcoloMetodoN.h"
 #include "analysis/EsitoCalcoloSlu.h"
 #include "analysis/PuntiDominioMN.h"
@@ -34,7 +35,9 @@ class FinestraDominioMN;
 class FinestraMomentoCurvatura;
 }  // namespace Finestre
 
-class SezioneCA {
+// The bars and tendons are private fields (AcciaiSezione); EpsCaviIniziale is
+// filled by the prestress steps.
+class SezioneCA : private AcciaiSezione {
  public:
   SezioneCA() = default;
   SezioneCA(const SezioneCA&) = delete;
@@ -128,17 +131,6 @@ class SezioneCA {
  private:
   friend struct SezioneProva;
 
-  std::array<float, 2> RapportiN{};  // modular ratios given with the bars
-  int nBarre = 0;
-  Vettore<float> xBarre;
-  Vettore<float> yBarre;
-  Vettore<float> AreeBarre;
-  int nCavi = 0;
-  Vettore<float> xCavi;
-  Vettore<float> yCavi;
-  Vettore<float> AreeCavi;
-  Vettore<float> PrecompressioneCavi;  // N/mm2, tension positive
-  Vettore<double> EpsCaviIniziale;  // filled by the prestress steps
   std::array<double, 2> SollecitazioneN{};
   std::array<double, 2> SollecitazioneMx{};
   std::array<double, 2> SollecitazioneMy{};
@@ -224,8 +216,8 @@ class SezioneCA {
   // What a failed ultimate run writes: why, and no results.
   void MostraFallimentoSlu(platform::Form& finestra) const;
   void TestoTipoRottura(std::string& testo, int& colore, int tipo) const;
-  void StatoCavi(std::string& testo, int& colore) const;
-  void StatoFerri(std::string& testo, int& colore) const;
+  // The yield state of the most elongated tendon (tipo 1) or bar (0) after testo.
+  void StatoAcciaio(std::string& testo, int& colore, int tipo) const;
   // 1 yielded, 0 elastic, -1 shortened, -2 no steel.
   int StatoSnervamento(int n, const Vettore<double>& eps, int tipo) const;
   void MostraRisultatiSluLembi(platform::Form& finestra, double My, double x, double sigmaInf,

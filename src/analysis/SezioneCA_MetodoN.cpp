@@ -99,10 +99,10 @@ void SezioneCA::PassoAsseNeutro(SezioneCAreagente& R, int i, int& stato) {
   aAssiNeutri(i) = a;
   bAssiNeutri(i) = b;
   cAssiNeutri(i) = c;
-  // Always the whole outline is cut, never the part of the last pass.
+  // Always the whole outline is cut, never the part of the last pass. The
+  // steel sums of R stay as CaricaBarre made them.
   R.SetPoligono(std::make_shared<::Poligono>(
       ParteReagente(*Contorno, MomentoYPunto, MomentoXPunto, NPunto, a, b, c, stato)));
-  R.CaratteristicheStaticheBarre();
   R.CaratteristicheStaticheSezione();
 }
 

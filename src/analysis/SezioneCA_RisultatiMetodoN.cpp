@@ -2,6 +2,7 @@
 // of the section.
 #include <string>
 
+#include "analysis/MostraCls.h"
 #include "analysis/SezioneCA.h"
 #include "analysis/StatiSezione.h"
 #include "drawing/Grafica_Estremi.h"
@@ -13,16 +14,6 @@
 using VariabiliPubbliche::FormattaValore;
 using VariabiliPubbliche::LunghezzaDaMm;
 using VariabiliPubbliche::Stato;
-
-namespace {
-
-// A concrete stress shown with its sign turned (compression negative).
-void MostraCls(platform::Control& casella, double sigma) {
-  std::string testo = FormattaValore(sigma);
-  VariabiliPubbliche::InvertiSegnoTesto(casella, testo);
-}
-
-}  // namespace
 
 void SezioneCA::RisultatiMetodoN() {
   platform::Form* finestra = Finestre::Aperte.Main;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "analysis/MostraCls.h"
 #include "analysis/SezioneCA.h"
 #include "analysis/TipiRottura.h"
 #include "model/Finestre.h"
@@ -17,11 +18,6 @@ using VariabiliPubbliche::LunghezzaDaMm;
 using VariabiliPubbliche::Stato;
 
 namespace {
-
-void InvertiSegno(platform::Control& casella, double valore) {
-  std::string testo = FormattaValore(valore);
-  VariabiliPubbliche::InvertiSegnoTesto(casella, testo);
-}
 
 std::string Quattro(double valore) { return Formattazione::Formato(valore, "0.####"); }
 
@@ -96,31 +92,20 @@ void SezioneCA::TestoTipoRottura(std::string& testo, int& colore, int tipo) cons
   testo = tipo == TipoRottura::LatoCalcestruzzo ? "Lato calcestruzzo" : "Lato acciaio";
   colore = 0;
   if (Stato.Precompresso && nCavi >= 1)
-    StatoCavi(testo, colore);
+    StatoAcciaio(testo, colore, 1);
   else if (nBarre >= 1)
-    StatoFerri(testo, colore);
+    StatoAcciaio(testo, colore, 0);
 }
 
-void SezioneCA::StatoCavi(std::string& testo, int& colore) const {
-  switch (StatoSnervamento(nCavi, EpsCavi, 1)) {
+void SezioneCA::StatoAcciaio(std::string& testo, int& colore, int tipo) const {
+  const bool cavi = tipo == 1;
+  switch (cavi ? StatoSnervamento(nCavi, EpsCavi, 1) : StatoSnervamento(nBarre, EpsFerri, 0)) {
     case 0:
-      testo += " - Cavo elastico";
+      testo += cavi ? " - Cavo elastico" : " - Acciaio elastico";
       colore = 12;
       break;
     case 1:
-      testo += " - Cavo snervato";
-      break;
-  }
-}
-
-void SezioneCA::StatoFerri(std::string& testo, int& colore) const {
-  switch (StatoSnervamento(nBarre, EpsFerri, 0)) {
-    case 0:
-      testo += " - Acciaio elastico";
-      colore = 12;
-      break;
-    case 1:
-      testo += " - Acciaio snervato";
+      testo += cavi ? " - Cavo snervato" : " - Acciaio snervato";
       break;
   }
 }
@@ -137,7 +122,7 @@ void SezioneCA::MostraRisultatiSluParzializzata(platform::Form& finestra, double
   MostraTensioneFerri(nBarre, EpsFerri, nCavi, EpsCavi, finestra, false);
   MostraDeformazioneFerri(nBarre, EpsFerri, nCavi, EpsCavi, finestra);
   finestra.Controllo("F_y_neutro").SetText(FormattaValore(LunghezzaDaMm(x)));
-  InvertiSegno(finestra.Controllo("F_sigma_c"), sigmaC);
+  MostraCls(finestra.Controllo("F_sigma_c"), sigmaC);
   finestra.Controllo("F_eps_c").SetText(FormattaValore(epsC * 1000));
 
   finestra.Controllo("F_h_utile").SetVisible(true);
@@ -163,12 +148,12 @@ void SezioneCA::MostraRisultatiSluLembi(platform::Form& finestra, double My, dou
   finestra.Controllo("lbl_y_neutro", 0).SetVisible(true);
   // The bottom edge takes the place of the steel.
   finestra.Controllo("lbl_sigma_s", 1).SetCaption("ci");
-  InvertiSegno(finestra.Controllo("F_sigma_s", 0), sigmaInf);
+  MostraCls(finestra.Controllo("F_sigma_s", 0), sigmaInf);
   finestra.Controllo("lbl_eps_s", 1).SetCaption("ci");
   finestra.Controllo("F_eps_s", 0).SetText(Quattro(epsInf * 1000));
   finestra.Controllo("F_y_neutro").SetText(Quattro(x));
   finestra.Controllo("lbl_sigma_c", 1).SetCaption("cs");
-  InvertiSegno(finestra.Controllo("F_sigma_c"), sigmaSup);
+  MostraCls(finestra.Controllo("F_sigma_c"), sigmaSup);
   finestra.Controllo("lbl_eps_c", 1).SetCaption("cs");
   finestra.Controllo("F_eps_c").SetText(Quattro(epsSup * 1000));
 }

@@ -8,8 +8,6 @@
 #include "model/VariabiliPubbliche.h"
 
 void SezioneCA::SezioneReagenteSluCrea() {
-  nAsseNeutro = 1;
-  DimensionaAssiNeutri(1);
   const SezioneCAreagente& slu = *SezioneReagenteSlu;
   // The compressed side is up in the neutral-axis frame: an axis above the
   // section leaves no compressed part, one below it the whole outline.

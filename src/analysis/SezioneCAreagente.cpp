@@ -3,7 +3,6 @@
 #include <cmath>
 #include <utility>
 
-#include "analysis/CopiaBarre.h"
 #include "model/AssiPrincipali.h"
 #include "model/Matematica.h"
 #include "model/VariabiliPubbliche.h"
@@ -19,14 +18,8 @@ void SezioneCAreagente::BarreDati(int nFerri, const Vettore<float>& xFerri,
                                   const Vettore<float>& areeTrefoli,
                                   const Vettore<float>& precompressione,
                                   std::optional<Vettore<double>> epsIniziali) {
-  RapportiN = rapporti;
-  CopiaBarre(nFerri, xFerri, yFerri, areeFerri, nBarre, xBarre, yBarre, AreeBarre);
-  CopiaBarre(nTrefoli, xTrefoli, yTrefoli, areeTrefoli, nCavi, xCavi, yCavi, AreeCavi);
-  if (nCavi > 0) {
-    Vettore<float> prestress(1, nCavi);
-    for (int i = 1; i <= nCavi; ++i) prestress(i) = precompressione(i);
-    PrecompressioneCavi = std::move(prestress);
-  }
+  CopiaAcciai(nFerri, xFerri, yFerri, areeFerri, rapporti, nTrefoli, xTrefoli, yTrefoli,
+              areeTrefoli, precompressione);
   CaratteristicheStaticheBarre();
   CaratteristicheStaticheSezione();
   if (epsIniziali) EpsCaviIniziale = std::move(*epsIniziali);

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+#include "analysis/AcciaiSezione.h"
 #include "analysis/EsitoCalcoloSlu.h"
 #include "analysis/TipiRottura.h"
 #include "model/Matematica.h"
@@ -22,8 +23,9 @@
 #include "model/Vettore.h"
 
 // The root finder reaches yEquazione (the axial residual of the ultimate
-// strain plane) through Matematica::Equazione.
-class SezioneCAreagente : public Matematica::Equazione {
+// strain plane) through Matematica::Equazione. The bars and tendons are
+// private fields (AcciaiSezione); EpsCaviIniziale stays empty unless given.
+class SezioneCAreagente : public Matematica::Equazione, private AcciaiSezione {
  public:
   SezioneCAreagente() = default;
   // Objects are shared, never copied: a copy would share the polygon and
@@ -188,17 +190,6 @@ class SezioneCAreagente : public Matematica::Equazione {
   // Initial strain of tendon i; 0 when none was given.
   double EpsInizialeCavo(int i) const;
 
-  std::array<float, 2> RapportiN{};
-  int nBarre = 0;
-  Vettore<float> xBarre;
-  Vettore<float> yBarre;
-  Vettore<float> AreeBarre;
-  int nCavi = 0;
-  Vettore<float> xCavi;
-  Vettore<float> yCavi;
-  Vettore<float> AreeCavi;
-  Vettore<float> PrecompressioneCavi;
-  Vettore<double> EpsCaviIniziale;  // empty unless given
   double Area_b = 0;  // n-weighted steel: area, first moments about x and y
   double stat_x_b = 0;
   double stat_y_b = 0;

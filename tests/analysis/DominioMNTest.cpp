@@ -57,8 +57,6 @@ TEST_F(DominioMN, TwoHalvesFromUniformTensionToUniformCompressionCloseTheCurve) 
   EXPECT_EQ(g.TextMatrix(19, 3), " 2");
   EXPECT_EQ(g.TextMatrix(19, 4), " 2");
   for (int c = 1; c <= 4; ++c) EXPECT_EQ(g.TextMatrix(38, c), g.TextMatrix(1, c)) << c;
-  EXPECT_NEAR(Punto(1).first, -2000 * StatoSlu::fyd / 1000, 1e-3);
-  EXPECT_NEAR(Punto(19).first, (150000 * StatoSlu::fcd + 2000 * StatoSlu::fyd) / 1000, 1e-2);
   // Symmetric about the moment point: the second half mirrors the first.
   for (int i = 1; i <= 19; ++i) {
     EXPECT_NEAR(Punto(39 - i).first, Punto(i).first, 1e-3) << i;

@@ -72,7 +72,6 @@ TEST_F(VerificaSlu, CompressedPartAndNeutralAxisInTheSectionAxes) {
   s_.CalcolaTramok1(0);
   ASSERT_EQ(s_.EsitoSlu, EsitoCalcoloSlu::Riuscito);
   const double d = SezioneProva::dNeutroSlu(s_);
-  EXPECT_NEAR(d, 170.6, 0.01);
   EXPECT_EQ(s_.SezioneParzializzata, 1);
   ASSERT_EQ(s_.nAsseNeutro, 1);
   const auto [a, b, c] = SezioneProva::AsseNeutro(s_);
@@ -128,8 +127,4 @@ TEST_F(VerificaSlu, WhollyCompressedSectionIsAllCompressedPart) {
   EXPECT_GT(SezioneProva::dNeutroSlu(s_), 500);
   EXPECT_EQ(s_.SezioneParzializzata, 0);
   EXPECT_NEAR(s_.SezioneReagenteI->Contorno->Area, 150000, 1e-6);
-}
-
-TEST_F(VerificaSlu, RaggioFerroOfABar) {
-  EXPECT_NEAR(SezioneCA::RaggioFerro(2, Vettore<float>{100, 314.159F}), 10, 1e-5);
 }
