@@ -82,7 +82,7 @@ void SezioneCA::CalcolaDominioMN1(int nP, PuntiDominioMN& punti) {
   TrattoDominioMN(c, punti, -epsSu, 0, -epsSu, PernoAcciaio);
   TrattoDominioMN(c, punti, 0, epsCu, -epsSu, PernoAcciaio);
   // The steel range beyond 5.2 times the yield strain gets points of its own.
-  float limite = 5.2f * epsYd;
+  float limite = static_cast<float>(5.2 * Stato.EpsYdSezione[0]);
   if (epsSu > limite) TrattoDominioMN(c, punti, -epsSu, -limite, epsCu, PernoCalcestruzzo);
   if (epsSu < limite) limite = epsSu;
   TrattoDominioMN(c, punti, -limite, -epsYd, epsCu, PernoCalcestruzzo);

@@ -134,6 +134,8 @@ bool SezioneCA::PuntoEpsC2(double N, float xa, const PuntoCurva& corrente, Punto
       return false;
     }
     const float x = (xc - xa) / (ec - ea) * (obiettivo - ea) + xa;
+    // Each search starts on the compressed side, as the anchor's does: a
+    // start taken from the curvature could lie below the solution.
     epsInf = EpsInfPartenza;
     if (!PuntoMomentoCurvatura(N, x, epsInf, punto)) return false;
     xc = x;
