@@ -152,3 +152,26 @@ TEST_F(DominioMN, GridsBeyondSixteenBitCellIndexesKeepTheirLastRows) {
   for (int c = 1; c <= 4; ++c) EXPECT_EQ(g.TextMatrix(7202, c), g.TextMatrix(1, c)) << c;
   EXPECT_EQ(g.TextMatrix(3601, 3), " 2");
 }
+
+// The domain and the verification reach the same resistance by two roads:
+// the verification under a domain point's N finds that point's moment. The
+// grid holds 4 significant digits of kN and kNm.
+TEST_F(DominioMN, EveryInnerPointIsWhatTheVerificationFindsUnderItsAxialForce) {
+  SezioneT();
+  ASSERT_TRUE(Dominio(3));
+  const int meta = Righe() / 2;
+  int confrontati = 0;
+  for (int i = 2; i < meta; ++i) {
+    const auto [n, m] = Punto(i);
+    // Away from the two ends, where |N| reaches the limit of the check.
+    if (std::fabs(n * 1000) >= 0.95 * std::fabs(s_.Nlimite)) continue;
+    s_.Sollecitazioni({n * 1000, 0}, {0, 0}, {0, 0});
+    s_.CalcolaTramok1(0);
+    if (s_.EsitoSlu == EsitoCalcoloSlu::OltreNlimite) continue;
+    ASSERT_EQ(s_.EsitoSlu, EsitoCalcoloSlu::Riuscito) << i;
+    EXPECT_NEAR(s_.MomentoUltimoX / 1e6, m, 2e-3 * std::fabs(m) + 0.5) << "point " << i;
+    ++confrontati;
+  }
+  EXPECT_GT(confrontati, 8);
+}
+
