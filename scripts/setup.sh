@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev python3-ezdxf
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
