@@ -8,13 +8,24 @@
 #include "model/Finestre.h"
 #include "platform/FormInMemoria.h"
 
-class DominioMNProva : public Finestre::FinestraDominioMN {
+// A window interface answered by controls kept in memory, under its name.
+template <class Interfaccia>
+class FinestraInMemoria : public Interfaccia {
  public:
+  explicit FinestraInMemoria(std::string nome) : form_(std::move(nome)) {}
   std::string Name() const override { return form_.Name(); }
   platform::Control& Controllo(const std::string& nome,
-                              int indice = platform::SenzaIndice) override {
+                               int indice = platform::SenzaIndice) override {
     return form_.Controllo(nome, indice);
   }
+
+ private:
+  platform::FormInMemoria form_;
+};
+
+class DominioMNProva : public FinestraInMemoria<Finestre::FinestraDominioMN> {
+ public:
+  DominioMNProva() : FinestraInMemoria("DominioMN") {}
   platform::FlexGrid& GridMN() override { return griglia; }
   platform::Chart& Graph1() override { return grafico; }
   void CalcolaDominioMNgraficoPuntoSollecit() override { ++puntiSollecitazione; }
@@ -22,42 +33,24 @@ class DominioMNProva : public Finestre::FinestraDominioMN {
   platform::FlexGrid griglia;
   platform::Chart grafico;
   int puntiSollecitazione = 0;
-
- private:
-  platform::FormInMemoria form_{"DominioMN"};
 };
 
-class DominioMxMyProva : public Finestre::FinestraDominio {
+class DominioMxMyProva : public FinestraInMemoria<Finestre::FinestraDominio> {
  public:
-  std::string Name() const override { return form_.Name(); }
-  platform::Control& Controllo(const std::string& nome,
-                              int indice = platform::SenzaIndice) override {
-    return form_.Controllo(nome, indice);
-  }
+  DominioMxMyProva() : FinestraInMemoria("DominioMxMy") {}
   platform::FlexGrid& GridMN() override { return griglia; }
   platform::Chart& Graph1() override { return grafico; }
 
   platform::FlexGrid griglia;
   platform::Chart grafico;
-
- private:
-  platform::FormInMemoria form_{"DominioMxMy"};
 };
 
-class MomCurvProva : public Finestre::FinestraMomentoCurvatura {
+class MomCurvProva : public FinestraInMemoria<Finestre::FinestraMomentoCurvatura> {
  public:
-  explicit MomCurvProva(std::string nome = "MomCurv") : form_(std::move(nome)) {}
-  std::string Name() const override { return form_.Name(); }
-  platform::Control& Controllo(const std::string& nome,
-                              int indice = platform::SenzaIndice) override {
-    return form_.Controllo(nome, indice);
-  }
+  explicit MomCurvProva(std::string nome = "MomCurv") : FinestraInMemoria(std::move(nome)) {}
   platform::Chart& Graph1() override { return grafico; }
   platform::FlexGrid& Grid1() override { return griglia; }
 
   platform::FlexGrid griglia;
   platform::Chart grafico;
-
- private:
-  platform::FormInMemoria form_;
 };
