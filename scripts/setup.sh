@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build and the tests need; only what is missing.
 set -euo pipefail
-packages=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libgl-dev
+packages=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev python3-ezdxf
           clang libclang-rt-14-dev fonts-dejavu-core)
 missing=()
