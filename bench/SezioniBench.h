@@ -1,7 +1,8 @@
 #pragma once
 // Materials and sections the engine benchmarks share: C25/30 and B450C at
-// the ultimate limit state, a 300 x 500 rectangle with 10 bars, a ring with
-// 24 bars and an L section with 12 bars.
+// the ultimate limit state, a 300 x 500 rectangle with 10 or 3 bars, a ring
+// with 24 bars, an L section with 12 or 6 bars and a 52-vertex circle with 12
+// bars.
 #include <cmath>
 
 #include "analysis/Correnti.h"
@@ -71,6 +72,39 @@ inline void L12Barre(SezioneCA& s) {
   const Vettore<float> x{50, 200, 350, 550, 550, 400, 200, 50, 50, 200, 50, 200};
   const Vettore<float> y{50, 50, 50, 50, 200, 200, 200, 200, 400, 400, 550, 550};
   Barre(s, x, y, 201);
+}
+
+// 300 x 500, 3 bars of 314 mm2 at 50 from the bottom.
+inline void Rettangolo3Barre(SezioneCA& s) {
+  s.Coordinate(Vettore<double>{150, -150, -150, 150}, Vettore<double>{250, 250, -250, -250}, 4);
+  Barre(s, Vettore<float>{-100, 0, 100}, Vettore<float>{-200, -200, -200}, 314);
+}
+
+// The L of L12Barre with a bar of 201 mm2 at each of its six corners, 50
+// from the edges.
+inline void L6Barre(SezioneCA& s) {
+  s.Coordinate(Vettore<double>{0, 600, 600, 250, 250, 0},
+               Vettore<double>{0, 0, 250, 250, 600, 600}, 6);
+  Barre(s, Vettore<float>{50, 550, 550, 200, 200, 50}, Vettore<float>{50, 50, 200, 200, 550, 550},
+        201);
+}
+
+// Circle of radius 250 as 52 vertices, 12 bars of 201 mm2 on radius 200.
+inline void Cerchio12Barre(SezioneCA& s) {
+  Vettore<double> x(1, 52), y(1, 52);
+  for (int i = 1; i <= 52; ++i) {
+    const double a = Matematica::DuePi * (i - 1) / 52;
+    x(i) = 250 * std::cos(a);
+    y(i) = 250 * std::sin(a);
+  }
+  s.Coordinate(x, y, 52);
+  Vettore<float> xb(1, 12), yb(1, 12);
+  for (int i = 1; i <= 12; ++i) {
+    const double a = Matematica::DuePi * (i - 1) / 12;
+    xb(i) = static_cast<float>(200 * std::cos(a));
+    yb(i) = static_cast<float>(200 * std::sin(a));
+  }
+  Barre(s, xb, yb, 201);
 }
 
 }  // namespace SezioniBench
