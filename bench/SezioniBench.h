@@ -31,6 +31,17 @@ inline void Barre(SezioneCA& s, const Vettore<float>& x, const Vettore<float>& y
               nessuno, nessuno);
 }
 
+// n bars of the given area evenly on a circle about the origin, the first on +x.
+inline void BarreSuCerchio(SezioneCA& s, int n, double raggio, float area) {
+  Vettore<float> x(1, n), y(1, n);
+  for (int i = 1; i <= n; ++i) {
+    const double a = Matematica::DuePi * (i - 1) / n;
+    x(i) = static_cast<float>(raggio * std::cos(a));
+    y(i) = static_cast<float>(raggio * std::sin(a));
+  }
+  Barre(s, x, y, area);
+}
+
 // 300 x 500, 5 bars of 314 mm2 at the top and 5 at the bottom.
 inline void Rettangolo10Barre(SezioneCA& s) {
   s.Coordinate(Vettore<double>{150, -150, -150, 150}, Vettore<double>{250, 250, -250, -250}, 4);
@@ -55,13 +66,7 @@ inline void Anello24Barre(SezioneCA& s) {
     y(i + 27) = 200 * std::sin(-a);
   }
   s.Coordinate(x, y, 52);
-  Vettore<float> xb(1, 24), yb(1, 24);
-  for (int i = 1; i <= 24; ++i) {
-    const double a = Matematica::DuePi * (i - 1) / 24;
-    xb(i) = static_cast<float>(250 * std::cos(a));
-    yb(i) = static_cast<float>(250 * std::sin(a));
-  }
-  Barre(s, xb, yb, 201);
+  BarreSuCerchio(s, 24, 250, 201);
 }
 
 // L of legs 250 thick, 600 long each way (corner at the origin), 12 bars of
@@ -98,13 +103,7 @@ inline void Cerchio12Barre(SezioneCA& s) {
     y(i) = 250 * std::sin(a);
   }
   s.Coordinate(x, y, 52);
-  Vettore<float> xb(1, 12), yb(1, 12);
-  for (int i = 1; i <= 12; ++i) {
-    const double a = Matematica::DuePi * (i - 1) / 12;
-    xb(i) = static_cast<float>(200 * std::cos(a));
-    yb(i) = static_cast<float>(200 * std::sin(a));
-  }
-  Barre(s, xb, yb, 201);
+  BarreSuCerchio(s, 12, 200, 201);
 }
 
 }  // namespace SezioniBench
