@@ -7,8 +7,8 @@
 //
 // Pilastro.cpp holds the data, Pilastro_File.cpp its project-file records,
 // Pilastro_Geometria.cpp the bars and their numbering, Pilastro_Staffe.cpp the
-// stirrup quantities and record checks, Pilastro_Controlli.cpp the
-// points of the detailing checks and the section quantities.
+// stirrup quantities and record checks, Pilastro_Controlli.cpp the section
+// quantities and the entry points of the detailing checks.
 #include <string>
 #include <vector>
 
@@ -16,8 +16,12 @@
 #include "model/Matrice.h"
 #include "model/Vettore.h"
 #include "platform/Form.h"
+#include "seismic/ListaPrescrizioni.h"
+#include "seismic/Normative3274.h"
 
 namespace Sismica {
+
+class FinestraSismica;
 
 // Row and column of a bar in the numbering grid of a rectangular end.
 struct PosizioneBarra {
@@ -117,7 +121,7 @@ class Pilastro {
   void StaffeAreaComplessivaBracci(float& primo, float& secondo) const;
   BarreAncorate StaffeDistanzeBarreAncorate() const;
 
-  // ---- Section quantities (Pilastro_Controlli.cpp).
+  // ---- Section quantities and checks (Pilastro_Controlli.cpp).
   float AreaSezione() const;
   float bSezione() const;
   float hSezione() const;
@@ -125,6 +129,17 @@ class Pilastro {
   float Ro() const;
   float Nud() const;
   float InterasseMaxBarre() const;
+
+  // ---- Checks of the code in force, for the column PilastroCorrente.
+  // Geometry rules, after the window's column inputs and actions are stored
+  // and the bars of the current end rebuilt.
+  void ControlloGeometrico(FinestraSismica& finestra, Prescrizioni& lista);
+  // Stirrup rules; without a list the window shows their texts.
+  void ControlloStaffe(FinestraSismica& finestra, Prescrizioni* lista);
+  // Capacity-design shear (N) from the bottom and top resisting moments
+  // (Nmm); a column without length gives a message and 0.
+  float TaglioCapacitaPilastro(double mInferiore, double mSuperiore,
+                               Normative3274::TestiTaglio& testi) const;
 
  private:
   // A stored value as a whole number (see the accessors).

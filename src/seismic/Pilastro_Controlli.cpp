@@ -3,6 +3,10 @@
 #include "drawing/Grafica.h"
 #include "model/Matematica.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+#include "seismic/Eurocod8.h"
+#include "seismic/FinestraSismica.h"
+#include "seismic/Normative3274.h"
 #include "seismic/Pilastro.h"
 #include "seismic/StatoSismica.h"
 
@@ -54,6 +58,40 @@ float Pilastro::InterasseMaxBarre() const {
   const double ib = (matrice_(0, 1) - 2 * c) / (nb - 1);
   const double ih = (matrice_(0, 2) - 2 * c) / (nh - 1);
   return static_cast<float>(std::max(ib, ih));
+}
+
+void Pilastro::ControlloGeometrico(FinestraSismica& finestra, Prescrizioni& lista) {
+  MemorizzaDatiPilastri(finestra);
+  finestra.AzioniLeggeScrive(false);
+  CoordinateBarre();
+  if (VariabiliPubbliche::Stato.NormativaSismica == 1)
+    Eurocod8::ControlloGeometricoEc8(lista, finestra);
+  else
+    Normative3274::ControlloGeometricoNtc(lista, finestra);
+}
+
+void Pilastro::ControlloStaffe(FinestraSismica& finestra, Prescrizioni* lista) {
+  Prescrizioni propria;
+  Prescrizioni& testi = lista ? *lista : propria;
+  finestra.AzioniLeggeScrive(false);
+  CoordinateBarre();
+  if (VariabiliPubbliche::Stato.NormativaSismica == 1)
+    Eurocod8::ControlloStaffeEc8(testi, finestra);
+  else if (VariabiliPubbliche::Stato.NormativaSismica == 0)
+    Normative3274::ControlloStaffeNtc(testi, finestra);
+  if (!lista) finestra.ListaPrescrizioniNew(propria);
+}
+
+float Pilastro::TaglioCapacitaPilastro(double mInferiore, double mSuperiore,
+                                       Normative3274::TestiTaglio& testi) const {
+  const float lunghezza = Circolare() ? matrice_(1, 3) : matrice_(0, 4);
+  if (!(lunghezza > 0)) {
+    platform::MsgBox("H interpiano <=0!");
+    return 0;
+  }
+  if (VariabiliPubbliche::Stato.NormativaSismica != 1)
+    return Normative3274::TaglioCapacitaNtc(lunghezza, mInferiore, mSuperiore, testi);
+  return Eurocod8::TaglioCapacitaEc8(mInferiore, mSuperiore, lunghezza, testi);
 }
 
 }  // namespace Sismica
