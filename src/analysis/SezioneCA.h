@@ -199,6 +199,14 @@ class SezioneCA : private AcciaiSezione {
   Vettore<double> DeformazioniTotaliCavi(int n, const Vettore<double>& eps) const;
 
  private:
+  // The convex hull of the outline, built again only when its vertices change.
+  const ::Poligono& InviluppoContorno();
+  struct Inviluppo {
+    Vettore<double> x, y;  // the outline it was built from
+    int n = -1;
+    ::Poligono poligono;
+  } inviluppo_;
+
   // The load point of action set k (0 ultimate, 1 service) about the origin.
   void PuntoDiCarico(int k);
   void DimensionaAssiNeutri(int n);

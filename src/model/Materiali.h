@@ -33,7 +33,13 @@ class Materiali {
   // Capped at fyd at the ultimate limit state, linear in "Metodo n".
   double SigmaAcciaio(double eps, int tipo, double eps0) const;
 
-  double SigmaCls(double eps) const;
+  // Parabola-rectangle concrete stress; inline, as the strip loops call it
+  // for every strip.
+  double SigmaCls(double eps) const {
+    if (eps < 0) return 0;
+    if (eps >= EPSP) return SIGCU;
+    return SIGCU * (eps / EPSP) * (2 - eps / EPSP);
+  }
 
   // Compressed block of a rectangle of unit width and depth h, with strain e1
   // at the compressed edge and e2 at the other: returns the resultant, x the
