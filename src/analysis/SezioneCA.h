@@ -233,6 +233,10 @@ class SezioneCA : private AcciaiSezione {
   void MostraRisultatiSluParzializzata(platform::Form& finestra, double My, double d, double x,
                                        double sigmaC, double epsC) const;
   void AvvisoReagenteTrazione();
+  // Why the input of a run has no physical meaning; empty when it has.
+  std::string DatiNonValidi() const;
+  // True, after telling the user why, when the run must be refused.
+  bool RifiutaDatiNonValidi();
 
   void MostraTensioneFerri(int nB, const Vettore<double>& epsB, int nC,
                            const Vettore<double>& epsC, platform::Form& finestra,
@@ -332,6 +336,9 @@ class SezioneCA : private AcciaiSezione {
   // strips and useful depth (also into hUtile) made again; false when the
   // useful depth is not positive.
   bool GiraSezioneReagenteSlu();
+  // Why the ultimate run of the Mx-My sweep that just failed gave no domain,
+  // unless that run has told the user itself.
+  void AvvisoDominioMxMyMancato() const;
   void TrattoDominioMN(int conta, PuntiDominioMN& punti, float inizio, float fine, float perno,
                        int tipo);
   void PuntoDominioMN(PuntiDominioMN& punti, float epsSup, float epsInf);

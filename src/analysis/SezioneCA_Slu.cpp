@@ -61,6 +61,9 @@ void SezioneCA::CalcolaTramok1(float angolo) {
   const double fi = teta * Matematica::Pi / 180;
   MomentoUltimoX = std::cos(fi) * mx + std::sin(fi) * my;
   MomentoUltimoY = -std::sin(fi) * mx + std::cos(fi) * my;
+  // Overflowing sums are no equilibrium.
+  if (!std::isfinite(MomentoUltimoX) || !std::isfinite(MomentoUltimoY))
+    EsitoSlu = EsitoCalcoloSlu::NonConvergente;
 }
 
 double SezioneCA::RaggioFerro(int i, const Vettore<float>& aree) {

@@ -9,6 +9,7 @@
 // kept until the next load.
 #include <array>
 #include <optional>
+#include <string>
 
 class Materiali {
  public:
@@ -21,6 +22,17 @@ class Materiali {
   // Loads the constants from the program state with the steel modulus Es,
   // then tells the user when the concrete strains differ from the code's.
   void InizializzaMateriali(double Es);
+
+  // Why the constants of the program state cannot be used: the first that
+  // is not finite or out of its range (fck above 90, any of fcd, fcc/fcd,
+  // eps_cu, eps_c2, eps_su, Es, fyd and n not above 0; n of the tendons
+  // only conCavi, their fyd negative, or 0 when conCavi and ultimo), as a
+  // sentence for the user; empty when all hold.
+  static std::string CostantiNonValide(bool conCavi, bool ultimo);
+  // The same for modular ratios [0] bars (only conBarre), [1] tendons (only
+  // conCavi).
+  static std::string RapportiNNonValidi(const std::array<float, 2>& n, bool conBarre,
+                                        bool conCavi);
 
   // Code values of eps_cu and eps_c2 for the fck in force.
   static void ParabolaRettangolo(double& epsCuNorma, double& epsC2Norma);

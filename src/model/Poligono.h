@@ -115,6 +115,11 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   void AreaCalcola();
   // Area not above 0, or with AreaRelativa not above Perimetro()^2 / 1E20.
   bool AreaNulla(bool AreaRelativa);
+  // Every vertex a finite number.
+  bool CoordinateFinite() const;
+  // Two sides that do not share a vertex cross inside both (touching at an
+  // end does not count).
+  bool LatiIncrociati() const;
   void CaratteristicheStaticheCerchio(double RaggioEsterno, double RaggioInterno);
   // Every section property of the outline, or of a circle or ring when Cerchio.
   // SoloAzzeramento only zeroes the area and the integrals about the origin.
