@@ -165,11 +165,17 @@ std::vector<VerticeDxf> VerticiLwPolyline(const Gruppi& g, const Entita& e) {
 
 bool Chiusa(const Gruppi& g, const Entita& e) {
   const std::string* flag = Valore(g, e, 70);
-  return flag && (static_cast<int>(NumeroDelFile(*flag)) & 1) != 0;
+  if (!flag) return false;
+  const float bit = NumeroDelFile(*flag);
+  return bit > 0 && bit < 65536 && (static_cast<int>(bit) & 1) != 0;
 }
 
+// A value of the matrices: beyond a single's range it overflows.
 float Arrotonda(double valore, double scala) {
-  return static_cast<float>(std::nearbyint(valore * scala) / scala);
+  const double arrotondato = std::nearbyint(valore * scala) / scala;
+  if (!(std::fabs(arrotondato) <= std::numeric_limits<float>::max()))
+    throw platform::ErroreEsecuzione(6, "Overflow");
+  return static_cast<float>(arrotondato);
 }
 
 // Counts are 16-bit, as the window's grids count their rows.
