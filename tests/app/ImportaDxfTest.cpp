@@ -326,6 +326,10 @@ TEST_F(ImportaDxfTest, ReadFailuresAreShownAndGiveNoSection) {
        "Entità CIRCLE incompleta nel file DXF: manca il codice 40."},
       {Dxf(Lw("SEZIONE", {{"0", "0"}, {"1", "0"}}) + G(10, "2")),
        "Entità LWPOLYLINE incompleta nel file DXF: manca il codice 20."},
+      // pi * (1E20)^2 is beyond a single's range.
+      {Dxf(Rettangolo + Cerchio("BARRE", "1", "1", "1E20")), "Overflow"},
+      {Dxf(Lw("SEZIONE", {{"0", "0"}, {"1", "nan"}, {"1", "1"}})),
+       "Numero non valido nel file DXF: \"nan\""},
   };
   for (const auto& caso : casi) {
     ambiente.box.Svuota();
