@@ -19,7 +19,6 @@ namespace {
 class FrmImportDXFTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    AppQt();
     Stato = ImportaDxf::StatoImportaDxf{};
     Stato.LayerDxf = {"0", "SEZIONE", "BARRE", "CAVI"};
   }
@@ -48,6 +47,7 @@ class FrmImportDXFTest : public ::testing::Test {
     c->setCurrentIndex(c->findText(layer));
   }
 
+  QApplication& app = AppQt();  // before the window
   AmbienteFile ambiente;
   FrmImportDXF finestra;
 };
