@@ -16,6 +16,7 @@ class FiguraSezione : public QWidget {
   int Schizzo() const { return schizzo_; }
   // A drawing in place of the sketch.
   void MostraImmagine(const QImage& immagine);
+  const QImage& Immagine() const { return immagine_; }
 
   std::function<void()> Click;
   std::function<void()> DblClick;

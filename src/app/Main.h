@@ -10,7 +10,9 @@
 
 #include <QMainWindow>
 
+#include "model/Finestre.h"
 #include "model/Matrice.h"
+#include "model/Vettore.h"
 #include "platform/CasellaTesto.h"
 #include "platform/FlexGrid.h"
 #include "platform/qt/FormQt.h"
@@ -27,7 +29,7 @@ namespace Generale {
 class TastieraFinestra;
 }
 
-class Main : public QMainWindow, public platform::Form {
+class Main : public QMainWindow, public Finestre::FinestraMain {
  public:
   Main();
   ~Main() override;
@@ -55,7 +57,7 @@ class Main : public QMainWindow, public platform::Form {
   // ---- Option buttons and input boxes
   void OpTipoVerifica_Click(int Index);
   void OpTipoFlessione_Click(int Index);
-  void OpTipoSezione_Click(int Index);
+  void OpTipoSezione_Click(int Index) override;
   void OpPuntoN_Click(int Index);
   void F_Es_Change(int Index);
   void F_fyd_Change(int Index);
@@ -88,15 +90,53 @@ class Main : public QMainWindow, public platform::Form {
 
   // ---- Result boxes and the bars-only layout
   void RisultatiControlli(bool visibile);
-  void SigmaScontrolli(bool visibile);
-  void ControlliAsseNeutro(bool visibile);
-  void nIterazioniOff(std::optional<int> n = std::nullopt);
+  void SigmaScontrolli(bool visibile) override;
+  void ControlliAsseNeutro(bool visibile) override;
+  void nIterazioniOff(std::optional<int> n = std::nullopt) override;
   void SoloBarreControlli();
   void ToolTipAzioniDaSLU();
   void chkPrecompresso_Click();
 
+  // ---- The window into the current section
+  // False when the data cannot make a section; the user has been told why,
+  // unless mostraMessaggio is false and the outline has no area.
+  bool FormLeggeDati(bool mostraMessaggio) override;
+  void FormLeggeDatiBarreCavi(int& nRighe, int& nElementi, int Griglia, Matrice<double>& Matrice,
+                              ::Matrice<double>& MatriceGriglia, Vettore<float>& Area,
+                              Vettore<float>& x, Vettore<float>& y,
+                              Vettore<float>* Precompressione = nullptr);
+  void CoordinateSezione(int nVertici);
+  bool LeggeCerchio(float& RaggioBarre);
+  static bool CoordinateSezioneCircolare(double RaggioEsterno, double RaggioInterno, int& nVertici,
+                                         Vettore<float>& x, Vettore<float>& y);
+  void FormLeggeDatiBarreCerchio(int& nRigheBarre, float RaggioBarre);
+  static void CoordinateSezioneCircolareBarre(int iInizio, int iFine, int nBarreSulCerchio,
+                                              float AreaBarra, float RaggioBarre,
+                                              Vettore<float>& Area, Vettore<float>& x,
+                                              Vettore<float>& y);
+  void MessaggioErroreDati() override;
+
+  // ---- Commands and the section drawing
+  void btnCalcola_Click();
+  void cmdAzioniDaSLU_Click(int Index);
+  void Figura_Click();
+  void Figura_DblClick();
+  void PlottaSezioneInFigura(int modo);
+  void AggiornaFrmPltSezione(int modo);
+  // The plain window laid over the picture with the same drawing.
+  QWidget* FrmPltSezione() const;
+
   // ---- Section into the window
+  void FormScriveDati();
+  void ScriveFigure();
+  void ScriveBarre();
+  void ScriveBarreSub(int n);
+  void ScriveCavi();
   void ImpostaGriglia(int g);
+  // A count typed in a box: the nearest whole number, halves to even; a
+  // negative count, or a text that is not one, counts as none.
+  static int Conteggio(const std::string& testo);
+  static int Conteggio(double valore);
   void ScriveMaterialiInForm();
   void ScriveMaterialiInFormAcciai(int i);
 
@@ -120,6 +160,14 @@ class Main : public QMainWindow, public platform::Form {
   int nFigureForm = 0, nBarreForm = 0, nCaviForm = 0;
   Matrice<double> GrigliaFigure, GrigliaBarre, GrigliaCavi;
   std::array<float, 5> DatiCerchioForm{};
+  // The section as read, mm and mm2: bars on the circle, outline, bars and
+  // tendons with their prestress.
+  int nBarreCerchio = 0;
+  float AreaBarraCerchio = 0;
+  int nVerticiForm = 0;
+  Vettore<float> xVerticiForm, yVerticiForm;
+  Vettore<float> AreaBarreForm, xBarreForm, yBarreForm;
+  Vettore<float> AreaCaviForm, xCaviForm, yCaviForm, PrecompressioneCaviForm;
 
   // Layout of grid g (0 figures or vertices, 1 bars, 2 tendons; 3 unused):
   // headers, data columns besides "N°", data rows, and the control that
@@ -163,6 +211,7 @@ class Main : public QMainWindow, public platform::Form {
   std::array<platform::FlexGridQt*, 3> griglie_{};
   std::array<platform::CasellaTestoQt*, 3> editor_{};
   FiguraSezione* figura_ = nullptr;
+  FiguraSezione* frmPltSezione_ = nullptr;
   QWidget* colonnaCavi_ = nullptr;
   bool FiInserito = false;
   bool chiusura_ = false;

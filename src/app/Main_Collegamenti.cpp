@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
+#include "app/FiguraSezione.h"
 #include "app/Main.h"
 #include "app/TastieraFinestra.h"
 #include "platform/Tasti.h"
@@ -54,6 +55,14 @@ void Main::CollegaControlli() {
   for (int i = 0; i <= 1; ++i)
     connect(qobject_cast<QAbstractButton*>(Widget("cmdFi", i)), &QAbstractButton::clicked, this,
             [this, i] { cmdFi_Click(i); });
+
+  connect(qobject_cast<QAbstractButton*>(Widget("btnCalcola")), &QAbstractButton::clicked, this,
+          [this] { btnCalcola_Click(); });
+  for (int i = 0; i <= 1; ++i)
+    connect(qobject_cast<QAbstractButton*>(Widget("cmdAzioniDaSLU", i)), &QAbstractButton::clicked,
+            this, [this, i] { cmdAzioniDaSLU_Click(i); });
+  figura_->Click = [this] { Figura_Click(); };
+  figura_->DblClick = [this] { Figura_DblClick(); };
 
   for (int g = 0; g <= 2; ++g) {
     connect(qobject_cast<QAbstractButton*>(Widget("FlexGridZoom", g)), &QAbstractButton::clicked,

@@ -192,7 +192,7 @@ QWidget* Main::CreaColonnaSezione() {
   alto->addWidget(frame1, 0);
   figura_ = Nomina(new FiguraSezione, "Figura");
   alto->addWidget(figura_, 1);
-  v->addLayout(alto, 0);
+  v->addLayout(alto, 3);
 
   QGroupBox* cerchio = Cornice("RaggioFrm", SenzaIndice, "Sezione circolare cava");
   Righe r = GrigliaIn(cerchio);
@@ -216,11 +216,11 @@ QWidget* Main::CreaColonnaSezione() {
   r.Aggiungi(Etichetta("lblVertici", SenzaIndice, "Vertici:"), vertici);
   v->addWidget(cerchio);
 
-  v->addWidget(CreaGriglia(0), 1);
+  v->addWidget(CreaGriglia(0), 2);
   auto* barre = new QHBoxLayout;
   barre->addWidget(CreaGriglia(1), 1);
   barre->addWidget(CreaFraFi(), 0, Qt::AlignTop);
-  v->addLayout(barre, 1);
+  v->addLayout(barre, 2);
   return colonna;
 }
 
@@ -247,6 +247,7 @@ QWidget* Main::CreaGriglia(int g) {
   interno->setContentsMargins(0, 0, 0, 0);
   griglie_[g] = Nomina(new platform::FlexGridQt(area), "FlexGrid", g);
   griglie_[g]->setMinimumHeight(AltezzaMinimaGriglia);
+  griglie_[g]->setMaximumWidth(420);
   interno->addWidget(griglie_[g]);
   editor_[g] = Nomina(new platform::CasellaTestoQt(area), "TxtEdit", g);
   editor_[g]->setFrame(false);
@@ -361,7 +362,7 @@ QWidget* Main::CreaColonnaCalcolo() {
   for (int i = 0; i <= 1; ++i) {
     auto* b = Nomina(new QToolButton, "cmdAzioniDaSLU", i);
     b->setArrowType(i == 0 ? Qt::RightArrow : Qt::LeftArrow);
-    frecce->addWidget(NonDisponibile(b));
+    frecce->addWidget(b);
   }
   ag->addLayout(frecce, 1, 2, 3, 1);
   v->addWidget(azioni);
@@ -372,9 +373,10 @@ QWidget* Main::CreaColonnaCalcolo() {
   r.Aggiungi(Simbolo({Etichetta("lbl_Angolo", 0, "angolo asse neutro")}),
              Casella("F_Angolo", SenzaIndice, "Angolo asse neutro rispetto asse x (+ antiorario)", 6),
              Etichetta("lbl_Angolo", 1, QString::fromUtf8("°")));
-  r.Aggiungi(Etichetta("lblRettangolini", 0, QString::fromUtf8("N° rett.")),
-             Casella("F_nMaxRettangolini", 0,
-                     QString::fromUtf8("N° rettangolini in cui viene discretizzata la sezione"), 6));
+  QLineEdit* strisce = Casella("F_nMaxRettangolini", 0,
+                               QString::fromUtf8("N° rettangolini in cui viene discretizzata la sezione"), 6);
+  strisce->setText("100");
+  r.Aggiungi(Etichetta("lblRettangolini", 0, QString::fromUtf8("N° rett.")), strisce);
   QLineEdit* iterazioni = Risultato("F_nMaxRettangolini", 1);
   r.Aggiungi(Etichetta("lblRettangolini", 1, QString::fromUtf8("N° iterazioni:")), iterazioni);
   r.Aggiungi(Simbolo({Etichetta("lbl_L0", 0, "L"), Pedice("lbl_L0", 1, "0")}),
@@ -389,7 +391,7 @@ QWidget* Main::CreaColonnaCalcolo() {
   comandi->setSpacing(3);
   auto* calcola = Nomina(new QPushButton("Calcola MRd"), "btnCalcola");
   calcola->setMinimumHeight(calcola->sizeHint().height() * 3 / 2);
-  comandi->addWidget(NonDisponibile(calcola), 0, 0, 1, 2);
+  comandi->addWidget(calcola, 0, 0, 1, 2);
   comandi->addWidget(NonDisponibile(Nomina(new QPushButton("Dominio M-N"), "btnDominioMN")), 1, 0, 1, 2);
   comandi->addWidget(NonDisponibile(Nomina(new QPushButton("Col. modello"), "btnMomentoCurvatura")), 2, 0);
   comandi->addWidget(

@@ -10,16 +10,12 @@
 
 using VariabiliPubbliche::Stato;
 
-namespace {
-
-// A count typed in a box: the nearest whole number, halves to even; a
-// negative count, or a text that is not one, gives no rows.
-int Conteggio(const std::string& testo) {
-  const double n = std::nearbyint(Generale::ValNumero(testo));
+int Main::Conteggio(double valore) {
+  const double n = std::nearbyint(valore);
   return n >= 1 && n <= 32767 ? static_cast<int>(n) : 0;
 }
 
-}  // namespace
+int Main::Conteggio(const std::string& testo) { return Conteggio(Generale::ValNumero(testo)); }
 
 void Main::ImpostaGriglia(int g) {
   const auto k = static_cast<size_t>(g);
@@ -68,4 +64,62 @@ void Main::ScriveMaterialiInFormAcciai(int i) {
   }
   Controllo("F_Es_su_Ec", i).SetText(TestoSingolo(Stato.RapportoN[k]));
   Controllo("txtSigAdm_S", i).SetText(TestoSingolo(Stato.SigmaSAmm[k]));
+}
+
+void Main::FormScriveDati() {
+  Controllo("txtRigheGriglia", 0).SetText(std::to_string(nFigureForm));
+  Controllo("txtRigheGriglia", 1).SetText(std::to_string(nBarreForm));
+  Controllo("txtRigheGriglia", 2).SetText(std::to_string(nCaviForm));
+  if (nFigureForm >= 1 && !Stato.SoloBarre) {
+    ImpostaGriglia(0);
+    ScriveFigure();
+  }
+  TxtEdit(0).SetVisible(false);
+  if (Stato.TipoSezione == 4) {
+    DatiCerchioAssociati(Stato.DatiSezioneCircolare, DatiCerchioForm, 1);
+    for (int k = 0; k < 5; ++k)
+      Controllo("RaggioTxt", k).SetText(TestoSingolo(DatiCerchioForm[static_cast<size_t>(k)]));
+    Controllo("F_Vertici").SetText(std::to_string(Stato.NumeroVerticiCerchio));
+  }
+  ScriveBarre();
+  ScriveCavi();
+  Controllo("txtTitolo").SetText(Stato.TitoloSezione);
+  for (int i = 0; i <= 1; ++i) {
+    const auto k = static_cast<size_t>(i);
+    Controllo("F_N", i).SetText(Formattazione::TestoNumero(NForm[k]));
+    Controllo("F_Mxsd", i).SetText(Formattazione::TestoNumero(MxForm[k]));
+    Controllo("F_MySd", i).SetText(Formattazione::TestoNumero(MyForm[k]));
+  }
+  Controllo("F_L0").SetText(Formattazione::TestoNumero(VariabiliPubbliche::LunghezzaDaMm(Stato.LunghezzaL0)));
+  Controllo("OpTipoSezione", Stato.TipoSezione).SetValue(1);
+  ScriveMaterialiInForm();
+  Controllo("OpPuntoN", Stato.PuntoApplicazioneN).SetValue(1);
+  const bool coordinate = Stato.PuntoApplicazioneN == 2;
+  Controllo("F_xN", 0).SetText(coordinate ? Formattazione::TestoNumero(VariabiliPubbliche::LunghezzaDaMm(Stato.XN)) : "0");
+  Controllo("F_xN", 1).SetText(coordinate ? Formattazione::TestoNumero(VariabiliPubbliche::LunghezzaDaMm(Stato.YN)) : "0");
+  Controllo("mnuOpzioniItem", 2).SetChecked(Stato.ClsReagenteTrazione);
+  Controllo("chkPrecompresso").SetValue(Stato.Precompresso ? 1 : 0);
+  RisultatiControlli(false);
+}
+
+void Main::ScriveFigure() {
+  MatriceFigureAssociata("S");
+  MsFlex::ScriveMatriceInGriglia(FlexGrid(0), GrigliaFigure, "", false);
+}
+
+void Main::ScriveBarre() {
+  if (nBarreForm >= 1) ScriveBarreSub(nBarreForm);
+}
+
+void Main::ScriveBarreSub(int n) {
+  ImpostaGriglia(1);
+  MatriceBarreAssociata("S", Stato.MatriceBarre, GrigliaBarre, n);
+  MsFlex::ScriveMatriceInGriglia(FlexGrid(1), GrigliaBarre, "", false);
+}
+
+void Main::ScriveCavi() {
+  if (nCaviForm < 1) return;
+  ImpostaGriglia(2);
+  MatriceCaviAssociata("S", Stato.MatriceCavi, GrigliaCavi, nCaviForm);
+  MsFlex::ScriveMatriceInGriglia(FlexGrid(2), GrigliaCavi, "", false);
 }

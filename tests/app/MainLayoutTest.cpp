@@ -194,9 +194,8 @@ TEST(LayoutMain, ActionsAreEnteredInTheirOrderAndAResistingMomentBecomesTheDesig
     FinestraMain::Batti("10");
     EXPECT_EQ(FinestraMain::Fuoco(), prossimo);
   }
-  // The calculate button cannot take the focus yet: it stays.
   FinestraMain::Batti("10");
-  EXPECT_EQ(FinestraMain::Fuoco(), "F_MySd_1");
+  EXPECT_EQ(FinestraMain::Fuoco(), "btnCalcola");
   f.C("F_Mu", 1).SetText("123,4");
   f.C("F_Mu", 1).SetVisible(true);
   f.Clic("F_Mu", 1);
