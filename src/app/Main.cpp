@@ -153,6 +153,6 @@ void Main::FlexGridZoom_Click(int Index) {
     vista->setFixedHeight(platform::PixelDaTwips(g.Height()));
   } else {
     vista->setMinimumHeight(AltezzaMinimaGriglia);
-    vista->setMaximumHeight(QWIDGETSIZE_MAX);
+    vista->setMaximumHeight(AltezzaMassimaGriglia);
   }
 }

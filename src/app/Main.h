@@ -188,7 +188,7 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   QWidget* CreaColonnaSezione();
   QWidget* CreaColonnaCalcolo();
   QWidget* CreaColonnaMateriali();
-  QWidget* CreaColonnaCavi();
+  QWidget* CreaColonnaAcciai();
   QWidget* CreaGriglia(int g);
   QWidget* CreaFraFi();
   void CreaMenu();
@@ -205,6 +205,7 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   void VoceVista(const std::string& nome, int& flag);
 
   static constexpr int AltezzaMinimaGriglia = 90;  // pixels
+  static constexpr int AltezzaMassimaGriglia = 180;
 
   platform::FormQt form_;
   Generale::TastieraFinestra* tastiera_ = nullptr;
@@ -213,6 +214,7 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   FiguraSezione* figura_ = nullptr;
   FiguraSezione* frmPltSezione_ = nullptr;
   QWidget* colonnaCavi_ = nullptr;
+  QWidget* grigliaCavi_ = nullptr;
   bool FiInserito = false;
   bool chiusura_ = false;
 };

@@ -11,6 +11,7 @@
 #include "app/FiguraSezione.h"
 #include "app/Main.h"
 #include "app/TastieraFinestra.h"
+#include "model/VariabiliPubbliche.h"
 #include "platform/Tasti.h"
 #include "platform/qt/CasellaTestoQt.h"
 #include "platform/qt/FlexGridQt.h"
@@ -132,6 +133,23 @@ bool Main::eventFilter(QObject* oggetto, QEvent* evento) {
     if (nome == "txtTitolo") {
       txtTitolo_KeyPress(platform::TastoInvio);
       return true;
+    }
+    return false;
+  }
+  if (evento->type() == QEvent::Resize) {
+    // The columns share the grid's new width.
+    for (int g = 0; g <= 2; ++g) {
+      const auto k = static_cast<size_t>(g);
+      if (oggetto != griglie_[k] || RigheGriglia[k] < 1) continue;
+      platform::FlexGrid& f = FlexGrid(g);
+      const int riga = f.Row(), colonna = f.Col();
+      VariabiliPubbliche::DimensionaGriglia(f, ColonneGriglia[k], RigheGriglia[k], 0.5);
+      f.SetRow(riga);
+      f.SetCol(colonna);
+      // An open editor stays over its cell.
+      platform::CasellaTesto& editor = TxtEdit(g);
+      if (editor.Visible())
+        editor.Move(f.Left() + f.CellLeft(), f.Top() + f.CellTop(), f.CellWidth(), f.CellHeight());
     }
     return false;
   }

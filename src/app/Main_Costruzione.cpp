@@ -55,6 +55,7 @@ QLabel* Pedice(const std::string& nome, int indice, const QString& testo) {
   carattere.setPointSizeF(carattere.pointSizeF() * 0.78);
   etichetta->setFont(carattere);
   etichetta->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+  etichetta->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   return etichetta;
 }
 
@@ -65,6 +66,13 @@ QWidget* NonDisponibile(QWidget* w) {
   return w;
 }
 
+// The exponent of a unit.
+QLabel* Apice(const std::string& nome, int indice, const QString& testo) {
+  QLabel* etichetta = Pedice(nome, indice, testo);
+  etichetta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return etichetta;
+}
+
 QLabel* Semplice(const QString& testo) { return new QLabel(testo); }
 
 // A symbol and its subscript side by side.
@@ -73,7 +81,11 @@ QWidget* Simbolo(std::initializer_list<QWidget*> parti) {
   auto* riga = new QHBoxLayout(contenitore);
   riga->setContentsMargins(0, 0, 0, 0);
   riga->setSpacing(0);
-  for (QWidget* parte : parti) riga->addWidget(parte, 0, Qt::AlignBottom);
+  for (QWidget* parte : parti) {
+    auto* etichetta = qobject_cast<QLabel*>(parte);
+    const bool alto = etichetta && (etichetta->alignment() & Qt::AlignTop);
+    riga->addWidget(parte, 0, alto ? Qt::AlignTop : Qt::AlignBottom);
+  }
   riga->addStretch();
   return contenitore;
 }
@@ -159,9 +171,7 @@ void Main::CreaControlli() {
   colonne->addWidget(scorrimento, 3);
   colonne->addWidget(CreaColonnaCalcolo(), 0);
   colonne->addWidget(CreaColonnaMateriali(), 0);
-  colonnaCavi_ = CreaColonnaCavi();
-  colonne->addWidget(colonnaCavi_, 0);
-  colonnaCavi_->hide();
+  colonne->addWidget(CreaColonnaAcciai(), 0);
   setCentralWidget(centrale);
 }
 
@@ -221,6 +231,10 @@ QWidget* Main::CreaColonnaSezione() {
   barre->addWidget(CreaGriglia(1), 1);
   barre->addWidget(CreaFraFi(), 0, Qt::AlignTop);
   v->addLayout(barre, 2);
+  grigliaCavi_ = CreaGriglia(2);
+  grigliaCavi_->hide();
+  v->addWidget(grigliaCavi_, 2);
+  v->addStretch(1);
   return colonna;
 }
 
@@ -248,6 +262,7 @@ QWidget* Main::CreaGriglia(int g) {
   griglie_[g] = Nomina(new platform::FlexGridQt(area), "FlexGrid", g);
   griglie_[g]->setMinimumHeight(AltezzaMinimaGriglia);
   griglie_[g]->setMaximumWidth(420);
+  griglie_[g]->setMaximumHeight(AltezzaMassimaGriglia);
   interno->addWidget(griglie_[g]);
   editor_[g] = Nomina(new platform::CasellaTestoQt(area), "TxtEdit", g);
   editor_[g]->setFrame(false);
@@ -410,6 +425,7 @@ QWidget* Main::CreaColonnaMateriali() {
   rv->setContentsMargins(6, 2, 6, 4);
   QLineEdit* tipoRottura = Risultato("F_tipo_rottura", 0);
   tipoRottura->setMaximumWidth(QWIDGETSIZE_MAX);
+  tipoRottura->setMinimumWidth(tipoRottura->fontMetrics().horizontalAdvance("Lato calcestruzzo - Acciaio snervato") + 12);
   tipoRottura->setAlignment(Qt::AlignLeft);
   rv->addWidget(tipoRottura);
   v->addWidget(rottura);
@@ -439,26 +455,14 @@ QWidget* Main::CreaColonnaMateriali() {
       Risultato("F_sigma_c", SenzaIndice,
                 "Tensione massima di compressione nel cls o minima di trazione nell'acciaio. + "
                 "trazione (blu) - compressione (rosso)"),
-      Simbolo({Etichetta("Label3As", 0, "N/mm"), Pedice("Label4As", 0, "2")}));
+      Simbolo({Etichetta("Label3As", 0, "N/mm"), Apice("Label4As", 0, "2")}));
   r.Aggiungi(
       Simbolo({Etichetta("lbl_sigma_s", 0, QString::fromUtf8("σ")), Pedice("lbl_sigma_s", 1, "s")}),
       Risultato("F_sigma_s", 0,
                 "Tensione massima nelle barre [+ trazione (blu) - compressione (rosso)]"),
-      Simbolo({Etichetta("Label3As", 3, "N/mm"), Pedice("Label4As", 3, "2")}));
+      Simbolo({Etichetta("Label3As", 3, "N/mm"), Apice("Label4As", 3, "2")}));
   v->addWidget(risultati);
 
-  QGroupBox* cavi = Cornice("FraRisultati", 1, "Risultati cavi");
-  Righe rc = GrigliaIn(cavi);
-  rc.Aggiungi(
-      Simbolo({Etichetta("lbl_sigma_s", 2, QString::fromUtf8("σ")), Pedice("lbl_sigma_s", 3, "sp")}),
-      Risultato("F_sigma_s", 1,
-                "Tensione massima di trazione nei cavi [+ trazione (blu) - compressione (rosso)]"),
-      Simbolo({Etichetta("Label3As", 2, "N/mm"), Pedice("Label4As", 2, "2")}));
-  rc.Aggiungi(
-      Simbolo({Etichetta("lbl_eps_s", 4, QString::fromUtf8("ε")), Pedice("lbl_eps_s", 3, "sp")}),
-      Risultato("F_eps_s", 1, "Deformazione massima cavi"),
-      Simbolo({Semplice(Permille), Etichetta("lbl_eps_s", 5, "  compresa predef.")}));
-  v->addWidget(cavi);
 
   QGroupBox* cls = new QGroupBox("Calcestruzzo");
   Righe m = GrigliaIn(cls);
@@ -484,27 +488,42 @@ QWidget* Main::CreaColonnaMateriali() {
              Casella("txtSigAdm", 3, QString(), 7), Semplice(Nmm2));
   v->addWidget(cls);
 
-  v->addWidget(GruppoAcciaio(0));
   v->addStretch();
   return colonna;
 }
 
-QWidget* Main::CreaColonnaCavi() {
+QWidget* Main::CreaColonnaAcciai() {
   auto* colonna = new QWidget;
   QVBoxLayout* v = Colonna(colonna);
+  v->addWidget(GruppoAcciaio(0));
 
+  // What a prestressed section adds: shown with "Precompresso".
+  colonnaCavi_ = new QWidget;
+  QVBoxLayout* cavi = Colonna(colonnaCavi_);
   auto* tipo = Nomina(new QComboBox, "CmbCavi");
   tipo->setEditable(true);
   tipo->lineEdit()->setReadOnly(true);
-  v->addWidget(GruppoAcciaio(1, tipo));
-
+  cavi->addWidget(GruppoAcciaio(1, tipo));
   QGroupBox* precompresso = Cornice("fraPrecompresso", SenzaIndice, "Precompresso");
   Righe p = GrigliaIn(precompresso);
   p.Aggiungi(Simbolo({Semplice(QString::fromUtf8("ε")), Pedice("Label_eps_p0", SenzaIndice, "p0")}),
              Casella("txtPredeformazioneAcciaio", SenzaIndice, QString(), 7), Semplice(Permille));
   p.griglia->addWidget(Nomina(new QCheckBox("Decompressione"), "chkDecomp"), p.riga++, 0, 1, 3);
-  v->addWidget(precompresso);
-
-  v->addWidget(CreaGriglia(2), 1);
+  cavi->addWidget(precompresso);
+  QGroupBox* risultatiCavi = Cornice("FraRisultati", 1, "Risultati cavi");
+  Righe rc = GrigliaIn(risultatiCavi);
+  rc.Aggiungi(
+      Simbolo({Etichetta("lbl_sigma_s", 2, QString::fromUtf8("σ")), Pedice("lbl_sigma_s", 3, "sp")}),
+      Risultato("F_sigma_s", 1,
+                "Tensione massima di trazione nei cavi [+ trazione (blu) - compressione (rosso)]"),
+      Simbolo({Etichetta("Label3As", 2, "N/mm"), Apice("Label4As", 2, "2")}));
+  rc.Aggiungi(
+      Simbolo({Etichetta("lbl_eps_s", 4, QString::fromUtf8("ε")), Pedice("lbl_eps_s", 3, "sp")}),
+      Risultato("F_eps_s", 1, "Deformazione massima cavi"),
+      Simbolo({Semplice(Permille), Etichetta("lbl_eps_s", 5, "  compresa predef.")}));
+  cavi->addWidget(risultatiCavi);
+  colonnaCavi_->hide();
+  v->addWidget(colonnaCavi_);
+  v->addStretch();
   return colonna;
 }

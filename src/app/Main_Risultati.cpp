@@ -1,7 +1,5 @@
 // The result boxes the main window shows or hides by method and status, the
 // bars-only layout, the action-conversion tooltips and the prestressing box.
-#include <QApplication>
-#include <QScreen>
 #include <QWidget>
 
 #include "app/Main.h"
@@ -69,16 +67,12 @@ void Main::ToolTipAzioniDaSLU() {
 
 void Main::chkPrecompresso_Click() {
   Stato.Precompresso = Controllo("chkPrecompresso").Value() == 1;
-  const int larghezzaPrima = colonnaCavi_->isVisible() ? colonnaCavi_->width() : 0;
+  // The tendons' steel, grid and results come into sight.
   colonnaCavi_->setVisible(Stato.Precompresso);
+  grigliaCavi_->setVisible(Stato.Precompresso);
   if (Stato.Precompresso) {
     Controllo("mnu_Progetto").SetEnabled(false);
   } else if (Stato.TipoSezione == 0) {
     Controllo("mnu_Progetto").SetEnabled(true);
   }
-  // The window widens by the prestressing column, within the screen.
-  if (isMaximized() || isFullScreen()) return;
-  const int larghezza = Stato.Precompresso ? colonnaCavi_->sizeHint().width() : -larghezzaPrima;
-  const QRect schermo = screen() ? screen()->availableGeometry() : QRect(0, 0, 1366, 768);
-  resize(std::min(width() + larghezza, schermo.width()), height());
 }
