@@ -30,6 +30,7 @@ struct SezioneTabella {
   std::vector<double> barreMm;      // x y area ...
   const char* verifica = "SLU+";
   double N = 0, Mx = 0;             // kN, kNm of the set the method reads
+  double angolo = -1;               // biaxial bending at this angle, degrees
 };
 
 const std::vector<SezioneTabella>& Tabella() {
@@ -49,6 +50,11 @@ const std::vector<SezioneTabella>& Tabella() {
        {-150, -250, 150, -250, 150, 250, -150, 250}, {0, -200, 600, 0, 200, 300}},
       {"Metodo n", 0, 1, {"30", "50"}, 2, {"9,42", "4,02", "45", "5"},
        {150, 250, 150, -250, -150, -250, -150, 250}, {0, -200, 942, 0, 200, 402}, "n", 100, 50},
+      {"S.L.U.-", 1, 2, {"80", "30", "15", "45"}, 2, {"15", "10", "55", "5"},
+       {400, 300, 400, 150, 150, 150, 150, -300, -150, -300, -150, 150, -400, 150, -400, 300},
+       {0, -250, 1500, 0, 250, 1000}, "SLU-", 200},
+      {"Deviata", 0, 1, {"30", "50"}, 2, {"9,42", "4,02", "45", "5"},
+       {150, 250, 150, -250, -150, -250, -150, 250}, {0, -200, 942, 0, 200, 402}, "SLU+", 300, 0, 30},
   };
   return t;
 }
@@ -69,6 +75,7 @@ Caso CasoDi(const SezioneTabella& s) {
   const bool metodoN = std::string(s.verifica) == "n";
   c.numeri[metodoN ? "N1" : "N"] = {s.N * 1000};
   c.numeri[metodoN ? "Mx1" : "Mx"] = {s.Mx * 1e6};
+  if (s.angolo >= 0) c.numeri["angle"] = {s.angolo};
   return c;
 }
 
@@ -79,6 +86,7 @@ void BattiTutti(const std::vector<const char*>& valori) {
 
 void ScriviSezione(FinestraMain& f, const SezioneTabella& s) {
   if (std::string(s.verifica) == "n") f.Clic("OpTipoVerifica", 1);
+  if (std::string(s.verifica) == "SLU-") f.Clic("OpTipoVerifica", 2);
   f.Clic("OpTipoSezione", s.tipo == 0 ? 1 : 0);
   f.Clic("OpTipoSezione", s.tipo);
   if (s.tipo >= 2) FinestraMain::Batti(QString::number(s.righeFigure));
@@ -90,6 +98,20 @@ void ScriviSezione(FinestraMain& f, const SezioneTabella& s) {
   const int set = std::string(s.verifica) == "n" ? 1 : 0;
   f.C("F_N", set).SetText(QString::number(s.N).toStdString());
   f.C("F_Mxsd", set).SetText(QString::number(s.Mx).toStdString());
+  if (s.angolo >= 0) {
+    f.Clic("OpTipoFlessione", 1);
+    f.C("F_Angolo").SetText(QString::number(s.angolo).toStdString());
+    f.Widget("btnCalcola")->setFocus();
+  }
+}
+
+// The section with one tendon row: area, depth, prestress.
+void ScriviPrecompressa(FinestraMain& f, const SezioneTabella& s, const std::vector<const char*>& cavo) {
+  f.Clic("chkPrecompresso");
+  ScriviSezione(f, s);
+  f.Widget("txtRigheGriglia", 2)->setFocus();
+  FinestraMain::Batti("1");
+  BattiTutti(cavo);
 }
 
 void Calcola(FinestraMain& f) { f.Clic("btnCalcola"); }
@@ -197,11 +219,7 @@ TEST(VerificaMain, ABoxThatIsNoNumberGivesTheDataErrorAndTheWindowStaysUsable) {
 
 TEST(VerificaMain, TheSectionWrittenBackIntoTheWindowReadsTheSame) {
   FinestraMain f;
-  f.Clic("chkPrecompresso");
-  ScriviSezione(f, Tabella()[1]);
-  f.Widget("txtRigheGriglia", 2)->setFocus();
-  FinestraMain::Batti("1");
-  BattiTutti({"1,5", "50", "1000"});
+  ScriviPrecompressa(f, Tabella()[1], {"1,5", "50", "1000"});
   f.C("F_N", 1).SetText("12,5");
   ASSERT_TRUE(f.main->FormLeggeDati(true));
   const auto figure = Stato.MatriceFigure;
@@ -223,6 +241,27 @@ TEST(VerificaMain, TheSectionWrittenBackIntoTheWindowReadsTheSame) {
   EXPECT_EQ(f.main->NForm, nForm);
   EXPECT_EQ(Generale::ValNumero(f.C("TxtFcd").Text()), Generale::ValNumero(fcd));
   EXPECT_TRUE(Stato.Precompresso);
+}
+
+TEST(VerificaMain, APrestressedSectionIsVerifiedWithAndWithoutDecompression) {
+  for (bool decompressione : {false, true}) {
+    FinestraMain f;
+    ScriviPrecompressa(f, Tabella()[0], {"1,4", "40", "1000"});
+    f.C("CmbCavi").SetText("Trefolo");
+    f.C("F_nome_acc", 1).SetText("Trefolo");
+    f.C("F_fyd", 1).SetText("1400");
+    f.C("chkDecomp").SetValue(decompressione ? 1 : 0);
+    f.ambiente.box.Svuota();
+    Calcola(f);
+    EXPECT_FALSE(f.main->DatiErrati) << decompressione;
+    EXPECT_TRUE(Stato.RisultatiPresenti) << decompressione;
+    EXPECT_TRUE(f.C("FraRisultati", 1).Visible());
+    EXPECT_FALSE(f.C("F_sigma_s", 1).Text().empty()) << decompressione;
+    // Not prestressed: the tendons' rows are left out.
+    f.Clic("chkPrecompresso");
+    ASSERT_TRUE(f.main->FormLeggeDati(true));
+    EXPECT_EQ(f.main->nCaviForm, 0);
+  }
 }
 
 TEST(VerificaMain, ActionsConvertBetweenTheTwoSetsByTheFactor) {
