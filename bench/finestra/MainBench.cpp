@@ -1,0 +1,70 @@
+// "Calcola" on a ring of 52 sides with 24 bars, typed in the main window:
+// reading the window, the verification and the drawing into the picture,
+// timed apart, and the whole command.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <memory>
+
+#include "analysis/Correnti.h"
+#include "app/Main.h"
+#include "model/VariabiliPubbliche.h"
+
+namespace {
+
+Main& FinestraAnello() {
+  static std::unique_ptr<Main> finestra = [] {
+    auto m = std::make_unique<Main>();
+    m->Form_Load();
+    m->resize(1366, 740);
+    m->Controllo("OpTipoSezione", 4).SetValue(1);
+    const char* const cerchio[] = {"40", "24", "2", "4", "20"};  // cm: R, bars, diameter, cover, r
+    for (int k = 0; k < 5; ++k) m->Controllo("RaggioTxt", k).SetText(cerchio[k]);
+    m->Controllo("F_Vertici").SetText("52");
+    m->Controllo("F_N", 0).SetText("500");
+    QApplication::processEvents();
+    return m;
+  }();
+  return *finestra;
+}
+
+void LetturaFinestra(benchmark::State& stato) {
+  Main& m = FinestraAnello();
+  for (auto _ : stato) benchmark::DoNotOptimize(m.FormLeggeDati(true));
+}
+
+void Verifica(benchmark::State& stato) {
+  Main& m = FinestraAnello();
+  m.FormLeggeDati(true);
+  const auto sezione = VariabiliPubbliche::SezioneCorrente();
+  for (auto _ : stato) sezione->CalcolaSezioneCA(m);
+}
+
+void DisegnoInFigura(benchmark::State& stato) {
+  Main& m = FinestraAnello();
+  m.btnCalcola_Click();
+  for (auto _ : stato) m.PlottaSezioneInFigura(1);
+}
+
+void ComandoCalcola(benchmark::State& stato) {
+  Main& m = FinestraAnello();
+  for (auto _ : stato) m.btnCalcola_Click();
+  if (m.DatiErrati || !VariabiliPubbliche::Stato.RisultatiPresenti)
+    stato.SkipWithError("la verifica dell'anello non ha dato un risultato");
+}
+
+}  // namespace
+
+BENCHMARK(LetturaFinestra)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Verifica)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DisegnoInFigura)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ComandoCalcola)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
