@@ -35,6 +35,7 @@ file(REMOVE_RECURSE ${COSTRUZIONE}/corpus)
 file(COPY ${SORGENTE}/fuzz/corpus/ DESTINATION ${COSTRUZIONE}/corpus)
 execute_process(
   COMMAND ${ambiente} ${COSTRUZIONE}/fuzz_letture -max_total_time=${SECONDI} -timeout=10 -rss_limit_mb=2048
+          -max_len=65536 -len_control=20
           -artifact_prefix=${COSTRUZIONE}/ ${COSTRUZIONE}/corpus
   RESULT_VARIABLE esito)
 if(esito)

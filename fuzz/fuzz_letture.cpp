@@ -1,6 +1,9 @@
 // Arbitrary bytes as the settings file and as the materials file. Reading
-// must never crash or hang; whatever it leaves in memory must then write out,
-// read back without any box, and write out again to the same bytes.
+// must never crash or hang, and must leave either the file whole or the
+// defaults, every constant in its range; a save that cannot complete must
+// leave the files and memory as they were; whatever reading left in memory
+// must then write out, read back without any box, and write out again to the
+// same bytes.
 // The same bytes as a DXF drawing: the import ends, with a section whose
 // matrices match its counts or with none.
 #include <cstdint>
@@ -15,7 +18,7 @@
 #include "app/FileImpostazioni.h"
 #include "app/FileMateriali.h"
 #include "app/ImportaDxf.h"
-#include "model/VariabiliPubbliche.h"
+#include "model/Materiali.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/ErroreEsecuzione.h"
 #include "platform/MsgBox.h"
@@ -93,14 +96,57 @@ void LeggiDxf(const std::string& contenuto) {
   if (sezione->nCavi > 0 && sezione->Cavi.Ub1() != sezione->nCavi) std::abort();
 }
 
+void Verifica(bool condizione) {
+  if (!condizione) std::abort();
+}
+
+// What the settings reader promises on a failure.
+void VerificaPredefiniti() {
+  const VariabiliPubbliche::StatoProgramma& s = VariabiliPubbliche::Stato;
+  Verifica(s.ModuloEs == 200000 && s.EpsSu == 0.0675 && s.Fyd[0] == 391.3 && s.EpsCu == 0.0035 &&
+           s.EpsC2 == 0.002 && s.Fcd == 14.167 && s.Fck == 25 && s.UnitaLunghezza == "cm" &&
+           s.RapportoN[0] == 15 && s.RapportoN[1] == 6 && s.SiglaCalcestruzzo == "C25/30");
+}
+
+// Whatever was read is in range, whether the file was taken or not.
+void VerificaIntervalli() {
+  const VariabiliPubbliche::StatoProgramma& s = VariabiliPubbliche::Stato;
+  Verifica(Materiali::CostantiNonValide(true, false).empty());
+  Verifica(s.Normativa >= 0 && s.Normativa <= 2 && s.NormativaSismica >= 0 &&
+           s.NormativaSismica <= 1);
+  Verifica(s.UnitaLunghezza == "mm" || s.UnitaLunghezza == "cm");
+  Verifica(s.GammaC > 0 && s.GammaS > 0 && s.AlfaCC > 0);
+}
+
 bool LeggiEntrambi() {
   const bool ini = FileImpostazioni::FileIniLeggeScrive("L");
-  return FileMateriali::FileMaterialiLeggeScrive("L") && ini;
+  if (!ini) VerificaPredefiniti();
+  const bool materiali = FileMateriali::FileMaterialiLeggeScrive("L");
+  VerificaIntervalli();
+  return materiali && ini;
 }
 
 bool ScriviEntrambi() {
   const bool ini = FileImpostazioni::FileIniLeggeScrive("S");
   return FileMateriali::FileMaterialiLeggeScrive("S") && ini;
+}
+
+// A folder where each temporary file would go: both saves fail, say so, and
+// leave the files on disk and the values in memory as they were.
+void VerificaScritturaFallita(Ambiente& ambiente, const std::string& ini,
+                              const std::string& materiali) {
+  const std::string iniPrima = Leggi(ini), materialiPrima = Leggi(materiali);
+  const double Es = VariabiliPubbliche::Stato.ModuloEs;
+  std::filesystem::create_directory(ini + ".tmp");
+  std::filesystem::create_directory(materiali + ".tmp");
+  ambiente.box.mostrati = 0;
+  Verifica(!FileImpostazioni::FileIniLeggeScrive("S"));
+  Verifica(!FileMateriali::FileMaterialiLeggeScrive("S"));
+  Verifica(ambiente.box.mostrati == 2);
+  Verifica(Leggi(ini) == iniPrima && Leggi(materiali) == materialiPrima);
+  Verifica(VariabiliPubbliche::Stato.ModuloEs == Es);
+  std::filesystem::remove(ini + ".tmp");
+  std::filesystem::remove(materiali + ".tmp");
 }
 
 }  // namespace
@@ -116,6 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
   Scrivi(ini, contenuto);
   Scrivi(materiali, contenuto);
   LeggiEntrambi();
+  if (dimensione % 7 == 3) VerificaScritturaFallita(ambiente, ini, materiali);
 
   if (!ScriviEntrambi()) std::abort();
   const std::string iniScritto = Leggi(ini);

@@ -35,8 +35,13 @@ std::string SezioneCA::DatiNonValidi() const {
     return "Le coordinate della sezione devono essere numeri finiti.";
   if (Contorno->LatiIncrociati())
     return "Il contorno della sezione si interseca: i suoi lati non devono incrociarsi.";
-  if (Contorno->nVertici() < 3 || Contorno->AreaNulla(true))
-    return "Il contorno della sezione non ha area.";
+  const char* senzaArea = "Il contorno della sezione non ha area.";
+  if (Contorno->nVertici() < 3) return senzaArea;
+  const bool nulla = Contorno->AreaNulla(true);
+  // Coordinates so large that the area overflows leave no finite axial limit.
+  if (!std::isfinite(Contorno->Area) || !std::isfinite(Contorno->Perimetro()))
+    return "Le dimensioni della sezione sono fuori dai limiti.";
+  if (nulla) return senzaArea;
   if (!Finiti(nBarre, xBarre) || !Finiti(nBarre, yBarre) || !Finiti(nCavi, xCavi) ||
       !Finiti(nCavi, yCavi))
     return "Le coordinate delle barre e dei cavi devono essere numeri finiti.";

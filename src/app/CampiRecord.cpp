@@ -57,7 +57,7 @@ bool FormaNumero(const std::string& testo, std::string& numero) {
 
 template <class T>
 T Numero(const CampoLetto& campo) {
-  if (campo.Testo.empty()) return 0;
+  if (campo.Testo.empty()) throw ErroreFile(ErroreTipo, "Campo numerico vuoto");
   if (UgualeSenzaMaiuscole(campo.Testo, "#TRUE#")) return -1;
   if (UgualeSenzaMaiuscole(campo.Testo, "#FALSE#")) return 0;
   std::string numero;
@@ -111,11 +111,7 @@ void AssegnaCampo(const CampoLetto& campo, bool& variabile) {
 void AssegnaCampo(const CampoLetto& campo, std::string& variabile) { variabile = campo.Testo; }
 
 void AssegnaCampo(const CampoLetto& campo, Cella cella) {
-  std::string numero;
-  if (!campo.TraVirgolette && (campo.Testo.empty() || FormaNumero(campo.Testo, numero)))
-    cella.Valore = Numero<double>(campo);
-  else
-    cella.Valore = ValNumero(campo.Testo);
+  cella.Valore = campo.TraVirgolette ? ValNumero(campo.Testo) : Numero<double>(campo);
 }
 
 std::string TestoCampo(short valore) { return std::to_string(valore); }

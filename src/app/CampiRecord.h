@@ -9,10 +9,10 @@
 // and from 1E15; a Boolean as #TRUE# or #FALSE#.
 //
 // Read forms: a bare or quoted number in any of these forms (an exponent with
-// E or D, the leading zero optional); an empty field is 0 (False, empty text);
-// #TRUE# and #FALSE# are -1 and 0 as numbers. A field that does not fit the
-// variable throws ErroreFile (ErroreTipo, or ErroreOverflow out of range of
-// the type) and leaves the variable as it was.
+// E or D, the leading zero optional); an empty field is an empty text, and no
+// number or Boolean; #TRUE# and #FALSE# are -1 and 0 as numbers. A field that
+// does not fit the variable throws ErroreFile (ErroreTipo, or ErroreOverflow
+// out of range of the type) and leaves the variable as it was.
 #include <string>
 #include <tuple>
 
@@ -22,9 +22,9 @@
 
 namespace Generale {
 
-// A number cell of a grade table. Written bare; read bare as a number, or
-// quoted (a cell written from a grid as its text) by the regional rules of
-// ValNumero.
+// A number cell of a grade table. Written bare; read bare as a number (an
+// empty or other text is a read failure), or quoted (a cell written from a
+// grid as its text) by the regional rules of ValNumero.
 struct Cella {
   double& Valore;
 };

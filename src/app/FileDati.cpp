@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "app/Codifica.h"
+#include "platform/FileSostituito.h"
 
 namespace Generale {
 namespace {
@@ -14,11 +15,6 @@ const std::string Bom = "\xEF\xBB\xBF";
 bool Blanco(char c) { return c == ' ' || c == '\t'; }
 
 bool FineLinea(char c) { return c == '\r' || c == '\n'; }
-
-void Rimuovi(const std::string& percorso) {
-  std::error_code errore;
-  std::filesystem::remove(percorso, errore);
-}
 
 }  // namespace
 
@@ -44,8 +40,8 @@ FileDati FileDati::DaContenuto(const std::string& contenuto) {
 
 FileDati FileDati::ApriScrittura(const std::string& percorso) {
   FileDati file;
-  file.destinazione_ = percorso;
-  file.temporaneo_ = percorso + ".tmp";
+  file.destinazione_ = platform::DestinazioneSalvataggio(percorso);
+  file.temporaneo_ = file.destinazione_ + ".tmp";
   file.uscita_.open(file.temporaneo_, std::ios::binary | std::ios::trunc);
   if (!file.uscita_) throw ErroreFile(ErroreAccesso, "Impossibile creare " + file.temporaneo_);
   file.modo_ = Modo::Scrittura;
@@ -90,6 +86,9 @@ CampoLetto FileDati::LeggiCampo() {
     campo.TraVirgolette = true;
     const std::size_t inizio = ++posizione_;
     while (!FineRiga() && testo_[posizione_] != '"') ++posizione_;
+    // Texts are written on one line: without its closing quote the fields
+    // that follow would shift.
+    if (FineRiga()) throw ErroreFile(ErroreTipo, "Testo senza virgolette di chiusura");
     campo.Testo = testo_.substr(inizio, posizione_ - inizio);
     while (!separatore()) ++posizione_;
   } else {
@@ -129,17 +128,15 @@ void FileDati::Chiudi() {
   modo_ = Modo::Chiuso;
   std::error_code errore;
   if (uscita_.fail()) errore = std::make_error_code(std::errc::io_error);
-  if (!errore) std::filesystem::rename(temporaneo_, destinazione_, errore);
-  if (errore) {
-    Rimuovi(temporaneo_);
+  if (errore) platform::RimuoviTemporaneo(temporaneo_);
+  if (errore || !platform::SostituisciFile(temporaneo_, destinazione_))
     throw ErroreFile(ErroreDispositivo, "Impossibile scrivere " + destinazione_);
-  }
 }
 
 void FileDati::Interrompi() {
   if (modo_ == Modo::Scrittura) {
     uscita_.close();
-    Rimuovi(temporaneo_);
+    platform::RimuoviTemporaneo(temporaneo_);
   }
   modo_ = Modo::Chiuso;
   testo_.clear();

@@ -6,8 +6,9 @@
 // time wherever the line breaks fall, as the sequential input of the original
 // platform takes them.
 //
-// Writing goes to a temporary file beside the target; closing puts it in
-// place of the target, so a write that fails leaves the old file as it was.
+// Writing goes to a temporary file beside the target (a symbolic link's
+// target, the link kept); closing puts it in place of the target, so a write
+// that fails leaves the old file as it was.
 #include <fstream>
 #include <stdexcept>
 #include <string>
@@ -63,8 +64,8 @@ class FileDati {
   bool Aperto() const { return modo_ != Modo::Chiuso; }
 
   // The next field: blanks before it skipped; a quoted field runs to its
-  // closing quote (or the line end) and whatever follows it up to the
-  // separator is dropped; a bare field runs to the separator, trailing blanks
+  // closing quote, which must stand on the same line (ErroreTipo), and
+  // whatever follows it up to the separator is dropped; a bare field runs to the separator, trailing blanks
   // dropped. The separator (a comma or a line end) is consumed.
   // ErroreFineFile at the end of the file.
   CampoLetto LeggiCampo();

@@ -5,6 +5,7 @@
 #include "app/FileConfigurazione.h"
 #include "app/FileInOut.h"
 #include "app/Messaggi.h"
+#include "model/Materiali.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 
@@ -88,8 +89,17 @@ void Records(FileDati& file, const std::string& modo) {
   FileInOutSenzaMessaggio(modo, file, Stato.Fck, Stato.Fyk);
 }
 
-void MessaggioLetturaFallita() {
+// Why the values read cannot be kept: empty when they can.
+std::string ValoriNonValidi() {
+  if (Stato.Normativa < 0 || Stato.Normativa > 2 || Stato.NormativaSismica < 0 ||
+      Stato.NormativaSismica > 1)
+    return "Normativa non prevista.";
+  return Materiali::CostantiNonValide(true, false);
+}
+
+void MessaggioLetturaFallita(const std::string& motivo = "") {
   platform::MsgBox(
+      (motivo.empty() ? "" : "Il File Tramok.ini contiene valori non validi: " + motivo + "\r\n") +
       "Il File Tramok.ini non esiste o è incompleto.\r\n"
       "Vengono caricati materiali e unità di misura di Default.\r\n"
       "Usare il menu Materiali per cambiarli.\r\n"
@@ -106,14 +116,21 @@ bool FileIniLeggeScrive(const std::string& modo) {
   const bool lettura = modo == "L";
   const std::string percorso = PercorsoIni(lettura);
   if (lettura) CaricaPredefiniti();
+  // A file is taken whole or not at all: on any failure the defaults.
+  const VariabiliPubbliche::StatoProgramma predefiniti = Stato;
   try {
     FileDati file = lettura ? FileDati::ApriLettura(percorso) : FileDati::ApriScrittura(percorso);
     Records(file, lettura ? "L" : "S");
     file.Chiudi();
-    return true;
+    if (!lettura) return true;
+    const std::string motivo = ValoriNonValidi();
+    if (motivo.empty()) return true;
+    Stato = predefiniti;
+    MessaggioLetturaFallita(motivo);
+    return false;
   } catch (const Generale::ErroreFile& errore) {
     if (lettura) {
-      CorreggiDivisori();
+      Stato = predefiniti;
       MessaggioLetturaFallita();
     } else if (errore.Numero() != Generale::ErroreRecordIncompleto) {
       Messaggi::MessaggioScritturaFallita(percorso);

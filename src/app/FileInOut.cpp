@@ -1,5 +1,9 @@
 #include "app/FileInOut.h"
 
+#include <algorithm>
+#include <cctype>
+#include <optional>
+
 #include "platform/MsgBox.h"
 
 namespace Generale {
@@ -42,8 +46,29 @@ std::vector<std::string> EstraiElementi(const std::string& riga) {
 
 }  // namespace
 
+std::optional<std::vector<long>> PartiVersione(const std::string& versione) {
+  std::vector<long> parti;
+  std::size_t p = 0;
+  do {
+    std::size_t fine = p;
+    while (fine < versione.size() && std::isdigit(static_cast<unsigned char>(versione[fine])) &&
+           fine - p < 9)
+      ++fine;
+    if (fine == p || (fine < versione.size() && versione[fine] != '.')) return std::nullopt;
+    parti.push_back(std::stol(versione.substr(p, fine - p)));
+    p = fine + 1;
+  } while (p <= versione.size() && versione[p - 1] == '.');
+  return parti;
+}
+
 bool VersioneMinore(const std::string& versione, const std::string& minima) {
-  return versione < minima;
+  const auto a = PartiVersione(versione), b = PartiVersione(minima);
+  if (!a || !b) return versione < minima;
+  return std::lexicographical_compare(a->begin(), a->end(), b->begin(), b->end());
+}
+
+bool VersioneLeggibile(const std::string& versione) {
+  return PartiVersione(versione) && !VersioneMinore(VersioneFileCorrente, versione);
 }
 
 namespace dettaglio {
@@ -110,8 +135,16 @@ void RecordVersione(const std::string& modo, FileDati& file, std::string& titolo
     return;
   }
   FileInOutStringColl(modo, file, testi);
+  const std::string versione = testi.size() > 1 ? testi[1] : "0";
+  if (!VersioneLeggibile(versione)) {
+    file.Interrompi();
+    platform::MsgBox("Il file è stato scritto da una versione del programma più recente (" +
+                         versione + ") e non può essere letto.",
+                     platform::Pulsanti::Ok, platform::Icona::Esclamazione);
+    throw ErroreFile(ErroreRecordIncompleto, "Versione del file successiva: " + versione);
+  }
   titolo = testi.front();
-  versioneLetta = testi.size() > 1 ? testi[1] : "0";
+  versioneLetta = versione;
 }
 
 }  // namespace Generale

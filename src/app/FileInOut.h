@@ -29,9 +29,12 @@ namespace Generale {
 // The layout every file is written in.
 inline constexpr const char* VersioneFileCorrente = "7.8";
 
-// Versions compare as texts, character by character: "5.0" < "6.2" < "7.8",
-// and "0" (a file without a version) before all of them.
+// Versions compare by their numbers, part by part: "5.0" < "6.2" < "7.8" <
+// "10.0", and "0" (a file without a version) before all of them. A text that
+// is not numbers and dots compares as text.
 bool VersioneMinore(const std::string& versione, const std::string& minima);
+// Numbers and dots, and not later than VersioneFileCorrente.
+bool VersioneLeggibile(const std::string& versione);
 
 namespace dettaglio {
 
@@ -137,7 +140,9 @@ void FileInOutMat(const std::string& modo, FileDati& file, Matrice<T>& matrice) 
 void FileInOutStringColl(const std::string& modo, FileDati& file, std::vector<std::string>& testi);
 
 // First line of a file: title and version. A line with the title alone gives
-// the version "0".
+// the version "0". A version that is not readable (later than this
+// program's, or no version number) is refused: a box, the file closed,
+// ErroreRecordIncompleto.
 void RecordVersione(const std::string& modo, FileDati& file, std::string& titolo,
                     std::string& versioneLetta, const std::string& versioneDaScrivere);
 

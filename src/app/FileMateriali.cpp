@@ -9,6 +9,7 @@
 #include "app/Messaggi.h"
 #include "app/TabelleMateriali.h"
 #include "model/GeneraleTesto.h"
+#include "model/Materiali.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 
@@ -93,6 +94,14 @@ void Scrivi(FileDati& file, Finestre::GriglieMateriali* finestra) {
                                     TabelleMateriali::CalcestruzziPredefiniti()));
 }
 
+// The box, then the defaults in place of whatever the file gave.
+void MaterialiPredefiniti(const std::string& perche) {
+  platform::MsgBox("File " + perche + " Vengono inseriti i materiali di default",
+                   platform::Pulsanti::Ok, platform::Icona::Informazione);
+  TabelleMateriali::MaterialiDefault();
+  FileImpostazioni::CorreggiDivisori();
+}
+
 }  // namespace
 
 template <class Riga>
@@ -130,13 +139,16 @@ bool FileMaterialiLeggeScrive(const std::string& modo, Finestre::GriglieMaterial
     else
       Scrivi(file, finestra);
     file.Chiudi();
-    return true;
+    if (!lettura) return true;
+    const std::string motivo = Materiali::CostantiNonValide(true, false);
+    if (motivo.empty()) return true;
+    MaterialiPredefiniti(percorso + " contiene valori non validi: " + motivo);
+    return false;
   } catch (const std::exception& errore) {
     if (lettura) {
-      platform::MsgBox("File " + percorso + " non trovato. Vengono inseriti i materiali di default",
-                       platform::Pulsanti::Ok, platform::Icona::Informazione);
-      TabelleMateriali::MaterialiDefault();
-      FileImpostazioni::CorreggiDivisori();
+      const auto* erroreFile = dynamic_cast<const ErroreFile*>(&errore);
+      const bool manca = erroreFile && erroreFile->Numero() == Generale::ErroreFileNonTrovato;
+      MaterialiPredefiniti(percorso + (manca ? " non trovato." : " illeggibile o incompleto."));
     } else {
       const auto* erroreFile = dynamic_cast<const ErroreFile*>(&errore);
       if (!erroreFile || erroreFile->Numero() != Generale::ErroreRecordIncompleto)

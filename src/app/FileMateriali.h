@@ -13,8 +13,9 @@ namespace FileMateriali {
 
 inline constexpr const char* NomeFileMateriali = "TramokMateriali.txt";
 
-// Mode "L" reads the file; a file that cannot be read is reported and
-// replaced by the defaults (MaterialiDefault). Any other mode writes it: the
+// Mode "L" reads the file; a file that is not there, cannot be read whole
+// or holds constants out of their range is reported (each in its own words)
+// and replaced by the defaults (MaterialiDefault). Any other mode writes it: the
 // window's boxes go into the program state first, then the steel table of
 // the code in force and the concrete table are written from its grids, the
 // other steel tables from memory (their default rows when never filled).

@@ -2,12 +2,15 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <initializer_list>
 
 #include "drawing/Cp1252.h"
 #include "drawing/DispositivoEsterno.h"
 #include "drawing/GraficaStato.h"
 #include "platform/ErroreEsecuzione.h"
+#include "platform/FileSostituito.h"
 
 namespace Grafica {
 
@@ -15,7 +18,8 @@ namespace {
 
 struct FileDxfAperto {
   std::FILE* file = nullptr;
-  std::string percorso;
+  std::string percorso;  // the target
+  std::string scritto;  // the file being written: a temporary one beside it, or the target
 };
 
 FileDxfAperto aperto;
@@ -45,11 +49,24 @@ void Scrivi(const Righe& righe) {
     throw platform::ErroreFile(errno, aperto.percorso);
 }
 
+// Colour numbers a DXF entity can carry: 0 by block to 256 by layer.
+int ColoreDxf() {
+  const auto colore = Stato.ColoreCorrente;
+  return colore >= 0 && colore <= 256 ? static_cast<int>(colore) : 256;
+}
+
 // The colour right-aligned in six characters.
 std::string Colore6() {
   char campo[16];
-  std::snprintf(campo, sizeof campo, "%6d", static_cast<int>(Stato.ColoreCorrente));
+  std::snprintf(campo, sizeof campo, "%6d", ColoreDxf());
   return campo;
+}
+
+// Values a CAD program can read back: finite numbers.
+bool Scrivibili(std::initializer_list<Numero> valori) {
+  for (const Numero& v : valori)
+    if (!std::isfinite(v.valore)) return false;
+  return true;
 }
 
 void Vertice(Righe& r, Numero x, double y) {
@@ -58,6 +75,10 @@ void Vertice(Righe& r, Numero x, double y) {
 }
 
 void Polilinea(short n, const VettoreNumeri& x, const Vettore<double>& y, bool chiusa) {
+  // Fewer than two vertices, or one that is no number, draw no line.
+  if (n < 2) return;
+  for (int i = 1; i <= n; ++i)
+    if (!Scrivibili({x(i), y(i)})) return;
   Righe r;
   r.Coppia("  0", "POLYLINE").Coppia("  8", "0").Coppia(" 66", "     1").Coppia(" 62", Colore6());
   r.Coppia(" 10", "0.0").Coppia(" 20", "0.0").Coppia(" 30", "0.0");
@@ -67,11 +88,14 @@ void Polilinea(short n, const VettoreNumeri& x, const Vettore<double>& y, bool c
   Scrivi(r);
 }
 
-std::string SenzaACapo(const std::string& testo) {
+// Line breaks and the other control characters become blanks: a DXF value
+// is one line of printable text.
+std::string SenzaControllo(const std::string& testo) {
   std::string riga;
   for (std::size_t i = 0; i < testo.size(); ++i) {
     if (testo[i] == '\r' && i + 1 < testo.size() && testo[i + 1] == '\n') ++i;
-    riga += testo[i] == '\r' || testo[i] == '\n' ? ' ' : testo[i];
+    const auto c = static_cast<unsigned char>(testo[i]);
+    riga += c < 0x20 || c == 0x7F ? ' ' : testo[i];
   }
   return riga;
 }
@@ -109,9 +133,13 @@ void ApriFileDxf(const std::string& nomeFile, short numeroFile) {
   if (aperto.file)
     throw platform::ErroreEsecuzione(platform::Errori::FileGiaAperto,
                                      "File già aperto: " + aperto.percorso);
-  std::FILE* f = std::fopen(nomeFile.c_str(), "wb");
+  const std::string destinazione = platform::DestinazioneSalvataggio(nomeFile);
+  const std::string scritto = platform::SostituibileConTemporaneo(destinazione)
+                                  ? destinazione + ".tmp"
+                                  : destinazione;
+  std::FILE* f = std::fopen(scritto.c_str(), "wb");
   if (!f) throw platform::ErroreFile(errno, nomeFile);
-  aperto = {f, nomeFile};
+  aperto = {f, destinazione, scritto};
   Stato.FileDxf = numeroFile;
   RegistraDispositivoEsterno("DXF", &dispositivo);
   Righe r;
@@ -125,15 +153,26 @@ void ChiudiFileDxf() {
   Scrivi(r);
   const FileDxfAperto chiuso = aperto;
   aperto = {};
-  if (std::fclose(chiuso.file) != 0) throw platform::ErroreFile(errno, chiuso.percorso);
+  const bool temporaneo = chiuso.scritto != chiuso.percorso;
+  if (std::fclose(chiuso.file) != 0) {
+    const int codice = errno;
+    if (temporaneo) platform::RimuoviTemporaneo(chiuso.scritto);
+    throw platform::ErroreFile(codice, chiuso.percorso);
+  }
+  if (temporaneo && !platform::SostituisciFile(chiuso.scritto, chiuso.percorso))
+    throw platform::ErroreFile(EACCES, chiuso.percorso);
 }
 
 void InterrompiFileDxf() {
-  if (aperto.file) std::fclose(aperto.file);
+  if (aperto.file) {
+    std::fclose(aperto.file);
+    if (aperto.scritto != aperto.percorso) platform::RimuoviTemporaneo(aperto.scritto);
+  }
   aperto = {};
 }
 
 void LineaDxf(Numero x1, Numero y1, Numero x2, Numero y2) {
+  if (!Scrivibili({x1, y1, x2, y2})) return;
   Righe r;
   r.Coppia("  0", "LINE").Coppia("  8", "0").Coppia(" 62", Colore6());
   r.Coppia(" 10", NumeroDxf(x1)).Coppia(" 20", NumeroDxf(y1)).Coppia(" 30", "0.0");
@@ -142,6 +181,7 @@ void LineaDxf(Numero x1, Numero y1, Numero x2, Numero y2) {
 }
 
 void CerchioDxf(Numero x, Numero y, Numero raggio) {
+  if (!Scrivibili({x, y, raggio}) || raggio.valore < 0) return;
   Righe r;
   r.Coppia("  0", "CIRCLE").Coppia("  8", "0").Coppia(" 62", Colore6());
   r.Coppia(" 10", NumeroDxf(x)).Coppia(" 20", NumeroDxf(y)).Coppia(" 30", "0.0");
@@ -158,12 +198,13 @@ void PoligonoChiusoDxf(short n, const VettoreNumeri& x, const Vettore<double>& y
 }
 
 void TestoDxf(Numero x, double y, Numero altezza, const std::string& testo) {
+  if (!Scrivibili({x, y, altezza})) return;
   Righe r;
   r.Coppia("  0", "TEXT").Coppia("  8", "0");
   // The colour as a free-standing number, not in a six-character field.
-  r.Coppia(" 62", " " + std::to_string(Stato.ColoreCorrente) + " ");
+  r.Coppia(" 62", " " + std::to_string(ColoreDxf()) + " ");
   r.Coppia(" 10", NumeroDxf(x)).Coppia(" 20", NumeroDxf(y)).Coppia(" 30", "0.0");
-  r.Coppia(" 40", NumeroDxf(altezza)).Coppia("  1", Cp1252DaUtf8(SenzaACapo(testo)));
+  r.Coppia(" 40", NumeroDxf(altezza)).Coppia("  1", Cp1252DaUtf8(SenzaControllo(testo)));
   Scrivi(r);
 }
 

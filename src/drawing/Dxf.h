@@ -4,6 +4,14 @@
 // lines ended by CR LF, numbers with "." whatever the locale, texts in the
 // Western Windows code page. One file is open at a time.
 //
+// The file is written beside the target (a symbolic link's target, the link
+// kept) and takes its place when closed: a save that fails leaves the old
+// drawing as it was. Nothing a CAD program cannot read reaches the file: an
+// entity with a coordinate, radius or height that is not a finite number (or
+// a negative radius) and a polyline of fewer than two vertices are left out;
+// a colour outside 0 to 256 is written as 256 (by layer); control characters
+// of a text are written as blanks.
+//
 // A file that cannot be created or written raises platform::ErroreEsecuzione,
 // as does a writer called with no file open.
 #include <string>
@@ -13,12 +21,12 @@
 
 namespace Grafica {
 
-// Creates the file (emptying one that exists), writes the section header and
-// makes the file the "DXF" device. Stato.FileDxf = numeroFile.
+// Starts the file, writes the section header and makes the file the "DXF"
+// device. Stato.FileDxf = numeroFile.
 void ApriFileDxf(const std::string& nomeFile, short numeroFile);
-// Writes the trailer and closes the file.
+// Writes the trailer, closes the file and puts it in place of the target.
 void ChiudiFileDxf();
-// Closes the open file, if any, as far as it was written; nothing raised.
+// Gives up the open file, if any: the target stays as it was; nothing raised.
 void InterrompiFileDxf();
 
 void LineaDxf(Numero x1, Numero y1, Numero x2, Numero y2);
@@ -27,7 +35,7 @@ void CerchioDxf(Numero x, Numero y, Numero raggio);
 void PoligonaleDxf(short n, const VettoreNumeri& x, const Vettore<double>& y);
 // Closed by writing point 1 again after point n.
 void PoligonoChiusoDxf(short n, const VettoreNumeri& x, const Vettore<double>& y);
-// Line breaks in the text are written as blanks: a DXF value is one line.
+// Line breaks and other control characters in the text are written as blanks.
 void TestoDxf(Numero x, double y, Numero altezza, const std::string& testo);
 
 // A number as the file carries it: up to 7 significant digits for a single,

@@ -122,10 +122,8 @@ void GestisciErrore(const platform::ErroreEsecuzione& errore, platform::FileDial
   SegnalaErrore(errore, dialogo);
   if (fileDxf.empty()) return;
   // A DXF file cut short is of no use to a CAD program, and left open it
-  // would stop the next export.
+  // would stop the next export; the drawing saved there before stays.
   InterrompiFileDxf();
-  std::error_code ignorato;
-  fs::remove(fileDxf, ignorato);
   Avvisa("Scrittura incompleta del file\r\n" + fileDxf.string());
 }
 

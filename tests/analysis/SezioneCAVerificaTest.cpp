@@ -324,3 +324,50 @@ TEST_F(Verifica, WithoutPrestressTheTendonBoxesAreLeftAlone) {
   EXPECT_EQ(Testo("F_sigma_s", 1), "vecchio");
   EXPECT_EQ(Testo("F_eps_s", 1), "vecchio");
 }
+
+// Steel and actions that are no numbers refuse the run, by either method,
+// and wipe what an earlier run showed; the same section runs again once
+// they are numbers.
+TEST_F(Verifica, NonFiniteSteelOrActionsRefuseTheRun) {
+  const float inf = INFINITY;
+  for (int tipo : {0, 1}) {
+    Stato.TipoVerifica = tipo;
+    Trave(500);
+    Carico(0, 1e8);
+    Esegui();
+    ASSERT_NE(Testo("F_sigma_c"), "") << tipo;
+    s_.BarreDati(3, {-100, 0, inf}, {-200, -200, -200}, {500, 500, 500}, RapportiN, 0, Nessuno,
+                 Nessuno, Nessuno, Nessuno);
+    box_.Svuota();
+    Esegui();
+    ASSERT_EQ(box_.Testi().size(), 1u);
+    EXPECT_EQ(box_.Testi()[0],
+              "Calcolo non eseguito: dati non validi.\r\n"
+              "Le coordinate delle barre e dei cavi devono essere numeri finiti.");
+    EXPECT_EQ(box_.Mostrati()[0].icona, platform::Icona::Critica);
+    EXPECT_EQ(Testo("F_sigma_c"), "") << tipo;
+    EXPECT_EQ(s_.nAsseNeutro, 0);
+    if (tipo == 0)
+      EXPECT_EQ(s_.EsitoSlu, EsitoCalcoloSlu::DatiNonValidi);
+    else
+      EXPECT_EQ(s_.EsitoMetodoN, EsitoCalcoloMetodoN::DatiNonValidi);
+
+    Trave(-1);
+    box_.Svuota();
+    Esegui();
+    EXPECT_EQ(box_.Testi().back(),
+              "Calcolo non eseguito: dati non validi.\r\n"
+              "Le aree delle barre e dei cavi devono essere numeri non negativi.");
+    Trave(500);
+    s_.Sollecitazioni({std::nan(""), 0}, {1e8, 0}, {0, std::nan("")});
+    box_.Svuota();
+    Esegui();
+    EXPECT_EQ(box_.Testi().back(),
+              "Calcolo non eseguito: dati non validi.\r\n"
+              "Le sollecitazioni devono essere numeri finiti.");
+    Carico(0, 1e8);
+    box_.Svuota();
+    Esegui();
+    EXPECT_TRUE(box_.Testi().empty()) << tipo;
+  }
+}

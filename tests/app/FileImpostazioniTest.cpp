@@ -208,7 +208,8 @@ TEST(FileIni, MissingOrEmptyFileGivesTheDefaultsAndOneBox) {
   }
 }
 
-TEST(FileIni, ShortFileKeepsWhatWasReadAndReportsOnce) {
+// Whole or nothing: what was read before the cut does not stay.
+TEST(FileIni, ShortFileGivesTheDefaultsAndReportsOnce) {
   AmbienteFile ambiente;
   ambiente.CopiaFixture("Tramok-7.8.ini", "completo.ini");
   const std::vector<std::string> righe = Righe(ambiente.Leggi("completo.ini"));
@@ -217,8 +218,8 @@ TEST(FileIni, ShortFileKeepsWhatWasReadAndReportsOnce) {
   ambiente.Scrivi("Tramok.ini", Unite(righe, 12));
   EXPECT_FALSE(FileIniLeggeScrive("L"));
   EXPECT_EQ(ambiente.box.Testi(), std::vector<std::string>{MessaggioIni});
-  EXPECT_EQ(Stato.GammaAzioni, 1.3f);
-  EXPECT_EQ(Stato.CopriferroProgetto, 20);
+  ExpectDefaults();
+  EXPECT_EQ(Stato.GammaAzioni, 1.5f);
 
   // Cut inside a reported record: its box first.
   ambiente.box.Svuota();
@@ -226,9 +227,7 @@ TEST(FileIni, ShortFileKeepsWhatWasReadAndReportsOnce) {
   EXPECT_FALSE(FileIniLeggeScrive("L"));
   EXPECT_EQ(ambiente.box.Testi(),
             (std::vector<std::string>{"Lettura incompleta del file", MessaggioIni}));
-  EXPECT_EQ(Stato.SiglaCalcestruzzo, "C30/37");
-  EXPECT_EQ(Stato.EpsCu, 0.0035);
-  EXPECT_EQ(Stato.UnitaLunghezza, "cm");
+  ExpectDefaults();
 }
 
 TEST(FileIni, CorruptRecordStopsTheReading) {
@@ -240,10 +239,8 @@ TEST(FileIni, CorruptRecordStopsTheReading) {
   EXPECT_FALSE(FileIniLeggeScrive("L"));
   EXPECT_EQ(ambiente.box.Testi(),
             (std::vector<std::string>{"Lettura incompleta del file", MessaggioIni}));
-  EXPECT_EQ(Stato.UnitaLunghezza, "mm");
-  EXPECT_EQ(Stato.SigmaSAmm[1], 900);
-  EXPECT_EQ(Stato.SigmaCAmm, 9.75f);
-  EXPECT_EQ(Stato.RapportoN[0], 15);
+  ExpectDefaults();
+  EXPECT_EQ(Stato.SigmaSAmm[1], 0);
 }
 
 TEST(FileIni, DivisorsAndUnitOutsideTheirRangeTakeTheDefaults) {
@@ -262,6 +259,68 @@ TEST(FileIni, DivisorsAndUnitOutsideTheirRangeTakeTheDefaults) {
   EXPECT_EQ(Stato.GammaS, 1.15);
   EXPECT_EQ(Stato.UnitaLunghezza, "cm");
   EXPECT_EQ(Stato.Fcd, 17);
+}
+
+// Blank lines, a text left open that would shift every field after it, a
+// later layout, constants out of range: the defaults, never a mix.
+TEST(FileIni, UnreadableOrUnsoundFilesGiveTheDefaults) {
+  AmbienteFile ambiente;
+  ambiente.CopiaFixture("Tramok-7.8.ini", "completo.ini");
+  const std::vector<std::string> righe = Righe(ambiente.Leggi("completo.ini"));
+  const std::string versione =
+      "Il file è stato scritto da una versione del programma più recente (10.0) e non può "
+      "essere letto.";
+  struct Prova {
+    std::size_t riga;
+    std::string testo;
+    std::vector<std::string> box;
+  };
+  const std::string fuori = "Il File Tramok.ini contiene valori non validi: ";
+  const std::vector<Prova> prove{
+      {2, "\"B450C,Trefolo", {"Lettura incompleta del file", MessaggioIni}},
+      {0, "\"\",\"10.0\"", {versione, MessaggioIni}},
+      {5, "-0.003,17,1,0.8,0.0022",
+       {fuori + "εcu deve essere un numero maggiore di 0.\r\n" + MessaggioIni}},
+      {3, "1E-310,0.0675,400,1400",
+       {fuori + "Il modulo elastico Es deve essere un numero maggiore di 0.\r\n" + MessaggioIni}},
+      {1, "99,1", {fuori + "Normativa non prevista.\r\n" + MessaggioIni}},
+      {13, "150,460",
+       {fuori + "fck deve essere maggiore di 0 e non superiore a 90 N/mm²:\r\n"
+                "per calcestruzzi più resistenti le normative non danno il legame "
+                "costitutivo.\r\n" +
+        MessaggioIni}}};
+  for (const Prova& p : prove) {
+    std::vector<std::string> modificate = righe;
+    modificate[p.riga] = p.testo;
+    ambiente.Scrivi("Tramok.ini", Unite(modificate, modificate.size()));
+    ambiente.box.Svuota();
+    Stato = VariabiliPubbliche::StatoProgramma{};
+    EXPECT_FALSE(FileIniLeggeScrive("L")) << p.testo;
+    EXPECT_EQ(ambiente.box.Testi(), p.box) << p.testo;
+    ExpectDefaults();
+    EXPECT_EQ(Stato.ModuloEs, 200000) << p.testo;
+    EXPECT_EQ(Stato.EpsSu, 0.0675) << p.testo;
+  }
+  ambiente.box.Svuota();
+  ambiente.Scrivi("Tramok.ini", std::string(40, '\n'));
+  EXPECT_FALSE(FileIniLeggeScrive("L"));
+  ExpectDefaults();
+  EXPECT_EQ(Stato.Fyd[0], 391.3);
+  EXPECT_EQ(Stato.EpsCu, 0.0035);
+}
+
+// Saving over a symbolic link writes the file it points to; the link stays.
+TEST(FileIni, SaveThroughALinkWritesItsTarget) {
+  AmbienteFile ambiente;
+  ambiente.CopiaFixture("Tramok-7.8.ini", "reale.ini");
+  std::filesystem::create_symlink("reale.ini", ambiente.Percorso("Tramok.ini"));
+  ASSERT_TRUE(FileIniLeggeScrive("L"));
+  Stato.Fck = 32;
+  ASSERT_TRUE(FileIniLeggeScrive("S"));
+  EXPECT_TRUE(std::filesystem::is_symlink(ambiente.Percorso("Tramok.ini")));
+  EXPECT_NE(ambiente.Leggi("reale.ini").find("\r\n32,"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(ambiente.Percorso("Tramok.ini.tmp")));
+  EXPECT_FALSE(std::filesystem::exists(ambiente.Percorso("reale.ini.tmp")));
 }
 
 TEST(FileIni, FailedWriteLeavesTheFileAndSaysSo) {

@@ -72,7 +72,7 @@ TEST(FileInOut, EveryFieldTypeWrittenOnOneLineAndReadBack) {
 }
 
 TEST(FileInOut, FieldsAreTakenWhereverTheLinesBreak) {
-  FileDati file = DaTesto("1\r\n2.5\n \"a,b\" , .5\r\n-1.5D+2,\r\n#TRUE#,7\n");
+  FileDati file = DaTesto("1\r\n2.5\n \"a,b\" , .5\r\n-1.5D+2,0\r\n#TRUE#,7\n");
   int a = 0, vero = 0;
   double b = 0, c = 0, e = 0;
   std::string t;
@@ -85,7 +85,7 @@ TEST(FileInOut, FieldsAreTakenWhereverTheLinesBreak) {
   EXPECT_EQ(t, "a,b");
   EXPECT_EQ(c, 0.5);
   EXPECT_EQ(e, -150);
-  EXPECT_EQ(vuoto, 0);  // the empty field after the comma
+  EXPECT_EQ(vuoto, 0);
   EXPECT_EQ(vero, -1);
   short ultimo = 0;
   FileInOut("L", file, ultimo);
@@ -165,14 +165,18 @@ TEST(FileInOut, ConditionalRecordGatesOnTheFileVersion) {
   EXPECT_EQ(bytes, "3\r\n");
 }
 
-TEST(FileInOut, VersionsCompareAsTexts) {
-  const char* ordine[] = {"0",   "5.0", "5.1", "5.2", "5.3", "6.0",
-                          "6.2", "6.5", "7.0", "7.6", "7.8"};
+TEST(FileInOut, VersionsCompareByTheirNumbers) {
+  const char* ordine[] = {"0",   "5.0", "5.1", "5.2", "5.3", "6.0",  "6.2",
+                          "6.5", "7.0", "7.6", "7.8", "7.10", "10.0"};
   for (std::size_t k = 0; k + 1 < std::size(ordine); ++k) {
     EXPECT_TRUE(VersioneMinore(ordine[k], ordine[k + 1])) << ordine[k];
     EXPECT_FALSE(VersioneMinore(ordine[k + 1], ordine[k])) << ordine[k];
   }
   EXPECT_FALSE(VersioneMinore("7.8", "7.8"));
+  // Readable: this program's layout or an older one.
+  for (const char* v : {"0", "5.3", "7.8"}) EXPECT_TRUE(VersioneLeggibile(v)) << v;
+  for (const char* v : {"7.9", "10.0", "8", "", "7.8a", "7..8", "12345678901.0"})
+    EXPECT_FALSE(VersioneLeggibile(v)) << v;
 }
 
 TEST(FileInOut, WrongModeShowsTheRoutinesBoxAndLeavesTheFile) {
@@ -238,11 +242,32 @@ TEST(FileInOut, ArraysOneRowPerLineAndNothingForAnEmptyOne) {
 
 TEST(FileInOut, GradeCellsTakeQuotedTextsByTheRegionalRules) {
   SeparatoriProva italiano(",", ".");
-  FileDati file = DaTesto("\"B450C\",\"450,5\",\"1.540\",255.5\r\n\"x\",,\"\",abc\r\n");
+  FileDati file = DaTesto("\"B450C\",\"450,5\",\"1.540\",255.5\r\n\"x\",\"\",\"\",\"abc\"\r\n");
   Vettore<RigaAcciaio> righe(1, 2);
   FileInOutMat("L", file, righe);
   EXPECT_EQ(righe(1), (RigaAcciaio{"B450C", 450.5, 1540, 255.5}));
   EXPECT_EQ(righe(2), (RigaAcciaio{"x", 0, 0, 0}));
+}
+
+// Where a number stands, an empty field, a word or a text left open is no
+// zero: the record fails, the variable keeps its value.
+TEST(FileInOut, EmptyOrNonNumericFieldsAndOpenQuotesFailTheRecord) {
+  AmbienteFile ambiente;
+  for (const char* testo : {",5\r\n", "abc,5\r\n", "#TRUE,5\r\n"}) {
+    FileDati file = DaTesto(testo);
+    double a = 7, b = 7;
+    EXPECT_THROW(FileInOut("L", file, a, b), ErroreFile) << testo;
+    EXPECT_EQ(a, 7) << testo;
+  }
+  for (const char* testo : {"\"B450C\",,1,2\r\n", "\"B450C\",abc,1,2\r\n"}) {
+    FileDati file = DaTesto(testo);
+    Vettore<RigaAcciaio> righe(1, 1);
+    EXPECT_THROW(FileInOutMat("L", file, righe), ErroreFile) << testo;
+  }
+  FileDati aperta = DaTesto("\"B450C,Trefolo\r\n200000,0.0675\r\n");
+  std::string sigla;
+  double Es = 0;
+  EXPECT_THROW(FileInOut("L", aperta, sigla, Es), ErroreFile);
 }
 
 TEST(FileInOut, TextCollectionsKeepLineBreaksOnOneLine) {

@@ -37,10 +37,13 @@ class FinestraMaterialiProva : public Finestre::GriglieMateriali {
   int copie = 0;
 };
 
-std::string MessaggioMateriali(const AmbienteFile& ambiente) {
-  return "File " + ambiente.Percorso("TramokMateriali.txt") +
-         " non trovato. Vengono inseriti i materiali di default";
+std::string MessaggioMateriali(const AmbienteFile& ambiente,
+                              const std::string& perche = " non trovato.") {
+  return "File " + ambiente.Percorso("TramokMateriali.txt") + perche +
+         " Vengono inseriti i materiali di default";
 }
+
+const std::string Illeggibile = " illeggibile o incompleto.";
 
 std::vector<std::string> Designazioni(const Vettore<RigaAcciaio>& tabella) {
   std::vector<std::string> nomi;
@@ -130,19 +133,36 @@ TEST(FileMateriali, EmptyFileTableWithoutRowsOrCutShortGivesTheDefaults) {
     ambiente.box.Svuota();
     ambiente.Scrivi("TramokMateriali.txt", contenuto);
     EXPECT_FALSE(FileMaterialiLeggeScrive("L"));
-    EXPECT_EQ(ambiente.box.Testi().back(), MessaggioMateriali(ambiente));
+    EXPECT_EQ(ambiente.box.Testi().back(), MessaggioMateriali(ambiente, Illeggibile));
     EXPECT_EQ(Stato.TabellaAcciai, TabelleMateriali::AcciaiPredefiniti(0));
     EXPECT_EQ(Stato.ModuloEs, 200000);
   }
-  EXPECT_EQ(ambiente.box.Testi(), std::vector<std::string>{MessaggioMateriali(ambiente)});
+  EXPECT_EQ(ambiente.box.Testi(),
+            std::vector<std::string>{MessaggioMateriali(ambiente, Illeggibile)});
 
   ambiente.box.Svuota();
   ambiente.Scrivi("TramokMateriali.txt",
                   costanti + "2\r\n\"B450C\",450,540,255\r\n\"B450A\",450\r\n");
   EXPECT_FALSE(FileMaterialiLeggeScrive("L"));
-  EXPECT_EQ(ambiente.box.Testi(), (std::vector<std::string>{"Lettura incompleta del file",
-                                                            MessaggioMateriali(ambiente)}));
+  EXPECT_EQ(ambiente.box.Testi(),
+            (std::vector<std::string>{"Lettura incompleta del file",
+                                      MessaggioMateriali(ambiente, Illeggibile)}));
   EXPECT_EQ(Stato.TabellaAcciaiNtc, TabelleMateriali::AcciaiPredefiniti(0));
+
+  // Read whole, but with a modular ratio of 0: the defaults, and the box says why.
+  ambiente.box.Svuota();
+  ambiente.CopiaFixture("TramokMateriali-italiano.txt", "TramokMateriali.txt");
+  std::string testo = ambiente.Leggi("TramokMateriali.txt");
+  const std::size_t riga3 = testo.find('\n', testo.find('\n') + 1) + 1;
+  testo.replace(riga3, testo.find('\r', riga3) - riga3, "0");
+  ambiente.Scrivi("TramokMateriali.txt", testo);
+  Stato.RapportoN[0] = 9;
+  EXPECT_FALSE(FileMaterialiLeggeScrive("L"));
+  EXPECT_EQ(ambiente.box.Testi(),
+            std::vector<std::string>{MessaggioMateriali(
+                ambiente, " contiene valori non validi: Il coefficiente di omogeneizzazione n "
+                          "deve essere un numero maggiore di 0.")});
+  EXPECT_EQ(Stato.RapportoN[0], 15);
 }
 
 TEST(FileMateriali, FailedSaveKeepsMemoryAndTheOldFile) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -184,4 +186,54 @@ TEST_F(Dxf, FileErrorsAreRaisedWithTheirNumbers) {
   ApriFileDxf("/dev/full", 1);
   EXPECT_EQ(numero([] { ChiudiFileDxf(); }), 61);
   EXPECT_EQ(numero([] { LineaDxf(0, 0, 1, 1); }), 52);
+}
+
+// What a CAD program could not read back never reaches the file: entities
+// with a number that is not finite and polylines of fewer than two vertices are left out; a
+// colour outside 0..256 goes by layer; control characters become blanks.
+TEST_F(Dxf, UnreadableValuesAreLeftOutOrCleaned) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const Linee vuote = Entita([&] {
+    LineaDxf(0.0, 0.0, inf, 1.0);
+    LineaDxf(nan, 0.0, 1.0, 1.0);
+    CerchioDxf(0.0, 0.0, -1.0);
+    CerchioDxf(0.0, inf, 1.0);
+    TestoDxf(0.0, nan, 2.0, "x");
+    const Vettore<double> x{0, 1}, y{0, nan};
+    PoligonaleDxf(2, x, y);
+    PoligonoChiusoDxf(1, x, x);
+    PoligonaleDxf(0, x, x);
+  });
+  EXPECT_EQ(vuote, Linee{});
+
+  Stato.ColoreCorrente = 999;
+  const Linee testo = Entita([] { TestoDxf(1.0, 2.0, 3.0, "a\tb\x01" "c\x7F"); });
+  ASSERT_EQ(testo.size(), 16u);
+  EXPECT_EQ(testo[5], " 256 ");
+  EXPECT_EQ(testo[15], "a b c ");
+  Stato.ColoreCorrente = -3;
+  const Linee linea = Entita([] { LineaDxf(0.0, 0.0, 1.0, 1.0); });
+  ASSERT_GE(linea.size(), 6u);
+  EXPECT_EQ(linea[5], "   256");
+}
+
+// The drawing saved before stays whole until the new one is complete, and
+// a link is written through.
+TEST_F(Dxf, TheOldFileStaysUntilTheNewOneIsClosed) {
+  const std::string nome = cartella / "disegno.dxf";
+  { std::ofstream(nome) << "vecchio\n"; }
+  ApriFileDxf(nome, 1);
+  LineaDxf(0.0, 0.0, 1.0, 1.0);
+  EXPECT_EQ(LeggiFile(nome), "vecchio\n");
+  InterrompiFileDxf();
+  EXPECT_EQ(LeggiFile(nome), "vecchio\n");
+  EXPECT_FALSE(std::filesystem::exists(nome + ".tmp"));
+
+  const std::string link = cartella / "link.dxf";
+  std::filesystem::create_symlink("disegno.dxf", link);
+  ApriFileDxf(link, 1);
+  ChiudiFileDxf();
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(Righe(LeggiFile(nome)).size(), 8u);
 }
