@@ -1,9 +1,13 @@
 #include "model/Formato.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <functional>
+#include <map>
 
 #include "platform/Sistema.h"
 
@@ -63,12 +67,48 @@ struct Cifre {
   int punto = 0;
 };
 
+// The last value TestoNumero wrote, in 15 significant digits: a number
+// written as text and then formatted (FormattaMigliaia) is converted once.
+struct UltimoTesto {
+  std::uint64_t bit = 0;
+  bool valido = false;
+  Cifre cifre;
+};
+thread_local UltimoTesto ultimoTesto;
+
+// The 15 digits and the point of a "%.15g" text ('.', 'e'): its significant
+// digits, the trailing zeros it leaves out put back.
+Cifre CifreDaTestoG(const char* t, const char* fine) {
+  Cifre c;
+  int interi = 0, zeriDopoPunto = 0;
+  bool dopoPunto = false;
+  const char* e = std::find(t, fine, 'e');
+  for (const char* p = t; p != e; ++p) {
+    if (*p == '.') {
+      dopoPunto = true;
+    } else if (c.cifre.empty() && *p == '0') {
+      if (dopoPunto) ++zeriDopoPunto;
+    } else {
+      c.cifre += *p;
+      if (!dopoPunto) ++interi;
+    }
+  }
+  if (c.cifre.empty()) return {std::string(15, '0'), 1};
+  c.punto = interi - zeriDopoPunto + (e != fine ? std::atoi(e + 1) : 0);
+  c.cifre.resize(15, '0');
+  return c;
+}
+
 Cifre CifreDecimali(double v) {
+  if (ultimoTesto.valido && ultimoTesto.bit == std::bit_cast<std::uint64_t>(v))
+    return ultimoTesto.cifre;
   char buf[40];
-  const auto fine = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14).ptr;
-  const std::string t(buf, fine);  // d.dddddddddddddde+XX
-  const std::size_t e = t.find('e');
-  return {t.substr(0, 1) + t.substr(2, e - 2), std::atoi(t.c_str() + e + 1) + 1};
+  char* fine = std::to_chars(buf, buf + sizeof buf - 1, v, std::chars_format::scientific, 14).ptr;
+  *fine = '\0';  // d.dddddddddddddde+XX
+  const char* e = std::find(buf, fine, 'e');
+  Cifre c{std::string(static_cast<const char*>(buf), e), std::atoi(e + 1) + 1};
+  c.cifre.erase(1, 1);  // the point
+  return c;
 }
 
 // Keeps the first k digits, rounding half away from zero; a carry out of the
@@ -91,7 +131,7 @@ void Arrotonda(Cifre& c, int k) {
   if (j > 0) {
     ++c.cifre[j - 1];
   } else {
-    c.cifre.insert(0, "1");
+    c.cifre.insert(c.cifre.begin(), '1');
     ++c.punto;
   }
 }
@@ -149,12 +189,21 @@ Parti PartiEsponenziali(double v, const Schema& sc) {
 
 bool TuttiZero(const std::string& s) { return s.find_first_not_of('0') == std::string::npos; }
 
+// The patterns in use are few: each is read once.
+const Schema& SchemaDi(const std::string& schema) {
+  thread_local std::map<std::string, Schema, std::less<>> letti;
+  const auto trovato = letti.find(schema);
+  if (trovato != letti.end()) return trovato->second;
+  if (letti.size() >= 64) letti.clear();
+  return letti.emplace(schema, Analizza(schema)).first->second;
+}
+
 }  // namespace
 
 std::string Formato(double x, const std::string& schema) {
   if (!std::isfinite(x)) return TestoNumero(x);
   const platform::Sistema& sistema = platform::SistemaCorrente();
-  const Schema sc = Analizza(schema);
+  const Schema& sc = SchemaDi(schema);
   Parti p = sc.esponente ? PartiEsponenziali(std::fabs(x), sc) : PartiFisse(std::fabs(x), sc);
   while (static_cast<int>(p.decimali.size()) > sc.decimaliMin && p.decimali.back() == '0')
     p.decimali.pop_back();
@@ -173,14 +222,18 @@ std::string TestoNumero(double x) {
   if (!std::isfinite(x)) return TestoNonFinito;
   if (x == 0) x = 0;  // no "-0"
   char buf[40];
-  const auto fine = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15).ptr;
-  const std::string decimale = platform::SistemaCorrente().SeparatoreDecimale();
-  std::string t;
-  for (const char* c = buf; c != fine; ++c) {
-    if (*c == '.')
-      t += decimale;
-    else
-      t += (*c == 'e') ? 'E' : *c;
+  char* fine = std::to_chars(buf, buf + sizeof buf - 1, x, std::chars_format::general, 15).ptr;
+  ultimoTesto.valido = std::isfinite(x);
+  if (ultimoTesto.valido) {
+    *fine = '\0';
+    ultimoTesto.bit = std::bit_cast<std::uint64_t>(x);
+    ultimoTesto.cifre = CifreDaTestoG(buf, fine);
+  }
+  std::string t(buf, fine);
+  if (const std::size_t e = t.find('e'); e != std::string::npos) t[e] = 'E';
+  if (const std::size_t punto = t.find('.'); punto != std::string::npos) {
+    const std::string decimale = platform::SistemaCorrente().SeparatoreDecimale();
+    if (decimale != ".") t.replace(punto, 1, decimale);
   }
   return t;
 }

@@ -90,10 +90,6 @@ void Materiali::ParabolaRettangolo(double& epsCuNorma, double& epsC2Norma) {
   epsC2Norma = 0.002 + 0.000085 * std::pow(fck - 50, 0.53);
 }
 
-double Materiali::EpsAcciaio(double e1, double e2, double y, double h, double y1) {
-  return -(e2 + (e1 - e2) * (h - (y1 - y)) / h);
-}
-
 double Materiali::SigmaAcciaio(double eps, int tipo, double eps0) const {
   const double e = tipo == 1 ? eps + eps0 : eps;
   const double sigma = Es_ * e;

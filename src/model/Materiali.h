@@ -39,7 +39,9 @@ class Materiali {
 
   // Minus the strain at ordinate y of the plane with strain e1 at y1 and e2
   // at y1 - h: elongation positive, as the steel is measured.
-  static double EpsAcciaio(double e1, double e2, double y, double h, double y1);
+  static double EpsAcciaio(double e1, double e2, double y, double h, double y1) {
+    return -(e2 + (e1 - e2) * (h - (y1 - y)) / h);
+  }
 
   // Steel stress; tipo 0 bars, 1 tendons (which add the prestrain eps0).
   // Capped at fyd at the ultimate limit state, linear in "Metodo n".

@@ -216,7 +216,8 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // memory; until then Strisce() shows them as they were. vecchio keeps none.
   void RiprendiMemoriaStrisce(Poligono& vecchio);
   // Strip i from depth s down to t = min(t + its height, L): returns its
-  // area; m receives the mid-depth.
+  // area; m receives the mid-depth. Inline, as the integration loops call
+  // them strip by strip.
   double RettangolinoArea(double& t, double L, double s, double& m, int i) const;
   // The same part of strip i: its first moments about y = y0 (Sx) and about
   // x = x0 (Sy), the lever arm in y being the strip's own mid-line.
@@ -286,6 +287,13 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   static Poligono ParteDaUnLato(const Poligono& p, const Vettore<int>& segnati, double a,
                                 double b, double c, double lato);
 
+  // Moves the running depth t down by strip i, not past L; m is the middle
+  // of the part from s to t.
+  void AvanzaProfondita(int i, double& t, double L, double s, double& m) const {
+    t += strisce_.Altezza(i);
+    if (t > L) t = L;
+    m = (s + t) / 2;
+  }
   // The strip tables for n strips: kept when they already have that size,
   // so that only the rectangles written change, else new ones of zeros.
   void DimensionaStrisce(int n);
@@ -320,4 +328,23 @@ void Poligono::Coordinate(const Vettore<T>& x, const Vettore<T>& y, int n) {
   x_ = std::move(nuoviX);
   y_ = std::move(nuoviY);
   nVertici_ = n >= 1 ? n : 0;
+}
+
+inline double Poligono::RettangolinoArea(double& t, double L, double s, double& m, int i) const {
+  AvanzaProfondita(i, t, L, s, m);
+  double area = 0;
+  for (int k = 1; k <= strisce_.nRettangoli(i); ++k) area += strisce_.Larghezza(i, k) * (t - s);
+  return area;
+}
+
+inline void Poligono::RettangolinoMomenti(double& t, double L, double s, double& m, int i,
+                                          double& Sx, double& Sy, double x0, double y0) const {
+  AvanzaProfondita(i, t, L, s, m);
+  Sx = 0;
+  Sy = 0;
+  for (int k = 1; k <= strisce_.nRettangoli(i); ++k) {
+    const double a = (t - s) * strisce_.Larghezza(i, k);
+    Sx += a * (strisce_.yCentro(i) - y0);
+    Sy += a * (strisce_.xCentro(i, k) - x0);
+  }
 }

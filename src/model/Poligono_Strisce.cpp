@@ -11,18 +11,6 @@
 #include "model/Poligono.h"
 #include "platform/MsgBox.h"
 
-namespace {
-
-// Moves the running depth t down by one strip, not past L; m is the middle of
-// the part from s to t.
-void AvanzaProfondita(double altezza, double& t, double L, double s, double& m) {
-  t += altezza;
-  if (t > L) t = L;
-  m = (s + t) / 2;
-}
-
-}  // namespace
-
 bool Poligono::DiscretizzaPoligono(int n, double& altezza, double& larghezza, double& yMax,
                                    bool soloDimensioni) {
   double x0, x1, y0;
@@ -75,10 +63,11 @@ bool Poligono::DiscretizzaPoligono(int n, double& altezza, double& larghezza, do
     // Interpolated from the higher end: a vertex on the line gives its own
     // abscissa exactly.
     const int a = y_(i) > y_(j) ? i : j, b = a == i ? j : i;
+    const double xa = x_(a), ya = y_(a), xb = x_(b), yb = y_(b);
     for (int k = primo; k < oltre; ++k) {
       const double yp = mezzerie_[static_cast<size_t>(k)];
       incroci_[static_cast<size_t>(libero[static_cast<size_t>(k)]++)] =
-          x_(a) + (x_(b) - x_(a)) * ((y_(a) - yp) / (y_(a) - y_(b)));
+          xa + (xb - xa) * ((ya - yp) / (ya - yb));
     }
   }
 
@@ -89,7 +78,11 @@ bool Poligono::DiscretizzaPoligono(int n, double& altezza, double& larghezza, do
     // Pairs of crossings along the mid-line bound the parts inside.
     const auto inizio = incroci_.begin() + (i == 1 ? 0 : libero[static_cast<size_t>(i) - 2]);
     const auto fine = incroci_.begin() + libero[static_cast<size_t>(i) - 1];
-    std::sort(inizio, fine);
+    if (fine - inizio == 2) {
+      if (inizio[1] < inizio[0]) std::swap(inizio[0], inizio[1]);  // as std::sort orders two
+    } else {
+      std::sort(inizio, fine);
+    }
     int k = 0;
     for (auto a = inizio; fine - a >= 2; a += 2) {
       if (k == massimo) {
@@ -177,23 +170,4 @@ bool Poligono::DiscretizzaCerchio(int n, double raggio) {
   }
   SommeStrisce();
   return true;
-}
-
-double Poligono::RettangolinoArea(double& t, double L, double s, double& m, int i) const {
-  AvanzaProfondita(strisce_.Altezza(i), t, L, s, m);
-  double area = 0;
-  for (int k = 1; k <= strisce_.nRettangoli(i); ++k) area += strisce_.Larghezza(i, k) * (t - s);
-  return area;
-}
-
-void Poligono::RettangolinoMomenti(double& t, double L, double s, double& m, int i, double& Sx,
-                                   double& Sy, double x0, double y0) const {
-  AvanzaProfondita(strisce_.Altezza(i), t, L, s, m);
-  Sx = 0;
-  Sy = 0;
-  for (int k = 1; k <= strisce_.nRettangoli(i); ++k) {
-    const double a = (t - s) * strisce_.Larghezza(i, k);
-    Sx += a * (strisce_.yCentro(i) - y0);
-    Sy += a * (strisce_.xCentro(i, k) - x0);
-  }
 }

@@ -53,12 +53,14 @@ void FlexGrid::Ridimensiona(int righe, int colonne) {
   if (righe < 0 || colonne < 0) throw std::out_of_range("dimensioni negative della griglia");
   if (static_cast<long long>(righe) * colonne > INT_MAX)
     throw std::length_error("griglia di troppe celle");
-  std::vector<Cella> celle(static_cast<size_t>(righe) * static_cast<size_t>(colonne));
-  for (int r = 0; r < std::min(righe, rows_); ++r)
-    for (int c = 0; c < std::min(colonne, cols_); ++c)
-      celle[static_cast<size_t>(r) * static_cast<size_t>(colonne) + static_cast<size_t>(c)] =
-          std::move(CellaIn(r, c));
-  celle_ = std::move(celle);
+  if (righe != rows_ || colonne != cols_) {
+    std::vector<Cella> celle(static_cast<size_t>(righe) * static_cast<size_t>(colonne));
+    for (int r = 0; r < std::min(righe, rows_); ++r)
+      for (int c = 0; c < std::min(colonne, cols_); ++c)
+        celle[static_cast<size_t>(r) * static_cast<size_t>(colonne) + static_cast<size_t>(c)] =
+            std::move(CellaIn(r, c));
+    celle_ = std::move(celle);
+  }
   larghezze_.resize(static_cast<size_t>(colonne), LarghezzaColonnaPredefinita);
   allineamenti_.resize(static_cast<size_t>(colonne), AllineamentoGenerale);
   altezze_.resize(static_cast<size_t>(righe), AltezzaRigaPredefinita);

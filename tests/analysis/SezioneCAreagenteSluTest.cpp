@@ -292,3 +292,42 @@ TEST_F(PianoUltimo, TurningCarriesSteelOutlineAndLoadPoint) {
   EXPECT_NEAR(s_.x_N, 0, 1e-12);
   EXPECT_NEAR(s_.y_N, 1, 1e-12);
 }
+
+// The concrete resultant over the kept depths and whole-strip areas equals,
+// bit for bit, the strip-by-strip sum from the top down to the compressed
+// depth, the strip it cuts included: on an L turned to several angles, for
+// planes that cut a strip anywhere, end on a strip's bottom, or compress all.
+TEST_F(PianoUltimo, ConcreteResultantAsTheStripByStripSum) {
+  const Materiali& materiali = VariabiliPubbliche::MaterialiCorrenti();
+  s_.Coordinate(Vettore<double>{0, 600, 600, 250, 250, 0},
+                Vettore<double>{0, 0, 250, 250, 600, 600}, 6);
+  for (const double angolo : {0.0, 30.0, 135.0, 250.0}) {
+    s_.Contorno->RuotaVertici(0, 0, angolo * Matematica::Pi / 180);
+    for (const int n : {1, 7, 100}) {
+      double h, b, y;
+      s_.Contorno->DiscretizzaPoligono(n, h, b, y);
+      s_.hTotale = static_cast<float>(h);
+      const double H = s_.hTotale;
+      auto somma = [&](double sup, double inf) {
+        const double xc = inf > 0 ? 2 * H : H * sup / (sup - inf);
+        double r = 0, t = 0;
+        for (int i = 1; i <= n; ++i) {
+          const double s = t;
+          double m;
+          const double area = s_.Contorno->RettangolinoArea(t, xc, s, m, i);
+          r += materiali.SigmaCls(inf + (sup - inf) * (H - m) / H) * area;
+          if (t >= xc) break;
+        }
+        return r;
+      };
+      // The plane whose neutral axis lies on the bottom of strip 3 of 7.
+      const double fondo3 = s_.Contorno->Strisce().Fondo(std::min(3, n));
+      std::vector<std::pair<double, double>> piani{
+          {epsCu, -epsSu}, {epsCu, -0.001}, {0.001, -0.02}, {epsCu, 0}, {epsC2, epsC2},
+          {epsCu, 0.0005}, {epsCu, epsCu - epsCu * H / fondo3}};
+      for (const auto& [sup, inf] : piani)
+        EXPECT_EQ(s_.RisultanteCls(sup, inf), somma(sup, inf))
+            << angolo << " gradi, " << n << " strisce, " << sup << " " << inf;
+    }
+  }
+}

@@ -89,6 +89,27 @@ TEST_P(NumeriNelLocale, GroupedValuesAndPlainText) {
   EXPECT_EQ(s2, "");
 }
 
+// A value written as text and then to a pattern (as FormattaMigliaia does)
+// reuses the digits of the text: they must be those of the value, whatever
+// the text's form (trailing zeros left out, leading zeros, exponent), and
+// never those of the value written before.
+TEST_P(NumeriNelLocale, PatternAfterTheTextOfTheSameOrAnotherValue) {
+  auto dopoTesto = [](double testo, double x, const char* schema) {
+    TestoNumero(testo);
+    return Formato(x, schema);
+  };
+  Verifica({{dopoTesto(2.5, 2.5, "0.000E+00"), "2.500E+00"},
+            {dopoTesto(1200, 1200, "#,##0.00"), "1,200.00"},
+            {dopoTesto(0.000123, 0.000123, "0.00E+00"), "1.23E-04"},
+            {dopoTesto(0.0123456, 0.0123456, "0.0000"), "0.0123"},
+            {dopoTesto(1.5e-5, 1.5e-5, "#.00E+00"), "1.50E-05"},
+            {dopoTesto(9.99999999999999e20, 9.99999999999999e20, "0.0E+00"), "1.0E+21"},
+            {dopoTesto(99.95, 99.95, "#,##0.0"), "100.0"},
+            {dopoTesto(0, 0, "0.00"), "0.00"},
+            {dopoTesto(2.5, 7.25, "0.0"), "7.3"},
+            {dopoTesto(7.25, -7.25, "0.0"), "-7.3"}});
+}
+
 INSTANTIATE_TEST_SUITE_P(Locali, NumeriNelLocale,
                          ::testing::Values(Separatori{".", ","}, Separatori{",", "."}));
 
