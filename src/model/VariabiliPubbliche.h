@@ -67,6 +67,7 @@ struct StatoProgramma {
   bool Precompresso = false;
   float LunghezzaL0 = 0;  // mm
   std::array<float, 5> DatiSezioneCircolare{};  // mm
+  int NumeroVerticiCerchio = 52;  // vertices of the polygon that stands for a circle
   std::string TitoloSezione;
   bool ProgettoInCorso = false;
   std::string UnitaLunghezza = "cm";  // "mm"; anything else reads as "cm"

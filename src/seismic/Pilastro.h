@@ -94,6 +94,11 @@ class Pilastro {
   int nBarreDati() const;
   // Positions and areas of the bars of the current end; sets nBarreTotale.
   void CoordinateBarre();
+  // The current end as a new current section: outline (a rectangle centred
+  // on the origin, or a circle from the top clockwise), bars, the design
+  // actions NEd, MEd of the top end about x and about y, moments taken about
+  // the origin.
+  void CoordinatePilastro();
   const Vettore<float>& xBarre() const { return xBarre_; }
   const Vettore<float>& yBarre() const { return yBarre_; }
   const Vettore<float>& AreeBarre() const { return areeBarre_; }

@@ -2,6 +2,7 @@
 
 #include "ColonnaProva.h"
 #include "platform/Colori.h"
+#include "seismic/Normative3274.h"
 #include "seismic/Pilastro.h"
 
 using Sismica::Prescrizioni;
@@ -203,4 +204,28 @@ TEST(RegoleStaffeCaselle, Ec8MinimumOmegaByEndAndClass) {
         << riga;
     EXPECT_FLOAT_EQ(Sismica::Stato.ValoriStaffe(12), caso.minimo) << riga;
   }
+}
+
+TEST(RegoleStaffeCaselle, OmegaStTextAndColourOfOneBox) {
+  AmbienteColonna ambiente;
+  platform::ControlInMemoria casella;
+  Prescrizioni lista;
+  // 100 x 0.06 / 0.08 = 75: a pitch below 75 would do.
+  Normative3274::ControlloOmegaSt(lista, 0.06f, 0.08f, "critica", 100, "Y", casella);
+  EXPECT_EQ(lista, (Prescrizioni{"Nella zona critica Omega_st in direzione Y deve essere >= 0,08 "
+                                 "(passo < 75 mm) - NTC #7.4.6.2.2."}));
+  EXPECT_EQ(casella.Text(), "0,0600");
+  EXPECT_EQ(casella.ForeColor(), Rosso);
+  Normative3274::ControlloOmegaSt(lista, 0.08f, 0.08f, "critica", 100, "Y", casella);
+  EXPECT_EQ(lista.size(), 1u);
+  EXPECT_EQ(casella.ForeColor(), 0);
+  // Without a value the box's own number counts; a text that is none reads 0.
+  casella.SetText("0,045");
+  Normative3274::ColoraControllo(casella, 0.04, true);
+  EXPECT_EQ(casella.ForeColor(), Rosso);
+  casella.SetText("testo");
+  Normative3274::ColoraControllo(casella, 0.04, true);
+  EXPECT_EQ(casella.ForeColor(), 0);
+  Normative3274::ColoraControllo(casella, 0.01, false);
+  EXPECT_EQ(casella.ForeColor(), Rosso);
 }
