@@ -161,7 +161,7 @@ BarreAncorate Pilastro::StaffeDistanzeBarreAncorate() const {
   const int nb = nBarreBase();
   const int nh = nBarreAltezza();
   const std::vector<PosizioneBarra> posizioni = NumerazioneBarre();
-  if (static_cast<int>(posizioni.size()) != n) return esito;
+  if (posizioni.empty() || static_cast<int>(posizioni.size()) != n) return esito;
   Lato sopra(static_cast<size_t>(nb)), sotto(static_cast<size_t>(nb));
   Lato sinistra(static_cast<size_t>(nh)), destra(static_cast<size_t>(nh));
   for (int barra = 1; barra <= n; ++barra) {

@@ -158,6 +158,21 @@ TEST(QuantitaPilastro, NoCurvatureDuctilityIsReportedAndTheCheckGoesOn) {
   EXPECT_FALSE(lista.empty());
 }
 
+// Negative bar counts from a file: no bars, nothing held, and the rules run.
+TEST(QuantitaPilastro, NegativeBarCountsGiveNoBars) {
+  AmbienteColonna ambiente;
+  AmbienteColonna::Barre(-3, 4, 16);
+  P().CoordinateBarre();
+  EXPECT_EQ(P().nBarreTotale(), 0);
+  EXPECT_EQ(P().StaffeDistanzeBarreAncorate().Legate, 0);
+  for (int normativa : {0, 1}) {
+    VariabiliPubbliche::Stato.NormativaSismica = normativa;
+    Sismica::Prescrizioni lista;
+    P().ControlloGeometrico(ambiente.finestra, lista);
+    EXPECT_EQ(lista.back(), "Prescrizioni staffe non rispettate.");
+  }
+}
+
 // Bar counts no window would take come from a file: the checks answer at once.
 TEST(QuantitaPilastro, HugeBarCountsStayQuick) {
   AmbienteColonna ambiente;
