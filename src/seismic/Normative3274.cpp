@@ -123,19 +123,26 @@ void ControlloStaffeNtc(Prescrizioni& lista, platform::Form& finestra) {
   finestra.Controllo("txtOmegaWd", 0).SetText(Formattazione::Formato(omegaWd, "0.0000"));
   finestra.Controllo("txtOmegaWd", 1).SetText(Formattazione::Formato(omegaCentraleWd, "0.0000"));
 
-  auto omegaSt = [&](float omega, float minimo, const char* zona, float passo,
-                     const char* direzione, platform::Control& casella) {
-    ControlloOmegaSt(lista, omega, minimo, zona, passo, direzione, casella);
-  };
   if (p.Circolare()) {
-    omegaSt(omegaX, omegaCritica, "critica", s, "X", finestra.Controllo("txtOmegaWd", 2));
-    omegaSt(omegaXc, omegaCentrale, "centrale", sc, "X", finestra.Controllo("lblInvisibile"));
+    ControlloOmegaSt(lista, omegaX, omegaCritica, "critica", s, "X",
+                     finestra.Controllo("txtOmegaWd", 2));
+    ControlloOmegaSt(lista, omegaXc, omegaCentrale, "centrale", sc, "X",
+                     finestra.Controllo("lblInvisibile"));
     return;
   }
-  omegaSt(omegaX, omegaCritica, "critica", s, "X", finestra.Controllo("TxtOmegaSt", 0));
-  omegaSt(omegaY, omegaCritica, "critica", s, "Y", finestra.Controllo("TxtOmegaSt", 1));
-  omegaSt(omegaXc, omegaCentrale, "centrale", sc, "X", finestra.Controllo("TxtOmegaSt", 2));
-  omegaSt(omegaYc, omegaCentrale, "centrale", sc, "Y", finestra.Controllo("TxtOmegaSt", 3));
+  const struct {
+    float omega;
+    float minimo;
+    const char* zona;
+    float passo;
+    const char* direzione;
+  } zone[] = {{omegaX, omegaCritica, "critica", s, "X"},
+              {omegaY, omegaCritica, "critica", s, "Y"},
+              {omegaXc, omegaCentrale, "centrale", sc, "X"},
+              {omegaYc, omegaCentrale, "centrale", sc, "Y"}};
+  for (int i = 0; i < 4; ++i)
+    ControlloOmegaSt(lista, zone[i].omega, zone[i].minimo, zone[i].zona, zone[i].passo,
+                     zone[i].direzione, finestra.Controllo("TxtOmegaSt", i));
 }
 
 void ControlloOmegaSt(Prescrizioni& lista, float omega, float omegaMin, const std::string& zona,
