@@ -84,8 +84,8 @@ void ControlloStaffeNtc(Prescrizioni& lista, platform::Form& finestra) {
   const Sismica::Pilastro& p = Stato.PilastroCorrente;
   const float m = std::min(p.bSezione(), p.hSezione());
   const float fi = static_cast<float>(p.fiBarrePilastro());
-  const float passoMax = ClasseA() ? std::min({m / 3, 125.0f, 6 * fi})
-                                   : std::min({m / 2, 175.0f, 8 * fi});
+  const float passoMax =
+      ClasseA() ? std::min({m / 3, 125.0f, 6 * fi}) : std::min({m / 2, 175.0f, 8 * fi});
   if (Eurocod8::ControlloPassoDiametroStaffe(lista, finestra, 6, ClausolaStaffe, passoMax,
                                              ClausolaStaffe))
     return;
@@ -111,8 +111,10 @@ void ControlloStaffeNtc(Prescrizioni& lista, platform::Form& finestra) {
   const float sc = p.StaffePassoCentrale();
   const double acciaioSuCls =
       Quoziente(VariabiliPubbliche::Stato.Fyd[0], VariabiliPubbliche::Stato.Fcd);
-  const float omegaX = static_cast<float>(Quoziente(ax, static_cast<double>(s) * hs) * acciaioSuCls);
-  const float omegaY = static_cast<float>(Quoziente(ay, static_cast<double>(s) * bs) * acciaioSuCls);
+  const float omegaX =
+      static_cast<float>(Quoziente(ax, static_cast<double>(s) * hs) * acciaioSuCls);
+  const float omegaY =
+      static_cast<float>(Quoziente(ay, static_cast<double>(s) * bs) * acciaioSuCls);
   const float omegaXc = omegaX * s / sc;
   const float omegaYc = omegaY * s / sc;
 

@@ -263,8 +263,9 @@ TEST(StaffePilastro, RecordsThatCannotBeStoredAreNamed) {
       {{8, 1, 1, 5}, "Errore nella staffa 1: Due vertici coincidenti"},
       {{8, 1, 4, 13}, "Errore nella staffa 1: la barra 13 non esiste"},
       {{8, 1, 4, -3}, "Errore nella staffa 1: la barra -3 non esiste"},
-      {{8, 1, 2.5f}, "Errore nella staffa 1: la barra 2" +
-                         std::string(Formattazione::SeparatoreDecimale()) + "5 non esiste"},
+      {{8, 1, 2.5f},
+       "Errore nella staffa 1: la barra 2" + std::string(Formattazione::SeparatoreDecimale()) +
+           "5 non esiste"},
   };
   for (const auto& caso : casi)
     EXPECT_EQ(p.ErroreStaffa(Staffe({caso.record}), 1), caso.errore) << caso.errore;
