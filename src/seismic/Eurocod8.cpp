@@ -33,7 +33,8 @@ double DuttilitaCurvatura() {
   return Colonna().SezioneInferiore ? Stato.DuttilitaCurvaturaInf : Stato.DuttilitaCurvaturaSup;
 }
 
-std::string Intero(double x) { return std::to_string(static_cast<long long>(x)); }
+// A whole number's text, however large.
+std::string Intero(double x) { return Formattazione::TestoNumero(x); }
 
 // Bar area of one end of the column.
 double AreaBarre(bool inferiore) {
@@ -158,10 +159,10 @@ void ControlloStaffeEc8(Prescrizioni& lista, platform::Form& finestra) {
   float centrale = 0;
   const float omegaWd = RapportoMeccanicoStaffe(centrale);
   std::string prefisso = "Insufficiente duttilità di curvatura";
+  for (int i : {0, 2}) finestra.Controllo("txtOmegaWd", i).SetForeColor(platform::QBColor(0));
   auto scrivi = [&](int i, float omega) {
     platform::Control& casella = finestra.Controllo("txtOmegaWd", i);
     casella.SetText(Formattazione::Formato(omega, "0.0000"));
-    casella.SetForeColor(platform::QBColor(0));
   };
   if (p.Circolare()) {
     scrivi(2, omegaWd);

@@ -155,7 +155,7 @@ void ControlloOmegaSt(Prescrizioni& lista, float omega, float omegaMin, const st
     std::string testo = "Nella zona " + zona + " Omega_st";
     if (!Stato.PilastroCorrente.Circolare()) testo += " in direzione " + direzione;
     testo += " deve essere >= " + TestoSingolo(omegaMin) + " (passo < " +
-             std::to_string(static_cast<long long>(std::floor(passoRichiesto))) + " mm)" +
+             Formattazione::TestoNumero(std::floor(passoRichiesto)) + " mm)" +
              " - NTC #7.4.6.2.2.";
     lista.push_back(testo);
   }
