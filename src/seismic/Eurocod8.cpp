@@ -33,7 +33,8 @@ double DuttilitaCurvatura() {
   return Colonna().SezioneInferiore ? Stato.DuttilitaCurvaturaInf : Stato.DuttilitaCurvaturaSup;
 }
 
-std::string Intero(double x) { return std::to_string(static_cast<long long>(x)); }
+// A whole number's text, however large.
+std::string Intero(double x) { return Formattazione::TestoNumero(x); }
 
 // Bar area of one end of the column.
 double AreaBarre(bool inferiore) {
@@ -74,9 +75,9 @@ void ControlloAzioneAssiale(Prescrizioni& lista) {
   const char* clausola = VariabiliPubbliche::Stato.NormativaSismica != 1 ? "NTC #7.4.4.2.2.1"
                          : Stato.DuttilitaMedia == 1                     ? "EC8 #5.4.3.2.1(3)"
                                                                          : "EC8 #5.5.3.2.1(3)";
-  lista.push_back("L'azione assiale normalizzata = " + FormattaValore(nud) + " deve essere <= " +
-                  Formattazione::TestoNumero(nuLimite) + " (NEd <= " + Intero(std::floor(nLimite / 1000)) +
-                  " kN) - " + clausola + ".");
+  lista.push_back("L'azione assiale normalizzata = " + FormattaValore(nud) +
+                  " deve essere <= " + Formattazione::TestoNumero(nuLimite) +
+                  " (NEd <= " + Intero(std::floor(nLimite / 1000)) + " kN) - " + clausola + ".");
 }
 
 void ControlloGeometricoEc8(Prescrizioni& lista, platform::Form& finestra) {
@@ -90,10 +91,10 @@ void ControlloGeometricoEc8(Prescrizioni& lista, platform::Form& finestra) {
 
   const float lato = dch ? 250.0f : 0.0f;
   if (b < lato || b < l / 20)
-    lista.push_back(b < lato ? (p.Circolare()
-                                    ? "Il diametro deve essere >= 250 mm - EC8 #5.5.1.2.2(1)."
-                                    : "La base b deve essere >= 250 mm - EC8 #5.5.1.2.2(1).")
-                             : "Controllare EC8 #5.4.1.2.2(1).");
+    lista.push_back(b < lato
+                        ? (p.Circolare() ? "Il diametro deve essere >= 250 mm - EC8 #5.5.1.2.2(1)."
+                                         : "La base b deve essere >= 250 mm - EC8 #5.5.1.2.2(1).")
+                        : "Controllare EC8 #5.4.1.2.2(1).");
   if (!p.Circolare() && (h < lato || h < l / 20))
     lista.push_back(h < lato ? "L'altezza h deve >= 250 mm - EC8 #5.5.1.2.2(1)."
                              : "Controllare EC8 #5.4.1.2.2(1).");
@@ -111,8 +112,9 @@ void ControlloGeometricoEc8(Prescrizioni& lista, platform::Form& finestra) {
   for (int i : {10, 12}) ColoraControllo(finestra.Controllo("PilastroTxt", i), lMin, false, hcr);
 
   if (l / hc < 3 && hcr < l)
-    lista.push_back(std::string("Per pilastri tozzi la lunghezza critica è l'intera lunghezza - EC8 #") +
-                    (dch ? "5.5.3.2.2(5)P" : "5.4.3.2.2(5)P") + ".");
+    lista.push_back(
+        std::string("Per pilastri tozzi la lunghezza critica è l'intera lunghezza - EC8 #") +
+        (dch ? "5.5.3.2.2(5)P" : "5.4.3.2.2(5)P") + ".");
 
   Normative3274::ControlloRapportoArmatura(lista, finestra,
                                            dch ? "EC8 #5.5.3.2.2(1)" : "EC8 #5.4.3.2.2(1)");
@@ -148,8 +150,8 @@ void ControlloStaffeEc8(Prescrizioni& lista, platform::Form& finestra) {
   float h0 = 0;
   p.AreaConfinata(b0, h0);
   const float b0Min = std::min(b0, h0);
-  const float passoMax = dch ? std::min({b0Min / 3, 125.0f, 6.0f * dbl})
-                             : std::min({b0Min / 2, 175.0f, 8.0f * dbl});
+  const float passoMax =
+      dch ? std::min({b0Min / 3, 125.0f, 6.0f * dbl}) : std::min({b0Min / 2, 175.0f, 8.0f * dbl});
   if (ControlloPassoDiametroStaffe(lista, finestra, diametroMin, "EC8 #5.5.3.2.2(12,a)", passoMax,
                                    dch ? "EC8 #5.5.3.2.2(12,b)" : "EC8 #5.4.3.2.2(11,a)"))
     return;
@@ -157,10 +159,10 @@ void ControlloStaffeEc8(Prescrizioni& lista, platform::Form& finestra) {
   float centrale = 0;
   const float omegaWd = RapportoMeccanicoStaffe(centrale);
   std::string prefisso = "Insufficiente duttilità di curvatura";
+  for (int i : {0, 2}) finestra.Controllo("txtOmegaWd", i).SetForeColor(platform::QBColor(0));
   auto scrivi = [&](int i, float omega) {
     platform::Control& casella = finestra.Controllo("txtOmegaWd", i);
     casella.SetText(Formattazione::Formato(omega, "0.0000"));
-    casella.SetForeColor(platform::QBColor(0));
   };
   if (p.Circolare()) {
     scrivi(2, omegaWd);
@@ -169,8 +171,8 @@ void ControlloStaffeEc8(Prescrizioni& lista, platform::Form& finestra) {
     scrivi(0, omegaWd);
     prefisso += " in direzione ";
   }
-  const std::string suffisso = dch ? "  - EC8 #5.5.3.2.2(9) coincidente con #5.4.3.2.2(8)"
-                                   : "  - EC8 #5.4.3.2.2(8)";
+  const std::string suffisso =
+      dch ? "  - EC8 #5.5.3.2.2(9) coincidente con #5.4.3.2.2(8)" : "  - EC8 #5.4.3.2.2(8)";
   if (DuttilitaCurvatura() == 0)
     platform::MsgBox(p.SezioneInferiore ? "MuFi=0 per la sezione inferiore"
                                         : "MuFi=0 per la sezione superiore");
@@ -234,7 +236,8 @@ bool ControlloPassoDiametroStaffe(Prescrizioni& lista, platform::Form& finestra,
     lista.push_back("Il passo delle staffe nella zona critica deve essere <= " +
                     FormattaValore(passoMax) + " mm - " + clausolaPasso + ".");
   // The central pitch is refused only beyond both limits.
-  const float lato = p.Circolare() ? 2.0f * p.RaggioPilastro() : std::min(p.bSezione(), p.hSezione());
+  const float lato =
+      p.Circolare() ? 2.0f * p.RaggioPilastro() : std::min(p.bSezione(), p.hSezione());
   const float centraleMax = std::min({20.0f * p.fiBarrePilastroMin(), lato, 400.0f});
   if (centrale > centraleMax && centrale > passoMax)
     lista.push_back("Il passo delle staffe nella zona centrale deve essere <= " +
@@ -303,8 +306,8 @@ float OmegaRichiesto(bool direzioneY, float omegaWd, float passo) {
       Quoziente(VariabiliPubbliche::Stato.Fyd[0], VariabiliPubbliche::Stato.ModuloEs);
   const double alfa = alfaN * alfaS;
   const double domanda = 30 * mu * p.Nud() * epsYd * Quoziente(bc, nucleo) - 0.035;
-  const float richiesto = alfa > 0 ? static_cast<float>(domanda / alfa)
-                                   : std::numeric_limits<float>::max();
+  const float richiesto =
+      alfa > 0 ? static_cast<float>(domanda / alfa) : std::numeric_limits<float>::max();
   auto& valori = Stato.ValoriStaffe;
   valori(9) = omegaWd;
   valori(direzioneY ? 11 : 10) = richiesto;

@@ -84,8 +84,8 @@ void ControlloStaffeNtc(Prescrizioni& lista, platform::Form& finestra) {
   const Sismica::Pilastro& p = Stato.PilastroCorrente;
   const float m = std::min(p.bSezione(), p.hSezione());
   const float fi = static_cast<float>(p.fiBarrePilastro());
-  const float passoMax = ClasseA() ? std::min({m / 3, 125.0f, 6 * fi})
-                                   : std::min({m / 2, 175.0f, 8 * fi});
+  const float passoMax =
+      ClasseA() ? std::min({m / 3, 125.0f, 6 * fi}) : std::min({m / 2, 175.0f, 8 * fi});
   if (Eurocod8::ControlloPassoDiametroStaffe(lista, finestra, 6, ClausolaStaffe, passoMax,
                                              ClausolaStaffe))
     return;
@@ -111,8 +111,10 @@ void ControlloStaffeNtc(Prescrizioni& lista, platform::Form& finestra) {
   const float sc = p.StaffePassoCentrale();
   const double acciaioSuCls =
       Quoziente(VariabiliPubbliche::Stato.Fyd[0], VariabiliPubbliche::Stato.Fcd);
-  const float omegaX = static_cast<float>(Quoziente(ax, static_cast<double>(s) * hs) * acciaioSuCls);
-  const float omegaY = static_cast<float>(Quoziente(ay, static_cast<double>(s) * bs) * acciaioSuCls);
+  const float omegaX =
+      static_cast<float>(Quoziente(ax, static_cast<double>(s) * hs) * acciaioSuCls);
+  const float omegaY =
+      static_cast<float>(Quoziente(ay, static_cast<double>(s) * bs) * acciaioSuCls);
   const float omegaXc = omegaX * s / sc;
   const float omegaYc = omegaY * s / sc;
 
@@ -123,19 +125,26 @@ void ControlloStaffeNtc(Prescrizioni& lista, platform::Form& finestra) {
   finestra.Controllo("txtOmegaWd", 0).SetText(Formattazione::Formato(omegaWd, "0.0000"));
   finestra.Controllo("txtOmegaWd", 1).SetText(Formattazione::Formato(omegaCentraleWd, "0.0000"));
 
-  auto omegaSt = [&](float omega, float minimo, const char* zona, float passo,
-                     const char* direzione, platform::Control& casella) {
-    ControlloOmegaSt(lista, omega, minimo, zona, passo, direzione, casella);
-  };
   if (p.Circolare()) {
-    omegaSt(omegaX, omegaCritica, "critica", s, "X", finestra.Controllo("txtOmegaWd", 2));
-    omegaSt(omegaXc, omegaCentrale, "centrale", sc, "X", finestra.Controllo("lblInvisibile"));
+    ControlloOmegaSt(lista, omegaX, omegaCritica, "critica", s, "X",
+                     finestra.Controllo("txtOmegaWd", 2));
+    ControlloOmegaSt(lista, omegaXc, omegaCentrale, "centrale", sc, "X",
+                     finestra.Controllo("lblInvisibile"));
     return;
   }
-  omegaSt(omegaX, omegaCritica, "critica", s, "X", finestra.Controllo("TxtOmegaSt", 0));
-  omegaSt(omegaY, omegaCritica, "critica", s, "Y", finestra.Controllo("TxtOmegaSt", 1));
-  omegaSt(omegaXc, omegaCentrale, "centrale", sc, "X", finestra.Controllo("TxtOmegaSt", 2));
-  omegaSt(omegaYc, omegaCentrale, "centrale", sc, "Y", finestra.Controllo("TxtOmegaSt", 3));
+  const struct {
+    float omega;
+    float minimo;
+    const char* zona;
+    float passo;
+    const char* direzione;
+  } zone[] = {{omegaX, omegaCritica, "critica", s, "X"},
+              {omegaY, omegaCritica, "critica", s, "Y"},
+              {omegaXc, omegaCentrale, "centrale", sc, "X"},
+              {omegaYc, omegaCentrale, "centrale", sc, "Y"}};
+  for (int i = 0; i < 4; ++i)
+    ControlloOmegaSt(lista, zone[i].omega, zone[i].minimo, zone[i].zona, zone[i].passo,
+                     zone[i].direzione, finestra.Controllo("TxtOmegaSt", i));
 }
 
 void ControlloOmegaSt(Prescrizioni& lista, float omega, float omegaMin, const std::string& zona,
@@ -146,7 +155,7 @@ void ControlloOmegaSt(Prescrizioni& lista, float omega, float omegaMin, const st
     std::string testo = "Nella zona " + zona + " Omega_st";
     if (!Stato.PilastroCorrente.Circolare()) testo += " in direzione " + direzione;
     testo += " deve essere >= " + TestoSingolo(omegaMin) + " (passo < " +
-             std::to_string(static_cast<long long>(std::floor(passoRichiesto))) + " mm)" +
+             Formattazione::TestoNumero(std::floor(passoRichiesto)) + " mm)" +
              " - NTC #7.4.6.2.2.";
     lista.push_back(testo);
   }

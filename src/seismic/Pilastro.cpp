@@ -75,7 +75,9 @@ void Pilastro::SetStaffePassoCritico(float passo) {
     matrice_(0, PassoCriticoRettangolare[SezioneInferiore]) = passo;
 }
 
-float Pilastro::StaffePassoCentrale() const { return Circolare() ? matrice_(1, 5) : matrice_(0, 6); }
+float Pilastro::StaffePassoCentrale() const {
+  return Circolare() ? matrice_(1, 5) : matrice_(0, 6);
+}
 
 void Pilastro::SetStaffePassoCentrale(float passo) {
   (Circolare() ? matrice_(1, 5) : matrice_(0, 6)) = passo;
@@ -93,7 +95,9 @@ void Pilastro::StaffeMemorizza(const Matrice<float>& staffe) {
 void Pilastro::MemorizzaDatiPilastri(platform::Form& finestra) {
   using Generale::ValNumero;
   using VariabiliPubbliche::LunghezzaInMm;
-  auto numero = [&](int indice) { return ValNumero(finestra.Controllo("PilastroTxt", indice).Text()); };
+  auto numero = [&](int indice) {
+    return ValNumero(finestra.Controllo("PilastroTxt", indice).Text());
+  };
   auto lunghezza = [&](int indice) { return static_cast<float>(LunghezzaInMm(numero(indice))); };
   auto diametro = [&](int indice) {
     return static_cast<float>(ValNumero(finestra.Controllo("ComboBarrePil", indice).Text()));

@@ -31,10 +31,10 @@ struct PosizioneBarra {
 
 // Results of the walk along the sides over the bars held by stirrups.
 struct BarreAncorate {
-  int Legate = 0;        // bars held by at least one stirrup
-  float DistanzaMax = 0;  // largest distance between consecutive held bars
+  int Legate = 0;            // bars held by at least one stirrup
+  float DistanzaMax = 0;     // largest distance between consecutive held bars
   double SommaQuadrati = 0;  // sum of the squares of those distances
-  bool Lacuna = false;   // a side with two or more consecutive bars not held
+  bool Lacuna = false;       // a side with two or more consecutive bars not held
 };
 
 class Pilastro {
@@ -74,7 +74,9 @@ class Pilastro {
   float StaffePassoCentrale() const;
   void SetStaffePassoCentrale(float passo);
   // Stirrups of the current end, rows 1..StaffeNumTot (none: no rows).
-  const Matrice<float>& StaffeCorrenti() const { return SezioneInferiore ? staffeInf_ : staffeSup_; }
+  const Matrice<float>& StaffeCorrenti() const {
+    return SezioneInferiore ? staffeInf_ : staffeSup_;
+  }
   // Stores the records as the current end's stirrups and their count.
   void StaffeMemorizza(const Matrice<float>& staffe);
 
@@ -94,6 +96,11 @@ class Pilastro {
   int nBarreDati() const;
   // Positions and areas of the bars of the current end; sets nBarreTotale.
   void CoordinateBarre();
+  // The current end as a new current section: outline (a rectangle centred
+  // on the origin, or a circle from the top clockwise), bars, the design
+  // actions NEd, MEd of the top end about x and about y, moments taken about
+  // the origin.
+  void CoordinatePilastro();
   const Vettore<float>& xBarre() const { return xBarre_; }
   const Vettore<float>& yBarre() const { return yBarre_; }
   const Vettore<float>& AreeBarre() const { return areeBarre_; }
@@ -112,6 +119,13 @@ class Pilastro {
   // "Errore nella staffa <riga>: <reason>". A bar must be a whole number
   // from 1 to the end's bar count.
   std::string ErroreStaffa(const Matrice<float>& staffe, int riga) const;
+  // Row riga of the stirrup editor's records: an unusable record is named in
+  // the window's label lblErroreSt; one that repeats an earlier row (the
+  // same bars in turn, either way round) in a message box. The editor's
+  // commands are enabled only for a record that passes.
+  bool StaffaMemorizzaControllo(const Matrice<float>& staffe, int riga,
+                                FinestraSismica& finestra) const;
+  bool StaffaDoppiaControllo(const Matrice<float>& staffe, int riga) const;
   float StaffeDiametroMinimo() const;
   float AreaConfinata(float& b0, float& h0) const;
   // primo = h - 2d, secondo = b - 2d (d: face to the outer stirrup's centreline).
@@ -144,7 +158,9 @@ class Pilastro {
  private:
   // A stored value as a whole number (see the accessors).
   static int Intero(float valore);
-  Matrice<float>& StaffeCorrentiModificabili() { return SezioneInferiore ? staffeInf_ : staffeSup_; }
+  Matrice<float>& StaffeCorrentiModificabili() {
+    return SezioneInferiore ? staffeInf_ : staffeSup_;
+  }
   float DiametroStaffaCircolare() const;
   float DistanzaStaffa() const;
   // Bar centres of the record's bars; false when a bar is not one of the end's.

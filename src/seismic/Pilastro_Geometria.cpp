@@ -2,8 +2,11 @@
 #include <cmath>
 #include <optional>
 
+#include "analysis/Correnti.h"
 #include "model/Matematica.h"
+#include "model/VariabiliPubbliche.h"
 #include "seismic/Pilastro.h"
+#include "seismic/StatoSismica.h"
 
 namespace Sismica {
 namespace {
@@ -66,6 +69,36 @@ void Pilastro::CoordinateBarre() {
   const double fi = fiBarrePilastro();
   for (float& area : areeBarre_.Dati()) area = static_cast<float>(Pi * fi * fi / 4);
   SetnBarreTotale(n);
+}
+
+void Pilastro::CoordinatePilastro() {
+  CoordinateBarre();
+  Vettore<double> x;
+  Vettore<double> y;
+  if (Circolare()) {
+    const int n = VariabiliPubbliche::Stato.NumeroVerticiCerchio;
+    const double r = RaggioPilastro();
+    x.ReDim(1, n);
+    y.ReDim(1, n);
+    for (int i = 1; i <= n; ++i) {
+      const double angolo = Pi / 2 - (i - 1) * 2 * Pi / n;
+      x(i) = r * std::cos(angolo);
+      y(i) = r * std::sin(angolo);
+    }
+  } else {
+    const double b = matrice_(0, 1) / 2.0;
+    const double h = matrice_(0, 2) / 2.0;
+    x = {b, -b, -b, b};
+    y = {h, h, -h, -h};
+  }
+  VariabiliPubbliche::ScartaSezioneCorrente();
+  const std::shared_ptr<SezioneCA> sezione = VariabiliPubbliche::SezioneCorrente();
+  sezione->Coordinate(x, y, x.Conta());
+  sezione->BarreDati(xBarre_.Conta(), xBarre_, yBarre_, areeBarre_,
+                     VariabiliPubbliche::Stato.RapportoN, 0, {}, {}, {}, {});
+  sezione->SollecitazioniSismica(Stato.NEdSismica, Stato.MEdSuperiore[0], Stato.MEdSuperiore[1]);
+  sezione->xPtoCalcoloM = 0;
+  sezione->yPtoCalcoloM = 0;
 }
 
 // With one bar along a side the bars lie on the section's axis.

@@ -3,7 +3,10 @@
 
 #include "analysis/TestoSingolo.h"
 #include "drawing/Grafica.h"
+#include "model/Array.h"
 #include "model/Matematica.h"
+#include "platform/MsgBox.h"
+#include "seismic/FinestraSismica.h"
 #include "seismic/Pilastro.h"
 
 namespace Sismica {
@@ -24,7 +27,7 @@ std::vector<int> Pilastro::BarreStaffa(const Matrice<float>& staffe, int riga) {
     const float barra = staffe(riga, j);
     if (barra == 0) break;
     barre.push_back(std::floor(barra) == barra && std::fabs(barra) < 1E6f ? static_cast<int>(barra)
-                                                                           : -1);
+                                                                          : -1);
   }
   return barre;
 }
@@ -48,6 +51,37 @@ std::string Pilastro::ErroreStaffa(const Matrice<float>& staffe, int riga) const
   }
   if (messaggio.empty()) return messaggio;
   return "Errore nella staffa " + std::to_string(riga) + ": " + messaggio;
+}
+
+bool Pilastro::StaffaMemorizzaControllo(const Matrice<float>& staffe, int riga,
+                                        FinestraSismica& finestra) const {
+  const std::string errore = ErroreStaffa(staffe, riga);
+  platform::Control& etichetta = finestra.Controllo("lblErroreSt");
+  etichetta.SetVisible(!errore.empty());
+  etichetta.SetCaption(errore);
+  const bool ok = errore.empty() && StaffaDoppiaControllo(staffe, riga);
+  finestra.StaffeControlliSetta(ok);
+  return ok;
+}
+
+bool Pilastro::StaffaDoppiaControllo(const Matrice<float>& staffe, int riga) const {
+  auto barre = [&](int i) {
+    const std::vector<int> lista = BarreStaffa(staffe, i);
+    Vettore<int> vettore(1, static_cast<int>(lista.size()));
+    std::copy(lista.begin(), lista.end(), vettore.Dati().begin());
+    return vettore;
+  };
+  const Vettore<int> questa = barre(riga);
+  if (questa.Vuoto()) return true;
+  for (int j = 1; j < riga; ++j) {
+    const Vettore<int> altra = barre(j);
+    if (altra.Conta() != questa.Conta() || !Matematica::ArraysCoincidenti(questa, altra, true))
+      continue;
+    platform::MsgBox("la staffa " + std::to_string(riga) + " si sovrappone alla staffa " +
+                     std::to_string(j) + ".\r\nEliminarla o modificarla!");
+    return false;
+  }
+  return true;
 }
 
 bool Pilastro::VerticiStaffa(int riga, Vettore<double>& x, Vettore<double>& y) const {
@@ -161,7 +195,7 @@ BarreAncorate Pilastro::StaffeDistanzeBarreAncorate() const {
   const int nb = nBarreBase();
   const int nh = nBarreAltezza();
   const std::vector<PosizioneBarra> posizioni = NumerazioneBarre();
-  if (static_cast<int>(posizioni.size()) != n) return esito;
+  if (posizioni.empty() || static_cast<int>(posizioni.size()) != n) return esito;
   Lato sopra(static_cast<size_t>(nb)), sotto(static_cast<size_t>(nb));
   Lato sinistra(static_cast<size_t>(nh)), destra(static_cast<size_t>(nh));
   for (int barra = 1; barra <= n; ++barra) {
@@ -180,8 +214,8 @@ BarreAncorate Pilastro::StaffeDistanzeBarreAncorate() const {
       if (precedente >= 0) {
         const int prima = lato[static_cast<size_t>(precedente)];
         if (k - precedente > 2) esito.Lacuna = true;
-        const double d = Grafica::Distanza(xBarre_(prima), yBarre_(prima), xBarre_(barra),
-                                           yBarre_(barra));
+        const double d =
+            Grafica::Distanza(xBarre_(prima), yBarre_(prima), xBarre_(barra), yBarre_(barra));
         esito.DistanzaMax = std::max(esito.DistanzaMax, static_cast<float>(d));
         esito.SommaQuadrati += d * d;
       }

@@ -14,9 +14,9 @@
 namespace Sismica {
 
 struct StatoSismico {
-  int ElementoSetto = 0;  // 1 wall, 0 column
+  int ElementoSetto = 0;         // 1 wall, 0 column
   bool PilastroMensola = false;  // cantilever, free at the top
-  int DuttilitaMedia = 0;  // 0 CD"A" / DCH, 1 CD"B" / DCM
+  int DuttilitaMedia = 0;        // 0 CD"A" / DCH, 1 CD"B" / DCM
   std::string TitoloSismica;
   int PilastroPrimiDuePiani = 0;  // -1 or 0
   bool PilastroDiBase = false;

@@ -16,19 +16,21 @@ class FinestraSismicaProva : public Sismica::FinestraSismica {
     for (int i : {0, 1}) form_.Controllo("PilastroFrm", i).SetVisible(false);
   }
   std::string Name() const override { return "FrmSismica"; }
-  platform::Control& Controllo(const std::string& nome, int indice) override {
+  platform::Control& Controllo(const std::string& nome,
+                               int indice = platform::SenzaIndice) override {
     return form_.Controllo(nome, indice);
   }
-  using platform::Form::Controllo;
   void AzioniLeggeScrive(bool Scrive) override {
     if (!Scrive) ++LettureAzioni;
   }
   void ListaPrescrizioniNew(const std::vector<std::string>& coll) override {
     Mostrate.push_back(coll);
   }
+  void StaffeControlliSetta(bool abilita) override { ComandiStaffe.push_back(abilita); }
 
   int LettureAzioni = 0;
   std::vector<Sismica::Prescrizioni> Mostrate;
+  std::vector<bool> ComandiStaffe;
 
  private:
   platform::FormInMemoria form_{"FrmSismica"};

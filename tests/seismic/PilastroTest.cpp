@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "AmbienteSismica.h"
+#include "analysis/Correnti.h"
+#include "doppi/SezioneProva.h"
 #include "model/Formattazione.h"
 #include "platform/ErroreEsecuzione.h"
 #include "platform/FormInMemoria.h"
@@ -261,11 +263,46 @@ TEST(StaffePilastro, RecordsThatCannotBeStoredAreNamed) {
       {{8, 1, 1, 5}, "Errore nella staffa 1: Due vertici coincidenti"},
       {{8, 1, 4, 13}, "Errore nella staffa 1: la barra 13 non esiste"},
       {{8, 1, 4, -3}, "Errore nella staffa 1: la barra -3 non esiste"},
-      {{8, 1, 2.5f}, "Errore nella staffa 1: la barra 2" +
-                         std::string(Formattazione::SeparatoreDecimale()) + "5 non esiste"},
+      {{8, 1, 2.5f},
+       "Errore nella staffa 1: la barra 2" + std::string(Formattazione::SeparatoreDecimale()) +
+           "5 non esiste"},
   };
   for (const auto& caso : casi)
     EXPECT_EQ(p.ErroreStaffa(Staffe({caso.record}), 1), caso.errore) << caso.errore;
   EXPECT_EQ(p.ErroreStaffa(Staffe({{8, 1, 4}, {8, 5, 0, 6}}), 2),
             "Errore nella staffa 2: La staffa deve congiungere almeno due punti");
+}
+
+// The section handed to the bending and shear checks carries the top end's
+// design moments about x and about y.
+TEST(GeometriaPilastro, CurrentSectionBuiltFromTheCurrentEnd) {
+  AmbienteSismica ambiente;
+  Stato.NEdSismica = 680000;
+  Stato.MEdSuperiore = {150e6, 50e6};
+  Stato.MEdInferiore = {120e6, 40e6};
+  Pilastro& p = Stato.PilastroCorrente;
+  p = Colonna();
+  p.CoordinatePilastro();
+  std::shared_ptr<SezioneCA> sezione = VariabiliPubbliche::SezioneCorrente();
+  EXPECT_EQ(sezione->CoordX(), (Vettore<double>{200, -200, -200, 200}));
+  EXPECT_EQ(sezione->CoordY(), (Vettore<double>{200, 200, -200, -200}));
+  EXPECT_EQ(SezioneProva::xBarre(*sezione), p.xBarre());
+  EXPECT_EQ(SezioneProva::N(*sezione)[0], 680000);
+  EXPECT_EQ(SezioneProva::Mx(*sezione)[0], 150e6);
+  EXPECT_EQ(SezioneProva::My(*sezione)[0], 50e6);
+
+  p.TipoPilastro = 1;
+  p.SetMatriceSezionePilastro(1, 1, 300);
+  VariabiliPubbliche::Stato.NumeroVerticiCerchio = 12;
+  p.CoordinatePilastro();
+  EXPECT_NE(VariabiliPubbliche::SezioneCorrente(), sezione);
+  sezione = VariabiliPubbliche::SezioneCorrente();
+  ASSERT_EQ(sezione->CoordX().Conta(), 12);
+  EXPECT_NEAR(sezione->CoordX()(1), 0, 1e-9);
+  EXPECT_NEAR(sezione->CoordY()(1), 300, 1e-9);
+  // Clockwise: the second vertex 30 degrees to the right of the top.
+  EXPECT_NEAR(sezione->CoordX()(2), 150, 1e-9);
+  EXPECT_NEAR(sezione->CoordY()(2), 300 * std::sqrt(3.0) / 2, 1e-9);
+  EXPECT_EQ(sezione->xPtoCalcoloM, 0);
+  EXPECT_EQ(sezione->yPtoCalcoloM, 0);
 }

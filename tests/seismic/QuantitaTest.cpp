@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "ColonnaProva.h"
-#include "seismic/Eurocod8.h"
 #include "platform/ErroreEsecuzione.h"
+#include "seismic/Eurocod8.h"
 #include "seismic/Pilastro.h"
 
 namespace {
@@ -70,8 +70,11 @@ TEST(QuantitaPilastro, HeldBarsAlongTheSides) {
   } casi[] = {
       {{{8, 1, 4, 12, 9}}, 4, 320, 4 * 320.0 * 320, true},
       // Positions 1, 3 and 4 held on every side: no gap.
-      {{{8, 1, 4, 12, 9}, {8, 3, 11}, {8, 7, 8}}, 8, 2 * terzo,
-       4 * (4.0 * terzo * terzo + terzo * terzo), false},
+      {{{8, 1, 4, 12, 9}, {8, 3, 11}, {8, 7, 8}},
+       8,
+       2 * terzo,
+       4 * (4.0 * terzo * terzo + terzo * terzo),
+       false},
       // Records naming no bar of the end are passed over.
       {{{8, 1, 4, 12, 9}, {8, 2, 13}, {8, 2.5f, 3}}, 4, 320, 4 * 320.0 * 320, true},
       {{{8, 1, 0}}, 0, 0, 0, false},
@@ -158,6 +161,21 @@ TEST(QuantitaPilastro, NoCurvatureDuctilityIsReportedAndTheCheckGoesOn) {
   EXPECT_FALSE(lista.empty());
 }
 
+// Negative bar counts from a file: no bars, nothing held, and the rules run.
+TEST(QuantitaPilastro, NegativeBarCountsGiveNoBars) {
+  AmbienteColonna ambiente;
+  AmbienteColonna::Barre(-3, 4, 16);
+  P().CoordinateBarre();
+  EXPECT_EQ(P().nBarreTotale(), 0);
+  EXPECT_EQ(P().StaffeDistanzeBarreAncorate().Legate, 0);
+  for (int normativa : {0, 1}) {
+    VariabiliPubbliche::Stato.NormativaSismica = normativa;
+    Sismica::Prescrizioni lista;
+    P().ControlloGeometrico(ambiente.finestra, lista);
+    EXPECT_EQ(lista.back(), "Prescrizioni staffe non rispettate.");
+  }
+}
+
 // Bar counts no window would take come from a file: the checks answer at once.
 TEST(QuantitaPilastro, HugeBarCountsStayQuick) {
   AmbienteColonna ambiente;
@@ -174,4 +192,47 @@ TEST(QuantitaPilastro, HugeBarCountsStayQuick) {
   AmbienteColonna::Barre(40000, 4, 16);
   Sismica::Prescrizioni lista;
   EXPECT_THROW(P().ControlloGeometrico(ambiente.finestra, lista), platform::ErroreEsecuzione);
+}
+
+// The editor's records: an unusable one named in the label, a repeated one
+// in a box; the commands enabled only for a record that passes.
+TEST(QuantitaPilastro, EditorRecordsRefusedOrRepeated) {
+  AmbienteColonna ambiente;
+  P().SezioneInferiore = false;
+  AmbienteColonna::Barre(4, 3, 16);  // 10 bars
+  const struct {
+    std::vector<float> precedente;
+    std::vector<float> record;
+    std::string etichetta;
+    std::string box;
+  } casi[] = {
+      {{8, 1, 2}, {8, 1, 4, 10, 7}, "", ""},
+      {{8, 1, 4, 10, 7},
+       {8, 7, 10, 4, 1},
+       "",
+       "la staffa 2 si sovrappone alla staffa 1.\r\nEliminarla o modificarla!"},
+      {{8, 1, 4, 10, 7},
+       {8, 4, 10, 7, 1},
+       "",
+       "la staffa 2 si sovrappone alla staffa 1.\r\nEliminarla o modificarla!"},
+      {{8, 1, 4, 10, 7}, {8, 1, 4, 7, 10}, "", ""},
+      {{8, 1, 2}, {8, 1, 11}, "Errore nella staffa 2: la barra 11 non esiste", ""},
+  };
+  auto& f = ambiente.finestra;
+  for (const auto& caso : casi) {
+    Matrice<float> staffe(1, 2, 1, Sismica::Pilastro::CampiStaffa);
+    for (size_t j = 0; j < caso.precedente.size(); ++j)
+      staffe(1, static_cast<int>(j) + 1) = caso.precedente[j];
+    for (size_t j = 0; j < caso.record.size(); ++j)
+      staffe(2, static_cast<int>(j) + 1) = caso.record[j];
+    ambiente.box.Svuota();
+    f.ComandiStaffe.clear();
+    const bool ok = P().StaffaMemorizzaControllo(staffe, 2, f);
+    EXPECT_EQ(ok, caso.etichetta.empty() && caso.box.empty());
+    EXPECT_EQ(f.Controllo("lblErroreSt").Caption(), caso.etichetta);
+    EXPECT_EQ(f.Controllo("lblErroreSt").Visible(), !caso.etichetta.empty());
+    EXPECT_EQ(ambiente.box.Testi(),
+              caso.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{caso.box});
+    EXPECT_EQ(f.ComandiStaffe, std::vector<bool>{ok});
+  }
 }

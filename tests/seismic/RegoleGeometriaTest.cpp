@@ -181,7 +181,8 @@ TEST(RegoleGeometriaCaselle, RedWhereARuleFailsBlackWhenMet) {
     EXPECT_EQ(f.Controllo("TxtRo", 0).Text(), caso.ro);
     EXPECT_EQ(f.Controllo("TxtRo", 0).ForeColor(), caso.roRosso ? Rosso : 0) << caso.ro;
     for (int i : {10, 12})
-      EXPECT_EQ(f.Controllo("PilastroTxt", i).ForeColor(), caso.hRosso ? Rosso : 0) << caso.hCritica;
+      EXPECT_EQ(f.Controllo("PilastroTxt", i).ForeColor(), caso.hRosso ? Rosso : 0)
+          << caso.hCritica;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "ColonnaProva.h"
 #include "platform/Colori.h"
+#include "seismic/Normative3274.h"
 #include "seismic/Pilastro.h"
 
 using Sismica::Prescrizioni;
@@ -41,7 +42,9 @@ const CasoRegole Casi[] = {
     {"NTC CD A with two ties: only the pitch",
      0,
      0,
-     [] { AmbienteColonna::Staffe({{8, 1, 4, 12, 9}, {8, 5, 6}, {8, 2, 10}}); },
+     [] {
+       AmbienteColonna::Staffe({{8, 1, 4, 12, 9}, {8, 5, 6}, {8, 2, 10}});
+     },
      {"Il passo delle staffe nella zona critica deve essere <=  96 mm - NTC #7.4.6.2.2."}},
     // omega_wd 0.1586 against 0.3373 required: a pitch of 100 x 0.1586 / 0.3373.
     {"EC8 DCM: confinement in both directions and tied bars",
@@ -59,7 +62,9 @@ const CasoRegole Casi[] = {
     {"EC8 DCM with four ties: met",
      1,
      1,
-     [] { AmbienteColonna::Staffe({{8, 1, 4, 12, 9}, {8, 2, 10}, {8, 3, 11}, {8, 5, 6}, {8, 7, 8}}); },
+     [] {
+       AmbienteColonna::Staffe({{8, 1, 4, 12, 9}, {8, 2, 10}, {8, 3, 11}, {8, 5, 6}, {8, 7, 8}});
+     },
      {}},
     // Bars of 20, hoops of 6: core 346, pitch limit min(115.3, 125, 120); a
     // hoop of at least 0.4 x 20 = 8; omega_wd 0.179 against 0.174 required.
@@ -170,9 +175,11 @@ TEST(RegoleStaffeCaselle, Ec8MinimumOmegaByEndAndClass) {
     AmbienteColonna::Staffe({{8, 1, 4, 12, 9}, {8, 2, 10}, {8, 3, 11}, {8, 5, 6}, {8, 7, 8}});
     p.SetStaffePassoCritico(96);
   }
-  const std::string base12 = "Omega_wd alla base del pilastro deve essere >= 0.12 - EC8 #5.5.3.2.2(10)";
+  const std::string base12 =
+      "Omega_wd alla base del pilastro deve essere >= 0.12 - EC8 #5.5.3.2.2(10)";
   const std::string testa8 = "Omega_wd nella zona critica deve essere >= 0.08 - EC8 #5.5.3.2.2(10)";
-  const std::string base8 = "Omega_wd alla base del pilastro deve essere >= 0.08 - EC8 #5.4.3.2.2(9)";
+  const std::string base8 =
+      "Omega_wd alla base del pilastro deve essere >= 0.08 - EC8 #5.4.3.2.2(9)";
   // omega_wd = (1.15877 / 96) x fyd / fcd, volume over core from the hoop and four ties.
   const struct {
     double fyd;
@@ -182,9 +189,9 @@ TEST(RegoleStaffeCaselle, Ec8MinimumOmegaByEndAndClass) {
     std::string testo;
     double minimo;
   } casi[] = {
-      {117.39, "0,1000", 0, true, base12, 0.12},  {117.39, "0,1000", 0, false, "", 0.08},
-      {117.39, "0,1000", 1, true, "", 0.08},      {117.39, "0,1000", 1, false, "", 0},
-      {58.695, "0,0500", 1, true, base8, 0.08},   {58.695, "0,0500", 0, false, testa8, 0.08},
+      {117.39, "0,1000", 0, true, base12, 0.12}, {117.39, "0,1000", 0, false, "", 0.08},
+      {117.39, "0,1000", 1, true, "", 0.08},     {117.39, "0,1000", 1, false, "", 0},
+      {58.695, "0,0500", 1, true, base8, 0.08},  {58.695, "0,0500", 0, false, testa8, 0.08},
       {58.695, "0,0500", 1, false, "", 0},
   };
   for (const auto& caso : casi) {
@@ -203,4 +210,28 @@ TEST(RegoleStaffeCaselle, Ec8MinimumOmegaByEndAndClass) {
         << riga;
     EXPECT_FLOAT_EQ(Sismica::Stato.ValoriStaffe(12), caso.minimo) << riga;
   }
+}
+
+TEST(RegoleStaffeCaselle, OmegaStTextAndColourOfOneBox) {
+  AmbienteColonna ambiente;
+  platform::ControlInMemoria casella;
+  Prescrizioni lista;
+  // 100 x 0.06 / 0.08 = 75: a pitch below 75 would do.
+  Normative3274::ControlloOmegaSt(lista, 0.06f, 0.08f, "critica", 100, "Y", casella);
+  EXPECT_EQ(lista, (Prescrizioni{"Nella zona critica Omega_st in direzione Y deve essere >= 0,08 "
+                                 "(passo < 75 mm) - NTC #7.4.6.2.2."}));
+  EXPECT_EQ(casella.Text(), "0,0600");
+  EXPECT_EQ(casella.ForeColor(), Rosso);
+  Normative3274::ControlloOmegaSt(lista, 0.08f, 0.08f, "critica", 100, "Y", casella);
+  EXPECT_EQ(lista.size(), 1u);
+  EXPECT_EQ(casella.ForeColor(), 0);
+  // Without a value the box's own number counts; a text that is none reads 0.
+  casella.SetText("0,045");
+  Normative3274::ColoraControllo(casella, 0.04, true);
+  EXPECT_EQ(casella.ForeColor(), Rosso);
+  casella.SetText("testo");
+  Normative3274::ColoraControllo(casella, 0.04, true);
+  EXPECT_EQ(casella.ForeColor(), 0);
+  Normative3274::ColoraControllo(casella, 0.01, false);
+  EXPECT_EQ(casella.ForeColor(), Rosso);
 }
