@@ -1,0 +1,259 @@
+// A section typed into the main window and verified with "Calcola": the
+// result boxes agree with the case runner's for the same section given by
+// its vertices and bars; the units, the refusals, and the section written
+// back into the window.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <cmath>
+
+#include "FinestraMain.h"
+#include "analysis/Correnti.h"
+#include "casi/EseguiCaso.h"
+#include "doppi/SistemaProva.h"
+#include "model/VariabiliPubbliche.h"
+
+using VariabiliPubbliche::Stato;
+
+namespace {
+
+// One section, as typed into the window (cm) and as the case runner takes
+// it (mm, the outline centred as the window centres figure sections).
+struct SezioneTabella {
+  const char* nome;
+  int tipo;
+  int righeFigure;
+  std::vector<const char*> figure;  // typed down each column, then across
+  int righeBarre;
+  std::vector<const char*> barre;
+  std::vector<double> vertici;      // x y ... mm
+  std::vector<double> barreMm;      // x y area ...
+  const char* verifica = "SLU+";
+  double N = 0, Mx = 0;             // kN, kNm of the set the method reads
+};
+
+const std::vector<SezioneTabella>& Tabella() {
+  static const std::vector<SezioneTabella> t = {
+      {"Rettan.re", 0, 1, {"30", "50"}, 2, {"9,42", "4,02", "45", "5"},
+       {150, 250, 150, -250, -150, -250, -150, 250}, {0, -200, 942, 0, 200, 402}},
+      {"a T", 1, 2, {"80", "30", "15", "45"}, 2, {"15", "10", "55", "5"},
+       {400, 300, 400, 150, 150, 150, 150, -300, -150, -300, -150, 150, -400, 150, -400, 300},
+       {0, -250, 1500, 0, 250, 1000}},
+      {"Rettangoli", 2, 2, {"30", "20", "20", "30"}, 1, {"6", "45"},
+       {150, 250, 150, 50, 100, 50, 100, -250, -100, -250, -100, 50, -150, 50, -150, 250},
+       {0, -200, 600}},
+      {"Trapezi", 3, 1, {"40", "20", "50"}, 1, {"8", "45"},
+       {200, 250, 100, -250, -100, -250, -200, 250}, {0, -200, 800}},
+      {"Coord.", 5, 4, {"-15", "15", "15", "-15", "-25", "-25", "25", "25"}, 2,
+       {"6", "3", "0", "0", "-20", "20"},
+       {-150, -250, 150, -250, 150, 250, -150, 250}, {0, -200, 600, 0, 200, 300}},
+      {"Metodo n", 0, 1, {"30", "50"}, 2, {"9,42", "4,02", "45", "5"},
+       {150, 250, 150, -250, -150, -250, -150, 250}, {0, -200, 942, 0, 200, 402}, "n", 100, 50},
+  };
+  return t;
+}
+
+// fcd typed as 14,17 in the window: the same fcd from the runner's fck.
+constexpr double Fcd = 14.17;
+
+Caso CasoDi(const SezioneTabella& s) {
+  Caso c;
+  c.nome = s.nome;
+  c.numeri["vertices"] = s.vertici;
+  c.numeri["bars"] = s.barreMm;
+  c.numeri["fck"] = {Fcd * 1.5 / 0.85};
+  c.numeri["fyd"] = {391.3};
+  c.numeri["strips"] = {100};
+  c.parole["unit"] = "cm";
+  c.parole["verification"] = s.verifica;
+  const bool metodoN = std::string(s.verifica) == "n";
+  c.numeri[metodoN ? "N1" : "N"] = {s.N * 1000};
+  c.numeri[metodoN ? "Mx1" : "Mx"] = {s.Mx * 1e6};
+  return c;
+}
+
+// Typed into the box with the focus, each followed by Enter.
+void BattiTutti(const std::vector<const char*>& valori) {
+  for (const char* v : valori) FinestraMain::Batti(QString::fromUtf8(v));
+}
+
+void ScriviSezione(FinestraMain& f, const SezioneTabella& s) {
+  if (std::string(s.verifica) == "n") f.Clic("OpTipoVerifica", 1);
+  f.Clic("OpTipoSezione", s.tipo == 0 ? 1 : 0);
+  f.Clic("OpTipoSezione", s.tipo);
+  if (s.tipo >= 2) FinestraMain::Batti(QString::number(s.righeFigure));
+  BattiTutti(s.figure);
+  f.Widget("txtRigheGriglia", 1)->setFocus();
+  FinestraMain::Batti(QString::number(s.righeBarre));
+  BattiTutti(s.barre);
+  f.C("TxtFcd").SetText("14,17");
+  const int set = std::string(s.verifica) == "n" ? 1 : 0;
+  f.C("F_N", set).SetText(QString::number(s.N).toStdString());
+  f.C("F_Mxsd", set).SetText(QString::number(s.Mx).toStdString());
+}
+
+void Calcola(FinestraMain& f) { f.Clic("btnCalcola"); }
+
+std::pair<std::string, int> Controllo(const std::string& chiave) {
+  const auto punto = chiave.find('.');
+  if (punto == std::string::npos) return {chiave, platform::SenzaIndice};
+  return {chiave.substr(0, punto), std::stoi(chiave.substr(punto + 1))};
+}
+
+}  // namespace
+
+TEST(VerificaMain, EachSectionTypeTypedInTheWindowGivesTheCaseRunnersResults) {
+  for (const SezioneTabella& s : Tabella()) {
+    SCOPED_TRACE(s.nome);
+    const RisultatiCaso atteso = [&] {
+      SeparatoriProva italiani(",", ".");
+      return EseguiCaso(CasoDi(s));
+    }();
+    ASSERT_EQ(atteso.errore, "");
+    ASSERT_FALSE(atteso.testi.empty());
+    FinestraMain f;
+    ScriviSezione(f, s);
+    EXPECT_EQ(FinestraMain::Fuoco(), "btnCalcola");
+    Calcola(f);
+    EXPECT_FALSE(f.main->DatiErrati);
+    EXPECT_TRUE(Stato.RisultatiPresenti);
+    EXPECT_TRUE(f.C("FraRisultati", 0).Visible());
+    for (const auto& [chiave, testo] : atteso.testi) {
+      const auto [nome, indice] = Controllo(chiave);
+      if (nome.rfind("lbl_", 0) == 0) continue;
+      EXPECT_EQ(f.C(nome, indice).Text(), testo) << chiave;
+    }
+  }
+}
+
+TEST(VerificaMain, TheSameSectionInCentimetresAndInMillimetresGivesTheSameMoment) {
+  const SezioneTabella& rettangolo = Tabella()[0];
+  std::string inCm;
+  {
+    FinestraMain f;
+    ScriviSezione(f, rettangolo);
+    Calcola(f);
+    inCm = f.C("F_Mu", 0).Text();
+    EXPECT_EQ(f.C("lbl_h_utile", 1).Caption(), "cm");
+  }
+  FinestraMain f;
+  Stato.UnitaLunghezza = "mm";
+  f.main->AggiornaForm();
+  SezioneTabella mm = rettangolo;
+  mm.figure = {"300", "500"};
+  mm.barre = {"942", "402", "450", "50"};
+  ScriviSezione(f, mm);
+  EXPECT_EQ(f.main->FlexGrid(1).TextMatrix(0, 1), "As [mm²]");
+  Calcola(f);
+  EXPECT_EQ(f.C("F_Mu", 0).Text(), inCm);
+  EXPECT_FALSE(inCm.empty());
+}
+
+TEST(VerificaMain, RefusedSectionsSayWhyAndThenShowTheDataError) {
+  struct Rifiuto {
+    std::function<void(FinestraMain&)> prepara;
+    std::string messaggio;
+  };
+  const std::vector<Rifiuto> rifiuti = {
+      {[](FinestraMain& f) { f.C("F_Vertici").SetText("2"); }, "Il numero di vertici deve essere >= 3"},
+      {[](FinestraMain& f) {
+         f.C("txtRigheGriglia", 0).SetText("0");
+       },
+       "La sezione ha area nulla"},
+      {[](FinestraMain& f) {
+         f.main->mnuSoloBarre_Click();
+         f.Widget("txtRigheGriglia", 1)->setFocus();
+         FinestraMain::Batti("3");
+         BattiTutti({"1", "1", "1", "0", "10", "20", "0", "0", "0"});
+       },
+       "Devono essere presenti almeno 3 barre non allineate"},
+  };
+  for (const Rifiuto& r : rifiuti) {
+    FinestraMain f;
+    ScriviSezione(f, Tabella()[0]);
+    f.ambiente.box.Svuota();
+    r.prepara(f);
+    Calcola(f);
+    const std::vector<std::string> testi = f.ambiente.box.Testi();
+    ASSERT_EQ(testi.size(), 2u) << r.messaggio;
+    EXPECT_EQ(testi[0], r.messaggio);
+    EXPECT_EQ(testi[1], "Errore! Controllare i dati");
+    EXPECT_TRUE(f.main->DatiErrati);
+    EXPECT_FALSE(f.C("FraRisultati", 0).Visible());
+  }
+}
+
+TEST(VerificaMain, ABoxThatIsNoNumberGivesTheDataErrorAndTheWindowStaysUsable) {
+  FinestraMain f;
+  ScriviSezione(f, Tabella()[0]);
+  f.ambiente.box.Svuota();
+  f.C("F_Es_su_Ec", 0).SetText("quindici");
+  Calcola(f);
+  EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
+  f.C("F_Es_su_Ec", 0).SetText("15");
+  Calcola(f);
+  EXPECT_FALSE(f.main->DatiErrati);
+}
+
+TEST(VerificaMain, TheSectionWrittenBackIntoTheWindowReadsTheSame) {
+  FinestraMain f;
+  f.Clic("chkPrecompresso");
+  ScriviSezione(f, Tabella()[1]);
+  f.Widget("txtRigheGriglia", 2)->setFocus();
+  FinestraMain::Batti("1");
+  BattiTutti({"1,5", "50", "1000"});
+  f.C("F_N", 1).SetText("12,5");
+  ASSERT_TRUE(f.main->FormLeggeDati(true));
+  const auto figure = Stato.MatriceFigure;
+  const auto barre = Stato.MatriceBarre;
+  const auto cavi = Stato.MatriceCavi;
+  const auto nForm = f.main->NForm;
+  const std::string fcd = f.C("TxtFcd").Text();
+  EXPECT_NEAR(cavi(1, 1), 150, 1e-9);
+  EXPECT_EQ(cavi(1, 3), 1000);
+
+  f.main->FormScriveDati();
+  EXPECT_EQ(f.C("txtRigheGriglia", 2).Text(), "1");
+  EXPECT_EQ(f.main->FlexGrid(2).TextMatrix(1, 3), "1000");
+  EXPECT_EQ(f.C("F_N", 1).Text(), "12,5");
+  ASSERT_TRUE(f.main->FormLeggeDati(true));
+  EXPECT_EQ(Stato.MatriceFigure, figure);
+  EXPECT_EQ(Stato.MatriceBarre, barre);
+  EXPECT_EQ(Stato.MatriceCavi, cavi);
+  EXPECT_EQ(f.main->NForm, nForm);
+  EXPECT_EQ(Generale::ValNumero(f.C("TxtFcd").Text()), Generale::ValNumero(fcd));
+  EXPECT_TRUE(Stato.Precompresso);
+}
+
+TEST(VerificaMain, ActionsConvertBetweenTheTwoSetsByTheFactor) {
+  FinestraMain f;
+  f.C("F_N", 0).SetText("150");
+  f.C("F_Mxsd", 0).SetText("30");
+  f.C("F_MySd", 0).SetText("0");
+  f.Clic("cmdAzioniDaSLU", 0);
+  EXPECT_EQ(Generale::ValNumero(f.C("F_N", 1).Text()), 100);
+  EXPECT_EQ(Generale::ValNumero(f.C("F_Mxsd", 1).Text()), 20);
+  f.C("F_N", 0).SetText("");
+  Stato.GammaAzioni = 0;  // a factor of 0 is taken as 1.5
+  f.Clic("cmdAzioniDaSLU", 1);
+  EXPECT_EQ(Generale::ValNumero(f.C("F_N", 0).Text()), 150);
+  EXPECT_EQ(Generale::ValNumero(f.C("F_Mxsd", 0).Text()), 30);
+}
+
+TEST(VerificaMain, ATSectionVerifiedIsDrawnInThePictureAndInTheWindowOverIt) {
+  FinestraMain f;
+  ScriviSezione(f, Tabella()[1]);
+  Stato.VisTensioniBarre = 1;
+  Stato.VisTensioniCls = 1;
+  Calcola(f);
+  ASSERT_TRUE(Stato.RisultatiPresenti);
+  EXPECT_FALSE(f.main->Figura().Immagine().isNull());
+  ASSERT_NE(f.main->FrmPltSezione(), nullptr);
+  EXPECT_TRUE(f.main->FrmPltSezione()->isVisible());
+  EXPECT_EQ(f.main->FrmPltSezione()->size(), f.main->Figura().size());
+  f.main->resize(1366, 740);
+  QApplication::processEvents();
+  Calcola(f);
+  QDir().mkpath(TRAMOK_SCREENSHOTS);
+  EXPECT_TRUE(f.main->grab().save(QString(TRAMOK_SCREENSHOTS) + "/Main_verifica.png"));
+}
