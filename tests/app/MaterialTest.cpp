@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "AmbienteFile.h"
+#include "FinestraMain.h"
 #include "FinestraQt.h"
 #include "app/FileMateriali.h"
 #include "app/Material.h"
@@ -364,3 +365,51 @@ TEST_F(FinestraMateriali, DeletingRowsKeepsOneAndDefaultsComeBack) {
 }
 
 }  // namespace
+
+namespace {
+
+// What a change of code leaves in the program state and the main window.
+struct EsitoNormativa {
+  double gammaC, gammaS, alfaCC;
+  Vettore<VariabiliPubbliche::RigaAcciaio> acciai;
+  std::vector<std::string> etichette;
+  int tipiCavo;
+  bool operator==(const EsitoNormativa&) const = default;
+};
+
+EsitoNormativa Esito(FinestraMain& f) {
+  return {Stato.GammaC,
+          Stato.GammaS,
+          Stato.AlfaCC,
+          Stato.TabellaAcciai,
+          {f.C("Label21", 0).Caption(), f.C("Label6", 6).Caption(), f.C("Label23").Caption(),
+           f.C("Label17").Caption(), f.C("NormativaMain").Caption()},
+          f.C("CmbCavi").ListCount()};
+}
+
+}  // namespace
+
+// The program's own main window: existing structures chosen from its menu and
+// from the materials window end in the same factors, labels and steel table.
+TEST(NormativaDueVie, MainMenuAndMaterialsWindowAgree) {
+  EsitoNormativa daMain;
+  {
+    FinestraMain f;
+    f.ambiente.box.Svuota();
+    f.main->findChild<QAction*>("NormativaItem_2")->trigger();
+    daMain = Esito(f);
+    EXPECT_EQ(f.ambiente.box.Mostrati().size(), 1u);
+  }
+  FinestraMain f;
+  f.ambiente.box.Svuota();
+  Material& finestra = Material::Mostra();
+  finestra.findChild<QAction*>("NormativaItem_2")->trigger();
+  QTest::mouseClick(finestra.findChild<QPushButton*>("F_esci_0"), Qt::LeftButton);
+  EliminaFinestreChiuse();
+  EXPECT_EQ(Esito(f), daMain);
+  EXPECT_EQ(daMain.alfaCC, 1.0);
+  EXPECT_EQ(daMain.etichette[2], "c");
+  EXPECT_EQ(daMain.tipiCavo, 14);
+  // The notice of the missing library file, then the one on ductility.
+  EXPECT_EQ(f.ambiente.box.Mostrati().size(), 2u);
+}

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "AmbienteFile.h"
+#include "FinestraMain.h"
 #include "FinestraQt.h"
 #include "app/frmUnits.h"
 #include "doppi/MainProva.h"
@@ -141,3 +142,26 @@ TEST_F(FinestraUnita, AskedInTheOtherModeItOpensInThatOne) {
 }
 
 }  // namespace
+
+// With the program's own main window: what was typed in its grid, not yet
+// read by any command, is rewritten in the new unit.
+TEST(UnitaMain, TypedCentimetresShowAsMillimetres) {
+  FinestraMain f;
+  Finestre::Aperte.FrmSismica = nullptr;
+  f.ambiente.box.Svuota();
+  ASSERT_EQ(Stato.UnitaLunghezza, "cm");
+  FinestraMain::Batti("Trave");  // the title, then the figures' editor
+  FinestraMain::Batti("30");
+  FinestraMain::Batti("50");
+  const platform::FlexGrid& figure = f.main->FlexGrid(0);
+  ASSERT_EQ(figure.TextMatrix(1, 2), "50");
+  frmUnits::Mostra(0);
+  QTest::mouseClick(frmUnits::Aperta()->findChild<QRadioButton*>("optUnits_0"), Qt::LeftButton);
+  QTest::mouseClick(frmUnits::Aperta()->findChild<QPushButton*>("OKButton_0"), Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(Stato.UnitaLunghezza, "mm");
+  EXPECT_EQ(figure.TextMatrix(0, 1), "b [mm]");
+  EXPECT_EQ(figure.TextMatrix(1, 1), "300");
+  EXPECT_EQ(figure.TextMatrix(1, 2), "500");
+  EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{});
+}
