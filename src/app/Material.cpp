@@ -318,7 +318,6 @@ void Material::Collega() {
 }
 
 void Material::Form_Load() {
-  NormativaAllApertura = Stato.Normativa;
   CaricamentoInCorso = true;
   FileMateriali::FileMaterialiLeggeScrive("L");
   TabelleMateriali::ParametriNormativa();

@@ -7,7 +7,6 @@
 // instance, built when shown and gone when closed. Closing it other than by
 // "Aggiorna form verifica" gives back the material state it found.
 #include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -118,7 +117,6 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
 
   bool CaricamentoInCorso = false;
   bool CalcoloInCorso = false;
-  int NormativaAllApertura = 0;
   // Closed by "Aggiorna form verifica": the state stays as the window left it.
   bool confermato_ = false;
 };

@@ -1,5 +1,7 @@
 // The materials window: change of code, rows added and deleted, library
 // saved and reset, confidence factors, confirm and cancel.
+#include <algorithm>
+
 #include <QLineEdit>
 
 #include "app/FileMateriali.h"
@@ -50,7 +52,7 @@ void Material::Nuovo_Click(int Index) {
 void Material::Elimina_Click(int Index) {
   platform::FlexGrid& griglia = MsFlex(Index);
   // A grid keeps at least one data row.
-  if (griglia.Rows() <= 2) return;
+  if (griglia.Rows() <= 2 || griglia.Row() < 1) return;
   EliminaRiga(griglia, griglia.Row());
   griglia.SetRow(std::min(griglia.Row(), griglia.Rows() - 1));
 }

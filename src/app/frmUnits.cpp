@@ -99,7 +99,6 @@ QWidget* frmUnits::CreaFrame(int indice) {
   pulsanti->addStretch();
   auto* ok = new QPushButton("OK");
   ok->setObjectName(Nome("OKButton", indice));
-  ok->setDefault(true);
   auto* annulla = new QPushButton("Annulla");
   annulla->setObjectName(Nome("CancelButton", indice));
   connect(ok, &QPushButton::clicked, this, [this] { OKButton_Click(); });
