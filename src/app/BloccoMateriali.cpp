@@ -13,7 +13,8 @@ using Generale::FileInOut;
 using Generale::VersioneMinore;
 using VariabiliPubbliche::Stato;
 
-void Positivo(double& valore, double predefinito) {
+template <class T>
+void Positivo(T& valore, T predefinito) {
   if (!(valore > 0)) valore = predefinito;
 }
 
@@ -53,6 +54,7 @@ void LeggeScrive(Generale::FileDati& file, const std::string& modo, const std::s
 
   if (precedente("7.8")) return;
   FileInOut(modo, file, Stato.FattoreConfidenza[0], Stato.FattoreConfidenza[1]);
+  if (lettura) CorreggiDivisori();
 }
 
 }  // namespace
@@ -68,10 +70,11 @@ void BloccoMaterialiLeggeScrive(Generale::FileDati& file, const std::string& mod
 }
 
 void CorreggiDivisori() {
-  Positivo(Stato.ModuloEs, 200000);
+  Positivo(Stato.ModuloEs, 200000.0);
   Positivo(Stato.AlfaCC, 0.85);
   Positivo(Stato.GammaC, 1.5);
   Positivo(Stato.GammaS, 1.15);
+  for (float& fattore : Stato.FattoreConfidenza) Positivo(fattore, 1.0f);
 }
 
 }  // namespace FileImpostazioni

@@ -14,7 +14,8 @@ void BloccoMaterialiLeggeScrive(Generale::FileDati& file, const std::string& mod
                                 const std::string& versione);
 
 // Values the program divides by, when read as zero or negative, go back to
-// their defaults: ModuloEs 200000, AlfaCC 0.85, GammaC 1.5, GammaS 1.15.
+// their defaults: ModuloEs 200000, AlfaCC 0.85, GammaC 1.5, GammaS 1.15, the
+// confidence factors 1.
 void CorreggiDivisori();
 
 }  // namespace FileImpostazioni

@@ -81,6 +81,7 @@ void Records(FileDati& file, const std::string& modo) {
   } else {
     FileInOut(modo, file, Stato.RapportoN[0], Stato.RapportoN[1]);
     FileInOut(modo, file, Stato.FattoreConfidenza[0], Stato.FattoreConfidenza[1]);
+    if (lettura) CorreggiDivisori();
   }
 
   FileInOutSenzaMessaggio(modo, file, Stato.GammaAzioni);

@@ -8,6 +8,7 @@
 #include "app/FileInOut.h"
 #include "app/Messaggi.h"
 #include "app/TabelleMateriali.h"
+#include "model/Formato.h"
 #include "model/GeneraleTesto.h"
 #include "model/Materiali.h"
 #include "model/VariabiliPubbliche.h"
@@ -115,15 +116,42 @@ void LeggeMateriale(const std::string& modo, FileDati& file, Vettore<Riga>& tabe
                Generale::CampiRiga(riga));
 }
 
+namespace {
+
+std::string TestoCella(const std::string& campo) { return campo; }
+std::string TestoCella(Generale::Cella campo) { return Formattazione::TestoNumero(campo.Valore); }
+
+}  // namespace
+
 template <class Riga>
-void ScriveMateriale(const std::string& modo, FileDati& file, const platform::FlexGrid& griglia) {
+Vettore<Riga> TabellaDaGriglia(const platform::FlexGrid& griglia) {
   Vettore<Riga> tabella(1, griglia.Rows() - 1);
   for (int r = 1; r <= tabella.Ub(); ++r) tabella(r) = RigaDaGriglia<Riga>(griglia, r);
-  ScriveTabella(modo, file, std::move(tabella));
+  return tabella;
+}
+
+template <class Riga>
+void TabellaInGriglia(const Vettore<Riga>& tabella, platform::FlexGrid& griglia) {
+  griglia.SetRows(tabella.Conta() + 1);
+  for (int r = 1; r <= tabella.Conta(); ++r) {
+    Riga riga = tabella(tabella.Lb() + r - 1);
+    int colonna = 0;
+    std::apply([&](auto&&... campo) { (griglia.SetTextMatrix(r, ++colonna, TestoCella(campo)), ...); },
+               Generale::CampiRiga(riga));
+  }
+}
+
+template <class Riga>
+void ScriveMateriale(const std::string& modo, FileDati& file, const platform::FlexGrid& griglia) {
+  ScriveTabella(modo, file, TabellaDaGriglia<Riga>(griglia));
 }
 
 template void LeggeMateriale(const std::string&, FileDati&, Vettore<RigaAcciaio>&);
 template void LeggeMateriale(const std::string&, FileDati&, Vettore<RigaCalcestruzzo>&);
+template Vettore<RigaAcciaio> TabellaDaGriglia(const platform::FlexGrid&);
+template Vettore<RigaCalcestruzzo> TabellaDaGriglia(const platform::FlexGrid&);
+template void TabellaInGriglia(const Vettore<RigaAcciaio>&, platform::FlexGrid&);
+template void TabellaInGriglia(const Vettore<RigaCalcestruzzo>&, platform::FlexGrid&);
 template void ScriveMateriale<RigaAcciaio>(const std::string&, FileDati&,
                                            const platform::FlexGrid&);
 template void ScriveMateriale<RigaCalcestruzzo>(const std::string&, FileDati&,

@@ -36,4 +36,13 @@ template <class Riga>
 void ScriveMateriale(const std::string& modo, Generale::FileDati& file,
                      const platform::FlexGrid& griglia);
 
+// A grid of the materials window and its table: row r of the table in grid
+// row r, columns 1 on; the numbers of the cells by the regional rules.
+template <class Riga>
+Vettore<Riga> TabellaDaGriglia(const platform::FlexGrid& griglia);
+// The grid gets one row per table row below its header; its columns and
+// column 0 stay as they are.
+template <class Riga>
+void TabellaInGriglia(const Vettore<Riga>& tabella, platform::FlexGrid& griglia);
+
 }  // namespace FileMateriali

@@ -37,6 +37,29 @@ class FinestraMain : public platform::Form {
   virtual bool FormLeggeDati(bool flag) = 0;
   // The error box "Errore! Controllare i dati".
   virtual void MessaggioErroreDati() = 0;
+
+  // ---- Used by the materials and units windows.
+
+  // Menu marks, layout and enabled states from the program state.
+  virtual void AggiornaForm() = 0;
+  // Grids and boxes rewritten from the program state, in the unit shown.
+  virtual void FormScriveDati() = 0;
+  // The material boxes from the program state.
+  virtual void ScriveMaterialiInForm() = 0;
+  // The tooltips of the action-copy buttons, which quote GammaAzioni.
+  virtual void ToolTipAzioniDaSLU() = 0;
+  // The focus to the control, when it can take it now.
+  virtual void Fuoco(const std::string& nome, int indice = platform::SenzaIndice) = 0;
+};
+
+// The seismic window, refreshed after a change of the length unit.
+class FinestraSismica {
+ public:
+  virtual ~FinestraSismica() = default;
+  virtual bool Visibile() const = 0;
+  // Its values reloaded (True: in the unit now in force) and its unit labels.
+  virtual void CaricaValoriFormSismicaSub(bool conversione) = 0;
+  virtual void AggiornaUnitaSismica() = 0;
 };
 
 
@@ -115,6 +138,7 @@ struct FinestreAperte {
   FinestraProgetto* ProgettoSezione = nullptr;
   FinestraAvvisi* frmAvvisi = nullptr;
   ServiziSismica* Sismica = nullptr;
+  FinestraSismica* FrmSismica = nullptr;
 };
 
 inline FinestreAperte Aperte;

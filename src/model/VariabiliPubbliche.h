@@ -163,6 +163,8 @@ Vettore<RigaAcciaio>* TabellaAcciaiNormativa(int normativa);
 void AssegnaMatrAcciaio();
 // Steel table of the code in force, and the tendon types of the main window.
 void AggiornaAcciaiNormativa();
+// The main window's tendon types: every designation of TabellaAcciai.
+void RiempiListaCavi();
 
 // Concrete of the code in force: mean tensile strength and secant modulus,
 // N/mm2; 0 after a message when the code is unknown.

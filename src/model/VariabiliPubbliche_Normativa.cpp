@@ -86,6 +86,10 @@ void AssegnaMatrAcciaio() {
 
 void AggiornaAcciaiNormativa() {
   AssegnaMatrAcciaio();
+  RiempiListaCavi();
+}
+
+void RiempiListaCavi() {
   if (!Finestre::Aperte.Main) return;
   platform::Control& cavi = Finestre::Aperte.Main->Controllo("CmbCavi");
   cavi.Clear();

@@ -251,12 +251,14 @@ TEST(FileIni, DivisorsAndUnitOutsideTheirRangeTakeTheDefaults) {
   righe[5] = "0.003,17,-1,0.8,0.0022";
   righe[7] = "\"in\"";
   righe[8] = "37,260,900,11.25,0.6667,2.1,0,-1.15";
+  righe[10] = "0,-1.2";
   ambiente.Scrivi("Tramok.ini", Unite(righe, righe.size()));
   EXPECT_TRUE(FileIniLeggeScrive("L"));
   EXPECT_EQ(Stato.ModuloEs, 200000);
   EXPECT_EQ(Stato.AlfaCC, 0.85);
   EXPECT_EQ(Stato.GammaC, 1.5);
   EXPECT_EQ(Stato.GammaS, 1.15);
+  EXPECT_EQ(Stato.FattoreConfidenza, (std::array<float, 2>{1, 1}));
   EXPECT_EQ(Stato.UnitaLunghezza, "cm");
   EXPECT_EQ(Stato.Fcd, 17);
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/Finestre.h"
+#include "model/VariabiliPubbliche.h"
 #include "platform/FormInMemoria.h"
 
 class MainProva : public Finestre::FinestraMain {
@@ -52,8 +53,22 @@ class MainProva : public Finestre::FinestraMain {
     return datiValidi;
   }
   void MessaggioErroreDati() override { ++erroriDati; }
+  void AggiornaForm() override { chiamate.push_back("AggiornaForm"); }
+  // The unit in force when the window was rewritten, as FormScriveDati
+  // writes in it.
+  void FormScriveDati() override {
+    chiamate.push_back("FormScriveDati " + VariabiliPubbliche::Stato.UnitaLunghezza);
+  }
+  void ScriveMaterialiInForm() override { chiamate.push_back("ScriveMaterialiInForm"); }
+  void ToolTipAzioniDaSLU() override { chiamate.push_back("ToolTipAzioniDaSLU"); }
+  void Fuoco(const std::string& nome, int indice = platform::SenzaIndice) override {
+    chiamate.push_back("Fuoco " + nome +
+                       (indice == platform::SenzaIndice ? "" : "_" + std::to_string(indice)));
+  }
 
   std::vector<std::pair<int, int>> clic;
+  // The members called by the materials and units windows, in order.
+  std::vector<std::string> chiamate;
   bool datiValidi = true;  // what FormLeggeDati answers
   int letture = 0;
   int erroriDati = 0;

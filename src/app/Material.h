@@ -1,0 +1,122 @@
+#pragma once
+// The materials window "Materiali": the steel and concrete of the job chosen
+// from the grade tables, the constants of the design code in force with the
+// values derived from them, recomputed at every change and written straight
+// into the program state; the code switched; the tables edited, saved and
+// reset; the confidence factors of existing structures. Modeless, one
+// instance, built when shown and gone when closed. Closing it other than by
+// "Aggiorna form verifica" gives back the material state it found.
+#include <array>
+#include <string>
+#include <vector>
+
+#include <QMainWindow>
+
+#include "app/StatoMateriali.h"
+#include "model/Finestre.h"
+#include "platform/qt/FormQt.h"
+
+class QGridLayout;
+class QLineEdit;
+
+namespace platform {
+class FlexGridQt;
+}
+
+namespace Generale {
+class TastieraFinestra;
+}
+
+class Material : public QMainWindow, public Finestre::GriglieMateriali {
+ public:
+  // The one window, built and loaded when there is none, and shown.
+  static Material& Mostra();
+  // The window when it is open.
+  static Material* Aperta();
+
+  ~Material() override;
+
+  platform::Form& Form() { return form_; }
+
+  // The constants and both grids from the program state; the designation,
+  // strength, design-strength and allowable-stress boxes stay as they are.
+  void CompletaForm();
+  // The boxes into the program state.
+  void MaterialiDaForm() override;
+  const platform::FlexGrid& MsFlex(int indice) const override;
+  platform::FlexGrid& MsFlex(int indice);
+  // Row r of grid index chosen: its values into the boxes of that material.
+  void MSFlex_Click(int index);
+  // A row appended to grid index (steel: designation, fyk, ftk, allowable
+  // stress; concrete: designation, fck, Rck), made current and chosen.
+  void AggiungiRiga(int index, const std::vector<std::string>& testi);
+  // The box of the confidence factor: index 0 steel, 1 concrete.
+  QLineEdit& F_FC(int index) { return *F_FC_[index]; }
+  // Design strengths, allowable stresses and strains from the boxes.
+  void CalcolaValoriDerivati();
+
+  // ---- Handlers
+  void NormativaItem_Click(int Index);
+  void Nuovo_Click(int Index);
+  void Elimina_Click(int Index);
+  void CmdFC_Click(int Index);
+  void MatDefault_Click();
+  void Command1_Click();
+  void F_esci_Click(int Index);
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+
+ private:
+  Material();
+
+  // ---- Building the window
+  void CreaControlli();
+  QWidget* CreaGriglia(int index);
+  // Designation and the two strengths of material index, and its
+  // confidence factor with the chooser's button: rows 0 to 2 of its panel.
+  void RigheMateriale(QGridLayout& g, int index, QWidget* resistenza1, QWidget* resistenza2);
+  QWidget* CreaPannelloAcciaio();
+  QWidget* CreaPannelloCalcestruzzo();
+  QWidget* CreaPulsanti();
+  void CreaMenu();
+  QLineEdit* Casella(const std::string& nome, int indice, bool verde);
+  void Collega();
+
+  void Form_Load();
+  void SelezionaRigaMateriale(const std::string& sigla, int index);
+  void AggiornaEtichetteNormativa();
+  void AggiornaEtichetteAcciaio();
+  void AggiornaDeformazioniCls();
+  void AggiornaEpsUltima();
+  // Writes the box only when its text differs, so no change handler runs
+  // for a text it already holds.
+  static void Scrivi(QLineEdit& casella, const std::string& testo);
+
+  // The values the window divides by: a box that does not hold a positive
+  // number gets back its last valid text, and the user is told once. True
+  // when all were valid.
+  bool DivisoriValidi();
+  bool DivisoreValido(QLineEdit& casella);
+
+  platform::FormQt form_;
+  StatoMateriali allApertura_;
+  std::array<platform::FlexGridQt*, 2> griglie_{};
+  std::array<QLineEdit*, 2> F_sigla_{}, F_fck_{}, F_Rck_{}, F_gamma_{}, F_fd_{}, F_FC_{};
+  std::array<QLineEdit*, 3> F_eps_u_{};
+  std::array<QLineEdit*, 4> txtSigAdm_{};
+  QLineEdit* F_Es_ = nullptr;
+  QLineEdit* F_Es_su_Ec_ = nullptr;
+  QLineEdit* F_eps_syd_ = nullptr;
+  QLineEdit* F_AlfaCC_ = nullptr;
+  QLineEdit* F_fccSufcd_ = nullptr;
+  QLineEdit* F_fctm_ = nullptr;
+  QLineEdit* F_Ecm_ = nullptr;
+  // The last text of each divisor box that read as a positive number.
+  std::vector<std::pair<QLineEdit*, QString>> divisori_;
+
+  bool CaricamentoInCorso = false;
+  bool CalcoloInCorso = false;
+  // Closed by "Aggiorna form verifica": the state stays as the window left it.
+  bool confermato_ = false;
+};

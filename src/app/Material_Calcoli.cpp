@@ -1,0 +1,202 @@
+// The materials window: boxes and grids to and from the program state, and
+// the values derived from the boxes.
+#include <algorithm>
+
+#include <QLineEdit>
+
+#include "analysis/TestoSingolo.h"
+#include "app/FileMateriali.h"
+#include "app/Material.h"
+#include "model/Formato.h"
+#include "model/GeneraleTesto.h"
+#include "model/Materiali.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/qt/FlexGridQt.h"
+
+namespace {
+
+using Formattazione::TestoNumero;
+using VariabiliPubbliche::FormattaValore;
+using VariabiliPubbliche::Stato;
+
+double Numero(const QLineEdit& casella) { return Generale::ValNumero(casella.text().toStdString()); }
+
+// The value as shown with four significant digits, read back.
+double QuattroCifre(double x) { return Generale::ValNumero(FormattaValore(x)); }
+
+// Steels whose table gives mean strengths instead of characteristic ones.
+bool AcciaioStorico(const std::string& sigla) {
+  static const char* const storici[] = {"Dolce 1939", "Semi duro 1939", "Duro 1939",
+                                        "Aq42 1957",  "Aq50 1957",      "Aq60 1957"};
+  return std::find(std::begin(storici), std::end(storici), sigla) != std::end(storici);
+}
+
+}  // namespace
+
+const platform::FlexGrid& Material::MsFlex(int indice) const {
+  return griglie_.at(static_cast<std::size_t>(indice))->Griglia();
+}
+
+platform::FlexGrid& Material::MsFlex(int indice) {
+  return griglie_.at(static_cast<std::size_t>(indice))->Griglia();
+}
+
+void Material::Scrivi(QLineEdit& casella, const std::string& testo) {
+  const QString nuovo = QString::fromStdString(testo);
+  if (casella.text() != nuovo) casella.setText(nuovo);
+}
+
+void Material::CompletaForm() {
+  Scrivi(*F_gamma_[0], TestoNumero(Stato.GammaS));
+  Scrivi(*F_Es_, FormattaValore(Stato.ModuloEs));
+  Scrivi(*F_eps_u_[0], TestoNumero(Stato.EpsSu * 1000));
+  Scrivi(*F_gamma_[1], TestoNumero(Stato.GammaC));
+  Scrivi(*F_eps_u_[1], TestoNumero(Stato.EpsCu * 1000));
+  Scrivi(*F_eps_u_[2], TestoNumero(Stato.EpsC2 * 1000));
+  Scrivi(*F_AlfaCC_, TestoNumero(Stato.AlfaCC));
+  Scrivi(*F_fccSufcd_, TestoNumero(Stato.RapportoFccFcd));
+  Scrivi(*F_Es_su_Ec_, TestoSingolo(Stato.RapportoN[0]));
+  FileMateriali::TabellaInGriglia(Stato.TabellaAcciai, MsFlex(0));
+  FileMateriali::TabellaInGriglia(Stato.TabellaCalcestruzzi, MsFlex(1));
+  for (int i = 0; i < 2; ++i) Scrivi(*F_FC_[i], TestoSingolo(Stato.FattoreConfidenza[i]));
+}
+
+void Material::MaterialiDaForm() {
+  Stato.Fyk = Numero(*F_fck_[0]);
+  Stato.Fck = Numero(*F_fck_[1]);
+  Stato.Rck = static_cast<float>(Numero(*F_Rck_[1]));
+  Stato.GammaS = Numero(*F_gamma_[0]);
+  Stato.GammaC = Numero(*F_gamma_[1]);
+  Stato.SiglaAcciaio[0] = F_sigla_[0]->text().toStdString();
+  Stato.SiglaCalcestruzzo = F_sigla_[1]->text().toStdString();
+  Stato.EpsSu = Numero(*F_eps_u_[0]) / 1000;
+  Stato.ModuloEs = Numero(*F_Es_);
+  Stato.RapportoN[0] = static_cast<float>(Numero(*F_Es_su_Ec_));
+  Stato.EpsCu = Numero(*F_eps_u_[1]) / 1000;
+  Stato.EpsC2 = Numero(*F_eps_u_[2]) / 1000;
+  Stato.Fyd[0] = Numero(*F_fd_[0]);
+  Stato.Fcd = Numero(*F_fd_[1]);
+  Stato.EpsYdSezione[0] = Numero(*F_eps_syd_) / 1000;
+  Stato.AlfaCC = Numero(*F_AlfaCC_);
+  Stato.RapportoFccFcd = Numero(*F_fccSufcd_);
+  Stato.SigmaSAmm[0] = static_cast<float>(Numero(*txtSigAdm_[0]));
+  Stato.SigmaCAmm = static_cast<float>(Numero(*txtSigAdm_[1]));
+  Stato.TauC0 = static_cast<float>(Numero(*txtSigAdm_[2]));
+  Stato.TauC1 = static_cast<float>(Numero(*txtSigAdm_[3]));
+}
+
+void Material::MSFlex_Click(int index) {
+  platform::FlexGrid& griglia = MsFlex(index);
+  const int r = griglia.Row();
+  if (r < 1 || r >= griglia.Rows()) return;
+  for (int i = 1; i < griglia.Rows(); ++i) griglia.SetTextMatrix(i, 0, "");
+  griglia.SetTextMatrix(r, 0, ">");
+  Scrivi(*F_sigla_[index], griglia.TextMatrix(r, 1));
+  Scrivi(*F_fck_[index], griglia.TextMatrix(r, 2));
+  Scrivi(*F_Rck_[index], griglia.TextMatrix(r, 3));
+  if (index == 0) Scrivi(*txtSigAdm_[0], griglia.TextMatrix(r, 4));
+}
+
+void Material::SelezionaRigaMateriale(const std::string& sigla, int index) {
+  platform::FlexGrid& griglia = MsFlex(index);
+  for (int r = 1; r < griglia.Rows(); ++r) {
+    if (griglia.TextMatrix(r, 1) != sigla) continue;
+    griglia.SetRow(r);
+    MSFlex_Click(index);
+    griglia.SetTopRow(std::max(1, r - 2));
+    return;
+  }
+}
+
+void Material::AggiungiRiga(int index, const std::vector<std::string>& testi) {
+  platform::FlexGrid& griglia = MsFlex(index);
+  const int r = griglia.Rows();
+  griglia.SetRows(r + 1);
+  for (int c = 1; c < griglia.Cols() && c <= static_cast<int>(testi.size()); ++c)
+    griglia.SetTextMatrix(r, c, testi[static_cast<std::size_t>(c - 1)]);
+  griglia.SetRow(r);
+  MSFlex_Click(index);
+}
+
+void Material::CalcolaValoriDerivati() {
+  if (CaricamentoInCorso || CalcoloInCorso) return;
+  const double gammaC = Numero(*F_gamma_[1]);
+  const double fck = Numero(*F_fck_[1]);
+  const double rck = Numero(*F_Rck_[1]);
+  const double es = Numero(*F_Es_);
+  const double gammaS = Numero(*F_gamma_[0]);
+  const auto& fc = Stato.FattoreConfidenza;
+  const bool esistenti = Stato.Normativa == 2;
+  // While a divisor is not positive, or a strength negative, the last values
+  // stay: the user is still typing, or is told when leaving the box.
+  if (!(gammaC > 0 && gammaS > 0 && es > 0 && Stato.AlfaCC > 0 && fck >= 0 && rck >= 0) ||
+      (esistenti && !(fc[0] > 0 && fc[1] > 0)))
+    return;
+  CalcoloInCorso = true;
+
+  Stato.GammaC = gammaC;
+  Stato.Fck = fck;
+  Stato.Rck = static_cast<float>(rck);
+  double fcd = Stato.Fck / Stato.GammaC * Stato.AlfaCC;
+  if (esistenti) fcd /= fc[1];
+  Stato.Fcd = QuattroCifre(fcd);
+  Scrivi(*F_fd_[1], TestoNumero(Stato.Fcd));
+  Scrivi(*F_fctm_, FormattaValore(VariabiliPubbliche::Fctm()));
+  Scrivi(*F_Ecm_, FormattaValore(VariabiliPubbliche::Ecm()));
+
+  const double r = Stato.Rck - 15;
+  Stato.SigmaCAmm = static_cast<float>(QuattroCifre(6 + r / 4));
+  Stato.TauC0 = static_cast<float>(QuattroCifre(0.4 + r / 75));
+  Stato.TauC1 = static_cast<float>(QuattroCifre(1.4 + r / 35));
+
+  Stato.ModuloEs = es;
+  Stato.GammaS = gammaS;
+  Stato.Fyk = Numero(*F_fck_[0]);
+  double fyd = Stato.Fyk / Stato.GammaS;
+  if (esistenti) fyd /= fc[0];
+  Stato.Fyd[0] = QuattroCifre(fyd);
+  Stato.EpsYdSezione[0] = Stato.Fyd[0] / Stato.ModuloEs;
+
+  Scrivi(*F_fd_[0], TestoNumero(Stato.Fyd[0]));
+  Scrivi(*F_eps_syd_, FormattaValore(Stato.EpsYdSezione[0] * 1000));
+  Scrivi(*txtSigAdm_[1], TestoSingolo(Stato.SigmaCAmm));
+  Scrivi(*txtSigAdm_[2], TestoSingolo(Stato.TauC0));
+  Scrivi(*txtSigAdm_[3], TestoSingolo(Stato.TauC1));
+
+  AggiornaDeformazioniCls();
+  AggiornaEpsUltima();
+  AggiornaEtichetteAcciaio();
+  CalcoloInCorso = false;
+}
+
+void Material::AggiornaDeformazioniCls() {
+  Materiali::ParabolaRettangolo(Stato.EpsCu, Stato.EpsC2);
+  Scrivi(*F_eps_u_[1], FormattaValore(Stato.EpsCu * 1000));
+  Scrivi(*F_eps_u_[2], FormattaValore(Stato.EpsC2 * 1000));
+}
+
+void Material::AggiornaEpsUltima() {
+  Scrivi(*F_eps_u_[0], TestoNumero(F_sigla_[0]->text() == "B450A" ? 22.5 : 67.5));
+}
+
+void Material::AggiornaEtichetteAcciaio() {
+  const bool medi = AcciaioStorico(F_sigla_[0]->text().toStdString());
+  form_.Controllo("Label6", 0).SetCaption(medi ? "ym" : "yk");
+  form_.Controllo("Label6", 1).SetCaption(medi ? "tm" : "tk");
+}
+
+void Material::AggiornaEtichetteNormativa() {
+  const int normativa = Stato.Normativa;
+  if (normativa < 0 || normativa > 2) return;
+  const bool esistenti = normativa == 2;
+  const char* pedici[2][4] = {{"yd", "syd", "cd", "cd"}, {"y", "sy", "c", "c"}};
+  const int etichette[4] = {5, 6, 13, 11};
+  for (int k = 0; k < 4; ++k)
+    form_.Controllo("Label6", etichette[k]).SetCaption(pedici[esistenti][k]);
+  for (int i = 0; i < 2; ++i)
+    for (const char* nome : {"Label34", "F_FC", "CmdFC"}) form_.Controllo(nome, i).SetVisible(esistenti);
+  form_.Controllo("Label4", 5).SetVisible(!esistenti);
+  form_.Controllo("Label6", 18).SetVisible(!esistenti);
+  form_.Controllo("F_AlfaCC").SetVisible(!esistenti);
+  form_.Controllo("Label5").SetVisible(!esistenti);
+}

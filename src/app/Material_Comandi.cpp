@@ -1,0 +1,123 @@
+// The materials window: change of code, rows added and deleted, library
+// saved and reset, confidence factors, confirm and cancel.
+#include <algorithm>
+
+#include <QLineEdit>
+
+#include "app/FileMateriali.h"
+#include "app/Material.h"
+#include "app/Messaggi.h"
+#include "app/NuovoMateriale.h"
+#include "app/TabelleMateriali.h"
+#include "app/frmSceltaLC.h"
+#include "model/GeneraleTesto.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+
+namespace {
+
+using VariabiliPubbliche::RigaAcciaio;
+using VariabiliPubbliche::RigaCalcestruzzo;
+using VariabiliPubbliche::Stato;
+
+// Data row r out, the rows below moved up.
+void EliminaRiga(platform::FlexGrid& griglia, int r) {
+  for (int i = r; i + 1 < griglia.Rows(); ++i)
+    for (int c = 0; c < griglia.Cols(); ++c)
+      griglia.SetTextMatrix(i, c, griglia.TextMatrix(i + 1, c));
+  griglia.SetRows(griglia.Rows() - 1);
+}
+
+void MessaggioMateriale(const char* testo) {
+  platform::MsgBox(testo, platform::Pulsanti::Ok, platform::Icona::Critica);
+}
+
+}  // namespace
+
+void Material::NormativaItem_Click(int Index) {
+  VariabiliPubbliche::ScegliNormativa3(Index, form_);
+  TabelleMateriali::ParametriNormativa();
+  CaricamentoInCorso = true;
+  CompletaForm();
+  CaricamentoInCorso = false;
+  CalcolaValoriDerivati();
+  AggiornaEtichetteNormativa();
+}
+
+void Material::Nuovo_Click(int Index) {
+  NuovoMateriale dialogo(*this, Index);
+  dialogo.exec();
+}
+
+void Material::Elimina_Click(int Index) {
+  platform::FlexGrid& griglia = MsFlex(Index);
+  // A grid keeps at least one data row.
+  if (griglia.Rows() <= 2 || griglia.Row() < 1) return;
+  EliminaRiga(griglia, griglia.Row());
+  griglia.SetRow(std::min(griglia.Row(), griglia.Rows() - 1));
+}
+
+void Material::CmdFC_Click(int Index) {
+  frmSceltaLC dialogo(*this, Index);
+  dialogo.exec();
+}
+
+void Material::MatDefault_Click() {
+  TabelleMateriali::MaterialiDefault();
+  CaricamentoInCorso = true;
+  CompletaForm();
+  CaricamentoInCorso = false;
+  CalcolaValoriDerivati();
+}
+
+void Material::Command1_Click() {
+  if (!DivisoriValidi()) return;
+  Stato.TabellaAcciai = FileMateriali::TabellaDaGriglia<RigaAcciaio>(MsFlex(0));
+  if (Vettore<RigaAcciaio>* tabella = VariabiliPubbliche::TabellaAcciaiNormativa(Stato.Normativa))
+    *tabella = Stato.TabellaAcciai;
+  Stato.TabellaCalcestruzzi = FileMateriali::TabellaDaGriglia<RigaCalcestruzzo>(MsFlex(1));
+  FileMateriali::FileMaterialiLeggeScrive("S", this);
+}
+
+void Material::F_esci_Click(int Index) {
+  if (Index != 0) {
+    close();
+    return;
+  }
+  if (F_fck_[1]->text().isEmpty()) return MessaggioMateriale("Selezionare il tipo di calcestruzzo");
+  if (F_fck_[0]->text().isEmpty()) return MessaggioMateriale("Selezionare il tipo di acciaio");
+  if (!DivisoriValidi()) return;
+  platform::Form* main = Finestre::Aperte.Main;
+  const int normativa = Stato.Normativa;
+  if (main && normativa >= 0 && normativa <= 2) {
+    const bool esistenti = normativa == 2;
+    main->Controllo("Label21", 0).SetCaption(esistenti ? "y" : "yd");
+    main->Controllo("Label6", 6).SetCaption(esistenti ? "sy" : "syd");
+    main->Controllo("Label23").SetCaption(esistenti ? "c" : "cd");
+    main->Controllo("Label17").SetCaption(esistenti ? "c" : "cd");
+  }
+  if (normativa == 2) Messaggi::MessaggioDuttilita();
+  MaterialiDaForm();
+  if (Finestre::FinestraMain* finestra = Finestre::MainAperta()) {
+    finestra->ScriveMaterialiInForm();
+    VariabiliPubbliche::AggiornaMenuNormativa3(*finestra);
+  }
+  confermato_ = true;
+  close();
+}
+
+bool Material::DivisoreValido(QLineEdit& casella) {
+  if (Generale::ValNumero(casella.text().toStdString()) > 0) return true;
+  for (const auto& [box, valido] : divisori_)
+    if (box == &casella) casella.setText(valido);
+  return false;
+}
+
+bool Material::DivisoriValidi() {
+  bool validi = true;
+  for (const auto& [casella, valido] : divisori_) validi = DivisoreValido(*casella) && validi;
+  if (!validi)
+    platform::MsgBox("Il valore deve essere maggiore di zero", platform::Pulsanti::Ok,
+                     platform::Icona::Esclamazione);
+  return validi;
+}

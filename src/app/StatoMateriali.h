@@ -1,0 +1,18 @@
+#pragma once
+// The material state of the job as one piece: the design code with its
+// factors, strengths, strains, allowable stresses, designations, confidence
+// factors and grade tables. The materials window keeps the one it found and
+// gives it back when the user cancels.
+#include "model/VariabiliPubbliche.h"
+
+class StatoMateriali {
+ public:
+  // The material state in force now.
+  StatoMateriali();
+  // Puts it back into the program state, and the tendon types of the main
+  // window with it; nothing else of the state changes.
+  void Ripristina() const;
+
+ private:
+  VariabiliPubbliche::StatoProgramma salvato_;
+};

@@ -1,0 +1,147 @@
+#include "app/frmUnits.h"
+
+#include <cmath>
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "analysis/TestoSingolo.h"
+#include "app/TastieraFinestra.h"
+#include "model/Finestre.h"
+#include "model/GeneraleTesto.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+#include "platform/qt/FormQt.h"
+
+namespace {
+
+using VariabiliPubbliche::Stato;
+
+QPointer<frmUnits> Istanza;
+
+QString Nome(const char* nome, int indice) {
+  return QString::fromStdString(platform::NomeOggetto(nome, indice));
+}
+
+}  // namespace
+
+frmUnits& frmUnits::Mostra(int IndexMenu) {
+  if (Istanza && Istanza->IndexMenu != IndexMenu) {
+    Istanza->close();
+    Istanza = nullptr;
+  }
+  if (!Istanza) Istanza = new frmUnits(IndexMenu);
+  Istanza->show();
+  Istanza->raise();
+  Istanza->activateWindow();
+  return *Istanza;
+}
+
+frmUnits* frmUnits::Aperta() { return Istanza; }
+
+frmUnits::frmUnits(int IndexMenu) : IndexMenu(IndexMenu) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setObjectName("frmUnits");
+  auto* colonna = new QVBoxLayout(this);
+  colonna->addWidget(CreaFrame(IndexMenu));
+  new Generale::TastieraFinestra(*this);
+  if (IndexMenu == 0) {
+    setWindowTitle("Unità di misura");
+    optUnits_[Stato.UnitaLunghezza == "cm" ? 1 : 0]->setChecked(true);
+  } else {
+    setWindowTitle("Coefficiente parziale di sicurezza");
+    txtGammaQ_->setText(QString::fromStdString(TestoSingolo(Stato.GammaAzioni)));
+  }
+}
+
+// Only the frame of the window's mode is built: the other one is never shown.
+QWidget* frmUnits::CreaFrame(int indice) {
+  auto* frame = new QGroupBox;
+  frame->setObjectName(Nome("Frame1", indice));
+  auto* colonna = new QVBoxLayout(frame);
+  if (indice == 0) {
+    auto* etichetta = new QLabel("Unità di misura per dimensioni sezione e armatura");
+    etichetta->setObjectName(Nome("Label1", 0));
+    colonna->addWidget(etichetta);
+    auto* opzioni = new QHBoxLayout;
+    const char* unita[] = {"mm", "cm"};
+    for (int i = 0; i < 2; ++i) {
+      optUnits_[i] = new QRadioButton(unita[i]);
+      optUnits_[i]->setObjectName(Nome("optUnits", i));
+      opzioni->addWidget(optUnits_[i]);
+    }
+    opzioni->addStretch();
+    colonna->addLayout(opzioni);
+  } else {
+    auto* etichetta = new QLabel("Coefficiente parziale di sicurezza sulle azioni");
+    etichetta->setObjectName(Nome("Label1", 1));
+    colonna->addWidget(etichetta);
+    auto* riga = new QHBoxLayout;
+    auto* gamma = new QLabel(QStringLiteral("γ"));
+    gamma->setObjectName(Nome("Label1", 2));
+    auto* q = new QLabel("Q");
+    q->setObjectName(Nome("Label1", 3));
+    txtGammaQ_ = new QLineEdit;
+    txtGammaQ_->setObjectName("txtGammaQ");
+    txtGammaQ_->setAlignment(Qt::AlignRight);
+    riga->addWidget(gamma);
+    riga->addWidget(q, 0, Qt::AlignBottom);
+    riga->addWidget(txtGammaQ_);
+    colonna->addLayout(riga);
+  }
+  auto* pulsanti = new QHBoxLayout;
+  pulsanti->addStretch();
+  auto* ok = new QPushButton("OK");
+  ok->setObjectName(Nome("OKButton", indice));
+  auto* annulla = new QPushButton("Annulla");
+  annulla->setObjectName(Nome("CancelButton", indice));
+  connect(ok, &QPushButton::clicked, this, [this] { OKButton_Click(); });
+  connect(annulla, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
+  pulsanti->addWidget(ok);
+  pulsanti->addWidget(annulla);
+  colonna->addLayout(pulsanti);
+  return frame;
+}
+
+void frmUnits::OKButton_Click() {
+  if (IndexMenu == 0) {
+    // What was typed in the main window goes into the program state in the
+    // old unit first, so the rewriting in the new one keeps it.
+    if (Finestre::FinestraMain* main = Finestre::MainAperta()) main->FormLeggeDati(false);
+    Stato.UnitaLunghezza = optUnits_[0]->isChecked() ? "mm" : "cm";
+    AggiornaFormPerUnita();
+  } else {
+    const double gamma = Generale::ValNumero(txtGammaQ_->text().toStdString());
+    if (!(gamma > 0 && std::isfinite(static_cast<float>(gamma)))) {
+      platform::MsgBox("Il coefficiente parziale sulle azioni deve essere maggiore di zero",
+                       platform::Pulsanti::Ok, platform::Icona::Esclamazione);
+      txtGammaQ_->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+    Stato.GammaAzioni = static_cast<float>(gamma);
+    if (Finestre::FinestraMain* main = Finestre::MainAperta()) main->ToolTipAzioniDaSLU();
+  }
+  close();
+}
+
+void frmUnits::CancelButton_Click() { close(); }
+
+void frmUnits::AggiornaFormPerUnita() {
+  if (Finestre::FinestraMain* main = Finestre::MainAperta()) {
+    main->AggiornaForm();
+    main->FormScriveDati();
+    main->OpTipoSezione_Click(Stato.TipoSezione);
+    main->Fuoco("btnCalcola");
+  }
+  Finestre::FinestraSismica* sismica = Finestre::Aperte.FrmSismica;
+  if (sismica && sismica->Visibile()) {
+    sismica->CaricaValoriFormSismicaSub(true);
+    sismica->AggiornaUnitaSismica();
+  }
+}
