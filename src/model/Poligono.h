@@ -305,9 +305,10 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   int nVertici_ = 0;
   StrisceRettangolini strisce_;
   // Working memory of DiscretizzaPoligono, kept between calls: the mid-line
-  // of each strip, where each strip's crossings start in incroci_, the
-  // crossings strip after strip.
+  // of each strip, the run of strips each side crosses, where each strip's
+  // crossings start in incroci_, the crossings strip after strip.
   std::vector<double> mezzerie_;
+  std::vector<std::pair<int, int>> striscePerLato_;
   std::vector<int> primoIncrocio_;
   std::vector<double> incroci_;
   float rapportoAree_ = 0;  // the fraction of Dividi, read by yEquazione

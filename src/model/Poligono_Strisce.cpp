@@ -50,8 +50,10 @@ bool Poligono::DiscretizzaPoligono(int n, double& altezza, double& larghezza, do
   // Crossings counted strip by strip, then written side after side, so that
   // each strip lists them in the order of the sides.
   primoIncrocio_.assign(static_cast<size_t>(strisce) + 1, 0);
+  striscePerLato_.resize(static_cast<size_t>(std::max(nVertici_, 0)));
   for (int i = 1; i <= nVertici_; ++i) {
-    const auto [primo, oltre] = incrociati(i, i < nVertici_ ? i + 1 : 1);
+    const auto [primo, oltre] = striscePerLato_[static_cast<size_t>(i) - 1] =
+        incrociati(i, i < nVertici_ ? i + 1 : 1);
     for (int k = primo; k < oltre; ++k) ++primoIncrocio_[static_cast<size_t>(k) + 1];
   }
   for (size_t k = 1; k < primoIncrocio_.size(); ++k) primoIncrocio_[k] += primoIncrocio_[k - 1];
@@ -59,7 +61,7 @@ bool Poligono::DiscretizzaPoligono(int n, double& altezza, double& larghezza, do
   std::vector<int>& libero = primoIncrocio_;  // each strip's next slot, then its end
   for (int i = 1; i <= nVertici_; ++i) {
     const int j = i < nVertici_ ? i + 1 : 1;
-    const auto [primo, oltre] = incrociati(i, j);
+    const auto [primo, oltre] = striscePerLato_[static_cast<size_t>(i) - 1];
     // Interpolated from the higher end: a vertex on the line gives its own
     // abscissa exactly.
     const int a = y_(i) > y_(j) ? i : j, b = a == i ? j : i;
@@ -139,6 +141,7 @@ void Poligono::RiprendiMemoriaStrisce(Poligono& vecchio) {
   std::swap(mezzerie_, vecchio.mezzerie_);
   std::swap(primoIncrocio_, vecchio.primoIncrocio_);
   std::swap(incroci_, vecchio.incroci_);
+  std::swap(striscePerLato_, vecchio.striscePerLato_);
   vecchio.strisce_ = {};
   vecchio.nRettangolini_ = 0;
 }
