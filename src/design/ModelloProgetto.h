@@ -20,6 +20,7 @@
 // ModelloProgetto_MetodoN.cpp (sizing), ModelloProgetto_Barre.cpp (bar
 // combinations), ModelloProgetto_Taglio.cpp (shear), ModelloProgetto_Risultati.cpp.
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <utility>
@@ -155,7 +156,8 @@ class ModelloProgetto : public Matematica::Equazione {
   double yEquazione(double& x, const std::optional<double>& parametro) override;
   // Doubles or halves x until f changes sign, at most 101 times.
   void hSezCambioSegno(double& x, double& f);
-  // The same on the ratio; false, after telling the user, without a change.
+  // The same on the ratio, up to 1; false, after telling the user, without a
+  // change.
   bool RoCambioSegno(double& x, double& f);
   // The ratio from ro at which yEquazione vanishes, and its areas.
   bool RapportoCerca(double ro, double tolleranza);
@@ -266,9 +268,9 @@ class ModelloProgetto : public Matematica::Equazione {
     ModelloProgetto& modello_;
   };
 
-  // Doubles x while f > 0, halves it otherwise, at most 101 times; true at
-  // the first change of sign.
-  bool Raddoppia(double& x, double& f);
+  // Doubles x while f > 0, halves it otherwise, at most 101 times and never
+  // beyond limite; true at the first change of sign.
+  bool Raddoppia(double& x, double& f, double limite = HUGE_VAL);
   // Ultimate moment of the trial rectangle with the design's shortcut raised.
   double MomentoUltimoProva(SezioneCAreagente& sezione);
   bool CombinazioniZona(float fabbisogno, float fisse, const std::vector<int>& diametri,

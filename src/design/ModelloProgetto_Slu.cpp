@@ -148,10 +148,10 @@ double ModelloProgetto::yEquazione(double& x, const std::optional<double>&) {
   return b - BaseSezione;
 }
 
-bool ModelloProgetto::Raddoppia(double& x, double& f) {
+bool ModelloProgetto::Raddoppia(double& x, double& f, double limite) {
   const double fattore = f > 0 ? 2 : 0.5;
   const int cercato = f > 0 ? -1 : 1;
-  for (int k = 0; k < MaxPassiRicerca; ++k) {
+  for (int k = 0; k < MaxPassiRicerca && x * fattore <= limite; ++k) {
     x *= fattore;
     f = yEquazione(x, std::nullopt);
     if (Segno(f) == cercato) return true;
@@ -166,7 +166,8 @@ void ModelloProgetto::hSezCambioSegno(double& x, double& f) {
 }
 
 bool ModelloProgetto::RoCambioSegno(double& x, double& f) {
-  if (Raddoppia(x, f)) return true;
+  // Never more steel than the whole section.
+  if (Raddoppia(x, f, 1)) return true;
   platform::MsgBox(f > 0 ? "Nessuna armatura porta il momento sollecitante:\r\n"
                            "aumentare le dimensioni della sezione!"
                          : SoliReggistaffe,

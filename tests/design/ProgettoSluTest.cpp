@@ -134,3 +134,33 @@ TEST_F(ProgettoProva, WholeRunVerifiesBack) {
 }
 
 }  // namespace
+
+namespace {
+
+// A's = 0.99 As with the tension steel at half its yield strain: the
+// compression bars would outweigh the tension ones, no area balances.
+TEST_F(ProgettoSlu, TrialWithoutEquilibriumEndsTheRun) {
+  Dati(200, 0, 500, 300, 20, 99);
+  Scelte(0, 0);
+  C("txtEpsS").SetText("0.5");
+  ASSERT_TRUE(modello_.LeggiDati());
+  EXPECT_FALSE(modello_.Progetta());
+  EXPECT_EQ(msg_.Testi().back(), "Errore nel modulo Progetto Sezione Rettangolare");
+  EXPECT_FALSE(Stato.ProgettoInCorso);
+  EXPECT_EQ(Finestre::Aperte.ProgettoSezione, nullptr);
+}
+
+// No steel ratio makes a 300 x 500 section carry 2000 kNm.
+TEST_F(ProgettoSlu, RatioSearchGivesUp) {
+  Dati(2000, 0, 500, 300);
+  Scelte(0, 2);
+  ASSERT_TRUE(modello_.LeggiDati());
+  EXPECT_FALSE(modello_.Progetta());
+  ASSERT_FALSE(msg_.Testi().empty());
+  EXPECT_EQ(msg_.Testi().back(),
+            "Nessuna armatura porta il momento sollecitante:\r\naumentare le dimensioni della "
+            "sezione!");
+  EXPECT_FALSE(Stato.ProgettoInCorso);
+}
+
+}  // namespace
