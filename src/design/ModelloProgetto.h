@@ -9,11 +9,15 @@
 // inputs from them by name (F_Mxsd, txtSez, txtPro, comboFi ...), writes back
 // the input boxes it corrects (txtSez(0), txtPro(1), txtCotTeta, txtEpsS,
 // txtxSud, Slider1) and the option controls it shows, and leaves every result
-// in its public fields and in the texts of RisultatiTesti(). The options that
+// in its public fields and in the texts of RisultatiTesti(). During its trials
+// it answers the materials' call-back (Ass1Funz) itself. The options that
 // outlive the window are in the program state (DiametroMinimo, MetodoProgetto,
 // EpsSProgetto, CotTeta ...). One recalculation is
 //   Osservazioni.clear(); if (LeggiDati() && Progetta()) show RisultatiTesti().
-// Units: mm, mm2, N, Nmm, N/mm2.
+// Units: mm, mm2, N, Nmm, N/mm2. Left to the window: its load, the strain
+// buttons' places (from RapportiLimite), the rounded b and h into txtSez, the
+// result labels from RisultatiTesti() and Osservazioni, the combination grid
+// (from CombinazioniTese/Compresse and BarreFisseNumero), the handlers.
 //
 // The members are split by theme: ModelloProgetto.cpp (the run),
 // ModelloProgetto_Dati.cpp (options and inputs), ModelloProgetto_Slu.cpp and
@@ -273,6 +277,9 @@ class ModelloProgetto : public Matematica::Equazione {
   bool Raddoppia(double& x, double& f, double limite = HUGE_VAL);
   // Ultimate moment of the trial rectangle with the design's shortcut raised.
   double MomentoUltimoProva(SezioneCAreagente& sezione);
+  // A zone without bars.
+  static void CombinazioniAzzera(std::vector<Combinazione>& combinazioni, Combinazione& scelta,
+                                 float& effettiva);
   bool CombinazioniZona(float fabbisogno, float fisse, const std::vector<int>& diametri,
                         std::vector<Combinazione>& combinazioni, Combinazione& scelta,
                         float& effettiva);

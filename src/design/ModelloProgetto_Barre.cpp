@@ -52,13 +52,19 @@ bool ModelloProgetto::CombinazioniZona(float fabbisogno, float fisse,
                                        std::vector<Combinazione>& combinazioni,
                                        Combinazione& scelta, float& effettiva) {
   if (!CombinazioniCalcola(fabbisogno, diametri, combinazioni)) {
-    scelta = {};
-    effettiva = 0;
+    CombinazioniAzzera(combinazioni, scelta, effettiva);
     return false;
   }
   scelta = combinazioni.front();
   effettiva = scelta[0] + AreaReggistaffe + fisse;
   return true;
+}
+
+void ModelloProgetto::CombinazioniAzzera(std::vector<Combinazione>& combinazioni,
+                                         Combinazione& scelta, float& effettiva) {
+  combinazioni.clear();
+  scelta = {};
+  effettiva = 0;
 }
 
 bool ModelloProgetto::CombinazioniCalcola(float fabbisogno, const std::vector<int>& diametri,

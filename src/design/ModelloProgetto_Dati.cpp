@@ -163,12 +163,14 @@ bool ModelloProgetto::LeggiOpzioni() {
                      platform::Pulsanti::Ok, platform::Icona::Critica);
     return false;
   }
-  if (DiametriTesi.size() > 3 || DiametriCompressi.size() > 3) {
-    platform::MsgBox("Numero massimo diametri = 3", platform::Pulsanti::Ok,
-                     platform::Icona::Informazione);
-    return false;
-  }
-  return true;
+  if (DiametriTesi.size() <= 3 && DiametriCompressi.size() <= 3) return true;
+  platform::MsgBox("Numero massimo diametri = 3", platform::Pulsanti::Ok,
+                   platform::Icona::Informazione);
+  // No bars of an earlier run stand for this one.
+  if (DiametriTesi.size() > 3) CombinazioniAzzera(CombinazioniTese, CombinazioneTesa, AsTesaEffettiva);
+  if (DiametriCompressi.size() > 3)
+    CombinazioniAzzera(CombinazioniCompresse, CombinazioneCompressa, AsCompressaEffettiva);
+  return false;
 }
 
 bool ModelloProgetto::LeggiOpzioniSub(std::vector<int>& diametri, std::vector<float>& fisse,

@@ -98,10 +98,17 @@ TEST_F(ProgettoProva, AutomaticRange) {
   C("DiaMax").SetText("26");
   ASSERT_TRUE(modello_.LeggiOpzioni());
   EXPECT_EQ(modello_.DiametriTesi, (std::vector<int>{24, 26}));
-  // Six diameters: refused before any sizing.
+  ASSERT_TRUE(modello_.LeggiDati());
+  ASSERT_TRUE(modello_.Progetta());
+  ASSERT_GT(modello_.AsTesaEffettiva, 0);
+  // Six diameters: refused before any sizing, the bars of the last run gone.
   C("DiaMin").SetText("16");
   EXPECT_FALSE(modello_.LeggiDati());
   EXPECT_EQ(msg_.Testi().back(), "Numero massimo diametri = 3");
+  EXPECT_TRUE(modello_.CombinazioniTese.empty());
+  EXPECT_TRUE(modello_.CombinazioniCompresse.empty());
+  EXPECT_EQ(modello_.AsTesaEffettiva, 0);
+  EXPECT_EQ(modello_.CombinazioneCompressa[0], 0);
 }
 
 // c = 20 / 2 + 20 + 8 = 38; 3c = 114 > 100: 150 with steps of 50.
