@@ -1,6 +1,8 @@
-// The ultimate-limit-state engine on two sections: one verification from the
-// fully reacting copy turned into the neutral-axis frame to the resisting
-// moments, and the whole run of CalcolaTramok1. The counter "allocazioni" is
+// The ultimate-limit-state engine: one verification from the fully reacting
+// copy turned into the neutral-axis frame to the resisting moments, and the
+// whole run of CalcolaTramok1, on the rectangle with 10 bars and the ring,
+// and the whole run on the rectangle with 3 bars, the L with 6 bars and the
+// circle. The counter "allocazioni" is
 // the number of heap allocations of one run: it must not grow with the strips
 // nor with the iterations of the search.
 #include <benchmark/benchmark.h>
@@ -64,9 +66,20 @@ void Anello_CalcolaTramok1(benchmark::State& state) {
   Verifica<Anello24Barre, Tramok1>(state, 1000000);
 }
 
+void Rettangolo3_CalcolaTramok1(benchmark::State& state) {
+  Verifica<Rettangolo3Barre, Tramok1>(state, 500000);
+}
+void L6_CalcolaTramok1(benchmark::State& state) { Verifica<L6Barre, Tramok1>(state, 500000); }
+void Cerchio_CalcolaTramok1(benchmark::State& state) {
+  Verifica<Cerchio12Barre, Tramok1>(state, 500000);
+}
+
 }  // namespace
 
 BENCHMARK(Rettangolo_MomentiUltimi)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Rettangolo_CalcolaTramok1)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Anello_MomentiUltimi)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Anello_CalcolaTramok1)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Rettangolo3_CalcolaTramok1)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(L6_CalcolaTramok1)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Cerchio_CalcolaTramok1)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);

@@ -1,7 +1,8 @@
 #pragma once
 // Materials and sections the engine benchmarks share: C25/30 and B450C at
-// the ultimate limit state, a 300 x 500 rectangle with 10 bars, a ring with
-// 24 bars and an L section with 12 bars.
+// the ultimate limit state, a 300 x 500 rectangle with 10 or 3 bars, a ring
+// with 24 bars, an L section with 12 or 6 bars and a 52-vertex circle with 12
+// bars.
 #include <cmath>
 
 #include "analysis/Correnti.h"
@@ -30,6 +31,17 @@ inline void Barre(SezioneCA& s, const Vettore<float>& x, const Vettore<float>& y
               nessuno, nessuno);
 }
 
+// n bars of the given area evenly on a circle about the origin, the first on +x.
+inline void BarreSuCerchio(SezioneCA& s, int n, double raggio, float area) {
+  Vettore<float> x(1, n), y(1, n);
+  for (int i = 1; i <= n; ++i) {
+    const double a = Matematica::DuePi * (i - 1) / n;
+    x(i) = static_cast<float>(raggio * std::cos(a));
+    y(i) = static_cast<float>(raggio * std::sin(a));
+  }
+  Barre(s, x, y, area);
+}
+
 // 300 x 500, 5 bars of 314 mm2 at the top and 5 at the bottom.
 inline void Rettangolo10Barre(SezioneCA& s) {
   s.Coordinate(Vettore<double>{150, -150, -150, 150}, Vettore<double>{250, 250, -250, -250}, 4);
@@ -54,13 +66,7 @@ inline void Anello24Barre(SezioneCA& s) {
     y(i + 27) = 200 * std::sin(-a);
   }
   s.Coordinate(x, y, 52);
-  Vettore<float> xb(1, 24), yb(1, 24);
-  for (int i = 1; i <= 24; ++i) {
-    const double a = Matematica::DuePi * (i - 1) / 24;
-    xb(i) = static_cast<float>(250 * std::cos(a));
-    yb(i) = static_cast<float>(250 * std::sin(a));
-  }
-  Barre(s, xb, yb, 201);
+  BarreSuCerchio(s, 24, 250, 201);
 }
 
 // L of legs 250 thick, 600 long each way (corner at the origin), 12 bars of
@@ -71,6 +77,33 @@ inline void L12Barre(SezioneCA& s) {
   const Vettore<float> x{50, 200, 350, 550, 550, 400, 200, 50, 50, 200, 50, 200};
   const Vettore<float> y{50, 50, 50, 50, 200, 200, 200, 200, 400, 400, 550, 550};
   Barre(s, x, y, 201);
+}
+
+// 300 x 500, 3 bars of 314 mm2 at 50 from the bottom.
+inline void Rettangolo3Barre(SezioneCA& s) {
+  s.Coordinate(Vettore<double>{150, -150, -150, 150}, Vettore<double>{250, 250, -250, -250}, 4);
+  Barre(s, Vettore<float>{-100, 0, 100}, Vettore<float>{-200, -200, -200}, 314);
+}
+
+// The L of L12Barre with a bar of 201 mm2 at each of its six corners, 50
+// from the edges.
+inline void L6Barre(SezioneCA& s) {
+  s.Coordinate(Vettore<double>{0, 600, 600, 250, 250, 0},
+               Vettore<double>{0, 0, 250, 250, 600, 600}, 6);
+  Barre(s, Vettore<float>{50, 550, 550, 200, 200, 50}, Vettore<float>{50, 50, 200, 200, 550, 550},
+        201);
+}
+
+// Circle of radius 250 as 52 vertices, 12 bars of 201 mm2 on radius 200.
+inline void Cerchio12Barre(SezioneCA& s) {
+  Vettore<double> x(1, 52), y(1, 52);
+  for (int i = 1; i <= 52; ++i) {
+    const double a = Matematica::DuePi * (i - 1) / 52;
+    x(i) = 250 * std::cos(a);
+    y(i) = 250 * std::sin(a);
+  }
+  s.Coordinate(x, y, 52);
+  BarreSuCerchio(s, 12, 200, 201);
 }
 
 }  // namespace SezioniBench

@@ -1,17 +1,23 @@
 // Arbitrary bytes as the settings file and as the materials file. Reading
 // must never crash or hang; whatever it leaves in memory must then write out,
 // read back without any box, and write out again to the same bytes.
+// The same bytes as a DXF drawing: the import ends, with a section whose
+// matrices match its counts or with none.
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <sstream>
 #include <string>
 
 #include "app/FileImpostazioni.h"
 #include "app/FileMateriali.h"
+#include "app/ImportaDxf.h"
 #include "model/VariabiliPubbliche.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/ErroreEsecuzione.h"
 #include "platform/MsgBox.h"
 #include "platform/Sistema.h"
 
@@ -57,6 +63,36 @@ std::string Leggi(const std::string& percorso) {
   return {std::istreambuf_iterator<char>(ingresso), std::istreambuf_iterator<char>()};
 }
 
+// Outline on the first layer of the drawing, bars on the second, tendons on
+// the last.
+class SceltaPrimi : public ImportaDxf::SceltaLayerDxf {
+ public:
+  void MostraModale() override {
+    auto& stato = ImportaDxf::Stato;
+    if (stato.LayerDxf.empty()) return;
+    stato.LayerContorno = stato.LayerDxf.front();
+    stato.LayerBarre = stato.LayerDxf[stato.LayerDxf.size() > 1 ? 1 : 0];
+    stato.LayerCavi = stato.LayerDxf.back();
+    stato.LayerConfermati = true;
+  }
+};
+
+void LeggiDxf(const std::string& contenuto) {
+  ImportaDxf::Stato = ImportaDxf::StatoImportaDxf{};
+  std::istringstream file(contenuto);
+  SceltaPrimi scelta;
+  std::optional<ImportaDxf::SezioneDxf> sezione;
+  try {
+    sezione = ImportaDxf::LeggeDXFLayer(file, scelta);
+  } catch (const platform::ErroreEsecuzione&) {
+    return;
+  }
+  if (!sezione) return;
+  if (sezione->nFigure < 1 || sezione->Figure.Ub1() != sezione->nFigure) std::abort();
+  if (sezione->nBarre > 0 && sezione->Barre.Ub1() != sezione->nBarre) std::abort();
+  if (sezione->nCavi > 0 && sezione->Cavi.Ub1() != sezione->nCavi) std::abort();
+}
+
 bool LeggiEntrambi() {
   const bool ini = FileImpostazioni::FileIniLeggeScrive("L");
   return FileMateriali::FileMaterialiLeggeScrive("L") && ini;
@@ -88,5 +124,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
   if (!LeggiEntrambi() || ambiente.box.mostrati != 0) std::abort();
   if (!ScriviEntrambi() || Leggi(ini) != iniScritto || Leggi(materiali) != materialiScritti)
     std::abort();
+  LeggiDxf(contenuto);
   return 0;
 }

@@ -8,4 +8,5 @@ enum class EsitoCalcoloMetodoN {
   NonConvergente = 2,
   EquilibrioImpossibile = 3,  // no steel to balance the load: no stresses
   Errore = 4,  // the section cannot carry the load (no area, no inertia): no stresses
+  DatiNonValidi = 5,  // refused before the run: input without physical meaning
 };

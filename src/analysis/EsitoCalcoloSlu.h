@@ -9,4 +9,5 @@ enum class EsitoCalcoloSlu {
   NonConvergente = 3,  // no plane in equilibrium found
   SenzaStrisce = 4,  // no strips to integrate the concrete over
   EquilibrioImpossibile = 5,  // no steel to balance the load (failure type -1)
+  DatiNonValidi = 6,  // refused before the run: input without physical meaning
 };

@@ -3,6 +3,8 @@
 // the window is element i - 1): resisting moment and axial force (32-bit, Nmm
 // and N, compression positive) and the concrete strains of the top and bottom
 // fibre of the plane that gives them.
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <vector>
 
@@ -18,6 +20,11 @@ struct PuntiDominioMN {
     N.reserve(n);
     EpsSup.reserve(n);
     EpsInf.reserve(n);
+  }
+  // Every moment and force a finite number.
+  bool Finiti() const {
+    auto finito = [](float v) { return std::isfinite(v); };
+    return std::all_of(M.begin(), M.end(), finito) && std::all_of(N.begin(), N.end(), finito);
   }
   void Aggiungi(float m, float n, float epsSup, float epsInf) {
     M.push_back(m);

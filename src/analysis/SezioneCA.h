@@ -207,6 +207,14 @@ class SezioneCA : private AcciaiSezione {
   Vettore<double> DeformazioniTotaliCavi(int n, const Vettore<double>& eps) const;
 
  private:
+  // The convex hull of the outline, built again only when its vertices change.
+  const ::Poligono& InviluppoContorno();
+  struct Inviluppo {
+    Vettore<double> x, y;  // the outline it was built from
+    int n = -1;
+    ::Poligono poligono;
+  } inviluppo_;
+
   // The load point of action set k (0 ultimate, 1 service) about the origin.
   void PuntoDiCarico(int k);
   void DimensionaAssiNeutri(int n);
@@ -233,6 +241,10 @@ class SezioneCA : private AcciaiSezione {
   void MostraRisultatiSluParzializzata(platform::Form& finestra, double My, double d, double x,
                                        double sigmaC, double epsC) const;
   void AvvisoReagenteTrazione();
+  // Why the input of a run has no physical meaning; empty when it has.
+  std::string DatiNonValidi() const;
+  // True, after telling the user why, when the run must be refused.
+  bool RifiutaDatiNonValidi();
 
   void MostraTensioneFerri(int nB, const Vettore<double>& epsB, int nC,
                            const Vettore<double>& epsC, platform::Form& finestra,
@@ -332,6 +344,9 @@ class SezioneCA : private AcciaiSezione {
   // strips and useful depth (also into hUtile) made again; false when the
   // useful depth is not positive.
   bool GiraSezioneReagenteSlu();
+  // Why the ultimate run of the Mx-My sweep that just failed gave no domain,
+  // unless that run has told the user itself.
+  void AvvisoDominioMxMyMancato() const;
   void TrattoDominioMN(int conta, PuntiDominioMN& punti, float inizio, float fine, float perno,
                        int tipo);
   void PuntoDominioMN(PuntiDominioMN& punti, float epsSup, float epsInf);

@@ -58,6 +58,11 @@ bool SezioneCA::CalcolaDominioMN(short& nP, Finestre::FinestraDominioMN& finestr
     AvvisoSenzaAltezzaUtile();
     return false;
   }
+  if (!punti.Finiti()) {
+    platform::MsgBox("Dominio M-N non calcolabile: risultati non numerici", platform::Pulsanti::Ok,
+                     platform::Icona::Critica);
+    return false;
+  }
   RisultatiDominioMN(finestra, punti, titolo);
   return true;
 }

@@ -23,6 +23,10 @@ using VariabiliPubbliche::Stato;
 
 bool SezioneCA::CalcolaDominioMxMy(short& n, Finestre::FinestraDominio& finestra,
                                    const std::string& titolo, float MxEd, float MyEd) {
+  if (RifiutaDatiNonValidi()) {
+    EsitoSlu = EsitoCalcoloSlu::DatiNonValidi;
+    return false;
+  }
   if (n < MinDivisioniMxMy) n = MinDivisioniMxMy;
   if (n > MaxDivisioniMxMy) {
     n = MaxDivisioniMxMy;
@@ -33,7 +37,10 @@ bool SezioneCA::CalcolaDominioMxMy(short& n, Finestre::FinestraDominio& finestra
   const float passo = 360.0f / static_cast<float>(n);
   for (int i = 1; i <= nPunti; ++i) {
     CalcolaTramok1(Teta(i));
-    if (EsitoSlu != EsitoCalcoloSlu::Riuscito) return false;
+    if (EsitoSlu != EsitoCalcoloSlu::Riuscito) {
+      AvvisoDominioMxMyMancato();
+      return false;
+    }
     Mx(i) = static_cast<float>(MomentoUltimoX);
     My(i) = static_cast<float>(MomentoUltimoY);
     if (i < nPunti) Teta(i + 1) = Teta(i) + passo;
@@ -43,13 +50,19 @@ bool SezioneCA::CalcolaDominioMxMy(short& n, Finestre::FinestraDominio& finestra
   const bool senzaAzioni = MxEd == 0 && MyEd == 0;
   float angolo = Stato.AngoloFlessione;
   if (!senzaAzioni) {
-    if (!CalcolaDominioMxMyRapporto(MxEd, MyEd, Mx, My, nPunti, Teta, angolo)) return false;
+    if (!CalcolaDominioMxMyRapporto(MxEd, MyEd, Mx, My, nPunti, Teta, angolo)) {
+      AvvisoDominioMxMyMancato();
+      return false;
+    }
     Stato.AngoloFlessione = angolo;
     if (platform::Form* main = Finestre::Aperte.Main)
       main->Controllo("F_Angolo").SetText(TestoSingolo(angolo));
   }
   CalcolaTramok1(angolo);
-  if (EsitoSlu != EsitoCalcoloSlu::Riuscito) return false;
+  if (EsitoSlu != EsitoCalcoloSlu::Riuscito) {
+    AvvisoDominioMxMyMancato();
+    return false;
+  }
   const float MxRd = static_cast<float>(MomentoUltimoX / 1000000);
   const float MyRd = static_cast<float>(MomentoUltimoY / 1000000);
   finestra.Controllo("F_MxRd").SetText(FormattaValore(MxRd));
@@ -66,6 +79,12 @@ bool SezioneCA::CalcolaDominioMxMy(short& n, Finestre::FinestraDominio& finestra
   finestra.Controllo("txtRapporto").SetText(rapporto);
   MostraDominioMxMy(nPunti, finestra, Teta, Mx, My, titolo, MxEd, MyEd);
   return true;
+}
+
+void SezioneCA::AvvisoDominioMxMyMancato() const {
+  // The other failures have told the user within the run.
+  if (EsitoSlu == EsitoCalcoloSlu::EquilibrioImpossibile)
+    MessaggioEquilibrioImpossibile(SollecitazioneN[0]);
 }
 
 bool SezioneCA::CalcolaDominioMxMyRapporto(float MxEd, float MyEd, const Vettore<float>& Mx,

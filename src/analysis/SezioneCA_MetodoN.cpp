@@ -129,8 +129,20 @@ void SezioneCA::SezioneReagenteRuotataCrea(const SezioneCAreagente& S, SezioneCA
   if (b1 != 0) R.yNeutro = static_cast<float>(-c1 / b1);
 }
 
+const ::Poligono& SezioneCA::InviluppoContorno() {
+  const ::Poligono& c = *Contorno;
+  Inviluppo& memoria = inviluppo_;
+  if (memoria.n != c.nVertici() || !(memoria.x == c.CoordX()) || !(memoria.y == c.CoordY())) {
+    memoria.poligono = c.PoligonoConvessoCircoscritto();
+    memoria.x = c.CoordX();
+    memoria.y = c.CoordY();
+    memoria.n = c.nVertici();
+  }
+  return memoria.poligono;
+}
+
 bool SezioneCA::BarreInsufficienti(double N, const SezioneCAreagente& R) {
-  const ::Poligono inviluppo = Contorno->PoligonoConvessoCircoscritto();
+  const ::Poligono& inviluppo = InviluppoContorno();
   const bool interno = inviluppo.PuntoInPoligono(MomentoYPunto, MomentoXPunto, NPunto, 0.0001) == 1;
   const bool senzaAcciaio = R.AreaBarre <= 0;
   if (!interno) {

@@ -37,7 +37,9 @@ void SezioneCA::RisultatiMetodoN() {
     main->SigmaScontrolli(true);
   }
   // A run that could not compute the stresses has told the user already.
-  if (EsitoMetodoN == EsitoCalcoloMetodoN::Errore) return;
+  if (EsitoMetodoN == EsitoCalcoloMetodoN::Errore ||
+      EsitoMetodoN == EsitoCalcoloMetodoN::DatiNonValidi)
+    return;
 
   switch (SezioneParzializzata) {
     case StatoSezione::InteramenteReagente:

@@ -30,6 +30,8 @@ std::string TestoFallimento(EsitoCalcoloSlu esito) {
       return "forza assiale oltre il limite !";
     case EsitoCalcoloSlu::SenzaStrisce:
       return "nessun rettangolino !";
+    case EsitoCalcoloSlu::DatiNonValidi:
+      return "dati non validi !";
     default:
       return "equilibrio non trovato !";
   }

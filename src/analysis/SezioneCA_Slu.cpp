@@ -1,6 +1,7 @@
 // One ultimate-limit-state run of the section at a neutral-axis angle, on a
 // fully reacting copy turned into the neutral-axis frame.
 #include <cmath>
+#include <utility>
 
 #include "analysis/ParteReagente.h"
 #include "analysis/SezioneCA.h"
@@ -25,7 +26,12 @@ void SezioneCA::CalcolaTramok1(float angolo) {
   PuntoDiCarico(0);
   nAsseNeutro = 1;
   DimensionaAssiNeutri(1);
-  SezioneReagenteSlu = CreaSezioneCaInteramenteReagente();
+  auto nuova = CreaSezioneCaInteramenteReagente();
+  // The strips go into the memory of the last run's, when nothing else holds
+  // that run's section.
+  if (SezioneReagenteSlu.use_count() == 1 && SezioneReagenteSlu->Contorno.use_count() == 1)
+    nuova->Contorno->RiprendiMemoriaStrisce(*SezioneReagenteSlu->Contorno);
+  SezioneReagenteSlu = std::move(nuova);
   if (BarreInsufficienti(SollecitazioneN[0], *SezioneReagenteSlu)) {
     Tipo_Rottura = TipoRottura::EquilibrioImpossibile;
     EsitoSlu = EsitoCalcoloSlu::EquilibrioImpossibile;
@@ -55,6 +61,9 @@ void SezioneCA::CalcolaTramok1(float angolo) {
   const double fi = teta * Matematica::Pi / 180;
   MomentoUltimoX = std::cos(fi) * mx + std::sin(fi) * my;
   MomentoUltimoY = -std::sin(fi) * mx + std::cos(fi) * my;
+  // Overflowing sums are no equilibrium.
+  if (!std::isfinite(MomentoUltimoX) || !std::isfinite(MomentoUltimoY))
+    EsitoSlu = EsitoCalcoloSlu::NonConvergente;
 }
 
 double SezioneCA::RaggioFerro(int i, const Vettore<float>& aree) {

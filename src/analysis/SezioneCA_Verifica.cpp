@@ -8,6 +8,20 @@
 using VariabiliPubbliche::Stato;
 
 void SezioneCA::CalcolaSezioneCA(platform::Form& finestra) {
+  if (RifiutaDatiNonValidi()) {
+    // No result of an earlier run stays on screen or in the drawing.
+    nAsseNeutro = 0;
+    EpsFerri = {};
+    EpsCavi = {};
+    if (Stato.TipoVerifica != 1) {
+      EsitoSlu = EsitoCalcoloSlu::DatiNonValidi;
+      MostraFallimentoSlu(finestra);
+    } else {
+      EsitoMetodoN = EsitoCalcoloMetodoN::DatiNonValidi;
+      RisultatiMetodoN();
+    }
+    return;
+  }
   if (Stato.TipoVerifica != 1) {
     PressoFlessioneSlu(finestra);
     return;

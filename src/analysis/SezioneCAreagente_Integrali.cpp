@@ -25,13 +25,27 @@ double SezioneCAreagente::RisultanteCls(double epsSup, double epsInf) const {
     double z;
     return materiali.RisultanteCls(epsSup, epsInf, xc, h, z) * bTotale;
   }
+  // Whole strips from the running depths and areas kept with the strips;
+  // the one the compressed depth cuts, from its part.
+  const ::Poligono& cls = *Contorno;
+  const StrisceRettangolini& strisce = cls.Strisce();
+  const int n = cls.nRettangolini_;
+  if (n > 0) strisce.AreaIntera(n);  // checks the tables hold every strip
+  const double* fondo = strisce.Fondo.Dati().data();
+  const double* aree = strisce.AreaIntera.Dati().data();
+  const double salto = epsSup - epsInf;
   double risultante = 0;
-  double t = 0;
-  for (int i = 1; i <= Contorno->nRettangolini_; ++i) {
-    const double s = t;
-    double m;
-    const double area = Contorno->RettangolinoArea(t, xc, s, m, i);
-    risultante += materiali.SigmaCls(epsInf + (epsSup - epsInf) * (h - m) / h) * area;
+  for (int i = 1; i <= n; ++i) {
+    const double s = fondo[i - 1];
+    double t = fondo[i], m, area;
+    if (t > xc) {
+      t = s;
+      area = cls.RettangolinoArea(t, xc, s, m, i);
+    } else {
+      m = (s + t) / 2;
+      area = aree[i - 1];
+    }
+    risultante += materiali.SigmaCls(epsInf + salto * (h - m) / h) * area;
     if (t >= xc) break;
   }
   return risultante;

@@ -21,6 +21,7 @@
 
 #include "app/CampiRecord.h"
 #include "app/FileDati.h"
+#include "model/Matrice.h"
 #include "model/Vettore.h"
 
 namespace Generale {
@@ -108,6 +109,25 @@ void FileInOutMat(const std::string& modo, FileDati& file, Vettore<T>& matrice) 
             file.ScriviRiga(dettaglio::RigaDiCampi(campo...));
         },
         campi);
+  }
+}
+
+// A table one line per row, the columns of the row in order; a table without
+// rows is neither read nor written. A reader dimensions it first.
+template <class T>
+void FileInOutMat(const std::string& modo, FileDati& file, Matrice<T>& matrice) {
+  if (!dettaglio::ModoValido(modo, "FileInOutMat")) return;
+  for (int i = matrice.Lb1(); i <= matrice.Ub1(); ++i) {
+    std::string riga;
+    for (int j = matrice.Lb2(); j <= matrice.Ub2(); ++j) {
+      if (modo == "L") {
+        AssegnaCampo(file.LeggiCampo(), matrice(i, j));
+      } else {
+        if (j > matrice.Lb2()) riga += ',';
+        riga += TestoCampo(matrice(i, j));
+      }
+    }
+    if (modo == "S") file.ScriviRiga(riga);
   }
 }
 

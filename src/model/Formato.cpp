@@ -170,6 +170,7 @@ std::string Formato(double x, const std::string& schema) {
 }
 
 std::string TestoNumero(double x) {
+  if (!std::isfinite(x)) return TestoNonFinito;
   if (x == 0) x = 0;  // no "-0"
   char buf[40];
   const auto fine = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15).ptr;

@@ -14,8 +14,12 @@ namespace Formattazione {
 // "-" in front of everything, unless it rounds to zero.
 std::string Formato(double x, const std::string& schema);
 
+// What every number text shows for a value that is not a finite number.
+inline const std::string TestoNonFinito = "-";
+
 // Plain text of a number: up to 15 significant digits, no grouping, the
-// locale's decimal separator, exponent form "1.5E-05" below 1E-4 and from 1E15.
+// locale's decimal separator, exponent form "1.5E-05" below 1E-4 and from 1E15;
+// TestoNonFinito for infinities and NaN, as every text built from it.
 std::string TestoNumero(double x);
 
 }  // namespace Formattazione

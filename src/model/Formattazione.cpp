@@ -18,6 +18,10 @@ std::string Zeri(int n) { return std::string(static_cast<std::size_t>(std::max(n
 }  // namespace
 
 std::string FormattaCifreSignificative(int n, double x, std::string* schema) {
+  if (!std::isfinite(x)) {
+    if (schema) schema->clear();
+    return TestoNonFinito;
+  }
   // Digits before the decimal point; <= 0 below 1.
   const int k = static_cast<int>(std::floor(Grafica::Log10(std::fabs(x)) + 0.000001)) + 1;
   std::string modello;
@@ -43,6 +47,7 @@ std::string FormattaMaxCaratteri(int n, int m, double x, std::string* schema) {
 }
 
 std::string FormattaNumero(int n, int m, double x, bool togliBlanco) {
+  if (!std::isfinite(x)) return TestoNonFinito;
   std::string s = FormattaMaxCaratteri(n, m, x);
   const std::string d = SeparatoreDecimale();
   if (s.find(d) != std::string::npos) {
@@ -70,6 +75,10 @@ bool ZeroFinaleMantissa(const std::string& testo, int& posizione) {
 std::string SeparatoreDecimale() { return platform::SistemaCorrente().SeparatoreDecimale(); }
 
 std::string FormattaMigliaia(int n, double x, std::string* schema) {
+  if (!std::isfinite(x)) {
+    if (schema) schema->clear();
+    return TestoNonFinito;
+  }
   const double a = std::fabs(x);
   std::string t = TestoNumero(a);
   const std::size_t b = t.find(SeparatoreDecimale());

@@ -7,7 +7,8 @@
 namespace Formattazione {
 
 // n significant digits; values above 1 keep all their integer digits.
-// *schema receives the pattern used (empty for " 0").
+// *schema receives the pattern used (empty for " 0" and for a value that is
+// not finite, shown as TestoNonFinito).
 std::string FormattaCifreSignificative(int n, double x, std::string* schema = nullptr);
 
 // As FormattaCifreSignificative, in the exponent form " 0.000E+00" when the

@@ -103,12 +103,6 @@ double Materiali::SigmaAcciaio(double eps, int tipo, double eps0) const {
   return sigma;
 }
 
-double Materiali::SigmaCls(double eps) const {
-  if (eps < 0) return 0;
-  if (eps >= EPSP) return SIGCU;
-  return SIGCU * (eps / EPSP) * (2 - eps / EPSP);
-}
-
 double Materiali::RisultanteCls(double e1, double e2, double& x, double h, double& z) const {
   try {
     x = Quoziente(h * e1, e1 - e2);

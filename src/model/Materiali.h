@@ -9,6 +9,7 @@
 // kept until the next load.
 #include <array>
 #include <optional>
+#include <string>
 
 class Materiali {
  public:
@@ -22,6 +23,17 @@ class Materiali {
   // then tells the user when the concrete strains differ from the code's.
   void InizializzaMateriali(double Es);
 
+  // Why the constants of the program state cannot be used: the first that
+  // is not finite or out of its range (fck above 90, any of fcd, fcc/fcd,
+  // eps_cu, eps_c2, eps_su, Es, fyd and n not above 0; n of the tendons
+  // only conCavi, their fyd negative, or 0 when conCavi and ultimo), as a
+  // sentence for the user; empty when all hold.
+  static std::string CostantiNonValide(bool conCavi, bool ultimo);
+  // The same for modular ratios [0] bars (only conBarre), [1] tendons (only
+  // conCavi).
+  static std::string RapportiNNonValidi(const std::array<float, 2>& n, bool conBarre,
+                                        bool conCavi);
+
   // Code values of eps_cu and eps_c2 for the fck in force.
   static void ParabolaRettangolo(double& epsCuNorma, double& epsC2Norma);
 
@@ -33,7 +45,13 @@ class Materiali {
   // Capped at fyd at the ultimate limit state, linear in "Metodo n".
   double SigmaAcciaio(double eps, int tipo, double eps0) const;
 
-  double SigmaCls(double eps) const;
+  // Parabola-rectangle concrete stress; inline, as the strip loops call it
+  // for every strip.
+  double SigmaCls(double eps) const {
+    if (eps < 0) return 0;
+    if (eps >= EPSP) return SIGCU;
+    return SIGCU * (eps / EPSP) * (2 - eps / EPSP);
+  }
 
   // Compressed block of a rectangle of unit width and depth h, with strain e1
   // at the compressed edge and e2 at the other: returns the resultant, x the

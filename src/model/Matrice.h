@@ -38,11 +38,16 @@ class Matrice {
 
  private:
   size_t Posizione(int i, int j) const {
-    if (i < lb1_ || i > Ub1() || j < lb2_ || j > Ub2())
-      throw std::out_of_range("indici (" + std::to_string(i) + ", " + std::to_string(j) +
-                              ") fuori dai limiti");
-    return static_cast<size_t>(i - lb1_) * static_cast<size_t>(colonne_) +
-           static_cast<size_t>(j - lb2_);
+    const size_t r = static_cast<size_t>(i - lb1_);  // below a lower bound wraps past the end
+    const size_t c = static_cast<size_t>(j - lb2_);
+    if (r >= static_cast<size_t>(righe_) || c >= static_cast<size_t>(colonne_)) [[unlikely]]
+      FuoriLimiti(i, j);
+    return r * static_cast<size_t>(colonne_) + c;
+  }
+
+  [[noreturn, gnu::cold, gnu::noinline]] void FuoriLimiti(int i, int j) const {
+    throw std::out_of_range("indici (" + std::to_string(i) + ", " + std::to_string(j) +
+                            ") fuori dai limiti");
   }
 
   bool dimensionata_ = false;

@@ -55,7 +55,11 @@ struct CaratteristichePoligono {
 // The strips of the last DiscretizzaPoligono, from the top down, in 32-bit
 // precision: per strip its height, the ordinate of its mid-line and its
 // rectangles, each with its width and the abscissa of its centre. A rectangle
-// stands for the part of the strip between two crossings of the mid-line.
+// stands for the part of the strip between two crossings of the mid-line;
+// the elements of a row past its rectangles are 0. Fondo and AreaIntera, in
+// 64 bits, serve the integration from the top down: the depth below the top
+// where each strip ends, the heights added up strip by strip (element 0 is
+// 0), and the area of each whole strip, as RettangolinoArea gives them.
 struct StrisceRettangolini {
   static constexpr int MaxRettangoli = 20;  // per strip
   Vettore<float> Altezza;  // 1..strips
@@ -63,6 +67,8 @@ struct StrisceRettangolini {
   Vettore<int> nRettangoli;
   Matrice<float> Larghezza;  // (strip, 1..MaxRettangoli)
   Matrice<float> xCentro;
+  Vettore<double> Fondo;  // 0..strips
+  Vettore<double> AreaIntera;  // 1..strips
 };
 
 // The root finder reaches yEquazione (the area residual of Dividi) through
@@ -109,6 +115,11 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   void AreaCalcola();
   // Area not above 0, or with AreaRelativa not above Perimetro()^2 / 1E20.
   bool AreaNulla(bool AreaRelativa);
+  // Every vertex a finite number.
+  bool CoordinateFinite() const;
+  // Two sides that do not share a vertex cross inside both (touching at an
+  // end does not count).
+  bool LatiIncrociati() const;
   void CaratteristicheStaticheCerchio(double RaggioEsterno, double RaggioInterno);
   // Every section property of the outline, or of a circle or ring when Cerchio.
   // SoloAzzeramento only zeroes the area and the integrals about the origin.
@@ -200,6 +211,10 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // than n strips.
   bool DiscretizzaCerchio(int n, double raggio);
   const StrisceRettangolini& Strisce() const { return strisce_; }
+  // Takes the strip tables of a polygon that is going away, so that the next
+  // DiscretizzaPoligono writes into their memory instead of taking new
+  // memory; until then Strisce() shows them as they were. vecchio keeps none.
+  void RiprendiMemoriaStrisce(Poligono& vecchio);
   // Strip i from depth s down to t = min(t + its height, L): returns its
   // area; m receives the mid-depth.
   double RettangolinoArea(double& t, double L, double s, double& m, int i) const;
@@ -271,10 +286,22 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   static Poligono ParteDaUnLato(const Poligono& p, const Vettore<int>& segnati, double a,
                                 double b, double c, double lato);
 
+  // The strip tables for n strips: kept when they already have that size,
+  // so that only the rectangles written change, else new ones of zeros.
+  void DimensionaStrisce(int n);
+  // Fondo and AreaIntera from the heights and widths of the tables.
+  void SommeStrisce();
+
   Vettore<double> x_;
   Vettore<double> y_;
   int nVertici_ = 0;
   StrisceRettangolini strisce_;
+  // Working memory of DiscretizzaPoligono, kept between calls: the mid-line
+  // of each strip, where each strip's crossings start in incroci_, the
+  // crossings strip after strip.
+  std::vector<double> mezzerie_;
+  std::vector<int> primoIncrocio_;
+  std::vector<double> incroci_;
   float rapportoAree_ = 0;  // the fraction of Dividi, read by yEquazione
 };
 

@@ -57,7 +57,8 @@ double AreaInMm2(double area) { return UnitaMm() ? area : area * 100; }
 double InerziaDaMm4(double mm4) { return UnitaMm() ? mm4 : mm4 / 10000; }
 
 std::string FormattaValore(double x, bool togliBlanco) {
-  if (std::fabs(x) > 0.001) return Formattazione::FormattaNumero(4, 10, x, togliBlanco);
+  // NaN is not small: it goes to the number text, which shows it as such.
+  if (!(std::fabs(x) <= 0.001)) return Formattazione::FormattaNumero(4, 10, x, togliBlanco);
   return "0";
 }
 

@@ -152,7 +152,8 @@ double AreaInMm2(double area);
 double InerziaDaMm4(double mm4);
 
 // Text of a result box: four significant digits in at most ten characters,
-// "0" for |x| <= 0.001. togliBlanco drops the sign blank of positive values.
+// "0" for |x| <= 0.001, "-" for a value that is not finite. togliBlanco drops
+// the sign blank of positive values.
 std::string FormattaValore(double x, bool togliBlanco = false);
 std::string FormattaArea(double mm2);
 

@@ -3,6 +3,7 @@
 #include "AnalisiCaso.h"
 
 #include <cmath>
+#include <limits>
 #include <map>
 #include <stdexcept>
 
@@ -16,9 +17,17 @@ using VariabiliPubbliche::Stato;
 
 namespace {
 
+// The number of a chart cell; NaN for a text that holds none, so that the
+// case reports the result as not finite.
+double NumeroGrafico(const platform::Chart& g, int r, int colonna) {
+  const std::string testo = g.Testo(r, colonna);
+  return NumeroCella::Numerico(testo) ? NumeroCella::Valore(testo)
+                                      : std::numeric_limits<double>::quiet_NaN();
+}
+
 // Point r of the series in columns (colonna, colonna + 1) of the chart.
 std::pair<double, double> PuntoGrafico(const platform::Chart& g, int colonna, int r) {
-  return {NumeroCella::Valore(g.Testo(r, colonna)), NumeroCella::Valore(g.Testo(r, colonna + 1))};
+  return {NumeroGrafico(g, r, colonna), NumeroGrafico(g, r, colonna + 1)};
 }
 
 // The x column of the series whose legend is legenda; 0 when there is none.
@@ -33,8 +42,13 @@ void NumeroEtichetta(RisultatiCaso& r, const std::string& campo, const std::stri
   if (NumeroCella::Numerico(testo)) r.numeri[campo] = NumeroCella::Valore(testo);
 }
 
+// The window's box takes a 16-bit whole number.
 short Divisioni(const Caso& caso, double predefinite) {
-  return static_cast<short>(caso.Numero("divisions", predefinite));
+  const double n = caso.Numero("divisions", predefinite);
+  if (n != std::trunc(n) || n < std::numeric_limits<short>::min() ||
+      n > std::numeric_limits<short>::max())
+    throw std::invalid_argument("'divisions' vuole un intero fra -32768 e 32767");
+  return static_cast<short>(n);
 }
 
 bool Ultimo(RisultatiCaso& r) {
@@ -47,7 +61,10 @@ void DominioMN(const Caso& caso, SezioneCA& sezione, RisultatiCaso& r) {
   if (!Ultimo(r)) return;
   DominioMNProva finestra;
   short nP = Divisioni(caso, 1);
-  r.numeri["eseguita"] = sezione.CalcolaDominioMN(nP, finestra, "Dominio") ? 1 : 0;
+  const bool eseguita = sezione.CalcolaDominioMN(nP, finestra, "Dominio");
+  r.numeri["eseguita"] = eseguita ? 1 : 0;
+  // A refused domain has no points to read.
+  if (!eseguita) return;
   const platform::Chart& g = finestra.grafico;
   const int n = finestra.griglia.Rows() - 1;
   r.numeri["points"] = n;
@@ -64,7 +81,9 @@ void DominioMxMy(const Caso& caso, SezioneCA& sezione, RisultatiCaso& r) {
   short n = Divisioni(caso, 12);
   const auto MxEd = static_cast<float>(caso.Numero("MxEd", 0) / 1000000);
   const auto MyEd = static_cast<float>(caso.Numero("MyEd", 0) / 1000000);
-  r.numeri["eseguita"] = sezione.CalcolaDominioMxMy(n, finestra, "Dominio", MxEd, MyEd) ? 1 : 0;
+  const bool eseguita = sezione.CalcolaDominioMxMy(n, finestra, "Dominio", MxEd, MyEd);
+  r.numeri["eseguita"] = eseguita ? 1 : 0;
+  if (!eseguita) return;
   r.numeri["divisions"] = n;
   const platform::Chart& g = finestra.grafico;
   const int punti = finestra.griglia.Rows() - 1;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 
 #include "EseguiCaso.h"
@@ -28,6 +29,11 @@ TEST_P(Casi, RisultatiAttesi) {
     if (trovato == risultati.numeri.end()) {
       ADD_FAILURE() << GetParam() << ":" << attesa.riga << ": nessun risultato '" << attesa.campo
                     << "'";
+      continue;
+    }
+    if (!std::isfinite(trovato->second)) {
+      ADD_FAILURE() << GetParam() << ":" << attesa.riga << ": '" << attesa.campo
+                    << "' non finito (" << trovato->second << ")";
       continue;
     }
     EXPECT_NEAR(trovato->second, attesa.valore, attesa.tolleranza)
@@ -55,6 +61,21 @@ std::string NomeTest(const ::testing::TestParamInfo<std::string>& info) {
 
 // The generator runs inside InitGoogleTest, after main has chosen the folder.
 INSTANTIATE_TEST_SUITE_P(Sezioni, Casi, ::testing::ValuesIn(FileCasi(cartellaCasi)), NomeTest);
+
+// The window's box holds a 16-bit number: more is the case's error, not a
+// number of divisions wrapped round.
+TEST(EseguiCaso, DivisionsBeyondTheBoxAreAnError) {
+  Caso caso;
+  caso.parole = {{"verification", "SLU+"}, {"analysis", "MxMy"}};
+  caso.numeri = {{"vertices", {150, 250, -150, 250, -150, -250, 150, -250}},
+                 {"bars", {0, -200, 500}},
+                 {"fck", {25}},
+                 {"strips", {100}},
+                 {"divisions", {40000}}};
+  EXPECT_NE(EseguiCaso(caso).errore.find("'divisions'"), std::string::npos);
+  caso.numeri["divisions"] = {12};
+  EXPECT_EQ(EseguiCaso(caso).errore, "");
+}
 
 TEST(CartellaCasi, ContieneCasi) {
   EXPECT_FALSE(FileCasi(cartellaCasi).empty()) << "nessun file .caso in " << cartellaCasi;

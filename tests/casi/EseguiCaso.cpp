@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <functional>
+#include <stdexcept>
 #include <set>
 
 #include "analysis/Correnti.h"
@@ -276,6 +277,8 @@ RisultatiCaso EseguiCaso(const Caso& caso) {
     TestiRisultato(main, risultati);
   } catch (const DatiNonValidi& e) {
     risultati.errore = e.motivo;
+  } catch (const std::exception& e) {
+    risultati.errore = e.what();
   }
   Finestre::Aperte = Finestre::FinestreAperte{};
   risultati.numeri["messaggi"] = static_cast<double>(messaggi.Mostrati().size());

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <ostream>
 #include <string>
 #include <utility>
@@ -115,4 +117,17 @@ TEST(Formato, RoundsTheDecimalValueHalfAwayFromZero) {
 TEST(Formato, SeparatorsOfMoreThanOneByteCountAsOneCharacter) {
   SeparatoriProva separatori(",", "\u202F");
   EXPECT_EQ(FormattaNumero(4, 10, 1234567.25, false), " 1\u202F234\u202F567");
+}
+
+// An infinite stress or a NaN is never shown as a number (" 0", "inf").
+TEST(NumeriNonFiniti, ShownAsADash) {
+  for (double x : {double(INFINITY), -double(INFINITY), std::nan("")}) {
+    std::string schema = "x";
+    EXPECT_EQ(FormattaCifreSignificative(4, x, &schema), "-");
+    EXPECT_EQ(schema, "");
+    EXPECT_EQ(FormattaMigliaia(3, x), "-");
+    EXPECT_EQ(FormattaNumero(4, 10, x, true), "-");
+    EXPECT_EQ(TestoNumero(x), "-");
+    EXPECT_EQ(Formato(x, "0.00"), "-");
+  }
 }

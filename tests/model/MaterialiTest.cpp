@@ -208,3 +208,48 @@ TEST_F(Leggi, NoticeWhenTheStrainsDifferFromTheCode) {
   m_.InizializzaMateriali(200000);
   EXPECT_DOUBLE_EQ(m_.SIGCU, 40);
 }
+
+// Each constant out of its range is named; the sane defaults pass, the
+// tendons' fyd only matters to an ultimate run with tendons.
+TEST_F(Leggi, ConstantsOutOfRangeAreNamed) {
+  EXPECT_EQ(Materiali::CostantiNonValide(true, true), "");
+  Stato.Fyd[1] = 0;
+  EXPECT_EQ(Materiali::CostantiNonValide(true, false), "");
+  EXPECT_EQ(Materiali::CostantiNonValide(false, true), "");
+  EXPECT_NE(Materiali::CostantiNonValide(true, true).find("fyd dei cavi"), std::string::npos);
+  Stato.Fyd[1] = 1400;
+  const double inf = INFINITY;
+  const std::vector<std::pair<double*, const char*>> campi{
+      {&Stato.Fcd, "fcd"}, {&Stato.RapportoFccFcd, "fcc/fcd"}, {&Stato.EpsCu, "εcu"},
+      {&Stato.EpsC2, "εc2"}, {&Stato.EpsSu, "εsu"}, {&Stato.ModuloEs, "Es"},
+      {&Stato.Fyd[0], "fyd delle barre"}};
+  for (const auto& [campo, nome] : campi) {
+    const double buono = *campo;
+    for (double cattivo : {0.0, -1.0, inf, std::nan("")}) {
+      *campo = cattivo;
+      EXPECT_NE(Materiali::CostantiNonValide(false, true).find(nome), std::string::npos)
+          << nome << " = " << cattivo;
+    }
+    *campo = buono;
+  }
+  // A modulus so small that fyd / Es overflows.
+  Stato.ModuloEs = 1e-310;
+  EXPECT_NE(Materiali::CostantiNonValide(false, true).find("Es"), std::string::npos);
+  Stato.ModuloEs = 200000;
+  // fck up to the 90 N/mm2 of the codes.
+  Stato.Fck = 90;
+  EXPECT_EQ(Materiali::CostantiNonValide(false, true), "");
+  for (double fck : {90.5, 150.0, 1e30, 0.0, std::nan("")}) {
+    Stato.Fck = fck;
+    EXPECT_EQ(Materiali::CostantiNonValide(false, true).rfind("fck", 0), 0u) << fck;
+  }
+}
+
+TEST(RapportiN, BarsAndTendonsEachWhenPresent) {
+  EXPECT_EQ(Materiali::RapportiNNonValidi({15, 6}, true, true), "");
+  EXPECT_EQ(Materiali::RapportiNNonValidi({0, 0}, false, false), "");
+  EXPECT_NE(Materiali::RapportiNNonValidi({0, 6}, true, true), "");
+  EXPECT_NE(Materiali::RapportiNNonValidi({15, -6}, true, true), "");
+  EXPECT_EQ(Materiali::RapportiNNonValidi({15, -6}, true, false), "");
+  EXPECT_NE(Materiali::RapportiNNonValidi({NAN, 6}, true, false), "");
+}

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/MsgBoxScriptato.h"
 
 namespace {
@@ -95,4 +97,35 @@ TEST(PoligonoEstremi, MaxMin) {
   Poligono{}.MaxMin(xMin, xMax, yMin, yMax);
   EXPECT_EQ(xMin, static_cast<double>(1E20f));
   EXPECT_EQ(yMax, -static_cast<double>(1E20f));
+}
+
+namespace {
+
+Poligono DaCoordinate(const Vettore<double>& x, const Vettore<double>& y) {
+  Poligono p;
+  p.Coordinate(x, y, x.Ub());
+  return p;
+}
+
+}  // namespace
+
+TEST(PoligonoControllo, SidesThatCrossAndSidesThatTouch) {
+  EXPECT_FALSE(Quadrato(100).LatiIncrociati());
+  // The bow tie: sides 1 and 3 cross at its centre.
+  EXPECT_TRUE(DaCoordinate({-150, 150, 150, -150}, {250, -250, 250, -250}).LatiIncrociati());
+  // A concave L is not crossed.
+  EXPECT_FALSE(DaCoordinate({0, 200, 200, 50, 50, 0}, {0, 0, 50, 50, 300, 300}).LatiIncrociati());
+  // A ring cut open along a bridge traversed twice touches itself but does
+  // not cross: it is a section with a hole.
+  EXPECT_FALSE(DaCoordinate({0, 100, 100, 0, 0, 25, 25, 75, 75, 25, 25, 0},
+                            {0, 0, 100, 100, 50, 50, 25, 25, 75, 75, 50, 50})
+                   .LatiIncrociati());
+  // A side crossing the last one (which closes on vertex 1).
+  EXPECT_TRUE(DaCoordinate({0, 100, 100, 0, 50}, {0, 0, 100, 100, -50}).LatiIncrociati());
+}
+
+TEST(PoligonoControllo, FiniteCoordinates) {
+  EXPECT_TRUE(Quadrato(1).CoordinateFinite());
+  EXPECT_FALSE(DaCoordinate({0, 1, INFINITY}, {0, 0, 1}).CoordinateFinite());
+  EXPECT_FALSE(DaCoordinate({0, 1, 1}, {0, NAN, 1}).CoordinateFinite());
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "doppi/FinestreProva.h"
 #include "doppi/SistemaProva.h"
 #include "model/VariabiliPubbliche.h"
@@ -29,6 +31,10 @@ TEST(UnitaLunghezza, CentimetresMillimetresAndAnythingElseAsCentimetres) {
 }
 
 TEST(FormattaValore, ZeroUpToTheStrictThreshold) {
+  // Not a number is never zero, nor a text with its first character cut.
+  EXPECT_EQ(FormattaValore(INFINITY, true), "-");
+  EXPECT_EQ(FormattaValore(-INFINITY), "-");
+  EXPECT_EQ(FormattaValore(NAN), "-");
   EXPECT_EQ(FormattaValore(0.001), "0");
   EXPECT_EQ(FormattaValore(-0.001), "0");
   EXPECT_EQ(FormattaValore(0.0011), " 0.0011");

@@ -1,0 +1,142 @@
+#include "seismic/Pilastro.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/FileDati.h"
+#include "model/GeneraleTesto.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/ErroreEsecuzione.h"
+
+namespace Sismica {
+namespace {
+
+// Entries of the current end: rectangular row (top, bottom), circular row.
+constexpr int BarreBase[2] = {7, 11};
+constexpr int BarreAltezza[2] = {8, 12};
+constexpr int DiametroRettangolare[2] = {9, 13};
+constexpr int PassoCriticoRettangolare[2] = {10, 14};
+constexpr int NumeroStaffe[2] = {15, 16};
+constexpr int DiametroCircolare[2] = {7, 13};
+constexpr int StaffaCircolare[2] = {8, 14};
+constexpr int PassoCriticoCircolare[2] = {11, 17};
+
+}  // namespace
+
+int Pilastro::Intero(float valore) {
+  const double intero = std::nearbyint(static_cast<double>(valore));
+  if (!(intero >= -32768 && intero <= 32767))
+    throw platform::ErroreEsecuzione(Generale::ErroreOverflow, "Overflow");
+  return static_cast<int>(intero);
+}
+
+int Pilastro::nBarreBase() const { return Intero(matrice_(0, BarreBase[SezioneInferiore])); }
+
+int Pilastro::nBarreAltezza() const { return Intero(matrice_(0, BarreAltezza[SezioneInferiore])); }
+
+int Pilastro::RaggioPilastro() const { return Intero(matrice_(1, 1)); }
+
+int Pilastro::CopriFerro() const { return Intero(Circolare() ? matrice_(1, 2) : matrice_(0, 3)); }
+
+int Pilastro::LunghezzaPilastro() const {
+  return Intero(Circolare() ? matrice_(1, 3) : matrice_(0, 4));
+}
+
+int Pilastro::fiBarrePilastro() const {
+  return Intero(Circolare() ? matrice_(1, DiametroCircolare[SezioneInferiore])
+                            : matrice_(0, DiametroRettangolare[SezioneInferiore]));
+}
+
+int Pilastro::fiBarrePilastroMin() const {
+  const int riga = Circolare() ? 1 : 0;
+  const int* colonne = Circolare() ? DiametroCircolare : DiametroRettangolare;
+  return Intero(std::min(matrice_(riga, colonne[0]), matrice_(riga, colonne[1])));
+}
+
+int Pilastro::StaffeNumTot() const {
+  if (Circolare()) return 1;
+  return Intero(matrice_(0, NumeroStaffe[SezioneInferiore]));
+}
+
+void Pilastro::SetStaffeNumTot(int n) {
+  matrice_(0, NumeroStaffe[SezioneInferiore]) = static_cast<float>(n);
+  if (n == 0) StaffeCorrentiModificabili() = Matrice<float>{};
+}
+
+float Pilastro::StaffePassoCritico() const {
+  return Circolare() ? matrice_(1, PassoCriticoCircolare[SezioneInferiore])
+                     : matrice_(0, PassoCriticoRettangolare[SezioneInferiore]);
+}
+
+void Pilastro::SetStaffePassoCritico(float passo) {
+  if (Circolare())
+    matrice_(1, PassoCriticoCircolare[SezioneInferiore]) = passo;
+  else
+    matrice_(0, PassoCriticoRettangolare[SezioneInferiore]) = passo;
+}
+
+float Pilastro::StaffePassoCentrale() const { return Circolare() ? matrice_(1, 5) : matrice_(0, 6); }
+
+void Pilastro::SetStaffePassoCentrale(float passo) {
+  (Circolare() ? matrice_(1, 5) : matrice_(0, 6)) = passo;
+}
+
+float Pilastro::DiametroStaffaCircolare() const {
+  return matrice_(1, StaffaCircolare[SezioneInferiore]);
+}
+
+void Pilastro::StaffeMemorizza(const Matrice<float>& staffe) {
+  StaffeCorrentiModificabili() = staffe.Righe() > 0 ? staffe : Matrice<float>{};
+  matrice_(0, NumeroStaffe[SezioneInferiore]) = static_cast<float>(staffe.Righe());
+}
+
+void Pilastro::MemorizzaDatiPilastri(platform::Form& finestra) {
+  using Generale::ValNumero;
+  using VariabiliPubbliche::LunghezzaInMm;
+  auto numero = [&](int indice) { return ValNumero(finestra.Controllo("PilastroTxt", indice).Text()); };
+  auto lunghezza = [&](int indice) { return static_cast<float>(LunghezzaInMm(numero(indice))); };
+  auto diametro = [&](int indice) {
+    return static_cast<float>(ValNumero(finestra.Controllo("ComboBarrePil", indice).Text()));
+  };
+  const bool inferiore = SezioneInferiore;
+
+  if (Circolare()) {
+    if (!finestra.Controllo("PilastroFrm", 1).Visible()) return;
+    matrice_(1, 1) = lunghezza(6);
+    matrice_(1, 2) = lunghezza(8);
+    matrice_(1, 3) = lunghezza(11);
+    matrice_(1, 4) = lunghezza(12);
+    matrice_(1, 5) = lunghezza(15);
+    matrice_(1, inferiore ? 12 : 6) = static_cast<float>(numero(7));
+    matrice_(1, DiametroCircolare[inferiore]) = diametro(1);
+    // The top's hoop follows the bottom's.
+    matrice_(1, StaffaCircolare[inferiore]) = inferiore ? diametro(2) : matrice_(1, 14);
+    matrice_(1, PassoCriticoCircolare[inferiore]) = lunghezza(5);
+    return;
+  }
+
+  if (!finestra.Controllo("PilastroFrm", 0).Visible()) return;
+  auto conteggio = [&](int indice) {
+    int n = Intero(static_cast<float>(numero(indice)));
+    if (n < 2) {
+      n = 2;
+      finestra.Controllo("PilastroTxt", indice).SetText("2");
+    }
+    return n;
+  };
+  const int nb = conteggio(2);
+  const int nh = conteggio(3);
+  if (nb != nBarreBase() || nh != nBarreAltezza()) SetStaffeNumTot(0);
+  if (inferiore) {
+    matrice_(0, 1) = lunghezza(0);
+    matrice_(0, 2) = lunghezza(1);
+    matrice_(0, 3) = lunghezza(4);
+    matrice_(0, 4) = lunghezza(9);
+    matrice_(0, 5) = lunghezza(10);
+  }
+  matrice_(0, BarreBase[inferiore]) = static_cast<float>(nb);
+  matrice_(0, BarreAltezza[inferiore]) = static_cast<float>(nh);
+  matrice_(0, DiametroRettangolare[inferiore]) = diametro(0);
+}
+
+}  // namespace Sismica

@@ -1,0 +1,165 @@
+#pragma once
+// The column of the seismic check: a rectangular or circular shape with a
+// bottom and a top end section. Both ends share outline, cover and lengths;
+// each has its own bars, critical-zone stirrup pitch and stirrups. Every
+// member that reads or writes an end works on the current one
+// (SezioneInferiore). Lengths and diameters in mm, areas in mm2.
+//
+// Pilastro.cpp holds the data, Pilastro_File.cpp its project-file records,
+// Pilastro_Geometria.cpp the bars and their numbering, Pilastro_Staffe.cpp the
+// stirrup quantities and record checks, Pilastro_Controlli.cpp the section
+// quantities and the entry points of the detailing checks.
+#include <string>
+#include <vector>
+
+#include "app/FileDati.h"
+#include "model/Matrice.h"
+#include "model/Vettore.h"
+#include "platform/Form.h"
+#include "seismic/ListaPrescrizioni.h"
+#include "seismic/Normative3274.h"
+
+namespace Sismica {
+
+class FinestraSismica;
+
+// Row and column of a bar in the numbering grid of a rectangular end.
+struct PosizioneBarra {
+  int Riga = 0;
+  int Colonna = 0;
+};
+
+// Results of the walk along the sides over the bars held by stirrups.
+struct BarreAncorate {
+  int Legate = 0;        // bars held by at least one stirrup
+  float DistanzaMax = 0;  // largest distance between consecutive held bars
+  double SommaQuadrati = 0;  // sum of the squares of those distances
+  bool Lacuna = false;   // a side with two or more consecutive bars not held
+};
+
+class Pilastro {
+ public:
+  // Fields of a stirrup record: diameter, then up to 8 bar numbers ending at
+  // the first 0.
+  static constexpr int CampiStaffa = 9;
+
+  int TipoPilastro = 0;  // 0 rectangular, any other value circular
+  bool SezioneInferiore = false;
+  int nBarreTotaleSup = 0;
+  int nBarreTotaleInf = 0;
+  int Spirale = 0;  // non-zero: a circular column confined by a spiral
+
+  // ---- Data matrix: row 0 rectangular, row 1 circular, columns 1 to 17.
+  // Outside those bounds std::out_of_range.
+  float MatriceSezionePilastro(int i, int j) const { return matrice_(i, j); }
+  void SetMatriceSezionePilastro(int i, int j, float valore) { matrice_(i, j) = valore; }
+
+  // ---- Accessors of the current end. Whole-number ones round half to even
+  // and throw platform::ErroreEsecuzione (overflow) outside -32768..32767.
+  bool Circolare() const { return TipoPilastro != 0; }
+  int nBarreBase() const;
+  int nBarreAltezza() const;
+  int RaggioPilastro() const;
+  int CopriFerro() const;
+  int LunghezzaPilastro() const;
+  int fiBarrePilastro() const;
+  int fiBarrePilastroMin() const;
+  // 1 for a circular column. Setting 0 also drops the current end's stirrups.
+  int StaffeNumTot() const;
+  void SetStaffeNumTot(int n);
+  int nBarreTotale() const { return SezioneInferiore ? nBarreTotaleInf : nBarreTotaleSup; }
+  void SetnBarreTotale(int n) { (SezioneInferiore ? nBarreTotaleInf : nBarreTotaleSup) = n; }
+  float StaffePassoCritico() const;
+  void SetStaffePassoCritico(float passo);
+  float StaffePassoCentrale() const;
+  void SetStaffePassoCentrale(float passo);
+  // Stirrups of the current end, rows 1..StaffeNumTot (none: no rows).
+  const Matrice<float>& StaffeCorrenti() const { return SezioneInferiore ? staffeInf_ : staffeSup_; }
+  // Stores the records as the current end's stirrups and their count.
+  void StaffeMemorizza(const Matrice<float>& staffe);
+
+  // Stores the seismic window's inputs into the current end section; the
+  // frame of the column's shape must be visible. Bar counts below 2 become 2
+  // (written back into their boxes); a changed count drops that end's
+  // stirrups.
+  void MemorizzaDatiPilastri(platform::Form& finestra);
+
+  // Reads ("L") or writes ("S") the column's records of the project file.
+  // Reading leaves the top end current, without bar positions.
+  void FileLeggeScrive(const std::string& modo, Generale::FileDati& file);
+
+  // ---- Geometry of the current end (Pilastro_Geometria.cpp).
+  // Bar count from the data: 2(nb + nh) - 4, nb x nh with one bar along a
+  // side, 0 with none; the count of a circular end.
+  int nBarreDati() const;
+  // Positions and areas of the bars of the current end; sets nBarreTotale.
+  void CoordinateBarre();
+  const Vettore<float>& xBarre() const { return xBarre_; }
+  const Vettore<float>& yBarre() const { return yBarre_; }
+  const Vettore<float>& AreeBarre() const { return areeBarre_; }
+  // Row and column of bars 1..nBars of a rectangular end.
+  std::vector<PosizioneBarra> NumerazioneBarre() const;
+  // Fields 2 onward of the record: the hoop through the four corner bars, or
+  // the inner stirrup through the bars next to the corners. A side with
+  // fewer than 2 bars (3 for the inner stirrup) leaves the record without bars.
+  void StaffaEsterna(Vettore<float>& staffa) const;
+  void StaffaInterna(Vettore<float>& staffa) const;
+
+  // ---- Stirrups of the current end (Pilastro_Staffe.cpp).
+  // The record's bar numbers up to the first 0.
+  static std::vector<int> BarreStaffa(const Matrice<float>& staffe, int riga);
+  // Empty when row riga of the records can be stored, else the text
+  // "Errore nella staffa <riga>: <reason>". A bar must be a whole number
+  // from 1 to the end's bar count.
+  std::string ErroreStaffa(const Matrice<float>& staffe, int riga) const;
+  float StaffeDiametroMinimo() const;
+  float AreaConfinata(float& b0, float& h0) const;
+  // primo = h - 2d, secondo = b - 2d (d: face to the outer stirrup's centreline).
+  void DistanzeBracciEsterni(float& primo, float& secondo) const;
+  // Stirrup volume of one layer over the confined area (mm).
+  float StaffeVolumeRapporto(double& volume, float& area) const;
+  void StaffeAreaComplessivaBracci(float& primo, float& secondo) const;
+  BarreAncorate StaffeDistanzeBarreAncorate() const;
+
+  // ---- Section quantities and checks (Pilastro_Controlli.cpp).
+  float AreaSezione() const;
+  float bSezione() const;
+  float hSezione() const;
+  float hCritica() const;
+  float Ro() const;
+  float Nud() const;
+  float InterasseMaxBarre() const;
+
+  // ---- Checks of the code in force, for the column PilastroCorrente.
+  // Geometry rules, after the window's column inputs and actions are stored
+  // and the bars of the current end rebuilt.
+  void ControlloGeometrico(FinestraSismica& finestra, Prescrizioni& lista);
+  // Stirrup rules; without a list the window shows their texts.
+  void ControlloStaffe(FinestraSismica& finestra, Prescrizioni* lista);
+  // Capacity-design shear (N) from the bottom and top resisting moments
+  // (Nmm); a column without length gives a message and 0.
+  float TaglioCapacitaPilastro(double mInferiore, double mSuperiore,
+                               Normative3274::TestiTaglio& testi) const;
+
+ private:
+  // A stored value as a whole number (see the accessors).
+  static int Intero(float valore);
+  Matrice<float>& StaffeCorrentiModificabili() { return SezioneInferiore ? staffeInf_ : staffeSup_; }
+  float DiametroStaffaCircolare() const;
+  float DistanzaStaffa() const;
+  // Bar centres of the record's bars; false when a bar is not one of the end's.
+  bool VerticiStaffa(int riga, Vettore<double>& x, Vettore<double>& y) const;
+  void PosizioniBarreRettangolari();
+  void PosizioniBarreCircolari();
+
+  Matrice<float> matrice_{0, 1, 1, 17};
+  bool flagRiservato1_ = false;
+  bool flagRiservato2_ = false;
+  Matrice<float> staffeSup_;
+  Matrice<float> staffeInf_;
+  Vettore<float> xBarre_;
+  Vettore<float> yBarre_;
+  Vettore<float> areeBarre_;
+};
+
+}  // namespace Sismica

@@ -1,0 +1,194 @@
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/TestoSingolo.h"
+#include "drawing/Grafica.h"
+#include "model/Matematica.h"
+#include "seismic/Pilastro.h"
+
+namespace Sismica {
+namespace {
+
+using Matematica::Pi;
+
+double AreaTondo(double d) { return Pi * d * d / 4; }
+
+// The bar numbers of one side, from its first position to its last.
+using Lato = std::vector<int>;
+
+}  // namespace
+
+std::vector<int> Pilastro::BarreStaffa(const Matrice<float>& staffe, int riga) {
+  std::vector<int> barre;
+  for (int j = 2; j <= std::min(CampiStaffa, staffe.Ub2()); ++j) {
+    const float barra = staffe(riga, j);
+    if (barra == 0) break;
+    barre.push_back(std::floor(barra) == barra && std::fabs(barra) < 1E6f ? static_cast<int>(barra)
+                                                                           : -1);
+  }
+  return barre;
+}
+
+std::string Pilastro::ErroreStaffa(const Matrice<float>& staffe, int riga) const {
+  auto campo = [&](int j) { return j <= staffe.Ub2() ? staffe(riga, j) : 0.0f; };
+  int ultimo = 2;
+  while (ultimo < CampiStaffa && campo(ultimo + 1) != 0) ++ultimo;
+  std::string messaggio;
+  if (campo(1) < 4) {
+    messaggio = "Diametro = " + TestoSingolo(campo(1));
+  } else if (campo(2) < 1 || campo(3) < 1) {
+    messaggio = "La staffa deve congiungere almeno due punti";
+  } else {
+    for (int j = 3; j <= ultimo && messaggio.empty(); ++j)
+      if (campo(j) == campo(j - 1)) messaggio = "Due vertici coincidenti";
+    const int nBarre = nBarreDati();
+    for (int j = 2; j <= ultimo && messaggio.empty(); ++j)
+      if (campo(j) < 1 || campo(j) > nBarre || std::floor(campo(j)) != campo(j))
+        messaggio = "la barra " + TestoSingolo(campo(j)) + " non esiste";
+  }
+  if (messaggio.empty()) return messaggio;
+  return "Errore nella staffa " + std::to_string(riga) + ": " + messaggio;
+}
+
+bool Pilastro::VerticiStaffa(int riga, Vettore<double>& x, Vettore<double>& y) const {
+  const std::vector<int> barre = BarreStaffa(StaffeCorrenti(), riga);
+  const int k = static_cast<int>(barre.size());
+  x.ReDim(1, k);
+  y.ReDim(1, k);
+  for (int i = 1; i <= k; ++i) {
+    const int barra = barre[static_cast<size_t>(i - 1)];
+    if (barra < 1 || barra > xBarre_.Ub()) return false;
+    x(i) = xBarre_(barra);
+    y(i) = yBarre_(barra);
+  }
+  return k >= 2;
+}
+
+float Pilastro::StaffeDiametroMinimo() const {
+  if (Circolare()) return DiametroStaffaCircolare();
+  float minimo = 1000;
+  const Matrice<float>& staffe = StaffeCorrenti();
+  for (int i = 1; i <= staffe.Righe(); ++i) minimo = std::min(minimo, staffe(i, 1));
+  return minimo;
+}
+
+float Pilastro::DistanzaStaffa() const {
+  return static_cast<float>(CopriFerro() - StaffeDiametroMinimo() / 2.0 - fiBarrePilastro() / 2.0);
+}
+
+float Pilastro::AreaConfinata(float& b0, float& h0) const {
+  const float d = DistanzaStaffa();
+  b0 = bSezione() - 2 * d;
+  h0 = hSezione() - 2 * d;
+  if (Circolare()) return static_cast<float>(Pi * b0 * b0 / 4);
+  return b0 * h0;
+}
+
+void Pilastro::DistanzeBracciEsterni(float& primo, float& secondo) const {
+  const float d = DistanzaStaffa();
+  primo = hSezione() - 2 * d;
+  secondo = bSezione() - 2 * d;
+}
+
+// A leg's length runs between bar centres, plus a bar and a stirrup diameter
+// for the bend round each bar it turns at; a closed stirrup's closing side
+// has no such allowance.
+float Pilastro::StaffeVolumeRapporto(double& volume, float& area) const {
+  float b0 = 0;
+  float h0 = 0;
+  area = AreaConfinata(b0, h0);
+  volume = 0;
+  if (Circolare()) {
+    volume = AreaTondo(DiametroStaffaCircolare()) * Pi * b0;
+  } else {
+    const double fi = fiBarrePilastro();
+    const Matrice<float>& staffe = StaffeCorrenti();
+    Vettore<double> x;
+    Vettore<double> y;
+    for (int i = 1; i <= staffe.Righe(); ++i) {
+      if (!VerticiStaffa(i, x, y)) continue;
+      const double dst = staffe(i, 1);
+      const int k = x.Conta();
+      double lunghezza = 0;
+      for (int j = 1; j < k; ++j)
+        lunghezza += Grafica::Distanza(x(j), y(j), x(j + 1), y(j + 1)) + fi + dst;
+      if (k > 2) lunghezza += Grafica::Distanza(x(k), y(k), x(1), y(1));
+      volume += AreaTondo(dst) * lunghezza;
+    }
+  }
+  return area > 0 ? static_cast<float>(volume / area) : 0;
+}
+
+// A tie between the two bars of an intermediate row counts along the first
+// direction, any other tie along the second; a closed stirrup has two legs
+// each way.
+void Pilastro::StaffeAreaComplessivaBracci(float& primo, float& secondo) const {
+  primo = 0;
+  secondo = 0;
+  if (Circolare()) {
+    primo = secondo = static_cast<float>(2 * AreaTondo(DiametroStaffaCircolare()));
+    return;
+  }
+  const Matrice<float>& staffe = StaffeCorrenti();
+  Vettore<double> x;
+  Vettore<double> y;
+  for (int i = 1; i <= staffe.Righe(); ++i) {
+    if (!VerticiStaffa(i, x, y)) continue;
+    const float a = static_cast<float>(AreaTondo(staffe(i, 1)));
+    if (x.Conta() > 2) {
+      primo += 2 * a;
+      secondo += 2 * a;
+    } else if (std::abs(staffe(i, 2) - staffe(i, 3)) == 1) {
+      primo += a;
+    } else {
+      secondo += a;
+    }
+  }
+}
+
+BarreAncorate Pilastro::StaffeDistanzeBarreAncorate() const {
+  BarreAncorate esito;
+  const int n = xBarre_.Conta();
+  std::vector<bool> legata(static_cast<size_t>(n) + 1, false);
+  const Matrice<float>& staffe = StaffeCorrenti();
+  Vettore<double> x;
+  Vettore<double> y;
+  for (int i = 1; i <= staffe.Righe(); ++i)
+    if (VerticiStaffa(i, x, y))
+      for (int barra : BarreStaffa(staffe, i)) legata[static_cast<size_t>(barra)] = true;
+  esito.Legate = static_cast<int>(std::count(legata.begin(), legata.end(), true));
+
+  const int nb = nBarreBase();
+  const int nh = nBarreAltezza();
+  const std::vector<PosizioneBarra> posizioni = NumerazioneBarre();
+  if (static_cast<int>(posizioni.size()) != n) return esito;
+  Lato sopra(static_cast<size_t>(nb)), sotto(static_cast<size_t>(nb));
+  Lato sinistra(static_cast<size_t>(nh)), destra(static_cast<size_t>(nh));
+  for (int barra = 1; barra <= n; ++barra) {
+    const PosizioneBarra& p = posizioni[static_cast<size_t>(barra - 1)];
+    if (p.Riga == 1) sopra[static_cast<size_t>(p.Colonna - 1)] = barra;
+    if (p.Riga == nh) sotto[static_cast<size_t>(p.Colonna - 1)] = barra;
+    if (p.Colonna == 1) sinistra[static_cast<size_t>(p.Riga - 1)] = barra;
+    if (p.Colonna == nb) destra[static_cast<size_t>(p.Riga - 1)] = barra;
+  }
+  // Consecutive held bars of a side, two positions or more apart: a gap.
+  for (const Lato& lato : {sopra, sotto, sinistra, destra}) {
+    int precedente = -1;
+    for (int k = 0; k < static_cast<int>(lato.size()); ++k) {
+      const int barra = lato[static_cast<size_t>(k)];
+      if (!legata[static_cast<size_t>(barra)]) continue;
+      if (precedente >= 0) {
+        const int prima = lato[static_cast<size_t>(precedente)];
+        if (k - precedente > 2) esito.Lacuna = true;
+        const double d = Grafica::Distanza(xBarre_(prima), yBarre_(prima), xBarre_(barra),
+                                           yBarre_(barra));
+        esito.DistanzaMax = std::max(esito.DistanzaMax, static_cast<float>(d));
+        esito.SommaQuadrati += d * d;
+      }
+      precedente = k;
+    }
+  }
+  return esito;
+}
+
+}  // namespace Sismica

@@ -1,0 +1,29 @@
+#include "seismic/StatoSismica.h"
+
+#include "model/VariabiliPubbliche.h"
+
+namespace Sismica {
+
+// The curvature ductilities and the reserved values stay as they are.
+void ValoriDefault() {
+  Stato.ElementoSetto = 0;
+  VariabiliPubbliche::Stato.NormativaSismica = 0;
+  Stato.DuttilitaMedia = 0;
+  Stato.TitoloSismica.clear();
+  Stato.PilastroPrimiDuePiani = 0;
+  Stato.PilastroDiBase = false;
+  Stato.PilastroMensola = false;
+  Stato.NEdSismica = 0;
+  Stato.MEdSuperiore = {};
+  Stato.MEdInferiore = {};
+  Stato.PeriodoT1 = 0;
+  Stato.PeriodoTC = 0;
+  Stato.FattoreStrutturaQ0 = 5.85;
+  Stato.DueTerziQ0Sup = 0;
+  Stato.DueTerziQ0Inf = 0;
+  Stato.RapportoMomentiSup = 1;
+  Stato.RapportoMomentiInf = 1;
+  Stato.PilastroCorrente = Pilastro{};
+}
+
+}  // namespace Sismica

@@ -1,0 +1,49 @@
+#pragma once
+// The seismic program state: the element, the code's ductility class, the
+// design actions, the behaviour-factor and period data with the curvature
+// ductilities, the capacity-design moment ratios, and the one column.
+// The seismic code itself (NormativaSismica, 0 NTC 2008, 1 EC8 2005) is kept
+// with the program state, since the settings file carries it too.
+//
+// Reset the whole of it in a test with Sismica::Stato = Sismica::StatoSismico{}.
+#include <array>
+#include <string>
+
+#include "seismic/Pilastro.h"
+
+namespace Sismica {
+
+struct StatoSismico {
+  int ElementoSetto = 0;  // 1 wall, 0 column
+  bool PilastroMensola = false;  // cantilever, free at the top
+  int DuttilitaMedia = 0;  // 0 CD"A" / DCH, 1 CD"B" / DCM
+  std::string TitoloSismica;
+  int PilastroPrimiDuePiani = 0;  // -1 or 0
+  bool PilastroDiBase = false;
+  double NEdSismica = 0;  // N, compression positive
+  // Design moments of the end sections, Nmm: [0] about x, [1] about y.
+  std::array<double, 2> MEdSuperiore{};
+  std::array<double, 2> MEdInferiore{};
+  float PeriodoT1 = 0;  // s
+  float PeriodoTC = 0;  // s
+  double FattoreStrutturaQ0 = 5.85;
+  double DuttilitaCurvaturaInf = 0;  // -1: not computed
+  double DuttilitaCurvaturaSup = 0;
+  int DueTerziQ0Sup = 0;  // 1: the end uses 2/3 of q0
+  int DueTerziQ0Inf = 0;
+  float RapportoMomentiSup = 1;
+  float RapportoMomentiInf = 1;
+  // Four numbers the project file carries and nothing else uses.
+  std::array<double, 4> ValoriRiservatiSismica{};
+  // Values the stirrup rules leave for the coefficients window, items 1..17.
+  Vettore<double> ValoriStaffe = Vettore<double>(1, 17);
+  Pilastro PilastroCorrente;
+};
+
+inline StatoSismico Stato;
+
+// Defaults of a new project, or of a project file without seismic data: a
+// fresh column, zero design actions and flags.
+void ValoriDefault();
+
+}  // namespace Sismica

@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include "ColonnaProva.h"
+#include "platform/Colori.h"
+#include "seismic/Pilastro.h"
+
+using Sismica::Prescrizioni;
+
+namespace {
+
+const platform::Colore Rosso = platform::QBColor(12);
+
+// Each text written from the clause and the figures of the standard column:
+// core 344 mm, hoop legs 2 x 50.27 mm2, fyd/fcd = 27.62, nu_d = 0.3,
+// eps_yd = 0.00196, alpha_s = (1 - 100/688)^2.
+const CasoRegole Casi[] = {
+    {"NTC CD B: the central zone falls short",
+     0,
+     1,
+     [] {},
+     {"Nella zona centrale Omega_st in direzione X deve essere >= 0,08 (passo < 100 mm) - "
+      "NTC #7.4.6.2.2.",
+      "Nella zona centrale Omega_st in direzione Y deve essere >= 0,08 (passo < 100 mm) - "
+      "NTC #7.4.6.2.2."}},
+    {"NTC CD A: pitch, tied bars and both zones",
+     0,
+     0,
+     [] {},
+     {"Il passo delle staffe nella zona critica deve essere <=  96 mm - NTC #7.4.6.2.2.",
+      "La distanza massima fra barre legate = 320 mm deve essere <= 300 mm - NTC #7.4.6.2.2.",
+      "Almeno una barra ogni due deve essere legata.",
+      "Nella zona critica Omega_st in direzione X deve essere >= 0,12 (passo < 67 mm) - "
+      "NTC #7.4.6.2.2.",
+      "Nella zona critica Omega_st in direzione Y deve essere >= 0,12 (passo < 67 mm) - "
+      "NTC #7.4.6.2.2.",
+      "Nella zona centrale Omega_st in direzione X deve essere >= 0,08 (passo < 100 mm) - "
+      "NTC #7.4.6.2.2.",
+      "Nella zona centrale Omega_st in direzione Y deve essere >= 0,08 (passo < 100 mm) - "
+      "NTC #7.4.6.2.2."}},
+    // A tie across the middle of each direction: 3 legs, omega 0.1211.
+    {"NTC CD A with two ties: only the pitch",
+     0,
+     0,
+     [] { AmbienteColonna::Staffe({{8, 1, 4, 12, 9}, {8, 5, 6}, {8, 2, 10}}); },
+     {"Il passo delle staffe nella zona critica deve essere <=  96 mm - NTC #7.4.6.2.2."}},
+    // omega_wd 0.1586 against 0.3373 required: a pitch of 100 x 0.1586 / 0.3373.
+    {"EC8 DCM: confinement in both directions and tied bars",
+     1,
+     1,
+     [] {},
+     {"Insufficiente duttilità di curvatura in direzione X:",
+      "  - Omega_wd deve essere >=  0,3373 (passo <= 47 mm)", "  - EC8 #5.4.3.2.2(8)",
+      "Insufficiente duttilità di curvatura in direzione Y:",
+      "  - Omega_wd deve essere >=  0,3373 (passo <= 47 mm)", "  - EC8 #5.4.3.2.2(8)",
+      "La distanza massima fra barre legate = 320 mm deve essere <= 200 mm - "
+      "EC8 #5.4.3.2.2(11,b).",
+      "Almeno una barra ogni due deve essere legata."}},
+    // Every bar held: alpha_n 0.81, 0.1767 required, 0.3201 given.
+    {"EC8 DCM with four ties: met",
+     1,
+     1,
+     [] { AmbienteColonna::Staffe({{8, 1, 4, 12, 9}, {8, 2, 10}, {8, 3, 11}, {8, 5, 6}, {8, 7, 8}}); },
+     {}},
+    // Bars of 20, hoops of 6: core 346, pitch limit min(115.3, 125, 120); a
+    // hoop of at least 0.4 x 20 = 8; omega_wd 0.179 against 0.174 required.
+    {"EC8 DCH: the hoops are too thin",
+     1,
+     0,
+     [] {
+       AmbienteColonna::Barre(4, 4, 20);
+       AmbienteColonna::Staffe({{6, 1, 4, 12, 9}, {6, 2, 10}, {6, 3, 11}, {6, 5, 6}, {6, 7, 8}});
+     },
+     {"Il diametro delle staffe nella zona critica deve essere >= 8 - EC8 #5.5.3.2.2(12,a)."}},
+    // 0.4 x 18 = 7.2: a hoop of 7 is too thin.
+    {"EC8 DCH: the minimum hoop diameter is rounded up",
+     1,
+     0,
+     [] {
+       AmbienteColonna::Barre(4, 4, 18);
+       AmbienteColonna::Staffe({{7, 1, 4, 12, 9}, {7, 2, 10}, {7, 3, 11}, {7, 5, 6}, {7, 7, 8}});
+     },
+     {"Il diametro delle staffe nella zona critica deve essere >= 8 - EC8 #5.5.3.2.2(12,a)."}},
+    {"No stirrups",
+     0,
+     1,
+     [] { AmbienteColonna::Colonna().SetStaffeNumTot(0); },
+     {"ATTENZIONE - Inserire le staffe!"}},
+    {"Zero pitches",
+     1,
+     1,
+     [] {
+       AmbienteColonna::Colonna().SetStaffePassoCritico(0);
+       AmbienteColonna::Colonna().SetStaffePassoCentrale(0);
+     },
+     {"ATTENZIONE - Passo staffe nullo nella zona critica!",
+      "ATTENZIONE - Passo staffe nullo nella zona centrale!"}},
+    // Central limit min(20 x 16, 400, 400) = 320, above the critical one.
+    {"NTC CD B: central pitch beyond both limits",
+     0,
+     1,
+     [] {
+       AmbienteColonna::Staffe({{8, 1, 4, 12, 9}, {8, 5, 6}, {8, 2, 10}});
+       AmbienteColonna::Colonna().SetStaffePassoCentrale(330);
+     },
+     {"Il passo delle staffe nella zona centrale deve essere <=  320 mm - EC2 #9.5.3(3).",
+      "Nella zona centrale Omega_st in direzione X deve essere >= 0,08 (passo < 151 mm) - "
+      "NTC #7.4.6.2.2.",
+      "Nella zona centrale Omega_st in direzione Y deve essere >= 0,08 (passo < 151 mm) - "
+      "NTC #7.4.6.2.2."}},
+};
+
+}  // namespace
+
+class RegoleStaffe : public ::testing::TestWithParam<CasoRegole> {};
+
+TEST_P(RegoleStaffe, ListShownByTheWindow) {
+  AmbienteColonna ambiente;
+  const CasoRegole& caso = GetParam();
+  Prepara(caso);
+  AmbienteColonna::Colonna().ControlloStaffe(ambiente.finestra, nullptr);
+  EXPECT_EQ(ambiente.finestra.LettureAzioni, 1);
+  ASSERT_EQ(ambiente.finestra.Mostrate.size(), 1u);
+  EXPECT_EQ(ambiente.finestra.Mostrate[0], caso.attese);
+  EXPECT_TRUE(ambiente.box.Testi().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Casi, RegoleStaffe, ::testing::ValuesIn(Casi),
+                         [](const auto& info) { return "Caso" + std::to_string(info.index); });
+
+TEST(RegoleStaffeCaselle, NtcRatiosShownAndColouredWhereTheyFail) {
+  AmbienteColonna ambiente;
+  Sismica::Stato.DuttilitaMedia = 1;
+  Prescrizioni lista;
+  AmbienteColonna::Colonna().ControlloStaffe(ambiente.finestra, &lista);
+  EXPECT_TRUE(ambiente.finestra.Mostrate.empty());
+  EXPECT_EQ(lista.size(), 2u);
+  auto& f = ambiente.finestra;
+  const char* attesi[] = {"0,0807", "0,0807", "0,0538", "0,0538"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(f.Controllo("TxtOmegaSt", i).Text(), attesi[i]) << i;
+    EXPECT_EQ(f.Controllo("TxtOmegaSt", i).ForeColor(), i < 2 ? 0 : Rosso) << i;
+  }
+  EXPECT_EQ(f.Controllo("txtOmegaWd", 0).Text(), "0,1586");
+  EXPECT_EQ(f.Controllo("txtOmegaWd", 1).Text(), "0,1058");
+  // Halving the central pitch meets the minimum: the boxes turn black again.
+  AmbienteColonna::Colonna().SetStaffePassoCentrale(75);
+  lista.clear();
+  AmbienteColonna::Colonna().ControlloStaffe(ambiente.finestra, &lista);
+  EXPECT_TRUE(lista.empty());
+  EXPECT_EQ(f.Controllo("TxtOmegaSt", 2).Text(), "0,1076");
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(f.Controllo("TxtOmegaSt", i).ForeColor(), 0) << i;
+  // Without stirrups every ratio box is emptied.
+  AmbienteColonna::Colonna().SetStaffeNumTot(0);
+  AmbienteColonna::Colonna().ControlloStaffe(ambiente.finestra, &lista);
+  EXPECT_EQ(f.Controllo("TxtOmegaSt", 2).Text(), "");
+  EXPECT_EQ(f.Controllo("txtOmegaWd", 0).Text(), "");
+}
+
+// DCH needs 0.12 at the base and 0.08 at the top, DCM 0.08 at the base and
+// nothing at the top. Every bar held at a pitch of 96, a curvature demand
+// that any hoop meets, and fyd chosen so that omega_wd is 0.1000 or 0.0500.
+TEST(RegoleStaffeCaselle, Ec8MinimumOmegaByEndAndClass) {
+  AmbienteColonna ambiente;
+  VariabiliPubbliche::Stato.NormativaSismica = 1;
+  Sismica::Pilastro& p = AmbienteColonna::Colonna();
+  Sismica::Stato.DuttilitaCurvaturaInf = 1;
+  Sismica::Stato.DuttilitaCurvaturaSup = 1;
+  for (bool inferiore : {false, true}) {
+    p.SezioneInferiore = inferiore;
+    AmbienteColonna::Staffe({{8, 1, 4, 12, 9}, {8, 2, 10}, {8, 3, 11}, {8, 5, 6}, {8, 7, 8}});
+    p.SetStaffePassoCritico(96);
+  }
+  const std::string base12 = "Omega_wd alla base del pilastro deve essere >= 0.12 - EC8 #5.5.3.2.2(10)";
+  const std::string testa8 = "Omega_wd nella zona critica deve essere >= 0.08 - EC8 #5.5.3.2.2(10)";
+  const std::string base8 = "Omega_wd alla base del pilastro deve essere >= 0.08 - EC8 #5.4.3.2.2(9)";
+  // omega_wd = (1.15877 / 96) x fyd / fcd, volume over core from the hoop and four ties.
+  const struct {
+    double fyd;
+    const char* omega;
+    int duttilita;
+    bool inferiore;
+    std::string testo;
+    double minimo;
+  } casi[] = {
+      {117.39, "0,1000", 0, true, base12, 0.12},  {117.39, "0,1000", 0, false, "", 0.08},
+      {117.39, "0,1000", 1, true, "", 0.08},      {117.39, "0,1000", 1, false, "", 0},
+      {58.695, "0,0500", 1, true, base8, 0.08},   {58.695, "0,0500", 0, false, testa8, 0.08},
+      {58.695, "0,0500", 1, false, "", 0},
+  };
+  for (const auto& caso : casi) {
+    VariabiliPubbliche::Stato.Fyd[0] = caso.fyd;
+    Sismica::Stato.DuttilitaMedia = caso.duttilita;
+    p.SezioneInferiore = caso.inferiore;
+    Prescrizioni lista;
+    p.ControlloStaffe(ambiente.finestra, &lista);
+    const Prescrizioni attese = caso.testo.empty() ? Prescrizioni{} : Prescrizioni{caso.testo};
+    const std::string riga = std::string(caso.omega) + " " + std::to_string(caso.duttilita) +
+                             (caso.inferiore ? " inf" : " sup");
+    EXPECT_EQ(lista, attese) << riga;
+    EXPECT_EQ(ambiente.finestra.Controllo("txtOmegaWd", 0).Text(), caso.omega) << riga;
+    EXPECT_EQ(ambiente.finestra.Controllo("txtOmegaWd", 0).ForeColor(),
+              caso.testo.empty() ? 0 : Rosso)
+        << riga;
+    EXPECT_FLOAT_EQ(Sismica::Stato.ValoriStaffe(12), caso.minimo) << riga;
+  }
+}
