@@ -21,7 +21,7 @@ platform::Control& ModelloProgetto::Richiamo::Controllo(const std::string& nome,
 bool ModelloProgetto::Progetta() {
   ArmaturaFissa();
   try {
-    const int metodo = Stato.MetodoProgetto == 0 ? 0 : 1;
+    const int metodo = Stato.TipoVerificaProgetto == 0 ? 0 : 1;
     if (metodo == 0 && InitFormProgetto) ProgettaSLUini();
     if (AzioneMx[static_cast<std::size_t>(metodo)] == 0) {
       platform::MsgBox("Momento sollecitante nullo!!", platform::Pulsanti::Ok,

@@ -11,7 +11,7 @@
 // txtxSud, Slider1) and the option controls it shows, and leaves every result
 // in its public fields and in the texts of RisultatiTesti(). During its trials
 // it answers the materials' call-back (Ass1Funz) itself. The options that
-// outlive the window are in the program state (DiametroMinimo, MetodoProgetto,
+// outlive the window are in the program state (DiametroMinimo, TipoVerificaProgetto,
 // EpsSProgetto, CotTeta ...). One recalculation is
 //   Osservazioni.clear(); if (LeggiDati() && Progetta()) show RisultatiTesti().
 // Units: mm, mm2, N, Nmm, N/mm2. Left to the window: its load, the strain
@@ -251,8 +251,8 @@ class ModelloProgetto : public Matematica::Equazione {
   // Strut resistance with vertical stirrups, N.
   static float VRdMaxEc2(double fcd, double b, double z, double cotTeta, double NEd, double Ac);
   // The cot(theta) >= 1 at which the struts carry VEd, into cotTeta.
-  static bool RiduceCotTeta(double VEd, double fcd, double b, double z, double& cotTeta,
-                            double NEd, double Ac);
+  static bool RiduceCotTeta(double VEd, double fcd, double b, double z, double& cotTeta, double NEd,
+                            double Ac);
   // Spacing of the minimum stirrups of area Asw, mm.
   float PassoStaffaturaMinima(int modo, double Asw);
   void MessaggioStaffaturaMinima(double sRapporto, double& sMax, int modo);

@@ -37,13 +37,12 @@ void ModelloProgetto::ArmaturaFissa() {
 
 bool ModelloProgetto::ArmaturaCalcola() {
   // The holders count in both zones.
-  const bool tesa = CombinazioniZona(AsTesa - AreaReggistaffe - AsFissaTesa, AsFissaTesa,
-                                     DiametriTesi, CombinazioniTese, CombinazioneTesa,
-                                     AsTesaEffettiva);
-  const bool compressa =
-      CombinazioniZona(AsCompressa - AreaReggistaffe - AsFissaCompressa, AsFissaCompressa,
-                       DiametriCompressi, CombinazioniCompresse, CombinazioneCompressa,
-                       AsCompressaEffettiva);
+  const bool tesa =
+      CombinazioniZona(AsTesa - AreaReggistaffe - AsFissaTesa, AsFissaTesa, DiametriTesi,
+                       CombinazioniTese, CombinazioneTesa, AsTesaEffettiva);
+  const bool compressa = CombinazioniZona(
+      AsCompressa - AreaReggistaffe - AsFissaCompressa, AsFissaCompressa, DiametriCompressi,
+      CombinazioniCompresse, CombinazioneCompressa, AsCompressaEffettiva);
   return tesa && compressa;
 }
 
@@ -116,8 +115,8 @@ void ModelloProgetto::Combina2(float resto, const std::vector<int>& diametri, Co
   }
 }
 
-void ModelloProgetto::CombinaFine(float resto, const std::vector<int>& diametri,
-                                  Combinazione& riga, ElencoCombinazioni& elenco) const {
+void ModelloProgetto::CombinaFine(float resto, const std::vector<int>& diametri, Combinazione& riga,
+                                  ElencoCombinazioni& elenco) const {
   const float a = AreaBarra(diametri.back());
   const float n = resto > 0.01f ? static_cast<float>(std::ceil(resto / static_cast<double>(a))) : 0;
   riga[0] += n * a;
@@ -146,8 +145,9 @@ void ModelloProgetto::CombinazioniOrdina(ElencoCombinazioni& elenco,
                         " combinazioni di barre: vengono considerate solo le migliori " +
                         std::to_string(MaxCombinazioni) + ".";
     if (c > 2 * MaxCombinazioni) {
-      testo += "\r\nIl tempo di elaborazione potrebbe essere lungo!"
-               "\r\nDiminuire il numero di diametri diversi!";
+      testo +=
+          "\r\nIl tempo di elaborazione potrebbe essere lungo!"
+          "\r\nDiminuire il numero di diametri diversi!";
       platform::MsgBox(testo, platform::Pulsanti::Ok, platform::Icona::Critica);
     } else {
       OsservazioniScrive(testo);

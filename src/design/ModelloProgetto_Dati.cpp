@@ -39,7 +39,7 @@ void ModelloProgetto::OpzioniInizializza() {
     Stato.DiametroMinimo = 16;
     Stato.DiametroMassimo = 20;
     Stato.DiametroStaffe = 8;
-    Stato.MetodoProgetto = Stato.TipoVerifica == 1 ? 1 : 0;
+    Stato.TipoVerificaProgetto = Stato.TipoVerifica == 1 ? 1 : 0;
     Stato.NumeroBracci = 4;
     Stato.DiametroReggistaffe = 12;
     Stato.DiametriAutomatici = 1;
@@ -53,7 +53,7 @@ void ModelloProgetto::OpzioniInizializza() {
     Stato.OpzioniProgetto = true;
   }
   platform::Form& f = finestra_;
-  Seleziona(f, "OpTipoVerifica", Stato.MetodoProgetto, 2);
+  Seleziona(f, "OpTipoVerifica", Stato.TipoVerificaProgetto, 2);
   f.Controllo("DiaMin").SetText(TestoDiametro(Stato.DiametroMinimo));
   f.Controllo("DiaMax").SetText(std::to_string(Stato.DiametroMassimo));
   f.Controllo("ComboStaffe").SetText(TestoDiametro(Stato.DiametroStaffe));
@@ -84,7 +84,8 @@ void ModelloProgetto::OpzioniInizializza() {
 
 void ModelloProgetto::AutoDiametriSetta(bool automatici) {
   platform::Form& f = finestra_;
-  for (const char* nome : {"FrameFerri", "FraFi", "FraFiC"}) f.Controllo(nome).SetEnabled(!automatici);
+  for (const char* nome : {"FrameFerri", "FraFi", "FraFiC"})
+    f.Controllo(nome).SetEnabled(!automatici);
   for (int i = 0; i < 2; ++i) f.Controllo("lblfi", i).SetEnabled(!automatici);
   for (const char* nome : {"chkFi", "chkFiC", "comboFi", "comboFiC", "txtNfi", "txtNfiC"})
     for (int i = 0; i < 3; ++i) f.Controllo(nome, i).SetEnabled(!automatici);
@@ -142,7 +143,7 @@ bool ModelloProgetto::LeggiDati() {
 
 bool ModelloProgetto::LeggiOpzioni() {
   platform::Form& f = finestra_;
-  Stato.MetodoProgetto = f.Controllo("OpTipoVerifica", 0).Value() != 0 ? 0 : 1;
+  Stato.TipoVerificaProgetto = f.Controllo("OpTipoVerifica", 0).Value() != 0 ? 0 : 1;
   for (int i = 0; i < 2; ++i) {
     const std::size_t k = static_cast<std::size_t>(i);
     const double momento = Numero(f, "F_Mxsd", i);
@@ -151,7 +152,7 @@ bool ModelloProgetto::LeggiOpzioni() {
     Stato.AzioneV[k] = static_cast<float>(std::fabs(Numero(f, "F_Vsd", i)) * 1000);
     Stato.OpzioniAzioniProgetto[k] = Segno(momento);
   }
-  SegnoMomento = Stato.OpzioniAzioniProgetto[static_cast<std::size_t>(Stato.MetodoProgetto)];
+  SegnoMomento = Stato.OpzioniAzioniProgetto[static_cast<std::size_t>(Stato.TipoVerificaProgetto)];
   Stato.DiametriAutomatici = f.Controllo("chkAutoDiametri").Value();
 
   const bool sottoTeso = SegnoMomento == 1;
@@ -167,7 +168,8 @@ bool ModelloProgetto::LeggiOpzioni() {
   platform::MsgBox("Numero massimo diametri = 3", platform::Pulsanti::Ok,
                    platform::Icona::Informazione);
   // No bars of an earlier run stand for this one.
-  if (DiametriTesi.size() > 3) CombinazioniAzzera(CombinazioniTese, CombinazioneTesa, AsTesaEffettiva);
+  if (DiametriTesi.size() > 3)
+    CombinazioniAzzera(CombinazioniTese, CombinazioneTesa, AsTesaEffettiva);
   if (DiametriCompressi.size() > 3)
     CombinazioniAzzera(CombinazioniCompresse, CombinazioneCompressa, AsCompressaEffettiva);
   return false;
@@ -212,7 +214,8 @@ float ModelloProgetto::DistanzaFerriCalcola() {
   if (3 * c > AltezzaSezione) {
     AltezzaSezione = Arrotonda(3.0 * c, Stato.PassoArrotondamento[0]);
     finestra_.Controllo("txtSez", 0)
-        .SetText(VariabiliPubbliche::FormattaValore(VariabiliPubbliche::LunghezzaDaMm(AltezzaSezione)));
+        .SetText(
+            VariabiliPubbliche::FormattaValore(VariabiliPubbliche::LunghezzaDaMm(AltezzaSezione)));
     platform::MsgBox("L'altezza della sezione, troppo piccola, viene aumentata",
                      platform::Pulsanti::Ok, platform::Icona::Esclamazione);
   }

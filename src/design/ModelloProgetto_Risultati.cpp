@@ -127,7 +127,8 @@ TestiRisultati ModelloProgetto::RisultatiTesti() {
   t.LabelRo_sBackColor = SegnoMomento == 1 ? ColoreInferiori : ColoreSuperiori;
   if (Stato.SenzaStaffe)
     t.lblTaglioResistente =
-        "Taglio Resistente = " + VariabiliPubbliche::FormattaValore(TaglioResistente / 1000) + " kN";
+        "Taglio Resistente = " + VariabiliPubbliche::FormattaValore(TaglioResistente / 1000) +
+        " kN";
   else
     t.lblTaglio8 = "a " + std::to_string(Stato.NumeroBracci) + " bracci";
   t.txtIncidenzaAcciaio =

@@ -72,9 +72,8 @@ void ModelloProgetto::EpsSLegge() {
   finestra_.Controllo("Slider1").SetValue(static_cast<int>(10 * Stato.EpsSProgetto / epsYd));
 }
 
-void ModelloProgetto::SezCARettCrea(SezioneCAreagente& sezione, float b, float h, float c,
-                                    float As, float As1,
-                                    const std::array<float, 2>& rapportiN) const {
+void ModelloProgetto::SezCARettCrea(SezioneCAreagente& sezione, float b, float h, float c, float As,
+                                    float As1, const std::array<float, 2>& rapportiN) const {
   const Vettore<float> x{b / 2, b / 2, -b / 2, -b / 2};
   const Vettore<float> y{h / 2, -h / 2, -h / 2, h / 2};
   sezione.Coordinate(x, y, 4);
@@ -87,8 +86,8 @@ void ModelloProgetto::SezCARettCrea(SezioneCAreagente& sezione, float b, float h
 }
 
 float ModelloProgetto::Ass1Funz(double As) const {
-  return static_cast<float>(
-      std::max(Stato.RapportoAsCompressa * As, static_cast<double>(AsFissaCompressa + AreaReggistaffe)));
+  return static_cast<float>(std::max(Stato.RapportoAsCompressa * As,
+                                     static_cast<double>(AsFissaCompressa + AreaReggistaffe)));
 }
 
 double ModelloProgetto::MomentoUltimoProva(SezioneCAreagente& sezione) {
@@ -125,7 +124,7 @@ double ModelloProgetto::MomentoResistenteRos(double ro, SezioneCAreagente& sezio
 }
 
 double ModelloProgetto::yEquazione(double& x, const std::optional<double>&) {
-  if (Stato.MetodoProgetto == 0) {
+  if (Stato.TipoVerificaProgetto == 0) {
     if (IncognitaRapporto) {
       SezioneCAreagente sezione;
       const double f = AzioneMx[0] - MomentoResistenteRos(x, sezione);
@@ -162,7 +161,8 @@ bool ModelloProgetto::Raddoppia(double& x, double& f, double limite) {
 void ModelloProgetto::hSezCambioSegno(double& x, double& f) {
   if (Raddoppia(x, f)) return;
   f = yEquazione(x, std::nullopt);
-  if (f < 0) platform::MsgBox(SoliReggistaffe, platform::Pulsanti::Ok, platform::Icona::Esclamazione);
+  if (f < 0)
+    platform::MsgBox(SoliReggistaffe, platform::Pulsanti::Ok, platform::Icona::Esclamazione);
 }
 
 bool ModelloProgetto::RoCambioSegno(double& x, double& f) {

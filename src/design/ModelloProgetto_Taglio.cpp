@@ -83,9 +83,9 @@ float ModelloProgetto::TaglioCalcestruzzo(int modo, double b, double d) {
 std::string ModelloProgetto::BaseInsufficiente(double b, double VEd, double resistenza) const {
   const double bRichiesta = b * VEd / resistenza;
   const std::string& unita = Stato.UnitaLunghezza;
-  return "La base sufficiente a flessione (" + FormattaValore(LunghezzaDaMm(b), true) + " " + unita +
-         ")" + " deve essere portata a" + FormattaValore(LunghezzaDaMm(bRichiesta)) + " " + unita +
-         " per la verifica a taglio.";
+  return "La base sufficiente a flessione (" + FormattaValore(LunghezzaDaMm(b), true) + " " +
+         unita + ")" + " deve essere portata a" + FormattaValore(LunghezzaDaMm(bRichiesta)) + " " +
+         unita + " per la verifica a taglio.";
 }
 
 float ModelloProgetto::VerificaPuntoni(double VEd, float resistenza, double b, int modo, double z,
@@ -148,7 +148,7 @@ void ModelloProgetto::ProgettaTaglio() {
   taglio_ = {};
   int modo;
   double VEd;
-  if (Stato.MetodoProgetto != 0) {
+  if (Stato.TipoVerificaProgetto != 0) {
     MessaggioNormativa(false);
     VEd = Stato.AzioneV[1];
     modo = ModoTa;
@@ -175,8 +175,8 @@ void ModelloProgetto::ProgettaTaglio() {
       puntoni = VRdMaxEc2(Stato.Fcd, b, z, Stato.CotTeta, 0, b * h);
   }
   puntoni = VerificaPuntoni(VEd, puntoni, b, modo, z, b * h);
-  TaglioResistente = modo == ModoTa ? static_cast<float>(z * b * Stato.TauC0)
-                                    : TaglioCalcestruzzo(modo, b, d);
+  TaglioResistente =
+      modo == ModoTa ? static_cast<float>(z * b * Stato.TauC0) : TaglioCalcestruzzo(modo, b, d);
   if (puntoni < TaglioResistente)
     platform::MsgBox("Risultato inaspettato: VRd2 < VRdc !", platform::Pulsanti::Ok,
                      platform::Icona::Informazione);
@@ -218,7 +218,8 @@ void ModelloProgetto::ProgettaTaglio() {
       vMin = std::max(static_cast<double>(TaglioResistente), Vs);
       vW = VEd;
   }
-  PassoStaffe = vMin < VEd ? std::min(passo(z * acciaio / vW), PassoStaffeMinimo) : PassoStaffeMinimo;
+  PassoStaffe =
+      vMin < VEd ? std::min(passo(z * acciaio / vW), PassoStaffeMinimo) : PassoStaffeMinimo;
 
   taglio_.lblTau = FormattaValore(TensioneTangenziale);
   taglio_.lblTaglioResistente = "Staff. minima per VEd = " + FormattaValore(vMin / 1000) + " kN";

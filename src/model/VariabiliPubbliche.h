@@ -102,6 +102,10 @@ struct StatoProgramma {
   // Rectangular design: concrete cover, mm; steps b and h are rounded to, mm.
   float CopriferroProgetto = 20;
   std::array<float, 2> PassoArrotondamento{50, 0};
+  int TipoVerificaProgetto = 0;  // design method: 0 "S.L.U.", 1 "Metodo n"
+
+  int NormativaSismica = 0;  // 0 NTC, 1 EC8
+
   // Options of the design window, kept between its openings; the window sets
   // its first-time defaults when OpzioniProgetto is still false.
   bool OpzioniProgetto = false;
@@ -116,7 +120,6 @@ struct StatoProgramma {
   std::array<int, 3> RigheFiCAttive{};
   std::array<int, 3> RigheFiCNumero{};
   std::array<int, 3> RigheFiCDiametro{};
-  int MetodoProgetto = 0;  // 0 ultimate limit state, 1 allowable stress
   int DiametroStaffe = 0;  // mm
   int DiametroReggistaffe = 0;  // mm
   int NumeroBracci = 0;  // stirrup legs, also holders per zone
@@ -132,8 +135,6 @@ struct StatoProgramma {
   std::array<int, 2> OpzioniAzioniProgetto{};  // sign of each design moment typed
   float DetrazioneStaffa = 0;  // 2 cover + stirrup diameter, mm
   bool AvvisoBracciMostrato = false;  // the unsupported-legs notice has been shown
-
-  int NormativaSismica = 0;  // 0 NTC, 1 EC8
 };
 
 inline StatoProgramma Stato;

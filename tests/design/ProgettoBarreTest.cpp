@@ -7,8 +7,8 @@ using VariabiliPubbliche::Stato;
 
 namespace {
 
-const double a12 = M_PI * 144 / 4, a14 = M_PI * 196 / 4, a16 = M_PI * 256 / 4,
-             a20 = M_PI * 400 / 4, a6 = M_PI * 36 / 4;
+const double a12 = M_PI * 144 / 4, a14 = M_PI * 196 / 4, a16 = M_PI * 256 / 4, a20 = M_PI * 400 / 4,
+             a6 = M_PI * 36 / 4;
 
 void Uguale(const Combinazione& c, double area, float n1, float n2, float n3 = 0) {
   EXPECT_NEAR(c[0], area, 1e-3);

@@ -13,7 +13,7 @@ TEST_F(ProgettoProva, FirstTimeDefaultsFollowTheVerificationType) {
   Stato.EpsSProgetto = 0;
   modello_.OpzioniInizializza();
   EXPECT_TRUE(Stato.OpzioniProgetto);
-  EXPECT_EQ(Stato.MetodoProgetto, 1);
+  EXPECT_EQ(Stato.TipoVerificaProgetto, 1);
   EXPECT_EQ(C("OpTipoVerifica", 1).Value(), 1);
   EXPECT_EQ(C("OpTipoVerifica", 0).Value(), 0);
   EXPECT_EQ(C("DiaMin").Text(), "16");
@@ -40,7 +40,7 @@ TEST_F(ProgettoProva, FirstTimeDefaultsFollowTheVerificationType) {
   Stato.TipoVerifica = 0;
   modello_.OpzioniInizializza();
   EXPECT_EQ(Stato.DiametroMinimo, 24);
-  EXPECT_EQ(Stato.MetodoProgetto, 1);
+  EXPECT_EQ(Stato.TipoVerificaProgetto, 1);
 }
 
 // Manual rows: bottom 16 (2 fixed) and 20; top 12.

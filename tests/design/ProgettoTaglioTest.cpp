@@ -70,12 +70,13 @@ TEST_F(ProgettoTaglio, Dm96WithoutStirrupsCapsTheRatio) {
 }
 
 TEST_F(ProgettoTaglio, AllowableStressToldOnceUnderNtc) {
-  Stato.MetodoProgetto = 1;
+  Stato.TipoVerificaProgetto = 1;
   Trave(4, 100000);
   modello_.ProgettaTaglio();
   modello_.ProgettaTaglio();
-  EXPECT_EQ(msg_.Testi(), std::vector<std::string>{
-                              "Il progetto a taglio con il Metodo n viene eseguito secondo DM '96"});
+  EXPECT_EQ(msg_.Testi(),
+            std::vector<std::string>{
+                "Il progetto a taglio con il Metodo n viene eseguito secondo DM '96"});
   // tau_c0 b z = 74.8 kN < 100 kN: s = z Asw sigma_s / V = 213.2 -> 210.
   EXPECT_NEAR(modello_.TaglioResistente, 0.6 * b * z, 1);
   EXPECT_EQ(modello_.PassoStaffeMinimo, 330);
@@ -104,9 +105,9 @@ TEST_F(ProgettoTaglio, NtcStrutsFail) {
   EXPECT_EQ(Stato.CotTeta, 1);
   EXPECT_EQ(C("txtCotTeta").Text(), "1");
   const double V1 = b * z * 0.5 * fcd * 0.5;
-  EXPECT_EQ(modello_.Osservazioni, "La base sufficiente a flessione (300 mm) deve essere portata a" +
-                                       FormattaValore(b * 500000 / V1) +
-                                       " mm per la verifica a taglio.");
+  EXPECT_EQ(modello_.Osservazioni,
+            "La base sufficiente a flessione (300 mm) deve essere portata a" +
+                FormattaValore(b * 500000 / V1) + " mm per la verifica a taglio.");
   EXPECT_EQ(modello_.RisultatiTesti().lblTauForeColor, 0xFF0000u);
 }
 

@@ -91,8 +91,8 @@ TEST_F(StaffeProva, CentimetresHalvesToEven) {
 
 TEST_F(StaffeProva, UnsupportedLegsToldOnce) {
   Larghezze(8, 5);
-  EXPECT_EQ(msg_.Testi(),
-            std::vector<std::string>{"N° braccia = 8 non previsto in LarghezzaStaffaInternaCalcola"});
+  EXPECT_EQ(msg_.Testi(), std::vector<std::string>{
+                              "N° braccia = 8 non previsto in LarghezzaStaffaInternaCalcola"});
   EXPECT_EQ(s_.AscPosizTrasvReg(6).Conta(), 0);
   EXPECT_EQ(msg_.Testi().size(), 1u);
 }
