@@ -213,7 +213,9 @@ class ModelloProgetto : public Matematica::Equazione {
   // more than three diameters (its results are cleared).
   bool ArmaturaCalcola();
   // Every combination of the zone's diameters that covers fabbisogno, the
-  // 200 lightest kept, lightest first, equal areas in enumeration order.
+  // 200 lightest kept, lightest first, equal areas in enumeration order;
+  // false, after telling the user, for more than three diameters or more
+  // than MaxRigheEnumerate rows to go through.
   bool CombinazioniCalcola(float fabbisogno, const std::vector<int>& diametri,
                            std::vector<Combinazione>& risultato);
   // How many there were, and the 200 lightest so far as a heap, each with its
@@ -223,6 +225,7 @@ class ModelloProgetto : public Matematica::Equazione {
     std::vector<std::pair<Combinazione, long long>> Migliori;
   };
   static constexpr int MaxCombinazioni = 200;
+  static constexpr double MaxRigheEnumerate = 1E7;
   // Tells how many were cut, and the kept ones lightest first.
   void CombinazioniOrdina(ElencoCombinazioni& elenco, std::vector<Combinazione>& risultato);
   int BarreFisseNumero(int j, const std::vector<float>& fisse) const;

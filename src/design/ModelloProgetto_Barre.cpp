@@ -76,6 +76,16 @@ bool ModelloProgetto::CombinazioniCalcola(float fabbisogno, const std::vector<in
     return false;
   }
   if (k == 0) return false;
+  // How many rows the enumeration would go through, at most: a need out of
+  // all proportion to the bars is refused, not enumerated for ever.
+  double righe = 1;
+  for (std::size_t j = 0; j + 1 < k; ++j)
+    righe *= std::max(fabbisogno / AreaBarra(diametri[j]), 0.0f) + 1;
+  if (!(righe <= MaxRigheEnumerate)) {
+    platform::MsgBox("Troppe combinazioni di barre: aumentare i diametri!", platform::Pulsanti::Ok,
+                     platform::Icona::Critica);
+    return false;
+  }
   ElencoCombinazioni elenco;
   Combinazione riga{};
   if (k == 1) {

@@ -17,8 +17,10 @@ double Numero(platform::Form& f, const char* nome, int indice = platform::SenzaI
   return Generale::ValNumero(f.Controllo(nome, indice).Text());
 }
 
+// A count or a diameter; 0, which no check lets pass, when out of all measure.
 int Intero(platform::Form& f, const char* nome, int indice = platform::SenzaIndice) {
-  return static_cast<int>(std::lround(Numero(f, nome, indice)));
+  const double x = Numero(f, nome, indice);
+  return std::fabs(x) < 1E6 ? static_cast<int>(std::lround(x)) : 0;
 }
 
 // A diameter as the window's lists write it: " 8", "16".

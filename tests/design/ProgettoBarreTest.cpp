@@ -120,3 +120,18 @@ TEST_F(ProgettoProva, BarTexts) {
 }
 
 }  // namespace
+
+namespace {
+
+// 1e9 mm2 of 6, 8 and 10 mm bars: some 1e13 rows, refused at once.
+TEST_F(ProgettoProva, NeedOutOfAllProportionRefused) {
+  std::vector<Combinazione> r;
+  EXPECT_FALSE(modello_.CombinazioniCalcola(1e9f, {6, 8, 10}, r));
+  EXPECT_TRUE(r.empty());
+  EXPECT_EQ(msg_.Testi().back(), "Troppe combinazioni di barre: aumentare i diametri!");
+  // Two diameters: 3.5e7 rows of the first, also refused.
+  EXPECT_FALSE(modello_.CombinazioniCalcola(1e9f, {6, 8}, r));
+  EXPECT_TRUE(modello_.CombinazioniCalcola(1e5f, {6, 8}, r));
+}
+
+}  // namespace
