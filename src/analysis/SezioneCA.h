@@ -21,6 +21,7 @@
 #include "analysis/PuntiDominioMN.h"
 #include "analysis/PuntiMomentoCurvatura.h"
 #include "analysis/SezioneCAreagente.h"
+#include "analysis/Staffe.h"
 #include "analysis/TipiRottura.h"
 #include "drawing/Plottaggio.h"
 #include "model/Barra.h"
@@ -80,6 +81,11 @@ class SezioneCA : private AcciaiSezione {
   float h1 = 0;  // depth and width of a designed rectangular beam
   float b1 = 0;
   float hTesto = 0;  // text height of the drawings
+  // The stirrups of the designed beam, created on first use.
+  Staffe& StaffeCamp() {
+    if (!staffeCamp_) staffeCamp_ = std::make_unique<Staffe>(*this);
+    return *staffeCamp_;
+  }
 
   // Action sets [0] ultimate limit state, [1] service: N (compression
   // positive), Mx, My.
@@ -130,6 +136,8 @@ class SezioneCA : private AcciaiSezione {
 
  private:
   friend struct SezioneProva;
+
+  std::unique_ptr<Staffe> staffeCamp_;
 
   std::array<double, 2> SollecitazioneN{};
   std::array<double, 2> SollecitazioneMx{};

@@ -115,6 +115,36 @@ struct StatoProgramma {
   int TipoVerificaProgetto = 0;  // design method: 0 "S.L.U.", 1 "Metodo n"
 
   int NormativaSismica = 0;  // 0 NTC, 1 EC8
+
+  // Options of the design window, kept between its openings; the window sets
+  // its first-time defaults when OpzioniProgetto is still false.
+  bool OpzioniProgetto = false;
+  int DiametroMinimo = 0;  // mm, range of the automatic choice of diameters
+  int DiametroMassimo = 0;
+  int DiametriAutomatici = 0;  // 1: the range above; 0: the manual rows
+  // Manual rows 0..2 of the bottom (Fi) and top (FiC) bars: in use, fixed
+  // count, diameter (mm).
+  std::array<int, 3> RigheFiAttive{};
+  std::array<int, 3> RigheFiNumero{};
+  std::array<int, 3> RigheFiDiametro{};
+  std::array<int, 3> RigheFiCAttive{};
+  std::array<int, 3> RigheFiCNumero{};
+  std::array<int, 3> RigheFiCDiametro{};
+  int DiametroStaffe = 0;  // mm
+  int DiametroReggistaffe = 0;  // mm
+  int NumeroBracci = 0;  // stirrup legs, also holders per zone
+  int DimensioneFissa = 0;  // 0 depth fixed, 1 width fixed, 2 both
+  int GancioStaffe = 0;  // 1: 135-degree hooks
+  bool SenzaStaffe = false;
+  float RapportoAsCompressa = 0;  // A's/As
+  float EpsSProgetto = 0;  // tension steel strain imposed on the ultimate design
+  float CotTeta = 1;  // cot(theta) of the concrete struts, 1 to 2.5
+  int MinimizzaStaffe = 0;
+  float RoL = 0.02f;  // longitudinal ratio of the concrete shear term
+  std::array<float, 2> AzioneV{};  // shears, N: [0] ultimate, [1] allowable stress
+  std::array<int, 2> OpzioniAzioniProgetto{};  // sign of each design moment typed
+  float DetrazioneStaffa = 0;  // 2 cover + stirrup diameter, mm
+  bool AvvisoBracciMostrato = false;  // the unsupported-legs notice has been shown
 };
 
 inline StatoProgramma Stato;

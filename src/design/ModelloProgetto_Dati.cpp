@@ -1,0 +1,241 @@
+// Options of the design and the reading of the window's inputs.
+#include <algorithm>
+#include <cmath>
+
+#include "design/ModelloProgetto.h"
+#include "model/Formato.h"
+#include "model/GeneraleTesto.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+
+using VariabiliPubbliche::LunghezzaInMm;
+using VariabiliPubbliche::Stato;
+
+namespace {
+
+double Numero(platform::Form& f, const char* nome, int indice = platform::SenzaIndice) {
+  return Generale::ValNumero(f.Controllo(nome, indice).Text());
+}
+
+// A count or a diameter; 0, which no check lets pass, when out of all measure.
+int Intero(platform::Form& f, const char* nome, int indice = platform::SenzaIndice) {
+  const double x = Numero(f, nome, indice);
+  return std::fabs(x) < 1E6 ? static_cast<int>(std::lround(x)) : 0;
+}
+
+// A diameter as the window's lists write it: " 8", "16".
+std::string TestoDiametro(int d) { return (d < 10 ? " " : "") + std::to_string(d); }
+
+void Seleziona(platform::Form& f, const char* nome, int scelta, int n) {
+  for (int i = 0; i < n; ++i) f.Controllo(nome, i).SetValue(i == scelta ? 1 : 0);
+}
+
+int Segno(double x) { return (x > 0) - (x < 0); }
+
+}  // namespace
+
+double ModelloProgetto::EpsYd() { return Stato.Fyd[0] / Stato.ModuloEs; }
+
+void ModelloProgetto::OpzioniInizializza() {
+  if (!Stato.OpzioniProgetto) {
+    Stato.DiametroMinimo = 16;
+    Stato.DiametroMassimo = 20;
+    Stato.DiametroStaffe = 8;
+    Stato.TipoVerificaProgetto = Stato.TipoVerifica == 1 ? 1 : 0;
+    Stato.NumeroBracci = 4;
+    Stato.DiametroReggistaffe = 12;
+    Stato.DiametriAutomatici = 1;
+    for (int i = 0; i < 3; ++i) {
+      const std::size_t k = static_cast<std::size_t>(i);
+      Stato.RigheFiAttive[k] = Stato.RigheFiCAttive[k] = i == 0 ? 1 : 0;
+      Stato.RigheFiNumero[k] = Stato.RigheFiCNumero[k] = 0;
+      Stato.RigheFiDiametro[k] = Stato.RigheFiCDiametro[k] = Stato.DiametroMinimo + 2 * i;
+    }
+    Stato.DimensioneFissa = 0;
+    Stato.OpzioniProgetto = true;
+  }
+  platform::Form& f = finestra_;
+  Seleziona(f, "OpTipoVerifica", Stato.TipoVerificaProgetto, 2);
+  f.Controllo("DiaMin").SetText(TestoDiametro(Stato.DiametroMinimo));
+  f.Controllo("DiaMax").SetText(std::to_string(Stato.DiametroMassimo));
+  f.Controllo("ComboStaffe").SetText(TestoDiametro(Stato.DiametroStaffe));
+  f.Controllo("ComboBracci").SetText(std::to_string(Stato.NumeroBracci) + " ");
+  f.Controllo("ComboReggi").SetText(TestoDiametro(Stato.DiametroReggistaffe));
+  f.Controllo("chkAutoDiametri").SetValue(Stato.DiametriAutomatici);
+  AutoDiametriSetta(Stato.DiametriAutomatici != 0);
+  for (int i = 0; i < 3; ++i) {
+    const std::size_t k = static_cast<std::size_t>(i);
+    f.Controllo("chkFi", i).SetValue(Stato.RigheFiAttive[k]);
+    f.Controllo("txtNfi", i).SetText(std::to_string(Stato.RigheFiNumero[k]));
+    f.Controllo("comboFi", i).SetText(TestoDiametro(Stato.RigheFiDiametro[k]));
+    f.Controllo("chkFiC", i).SetValue(Stato.RigheFiCAttive[k]);
+    f.Controllo("txtNfiC", i).SetText(std::to_string(Stato.RigheFiCNumero[k]));
+    f.Controllo("comboFiC", i).SetText(TestoDiametro(Stato.RigheFiCDiametro[k]));
+  }
+  f.Controllo("chkNoStaffe").SetValue(Stato.SenzaStaffe ? 1 : 0);
+  Seleziona(f, "OptionFissa", Stato.DimensioneFissa, 3);
+  // A strain never set starts where concrete and steel fail together.
+  if (!(Stato.EpsSProgetto > 0)) {
+    ProgettaSLUini();
+    Stato.EpsSProgetto = static_cast<float>(RapportiLimite[0] * EpsYd());
+  }
+  Stato.EpsSProgetto = std::min(Stato.EpsSProgetto, static_cast<float>(Stato.EpsSu));
+  DeformazioneMostra();
+  f.Controllo("chkGancio135").SetValue(Stato.GancioStaffe);
+}
+
+void ModelloProgetto::AutoDiametriSetta(bool automatici) {
+  platform::Form& f = finestra_;
+  for (const char* nome : {"FrameFerri", "FraFi", "FraFiC"})
+    f.Controllo(nome).SetEnabled(!automatici);
+  for (int i = 0; i < 2; ++i) f.Controllo("lblfi", i).SetEnabled(!automatici);
+  for (const char* nome : {"chkFi", "chkFiC", "comboFi", "comboFiC", "txtNfi", "txtNfiC"})
+    for (int i = 0; i < 3; ++i) f.Controllo(nome, i).SetEnabled(!automatici);
+  f.Controllo("DiaMin").SetEnabled(automatici);
+  f.Controllo("DiaMax").SetEnabled(automatici);
+  for (int i = 0; i < 6; ++i) f.Controllo("lblAutoDia", i).SetEnabled(automatici);
+}
+
+bool ModelloProgetto::LeggiDati() {
+  if (!LeggiOpzioni()) return false;
+  platform::Form& f = finestra_;
+  Stato.CopriferroProgetto = static_cast<float>(LunghezzaInMm(Numero(f, "txtPro", 0)));
+  Stato.DiametroStaffe = Intero(f, "ComboStaffe");
+  Stato.NumeroBracci = Intero(f, "ComboBracci");
+  Stato.DiametroReggistaffe = Intero(f, "ComboReggi");
+  AltezzaSezione = static_cast<float>(LunghezzaInMm(Numero(f, "txtSez", 0)));
+  BaseSezione = static_cast<float>(LunghezzaInMm(Numero(f, "txtSez", 1)));
+  // No negative cover or holders, no stirrups of no diameter, no fixed width of nothing.
+  if (Stato.CopriferroProgetto < 0 || Stato.DiametroReggistaffe < 0 ||
+      (!Stato.SenzaStaffe && Stato.DiametroStaffe <= 0))
+    return false;
+  if (Stato.DimensioneFissa != 0 && !(BaseSezione > 0)) return false;
+  // The width a search starts from.
+  if (!(BaseSezione > 0)) BaseSezione = 1;
+
+  DistanzaFerri = DistanzaFerriCalcola();
+  AltezzaUtile = AltezzaSezione - DistanzaFerri;
+
+  Stato.RapportoAsCompressa = static_cast<float>(Numero(f, "txtPro", 1) / 100);
+  if (Stato.RapportoAsCompressa < 0) return false;
+  if (Stato.RapportoAsCompressa >= 1) {
+    platform::MsgBox("A's/As deve essere < 100", platform::Pulsanti::Ok,
+                     platform::Icona::Informazione);
+    Stato.RapportoAsCompressa = 0.99f;
+    f.Controllo("txtPro", 1).SetText("99");
+  }
+  for (int i = 0; i < 2; ++i)
+    Stato.PassoArrotondamento[static_cast<std::size_t>(i)] =
+        static_cast<float>(LunghezzaInMm(Numero(f, "TextArrotonda", i)));
+  Stato.GancioStaffe = f.Controllo("chkGancio135").Value();
+
+  Stato.CotTeta = static_cast<float>(Numero(f, "txtCotTeta"));
+  Stato.RoL = static_cast<float>(Numero(f, "txtRol") / 100);
+  if (Stato.RoL < 0) return false;
+  if (!(Stato.CotTeta >= 1)) {
+    Stato.CotTeta = 1;
+    f.Controllo("txtCotTeta").SetText("1");
+  } else if (Stato.CotTeta > 2.5f) {
+    Stato.CotTeta = 2.5f;
+    f.Controllo("txtCotTeta").SetText(Formattazione::TestoNumero(2.5));
+  }
+  Stato.MinimizzaStaffe = f.Controllo("chkCotTeta").Value();
+  return true;
+}
+
+bool ModelloProgetto::LeggiOpzioni() {
+  platform::Form& f = finestra_;
+  Stato.TipoVerificaProgetto = f.Controllo("OpTipoVerifica", 0).Value() != 0 ? 0 : 1;
+  for (int i = 0; i < 2; ++i) {
+    const std::size_t k = static_cast<std::size_t>(i);
+    const double momento = Numero(f, "F_Mxsd", i);
+    AzioneMx[k] = std::fabs(momento) * 1000000;
+    // A shear of either sign asks for the same stirrups.
+    Stato.AzioneV[k] = static_cast<float>(std::fabs(Numero(f, "F_Vsd", i)) * 1000);
+    Stato.OpzioniAzioniProgetto[k] = Segno(momento);
+  }
+  SegnoMomento = Stato.OpzioniAzioniProgetto[static_cast<std::size_t>(Stato.TipoVerificaProgetto)];
+  Stato.DiametriAutomatici = f.Controllo("chkAutoDiametri").Value();
+
+  const bool sottoTeso = SegnoMomento == 1;
+  if (!LeggiOpzioniSub(DiametriTesi, BarreFisseTese, sottoTeso ? "Fi" : "FiC") ||
+      !LeggiOpzioniSub(DiametriCompressi, BarreFisseCompresse, sottoTeso ? "FiC" : "Fi"))
+    return false;
+  if (DiametriTesi.empty() || DiametriCompressi.empty()) {
+    platform::MsgBox("Deve essere selezionato almeno un diametro per l'armatura tesa e compressa",
+                     platform::Pulsanti::Ok, platform::Icona::Critica);
+    return false;
+  }
+  if (DiametriTesi.size() <= 3 && DiametriCompressi.size() <= 3) return true;
+  platform::MsgBox("Numero massimo diametri = 3", platform::Pulsanti::Ok,
+                   platform::Icona::Informazione);
+  // No bars of an earlier run stand for this one.
+  if (DiametriTesi.size() > 3)
+    CombinazioniAzzera(CombinazioniTese, CombinazioneTesa, AsTesaEffettiva);
+  if (DiametriCompressi.size() > 3)
+    CombinazioniAzzera(CombinazioniCompresse, CombinazioneCompressa, AsCompressaEffettiva);
+  return false;
+}
+
+bool ModelloProgetto::LeggiOpzioniSub(std::vector<int>& diametri, std::vector<float>& fisse,
+                                      const std::string& righe) {
+  platform::Form& f = finestra_;
+  diametri.clear();
+  if (f.Controllo("chkAutoDiametri").Value() == 1) {
+    // Four are enough to tell a range the bar choice refuses.
+    for (int d = Intero(f, "DiaMin"); d <= Intero(f, "DiaMax") && diametri.size() < 4; d += 2) {
+      if (d <= 0) return false;
+      diametri.push_back(d);
+    }
+    return true;
+  }
+  std::vector<int> numeri;
+  for (int i = 0; i < 3; ++i) {
+    if (f.Controllo("chk" + righe, i).Value() != 1) continue;
+    const int d = Intero(f, ("combo" + righe).c_str(), i);
+    // txtNfi, txtNfiC
+    const int n = Intero(f, ("txtNf" + righe.substr(1)).c_str(), i);
+    if (d <= 0 || n < 0) return false;
+    diametri.push_back(d);
+    numeri.push_back(n);
+  }
+  fisse.assign(diametri.size() + 1, 0);
+  for (std::size_t j = 0; j < diametri.size(); ++j) {
+    fisse[j + 1] = static_cast<float>(numeri[j]);
+    fisse[0] += numeri[j] * VariabiliPubbliche::AreaBarra(diametri[j]);
+  }
+  return true;
+}
+
+float ModelloProgetto::DistanzaFerriCalcola() {
+  int dMax = Stato.DiametroReggistaffe;
+  for (const auto* zona : {&DiametriTesi, &DiametriCompressi})
+    for (int d : *zona) dMax = std::max(dMax, d);
+  float c = dMax / 2.0f + Stato.CopriferroProgetto;
+  if (!Stato.SenzaStaffe) c += static_cast<float>(Stato.DiametroStaffe);
+  if (3 * c > AltezzaSezione) {
+    AltezzaSezione = Arrotonda(3.0 * c, Stato.PassoArrotondamento[0]);
+    finestra_.Controllo("txtSez", 0)
+        .SetText(
+            VariabiliPubbliche::FormattaValore(VariabiliPubbliche::LunghezzaDaMm(AltezzaSezione)));
+    platform::MsgBox("L'altezza della sezione, troppo piccola, viene aumentata",
+                     platform::Pulsanti::Ok, platform::Icona::Esclamazione);
+  }
+  return c;
+}
+
+void ModelloProgetto::DeformazioneMostra() {
+  platform::Form& f = finestra_;
+  f.Controllo("txtEpsS").SetText(Formattazione::Formato(Stato.EpsSProgetto / EpsYd(), "0.00"));
+  SliderDaEpsS();
+  const double xSuD = Stato.EpsCu / (Stato.EpsSProgetto + Stato.EpsCu);
+  f.Controllo("txtxSud", 0).SetText(Formattazione::Formato(xSuD, "0.000"));
+  f.Controllo("txtxSud", 1)
+      .SetText(Formattazione::Formato(VariabiliPubbliche::DeltaRidistribuzione(xSuD), "0.000"));
+}
+
+void ModelloProgetto::SliderDaEpsS() {
+  const double fattore = Generale::ValNumero(finestra_.Controllo("txtEpsS").Text());
+  const double decimi = Generale::ValNumero(Formattazione::Formato(fattore, "00.0")) * 10;
+  finestra_.Controllo("Slider1").SetValue(static_cast<int>(std::lround(decimi)));
+}

@@ -1,0 +1,233 @@
+// Sizing at the ultimate limit state: every trial is a rectangle with one
+// compression and one tension bar whose ultimate moment the section engine
+// computes; the searched width, depth or ratio comes from the root finder.
+#include <cmath>
+#include <stdexcept>
+
+#include "analysis/Correnti.h"
+#include "analysis/SezioneCAreagente.h"
+#include "design/ModelloProgetto.h"
+#include "model/GeneraleTesto.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+
+using VariabiliPubbliche::Stato;
+
+namespace {
+
+// The engine's closed form of a rectangle, raised for one trial and lowered
+// on every way out, so that no other verification runs with it.
+class ScorciatoiaProgetto {
+ public:
+  ScorciatoiaProgetto() { Stato.ProgettoInCorso = true; }
+  ~ScorciatoiaProgetto() { Stato.ProgettoInCorso = false; }
+  ScorciatoiaProgetto(const ScorciatoiaProgetto&) = delete;
+  ScorciatoiaProgetto& operator=(const ScorciatoiaProgetto&) = delete;
+};
+
+// The design window the materials call back, registered for one call.
+class ProgettoRegistrato {
+ public:
+  explicit ProgettoRegistrato(Finestre::FinestraProgetto& progetto)
+      : prima_(Finestre::Aperte.ProgettoSezione) {
+    Finestre::Aperte.ProgettoSezione = &progetto;
+  }
+  ~ProgettoRegistrato() { Finestre::Aperte.ProgettoSezione = prima_; }
+  ProgettoRegistrato(const ProgettoRegistrato&) = delete;
+  ProgettoRegistrato& operator=(const ProgettoRegistrato&) = delete;
+
+ private:
+  Finestre::FinestraProgetto* prima_;
+};
+
+int Segno(double x) { return (x > 0) - (x < 0); }
+
+constexpr int MaxPassiRicerca = 101;
+
+constexpr const char* SoliReggistaffe =
+    "Il momento resistente è portato dai dai soli reggistaffe,\r\nanche senza calcestruzzo!";
+
+void MessaggioAltezzaUtile() {
+  platform::MsgBox("Altezza utile sezione <=0!\r\nControllare i dati.", platform::Pulsanti::Ok,
+                   platform::Icona::Critica);
+}
+
+}  // namespace
+
+void ModelloProgetto::ProgettaSLUini() {
+  RapportiLimite[0] = static_cast<float>(0.01 / EpsYd());
+  RapportiLimite[1] = 1;
+}
+
+void ModelloProgetto::EpsSLegge() {
+  const double epsYd = EpsYd();
+  Stato.EpsSProgetto =
+      static_cast<float>(Generale::ValNumero(finestra_.Controllo("txtEpsS").Text()) * epsYd);
+  if (Stato.EpsSProgetto <= 0) {
+    ProgettaSLUini();
+    Stato.EpsSProgetto = static_cast<float>(RapportiLimite[0] * epsYd);
+  }
+  // Beyond eps_su the steel has failed: no ultimate state to design for.
+  Stato.EpsSProgetto = std::min(Stato.EpsSProgetto, static_cast<float>(Stato.EpsSu));
+  finestra_.Controllo("Slider1").SetValue(static_cast<int>(10 * Stato.EpsSProgetto / epsYd));
+}
+
+void ModelloProgetto::SezCARettCrea(SezioneCAreagente& sezione, float b, float h, float c, float As,
+                                    float As1, const std::array<float, 2>& rapportiN) const {
+  const Vettore<float> x{b / 2, b / 2, -b / 2, -b / 2};
+  const Vettore<float> y{h / 2, -h / 2, -h / 2, h / 2};
+  sezione.Coordinate(x, y, 4);
+  sezione.Contorno->Area = static_cast<double>(b) * h;
+  sezione.xPtoCalcoloM = 0;
+  sezione.yPtoCalcoloM = 0;
+  const Vettore<float> nessuno;
+  sezione.BarreDati(2, {0, 0}, {h / 2 - c, c - h / 2}, {As1, As}, rapportiN, 0, nessuno, nessuno,
+                    nessuno, nessuno);
+}
+
+float ModelloProgetto::Ass1Funz(double As) const {
+  return static_cast<float>(std::max(Stato.RapportoAsCompressa * As,
+                                     static_cast<double>(AsFissaCompressa + AreaReggistaffe)));
+}
+
+double ModelloProgetto::MomentoUltimoProva(SezioneCAreagente& sezione) {
+  ScorciatoiaProgetto scorciatoia;
+  int tipo = 0;
+  double Mx = 0, My = 0;
+  sezione.CalcolaMomentiUltimi(0, tipo, Mx, My);
+  if (sezione.Esito != EsitoCalcoloSlu::Riuscito) throw std::domain_error("prova");
+  return Mx;
+}
+
+double ModelloProgetto::MomentoResistente(double d, double b) {
+  std::optional<float> As;
+  {
+    ProgettoRegistrato registrato(richiamo_);
+    As = VariabiliPubbliche::MaterialiCorrenti().AsEquilibrio(
+        d, DistanzaFerri, b, Stato.RapportoAsCompressa, Stato.EpsSProgetto);
+  }
+  if (!As) throw std::domain_error("equilibrio");
+  AsTesa = *As;
+  AsCompressa = Ass1Funz(AsTesa);
+  SezioneCAreagente sezione;
+  SezCARettCrea(sezione, static_cast<float>(b), AltezzaSezione, DistanzaFerri, AsTesa, AsCompressa,
+                Stato.RapportoN);
+  return MomentoUltimoProva(sezione);
+}
+
+double ModelloProgetto::MomentoResistenteRos(double ro, SezioneCAreagente& sezione) {
+  AsTesa = static_cast<float>(ro * BaseSezione * AltezzaUtile);
+  AsCompressa = Ass1Funz(AsTesa);
+  SezCARettCrea(sezione, BaseSezione, AltezzaSezione, DistanzaFerri, AsTesa, AsCompressa,
+                Stato.RapportoN);
+  return MomentoUltimoProva(sezione);
+}
+
+double ModelloProgetto::yEquazione(double& x, const std::optional<double>&) {
+  if (Stato.TipoVerificaProgetto == 0) {
+    if (IncognitaRapporto) {
+      SezioneCAreagente sezione;
+      const double f = AzioneMx[0] - MomentoResistenteRos(x, sezione);
+      Stato.EpsSProgetto = sezione.Eps_s_max;
+      return f;
+    }
+    if (IncognitaAltezza)
+      AltezzaSezione = static_cast<float>(x);
+    else
+      BaseSezione = static_cast<float>(x);
+    AltezzaUtile = AltezzaSezione - DistanzaFerri;
+    return AzioneMx[0] - MomentoResistente(AltezzaUtile, BaseSezione);
+  }
+  if (IncognitaRapporto) return AzioneMx[1] - MomentoAmmissibileRo(x);
+  // The width that this depth needs, against the width given.
+  AltezzaSezione = static_cast<float>(x);
+  AltezzaUtile = AltezzaSezione - DistanzaFerri;
+  float b, As, As1;
+  ProgettaTaBaseSub(b, As, As1);
+  return b - BaseSezione;
+}
+
+bool ModelloProgetto::Raddoppia(double& x, double& f, double limite) {
+  const double fattore = f > 0 ? 2 : 0.5;
+  const int cercato = f > 0 ? -1 : 1;
+  for (int k = 0; k < MaxPassiRicerca && x * fattore <= limite; ++k) {
+    x *= fattore;
+    f = yEquazione(x, std::nullopt);
+    if (Segno(f) == cercato) return true;
+  }
+  return false;
+}
+
+void ModelloProgetto::hSezCambioSegno(double& x, double& f) {
+  if (Raddoppia(x, f)) return;
+  f = yEquazione(x, std::nullopt);
+  if (f < 0)
+    platform::MsgBox(SoliReggistaffe, platform::Pulsanti::Ok, platform::Icona::Esclamazione);
+}
+
+bool ModelloProgetto::RoCambioSegno(double& x, double& f) {
+  // Never more steel than the whole section.
+  if (Raddoppia(x, f, 1)) return true;
+  platform::MsgBox(f > 0 ? "Nessuna armatura porta il momento sollecitante:\r\n"
+                           "aumentare le dimensioni della sezione!"
+                         : SoliReggistaffe,
+                   platform::Pulsanti::Ok, platform::Icona::Esclamazione);
+  return false;
+}
+
+bool ModelloProgetto::RapportoCerca(double ro, double tolleranza) {
+  IncognitaRapporto = true;
+  double f = yEquazione(ro, std::nullopt);
+  if (std::fabs(f) >= tolleranza) {
+    double ro1 = ro, ro2 = ro;
+    if (!RoCambioSegno(ro2, f)) return false;
+    bool trovata = false;
+    ro = Matematica::RadiceRegulaFalsi(*this, ro1, ro2, tolleranza, std::nullopt, &trovata);
+    if (!trovata) return false;
+  }
+  AsTesa = static_cast<float>(ro * AltezzaUtile * BaseSezione);
+  AsCompressa = Ass1Funz(AsTesa);
+  return true;
+}
+
+bool ModelloProgetto::ProgettaSLUbaseAltezza(double& x) {
+  IncognitaRapporto = false;
+  EpsSLegge();
+  if (AltezzaUtile <= 0) MessaggioAltezzaUtile();
+  const double tolleranza = std::fabs(AzioneMx[0]) / 10000;
+  double f = yEquazione(x, std::nullopt);
+  if (std::fabs(f) < tolleranza) return true;
+  double x1 = x, x2 = x;
+  hSezCambioSegno(x2, f);
+  bool trovata = false;
+  x = Matematica::RadiceRegulaFalsi(*this, x1, x2, tolleranza, std::nullopt, &trovata);
+  return trovata;
+}
+
+bool ModelloProgetto::ProgettaSLUbase() {
+  if (AltezzaUtile <= 0) {
+    MessaggioAltezzaUtile();
+    return false;
+  }
+  IncognitaAltezza = false;
+  double b = BaseSezione;
+  if (!ProgettaSLUbaseAltezza(b)) return false;
+  BaseSezione = static_cast<float>(b);
+  MomentoResistente(AltezzaUtile, BaseSezione);
+  return true;
+}
+
+bool ModelloProgetto::ProgettaSLUaltezza() {
+  IncognitaAltezza = true;
+  double h = AltezzaSezione;
+  if (!ProgettaSLUbaseAltezza(h)) return false;
+  AltezzaSezione = static_cast<float>(h);
+  AltezzaUtile = AltezzaSezione - DistanzaFerri;
+  MomentoResistente(AltezzaUtile, BaseSezione);
+  return true;
+}
+
+bool ModelloProgetto::ProgettaSLUarmatura() {
+  VariabiliPubbliche::MaterialiCorrenti().RapportiLimiteArmatura(RapportiArmaturaLimite, 0);
+  return RapportoCerca(RapportiArmaturaLimite[0], std::fabs(AzioneMx[0]) / 10000);
+}

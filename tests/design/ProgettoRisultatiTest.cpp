@@ -1,0 +1,73 @@
+// Rounding, result texts and the steel incidence.
+#include <cmath>
+
+#include "ProgettoProva.h"
+#include "model/Formato.h"
+
+using VariabiliPubbliche::Stato;
+
+namespace {
+
+TEST(Arrotonda, UpToTheStepOrToFiveDigits) {
+  EXPECT_EQ(ModelloProgetto::Arrotonda(251, 50), 300);
+  EXPECT_EQ(ModelloProgetto::Arrotonda(300, 50), 300);
+  EXPECT_EQ(ModelloProgetto::Arrotonda(301, 50), 350);
+  EXPECT_FLOAT_EQ(ModelloProgetto::Arrotonda(123.456789, 0), 123.46f);
+  EXPECT_FLOAT_EQ(ModelloProgetto::Arrotonda(123456.7, -1), 123457.0f);
+  EXPECT_FLOAT_EQ(ModelloProgetto::Arrotonda(0.0123456, 0), 0.012346f);
+}
+
+// 300 x 500, cover 20, stirrups 8 mm with 4 legs at 200 mm (2.78 m each, see
+// the stirrup cases), As = 1000 and A's = 500 mm2.
+TEST_F(ProgettoProva, SteelIncidence) {
+  modello_.BaseSezione = modello_.BaseArrotondata = 300;
+  modello_.AltezzaSezione = modello_.AltezzaArrotondata = 500;
+  modello_.PassoStaffe = 200;
+  Stato.NumeroBracci = 4;
+  const double staffe = 5 * 2.78 * 7850 * M_PI * 0.008 * 0.008 / 4;  // kg/m
+  const double barre = 1500 * 7850 / 1e6;
+  EXPECT_NEAR(modello_.IncidenzaAcciaio(1000, 500), (staffe + barre) / 0.15, 1e-3);
+  EXPECT_EQ(Stato.DetrazioneStaffa, 48);
+  EXPECT_EQ(VariabiliPubbliche::SezioneCorrente()->StaffeCamp().TipoAmin, 5);
+  Stato.SenzaStaffe = true;
+  EXPECT_NEAR(modello_.IncidenzaAcciaio(1000, 500), barre / 0.15, 1e-4);
+}
+
+TEST_F(ProgettoProva, NegativeMomentSwapsTheItems) {
+  Dati(-150, 0, 500, 300);
+  Scelte(0, 2);
+  ASSERT_TRUE(modello_.LeggiDati());
+  ASSERT_TRUE(modello_.Progetta());
+  const TestiRisultati t = modello_.RisultatiTesti();
+  EXPECT_EQ(modello_.SegnoMomento, -1);
+  EXPECT_EQ(t.LblAs[1], "As");
+  EXPECT_EQ(t.LblAs[0], "A's");
+  EXPECT_EQ(t.LblAsMin[0], "A's min");
+  EXPECT_EQ(t.txtAs[1], VariabiliPubbliche::FormattaArea(modello_.AsTesaEffettiva));
+  EXPECT_EQ(t.LabelRo_sBackColor, 0xC0C0FFu);
+  EXPECT_EQ(t.lblArea, "mm²");
+  EXPECT_EQ(t.lblTaglio8, "a 4 bracci");
+  // Provided over required, and the holders as the only compression steel.
+  const double eccedenza = 100 * (modello_.AsTesaEffettiva / modello_.AsTesa - 1);
+  EXPECT_EQ(t.txtAsPerc[1], "+" + Formattazione::Formato(eccedenza, "0.0") + "%");
+  EXPECT_EQ(t.LblArmatura[0], "4φ12");
+  const double ro = 100 * modello_.AsTesaEffettiva / (modello_.AltezzaUtile * 300);
+  EXPECT_EQ(t.LabelRo_s, Formattazione::Formato(ro, "0.00"));
+}
+
+TEST_F(ProgettoProva, NoCompressionSteelShowsADash) {
+  SenzaStaffe();
+  Dati(150, 60, 500, 300);
+  Scelte(0, 2);
+  ASSERT_TRUE(modello_.LeggiDati());
+  ASSERT_TRUE(modello_.Progetta());
+  const TestiRisultati t = modello_.RisultatiTesti();
+  EXPECT_EQ(t.txtAsPerc[1], "-");
+  EXPECT_EQ(t.txtAsSuAs1, "0%");
+  EXPECT_EQ(t.lblTaglioResistente,
+            "Taglio Resistente = " +
+                VariabiliPubbliche::FormattaValore(modello_.TaglioResistente / 1000) + " kN");
+  EXPECT_EQ(t.lblTau, "");
+}
+
+}  // namespace
