@@ -23,7 +23,7 @@ Pilastro Colonna() {
   return p;
 }
 
-Matrice<float> Staffe(std::initializer_list<std::vector<float>> righe) {
+Matrice<float> RecordStaffe(std::initializer_list<std::vector<float>> righe) {
   Matrice<float> staffe(1, static_cast<int>(righe.size()), 1, Pilastro::CampiStaffa);
   int i = 0;
   for (const auto& riga : righe) {
@@ -71,9 +71,9 @@ TEST(Pilastro, AccessorsReadTheCurrentEnd) {
 
 TEST(Pilastro, ACountOfZeroDropsOnlyTheCurrentEndsStirrups) {
   Pilastro p = Colonna();
-  p.StaffeMemorizza(Staffe({{8, 1, 4, 12, 9}}));
+  p.StaffeMemorizza(RecordStaffe({{8, 1, 4, 12, 9}}));
   p.SezioneInferiore = true;
-  p.StaffeMemorizza(Staffe({{8, 1, 4, 10, 7}, {8, 5, 6}}));
+  p.StaffeMemorizza(RecordStaffe({{8, 1, 4, 10, 7}, {8, 5, 6}}));
   EXPECT_EQ(p.StaffeNumTot(), 2);
   p.SetStaffeNumTot(0);
   EXPECT_EQ(p.StaffeCorrenti().Righe(), 0);
@@ -99,7 +99,7 @@ class MemorizzaPilastro : public ::testing::Test {
 
 TEST_F(MemorizzaPilastro, BottomEndStoresOutlineAndItsOwnBars) {
   p.SezioneInferiore = true;
-  p.StaffeMemorizza(Staffe({{8, 1, 4, 10, 7}}));
+  p.StaffeMemorizza(RecordStaffe({{8, 1, 4, 10, 7}}));
   p.MemorizzaDatiPilastri(finestra);
   const float attesi[] = {400, 500, 40, 3000, 600, 150, 4, 4, 16, 100, 4, 3, 18, 80};
   for (int j = 1; j <= 14; ++j) EXPECT_EQ(p.MatriceSezionePilastro(0, j), attesi[j - 1]) << j;
@@ -268,8 +268,8 @@ TEST(StaffePilastro, RecordsThatCannotBeStoredAreNamed) {
            "5 non esiste"},
   };
   for (const auto& caso : casi)
-    EXPECT_EQ(p.ErroreStaffa(Staffe({caso.record}), 1), caso.errore) << caso.errore;
-  EXPECT_EQ(p.ErroreStaffa(Staffe({{8, 1, 4}, {8, 5, 0, 6}}), 2),
+    EXPECT_EQ(p.ErroreStaffa(RecordStaffe({caso.record}), 1), caso.errore) << caso.errore;
+  EXPECT_EQ(p.ErroreStaffa(RecordStaffe({{8, 1, 4}, {8, 5, 0, 6}}), 2),
             "Errore nella staffa 2: La staffa deve congiungere almeno due punti");
 }
 
