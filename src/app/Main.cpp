@@ -17,6 +17,7 @@
 #include "model/VariabiliPubbliche.h"
 #include "platform/qt/CasellaTestoQt.h"
 #include "platform/qt/FlexGridQt.h"
+#include "seismic/StatoSismica.h"
 
 using VariabiliPubbliche::Stato;
 
@@ -64,9 +65,7 @@ void Main::Form_Load() {
   InizializzaGriglie();
   move(0, 0);
   show();
-  // The seismic defaults are set by the seismic window, which this program
-  // does not have yet: its code stays the one set above.
-  Stato.NormativaSismica = 0;
+  Sismica::ValoriDefault();
   AggiornaForm();
   ScriveMaterialiInForm();
   Stato.TipoSezione = 0;

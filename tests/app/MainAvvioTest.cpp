@@ -12,6 +12,7 @@
 #include "app/FileConfigurazione.h"
 #include "model/Finestre.h"
 #include "model/VariabiliPubbliche.h"
+#include "seismic/StatoSismica.h"
 
 using VariabiliPubbliche::Stato;
 
@@ -54,6 +55,16 @@ TEST(AvvioMain, WithoutFilesTheDefaultsAreShownAfterOneBoxForEachMissingFile) {
   f.main->resize(1366, 740);
   QApplication::processEvents();
   EXPECT_TRUE(f.main->grab().save(QString(TRAMOK_SCREENSHOTS) + "/Main.png"));
+}
+
+TEST(AvvioMain, StartUpLeavesNoSeismicDataOfAnEarlierRun) {
+  Sismica::Stato.FattoreStrutturaQ0 = 3;
+  Sismica::Stato.NEdSismica = 680000;
+  Stato.NormativaSismica = 1;
+  FinestraMain f;
+  EXPECT_EQ(Sismica::Stato.FattoreStrutturaQ0, 5.85);
+  EXPECT_EQ(Sismica::Stato.NEdSismica, 0);
+  EXPECT_EQ(Stato.NormativaSismica, 0);
 }
 
 TEST(AvvioMain, TheSettingsFileSetsTheDesignCodeAndTheMaterials) {
