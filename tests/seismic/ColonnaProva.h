@@ -91,6 +91,9 @@ struct CasoRegole {
   Sismica::Prescrizioni attese;
 };
 
+// The row's name in test reports, not its bytes.
+inline void PrintTo(const CasoRegole& caso, std::ostream* os) { *os << caso.nome; }
+
 // The row's code and class, a curvature ductility of 6.8 at the bottom end,
 // then the row's changes.
 inline void Prepara(const CasoRegole& caso) {
