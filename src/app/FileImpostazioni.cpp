@@ -1,14 +1,12 @@
 #include "app/FileImpostazioni.h"
 
-#include <filesystem>
 
 #include "app/BloccoMateriali.h"
+#include "app/FileConfigurazione.h"
 #include "app/FileInOut.h"
 #include "app/Messaggi.h"
 #include "model/VariabiliPubbliche.h"
-#include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
-#include "platform/Sistema.h"
 
 namespace FileImpostazioni {
 namespace {
@@ -19,9 +17,9 @@ using Generale::FileInOutSenzaMessaggio;
 using Generale::VersioneMinore;
 using VariabiliPubbliche::Stato;
 
-std::string PercorsoIni() {
-  return (std::filesystem::path(platform::SistemaCorrente().CartellaApplicazione()) / NomeFileIni)
-      .string();
+std::string PercorsoIni(bool lettura) {
+  return lettura ? Generale::PercorsoLetturaConfigurazione(NomeFileIni)
+                 : Generale::PercorsoScritturaConfigurazione(NomeFileIni);
 }
 
 void CaricaPredefiniti() {
@@ -106,7 +104,7 @@ void MessaggioLetturaFallita() {
 
 bool FileIniLeggeScrive(const std::string& modo) {
   const bool lettura = modo == "L";
-  const std::string percorso = PercorsoIni();
+  const std::string percorso = PercorsoIni(lettura);
   if (lettura) CaricaPredefiniti();
   try {
     FileDati file = lettura ? FileDati::ApriLettura(percorso) : FileDati::ApriScrittura(percorso);

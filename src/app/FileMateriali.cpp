@@ -1,15 +1,14 @@
 #include "app/FileMateriali.h"
 
-#include <filesystem>
 #include <limits>
 #include <tuple>
 
 #include "app/BloccoMateriali.h"
+#include "app/FileConfigurazione.h"
 #include "app/FileInOut.h"
 #include "app/Messaggi.h"
 #include "app/TabelleMateriali.h"
 #include "model/GeneraleTesto.h"
-#include "model/VariabiliPubbliche.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 
@@ -23,8 +22,9 @@ using VariabiliPubbliche::RigaAcciaio;
 using VariabiliPubbliche::RigaCalcestruzzo;
 using VariabiliPubbliche::Stato;
 
-std::string PercorsoMateriali() {
-  return (std::filesystem::path(Stato.CartellaProgramma) / NomeFileMateriali).string();
+std::string PercorsoMateriali(bool lettura) {
+  return lettura ? Generale::PercorsoLetturaConfigurazione(NomeFileMateriali)
+                 : Generale::PercorsoScritturaConfigurazione(NomeFileMateriali);
 }
 
 void CampoDaCella(std::string& campo, const std::string& testo) { campo = testo; }
@@ -122,7 +122,7 @@ template void ScriveMateriale<RigaCalcestruzzo>(const std::string&, FileDati&,
 
 bool FileMaterialiLeggeScrive(const std::string& modo, Finestre::GriglieMateriali* finestra) {
   const bool lettura = modo == "L";
-  const std::string percorso = PercorsoMateriali();
+  const std::string percorso = PercorsoMateriali(lettura);
   try {
     FileDati file = lettura ? FileDati::ApriLettura(percorso) : FileDati::ApriScrittura(percorso);
     if (lettura)

@@ -10,6 +10,7 @@
 #include <array>
 #include <string>
 
+#include "model/Matrice.h"
 #include "model/Vettore.h"
 #include "platform/FlexGrid.h"
 #include "platform/Form.h"
@@ -66,7 +67,16 @@ struct StatoProgramma {
   int SoloBarre = 0;
   bool Precompresso = false;
   float LunghezzaL0 = 0;  // mm
-  std::array<float, 5> DatiSezioneCircolare{};  // mm
+  // Circle: outer radius, number of bars, bar diameter, cover to the bar
+  // centres, inner radius (mm; the count as it is).
+  std::array<float, 5> DatiSezioneCircolare{};
+  int NumeroVerticiCerchio = 52;  // sides of the polygon standing for a circle
+  int PuntoApplicazioneN = 0;  // 0 centre, 1 concrete centroid, 2 coordinates
+  float XN = 0, YN = 0;  // mm
+  // The main window's figures, bars and tendons, mm (rows from 1).
+  Matrice<double> MatriceFigure;
+  Matrice<double> MatriceBarre;
+  Matrice<double> MatriceCavi;
   std::string TitoloSezione;
   bool ProgettoInCorso = false;
   std::string UnitaLunghezza = "cm";  // "mm"; anything else reads as "cm"
@@ -102,6 +112,7 @@ struct StatoProgramma {
   // Rectangular design: concrete cover, mm; steps b and h are rounded to, mm.
   float CopriferroProgetto = 20;
   std::array<float, 2> PassoArrotondamento{50, 0};
+  int TipoVerificaProgetto = 0;  // design method: 0 "S.L.U.", 1 "Metodo n"
 
   int NormativaSismica = 0;  // 0 NTC, 1 EC8
 };

@@ -22,6 +22,9 @@ class Sistema {
   // Stands in for the Windows folder: the folder whose "fonts" subfolder
   // holds the system's fonts.
   virtual std::string CartellaWindows() const = 0;
+  // The user's own folder for the program's settings, used when the program
+  // folder cannot be written; the program folder unless the system has one.
+  virtual std::string CartellaConfigurazione() const { return CartellaApplicazione(); }
 
   // Closes every open window, then ends the process at once.
   virtual void ChiudiFinestre() = 0;
@@ -55,6 +58,11 @@ class SistemaFisso : public Sistema {
 
   std::string CartellaApplicazione() const override { return applicazione_; }
   void ImpostaCartellaApplicazione(std::string cartella) { applicazione_ = std::move(cartella); }
+  // The program folder until one is set.
+  std::string CartellaConfigurazione() const override {
+    return configurazione_.empty() ? applicazione_ : configurazione_;
+  }
+  void ImpostaCartellaConfigurazione(std::string cartella) { configurazione_ = std::move(cartella); }
   std::string CartellaCorrente() const override { return corrente_; }
   void ImpostaCartellaCorrente(const std::string& cartella) override { corrente_ = cartella; }
   std::string CartellaWindows() const override { return "/usr/share"; }
@@ -69,6 +77,7 @@ class SistemaFisso : public Sistema {
   std::string decimale_ = ".";
   std::string migliaia_ = ",";
   std::string applicazione_;
+  std::string configurazione_;
   std::string corrente_;
 };
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QWidget>
 #include <cstdlib>
 
@@ -28,6 +29,12 @@ void SistemaQt::ImpostaCartellaCorrente(const std::string& cartella) {
 }
 
 std::string SistemaQt::CartellaWindows() const { return "/usr/share"; }
+
+std::string SistemaQt::CartellaConfigurazione() const {
+  return QDir::toNativeSeparators(
+             QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+      .toStdString();
+}
 
 void SistemaQt::ChiudiFinestre() {
   // A window closed may delete others: they are held by guarded pointers.

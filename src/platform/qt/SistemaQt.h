@@ -15,6 +15,8 @@ class SistemaQt : public Sistema {
   void ImpostaCartellaCorrente(const std::string& cartella) override;
   // "/usr/share": its "fonts" subfolder holds the system's fonts.
   std::string CartellaWindows() const override;
+  // QStandardPaths::AppConfigLocation.
+  std::string CartellaConfigurazione() const override;
   // Every top-level window, in the order the application lists them.
   void ChiudiFinestre() override;
   void TerminaProcesso() override;

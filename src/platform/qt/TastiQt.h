@@ -5,7 +5,8 @@
 namespace platform {
 
 // The key-down code: letters and digits as their capitals and digits, the
-// editing and arrow keys as in Tasti.h; 0 for a key without one.
+// editing and arrow keys as in Tasti.h, 110 for the keypad's decimal key; 0
+// for a key without one.
 int CodiceTasto(const QKeyEvent& evento);
 // MascheraMaiuscolo, MascheraCtrl, MascheraAlt.
 int MascheraShift(Qt::KeyboardModifiers modificatori);

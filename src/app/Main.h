@@ -1,0 +1,169 @@
+#pragma once
+// The main window: the section, its materials and actions are typed here and
+// the results of a verification shown. Loading it starts the program and
+// closing it ends the program. Controls carry their names as objectName
+// ("F_Mu_0" for element 0 of the array F_Mu) and the engine reaches them
+// through the Form interface.
+#include <array>
+#include <optional>
+#include <string>
+
+#include <QMainWindow>
+
+#include "model/Matrice.h"
+#include "platform/CasellaTesto.h"
+#include "platform/FlexGrid.h"
+#include "platform/qt/FormQt.h"
+
+class QLineEdit;
+class FiguraSezione;
+
+namespace platform {
+class CasellaTestoQt;
+class FlexGridQt;
+}  // namespace platform
+
+namespace Generale {
+class TastieraFinestra;
+}
+
+class Main : public QMainWindow, public platform::Form {
+ public:
+  Main();
+  ~Main() override;
+
+  std::string Name() const override { return "Main"; }
+  platform::Control& Controllo(const std::string& nome,
+                               int indice = platform::SenzaIndice) override;
+
+  // ---- Start-up, activation and shutdown
+  void Form_Load();
+  void Form_Activate();
+  void FlexGridZoom_Click(int Index);
+  void CmbCavi_Click();
+  void fckControlla();
+  void AggiornaForm();
+
+  // ---- Layouts by verification type, grid layout tables, material boxes
+  void CaricaMateriali();
+  void InizializzaGriglie();
+  void ControlliMetodoN();
+  void ControlliSLU();
+  void ControlliSLUretta();
+  void ControlliSLUdeviata();
+
+  // ---- Option buttons and input boxes
+  void OpTipoVerifica_Click(int Index);
+  void OpTipoFlessione_Click(int Index);
+  void OpTipoSezione_Click(int Index);
+  void OpPuntoN_Click(int Index);
+  void F_Es_Change(int Index);
+  void F_fyd_Change(int Index);
+  void F_Mu_Click(int Index);
+
+  // ---- Input grids, cell editor, bar-diameter frame
+  void FlexGrid_Click(int g);
+  void FlexGrid_KeyPress(int g, int KeyAscii);
+  void FlexGrid_GotFocus(int g);
+  void TxtEdit_KeyDown(int g, int& KeyCode, int Shift);
+  void TxtEdit_GotFocus(int g);
+  void TxtEdit_LostFocus(int g);
+  void txtRigheGriglia_KeyPress(int g, int KeyAscii);
+  void txtTitolo_KeyPress(int KeyAscii);
+  void CalcolaAreaFi();
+  void cmdFi_Click(int Index);
+  void UpDownFi_UpClick(int k);
+  void UpDownFi_DownClick(int k);
+  void FraFi_Click();
+  void Helpfcc_Click();
+  // Mode "L": display copy -> program matrix in mm; otherwise the reverse.
+  void MatriceFigureAssociata(const std::string& modo);
+  static void MatriceBarreAssociata(const std::string& modo, Matrice<double>& M,
+                                    Matrice<double>& G, int n);
+  static void MatriceCaviAssociata(const std::string& modo, Matrice<double>& M,
+                                   Matrice<double>& G, int n);
+  // Direction 1: mm -> display unit; otherwise the reverse.
+  static void DatiCerchioAssociati(const std::array<float, 5>& sorgente,
+                                   std::array<float, 5>& destinazione, int direzione);
+
+  // ---- Result boxes and the bars-only layout
+  void RisultatiControlli(bool visibile);
+  void SigmaScontrolli(bool visibile);
+  void ControlliAsseNeutro(bool visibile);
+  void nIterazioniOff(std::optional<int> n = std::nullopt);
+  void SoloBarreControlli();
+  void ToolTipAzioniDaSLU();
+  void chkPrecompresso_Click();
+
+  // ---- Section into the window
+  void ImpostaGriglia(int g);
+  void ScriveMaterialiInForm();
+  void ScriveMaterialiInFormAcciai(int i);
+
+  // ---- Menus
+  void NormativaItem_Click(int Index);
+  void MnuFileItem_Click(int Index);
+  void mnuSoloBarre_Click();
+
+  platform::FlexGrid& FlexGrid(int g);
+  platform::CasellaTesto& TxtEdit(int g);
+  FiguraSezione& Figura() { return *figura_; }
+
+  // The program's title followed by " - File: ".
+  std::string FormCaption;
+  // The last reading of the window, or calculation from it, failed.
+  bool DatiErrati = false;
+
+  // The window's own copy of the data, in the units it shows: the two action
+  // sets (kN, kNm) and shears, grid row counts, grid cells, circle boxes.
+  std::array<double, 2> NForm{}, MxForm{}, MyForm{}, VForm{};
+  int nFigureForm = 0, nBarreForm = 0, nCaviForm = 0;
+  Matrice<double> GrigliaFigure, GrigliaBarre, GrigliaCavi;
+  std::array<float, 5> DatiCerchioForm{};
+
+  // Layout of grid g (0 figures or vertices, 1 bars, 2 tendons; 3 unused):
+  // headers, data columns besides "N°", data rows, and the control that
+  // follows the grid in the input order.
+  std::array<std::array<std::string, 5>, 4> IntestazioniGriglia{};
+  std::array<int, 4> ColonneGriglia{};
+  std::array<int, 4> RigheGriglia{};
+  std::array<std::string, 4> ControlloDopoGriglia{};
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+  bool event(QEvent* evento) override;
+  bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+ private:
+  // Building the window.
+  void CreaControlli();
+  QWidget* CreaColonnaSezione();
+  QWidget* CreaColonnaCalcolo();
+  QWidget* CreaColonnaMateriali();
+  QWidget* CreaColonnaCavi();
+  QWidget* CreaGriglia(int g);
+  QWidget* CreaFraFi();
+  void CreaMenu();
+  void CollegaControlli();
+  void CollegaInvio();
+
+  // cmbCaviCarica: the tendon types from the materials file.
+  void cmbCaviCarica();
+  void ColoraSollecitazioni(bool sluAttivo);
+  // The focus to the control, when it can take it now.
+  void Fuoco(const std::string& nome, int indice = platform::SenzaIndice);
+  QWidget* Widget(const std::string& nome, int indice = platform::SenzaIndice) const;
+  // A view item's mark inverted, and its flag with it.
+  void VoceVista(const std::string& nome, int& flag);
+
+  static constexpr int AltezzaMinimaGriglia = 90;  // pixels
+
+  platform::FormQt form_;
+  Generale::TastieraFinestra* tastiera_ = nullptr;
+  std::array<platform::FlexGridQt*, 3> griglie_{};
+  std::array<platform::CasellaTestoQt*, 3> editor_{};
+  FiguraSezione* figura_ = nullptr;
+  QWidget* colonnaCavi_ = nullptr;
+  bool FiInserito = false;
+  bool chiusura_ = false;
+};

@@ -1,0 +1,24 @@
+// Tramok: the main window starts the program and closing it ends it.
+#include <QApplication>
+
+#include "app/Main.h"
+#include "platform/Applicazione.h"
+#include "platform/MsgBox.h"
+#include "platform/Sistema.h"
+#include "platform/qt/ApplicazioneQt.h"
+#include "platform/qt/MsgBoxQt.h"
+#include "platform/qt/SistemaQt.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Tramok");
+  platform::SistemaQt sistema;
+  platform::MsgBoxQt messaggi;
+  platform::ApplicazioneQt applicazione;
+  platform::ImpostaSistema(&sistema);
+  platform::ImpostaServizioMsgBox(&messaggi);
+  platform::ImpostaServizioApplicazione(&applicazione);
+  Main finestra;
+  finestra.Form_Load();
+  return QApplication::exec();
+}
