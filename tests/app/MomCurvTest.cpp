@@ -1,6 +1,10 @@
 #include <optional>
 
+#include <QClipboard>
+#include <QFile>
 #include <QGroupBox>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -11,6 +15,9 @@
 #include "drawing/NumeroCella.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBoxScriptato.h"
+#include "platform/PrintDialogScriptato.h"
+#include "platform/Stampante.h"
+#include "platform/qt/StampanteQt.h"
 
 using VariabiliPubbliche::Stato;
 
@@ -142,4 +149,38 @@ TEST_F(FinestraMomCurv, ValuesHideTheDuctilityWhichStaysHiddenBackOnTheChart) {
   EXPECT_TRUE(w.Controllo("Graph1").Visible());
   EXPECT_FALSE(w.fraDutt().isVisible());
   EXPECT_EQ(valori->text(), "Valori");
+}
+
+TEST_F(FinestraMomCurv, TheFileMenuCopiesTheChartPrintsTheWindowAndCloses) {
+  Prepara("momento_curvatura_trave.caso");
+  MomCurv& w = Apri(true);
+  QApplication::clipboard()->clear();
+  w.mnufileitem_Click(0);
+  EXPECT_FALSE(QApplication::clipboard()->image().isNull());
+
+  QTemporaryDir cartella;
+  ASSERT_TRUE(cartella.isValid());
+  const QString pdf = cartella.filePath("finestra.pdf");
+  platform::StampanteQt stampante;
+  stampante.Printer().setOutputFormat(QPrinter::PdfFormat);
+  stampante.Printer().setOutputFileName(pdf);
+  platform::ImpostaStampante(&stampante);
+  platform::PrintDialogScriptato stampa;
+  w.ImpostaDialogoStampa(&stampa);
+  w.mnufileitem_Click(1);  // cancelled: nothing printed
+  EXPECT_FALSE(QFile::exists(pdf));
+  stampa.Accoda(1);
+  w.mnufileitem_Click(1);
+  platform::ImpostaStampante(nullptr);
+  EXPECT_TRUE(messaggi->Mostrati().empty());
+  QFile letto(pdf);
+  ASSERT_TRUE(letto.open(QIODevice::ReadOnly));
+  const QByteArray contenuto = letto.readAll();
+  EXPECT_TRUE(contenuto.startsWith("%PDF"));
+  EXPECT_EQ(QString::fromLatin1(contenuto).count(QRegularExpression("/Type\\s*/Page(?!s)")), 1);
+  EXPECT_TRUE(contenuto.contains("/Image"));
+
+  w.mnufileitem_Click(3);
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(FinestreRisultati::MomCurvAperto(true), nullptr);
 }
