@@ -1,5 +1,6 @@
 #include "app/FrmPltSezione.h"
 
+#include <QEvent>
 #include <QMenuBar>
 #include <QPainter>
 
@@ -79,7 +80,8 @@ void FrmPltSezione::resizeEvent(QResizeEvent* evento) {
   disegno_->update();
 }
 
-void FrmPltSezione::focusInEvent(QFocusEvent* evento) {
-  QMainWindow::focusInEvent(evento);
-  disegno_->update();
+// Coming back to the window draws the section as it is now.
+void FrmPltSezione::changeEvent(QEvent* evento) {
+  QMainWindow::changeEvent(evento);
+  if (evento->type() == QEvent::ActivationChange && isActiveWindow()) disegno_->update();
 }

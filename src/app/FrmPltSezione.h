@@ -44,7 +44,7 @@ class FrmPltSezione : public QMainWindow, public Grafica::OggettoPlottabile {
 
  protected:
   void resizeEvent(QResizeEvent* evento) override;
-  void focusInEvent(QFocusEvent* evento) override;
+  void changeEvent(QEvent* evento) override;
 
  private:
   class Disegno;
