@@ -1,6 +1,5 @@
 #include "app/FinestraGrafico.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
