@@ -87,6 +87,9 @@ struct StatoProgramma {
   int VisAssiNeutri = 0;
   bool RisultatiPresenti = false;
   bool PlottaggioVideo = false;
+  // Acting points of the M-N domain window, rows from 1: N in kN, M in kNm,
+  // as typed; row 1 mirrors the main window's first action set.
+  Matrice<float> AzioniDominioMN;
   std::string CartellaProgramma;
   std::string CartellaDati;
 

@@ -105,6 +105,11 @@ void Chart::SetTitle(const std::string& titolo) {
   Cambiato();
 }
 
+void Chart::SetAxisTitle(Asse asse, const std::string& titolo) {
+  axisTitle_[asse] = titolo;
+  Cambiato();
+}
+
 void Chart::SetUniformAxis(bool uniforme) {
   uniformAxis_ = uniforme;
   Cambiato();

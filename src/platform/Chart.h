@@ -133,6 +133,10 @@ class Chart : public GeometriaControllo {
 
   const std::string& Title() const { return title_; }
   void SetTitle(const std::string& titolo);
+  // Titles of the x axis (AsseX) and of the y axis (AsseY).
+  enum Asse { AsseX = 0, AsseY = 1 };
+  const std::string& AxisTitle(Asse asse) const { return axisTitle_[asse]; }
+  void SetAxisTitle(Asse asse, const std::string& titolo);
   // The same scale on both axes.
   bool UniformAxis() const { return uniformAxis_; }
   void SetUniformAxis(bool uniforme);
@@ -160,6 +164,7 @@ class Chart : public GeometriaControllo {
   std::vector<std::string> celle_;  // row by row
   std::vector<SerieGrafico> serie_;
   std::string title_;
+  std::string axisTitle_[2];
   bool uniformAxis_ = true;
   bool showLegend_ = true;
 };

@@ -7,6 +7,7 @@
 #include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QScatterSeries>
+#include <QtCharts/QValueAxis>
 
 #include "AppQt.h"
 #include "platform/qt/ChartQt.h"
@@ -70,6 +71,21 @@ TEST_F(GraficoSuSchermo, SeriesLegendsAndTitleComeFromTheModel) {
   EXPECT_EQ(vista->chart()->title(), "Dominio M-N");
   EXPECT_EQ(c.Left(), 150);
   EXPECT_EQ(c.Width(), 9000);
+}
+
+TEST_F(GraficoSuSchermo, AxisTitlesAndTheLegendInTheColourOfTheMarkers) {
+  c.SetAxisTitle(Chart::AsseX, "N [kN]");
+  c.SetAxisTitle(Chart::AsseY, "M [kNm]");
+  c.SeriesCollection(3).DataPoint.Marker.FillColor = ColoreRgb(0, 0, 255);
+  vista->Aggiorna();
+  auto* asseX = qobject_cast<QValueAxis*>(vista->chart()->axes(Qt::Horizontal).value(0));
+  auto* asseY = qobject_cast<QValueAxis*>(vista->chart()->axes(Qt::Vertical).value(0));
+  ASSERT_TRUE(asseX && asseY);
+  EXPECT_EQ(asseX->titleText(), "N [kN]");
+  EXPECT_EQ(asseY->titleText(), "M [kNm]");
+  // The second series' line is red by default; its legend takes the blue markers.
+  auto* seconda = qobject_cast<QLineSeries*>(vista->chart()->series()[1]);
+  EXPECT_EQ(vista->chart()->legend()->markers(seconda)[0]->brush().color(), QColor(0, 0, 255));
 }
 
 TEST_F(GraficoSuSchermo, AClickOnAPointGivesItsSeriesAndRowAfterTheMousePosition) {

@@ -129,6 +129,8 @@ void ChartQt::Ricostruisci() {
   c.legend()->setVisible(grafico_.ShowLegend());
   auto* asseX = new QValueAxis;
   auto* asseY = new QValueAxis;
+  asseX->setTitleText(QString::fromStdString(grafico_.AxisTitle(Chart::AsseX)));
+  asseY->setTitleText(QString::fromStdString(grafico_.AxisTitle(Chart::AsseY)));
   c.addAxis(asseX, Qt::AlignBottom);
   c.addAxis(asseY, Qt::AlignLeft);
   auto aggiungi = [&](QXYSeries* serie) {
@@ -172,6 +174,10 @@ void ChartQt::Ricostruisci() {
       punti->setPen(QPen(ColoreQt(stile.DataPoint.Marker.Pen.VtColor)));
       aggiungi(punti);
       NascondiInLegenda(c, punti);
+      // The legend shows the colour of the markers, which stand out more
+      // than the line.
+      for (QLegendMarker* voce : c.legend()->markers(disegnata.linea))
+        voce->setBrush(QBrush(ColoreQt(stile.DataPoint.Marker.FillColor)));
     }
     disegnate_.push_back(std::move(disegnata));
   }
@@ -187,6 +193,9 @@ void ChartQt::Ricostruisci() {
       e->massimo = centro + span / 2;
     }
   }
+  // Plain numbers on the ticks: no trailing decimals, no exponent below 1E6.
+  asseX->setLabelFormat("%.6g");
+  asseY->setLabelFormat("%.6g");
   asseX->setRange(x.minimo, x.massimo);
   asseY->setRange(y.minimo, y.massimo);
   if (!dati.UniformAxis()) {

@@ -21,6 +21,14 @@ bool StampanteQt::Inizia(QPainter& pittore) {
   return true;
 }
 
+void StampanteQt::DisegnaImmagine(const QImage& immagine) {
+  QPainter* p = Pittore();
+  if (!p || immagine.isNull()) return;
+  const QSizeF pagina(LarghezzaPixel(), AltezzaPixel());
+  const QSizeF misura = QSizeF(immagine.size()).scaled(pagina, Qt::KeepAspectRatio);
+  p->drawImage(QRectF(QPointF(0, 0), misura), immagine);
+}
+
 void StampanteQt::NewPage() {
   if (Pittore() && !printer_.newPage()) ErroreStampante("Impossibile iniziare una nuova pagina");
 }

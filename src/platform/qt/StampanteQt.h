@@ -19,6 +19,10 @@ class StampanteQt : public SurfaceQt {
 
   QPrinter& Printer() { return printer_; }
 
+  // The picture on the current page, as large as the page allows, its
+  // proportions kept, from the top left corner.
+  void DisegnaImmagine(const QImage& immagine);
+
   void NewPage() override;
   void EndDoc() override;
   void KillDoc() override;

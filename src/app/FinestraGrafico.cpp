@@ -1,0 +1,150 @@
+#include "app/FinestraGrafico.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "app/TastieraFinestra.h"
+#include "drawing/MsChartBas.h"
+#include "model/Finestre.h"
+#include "platform/ErroreEsecuzione.h"
+#include "platform/MsgBox.h"
+#include "platform/Stampante.h"
+#include "platform/qt/PrintDialogQt.h"
+#include "platform/qt/StampanteQt.h"
+
+FinestraGrafico::FinestraGrafico(const std::string& nome, const QString& nomeGriglia,
+                                 QWidget* genitore)
+    : QMainWindow(genitore), form_(*this, nome), tastiera_(new Generale::TastieraFinestra(*this)) {
+  setObjectName(QString::fromStdString(nome));
+  setAttribute(Qt::WA_DeleteOnClose);
+  auto* centro = new QWidget(this);
+  setCentralWidget(centro);
+  auto* colonna = new QVBoxLayout(centro);
+  riga_ = new QHBoxLayout;
+  colonna->addLayout(riga_, 1);
+  comandi_ = new QGridLayout;
+  colonna->addLayout(comandi_);
+
+  // Chart and grid take the same place; one of the two is in view.
+  auto* area = new QWidget(centro);
+  auto* sovrapposti = new QGridLayout(area);
+  sovrapposti->setContentsMargins(0, 0, 0, 0);
+  graph1_ = new platform::ChartQt(area);
+  graph1_->setObjectName("Graph1");
+  graph1_->setMinimumSize(480, 320);
+  griglia_ = new platform::FlexGridQt(area);
+  griglia_->setObjectName(nomeGriglia);
+  griglia_->hide();
+  sovrapposti->addWidget(graph1_, 0, 0);
+  sovrapposti->addWidget(griglia_, 0, 0);
+  riga_->addWidget(area, 1);
+
+  txtDataPoint_ = new platform::CasellaMultirigaQt(area);
+  txtDataPoint_->setObjectName("txtDataPoint");
+  txtDataPoint_->setFrameShape(QFrame::NoFrame);
+  txtDataPoint_->setReadOnly(true);
+  txtDataPoint_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  txtDataPoint_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  txtDataPoint_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Three lines as wide as the widest value the read-out writes.
+  const QFontMetrics misure(txtDataPoint_->font());
+  txtDataPoint_->setGeometry(-300, -300, misure.horizontalAdvance("y = -0.1234E+20") + 16,
+                             3 * misure.lineSpacing() + 16);
+  txtDataPoint_->hide();
+
+  graph1_->MouseDown = [this](float x, float y) {
+    MsChartBas::ZoomGraficoClick(x, y, graph1_->Grafico());
+  };
+  graph1_->PointSelected = [this](int serie, int punto) {
+    MsChartBas::MostraValorePunto(*txtDataPoint_, serie, punto, graph1_->Grafico());
+  };
+
+  QMenu* file = menuBar()->addMenu("&File");
+  file->setObjectName("mnufile");
+  const char* voci[] = {"&Copia negli appunti", "&Stampa", nullptr, "&Esci"};
+  const QKeySequence scorciatoie[] = {QKeySequence(Qt::CTRL | Qt::Key_C),
+                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F12), {}, {}};
+  for (int i = 0; i < 4; ++i) {
+    QAction* voce = voci[i] ? file->addAction(voci[i]) : file->addSeparator();
+    voce->setObjectName(QString("mnufileitem_%1").arg(i));
+    voce->setShortcut(scorciatoie[i]);
+    if (voci[i]) connect(voce, &QAction::triggered, this, [this, i] { mnufileitem_Click(i); });
+  }
+}
+
+FinestraGrafico::~FinestraGrafico() = default;
+
+void FinestraGrafico::MostraGrafico(bool grafico) {
+  graph1_->setVisible(grafico);
+  griglia_->setVisible(!grafico);
+}
+
+void FinestraGrafico::mnufileitem_Click(int Index) {
+  switch (Index) {
+    case 0: graph1_->Grafico().EditCopy(); break;
+    case 1: Stampa(); break;
+    case 3:
+      close();
+      AttivaMain();
+      break;
+    default: break;
+  }
+}
+
+// The window as it is on screen, on a page of its own for each copy.
+void FinestraGrafico::Stampa() {
+  auto* stampante = dynamic_cast<platform::StampanteQt*>(platform::Stampante());
+  if (!stampante) {
+    platform::MsgBox("Stampante non presente o non disponibile.", platform::Pulsanti::Ok,
+                     platform::Icona::Informazione);
+    return;
+  }
+  std::unique_ptr<platform::PrintDialog> dialogoQt;
+  platform::PrintDialog* dialogo = dialogoStampa_;
+  if (!dialogo) {
+    dialogoQt = std::make_unique<platform::PrintDialogQt>(stampante->Printer());
+    dialogo = dialogoQt.get();
+  }
+  dialogo->CancelError = true;
+  try {
+    dialogo->ShowPrinter();
+    graph1_->Aggiorna();
+    const QImage immagine = centralWidget()->grab().toImage();
+    for (int copia = 1; copia <= dialogo->Copies; ++copia) {
+      if (copia > 1) stampante->NewPage();
+      stampante->DisegnaImmagine(immagine);
+    }
+    stampante->EndDoc();
+  } catch (const platform::ErroreEsecuzione& errore) {
+    if (errore.Numero() == platform::Errori::DialogoAnnullato) return;
+    stampante->KillDoc();
+    platform::MsgBox("Si è verificato durante il processo di stampa il seguente errore: " +
+                         std::to_string(errore.Numero()) + "\r\n" + errore.Descrizione(),
+                     platform::Pulsanti::Ok, platform::Icona::Informazione);
+  }
+}
+
+QLineEdit* FinestraGrafico::Casella(const QString& nome, const QString& testo, int riga,
+                                   int colonna, const QString& simbolo, const QString& unita,
+                                   bool soloLettura) {
+  auto* casella = new QLineEdit(testo, centralWidget());
+  casella->setObjectName(nome);
+  casella->setAlignment(Qt::AlignRight);
+  casella->setMinimumWidth(casella->fontMetrics().horizontalAdvance("-0000.000000") + 12);
+  casella->setReadOnly(soloLettura);
+  if (!soloLettura) tastiera_->SelezionaAlFuoco(*casella);
+  auto* etichetta = new QLabel(simbolo, centralWidget());
+  etichetta->setTextFormat(Qt::RichText);
+  comandi_->addWidget(etichetta, riga, colonna, Qt::AlignRight);
+  comandi_->addWidget(casella, riga, colonna + 1);
+  if (!unita.isEmpty()) comandi_->addWidget(new QLabel(unita, centralWidget()), riga, colonna + 2);
+  return casella;
+}
+
+void AttivaMain() {
+  if (auto* main = dynamic_cast<QWidget*>(Finestre::Aperte.Main)) main->activateWindow();
+}

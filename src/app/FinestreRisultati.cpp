@@ -1,0 +1,105 @@
+#include "app/FinestreRisultati.h"
+
+#include <QPointer>
+#include <QPushButton>
+
+#include "analysis/Correnti.h"
+#include "app/DominioMN.h"
+#include "app/DominioMxMy.h"
+#include "app/FrmCarSez.h"
+#include "app/FrmPltSezione.h"
+#include "app/MomCurv.h"
+#include "model/GeneraleTesto.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/Twips.h"
+
+namespace FinestreRisultati {
+namespace {
+
+QPointer<DominioMN> dominioMN;
+QPointer<DominioMxMy> dominioMxMy;
+QPointer<MomCurv> momCurv[2];
+QPointer<FrmPltSezione> pltSezione;
+QPointer<FrmCarSez> carSez;
+
+template <class Finestra, class... Argomenti>
+Finestra& Istanza(QPointer<Finestra>& istanza, Argomenti... argomenti) {
+  if (!istanza) istanza = new Finestra(argomenti...);
+  return *istanza;
+}
+
+std::string TestoMain(const char* nome, int indice = platform::SenzaIndice) {
+  platform::Form* main = Finestre::Aperte.Main;
+  return main ? main->Controllo(nome, indice).Text() : std::string();
+}
+
+// Shown at the screen's top left corner, the chart in view at the grid's place.
+void MostraInAlto(FinestraGrafico& finestra, int sinistra) {
+  finestra.move(platform::PixelDaTwips(sinistra), 0);
+  finestra.show();
+  finestra.MostraGrafico(true);
+}
+
+}  // namespace
+
+DominioMN* DominioMNAperto() { return dominioMN; }
+DominioMxMy* DominioMxMyAperto() { return dominioMxMy; }
+MomCurv* MomCurvAperto(bool solo) { return momCurv[solo ? 1 : 0]; }
+FrmPltSezione* FrmPltSezioneAperto() { return pltSezione; }
+FrmCarSez* FrmCarSezAperto() { return carSez; }
+
+DominioMN& MostraDominioMN(const std::string& titolo) {
+  DominioMN& finestra = Istanza(dominioMN, nullptr);
+  MostraInAlto(finestra, 0);
+  finestra.TitoloTmp = titolo;
+  short densita = 1;
+  VariabiliPubbliche::SezioneCorrente()->CalcolaDominioMN(densita, finestra, titolo);
+  return finestra;
+}
+
+DominioMxMy& MostraDominioMxMy(const std::string& titolo, const std::function<void()>& ricalcola) {
+  DominioMxMy& finestra = Istanza(dominioMxMy, nullptr);
+  MostraInAlto(finestra, 0);
+  finestra.TitoloTmp = titolo;
+  const std::string my = TestoMain("F_MySd", 0), mx = TestoMain("F_Mxsd", 0);
+  finestra.F_MySd().setText(QString::fromStdString(my));
+  finestra.F_Mxsd().setText(QString::fromStdString(mx));
+  finestra.nPuntiInput = DominioMxMy::DirezioniIniziali;
+  finestra.Calcola(static_cast<float>(Generale::ValNumero(mx)),
+                   static_cast<float>(Generale::ValNumero(my)));
+  if (ricalcola) ricalcola();
+  finestra.raise();
+  finestra.activateWindow();
+  finestra.cmdRidisegna().hide();
+  finestra.cmdInfittisci().setFocus();
+  return finestra;
+}
+
+MomCurv& MostraMomentoCurvatura(bool solo) {
+  MomCurv& finestra = Istanza(momCurv[solo ? 1 : 0], solo, nullptr);
+  MostraInAlto(finestra, 800);
+  finestra.F_N().setText(QString::fromStdString(TestoMain("F_N", 0)));
+  finestra.F_L0().setText(QString::fromStdString(TestoMain("F_L0")));
+  finestra.Controllo("lbl_L0", 2).SetCaption(VariabiliPubbliche::Stato.UnitaLunghezza);
+  finestra.Calcola();
+  return finestra;
+}
+
+FrmPltSezione& AggiornaFrmPltSezione(QWidget& figura, int modo) {
+  FrmPltSezione& finestra = Istanza(pltSezione, nullptr);
+  finestra.ChiamataDaSismica = false;
+  finestra.setGeometry(QRect(figura.mapToGlobal(QPoint(0, 0)), figura.size()));
+  VariabiliPubbliche::Stato.PlottaggioVideo = modo != 0;
+  finestra.show();
+  finestra.centralWidget()->update();
+  return finestra;
+}
+
+FrmCarSez& MostraCarSez(int modo, std::function<bool()> verifica) {
+  FrmCarSez& finestra = Istanza(carSez, modo, std::move(verifica), nullptr);
+  finestra.show();
+  finestra.raise();
+  return finestra;
+}
+
+}  // namespace FinestreRisultati

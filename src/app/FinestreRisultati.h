@@ -1,0 +1,40 @@
+#pragma once
+// The result windows as the main window's commands open them: one instance
+// of each, created on first use and gone when closed, shown beside the main
+// window and filled by the engine from the current section. The commands run
+// the verification first and open a window only after a result.
+#include <functional>
+#include <string>
+
+class QWidget;
+class DominioMN;
+class DominioMxMy;
+class MomCurv;
+class FrmPltSezione;
+class FrmCarSez;
+
+namespace FinestreRisultati {
+
+// The open instance, or nullptr.
+DominioMN* DominioMNAperto();
+DominioMxMy* DominioMxMyAperto();
+MomCurv* MomCurvAperto(bool solo);
+FrmPltSezione* FrmPltSezioneAperto();
+FrmCarSez* FrmCarSezAperto();
+
+// The M-N domain of the last ultimate run, density 1, with the title.
+DominioMN& MostraDominioMN(const std::string& titolo);
+// The Mx-My domain at 12 directions for the main window's first moments;
+// then ricalcola (the main window's verification again), and the window is
+// brought forward with the focus on "Infittisci punti".
+DominioMxMy& MostraDominioMxMy(const std::string& titolo, const std::function<void()>& ricalcola);
+// The model column (solo false) or the moment-curvature diagram, at the
+// main window's axial force and free length.
+MomCurv& MostraMomentoCurvatura(bool solo);
+// The drawing window laid over the main window's picture and redrawn, with
+// the results of the analysis when modo is not 0.
+FrmPltSezione& AggiornaFrmPltSezione(QWidget& figura, int modo);
+// The properties report; an open one is only brought forward.
+FrmCarSez& MostraCarSez(int modo, std::function<bool()> verifica);
+
+}  // namespace FinestreRisultati

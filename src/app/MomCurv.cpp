@@ -1,0 +1,170 @@
+#include "app/MomCurv.h"
+
+#include <cmath>
+#include <limits>
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "analysis/Correnti.h"
+#include "app/Messaggi.h"
+#include "drawing/NumeroCella.h"
+#include "model/GeneraleTesto.h"
+#include "platform/Twips.h"
+
+namespace {
+
+QLabel* Etichetta(const QString& testo, QWidget* genitore, const QString& nome = {}) {
+  auto* etichetta = new QLabel(testo, genitore);
+  etichetta->setTextFormat(Qt::RichText);
+  if (!nome.isEmpty()) etichetta->setObjectName(nome);
+  return etichetta;
+}
+
+// The point count typed: a whole number from 1 to the largest 16-bit one.
+bool NumeroPunti(const std::string& testo, short& n) {
+  if (!NumeroCella::Numerico(testo)) return false;
+  const double valore = std::nearbyint(Generale::ValNumero(testo));
+  if (valore < 1 || valore > std::numeric_limits<short>::max()) return false;
+  n = static_cast<short>(valore);
+  return true;
+}
+
+}  // namespace
+
+MomCurv::MomCurv(bool solo, QWidget* genitore)
+    : FinestraGrafico(solo ? "MomCurvSolo" : "MomCurv", "Grid1", genitore), solo_(solo) {
+  setWindowTitle(solo ? "Momento - Curvatura" : "Colonna modello");
+  platform::Chart& g = Graph1();
+  g.SetTitle("Titolo");
+  g.SetAxisTitle(platform::Chart::AsseX, "Curvatura • H ‰");
+  g.SetAxisTitle(platform::Chart::AsseY, "M [kNm]");
+
+  QWidget* c = centralWidget();
+  QGridLayout& l = Comandi();
+  l.addWidget(Etichetta("(H=atezza totale sezione)", c, "lblMomCurv"), 0, 0, 1, 9);
+  fN_ = Casella("F_N", "0", 1, 0, "N<sub>Ed</sub>", "kN");
+  fL0_ = Casella("F_L0", "", 2, 0, "L<sub>o</sub>", "");
+  l.addWidget(Etichetta("mm", c, "lbl_L0_2"), 2, 2);
+  fDivisioni_ = Casella("F_nDivisioniMN", "20", 1, 3, "n° punti", "");
+  fDivisioni_->setToolTip("n° punti diagramma");
+  btnCalcolaMN_ = new QPushButton("Ricalcola", c);
+  btnCalcolaMN_->setObjectName("btnCalcolaMN");
+  btnCalcolaMN_->setAutoDefault(true);
+  l.addWidget(btnCalcolaMN_, 1, 5);
+
+  QLabel* primo = Etichetta("", c, solo ? "MRd" : "M_M2max");
+  primo->setToolTip("Massimo momento del 1° ordine disponibile");
+  QLabel* secondo = Etichetta("", c, "lblE2");
+  secondo->setToolTip("eccentricità del 2° ordine corrispondente a max M1Rd");
+  for (QLabel* valore : {primo, secondo}) {
+    valore->setMinimumWidth(valore->fontMetrics().horizontalAdvance("-0000.000") + 8);
+    valore->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  }
+  l.addWidget(Etichetta(solo ? "M<sub>Rd</sub>" : "max M<sub>1Rd</sub>", c), 1, 6, Qt::AlignRight);
+  l.addWidget(primo, 1, 7);
+  l.addWidget(Etichetta("kNm", c), 1, 8);
+  l.addWidget(Etichetta(solo ? "M'<sub>yd</sub>" : "e<sub>2</sub>", c), 2, 6, Qt::AlignRight);
+  l.addWidget(secondo, 2, 7);
+  l.addWidget(Etichetta(solo ? "kNm" : "mm", c, "Label3N_2"), 2, 8);
+  l.setColumnStretch(9, 1);
+
+  command1_ = new QPushButton("Valori", c);
+  command1_->setObjectName("Command1");
+  auto* cmdDuttil = new QPushButton("Duttilità", c);
+  cmdDuttil->setObjectName("cmdDuttil");
+  l.addWidget(command1_, 1, 10);
+  l.addWidget(cmdDuttil, 2, 10);
+  CreaDuttilita();
+
+  connect(btnCalcolaMN_, &QPushButton::clicked, this, [this] { btnCalcolaMN_Click(); });
+  connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+  connect(cmdDuttil, &QPushButton::clicked, this, [this] { cmdDuttil_Click(); });
+  // Enter in the force or the count moves on to "Ricalcola" without pressing it.
+  for (QLineEdit* casella : {fN_, fDivisioni_})
+    connect(casella, &QLineEdit::returnPressed, btnCalcolaMN_,
+            [this] { btnCalcolaMN_->setFocus(Qt::TabFocusReason); });
+
+  resize(platform::PixelDaTwips(8820), platform::PixelDaTwips(solo ? 7900 : 7700));
+}
+
+// The curvature ductility, laid over the chart's top left corner.
+void MomCurv::CreaDuttilita() {
+  fraDutt_ = new QGroupBox("Duttilità di curvatura", Grafico().parentWidget());
+  fraDutt_->setObjectName("fraDutt");
+  fraDutt_->setAutoFillBackground(true);
+  auto* colonna = new QVBoxLayout(fraDutt_);
+  auto* riga = new QHBoxLayout;
+  auto* frazione = new QVBoxLayout;
+  auto* linea = new QFrame(fraDutt_);
+  linea->setObjectName("Line1");
+  linea->setFrameShape(QFrame::HLine);
+  frazione->addWidget(
+      Etichetta(solo_ ? "φ<sub>u</sub>" : "curv. ultima", fraDutt_, "lblDutt_3"), 0, Qt::AlignHCenter);
+  frazione->addWidget(linea);
+  frazione->addWidget(
+      Etichetta(solo_ ? "φ<sub>yd</sub>" : "curv. snerv.", fraDutt_, "lblDutt_4"), 0, Qt::AlignHCenter);
+  riga->addWidget(Etichetta("μ<sub>φ</sub> =", fraDutt_));
+  riga->addLayout(frazione);
+  riga->addWidget(Etichetta("=", fraDutt_, "lblDutt_6"));
+  QLabel* valore = Etichetta("", fraDutt_, "lblMuFi");
+  valore->setMinimumWidth(valore->fontMetrics().horizontalAdvance("0000.000"));
+  riga->addWidget(valore);
+  colonna->addLayout(riga);
+  colonna->addWidget(Etichetta(solo_ ? "NTC 2018 #4.1.2.3.4.2 - EC8 #5.2.3.4(3)"
+                                     : "NTC #7.4.4 - EC8 #5.2.3.4(3)",
+                               fraDutt_, "lblDutt_5"));
+  fraDutt_->move(platform::PixelDaTwips(200), platform::PixelDaTwips(200));
+  fraDutt_->adjustSize();
+  fraDutt_->hide();
+}
+
+bool MomCurv::LeggePunti(short& n) {
+  if (NumeroPunti(fDivisioni_->text().toStdString(), n)) return true;
+  Messaggi::MessaggioErroreDati();
+  return false;
+}
+
+void MomCurv::Esegui(short n) {
+  SezioneCA& sezione = *VariabiliPubbliche::SezioneCorrente();
+  if (solo_)
+    sezione.CalcolaColonnaModello_solo(n, *this);
+  else
+    sezione.CalcolaColonnaModello(n, *this);
+  fraDutt_->adjustSize();
+}
+
+void MomCurv::Calcola() {
+  short n = 0;
+  if (LeggePunti(n)) Esegui(n);
+}
+
+void MomCurv::btnCalcolaMN_Click() {
+  short n = 0;
+  if (!LeggePunti(n)) return;
+  if (platform::Form* main = Finestre::Aperte.Main) {
+    main->Controllo("F_N", 0).SetText(fN_->text().toStdString());
+    main->Controllo("F_L0").SetText(fL0_->text().toStdString());
+  }
+  Esegui(n);
+  txtDataPoint().hide();
+}
+
+void MomCurv::Command1_Click() {
+  txtDataPoint().hide();
+  const bool grafico = !Grafico().isHidden();
+  MostraGrafico(!grafico);
+  command1_->setText(grafico ? "Grafico" : "Valori");
+  fraDutt_->hide();
+}
+
+void MomCurv::cmdDuttil_Click() {
+  fraDutt_->setVisible(fraDutt_->isHidden());
+  fraDutt_->raise();
+}

@@ -1,0 +1,186 @@
+#include <optional>
+
+#include <QClipboard>
+#include <QFile>
+#include <QGroupBox>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "FinestreQt.h"
+#include "app/FinestreRisultati.h"
+#include "app/MomCurv.h"
+#include "drawing/NumeroCella.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBoxScriptato.h"
+#include "platform/PrintDialogScriptato.h"
+#include "platform/Stampante.h"
+#include "platform/qt/StampanteQt.h"
+
+using VariabiliPubbliche::Stato;
+
+namespace {
+
+// The singly reinforced beam of the case runner at N = 0, opened from the
+// main window as its commands do.
+class FinestraMomCurv : public ConMain {
+ protected:
+  void Prepara(const std::string& caso) {
+    attesi = EseguiCasoDiProva(caso);
+    ApriMain();
+    ScriveMain("F_N", 0, "0");
+    ScriveMain("F_L0", platform::SenzaIndice, "400");
+    Stato.UnitaLunghezza = "cm";
+    messaggi.emplace();
+  }
+
+  MomCurv& Apri(bool solo) {
+    MomCurv& w = FinestreRisultati::MostraMomentoCurvatura(solo);
+    QApplication::setActiveWindow(&w);
+    QApplication::processEvents();
+    return w;
+  }
+
+  // Each point of the chart's curve is the case runner's.
+  void StessaCurva(MomCurv& w) {
+    const platform::Chart& g = w.Graph1();
+    const int n = static_cast<int>(attesi.numeri["points"]);
+    ASSERT_EQ(w.Grid1().Rows(), n);
+    for (int i : {1, n / 2, n}) {
+      const std::string p = "point." + std::to_string(i) + ".M";
+      EXPECT_NEAR(NumeroCella::Valore(g.Testo(i, 2)) * 1e6, attesi.numeri[p], 1) << p;
+    }
+  }
+
+  std::optional<platform::MsgBoxScriptato> messaggi;
+  RisultatiCaso attesi;
+};
+
+}  // namespace
+
+TEST_F(FinestraMomCurv, TheMomentCurvatureWindowShowsTheCaseRunnersValues) {
+  Prepara("momento_curvatura_trave.caso");
+  MomCurv& w = Apri(true);
+  EXPECT_EQ(w.windowTitle(), "Momento - Curvatura");
+  EXPECT_EQ(w.Controllo("MRd").Caption(), attesi.testi["MRd"]);
+  EXPECT_EQ(w.Controllo("lblE2").Caption(), attesi.testi["lblE2"]);
+  EXPECT_EQ(w.Controllo("lblMuFi").Caption(), attesi.testi["lblMuFi"]);
+  // Hand calculation of the case: 222.5 kNm, yield 216.9 kNm, ductility 2.379.
+  EXPECT_NEAR(NumeroCella::Valore(w.Controllo("MRd").Caption()), 222.47, 0.05);
+  EXPECT_NEAR(NumeroCella::Valore(w.Controllo("lblMuFi").Caption()), 2.379, 0.002);
+  StessaCurva(w);
+  EXPECT_EQ(w.F_L0().text(), "400");
+  EXPECT_EQ(w.Controllo("lbl_L0", 2).Caption(), "cm");
+  EXPECT_EQ(w.Graph1().AxisTitle(platform::Chart::AsseX), "Curvatura • H ‰");
+  w.cmdDuttil_Click();
+  EXPECT_TRUE(w.fraDutt().isVisible());
+  Fotografa(w, "MomCurvSolo");
+}
+
+TEST_F(FinestraMomCurv, TheModelColumnWindowShowsTheCaseRunnersValues) {
+  Prepara("colonna_modello_N_nullo.caso");
+  MomCurv& w = Apri(false);
+  EXPECT_EQ(w.windowTitle(), "Colonna modello");
+  EXPECT_EQ(w.Controllo("M_M2max").Caption(), attesi.testi["M_M2max"]);
+  EXPECT_EQ(w.Controllo("lblE2").Caption(), "infinito");
+  EXPECT_NEAR(NumeroCella::Valore(w.Controllo("lblMuFi").Caption()), attesi.numeri["ductility"],
+              1e-9);
+  EXPECT_NEAR(NumeroCella::Valore(w.Controllo("lblMuFi").Caption()), 2.44, 0.001);
+  StessaCurva(w);
+  EXPECT_EQ(w.Controllo("lbl_L0", 2).Caption(), "cm");
+  w.cmdDuttil_Click();
+  Fotografa(w, "MomCurv");
+}
+
+TEST_F(FinestraMomCurv, RecalculateCopiesForceAndLengthIntoTheMainWindow) {
+  Prepara("momento_curvatura_trave.caso");
+  MomCurv& w = Apri(true);
+  w.F_N().setText("120");
+  w.F_L0().setText("350");
+  w.F_nDivisioniMN().setText("10");
+  QTest::mouseClick(&w.btnCalcolaMN(), Qt::LeftButton);
+  EXPECT_EQ(TestoMain("F_N", 0), "120");
+  EXPECT_EQ(TestoMain("F_L0"), "350");
+  EXPECT_EQ(w.Grid1().Rows(), 12);  // 10 divisions, the origin and the ultimate point
+}
+
+TEST_F(FinestraMomCurv, APointCountThatIsNoPositiveWholeNumberIsRefused) {
+  Prepara("momento_curvatura_trave.caso");
+  MomCurv& w = Apri(true);
+  const int righe = w.Grid1().Rows();
+  for (const char* testo : {"abc", "0", "-3", "40000"}) {
+    w.F_nDivisioniMN().setText(testo);
+    w.F_N().setText("99");
+    QTest::mouseClick(&w.btnCalcolaMN(), Qt::LeftButton);
+    EXPECT_EQ(TestoMain("F_N", 0), "0") << testo;
+  }
+  ASSERT_EQ(messaggi->Mostrati().size(), 4u);
+  EXPECT_EQ(messaggi->Mostrati()[0].testo, "Errore! Controllare i dati");
+  EXPECT_EQ(w.Grid1().Rows(), righe);
+}
+
+TEST_F(FinestraMomCurv, EnterMovesToRecalculateAndASecondEnterPressesIt) {
+  Prepara("momento_curvatura_trave.caso");
+  MomCurv& w = Apri(true);
+  w.F_nDivisioniMN().setFocus();
+  w.F_nDivisioniMN().setText("6");
+  QTest::keyClick(&w.F_nDivisioniMN(), Qt::Key_Return);
+  EXPECT_TRUE(w.btnCalcolaMN().hasFocus());
+  EXPECT_NE(w.Grid1().Rows(), 8);
+  QTest::keyClick(&w.btnCalcolaMN(), Qt::Key_Return);
+  EXPECT_EQ(w.Grid1().Rows(), 8);
+}
+
+TEST_F(FinestraMomCurv, ValuesHideTheDuctilityWhichStaysHiddenBackOnTheChart) {
+  Prepara("momento_curvatura_trave.caso");
+  MomCurv& w = Apri(true);
+  auto* valori = w.findChild<QPushButton*>("Command1");
+  w.cmdDuttil_Click();
+  QTest::mouseClick(valori, Qt::LeftButton);
+  EXPECT_TRUE(w.Controllo("Grid1").Visible());
+  EXPECT_FALSE(w.fraDutt().isVisible());
+  EXPECT_EQ(valori->text(), "Grafico");
+  // With the grid shown, a recalculation keeps it in view.
+  QTest::mouseClick(&w.btnCalcolaMN(), Qt::LeftButton);
+  EXPECT_TRUE(w.Controllo("Grid1").Visible());
+  QTest::mouseClick(valori, Qt::LeftButton);
+  EXPECT_TRUE(w.Controllo("Graph1").Visible());
+  EXPECT_FALSE(w.fraDutt().isVisible());
+  EXPECT_EQ(valori->text(), "Valori");
+}
+
+TEST_F(FinestraMomCurv, TheFileMenuCopiesTheChartPrintsTheWindowAndCloses) {
+  Prepara("momento_curvatura_trave.caso");
+  MomCurv& w = Apri(true);
+  QApplication::clipboard()->clear();
+  w.mnufileitem_Click(0);
+  EXPECT_FALSE(QApplication::clipboard()->image().isNull());
+
+  QTemporaryDir cartella;
+  ASSERT_TRUE(cartella.isValid());
+  const QString pdf = cartella.filePath("finestra.pdf");
+  platform::StampanteQt stampante;
+  stampante.Printer().setOutputFormat(QPrinter::PdfFormat);
+  stampante.Printer().setOutputFileName(pdf);
+  platform::ImpostaStampante(&stampante);
+  platform::PrintDialogScriptato stampa;
+  w.ImpostaDialogoStampa(&stampa);
+  w.mnufileitem_Click(1);  // cancelled: nothing printed
+  EXPECT_FALSE(QFile::exists(pdf));
+  stampa.Accoda(1);
+  w.mnufileitem_Click(1);
+  platform::ImpostaStampante(nullptr);
+  EXPECT_TRUE(messaggi->Mostrati().empty());
+  QFile letto(pdf);
+  ASSERT_TRUE(letto.open(QIODevice::ReadOnly));
+  const QByteArray contenuto = letto.readAll();
+  EXPECT_TRUE(contenuto.startsWith("%PDF"));
+  EXPECT_EQ(QString::fromLatin1(contenuto).count(QRegularExpression("/Type\\s*/Page(?!s)")), 1);
+  EXPECT_TRUE(contenuto.contains("/Image"));
+
+  w.mnufileitem_Click(3);
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(FinestreRisultati::MomCurvAperto(true), nullptr);
+}
