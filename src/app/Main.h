@@ -123,8 +123,14 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   void Figura_DblClick();
   void PlottaSezioneInFigura(int modo);
   void AggiornaFrmPltSezione(int modo);
-  // The plain window laid over the picture with the same drawing.
+  // The drawing window laid over the picture, when open.
   QWidget* FrmPltSezione() const;
+  // ---- Commands that open the result windows
+  void btnDominioMN_Click();
+  // The seismic window passes a title of its own.
+  void btnDominioMNsub(const std::optional<std::string>& titolo = std::nullopt);
+  void btnMomentoCurvatura_Click();
+  void btnMomentoCurvatura_solo_Click();
 
   // ---- Section into the window
   void FormScriveDati();
@@ -212,7 +218,6 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   std::array<platform::FlexGridQt*, 3> griglie_{};
   std::array<platform::CasellaTestoQt*, 3> editor_{};
   FiguraSezione* figura_ = nullptr;
-  FiguraSezione* frmPltSezione_ = nullptr;
   QWidget* colonnaCavi_ = nullptr;
   QWidget* grigliaCavi_ = nullptr;
   bool FiInserito = false;

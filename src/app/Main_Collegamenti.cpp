@@ -59,6 +59,12 @@ void Main::CollegaControlli() {
 
   connect(qobject_cast<QAbstractButton*>(Widget("btnCalcola")), &QAbstractButton::clicked, this,
           [this] { btnCalcola_Click(); });
+  connect(qobject_cast<QAbstractButton*>(Widget("btnDominioMN")), &QAbstractButton::clicked, this,
+          [this] { btnDominioMN_Click(); });
+  connect(qobject_cast<QAbstractButton*>(Widget("btnMomentoCurvatura")), &QAbstractButton::clicked,
+          this, [this] { btnMomentoCurvatura_Click(); });
+  connect(qobject_cast<QAbstractButton*>(Widget("btnMomentoCurvatura_solo")),
+          &QAbstractButton::clicked, this, [this] { btnMomentoCurvatura_solo_Click(); });
   for (int i = 0; i <= 1; ++i)
     connect(qobject_cast<QAbstractButton*>(Widget("cmdAzioniDaSLU", i)), &QAbstractButton::clicked,
             this, [this, i] { cmdAzioniDaSLU_Click(i); });

@@ -25,7 +25,9 @@ void Main::btnCalcola_Click() {
     }
     const std::shared_ptr<SezioneCA> sezione = VariabiliPubbliche::SezioneCorrente();
     sezione->CalcolaSezioneCA(*this);
-    if (sezione->SezioneParzializzata == -2 || sezione->Tipo_Rottura == 4) {
+    const bool rifiutata = sezione->EsitoSlu == EsitoCalcoloSlu::DatiNonValidi ||
+                           sezione->EsitoMetodoN == EsitoCalcoloMetodoN::DatiNonValidi;
+    if (rifiutata || sezione->SezioneParzializzata == -2 || sezione->Tipo_Rottura == 4) {
       // No result: nothing of an earlier one stays in sight.
       Stato.RisultatiPresenti = false;
       RisultatiControlli(false);
@@ -94,17 +96,3 @@ void Main::PlottaSezioneInFigura(int modo) {
   sezione->PlottaSezione("VIDEO", &immagine);
   figura_->MostraImmagine(immagine.Immagine());
 }
-
-void Main::AggiornaFrmPltSezione(int modo) {
-  if (!frmPltSezione_) {
-    frmPltSezione_ = new FiguraSezione(this);
-    frmPltSezione_->setWindowFlags(Qt::Tool);
-    frmPltSezione_->setWindowTitle("Sezione");
-  }
-  frmPltSezione_->setGeometry(QRect(figura_->mapToGlobal(QPoint(0, 0)), figura_->size()));
-  Stato.PlottaggioVideo = modo != 0;
-  frmPltSezione_->MostraImmagine(figura_->Immagine());
-  frmPltSezione_->show();
-}
-
-QWidget* Main::FrmPltSezione() const { return frmPltSezione_; }

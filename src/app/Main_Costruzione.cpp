@@ -407,10 +407,10 @@ QWidget* Main::CreaColonnaCalcolo() {
   auto* calcola = Nomina(new QPushButton("Calcola MRd"), "btnCalcola");
   calcola->setMinimumHeight(calcola->sizeHint().height() * 3 / 2);
   comandi->addWidget(calcola, 0, 0, 1, 2);
-  comandi->addWidget(NonDisponibile(Nomina(new QPushButton("Dominio M-N"), "btnDominioMN")), 1, 0, 1, 2);
-  comandi->addWidget(NonDisponibile(Nomina(new QPushButton("Col. modello"), "btnMomentoCurvatura")), 2, 0);
+  comandi->addWidget(Nomina(new QPushButton("Dominio M-N"), "btnDominioMN"), 1, 0, 1, 2);
+  comandi->addWidget(Nomina(new QPushButton("Col. modello"), "btnMomentoCurvatura"), 2, 0);
   comandi->addWidget(
-      NonDisponibile(Nomina(new QPushButton("M-curvatura"), "btnMomentoCurvatura_solo")), 2, 1);
+      Nomina(new QPushButton("M-curvatura"), "btnMomentoCurvatura_solo"), 2, 1);
   v->addLayout(comandi);
   v->addStretch();
   return colonna;

@@ -9,6 +9,10 @@
 
 #include "FinestraMain.h"
 #include "analysis/Correnti.h"
+#include "app/DominioMN.h"
+#include "app/FinestreRisultati.h"
+#include "app/MomCurv.h"
+#include "drawing/NumeroCella.h"
 #include "casi/EseguiCaso.h"
 #include "doppi/SistemaProva.h"
 #include "model/VariabiliPubbliche.h"
@@ -295,4 +299,36 @@ TEST(VerificaMain, ATSectionVerifiedIsDrawnInThePictureAndInTheWindowOverIt) {
   Calcola(f);
   QDir().mkpath(TRAMOK_SCREENSHOTS);
   EXPECT_TRUE(f.main->grab().save(QString(TRAMOK_SCREENSHOTS) + "/Main_verifica.png"));
+}
+
+// The domain and curvature buttons verify first and open their window on
+// the section typed; a section that cannot be read opens none.
+TEST(VerificaMain, TheResultButtonsOpenTheirWindowsOnTheTypedSection) {
+  FinestraMain f;
+  ScriviSezione(f, Tabella()[0]);
+  f.C("F_N", 0).SetText("100");
+  f.C("F_Mxsd", 0).SetText("50");
+  f.Clic("btnDominioMN");
+  DominioMN* mn = FinestreRisultati::DominioMNAperto();
+  ASSERT_NE(mn, nullptr);
+  EXPECT_TRUE(mn->isVisible());
+  const platform::FlexGrid& sol = mn->GridSol().Griglia();
+  EXPECT_EQ(NumeroCella::Valore(sol.TextMatrix(1, 1)), 100);
+  EXPECT_EQ(NumeroCella::Valore(sol.TextMatrix(1, 2)), 50);
+  EXPECT_GT(mn->GridMN().Rows(), 30);
+
+  f.Clic("btnMomentoCurvatura_solo");
+  MomCurv* mc = FinestreRisultati::MomCurvAperto(true);
+  ASSERT_NE(mc, nullptr);
+  EXPECT_TRUE(mc->isVisible());
+  EXPECT_EQ(Generale::ValNumero(mc->F_N().text().toStdString()), 100);
+  delete mn;
+  delete mc;
+
+  // An fcd of 0 is refused by the verification: no result, no window.
+  f.C("TxtFcd").SetText("0");
+  f.Clic("btnDominioMN");
+  EXPECT_FALSE(Stato.RisultatiPresenti);
+  EXPECT_EQ(FinestreRisultati::DominioMNAperto(), nullptr);
+  EXPECT_FALSE(f.C("FraRisultati", 0).Visible());
 }
