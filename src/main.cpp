@@ -1,5 +1,6 @@
 // Tramok: the main window starts the program and closing it ends it.
 #include <QApplication>
+#include <string>
 
 #include "app/Main.h"
 #include "platform/Applicazione.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
   platform::ImpostaServizioMsgBox(&messaggi);
   platform::ImpostaServizioApplicazione(&applicazione);
   Main finestra;
+  for (int i = 1; i < argc; ++i) finestra.RigaComando += std::string(i > 1 ? " " : "") + argv[i];
   finestra.Form_Load();
   return QApplication::exec();
 }

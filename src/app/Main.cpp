@@ -74,6 +74,7 @@ void Main::Form_Load() {
   Fuoco("txtTitolo");
   VariabiliPubbliche::AggiornaMenuNormativa3(*this);
   NormativaItem_Click(Stato.Normativa);
+  ApriFileRigaComando();
 }
 
 void Main::Form_Activate() { VariabiliPubbliche::AggiornaMenuNormativa3(*this); }

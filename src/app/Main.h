@@ -5,6 +5,7 @@
 // ("F_Mu_0" for element 0 of the array F_Mu) and the engine reaches them
 // through the Form interface.
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include "model/Matrice.h"
 #include "model/Vettore.h"
 #include "platform/CasellaTesto.h"
+#include "platform/FileDialog.h"
 #include "platform/FlexGrid.h"
 #include "platform/qt/FormQt.h"
 
@@ -26,8 +28,9 @@ class FlexGridQt;
 }  // namespace platform
 
 namespace Generale {
+class FileDati;
 class TastieraFinestra;
-}
+}  // namespace Generale
 
 class Main : public QMainWindow, public Finestre::FinestraMain {
  public:
@@ -146,9 +149,24 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   void ScriveMaterialiInForm();
   void ScriveMaterialiInFormAcciai(int i);
 
+  // ---- Project file
+  // Reads ("L") or writes ("S") the whole project; true when done. A failed
+  // reading leaves the project as it was.
+  bool FileLeggeScrive(Generale::FileDati& file, const std::string& modo);
+  // The open dialog, from cartella or else CartellaDati, and the project read.
+  void ApriFileDati(const std::string& cartella = "");
+  // The project named in RigaComando, at start-up.
+  bool ApriFileRigaComando();
+  // The words after the program's name on its command line.
+  std::string RigaComando;
+  // The dialog of the project files; the Qt one unless a test sets its own.
+  std::unique_ptr<platform::FileDialog> CMDialog1;
+
   // ---- Menus
   void NormativaItem_Click(int Index);
   void MnuFileItem_Click(int Index);
+  // "&Nuovo", "&Apri", "&Salva", "S&alva come...".
+  void MnuFileProgetto(int Index);
   void mnuSoloBarre_Click();
 
   platform::FlexGrid& FlexGrid(int g);

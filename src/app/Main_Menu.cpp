@@ -69,8 +69,7 @@ void Main::CreaMenu() {
       file->addSeparator()->setObjectName(QString::fromStdString(nome));
       continue;
     }
-    // Copying and ending the program are this window's own.
-    const bool disponibile = i == 6 || i == 9;
+    const bool disponibile = i <= 3 || i == 6 || i == 9;
     QAction* voce = Voce(file, nome, QString::fromUtf8(vociFile[i].testo), disponibile,
                          i == 6 ? QKeySequence() : vociFile[i].tasti);
     connect(voce, &QAction::triggered, this, [this, i] { MnuFileItem_Click(i); });
@@ -133,6 +132,7 @@ void Main::VoceVista(const std::string& nome, int& flag) {
 }
 
 void Main::MnuFileItem_Click(int Index) {
+  if (Index <= 3) MnuFileProgetto(Index);
   if (Index == 6) Messaggi::MessaggioCopiaAppunti();
   if (Index == 9) Generale::ChiudiProgramma();
 }

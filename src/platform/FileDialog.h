@@ -1,5 +1,5 @@
 #pragma once
-// The save dialog of files. The caller sets the properties, shows the dialog
+// The open and save dialogs of files. The caller sets the properties, shows the dialog
 // and reads the chosen FileName. The windows use the Qt one; tests a scripted one.
 #include <string>
 
@@ -20,11 +20,15 @@ class FileDialog {
   int FilterIndex = 1;
   // The name proposed, then the full path chosen.
   std::string FileName;
+  // Folder a name without one is proposed in; empty: the current folder.
+  std::string InitDir;
   // Cancel raises ErroreEsecuzione Errori::DialogoAnnullato; without it Cancel
   // leaves FileName empty.
   bool CancelError = false;
 
   virtual void ShowSave() = 0;
+  // Only an existing file can be chosen.
+  virtual void ShowOpen() = 0;
 };
 
 }  // namespace platform

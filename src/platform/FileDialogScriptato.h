@@ -1,5 +1,5 @@
 #pragma once
-// Test side of the save dialog: answers from a queue, a path or Cancel, and
+// Test side of the open and save dialogs: answers from a queue, a path or Cancel, and
 // records the properties it was shown with. An empty queue answers Cancel.
 #include <deque>
 #include <optional>
@@ -16,17 +16,21 @@ struct DialogoFileMostrato {
   std::string Filter;
   int FilterIndex;
   std::string FileName;
+  std::string InitDir;
+  bool Apertura;
 };
 
 class FileDialogScriptato : public FileDialog {
  public:
   void ShowSave() override;
+  void ShowOpen() override;
 
   // std::nullopt stands for Cancel.
   void Accoda(std::optional<std::string> percorso) { risposte_.push_back(std::move(percorso)); }
   const std::vector<DialogoFileMostrato>& Mostrati() const { return mostrati_; }
 
  private:
+  void Mostra(bool apertura);
   std::deque<std::optional<std::string>> risposte_;
   std::vector<DialogoFileMostrato> mostrati_;
 };

@@ -19,35 +19,56 @@ QStringList FiltriQt(const std::string& filter) {
   return filtri;
 }
 
-std::unique_ptr<QFileDialog> CreaDialogoSalva(const FileDialog& proprieta) {
+namespace {
+
+std::unique_ptr<QFileDialog> CreaDialogo(const FileDialog& proprieta) {
   auto dialogo = std::make_unique<QFileDialog>(QApplication::activeWindow());
   dialogo->setOption(QFileDialog::DontUseNativeDialog);
-  dialogo->setAcceptMode(QFileDialog::AcceptSave);
-  dialogo->setFileMode(QFileDialog::AnyFile);
-  dialogo->setOption(QFileDialog::DontConfirmOverwrite,
-                     (proprieta.Flags & FileDialog::OverwritePrompt) == 0);
   const QStringList filtri = FiltriQt(proprieta.Filter);
   if (!filtri.isEmpty()) {
     dialogo->setNameFilters(filtri);
     if (proprieta.FilterIndex >= 1 && proprieta.FilterIndex <= filtri.size())
       dialogo->selectNameFilter(filtri[proprieta.FilterIndex - 1]);
   }
-  // A name without a folder is proposed in the current one.
-  const QFileInfo proposto(QString::fromStdString(proprieta.FileName));
+  // A name without a folder is proposed in InitDir, else in the current folder.
+  QFileInfo proposto(QString::fromStdString(proprieta.FileName));
+  if (proposto.isRelative() && !proprieta.InitDir.empty())
+    proposto = QFileInfo(QDir(QString::fromStdString(proprieta.InitDir)), proposto.filePath());
   dialogo->setDirectory(proposto.absolutePath());
   dialogo->selectFile(proposto.fileName());
   return dialogo;
 }
 
-void FileDialogQt::ShowSave() {
-  auto dialogo = CreaDialogoSalva(*this);
-  const bool scelto = dialogo->exec() == QDialog::Accepted && !dialogo->selectedFiles().isEmpty();
+}  // namespace
+
+std::unique_ptr<QFileDialog> CreaDialogoSalva(const FileDialog& proprieta) {
+  auto dialogo = CreaDialogo(proprieta);
+  dialogo->setAcceptMode(QFileDialog::AcceptSave);
+  dialogo->setFileMode(QFileDialog::AnyFile);
+  dialogo->setOption(QFileDialog::DontConfirmOverwrite,
+                     (proprieta.Flags & FileDialog::OverwritePrompt) == 0);
+  return dialogo;
+}
+
+std::unique_ptr<QFileDialog> CreaDialogoApri(const FileDialog& proprieta) {
+  auto dialogo = CreaDialogo(proprieta);
+  dialogo->setAcceptMode(QFileDialog::AcceptOpen);
+  dialogo->setFileMode(QFileDialog::ExistingFile);
+  return dialogo;
+}
+
+void FileDialogQt::ShowSave() { Mostra(*CreaDialogoSalva(*this)); }
+
+void FileDialogQt::ShowOpen() { Mostra(*CreaDialogoApri(*this)); }
+
+void FileDialogQt::Mostra(QFileDialog& dialogo) {
+  const bool scelto = dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty();
   if (!scelto) {
     FileName.clear();
     if (CancelError) throw ErroreEsecuzione(Errori::DialogoAnnullato, "Annullato");
     return;
   }
-  const QFileInfo file(dialogo->selectedFiles().first());
+  const QFileInfo file(dialogo.selectedFiles().first());
   FileName = file.absoluteFilePath().toStdString();
   QDir::setCurrent(file.absolutePath());
 }

@@ -1,0 +1,192 @@
+// The main window's project file: new, open, save, save as, the command line.
+#include <QApplication>
+
+#include "app/FileImpostazioni.h"
+#include "app/GeneraleFile.h"
+#include "app/Main.h"
+#include "app/Messaggi.h"
+#include "app/ProgettoFile.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+#include "platform/qt/FileDialogQt.h"
+#include "seismic/StatoSismica.h"
+
+using VariabiliPubbliche::Stato;
+
+namespace {
+
+class FinestraProgetto : public Generale::FinestraFile {
+ public:
+  explicit FinestraProgetto(Main& main) : main_(main) {}
+  bool FileLeggeScrive(Generale::FileDati& file, const std::string& modo) override {
+    return main_.FileLeggeScrive(file, modo);
+  }
+  void ImpostaCaption(const std::string& caption) override {
+    main_.setWindowTitle(QString::fromStdString(caption));
+  }
+  std::string PrefissoCaption() const override { return main_.FormCaption; }
+
+ private:
+  Main& main_;
+};
+
+// Counts the boxes shown while it lives, every one still shown.
+class ContaMessaggi : public platform::ServizioMsgBox {
+ public:
+  ContaMessaggi() : precedente_(platform::ServizioMsgBoxCorrente()) {
+    platform::ImpostaServizioMsgBox(this);
+  }
+  ~ContaMessaggi() override { platform::ImpostaServizioMsgBox(&precedente_); }
+  ContaMessaggi(const ContaMessaggi&) = delete;
+  ContaMessaggi& operator=(const ContaMessaggi&) = delete;
+  platform::Risposta Mostra(const std::string& testo, platform::Pulsanti pulsanti,
+                            platform::Icona icona, const std::string& titolo) override {
+    ++Mostrati;
+    return precedente_.Mostra(testo, pulsanti, icona, titolo);
+  }
+  int Mostrati = 0;
+
+ private:
+  platform::ServizioMsgBox& precedente_;
+};
+
+void Azzera(Matrice<double>& m) {
+  for (int i = m.Lb1(); m.Dimensionata() && i <= m.Ub1(); ++i)
+    for (int j = m.Lb2(); j <= m.Ub2(); ++j) m(i, j) = 0;
+}
+
+// The window shows the project just read; its title too, which AggiornaForm
+// clears.
+void MostraProgettoLetto(Main& main) {
+  const std::string titolo = Stato.TitoloSezione;
+  main.AggiornaForm();
+  main.FormScriveDati();
+  main.Controllo("txtTitolo").SetText(titolo);
+  main.Controllo("mnuSoloBarre").SetChecked(Stato.SoloBarre != 0);
+  VariabiliPubbliche::AggiornaMenuNormativa3(main);
+}
+
+}  // namespace
+
+bool Main::FileLeggeScrive(Generale::FileDati& file, const std::string& modo) {
+  ProgettoFile::DatiFinestra dati{NForm,       MxForm,     MyForm,   VForm,
+                                  nFigureForm, nBarreForm, nCaviForm};
+  const bool fatto = modo == "L" ? ProgettoFile::Legge(file, dati) : ProgettoFile::Scrive(file, dati);
+  if (!fatto) return false;
+  NForm = dati.NForm;
+  MxForm = dati.MxForm;
+  MyForm = dati.MyForm;
+  VForm = dati.VForm;
+  nFigureForm = dati.nFigureForm;
+  nBarreForm = dati.nBarreForm;
+  nCaviForm = dati.nCaviForm;
+  return true;
+}
+
+void Main::ApriFileDati(const std::string& cartella) {
+  Stato.NonMostrareAvviso = false;
+  FinestraProgetto finestra(*this);
+  auto& p = ProgettoFile::Stato;
+  if (!CMDialog1) CMDialog1 = std::make_unique<platform::FileDialogQt>();
+  // A dialog cancelled or a file not read leaves the window as it is.
+  if (!Generale::ApriSalvaFile(Generale::FileApri, ProgettoFile::TipoFileProgetto,
+                               p.NomeFileProgetto, p.PercorsoProgetto,
+                               ProgettoFile::EstensioneProgetto, *CMDialog1, finestra, FormCaption,
+                               cartella))
+    return;
+  MostraProgettoLetto(*this);
+  TxtEdit(0).SetVisible(false);
+  Fuoco("btnCalcola");
+}
+
+bool Main::ApriFileRigaComando() {
+  FinestraProgetto finestra(*this);
+  auto& p = ProgettoFile::Stato;
+  if (!Generale::ApriFileRigaComando(RigaComando, p.NomeFileProgetto, p.PercorsoProgetto, finestra))
+    return false;
+  MostraProgettoLetto(*this);
+  return true;
+}
+
+void Main::MnuFileProgetto(int Index) {
+  FinestraProgetto finestra(*this);
+  auto& p = ProgettoFile::Stato;
+  if (!CMDialog1) CMDialog1 = std::make_unique<platform::FileDialogQt>();
+  try {
+    if (Index == 1) {
+      ApriFileDati(Stato.CartellaDati);
+      return;
+    }
+    if (Index == 2 || Index == 3) {
+      // A window the section cannot be read from is not saved; a section
+      // without area yet is.
+      ContaMessaggi messaggi;
+      if (!FormLeggeDati(false) && messaggi.Mostrati > 0) return;
+      Generale::ApriSalvaFile(Index == 2 ? Generale::FileSalva : Generale::FileSalvaCome,
+                              ProgettoFile::TipoFileProgetto, p.NomeFileProgetto,
+                              p.PercorsoProgetto, ProgettoFile::EstensioneProgetto, *CMDialog1,
+                              finestra, FormCaption);
+      QApplication::processEvents();
+      return;
+    }
+    if (Index != 0) return;
+    p.NomeFileProgetto.clear();
+    Generale::ApriSalvaFile(Generale::FileNuovo, ProgettoFile::TipoFileProgetto,
+                            p.NomeFileProgetto, p.PercorsoProgetto,
+                            ProgettoFile::EstensioneProgetto, *CMDialog1, finestra, FormCaption);
+    Stato.NonMostrareAvviso = false;
+    for (int g = 0; g <= 1; ++g) {
+      platform::FlexGrid& f = FlexGrid(g);
+      for (int r = 1; r < f.Rows(); ++r)
+        for (int c = 1; c < f.Cols(); ++c) f.SetTextMatrix(r, c, "");
+    }
+    Stato.NormativaSismica = 0;
+    FormCaption = QApplication::applicationName().toStdString() + " - File: ";
+    setWindowTitle(QString::fromStdString(FormCaption));
+    Stato.VisRettangoli = 0;
+    Stato.VisAssi = 1;
+    Stato.NumeroVerticiCerchio = 52;
+    FileImpostazioni::FileIniLeggeScrive("L");
+    InizializzaGriglie();
+    Sismica::ValoriDefault();
+    AggiornaForm();
+    ScriveMaterialiInForm();
+    Stato.TipoSezione = 0;
+    Controllo("OpTipoSezione", 0).SetValue(1);
+    OpTipoSezione_Click(0);
+    Fuoco("txtTitolo");
+    Stato.SoloBarre = 0;
+    Stato.ClsReagenteTrazione = false;
+    Stato.DatiSezioneCircolare[4] = 0;
+    Stato.Precompresso = false;
+    nCaviForm = 0;
+    Stato.TitoloSezione.clear();
+    p.VersioneFileLetto.clear();
+    Controllo("FlexGrid", 1).SetVisible(false);
+    Controllo("F_tipo_rottura", 0).SetText("");
+    nFigureForm = 0;
+    Stato.DatiSezioneCircolare.fill(0);
+    DatiCerchioForm.fill(0);
+    for (Matrice<double>* m : {&Stato.MatriceFigure, &GrigliaFigure, &Stato.MatriceBarre,
+                               &GrigliaBarre, &Stato.AzioniDominioMN})
+      Azzera(*m);
+    nBarreForm = 0;
+    NForm = MxForm = MyForm = VForm = {};
+    Stato.AzioneV = {};
+    Stato.LunghezzaL0 = 0;
+    Stato.FattoreConfidenza = {1, 1};
+    Stato.PuntoApplicazioneN = 0;
+    Stato.XN = Stato.YN = 0;
+    Stato.NumeroVerticiCerchio = 52;
+    Stato.TipoVerifica = 0;
+    Stato.AngoloFlessione = 0;
+    Stato.TipoFlessione = 0;
+    Stato.VisTensioniBarre = Stato.VisTensioniCls = Stato.VisRettangoli = Stato.VisAssiNeutri = 0;
+    Stato.VisAssi = 1;
+    Stato.Normativa = 0;
+    FormScriveDati();
+    Controllo("mnuSoloBarre").SetChecked(false);
+  } catch (const std::exception&) {
+    Messaggi::MessaggioErroreDati();
+  }
+}

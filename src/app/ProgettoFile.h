@@ -1,0 +1,51 @@
+#pragma once
+// The project file (".slu"): one section with everything needed to verify it
+// again, record after record in the layout of the current version; files of
+// every layout from "5.0" on are read.
+#include <array>
+#include <string>
+
+#include "app/FileDati.h"
+
+namespace ProgettoFile {
+
+inline constexpr const char* EstensioneProgetto = "slu";
+inline constexpr const char* TipoFileProgetto = "Tramok";
+
+// The main window's own copy of what the file holds beside the program
+// state: the two action sets (kN, kNm), the shears (kN) and the row counts.
+struct DatiFinestra {
+  std::array<double, 2> NForm{}, MxForm{}, MyForm{}, VForm{};
+  int nFigureForm = 0, nBarreForm = 0, nCaviForm = 0;
+  bool operator==(const DatiFinestra&) const = default;
+};
+
+struct StatoProgetto {
+  // Base name of the current project file, without folder and extension;
+  // empty before the first open or save.
+  std::string NomeFileProgetto;
+  // Full path of that file, where "Salva" writes.
+  std::string PercorsoProgetto;
+  // Version of the file read last.
+  std::string VersioneFileLetto;
+};
+
+inline StatoProgetto Stato;
+
+// The records in both directions. Reading throws ErroreFile as the record
+// that failed chose (ErroreFineLettura: a file that ends early or a record
+// newer than the file; the defaults of the seismic block and of the design
+// code are applied when their records were not reached).
+void Records(const std::string& modo, Generale::FileDati& file, DatiFinestra& dati);
+
+// Reads the whole file into the program state, the seismic state and dati.
+// True when it was read to its end (or to the last record of its layout);
+// otherwise every one of them is as it was before and the record that
+// failed has told the user.
+bool Legge(Generale::FileDati& file, DatiFinestra& dati);
+
+// Writes the current section. False, after one message, when it could not:
+// the caller then gives the file up, and the one there before stays.
+bool Scrive(Generale::FileDati& file, DatiFinestra& dati);
+
+}  // namespace ProgettoFile

@@ -1,0 +1,74 @@
+// The File menu's project items driven in the main window.
+#include <gtest/gtest.h>
+
+#include "FinestraMain.h"
+#include "Schermata.h"
+#include "app/ProgettoFile.h"
+#include "platform/FileDialogScriptato.h"
+#include "seismic/StatoSismica.h"
+
+namespace {
+
+struct FinestraConDialogo : FinestraMain {
+  FinestraConDialogo() : FinestraMain(true) {
+    ProgettoFile::Stato = ProgettoFile::StatoProgetto{};
+    Sismica::Stato = Sismica::StatoSismico{};
+    auto d = std::make_unique<platform::FileDialogScriptato>();
+    dialogo = d.get();
+    main->CMDialog1 = std::move(d);
+  }
+  ~FinestraConDialogo() { ProgettoFile::Stato = ProgettoFile::StatoProgetto{}; }
+  void Scrivi(const std::string& nome, const std::string& testo) {
+    C(nome).SetText(testo);
+  }
+  platform::FileDialogScriptato* dialogo = nullptr;
+};
+
+TEST(MainFile, SalvaNuovoERiapreLaSezione) {
+  FinestraConDialogo f;
+  f.Scrivi("txtTitolo", "Trave è 30°");
+  f.C("txtRigheGriglia", 0).SetText("1");
+  f.main->ImpostaGriglia(0);
+  f.main->FlexGrid(0).SetTextMatrix(1, 1, "30");
+  f.main->FlexGrid(0).SetTextMatrix(1, 2, "50");
+  f.C("F_N", 0).SetText("120");
+  f.dialogo->Accoda(f.ambiente.Percorso("trave.slu"));
+  f.main->MnuFileItem_Click(3);
+  ASSERT_TRUE(std::filesystem::exists(f.ambiente.Percorso("trave.slu")));
+  EXPECT_EQ(f.main->windowTitle().toStdString(), f.main->FormCaption + "trave");
+  // Lengths are stored in millimetres whatever the unit shown.
+  const std::string riga =
+      VariabiliPubbliche::Stato.UnitaLunghezza == "cm" ? "\r\n1\r\n300,500\r\n" : "\r\n1\r\n30,50\r\n";
+  EXPECT_NE(f.ambiente.Leggi("trave.slu").find(riga), std::string::npos);
+
+  f.main->MnuFileItem_Click(0);
+  EXPECT_EQ(f.main->windowTitle().toStdString(), f.main->FormCaption);
+  EXPECT_EQ(f.C("txtTitolo").Text(), "");
+  EXPECT_EQ(ProgettoFile::Stato.NomeFileProgetto, "");
+
+  // A cancelled open leaves what is typed.
+  f.Scrivi("txtTitolo", "in corso");
+  f.main->MnuFileItem_Click(1);
+  EXPECT_EQ(f.C("txtTitolo").Text(), "in corso");
+
+  f.dialogo->Accoda(f.ambiente.Percorso("trave.slu"));
+  f.main->MnuFileItem_Click(1);
+  EXPECT_EQ(f.C("txtTitolo").Text(), "Trave è 30°");
+  EXPECT_EQ(f.C("txtRigheGriglia", 0).Text(), "1");
+  EXPECT_EQ(f.main->FlexGrid(0).TextMatrix(1, 1), "30");
+  EXPECT_EQ(f.C("F_N", 0).Text(), "120");
+  EXPECT_EQ(f.main->windowTitle().toStdString(), f.main->FormCaption + "trave");
+  EXPECT_TRUE(f.dialogo->Mostrati().back().Apertura);
+  SalvaSchermata(*f.main, "MainFile");
+}
+
+TEST(MainFile, UnSalvataggioRifiutatoDallaFinestraNonScrive) {
+  FinestraConDialogo f;
+  f.C("F_Vertici").SetText("2");
+  f.dialogo->Accoda(f.ambiente.Percorso("x.slu"));
+  f.main->MnuFileItem_Click(3);
+  EXPECT_FALSE(std::filesystem::exists(f.ambiente.Percorso("x.slu")));
+  EXPECT_TRUE(f.dialogo->Mostrati().empty());
+}
+
+}  // namespace

@@ -1,0 +1,316 @@
+// The project file written and read back, files of older layouts, damaged
+// files, and the open and save commands with their dialog.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "AmbienteFile.h"
+#include "app/GeneraleFile.h"
+#include "app/ProgettoFile.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/FileDialogScriptato.h"
+#include "seismic/StatoSismica.h"
+
+namespace {
+
+using ProgettoFile::DatiFinestra;
+using VariabiliPubbliche::Stato;
+
+// A window that keeps nothing but the project data.
+class FinestraProva : public Generale::FinestraFile {
+ public:
+  bool FileLeggeScrive(Generale::FileDati& file, const std::string& modo) override {
+    return modo == "L" ? ProgettoFile::Legge(file, dati) : ProgettoFile::Scrive(file, dati);
+  }
+  void ImpostaCaption(const std::string& c) override { caption = c; }
+  std::string PrefissoCaption() const override { return "Tramok - File: "; }
+  DatiFinestra dati;
+  std::string caption = "Tramok - File: ";
+};
+
+class ProgettoFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Sismica::Stato = Sismica::StatoSismico{};
+    ProgettoFile::Stato = ProgettoFile::StatoProgetto{};
+    Stato.CartellaDati = ambiente.Cartella();
+  }
+  void TearDown() override {
+    Sismica::Stato = Sismica::StatoSismico{};
+    ProgettoFile::Stato = ProgettoFile::StatoProgetto{};
+  }
+  bool Scrivi(const std::string& nome, DatiFinestra& dati) {
+    Generale::FileDati file = Generale::FileDati::ApriScrittura(ambiente.Percorso(nome));
+    if (!ProgettoFile::Scrive(file, dati)) return false;
+    file.Chiudi();
+    return true;
+  }
+  bool Leggi(const std::string& nome, DatiFinestra& dati) {
+    Generale::FileDati file = Generale::FileDati::ApriLettura(ambiente.Percorso(nome));
+    return ProgettoFile::Legge(file, dati);
+  }
+  void CopiaFixture(const std::string& nome) { ambiente.CopiaFixture(nome, nome); }
+
+  AmbienteFile ambiente;
+};
+
+// A section of the given type with bars, tendons, acting points and seismic data.
+DatiFinestra Sezione(int tipo) {
+  Stato.TipoSezione = tipo;
+  Stato.TitoloSezione = "Pilastro è 45° \"A\"";
+  const bool piana = tipo <= 3;
+  const int colonne = tipo == 3 ? 3 : 2;
+  Stato.MatriceFigure.ReDim(1, 3, 1, colonne);
+  for (int i = 1; i <= 3; ++i)
+    for (int j = 1; j <= colonne; ++j) Stato.MatriceFigure(i, j) = 100.5 * i + j;
+  Stato.DatiSezioneCircolare = {250, 8, 16, 40, 0};
+  Stato.MatriceBarre.ReDim(1, 2, 1, piana ? 2 : 3);
+  Stato.MatriceBarre(1, 1) = 201.06;
+  Stato.MatriceBarre(2, 2) = -0.125;
+  Stato.Precompresso = true;
+  Stato.MatriceCavi.ReDim(1, 1, 1, piana ? 3 : 4);
+  Stato.MatriceCavi(1, 1) = 140;
+  Stato.MatriceCavi(1, piana ? 3 : 4) = 1200;
+  Stato.AzioniDominioMN.ReDim(1, 2, 1, 2);
+  Stato.AzioniDominioMN(2, 1) = 1234.5;
+  Stato.AzioneV = {15000, 7000};
+  Stato.Normativa = 2;
+  Stato.CotTeta = 2.5f;
+  Sismica::Stato.TitoloSismica = "Pilastro piano terra";
+  Sismica::Stato.NEdSismica = 850000;
+  Sismica::Stato.PeriodoT1 = 0.45f;
+  DatiFinestra dati;
+  dati.NForm = {1500, 900};
+  dati.MxForm = {120.25, 80};
+  dati.MyForm = {-30, 0};
+  dati.nFigureForm = tipo == 4 ? 0 : 3;
+  dati.nBarreForm = 2;
+  dati.nCaviForm = 1;
+  return dati;
+}
+
+TEST_F(ProgettoFileTest, OgniTipoDiSezioneRiscrittoUgualeByteperByte) {
+  for (int tipo = 0; tipo <= 6; ++tipo) {
+    SCOPED_TRACE(tipo);
+    DatiFinestra dati = Sezione(tipo);
+    ASSERT_TRUE(Scrivi("a.slu", dati));
+    const VariabiliPubbliche::StatoProgramma scritto = Stato;
+    Stato = VariabiliPubbliche::StatoProgramma{};
+    Sismica::Stato = Sismica::StatoSismico{};
+    DatiFinestra letti;
+    ASSERT_TRUE(Leggi("a.slu", letti));
+    EXPECT_EQ(letti, dati);
+    // The imported outline comes back as a polygon of the same vertices.
+    EXPECT_EQ(Stato.TipoSezione, tipo == 6 ? 5 : tipo);
+    EXPECT_EQ(Stato.MatriceBarre, scritto.MatriceBarre);
+    EXPECT_EQ(Stato.MatriceCavi, scritto.MatriceCavi);
+    EXPECT_EQ(Stato.AzioniDominioMN, scritto.AzioniDominioMN);
+    if (tipo != 4) {
+      EXPECT_EQ(Stato.MatriceFigure, scritto.MatriceFigure);
+    }
+    // The circle's own record is there for a circle only; the inner radius always.
+    if (tipo == 4) {
+      EXPECT_EQ(Stato.DatiSezioneCircolare, scritto.DatiSezioneCircolare);
+    }
+    EXPECT_EQ(Stato.DatiSezioneCircolare[4], scritto.DatiSezioneCircolare[4]);
+    EXPECT_EQ(Stato.TitoloSezione, "Pilastro è 45° 'A'");
+    EXPECT_EQ(Sismica::Stato.TitoloSismica, "Pilastro piano terra");
+    EXPECT_EQ(Sismica::Stato.NEdSismica, 850000);
+    EXPECT_EQ(Stato.Normativa, 2);
+    EXPECT_FLOAT_EQ(Stato.AzioneV[0], 15000);
+    ASSERT_TRUE(Scrivi("b.slu", letti));
+    EXPECT_EQ(ambiente.Leggi("a.slu"), ambiente.Leggi("b.slu"));
+  }
+}
+
+TEST_F(ProgettoFileTest, TitoloInWindows1252ConCrLf) {
+  DatiFinestra dati = Sezione(0);
+  ASSERT_TRUE(Scrivi("a.slu", dati));
+  const std::string testo = ambiente.Leggi("a.slu");
+  EXPECT_EQ(testo.substr(0, testo.find("\r\n")), "\"Pilastro \xE8 45\xB0 'A'\",\"7.8\"");
+  EXPECT_EQ(testo.substr(testo.find("\r\n"), 8), "\r\n0\r\n3\r\n");
+}
+
+TEST_F(ProgettoFileTest, SoloBarreScriveZeroFigureEDxfVuotaRifiutata) {
+  DatiFinestra dati = Sezione(0);
+  Stato.SoloBarre = 1;
+  ASSERT_TRUE(Scrivi("a.slu", dati));
+  EXPECT_EQ(dati.nFigureForm, 0);
+  EXPECT_EQ(ambiente.Leggi("a.slu").substr(0, 40).find("\r\n0\r\n0\r\n") != std::string::npos, true);
+  dati = Sezione(6);
+  dati.nFigureForm = 0;
+  ambiente.Scrivi("b.slu", "vecchio");
+  {
+    Generale::FileDati file = Generale::FileDati::ApriScrittura(ambiente.Percorso("b.slu"));
+    EXPECT_FALSE(ProgettoFile::Scrive(file, dati));
+  }
+  EXPECT_EQ(ambiente.Leggi("b.slu"), "vecchio");
+  ASSERT_EQ(ambiente.box.Mostrati().size(), 1u);
+}
+
+TEST_F(ProgettoFileTest, Versione50LettaFinoAlRecordDelleViste) {
+  CopiaFixture("progetto-5.0.slu");
+  // What an old file does not hold must not come from the project before.
+  Stato.Normativa = 2;
+  Sismica::Stato.NEdSismica = 1;
+  Stato.AzioniDominioMN.ReDim(1, 3, 1, 2);
+  Stato.CopriferroProgetto = 33;
+  DatiFinestra dati;
+  ASSERT_TRUE(Leggi("progetto-5.0.slu", dati));
+  EXPECT_TRUE(ambiente.box.Mostrati().empty());
+  EXPECT_EQ(ProgettoFile::Stato.VersioneFileLetto, "5.0");
+  EXPECT_EQ(Stato.TitoloSezione, "Trave 5.0");
+  EXPECT_EQ(Stato.TipoSezione, 0);
+  ASSERT_EQ(dati.nFigureForm, 1);
+  EXPECT_EQ(Stato.MatriceFigure(1, 1), 300);
+  EXPECT_EQ(Stato.MatriceFigure(1, 2), 500);
+  ASSERT_EQ(dati.nBarreForm, 2);
+  EXPECT_EQ(Stato.MatriceBarre(2, 1), 942);
+  EXPECT_EQ(Stato.MatriceBarre(2, 2), 460);
+  EXPECT_EQ(dati.nCaviForm, 0);
+  EXPECT_FALSE(Stato.Precompresso);
+  EXPECT_EQ(dati.NForm, (std::array<double, 2>{100, 80}));
+  EXPECT_EQ(dati.MxForm, (std::array<double, 2>{50, 30}));
+  EXPECT_EQ(Stato.AzioniDominioMN, (Matrice<double>(1, 1, 1, 2)));
+  EXPECT_FLOAT_EQ(Stato.LunghezzaL0, 3000);
+  // fcd of the old layouts is without alfa_cc: 14.17 x 0.85.
+  EXPECT_NEAR(Stato.Fcd, 12.0445, 1e-9);
+  EXPECT_EQ(Stato.UnitaLunghezza, "cm");
+  EXPECT_FLOAT_EQ(Stato.Rck, 30);
+  EXPECT_FLOAT_EQ(Stato.AzioneV[0], 25000);
+  EXPECT_FLOAT_EQ(Stato.GammaAzioni, 1.4f);
+  EXPECT_EQ(Stato.VisTensioniBarre, 1);
+  EXPECT_EQ(Stato.VisTensioniCls, 0);
+  EXPECT_EQ(Stato.VisAssi, 1);
+  EXPECT_FLOAT_EQ(Stato.CopriferroProgetto, 33);
+  EXPECT_EQ(Stato.Normativa, 1);
+  EXPECT_FLOAT_EQ(Stato.RoL, 0.02f);
+  EXPECT_EQ(Sismica::Stato.NEdSismica, 0);
+}
+
+TEST_F(ProgettoFileTest, Versione60CaviSenzaPrecompressioneNellaColonnaAZero) {
+  CopiaFixture("progetto-6.0.slu");
+  DatiFinestra dati;
+  ASSERT_TRUE(Leggi("progetto-6.0.slu", dati));
+  EXPECT_TRUE(ambiente.box.Mostrati().empty());
+  EXPECT_TRUE(Stato.Precompresso);
+  ASSERT_EQ(dati.nCaviForm, 1);
+  Matrice<double> cavi(1, 1, 1, 3);
+  cavi(1, 1) = 140;
+  cavi(1, 2) = 550;
+  EXPECT_EQ(Stato.MatriceCavi, cavi);
+  EXPECT_EQ(Stato.SiglaAcciaio[1], "Y1860");
+  EXPECT_EQ(Stato.Fyd[1], 1400);
+  EXPECT_EQ(Stato.UnitaLunghezza, "mm");
+  EXPECT_TRUE(Stato.ClsReagenteTrazione);
+  EXPECT_FLOAT_EQ(Stato.SigmaSAmm[1], 0);
+  EXPECT_FLOAT_EQ(Stato.SigmaCAmm, 11);
+  EXPECT_EQ(Stato.GammaC, 1.5);
+  EXPECT_EQ(Stato.NumeroVerticiCerchio, 60);
+  EXPECT_EQ(Stato.TipoVerifica, 2);
+  EXPECT_EQ(Stato.VisTensioniBarre, 1);
+  EXPECT_EQ(Stato.VisTensioniCls, 1);
+  EXPECT_FLOAT_EQ(Stato.PassoArrotondamento[0], 50);
+  EXPECT_FLOAT_EQ(Stato.RapportoAsCompressa, 0.5f);
+  EXPECT_TRUE(Stato.OpzioniProgetto);
+  EXPECT_EQ(Stato.RigheFiDiametro[0], 16);
+  EXPECT_EQ(Stato.TipoVerificaProgetto, 1);
+  EXPECT_EQ(Stato.NumeroBracci, 2);
+  EXPECT_EQ(Stato.GancioStaffe, 1);
+  EXPECT_EQ(Stato.DimensioneFissa, 2);
+  EXPECT_TRUE(Stato.SenzaStaffe);
+  EXPECT_EQ(Stato.Normativa, 1);
+}
+
+TEST_F(ProgettoFileTest, FileRovinatoLasciaIlProgettoPrecedente) {
+  DatiFinestra dati = Sezione(0);
+  ASSERT_TRUE(Scrivi("a.slu", dati));
+  const std::string intero = ambiente.Leggi("a.slu");
+  const VariabiliPubbliche::StatoProgramma prima = Stato;
+  // Cut inside the moments of record 9; then a few damaged or foreign files.
+  const std::size_t n9 = intero.find("\r\n120.25");
+  const std::string casi[] = {intero.substr(0, n9 + 5), std::string("\x00\x01\xff\xfe\r\n\x7f", 7),
+                              "\"T\",\"7.8\"\r\n9\r\n", "\"T\",\"7.8\"\r\n0\r\n-5\r\n",
+                              "\"T\",\"9.9\"\r\n"};
+  for (const std::string& contenuto : casi) {
+    ambiente.Scrivi("r.slu", contenuto);
+    DatiFinestra letti = dati;
+    EXPECT_FALSE(Leggi("r.slu", letti));
+    EXPECT_EQ(letti, dati);
+    EXPECT_EQ(Stato.TitoloSezione, prima.TitoloSezione);
+    EXPECT_EQ(Stato.MatriceFigure, prima.MatriceFigure);
+    EXPECT_EQ(Sismica::Stato.NEdSismica, 850000);
+  }
+  ASSERT_FALSE(ambiente.box.Mostrati().empty());
+  EXPECT_EQ(ambiente.box.Mostrati()[0].testo, "Lettura incompleta del file");
+}
+
+TEST_F(ProgettoFileTest, RigaComandoParole) {
+  using Generale::ParoleRigaComando;
+  EXPECT_EQ(ParoleRigaComando("\"/tmp/Progetti/trave 1.slu\""),
+            (std::vector<std::string>{"/tmp/Progetti/trave", "1.slu"}));
+  EXPECT_TRUE(ParoleRigaComando(" \t\"\" ").empty());
+  EXPECT_EQ(ParoleRigaComando("a b c d e f g h i j k l").size(), 10u);
+  EXPECT_EQ(ParoleRigaComando("a b c d e f g h i j k l").back(), "j");
+}
+
+TEST_F(ProgettoFileTest, RigaComandoApreConBlanchiOSegnalaFileMancante) {
+  std::filesystem::create_directory(ambiente.Percorso("Progetti"));
+  DatiFinestra dati = Sezione(1);
+  ASSERT_TRUE(Scrivi("Progetti/trave 1.slu", dati));
+  Stato = VariabiliPubbliche::StatoProgramma{};
+  FinestraProva finestra;
+  std::string nome = "vecchio", percorso;
+  ASSERT_TRUE(Generale::ApriFileRigaComando("\"Progetti/trave   1.slu\"", nome, percorso, finestra));
+  EXPECT_EQ(nome, "trave 1");
+  EXPECT_EQ(finestra.caption, "Tramok - File: trave 1");
+  EXPECT_EQ(Stato.CartellaDati, ambiente.Percorso("Progetti"));
+  EXPECT_EQ(Stato.TipoSezione, 1);
+  EXPECT_EQ(finestra.dati, dati);
+
+  EXPECT_FALSE(Generale::ApriFileRigaComando("manca.slu", nome, percorso, finestra));
+  EXPECT_EQ(nome, "");
+  ASSERT_EQ(ambiente.box.Mostrati().size(), 1u);
+  EXPECT_EQ(ambiente.box.Mostrati()[0].testo,
+            "File " + ambiente.Percorso("manca.slu") + " non trovato ");
+  EXPECT_EQ(ambiente.box.Mostrati()[0].icona, platform::Icona::Critica);
+}
+
+TEST_F(ProgettoFileTest, SalvaNelFileApertoEAnnullaNonCambiaNulla) {
+  std::filesystem::create_directory(ambiente.Percorso("altra"));
+  FinestraProva finestra;
+  finestra.dati = Sezione(0);
+  platform::FileDialogScriptato dialogo;
+  auto& p = ProgettoFile::Stato;
+  // Save with no name yet: the save-as dialog proposes "*.slu".
+  dialogo.Accoda(ambiente.Percorso("altra/Trave.slu"));
+  ASSERT_TRUE(Generale::ApriSalvaFile(Generale::FileSalva, "Tramok", p.NomeFileProgetto,
+                                      p.PercorsoProgetto, "slu", dialogo, finestra,
+                                      "Tramok - File: "));
+  ASSERT_EQ(dialogo.Mostrati().size(), 1u);
+  EXPECT_EQ(dialogo.Mostrati()[0].FileName, "*.slu");
+  EXPECT_EQ(dialogo.Mostrati()[0].FilterIndex, 2);
+  EXPECT_EQ(dialogo.Mostrati()[0].Filter, "Tutti i Files (*.*)|*.*|Files Tramok (*.slu)|*.slu");
+  EXPECT_EQ(p.NomeFileProgetto, "Trave");
+  // The data folder moved by some other command: the save still goes to the file.
+  Stato.CartellaDati = ambiente.Cartella();
+  Stato.TitoloSezione = "secondo";
+  ASSERT_TRUE(Generale::ApriSalvaFile(Generale::FileSalva, "Tramok", p.NomeFileProgetto,
+                                      p.PercorsoProgetto, "slu", dialogo, finestra,
+                                      "Tramok - File: "));
+  EXPECT_EQ(dialogo.Mostrati().size(), 1u);
+  EXPECT_FALSE(std::filesystem::exists(ambiente.Percorso("Trave.slu")));
+  EXPECT_EQ(ambiente.Leggi("altra/Trave.slu").substr(0, 10), "\"secondo\",");
+
+  bool annullato = false;
+  Generale::ApriSalvaFile(Generale::FileApri, "Tramok", p.NomeFileProgetto, p.PercorsoProgetto,
+                          "slu", dialogo, finestra, "Tramok - File: ", "", &annullato);
+  EXPECT_TRUE(annullato);
+  EXPECT_EQ(p.NomeFileProgetto, "Trave");
+  EXPECT_EQ(finestra.caption, "Tramok - File: Trave");
+  EXPECT_EQ(Stato.TitoloSezione, "secondo");
+  EXPECT_TRUE(ambiente.box.Mostrati().empty());
+}
+
+}  // namespace
