@@ -62,11 +62,13 @@ FrmSismica::FrmSismica() : form_(*this, "FrmSismica") {
   CreaControlli();
   new Generale::TastieraFinestra(*this);
   Finestre::Aperte.FrmSismica = this;
+  Finestre::Aperte.Sismica = this;
 }
 
 FrmSismica::~FrmSismica() {
   if (Istanza == this) Istanza = nullptr;
   if (Finestre::Aperte.FrmSismica == this) Finestre::Aperte.FrmSismica = nullptr;
+  if (Finestre::Aperte.Sismica == this) Finestre::Aperte.Sismica = nullptr;
 }
 
 platform::Control& FrmSismica::Controllo(const std::string& nome, int indice) {
@@ -84,6 +86,16 @@ void FrmSismica::Casella(QGridLayout* griglia, int riga, int indice, const QStri
   if (etichetta >= 0) griglia->addWidget(Nominato(new QLabel, "PilastroLbl", etichetta), riga, 2);
 }
 
+// The end-section buttons of a shape frame, from index primo.
+void FrmSismica::PulsantiSezione(QGridLayout* griglia, int riga, int primo) {
+  const char* const testi[] = {"Sez. Superiore", "Sez. Inferiore"};
+  for (int k = 0; k <= 1; ++k) {
+    auto* pulsante = Nominato(new QPushButton(testi[k]), "CmdSezionePil", primo + k);
+    connect(pulsante, &QPushButton::clicked, this, [this, primo, k] { CmdSezionePil_Click(primo + k); });
+    griglia->addWidget(pulsante, riga, k);
+  }
+}
+
 QGroupBox* FrmSismica::CreaRettangolare() {
   auto* frame = Nominato(new QGroupBox("Pilastro Rettangolare"), "PilastroFrm", 0);
   auto* g = new QGridLayout(frame);
@@ -98,12 +110,7 @@ QGroupBox* FrmSismica::CreaRettangolare() {
   Casella(g, 5, 4, "Copriferro, calcolato nel baricentro dell'armatura verticale", 9);
   Casella(g, 6, 9, "Lunghezza Pilastro", 11);
   Casella(g, 7, 10, "Lunghezza Critica Pilastro", 14);
-  auto* sup = Nominato(new QPushButton("Sez. Superiore"), "CmdSezionePil", 0);
-  auto* inf = Nominato(new QPushButton("Sez. Inferiore"), "CmdSezionePil", 1);
-  connect(sup, &QPushButton::clicked, this, [this] { CmdSezionePil_Click(0); });
-  connect(inf, &QPushButton::clicked, this, [this] { CmdSezionePil_Click(1); });
-  g->addWidget(sup, 8, 0);
-  g->addWidget(inf, 8, 1);
+  PulsantiSezione(g, 8, 0);
   return frame;
 }
 
@@ -128,12 +135,7 @@ QGroupBox* FrmSismica::CreaCircolare() {
   auto* spirale = Nominato(new QCheckBox("Spirale"), "ChkSpirale");
   connect(spirale, &QCheckBox::toggled, this, [this] { ChkSpirale_Click(); });
   g->addWidget(spirale, 9, 0);
-  auto* sup = Nominato(new QPushButton("Sez. Superiore"), "CmdSezionePil", 2);
-  auto* inf = Nominato(new QPushButton("Sez. Inferiore"), "CmdSezionePil", 3);
-  connect(sup, &QPushButton::clicked, this, [this] { CmdSezionePil_Click(2); });
-  connect(inf, &QPushButton::clicked, this, [this] { CmdSezionePil_Click(3); });
-  g->addWidget(sup, 10, 0);
-  g->addWidget(inf, 10, 1);
+  PulsantiSezione(g, 10, 2);
   frame->hide();
   return frame;
 }

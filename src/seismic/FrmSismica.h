@@ -14,7 +14,8 @@
 class QGroupBox;
 class QGridLayout;
 
-class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Finestre::FinestraSismica {
+class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Finestre::FinestraSismica,
+                   public Finestre::ServiziSismica {
  public:
   // The window, created and shown on first call.
   static FrmSismica& Mostra();
@@ -32,6 +33,13 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   bool Visibile() const override { return isVisible(); }
   void CaricaValoriFormSismicaSub(bool conversione) override;
   void AggiornaUnitaSismica() override;
+  // Finestre::ServiziSismica
+  void EsportaVerticiInMain(int n, const Vettore<double>& x, const Vettore<double>& y) override;
+  void EsportaBarreInMain(int n, const Vettore<float>& x, const Vettore<float>& y,
+                          const Vettore<float>& aree) override;
+  short ColorePlottaSezione() override;
+  short ColorePlottaSub() override;
+  static bool FrmSismicaAttiva();
 
   void Form_Load();
   void CaricaValoriFormSismica();
@@ -61,6 +69,7 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   QGroupBox* CreaCircolare();
   QGroupBox* CreaAzioni();
   QGroupBox* CreaStaffe();
+  void PulsantiSezione(QGridLayout* griglia, int riga, int primo);
   void Casella(QGridLayout* griglia, int riga, int indice, const QString& testo, int etichetta);
   void RecuperaDatiPilastriRettangolari(bool inferiore);
   void RecuperaDatiPilastriCircolari(bool inferiore);
