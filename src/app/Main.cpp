@@ -25,6 +25,7 @@ Main::Main() : form_(*this, "Main") {
   setObjectName("Main");
   CreaControlli();
   CreaMenu();
+  CollegaSismica();
   tastiera_ = new Generale::TastieraFinestra(*this);
   CollegaControlli();
   CollegaInvio();

@@ -216,6 +216,8 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   QWidget* CreaGriglia(int g);
   QWidget* CreaFraFi();
   void CreaMenu();
+  // The "Sismica" command opens the seismic window.
+  void CollegaSismica();
   void CollegaControlli();
   void CollegaInvio();
 

@@ -1,0 +1,265 @@
+#include "seismic/FrmCoefficienti.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include "app/Generale.h"
+#include "app/TastieraFinestra.h"
+#include "model/Finestre.h"
+#include "model/Formattazione.h"
+#include "model/Formato.h"
+#include "model/VariabiliPubbliche.h"
+#include "seismic/StatoSismica.h"
+
+using Sismica::Stato;
+
+namespace {
+
+FrmCoefficienti* Istanza = nullptr;
+
+template <class T>
+T* Nominato(T* w, const std::string& nome, int indice = platform::SenzaIndice) {
+  w->setObjectName(QString::fromStdString(platform::NomeOggetto(nome, indice)));
+  return w;
+}
+
+QString Q(const char* testo) { return QString::fromUtf8(testo); }
+
+std::string Fattore(double x) { return Formattazione::FormattaNumero(3, 9, x, true); }
+
+}  // namespace
+
+float MuFi(float q, float T1, float TC) {
+  if (T1 >= TC) return 2 * q - 1;
+  if (T1 > 0) return 1 + 2 * (q - 1) * TC / T1;
+  return 0;
+}
+
+FrmCoefficienti& FrmCoefficienti::Mostra(int Pagina) {
+  if (!Istanza) Istanza = new FrmCoefficienti;
+  Istanza->Pagina = Pagina;
+  Istanza->Form_Load();
+  Istanza->show();
+  Istanza->raise();
+  return *Istanza;
+}
+
+FrmCoefficienti* FrmCoefficienti::Aperta() { return Istanza; }
+
+FrmCoefficienti::FrmCoefficienti() : form_(*this, "FrmCoefficienti") {
+  setObjectName("FrmCoefficienti");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle("EC8 #5.2.3.4(3) - NTC");
+  auto* tutto = new QVBoxLayout(this);
+  tutto->addWidget(CreaDuttilita());
+  tutto->addWidget(CreaCapacity());
+  for (const char* nome : {"fraOmegaSt", "fraOmegaWd"}) {
+    auto* frame = Nominato(new QGroupBox, nome);
+    auto* v = new QVBoxLayout(frame);
+    for (int i = 0; i <= 4; ++i) v->addWidget(Nominato(new QLabel, nome == std::string("fraOmegaSt") ? "lblAst" : "lblVolSt", i));
+    tutto->addWidget(frame);
+  }
+  new Generale::TastieraFinestra(*this);
+}
+
+FrmCoefficienti::~FrmCoefficienti() {
+  if (Istanza == this) Istanza = nullptr;
+}
+
+platform::Control& FrmCoefficienti::Controllo(const std::string& nome, int indice) {
+  return form_.Controllo(nome, indice);
+}
+
+QGroupBox* FrmCoefficienti::CreaDuttilita() {
+  auto* frame = Nominato(new QGroupBox, Q("frameDuttilità").toStdString());
+  auto* g = new QGridLayout(frame);
+  struct Casella {
+    int indice;
+    const char* etichetta;
+    const char* aiuto;
+  };
+  const Casella caselle[] = {
+      {1, "q0", "Fattore di struttura di base"},
+      {2, "T1 (s)", "Periodo del primo modo di vibrare"},
+      {3, "TC (s)", "Periodo al limite del tratto ad accelerazione costante"},
+      {0, "Sez. superiore", "Fattore di duttilità in termini di curvatura"},
+      {4, "Sez. inferiore", "Fattore di duttilità in termini di curvatura"}};
+  int riga = 0;
+  for (const Casella& c : caselle) {
+    g->addWidget(new QLabel(Q(c.etichetta)), riga, 0);
+    auto* box = Nominato(new QLineEdit, "txtCoeff", c.indice);
+    box->setToolTip(Q(c.aiuto));
+    if (c.indice == 0 || c.indice == 4) box->setReadOnly(true);
+    connect(box, &QLineEdit::textChanged, this, [this] {
+      if (caricamento_) return;
+      Memorizza();
+      CalcolaMuFi();
+      Aggiorna();
+    });
+    g->addWidget(box, riga++, 1);
+  }
+  g->addWidget(new QLabel("Usa 2/3qo  (EC8 #5.5.3.2.2(7)):"), riga++, 0, 1, 2);
+  const char* const dueTerzi[] = {"nella sezione Superiore", "nella sezione Inferiore"};
+  for (int i = 0; i <= 1; ++i) {
+    auto* box = Nominato(new QCheckBox(dueTerzi[i]), "chkDueTerziQ0", i);
+    connect(box, &QCheckBox::clicked, this, [this] {
+      Memorizza();
+      CalcolaMuFi();
+      Aggiorna();
+    });
+    g->addWidget(box, riga++, 0, 1, 2);
+  }
+  g->addWidget(Nominato(new QListWidget, "ListaOsservCoef", 0), riga, 0, 1, 2);
+  return frame;
+}
+
+QGroupBox* FrmCoefficienti::CreaCapacity() {
+  auto* frame = Nominato(new QGroupBox, "frameCapacity");
+  auto* g = new QGridLayout(frame);
+  const char* const aiuti[] = {"Rapporto dei momenti nella sezione inferiore del pilastro ",
+                               "Rapporto dei momenti nella sezione superiore del pilastro",
+                               "Coefficiente di sovraresistenza"};
+  const char* const etichette[] = {"r sez. inferiore", "r sez. superiore", ""};
+  for (int i = 0; i <= 2; ++i) {
+    g->addWidget(i == 2 ? Nominato(new QLabel, "lblDinamica", 10) : new QLabel(etichette[i]), i, 0);
+    auto* box = Nominato(new QLineEdit, "txtCoeffC", i);
+    box->setToolTip(aiuti[i]);
+    if (i == 2) box->setReadOnly(true);
+    else
+      connect(box, &QLineEdit::textChanged, this, [this] {
+        if (caricamento_) return;
+        Memorizza();
+        AggiornaAvvisi();
+      });
+    g->addWidget(box, i, 1);
+  }
+  g->addWidget(Nominato(new QListWidget, "ListaOsservCoef", 1), 3, 0, 1, 2);
+  return frame;
+}
+
+int FrmCoefficienti::PaginaMostrata() const {
+  if (Pagina == 4) return VariabiliPubbliche::Stato.NormativaSismica == 1 ? 3 : 2;
+  return Pagina;
+}
+
+void FrmCoefficienti::Form_Load() {
+  caricamento_ = true;
+  Setta();
+  frmCoefAggiorna();
+  if (Pagina == 0) {
+    Controllo("txtCoeff", 0).SetText(Fattore(Stato.DuttilitaCurvaturaSup));
+    Controllo("txtCoeff", 4).SetText(Fattore(Stato.DuttilitaCurvaturaInf));
+    Controllo("txtCoeff", 1).SetText(Formattazione::TestoNumero(Stato.FattoreStrutturaQ0));
+    Controllo("txtCoeff", 2).SetText(Formattazione::TestoNumero(Stato.PeriodoT1));
+    Controllo("txtCoeff", 3).SetText(Formattazione::TestoNumero(Stato.PeriodoTC));
+    Controllo("chkDueTerziQ0", 0).SetValue(Stato.DueTerziQ0Sup);
+    Controllo("chkDueTerziQ0", 1).SetValue(Stato.DueTerziQ0Inf);
+  } else if (Pagina == 1) {
+    Controllo("txtCoeffC", 0).SetText(Formattazione::TestoNumero(Stato.RapportoMomentiInf));
+    Controllo("txtCoeffC", 1).SetText(Formattazione::TestoNumero(Stato.RapportoMomentiSup));
+    AggiornaAvvisi();
+  }
+  caricamento_ = false;
+}
+
+void FrmCoefficienti::Setta() {
+  const int mostrata = PaginaMostrata();
+  const char* const frame[] = {"frameDuttilità", "frameCapacity", "fraOmegaSt", "fraOmegaWd"};
+  for (int i = 0; i <= 3; ++i) Controllo(Q(frame[i]).toStdString()).SetVisible(i == mostrata);
+  adjustSize();
+}
+
+void FrmCoefficienti::frmCoefAggiorna() {
+  switch (PaginaMostrata()) {
+    case 0:
+      setWindowTitle(Q("Duttilità in termini di curvatura: EC8 #5.2.3.4(3) - NTC #7.4.4"));
+      break;
+    case 1: {
+      const bool media = Stato.DuttilitaMedia == 1;
+      if (Stato.ElementoSetto == 0)
+        setWindowTitle(QString("Regola del Capacity Design per il calcolo del taglio sollecitante: ") +
+                       (media ? "EC8 #5.4.2.3(2)" : "EC8 #5.5.2.2(3)"));
+      Controllo("lblDinamica", 10).SetCaption(media ? Q("Media Duttilità").toStdString()
+                                                    : Q("Alta Duttilità").toStdString());
+      Controllo("txtCoeffC", 2).SetText(Formattazione::TestoNumero(media ? 1.1 : 1.3));
+      break;
+    }
+    case 2:
+      setWindowTitle("NTC #7.4.6.2.2 eq. (7.4.28) - Quantitativo minimo di staffe");
+      break;
+    default:
+      setWindowTitle("EC8 #5.4.3.2.2(8) - Rappoto volumetrico meccanico staffe confinanti");
+  }
+}
+
+// The moment ratios are taken only from the page that shows them, the
+// ductility inputs only from theirs.
+void FrmCoefficienti::Memorizza() {
+  if (Pagina == 0) {
+    Stato.FattoreStrutturaQ0 = Generale::ValNumero(Controllo("txtCoeff", 1));
+    Stato.PeriodoT1 = static_cast<float>(Generale::ValNumero(Controllo("txtCoeff", 2)));
+    Stato.PeriodoTC = static_cast<float>(Generale::ValNumero(Controllo("txtCoeff", 3)));
+    Stato.DueTerziQ0Sup = Controllo("chkDueTerziQ0", 0).Value();
+    Stato.DueTerziQ0Inf = Controllo("chkDueTerziQ0", 1).Value();
+  } else if (Pagina == 1) {
+    Stato.RapportoMomentiInf = static_cast<float>(Generale::ValNumero(Controllo("txtCoeffC", 0)));
+    Stato.RapportoMomentiSup = static_cast<float>(Generale::ValNumero(Controllo("txtCoeffC", 1)));
+  }
+}
+
+void FrmCoefficienti::CalcolaMuFi() {
+  const auto q0 = static_cast<float>(Stato.FattoreStrutturaQ0);
+  auto mu = [&](int dueTerzi) {
+    return MuFi(dueTerzi == 1 ? q0 * 2 / 3 : q0, Stato.PeriodoT1, Stato.PeriodoTC);
+  };
+  Stato.DuttilitaCurvaturaInf = mu(Stato.DueTerziQ0Inf);
+  Stato.DuttilitaCurvaturaSup = mu(Stato.DueTerziQ0Sup);
+}
+
+void FrmCoefficienti::Aggiorna() {
+  if (Stato.DuttilitaCurvaturaInf == -1) Stato.DuttilitaCurvaturaInf = 1;
+  caricamento_ = true;
+  Controllo("txtCoeff", 0).SetText(Fattore(Stato.DuttilitaCurvaturaSup));
+  Controllo("txtCoeff", 4).SetText(Fattore(Stato.DuttilitaCurvaturaInf));
+  caricamento_ = false;
+  if (auto* sismica = dynamic_cast<platform::Form*>(Finestre::Aperte.FrmSismica)) {
+    using VariabiliPubbliche::FormattaValore;
+    sismica->Controllo("txtDinamica", 0).SetText(FormattaValore(Stato.DuttilitaCurvaturaInf, true));
+    sismica->Controllo("txtDinamica", 2).SetText(FormattaValore(Stato.DuttilitaCurvaturaSup, true));
+    sismica->Controllo("txtDinamica", 1).SetText(FormattaValore(Stato.FattoreStrutturaQ0, true));
+  }
+}
+
+void FrmCoefficienti::AggiornaAvvisi() {
+  const int pagina = PaginaMostrata();
+  platform::Control& lista = Controllo("ListaOsservCoef", pagina);
+  lista.Clear();
+  if (pagina == 1) {
+    const float sup = Stato.RapportoMomentiSup;
+    const float inf = Stato.RapportoMomentiInf;
+    if (sup < 0.1f || inf < 0.1f) {
+      lista.AddItem("Attenzione! Il valore del rapporto r sembra troppo piccolo.");
+    } else if (sup > 1 / 1.3f || inf > 1 / 1.3f) {
+      lista.AddItem(Q("Normalmente il rapporto r è < 1/1,3 = 0,769 (colonna forte trave debole) "
+                      "[EC8 #4.4.2.3(4)],").toStdString());
+      lista.AddItem("escluso l'ultimo piano [EC8 #4.4.2.3(6)], il telaio a due piani con nud<0,3 "
+                    "[EC8 #5.2.3.3(2b)],");
+      lista.AddItem("e, ovviamente, la sezione di base, per la quale si deve porre r = 1.");
+    }
+  } else if (pagina == 0 && Stato.ElementoSetto == 1) {
+    lista.AddItem("Osservazioni:");
+    lista.AddItem(Q("In fase di verifica il fattore di struttura verrà moltiplicato per il "
+                    "rapporto massimo fra Msd e Mrd").toStdString());
+  }
+}
+
+void FrmCoefficienti::closeEvent(QCloseEvent* evento) {
+  Memorizza();
+  evento->accept();
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Curvature ductility from the behaviour factor and the periods (page 0),
+// the capacity-design moment ratios (page 1), and the explanations of the
+// stirrup checks (pages 2 and 3). Modeless, created on first use.
+#include <QWidget>
+
+#include "platform/qt/FormQt.h"
+
+class QGroupBox;
+
+// Curvature ductility factor for behaviour factor q and periods T1, TC.
+float MuFi(float q, float T1, float TC);
+
+class FrmCoefficienti : public QWidget, public platform::Form {
+ public:
+  // The window on page Pagina, created on first call.
+  static FrmCoefficienti& Mostra(int Pagina);
+  static FrmCoefficienti* Aperta();
+  ~FrmCoefficienti() override;
+
+  std::string Name() const override { return "FrmCoefficienti"; }
+  platform::Control& Controllo(const std::string& nome, int indice = platform::SenzaIndice) override;
+
+  void Setta();
+  void frmCoefAggiorna();
+  void AggiornaAvvisi();
+  void CalcolaMuFi();
+
+  int Pagina = 0;
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+
+ private:
+  FrmCoefficienti();
+  void Form_Load();
+  QGroupBox* CreaDuttilita();
+  QGroupBox* CreaCapacity();
+  void Memorizza();
+  void Aggiorna();
+  int PaginaMostrata() const;
+
+  platform::FormQt form_;
+  bool caricamento_ = false;
+};

@@ -1,0 +1,417 @@
+#include "seismic/FrmSismica.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/Generale.h"
+#include "analysis/Correnti.h"
+#include "app/TastieraFinestra.h"
+#include "model/Formato.h"
+#include "model/Formattazione.h"
+#include "model/GeneraleTesto.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+#include "seismic/StatoSismica.h"
+
+using Sismica::Stato;
+
+namespace {
+
+FrmSismica* Istanza = nullptr;
+
+QString Q(const char* testo) { return QString::fromUtf8(testo); }
+
+template <class T>
+T* Nominato(T* w, const std::string& nome, int indice = platform::SenzaIndice) {
+  w->setObjectName(QString::fromStdString(platform::NomeOggetto(nome, indice)));
+  return w;
+}
+
+// Unit labels shown beside the length boxes.
+constexpr int EtichetteUnita[] = {1, 3, 9, 11, 14, 18, 21, 22, 23, 24, 28, 30, 35};
+
+std::string Numero(double x) { return Formattazione::TestoNumero(x); }
+
+}  // namespace
+
+FrmSismica& FrmSismica::Mostra() {
+  if (!Istanza) {
+    Istanza = new FrmSismica;
+    Istanza->Form_Load();
+  }
+  Istanza->show();
+  Istanza->raise();
+  Istanza->activateWindow();
+  if (auto* titolo = Istanza->findChild<QLineEdit*>("txtTitolo")) titolo->setFocus();
+  return *Istanza;
+}
+
+FrmSismica* FrmSismica::Aperta() { return Istanza; }
+
+FrmSismica::FrmSismica() : form_(*this, "FrmSismica") {
+  setObjectName("FrmSismica");
+  setAttribute(Qt::WA_DeleteOnClose);
+  CreaControlli();
+  new Generale::TastieraFinestra(*this);
+  Finestre::Aperte.FrmSismica = this;
+  Finestre::Aperte.Sismica = this;
+}
+
+FrmSismica::~FrmSismica() {
+  if (Istanza == this) Istanza = nullptr;
+  if (Finestre::Aperte.FrmSismica == this) Finestre::Aperte.FrmSismica = nullptr;
+  if (Finestre::Aperte.Sismica == this) Finestre::Aperte.Sismica = nullptr;
+}
+
+platform::Control& FrmSismica::Controllo(const std::string& nome, int indice) {
+  return form_.Controllo(nome, indice);
+}
+
+void FrmSismica::Testo(const std::string& nome, int indice, const std::string& testo) {
+  Controllo(nome, indice).SetText(testo);
+}
+
+void FrmSismica::Casella(QGridLayout* griglia, int riga, int indice, const QString& testo,
+                         int etichetta) {
+  griglia->addWidget(new QLabel(testo), riga, 0);
+  griglia->addWidget(Nominato(new QLineEdit, "PilastroTxt", indice), riga, 1);
+  if (etichetta >= 0) griglia->addWidget(Nominato(new QLabel, "PilastroLbl", etichetta), riga, 2);
+}
+
+// The end-section buttons of a shape frame, from index primo.
+void FrmSismica::PulsantiSezione(QGridLayout* griglia, int riga, int primo) {
+  const char* const testi[] = {"Sez. Superiore", "Sez. Inferiore"};
+  for (int k = 0; k <= 1; ++k) {
+    auto* pulsante = Nominato(new QPushButton(testi[k]), "CmdSezionePil", primo + k);
+    connect(pulsante, &QPushButton::clicked, this, [this, primo, k] { CmdSezionePil_Click(primo + k); });
+    griglia->addWidget(pulsante, riga, k);
+  }
+}
+
+QGroupBox* FrmSismica::CreaRettangolare() {
+  auto* frame = Nominato(new QGroupBox("Pilastro Rettangolare"), "PilastroFrm", 0);
+  auto* g = new QGridLayout(frame);
+  Casella(g, 0, 0, "Base Pilastro", 1);
+  Casella(g, 1, 1, "Altezza Pilastro", 3);
+  Casella(g, 2, 2, "Numero barre lungo la base", -1);
+  Casella(g, 3, 3, "Numero barre lungo l'altezza", -1);
+  g->addWidget(new QLabel("Diametro barre"), 4, 0);
+  auto* combo = Nominato(new QComboBox, "ComboBarrePil", 0);
+  combo->setEditable(true);
+  g->addWidget(combo, 4, 1);
+  Casella(g, 5, 4, "Copriferro, calcolato nel baricentro dell'armatura verticale", 9);
+  Casella(g, 6, 9, "Lunghezza Pilastro", 11);
+  Casella(g, 7, 10, "Lunghezza Critica Pilastro", 14);
+  PulsantiSezione(g, 8, 0);
+  return frame;
+}
+
+QGroupBox* FrmSismica::CreaCircolare() {
+  auto* frame = Nominato(new QGroupBox("Pilastro Circolare"), "PilastroFrm", 1);
+  auto* g = new QGridLayout(frame);
+  Casella(g, 0, 6, "Raggio Pilastro", 18);
+  Casella(g, 1, 7, "Numero barre longitudinali", -1);
+  g->addWidget(new QLabel("Diametro barre"), 2, 0);
+  auto* barre = Nominato(new QComboBox, "ComboBarrePil", 1);
+  barre->setEditable(true);
+  g->addWidget(barre, 2, 1);
+  Casella(g, 3, 8, "Copriferro, calcolato nel baricentro dell'armatura verticale", 21);
+  Casella(g, 4, 11, "Lunghezza Pilastro", 22);
+  Casella(g, 5, 12, "Lunghezza Critica Pilastro", 23);
+  g->addWidget(new QLabel("Diametro Staffe/Spirale"), 6, 0);
+  auto* staffe = Nominato(new QComboBox, "ComboBarrePil", 2);
+  staffe->setEditable(true);
+  g->addWidget(staffe, 6, 1);
+  Casella(g, 7, 5, "Passo staffe zona critica", 24);
+  Casella(g, 8, 15, "Passo staffe zona centrale", 28);
+  auto* spirale = Nominato(new QCheckBox("Spirale"), "ChkSpirale");
+  connect(spirale, &QCheckBox::toggled, this, [this] { ChkSpirale_Click(); });
+  g->addWidget(spirale, 9, 0);
+  PulsantiSezione(g, 10, 2);
+  frame->hide();
+  return frame;
+}
+
+QGroupBox* FrmSismica::CreaAzioni() {
+  auto* frame = new QGroupBox("Sollecitazioni (kN, m)");
+  auto* g = new QGridLayout(frame);
+  g->addWidget(Nominato(new QLabel("Forza assiale di progetto (+ compressione)"), "lblSolSinistra"),
+               0, 0);
+  g->addWidget(Nominato(new QLineEdit, "F_N"), 0, 1, 1, 2);
+  g->addWidget(new QLabel("Mx (+ comprime y positive)"), 1, 1);
+  g->addWidget(new QLabel("My"), 1, 2);
+  g->addWidget(new QLabel("Sez. Superiore"), 2, 0);
+  g->addWidget(new QLabel("Sez. Inferiore"), 3, 0);
+  for (int i = 0; i <= 1; ++i) {
+    g->addWidget(Nominato(new QLineEdit, "F_MSupsd", i), 2, i + 1);
+    g->addWidget(Nominato(new QLineEdit, "F_MInfsd", i), 3, i + 1);
+  }
+  return frame;
+}
+
+QGroupBox* FrmSismica::CreaStaffe() {
+  auto* frame = Nominato(new QGroupBox("Staffe"), "frmStaffe");
+  auto* g = new QGridLayout(frame);
+  g->addWidget(new QLabel("Passo zona centrale"), 0, 0);
+  g->addWidget(Nominato(new QLineEdit, "PilastroTxt", 13), 0, 1);
+  g->addWidget(Nominato(new QLabel, "PilastroLbl", 30), 0, 2);
+  g->addWidget(new QLabel("Passo zona critica"), 1, 0);
+  g->addWidget(Nominato(new QLineEdit, "PilastroTxt", 14), 1, 1);
+  g->addWidget(Nominato(new QLabel, "PilastroLbl", 35), 1, 2);
+  const char* const comandi[] = {"&Ok", "&Annulla", "Agg. Esterna", "Elimina", "Agg. Generica",
+                                 "Agg. Interna"};
+  auto* riga = new QHBoxLayout;
+  for (int i = 0; i <= 5; ++i) riga->addWidget(Nominato(new QPushButton(comandi[i]), "cmdStaffe", i));
+  g->addLayout(riga, 2, 0, 1, 3);
+  g->addWidget(Nominato(new QPushButton("Controllo Prescriz. Staffe"), "cmdControlloPilStaffe"), 3, 0);
+  auto* errore = Nominato(new QLabel, "lblErroreSt");
+  errore->hide();
+  g->addWidget(errore, 3, 1, 1, 2);
+  return frame;
+}
+
+void FrmSismica::CreaControlli() {
+  auto* titolo = new QHBoxLayout;
+  titolo->addWidget(new QLabel("Titolo :"));
+  titolo->addWidget(Nominato(new QLineEdit, "txtTitolo"), 1);
+
+  auto* elemento = new QGroupBox("Elemento");
+  auto* e = new QVBoxLayout(elemento);
+  const char* const tipi[] = {"Pilastro", "Setto", "Pilastro mensola"};
+  for (int i = 0; i <= 2; ++i) {
+    auto* op = Nominato(new QRadioButton(tipi[i]), "OpTipoSezioneSismica", i);
+    connect(op, &QRadioButton::toggled, this, [i](bool on) {
+      if (on && i != 1) Stato.PilastroMensola = i == 2;
+    });
+    // Walls are not available.
+    op->setVisible(i != 1);
+    e->addWidget(op);
+  }
+  auto* tipo = Nominato(new QGroupBox("Tipo Pilastro"), "frmTipoPilastro");
+  auto* t = new QHBoxLayout(tipo);
+  const char* const forme[] = {"Rettan.re", "Circolare"};
+  for (int i = 0; i <= 1; ++i) {
+    auto* op = Nominato(new QRadioButton(forme[i]), "OpTipoPilastro", i);
+    connect(op, &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) OpTipoPilastro_Click(i);
+    });
+    t->addWidget(op);
+  }
+  auto* materiali = new QGroupBox("Materiali");
+  auto* m = new QHBoxLayout(materiali);
+  m->addWidget(Nominato(new QLineEdit, "F_nome_acc"));
+  m->addWidget(Nominato(new QLineEdit, "F_nome_cls"));
+
+  auto* piani = new QVBoxLayout;
+  auto* primi = Nominato(new QCheckBox("Pilastro nei primi 2 piani"), "chkPianiInf", 0);
+  primi->setToolTip("EC8 #5.5.3.2.2(13)P aumenta H critica");
+  auto* base = Nominato(new QCheckBox("Pilastro di base"), "chkPianiInf", 1);
+  base->setToolTip("EC8 #5.5.3.2.2(14) armatura sezione inferiore >= armatura sezione superiore");
+  connect(primi, &QCheckBox::toggled, this, [this] { chkPianiInf_Click(0); });
+  connect(base, &QCheckBox::toggled, this, [this] { chkPianiInf_Click(1); });
+  piani->addWidget(primi);
+  piani->addWidget(base);
+
+  auto* dinamica = Nominato(new QGroupBox(Q("Duttilità")), "Frame6");
+  auto* d = new QGridLayout(dinamica);
+  const char* const dinamiche[] = {"Duttilità in termini di curvatura Sez. Inferiore",
+                                   "Fattore di struttura di base",
+                                   "Duttilità in termini di curvatura Sez. Superiore"};
+  for (int i = 0; i <= 2; ++i) {
+    d->addWidget(new QLabel(Q(dinamiche[i])), i, 0);
+    d->addWidget(Nominato(new QLineEdit, "txtDinamica", i), i, 1);
+  }
+
+  auto* sinistra = new QVBoxLayout;
+  sinistra->addLayout(titolo);
+  sinistra->addWidget(elemento);
+  sinistra->addWidget(tipo);
+  sinistra->addWidget(CreaRettangolare());
+  sinistra->addWidget(CreaCircolare());
+  sinistra->addLayout(piani);
+  sinistra->addStretch();
+
+  auto* sezione = Nominato(new QLabel, "LblSezione", 0);
+  QFont grassetto = sezione->font();
+  grassetto.setBold(true);
+  sezione->setFont(grassetto);
+  auto* copia = Nominato(new QPushButton("Copia Sezione"), "cmdCopiaSezione");
+  connect(copia, &QPushButton::clicked, this, [this] { cmdCopiaSezione_Click(); });
+  auto* destra = new QVBoxLayout;
+  destra->addWidget(sezione);
+  destra->addWidget(copia);
+  destra->addWidget(CreaAzioni());
+  destra->addWidget(dinamica);
+  destra->addWidget(CreaStaffe());
+  destra->addWidget(materiali);
+  destra->addStretch();
+
+  auto* tutto = new QHBoxLayout(this);
+  tutto->addLayout(sinistra, 1);
+  tutto->addLayout(destra, 1);
+}
+
+void FrmSismica::Form_Load() {
+  AggiornamentoInCorso = true;
+  if (Stato.FattoreStrutturaQ0 == 0) Stato.FattoreStrutturaQ0 = 1.0;
+  if (Stato.PeriodoT1 == 0) Stato.PeriodoT1 = 1.0;
+  CaricaValoriFormSismica();
+  ImportaMaterialiInFormSismica();
+  resize(10600 / 15, 9180 / 15);
+  // The class, not a design strength: C20/25 is the weakest allowed.
+  const auto& p = VariabiliPubbliche::Stato;
+  if (p.Fck < 20 || p.Rck < 25)
+    platform::MsgBox(Q("In zona sismica non è ammesso calcestruzzo di classe inferiore a C20/25")
+                         .toStdString(),
+                     platform::Pulsanti::Ok, platform::Icona::Informazione);
+  AggiornamentoInCorso = false;
+  if (Stato.ElementoSetto == 0) {
+    Stato.PilastroCorrente.SezioneInferiore = true;
+    CmdSezionePil_Click(Stato.PilastroCorrente.Circolare() ? 3 : 1);
+  }
+  setWindowTitle("Verifica Sismica Pilastri - File: ");
+  AggiornaUnitaSismica();
+}
+
+void FrmSismica::CaricaValoriFormSismica() {
+  Testo("txtTitolo", platform::SenzaIndice, Stato.TitoloSismica);
+  for (int i = 0; i <= 2; ++i) {
+    platform::Control& combo = Controllo("ComboBarrePil", i);
+    combo.Clear();
+    for (int d = i == 2 ? 6 : 12; d <= (i == 2 ? 22 : 36); d += 2) combo.AddItem(std::to_string(d));
+  }
+  Controllo("ComboBarrePil", 2).SetText("6");
+  Controllo("chkPianiInf", 0).SetChecked(Stato.PilastroPrimiDuePiani != 0);
+  Controllo("chkPianiInf", 1).SetChecked(Stato.PilastroDiBase);
+  Controllo("ChkSpirale").SetChecked(Stato.PilastroCorrente.Spirale != 0);
+  AzioniLeggeScrive(true);
+  Testo("txtDinamica", 0, Formattazione::FormattaNumero(3, 9, Stato.DuttilitaCurvaturaInf, true));
+  Testo("txtDinamica", 2, Formattazione::FormattaNumero(3, 9, Stato.DuttilitaCurvaturaSup, true));
+  Testo("txtDinamica", 1, Numero(Stato.FattoreStrutturaQ0));
+  Controllo("OpTipoSezioneSismica", Stato.PilastroMensola ? 2 : 0).SetValue(1);
+  Controllo("OpTipoPilastro", Stato.PilastroCorrente.Circolare() ? 1 : 0).SetValue(1);
+  OpTipoPilastro_Click(Stato.PilastroCorrente.Circolare() ? 1 : 0);
+  Controllo("LblSezione", 0).SetVisible(true);
+  Testo("F_N", platform::SenzaIndice,
+        VariabiliPubbliche::FormattaValore(Stato.NEdSismica / 1000, true));
+  CaricaValoriFormSismicaSub(false);
+}
+
+void FrmSismica::CaricaValoriFormSismicaSub(bool conversione) {
+  const bool prima = AggiornamentoInCorso;
+  if (conversione) AggiornamentoInCorso = true;
+  if (Stato.ElementoSetto == 0) RecuperaDatiPilastri(Stato.PilastroCorrente.SezioneInferiore);
+  AggiornamentoInCorso = prima;
+}
+
+void FrmSismica::AggiornaUnitaSismica() {
+  const std::string unita = "[" + VariabiliPubbliche::Stato.UnitaLunghezza + "]";
+  for (int i : EtichetteUnita) Controllo("PilastroLbl", i).SetCaption(unita);
+}
+
+void FrmSismica::AzioniLeggeScrive(bool Scrive) {
+  auto& M = Stato;
+  if (Scrive) {
+    Testo("F_N", platform::SenzaIndice, Numero(M.NEdSismica / 1000));
+    for (int i = 0; i <= 1; ++i) {
+      Testo("F_MSupsd", i, Numero(M.MEdSuperiore[i] / 1e6));
+      Testo("F_MInfsd", i, Numero(M.MEdInferiore[i] / 1e6));
+    }
+    return;
+  }
+  M.NEdSismica = Generale::ValNumero(Controllo("F_N")) * 1000;
+  for (int i = 0; i <= 1; ++i) {
+    M.MEdSuperiore[i] = Generale::ValNumero(Controllo("F_MSupsd", i)) * 1e6;
+    M.MEdInferiore[i] = Generale::ValNumero(Controllo("F_MInfsd", i)) * 1e6;
+  }
+}
+
+void FrmSismica::LeggeDinamica() {
+  Stato.DuttilitaCurvaturaInf = Generale::ValNumero(Controllo("txtDinamica", 0));
+  Stato.FattoreStrutturaQ0 = Generale::ValNumero(Controllo("txtDinamica", 1));
+}
+
+void FrmSismica::ImportaMaterialiInFormSismica() {
+  Testo("F_nome_acc", platform::SenzaIndice, VariabiliPubbliche::Stato.SiglaAcciaio[0]);
+  Testo("F_nome_cls", platform::SenzaIndice, VariabiliPubbliche::Stato.SiglaCalcestruzzo);
+}
+
+void FrmSismica::MemorizzaDatiSismica() {
+  VariabiliPubbliche::ScartaSezioneCorrente();
+  Stato.TitoloSismica = Controllo("txtTitolo").Text();
+  if (Finestre::Aperte.Main)
+    VariabiliPubbliche::Stato.NumeroRettangoli = static_cast<int>(
+        Generale::ValNumero(Finestre::Aperte.Main->Controllo("F_nMaxRettangolini", 0)));
+  AzioniLeggeScrive(false);
+  LeggeDinamica();
+  if (Stato.ElementoSetto == 0) {
+    Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
+    Stato.PilastroCorrente.CoordinatePilastro();
+  }
+}
+
+void FrmSismica::ListaPrescrizioniNew(const std::vector<std::string>&) {}
+
+void FrmSismica::StaffeControlliSetta(bool abilita) {
+  for (int i : {0, 2, 4}) Controllo("cmdStaffe", i).SetEnabled(abilita);
+  Controllo("cmdControlloPilStaffe").SetEnabled(abilita);
+}
+
+void FrmSismica::OpTipoPilastro_Click(int Index) {
+  if (!AggiornamentoInCorso) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
+  Stato.PilastroCorrente.TipoPilastro = Index;
+  Controllo("PilastroFrm", 0).SetVisible(Index == 0);
+  Controllo("PilastroFrm", 1).SetVisible(Index == 1);
+  Controllo("frmStaffe").SetVisible(Index == 0);
+  if (!AggiornamentoInCorso) RecuperaDatiPilastri(Stato.PilastroCorrente.SezioneInferiore);
+}
+
+void FrmSismica::CmdSezionePil_Click(int Index) {
+  if (!AggiornamentoInCorso) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
+  RecuperaDatiPilastri(Index % 2 == 1);
+}
+
+void FrmSismica::MostraSezione() {
+  const bool inferiore = Stato.PilastroCorrente.SezioneInferiore;
+  Controllo("LblSezione", 0).SetCaption(inferiore ? "SEZIONE INFERIORE" : "SEZIONE SUPERIORE");
+  Controllo("cmdCopiaSezione")
+      .SetCaption(inferiore ? "Copia Sezione Superiore" : "Copia Sezione Inferiore");
+  for (int i = 0; i <= 3; ++i) Controllo("CmdSezionePil", i).SetEnabled((i % 2 == 1) != inferiore);
+}
+
+void FrmSismica::cmdCopiaSezione_Click() {
+  if (Stato.PilastroCorrente.Circolare())
+    CopiaSezionePilastroCircolare();
+  else
+    CopiaSezionePilastroRettangolare();
+}
+
+void FrmSismica::chkPianiInf_Click(int Index) {
+  if (Index == 0)
+    Stato.PilastroPrimiDuePiani = Controllo("chkPianiInf", 0).Checked() ? -1 : 0;
+  else
+    Stato.PilastroDiBase = Controllo("chkPianiInf", 1).Checked();
+}
+
+void FrmSismica::ChkSpirale_Click() {
+  if (AggiornamentoInCorso) return;
+  Stato.PilastroCorrente.Spirale = Controllo("ChkSpirale").Checked() ? 1 : 0;
+}
+
+void FrmSismica::closeEvent(QCloseEvent* evento) {
+  if (Finestre::Aperte.Main) {
+    if (auto* main = dynamic_cast<QWidget*>(Finestre::Aperte.Main)) {
+      main->setWindowState(Qt::WindowNoState);
+      main->show();
+    }
+  }
+  evento->accept();
+}

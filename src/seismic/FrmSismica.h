@@ -1,0 +1,83 @@
+#pragma once
+// The seismic check of a column: its data, its two end sections, the design
+// actions and the ductility factors. Modeless, one instance, created on
+// first use.
+#include <string>
+#include <vector>
+
+#include <QWidget>
+
+#include "model/Finestre.h"
+#include "platform/qt/FormQt.h"
+#include "seismic/FinestraSismica.h"
+
+class QGroupBox;
+class QGridLayout;
+
+class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Finestre::FinestraSismica,
+                   public Finestre::ServiziSismica {
+ public:
+  // The window, created and shown on first call.
+  static FrmSismica& Mostra();
+  static FrmSismica* Aperta();
+  ~FrmSismica() override;
+
+  std::string Name() const override { return "FrmSismica"; }
+  platform::Control& Controllo(const std::string& nome, int indice = platform::SenzaIndice) override;
+
+  // Sismica::FinestraSismica
+  void AzioniLeggeScrive(bool Scrive) override;
+  void ListaPrescrizioniNew(const std::vector<std::string>& coll) override;
+  void StaffeControlliSetta(bool abilita) override;
+  // Finestre::FinestraSismica
+  bool Visibile() const override { return isVisible(); }
+  void CaricaValoriFormSismicaSub(bool conversione) override;
+  void AggiornaUnitaSismica() override;
+  // Finestre::ServiziSismica
+  void EsportaVerticiInMain(int n, const Vettore<double>& x, const Vettore<double>& y) override;
+  void EsportaBarreInMain(int n, const Vettore<float>& x, const Vettore<float>& y,
+                          const Vettore<float>& aree) override;
+  short ColorePlottaSezione() override;
+  short ColorePlottaSub() override;
+  static bool FrmSismicaAttiva();
+
+  void Form_Load();
+  void CaricaValoriFormSismica();
+  void LeggeDinamica();
+  void ImportaMaterialiInFormSismica();
+  void MemorizzaDatiSismica();
+  // The current end section's data into the boxes; with an end given it
+  // becomes the current one first.
+  void RecuperaDatiPilastri(int inferiore = -1);
+  void RecuperaPassoStaffePilastri(bool inferiore);
+  void CopiaSezionePilastroRettangolare();
+  void CopiaSezionePilastroCircolare();
+
+  void OpTipoPilastro_Click(int Index);
+  void CmdSezionePil_Click(int Index);
+  void cmdCopiaSezione_Click();
+  void chkPianiInf_Click(int Index);
+  void ChkSpirale_Click();
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+
+ private:
+  FrmSismica();
+  void CreaControlli();
+  QGroupBox* CreaRettangolare();
+  QGroupBox* CreaCircolare();
+  QGroupBox* CreaAzioni();
+  QGroupBox* CreaStaffe();
+  void PulsantiSezione(QGridLayout* griglia, int riga, int primo);
+  void Casella(QGridLayout* griglia, int riga, int indice, const QString& testo, int etichetta);
+  void RecuperaDatiPilastriRettangolari(bool inferiore);
+  void RecuperaDatiPilastriCircolari(bool inferiore);
+  void RecuperaDatiPilastriCircolariSub(bool inferiore);
+  void MostraDiametro(int indice, float diametro);
+  void MostraSezione();
+  void Testo(const std::string& nome, int indice, const std::string& testo);
+
+  platform::FormQt form_;
+  bool AggiornamentoInCorso = false;
+};

@@ -1,0 +1,218 @@
+// The seismic and coefficients windows driven as a user drives them.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "AmbienteSismica.h"
+#include "app/Schermata.h"
+#include "platform/MsgBoxScriptato.h"
+#include "platform_qt/AppQt.h"
+#include "seismic/FrmCoefficienti.h"
+#include "seismic/FrmSismica.h"
+
+using Sismica::Stato;
+
+namespace {
+
+class FinestraSismicaQt : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    AppQt();
+    ambiente.sistema.ImpostaSeparatori(",", ".");
+    VariabiliPubbliche::Stato.UnitaLunghezza = "mm";
+  }
+  void TearDown() override {
+    for (QWidget* w : {static_cast<QWidget*>(FrmSismica::Aperta()),
+                       static_cast<QWidget*>(FrmCoefficienti::Aperta())})
+      if (w) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Finestre::Aperte = Finestre::FinestreAperte{};
+  }
+  static QWidget& F() { return *FrmSismica::Aperta(); }
+  static void Scrivi(const char* nome, const QString& testo) {
+    auto* box = F().findChild<QLineEdit*>(nome);
+    box->selectAll();
+    QTest::keyClicks(box, testo);
+  }
+  static QString T(const char* nome) { return F().findChild<QLineEdit*>(nome)->text(); }
+  // On the button's left edge, where an option button's circle is.
+  static void Clic(const char* nome) {
+    auto* b = F().findChild<QAbstractButton*>(nome);
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+  }
+  static void Colonna400() {
+    Scrivi("PilastroTxt_0", "400");
+    Scrivi("PilastroTxt_1", "400");
+    Scrivi("PilastroTxt_2", "4");
+    Scrivi("PilastroTxt_3", "4");
+    Scrivi("PilastroTxt_4", "40");
+    Scrivi("PilastroTxt_9", "3000");
+  }
+
+  AmbienteSismica ambiente;
+  platform::MsgBoxScriptato messaggi;
+};
+
+TEST_F(FinestraSismicaQt, OpensWithTheDefaultsOnTheBottomEndAndQ0NotZero) {
+  Sismica::ValoriDefault();
+  Stato.FattoreStrutturaQ0 = 0;
+  FrmSismica::Mostra();
+  EXPECT_EQ(Stato.FattoreStrutturaQ0, 1.0);
+  EXPECT_EQ(Stato.PeriodoT1, 1.0f);
+  EXPECT_TRUE(Stato.PilastroCorrente.SezioneInferiore);
+  EXPECT_EQ(F().findChild<QLabel*>("LblSezione_0")->text(), "SEZIONE INFERIORE");
+  EXPECT_TRUE(F().findChild<QWidget*>("PilastroFrm_0")->isVisibleTo(&F()));
+  EXPECT_FALSE(F().findChild<QWidget*>("PilastroFrm_1")->isVisibleTo(&F()));
+  EXPECT_FALSE(F().findChild<QWidget*>("OpTipoSezioneSismica_1")->isVisibleTo(&F()));
+  EXPECT_EQ(F().findChild<QLabel*>("PilastroLbl_1")->text(), "[mm]");
+  EXPECT_TRUE(messaggi.Mostrati().empty());
+}
+
+TEST_F(FinestraSismicaQt, ConcreteBelowC20IsNoticedAndC20UnderFactorsIsNot) {
+  VariabiliPubbliche::Stato.Fck = 20;
+  VariabiliPubbliche::Stato.Rck = 25;
+  VariabiliPubbliche::Stato.Fcd = 11.33;
+  FrmSismica::Mostra();
+  EXPECT_TRUE(messaggi.Mostrati().empty());
+  F().close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  VariabiliPubbliche::Stato.Fck = 16;
+  VariabiliPubbliche::Stato.Rck = 20;
+  FrmSismica::Mostra();
+  ASSERT_EQ(messaggi.Testi().size(), 1u);
+  EXPECT_EQ(messaggi.Testi()[0],
+            "In zona sismica non è ammesso calcestruzzo di classe inferiore a C20/25");
+}
+
+TEST_F(FinestraSismicaQt, ActionsMoveInKnAndKnmAndBack) {
+  Stato.NEdSismica = 250000;
+  Stato.MEdSuperiore[1] = 1.5e8;
+  FrmSismica::Mostra();
+  EXPECT_EQ(T("F_N"), "250");
+  EXPECT_EQ(T("F_MSupsd_1"), "150");
+  Scrivi("F_MInfsd_0", "12,5");
+  FrmSismica::Aperta()->AzioniLeggeScrive(false);
+  EXPECT_DOUBLE_EQ(Stato.MEdInferiore[0], 1.25e7);
+  EXPECT_DOUBLE_EQ(Stato.NEdSismica, 250000);
+}
+
+TEST_F(FinestraSismicaQt, RectangularColumnIsStoredPerEndAndCopied) {
+  FrmSismica::Mostra();
+  Colonna400();
+  F().findChild<QComboBox*>("ComboBarrePil_0")->setCurrentText("20");
+  Clic("CmdSezionePil_0");  // to the top end: the bottom is stored
+  const Sismica::Pilastro& p = Stato.PilastroCorrente;
+  EXPECT_FALSE(p.SezioneInferiore);
+  EXPECT_EQ(p.MatriceSezionePilastro(0, 1), 400);
+  EXPECT_EQ(p.MatriceSezionePilastro(0, 11), 4);
+  EXPECT_EQ(p.MatriceSezionePilastro(0, 13), 20);
+  EXPECT_EQ(F().findChild<QLabel*>("LblSezione_0")->text(), "SEZIONE SUPERIORE");
+  // The top end has no bars yet; the outline is shared.
+  EXPECT_EQ(T("PilastroTxt_0"), "400");
+  EXPECT_EQ(T("PilastroTxt_2"), "0");
+  Clic("cmdCopiaSezione");
+  EXPECT_EQ(T("PilastroTxt_2"), "4");
+  EXPECT_EQ(p.MatriceSezionePilastro(0, 7), 4);
+  EXPECT_EQ(p.MatriceSezionePilastro(0, 9), 20);
+  // Built as the checks build it: 12 bars of 20 on the 320 mm square.
+  FrmSismica::Aperta()->MemorizzaDatiSismica();
+  ASSERT_EQ(p.nBarreTotale(), 12);
+  EXPECT_FLOAT_EQ(p.xBarre()(1), -160);
+  EXPECT_FLOAT_EQ(p.yBarre()(1), 160);
+  EXPECT_NEAR(p.AreeBarre()(1), 314.159, 1e-3);
+  SalvaSchermata(F(), "FrmSismica");
+}
+
+TEST_F(FinestraSismicaQt, SameColumnInCentimetres) {
+  VariabiliPubbliche::Stato.UnitaLunghezza = "cm";
+  FrmSismica::Mostra();
+  EXPECT_EQ(F().findChild<QLabel*>("PilastroLbl_35")->text(), "[cm]");
+  Scrivi("PilastroTxt_0", "40");
+  Scrivi("PilastroTxt_4", "4");
+  Clic("CmdSezionePil_0");
+  EXPECT_EQ(Stato.PilastroCorrente.MatriceSezionePilastro(0, 1), 400);
+  EXPECT_EQ(Stato.PilastroCorrente.MatriceSezionePilastro(0, 3), 40);
+  Clic("CmdSezionePil_1");
+  EXPECT_EQ(T("PilastroTxt_0"), "40");
+}
+
+TEST_F(FinestraSismicaQt, CircularColumnKeepsItsOwnRowAndCopiesOnYes) {
+  FrmSismica::Mostra();
+  Clic("OpTipoPilastro_1");
+  EXPECT_TRUE(F().findChild<QWidget*>("PilastroFrm_1")->isVisibleTo(&F()));
+  Scrivi("PilastroTxt_6", "250");
+  Scrivi("PilastroTxt_7", "8");
+  Scrivi("PilastroTxt_8", "40");
+  Clic("CmdSezionePil_2");
+  const Sismica::Pilastro& p = Stato.PilastroCorrente;
+  EXPECT_EQ(p.MatriceSezionePilastro(1, 1), 250);
+  EXPECT_EQ(p.MatriceSezionePilastro(1, 12), 8);
+  messaggi.Accoda(platform::Risposta::Si);
+  Clic("cmdCopiaSezione");
+  EXPECT_EQ(p.MatriceSezionePilastro(1, 6), 8);
+  EXPECT_EQ(T("PilastroTxt_7"), "8");
+  // Four or more bars on top: nothing is asked.
+  messaggi.Svuota();
+  Clic("cmdCopiaSezione");
+  EXPECT_TRUE(messaggi.Mostrati().empty());
+}
+
+TEST(MuFiFormula, CasesOfThePeriods) {
+  EXPECT_NEAR(MuFi(5.85f, 0.4f, 0.4f), 10.7, 1e-5);
+  EXPECT_NEAR(MuFi(3.9f, 0.4f, 0.4f), 6.8, 1e-5);
+  EXPECT_NEAR(MuFi(4, 0.2f, 0.4f), 13, 1e-5);
+  EXPECT_EQ(MuFi(4, 0, 0.4f), 0);
+}
+
+TEST_F(FinestraSismicaQt, CoefficientsWindowComputesBothEndsAndWritesTheSeismicWindow) {
+  Stato.FattoreStrutturaQ0 = 5.85;
+  FrmSismica::Mostra();
+  FrmCoefficienti& c = FrmCoefficienti::Mostra(0);
+  auto* T1 = c.findChild<QLineEdit*>("txtCoeff_2");
+  auto* TC = c.findChild<QLineEdit*>("txtCoeff_3");
+  T1->selectAll();
+  QTest::keyClicks(T1, "0,4");
+  TC->selectAll();
+  QTest::keyClicks(TC, "0,4");
+  EXPECT_NEAR(Stato.DuttilitaCurvaturaSup, 10.7, 1e-5);
+  EXPECT_NEAR(Stato.DuttilitaCurvaturaInf, 10.7, 1e-5);
+  QTest::mouseClick(c.findChild<QCheckBox*>("chkDueTerziQ0_1"), Qt::LeftButton);
+  EXPECT_NEAR(Stato.DuttilitaCurvaturaInf, 6.8, 1e-5);
+  EXPECT_NEAR(Stato.DuttilitaCurvaturaSup, 10.7, 1e-5);
+  EXPECT_EQ(T("txtDinamica_0"), "6,8");
+  T1->selectAll();
+  QTest::keyClicks(T1, "0,2");
+  EXPECT_NEAR(Stato.DuttilitaCurvaturaSup, 1 + 2 * 4.85 * 2, 1e-4);
+}
+
+TEST_F(FinestraSismicaQt, MomentRatiosWarnAndAreKeptWhenClosedOnAnotherPage) {
+  FrmCoefficienti& c = FrmCoefficienti::Mostra(1);
+  auto* r = c.findChild<QLineEdit*>("txtCoeffC_0");
+  auto* lista = c.findChild<QListWidget*>("ListaOsservCoef_1");
+  r->selectAll();
+  QTest::keyClicks(r, "0,05");
+  EXPECT_EQ(lista->count(), 1);
+  r->selectAll();
+  QTest::keyClicks(r, "0,8");
+  EXPECT_EQ(lista->count(), 3);
+  r->selectAll();
+  QTest::keyClicks(r, "0,5");
+  auto* s = c.findChild<QLineEdit*>("txtCoeffC_1");
+  s->selectAll();
+  QTest::keyClicks(s, "0,5");
+  EXPECT_EQ(lista->count(), 0);
+  FrmCoefficienti::Mostra(2).close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FLOAT_EQ(Stato.RapportoMomentiInf, 0.5f);
+  EXPECT_FLOAT_EQ(Stato.RapportoMomentiSup, 0.5f);
+}
+
+}  // namespace
