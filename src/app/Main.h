@@ -144,6 +144,7 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   void NormativaItem_Click(int Index);
   void MnuFileItem_Click(int Index);
   void mnuSoloBarre_Click();
+  void mnu_Progetto_Click();
 
   platform::FlexGrid& FlexGrid(int g);
   platform::CasellaTesto& TxtEdit(int g);
