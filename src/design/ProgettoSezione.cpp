@@ -100,6 +100,7 @@ ProgettoSezione::~ProgettoSezione() = default;
 QLineEdit* ProgettoSezione::Casella(const std::string& nome, int indice) {
   auto* c = Nominato(new QLineEdit, nome, indice);
   c->setAlignment(Qt::AlignRight);
+  c->setMinimumWidth(60);
   c->setMaximumWidth(90);
   return c;
 }

@@ -44,7 +44,8 @@ class ProgettoSezione : public QMainWindow {
   void chkAutoDiametri_Click();
   void DiaMin_Click();
   void DiaMax_Invio();
-  void RigaDiametri_Click(bool superiore, int i);
+  // The check box of a manual row, or its diameter.
+  void RigaDiametri_Click(bool superiore, int i, bool diametro);
   void NumeroFissi_Change(bool superiore, int i);
   void NormativaItem_Click(int Index);
   void ButtonHelp_Click();

@@ -95,9 +95,9 @@ void ProgettoSezione::Collega() {
     for (bool superiore : {false, true}) {
       const std::string z = superiore ? "FiC" : "Fi";
       connect(pulsante("chk" + z, i), &QAbstractButton::toggled, this,
-              [this, superiore, i] { RigaDiametri_Click(superiore, i); });
+              [this, superiore, i] { RigaDiametri_Click(superiore, i, false); });
       connect(combo("combo" + z, i), &QComboBox::activated, this,
-              [this, superiore, i] { RigaDiametri_Click(superiore, i); });
+              [this, superiore, i] { RigaDiametri_Click(superiore, i, true); });
       connect(casella("txtNf" + z.substr(1), i), &QLineEdit::textChanged, this,
               [this, superiore, i] { NumeroFissi_Change(superiore, i); });
     }
@@ -370,13 +370,16 @@ void ProgettoSezione::DiaMax_Invio() {
   Ricalcola();
 }
 
-void ProgettoSezione::RigaDiametri_Click(bool superiore, int i) {
+void ProgettoSezione::RigaDiametri_Click(bool superiore, int i, bool diametro) {
   const std::size_t k = static_cast<std::size_t>(i);
   const std::string z = superiore ? "FiC" : "Fi";
-  (superiore ? Stato.RigheFiCAttive : Stato.RigheFiAttive)[k] = form_.Controllo("chk" + z, i).Value();
-  (superiore ? Stato.RigheFiCDiametro : Stato.RigheFiDiametro)[k] =
-      Intero(Testo("combo" + z, i));
-  RicalcolaSeLibero();
+  if (diametro) {
+    (superiore ? Stato.RigheFiCDiametro : Stato.RigheFiDiametro)[k] = Intero(Testo("combo" + z, i));
+    Ricalcola();
+  } else {
+    (superiore ? Stato.RigheFiCAttive : Stato.RigheFiAttive)[k] = form_.Controllo("chk" + z, i).Value();
+    RicalcolaSeLibero();
+  }
 }
 
 void ProgettoSezione::NumeroFissi_Change(bool superiore, int i) {

@@ -53,6 +53,9 @@ class FinestraProgetto : public ::testing::Test {
 
 TEST_F(FinestraProgetto, TypedMomentResizesTheWidthAndTheBars) {
   ASSERT_NE(p, nullptr);
+  // The manual rows start at the smallest diameter and the two above it.
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(Generale::ValNumero(p->Form().Controllo("comboFi", i).Text()), 16 + 2 * i);
   // Depth fixed at 50 cm, no stirrups: bar centres at 20/2 + 20 mm.
   Clic("OptionFissa", 0);
   Clic("chkNoStaffe");
