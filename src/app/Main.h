@@ -168,6 +168,7 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   // "&Nuovo", "&Apri", "&Salva", "S&alva come...".
   void MnuFileProgetto(int Index);
   void mnuSoloBarre_Click();
+  void mnu_Progetto_Click();
 
   platform::FlexGrid& FlexGrid(int g);
   platform::CasellaTesto& TxtEdit(int g);

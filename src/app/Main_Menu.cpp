@@ -109,7 +109,8 @@ void Main::CreaMenu() {
     connect(voce, &QAction::triggered, this, [this, v] { VoceVista(v.nome, *v.flag); });
   }
 
-  Comando(barra, "mnu_Progetto", "&Progetto Sez. Rett.", false);
+  connect(Comando(barra, "mnu_Progetto", "&Progetto Sez. Rett.", false), &QAction::triggered,
+          this, [this] { mnu_Progetto_Click(); });
   Comando(barra, "MnuSismica", "&Sismica", false);
 
   QMenu* normativa = Menu(barra, "NormativaMain", "&Normativa");

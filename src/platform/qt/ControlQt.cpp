@@ -1,5 +1,6 @@
 #include "platform/qt/ControlQt.h"
 
+#include <QAbstractSlider>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -119,6 +120,7 @@ int ControlQt::Value() const {
     return c->checkState() == Qt::Checked ? 1 : c->checkState() == Qt::PartiallyChecked ? 2 : 0;
   if (auto* c = qobject_cast<QAbstractButton*>(o)) return c->isChecked() ? 1 : 0;
   if (auto* c = qobject_cast<QAction*>(o)) return c->isChecked() ? 1 : 0;
+  if (auto* c = qobject_cast<QAbstractSlider*>(o)) return c->value();
   return 0;
 }
 
@@ -131,6 +133,7 @@ void ControlQt::SetValue(int valore) {
                                           : Qt::Checked);
   }
   if (auto* c = qobject_cast<QAbstractButton*>(o)) return c->setChecked(valore != 0);
+  if (auto* c = qobject_cast<QAbstractSlider*>(o)) return c->setValue(valore);
   if (auto* c = qobject_cast<QAction*>(o)) {
     c->setCheckable(true);
     c->setChecked(valore != 0);

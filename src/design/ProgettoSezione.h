@@ -1,0 +1,91 @@
+#pragma once
+// The rectangular section design window: moment and shear typed, what is
+// fixed chosen, the section, bars and stirrups of ModelloProgetto shown again
+// at every change, and the result copied into the main window. Modeless, one
+// instance, built when the main window asks for it and gone when closed.
+#include <string>
+
+#include <QMainWindow>
+
+#include "design/ModelloProgetto.h"
+#include "platform/qt/FormQt.h"
+
+class QGridLayout;
+class QLineEdit;
+
+class ProgettoSezione : public QMainWindow {
+ public:
+  // The one window, built and loaded (with the model's first-run strain)
+  // when there is none, and shown.
+  static ProgettoSezione& Mostra();
+  static ProgettoSezione* Aperta();
+  ~ProgettoSezione() override;
+
+  platform::Form& Form() { return form_; }
+  ModelloProgetto& Modello() { return modello_; }
+
+  // Reads, designs and shows; asked again while it runs, it runs once more
+  // at the end instead of nesting.
+  void Ricalcola();
+
+  // ---- Handlers
+  void cmdInsDati_Click(int Index);
+  void ButtonCR_Click(int Index);
+  void OpTipoVerifica_Click(int Index);
+  void OptionFissa_Click(int Index);
+  void Slider1_Scroll(int valore);
+  void Slider1_Change();
+  void txtEpsS_Invio();
+  void TextArrotonda_Invio(int Index);
+  void txtRol_Invio();
+  void chkCotTeta_Click();
+  void chkNoStaffe_Click();
+  void ComboBracci_Click();
+  void chkAutoDiametri_Click();
+  void DiaMin_Click();
+  void DiaMax_Invio();
+  // The check box of a manual row, or its diameter.
+  void RigaDiametri_Click(bool superiore, int i, bool diametro);
+  void NumeroFissi_Change(bool superiore, int i);
+  void NormativaItem_Click(int Index);
+  void ButtonHelp_Click();
+
+ private:
+  ProgettoSezione();
+
+  // ---- Building the window
+  void CreaControlli();
+  void CreaMenu();
+  QWidget* CreaAzioni();
+  QWidget* CreaCriteri();
+  QWidget* CreaDeformazione();
+  QWidget* CreaDiametri();
+  QWidget* RigheDiametri(bool superiore);
+  QWidget* CreaTaglio();
+  QWidget* CreaRisultati();
+  QWidget* CreaComandi();
+  QLineEdit* Casella(const std::string& nome, int indice = platform::SenzaIndice);
+  void Collega();
+
+  void Form_Load();
+  void RicalcolaUnaVolta();
+  // R unless the window is loading.
+  void RicalcolaSeLibero();
+  void RisultatiScrive();
+  void ScriveArrotondato();
+  void CotTetaMostra();
+  void StaffeControlliMostra();
+  void StaffeControlliAbilita();
+  void DiaMaxImposta();
+  void DeformazioneFissaAvvisa();
+  // "Inserire un valore numerico", the box's text selected again.
+  void NoNumero(const std::string& nome, int indice = platform::SenzaIndice);
+  std::string Testo(const std::string& nome, int indice = platform::SenzaIndice);
+  void Scrivi(const std::string& nome, int indice, const std::string& testo);
+
+  platform::FormQt form_;
+  ModelloProgetto modello_{form_};
+  bool RicalcoloInCorso = false;
+  bool ricalcoloChiesto_ = false;
+  bool EpsSModificata = false;
+};

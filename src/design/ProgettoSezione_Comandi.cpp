@@ -1,0 +1,407 @@
+// The design window's driver and handlers.
+#include <cmath>
+#include <exception>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSlider>
+#include <QToolButton>
+
+#include "app/frmAbout.h"
+#include "design/ProgettoSezione.h"
+#include "drawing/NumeroCella.h"
+#include "model/Formato.h"
+#include "model/GeneraleTesto.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+
+using VariabiliPubbliche::Stato;
+
+namespace {
+
+int Intero(const std::string& testo) {
+  const double x = Generale::ValNumero(testo);
+  return std::fabs(x) < 1E6 ? static_cast<int>(std::lround(x)) : 0;
+}
+
+using NumeroCella::Numerico;
+
+}  // namespace
+
+std::string ProgettoSezione::Testo(const std::string& nome, int indice) {
+  return form_.Controllo(nome, indice).Text();
+}
+
+void ProgettoSezione::Scrivi(const std::string& nome, int indice, const std::string& testo) {
+  form_.Controllo(nome, indice).SetText(testo);
+}
+
+void ProgettoSezione::Collega() {
+  auto casella = [this](const std::string& nome, int i = platform::SenzaIndice) {
+    return findChild<QLineEdit*>(QString::fromStdString(platform::NomeOggetto(nome, i)));
+  };
+  auto pulsante = [this](const std::string& nome, int i = platform::SenzaIndice) {
+    return findChild<QAbstractButton*>(QString::fromStdString(platform::NomeOggetto(nome, i)));
+  };
+  auto combo = [this](const std::string& nome, int i = platform::SenzaIndice) {
+    return findChild<QComboBox*>(QString::fromStdString(platform::NomeOggetto(nome, i)));
+  };
+  auto R = [this] { Ricalcola(); };
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(f1, &QShortcut::activated, this, [this] { ButtonHelp_Click(); });
+
+  connect(pulsante("cmdProgetta"), &QAbstractButton::clicked, this, R);
+  connect(pulsante("ButtonHelp"), &QAbstractButton::clicked, this, [this] { ButtonHelp_Click(); });
+  connect(pulsante("Command2"), &QAbstractButton::clicked, this, [] { MostraFrmAbout(); });
+  for (int i = 0; i < 2; ++i) {
+    connect(pulsante("cmdInsDati", i), &QAbstractButton::clicked, this,
+            [this, i] { cmdInsDati_Click(i); });
+    connect(pulsante("ButtonCR", i), &QAbstractButton::clicked, this,
+            [this, i] { ButtonCR_Click(i); });
+    connect(pulsante("OpTipoVerifica", i), &QAbstractButton::toggled, this, [this, i](bool su) {
+      if (su) OpTipoVerifica_Click(i);
+    });
+    connect(casella("F_Mxsd", i), &QLineEdit::returnPressed, this, [this, i, casella] {
+      (i == 0 ? casella("F_Mxsd", 1) : casella("F_Vsd", 0))->setFocus();
+      Ricalcola();
+    });
+    connect(casella("F_Vsd", i), &QLineEdit::returnPressed, this, [this, i, casella] {
+      if (i == 0)
+        casella("F_Vsd", 1)->setFocus();
+      else
+        findChild<QPushButton*>("cmdProgetta")->setFocus();
+      Ricalcola();
+    });
+    connect(casella("txtSez", i), &QLineEdit::returnPressed, this, R);
+    connect(casella("txtPro", i), &QLineEdit::textChanged, this, [this] {
+      if (!modello_.InitFormProgetto && !RicalcoloInCorso) Ricalcola();
+    });
+    connect(casella("TextArrotonda", i), &QLineEdit::returnPressed, this,
+            [this, i] { TextArrotonda_Invio(i); });
+  }
+  connect(casella("txtPro", 0), &QLineEdit::returnPressed, this,
+          [casella] { casella("txtPro", 1)->setFocus(); });
+  connect(casella("txtPro", 1), &QLineEdit::returnPressed, this, [this] {
+    if (!RicalcoloInCorso) Ricalcola();
+  });
+  for (int i = 0; i < 3; ++i) {
+    connect(pulsante("OptionFissa", i), &QAbstractButton::toggled, this, [this, i](bool su) {
+      if (su) OptionFissa_Click(i);
+    });
+    for (bool superiore : {false, true}) {
+      const std::string z = superiore ? "FiC" : "Fi";
+      connect(pulsante("chk" + z, i), &QAbstractButton::toggled, this,
+              [this, superiore, i] { RigaDiametri_Click(superiore, i, false); });
+      connect(combo("combo" + z, i), &QComboBox::activated, this,
+              [this, superiore, i] { RigaDiametri_Click(superiore, i, true); });
+      connect(casella("txtNf" + z.substr(1), i), &QLineEdit::textChanged, this,
+              [this, superiore, i] { NumeroFissi_Change(superiore, i); });
+    }
+  }
+  connect(casella("txtCotTeta"), &QLineEdit::returnPressed, this, R);
+  connect(casella("txtRol"), &QLineEdit::returnPressed, this, [this] { txtRol_Invio(); });
+  connect(casella("txtEpsS"), &QLineEdit::textChanged, this, [this] { EpsSModificata = true; });
+  connect(casella("txtEpsS"), &QLineEdit::returnPressed, this, [this] { txtEpsS_Invio(); });
+  connect(casella("DiaMax"), &QLineEdit::returnPressed, this, [this] { DiaMax_Invio(); });
+  auto* slider = findChild<QSlider*>("Slider1");
+  connect(slider, &QSlider::sliderMoved, this, [this](int v) { Slider1_Scroll(v); });
+  connect(slider, &QSlider::sliderReleased, this, [this] { Slider1_Change(); });
+  connect(slider, &QSlider::valueChanged, this, [this, slider] {
+    if (!slider->isSliderDown()) Slider1_Change();
+  });
+  connect(pulsante("chkCotTeta"), &QAbstractButton::toggled, this, [this] { chkCotTeta_Click(); });
+  connect(pulsante("chkNoStaffe"), &QAbstractButton::toggled, this,
+          [this] { chkNoStaffe_Click(); });
+  connect(pulsante("chkAutoDiametri"), &QAbstractButton::toggled, this,
+          [this] { chkAutoDiametri_Click(); });
+  connect(combo("ComboBracci"), &QComboBox::activated, this, [this] { ComboBracci_Click(); });
+  connect(combo("ComboReggi"), &QComboBox::activated, this, R);
+  connect(combo("ComboStaffe"), &QComboBox::activated, this, R);
+  connect(combo("DiaMin"), &QComboBox::activated, this, [this] { DiaMin_Click(); });
+}
+
+// ---- The driver
+
+void ProgettoSezione::Ricalcola() {
+  if (RicalcoloInCorso) {
+    ricalcoloChiesto_ = true;
+    return;
+  }
+  do {
+    ricalcoloChiesto_ = false;
+    RicalcolaUnaVolta();
+  } while (ricalcoloChiesto_);
+}
+
+void ProgettoSezione::RicalcolaSeLibero() {
+  if (!modello_.InitFormProgetto) Ricalcola();
+}
+
+void ProgettoSezione::RicalcolaUnaVolta() {
+  modello_.Osservazioni.clear();
+  Scrivi("txtOsservazioni", platform::SenzaIndice, "");
+  form_.Controllo("FrameBarre").SetVisible(false);
+  RicalcoloInCorso = true;
+  if (!modello_.LeggiDati()) {
+    RicalcoloInCorso = false;
+    platform::MsgBox("Dati errati !", platform::Pulsanti::Ok, platform::Icona::Critica);
+    return;
+  }
+  Stato.ProgettoInCorso = true;
+  try {
+    if (modello_.Progetta()) {
+      if (modello_.SegnoMomento == 0) modello_.OsservazioniScrive("Momento sollecitante nullo!");
+      RisultatiScrive();
+    }
+  } catch (const std::exception&) {
+    platform::MsgBox("Errore nel modulo Progetto Sezione Rettangolare", platform::Pulsanti::Ok,
+                     platform::Icona::Critica);
+  }
+  Scrivi("txtOsservazioni", platform::SenzaIndice, modello_.Osservazioni);
+  RicalcoloInCorso = false;
+}
+
+void ProgettoSezione::ScriveArrotondato() {
+  using VariabiliPubbliche::FormattaValore;
+  using VariabiliPubbliche::LunghezzaDaMm;
+  modello_.DimensioniArrotondate();
+  Scrivi("txtSez", 1, FormattaValore(LunghezzaDaMm(modello_.BaseArrotondata)));
+  Scrivi("txtSez", 0, FormattaValore(LunghezzaDaMm(modello_.AltezzaArrotondata)));
+}
+
+void ProgettoSezione::RisultatiScrive() {
+  ScriveArrotondato();
+  const TestiRisultati t = modello_.RisultatiTesti();
+  for (int i = 0; i < 2; ++i) {
+    const std::size_t k = static_cast<std::size_t>(i);
+    Scrivi("LblArmatura", i, t.LblArmatura[k]);
+    Scrivi("txtAsMin", i, t.txtAsMin[k]);
+    Scrivi("LblAsMin", i, t.LblAsMin[k]);
+    Scrivi("txtAs", i, t.txtAs[k]);
+    Scrivi("LblAs", i, t.LblAs[k]);
+    Scrivi("txtAsPerc", i, t.txtAsPerc[k]);
+    Scrivi("lblArea", i, t.lblArea);
+  }
+  Scrivi("txtAsSuAs1", platform::SenzaIndice, t.txtAsSuAs1);
+  Scrivi("LabelRo_s", platform::SenzaIndice, t.LabelRo_s);
+  if (auto* ro = findChild<QWidget*>("LabelRo_s")) {
+    ro->setAutoFillBackground(true);
+    QPalette p = ro->palette();
+    p.setColor(QPalette::Window, QColor(static_cast<QRgb>(t.LabelRo_sBackColor)));
+    ro->setPalette(p);
+  }
+  Scrivi("txtIncidenzaAcciaio", platform::SenzaIndice, t.txtIncidenzaAcciaio);
+  Scrivi("lblTau", platform::SenzaIndice, t.lblTau);
+  form_.Controllo("lblTau").SetForeColor(t.lblTauForeColor);
+  Scrivi("lblTaglioResistente", platform::SenzaIndice, t.lblTaglioResistente);
+  Scrivi("LabelStaffeMin", platform::SenzaIndice, t.LabelStaffeMin);
+  Scrivi("LabelStaffeCalc", platform::SenzaIndice, t.LabelStaffeCalc);
+  Scrivi("lblTaglio", 8, t.lblTaglio8);
+  modello_.DeformazioneMostra();
+}
+
+void ProgettoSezione::CotTetaMostra() {
+  const bool mostra = Stato.TipoVerificaProgetto == 0 && Stato.Normativa == 0 && !Stato.SenzaStaffe;
+  for (int i = 0; i < 2; ++i) form_.Controllo("lblCotTeta", i).SetVisible(mostra);
+  form_.Controllo("txtCotTeta").SetVisible(mostra);
+  form_.Controllo("chkCotTeta").SetVisible(mostra);
+}
+
+void ProgettoSezione::StaffeControlliMostra() {
+  for (int i = 0; i < 3; ++i) form_.Controllo("lblRol", i).SetVisible(Stato.SenzaStaffe);
+  form_.Controllo("txtRol").SetVisible(Stato.SenzaStaffe);
+}
+
+void ProgettoSezione::StaffeControlliAbilita() {
+  const bool staffe = !Stato.SenzaStaffe;
+  for (int i = 0; i <= 5; ++i) form_.Controllo("lblTaglio", i).SetEnabled(staffe);
+  for (const char* nome : {"ComboStaffe", "ComboBracci", "ComboReggi", "chkGancio135"})
+    form_.Controllo(nome).SetEnabled(staffe);
+  for (int i = 6; i <= 8; ++i) form_.Controllo("lblTaglio", i).SetVisible(staffe);
+  form_.Controllo("LabelStaffeCalc").SetVisible(staffe);
+  form_.Controllo("LabelStaffeMin").SetVisible(staffe);
+}
+
+// ---- Handlers
+
+void ProgettoSezione::NoNumero(const std::string& nome, int indice) {
+  platform::MsgBox("Inserire un valore numerico", platform::Pulsanti::Ok,
+                   platform::Icona::Informazione, "Errore nell'inserimento dei dati");
+  if (auto* c = findChild<QLineEdit*>(QString::fromStdString(platform::NomeOggetto(nome, indice)))) {
+    c->setFocus();
+    c->selectAll();
+  }
+}
+
+void ProgettoSezione::DeformazioneFissaAvvisa() {
+  platform::MsgBox(
+      "La deformazione dell'armatura non può essere cambiata\nquando sono fisse sia la base che "
+      "l'altezza",
+      platform::Pulsanti::Ok, platform::Icona::Informazione);
+}
+
+void ProgettoSezione::ButtonCR_Click(int Index) {
+  if (form_.Controllo("OptionFissa", 2).Value()) return DeformazioneFissaAvvisa();
+  const float rapporto = modello_.RapportiLimite[static_cast<std::size_t>(Index)];
+  const std::string testo = Formattazione::Formato(rapporto, "0.00");
+  Scrivi("txtEpsS", platform::SenzaIndice, testo);
+  Ricalcola();
+  modello_.InitFormProgetto = true;
+  form_.Controllo("Slider1").SetValue(static_cast<int>(std::lround(rapporto * 10)));
+  modello_.InitFormProgetto = false;
+  Scrivi("txtEpsS", platform::SenzaIndice, testo);
+}
+
+void ProgettoSezione::OpTipoVerifica_Click(int Index) {
+  Stato.TipoVerificaProgetto = Index;
+  form_.Controllo("Frame1").SetVisible(Index != 1);
+  if (Index == 1) {
+    Stato.TipoVerifica = 1;
+  } else {
+    Stato.TipoVerifica = 0;
+    modello_.ProgettaSLUini();
+    modello_.MessaggioNormativa(true);
+  }
+  CotTetaMostra();
+  RicalcolaSeLibero();
+}
+
+void ProgettoSezione::OptionFissa_Click(int Index) {
+  Stato.DimensioneFissa = Index;
+  RicalcolaSeLibero();
+}
+
+void ProgettoSezione::Slider1_Scroll(int valore) {
+  EpsSModificata = false;
+  Stato.EpsSProgetto = static_cast<float>(valore / 10.0 * ModelloProgetto::EpsYd());
+  modello_.DeformazioneMostra();
+  if (form_.Controllo("OptionFissa", 2).Value()) DeformazioneFissaAvvisa();
+}
+
+void ProgettoSezione::Slider1_Change() {
+  if (modello_.InitFormProgetto) return;
+  const int valore = findChild<QSlider*>("Slider1")->value();
+  if (!EpsSModificata)
+    Scrivi("txtEpsS", platform::SenzaIndice, Formattazione::Formato(valore / 10.0, "0.00"));
+  if (!RicalcoloInCorso) Ricalcola();
+}
+
+void ProgettoSezione::txtEpsS_Invio() {
+  if (form_.Controllo("OptionFissa", 2).Value()) DeformazioneFissaAvvisa();
+  if (!Numerico(Testo("txtEpsS"))) return NoNumero("txtEpsS");
+  const int prima = findChild<QSlider*>("Slider1")->value();
+  modello_.SliderDaEpsS();
+  // The same place: no change of the slider, so recalculate here.
+  if (findChild<QSlider*>("Slider1")->value() == prima) Ricalcola();
+}
+
+void ProgettoSezione::TextArrotonda_Invio(int Index) {
+  const std::string testo = Testo("TextArrotonda", Index);
+  if (!Numerico(testo)) return NoNumero("TextArrotonda", Index);
+  Stato.PassoArrotondamento[static_cast<std::size_t>(Index)] =
+      static_cast<float>(VariabiliPubbliche::LunghezzaInMm(Generale::ValNumero(testo)));
+  Ricalcola();
+}
+
+void ProgettoSezione::txtRol_Invio() {
+  Stato.RoL = static_cast<float>(Generale::ValNumero(Testo("txtRol")) / 100);
+  if (Stato.RoL > 0.02f) {
+    Stato.RoL = 0.02f;
+    Scrivi("txtRol", platform::SenzaIndice, "2");
+  }
+  Ricalcola();
+}
+
+void ProgettoSezione::chkCotTeta_Click() {
+  if (modello_.InitFormProgetto) return;
+  Stato.MinimizzaStaffe = form_.Controllo("chkCotTeta").Value();
+  if (Stato.MinimizzaStaffe == 1) Scrivi("txtCotTeta", platform::SenzaIndice,
+                                         VariabiliPubbliche::FormattaValore(2.5));
+  Ricalcola();
+}
+
+void ProgettoSezione::chkNoStaffe_Click() {
+  Stato.SenzaStaffe = form_.Controllo("chkNoStaffe").Value() != 0;
+  StaffeControlliAbilita();
+  CotTetaMostra();
+  StaffeControlliMostra();
+  RicalcolaSeLibero();
+}
+
+void ProgettoSezione::ComboBracci_Click() {
+  auto* bracci = findChild<QComboBox*>("ComboBracci");
+  if (bracci->currentIndex() >= 3) {
+    bracci->setCurrentIndex(2);
+    platform::MsgBox("N° di bracci delle staffe non ancora implementato: N° max 6",
+                     platform::Pulsanti::Ok, platform::Icona::Nessuna);
+  }
+  Ricalcola();
+}
+
+void ProgettoSezione::chkAutoDiametri_Click() {
+  modello_.AutoDiametriSetta(form_.Controllo("chkAutoDiametri").Value() == 1);
+  if (modello_.InitFormProgetto) return;
+  modello_.LeggiOpzioni();
+  Ricalcola();
+}
+
+void ProgettoSezione::DiaMaxImposta() {
+  int candidato = Stato.DiametroMinimo;
+  for (int k = 0; k <= 2; ++k) {
+    candidato = Stato.DiametroMinimo + 2 * k;
+    if (candidato == 26) break;
+  }
+  Stato.DiametroMassimo = candidato;
+}
+
+void ProgettoSezione::DiaMin_Click() {
+  Stato.DiametroMinimo = Intero(Testo("DiaMin"));
+  DiaMaxImposta();
+  Scrivi("DiaMax", platform::SenzaIndice, std::to_string(Stato.DiametroMassimo));
+  Ricalcola();
+}
+
+void ProgettoSezione::DiaMax_Invio() {
+  Stato.DiametroMassimo = Intero(Testo("DiaMax"));
+  Ricalcola();
+}
+
+void ProgettoSezione::RigaDiametri_Click(bool superiore, int i, bool diametro) {
+  const std::size_t k = static_cast<std::size_t>(i);
+  const std::string z = superiore ? "FiC" : "Fi";
+  if (diametro) {
+    (superiore ? Stato.RigheFiCDiametro : Stato.RigheFiDiametro)[k] = Intero(Testo("combo" + z, i));
+    Ricalcola();
+  } else {
+    (superiore ? Stato.RigheFiCAttive : Stato.RigheFiAttive)[k] = form_.Controllo("chk" + z, i).Value();
+    RicalcolaSeLibero();
+  }
+}
+
+void ProgettoSezione::NumeroFissi_Change(bool superiore, int i) {
+  const std::string testo = Testo(superiore ? "txtNfiC" : "txtNfi", i);
+  if (!Numerico(testo)) return;
+  (superiore ? Stato.RigheFiCNumero : Stato.RigheFiNumero)[static_cast<std::size_t>(i)] =
+      Intero(testo);
+  RicalcolaSeLibero();
+}
+
+void ProgettoSezione::NormativaItem_Click(int Index) {
+  VariabiliPubbliche::ScegliNormativa2(Index, form_);
+  Stato.Fcd = Stato.Fcd * Stato.AlfaCC;
+  CotTetaMostra();
+  RicalcolaSeLibero();
+}
+
+void ProgettoSezione::ButtonHelp_Click() {
+  // No help file ships with the program: said once.
+  static bool detto = false;
+  if (detto) return;
+  detto = true;
+  platform::MsgBox("La guida in linea non è disponibile.", platform::Pulsanti::Ok,
+                   platform::Icona::Informazione);
+}

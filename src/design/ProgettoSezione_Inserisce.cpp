@@ -1,0 +1,45 @@
+// The designed section copied into the main window for its verification.
+#include <QApplication>
+
+#include "app/Main.h"
+#include "design/ProgettoSezione.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+
+using VariabiliPubbliche::Stato;
+
+void ProgettoSezione::cmdInsDati_Click(int Index) {
+  auto* main = dynamic_cast<Main*>(Finestre::Aperte.Main);
+  if (!main) return;
+  // Inputs that do not read would copy the last run under other data.
+  if (!modello_.LeggiDati()) {
+    platform::MsgBox("Dati errati !", platform::Pulsanti::Ok, platform::Icona::Critica);
+    return;
+  }
+  const ModelloProgetto& m = modello_;
+  // "Effettivi": the rounded section with the bars chosen; "Minimi": the
+  // section and areas as designed.
+  const bool effettivi = Index == 0;
+  Matrice<double>& figura = Stato.MatriceFigure;
+  if (!figura.Dimensionata() || figura.Ub1() < 1 || figura.Ub2() < 2) figura.ReDim(1, 1, 1, 2);
+  figura(1, 1) = effettivi ? m.BaseArrotondata : m.BaseSezione;
+  figura(1, 2) = effettivi ? m.AltezzaArrotondata : m.AltezzaSezione;
+  const double tesa = static_cast<int>(effettivi ? m.AsTesaEffettiva : m.AsTesa);
+  const double compressa = static_cast<int>(effettivi ? m.AsCompressaEffettiva : m.AsCompressa);
+  Matrice<double>& barre = Stato.MatriceBarre;
+  barre.ReDim(1, 2, 1, 2);
+  barre(2, 1) = m.SegnoMomento == 1 ? tesa : compressa;
+  barre(1, 1) = m.SegnoMomento == 1 ? compressa : tesa;
+  barre(2, 2) = m.AltezzaUtileArrotondata;
+  barre(1, 2) = m.AltezzaArrotondata - m.AltezzaUtileArrotondata;
+
+  main->ScriveFigure();
+  for (int i = 0; i < 2; ++i)
+    main->Controllo("F_Mxsd", i).SetText(form_.Controllo("F_Mxsd", i).Text());
+  main->Controllo("txtRigheGriglia", 1).SetText("2");
+  main->ScriveBarreSub(2);
+  const int tipo = Stato.TipoVerificaProgetto == 1 ? 1 : m.SegnoMomento == 1 ? 0 : 2;
+  main->Controllo("OpTipoVerifica", tipo).SetValue(1);
+  main->activateWindow();
+  static_cast<Finestre::FinestraMain*>(main)->Fuoco("btnCalcola");
+}

@@ -1,0 +1,115 @@
+// The design window driven as a user drives it, opened from the main window.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QSlider>
+
+#include "app/FinestraMain.h"
+#include "app/FinestraQt.h"
+#include "design/ProgettoSezione.h"
+#include "model/GeneraleTesto.h"
+
+using VariabiliPubbliche::Stato;
+
+namespace {
+
+class FinestraProgetto : public ::testing::Test {
+ protected:
+  FinestraProgetto() {
+    // A 30 x 50 cm rectangle with two bar layers, as typed in the main window.
+    f.Clic("OpTipoSezione", 1);
+    f.Clic("OpTipoSezione", 0);
+    for (const char* v : {"30", "50"}) FinestraMain::Batti(v);
+    f.Widget("txtRigheGriglia", 1)->setFocus();
+    FinestraMain::Batti("2");
+    for (const char* v : {"9,42", "4,02", "45", "5"}) FinestraMain::Batti(v);
+    f.main->mnu_Progetto_Click();
+    p = ProgettoSezione::Aperta();
+  }
+  ~FinestraProgetto() override { delete p; }
+
+  QLineEdit* Casella(const std::string& nome, int indice = platform::SenzaIndice) {
+    return p->findChild<QLineEdit*>(QString::fromStdString(platform::NomeOggetto(nome, indice)));
+  }
+  void Batti(const std::string& nome, int indice, const QString& testo) {
+    QLineEdit* c = Casella(nome, indice);
+    c->setFocus();
+    c->selectAll();
+    QTest::keyClicks(c, testo);
+    QTest::keyClick(c, Qt::Key_Return);
+  }
+  void Clic(const std::string& nome, int indice = platform::SenzaIndice) {
+    auto* w = p->findChild<QWidget*>(QString::fromStdString(platform::NomeOggetto(nome, indice)));
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
+  }
+  double Numero(const std::string& nome, int indice = platform::SenzaIndice) {
+    return Generale::ValNumero(p->Form().Controllo(nome, indice).Text());
+  }
+  int Slider() { return p->findChild<QSlider*>("Slider1")->value(); }
+
+  FinestraMain f;
+  ProgettoSezione* p = nullptr;
+};
+
+TEST_F(FinestraProgetto, TypedMomentResizesTheWidthAndTheBars) {
+  ASSERT_NE(p, nullptr);
+  // The manual rows start at the smallest diameter and the two above it.
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(Generale::ValNumero(p->Form().Controllo("comboFi", i).Text()), 16 + 2 * i);
+  // Depth fixed at 50 cm, no stirrups: bar centres at 20/2 + 20 mm.
+  Clic("OptionFissa", 0);
+  Clic("chkNoStaffe");
+  Batti("TextArrotonda", 1, "0");
+  Batti("txtEpsS", platform::SenzaIndice, "5");
+  EXPECT_EQ(Slider(), 50);
+  Batti("F_Mxsd", 0, "200");
+  // M = alfa fcd b x (d - beta x), x = xi d, As fyd = alfa fcd b x.
+  const double alfa = 17.0 / 21, beta = 99.0 / 238, fcd = Stato.Fcd, fyd = Stato.Fyd[0];
+  const double xi = 0.0035 / (0.0035 + 5 * fyd / Stato.ModuloEs), d = 470, M = 200e6;
+  const double b = M / (alfa * fcd * xi * d * d * (1 - beta * xi));
+  const double As = alfa * fcd * b * xi * d / fyd;
+  EXPECT_NEAR(Numero("txtSez", 1) * 10, b, 2e-3 * b);  // cm
+  EXPECT_NEAR(Numero("txtAsMin", 0) * 100, As, 2e-3 * As);  // cm2
+  EXPECT_GE(Numero("txtAs", 0), Numero("txtAsMin", 0));
+  EXPECT_EQ(p->Form().Controllo("LblAsMin", 0).Text(), "As min");
+  EXPECT_EQ(p->Form().Controllo("lblArea", 0).Text(), "cm²");
+  EXPECT_NE(p->Form().Controllo("LblArmatura", 0).Text().find("φ"), std::string::npos);
+  SalvaSchermata(*p, "ProgettoSezione");
+}
+
+TEST_F(FinestraProgetto, StrainButtonsAndBothDimensionsFixed) {
+  ASSERT_NE(p, nullptr);
+  Batti("F_Mxsd", 0, "150");
+  Clic("ButtonCR", 1);
+  EXPECT_EQ(Slider(), 10);
+  EXPECT_EQ(p->Form().Controllo("txtEpsS").Text(), "1,00");
+  Clic("ButtonCR", 0);
+  // 0.01 / (391.3 / 200000) = 5.11
+  const double fattore = 0.01 / (Stato.Fyd[0] / Stato.ModuloEs);
+  EXPECT_EQ(Slider(), static_cast<int>(std::lround(fattore * 10)));
+  EXPECT_NEAR(Numero("txtEpsS"), fattore, 0.006);
+  Clic("OptionFissa", 2);
+  const auto prima = f.ambiente.box.Mostrati().size();
+  Clic("ButtonCR", 1);
+  ASSERT_EQ(f.ambiente.box.Mostrati().size(), prima + 1);
+  EXPECT_EQ(f.ambiente.box.Mostrati().back().testo,
+            "La deformazione dell'armatura non può essere cambiata\nquando sono fisse sia la base "
+            "che l'altezza");
+  EXPECT_EQ(Slider(), static_cast<int>(std::lround(fattore * 10)));
+}
+
+TEST_F(FinestraProgetto, EffettiviCarryTheDesignIntoTheMainWindowsVerification) {
+  ASSERT_NE(p, nullptr);
+  Clic("OptionFissa", 0);
+  Batti("F_Mxsd", 0, "180");
+  Clic("cmdInsDati", 0);
+  EXPECT_EQ(f.C("F_Mxsd", 0).Text(), "180");
+  EXPECT_EQ(f.C("OpTipoVerifica", 0).Value(), 1);
+  f.Clic("btnCalcola");
+  // The provided bars carry at least the design moment, and not far more.
+  const double Mu = Generale::ValNumero(f.C("F_Mu", 0).Text());
+  EXPECT_GE(Mu, 180);
+  EXPECT_LT(Mu, 180 * 1.4);
+}
+
+}  // namespace
