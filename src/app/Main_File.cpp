@@ -50,7 +50,8 @@ class ContaMessaggi : public platform::ServizioMsgBox {
   platform::ServizioMsgBox& precedente_;
 };
 
-void Azzera(Matrice<double>& m) {
+template <class T>
+void Azzera(Matrice<T>& m) {
   for (int i = m.Lb1(); m.Dimensionata() && i <= m.Ub1(); ++i)
     for (int j = m.Lb2(); j <= m.Ub2(); ++j) m(i, j) = 0;
 }
@@ -168,8 +169,9 @@ void Main::MnuFileProgetto(int Index) {
     Stato.DatiSezioneCircolare.fill(0);
     DatiCerchioForm.fill(0);
     for (Matrice<double>* m : {&Stato.MatriceFigure, &GrigliaFigure, &Stato.MatriceBarre,
-                               &GrigliaBarre, &Stato.AzioniDominioMN})
+                               &GrigliaBarre})
       Azzera(*m);
+    Azzera(Stato.AzioniDominioMN);
     nBarreForm = 0;
     NForm = MxForm = MyForm = VForm = {};
     Stato.AzioneV = {};

@@ -120,7 +120,7 @@ void Armature(const std::string& modo, FileDati& file, int& n, Matrice<double>& 
 }
 
 void AzioniDominio(const std::string& modo, FileDati& file) {
-  Matrice<double>& a = Stato.AzioniDominioMN;
+  Matrice<float>& a = Stato.AzioniDominioMN;
   int n = modo == "S" && a.Dimensionata() ? a.Righe() : 0;
   Conteggio(modo, file, n);
   if (modo == "L") a.ReDim(1, std::max(n, 1), 1, 2);

@@ -148,8 +148,6 @@ struct StatoProgramma {
   std::array<int, 2> OpzioniAzioniProgetto{};  // sign of each design moment typed
   float DetrazioneStaffa = 0;  // 2 cover + stirrup diameter, mm
   bool AvvisoBracciMostrato = false;  // the unsupported-legs notice has been shown
-  // Acting points of the M-N domain window, rows from 1: N kN, M kNm.
-  Matrice<double> AzioniDominioMN;
 };
 
 inline StatoProgramma Stato;

@@ -172,7 +172,7 @@ TEST_F(ProgettoFileTest, Versione50LettaFinoAlRecordDelleViste) {
   EXPECT_FALSE(Stato.Precompresso);
   EXPECT_EQ(dati.NForm, (std::array<double, 2>{100, 80}));
   EXPECT_EQ(dati.MxForm, (std::array<double, 2>{50, 30}));
-  EXPECT_EQ(Stato.AzioniDominioMN, (Matrice<double>(1, 1, 1, 2)));
+  EXPECT_EQ(Stato.AzioniDominioMN, (Matrice<float>(1, 1, 1, 2)));
   EXPECT_FLOAT_EQ(Stato.LunghezzaL0, 3000);
   // fcd of the old layouts is without alfa_cc: 14.17 x 0.85.
   EXPECT_NEAR(Stato.Fcd, 12.0445, 1e-9);
