@@ -4,6 +4,8 @@
 // leave the files and memory as they were; whatever reading left in memory
 // must then write out, read back without any box, and write out again to the
 // same bytes.
+// The same bytes as a project file: taken or not; what was taken writes
+// out, reads back without a box and writes again to the same bytes.
 // The same bytes as a DXF drawing: the import ends, with a section whose
 // matrices match its counts or with none.
 #include <cstdint>
@@ -18,11 +20,13 @@
 #include "app/FileImpostazioni.h"
 #include "app/FileMateriali.h"
 #include "app/ImportaDxf.h"
+#include "app/ProgettoFile.h"
 #include "model/Materiali.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/ErroreEsecuzione.h"
 #include "platform/MsgBox.h"
 #include "platform/Sistema.h"
+#include "seismic/StatoSismica.h"
 
 namespace {
 
@@ -149,6 +153,27 @@ void VerificaScritturaFallita(Ambiente& ambiente, const std::string& ini,
   std::filesystem::remove(materiali + ".tmp");
 }
 
+void LeggiProgetto(Ambiente& ambiente, const std::string& contenuto) {
+  Sismica::Stato = Sismica::StatoSismico{};
+  ProgettoFile::DatiFinestra dati;
+  Generale::FileDati file = Generale::FileDati::DaContenuto(contenuto);
+  if (!ProgettoFile::Legge(file, dati)) return;
+  // A type-6 outline read without its vertices has nothing to save.
+  if (VariabiliPubbliche::Stato.TipoSezione == 6) return;
+  const std::string percorso = ambiente.Percorso("progetto.slu");
+  auto scrivi = [&] {
+    Generale::FileDati uscita = Generale::FileDati::ApriScrittura(percorso);
+    Verifica(ProgettoFile::Scrive(uscita, dati));
+    uscita.Chiudi();
+    return Leggi(percorso);
+  };
+  const std::string scritto = scrivi();
+  ambiente.box.mostrati = 0;
+  Generale::FileDati riletto = Generale::FileDati::ApriLettura(percorso);
+  Verifica(ProgettoFile::Legge(riletto, dati) && ambiente.box.mostrati == 0);
+  Verifica(scrivi() == scritto);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dimensione) {
@@ -172,5 +197,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t dime
   if (!ScriviEntrambi() || Leggi(ini) != iniScritto || Leggi(materiali) != materialiScritti)
     std::abort();
   LeggiDxf(contenuto);
+  LeggiProgetto(ambiente, contenuto);
   return 0;
 }

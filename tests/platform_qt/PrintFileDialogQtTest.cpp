@@ -67,6 +67,21 @@ TEST(FileDialogQt, TheSaveDialogShowsWhatWasAskedFor) {
   EXPECT_TRUE(CreaDialogoSalva(proprieta)->testOption(QFileDialog::DontConfirmOverwrite));
 }
 
+TEST(FileDialogQt, TheOpenDialogTakesAnExistingFileAndProposesANameInInitDir) {
+  AppQt();
+  QTemporaryDir cartella;
+  FileDialogQt proprieta;
+  proprieta.Filter = "Tutti i Files (*.*)|*.*|Files Tramok (*.slu)|*.slu";
+  proprieta.FilterIndex = 2;
+  proprieta.FileName = "*.slu";
+  proprieta.InitDir = cartella.path().toStdString();
+  auto dialogo = CreaDialogoApri(proprieta);
+  EXPECT_EQ(dialogo->acceptMode(), QFileDialog::AcceptOpen);
+  EXPECT_EQ(dialogo->fileMode(), QFileDialog::ExistingFile);
+  EXPECT_EQ(dialogo->selectedNameFilter(), "Files Tramok (*.slu)");
+  EXPECT_EQ(QDir(dialogo->directory()), QDir(cartella.path()));
+}
+
 TEST(FileDialogQt, ChoosingAFileMakesItsFolderCurrentCancellingRaises) {
   AppQt();
   QTemporaryDir cartella;
