@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/FiguraSezione.h"
 #include "app/Generale.h"
 #include "analysis/Correnti.h"
 #include "app/TastieraFinestra.h"
@@ -252,6 +253,10 @@ void FrmSismica::CreaControlli() {
   destra->addWidget(dinamica);
   destra->addWidget(CreaStaffe());
   destra->addWidget(materiali);
+  figura_ = Nominato(new FiguraSezione, "Figura");
+  figura_->setToolTip(Q("Fare click sull'immagine per aggiornarla"));
+  figura_->Click = [this] { Figura_Click(); };
+  destra->addWidget(figura_, 1);
   destra->addStretch();
 
   auto* tutto = new QHBoxLayout(this);
@@ -406,7 +411,11 @@ void FrmSismica::ChkSpirale_Click() {
   Stato.PilastroCorrente.Spirale = Controllo("ChkSpirale").Checked() ? 1 : 0;
 }
 
+// Closed, the window is gone: the next opening builds a new one.
 void FrmSismica::closeEvent(QCloseEvent* evento) {
+  Istanza = nullptr;
+  if (Finestre::Aperte.FrmSismica == this) Finestre::Aperte.FrmSismica = nullptr;
+  if (Finestre::Aperte.Sismica == this) Finestre::Aperte.Sismica = nullptr;
   if (Finestre::Aperte.Main) {
     if (auto* main = dynamic_cast<QWidget*>(Finestre::Aperte.Main)) {
       main->setWindowState(Qt::WindowNoState);

@@ -11,6 +11,7 @@
 #include "platform/qt/FormQt.h"
 #include "seismic/FinestraSismica.h"
 
+class FiguraSezione;
 class QGroupBox;
 class QGridLayout;
 
@@ -58,6 +59,7 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void cmdCopiaSezione_Click();
   void chkPianiInf_Click(int Index);
   void ChkSpirale_Click();
+  void Figura_Click();
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -76,8 +78,10 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void RecuperaDatiPilastriCircolariSub(bool inferiore);
   void MostraDiametro(int indice, float diametro);
   void MostraSezione();
+  void NumeraBarre(double altezza);
   void Testo(const std::string& nome, int indice, const std::string& testo);
 
   platform::FormQt form_;
+  FiguraSezione* figura_ = nullptr;
   bool AggiornamentoInCorso = false;
 };

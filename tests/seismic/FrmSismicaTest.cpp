@@ -128,6 +128,7 @@ TEST_F(FinestraSismicaQt, RectangularColumnIsStoredPerEndAndCopied) {
   EXPECT_FLOAT_EQ(p.xBarre()(1), -160);
   EXPECT_FLOAT_EQ(p.yBarre()(1), 160);
   EXPECT_NEAR(p.AreeBarre()(1), 314.159, 1e-3);
+  QTest::mouseClick(F().findChild<QWidget*>("Figura"), Qt::LeftButton);
   SalvaSchermata(F(), "FrmSismica");
 }
 
