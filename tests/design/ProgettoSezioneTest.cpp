@@ -7,6 +7,8 @@
 #include "app/FinestraMain.h"
 #include "app/FinestraQt.h"
 #include "design/ProgettoSezione.h"
+#include "drawing/MsFlex.h"
+#include "platform/qt/FlexGridQt.h"
 #include "model/GeneraleTesto.h"
 
 using VariabiliPubbliche::Stato;
@@ -96,6 +98,30 @@ TEST_F(FinestraProgetto, StrainButtonsAndBothDimensionsFixed) {
             "La deformazione dell'armatura non può essere cambiata\nquando sono fisse sia la base "
             "che l'altezza");
   EXPECT_EQ(Slider(), static_cast<int>(std::lround(fattore * 10)));
+}
+
+TEST_F(FinestraProgetto, AnotherCombinationChosenFromTheListBecomesTheBars) {
+  ASSERT_NE(p, nullptr);
+  Clic("OptionFissa", 0);
+  Batti("F_Mxsd", 0, "200");
+  Clic("cmdListaBarre", 0);
+  auto* griglia = p->findChild<platform::FlexGridQt*>("flexBarre");
+  ASSERT_TRUE(griglia->isVisible());
+  platform::FlexGrid& g = griglia->Griglia();
+  ASSERT_GE(g.Rows(), 3);
+  // Lightest first; the first row is the design.
+  EXPECT_EQ(MsFlex::LeggeCella(1, 1, g), p->Form().Controllo("txtAs", 0).Text());
+  const double prima = Generale::ValNumero(MsFlex::LeggeCella(1, 1, g));
+  const double seconda = Generale::ValNumero(MsFlex::LeggeCella(2, 1, g));
+  EXPECT_LE(prima, seconda);
+  g.SetRow(2);
+  g.SetCol(1);
+  EXPECT_FALSE(p->Form().Controllo("cmdSeleziona").Enabled());
+  griglia->Click();  // the cell the user clicked
+  Clic("cmdSeleziona");
+  EXPECT_EQ(p->Form().Controllo("txtAs", 0).Text(), MsFlex::LeggeCella(2, 1, g));
+  Clic("cmdNasondiBarre");
+  EXPECT_FALSE(griglia->isVisible());
 }
 
 TEST_F(FinestraProgetto, EffettiviCarryTheDesignIntoTheMainWindowsVerification) {
