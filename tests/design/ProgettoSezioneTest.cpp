@@ -139,3 +139,24 @@ TEST_F(FinestraProgetto, EffettiviCarryTheDesignIntoTheMainWindowsVerification) 
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FinestraProgetto, MinimiCopyTheUnroundedSectionWithTheRequiredAreas) {
+  ASSERT_NE(p, nullptr);
+  Clic("OptionFissa", 0);
+  Batti("TextArrotonda", 1, "5");
+  Batti("F_Mxsd", 0, "-200");
+  const ModelloProgetto& m = p->Modello();
+  ASSERT_GT(m.BaseArrotondata, m.BaseSezione);
+  Clic("cmdInsDati", 1);
+  EXPECT_FLOAT_EQ(Stato.MatriceFigure(1, 1), m.BaseSezione);
+  EXPECT_FLOAT_EQ(Stato.MatriceFigure(1, 2), m.AltezzaSezione);
+  // A negative moment: the tension bars are the top layer, row 1.
+  EXPECT_EQ(Stato.MatriceBarre(1, 1), static_cast<int>(m.AsTesa));
+  EXPECT_EQ(Stato.MatriceBarre(2, 1), static_cast<int>(m.AsCompressa));
+  EXPECT_FLOAT_EQ(Stato.MatriceBarre(1, 2), m.AltezzaArrotondata - m.AltezzaUtileArrotondata);
+  EXPECT_EQ(f.C("OpTipoVerifica", 2).Value(), 1);
+}
+
+}  // namespace
