@@ -67,10 +67,6 @@ QComboBox* ListaDiametri(const std::string& nome, int indice = platform::SenzaIn
 
 }  // namespace
 
-// Bottom bars and top bars, as the lists and labels show them.
-constexpr QRgb ColoreInferiori = 0xFFFFC0C0;
-constexpr QRgb ColoreSuperiori = 0xFFC0C0FF;
-
 ProgettoSezione& ProgettoSezione::Mostra() {
   if (!Istanza) {
     Istanza = new ProgettoSezione;

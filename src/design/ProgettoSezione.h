@@ -6,12 +6,18 @@
 #include <string>
 
 #include <QMainWindow>
+#include <QRgb>
 
 #include "design/ModelloProgetto.h"
+#include "platform/FlexGrid.h"
 #include "platform/qt/FormQt.h"
 
 class QGridLayout;
 class QLineEdit;
+
+// Bottom bars and top bars, as the lists and labels show them.
+inline constexpr QRgb ColoreInferiori = 0xFFFFC0C0;
+inline constexpr QRgb ColoreSuperiori = 0xFFC0C0FF;
 
 class ProgettoSezione : public QMainWindow {
  public:
@@ -48,6 +54,11 @@ class ProgettoSezione : public QMainWindow {
   void RigaDiametri_Click(bool superiore, int i, bool diametro);
   void NumeroFissi_Change(bool superiore, int i);
   void NormativaItem_Click(int Index);
+  // The combinations of the top or bottom bars listed in flexBarre.
+  void CombinazioniBarre(bool superiori);
+  // The combination of the current row becomes the zone's bars.
+  void cmdSeleziona_Click();
+  void cmdNasondiBarre_Click();
   void ButtonHelp_Click();
 
  private:
@@ -83,9 +94,14 @@ class ProgettoSezione : public QMainWindow {
   std::string Testo(const std::string& nome, int indice = platform::SenzaIndice);
   void Scrivi(const std::string& nome, int indice, const std::string& testo);
 
+  platform::FlexGrid& flexBarre();
+  // The list on show is the tension zone's.
+  bool ListaTesa() const;
+
   platform::FormQt form_;
   ModelloProgetto modello_{form_};
   bool RicalcoloInCorso = false;
   bool ricalcoloChiesto_ = false;
   bool EpsSModificata = false;
+  int SuperioriInLista = 0;
 };

@@ -18,6 +18,7 @@
 #include "model/GeneraleTesto.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
+#include "platform/qt/FlexGridQt.h"
 
 using VariabiliPubbliche::Stato;
 
@@ -54,12 +55,21 @@ void ProgettoSezione::Collega() {
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(f1, &QShortcut::activated, this, [this] { ButtonHelp_Click(); });
 
+  connect(pulsante("cmdSeleziona"), &QAbstractButton::clicked, this,
+          [this] { cmdSeleziona_Click(); });
+  connect(pulsante("cmdNasondiBarre"), &QAbstractButton::clicked, this,
+          [this] { cmdNasondiBarre_Click(); });
+  findChild<platform::FlexGridQt*>("flexBarre")->Click = [this] {
+    form_.Controllo("cmdSeleziona").SetEnabled(true);
+  };
   connect(pulsante("cmdProgetta"), &QAbstractButton::clicked, this, R);
   connect(pulsante("ButtonHelp"), &QAbstractButton::clicked, this, [this] { ButtonHelp_Click(); });
   connect(pulsante("Command2"), &QAbstractButton::clicked, this, [] { MostraFrmAbout(); });
   for (int i = 0; i < 2; ++i) {
     connect(pulsante("cmdInsDati", i), &QAbstractButton::clicked, this,
             [this, i] { cmdInsDati_Click(i); });
+    connect(pulsante("cmdListaBarre", i), &QAbstractButton::clicked, this,
+            [this, i] { CombinazioniBarre(i == 1); });
     connect(pulsante("ButtonCR", i), &QAbstractButton::clicked, this,
             [this, i] { ButtonCR_Click(i); });
     connect(pulsante("OpTipoVerifica", i), &QAbstractButton::toggled, this, [this, i](bool su) {

@@ -7,6 +7,8 @@
 #include "app/FinestraMain.h"
 #include "app/FinestraQt.h"
 #include "design/ProgettoSezione.h"
+#include "drawing/MsFlex.h"
+#include "platform/qt/FlexGridQt.h"
 #include "model/GeneraleTesto.h"
 
 using VariabiliPubbliche::Stato;
@@ -98,6 +100,30 @@ TEST_F(FinestraProgetto, StrainButtonsAndBothDimensionsFixed) {
   EXPECT_EQ(Slider(), static_cast<int>(std::lround(fattore * 10)));
 }
 
+TEST_F(FinestraProgetto, AnotherCombinationChosenFromTheListBecomesTheBars) {
+  ASSERT_NE(p, nullptr);
+  Clic("OptionFissa", 0);
+  Batti("F_Mxsd", 0, "200");
+  Clic("cmdListaBarre", 0);
+  auto* griglia = p->findChild<platform::FlexGridQt*>("flexBarre");
+  ASSERT_TRUE(griglia->isVisible());
+  platform::FlexGrid& g = griglia->Griglia();
+  ASSERT_GE(g.Rows(), 3);
+  // Lightest first; the first row is the design.
+  EXPECT_EQ(MsFlex::LeggeCella(1, 1, g), p->Form().Controllo("txtAs", 0).Text());
+  const double prima = Generale::ValNumero(MsFlex::LeggeCella(1, 1, g));
+  const double seconda = Generale::ValNumero(MsFlex::LeggeCella(2, 1, g));
+  EXPECT_LE(prima, seconda);
+  g.SetRow(2);
+  g.SetCol(1);
+  EXPECT_FALSE(p->Form().Controllo("cmdSeleziona").Enabled());
+  griglia->Click();  // the cell the user clicked
+  Clic("cmdSeleziona");
+  EXPECT_EQ(p->Form().Controllo("txtAs", 0).Text(), MsFlex::LeggeCella(2, 1, g));
+  Clic("cmdNasondiBarre");
+  EXPECT_FALSE(griglia->isVisible());
+}
+
 TEST_F(FinestraProgetto, EffettiviCarryTheDesignIntoTheMainWindowsVerification) {
   ASSERT_NE(p, nullptr);
   Clic("OptionFissa", 0);
@@ -110,6 +136,27 @@ TEST_F(FinestraProgetto, EffettiviCarryTheDesignIntoTheMainWindowsVerification) 
   const double Mu = Generale::ValNumero(f.C("F_Mu", 0).Text());
   EXPECT_GE(Mu, 180);
   EXPECT_LT(Mu, 180 * 1.4);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FinestraProgetto, MinimiCopyTheUnroundedSectionWithTheRequiredAreas) {
+  ASSERT_NE(p, nullptr);
+  Clic("OptionFissa", 0);
+  Batti("TextArrotonda", 1, "5");
+  Batti("F_Mxsd", 0, "-200");
+  const ModelloProgetto& m = p->Modello();
+  ASSERT_GT(m.BaseArrotondata, m.BaseSezione);
+  Clic("cmdInsDati", 1);
+  EXPECT_FLOAT_EQ(Stato.MatriceFigure(1, 1), m.BaseSezione);
+  EXPECT_FLOAT_EQ(Stato.MatriceFigure(1, 2), m.AltezzaSezione);
+  // A negative moment: the tension bars are the top layer, row 1.
+  EXPECT_EQ(Stato.MatriceBarre(1, 1), static_cast<int>(m.AsTesa));
+  EXPECT_EQ(Stato.MatriceBarre(2, 1), static_cast<int>(m.AsCompressa));
+  EXPECT_FLOAT_EQ(Stato.MatriceBarre(1, 2), m.AltezzaArrotondata - m.AltezzaUtileArrotondata);
+  EXPECT_EQ(f.C("OpTipoVerifica", 2).Value(), 1);
 }
 
 }  // namespace
