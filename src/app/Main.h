@@ -5,6 +5,7 @@
 // ("F_Mu_0" for element 0 of the array F_Mu) and the engine reaches them
 // through the Form interface.
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "model/Finestre.h"
 #include "model/Matrice.h"
 #include "model/Vettore.h"
+#include "platform/FileDialog.h"
 #include "platform/CasellaTesto.h"
 #include "platform/FlexGrid.h"
 #include "platform/qt/FormQt.h"
@@ -144,6 +146,19 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   void NormativaItem_Click(int Index);
   void MnuFileItem_Click(int Index);
   void mnuSoloBarre_Click();
+  void mnuOpzioniItem_Click(int Index);
+  void mnuAiutoItem_Click(int Index);
+  void mnuMateriali_Click();
+  void ToolbarUp_ButtonClick(const std::string& Key);
+  // The window printed as it looks, on the system's default printer.
+  void StampaForm();
+
+  // ---- DXF import
+  void cmdDXF_Click();
+  // An empty folder starts the dialog in CartellaDati.
+  void ApriFileDati_DXF(const std::string& cartella = "");
+  // The open dialog of the DXF import; tests put a scripted one in its place.
+  std::unique_ptr<platform::FileDialog> DialogoDxf;
 
   platform::FlexGrid& FlexGrid(int g);
   platform::CasellaTesto& TxtEdit(int g);
@@ -192,6 +207,9 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   QWidget* CreaGriglia(int g);
   QWidget* CreaFraFi();
   void CreaMenu();
+  void CreaToolbar();
+  // The window emptied for a section read from a drawing.
+  void AzzeraFormSezione();
   void CollegaControlli();
   void CollegaInvio();
 

@@ -59,6 +59,8 @@ void Main::CollegaControlli() {
 
   connect(qobject_cast<QAbstractButton*>(Widget("btnCalcola")), &QAbstractButton::clicked, this,
           [this] { btnCalcola_Click(); });
+  connect(qobject_cast<QAbstractButton*>(Widget("cmdDXF")), &QAbstractButton::clicked, this,
+          [this] { cmdDXF_Click(); });
   for (int i = 0; i <= 1; ++i)
     connect(qobject_cast<QAbstractButton*>(Widget("cmdAzioniDaSLU", i)), &QAbstractButton::clicked,
             this, [this, i] { cmdAzioniDaSLU_Click(i); });

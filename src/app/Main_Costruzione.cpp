@@ -63,6 +63,7 @@ QLabel* Pedice(const std::string& nome, int indice, const QString& testo) {
 QWidget* NonDisponibile(QWidget* w) {
   w->setProperty(platform::NonDisponibile, true);
   w->setEnabled(false);
+  w->setToolTip(platform::MotivoNonDisponibile);
   return w;
 }
 
@@ -197,7 +198,7 @@ QWidget* Main::CreaColonnaSezione() {
                                   "Coord.", "DXF"};
   for (int i = 0; i <= 6; ++i) tipi->addWidget(Nomina(new QRadioButton(nomiTipi[i]), "OpTipoSezione", i));
   tipi->addWidget(Nomina(new QLabel("Solo barre"), "LblSoloBarre"));
-  tipi->addWidget(NonDisponibile(Nomina(new QPushButton("Apri DXF..."), "cmdDXF")));
+  tipi->addWidget(Nomina(new QPushButton("Apri DXF..."), "cmdDXF"));
   tipi->addStretch();
   alto->addWidget(frame1, 0);
   figura_ = Nomina(new FiguraSezione, "Figura");

@@ -1,5 +1,5 @@
 #pragma once
-// The save dialog of files. The caller sets the properties, shows the dialog
+// The open and save dialogs of files. The caller sets the properties, shows the dialog
 // and reads the chosen FileName. The windows use the Qt one; tests a scripted one.
 #include <string>
 
@@ -24,6 +24,7 @@ class FileDialog {
   // leaves FileName empty.
   bool CancelError = false;
 
+  virtual void ShowOpen() = 0;
   virtual void ShowSave() = 0;
 };
 

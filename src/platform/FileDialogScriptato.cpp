@@ -4,8 +4,12 @@
 
 namespace platform {
 
-void FileDialogScriptato::ShowSave() {
-  mostrati_.push_back({Flags, Filter, FilterIndex, FileName});
+void FileDialogScriptato::ShowOpen() { Mostra(true); }
+
+void FileDialogScriptato::ShowSave() { Mostra(false); }
+
+void FileDialogScriptato::Mostra(bool apertura) {
+  mostrati_.push_back({Flags, Filter, FilterIndex, FileName, apertura});
   std::optional<std::string> risposta;
   if (!risposte_.empty()) {
     risposta = std::move(risposte_.front());

@@ -1,5 +1,5 @@
 #pragma once
-// Test side of the save dialog: answers from a queue, a path or Cancel, and
+// Test side of the open and save dialogs: answers from a queue, a path or Cancel, and
 // records the properties it was shown with. An empty queue answers Cancel.
 #include <deque>
 #include <optional>
@@ -16,10 +16,12 @@ struct DialogoFileMostrato {
   std::string Filter;
   int FilterIndex;
   std::string FileName;
+  bool Apertura = false;  // the open dialog, not the save one
 };
 
 class FileDialogScriptato : public FileDialog {
  public:
+  void ShowOpen() override;
   void ShowSave() override;
 
   // std::nullopt stands for Cancel.
@@ -27,6 +29,8 @@ class FileDialogScriptato : public FileDialog {
   const std::vector<DialogoFileMostrato>& Mostrati() const { return mostrati_; }
 
  private:
+  void Mostra(bool apertura);
+
   std::deque<std::optional<std::string>> risposte_;
   std::vector<DialogoFileMostrato> mostrati_;
 };

@@ -39,15 +39,25 @@ std::unique_ptr<QFileDialog> CreaDialogoSalva(const FileDialog& proprieta) {
   return dialogo;
 }
 
-void FileDialogQt::ShowSave() {
-  auto dialogo = CreaDialogoSalva(*this);
-  const bool scelto = dialogo->exec() == QDialog::Accepted && !dialogo->selectedFiles().isEmpty();
+std::unique_ptr<QFileDialog> CreaDialogoApri(const FileDialog& proprieta) {
+  auto dialogo = CreaDialogoSalva(proprieta);
+  dialogo->setAcceptMode(QFileDialog::AcceptOpen);
+  dialogo->setFileMode(QFileDialog::ExistingFile);
+  return dialogo;
+}
+
+void FileDialogQt::ShowOpen() { Mostra(*CreaDialogoApri(*this)); }
+
+void FileDialogQt::ShowSave() { Mostra(*CreaDialogoSalva(*this)); }
+
+void FileDialogQt::Mostra(QFileDialog& dialogo) {
+  const bool scelto = dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty();
   if (!scelto) {
     FileName.clear();
     if (CancelError) throw ErroreEsecuzione(Errori::DialogoAnnullato, "Annullato");
     return;
   }
-  const QFileInfo file(dialogo->selectedFiles().first());
+  const QFileInfo file(dialogo.selectedFiles().first());
   FileName = file.absoluteFilePath().toStdString();
   QDir::setCurrent(file.absolutePath());
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The save dialog on screen: Qt's own file dialog, modal. A file chosen makes
+// The open and save dialogs on screen: Qt's own file dialog, modal. A file chosen makes
 // its folder the current one, as the system dialogs do.
 #include <QFileDialog>
 #include <QStringList>
@@ -15,10 +15,16 @@ QStringList FiltriQt(const std::string& filter);
 
 // The dialog as it will be shown, before exec().
 std::unique_ptr<QFileDialog> CreaDialogoSalva(const FileDialog& proprieta);
+// The same for opening: only an existing file can be chosen.
+std::unique_ptr<QFileDialog> CreaDialogoApri(const FileDialog& proprieta);
 
 class FileDialogQt : public FileDialog {
  public:
+  void ShowOpen() override;
   void ShowSave() override;
+
+ private:
+  void Mostra(QFileDialog& dialogo);
 };
 
 }  // namespace platform
