@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
 #include <cmath>
@@ -18,7 +19,9 @@
 #include "Schermata.h"
 #include "app/FrmImportDXF.h"
 #include "app/ImportaDxf.h"
+#include "app/Material.h"
 #include "app/frmAvvisi.h"
+#include "app/frmUnits.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/FileDialogScriptato.h"
 #include "platform/qt/ControlQt.h"
@@ -208,4 +211,19 @@ TEST(DxfMain, ACancelledChoiceLeavesTheWindowAsItWas) {
   EXPECT_TRUE(f.ambiente.box.Testi().empty());
   EXPECT_EQ(Stato.TipoSezione, 6);
   EXPECT_EQ(f.main->nFigureForm, 0);
+}
+
+TEST(MenuMain, UnitsAndMaterialsItemsOpenTheirWindowsWithoutBlocking) {
+  FinestraMain f;
+  Azione(f, "mnuOpzioniItem_1")->trigger();
+  ASSERT_NE(frmUnits::Aperta(), nullptr);
+  EXPECT_EQ(frmUnits::Aperta()->IndexMenu, 1);
+  frmUnits::Aperta()->CancelButton_Click();
+  Azione(f, "mnuMateriali")->trigger();
+  ASSERT_NE(Material::Aperta(), nullptr);
+  EXPECT_TRUE(Material::Aperta()->isVisible());
+  EXPECT_FALSE(Material::Aperta()->isModal());
+  QTest::mouseClick(Material::Aperta()->findChild<QPushButton*>("F_esci_0"), Qt::LeftButton);
+  // The closed window goes before the next test.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
