@@ -10,6 +10,7 @@
 #include "app/FileImpostazioni.h"
 #include "app/FileMateriali.h"
 #include "app/Generale.h"
+#include "app/frmAvvisi.h"
 #include "app/TastieraFinestra.h"
 #include "drawing/MsFlex.h"
 #include "model/Finestre.h"
@@ -26,6 +27,7 @@ Main::Main() : form_(*this, "Main") {
   CreaControlli();
   CreaMenu();
   CollegaSismica();
+  CreaToolbar();
   tastiera_ = new Generale::TastieraFinestra(*this);
   CollegaControlli();
   CollegaInvio();
@@ -55,6 +57,7 @@ void Main::Fuoco(const std::string& nome, int indice) {
 
 void Main::Form_Load() {
   Generale::InizializzaGenerale(Controllo("txtNonCancellare"));
+  CreaFrmAvvisi(this);
   Stato.NormativaSismica = 0;
   FormCaption = QApplication::applicationName().toStdString() + " - File: ";
   setWindowTitle(QString::fromStdString(FormCaption));

@@ -169,6 +169,19 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   void MnuFileProgetto(int Index);
   void mnuSoloBarre_Click();
   void mnu_Progetto_Click();
+  void mnuOpzioniItem_Click(int Index);
+  void mnuAiutoItem_Click(int Index);
+  void mnuMateriali_Click();
+  void ToolbarUp_ButtonClick(const std::string& Key);
+  // The window printed as it looks, on the system's default printer.
+  void StampaForm();
+
+  // ---- DXF import
+  void cmdDXF_Click();
+  // An empty folder starts the dialog in CartellaDati.
+  void ApriFileDati_DXF(const std::string& cartella = "");
+  // The open dialog of the DXF import; tests put a scripted one in its place.
+  std::unique_ptr<platform::FileDialog> DialogoDxf;
 
   platform::FlexGrid& FlexGrid(int g);
   platform::CasellaTesto& TxtEdit(int g);
@@ -219,6 +232,9 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   void CreaMenu();
   // The "Sismica" command opens the seismic window.
   void CollegaSismica();
+  void CreaToolbar();
+  // The window emptied for a section read from a drawing.
+  void AzzeraFormSezione();
   void CollegaControlli();
   void CollegaInvio();
 

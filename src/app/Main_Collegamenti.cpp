@@ -65,6 +65,8 @@ void Main::CollegaControlli() {
           this, [this] { btnMomentoCurvatura_Click(); });
   connect(qobject_cast<QAbstractButton*>(Widget("btnMomentoCurvatura_solo")),
           &QAbstractButton::clicked, this, [this] { btnMomentoCurvatura_solo_Click(); });
+  connect(qobject_cast<QAbstractButton*>(Widget("cmdDXF")), &QAbstractButton::clicked, this,
+          [this] { cmdDXF_Click(); });
   for (int i = 0; i <= 1; ++i)
     connect(qobject_cast<QAbstractButton*>(Widget("cmdAzioniDaSLU", i)), &QAbstractButton::clicked,
             this, [this, i] { cmdAzioniDaSLU_Click(i); });

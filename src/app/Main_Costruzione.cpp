@@ -59,13 +59,6 @@ QLabel* Pedice(const std::string& nome, int indice, const QString& testo) {
   return etichetta;
 }
 
-// A control whose command is not part of the program yet: shown, disabled.
-QWidget* NonDisponibile(QWidget* w) {
-  w->setProperty(platform::NonDisponibile, true);
-  w->setEnabled(false);
-  return w;
-}
-
 // The exponent of a unit.
 QLabel* Apice(const std::string& nome, int indice, const QString& testo) {
   QLabel* etichetta = Pedice(nome, indice, testo);
@@ -197,7 +190,7 @@ QWidget* Main::CreaColonnaSezione() {
                                   "Coord.", "DXF"};
   for (int i = 0; i <= 6; ++i) tipi->addWidget(Nomina(new QRadioButton(nomiTipi[i]), "OpTipoSezione", i));
   tipi->addWidget(Nomina(new QLabel("Solo barre"), "LblSoloBarre"));
-  tipi->addWidget(NonDisponibile(Nomina(new QPushButton("Apri DXF..."), "cmdDXF")));
+  tipi->addWidget(Nomina(new QPushButton("Apri DXF..."), "cmdDXF"));
   tipi->addStretch();
   alto->addWidget(frame1, 0);
   figura_ = Nomina(new FiguraSezione, "Figura");

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/FileImpostazioni.h"
 #include "app/Generale.h"
 #include "app/Main.h"
 #include "app/Messaggi.h"
@@ -15,21 +16,26 @@ using VariabiliPubbliche::Stato;
 
 namespace {
 
+void NonDisponibile(QAction* voce) {
+  voce->setProperty(platform::NonDisponibile, true);
+  voce->setEnabled(false);
+  voce->setToolTip(platform::MotivoNonDisponibile);
+  voce->setStatusTip(platform::MotivoNonDisponibile);
+}
+
 QAction* Voce(QMenu* menu, const std::string& nome, const QString& testo, bool disponibile = true,
               const QKeySequence& tasti = {}) {
   QAction* voce = menu->addAction(testo);
   voce->setObjectName(QString::fromStdString(nome));
   voce->setShortcut(tasti);
-  if (!disponibile) {
-    voce->setProperty(platform::NonDisponibile, true);
-    voce->setEnabled(false);
-  }
+  if (!disponibile) NonDisponibile(voce);
   return voce;
 }
 
 QMenu* Menu(QMenuBar* barra, const char* nome, const QString& titolo) {
   QMenu* menu = barra->addMenu(titolo);
   menu->setObjectName(nome);
+  menu->setToolTipsVisible(true);
   return menu;
 }
 
@@ -37,10 +43,7 @@ QMenu* Menu(QMenuBar* barra, const char* nome, const QString& titolo) {
 QAction* Comando(QMenuBar* barra, const char* nome, const QString& titolo, bool disponibile) {
   QAction* comando = barra->addAction(titolo);
   comando->setObjectName(nome);
-  if (!disponibile) {
-    comando->setProperty(platform::NonDisponibile, true);
-    comando->setEnabled(false);
-  }
+  if (!disponibile) NonDisponibile(comando);
   return comando;
 }
 
@@ -69,23 +72,27 @@ void Main::CreaMenu() {
       file->addSeparator()->setObjectName(QString::fromStdString(nome));
       continue;
     }
-    const bool disponibile = i <= 3 || i == 6 || i == 9;
+    const bool disponibile = i <= 3 || i >= 5;
     QAction* voce = Voce(file, nome, QString::fromUtf8(vociFile[i].testo), disponibile,
                          i == 6 ? QKeySequence() : vociFile[i].tasti);
     connect(voce, &QAction::triggered, this, [this, i] { MnuFileItem_Click(i); });
   }
 
-  Comando(barra, "mnuMateriali", "&Materiali", false);
+  connect(Comando(barra, "mnuMateriali", "&Materiali", true), &QAction::triggered, this,
+          [this] { mnuMateriali_Click(); });
 
   QMenu* opzioni = Menu(barra, "mnuOpzioni", "&Opzioni");
   const char* const vociOpzioni[] = {"Unità di Misura", "Coeff. Parziale Azioni",
                                      "Calcestruzzo Reagente a Trazione",
                                      "Caratteristiche Sezione Omogeneizzata",
                                      "Caratteristiche Sezione Parzializzata"};
-  for (int i = 0; i <= 4; ++i)
-    Voce(opzioni, platform::NomeOggetto("mnuOpzioniItem", i), QString::fromUtf8(vociOpzioni[i]),
-         false)
-        ->setCheckable(i == 2);
+  for (int i = 0; i <= 4; ++i) {
+    // The section properties come with their own window.
+    QAction* voce = Voce(opzioni, platform::NomeOggetto("mnuOpzioniItem", i),
+                         QString::fromUtf8(vociOpzioni[i]), i <= 2);
+    voce->setCheckable(i == 2);
+    connect(voce, &QAction::triggered, this, [this, i] { mnuOpzioniItem_Click(i); });
+  }
 
   QAction* soloBarre = Comando(barra, "mnuSoloBarre", "Solo Barre", true);
   soloBarre->setCheckable(true);
@@ -123,8 +130,11 @@ void Main::CreaMenu() {
 
   QMenu* aiuto = Menu(barra, "Aiuto", "&?");
   const char* const vociAiuto[] = {"&Aiuto", "&Files di esempio", "&Informazioni"};
-  for (int i = 0; i <= 2; ++i)
-    Voce(aiuto, platform::NomeOggetto("mnuAiutoItem", i), vociAiuto[i], false);
+  for (int i = 0; i <= 2; ++i) {
+    // The examples are opened as a project is, which comes with the project files.
+    QAction* voce = Voce(aiuto, platform::NomeOggetto("mnuAiutoItem", i), vociAiuto[i], i != 1);
+    connect(voce, &QAction::triggered, this, [this, i] { mnuAiutoItem_Click(i); });
+  }
 }
 
 void Main::VoceVista(const std::string& nome, int& flag) {
@@ -133,9 +143,18 @@ void Main::VoceVista(const std::string& nome, int& flag) {
 }
 
 void Main::MnuFileItem_Click(int Index) {
-  if (Index <= 3) MnuFileProgetto(Index);
-  if (Index == 6) Messaggi::MessaggioCopiaAppunti();
-  if (Index == 9) Generale::ChiudiProgramma();
+  try {
+    if (Index <= 3) MnuFileProgetto(Index);
+    if (Index == 5) StampaForm();
+    if (Index == 6) Messaggi::MessaggioCopiaAppunti();
+    if (Index == 8) {
+      CaricaMateriali();
+      FileImpostazioni::FileIniLeggeScrive("S");
+    }
+    if (Index == 9) Generale::ChiudiProgramma();
+  } catch (const std::exception&) {
+    MessaggioErroreDati();
+  }
 }
 
 void Main::mnuSoloBarre_Click() {

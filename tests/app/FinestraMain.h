@@ -6,11 +6,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "AmbienteFile.h"
 #include "app/FiguraSezione.h"
 #include "app/Main.h"
+#include "app/frmAvvisi.h"
 #include "drawing/MsFlex.h"
 #include "platform_qt/AppQt.h"
 
@@ -25,12 +27,21 @@ class FinestraMain {
       ambiente.CopiaFixture("Tramok-7.8.ini", "Tramok.ini");
       ambiente.CopiaFixture("TramokMateriali-italiano.txt", "TramokMateriali.txt");
     }
+    // The user closes the notice on strain limits whenever it shows.
+    QObject::connect(&chiudiAvvisi, &QTimer::timeout, [this] {
+      if (auto* avviso = qobject_cast<frmAvvisi*>(QApplication::activeModalWidget())) {
+        ++avvisiChiusi;
+        avviso->Command1_Click();
+      }
+    });
+    chiudiAvvisi.start(20);
     main = std::make_unique<Main>();
     main->Form_Load();
     QApplication::setActiveWindow(main.get());
     QApplication::processEvents();
   }
   ~FinestraMain() {
+    chiudiAvvisi.stop();
     main.reset();
     MsFlex::Stato = MsFlex::StatoMsFlex{};
   }
@@ -60,4 +71,6 @@ class FinestraMain {
 
   AmbienteFile ambiente;
   std::unique_ptr<Main> main;
+  QTimer chiudiAvvisi;
+  int avvisiChiusi = 0;
 };

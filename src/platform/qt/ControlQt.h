@@ -13,6 +13,9 @@
 namespace platform {
 
 inline constexpr const char* NonDisponibile = "tramokNonDisponibile";
+// What such a control tells the user in its tooltip.
+inline constexpr const char* MotivoNonDisponibile =
+    "Non disponibile in questa versione del programma";
 
 class ControlQt : public Control {
  public:

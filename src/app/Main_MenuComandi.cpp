@@ -1,0 +1,116 @@
+// Commands of the options, materials and help menus, the toolbar, and the
+// print of the window.
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/FileImpostazioni.h"
+#include "app/FrmInfor.h"
+#include "app/Main.h"
+#include "app/Material.h"
+#include "app/frmUnits.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+#include "platform/Twips.h"
+#include "platform/qt/ControlQt.h"
+
+using VariabiliPubbliche::Stato;
+
+namespace {
+
+constexpr int MaterialiSopra = 800;  // twips
+constexpr int MaterialiSinistra = 800;
+
+}  // namespace
+
+void Main::CreaToolbar() {
+  QToolBar* barra = addToolBar("ToolbarUp");
+  barra->setObjectName("ToolbarUp");
+  barra->setMovable(false);
+  struct Pulsante {
+    const char* chiave;
+    const char* suggerimento;
+    QStyle::StandardPixmap immagine;
+    int voce;  // the File item it stands for
+  };
+  const Pulsante pulsanti[] = {{"New", "File Nuovo", QStyle::SP_FileIcon, 0},
+                               {"Open", "Apri", QStyle::SP_DialogOpenButton, 1},
+                               {"Save", "Salva", QStyle::SP_DialogSaveButton, 2},
+                               {"Print", "Stampa", QStyle::SP_ComputerIcon, 5}};
+  for (const Pulsante& p : pulsanti) {
+    QAction* pulsante = barra->addAction(style()->standardIcon(p.immagine), p.suggerimento);
+    pulsante->setObjectName(p.chiave);
+    const std::string chiave = p.chiave;
+    connect(pulsante, &QAction::triggered, this, [this, chiave] { ToolbarUp_ButtonClick(chiave); });
+    // A button is usable exactly when its menu item is.
+    QAction* voce = findChild<QAction*>(QString::fromStdString(platform::NomeOggetto("MnuFileItem", p.voce)));
+    pulsante->setProperty(platform::NonDisponibile, voce->property(platform::NonDisponibile));
+    pulsante->setEnabled(voce->isEnabled());
+    pulsante->setToolTip(voce->isEnabled() ? p.suggerimento : voce->toolTip());
+    connect(voce, &QAction::enabledChanged, pulsante, &QAction::setEnabled);
+  }
+}
+
+void Main::ToolbarUp_ButtonClick(const std::string& Key) {
+  if (Key == "New") MnuFileItem_Click(0);
+  if (Key == "Open") MnuFileItem_Click(1);
+  if (Key == "Save") MnuFileItem_Click(2);
+  if (Key == "Print") MnuFileItem_Click(5);
+}
+
+void Main::StampaForm() {
+  if (QPrinterInfo::defaultPrinter().isNull()) {
+    platform::MsgBox("Stampante non presente o non disponibile.", platform::Pulsanti::Ok,
+                     platform::Icona::Informazione);
+    return;
+  }
+  const QPixmap immagine = grab();
+  QPrinter stampante(QPrinter::HighResolution);
+  QPainter pittore;
+  if (!pittore.begin(&stampante)) {
+    platform::MsgBox("Errore generico della stampante.", platform::Pulsanti::Ok,
+                     platform::Icona::Informazione);
+    return;
+  }
+  // The window as large as the page allows, its proportions kept.
+  const QRect pagina = pittore.viewport();
+  const QSize misura = immagine.size().scaled(pagina.size(), Qt::KeepAspectRatio);
+  pittore.drawPixmap(QRect(pagina.topLeft(), misura), immagine);
+  pittore.end();
+}
+
+void Main::mnuMateriali_Click() {
+  Material& finestra = Material::Mostra();
+  finestra.move(platform::PixelDaTwips(MaterialiSinistra), platform::PixelDaTwips(MaterialiSopra));
+}
+
+void Main::mnuOpzioniItem_Click(int Index) {
+  switch (Index) {
+    case 0:
+    case 1: frmUnits::Mostra(Index); break;
+    case 2: {
+      platform::Control& voce = Controllo("mnuOpzioniItem", 2);
+      Stato.ClsReagenteTrazione = voce.Checked();
+      break;
+    }
+    default: break;
+  }
+}
+
+void Main::mnuAiutoItem_Click(int Index) {
+  switch (Index) {
+    case 0:
+      platform::MsgBox(
+          "Ci scusiamo: la guida in linea non è inclusa in questa versione del programma.",
+          platform::Pulsanti::Ok, platform::Icona::Informazione);
+      break;
+    case 2: {
+      FrmInfor informazioni(this);
+      informazioni.exec();
+      break;
+    }
+    default: break;
+  }
+}

@@ -1,0 +1,229 @@
+// The main window's menus, toolbar and DXF command, used as a user would.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolBar>
+#include <cmath>
+#include <filesystem>
+#include <numbers>
+
+#include "FinestraMain.h"
+#include "Schermata.h"
+#include "app/FrmImportDXF.h"
+#include "app/ImportaDxf.h"
+#include "app/Material.h"
+#include "app/frmAvvisi.h"
+#include "app/frmUnits.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/FileDialogScriptato.h"
+#include "platform/qt/ControlQt.h"
+
+using VariabiliPubbliche::Stato;
+
+namespace {
+
+QAction* Azione(FinestraMain& f, const QString& nome) { return f.main->findChild<QAction*>(nome); }
+
+// The window with one of its menus open, the menu drawn where it shows.
+void SchermataConMenu(FinestraMain& f, const char* menu, const QString& nome) {
+  QMenu* m = f.main->findChild<QMenu*>(menu);
+  f.main->menuBar()->setActiveAction(m->menuAction());
+  QApplication::processEvents();
+  QPixmap immagine = f.main->grab();
+  if (m->isVisible()) {
+    QPainter pittore(&immagine);
+    pittore.drawPixmap(f.main->mapFromGlobal(m->pos()), m->grab());
+  }
+  QDir cartella(QCoreApplication::applicationDirPath());
+  cartella.mkpath("screenshots");
+  immagine.save(cartella.filePath("screenshots/" + nome + ".png"));
+  m->hide();
+}
+
+}  // namespace
+
+TEST(MenuMain, EveryItemIsUsableOrTellsWhyNot) {
+  FinestraMain f;
+  SchermataConMenu(f, "mnuOpzioni", "Main_menu");
+  for (QAction* voce : f.main->findChildren<QAction*>()) {
+    if (voce->isSeparator() || voce->objectName().isEmpty()) continue;
+    const bool mancante = voce->property(platform::NonDisponibile).toBool();
+    EXPECT_EQ(voce->isEnabled() || mancante, true) << voce->objectName().toStdString();
+    if (mancante) {
+      EXPECT_EQ(voce->toolTip(), platform::MotivoNonDisponibile) << voce->objectName().toStdString();
+    }
+  }
+  for (const char* nome : {"MnuFileItem_5", "MnuFileItem_6", "MnuFileItem_8", "MnuFileItem_9",
+                           "mnuMateriali", "mnuOpzioniItem_0", "mnuOpzioniItem_1",
+                           "mnuOpzioniItem_2", "mnuSoloBarre", "mnuAiutoItem_0", "mnuAiutoItem_2"})
+    EXPECT_TRUE(Azione(f, nome)->isEnabled()) << nome;
+  EXPECT_FALSE(f.main->findChild<QAbstractButton*>("cmdDXF")->property(platform::NonDisponibile).toBool());
+
+  // The toolbar's buttons follow their File items.
+  auto* barra = f.main->findChild<QToolBar*>("ToolbarUp");
+  ASSERT_NE(barra, nullptr);
+  EXPECT_EQ(barra->actions().size(), 4);
+  QAction* stampa = barra->findChild<QAction*>("Print");
+  ASSERT_NE(stampa, nullptr);
+  EXPECT_TRUE(stampa->isEnabled());
+  EXPECT_EQ(stampa->toolTip(), "Stampa");
+  EXPECT_EQ(barra->findChild<QAction*>("New")->isEnabled(), Azione(f, "MnuFileItem_0")->isEnabled());
+}
+
+TEST(MenuMain, OptionAndViewMarksTurnTheirFlagsOnAndBack) {
+  FinestraMain f;
+  QAction* cls = Azione(f, "mnuOpzioniItem_2");
+  EXPECT_FALSE(Stato.ClsReagenteTrazione);
+  cls->trigger();
+  EXPECT_TRUE(Stato.ClsReagenteTrazione);
+  EXPECT_TRUE(cls->isChecked());
+  cls->trigger();
+  EXPECT_FALSE(Stato.ClsReagenteTrazione);
+  EXPECT_FALSE(cls->isChecked());
+
+  QAction* assi = Azione(f, "mnuVisAssi");
+  EXPECT_TRUE(assi->isChecked());
+  assi->trigger();
+  EXPECT_EQ(Stato.VisAssi, 0);
+  assi->trigger();
+  EXPECT_EQ(Stato.VisAssi, 1);
+}
+
+TEST(MenuMain, HelpPrintAndSettingsCommands) {
+  FinestraMain f;
+  f.ambiente.box.Svuota();
+  Azione(f, "mnuAiutoItem_0")->trigger();
+  ASSERT_EQ(f.ambiente.box.Testi().size(), 1u);
+  EXPECT_NE(f.ambiente.box.Testi()[0].find("guida"), std::string::npos);
+
+  // Without a printer the user is told so and nothing else happens.
+  if (QPrinterInfo::defaultPrinter().isNull()) {
+    f.ambiente.box.Svuota();
+    Azione(f, "MnuFileItem_5")->trigger();
+    EXPECT_EQ(f.ambiente.box.Testi(),
+              std::vector<std::string>{"Stampante non presente o non disponibile."});
+  }
+
+  // The materials typed in the window go to the settings file.
+  std::filesystem::remove(f.ambiente.Percorso("Tramok.ini"));
+  f.C("F_nome_cls").SetText("C99/99");
+  Azione(f, "MnuFileItem_8")->trigger();
+  EXPECT_NE(f.ambiente.Leggi("Tramok.ini").find("C99/99"), std::string::npos);
+}
+
+TEST(MenuMain, Dm1996FromTheMainMenuGivesTheReducedDesignStrength) {
+  FinestraMain f;
+  f.ambiente.box.Svuota();
+  Azione(f, "NormativaItem_1")->trigger();
+  EXPECT_EQ(f.C("NormativaMain").Caption(), "Normativa: DM 1996");
+  EXPECT_NEAR(Stato.Fcd, 0.85 * Stato.Fck / 1.6, 0.01);
+  EXPECT_EQ(f.C("Label23").Caption(), "cd");
+  EXPECT_TRUE(f.ambiente.box.Testi().empty());
+  Azione(f, "NormativaItem_2")->trigger();
+  EXPECT_EQ(f.ambiente.box.Testi().size(), 1u);
+  EXPECT_EQ(f.C("Label23").Caption(), "c");
+}
+
+namespace {
+
+// The user at the modal windows: the layer window answered once, the notice
+// on strain limits closed whenever it shows.
+class Utente {
+ public:
+  explicit Utente(bool barre) {
+    QObject::connect(&attesa_, &QTimer::timeout, [this, barre] {
+      QWidget* w = QApplication::activeModalWidget();
+      if (auto* avviso = qobject_cast<frmAvvisi*>(w)) avviso->Command1_Click();
+      auto* layer = qobject_cast<FrmImportDXF*>(w);
+      if (!layer) return;
+      auto* contorno = layer->findChild<QComboBox*>("ComboSez_0");
+      contorno->setCurrentIndex(contorno->findText("SEZIONE"));
+      if (barre) {
+        layer->findChild<QCheckBox*>("CheckSez_1")->click();
+        auto* c = layer->findChild<QComboBox*>("ComboSez_1");
+        c->setCurrentIndex(c->findText("BARRE"));
+      }
+      layer->findChild<QAbstractButton*>("cmdDXF_1")->click();
+    });
+    attesa_.start(10);
+  }
+
+ private:
+  QTimer attesa_;
+};
+
+}  // namespace
+
+TEST(DxfMain, ADrawingFillsTheGridsAndIsVerified) {
+  FinestraMain f(true);
+  f.ambiente.CopiaFixture("sezione_r2000.dxf", "sezione.dxf");
+  auto dialogo = std::make_unique<platform::FileDialogScriptato>();
+  platform::FileDialogScriptato& d = *dialogo;
+  d.Accoda(f.ambiente.Percorso("sezione.dxf"));
+  f.main->DialogoDxf = std::move(dialogo);
+  f.Clic("OpTipoSezione", 6);
+  ASSERT_TRUE(f.Widget("cmdDXF")->isVisible());
+  f.ambiente.box.Svuota();
+  Utente utente(true);
+  f.Clic("cmdDXF");
+
+  ASSERT_EQ(d.Mostrati().size(), 1u);
+  EXPECT_TRUE(d.Mostrati()[0].Apertura);
+  EXPECT_EQ(d.Mostrati()[0].FilterIndex, 2);
+  EXPECT_TRUE(f.ambiente.box.Testi().empty());
+  EXPECT_EQ(Stato.TipoSezione, 5);
+  EXPECT_EQ(f.main->nFigureForm, 4);
+  EXPECT_EQ(f.main->nBarreForm, 4);
+  EXPECT_EQ(Stato.MatriceFigure(3, 1), 300);
+  EXPECT_EQ(Stato.MatriceFigure(3, 2), 500);
+  // pi r^2 for r = 8 mm, to the nearest square millimetre.
+  EXPECT_EQ(Stato.MatriceBarre(1, 1), std::round(std::numbers::pi * 64));
+  EXPECT_EQ(f.C("txtRigheGriglia", 0).Text(), "4");
+  EXPECT_EQ(Stato.CartellaDati, f.ambiente.Cartella());
+  EXPECT_NE(f.main->windowTitle().toStdString().find("sezione"), std::string::npos);
+
+  // The grids read back as the same section, and it is verified.
+  f.C("F_Mxsd", 0).SetText("100");
+  f.Clic("btnCalcola");
+  EXPECT_TRUE(f.ambiente.box.Testi().empty());
+  EXPECT_TRUE(Stato.RisultatiPresenti);
+  EXPECT_EQ(f.main->nVerticiForm, 4);
+  EXPECT_EQ(f.main->AreaBarreForm.Ub(), 4);
+  SalvaSchermata(*f.main, "Main_dxf");
+}
+
+TEST(DxfMain, ACancelledChoiceLeavesTheWindowAsItWas) {
+  FinestraMain f(true);
+  auto dialogo = std::make_unique<platform::FileDialogScriptato>();
+  dialogo->Accoda(std::nullopt);
+  f.main->DialogoDxf = std::move(dialogo);
+  f.Clic("OpTipoSezione", 6);
+  f.ambiente.box.Svuota();
+  f.Clic("cmdDXF");
+  EXPECT_TRUE(f.ambiente.box.Testi().empty());
+  EXPECT_EQ(Stato.TipoSezione, 6);
+  EXPECT_EQ(f.main->nFigureForm, 0);
+}
+
+TEST(MenuMain, UnitsAndMaterialsItemsOpenTheirWindowsWithoutBlocking) {
+  FinestraMain f;
+  Azione(f, "mnuOpzioniItem_1")->trigger();
+  ASSERT_NE(frmUnits::Aperta(), nullptr);
+  EXPECT_EQ(frmUnits::Aperta()->IndexMenu, 1);
+  frmUnits::Aperta()->CancelButton_Click();
+  Azione(f, "mnuMateriali")->trigger();
+  ASSERT_NE(Material::Aperta(), nullptr);
+  EXPECT_TRUE(Material::Aperta()->isVisible());
+  EXPECT_FALSE(Material::Aperta()->isModal());
+  QTest::mouseClick(Material::Aperta()->findChild<QPushButton*>("F_esci_0"), Qt::LeftButton);
+  // The closed window goes before the next test.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
