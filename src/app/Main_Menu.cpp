@@ -87,9 +87,8 @@ void Main::CreaMenu() {
                                      "Caratteristiche Sezione Omogeneizzata",
                                      "Caratteristiche Sezione Parzializzata"};
   for (int i = 0; i <= 4; ++i) {
-    // The section properties come with their own window.
     QAction* voce = Voce(opzioni, platform::NomeOggetto("mnuOpzioniItem", i),
-                         QString::fromUtf8(vociOpzioni[i]), i <= 2);
+                         QString::fromUtf8(vociOpzioni[i]));
     voce->setCheckable(i == 2);
     connect(voce, &QAction::triggered, this, [this, i] { mnuOpzioniItem_Click(i); });
   }

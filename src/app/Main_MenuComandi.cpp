@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "app/FileImpostazioni.h"
+#include "app/FinestreRisultati.h"
 #include "app/FrmInfor.h"
 #include "app/Main.h"
 #include "app/Material.h"
@@ -95,6 +96,19 @@ void Main::mnuOpzioniItem_Click(int Index) {
       Stato.ClsReagenteTrazione = voce.Checked();
       break;
     }
+    case 3:
+      try {
+        if (FormLeggeDati(true)) FinestreRisultati::MostraCarSez(0, {});
+      } catch (const std::exception&) {
+        MessaggioErroreDati();
+      }
+      break;
+    case 4:
+      FinestreRisultati::MostraCarSez(1, [this] {
+        btnCalcola_Click();
+        return !DatiErrati;
+      });
+      break;
     default: break;
   }
 }

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinterInfo>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
@@ -20,6 +21,8 @@
 #include "app/FrmImportDXF.h"
 #include "app/ImportaDxf.h"
 #include "app/Material.h"
+#include "app/FinestreRisultati.h"
+#include "app/FrmCarSez.h"
 #include "app/frmAvvisi.h"
 #include "app/frmUnits.h"
 #include "model/VariabiliPubbliche.h"
@@ -226,4 +229,24 @@ TEST(MenuMain, UnitsAndMaterialsItemsOpenTheirWindowsWithoutBlocking) {
   QTest::mouseClick(Material::Aperta()->findChild<QPushButton*>("F_esci_0"), Qt::LeftButton);
   // The closed window goes before the next test.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The properties items: the whole section after reading the window, the
+// cracked one only by the allowable-stress method.
+TEST(MenuMain, SectionPropertiesItemsOpenTheReport) {
+  FinestraMain f;
+  f.main->FlexGrid(0).SetTextMatrix(1, 1, "30");
+  f.main->FlexGrid(0).SetTextMatrix(1, 2, "50");
+  Azione(f, "mnuOpzioniItem_3")->trigger();
+  FrmCarSez* carSez = FinestreRisultati::FrmCarSezAperto();
+  ASSERT_NE(carSez, nullptr);
+  const std::string testo = carSez->findChild<QPlainTextEdit*>("Text1")->toPlainText().toStdString();
+  EXPECT_NE(testo.find("Caratteristiche statiche sezione solo calcestruzzo"), std::string::npos);
+  delete carSez;
+
+  Azione(f, "mnuOpzioniItem_4")->trigger();
+  carSez = FinestreRisultati::FrmCarSezAperto();
+  ASSERT_NE(carSez, nullptr);
+  EXPECT_EQ(carSez->windowTitle().toStdString(), "Caratteristiche statiche sezione Parzializzata");
+  delete carSez;
 }
