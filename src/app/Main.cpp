@@ -58,17 +58,28 @@ void Main::Fuoco(const std::string& nome, int indice) {
 void Main::Form_Load() {
   Generale::InizializzaGenerale(Controllo("txtNonCancellare"));
   CreaFrmAvvisi(this);
+  StatoIniziale();
+  cmbCaviCarica();
+  FileImpostazioni::FileIniLeggeScrive("L");
+  InizializzaGriglie();
+  move(0, 0);
+  show();
+  FinestraIniziale();
+  VariabiliPubbliche::AggiornaMenuNormativa3(*this);
+  NormativaItem_Click(Stato.Normativa);
+  ApriFileRigaComando();
+}
+
+void Main::StatoIniziale() {
   Stato.NormativaSismica = 0;
   FormCaption = QApplication::applicationName().toStdString() + " - File: ";
   setWindowTitle(QString::fromStdString(FormCaption));
   Stato.VisRettangoli = 0;
   Stato.VisAssi = 1;
   Stato.NumeroVerticiCerchio = 52;
-  cmbCaviCarica();
-  FileImpostazioni::FileIniLeggeScrive("L");
-  InizializzaGriglie();
-  move(0, 0);
-  show();
+}
+
+void Main::FinestraIniziale() {
   Sismica::ValoriDefault();
   AggiornaForm();
   ScriveMaterialiInForm();
@@ -76,9 +87,6 @@ void Main::Form_Load() {
   Controllo("OpTipoSezione", 0).SetValue(1);
   OpTipoSezione_Click(0);
   Fuoco("txtTitolo");
-  VariabiliPubbliche::AggiornaMenuNormativa3(*this);
-  NormativaItem_Click(Stato.Normativa);
-  ApriFileRigaComando();
 }
 
 void Main::Form_Activate() { VariabiliPubbliche::AggiornaMenuNormativa3(*this); }

@@ -238,6 +238,10 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   void CollegaControlli();
   void CollegaInvio();
 
+  // What start-up and a new job share: the caption and display flags, then
+  // the seismic defaults, materials and an empty rectangle shown.
+  void StatoIniziale();
+  void FinestraIniziale();
   // cmbCaviCarica: the tendon types from the materials file.
   void cmbCaviCarica();
   void ColoraSollecitazioni(bool sluAttivo);

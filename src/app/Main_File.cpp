@@ -141,21 +141,10 @@ void Main::MnuFileProgetto(int Index) {
       for (int r = 1; r < f.Rows(); ++r)
         for (int c = 1; c < f.Cols(); ++c) f.SetTextMatrix(r, c, "");
     }
-    Stato.NormativaSismica = 0;
-    FormCaption = QApplication::applicationName().toStdString() + " - File: ";
-    setWindowTitle(QString::fromStdString(FormCaption));
-    Stato.VisRettangoli = 0;
-    Stato.VisAssi = 1;
-    Stato.NumeroVerticiCerchio = 52;
+    StatoIniziale();
     FileImpostazioni::FileIniLeggeScrive("L");
     InizializzaGriglie();
-    Sismica::ValoriDefault();
-    AggiornaForm();
-    ScriveMaterialiInForm();
-    Stato.TipoSezione = 0;
-    Controllo("OpTipoSezione", 0).SetValue(1);
-    OpTipoSezione_Click(0);
-    Fuoco("txtTitolo");
+    FinestraIniziale();
     Stato.SoloBarre = 0;
     Stato.ClsReagenteTrazione = false;
     Stato.DatiSezioneCircolare[4] = 0;
