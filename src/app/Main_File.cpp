@@ -177,6 +177,11 @@ void Main::MnuFileProgetto(int Index) {
     Stato.Normativa = 0;
     FormScriveDati();
     Controllo("mnuSoloBarre").SetChecked(false);
+    // The code left in force is applied, as at start-up, so that menu,
+    // factors and steel table agree.
+    AggiornaForm();
+    VariabiliPubbliche::AggiornaMenuNormativa3(*this);
+    NormativaItem_Click(Stato.Normativa);
   } catch (const std::exception&) {
     Messaggi::MessaggioErroreDati();
   }

@@ -72,3 +72,20 @@ TEST(MainFile, UnSalvataggioRifiutatoDallaFinestraNonScrive) {
 }
 
 }  // namespace
+
+// "Nuovo" leaves NTC 2018 in force and applies it: menu, fcd and the steel's
+// design strength agree. The settings file here holds fck 23.8 and fyk 460:
+// NTC gives 0.85 x 23.8 / 1.5 = 13.49 and 460 / 1.15 = 400, where DM 1996
+// gives 0.85 x 23.8 / 1.6 = 12.64.
+TEST(MainFile, NuovoApplicaLaNormativaCheLasciaInVigore) {
+  FinestraConDialogo f;
+  f.main->NormativaItem_Click(1);
+  ASSERT_EQ(VariabiliPubbliche::Stato.Normativa, 1);
+  ASSERT_EQ(Generale::ValNumero(f.C("TxtFcd").Text()), 12.64);
+  f.main->MnuFileItem_Click(0);
+  EXPECT_EQ(VariabiliPubbliche::Stato.Normativa, 0);
+  EXPECT_TRUE(f.C("NormativaItem", 0).Checked());
+  EXPECT_FALSE(f.C("NormativaItem", 1).Checked());
+  EXPECT_EQ(Generale::ValNumero(f.C("TxtFcd").Text()), 13.49);
+  EXPECT_EQ(Generale::ValNumero(f.C("F_fyd", 0).Text()), 400);
+}
