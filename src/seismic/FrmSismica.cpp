@@ -41,6 +41,14 @@ constexpr int EtichetteUnita[] = {1, 3, 9, 11, 14, 18, 21, 22, 23, 24, 28, 30, 3
 
 std::string Numero(double x) { return Formattazione::TestoNumero(x); }
 
+// A labelled list of bar diameters, typed into or chosen from.
+void ListaDiametri(QGridLayout* griglia, int riga, const QString& testo, int indice) {
+  griglia->addWidget(new QLabel(testo), riga, 0);
+  auto* lista = Nominato(new QComboBox, "ComboBarrePil", indice);
+  lista->setEditable(true);
+  griglia->addWidget(lista, riga, 1);
+}
+
 }  // namespace
 
 FrmSismica& FrmSismica::Mostra() {
@@ -104,10 +112,7 @@ QGroupBox* FrmSismica::CreaRettangolare() {
   Casella(g, 1, 1, "Altezza Pilastro", 3);
   Casella(g, 2, 2, "Numero barre lungo la base", -1);
   Casella(g, 3, 3, "Numero barre lungo l'altezza", -1);
-  g->addWidget(new QLabel("Diametro barre"), 4, 0);
-  auto* combo = Nominato(new QComboBox, "ComboBarrePil", 0);
-  combo->setEditable(true);
-  g->addWidget(combo, 4, 1);
+  ListaDiametri(g, 4, "Diametro barre", 0);
   Casella(g, 5, 4, "Copriferro, calcolato nel baricentro dell'armatura verticale", 9);
   Casella(g, 6, 9, "Lunghezza Pilastro", 11);
   Casella(g, 7, 10, "Lunghezza Critica Pilastro", 14);
@@ -120,17 +125,11 @@ QGroupBox* FrmSismica::CreaCircolare() {
   auto* g = new QGridLayout(frame);
   Casella(g, 0, 6, "Raggio Pilastro", 18);
   Casella(g, 1, 7, "Numero barre longitudinali", -1);
-  g->addWidget(new QLabel("Diametro barre"), 2, 0);
-  auto* barre = Nominato(new QComboBox, "ComboBarrePil", 1);
-  barre->setEditable(true);
-  g->addWidget(barre, 2, 1);
+  ListaDiametri(g, 2, "Diametro barre", 1);
   Casella(g, 3, 8, "Copriferro, calcolato nel baricentro dell'armatura verticale", 21);
   Casella(g, 4, 11, "Lunghezza Pilastro", 22);
   Casella(g, 5, 12, "Lunghezza Critica Pilastro", 23);
-  g->addWidget(new QLabel("Diametro Staffe/Spirale"), 6, 0);
-  auto* staffe = Nominato(new QComboBox, "ComboBarrePil", 2);
-  staffe->setEditable(true);
-  g->addWidget(staffe, 6, 1);
+  ListaDiametri(g, 6, "Diametro Staffe/Spirale", 2);
   Casella(g, 7, 5, "Passo staffe zona critica", 24);
   Casella(g, 8, 15, "Passo staffe zona centrale", 28);
   auto* spirale = Nominato(new QCheckBox("Spirale"), "ChkSpirale");
