@@ -20,6 +20,8 @@ using Matematica::Pi;
 
 // Points of the arc that rounds each hook corner of a hoop.
 constexpr int PuntiRaccordo = 8;
+// Area (mm2) below which the bars of a closed stirrup count as in line.
+constexpr double AreaMinima = 1E-3;
 
 // The hook legs of a hoop closed at its top point (0, rho): one leg at -q
 // before the first point, one at +q after the last, both running L down into
@@ -63,9 +65,11 @@ bool Pilastro::StaffaPlotta(int riga, platform::Form* finestra) const {
     const int n = x.Conta();
     const double L = 20 * d / 2;
     const double angolo = n == 2 ? Pi / 8 : n == 8 ? 3 * Pi / 8 : Pi / 4;
-    if (n >= 3)
-      return StaffaChiusaPlotta(x, y, r, n, L, angolo, Grafica::AreaConSegno(n, x, y) == 1);
-    return SpilloPlotta(x, y, r, 3, L, angolo);
+    if (n < 3) return SpilloPlotta(x, y, r, 3, L, angolo);
+    // Bars all in a line enclose nothing: there is no closed stirrup to draw.
+    double area = 0;
+    const bool antiorario = Grafica::AreaConSegno(n, x, y, &area) == 1;
+    return std::fabs(area) > AreaMinima && StaffaChiusaPlotta(x, y, r, n, L, angolo, antiorario);
   };
   bool fatto = false;
   try {

@@ -148,7 +148,8 @@ TEST_F(DisegnoStaffe, TieCrossesBetweenItsBarsWithAHookAtEachEnd) {
 // Every stirrup that can be drawn is; one naming a bar the end lacks is left
 // out without a word.
 TEST_F(DisegnoStaffe, AStirrupNamingAMissingBarIsLeftOut) {
-  AmbienteColonna::Staffe({{8, 1, 20}, {8, 5, 6}, {8, 2, 3, 11, 10}});
+  // Bars 1, 2 and 3 of the top row enclose nothing.
+  AmbienteColonna::Staffe({{8, 1, 20}, {8, 5, 6}, {8, 2, 3, 11, 10}, {8, 1, 2, 3}});
   Disegna();
   EXPECT_EQ(Polilinee().size(), 2u);
   EXPECT_TRUE(messaggi.Mostrati().empty());
@@ -163,6 +164,8 @@ TEST_F(DisegnoStaffe, AStirrupNamingAMissingBarIsLeftOut) {
   EXPECT_FALSE(P().StaffaPlotta(1, &ambiente.finestra));
   EXPECT_EQ(messaggi.Mostrati().size(), 1u);
   EXPECT_TRUE(P().StaffaPlotta(2, &ambiente.finestra));
+  EXPECT_FALSE(P().StaffaPlotta(4, &ambiente.finestra));
+  EXPECT_EQ(messaggi.Mostrati().size(), 1u);
 }
 
 // Bars numbered row by row from the top: the whole top row left to right,

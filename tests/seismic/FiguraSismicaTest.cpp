@@ -85,6 +85,35 @@ TEST_F(FiguraSismica, StirrupsDrawnInThePictureAndInTheDrawingWindow) {
   EXPECT_EQ(FinestreRisultati::FrmPltSezioneAperto(), nullptr);
 }
 
+// Radius 250 with 8 bars and hoops of 8: the hoop is drawn with the section.
+TEST_F(FiguraSismica, CircularColumnDrawnWithItsHoop) {
+  FrmSismica::Mostra();
+  QTest::mouseClick(F().findChild<QAbstractButton*>("OpTipoPilastro_1"), Qt::LeftButton, {},
+                    QPoint(6, 6));
+  const std::pair<const char*, const char*> dati[] = {
+      {"PilastroTxt_6", "250"}, {"PilastroTxt_7", "8"}, {"PilastroTxt_8", "40"}};
+  for (const auto& [nome, testo] : dati) Scrivi(nome, testo);
+  auto* figura = F().findChild<QWidget*>("Figura");
+  QTest::mouseClick(figura, Qt::LeftButton);
+  EXPECT_EQ(Stato.PilastroCorrente.MatriceSezionePilastro(1, 14), 6);
+  EXPECT_GT(PixelStaffe(figura->grab().toImage()), 100);
+  EXPECT_TRUE(messaggi.Mostrati().empty());
+}
+
+// A bar count beyond what the program counts stops the picture with the
+// data-error box; the window stays usable.
+TEST_F(FiguraSismica, UnusableDataGiveTheDataErrorBox) {
+  Colonna();
+  Scrivi("PilastroTxt_2", "40000");
+  QTest::mouseClick(F().findChild<QWidget*>("Figura"), Qt::LeftButton);
+  ASSERT_EQ(messaggi.Testi().size(), 1u);
+  EXPECT_EQ(messaggi.Testi()[0], "Errore! Controllare i dati");
+  Scrivi("PilastroTxt_2", "4");
+  QTest::mouseClick(F().findChild<QWidget*>("Figura"), Qt::LeftButton);
+  EXPECT_EQ(messaggi.Testi().size(), 1u);
+  EXPECT_EQ(Stato.PilastroCorrente.nBarreTotale(), 12);
+}
+
 TEST_F(FiguraSismica, PlotOpensNothingForAColumnWithoutArea) {
   FrmSismica::Mostra();
   Clic(F(), "cmdPlotta");
