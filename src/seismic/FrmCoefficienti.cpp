@@ -239,6 +239,9 @@ void FrmCoefficienti::frmCoefAggiorna() {
     default:
       SpiegazioneEc8();
   }
+  // Sized to the texts just written: the frames' size hints are taken anew.
+  for (QGroupBox* frame : findChildren<QGroupBox*>()) frame->updateGeometry();
+  adjustSize();
 }
 
 void FrmCoefficienti::SpiegazioneNtc() {
