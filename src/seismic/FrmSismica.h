@@ -2,6 +2,7 @@
 // The seismic check of a column: its data, its two end sections, the design
 // actions and the ductility factors. Modeless, one instance, created on
 // first use.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ class TastieraFinestra;
 }
 class QGroupBox;
 class QGridLayout;
+class QToolButton;
+namespace platform {
+class SurfaceImmagineQt;
+}
 
 class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Finestre::FinestraSismica,
                    public Finestre::ServiziSismica {
@@ -64,12 +69,17 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void chkPianiInf_Click(int Index);
   void ChkSpirale_Click();
   void Figura_Click();
+  // The stirrups of the current end on the device the section was drawn on.
+  void PlottaStaffeSismica();
+  void cmdPlotta_Click();
+  void mnuCapacityDesign_Click();
+  void HelpMuFi_Click();
+  void HelpOmegaSt_Click(int Index);
   void cmdControlloPil_Click();
   void cmdControlloPilStaffe_Click();
   void OpTipoSezioneSismica_Click(int Index);
   void mnufileitem_Click(int Index);
   void MnuVerificaitem_Click(int Index);
-  void mnuCapacityDesign_Click();
   void mnuAiutoItem_Click(int Index);
 
  protected:
@@ -90,7 +100,13 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void RecuperaDatiPilastriCircolariSub(bool inferiore);
   void MostraDiametro(int indice, float diametro);
   void MostraSezione();
-  void NumeraBarre(double altezza);
+  void DisegnaSezioneSismica(platform::SurfaceImmagineQt& immagine);
+  void ApriFinestraDisegno(bool video);
+  // The coefficients window, opened anew on the page.
+  void MostraCoefficienti(int pagina);
+  QToolButton* Aiuto(const std::string& nome, int indice, const char* suggerimento,
+                     const std::function<void()>& click);
+  void CreaMenuCapacityDesign();
   void Testo(const std::string& nome, int indice, const std::string& testo);
   // Detailing rules of the code in force after a change; the stirrup rules
   // alone while the stirrup editor is open.

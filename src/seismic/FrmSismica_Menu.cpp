@@ -84,9 +84,7 @@ void FrmSismica::CreaMenu() {
     connect(voce, &QAction::triggered, this, [this, i] { MnuVerificaitem_Click(i); });
   }
 
-  QAction* capacity = barra->addAction("&Capacity Design");
-  capacity->setObjectName("mnuCapacityDesign");
-  connect(capacity, &QAction::triggered, this, [this] { mnuCapacityDesign_Click(); });
+  CreaMenuCapacityDesign();
 
   QMenu* aiuto = barra->addMenu("&?");
   aiuto->setObjectName("mnuAiuto");
@@ -189,8 +187,6 @@ void FrmSismica::AggiornaControlliNormativa() {
   Controllo("Frame6").SetVisible(ec8);
   Controllo("mnuCapacityDesign").SetVisible(ec8);
 }
-
-void FrmSismica::mnuCapacityDesign_Click() { FrmCoefficienti::Mostra(1); }
 
 void FrmSismica::mnuAiutoItem_Click(int Index) {
   if (Main* main = FinestraMain()) main->mnuAiutoItem_Click(Index);
