@@ -60,6 +60,10 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void chkPianiInf_Click(int Index);
   void ChkSpirale_Click();
   void Figura_Click();
+  // Bending check of the current end through the main window's Mx-My
+  // domain; shear check about x (0) or y (1).
+  void btnDominioMNsismica_Click();
+  void cmdDirezione_Click(int Index);
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -80,6 +84,12 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void MostraSezione();
   void NumeraBarre(double altezza);
   void Testo(const std::string& nome, int indice, const std::string& testo);
+  QGroupBox* CreaVerifiche();
+  // The current end section, rebuilt, and its actions into the main window.
+  void EsportaSezioneInMain();
+  void ImpostaVerificaDirezione(int direzione);
+  // The picture: the current section with the results it holds.
+  void MostraRisultatiInFigura();
 
   platform::FormQt form_;
   FiguraSezione* figura_ = nullptr;
