@@ -25,10 +25,10 @@ namespace {
 
 using VariabiliPubbliche::FormattaValore;
 
-// The section as the main window's grids show it: 2,011 cm2 bars, the
-// middle rows at 5,333 cm; the materials of its boxes.
-Caso CasoDaMain(double MxEd) {
-  Caso c = CasoColonna(201.1, 53.33, 14.17, 391.3);
+// The section as the main window's grids show it: bars of 2,011 cm2 (16)
+// or 3,142 cm2 (20), the middle rows at 5,333 cm; the materials of its boxes.
+Caso CasoDaMain(double MxEd, double areaBarra = 201.1) {
+  Caso c = CasoColonna(areaBarra, 53.33, 14.17, 391.3);
   c.parole["analysis"] = "MxMy";
   c.numeri["MxEd"] = {MxEd};
   return c;
@@ -105,9 +105,10 @@ class VerificheSismica : public ::testing::Test {
   static std::string Rapporto() {
     return FinestreRisultati::DominioMxMyAperto()->Controllo("txtRapporto").Text();
   }
-  // The case runner's ratios for the moments typed, MxEd 150 and 100 kNm.
+  // The case runner's ratios for the moments typed, MxEd 150 kNm at the
+  // bottom, 100 kNm at the top with bars of 20.
   const RisultatiCaso caso150 = Esegui(CasoDaMain(150e6));
-  const RisultatiCaso caso100 = Esegui(CasoDaMain(100e6));
+  const RisultatiCaso caso100 = Esegui(CasoDaMain(100e6, 314.2));
   FinestraMain f;
 };
 
@@ -123,9 +124,13 @@ TEST_F(VerificheSismica, BendingAtBothEndsGivesTheRatioOfTheMxMyWindowAndOfTheCa
   EXPECT_EQ(S().Controllo("txtRoM", 0).ForeColor(), platform::QBColor(0));
   EXPECT_TRUE(VariabiliPubbliche::Stato.RisultatiPresenti);
 
+  // Bars of 20 chosen at the top just before its check: the check stores
+  // them and verifies that end, not the section it checked last.
   Clic("CmdSezionePil_0");
   EXPECT_EQ(S().findChild<QPushButton*>("btnDominioMNsismica")->text(), "V. Fles. Sez. Sup.");
+  S().findChild<QComboBox*>("ComboBarrePil_0")->setCurrentText("20");
   Clic("btnDominioMNsismica");
+  EXPECT_EQ(f.main->FlexGrid(1).TextMatrix(1, 1), "3,142");
   const std::string superiore = T("txtRoM", 1);
   EXPECT_EQ(superiore, Rapporto());
   EXPECT_EQ(FinestreRisultati::DominioMxMyAperto()->TitoloTmp, "SEZIONE SUPERIORE");
