@@ -143,6 +143,17 @@ TEST_F(VerificheSismica, BendingAtBothEndsGivesTheRatioOfTheMxMyWindowAndOfTheCa
   EXPECT_EQ(superiore, caso100.testi.at("txtRapporto"));
 }
 
+// The check is an ultimate one: a main window left on "Metodo n" is moved
+// to "S.L.U.+", or its domain command would compute no Mx-My domain.
+TEST_F(VerificheSismica, AMainWindowOnAllowableStressesIsTurnedToTheUltimateCheck) {
+  Colonna400();
+  f.Clic("OpTipoVerifica", 1);
+  f.C("TxtFcd").SetText("14,17");
+  Clic("btnDominioMNsismica");
+  EXPECT_EQ(f.C("OpTipoVerifica", 0).Value(), 1);
+  EXPECT_EQ(T("txtRoM", 0), caso150.testi.at("txtRapporto"));
+}
+
 // A calculation that fails leaves no verdict, even with a ratio shown
 // before; a ratio of 1 passes, one just above it does not.
 TEST_F(VerificheSismica, AFailedCalculationGivesNoVerdictAndOneIsTheLimit) {
