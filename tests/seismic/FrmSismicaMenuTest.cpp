@@ -4,6 +4,7 @@
 
 #include "SchermoSismica.h"
 #include "app/FinestraMain.h"
+#include "app/Generale.h"
 #include "app/ProgettoFile.h"
 #include "platform/FileDialogScriptato.h"
 
@@ -193,7 +194,7 @@ TEST(FinestraMenuFile, ExportPutsTheCurrentEndIntoTheMainWindow) {
     S::Esci(dato.first);
   }
   S::Menu("mnufileitem_8");
-  EXPECT_EQ(f.C("F_N", 0).Text(), "680");
+  EXPECT_EQ(Generale::ValNumero(f.C("F_N", 0)), 680);
   EXPECT_EQ(f.C("F_Mxsd", 0).Text(), "120");
   EXPECT_EQ(f.C("txtRigheGriglia", 0).Text(), "4");
   EXPECT_EQ(f.C("txtRigheGriglia", 1).Text(), "12");
