@@ -69,6 +69,7 @@ FrmSismica::FrmSismica() : form_(*this, "FrmSismica") {
   setObjectName("FrmSismica");
   setAttribute(Qt::WA_DeleteOnClose);
   CreaControlli();
+  CollegaStaffe();
   new Generale::TastieraFinestra(*this);
   Finestre::Aperte.FrmSismica = this;
   Finestre::Aperte.Sismica = this;
@@ -117,6 +118,7 @@ QGroupBox* FrmSismica::CreaRettangolare() {
   Casella(g, 6, 9, "Lunghezza Pilastro", 11);
   Casella(g, 7, 10, "Lunghezza Critica Pilastro", 14);
   PulsantiSezione(g, 8, 0);
+  g->addWidget(Nominato(new QPushButton("Staffe"), "StaffePilDef"), 9, 0);
   return frame;
 }
 
@@ -175,6 +177,7 @@ QGroupBox* FrmSismica::CreaStaffe() {
   auto* errore = Nominato(new QLabel, "lblErroreSt");
   errore->hide();
   g->addWidget(errore, 3, 1, 1, 2);
+  g->addWidget(CreaGrigliaStaffe(), 4, 0, 1, 3);
   return frame;
 }
 
@@ -183,7 +186,7 @@ void FrmSismica::CreaControlli() {
   titolo->addWidget(new QLabel("Titolo :"));
   titolo->addWidget(Nominato(new QLineEdit, "txtTitolo"), 1);
 
-  auto* elemento = new QGroupBox("Elemento");
+  auto* elemento = Nominato(new QGroupBox("Elemento"), "Frame1");
   auto* e = new QVBoxLayout(elemento);
   const char* const tipi[] = {"Pilastro", "Setto", "Pilastro mensola"};
   for (int i = 0; i <= 2; ++i) {
@@ -374,7 +377,7 @@ void FrmSismica::OpTipoPilastro_Click(int Index) {
   Stato.PilastroCorrente.TipoPilastro = Index;
   Controllo("PilastroFrm", 0).SetVisible(Index == 0);
   Controllo("PilastroFrm", 1).SetVisible(Index == 1);
-  Controllo("frmStaffe").SetVisible(Index == 0);
+  Controllo("frmStaffe").SetVisible(false);
   if (!AggiornamentoInCorso) RecuperaDatiPilastri(Stato.PilastroCorrente.SezioneInferiore);
 }
 

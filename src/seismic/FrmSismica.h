@@ -8,11 +8,16 @@
 #include <QWidget>
 
 #include "model/Finestre.h"
+#include "platform/CasellaTesto.h"
 #include "platform/qt/FormQt.h"
 #include "seismic/FinestraSismica.h"
 
 class FiguraSezione;
 class QGroupBox;
+namespace platform {
+class CasellaTestoQt;
+class FlexGridQt;
+}  // namespace platform
 class QGridLayout;
 
 class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Finestre::FinestraSismica,
@@ -61,6 +66,18 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void ChkSpirale_Click();
   void Figura_Click();
 
+  // The stirrup editor (FrmSismica_Staffe.cpp).
+  void StaffePilDef_Click();
+  void cmdStaffe_Click(int Index);
+  void FlexGridS_Click();
+  void FlexGridS_KeyPress(int KeyAscii);
+  void FlexGridS_GotFocus();
+  // Commits an open cell edit: the text typed goes into the cell as a number.
+  void FlexGridS_LeaveCell();
+  void TxtEdit_KeyDown(int& KeyCode, int Shift);
+  platform::FlexGrid& FlexGridS();
+  platform::CasellaTesto& TxtEdit();
+
  protected:
   void closeEvent(QCloseEvent* evento) override;
 
@@ -80,8 +97,23 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void MostraSezione();
   void NumeraBarre(double altezza);
   void Testo(const std::string& nome, int indice, const std::string& testo);
+  QWidget* CreaGrigliaStaffe();
+  void CollegaStaffe();
+  void AbilitaDatiPilastro(bool abilita);
+  bool StaffeOk();
+  void StaffeAnnulla();
+  bool StaffaAggiungi(int Index);
+  void StaffaGenericaAggiungi();
+  void StaffaElimina();
+  bool StaffaMemorizza(int riga);
+  void RidisegnaStaffe();
+  void RicontrolloStaffe();
 
   platform::FormQt form_;
   FiguraSezione* figura_ = nullptr;
   bool AggiornamentoInCorso = false;
+  platform::FlexGridQt* grigliaS_ = nullptr;
+  platform::CasellaTestoQt* txtEditS_ = nullptr;
+  bool StaffaGenericaInCorso = false;
+  int UltimaColonnaStaffa = 0;
 };
