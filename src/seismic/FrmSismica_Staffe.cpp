@@ -120,7 +120,8 @@ void FrmSismica::CollegaStaffe() {
 
 // The column's data stay as they are while its stirrups are edited.
 void FrmSismica::AbilitaDatiPilastro(bool abilita) {
-  for (const char* nome : {"Frame1", "frmTipoPilastro"}) Controllo(nome).SetEnabled(abilita);
+  for (const char* nome : {"Frame1", "frmTipoPilastro", "cmdCopiaSezione"})
+    Controllo(nome).SetEnabled(abilita);
   Controllo("PilastroFrm", 0).SetEnabled(abilita);
 }
 

@@ -125,7 +125,7 @@ TEST_F(EditorStaffe, OpensOnTheCurrentEndWithItsStirrupsAndLocksTheColumnData) {
             "Staffe nella Sezione Inferiore del Pilastro");
   EXPECT_EQ(F().findChild<QWidget*>("PilastroTxt_14")->toolTip(),
             "Passo staffe nella zona critica inferiore del Pilastro");
-  for (const char* nome : {"Frame1", "frmTipoPilastro", "PilastroFrm_0"})
+  for (const char* nome : {"Frame1", "frmTipoPilastro", "PilastroFrm_0", "cmdCopiaSezione"})
     EXPECT_FALSE(F().findChild<QWidget*>(nome)->isEnabled()) << nome;
   ASSERT_EQ(G().Rows(), 2);
   EXPECT_EQ(RigaGriglia(0),
@@ -173,7 +173,7 @@ TEST_F(EditorStaffe, OuterHoopInnerStirrupAndGenericTieAreAddedAndStored) {
   Premi(0);  // Ok
   EXPECT_FALSE(Aperto());
   EXPECT_EQ(Memorizzate().size(), 3u);
-  for (const char* nome : {"Frame1", "frmTipoPilastro", "PilastroFrm_0"})
+  for (const char* nome : {"Frame1", "frmTipoPilastro", "PilastroFrm_0", "cmdCopiaSezione"})
     EXPECT_TRUE(F().findChild<QWidget*>(nome)->isEnabled()) << nome;
   SalvaSchermata(F(), "FrmSismica_Staffe_chiuso");
 }
@@ -186,13 +186,22 @@ TEST_F(EditorStaffe, EditedCellIsStoredAsANumberAndPitchesWithIt) {
   Digita("10");
   EXPECT_EQ(G().TextMatrix(1, 1), "10");
   EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{10, 1, 4, 12, 9}}));
+  // A key typed on the grid starts the edit with it.
+  GQt().setFocus();
+  QTest::keyClick(&GQt(), Qt::Key_Left);
+  QTest::keyClick(&GQt(), Qt::Key_1);
+  ASSERT_TRUE(Editor().isVisible());
+  EXPECT_EQ(Editor().text(), "1");
+  QTest::keyClick(&Editor(), Qt::Key_2);
+  QTest::keyClick(&Editor(), Qt::Key_Return);
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{12, 1, 4, 12, 9}}));
   // A text that is no number is taken as 0: the row is refused, and the
   // grid says what the check saw.
   ClicCella(1, 3);
   Digita("x");
   EXPECT_EQ(G().TextMatrix(1, 3), "0");
   EXPECT_EQ(Errore(), "Errore nella staffa 1: La staffa deve congiungere almeno due punti");
-  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{10, 1, 4, 12, 9}}));
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{12, 1, 4, 12, 9}}));
   ClicCella(1, 3);
   Digita("4");
   EXPECT_EQ(Errore(), "");
