@@ -10,7 +10,6 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "app/Generale.h"
 #include "app/Messaggi.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
@@ -133,13 +132,10 @@ void FrmSismica::ControllaStaffeSismica(Sismica::Prescrizioni* coll) {
 
 void FrmSismica::cmdControlloPil_Click() { ControllaPrescrizioni(); }
 
+// The editor's rows and pitches stored, then the stirrup rules alone.
 void FrmSismica::cmdControlloPilStaffe_Click() {
-  Sismica::Pilastro& p = Stato.PilastroCorrente;
   try {
-    p.SetStaffePassoCritico(static_cast<float>(
-        VariabiliPubbliche::LunghezzaInMm(Generale::ValNumero(Controllo("PilastroTxt", 14)))));
-    p.SetStaffePassoCentrale(static_cast<float>(
-        VariabiliPubbliche::LunghezzaInMm(Generale::ValNumero(Controllo("PilastroTxt", 13)))));
+    if (Controllo("frmStaffe").Visible()) Stato.PilastroCorrente.StaffeMemorizza(*this, FlexGridS());
     ControllaStaffeSismica(nullptr);
   } catch (const std::exception&) {
     Messaggi::MessaggioErroreDati();

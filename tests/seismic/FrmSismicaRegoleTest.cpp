@@ -39,8 +39,9 @@ TEST_P(FinestraRegoleGeometria, OpeningAndEnterInTheAxialForceShowTheRowsTexts) 
 INSTANTIATE_TEST_SUITE_P(Casi, FinestraRegoleGeometria, ::testing::ValuesIn(CasiGeometria),
                          [](const auto& info) { return "Caso" + std::to_string(info.index); });
 
-// With the stirrup frame open only the stirrup rules speak; leaving the
-// central pitch reruns them.
+// With the stirrup editor open only the stirrup rules speak, on opening, on
+// the central re-check, on the stirrup check; leaving the central pitch
+// reruns them.
 class FinestraRegoleStaffe : public ::testing::TestWithParam<CasoRegole> {};
 
 TEST_P(FinestraRegoleStaffe, WithTheStirrupFrameOpenOnlyTheStirrupRulesAreListed) {
@@ -48,7 +49,10 @@ TEST_P(FinestraRegoleStaffe, WithTheStirrupFrameOpenOnlyTheStirrupRulesAreListed
   FinestraSismicaSchermo schermo;
   PreparaFinestra(GetParam());
   FrmSismica& f = FinestraSismicaSchermo::Apri();
-  f.findChild<QWidget*>("frmStaffe")->show();
+  FinestraSismicaSchermo::Clic("StaffePilDef");
+  ASSERT_TRUE(f.findChild<QWidget*>("frmStaffe")->isVisible());
+  EXPECT_EQ(FinestraSismicaSchermo::Lista(), ListaAttesa(GetParam().attese));
+  FinestraSismicaSchermo::W_<QTextEdit>("RichTextBox1")->clear();
   FinestraSismicaSchermo::Clic("cmdControlloPil_0");
   EXPECT_EQ(FinestraSismicaSchermo::Lista(), ListaAttesa(GetParam().attese));
   FinestraSismicaSchermo::W_<QTextEdit>("RichTextBox1")->clear();
@@ -128,7 +132,7 @@ TEST_F(FinestraRegole, BoxesTurnRedWhereARuleFailsAndBlackWhenMet) {
   EXPECT_EQ(S::Colore("TxtRo", 0), Nero);
   EXPECT_EQ(S::Colore("PilastroTxt", 10), Nero);
 
-  S::W_("frmStaffe")->show();
+  S::Clic("StaffePilDef");
   for (int i = 0; i < 4; ++i) EXPECT_EQ(S::Colore("TxtOmegaSt", i), i < 2 ? Nero : Rosso) << i;
   EXPECT_EQ(S::F().Controllo("TxtOmegaSt", 2).Text(), "0,0538");
   S::Batti("PilastroTxt_13", "75");
