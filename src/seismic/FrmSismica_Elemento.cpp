@@ -32,6 +32,7 @@ void FrmSismica::MostraFramePilastro(int tipo) {
   Controllo("PilastroFrm", 1).SetVisible(tipo != 0);
   Controllo("TxtRo", 0).SetVisible(tipo == 0);
   Controllo("TxtRo", 1).SetVisible(tipo != 0);
+  Controllo("fraOmegaCircolare").SetVisible(tipo != 0);
 }
 
 // Outline, cover and lengths belong to both ends: typed at the bottom only.

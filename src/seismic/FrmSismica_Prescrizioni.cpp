@@ -56,13 +56,15 @@ QGroupBox* FrmSismica::CreaPrescrizioni() {
   g->addWidget(new QLabel(Q("ωwd zona centrale")), 1, 2);
   g->addWidget(Rapporto("txtOmegaWd", 1), 1, 3);
   // The circular column's ratio: omega_st for NTC, omega_wd for EC8.
-  auto* simbolo = new QHBoxLayout;
+  auto* circolare = Nominato(new QWidget, "fraOmegaCircolare");
+  auto* simbolo = new QHBoxLayout(circolare);
+  simbolo->setContentsMargins(0, 0, 0, 0);
   simbolo->setSpacing(0);
   simbolo->addWidget(new QLabel(Q("ω")));
   simbolo->addWidget(Nominato(new QLabel("st"), "StaffaLbl", 1));
   simbolo->addStretch();
-  g->addLayout(simbolo, 2, 0);
-  g->addWidget(Rapporto("txtOmegaWd", 2), 2, 1);
+  simbolo->addWidget(Rapporto("txtOmegaWd", 2));
+  g->addWidget(circolare, 2, 0, 1, 2);
   g->addWidget(new QLabel(Q("ρ = As/Ac")), 2, 2);
   for (int i = 0; i <= 1; ++i) g->addWidget(Rapporto("TxtRo", i), 2, 3);
   auto* invisibile = Nominato(new QLabel, "lblInvisibile");

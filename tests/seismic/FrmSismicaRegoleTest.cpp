@@ -133,6 +133,7 @@ TEST_F(FinestraRegole, BoxesTurnRedWhereARuleFailsAndBlackWhenMet) {
   EXPECT_EQ(S::Colore("PilastroTxt", 10), Nero);
 
   S::Clic("StaffePilDef");
+  EXPECT_FALSE(S::W_("PilastroTxt_10")->isEnabled());
   for (int i = 0; i < 4; ++i) EXPECT_EQ(S::Colore("TxtOmegaSt", i), i < 2 ? Nero : Rosso) << i;
   EXPECT_EQ(S::F().Controllo("TxtOmegaSt", 2).Text(), "0,0538");
   S::Batti("PilastroTxt_13", "75");
