@@ -116,6 +116,16 @@ TEST_F(FinestraMenu, EnterFollowsTheInputOrderAndEachBoxSelectsItsText) {
   }
 }
 
+TEST_F(FinestraMenu, CopyItemTellsTheKeysAndChangesNothing) {
+  S::Apri();
+  const std::string prima = S::F().Controllo("PilastroTxt", 0).Text();
+  S::Menu("mnufileitem_6");
+  ASSERT_EQ(schermo.messaggi.Testi().size(), 1u);
+  EXPECT_EQ(schermo.messaggi.Testi()[0],
+            "Per copiare la form negli appunti\r\npremere i tasti Alt + Stampa");
+  EXPECT_EQ(S::F().Controllo("PilastroTxt", 0).Text(), prima);
+}
+
 TEST_F(FinestraMenu, CapacityDesignOpensTheCoefficientsOnItsPage) {
   Stato.DuttilitaMedia = 1;
   VariabiliPubbliche::Stato.NormativaSismica = 1;
@@ -200,6 +210,11 @@ TEST(FinestraMenuFile, ExportPutsTheCurrentEndIntoTheMainWindow) {
   EXPECT_EQ(f.main->FlexGrid(0).TextMatrix(1, 1), "20");
   EXPECT_TRUE(f.C("OpPuntoN", 0).Checked());
   EXPECT_EQ(VariabiliPubbliche::Stato.AngoloFlessione, 0);
+  // Help is the main window's.
+  S::Menu("mnuAiutoItem_0");
+  ASSERT_EQ(schermo.messaggi.Testi().size(), 1u);
+  EXPECT_EQ(schermo.messaggi.Testi()[0],
+            "Ci scusiamo: la guida in linea non è inclusa in questa versione del programma.");
 }
 
 }  // namespace
