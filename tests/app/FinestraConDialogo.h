@@ -1,6 +1,6 @@
 #pragma once
-// The main window with the settings files in place, a scripted file dialog
-// and the project state reset before and after.
+// The main window, with the settings files in place unless told otherwise, a
+// scripted file dialog and the project state reset before and after.
 #include <memory>
 
 #include "FinestraMain.h"
@@ -9,7 +9,7 @@
 #include "seismic/StatoSismica.h"
 
 struct FinestraConDialogo : FinestraMain {
-  FinestraConDialogo() : FinestraMain(true) {
+  explicit FinestraConDialogo(bool conFile = true) : FinestraMain(conFile) {
     ProgettoFile::Stato = ProgettoFile::StatoProgetto{};
     Sismica::Stato = Sismica::StatoSismico{};
     auto d = std::make_unique<platform::FileDialogScriptato>();
