@@ -20,6 +20,8 @@
 
 #include "analysis/Correnti.h"
 #include "analysis/SezioneCA.h"
+#include "app/FinestreRisultati.h"
+#include "app/FrmPltSezione.h"
 #include "app/TastieraFinestra.h"
 #include "model/Formattazione.h"
 #include "model/GeneraleTesto.h"
@@ -91,7 +93,12 @@ ProgettoSezione::ProgettoSezione() : form_(*this, "ProgettoSezione") {
   Collega();
 }
 
-ProgettoSezione::~ProgettoSezione() = default;
+// The drawing window goes with this one, and the section forgets its boxes.
+ProgettoSezione::~ProgettoSezione() {
+  const std::shared_ptr<SezioneCA> sezione = VariabiliPubbliche::SezioneCorrente();
+  if (sezione->FinestraProgetto == &form_) sezione->FinestraProgetto = nullptr;
+  if (QWidget* disegno = FinestreRisultati::FrmPltSezioneAperto()) disegno->close();
+}
 
 QLineEdit* ProgettoSezione::Casella(const std::string& nome, int indice) {
   auto* c = Nominato(new QLineEdit, nome, indice);
@@ -313,7 +320,7 @@ QWidget* ProgettoSezione::CreaRisultati() {
   peso->setToolTip("Peso acciaio comprese staffe");
   l->addWidget(Etichetta("Peso acciaio"), 7, 0);
   l->addWidget(peso, 7, 1);
-  l->addWidget(Etichetta("kg/m ³"), 7, 2);
+  l->addWidget(Etichetta("kg/m ³", "lblIncidenzaAcciaio"), 7, 2);
   l->addWidget(Etichetta("", "lblTau"), 8, 0, 1, 6);
   l->addWidget(Etichetta("", "lblTaglioResistente"), 9, 0, 1, 6);
   l->addWidget(Etichetta("Staffe minime:", "lblTaglio", 6), 10, 0, 1, 2);
