@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/Generale.h"
@@ -32,6 +33,8 @@ T* Nominato(T* w, const std::string& nome, int indice = platform::SenzaIndice) {
 QString Q(const char* testo) { return QString::fromUtf8(testo); }
 
 std::string Fattore(double x) { return Formattazione::FormattaNumero(3, 9, x, true); }
+
+std::string Intero(double x) { return Formattazione::Formato(x, "0"); }
 
 }  // namespace
 
@@ -59,12 +62,8 @@ FrmCoefficienti::FrmCoefficienti() : form_(*this, "FrmCoefficienti") {
   auto* tutto = new QVBoxLayout(this);
   tutto->addWidget(CreaDuttilita());
   tutto->addWidget(CreaCapacity());
-  for (const char* nome : {"fraOmegaSt", "fraOmegaWd"}) {
-    auto* frame = Nominato(new QGroupBox, nome);
-    auto* v = new QVBoxLayout(frame);
-    for (int i = 0; i <= 4; ++i) v->addWidget(Nominato(new QLabel, nome == std::string("fraOmegaSt") ? "lblAst" : "lblVolSt", i));
-    tutto->addWidget(frame);
-  }
+  tutto->addWidget(CreaOmegaSt());
+  tutto->addWidget(CreaOmegaWd());
   new Generale::TastieraFinestra(*this);
 }
 
@@ -143,6 +142,50 @@ QGroupBox* FrmCoefficienti::CreaCapacity() {
   return frame;
 }
 
+// NTC: the stirrup legs and the minimum ratios of the two zones.
+QGroupBox* FrmCoefficienti::CreaOmegaSt() {
+  auto* frame = Nominato(new QGroupBox, "fraOmegaSt");
+  auto* v = new QVBoxLayout(frame);
+  for (int i = 0; i <= 1; ++i) v->addWidget(Nominato(new QLabel, "lblAst", i));
+  auto* confronto = Nominato(new QGroupBox(Q("ωst minimo")), "fraConfronto");
+  auto* g = new QGridLayout(confronto);
+  const char* const zone[] = {"- zona critica", "- zona centrale"};
+  for (int i = 0; i <= 1; ++i) {
+    g->addWidget(new QLabel(zone[i]), i, 0);
+    g->addWidget(Nominato(new QLabel, "lblAstMin", i), i, 1);
+  }
+  v->addWidget(confronto);
+  auto* aiuto = Nominato(new QPushButton("EC8 #5.4.3.2.2(8)"), "HelpOmegaSt");
+  connect(aiuto, &QPushButton::clicked, this, [this] { HelpOmegaSt_Click(); });
+  v->addWidget(aiuto, 0, Qt::AlignLeft);
+  return frame;
+}
+
+// EC8: the confining hoops' volume over the concrete, the ratio found and
+// the minimum ratios of the two directions.
+QGroupBox* FrmCoefficienti::CreaOmegaWd() {
+  auto* frame = Nominato(new QGroupBox, "fraOmegaWd");
+  auto* g = new QGridLayout(frame);
+  g->addWidget(Nominato(new QLabel, "lblVolStFisso", 0), 0, 0, 1, 2);
+  g->addWidget(Nominato(new QLabel, "lblVolSt", 0), 1, 0, 1, 2);
+  g->addWidget(Nominato(new QLabel, "lblVolSt", 1), 2, 0, 1, 2);
+  g->addWidget(new QLabel(Q("ωwd =")), 3, 0);
+  g->addWidget(Nominato(new QLabel, "lblVolSt", 2), 3, 1);
+  g->addWidget(new QLabel("Calcolati con:"), 4, 0);
+  g->addWidget(Nominato(new QLabel, "lblVolSt", 3), 4, 1);
+  g->addWidget(Nominato(new QLabel, "lblVolSt", 4), 5, 1);
+  g->addWidget(new QLabel(Q("ωwd minimo")), 6, 0);
+  for (int i = 0; i <= 1; ++i) g->addWidget(Nominato(new QLabel, "lblOmegaWdMin", i), 6 + i, 1);
+  g->addWidget(Nominato(new QLabel, "lblOmegaWdMinImposto"), 8, 1);
+  return frame;
+}
+
+void FrmCoefficienti::HelpOmegaSt_Click() {
+  Pagina = 3;
+  Setta();
+  frmCoefAggiorna();
+}
+
 int FrmCoefficienti::PaginaMostrata() const {
   if (Pagina == 4) return VariabiliPubbliche::Stato.NormativaSismica == 1 ? 3 : 2;
   return Pagina;
@@ -191,11 +234,46 @@ void FrmCoefficienti::frmCoefAggiorna() {
       break;
     }
     case 2:
-      setWindowTitle("NTC #7.4.6.2.2 eq. (7.4.28) - Quantitativo minimo di staffe");
+      SpiegazioneNtc();
       break;
     default:
-      setWindowTitle("EC8 #5.4.3.2.2(8) - Rappoto volumetrico meccanico staffe confinanti");
+      SpiegazioneEc8();
   }
+  // Sized to the texts just written: the frames' size hints are taken anew.
+  for (QGroupBox* frame : findChildren<QGroupBox*>()) frame->updateGeometry();
+  adjustSize();
+}
+
+void FrmCoefficienti::SpiegazioneNtc() {
+  setWindowTitle("NTC #7.4.6.2.2 eq. (7.4.28) - Quantitativo minimo di staffe");
+  const Vettore<double>& v = Stato.ValoriStaffe;
+  Controllo("lblAst", 0).SetCaption("- Ast=" + Intero(v(1)) + "; bst=" + Intero(v(3)) + " (Dir X)");
+  Controllo("lblAst", 1).SetCaption("- Ast=" + Intero(v(2)) + "; bst=" + Intero(v(4)) + " (Dir Y)");
+  Controllo("fraConfronto").SetVisible(true);
+  Controllo("lblAst", 1).SetVisible(true);
+  Controllo("lblAstMin", 0).SetCaption(Formattazione::TestoNumero(v(5)));
+  Controllo("lblAstMin", 1).SetCaption(Formattazione::TestoNumero(v(6)));
+}
+
+void FrmCoefficienti::SpiegazioneEc8() {
+  setWindowTitle("EC8 #5.4.3.2.2(8) - Rappoto volumetrico meccanico staffe confinanti");
+  const Vettore<double>& v = Stato.ValoriStaffe;
+  using Formattazione::TestoNumero;
+  using VariabiliPubbliche::FormattaValore;
+  Controllo("lblVolStFisso", 0).SetCaption(Stato.PilastroCorrente.SezioneInferiore
+                                               ? "Zona critica sezione inferiore"
+                                               : "Zona critica sezione superiore");
+  Controllo("lblVolSt", 0).SetCaption(" - vol. staffe=" + Intero(v(7)));
+  Controllo("lblVolSt", 1).SetCaption(" - area cls   =" + Intero(v(8)));
+  Controllo("lblVolSt", 2).SetCaption(FormattaValore(v(9)));
+  Controllo("lblVolSt", 3).SetCaption(FormattaValore(v(15)));
+  Controllo("lblVolSt", 4).SetCaption(FormattaValore(v(16)) + " x" + FormattaValore(v(17)) + " =" +
+                                      FormattaValore(v(16) * v(17)));
+  Controllo("lblOmegaWdMin", 0).SetCaption(FormattaValore(v(10)) + " (Dir X: bc= " +
+                                           TestoNumero(v(13)) + ")");
+  Controllo("lblOmegaWdMin", 1).SetCaption(FormattaValore(v(11)) + " (Dir Y: bc= " +
+                                           TestoNumero(v(14)) + ")");
+  Controllo("lblOmegaWdMinImposto").SetCaption(v(12) > 0 ? ">=" + TestoNumero(v(12)) : "");
 }
 
 // The moment ratios are taken only from the page that shows them, the
@@ -259,7 +337,9 @@ void FrmCoefficienti::AggiornaAvvisi() {
   }
 }
 
+// Closed, the window is gone: the next opening builds a new one.
 void FrmCoefficienti::closeEvent(QCloseEvent* evento) {
   Memorizza();
+  if (Istanza == this) Istanza = nullptr;
   evento->accept();
 }

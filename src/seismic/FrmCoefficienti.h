@@ -36,6 +36,11 @@ class FrmCoefficienti : public QWidget, public platform::Form {
   void Form_Load();
   QGroupBox* CreaDuttilita();
   QGroupBox* CreaCapacity();
+  QGroupBox* CreaOmegaSt();
+  QGroupBox* CreaOmegaWd();
+  void HelpOmegaSt_Click();
+  void SpiegazioneNtc();
+  void SpiegazioneEc8();
   void Memorizza();
   void Aggiorna();
   int PaginaMostrata() const;

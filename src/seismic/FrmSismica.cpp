@@ -9,9 +9,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/FiguraSezione.h"
+#include "app/FinestreRisultati.h"
+#include "app/FrmPltSezione.h"
 #include "app/Generale.h"
 #include "analysis/Correnti.h"
 #include "app/TastieraFinestra.h"
@@ -20,6 +23,7 @@
 #include "model/GeneraleTesto.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
+#include "seismic/FrmCoefficienti.h"
 #include "seismic/StatoSismica.h"
 
 using Sismica::Stato;
@@ -175,6 +179,15 @@ QGroupBox* FrmSismica::CreaStaffe() {
   auto* errore = Nominato(new QLabel, "lblErroreSt");
   errore->hide();
   g->addWidget(errore, 3, 1, 1, 2);
+  auto* aiuti = new QHBoxLayout;
+  aiuti->addWidget(Aiuto("HelpOmegaSt", 0, "NTC #7.4.6.2.2 eq. (7.4.28) - Quantitativo minimo di staffe",
+                         [this] { HelpOmegaSt_Click(0); }));
+  aiuti->addWidget(Aiuto("HelpOmegaSt", 1,
+                         "EC8 #5.4.3.2.2(8) - Rappoto volumetrico meccanico staffe confinanti",
+                         [this] { HelpOmegaSt_Click(1); }));
+  aiuti->addWidget(Aiuto("HelpOmegaSt", 2, "", [this] { HelpOmegaSt_Click(2); }));
+  aiuti->addStretch();
+  g->addLayout(aiuti, 4, 0, 1, 3);
   return frame;
 }
 
@@ -229,6 +242,10 @@ void FrmSismica::CreaControlli() {
     d->addWidget(new QLabel(Q(dinamiche[i])), i, 0);
     d->addWidget(Nominato(new QLineEdit, "txtDinamica", i), i, 1);
   }
+  d->addWidget(Aiuto("HelpMuFi", platform::SenzaIndice,
+                     "Duttilità in termini di curvatura: EC8 #5.2.3.4(3) - NTC #7.4.4",
+                     [this] { HelpMuFi_Click(); }),
+               0, 2);
 
   auto* sinistra = new QVBoxLayout;
   sinistra->addLayout(titolo);
@@ -256,11 +273,15 @@ void FrmSismica::CreaControlli() {
   figura_->setToolTip(Q("Fare click sull'immagine per aggiornarla"));
   figura_->Click = [this] { Figura_Click(); };
   destra->addWidget(figura_, 1);
+  auto* plotta = Nominato(new QPushButton("Plotta"), "cmdPlotta");
+  connect(plotta, &QPushButton::clicked, this, [this] { cmdPlotta_Click(); });
+  destra->addWidget(plotta, 0, Qt::AlignRight);
   destra->addStretch();
 
   auto* tutto = new QHBoxLayout(this);
   tutto->addLayout(sinistra, 1);
   tutto->addLayout(destra, 1);
+  CreaMenuCapacityDesign();
 }
 
 void FrmSismica::Form_Load() {
@@ -413,6 +434,8 @@ void FrmSismica::ChkSpirale_Click() {
 // Closed, the window is gone: the next opening builds a new one.
 void FrmSismica::closeEvent(QCloseEvent* evento) {
   Istanza = nullptr;
+  if (FrmPltSezione* disegno = FinestreRisultati::FrmPltSezioneAperto()) disegno->close();
+  if (FrmCoefficienti* coefficienti = FrmCoefficienti::Aperta()) coefficienti->close();
   if (Finestre::Aperte.FrmSismica == this) Finestre::Aperte.FrmSismica = nullptr;
   if (Finestre::Aperte.Sismica == this) Finestre::Aperte.Sismica = nullptr;
   if (Finestre::Aperte.Main) {

@@ -2,6 +2,7 @@
 // The seismic check of a column: its data, its two end sections, the design
 // actions and the ductility factors. Modeless, one instance, created on
 // first use.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@
 class FiguraSezione;
 class QGroupBox;
 class QGridLayout;
+class QToolButton;
+namespace platform {
+class SurfaceImmagineQt;
+}
 
 class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Finestre::FinestraSismica,
                    public Finestre::ServiziSismica {
@@ -60,6 +65,12 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void chkPianiInf_Click(int Index);
   void ChkSpirale_Click();
   void Figura_Click();
+  // The stirrups of the current end on the device the section was drawn on.
+  void PlottaStaffeSismica();
+  void cmdPlotta_Click();
+  void mnuCapacityDesign_Click();
+  void HelpMuFi_Click();
+  void HelpOmegaSt_Click(int Index);
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -78,7 +89,13 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void RecuperaDatiPilastriCircolariSub(bool inferiore);
   void MostraDiametro(int indice, float diametro);
   void MostraSezione();
-  void NumeraBarre(double altezza);
+  void DisegnaSezioneSismica(platform::SurfaceImmagineQt& immagine);
+  void ApriFinestraDisegno(bool video);
+  // The coefficients window, opened anew on the page.
+  void MostraCoefficienti(int pagina);
+  QToolButton* Aiuto(const std::string& nome, int indice, const char* suggerimento,
+                     const std::function<void()>& click);
+  void CreaMenuCapacityDesign();
   void Testo(const std::string& nome, int indice, const std::string& testo);
 
   platform::FormQt form_;

@@ -1,11 +1,14 @@
-// The picture of the current end section with its bar numbers.
-#include <cmath>
+// The picture of the current end section with its stirrups, and the drawing
+// window opened over it.
 #include <exception>
 
 #include "analysis/Correnti.h"
 #include "app/FiguraSezione.h"
-#include "drawing/Grafica_Disegno.h"
+#include "app/FinestreRisultati.h"
+#include "app/FrmPltSezione.h"
+#include "app/Messaggi.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
 #include "platform/qt/SurfaceImmagineQt.h"
 #include "seismic/FrmSismica.h"
 #include "seismic/StatoSismica.h"
@@ -14,28 +17,52 @@ using Sismica::Stato;
 
 void FrmSismica::Figura_Click() {
   if (AggiornamentoInCorso) return;
+  figura_->MostraImmagine(QImage());
   try {
     MemorizzaDatiSismica();
+    VariabiliPubbliche::Stato.RisultatiPresenti = false;
+    const Sismica::Pilastro& p = Stato.PilastroCorrente;
+    if (p.bSezione() <= 0 && p.hSezione() <= 0) return;
     const qreal scala = figura_->devicePixelRatioF();
     platform::SurfaceImmagineQt immagine(static_cast<int>(figura_->width() * scala),
                                          static_cast<int>(figura_->height() * scala));
-    VariabiliPubbliche::Stato.PlottaggioVideo = true;
-    const auto sezione = VariabiliPubbliche::SezioneCorrente();
-    sezione->TipoPlottaggio = "";
-    sezione->PlottaSezione("VIDEO", &immagine);
-    if (!Stato.PilastroCorrente.Circolare()) NumeraBarre(sezione->hTesto);
+    DisegnaSezioneSismica(immagine);
+    PlottaStaffeSismica();
     figura_->MostraImmagine(immagine.Immagine());
   } catch (const std::exception&) {
-    // A column not yet complete has no picture.
+    Messaggi::MessaggioErroreDati();
   }
 }
 
-// Each number just outside its bar, on the lower-right diagonal.
-void FrmSismica::NumeraBarre(double altezza) {
-  const Sismica::Pilastro& p = Stato.PilastroCorrente;
-  const double scarto = p.fiBarrePilastro() / (2 * std::sqrt(2.0));
-  Grafica::ImpostaColore(7);
-  for (int i = 1; i <= p.nBarreTotale(); ++i)
-    Grafica::PlottaTesto(p.xBarre()(i) + scarto, p.yBarre()(i) - scarto, altezza,
-                         std::to_string(i), 1);
+// With the stirrup editor open the section is drawn without results.
+void FrmSismica::DisegnaSezioneSismica(platform::SurfaceImmagineQt& immagine) {
+  VariabiliPubbliche::Stato.PlottaggioVideo = true;
+  const auto sezione = VariabiliPubbliche::SezioneCorrente();
+  sezione->TipoPlottaggio = "";
+  if (Stato.ElementoSetto != 0) return;
+  if (Controllo("frmStaffe").Visible())
+    sezione->PlottaSoloSezione("VIDEO", &immagine);
+  else
+    sezione->PlottaSezione("VIDEO", &immagine);
+}
+
+void FrmSismica::PlottaStaffeSismica() {
+  if (Stato.ElementoSetto != 0) {
+    platform::MsgBox("Non implementato setto");
+    return;
+  }
+  Stato.PilastroCorrente.StaffePlotta(Controllo("frmStaffe"));
+}
+
+// Over the picture, drawing the stirrups after the section on every device.
+void FrmSismica::ApriFinestraDisegno(bool video) {
+  FrmPltSezione& finestra = FinestreRisultati::AggiornaFrmPltSezione(*figura_, video ? 1 : 0);
+  finestra.ChiamataDaSismica = true;
+  finestra.PlottaStaffeSismica = [](const std::string&) {
+    if (FrmSismica* sismica = FrmSismica::Aperta()) sismica->PlottaStaffeSismica();
+  };
+}
+
+void FrmSismica::cmdPlotta_Click() {
+  if (!VariabiliPubbliche::SezioneCorrente()->AreaNulla()) ApriFinestraDisegno(true);
 }

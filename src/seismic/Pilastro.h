@@ -7,14 +7,16 @@
 //
 // Pilastro.cpp holds the data, Pilastro_File.cpp its project-file records,
 // Pilastro_Geometria.cpp the bars and their numbering, Pilastro_Staffe.cpp the
-// stirrup quantities and record checks, Pilastro_Controlli.cpp the section
-// quantities and the entry points of the detailing checks.
+// stirrup quantities and record checks, Pilastro_Disegno.cpp the drawing of
+// stirrups and bar numbers, Pilastro_Controlli.cpp the section quantities and
+// the entry points of the detailing checks.
 #include <string>
 #include <vector>
 
 #include "app/FileDati.h"
 #include "model/Matrice.h"
 #include "model/Vettore.h"
+#include "platform/FlexGrid.h"
 #include "platform/Form.h"
 #include "seismic/ListaPrescrizioni.h"
 #include "seismic/Normative3274.h"
@@ -127,6 +129,23 @@ class Pilastro {
                                 FinestraSismica& finestra) const;
   bool StaffaDoppiaControllo(const Matrice<float>& staffe, int riga) const;
   float StaffeDiametroMinimo() const;
+
+  // ---- Drawing of the current end (Pilastro_Disegno.cpp), on the device,
+  // scale and picture the caller has set up.
+  // Hoops and ties of a rectangular end in colour 6, then, while the stirrup
+  // editor's frame is visible, the bar numbers in colour 7; the hoop of a
+  // circular end. A stirrup that cannot be drawn is left out.
+  void StaffePlotta(const platform::Control& frame) const;
+  // Stirrup riga of the current end; false when it cannot be drawn. With the
+  // window, that is said in a message box unless its lblErroreSt already
+  // shows an error.
+  bool StaffaPlotta(int riga, platform::Form* finestra = nullptr) const;
+  // The open polyline through the bars listed so far in row riga of the
+  // stirrup editor's grid.
+  void StaffaPlottaInProgress(const platform::FlexGrid& griglia, int riga) const;
+  // The editor's grid: header "N", "φ", "1V".."8V", one numbered row per
+  // stirrup of the current end, with its record.
+  void StaffePilastroVisualizza(platform::FlexGrid& griglia) const;
   float AreaConfinata(float& b0, float& h0) const;
   // primo = h - 2d, secondo = b - 2d (d: face to the outer stirrup's centreline).
   void DistanzeBracciEsterni(float& primo, float& secondo) const;
@@ -165,6 +184,11 @@ class Pilastro {
   float DistanzaStaffa() const;
   // Bar centres of the record's bars; false when a bar is not one of the end's.
   bool VerticiStaffa(int riga, Vettore<double>& x, Vettore<double>& y) const;
+  // The same for a list of bars, at least two; with r, the bar radii too.
+  bool VerticiBarre(const std::vector<int>& barre, Vettore<double>& x, Vettore<double>& y,
+                    Vettore<double>* r = nullptr) const;
+  void NumeraBarre(int n) const;
+  void StaffaCircolarePlotta() const;
   void PosizioniBarreRettangolari();
   void PosizioniBarreCircolari();
 

@@ -85,15 +85,21 @@ bool Pilastro::StaffaDoppiaControllo(const Matrice<float>& staffe, int riga) con
 }
 
 bool Pilastro::VerticiStaffa(int riga, Vettore<double>& x, Vettore<double>& y) const {
-  const std::vector<int> barre = BarreStaffa(StaffeCorrenti(), riga);
+  return VerticiBarre(BarreStaffa(StaffeCorrenti(), riga), x, y);
+}
+
+bool Pilastro::VerticiBarre(const std::vector<int>& barre, Vettore<double>& x, Vettore<double>& y,
+                            Vettore<double>* r) const {
   const int k = static_cast<int>(barre.size());
   x.ReDim(1, k);
   y.ReDim(1, k);
+  if (r) r->ReDim(1, k);
   for (int i = 1; i <= k; ++i) {
     const int barra = barre[static_cast<size_t>(i - 1)];
     if (barra < 1 || barra > xBarre_.Ub()) return false;
     x(i) = xBarre_(barra);
     y(i) = yBarre_(barra);
+    if (r) (*r)(i) = std::sqrt(areeBarre_(barra) / Pi);
   }
   return k >= 2;
 }

@@ -36,6 +36,17 @@ class FinestraSismicaProva : public Sismica::FinestraSismica {
   platform::FormInMemoria form_{"FrmSismica"};
 };
 
+// Stirrup records, one per row, the fields not given 0.
+inline Matrice<float> RecordStaffe(std::initializer_list<std::vector<float>> righe) {
+  Matrice<float> staffe(1, static_cast<int>(righe.size()), 1, Sismica::Pilastro::CampiStaffa);
+  int i = 0;
+  for (const auto& riga : righe) {
+    ++i;
+    for (size_t j = 0; j < riga.size(); ++j) staffe(i, static_cast<int>(j) + 1) = riga[j];
+  }
+  return staffe;
+}
+
 // Italian separators; fcd and fyd of C25/30 and B450C by the code's
 // formulas; a 400 x 400 column, cover 40, storey 3000, critical length 600,
 // 4 x 4 bars of 16 at both ends, one hoop of 8 round the corner bars at
@@ -60,13 +71,7 @@ class AmbienteColonna : public AmbienteSismica {
 
   // The stirrups of the current end.
   static void Staffe(std::initializer_list<std::vector<float>> righe) {
-    Matrice<float> staffe(1, static_cast<int>(righe.size()), 1, Sismica::Pilastro::CampiStaffa);
-    int i = 0;
-    for (const auto& riga : righe) {
-      ++i;
-      for (size_t j = 0; j < riga.size(); ++j) staffe(i, static_cast<int>(j) + 1) = riga[j];
-    }
-    Colonna().StaffeMemorizza(staffe);
+    Colonna().StaffeMemorizza(RecordStaffe(righe));
   }
 
   // One end's bars and critical pitch of a rectangular column.

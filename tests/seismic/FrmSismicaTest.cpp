@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "AmbienteSismica.h"
+#include "FinestreSismicaQt.h"
 #include "app/Schermata.h"
 #include "platform/MsgBoxScriptato.h"
 #include "platform_qt/AppQt.h"
@@ -22,21 +22,8 @@ using Sismica::Stato;
 
 namespace {
 
-class FinestraSismicaQt : public ::testing::Test {
+class FinestraSismicaQt : public FinestreSismicaQt {
  protected:
-  void SetUp() override {
-    AppQt();
-    ambiente.sistema.ImpostaSeparatori(",", ".");
-    VariabiliPubbliche::Stato.UnitaLunghezza = "mm";
-  }
-  void TearDown() override {
-    for (QWidget* w : {static_cast<QWidget*>(FrmSismica::Aperta()),
-                       static_cast<QWidget*>(FrmCoefficienti::Aperta())})
-      if (w) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    Finestre::Aperte = Finestre::FinestreAperte{};
-  }
-  static QWidget& F() { return *FrmSismica::Aperta(); }
   static void Scrivi(const char* nome, const QString& testo) {
     auto* box = F().findChild<QLineEdit*>(nome);
     box->selectAll();
@@ -57,8 +44,6 @@ class FinestraSismicaQt : public ::testing::Test {
     Scrivi("PilastroTxt_9", "3000");
   }
 
-  AmbienteSismica ambiente;
-  platform::MsgBoxScriptato messaggi;
 };
 
 TEST_F(FinestraSismicaQt, OpensWithTheDefaultsOnTheBottomEndAndQ0NotZero) {
