@@ -1,8 +1,5 @@
 // Commands of the options, materials and help menus, the toolbar, and the
 // print of the window.
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QStyle>
 #include <QToolBar>
 
@@ -11,6 +8,7 @@
 #include "app/FrmInfor.h"
 #include "app/Main.h"
 #include "app/Material.h"
+#include "app/StampaFinestra.h"
 #include "app/frmUnits.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
@@ -61,26 +59,7 @@ void Main::ToolbarUp_ButtonClick(const std::string& Key) {
   if (Key == "Print") MnuFileItem_Click(5);
 }
 
-void Main::StampaForm() {
-  if (QPrinterInfo::defaultPrinter().isNull()) {
-    platform::MsgBox("Stampante non presente o non disponibile.", platform::Pulsanti::Ok,
-                     platform::Icona::Informazione);
-    return;
-  }
-  const QPixmap immagine = grab();
-  QPrinter stampante(QPrinter::HighResolution);
-  QPainter pittore;
-  if (!pittore.begin(&stampante)) {
-    platform::MsgBox("Errore generico della stampante.", platform::Pulsanti::Ok,
-                     platform::Icona::Informazione);
-    return;
-  }
-  // The window as large as the page allows, its proportions kept.
-  const QRect pagina = pittore.viewport();
-  const QSize misura = immagine.size().scaled(pagina.size(), Qt::KeepAspectRatio);
-  pittore.drawPixmap(QRect(pagina.topLeft(), misura), immagine);
-  pittore.end();
-}
+void Main::StampaForm() { Generale::StampaFinestra(*this); }
 
 void Main::mnuMateriali_Click() {
   Material& finestra = Material::Mostra();

@@ -24,7 +24,7 @@ class FrmCoefficienti : public QWidget, public platform::Form {
   void Setta();
   void frmCoefAggiorna();
   void AggiornaAvvisi();
-  void CalcolaMuFi();
+  static void CalcolaMuFi();
 
   int Pagina = 0;
 

@@ -73,7 +73,8 @@ FrmSismica::FrmSismica() : form_(*this, "FrmSismica") {
   setObjectName("FrmSismica");
   setAttribute(Qt::WA_DeleteOnClose);
   CreaControlli();
-  new Generale::TastieraFinestra(*this);
+  tastiera_ = new Generale::TastieraFinestra(*this);
+  CollegaInput();
   Finestre::Aperte.FrmSismica = this;
   Finestre::Aperte.Sismica = this;
 }
@@ -201,11 +202,9 @@ void FrmSismica::CreaControlli() {
   const char* const tipi[] = {"Pilastro", "Setto", "Pilastro mensola"};
   for (int i = 0; i <= 2; ++i) {
     auto* op = Nominato(new QRadioButton(tipi[i]), "OpTipoSezioneSismica", i);
-    connect(op, &QRadioButton::toggled, this, [i](bool on) {
-      if (on && i != 1) Stato.PilastroMensola = i == 2;
+    connect(op, &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) OpTipoSezioneSismica_Click(i);
     });
-    // Walls are not available.
-    op->setVisible(i != 1);
     e->addWidget(op);
   }
   auto* tipo = Nominato(new QGroupBox("Tipo Pilastro"), "frmTipoPilastro");
@@ -268,6 +267,7 @@ void FrmSismica::CreaControlli() {
   destra->addWidget(CreaAzioni());
   destra->addWidget(dinamica);
   destra->addWidget(CreaStaffe());
+  destra->addWidget(CreaPrescrizioni());
   destra->addWidget(materiali);
   figura_ = Nominato(new FiguraSezione, "Figura");
   figura_->setToolTip(Q("Fare click sull'immagine per aggiornarla"));
@@ -281,7 +281,7 @@ void FrmSismica::CreaControlli() {
   auto* tutto = new QHBoxLayout(this);
   tutto->addLayout(sinistra, 1);
   tutto->addLayout(destra, 1);
-  CreaMenuCapacityDesign();
+  CreaMenu();
 }
 
 void FrmSismica::Form_Load() {
@@ -302,7 +302,7 @@ void FrmSismica::Form_Load() {
     Stato.PilastroCorrente.SezioneInferiore = true;
     CmdSezionePil_Click(Stato.PilastroCorrente.Circolare() ? 3 : 1);
   }
-  setWindowTitle("Verifica Sismica Pilastri - File: ");
+  ImpostaCaption();
   AggiornaUnitaSismica();
 }
 
@@ -327,7 +327,11 @@ void FrmSismica::CaricaValoriFormSismica() {
   Controllo("LblSezione", 0).SetVisible(true);
   Testo("F_N", platform::SenzaIndice,
         VariabiliPubbliche::FormattaValore(Stato.NEdSismica / 1000, true));
+  const bool media = Stato.DuttilitaMedia == 1;
+  MnuVerificaitem_Click(VariabiliPubbliche::Stato.NormativaSismica == 1 ? (media ? 4 : 3)
+                                                                         : (media ? 1 : 0));
   CaricaValoriFormSismicaSub(false);
+  ControllaPrescrizioni();
 }
 
 void FrmSismica::CaricaValoriFormSismicaSub(bool conversione) {
@@ -383,8 +387,6 @@ void FrmSismica::MemorizzaDatiSismica() {
   }
 }
 
-void FrmSismica::ListaPrescrizioniNew(const std::vector<std::string>&) {}
-
 void FrmSismica::StaffeControlliSetta(bool abilita) {
   for (int i : {0, 2, 4}) Controllo("cmdStaffe", i).SetEnabled(abilita);
   Controllo("cmdControlloPilStaffe").SetEnabled(abilita);
@@ -393,15 +395,18 @@ void FrmSismica::StaffeControlliSetta(bool abilita) {
 void FrmSismica::OpTipoPilastro_Click(int Index) {
   if (!AggiornamentoInCorso) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
   Stato.PilastroCorrente.TipoPilastro = Index;
-  Controllo("PilastroFrm", 0).SetVisible(Index == 0);
-  Controllo("PilastroFrm", 1).SetVisible(Index == 1);
-  Controllo("frmStaffe").SetVisible(Index == 0);
-  if (!AggiornamentoInCorso) RecuperaDatiPilastri(Stato.PilastroCorrente.SezioneInferiore);
+  MostraFramePilastro(Index);
+  if (AggiornamentoInCorso) return;
+  RecuperaDatiPilastri(Stato.PilastroCorrente.SezioneInferiore);
+  PremiSezioneCorrente();
 }
 
 void FrmSismica::CmdSezionePil_Click(int Index) {
   if (!AggiornamentoInCorso) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
   RecuperaDatiPilastri(Index % 2 == 1);
+  AbilitaDatiComuni(Index % 2 == 1);
+  Figura_Click();
+  ControllaPrescrizioni();
 }
 
 void FrmSismica::MostraSezione() {
@@ -424,11 +429,14 @@ void FrmSismica::chkPianiInf_Click(int Index) {
     Stato.PilastroPrimiDuePiani = Controllo("chkPianiInf", 0).Checked() ? -1 : 0;
   else
     Stato.PilastroDiBase = Controllo("chkPianiInf", 1).Checked();
+  ControllaPrescrizioni();
 }
 
 void FrmSismica::ChkSpirale_Click() {
   if (AggiornamentoInCorso) return;
   Stato.PilastroCorrente.Spirale = Controllo("ChkSpirale").Checked() ? 1 : 0;
+  ControllaPrescrizioni();
+  Figura_Click();
 }
 
 // Closed, the window is gone: the next opening builds a new one.

@@ -11,8 +11,12 @@
 #include "model/Finestre.h"
 #include "platform/qt/FormQt.h"
 #include "seismic/FinestraSismica.h"
+#include "seismic/ListaPrescrizioni.h"
 
 class FiguraSezione;
+namespace Generale {
+class TastieraFinestra;
+}
 class QGroupBox;
 class QGridLayout;
 class QToolButton;
@@ -71,9 +75,16 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void mnuCapacityDesign_Click();
   void HelpMuFi_Click();
   void HelpOmegaSt_Click(int Index);
+  void cmdControlloPil_Click();
+  void cmdControlloPilStaffe_Click();
+  void OpTipoSezioneSismica_Click(int Index);
+  void mnufileitem_Click(int Index);
+  void MnuVerificaitem_Click(int Index);
+  void mnuAiutoItem_Click(int Index);
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
+  bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
  private:
   FrmSismica();
@@ -95,10 +106,26 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void MostraCoefficienti(int pagina);
   QToolButton* Aiuto(const std::string& nome, int indice, const char* suggerimento,
                      const std::function<void()>& click);
-  void CreaMenuCapacityDesign();
   void Testo(const std::string& nome, int indice, const std::string& testo);
+  // Detailing rules of the code in force after a change; the stirrup rules
+  // alone while the stirrup editor is open.
+  void ControllaPrescrizioni();
+  void ControllaStaffeSismica(Sismica::Prescrizioni* coll);
+  QGroupBox* CreaPrescrizioni();
+  void CreaMenu();
+  void CollegaInput();
+  // Enter in box nome(indice): the focus moves on; false when it does not.
+  bool InvioCasella(const std::string& nome, int indice);
+  void UscitaCasella(const std::string& nome, int indice);
+  void AggiornaControlliNormativa();
+  void AbilitaDatiComuni(bool inferiore);
+  void PremiSezioneCorrente();
+  void MostraFramePilastro(int tipo);
+  void EsportaSezioneInMain();
+  void ImpostaCaption();
 
   platform::FormQt form_;
   FiguraSezione* figura_ = nullptr;
+  Generale::TastieraFinestra* tastiera_ = nullptr;
   bool AggiornamentoInCorso = false;
 };

@@ -99,6 +99,11 @@ struct CasoRegole {
 // The row's name in test reports, not its bytes.
 inline void PrintTo(const CasoRegole& caso, std::ostream* os) { *os << caso.nome; }
 
+// Rows written from the clauses: the stirrup rules (RegoleStaffeTest.cpp) and
+// the geometry rules (RegoleGeometriaTest.cpp) of the standard column.
+extern const std::vector<CasoRegole> CasiStaffe;
+extern const std::vector<CasoRegole> CasiGeometria;
+
 // The row's code and class, a curvature ductility of 6.8 at the bottom end,
 // then the row's changes.
 inline void Prepara(const CasoRegole& caso) {

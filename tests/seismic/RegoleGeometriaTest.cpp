@@ -29,7 +29,9 @@ const std::string StaffeNo = "Prescrizioni staffe non rispettate.";
 
 // Texts from the clauses with the figures of each column; the stirrups of
 // the standard column break some rule of every code, hence the last text.
-const CasoRegole Casi[] = {
+}  // namespace
+
+const std::vector<CasoRegole> CasiGeometria = {
     {"NTC CD B standard column", 0, 1, [] {}, {StaffeNo}},
     // 300 x 1200, L = 3000 not above 3 x 1200: critical over L/2; bars 373 apart;
     // 12 bars of 16 over 360000 mm2.
@@ -134,8 +136,6 @@ const CasoRegole Casi[] = {
       StaffeNo}},
 };
 
-}  // namespace
-
 class RegoleGeometria : public ::testing::TestWithParam<CasoRegole> {};
 
 TEST_P(RegoleGeometria, ListOfTheCode) {
@@ -150,7 +150,7 @@ TEST_P(RegoleGeometria, ListOfTheCode) {
   EXPECT_TRUE(ambiente.box.Testi().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Casi, RegoleGeometria, ::testing::ValuesIn(Casi),
+INSTANTIATE_TEST_SUITE_P(Casi, RegoleGeometria, ::testing::ValuesIn(CasiGeometria),
                          [](const auto& info) { return "Caso" + std::to_string(info.index); });
 
 // The ratio and critical-length boxes turn red where their rule fails and

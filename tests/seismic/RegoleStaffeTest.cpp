@@ -14,7 +14,9 @@ const platform::Colore Rosso = platform::QBColor(12);
 // Each text written from the clause and the figures of the standard column:
 // core 344 mm, hoop legs 2 x 50.27 mm2, fyd/fcd = 27.62, nu_d = 0.3,
 // eps_yd = 0.00196, alpha_s = (1 - 100/688)^2.
-const CasoRegole Casi[] = {
+}  // namespace
+
+const std::vector<CasoRegole> CasiStaffe = {
     {"NTC CD B: the central zone falls short",
      0,
      1,
@@ -114,8 +116,6 @@ const CasoRegole Casi[] = {
       "NTC #7.4.6.2.2."}},
 };
 
-}  // namespace
-
 class RegoleStaffe : public ::testing::TestWithParam<CasoRegole> {};
 
 TEST_P(RegoleStaffe, ListShownByTheWindow) {
@@ -129,7 +129,7 @@ TEST_P(RegoleStaffe, ListShownByTheWindow) {
   EXPECT_TRUE(ambiente.box.Testi().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Casi, RegoleStaffe, ::testing::ValuesIn(Casi),
+INSTANTIATE_TEST_SUITE_P(Casi, RegoleStaffe, ::testing::ValuesIn(CasiStaffe),
                          [](const auto& info) { return "Caso" + std::to_string(info.index); });
 
 TEST(RegoleStaffeCaselle, NtcRatiosShownAndColouredWhereTheyFail) {

@@ -1,0 +1,205 @@
+// The seismic window's menus, element type, end switching and keyboard.
+#include <QMenu>
+#include <QRadioButton>
+
+#include "SchermoSismica.h"
+#include "app/FinestraMain.h"
+#include "app/ProgettoFile.h"
+#include "platform/FileDialogScriptato.h"
+
+using Sismica::Stato;
+
+namespace {
+
+std::string Fuoco() {
+  QWidget* w = QApplication::focusWidget();
+  return w ? w->objectName().toStdString() : std::string();
+}
+
+class FinestraMenu : public ::testing::Test {
+ protected:
+  AmbienteColonna ambiente;
+  FinestraSismicaSchermo schermo;
+  using S = FinestraSismicaSchermo;
+  static bool Visibile(const char* nome) { return S::W_(nome)->isVisibleTo(&S::F()); }
+};
+
+TEST_F(FinestraMenu, CodeItemsSetCodeClassCaptionAndEc8Controls) {
+  const struct {
+    const char* voce;
+    int normativa;
+    int media;
+    const char* caption;
+  } voci[] = {{"MnuVerificaitem_4", 1, 1, "Normativa: EC8 2005 - DCM"},
+              {"MnuVerificaitem_0", 0, 0, "Normativa: NTC 2008 - CD\"A\""},
+              {"MnuVerificaitem_3", 1, 0, "Normativa: EC8 2005 - DCH"},
+              {"MnuVerificaitem_1", 0, 1, "Normativa: NTC 2008 - CD\"B\""}};
+  S::Apri();
+  for (const auto& v : voci) {
+    S::Menu(v.voce);
+    EXPECT_EQ(VariabiliPubbliche::Stato.NormativaSismica, v.normativa) << v.voce;
+    EXPECT_EQ(Stato.DuttilitaMedia, v.media) << v.voce;
+    EXPECT_EQ(S::W_<QMenu>("MnuVerifica")->title().toStdString(), v.caption);
+    const bool ec8 = v.normativa == 1;
+    EXPECT_EQ(Visibile("Frame6"), ec8) << v.voce;
+    EXPECT_EQ(S::W_<QAction>("mnuCapacityDesign")->isVisible(), ec8) << v.voce;
+    EXPECT_EQ(Visibile("chkPianiInf_0"), ec8) << v.voce;
+    EXPECT_EQ(Visibile("fraAst"), !ec8) << v.voce;
+    EXPECT_EQ(S::F().Controllo("StaffaLbl", 1).Caption(), ec8 ? "wd" : "st");
+    for (const char* altra : {"MnuVerificaitem_0", "MnuVerificaitem_1", "MnuVerificaitem_3",
+                              "MnuVerificaitem_4"})
+      EXPECT_EQ(S::W_<QAction>(altra)->isChecked(), std::string(altra) == v.voce);
+  }
+}
+
+// The class held by the state is the one the menu shows when the window opens.
+TEST_F(FinestraMenu, WindowOpensOnTheCodeOfTheState) {
+  VariabiliPubbliche::Stato.NormativaSismica = 0;
+  Stato.DuttilitaMedia = 1;
+  S::Apri();
+  EXPECT_EQ(S::W_<QMenu>("MnuVerifica")->title().toStdString(), "Normativa: NTC 2008 - CD\"B\"");
+  EXPECT_TRUE(S::W_<QAction>("MnuVerificaitem_1")->isChecked());
+  EXPECT_FALSE(Visibile("Frame6"));
+}
+
+TEST_F(FinestraMenu, WallReturnsToTheColumnWithOneMessage) {
+  Stato.PilastroMensola = true;
+  S::Apri();
+  EXPECT_TRUE(S::W_<QRadioButton>("OpTipoSezioneSismica_2")->isChecked());
+  S::Clic("OpTipoSezioneSismica_1");
+  ASSERT_EQ(schermo.messaggi.Testi().size(), 1u);
+  EXPECT_EQ(schermo.messaggi.Testi()[0], "Funzione non ancora implementata");
+  EXPECT_TRUE(S::W_<QRadioButton>("OpTipoSezioneSismica_0")->isChecked());
+  EXPECT_FALSE(S::W_<QRadioButton>("OpTipoSezioneSismica_1")->isChecked());
+  EXPECT_EQ(Stato.ElementoSetto, 0);
+  EXPECT_FALSE(Stato.PilastroMensola);
+  S::Clic("OpTipoSezioneSismica_2");
+  EXPECT_TRUE(Stato.PilastroMensola);
+  EXPECT_EQ(schermo.messaggi.Testi().size(), 1u);
+}
+
+TEST_F(FinestraMenu, TopEndDisablesTheSharedBoxesAndTheBottomEnablesThem) {
+  S::Apri();
+  const char* comuni[] = {"PilastroTxt_0", "PilastroTxt_1", "PilastroTxt_4", "PilastroTxt_9",
+                          "PilastroTxt_10"};
+  for (const char* nome : comuni) EXPECT_TRUE(S::W_(nome)->isEnabled()) << nome;
+  S::Clic("CmdSezionePil_0");
+  for (const char* nome : comuni) EXPECT_FALSE(S::W_(nome)->isEnabled()) << nome;
+  for (const char* nome : {"PilastroTxt_2", "PilastroTxt_3"}) EXPECT_TRUE(S::W_(nome)->isEnabled());
+  S::Clic("CmdSezionePil_1");
+  for (const char* nome : comuni) EXPECT_TRUE(S::W_(nome)->isEnabled()) << nome;
+}
+
+TEST_F(FinestraMenu, EnterFollowsTheInputOrderAndEachBoxSelectsItsText) {
+  S::Apri();
+  S::W_("txtTitolo")->setFocus();
+  QTest::keyClicks(S::W_("txtTitolo"), "P1");
+  EXPECT_EQ(Stato.TitoloSismica, "");
+  QTest::keyClick(S::W_("txtTitolo"), Qt::Key_Return);
+  EXPECT_EQ(Stato.TitoloSismica, "P1");
+  const char* ordine[] = {"PilastroTxt_9", "PilastroTxt_0", "PilastroTxt_1", "PilastroTxt_10",
+                          "PilastroTxt_4", "ComboBarrePil_0", "PilastroTxt_2", "PilastroTxt_3"};
+  for (const char* nome : ordine) {
+    ASSERT_EQ(Fuoco(), nome);
+    if (auto* box = S::W_<QLineEdit>(nome)) {
+      EXPECT_FALSE(box->text().isEmpty()) << nome;
+      EXPECT_EQ(box->selectedText(), box->text()) << nome;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  }
+  // The stirrup editor's button is not on this window: the focus stays.
+  EXPECT_EQ(Fuoco(), "PilastroTxt_3");
+  S::W_("F_N")->setFocus();
+  for (const char* nome : {"F_MInfsd_0", "F_MSupsd_0", "F_MInfsd_1", "F_MSupsd_1"}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(Fuoco(), nome);
+  }
+}
+
+TEST_F(FinestraMenu, CapacityDesignOpensTheCoefficientsOnItsPage) {
+  Stato.DuttilitaMedia = 1;
+  VariabiliPubbliche::Stato.NormativaSismica = 1;
+  S::Apri();
+  S::Menu("mnuCapacityDesign");
+  ASSERT_NE(FrmCoefficienti::Aperta(), nullptr);
+  EXPECT_EQ(FrmCoefficienti::Aperta()->Pagina, 1);
+}
+
+// A column typed, saved, replaced by a new one and opened again.
+TEST(FinestraMenuFile, NuovoSalvaApriRoundTripOfAColumn) {
+  FinestraMain f;
+  ProgettoFile::Stato = ProgettoFile::StatoProgetto{};
+  Sismica::Stato = Sismica::StatoSismico{};
+  auto dialogo = std::make_unique<platform::FileDialogScriptato>();
+  platform::FileDialogScriptato& d = *dialogo;
+  f.main->CMDialog1 = std::move(dialogo);
+  FinestraSismicaSchermo schermo;
+  using S = FinestraSismicaSchermo;
+  VariabiliPubbliche::Stato.UnitaLunghezza = "mm";
+  VariabiliPubbliche::Stato.NormativaSismica = 0;
+  S::Apri();
+  S::Batti("txtTitolo", "Pilastro P1");
+  const char* dati[][2] = {{"PilastroTxt_0", "400"}, {"PilastroTxt_1", "300"},
+                           {"PilastroTxt_2", "3"},   {"PilastroTxt_3", "4"},
+                           {"PilastroTxt_4", "40"},  {"PilastroTxt_9", "3000"},
+                           {"PilastroTxt_10", "600"}, {"F_N", "500"}};
+  for (const auto& dato : dati) {
+    S::Batti(dato[0], dato[1]);
+    S::Esci(dato[0]);
+  }
+  S::Diametro(0, "20");
+  const QString lista = S::Lista();
+  ASSERT_NE(lista, "");
+
+  d.Accoda(f.ambiente.Percorso("pilastro.slu"));
+  S::Menu("mnufileitem_3");
+  ASSERT_TRUE(std::filesystem::exists(f.ambiente.Percorso("pilastro.slu")));
+  EXPECT_EQ(S::F().windowTitle(), "Verifica Sismica Pilastri - File: pilastro");
+
+  S::Menu("mnufileitem_0");
+  EXPECT_EQ(S::F().Controllo("PilastroTxt", 0).Text(), "0");
+  EXPECT_EQ(Stato.PilastroCorrente.MatriceSezionePilastro(0, 1), 0);
+  EXPECT_EQ(Fuoco(), "txtTitolo");
+
+  d.Accoda(f.ambiente.Percorso("pilastro.slu"));
+  S::Menu("mnufileitem_1");
+  EXPECT_EQ(S::F().Controllo("txtTitolo").Text(), "Pilastro P1");
+  const Sismica::Pilastro& p = Stato.PilastroCorrente;
+  EXPECT_EQ(p.MatriceSezionePilastro(0, 1), 400);
+  EXPECT_EQ(p.MatriceSezionePilastro(0, 2), 300);
+  EXPECT_EQ(p.MatriceSezionePilastro(0, 13), 20);
+  EXPECT_DOUBLE_EQ(Stato.NEdSismica, 500000);
+  // The file leaves the top end current; the bottom one holds the bars.
+  S::Clic("CmdSezionePil_1");
+  EXPECT_EQ(S::F().Controllo("PilastroTxt", 2).Text(), "3");
+  EXPECT_EQ(S::Lista(), lista);
+  EXPECT_EQ(S::F().windowTitle(), "Verifica Sismica Pilastri - File: pilastro");
+  EXPECT_TRUE(schermo.messaggi.Testi().empty());
+}
+
+// "Esporta Sezione in Tramok": the bottom end's outline, bars and actions
+// become the main window's input.
+TEST(FinestraMenuFile, ExportPutsTheCurrentEndIntoTheMainWindow) {
+  FinestraMain f;
+  Sismica::Stato = Sismica::StatoSismico{};
+  FinestraSismicaSchermo schermo;
+  using S = FinestraSismicaSchermo;
+  VariabiliPubbliche::Stato.UnitaLunghezza = "cm";
+  S::Apri();
+  for (const auto& dato : {std::pair{"PilastroTxt_0", "40"}, {"PilastroTxt_1", "40"},
+                           {"PilastroTxt_2", "4"}, {"PilastroTxt_3", "4"},
+                           {"PilastroTxt_4", "4"}, {"F_N", "680"}, {"F_MInfsd_0", "120"}}) {
+    S::Batti(dato.first, dato.second);
+    S::Esci(dato.first);
+  }
+  S::Menu("mnufileitem_8");
+  EXPECT_EQ(f.C("F_N", 0).Text(), "680");
+  EXPECT_EQ(f.C("F_Mxsd", 0).Text(), "120");
+  EXPECT_EQ(f.C("txtRigheGriglia", 0).Text(), "4");
+  EXPECT_EQ(f.C("txtRigheGriglia", 1).Text(), "12");
+  EXPECT_EQ(f.main->FlexGrid(0).TextMatrix(1, 1), "20");
+  EXPECT_TRUE(f.C("OpPuntoN", 0).Checked());
+  EXPECT_EQ(VariabiliPubbliche::Stato.AngoloFlessione, 0);
+}
+
+}  // namespace
