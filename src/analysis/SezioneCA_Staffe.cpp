@@ -58,7 +58,7 @@ void SezioneCA::ScriveTitoloProgetto(double x, double y0, double t) const {
   Grafica::ImpostaColore(1);
   double y = y0 + 5 * t;
   for (const std::string& riga : TestiTitoloProgetto()) {
-    Grafica::PlottaTesto(x, y, t, riga, 1);
+    if (!riga.empty()) Grafica::PlottaTesto(x, y, t, riga, 1);
     y -= 2 * t;
   }
 }

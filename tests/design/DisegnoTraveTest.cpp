@@ -17,7 +17,11 @@
 #include "analysis/Correnti.h"
 #include "analysis/SezioneCA.h"
 #include "drawing/DispositivoDiProva.h"
+#include "drawing/GraficaStato.h"
+#include "model/TestoUtf8.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/Stampante.h"
+#include "platform/SurfaceRegistrata.h"
 #include "platform/MsgBoxScriptato.h"
 
 using VariabiliPubbliche::Stato;
@@ -181,6 +185,46 @@ TEST_F(DisegnoTrave, WithoutStirrupsNoHoldersNorExplodedView) {
   EXPECT_DOUBLE_EQ(primo->numeri[1].valore, -60);
   for (const ChiamataEsterna* t : Chiamate("Testo")) EXPECT_EQ(t->testo.find("Staffe"), std::string::npos);
   EXPECT_EQ(Chiamate("Cerchio").size(), 7u);
+}
+
+// Every circle, line and text (taken as 0.6 of its height wide per
+// character, its top at the point written) inside the window the surface
+// was scaled to.
+void TuttoNellaFinestra(const platform::SurfaceRegistrata& s) {
+  const double sinistra = s.ScaleLeft(), destra = s.ScaleLeft() + s.ScaleWidth();
+  const double alto = std::max(s.ScaleTop(), s.ScaleTop() + s.ScaleHeight());
+  const double basso = std::min(s.ScaleTop(), s.ScaleTop() + s.ScaleHeight());
+  auto dentro = [&](double x, double y) {
+    return x >= sinistra && x <= destra && y >= basso && y <= alto;
+  };
+  int testi = 0;
+  for (const platform::ChiamataSurface& c : s.Chiamate()) {
+    const std::vector<double>& v = c.numeri;
+    if (c.nome == "Line") {
+      EXPECT_TRUE(dentro(v[0], v[1]) && dentro(v[2], v[3])) << v[0] << " " << v[1];
+    } else if (c.nome == "Circle") {
+      EXPECT_TRUE(dentro(v[0] - v[2], v[1] - v[2]) && dentro(v[0] + v[2], v[1] + v[2]));
+    } else if (c.nome == "Print") {
+      ++testi;
+      const double larghezza = 0.6 * 40 * TestoUtf8::NumeroCaratteri(c.testo);
+      EXPECT_TRUE(dentro(v[0], v[1]) && dentro(v[0] + larghezza, v[1] - 40)) << c.testo;
+    }
+  }
+  EXPECT_GE(testi, 10);
+}
+
+TEST_F(DisegnoTrave, LabelsTitleAndExplodedViewFitTheScreenAndThePaper) {
+  platform::SurfaceRegistrata video{380, 350};
+  video.Scale();
+  s->PlottaSezione("VIDEO", &video);
+  TuttoNellaFinestra(video);
+  platform::SurfaceRegistrata carta{4800, 6600, 2.4};
+  platform::ImpostaStampante(&carta);
+  s->PlottaSezione("STAMPANTE", nullptr);
+  platform::ImpostaStampante(nullptr);
+  TuttoNellaFinestra(carta);
+  // Texts are drawn at their drawing height, and the switch is put back.
+  EXPECT_FALSE(Grafica::Stato.TestoVideo);
 }
 
 TEST(PosizioniStandard, BarsShareTheGapsBetweenTheLegs) {
