@@ -16,7 +16,7 @@
 
 #include "analysis/Correnti.h"
 #include "analysis/SezioneCA.h"
-#include "drawing/DispositivoDiProva.h"
+#include "DisegnoDxf.h"
 #include "drawing/GraficaStato.h"
 #include "model/TestoUtf8.h"
 #include "model/VariabiliPubbliche.h"
@@ -38,7 +38,7 @@ Barra Gruppo(short n, float d, const char* tipo) {
   return b;
 }
 
-class DisegnoTrave : public ::testing::Test {
+class DisegnoTrave : public ::testing::Test, public DisegnoDxf {
  protected:
   DisegnoTrave() {
     Stato.DetrazioneStaffa = 48;
@@ -62,12 +62,6 @@ class DisegnoTrave : public ::testing::Test {
   ~DisegnoTrave() override { s->TipoPlottaggio.clear(); }
 
   void Disegna() { s->PlottaSezione("DXF", nullptr); }
-  std::vector<const ChiamataEsterna*> Chiamate(const std::string& nome) const {
-    std::vector<const ChiamataEsterna*> v;
-    for (const ChiamataEsterna& c : dxf.chiamate)
-      if (c.nome == nome) v.push_back(&c);
-    return v;
-  }
   // The circle of radius r at (x, y), within 1e-3 mm.
   bool Cerchio(double x, double y, double r) const {
     for (const ChiamataEsterna* c : Chiamate("Cerchio"))
@@ -76,14 +70,8 @@ class DisegnoTrave : public ::testing::Test {
         return true;
     return false;
   }
-  const ChiamataEsterna* Testo(const std::string& testo) const {
-    for (const ChiamataEsterna* c : Chiamate("Testo"))
-      if (c->testo == testo) return c;
-    return nullptr;
-  }
 
   platform::MsgBoxScriptato box;
-  DispositivoDiProva dxf{"DXF"};
   std::shared_ptr<SezioneCA> s = VariabiliPubbliche::SezioneCorrente();
 };
 
