@@ -1,6 +1,7 @@
 // The design window driven as a user drives it, opened from the main window.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QSlider>
 #include <QStyle>
@@ -84,6 +85,26 @@ TEST_F(FinestraProgetto, StrainButtonsStandUnderTheSliderAtTheirStrains) {
     EXPECT_NEAR(centri[i], slider->mapTo(p, maniglia.center()).x(), 2) << i;
   }
   EXPECT_GT(centri[0], centri[1] + 100);
+}
+
+TEST_F(FinestraProgetto, SmallestDiameterSetsTheLargestUpTo26) {
+  ASSERT_NE(p, nullptr);
+  if (p->Form().Controllo("chkAutoDiametri").Value() != 1) Clic("chkAutoDiametri");
+  auto* minimo = p->findChild<QComboBox*>("DiaMin");
+  // Two sizes up, never beyond the largest bar listed.
+  const struct {
+    const char* minimo;
+    const char* massimo;
+  } casi[] = {{"16", "20"}, {"22", "26"}, {"26", "26"}};
+  for (const auto& c : casi) {
+    minimo->setFocus();
+    // Typed after a pause, as a new search of the list.
+    QTest::qWait(QApplication::keyboardInputInterval() + 50);
+    QTest::keyClicks(minimo, c.minimo);
+    ASSERT_EQ(minimo->currentText().toStdString(), c.minimo);
+    EXPECT_EQ(p->Form().Controllo("DiaMax").Text(), c.massimo) << c.minimo;
+    EXPECT_EQ(Stato.DiametroMassimo, std::atoi(c.massimo));
+  }
 }
 
 TEST_F(FinestraProgetto, AnotherCombinationChosenFromTheListBecomesTheBars) {
