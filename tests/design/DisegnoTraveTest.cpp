@@ -82,7 +82,7 @@ TEST_F(DisegnoTrave, BarsHoldersAndOutlineInTheBeamsFrame) {
   const std::vector<Grafica::Numero>& c = contorni[0]->numeri;
   const double rettangolo[] = {-150, 0, 150, 0, 150, 500, -150, 500};
   ASSERT_GE(c.size(), 8u);
-  for (int i = 0; i < 8; ++i) EXPECT_NEAR(c[static_cast<std::size_t>(i)].valore, rettangolo[i], 1e-9);
+  for (std::size_t i = 0; i < 8; ++i) EXPECT_NEAR(c[i].valore, rettangolo[i], 1e-9);
   EXPECT_EQ(contorni[0]->colore, 3);
 
   for (double x : {-126 + x1, -42 + x1, 42 - x1, 126 - x1}) {
@@ -171,7 +171,8 @@ TEST_F(DisegnoTrave, WithoutStirrupsNoHoldersNorExplodedView) {
   const ChiamataEsterna* primo = Testo(" P.3 1Ø20");
   ASSERT_NE(primo, nullptr);
   EXPECT_DOUBLE_EQ(primo->numeri[1].valore, -60);
-  for (const ChiamataEsterna* t : Chiamate("Testo")) EXPECT_EQ(t->testo.find("Staffe"), std::string::npos);
+  for (const ChiamataEsterna* t : Chiamate("Testo"))
+    EXPECT_EQ(t->testo.find("Staffe"), std::string::npos);
   EXPECT_EQ(Chiamate("Cerchio").size(), 7u);
 }
 
