@@ -47,8 +47,8 @@ std::vector<std::string> SezioneCA::TestiTitoloProgetto() const {
   righe.push_back((metodo == 0 ? "Msd=" : "M=") + f.Controllo("F_Mxsd", metodo).Text() +
                   " kNm   " + (metodo == 0 ? "Vsd=" : "V=") + f.Controllo("F_Vsd", metodo).Text() +
                   " kN");
-  righe.push_back("B=" + f.Controllo("txtSez", 1).Text() + "   H=" + f.Controllo("txtSez", 0).Text() +
-                  " " + Stato.UnitaLunghezza);
+  righe.push_back("B=" + f.Controllo("txtSez", 1).Text() + "   H=" +
+                  f.Controllo("txtSez", 0).Text() + " " + Stato.UnitaLunghezza);
   righe.push_back("Incidenza acciaio " + f.Controllo("txtIncidenzaAcciaio").Text() + " " +
                   f.Controllo("lblIncidenzaAcciaio").Caption());
   return righe;
@@ -58,7 +58,7 @@ void SezioneCA::ScriveTitoloProgetto(double x, double y0, double t) const {
   Grafica::ImpostaColore(1);
   double y = y0 + 5 * t;
   for (const std::string& riga : TestiTitoloProgetto()) {
-    Grafica::PlottaTesto(x, y, t, riga, 1);
+    if (!riga.empty()) Grafica::PlottaTesto(x, y, t, riga, 1);
     y -= 2 * t;
   }
 }

@@ -36,13 +36,13 @@ std::string Staffe::TestoLunghezzaStaffe() const {
       return testo + std::to_string(L1) + " cm";
     case 2:
     case 4:
-      return testo + "2x" + FormattaValore(L1 / 2.0) + " cm";
+      return testo + "2x" + FormattaValore(L1 / 2.0, true) + " cm";
     case 5:
     case 7:
       return testo + std::to_string(L1) + " + " + std::to_string(L2) + " cm";
     case 6:
     case 8:
-      return testo + std::to_string(L1) + " + 2x" + FormattaValore(L2 / 2.0) + " cm";
+      return testo + std::to_string(L1) + " + 2x" + FormattaValore(L2 / 2.0, true) + " cm";
     default:
       return testo;
   }

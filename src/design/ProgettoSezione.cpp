@@ -1,6 +1,11 @@
 // The design window: its controls, their wiring and its load.
 #include "design/ProgettoSezione.h"
 
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <utility>
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +20,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -66,6 +73,21 @@ QComboBox* ListaDiametri(const std::string& nome, int indice = platform::SenzaIn
   for (int d = 6; d <= 26; d += 2) c->addItem(Q((d < 10 ? " " : "") + std::to_string(d)));
   return c;
 }
+
+// A strip that places its children again whenever its size changes.
+class Binario : public QWidget {
+ public:
+  explicit Binario(std::function<void()> posiziona) : posiziona_(std::move(posiziona)) {}
+
+ protected:
+  void resizeEvent(QResizeEvent* evento) override {
+    QWidget::resizeEvent(evento);
+    posiziona_();
+  }
+
+ private:
+  std::function<void()> posiziona_;
+};
 
 }  // namespace
 
@@ -198,12 +220,16 @@ QWidget* ProgettoSezione::CreaDeformazione() {
   l->addWidget(Etichetta("Armatura debole (OK)"), 0, 0, 1, 2);
   l->addWidget(Etichetta("Armatura forte (NO)"), 0, 3, 1, 2, Qt::AlignRight);
   l->addWidget(slider, 1, 0, 1, 5);
-  auto* cr = Nominato(new QPushButton("CR"), "ButtonCR", 0);
+  // The two buttons stand under the slider at the strain they impose.
+  auto* binario = new Binario([this] { ButtonsPosiziona(); });
+  binario->setObjectName("BinarioButtonCR");
+  auto* cr = Nominato(new QPushButton("CR", binario), "ButtonCR", 0);
   cr->setToolTip("Impone Rottura Contemporanea Cls e Acciaio (1%)");
-  auto* sa = Nominato(new QPushButton("SA"), "ButtonCR", 1);
+  auto* sa = Nominato(new QPushButton("SA", binario), "ButtonCR", 1);
   sa->setToolTip("Impone Rottura Cls con Snervamento Acciaio");
-  l->addWidget(cr, 2, 0);
-  l->addWidget(sa, 2, 4);
+  for (QPushButton* b : {cr, sa}) b->resize(b->sizeHint());
+  binario->setFixedHeight(cr->sizeHint().height());
+  l->addWidget(binario, 2, 0, 1, 5);
   l->addWidget(Etichetta("εs/εyd", "lblslu"), 3, 0);
   l->addWidget(Casella("txtEpsS"), 3, 1);
   l->addWidget(Etichetta("x/d", "lblxSud"), 3, 2);
@@ -422,4 +448,35 @@ void ProgettoSezione::Form_Load() {
   StaffeControlliMostra();
   Ricalcola();
   modello_.InitFormProgetto = false;
+}
+
+void ProgettoSezione::ButtonsPosiziona() {
+  auto* slider = findChild<QSlider*>("Slider1");
+  auto* binario = findChild<QWidget*>("BinarioButtonCR");
+  if (!slider || !binario) return;
+  // The track the handle's centre runs along, in the strip's pixels.
+  QStyleOptionSlider opzioni;
+  opzioni.initFrom(slider);
+  opzioni.orientation = slider->orientation();
+  opzioni.minimum = slider->minimum();
+  opzioni.maximum = slider->maximum();
+  const QRect solco =
+      slider->style()->subControlRect(QStyle::CC_Slider, &opzioni, QStyle::SC_SliderGroove, slider);
+  const QRect maniglia =
+      slider->style()->subControlRect(QStyle::CC_Slider, &opzioni, QStyle::SC_SliderHandle, slider);
+  const QPoint origine = slider->mapTo(this, QPoint(solco.left() + maniglia.width() / 2, 0));
+  const int inizio = binario->mapFrom(this, origine).x();
+  const double corsa = solco.width() - maniglia.width();
+  for (int i = 0; i < 2; ++i) {
+    auto* pulsante = findChild<QWidget*>(N("ButtonCR", i));
+    // The slider holds ten times the strain factor.
+    const double valore = 10.0 * modello_.RapportiLimite[static_cast<std::size_t>(i)];
+    const double frazione = std::clamp((valore - slider->minimum()) /
+                                           (slider->maximum() - slider->minimum()),
+                                       0.0, 1.0);
+    const int centro = inizio + static_cast<int>(std::lround(frazione * corsa));
+    const int sinistra = std::clamp(centro - pulsante->width() / 2, 0,
+                                    std::max(0, binario->width() - pulsante->width()));
+    pulsante->move(sinistra, 0);
+  }
 }

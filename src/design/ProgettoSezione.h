@@ -94,6 +94,8 @@ class ProgettoSezione : public QMainWindow {
   void StaffeControlliAbilita();
   void DiaMaxImposta();
   void DeformazioneFissaAvvisa();
+  // "CR" and "SA" under the slider at the strains they impose.
+  void ButtonsPosiziona();
   // "Inserire un valore numerico", the box's text selected again.
   void NoNumero(const std::string& nome, int indice = platform::SenzaIndice);
   std::string Testo(const std::string& nome, int indice = platform::SenzaIndice);

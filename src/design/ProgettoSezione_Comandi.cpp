@@ -173,6 +173,7 @@ void ProgettoSezione::RicalcolaUnaVolta() {
                      platform::Icona::Critica);
   }
   Scrivi("txtOsservazioni", platform::SenzaIndice, modello_.Osservazioni);
+  ButtonsPosiziona();
   RicalcoloInCorso = false;
 }
 

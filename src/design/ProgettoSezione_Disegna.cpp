@@ -50,5 +50,7 @@ void ProgettoSezione::Disegna() {
   sezione->h1 = m.AltezzaArrotondata;
   sezione->FinestraProgetto = &form_;
   sezione->TipoPlottaggio = "CON-STAFFE";
-  FinestreRisultati::MostraFrmPltSezione(1000, 1000, 5670, 5310);
+  // Tall enough for the labels, the title and the stirrups drawn apart to be
+  // read, and within a 1366 x 768 screen.
+  FinestreRisultati::MostraFrmPltSezione(1000, 1000, 9000, 10500);
 }

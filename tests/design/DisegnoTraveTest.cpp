@@ -16,8 +16,12 @@
 
 #include "analysis/Correnti.h"
 #include "analysis/SezioneCA.h"
-#include "drawing/DispositivoDiProva.h"
+#include "DisegnoDxf.h"
+#include "drawing/GraficaStato.h"
+#include "model/TestoUtf8.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/Stampante.h"
+#include "platform/SurfaceRegistrata.h"
 #include "platform/MsgBoxScriptato.h"
 
 using VariabiliPubbliche::Stato;
@@ -34,7 +38,7 @@ Barra Gruppo(short n, float d, const char* tipo) {
   return b;
 }
 
-class DisegnoTrave : public ::testing::Test {
+class DisegnoTrave : public ::testing::Test, public DisegnoDxf {
  protected:
   DisegnoTrave() {
     Stato.DetrazioneStaffa = 48;
@@ -58,12 +62,6 @@ class DisegnoTrave : public ::testing::Test {
   ~DisegnoTrave() override { s->TipoPlottaggio.clear(); }
 
   void Disegna() { s->PlottaSezione("DXF", nullptr); }
-  std::vector<const ChiamataEsterna*> Chiamate(const std::string& nome) const {
-    std::vector<const ChiamataEsterna*> v;
-    for (const ChiamataEsterna& c : dxf.chiamate)
-      if (c.nome == nome) v.push_back(&c);
-    return v;
-  }
   // The circle of radius r at (x, y), within 1e-3 mm.
   bool Cerchio(double x, double y, double r) const {
     for (const ChiamataEsterna* c : Chiamate("Cerchio"))
@@ -72,14 +70,8 @@ class DisegnoTrave : public ::testing::Test {
         return true;
     return false;
   }
-  const ChiamataEsterna* Testo(const std::string& testo) const {
-    for (const ChiamataEsterna* c : Chiamate("Testo"))
-      if (c->testo == testo) return c;
-    return nullptr;
-  }
 
   platform::MsgBoxScriptato box;
-  DispositivoDiProva dxf{"DXF"};
   std::shared_ptr<SezioneCA> s = VariabiliPubbliche::SezioneCorrente();
 };
 
@@ -90,7 +82,7 @@ TEST_F(DisegnoTrave, BarsHoldersAndOutlineInTheBeamsFrame) {
   const std::vector<Grafica::Numero>& c = contorni[0]->numeri;
   const double rettangolo[] = {-150, 0, 150, 0, 150, 500, -150, 500};
   ASSERT_GE(c.size(), 8u);
-  for (int i = 0; i < 8; ++i) EXPECT_NEAR(c[static_cast<std::size_t>(i)].valore, rettangolo[i], 1e-9);
+  for (std::size_t i = 0; i < 8; ++i) EXPECT_NEAR(c[i].valore, rettangolo[i], 1e-9);
   EXPECT_EQ(contorni[0]->colore, 3);
 
   for (double x : {-126 + x1, -42 + x1, 42 - x1, 126 - x1}) {
@@ -179,8 +171,49 @@ TEST_F(DisegnoTrave, WithoutStirrupsNoHoldersNorExplodedView) {
   const ChiamataEsterna* primo = Testo(" P.3 1Ø20");
   ASSERT_NE(primo, nullptr);
   EXPECT_DOUBLE_EQ(primo->numeri[1].valore, -60);
-  for (const ChiamataEsterna* t : Chiamate("Testo")) EXPECT_EQ(t->testo.find("Staffe"), std::string::npos);
+  for (const ChiamataEsterna* t : Chiamate("Testo"))
+    EXPECT_EQ(t->testo.find("Staffe"), std::string::npos);
   EXPECT_EQ(Chiamate("Cerchio").size(), 7u);
+}
+
+// Every circle, line and text (taken as 0.6 of its height wide per
+// character, its top at the point written) inside the window the surface
+// was scaled to.
+void TuttoNellaFinestra(const platform::SurfaceRegistrata& s) {
+  const double sinistra = s.ScaleLeft(), destra = s.ScaleLeft() + s.ScaleWidth();
+  const double alto = std::max(s.ScaleTop(), s.ScaleTop() + s.ScaleHeight());
+  const double basso = std::min(s.ScaleTop(), s.ScaleTop() + s.ScaleHeight());
+  auto dentro = [&](double x, double y) {
+    return x >= sinistra && x <= destra && y >= basso && y <= alto;
+  };
+  int testi = 0;
+  for (const platform::ChiamataSurface& c : s.Chiamate()) {
+    const std::vector<double>& v = c.numeri;
+    if (c.nome == "Line") {
+      EXPECT_TRUE(dentro(v[0], v[1]) && dentro(v[2], v[3])) << v[0] << " " << v[1];
+    } else if (c.nome == "Circle") {
+      EXPECT_TRUE(dentro(v[0] - v[2], v[1] - v[2]) && dentro(v[0] + v[2], v[1] + v[2]));
+    } else if (c.nome == "Print") {
+      ++testi;
+      const double larghezza = 0.6 * 40 * TestoUtf8::NumeroCaratteri(c.testo);
+      EXPECT_TRUE(dentro(v[0], v[1]) && dentro(v[0] + larghezza, v[1] - 40)) << c.testo;
+    }
+  }
+  EXPECT_GE(testi, 10);
+}
+
+TEST_F(DisegnoTrave, LabelsTitleAndExplodedViewFitTheScreenAndThePaper) {
+  platform::SurfaceRegistrata video{380, 350};
+  video.Scale();
+  s->PlottaSezione("VIDEO", &video);
+  TuttoNellaFinestra(video);
+  platform::SurfaceRegistrata carta{4800, 6600, 2.4};
+  platform::ImpostaStampante(&carta);
+  s->PlottaSezione("STAMPANTE", nullptr);
+  platform::ImpostaStampante(nullptr);
+  TuttoNellaFinestra(carta);
+  // Texts are drawn at their drawing height, and the switch is put back.
+  EXPECT_FALSE(Grafica::Stato.TestoVideo);
 }
 
 TEST(PosizioniStandard, BarsShareTheGapsBetweenTheLegs) {
