@@ -6,10 +6,13 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -19,7 +22,9 @@
 #include "app/FrmPltSezione.h"
 #include "app/Schermata.h"
 #include "drawing/Grafica_Disegno.h"
+#include "platform/FileDialogScriptato.h"
 #include "platform/MsgBoxScriptato.h"
+#include "platform/PrintDialogScriptato.h"
 #include "platform_qt/AppQt.h"
 #include "seismic/FrmCoefficienti.h"
 #include "seismic/FrmSismica.h"
@@ -78,6 +83,21 @@ TEST_F(FiguraSismica, StirrupsDrawnInThePictureAndInTheDrawingWindow) {
   EXPECT_TRUE(disegno->ChiamataDaSismica);
   EXPECT_GT(PixelStaffe(disegno->grab().toImage()), 100);
   SalvaSchermata(*disegno, "FrmPltSezione_sismica");
+
+  // Exported to DXF, the four stirrups go with the section, in colour 6.
+  QTemporaryDir cartella;
+  platform::FileDialogScriptato file;
+  platform::PrintDialogScriptato stampa;
+  disegno->ImpostaDialoghi(&file, &stampa);
+  const QString percorso = cartella.filePath("pilastro.dxf");
+  file.Accoda(percorso.toStdString());
+  disegno->MnufileItem_Click(1);
+  QFile dxf(percorso);
+  ASSERT_TRUE(dxf.open(QIODevice::ReadOnly));
+  const QString testo = QString::fromLatin1(dxf.readAll());
+  EXPECT_EQ(testo.count(QRegularExpression("POLYLINE\\r?\\n  8\\r?\\n0\\r?\\n 66\\r?\\n     1\\r?\\n"
+                                           " 62\\r?\\n     6\\r?\\n")),
+            4);
 
   // Closing the seismic window closes the drawing window with it.
   F().close();
