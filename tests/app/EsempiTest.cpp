@@ -174,4 +174,15 @@ TEST(Esempi, IlMenuApreLaCartellaEsempiELasciaLaCartellaDati) {
   EXPECT_EQ(f.ambiente.Leggi("Esempi/Trave inflessa.slu"), originale);
 }
 
+// scripts/run.sh starts the program with this relative path.
+TEST(Esempi, LaRigaDiComandoApreUnEsempioDallaCartellaDelProgramma) {
+  FinestraConDialogo f;
+  CopiaEsempi(f.ambiente);
+  f.main->RigaComando = "Esempi/Trave inflessa.slu";
+  ASSERT_TRUE(f.main->ApriFileRigaComando());
+  EXPECT_EQ(f.C("txtTitolo").Text(), Esempi()[0].titolo);
+  EXPECT_EQ(f.main->windowTitle().toStdString(), f.main->FormCaption + "Trave inflessa");
+  EXPECT_EQ(f.main->FlexGrid(0).TextMatrix(1, 2), "50");
+}
+
 }  // namespace
