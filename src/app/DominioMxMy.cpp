@@ -58,13 +58,14 @@ bool DominioMxMy::CoppiaSollecitante(float& MxEd, float& MyEd) {
   return true;
 }
 
-void DominioMxMy::Calcola(float MxEd, float MyEd) {
+bool DominioMxMy::Calcola(float MxEd, float MyEd) {
   for (const char* casella : {"F_MxRd", "F_MyRd", "txtRapporto"}) Controllo(casella).SetText("");
-  VariabiliPubbliche::SezioneCorrente()->CalcolaDominioMxMy(nPuntiInput, *this, TitoloTmp, MxEd,
-                                                          MyEd);
+  const bool calcolato = VariabiliPubbliche::SezioneCorrente()->CalcolaDominioMxMy(
+      nPuntiInput, *this, TitoloTmp, MxEd, MyEd);
   cmdInfittisci_->setEnabled(nPuntiInput < DirezioniMassime);
   MostraGrafico(true);
   txtDataPoint().hide();
+  return calcolato;
 }
 
 void DominioMxMy::cmdRidisegna_Click() {

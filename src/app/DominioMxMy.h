@@ -26,8 +26,8 @@ class DominioMxMy : public FinestraGrafico, public Finestre::FinestraDominio {
 
   // The domain with nPuntiInput directions for the couple (kNm); the
   // resisting couple and the ratio are cleared first, so that a failed run
-  // leaves no number behind.
-  void Calcola(float MxEd, float MyEd);
+  // leaves no number behind. False when the domain could not be computed.
+  bool Calcola(float MxEd, float MyEd);
 
   void cmdRidisegna_Click();
   void cmdInfittisci_Click();

@@ -57,7 +57,8 @@ DominioMN& MostraDominioMN(const std::string& titolo) {
   return finestra;
 }
 
-DominioMxMy& MostraDominioMxMy(const std::string& titolo, const std::function<void()>& ricalcola) {
+DominioMxMy& MostraDominioMxMy(const std::string& titolo, const std::function<void()>& ricalcola,
+                               bool* calcolato) {
   DominioMxMy& finestra = Istanza(dominioMxMy, nullptr);
   MostraInAlto(finestra, 0);
   finestra.TitoloTmp = titolo;
@@ -65,8 +66,9 @@ DominioMxMy& MostraDominioMxMy(const std::string& titolo, const std::function<vo
   finestra.F_MySd().setText(QString::fromStdString(my));
   finestra.F_Mxsd().setText(QString::fromStdString(mx));
   finestra.nPuntiInput = DominioMxMy::DirezioniIniziali;
-  finestra.Calcola(static_cast<float>(Generale::ValNumero(mx)),
-                   static_cast<float>(Generale::ValNumero(my)));
+  const bool esito = finestra.Calcola(static_cast<float>(Generale::ValNumero(mx)),
+                                      static_cast<float>(Generale::ValNumero(my)));
+  if (calcolato) *calcolato = esito;
   if (ricalcola) ricalcola();
   finestra.raise();
   finestra.activateWindow();

@@ -26,8 +26,10 @@ FrmCarSez* FrmCarSezAperto();
 DominioMN& MostraDominioMN(const std::string& titolo);
 // The Mx-My domain at 12 directions for the main window's first moments;
 // then ricalcola (the main window's verification again), and the window is
-// brought forward with the focus on "Infittisci punti".
-DominioMxMy& MostraDominioMxMy(const std::string& titolo, const std::function<void()>& ricalcola);
+// brought forward with the focus on "Infittisci punti". *calcolato tells
+// whether the domain was computed.
+DominioMxMy& MostraDominioMxMy(const std::string& titolo, const std::function<void()>& ricalcola,
+                               bool* calcolato = nullptr);
 // The model column (solo false) or the moment-curvature diagram, at the
 // main window's axial force and free length.
 MomCurv& MostraMomentoCurvatura(bool solo);

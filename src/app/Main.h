@@ -130,8 +130,10 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   QWidget* FrmPltSezione() const;
   // ---- Commands that open the result windows
   void btnDominioMN_Click();
-  // The seismic window passes a title of its own.
-  void btnDominioMNsub(const std::optional<std::string>& titolo = std::nullopt);
+  // The seismic window passes a title of its own. True when the domain was
+  // computed; false after a failed verification or domain (the user has been
+  // told why).
+  bool btnDominioMNsub(const std::optional<std::string>& titolo = std::nullopt);
   void btnMomentoCurvatura_Click();
   void btnMomentoCurvatura_solo_Click();
 

@@ -11,39 +11,50 @@ using VariabiliPubbliche::Stato;
 
 namespace {
 
-// The verification first; the window opens only on a result of it.
-void DopoVerifica(Main& main, const std::function<void()>& apri) {
+// The verification first; the window opens only on a result of it. True
+// when the window computed its analysis.
+bool DopoVerifica(Main& main, const std::function<bool()>& apri) {
   try {
     main.btnCalcola_Click();
-    if (main.DatiErrati || !Stato.RisultatiPresenti) return;
-    apri();
+    if (main.DatiErrati || !Stato.RisultatiPresenti) return false;
+    return apri();
   } catch (const std::exception&) {
     main.MessaggioErroreDati();
     main.DatiErrati = true;
   }
+  return false;
 }
 
 }  // namespace
 
 void Main::btnDominioMN_Click() { btnDominioMNsub(); }
 
-void Main::btnDominioMNsub(const std::optional<std::string>& titolo) {
+bool Main::btnDominioMNsub(const std::optional<std::string>& titolo) {
   const std::string t = titolo.value_or(Stato.TitoloSezione);
   const bool mn = Controllo("btnDominioMN").Caption() == "Dominio M-N";
-  DopoVerifica(*this, [this, &t, mn] {
-    if (mn)
+  return DopoVerifica(*this, [this, &t, mn] {
+    if (mn) {
       FinestreRisultati::MostraDominioMN(t);
-    else
-      FinestreRisultati::MostraDominioMxMy(t, [this] { btnCalcola_Click(); });
+      return true;
+    }
+    bool calcolato = false;
+    FinestreRisultati::MostraDominioMxMy(t, [this] { btnCalcola_Click(); }, &calcolato);
+    return calcolato;
   });
 }
 
 void Main::btnMomentoCurvatura_Click() {
-  DopoVerifica(*this, [] { FinestreRisultati::MostraMomentoCurvatura(false); });
+  DopoVerifica(*this, [] {
+    FinestreRisultati::MostraMomentoCurvatura(false);
+    return true;
+  });
 }
 
 void Main::btnMomentoCurvatura_solo_Click() {
-  DopoVerifica(*this, [] { FinestreRisultati::MostraMomentoCurvatura(true); });
+  DopoVerifica(*this, [] {
+    FinestreRisultati::MostraMomentoCurvatura(true);
+    return true;
+  });
 }
 
 void Main::AggiornaFrmPltSezione(int modo) { FinestreRisultati::AggiornaFrmPltSezione(*figura_, modo); }

@@ -254,6 +254,7 @@ void FrmSismica::CreaControlli() {
   sinistra->addWidget(CreaRettangolare());
   sinistra->addWidget(CreaCircolare());
   sinistra->addLayout(piani);
+  sinistra->addWidget(CreaVerifiche());
   sinistra->addStretch();
 
   auto* sezione = Nominato(new QLabel, "LblSezione", 0);
@@ -413,6 +414,7 @@ void FrmSismica::CmdSezionePil_Click(int Index) {
 void FrmSismica::MostraSezione() {
   const bool inferiore = Stato.PilastroCorrente.SezioneInferiore;
   Controllo("LblSezione", 0).SetCaption(inferiore ? "SEZIONE INFERIORE" : "SEZIONE SUPERIORE");
+  Controllo("btnDominioMNsismica").SetCaption(inferiore ? "V. Fles. Sez. Inf." : "V. Fles. Sez. Sup.");
   Controllo("cmdCopiaSezione")
       .SetCaption(inferiore ? "Copia Sezione Superiore" : "Copia Sezione Inferiore");
   for (int i = 0; i <= 3; ++i) Controllo("CmdSezionePil", i).SetEnabled((i % 2 == 1) != inferiore);

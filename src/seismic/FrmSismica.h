@@ -81,6 +81,10 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void mnufileitem_Click(int Index);
   void MnuVerificaitem_Click(int Index);
   void mnuAiutoItem_Click(int Index);
+  // Bending check of the current end through the main window's Mx-My
+  // domain; shear check about x (0) or y (1).
+  void btnDominioMNsismica_Click();
+  void cmdDirezione_Click(int Index);
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -123,6 +127,10 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void MostraFramePilastro(int tipo);
   void EsportaSezioneInMain();
   void ImpostaCaption();
+  QGroupBox* CreaVerifiche();
+  void ImpostaVerificaDirezione(int direzione);
+  // The picture: the current section with the results it holds.
+  void MostraRisultatiInFigura();
 
   platform::FormQt form_;
   FiguraSezione* figura_ = nullptr;

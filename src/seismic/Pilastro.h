@@ -174,6 +174,24 @@ class Pilastro {
   float TaglioCapacitaPilastro(double mInferiore, double mSuperiore,
                                Normative3274::TestiTaglio& testi) const;
 
+  // ---- Capacity-design shear and export (Pilastro_Taglio*.cpp).
+  // Shear check for bending about x (direzione 0) or y (1), the bending
+  // type and angle already set: the resisting moments of both ends, the
+  // capacity shear from them, the resistance of the stirrups of the end with
+  // the smaller effective area at the central pitch. Writes txtVu(d) and
+  // F_V(d) and shows the verdict with its reasons in the list. False, with
+  // the reason in the list and no verdict, when the pitch, the stirrups, the
+  // lever arm or a resisting moment is missing.
+  bool CalcolaMomentiTagliUltimiPilastro(FinestraSismica& finestra, int direzione);
+  // The current end section, built last as the current section, and the
+  // finestra's design moments of that end into the main window's inputs.
+  void EsportaInTramok(platform::Form& finestra) const;
+  // Effective area of each stirrup of the current end (mm2, in record
+  // order) across the shear of the direction; the total. A leg counts by the
+  // sine of its inclination, only where its side of the stirrup crosses the
+  // whole band of the bars.
+  float StaffeAreaEfficace(int direzione, std::vector<float>& aree) const;
+
  private:
   // A stored value as a whole number (see the accessors).
   static int Intero(float valore);
@@ -191,6 +209,13 @@ class Pilastro {
   void StaffaCircolarePlotta() const;
   void PosizioniBarreRettangolari();
   void PosizioniBarreCircolari();
+  double MomentoUltimoPilastro(FinestraSismica& finestra, int direzione, bool& riuscito);
+  // Resisting shear (N) of the effective area asw; a too narrow section
+  // leaves the text of the base it needs.
+  float TaglioResistente(double asw, int direzione, std::string& testo, double VEd) const;
+  // Least and greatest ordinate (direzione 0) or abscissa (1) of the bars,
+  // moved inwards by the tolerance.
+  void FasciaBarre(int direzione, double& basso, double& alto, double tolleranza) const;
 
   Matrice<float> matrice_{0, 1, 1, 17};
   bool flagRiservato1_ = false;

@@ -37,6 +37,8 @@ struct StatoSismico {
   std::array<double, 4> ValoriRiservatiSismica{};
   // Values the stirrup rules leave for the coefficients window, items 1..17.
   Vettore<double> ValoriStaffe = Vettore<double>(1, 17);
+  // cot(theta) of the compressed struts in the last shear check.
+  float CotTetaPilastro = 2.5f;
   Pilastro PilastroCorrente;
 };
 

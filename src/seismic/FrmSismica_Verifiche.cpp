@@ -1,0 +1,141 @@
+// The column's checks that need a calculation: bending of the current end
+// through the main window's Mx-My domain, capacity-design shear by
+// direction.
+#include <exception>
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "analysis/Correnti.h"
+#include "app/DominioMxMy.h"
+#include "app/FiguraSezione.h"
+#include "app/FinestreRisultati.h"
+#include "app/FrmPltSezione.h"
+#include "app/Main.h"
+#include "app/Messaggi.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
+#include "platform/qt/SurfaceImmagineQt.h"
+#include "seismic/EsitoFlessione.h"
+#include "seismic/FrmSismica.h"
+#include "seismic/StatoSismica.h"
+
+using Sismica::Stato;
+
+namespace {
+
+template <class T>
+T* Nominato(T* w, const char* nome, int indice = platform::SenzaIndice) {
+  w->setObjectName(QString::fromStdString(platform::NomeOggetto(nome, indice)));
+  return w;
+}
+
+QLineEdit* Risultato(const char* nome, int indice) {
+  auto* casella = Nominato(new QLineEdit, nome, indice);
+  casella->setReadOnly(true);
+  return casella;
+}
+
+}  // namespace
+
+QGroupBox* FrmSismica::CreaVerifiche() {
+  auto* frame = new QGroupBox("Verifiche");
+  auto* g = new QGridLayout(frame);
+  g->addWidget(new QLabel("X"), 0, 1, Qt::AlignHCenter);
+  g->addWidget(new QLabel("Y"), 0, 2, Qt::AlignHCenter);
+  g->addWidget(Nominato(new QLabel("Taglio da capacity design [kN]"), "lblSolDestra", 0), 1, 0);
+  g->addWidget(Nominato(new QLabel("Taglio resistente [kN]"), "LblMr"), 2, 0);
+  for (int d = 0; d <= 1; ++d) {
+    g->addWidget(Risultato("F_V", d), 1, d + 1);
+    g->addWidget(Risultato("txtVu", d), 2, d + 1);
+    auto* direzione = Nominato(new QPushButton(d == 0 ? "Verifica Vx" : "Verifica Vy"),
+                               "cmdDirezione", d);
+    connect(direzione, &QPushButton::clicked, this, [this, d] { cmdDirezione_Click(d); });
+    g->addWidget(direzione, 3, d + 1);
+  }
+  g->addWidget(new QLabel(QString::fromUtf8("ρM Sez. Inf. / Sez. Sup.")), 4, 0);
+  g->addWidget(Risultato("txtRoM", 0), 4, 1);
+  g->addWidget(Risultato("txtRoM", 1), 4, 2);
+  auto* flessione = Nominato(new QPushButton("V. Fles. Sez. Inf."), "btnDominioMNsismica");
+  flessione->setToolTip("Verifica a Pressoflessione Sezione Corrente");
+  connect(flessione, &QPushButton::clicked, this, [this] { btnDominioMNsismica_Click(); });
+  g->addWidget(flessione, 5, 1, 1, 2);
+  return frame;
+}
+
+void FrmSismica::EsportaSezioneInMain() {
+  MemorizzaDatiSismica();
+  auto* main = dynamic_cast<Main*>(Finestre::Aperte.Main);
+  if (!main) return;
+  main->setWindowState(Qt::WindowNoState);
+  main->show();
+  main->Controllo("F_N", 0).SetText(VariabiliPubbliche::FormattaValore(Stato.NEdSismica / 1000));
+  main->Controllo("OpPuntoN", 0).SetValue(1);
+  if (Stato.ElementoSetto == 0) Stato.PilastroCorrente.EsportaInTramok(*this);
+  main->Figura_Click();
+}
+
+// An ultimate check in biaxial bending: under "Metodo n" the main window's
+// domain command would not compute the Mx-My domain.
+void FrmSismica::btnDominioMNsismica_Click() {
+  auto* main = dynamic_cast<Main*>(Finestre::Aperte.Main);
+  if (!main) return;
+  try {
+    if (!VariabiliPubbliche::TipoVerificaSlu()) main->Controllo("OpTipoVerifica", 0).SetValue(1);
+    main->Controllo("OpTipoFlessione", 1).SetValue(1);
+    EsportaSezioneInMain();
+    const bool inferiore = Stato.PilastroCorrente.SezioneInferiore;
+    const std::string titolo = inferiore ? "SEZIONE INFERIORE" : "SEZIONE SUPERIORE";
+    const bool calcolato = main->btnDominioMNsub(titolo);
+    DominioMxMy* dominio = FinestreRisultati::DominioMxMyAperto();
+    const std::string rapporto =
+        calcolato && dominio ? dominio->Controllo("txtRapporto").Text() : std::string();
+    main->lower();
+    if (QWidget* disegno = FinestreRisultati::FrmPltSezioneAperto()) disegno->close();
+    if (Sismica::EsitoFlessione(*this, calcolato, rapporto, inferiore, titolo))
+      MostraRisultatiInFigura();
+  } catch (const std::exception&) {
+    Messaggi::MessaggioErroreDati();
+  }
+}
+
+void FrmSismica::ImpostaVerificaDirezione(int direzione) {
+  auto& p = VariabiliPubbliche::Stato;
+  p.TipoVerifica = 0;
+  p.TipoFlessione = 1;
+  p.AngoloFlessione = direzione == 0 ? 0 : -90;
+}
+
+void FrmSismica::cmdDirezione_Click(int Index) {
+  try {
+    MemorizzaDatiSismica();
+    // An open stirrup editor is confirmed first.
+    if (Controllo("frmStaffe").Visible())
+      if (auto* ok = findChild<QPushButton*>("cmdStaffe_0")) ok->click();
+    if (VariabiliPubbliche::SezioneCorrente()->AreaNulla()) {
+      platform::MsgBox("Area sezione nulla!");
+      return;
+    }
+    if (Stato.ElementoSetto != 0) return;
+    ImpostaVerificaDirezione(Index);
+    if (Stato.PilastroCorrente.CalcolaMomentiTagliUltimiPilastro(*this, Index))
+      MostraRisultatiInFigura();
+  } catch (const std::exception&) {
+    Messaggi::MessaggioErroreDati();
+  }
+}
+
+void FrmSismica::MostraRisultatiInFigura() {
+  auto& p = VariabiliPubbliche::Stato;
+  p.RisultatiPresenti = true;
+  p.PlottaggioVideo = true;
+  const qreal scala = figura_->devicePixelRatioF();
+  platform::SurfaceImmagineQt immagine(static_cast<int>(figura_->width() * scala),
+                                       static_cast<int>(figura_->height() * scala));
+  VariabiliPubbliche::SezioneCorrente()->PlottaSezione("VIDEO", &immagine);
+  PlottaStaffeSismica();
+  figura_->MostraImmagine(immagine.Immagine());
+}
