@@ -4,9 +4,11 @@
 
 #include "app/Main.h"
 #include "platform/Applicazione.h"
+#include "platform/InputBox.h"
 #include "platform/MsgBox.h"
 #include "platform/Sistema.h"
 #include "platform/qt/ApplicazioneQt.h"
+#include "platform/qt/InputBoxQt.h"
 #include "platform/qt/MsgBoxQt.h"
 #include "platform/qt/SistemaQt.h"
 
@@ -15,9 +17,11 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("Tramok");
   platform::SistemaQt sistema;
   platform::MsgBoxQt messaggi;
+  platform::InputBoxQt domande;
   platform::ApplicazioneQt applicazione;
   platform::ImpostaSistema(&sistema);
   platform::ImpostaServizioMsgBox(&messaggi);
+  platform::ImpostaServizioInputBox(&domande);
   platform::ImpostaServizioApplicazione(&applicazione);
   Main finestra;
   for (int i = 1; i < argc; ++i) finestra.RigaComando += std::string(i > 1 ? " " : "") + argv[i];

@@ -73,6 +73,7 @@ FrmSismica::FrmSismica() : form_(*this, "FrmSismica") {
   setObjectName("FrmSismica");
   setAttribute(Qt::WA_DeleteOnClose);
   CreaControlli();
+  CollegaStaffe();
   tastiera_ = new Generale::TastieraFinestra(*this);
   CollegaInput();
   Finestre::Aperte.FrmSismica = this;
@@ -122,6 +123,7 @@ QGroupBox* FrmSismica::CreaRettangolare() {
   Casella(g, 6, 9, "Lunghezza Pilastro", 11);
   Casella(g, 7, 10, "Lunghezza Critica Pilastro", 14);
   PulsantiSezione(g, 8, 0);
+  g->addWidget(Nominato(new QPushButton("Staffe"), "StaffePilDef"), 9, 0);
   return frame;
 }
 
@@ -180,6 +182,7 @@ QGroupBox* FrmSismica::CreaStaffe() {
   auto* errore = Nominato(new QLabel, "lblErroreSt");
   errore->hide();
   g->addWidget(errore, 3, 1, 1, 2);
+  g->addWidget(CreaGrigliaStaffe(), 4, 0, 1, 3);
   auto* aiuti = new QHBoxLayout;
   aiuti->addWidget(Aiuto("HelpOmegaSt", 0,
                          "NTC #7.4.6.2.2 eq. (7.4.28) - Quantitativo minimo di staffe",
@@ -189,7 +192,7 @@ QGroupBox* FrmSismica::CreaStaffe() {
                          [this] { HelpOmegaSt_Click(1); }));
   aiuti->addWidget(Aiuto("HelpOmegaSt", 2, "", [this] { HelpOmegaSt_Click(2); }));
   aiuti->addStretch();
-  g->addLayout(aiuti, 4, 0, 1, 3);
+  g->addLayout(aiuti, 5, 0, 1, 3);
   return frame;
 }
 
@@ -198,7 +201,7 @@ void FrmSismica::CreaControlli() {
   titolo->addWidget(new QLabel("Titolo :"));
   titolo->addWidget(Nominato(new QLineEdit, "txtTitolo"), 1);
 
-  auto* elemento = new QGroupBox("Elemento");
+  auto* elemento = Nominato(new QGroupBox("Elemento"), "Frame1");
   auto* e = new QVBoxLayout(elemento);
   const char* const tipi[] = {"Pilastro", "Setto", "Pilastro mensola"};
   for (int i = 0; i <= 2; ++i) {
@@ -398,6 +401,7 @@ void FrmSismica::OpTipoPilastro_Click(int Index) {
   if (!AggiornamentoInCorso) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
   Stato.PilastroCorrente.TipoPilastro = Index;
   MostraFramePilastro(Index);
+  Controllo("frmStaffe").SetVisible(false);
   if (AggiornamentoInCorso) return;
   RecuperaDatiPilastri(Stato.PilastroCorrente.SezioneInferiore);
   PremiSezioneCorrente();

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "model/Finestre.h"
+#include "platform/CasellaTesto.h"
 #include "platform/qt/FormQt.h"
 #include "seismic/FinestraSismica.h"
 #include "seismic/ListaPrescrizioni.h"
@@ -18,6 +19,10 @@ namespace Generale {
 class TastieraFinestra;
 }
 class QGroupBox;
+namespace platform {
+class CasellaTestoQt;
+class FlexGridQt;
+}  // namespace platform
 class QGridLayout;
 class QToolButton;
 namespace platform {
@@ -86,6 +91,18 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void btnDominioMNsismica_Click();
   void cmdDirezione_Click(int Index);
 
+  // The stirrup editor (FrmSismica_Staffe.cpp).
+  void StaffePilDef_Click();
+  void cmdStaffe_Click(int Index);
+  void FlexGridS_Click();
+  void FlexGridS_KeyPress(int KeyAscii);
+  void FlexGridS_GotFocus();
+  // Commits an open cell edit: the text typed goes into the cell as a number.
+  void FlexGridS_LeaveCell();
+  void TxtEdit_KeyDown(int& KeyCode, int Shift);
+  platform::FlexGrid& FlexGridS();
+  platform::CasellaTesto& TxtEdit();
+
  protected:
   void closeEvent(QCloseEvent* evento) override;
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -131,9 +148,22 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void ImpostaVerificaDirezione(int direzione);
   // The picture: the current section with the results it holds.
   void MostraRisultatiInFigura();
+  QWidget* CreaGrigliaStaffe();
+  void CollegaStaffe();
+  void AbilitaDatiPilastro(bool abilita);
+  bool StaffeOk();
+  void StaffeAnnulla();
+  bool StaffaAggiungi(int Index);
+  void StaffaGenericaAggiungi();
+  void StaffaElimina();
+  bool StaffaMemorizza(int riga);
 
   platform::FormQt form_;
   FiguraSezione* figura_ = nullptr;
   Generale::TastieraFinestra* tastiera_ = nullptr;
   bool AggiornamentoInCorso = false;
+  platform::FlexGridQt* grigliaS_ = nullptr;
+  platform::CasellaTestoQt* txtEditS_ = nullptr;
+  bool StaffaGenericaInCorso = false;
+  int UltimaColonnaStaffa = 0;
 };

@@ -128,6 +128,9 @@ class Pilastro {
   bool StaffaMemorizzaControllo(const Matrice<float>& staffe, int riga,
                                 FinestraSismica& finestra) const;
   bool StaffaDoppiaControllo(const Matrice<float>& staffe, int riga) const;
+  // The first earlier row with the same bars in turn, either way round; 0
+  // when none.
+  int StaffaSovrapposta(const Matrice<float>& staffe, int riga) const;
   float StaffeDiametroMinimo() const;
 
   // ---- Drawing of the current end (Pilastro_Disegno.cpp), on the device,
@@ -143,9 +146,6 @@ class Pilastro {
   // The open polyline through the bars listed so far in row riga of the
   // stirrup editor's grid.
   void StaffaPlottaInProgress(const platform::FlexGrid& griglia, int riga) const;
-  // The editor's grid: header "N", "φ", "1V".."8V", one numbered row per
-  // stirrup of the current end, with its record.
-  void StaffePilastroVisualizza(platform::FlexGrid& griglia) const;
   float AreaConfinata(float& b0, float& h0) const;
   // primo = h - 2d, secondo = b - 2d (d: face to the outer stirrup's centreline).
   void DistanzeBracciEsterni(float& primo, float& secondo) const;
@@ -153,6 +153,19 @@ class Pilastro {
   float StaffeVolumeRapporto(double& volume, float& area) const;
   void StaffeAreaComplessivaBracci(float& primo, float& secondo) const;
   BarreAncorate StaffeDistanzeBarreAncorate() const;
+
+  // ---- The stirrup editor's grid (Pilastro_StaffeGriglia.cpp).
+  // Its data rows as records, one per row, texts read as numbers.
+  static Matrice<float> StaffeDaGriglia(const platform::FlexGrid& griglia);
+  // Stores the grid's rows as the current end's stirrups, leaving out every
+  // row the record checks refuse, with the critical pitch (PilastroTxt 14)
+  // and the central one (PilastroTxt 13) typed in the window.
+  void StaffeMemorizza(FinestraSismica& finestra, const platform::FlexGrid& griglia);
+  // false: keeps a copy of the current end's stirrups, count and pitches;
+  // true: puts that copy into the current end.
+  void StaffeMemorizzaTmp(bool ripristina);
+  // One row per stirrup of the current end under the headers N, φ, 1V..8V.
+  void StaffePilastroVisualizza(platform::FlexGrid& griglia) const;
 
   // ---- Section quantities and checks (Pilastro_Controlli.cpp).
   float AreaSezione() const;
@@ -225,6 +238,10 @@ class Pilastro {
   Vettore<float> xBarre_;
   Vettore<float> yBarre_;
   Vettore<float> areeBarre_;
+  // The stirrup editor's working copy.
+  Matrice<float> staffeTmp_;
+  float passoCriticoTmp_ = 0;
+  float passoCentraleTmp_ = 0;
 };
 
 }  // namespace Sismica

@@ -65,6 +65,14 @@ bool Pilastro::StaffaMemorizzaControllo(const Matrice<float>& staffe, int riga,
 }
 
 bool Pilastro::StaffaDoppiaControllo(const Matrice<float>& staffe, int riga) const {
+  const int j = StaffaSovrapposta(staffe, riga);
+  if (j == 0) return true;
+  platform::MsgBox("la staffa " + std::to_string(riga) + " si sovrappone alla staffa " +
+                   std::to_string(j) + ".\r\nEliminarla o modificarla!");
+  return false;
+}
+
+int Pilastro::StaffaSovrapposta(const Matrice<float>& staffe, int riga) const {
   auto barre = [&](int i) {
     const std::vector<int> lista = BarreStaffa(staffe, i);
     Vettore<int> vettore(1, static_cast<int>(lista.size()));
@@ -72,16 +80,13 @@ bool Pilastro::StaffaDoppiaControllo(const Matrice<float>& staffe, int riga) con
     return vettore;
   };
   const Vettore<int> questa = barre(riga);
-  if (questa.Vuoto()) return true;
+  if (questa.Vuoto()) return 0;
   for (int j = 1; j < riga; ++j) {
     const Vettore<int> altra = barre(j);
-    if (altra.Conta() != questa.Conta() || !Matematica::ArraysCoincidenti(questa, altra, true))
-      continue;
-    platform::MsgBox("la staffa " + std::to_string(riga) + " si sovrappone alla staffa " +
-                     std::to_string(j) + ".\r\nEliminarla o modificarla!");
-    return false;
+    if (altra.Conta() == questa.Conta() && Matematica::ArraysCoincidenti(questa, altra, true))
+      return j;
   }
-  return true;
+  return 0;
 }
 
 bool Pilastro::VerticiStaffa(int riga, Vettore<double>& x, Vettore<double>& y) const {

@@ -107,8 +107,8 @@ TEST_F(FinestraMenu, EnterFollowsTheInputOrderAndEachBoxSelectsItsText) {
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   }
-  // The stirrup editor's button is not on this window: the focus stays.
-  EXPECT_EQ(Fuoco(), "PilastroTxt_3");
+  // The last box of the column hands over to the stirrup editor's button.
+  EXPECT_EQ(Fuoco(), "StaffePilDef");
   S::W_("F_N")->setFocus();
   for (const char* nome : {"F_MInfsd_0", "F_MSupsd_0", "F_MInfsd_1", "F_MSupsd_1"}) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

@@ -1,0 +1,309 @@
+// The stirrup editor of the seismic window, driven as a user drives it: the
+// grid clicked and typed into, the commands pressed, the diameter answered.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "AmbienteSismica.h"
+#include "app/Schermata.h"
+#include "platform/InputBoxScriptato.h"
+#include "platform/MsgBoxScriptato.h"
+#include "platform/qt/CasellaTestoQt.h"
+#include "platform/qt/FlexGridQt.h"
+#include "platform_qt/AppQt.h"
+#include "seismic/FrmSismica.h"
+
+using Sismica::Stato;
+
+namespace {
+
+using Riga = std::vector<float>;
+
+constexpr const char* InternaInsufficiente =
+    "Numero barre insufficienti per creare una staffa interna.\r\n"
+    "Devono essere presenti almeno tre barre per lato.";
+
+class EditorStaffe : public ::testing::Test {
+ protected:
+  // A 400 x 400 column, cover 40, 4 x 4 bars of 16 at both ends (bars 1-4
+  // on top, 5 and 6, 7 and 8 in the middle rows, 9-12 at the bottom),
+  // pitches 150 in the central zone and 100 in the critical ones.
+  void SetUp() override {
+    AppQt();
+    ambiente.sistema.ImpostaSeparatori(",", ".");
+    VariabiliPubbliche::Stato.UnitaLunghezza = "mm";
+    Stato.NEdSismica = 680000;
+    const float dati[] = {400, 400, 40, 3000, 600, 150, 4, 4, 16, 100, 4, 4, 16, 100};
+    for (int j = 1; j <= 14; ++j) Colonna().SetMatriceSezionePilastro(0, j, dati[j - 1]);
+  }
+  void TearDown() override {
+    if (QWidget* w = FrmSismica::Aperta()) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Finestre::Aperte = Finestre::FinestreAperte{};
+  }
+
+  static Sismica::Pilastro& Colonna() { return Stato.PilastroCorrente; }
+  static FrmSismica& F() { return *FrmSismica::Aperta(); }
+  static platform::FlexGrid& G() { return F().FlexGridS(); }
+  static platform::FlexGridQt& GQt() { return *F().findChild<platform::FlexGridQt*>("FlexGridS_1"); }
+  static QLineEdit& Editor() { return *F().findChild<QLineEdit*>("TxtEdit_1"); }
+  static QPushButton& Comando(int i) {
+    return *F().findChild<QPushButton*>(QString("cmdStaffe_%1").arg(i));
+  }
+  static void Premi(QAbstractButton& b) { QTest::mouseClick(&b, Qt::LeftButton); }
+  static void Premi(int i) { Premi(Comando(i)); }
+
+  // The window on the current end, its stirrups given, the editor opened.
+  static void Apri(std::initializer_list<Riga> staffe = {}) {
+    for (bool inferiore : {false, true}) {
+      Colonna().SezioneInferiore = inferiore;
+      Memorizza(staffe);
+    }
+    FrmSismica::Mostra();
+    Premi(*F().findChild<QPushButton*>("StaffePilDef"));
+    QCoreApplication::processEvents();
+  }
+  static void Memorizza(std::initializer_list<Riga> righe) {
+    Matrice<float> staffe;
+    if (righe.size() > 0) staffe.ReDim(1, static_cast<int>(righe.size()), 1, 9);
+    int i = 0;
+    for (const Riga& riga : righe) {
+      ++i;
+      for (size_t j = 0; j < riga.size(); ++j) staffe(i, static_cast<int>(j) + 1) = riga[j];
+    }
+    Colonna().StaffeMemorizza(staffe);
+  }
+
+  // The stored stirrups of the current end, each up to its last non-zero field.
+  static std::vector<Riga> Memorizzate() {
+    std::vector<Riga> righe;
+    const Matrice<float>& s = Colonna().StaffeCorrenti();
+    for (int i = 1; i <= s.Righe(); ++i) {
+      Riga r;
+      for (int j = 1; j <= 9; ++j) r.push_back(s(i, j));
+      while (!r.empty() && r.back() == 0) r.pop_back();
+      righe.push_back(r);
+    }
+    return righe;
+  }
+  static std::vector<std::string> RigaGriglia(int r) {
+    std::vector<std::string> celle;
+    for (int c = 0; c < G().Cols(); ++c) celle.push_back(G().TextMatrix(r, c));
+    return celle;
+  }
+
+  static void ClicCella(int riga, int colonna) {
+    platform::FlexGridQt& g = GQt();
+    const QPoint centro = g.RettangoloCella(riga, colonna).center();
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, g.viewport()->mapFrom(&g, centro));
+  }
+  // Typed into the open cell editor, then Enter.
+  static void Digita(const QString& testo) {
+    ASSERT_TRUE(Editor().isVisible());
+    QTest::keyClicks(&Editor(), testo);
+    QTest::keyClick(&Editor(), Qt::Key_Return);
+  }
+  static std::string Errore() {
+    auto* l = F().findChild<QLabel*>("lblErroreSt");
+    return l->isVisibleTo(&F()) ? l->text().toStdString() : std::string();
+  }
+  static bool Aperto() { return F().findChild<QWidget*>("frmStaffe")->isVisibleTo(&F()); }
+
+  AmbienteSismica ambiente;
+  platform::MsgBoxScriptato messaggi;
+  platform::InputBoxScriptato diametri;
+};
+
+TEST_F(EditorStaffe, OpensOnTheCurrentEndWithItsStirrupsAndLocksTheColumnData) {
+  Apri({{8, 1, 4, 12, 9}});
+  EXPECT_FALSE(F().findChild<QWidget*>("frmStaffe")->isHidden());
+  EXPECT_EQ(F().findChild<QWidget*>("frmStaffe")->property("title").toString(),
+            "Staffe nella Sezione Inferiore del Pilastro");
+  EXPECT_EQ(F().findChild<QWidget*>("PilastroTxt_14")->toolTip(),
+            "Passo staffe nella zona critica inferiore del Pilastro");
+  for (const char* nome : {"Frame1", "frmTipoPilastro", "PilastroFrm_0", "cmdCopiaSezione"})
+    EXPECT_FALSE(F().findChild<QWidget*>(nome)->isEnabled()) << nome;
+  ASSERT_EQ(G().Rows(), 2);
+  EXPECT_EQ(RigaGriglia(0),
+            (std::vector<std::string>{"N", "φ", "1V", "2V", "3V", "4V", "5V", "6V", "7V", "8V"}));
+  EXPECT_EQ(RigaGriglia(1),
+            (std::vector<std::string>{"1", "8", "1", "4", "12", "9", "0", "0", "0", "0"}));
+  EXPECT_FALSE(Editor().isVisible());
+  EXPECT_EQ(F().findChild<QLineEdit*>("PilastroTxt_14")->text(), "100");
+  EXPECT_EQ(F().findChild<QLineEdit*>("PilastroTxt_13")->text(), "150");
+}
+
+TEST_F(EditorStaffe, OuterHoopInnerStirrupAndGenericTieAreAddedAndStored) {
+  Apri();
+  ASSERT_EQ(G().Rows(), 1);
+  diametri.Accoda("8");
+  Premi(2);  // Agg. Esterna: the four corners in turn
+  ASSERT_EQ(diametri.Mostrate().size(), 1u);
+  EXPECT_EQ(diametri.Mostrate()[0].prompt, "Diametro");
+  EXPECT_EQ(diametri.Mostrate()[0].titolo, "Diametro staffa");
+  EXPECT_EQ(diametri.Mostrate()[0].predefinito, "8");
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{8, 1, 4, 12, 9}}));
+  diametri.Accoda("10");
+  Premi(5);  // Agg. Interna: the bars next to the corners, round the section
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{8, 1, 4, 12, 9}, {10, 2, 3, 6, 8, 11, 10, 7, 5}}));
+  EXPECT_EQ(RigaGriglia(2),
+            (std::vector<std::string>{"2", "10", "2", "3", "6", "8", "11", "10", "7", "5"}));
+
+  // Agg. Generica: a tie across the middle row, bars 5 and 6, ended by a 0
+  // typed after a 0 already there.
+  Premi(4);
+  ASSERT_EQ(G().Rows(), 4);
+  EXPECT_EQ(G().Row(), 3);
+  EXPECT_EQ(G().Col(), 1);
+  EXPECT_EQ(RigaGriglia(3), (std::vector<std::string>{"3", "0", "0", "0", "0", "0", "0", "0", "0", "0"}));
+  Digita("6");
+  Digita("5");
+  Digita("6");
+  EXPECT_EQ(Memorizzate().size(), 2u);  // not stored while it is typed
+  EXPECT_TRUE(Editor().isVisible());
+  Digita("0");
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{8, 1, 4, 12, 9}, {10, 2, 3, 6, 8, 11, 10, 7, 5}, {6, 5, 6}}));
+  EXPECT_FALSE(Editor().isVisible());
+  EXPECT_TRUE(messaggi.Mostrati().empty());
+
+  Premi(0);  // Ok
+  EXPECT_FALSE(Aperto());
+  EXPECT_EQ(Memorizzate().size(), 3u);
+  for (const char* nome : {"Frame1", "frmTipoPilastro", "PilastroFrm_0", "cmdCopiaSezione"})
+    EXPECT_TRUE(F().findChild<QWidget*>(nome)->isEnabled()) << nome;
+  SalvaSchermata(F(), "FrmSismica_Staffe_chiuso");
+}
+
+TEST_F(EditorStaffe, EditedCellIsStoredAsANumberAndPitchesWithIt) {
+  Apri({{8, 1, 4, 12, 9}});
+  ClicCella(1, 1);
+  ASSERT_TRUE(Editor().isVisible());
+  EXPECT_EQ(Editor().text(), "8");
+  Digita("10");
+  EXPECT_EQ(G().TextMatrix(1, 1), "10");
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{10, 1, 4, 12, 9}}));
+  // A key typed on the grid starts the edit with it.
+  GQt().setFocus();
+  QTest::keyClick(&GQt(), Qt::Key_Left);
+  QTest::keyClick(&GQt(), Qt::Key_1);
+  ASSERT_TRUE(Editor().isVisible());
+  EXPECT_EQ(Editor().text(), "1");
+  QTest::keyClick(&Editor(), Qt::Key_2);
+  QTest::keyClick(&Editor(), Qt::Key_Return);
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{12, 1, 4, 12, 9}}));
+  // A text that is no number is taken as 0: the row is refused, and the
+  // grid says what the check saw.
+  ClicCella(1, 3);
+  Digita("x");
+  EXPECT_EQ(G().TextMatrix(1, 3), "0");
+  EXPECT_EQ(Errore(), "Errore nella staffa 1: La staffa deve congiungere almeno due punti");
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{12, 1, 4, 12, 9}}));
+  ClicCella(1, 3);
+  Digita("4");
+  EXPECT_EQ(Errore(), "");
+  // The pitches typed in the frame go with the stirrups.
+  auto* critico = F().findChild<QLineEdit*>("PilastroTxt_14");
+  critico->selectAll();
+  QTest::keyClicks(critico, "90");
+  ClicCella(1, 9);
+  Digita("0");  // the last column: the cell stays current and the row is stored
+  EXPECT_EQ(G().Col(), 9);
+  EXPECT_FLOAT_EQ(Colonna().StaffePassoCritico(), 90);
+  EXPECT_FLOAT_EQ(Colonna().StaffePassoCentrale(), 150);
+}
+
+TEST_F(EditorStaffe, DeleteAndCancelRestoreWhatTheEditorOpenedWith) {
+  Apri({{8, 1, 4, 12, 9}, {8, 5, 6}});
+  auto* critico = F().findChild<QLineEdit*>("PilastroTxt_14");
+  critico->selectAll();
+  QTest::keyClicks(critico, "80");
+  diametri.Accoda("10");
+  Premi(5);
+  ClicCella(1, 1);
+  Premi(3);  // Elimina the first
+  EXPECT_FALSE(Editor().isVisible());
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{8, 5, 6}, {10, 2, 3, 6, 8, 11, 10, 7, 5}}));
+  EXPECT_EQ(RigaGriglia(1), (std::vector<std::string>{"1", "8", "5", "6", "0", "0", "0", "0", "0", "0"}));
+  EXPECT_FLOAT_EQ(Colonna().StaffePassoCritico(), 80);
+  Premi(1);  // Annulla
+  EXPECT_FALSE(Aperto());
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{8, 1, 4, 12, 9}, {8, 5, 6}}));
+  EXPECT_FLOAT_EQ(Colonna().StaffePassoCritico(), 100);
+  EXPECT_EQ(critico->text(), "100");
+  // Elimina of the last stirrup leaves the headers and no stirrups.
+  Premi(*F().findChild<QPushButton*>("StaffePilDef"));
+  Premi(3);
+  Premi(3);
+  EXPECT_EQ(G().Rows(), 1);
+  EXPECT_TRUE(Memorizzate().empty());
+  EXPECT_EQ(Colonna().StaffeNumTot(), 0);
+}
+
+TEST_F(EditorStaffe, RefusalsAddNothingOrKeepTheRowOutOfTheStore) {
+  Colonna().SetMatriceSezionePilastro(0, 11, 3);
+  Colonna().SetMatriceSezionePilastro(0, 12, 2);
+  Apri();
+  Premi(5);  // three bars along b, two along h
+  EXPECT_EQ(messaggi.Testi(), (std::vector<std::string>{InternaInsufficiente}));
+  EXPECT_EQ(messaggi.Mostrati()[0].icona, platform::Icona::Informazione);
+  EXPECT_TRUE(diametri.Mostrate().empty());
+  EXPECT_EQ(G().Rows(), 1);
+  Premi(2);  // the diameter cancelled
+  EXPECT_EQ(diametri.Mostrate().size(), 1u);
+  EXPECT_EQ(G().Rows(), 1);
+  diametri.Accoda("3");
+  Premi(2);
+  EXPECT_EQ(G().Rows(), 2);
+  EXPECT_EQ(Errore(), "Errore nella staffa 1: Diametro = 3");
+  EXPECT_TRUE(Memorizzate().empty());
+}
+
+TEST_F(EditorStaffe, RepeatedStirrupDisablesTheCommandsUntilTheNextOne) {
+  Apri({{8, 1, 4, 12, 9}});
+  diametri.Accoda("8");
+  Premi(2);
+  EXPECT_EQ(messaggi.Testi(), (std::vector<std::string>{
+                                  "la staffa 2 si sovrappone alla staffa 1.\r\nEliminarla o modificarla!"}));
+  for (int i : {0, 2, 4}) EXPECT_FALSE(Comando(i).isEnabled()) << i;
+  EXPECT_FALSE(F().findChild<QWidget*>("cmdControlloPilStaffe")->isEnabled());
+  for (int i : {1, 3, 5}) EXPECT_TRUE(Comando(i).isEnabled()) << i;
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{8, 1, 4, 12, 9}}));
+  Premi(3);  // the repeated one is current: deleted
+  EXPECT_TRUE(Comando(0).isEnabled());
+  EXPECT_EQ(G().Rows(), 2);
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{8, 1, 4, 12, 9}}));
+}
+
+TEST_F(EditorStaffe, RefusedRowIsNeverStoredByALaterCommitDeleteOrOk) {
+  Apri({{8, 1, 4, 12, 9}});
+  Premi(4);  // a generic tie of diameter 3: refused
+  Digita("3");
+  Digita("5");
+  Digita("6");
+  Digita("0");
+  EXPECT_EQ(Errore(), "Errore nella staffa 2: Diametro = 3");
+  diametri.Accoda("10");
+  Premi(5);  // row 3 accepted: rows 1 and 3 stored
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{8, 1, 4, 12, 9}, {10, 2, 3, 6, 8, 11, 10, 7, 5}}));
+  ClicCella(3, 1);
+  Premi(3);
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{8, 1, 4, 12, 9}}));
+  Premi(0);  // Ok refused: the editor stays on the refused row
+  EXPECT_TRUE(Aperto());
+  EXPECT_EQ(G().Row(), 2);
+  EXPECT_EQ(Errore(), "Errore nella staffa 2: Diametro = 3");
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{8, 1, 4, 12, 9}}));
+  ClicCella(2, 1);
+  SalvaSchermata(F(), "FrmSismica_Staffe");
+  Digita("8");
+  EXPECT_EQ(Errore(), "");
+  Premi(0);
+  EXPECT_FALSE(Aperto());
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{8, 1, 4, 12, 9}, {8, 5, 6}}));
+}
+
+}  // namespace
