@@ -305,11 +305,54 @@ class SezioneCA : private AcciaiSezione {
   void ScriveTensioniFerri(double altezzaTesto, int n, const Vettore<float>& x,
                            const Vettore<float>& y, const Vettore<double>& eps, int tipo) const;
   // The beam detailing of a designed rectangular section, drawn instead of
-  // everything else when TipoPlottaggio is "CON-STAFFE".
+  // everything else when TipoPlottaggio is "CON-STAFFE" (SezioneCA_Staffe.cpp).
   void PlottaSezioneStaffe();
 
   Plottaggio PltSezione;
   std::string DispositivoPlt;  // device and surface of the last PlottaSezione
+
+  // ---- Beam detailing (SezioneCA_Staffe.cpp, SezioneCA_PosizioniFerri.cpp).
+  // The frame is the designed b1 x h1 rectangle: x from the middle of the
+  // width, y up from the bottom face (0) to the top face (h1).
+ public:
+  // The design window whose boxes the title block quotes; nullptr leaves
+  // only the section's title. Not owned: the window clears it when it goes.
+  platform::Form* FinestraProgetto = nullptr;
+  // Group numbers, the holder bars in the stirrup corners and the bars of
+  // each group across the width, in that order.
+  void NumeraGruppi();
+  void AssegnaPosizioniReggistaffeCampata();
+  void PosizioniFerriCampata();
+  // n bars of one zone in the gaps between the holder bars P (one per
+  // stirrup leg: 2, 4 or 6); empty for n = 0 or another leg count.
+  static Vettore<double> PosizioniStandard(int n, const Vettore<double>& P);
+  // The slots a group of g bars takes among the f free ones of its zone,
+  // which lose them; empty when the zone has no standard positions.
+  static Vettore<double> PosizioniBarra(Vettore<double>& libere, int& f, const Vettore<double>& P,
+                                        int g);
+  // One bar: colour 1, a circle of diameter d.
+  static void SezFerroInserisci(double x, double y, double d);
+  static int TotaleBarre(const std::vector<Barra>& gruppi);
+
+ private:
+  static void PosizioniIntervallo(double inizio, double fine, int c, Vettore<double>& x, int& k);
+  // Indexes into the free list, one per bar; a slot is never taken twice.
+  static Vettore<int> SceltaPosizioniGruppo(const Vettore<double>& libere, int f,
+                                            const Vettore<double>& proprie, int g);
+  // v kept a distance c from both faces.
+  double yFerroLimitato(double v, double c) const;
+  // The four lines of the title block.
+  std::vector<std::string> TestiTitoloProgetto() const;
+  void ScriveTitoloProgetto(double x, double y0, double t) const;
+  // Each group of the collection with its leader and label, the label y
+  // moving by passo; zona "INF" or "SUP".
+  void PlottaGruppiFerri(const std::vector<Barra>& gruppi, const std::string& zona, double& y,
+                         double passo);
+  void PlottaGruppoFerri(const Barra& gruppo, const std::string& zona, double y);
+  static std::string EtichettaGruppo(const Barra& gruppo);
+
+  Vettore<double> PosizioniReggiSup;
+  Vettore<double> PosizioniReggiInf;
   platform::Oggetto* OggettoPlt = nullptr;
 
   // ---- Interaction domains (SezioneCA_DominioMN.cpp, SezioneCA_DominioMxMy.cpp)

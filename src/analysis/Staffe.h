@@ -4,6 +4,8 @@
 // holder bars sit in their corners. Widths and lengths are measured on the
 // bar axis; the beam's b1 and h1 come from the section that owns them, the
 // cover deduction (DetrazioneStaffa) and SenzaStaffe from the program state.
+#include <string>
+
 #include "model/Vettore.h"
 
 class SezioneCA;
@@ -37,10 +39,43 @@ class Staffe {
   // distance from the leg axis. Empty for a leg count other than 2, 4, 6.
   Vettore<double> AscPosizTrasvReg(double rBar, double* xCorner = nullptr) const;
 
+  // ---- Drawing (Staffe_Disegno.cpp), in the beam's frame: x from the middle
+  // of the width, y up from the bottom face; on the current device.
+
+  // The stirrups of the layout inside the section of depth h (the first
+  // argument is not used).
+  void InserisceStaffe(double, double h);
+  // The stirrups one by one beside each other below the section, with both
+  // faces, hooks, widths and the label; position 1 puts the outer one under
+  // the section, its origin 2 (h - DetrazioneStaffa) below yRiferimento.
+  // Any other position draws nothing.
+  void InserisceEsploso(double h, int posizione, double yRiferimento);
+  // The box the exploded view of position 1 fills, texts included.
+  void IngombroEsploso(double h, double yRiferimento, double& xMin, double& xMax, double& yMin,
+                       double& yMax);
+  // One closed stirrup of axis height h and axis width b, its left leg dx to
+  // the right of the outer stirrup's, moved by (x0, y0): the outer face of
+  // the bar, or both faces with the hooks.
+  void StaffaPoly(double h, double b, bool doubleLine, double dx, double x0 = 0, double y0 = 0);
+
  private:
   void LarghezzaStaffaInternaCalcola();
   // The notice of an unsupported leg count, shown once while the program runs.
   void MessaggioBracci(const char* procedura) const;
+  // "Ltot = ..." of the cut lengths.
+  std::string TestoLunghezzaStaffe() const;
+  // The two hooks of the closing corner (top left) of the stirrup of axis
+  // height h whose points move by (dx, dy).
+  void ContornoStaffa(double h, double dx, double dy) const;
+  // Where the pieces of the exploded view go.
+  struct VistaEsploso {
+    double y0 = 0;  // origin of every piece
+    Vettore<double> x0;  // origin of each piece, the outer one first
+    Vettore<double> larghezze;  // their axis widths
+    double yEtichetta = 0;
+    std::string etichetta;
+  };
+  VistaEsploso Esploso(double h, double yRiferimento);
 
   const SezioneCA& sezione_;
   float LarghezzaStaffaInterna = 0;

@@ -97,6 +97,17 @@ FrmPltSezione& AggiornaFrmPltSezione(QWidget& figura, int modo) {
   return finestra;
 }
 
+FrmPltSezione& MostraFrmPltSezione(int sinistra, int alto, int larghezza, int altezza) {
+  FrmPltSezione& finestra = Istanza(pltSezione, nullptr);
+  finestra.ChiamataDaSismica = false;
+  finestra.setGeometry(platform::PixelDaTwips(sinistra), platform::PixelDaTwips(alto),
+                       platform::PixelDaTwips(larghezza), platform::PixelDaTwips(altezza));
+  finestra.show();
+  finestra.raise();
+  finestra.centralWidget()->update();
+  return finestra;
+}
+
 FrmCarSez& MostraCarSez(int modo, std::function<bool()> verifica) {
   FrmCarSez& finestra = Istanza(carSez, modo, std::move(verifica), nullptr);
   finestra.show();

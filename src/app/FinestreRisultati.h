@@ -36,6 +36,8 @@ MomCurv& MostraMomentoCurvatura(bool solo);
 // The drawing window laid over the main window's picture and redrawn, with
 // the results of the analysis when modo is not 0.
 FrmPltSezione& AggiornaFrmPltSezione(QWidget& figura, int modo);
+// The drawing window at the given place and size (twips), shown and redrawn.
+FrmPltSezione& MostraFrmPltSezione(int sinistra, int alto, int larghezza, int altezza);
 // The properties report; an open one is only brought forward.
 FrmCarSez& MostraCarSez(int modo, std::function<bool()> verifica);
 

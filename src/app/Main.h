@@ -157,6 +157,9 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   bool FileLeggeScrive(Generale::FileDati& file, const std::string& modo);
   // The open dialog, from cartella or else CartellaDati, and the project read.
   void ApriFileDati(const std::string& cartella = "");
+  // "Files di esempio": the open dialog on the examples beside the program;
+  // the data folder stays where it was.
+  void ApriEsempio();
   // The project named in RigaComando, at start-up.
   bool ApriFileRigaComando();
   // The words after the program's name on its command line.

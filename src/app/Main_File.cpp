@@ -136,7 +136,9 @@ void Main::MnuFileProgetto(int Index) {
                             p.NomeFileProgetto, p.PercorsoProgetto,
                             ProgettoFile::EstensioneProgetto, *CMDialog1, finestra, FormCaption);
     Stato.NonMostrareAvviso = false;
-    for (int g = 0; g <= 1; ++g) {
+    // The tendons' grid too: nothing of the last job comes back when rows
+    // are added.
+    for (int g = 0; g <= 2; ++g) {
       platform::FlexGrid& f = FlexGrid(g);
       for (int r = 1; r < f.Rows(); ++r)
         for (int c = 1; c < f.Cols(); ++c) f.SetTextMatrix(r, c, "");
@@ -157,6 +159,8 @@ void Main::MnuFileProgetto(int Index) {
     nFigureForm = 0;
     Stato.DatiSezioneCircolare.fill(0);
     DatiCerchioForm.fill(0);
+    // The circle's boxes are read again when "Circolare" is chosen.
+    for (int k = 0; k < 5; ++k) Controllo("RaggioTxt", k).SetText("");
     for (Matrice<double>* m : {&Stato.MatriceFigure, &GrigliaFigure, &Stato.MatriceBarre,
                                &GrigliaBarre})
       Azzera(*m);
@@ -177,9 +181,9 @@ void Main::MnuFileProgetto(int Index) {
     Stato.Normativa = 0;
     FormScriveDati();
     Controllo("mnuSoloBarre").SetChecked(false);
-    // The code left in force is applied, as at start-up, so that menu,
-    // factors and steel table agree.
-    AggiornaForm();
+    // The window laid out and the code left in force applied, as at
+    // start-up, so that layout, menu, factors and steel table agree.
+    FinestraIniziale();
     VariabiliPubbliche::AggiornaMenuNormativa3(*this);
     NormativaItem_Click(Stato.Normativa);
   } catch (const std::exception&) {

@@ -130,8 +130,7 @@ void Main::CreaMenu() {
   QMenu* aiuto = Menu(barra, "Aiuto", "&?");
   const char* const vociAiuto[] = {"&Aiuto", "&Files di esempio", "&Informazioni"};
   for (int i = 0; i <= 2; ++i) {
-    // The examples are opened as a project is, which comes with the project files.
-    QAction* voce = Voce(aiuto, platform::NomeOggetto("mnuAiutoItem", i), vociAiuto[i], i != 1);
+    QAction* voce = Voce(aiuto, platform::NomeOggetto("mnuAiutoItem", i), vociAiuto[i]);
     connect(voce, &QAction::triggered, this, [this, i] { mnuAiutoItem_Click(i); });
   }
 }

@@ -99,6 +99,7 @@ void Main::mnuAiutoItem_Click(int Index) {
           "Ci scusiamo: la guida in linea non è inclusa in questa versione del programma.",
           platform::Pulsanti::Ok, platform::Icona::Informazione);
       break;
+    case 1: ApriEsempio(); break;
     case 2: {
       FrmInfor informazioni(this);
       informazioni.exec();

@@ -1,6 +1,11 @@
 // The design window: its controls, their wiring and its load.
 #include "design/ProgettoSezione.h"
 
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <utility>
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,11 +20,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "analysis/Correnti.h"
 #include "analysis/SezioneCA.h"
+#include "app/FinestreRisultati.h"
+#include "app/FrmPltSezione.h"
 #include "app/TastieraFinestra.h"
 #include "model/Formattazione.h"
 #include "model/GeneraleTesto.h"
@@ -65,6 +74,21 @@ QComboBox* ListaDiametri(const std::string& nome, int indice = platform::SenzaIn
   return c;
 }
 
+// A strip that places its children again whenever its size changes.
+class Binario : public QWidget {
+ public:
+  explicit Binario(std::function<void()> posiziona) : posiziona_(std::move(posiziona)) {}
+
+ protected:
+  void resizeEvent(QResizeEvent* evento) override {
+    QWidget::resizeEvent(evento);
+    posiziona_();
+  }
+
+ private:
+  std::function<void()> posiziona_;
+};
+
 }  // namespace
 
 ProgettoSezione& ProgettoSezione::Mostra() {
@@ -91,7 +115,12 @@ ProgettoSezione::ProgettoSezione() : form_(*this, "ProgettoSezione") {
   Collega();
 }
 
-ProgettoSezione::~ProgettoSezione() = default;
+// The drawing window goes with this one, and the section forgets its boxes.
+ProgettoSezione::~ProgettoSezione() {
+  const std::shared_ptr<SezioneCA> sezione = VariabiliPubbliche::SezioneCorrente();
+  if (sezione->FinestraProgetto == &form_) sezione->FinestraProgetto = nullptr;
+  if (QWidget* disegno = FinestreRisultati::FrmPltSezioneAperto()) disegno->close();
+}
 
 QLineEdit* ProgettoSezione::Casella(const std::string& nome, int indice) {
   auto* c = Nominato(new QLineEdit, nome, indice);
@@ -191,12 +220,16 @@ QWidget* ProgettoSezione::CreaDeformazione() {
   l->addWidget(Etichetta("Armatura debole (OK)"), 0, 0, 1, 2);
   l->addWidget(Etichetta("Armatura forte (NO)"), 0, 3, 1, 2, Qt::AlignRight);
   l->addWidget(slider, 1, 0, 1, 5);
-  auto* cr = Nominato(new QPushButton("CR"), "ButtonCR", 0);
+  // The two buttons stand under the slider at the strain they impose.
+  auto* binario = new Binario([this] { ButtonsPosiziona(); });
+  binario->setObjectName("BinarioButtonCR");
+  auto* cr = Nominato(new QPushButton("CR", binario), "ButtonCR", 0);
   cr->setToolTip("Impone Rottura Contemporanea Cls e Acciaio (1%)");
-  auto* sa = Nominato(new QPushButton("SA"), "ButtonCR", 1);
+  auto* sa = Nominato(new QPushButton("SA", binario), "ButtonCR", 1);
   sa->setToolTip("Impone Rottura Cls con Snervamento Acciaio");
-  l->addWidget(cr, 2, 0);
-  l->addWidget(sa, 2, 4);
+  for (QPushButton* b : {cr, sa}) b->resize(b->sizeHint());
+  binario->setFixedHeight(cr->sizeHint().height());
+  l->addWidget(binario, 2, 0, 1, 5);
   l->addWidget(Etichetta("εs/εyd", "lblslu"), 3, 0);
   l->addWidget(Casella("txtEpsS"), 3, 1);
   l->addWidget(Etichetta("x/d", "lblxSud"), 3, 2);
@@ -313,7 +346,7 @@ QWidget* ProgettoSezione::CreaRisultati() {
   peso->setToolTip("Peso acciaio comprese staffe");
   l->addWidget(Etichetta("Peso acciaio"), 7, 0);
   l->addWidget(peso, 7, 1);
-  l->addWidget(Etichetta("kg/m ³"), 7, 2);
+  l->addWidget(Etichetta("kg/m ³", "lblIncidenzaAcciaio"), 7, 2);
   l->addWidget(Etichetta("", "lblTau"), 8, 0, 1, 6);
   l->addWidget(Etichetta("", "lblTaglioResistente"), 9, 0, 1, 6);
   l->addWidget(Etichetta("Staffe minime:", "lblTaglio", 6), 10, 0, 1, 2);
@@ -415,4 +448,35 @@ void ProgettoSezione::Form_Load() {
   StaffeControlliMostra();
   Ricalcola();
   modello_.InitFormProgetto = false;
+}
+
+void ProgettoSezione::ButtonsPosiziona() {
+  auto* slider = findChild<QSlider*>("Slider1");
+  auto* binario = findChild<QWidget*>("BinarioButtonCR");
+  if (!slider || !binario) return;
+  // The track the handle's centre runs along, in the strip's pixels.
+  QStyleOptionSlider opzioni;
+  opzioni.initFrom(slider);
+  opzioni.orientation = slider->orientation();
+  opzioni.minimum = slider->minimum();
+  opzioni.maximum = slider->maximum();
+  const QRect solco =
+      slider->style()->subControlRect(QStyle::CC_Slider, &opzioni, QStyle::SC_SliderGroove, slider);
+  const QRect maniglia =
+      slider->style()->subControlRect(QStyle::CC_Slider, &opzioni, QStyle::SC_SliderHandle, slider);
+  const QPoint origine = slider->mapTo(this, QPoint(solco.left() + maniglia.width() / 2, 0));
+  const int inizio = binario->mapFrom(this, origine).x();
+  const double corsa = solco.width() - maniglia.width();
+  for (int i = 0; i < 2; ++i) {
+    auto* pulsante = findChild<QWidget*>(N("ButtonCR", i));
+    // The slider holds ten times the strain factor.
+    const double valore = 10.0 * modello_.RapportiLimite[static_cast<std::size_t>(i)];
+    const double frazione = std::clamp((valore - slider->minimum()) /
+                                           (slider->maximum() - slider->minimum()),
+                                       0.0, 1.0);
+    const int centro = inizio + static_cast<int>(std::lround(frazione * corsa));
+    const int sinistra = std::clamp(centro - pulsante->width() / 2, 0,
+                                    std::max(0, binario->width() - pulsante->width()));
+    pulsante->move(sinistra, 0);
+  }
 }

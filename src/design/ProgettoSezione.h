@@ -4,11 +4,13 @@
 // at every change, and the result copied into the main window. Modeless, one
 // instance, built when the main window asks for it and gone when closed.
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 #include <QRgb>
 
 #include "design/ModelloProgetto.h"
+#include "model/Barra.h"
 #include "platform/FlexGrid.h"
 #include "platform/qt/FormQt.h"
 
@@ -60,6 +62,9 @@ class ProgettoSezione : public QMainWindow {
   void cmdSeleziona_Click();
   void cmdNasondiBarre_Click();
   void ButtonHelp_Click();
+  // "Plotta": the designed beam with its bar groups and stirrups into the
+  // current section, drawn in the drawing window.
+  void Disegna();
 
  private:
   ProgettoSezione();
@@ -89,10 +94,21 @@ class ProgettoSezione : public QMainWindow {
   void StaffeControlliAbilita();
   void DiaMaxImposta();
   void DeformazioneFissaAvvisa();
+  // "CR" and "SA" under the slider at the strains they impose.
+  void ButtonsPosiziona();
   // "Inserire un valore numerico", the box's text selected again.
   void NoNumero(const std::string& nome, int indice = platform::SenzaIndice);
   std::string Testo(const std::string& nome, int indice = platform::SenzaIndice);
   void Scrivi(const std::string& nome, int indice, const std::string& testo);
+
+  // The bar groups of one zone: diameter i with the count i of the
+  // combination and, with manual diameters, the fixed count i; groups
+  // without bars are left out.
+  void GruppiBarreCrea(std::vector<Barra>& gruppi, const std::vector<int>& diametri,
+                       const Combinazione& combinazione, const std::vector<float>& fisse,
+                       const std::string& tipo) const;
+  // One holder group: a bar per stirrup leg.
+  static void GruppoReggiCrea(std::vector<Barra>& gruppi, const std::string& tipo);
 
   platform::FlexGrid& flexBarre();
   // The list on show is the tension zone's.

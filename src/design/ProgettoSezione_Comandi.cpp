@@ -64,6 +64,7 @@ void ProgettoSezione::Collega() {
   };
   connect(pulsante("cmdProgetta"), &QAbstractButton::clicked, this, R);
   connect(pulsante("ButtonHelp"), &QAbstractButton::clicked, this, [this] { ButtonHelp_Click(); });
+  connect(pulsante("Command1"), &QAbstractButton::clicked, this, [this] { Disegna(); });
   connect(pulsante("Command2"), &QAbstractButton::clicked, this, [] { MostraFrmAbout(); });
   for (int i = 0; i < 2; ++i) {
     connect(pulsante("cmdInsDati", i), &QAbstractButton::clicked, this,
@@ -172,6 +173,7 @@ void ProgettoSezione::RicalcolaUnaVolta() {
                      platform::Icona::Critica);
   }
   Scrivi("txtOsservazioni", platform::SenzaIndice, modello_.Osservazioni);
+  ButtonsPosiziona();
   RicalcoloInCorso = false;
 }
 

@@ -184,7 +184,8 @@ QGroupBox* FrmSismica::CreaStaffe() {
   g->addWidget(errore, 3, 1, 1, 2);
   g->addWidget(CreaGrigliaStaffe(), 4, 0, 1, 3);
   auto* aiuti = new QHBoxLayout;
-  aiuti->addWidget(Aiuto("HelpOmegaSt", 0, "NTC #7.4.6.2.2 eq. (7.4.28) - Quantitativo minimo di staffe",
+  aiuti->addWidget(Aiuto("HelpOmegaSt", 0,
+                         "NTC #7.4.6.2.2 eq. (7.4.28) - Quantitativo minimo di staffe",
                          [this] { HelpOmegaSt_Click(0); }));
   aiuti->addWidget(Aiuto("HelpOmegaSt", 1,
                          "EC8 #5.4.3.2.2(8) - Rappoto volumetrico meccanico staffe confinanti",

@@ -127,7 +127,6 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void MostraCoefficienti(int pagina);
   QToolButton* Aiuto(const std::string& nome, int indice, const char* suggerimento,
                      const std::function<void()>& click);
-  void CreaMenuCapacityDesign();
   void Testo(const std::string& nome, int indice, const std::string& testo);
   // Detailing rules of the code in force after a change; the stirrup rules
   // alone while the stirrup editor is open.
@@ -143,10 +142,9 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void AbilitaDatiComuni(bool inferiore);
   void PremiSezioneCorrente();
   void MostraFramePilastro(int tipo);
+  void EsportaSezioneInMain();
   void ImpostaCaption();
   QGroupBox* CreaVerifiche();
-  // The current end section, rebuilt, and its actions into the main window.
-  void EsportaSezioneInMain();
   void ImpostaVerificaDirezione(int direzione);
   // The picture: the current section with the results it holds.
   void MostraRisultatiInFigura();
@@ -159,8 +157,6 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void StaffaGenericaAggiungi();
   void StaffaElimina();
   bool StaffaMemorizza(int riga);
-  void RidisegnaStaffe();
-  void RicontrolloStaffe();
 
   platform::FormQt form_;
   FiguraSezione* figura_ = nullptr;

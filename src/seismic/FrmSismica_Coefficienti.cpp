@@ -1,6 +1,4 @@
 // The coefficients window opened from the seismic window on one of its pages.
-#include <QLayout>
-#include <QMenuBar>
 #include <QToolButton>
 
 #include "seismic/FrmCoefficienti.h"
@@ -27,16 +25,4 @@ QToolButton* FrmSismica::Aiuto(const std::string& nome, int indice, const char* 
   aiuto->setToolTip(QString::fromUtf8(suggerimento));
   connect(aiuto, &QToolButton::clicked, this, click);
   return aiuto;
-}
-
-// On the window's menu bar, made here when the window has none yet.
-void FrmSismica::CreaMenuCapacityDesign() {
-  auto* barra = findChild<QMenuBar*>();
-  if (!barra) {
-    barra = new QMenuBar(this);
-    layout()->setMenuBar(barra);
-  }
-  QAction* voce = barra->addAction("&Capacity Design");
-  voce->setObjectName("mnuCapacityDesign");
-  connect(voce, &QAction::triggered, this, [this] { mnuCapacityDesign_Click(); });
 }

@@ -18,6 +18,7 @@ using Sismica::Stato;
 void FrmSismica::Figura_Click() {
   if (AggiornamentoInCorso) return;
   figura_->MostraImmagine(QImage());
+  if (Controllo("frmStaffe").Visible()) FlexGridS_LeaveCell();
   try {
     MemorizzaDatiSismica();
     VariabiliPubbliche::Stato.RisultatiPresenti = false;

@@ -84,7 +84,9 @@ void FrmSismica::CreaMenu() {
     connect(voce, &QAction::triggered, this, [this, i] { MnuVerificaitem_Click(i); });
   }
 
-  CreaMenuCapacityDesign();
+  QAction* capacity = barra->addAction("&Capacity Design");
+  capacity->setObjectName("mnuCapacityDesign");
+  connect(capacity, &QAction::triggered, this, [this] { mnuCapacityDesign_Click(); });
 
   QMenu* aiuto = barra->addMenu("&?");
   aiuto->setObjectName("mnuAiuto");

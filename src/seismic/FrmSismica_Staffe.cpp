@@ -146,7 +146,7 @@ void FrmSismica::StaffePilDef_Click() {
     txtEditS_->SetVisible(false);
     StaffaGenericaInCorso = false;
     Figura_Click();
-    RicontrolloStaffe();
+    ControllaPrescrizioni();
     Controllo("lblErroreSt").SetVisible(false);
   } catch (const std::exception&) {
     Messaggi::MessaggioErroreDati();
@@ -158,20 +158,20 @@ void FrmSismica::cmdStaffe_Click(int Index) {
   try {
     switch (Index) {
       case Ok:
-        if (StaffeOk()) RicontrolloStaffe();
+        if (StaffeOk()) ControllaPrescrizioni();
         break;
       case Annulla:
         StaffeAnnulla();
-        RicontrolloStaffe();
+        ControllaPrescrizioni();
         break;
       case Esterna:
       case Interna:
-        if (StaffaAggiungi(Index)) RicontrolloStaffe();
+        if (StaffaAggiungi(Index)) ControllaPrescrizioni();
         break;
       case Generica: StaffaGenericaAggiungi(); break;
       case Elimina:
         StaffaElimina();
-        RicontrolloStaffe();
+        ControllaPrescrizioni();
         break;
       default: break;
     }
@@ -222,7 +222,7 @@ bool FrmSismica::StaffaAggiungi(int Index) {
   }
   const std::string diametro = platform::InputBox("Diametro", "Diametro staffa", "8");
   if (diametro.empty()) return false;
-  RidisegnaStaffe();
+  Figura_Click();
   platform::FlexGrid& g = FlexGridS();
   g.SetRows(g.Rows() + 1);
   const int r = g.Rows() - 1;
@@ -240,7 +240,7 @@ bool FrmSismica::StaffaAggiungi(int Index) {
 }
 
 void FrmSismica::StaffaGenericaAggiungi() {
-  RidisegnaStaffe();
+  Figura_Click();
   platform::FlexGrid& g = FlexGridS();
   g.SetRows(g.Rows() + 1);
   const int r = g.Rows() - 1;
@@ -264,7 +264,7 @@ void FrmSismica::StaffaElimina() {
     MsFlex::EliminaRigaGriglia(g, g.Row());
   StaffaGenericaInCorso = false;
   Stato.PilastroCorrente.StaffeMemorizza(*this, g);
-  RidisegnaStaffe();
+  Figura_Click();
 }
 
 // Row riga checked, and stored with every other acceptable row when it passes.
@@ -274,22 +274,13 @@ bool FrmSismica::StaffaMemorizza(int riga) {
   const bool ok = p.StaffaMemorizzaControllo(Sismica::Pilastro::StaffeDaGriglia(g), riga, *this);
   if (ok) {
     p.StaffeMemorizza(*this, g);
-    RidisegnaStaffe();
-    RicontrolloStaffe();
+    Figura_Click();
+    ControllaPrescrizioni();
   }
   g.SetRow(riga);
   StaffaGenericaInCorso = false;
   return ok;
 }
-
-void FrmSismica::RidisegnaStaffe() {
-  if (Controllo("frmStaffe").Visible()) FlexGridS_LeaveCell();
-  Figura_Click();
-}
-
-// The detailing rules after an edit: the stirrup rules while the editor is
-// open, the column's own rules once it is closed.
-void FrmSismica::RicontrolloStaffe() { ControllaPrescrizioni(); }
 
 void FrmSismica::FlexGridS_Click() { MsFlex::ModificaCella(FlexGridS(), *txtEditS_, 0); }
 
@@ -326,17 +317,17 @@ void FrmSismica::TxtEdit_KeyDown(int& KeyCode, int Shift) {
     g.SetTextMatrix(r0, c0, Numero(g.TextMatrix(r0, c0)));
     const int c = g.Col(), r = g.Row();
     if (c == g.Cols() - 1 && UltimaColonnaStaffa == c) {
-      RidisegnaStaffe();
+      Figura_Click();
       StaffaMemorizza(r);
     } else if (c >= 2 && !StaffaGenericaInCorso) {
       StaffaMemorizza(r);
-      RidisegnaStaffe();
-      RicontrolloStaffe();
+      Figura_Click();
+      ControllaPrescrizioni();
     } else if (c >= 4 && StaffaGenericaInCorso) {
       UltimaColonnaStaffa = c;
       if (g.TextMatrix(r, c - 1) == txtEditS_->Text() && txtEditS_->Text() == "0") {
-        RidisegnaStaffe();
-        RicontrolloStaffe();
+        Figura_Click();
+        ControllaPrescrizioni();
         StaffaMemorizza(r);
       }
     }

@@ -72,7 +72,8 @@ void FrmSismica::EsportaSezioneInMain() {
   if (!main) return;
   main->setWindowState(Qt::WindowNoState);
   main->show();
-  main->Controllo("F_N", 0).SetText(VariabiliPubbliche::FormattaValore(Stato.NEdSismica / 1000));
+  main->Controllo("F_N", 0).SetText(
+      VariabiliPubbliche::FormattaValore(Stato.NEdSismica / 1000, true));
   main->Controllo("OpPuntoN", 0).SetValue(1);
   if (Stato.ElementoSetto == 0) Stato.PilastroCorrente.EsportaInTramok(*this);
   main->Figura_Click();
@@ -136,5 +137,6 @@ void FrmSismica::MostraRisultatiInFigura() {
   platform::SurfaceImmagineQt immagine(static_cast<int>(figura_->width() * scala),
                                        static_cast<int>(figura_->height() * scala));
   VariabiliPubbliche::SezioneCorrente()->PlottaSezione("VIDEO", &immagine);
+  PlottaStaffeSismica();
   figura_->MostraImmagine(immagine.Immagine());
 }

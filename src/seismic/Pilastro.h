@@ -146,9 +146,6 @@ class Pilastro {
   // The open polyline through the bars listed so far in row riga of the
   // stirrup editor's grid.
   void StaffaPlottaInProgress(const platform::FlexGrid& griglia, int riga) const;
-  // The editor's grid: header "N", "φ", "1V".."8V", one numbered row per
-  // stirrup of the current end, with its record.
-  void StaffePilastroVisualizza(platform::FlexGrid& griglia) const;
   float AreaConfinata(float& b0, float& h0) const;
   // primo = h - 2d, secondo = b - 2d (d: face to the outer stirrup's centreline).
   void DistanzeBracciEsterni(float& primo, float& secondo) const;
@@ -167,6 +164,8 @@ class Pilastro {
   // false: keeps a copy of the current end's stirrups, count and pitches;
   // true: puts that copy into the current end.
   void StaffeMemorizzaTmp(bool ripristina);
+  // One row per stirrup of the current end under the headers N, φ, 1V..8V.
+  void StaffePilastroVisualizza(platform::FlexGrid& griglia) const;
 
   // ---- Section quantities and checks (Pilastro_Controlli.cpp).
   float AreaSezione() const;

@@ -94,19 +94,6 @@ void Pilastro::StaffaPlottaInProgress(const platform::FlexGrid& griglia, int rig
   if (VerticiBarre(BarreStaffa(record, 1), x, y)) Grafica::PlottaPoligonale2(x.Conta(), x, y, 1);
 }
 
-void Pilastro::StaffePilastroVisualizza(platform::FlexGrid& griglia) const {
-  const int n = StaffeNumTot();
-  VariabiliPubbliche::DimensionaGriglia(griglia, CampiStaffa, n, 0.5);
-  griglia.SetTextMatrix(0, 0, "N");
-  griglia.SetTextMatrix(0, 1, "φ");
-  for (int j = 2; j <= CampiStaffa; ++j) griglia.SetTextMatrix(0, j, std::to_string(j - 1) + "V");
-  for (int i = 1; i <= n; ++i) MsFlex::ScriveCella(i, i, 0, griglia);
-  MsFlex::AllineaCelle(griglia, platform::AllineamentoCentroCentro);
-  const Matrice<float>& staffe = StaffeCorrenti();
-  for (int i = 1; i <= std::min(n, staffe.Righe()); ++i)
-    for (int j = 1; j <= CampiStaffa; ++j) MsFlex::ScriveCella(staffe(i, j), i, j, griglia);
-}
-
 // Each number just outside its bar, on the lower-right diagonal.
 void Pilastro::NumeraBarre(int n) const {
   const double scarto = fiBarrePilastro() / (2 * std::sqrt(2.0));

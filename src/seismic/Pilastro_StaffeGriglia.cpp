@@ -1,9 +1,10 @@
-// The stirrups of the current end as the editor's grid holds them: stored
-// from it, kept aside while it is open.
+// The stirrups of the current end as the editor's grid shows them: stored
+// from it, kept aside while it is open, written into it.
 #include <algorithm>
 #include <vector>
 
 #include "drawing/MsFlex.h"
+#include "model/Formato.h"
 #include "model/GeneraleTesto.h"
 #include "model/VariabiliPubbliche.h"
 #include "seismic/FinestraSismica.h"
@@ -52,6 +53,21 @@ void Pilastro::StaffeMemorizzaTmp(bool ripristina) {
   StaffeMemorizza(staffeTmp_);
   SetStaffePassoCritico(passoCriticoTmp_);
   SetStaffePassoCentrale(passoCentraleTmp_);
+}
+
+void Pilastro::StaffePilastroVisualizza(platform::FlexGrid& griglia) const {
+  const Matrice<float>& staffe = StaffeCorrenti();
+  const int n = staffe.Righe();
+  VariabiliPubbliche::DimensionaGriglia(griglia, CampiStaffa, n, 0.5);
+  griglia.SetTextMatrix(0, 0, "N");
+  griglia.SetTextMatrix(0, 1, "φ");
+  for (int j = 2; j <= CampiStaffa; ++j) griglia.SetTextMatrix(0, j, std::to_string(j - 1) + "V");
+  MsFlex::NumeraRighe(griglia);
+  MsFlex::AllineaCelle(griglia, platform::AllineamentoCentroCentro);
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= CampiStaffa; ++j)
+      griglia.SetTextMatrix(i, j,
+                            Formattazione::TestoNumero(j <= staffe.Ub2() ? staffe(i, j) : 0.0f));
 }
 
 }  // namespace Sismica

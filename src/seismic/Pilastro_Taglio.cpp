@@ -58,8 +58,7 @@ std::string ElencoAree(const std::vector<float>& aree, float totale) {
 
 }  // namespace
 
-double Pilastro::MomentoUltimoPilastro(FinestraSismica& finestra, int direzione,
-                                       bool& riuscito) {
+double Pilastro::MomentoUltimoPilastro(FinestraSismica& finestra, int direzione, bool& riuscito) {
   CoordinatePilastro();
   const auto sezione = VariabiliPubbliche::SezioneCorrente();
   sezione->CalcolaSezioneCA(finestra);
@@ -67,23 +66,22 @@ double Pilastro::MomentoUltimoPilastro(FinestraSismica& finestra, int direzione,
   return direzione == 0 ? sezione->MomentoUltimoX : sezione->MomentoUltimoY;
 }
 
-float Pilastro::TaglioResistente(double asw, int direzione, std::string& testo,
-                                 double VEd) const {
+float Pilastro::TaglioResistente(double asw, int direzione, std::string& testo, double VEd) const {
   float& cotTeta = Stato.CotTetaPilastro;
   cotTeta = 2.5f;
   const double Ac = AreaSezione();
   const double bw = direzione == 0 ? bSezione() : hSezione();
   const double z = 0.9 * VariabiliPubbliche::SezioneCorrente()->hUtile;
   const double NEd = Stato.NEdSismica;
-  double VRdmax = ModelloProgetto::VRdMaxEc2(VariabiliPubbliche::Stato.Fcd, bw, z, cotTeta, NEd, Ac);
+  double VRdmax =
+      ModelloProgetto::VRdMaxEc2(VariabiliPubbliche::Stato.Fcd, bw, z, cotTeta, NEd, Ac);
   VRdmax = VerificaBielle(VEd, VRdmax, bw, z, NEd, Ac, cotTeta, testo);
-  const double VRsd =
-      asw * VariabiliPubbliche::Stato.Fyd[0] * z / StaffePassoCentrale() * cotTeta;
+  const double VRsd = asw * VariabiliPubbliche::Stato.Fyd[0] * z / StaffePassoCentrale() * cotTeta;
   return static_cast<float>(std::min(VRsd, VRdmax));
 }
 
 bool Pilastro::CalcolaMomentiTagliUltimiPilastro(FinestraSismica& finestra, int direzione) {
-  // Pitch and stirrups first: without them nothing below has a meaning.
+  // Without a pitch, stirrups or resisting moments there is no verdict.
   Prescrizioni lista;
   if (!(StaffePassoCentrale() > 0))
     lista.push_back("ATTENZIONE - Passo staffe nullo nella zona centrale!");
@@ -102,7 +100,8 @@ bool Pilastro::CalcolaMomentiTagliUltimiPilastro(FinestraSismica& finestra, int 
   const int scelta = area[0] < area[1] ? 0 : 1;
   if (!(area[scelta] > 0)) lista.push_back("ATTENZIONE - Inserire le staffe!");
   if (!riuscito)
-    lista.push_back("ATTENZIONE - Momento resistente non calcolabile: verifica a taglio non eseguita!");
+    lista.push_back(
+        "ATTENZIONE - Momento resistente non calcolabile: verifica a taglio non eseguita!");
   else if (!(VariabiliPubbliche::SezioneCorrente()->hUtile > 0))
     lista.push_back("ATTENZIONE - Altezza utile nulla: verifica a taglio non eseguita!");
   auto senzaVerdetto = [&] {
@@ -132,8 +131,9 @@ bool Pilastro::CalcolaMomentiTagliUltimiPilastro(FinestraSismica& finestra, int 
   if (!testo.empty()) {
     lista.push_back(testo);
   } else {
-    lista.push_back((Stato.PilastroMensola ? "Il taglio sollecitante è calcolato in base al momento "
-                                           : "Il taglio sollecitante è calcolato in base ai momenti ") +
+    lista.push_back((Stato.PilastroMensola
+                         ? "Il taglio sollecitante è calcolato in base al momento "
+                         : "Il taglio sollecitante è calcolato in base ai momenti ") +
                     testi.Resistenti + testi.Momenti);
     lista.push_back("Il taglio resistente (" + FormattaValore(VRd / 1000, true) +
                     " kN) è calcolato con cot_Teta_ =" + FormattaValore(Stato.CotTetaPilastro) +

@@ -338,9 +338,11 @@ TEST_F(DisegnoSezione, NothingIsDrawnOnAMinimisedWindowOrForTheBeamDetailing) {
   EXPECT_TRUE(d.linee.empty() && d.cerchi.empty() && d.testi.empty());
   EXPECT_EQ(s->hTesto, 3);
 
+  // The beam detailing neither.
   s->TipoPlottaggio = "CON-STAFFE";
-  s->PlottaSezione("VIDEO", &video);
-  EXPECT_TRUE(video.Chiamate().empty());
+  s->PlottaSezione("VIDEO", &minimizzata);
+  const DisegnoRegistrato trave(minimizzata);
+  EXPECT_TRUE(trave.linee.empty() && trave.cerchi.empty() && trave.testi.empty());
 }
 
 TEST_F(DisegnoSezione, IntegrationRectanglesComeBackToTheSectionAxes) {

@@ -1,28 +1,10 @@
 // The File menu's project items driven in the main window.
 #include <gtest/gtest.h>
 
-#include "FinestraMain.h"
+#include "FinestraConDialogo.h"
 #include "Schermata.h"
-#include "app/ProgettoFile.h"
-#include "platform/FileDialogScriptato.h"
-#include "seismic/StatoSismica.h"
 
 namespace {
-
-struct FinestraConDialogo : FinestraMain {
-  FinestraConDialogo() : FinestraMain(true) {
-    ProgettoFile::Stato = ProgettoFile::StatoProgetto{};
-    Sismica::Stato = Sismica::StatoSismico{};
-    auto d = std::make_unique<platform::FileDialogScriptato>();
-    dialogo = d.get();
-    main->CMDialog1 = std::move(d);
-  }
-  ~FinestraConDialogo() { ProgettoFile::Stato = ProgettoFile::StatoProgetto{}; }
-  void Scrivi(const std::string& nome, const std::string& testo) {
-    C(nome).SetText(testo);
-  }
-  platform::FileDialogScriptato* dialogo = nullptr;
-};
 
 TEST(MainFile, SalvaNuovoERiapreLaSezione) {
   FinestraConDialogo f;

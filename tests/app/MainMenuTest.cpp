@@ -66,7 +66,8 @@ TEST(MenuMain, EveryItemIsUsableOrTellsWhyNot) {
   }
   for (const char* nome : {"MnuFileItem_5", "MnuFileItem_6", "MnuFileItem_8", "MnuFileItem_9",
                            "mnuMateriali", "mnuOpzioniItem_0", "mnuOpzioniItem_1",
-                           "mnuOpzioniItem_2", "mnuSoloBarre", "mnuAiutoItem_0", "mnuAiutoItem_2"})
+                           "mnuOpzioniItem_2", "mnuSoloBarre", "mnuAiutoItem_0", "mnuAiutoItem_1",
+                           "mnuAiutoItem_2"})
     EXPECT_TRUE(Azione(f, nome)->isEnabled()) << nome;
   EXPECT_FALSE(f.main->findChild<QAbstractButton*>("cmdDXF")->property(platform::NonDisponibile).toBool());
 

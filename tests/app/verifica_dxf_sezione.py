@@ -6,33 +6,18 @@ Exit 0 when the file reads without errors and holds the section, 77 when
 ezdxf is missing, 1 otherwise.
 """
 import os
-import subprocess
 import sys
-import tempfile
 
-try:
-    import ezdxf
-except ImportError:
-    print("ezdxf non installato (pacchetto python3-ezdxf)")
-    sys.exit(77)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from dxf_esportato import errori_lettura, esito, leggi_dxf_esportato  # noqa: E402
 
 
 def main():
-    with tempfile.TemporaryDirectory() as cartella:
-        percorso = os.path.join(cartella, "sezione.dxf")
-        ambiente = dict(os.environ, TRAMOK_DXF_SEZIONE=percorso)
-        esito = subprocess.run(
-            [sys.argv[1], "--gtest_filter=FinestraPltSezione.ExportsTheDrawingToADxfFile"],
-            env=ambiente, capture_output=True, text=True)
-        if esito.returncode != 0 or not os.path.exists(percorso):
-            print(esito.stdout, esito.stderr)
-            print("il DXF non è stato scritto")
-            return 1
-        doc = ezdxf.readfile(percorso)
-    errori = []
-    auditor = doc.audit()
-    if auditor.has_errors:
-        errori.append("errori di lettura: " + "; ".join(str(e.message) for e in auditor.errors))
+    doc = leggi_dxf_esportato(sys.argv[1], "FinestraPltSezione.ExportsTheDrawingToADxfFile",
+                              "TRAMOK_DXF_SEZIONE")
+    if doc is None:
+        return 1
+    errori = errori_lettura(doc)
     msp = doc.modelspace()
     # Three bars of 500 mm2 (radius 12.6 mm) drawn as circles.
     cerchi = [c for c in msp.query("CIRCLE") if abs(c.dxf.radius - 12.616) < 0.01]
@@ -51,9 +36,7 @@ def main():
                 ys.append(p[1])
     if not xs or max(xs) - min(xs) < 299 or max(ys) - min(ys) < 499:
         errori.append("il contorno 300 x 500 non è nel disegno")
-    for e in errori:
-        print("ERRORE:", e)
-    return 1 if errori else 0
+    return esito(errori)
 
 
 if __name__ == "__main__":

@@ -1,12 +1,13 @@
 // The design window driven as a user drives it, opened from the main window.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
-#include "app/FinestraMain.h"
-#include "app/FinestraQt.h"
-#include "design/ProgettoSezione.h"
+#include "FinestraProgetto.h"
 #include "drawing/MsFlex.h"
 #include "platform/qt/FlexGridQt.h"
 #include "model/GeneraleTesto.h"
@@ -14,44 +15,6 @@
 using VariabiliPubbliche::Stato;
 
 namespace {
-
-class FinestraProgetto : public ::testing::Test {
- protected:
-  FinestraProgetto() {
-    // A 30 x 50 cm rectangle with two bar layers, as typed in the main window.
-    f.Clic("OpTipoSezione", 1);
-    f.Clic("OpTipoSezione", 0);
-    for (const char* v : {"30", "50"}) FinestraMain::Batti(v);
-    f.Widget("txtRigheGriglia", 1)->setFocus();
-    FinestraMain::Batti("2");
-    for (const char* v : {"9,42", "4,02", "45", "5"}) FinestraMain::Batti(v);
-    f.main->mnu_Progetto_Click();
-    p = ProgettoSezione::Aperta();
-  }
-  ~FinestraProgetto() override { delete p; }
-
-  QLineEdit* Casella(const std::string& nome, int indice = platform::SenzaIndice) {
-    return p->findChild<QLineEdit*>(QString::fromStdString(platform::NomeOggetto(nome, indice)));
-  }
-  void Batti(const std::string& nome, int indice, const QString& testo) {
-    QLineEdit* c = Casella(nome, indice);
-    c->setFocus();
-    c->selectAll();
-    QTest::keyClicks(c, testo);
-    QTest::keyClick(c, Qt::Key_Return);
-  }
-  void Clic(const std::string& nome, int indice = platform::SenzaIndice) {
-    auto* w = p->findChild<QWidget*>(QString::fromStdString(platform::NomeOggetto(nome, indice)));
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
-  }
-  double Numero(const std::string& nome, int indice = platform::SenzaIndice) {
-    return Generale::ValNumero(p->Form().Controllo(nome, indice).Text());
-  }
-  int Slider() { return p->findChild<QSlider*>("Slider1")->value(); }
-
-  FinestraMain f;
-  ProgettoSezione* p = nullptr;
-};
 
 TEST_F(FinestraProgetto, TypedMomentResizesTheWidthAndTheBars) {
   ASSERT_NE(p, nullptr);
@@ -98,6 +61,50 @@ TEST_F(FinestraProgetto, StrainButtonsAndBothDimensionsFixed) {
             "La deformazione dell'armatura non può essere cambiata\nquando sono fisse sia la base "
             "che l'altezza");
   EXPECT_EQ(Slider(), static_cast<int>(std::lround(fattore * 10)));
+}
+
+TEST_F(FinestraProgetto, StrainButtonsStandUnderTheSliderAtTheirStrains) {
+  ASSERT_NE(p, nullptr);
+  Batti("F_Mxsd", 0, "150");
+  auto* slider = p->findChild<QSlider*>("Slider1");
+  QStyleOptionSlider opzioni;
+  opzioni.initFrom(slider);
+  opzioni.minimum = slider->minimum();
+  opzioni.maximum = slider->maximum();
+  int centri[2];
+  for (int i = 0; i < 2; ++i) {
+    auto* pulsante = p->findChild<QWidget*>(QString("ButtonCR_%1").arg(i));
+    centri[i] = pulsante->mapTo(p, pulsante->rect().center()).x();
+  }
+  // 0.01 / eps_yd = 5.11 and 1: the handle's centre at ten times them.
+  const double fattori[] = {0.01 / (Stato.Fyd[0] / Stato.ModuloEs), 1};
+  for (int i = 0; i < 2; ++i) {
+    opzioni.sliderPosition = opzioni.sliderValue = static_cast<int>(std::lround(10 * fattori[i]));
+    const QRect maniglia = slider->style()->subControlRect(QStyle::CC_Slider, &opzioni,
+                                                           QStyle::SC_SliderHandle, slider);
+    EXPECT_NEAR(centri[i], slider->mapTo(p, maniglia.center()).x(), 2) << i;
+  }
+  EXPECT_GT(centri[0], centri[1] + 100);
+}
+
+TEST_F(FinestraProgetto, SmallestDiameterSetsTheLargestUpTo26) {
+  ASSERT_NE(p, nullptr);
+  if (p->Form().Controllo("chkAutoDiametri").Value() != 1) Clic("chkAutoDiametri");
+  auto* minimo = p->findChild<QComboBox*>("DiaMin");
+  // Two sizes up, never beyond the largest bar listed.
+  const struct {
+    const char* minimo;
+    const char* massimo;
+  } casi[] = {{"16", "20"}, {"22", "26"}, {"26", "26"}};
+  for (const auto& c : casi) {
+    minimo->setFocus();
+    // Typed after a pause, as a new search of the list.
+    QTest::qWait(QApplication::keyboardInputInterval() + 50);
+    QTest::keyClicks(minimo, c.minimo);
+    ASSERT_EQ(minimo->currentText().toStdString(), c.minimo);
+    EXPECT_EQ(p->Form().Controllo("DiaMax").Text(), c.massimo) << c.minimo;
+    EXPECT_EQ(Stato.DiametroMassimo, std::atoi(c.massimo));
+  }
 }
 
 TEST_F(FinestraProgetto, AnotherCombinationChosenFromTheListBecomesTheBars) {

@@ -97,6 +97,16 @@ TEST_F(StaffeProva, UnsupportedLegsToldOnce) {
   EXPECT_EQ(msg_.Testi().size(), 1u);
 }
 
+TEST_F(StaffeProva, LayoutCodeOfEachLegCount) {
+  EXPECT_EQ(ModelloProgetto::CodiceStaffa(2), 1);
+  EXPECT_EQ(ModelloProgetto::CodiceStaffa(4), 5);
+  EXPECT_EQ(ModelloProgetto::CodiceStaffa(6), 6);
+  EXPECT_TRUE(msg_.Testi().empty());
+  EXPECT_EQ(ModelloProgetto::CodiceStaffa(8), 0);
+  EXPECT_EQ(msg_.Testi(),
+            std::vector<std::string>{"N° di bracci delle staffe non previsto per il plottaggio"});
+}
+
 TEST_F(StaffeProva, WithoutStirrupsTwoLegsAndNoHooks) {
   Stato.SenzaStaffe = true;
   s_.NumeroBraccia = 6;

@@ -11,8 +11,9 @@ inline Caso CasoColonna(double a, double m, double fcd, double fyd) {
   Caso c;
   c.nome = "colonna 400";
   c.numeri["vertices"] = {200, 200, -200, 200, -200, -200, 200, -200};
-  c.numeri["bars"] = {-160, 160, a, -m, 160, a, m, 160, a, 160, 160, a, -160, m, a, 160, m, a,
-                      -160, -m, a, 160, -m, a, -160, -160, a, -m, -160, a, m, -160, a, 160, -160, a};
+  c.numeri["bars"] = {-160, 160,  a, -m,  160,  a, m,    160,  a, 160, 160,  a,
+                      -160, m,    a, 160, m,    a, -160, -m,   a, 160, -m,   a,
+                      -160, -160, a, -m,  -160, a, m,    -160, a, 160, -160, a};
   c.numeri["fck"] = {fcd * 1.5 / 0.85};
   c.numeri["fyd"] = {fyd};
   c.numeri["strips"] = {100};

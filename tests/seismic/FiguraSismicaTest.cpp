@@ -6,10 +6,14 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -19,7 +23,9 @@
 #include "app/FrmPltSezione.h"
 #include "app/Schermata.h"
 #include "drawing/Grafica_Disegno.h"
+#include "platform/FileDialogScriptato.h"
 #include "platform/MsgBoxScriptato.h"
+#include "platform/PrintDialogScriptato.h"
 #include "platform_qt/AppQt.h"
 #include "seismic/FrmCoefficienti.h"
 #include "seismic/FrmSismica.h"
@@ -79,6 +85,24 @@ TEST_F(FiguraSismica, StirrupsDrawnInThePictureAndInTheDrawingWindow) {
   EXPECT_GT(PixelStaffe(disegno->grab().toImage()), 100);
   SalvaSchermata(*disegno, "FrmPltSezione_sismica");
 
+  // Exported to DXF, the four stirrups go with the section, in colour 6.
+  QTemporaryDir cartella;
+  platform::FileDialogScriptato file;
+  platform::PrintDialogScriptato stampa;
+  disegno->ImpostaDialoghi(&file, &stampa);
+  const QString percorso = cartella.filePath("pilastro.dxf");
+  file.Accoda(percorso.toStdString());
+  // The export ends in the program's folder: the tests' own is given back.
+  const QString cartellaTest = QDir::currentPath();
+  disegno->MnufileItem_Click(1);
+  QDir::setCurrent(cartellaTest);
+  QFile dxf(percorso);
+  ASSERT_TRUE(dxf.open(QIODevice::ReadOnly));
+  const QString testo = QString::fromLatin1(dxf.readAll());
+  const QRegularExpression staffa(
+      "POLYLINE\\r?\\n  8\\r?\\n0\\r?\\n 66\\r?\\n     1\\r?\\n 62\\r?\\n     6\\r?\\n");
+  EXPECT_EQ(testo.count(staffa), 4);
+
   // Closing the seismic window closes the drawing window with it.
   F().close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -127,7 +151,8 @@ TEST_F(FiguraSismica, AnOverlappingStirrupHoldsBackTheEditorsConfirmCommands) {
   const Matrice<float> doppia = RecordStaffe({{8, 1, 4, 12, 9}, {8, 4, 12, 9, 1}});
   EXPECT_FALSE(p.StaffaMemorizzaControllo(doppia, 2, finestra));
   ASSERT_EQ(messaggi.Testi().size(), 1u);
-  EXPECT_EQ(messaggi.Testi()[0], "la staffa 2 si sovrappone alla staffa 1.\r\nEliminarla o modificarla!");
+  EXPECT_EQ(messaggi.Testi()[0],
+            "la staffa 2 si sovrappone alla staffa 1.\r\nEliminarla o modificarla!");
   for (int i = 0; i <= 5; ++i)
     EXPECT_EQ(F().findChild<QPushButton*>(QString("cmdStaffe_%1").arg(i))->isEnabled(), i % 2 == 1)
         << i;
@@ -152,7 +177,8 @@ TEST_F(FiguraSismica, HelpButtonsAndMenuOpenTheirPages) {
   auto pagina = [] {
     FrmCoefficienti* c = FrmCoefficienti::Aperta();
     for (const char* nome : {"frameDuttilità", "frameCapacity", "fraOmegaSt", "fraOmegaWd"})
-      if (c && !c->findChild<QGroupBox*>(QString::fromUtf8(nome))->isHidden()) return std::string(nome);
+      if (c && !c->findChild<QGroupBox*>(QString::fromUtf8(nome))->isHidden())
+        return std::string(nome);
     return std::string();
   };
   F().findChild<QAction*>("mnuCapacityDesign")->trigger();
@@ -183,7 +209,9 @@ TEST_F(FiguraSismica, StirrupPagesShowTheChecksValues) {
   for (int i = 1; i <= 17; ++i) Stato.ValoriStaffe(i) = valori[i - 1];
   Stato.PilastroCorrente.SezioneInferiore = true;
   FrmCoefficienti& ntc = FrmCoefficienti::Mostra(2);
-  auto testo = [](QWidget& w, const char* nome) { return w.findChild<QLabel*>(nome)->text().toStdString(); };
+  auto testo = [](QWidget& w, const char* nome) {
+    return w.findChild<QLabel*>(nome)->text().toStdString();
+  };
   EXPECT_EQ(ntc.windowTitle(), "NTC #7.4.6.2.2 eq. (7.4.28) - Quantitativo minimo di staffe");
   EXPECT_EQ(testo(ntc, "lblAst_0"), "- Ast=101; bst=336 (Dir X)");
   EXPECT_EQ(testo(ntc, "lblAst_1"), "- Ast=151; bst=296 (Dir Y)");
@@ -193,7 +221,8 @@ TEST_F(FiguraSismica, StirrupPagesShowTheChecksValues) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
   FrmCoefficienti& ec8 = FrmCoefficienti::Mostra(3);
-  EXPECT_EQ(ec8.windowTitle(), "EC8 #5.4.3.2.2(8) - Rappoto volumetrico meccanico staffe confinanti");
+  EXPECT_EQ(ec8.windowTitle(),
+            "EC8 #5.4.3.2.2(8) - Rappoto volumetrico meccanico staffe confinanti");
   EXPECT_EQ(testo(ec8, "lblVolStFisso_0"), "Zona critica sezione inferiore");
   EXPECT_EQ(testo(ec8, "lblVolSt_0"), " - vol. staffe=123457");
   EXPECT_EQ(testo(ec8, "lblVolSt_1"), " - area cls   =102400");

@@ -108,6 +108,7 @@ TEST_F(FinestraMenu, EnterFollowsTheInputOrderAndEachBoxSelectsItsText) {
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   }
+  // The last box of the column hands over to the stirrup editor's button.
   EXPECT_EQ(Fuoco(), "StaffePilDef");
   S::W_("F_N")->setFocus();
   for (const char* nome : {"F_MInfsd_0", "F_MSupsd_0", "F_MInfsd_1", "F_MSupsd_1"}) {

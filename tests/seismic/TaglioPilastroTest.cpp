@@ -107,8 +107,9 @@ TEST_F(TaglioPilastro, ACantileverTakesTheBottomMomentOnly) {
   Sismica::Stato.PilastroMensola = true;
   ASSERT_TRUE(P().CalcolaMomentiTagliUltimiPilastro(ambiente.finestra, 0));
   EXPECT_EQ(T("F_V", 0), VariabiliPubbliche::FormattaValore(VEd(3000) / 2 / 1000));
-  EXPECT_EQ(Lista()[1].rfind("Il taglio sollecitante è calcolato in base al momento resistente di", 0),
-            0u);
+  EXPECT_EQ(
+      Lista()[1].rfind("Il taglio sollecitante è calcolato in base al momento resistente di", 0),
+      0u);
 }
 
 // L = 1200: VEd above the struts at 2.5 (395.7 kN) and below those at 1
@@ -144,7 +145,7 @@ TEST_F(TaglioPilastro, TooNarrowASectionGivesTheBaseItNeeds) {
 }
 
 TEST(TaglioPilastroSenzaVerdetto, WithoutPitchStirrupsOrLengthThereIsNone) {
-  auto P = [] () -> Pilastro& { return AmbienteColonna::Colonna(); };
+  auto P = []() -> Pilastro& { return AmbienteColonna::Colonna(); };
   const struct {
     const char* nome;
     std::function<void()> prepara;
@@ -153,9 +154,16 @@ TEST(TaglioPilastroSenzaVerdetto, WithoutPitchStirrupsOrLengthThereIsNone) {
   } casi[] = {
       {"pitch 0", [&] { P().SetStaffePassoCentrale(0); },
        "ATTENZIONE - Passo staffe nullo nella zona centrale!", 0},
-      {"top without stirrups", [&] { P().SezioneInferiore = false; P().SetStaffeNumTot(0); },
+      {"top without stirrups",
+       [&] {
+         P().SezioneInferiore = false;
+         P().SetStaffeNumTot(0);
+       },
        "ATTENZIONE - Inserire le staffe!", 0},
-      {"a horizontal tie only", [] { AmbienteColonna::Staffe({{8, 5, 6}}); },
+      {"a horizontal tie only",
+       [] {
+         AmbienteColonna::Staffe({{8, 5, 6}});
+       },
        "ATTENZIONE - Inserire le staffe!", 0},
       {"no length", [&] { P().SetMatriceSezionePilastro(0, 4, 0); },
        "ATTENZIONE - H interpiano = 0!", 1},
@@ -167,7 +175,7 @@ TEST(TaglioPilastroSenzaVerdetto, WithoutPitchStirrupsOrLengthThereIsNone) {
     SCOPED_TRACE(caso.nome);
     AmbienteColonna ambiente;
     ASSERT_EQ(EseguiCaso(CasoColonnaEsatta(0)).errore, "");  // its materials and strips
-    platform::MsgBoxScriptato box;  // after the case runner's own
+    platform::MsgBoxScriptato box;                           // after the case runner's own
     ambiente.finestra.Controllo("txtVu", 0).SetText("vecchio");
     caso.prepara();
     EXPECT_FALSE(P().CalcolaMomentiTagliUltimiPilastro(ambiente.finestra, 0));
@@ -190,7 +198,11 @@ TEST(BracciEfficaci, ByShapeAndDirection) {
   } casi[] = {
       {"hoop clockwise", 4, 4, {8, 1, 4, 12, 9}, 2, 2},
       {"hoop counter-clockwise from another corner", 4, 4, {8, 12, 4, 1, 9}, 2, 2},
-      {"diamond through the mid-side bars", 3, 3, {8, 2, 5, 7, 4}, 2 * std::sin(Pi / 4),
+      {"diamond through the mid-side bars",
+       3,
+       3,
+       {8, 2, 5, 7, 4},
+       2 * std::sin(Pi / 4),
        2 * std::sin(Pi / 4)},
       {"tie across an intermediate row", 4, 4, {8, 5, 6}, 0, 1},
       {"tie down a column of bars", 4, 4, {8, 10, 2}, 1, 0},
@@ -204,9 +216,11 @@ TEST(BracciEfficaci, ByShapeAndDirection) {
     AmbienteColonna::Staffe({caso.staffa});
     AmbienteColonna::Colonna().CoordinateBarre();
     std::vector<float> aree;
-    EXPECT_NEAR(AmbienteColonna::Colonna().StaffeAreaEfficace(0, aree), caso.bracciX * Gamba8, 1e-3);
+    EXPECT_NEAR(AmbienteColonna::Colonna().StaffeAreaEfficace(0, aree), caso.bracciX * Gamba8,
+                1e-3);
     ASSERT_EQ(aree.size(), 1u);
-    EXPECT_NEAR(AmbienteColonna::Colonna().StaffeAreaEfficace(1, aree), caso.bracciY * Gamba8, 1e-3);
+    EXPECT_NEAR(AmbienteColonna::Colonna().StaffeAreaEfficace(1, aree), caso.bracciY * Gamba8,
+                1e-3);
   }
 }
 
@@ -232,8 +246,10 @@ TEST(EsitoFlessione, OneIsOkAboveIsRedAndNoNumberIsNoVerdict) {
       {true, "1", true, "OK verifica a flessione SEZIONE INFERIORE", "1", 0},
       {true, "1,0001", false, "NO verifica a flessione SEZIONE SUPERIORE", "1,0001", 12},
       {true, " 0,5", true, "OK verifica a flessione SEZIONE INFERIORE", " 0,5", 0},
-      {false, " 0,5", true, "ATTENZIONE - Verifica a flessione non eseguita per la SEZIONE INFERIORE!", "", 0},
-      {true, "-", false, "ATTENZIONE - Verifica a flessione non eseguita per la SEZIONE SUPERIORE!", "", 0},
+      {false, " 0,5", true,
+       "ATTENZIONE - Verifica a flessione non eseguita per la SEZIONE INFERIORE!", "", 0},
+      {true, "-", false, "ATTENZIONE - Verifica a flessione non eseguita per la SEZIONE SUPERIORE!",
+       "", 0},
   };
   for (const auto& caso : casi) {
     SCOPED_TRACE(caso.rapporto);

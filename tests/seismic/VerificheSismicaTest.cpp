@@ -120,7 +120,7 @@ TEST_F(VerificheSismica, BendingAtBothEndsGivesTheRatioOfTheMxMyWindowAndOfTheCa
   EXPECT_EQ(inferiore, Rapporto());
   EXPECT_EQ(FinestreRisultati::DominioMxMyAperto()->TitoloTmp, "SEZIONE INFERIORE");
   EXPECT_EQ(f.C("F_Mxsd", 0).Text(), "150");
-  EXPECT_EQ(f.C("F_N", 0).Text(), " 680");
+  EXPECT_EQ(f.C("F_N", 0).Text(), "680");
   EXPECT_EQ(S().Controllo("txtRoM", 0).ForeColor(), platform::QBColor(0));
   EXPECT_TRUE(VariabiliPubbliche::Stato.RisultatiPresenti);
 

@@ -1,0 +1,188 @@
+// The example projects of data/Esempi: what the main window saves for the
+// sections typed here, and, opened from the help menu and verified with
+// "Calcola", the case runner's results for the same sections.
+//
+// After a change of the file layout, run this test with TRAMOK_SCRIVI_ESEMPI
+// set to write the examples again.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "FinestraConDialogo.h"
+#include "Schermata.h"
+#include "SezioneScritta.h"
+#include "doppi/SistemaProva.h"
+#include "model/VariabiliPubbliche.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using VariabiliPubbliche::Stato;
+
+struct Esempio {
+  std::string file;
+  std::string titolo;
+  SezioneTabella sezione;
+  std::function<void(FinestraMain&)> scrivi;  // the section into the window
+  std::function<void(Caso&)> completa;        // what CasoDi does not give
+};
+
+// Tendons of 4 x 150 mm2 at d = 54 cm, prestressed to 1000 N/mm2: an
+// initial strain of 1000 / 200000 = 0.005, yielding at 1600 / 1.15, to the
+// four digits the box shows when the project is opened again.
+void ScriviTrefoli(FinestraMain& f) {
+  f.C("CmbCavi").SetText("Trefolo");
+  f.C("F_nome_acc", 1).SetText("Trefolo");
+  f.C("F_fyd", 1).SetText("1391");
+}
+
+const std::vector<Esempio>& Esempi() {
+  static const std::vector<Esempio> t = {
+      {"Trave inflessa.slu", "Trave 30x50 - flessione retta",
+       // 3 bars of 20 mm at d = 46 cm, 2 of 14 mm at d = 4 cm.
+       {"Trave inflessa", 0, 1, {"30", "50"}, 2, {"9,42", "3,08", "46", "4"},
+        {150, 250, 150, -250, -150, -250, -150, 250}, {0, -210, 942, 0, 210, 308}, "SLU+", 0, 150},
+       [](FinestraMain& f) { ScriviSezione(f, Esempi()[0].sezione); },
+       [](Caso&) {}},
+      {"Trave precompressa.slu", "Trave 30x60 precompressa",
+       {"Trave precompressa", 0, 1, {"30", "60"}, 1, {"3,08", "56"},
+        {150, 300, 150, -300, -150, -300, -150, 300}, {0, -260, 308}, "SLU+", 0, 250},
+       [](FinestraMain& f) {
+         ScriviPrecompressa(f, Esempi()[1].sezione, {"6", "54", "1000"});
+         ScriviTrefoli(f);
+       },
+       [](Caso& c) {
+         c.numeri["tendons"] = {0, -240, 600, 0.005};
+         c.numeri["fyd"] = {391.3, 1391};
+       }},
+      {"Pilastro deviato.slu", "Pilastro 40x40 - pressoflessione deviata",
+       // Eight bars of 20 mm: the corners and the middle of each side, 4 cm in.
+       {"Pilastro deviato", 5, 4, {"-20", "20", "20", "-20", "-20", "-20", "20", "20"}, 8,
+        {"3,14", "3,14", "3,14", "3,14", "3,14", "3,14", "3,14", "3,14",
+         "-16", "0", "16", "16", "16", "0", "-16", "-16",
+         "-16", "-16", "-16", "0", "16", "16", "16", "0"},
+        {-200, -200, 200, -200, 200, 200, -200, 200},
+        {-160, -160, 314, 0, -160, 314, 160, -160, 314, 160, 0, 314,
+         160, 160, 314, 0, 160, 314, -160, 160, 314, -160, 0, 314},
+        "SLU+", 1200, 120, 30},
+       // The acting moments in the ratio of the resisting ones at 30 degrees.
+       [](FinestraMain& f) {
+         ScriviSezione(f, Esempi()[2].sezione);
+         f.C("F_MySd", 0).SetText("-60");
+       },
+       [](Caso& c) { c.numeri["My"] = {-60e6}; }},
+  };
+  return t;
+}
+
+fs::path CartellaEsempi() {
+  const char* test = std::getenv("TRAMOK_TESTS");
+  return fs::path(test ? test : ".") / ".." / "data" / "Esempi";
+}
+
+std::string Contenuto(const fs::path& percorso) {
+  std::ifstream ingresso(percorso, std::ios::binary);
+  return {std::istreambuf_iterator<char>(ingresso), std::istreambuf_iterator<char>()};
+}
+
+TEST(Esempi, SonoCioCheLaFinestraSalvaPerLeSezioniScritte) {
+  for (const Esempio& e : Esempi()) {
+    SCOPED_TRACE(e.file);
+    // A program without settings files: its own materials.
+    FinestraConDialogo f(false);
+    f.Scrivi("txtTitolo", e.titolo);
+    e.scrivi(f);
+    f.dialogo->Accoda(f.ambiente.Percorso(e.file));
+    f.main->MnuFileItem_Click(3);
+    const std::string salvato = f.ambiente.Leggi(e.file);
+    ASSERT_FALSE(salvato.empty());
+    if (std::getenv("TRAMOK_SCRIVI_ESEMPI")) {
+      fs::create_directories(CartellaEsempi());
+      std::ofstream(CartellaEsempi() / e.file, std::ios::binary) << salvato;
+    }
+    EXPECT_EQ(Contenuto(CartellaEsempi() / e.file), salvato);
+  }
+}
+
+// The examples lie in Esempi beside the program, as the build puts them.
+void CopiaEsempi(const AmbienteFile& ambiente) {
+  fs::copy(CartellaEsempi(), fs::path(ambiente.Cartella()) / "Esempi");
+}
+
+TEST(Esempi, ApertiDalMenuECalcolatiDannoIRisultatiDelCaso) {
+  for (const Esempio& e : Esempi()) {
+    SCOPED_TRACE(e.file);
+    RisultatiCaso atteso;
+    {
+      SeparatoriProva italiani(",", ".");
+      Caso caso = CasoDi(e.sezione);
+      e.completa(caso);
+      atteso = EseguiCaso(caso);
+    }
+    ASSERT_EQ(atteso.errore, "");
+    // The settings in force differ from the example's materials, which the
+    // file brings with it.
+    FinestraConDialogo f;
+    CopiaEsempi(f.ambiente);
+    f.dialogo->Accoda(f.ambiente.Percorso("Esempi/" + e.file));
+    f.main->mnuAiutoItem_Click(1);
+    ASSERT_EQ(f.C("txtTitolo").Text(), e.titolo);
+    f.ambiente.box.Svuota();
+    Calcola(f);
+    EXPECT_FALSE(f.main->DatiErrati);
+    EXPECT_TRUE(Stato.RisultatiPresenti);
+    EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{});
+    ControllaRisultati(f, atteso);
+    SalvaSchermata(*f.main, QString("Esempio ") + e.sezione.nome);
+  }
+}
+
+TEST(Esempi, IlMenuApreLaCartellaEsempiELasciaLaCartellaDati) {
+  FinestraConDialogo f;
+  CopiaEsempi(f.ambiente);
+  const std::string progetti = f.ambiente.Percorso("progetti");
+  fs::create_directory(progetti);
+  Stato.CartellaDati = progetti;
+  QAction* voce = f.main->findChild<QAction*>("mnuAiutoItem_1");
+  ASSERT_NE(voce, nullptr);
+  ASSERT_TRUE(voce->isEnabled());
+
+  // Cancelled: nothing moves.
+  voce->trigger();
+  ASSERT_EQ(f.dialogo->Mostrati().size(), 1u);
+  EXPECT_EQ(f.dialogo->Mostrati()[0].InitDir, f.ambiente.Percorso("Esempi"));
+  EXPECT_TRUE(f.dialogo->Mostrati()[0].Apertura);
+  EXPECT_EQ(Stato.CartellaDati, progetti);
+  EXPECT_EQ(ProgettoFile::Stato.NomeFileProgetto, "");
+
+  const std::string esempio = f.ambiente.Percorso("Esempi/Trave inflessa.slu");
+  const std::string originale = f.ambiente.Leggi("Esempi/Trave inflessa.slu");
+  f.dialogo->Accoda(esempio);
+  voce->trigger();
+  EXPECT_EQ(f.C("txtTitolo").Text(), Esempi()[0].titolo);
+  EXPECT_EQ(f.main->windowTitle().toStdString(), f.main->FormCaption + "Trave inflessa");
+  EXPECT_EQ(Stato.CartellaDati, progetti);
+
+  // "Salva" writes into the data folder, the example stays as shipped.
+  f.Scrivi("txtTitolo", "Mia trave");
+  f.main->MnuFileItem_Click(2);
+  EXPECT_EQ(f.dialogo->Mostrati().size(), 2u);
+  EXPECT_EQ(f.ambiente.Leggi("progetti/Trave inflessa.slu").substr(0, 12), "\"Mia trave\",");
+  EXPECT_EQ(f.ambiente.Leggi("Esempi/Trave inflessa.slu"), originale);
+}
+
+// scripts/run.sh starts the program with this relative path.
+TEST(Esempi, LaRigaDiComandoApreUnEsempioDallaCartellaDelProgramma) {
+  FinestraConDialogo f;
+  CopiaEsempi(f.ambiente);
+  f.main->RigaComando = "Esempi/Trave inflessa.slu";
+  ASSERT_TRUE(f.main->ApriFileRigaComando());
+  EXPECT_EQ(f.C("txtTitolo").Text(), Esempi()[0].titolo);
+  EXPECT_EQ(f.main->windowTitle().toStdString(), f.main->FormCaption + "Trave inflessa");
+  EXPECT_EQ(f.main->FlexGrid(0).TextMatrix(1, 2), "50");
+}
+
+}  // namespace
