@@ -115,9 +115,9 @@ void Main::CreaMenu() {
     connect(voce, &QAction::triggered, this, [this, v] { VoceVista(v.nome, *v.flag); });
   }
 
-  connect(Comando(barra, "mnu_Progetto", "&Progetto Sez. Rett.", false), &QAction::triggered,
+  connect(Comando(barra, "mnu_Progetto", "&Progetto Sez. Rett.", true), &QAction::triggered,
           this, [this] { mnu_Progetto_Click(); });
-  Comando(barra, "MnuSismica", "&Sismica", false);
+  Comando(barra, "MnuSismica", "&Sismica", true);
 
   QMenu* normativa = Menu(barra, "NormativaMain", "&Normativa");
   const char* const codici[] = {"NTC 2018", "DM 1996", "NTC 2018 - Strutture esistenti"};

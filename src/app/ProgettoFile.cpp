@@ -127,8 +127,18 @@ void AzioniDominio(const std::string& modo, FileDati& file) {
   if (n > 0) Generale::FileInOutMat(modo, file, a);
 }
 
-void Correzioni14(DatiFinestra& dati) {
+// Factors of 0 take their defaults; a file that ends early gets them too,
+// so that what was read writes out and reads back the same.
+void CorreggiFattori() {
   if (Stato.GammaAzioni == 0) Stato.GammaAzioni = 1.5f;
+  if (Stato.GammaC == 0) Stato.GammaC = 1.5;
+  if (Stato.GammaS == 0) Stato.GammaS = 1.15;
+  if (Stato.RapportoN[0] <= 0) Stato.RapportoN[0] = 15;
+  if (Stato.RapportoN[1] <= 0) Stato.RapportoN[1] = 6;
+}
+
+void Correzioni14(DatiFinestra& dati) {
+  CorreggiFattori();
   for (size_t i = 0; i < 2; ++i) dati.VForm[i] = Stato.AzioneV[i] / 1000.0;
 }
 
@@ -180,8 +190,7 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, b
   else
     FileInOutSenzaMessaggio(modo, file, Stato.Rck, Stato.SigmaSAmm[0], Stato.SigmaSAmm[1],
                             Stato.SigmaCAmm, Stato.TauC0, Stato.TauC1, Stato.GammaC, Stato.GammaS);
-  if (Stato.GammaC == 0) Stato.GammaC = 1.5;
-  if (Stato.GammaS == 0) Stato.GammaS = 1.15;
+  CorreggiFattori();
   FileInOutSenzaMessaggio(modo, file, dati.VForm[0], dati.VForm[1]);
   for (size_t i = 0; i < 2; ++i) Stato.AzioneV[i] = static_cast<float>(dati.VForm[i] * 1000);
   FileInOutSenzaMessaggio(modo, file, Stato.DatiSezioneCircolare[4]);
@@ -197,8 +206,7 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, b
     cond("5.0", Stato.RapportoN[0]);
   else
     FileInOut(modo, file, Stato.RapportoN[0], Stato.RapportoN[1]);
-  if (Stato.RapportoN[0] <= 0) Stato.RapportoN[0] = 15;
-  if (Stato.RapportoN[1] <= 0) Stato.RapportoN[1] = 6;
+  CorreggiFattori();
   {
     Flag barre(Stato.VisTensioniBarre), cls(Stato.VisTensioniCls);
     std::string scartato;
@@ -248,6 +256,7 @@ void Records(const std::string& modo, FileDati& file, DatiFinestra& dati) {
   } catch (const ErroreFile& errore) {
     if (modo != "L" || errore.Numero() != Generale::ErroreFineLettura) throw;
     // A file that ends early takes nothing from the project before it.
+    CorreggiFattori();
     if (!sismica) Sismica::ValoriDefault();
     if (!normativa) DefaultNormativa();
     throw;

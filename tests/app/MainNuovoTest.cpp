@@ -10,6 +10,7 @@
 #include <map>
 
 #include "FinestraConDialogo.h"
+#include "Schermata.h"
 #include "model/VariabiliPubbliche.h"
 
 namespace {
@@ -82,6 +83,7 @@ TEST(MainNuovo, DopoUnaSezioneCircolareAperta) {
   const int righeAzioni = Stato.AzioniDominioMN.Righe();
 
   f.main->MnuFileItem_Click(0);
+  SalvaSchermata(*f.main, "Main_nuovo");
   const std::map<std::string, std::string> dopo = Aspetto(f);
   for (const auto& [nome, valore] : iniziale) {
     const auto trovato = dopo.find(nome);

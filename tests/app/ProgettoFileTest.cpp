@@ -189,6 +189,28 @@ TEST_F(ProgettoFileTest, Versione50LettaFinoAlRecordDelleViste) {
   EXPECT_EQ(Sismica::Stato.NEdSismica, 0);
 }
 
+// A file that ends inside record 19, after a gamma_c of 0: the factor takes
+// its default as in a whole file, and the project writes out and reads back
+// to the same bytes.
+TEST_F(ProgettoFileTest, FileFinitoDopoUnGammaCNulloPrendeIlPredefinito) {
+  CopiaFixture("progetto-5.0.slu");
+  std::string testo = ambiente.Leggi("progetto-5.0.slu");
+  const std::string record19 = "30,255,9.75,0.6,1.829,1.5,1.15";
+  ASSERT_NE(testo.find(record19), std::string::npos);
+  ambiente.Scrivi("corto.slu", testo.substr(0, testo.find(record19)) + "30,255,9.75,0.6,1.829,0");
+  Stato.GammaC = 1.7;
+  Stato.GammaS = 1.2;
+  DatiFinestra dati;
+  ASSERT_TRUE(Leggi("corto.slu", dati));
+  EXPECT_TRUE(ambiente.box.Mostrati().empty());
+  EXPECT_EQ(Stato.GammaC, 1.5);
+  EXPECT_EQ(Stato.GammaS, 1.2);
+  ASSERT_TRUE(Scrivi("a.slu", dati));
+  ASSERT_TRUE(Leggi("a.slu", dati));
+  ASSERT_TRUE(Scrivi("b.slu", dati));
+  EXPECT_EQ(ambiente.Leggi("a.slu"), ambiente.Leggi("b.slu"));
+}
+
 TEST_F(ProgettoFileTest, Versione60CaviSenzaPrecompressioneNellaColonnaAZero) {
   CopiaFixture("progetto-6.0.slu");
   DatiFinestra dati;

@@ -3,6 +3,7 @@
 // with two bar layers, driven as a user drives it.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLineEdit>
 #include <QSlider>
 
@@ -21,7 +22,7 @@ class FinestraProgetto : public ::testing::Test {
     f.Widget("txtRigheGriglia", 1)->setFocus();
     FinestraMain::Batti("2");
     for (const char* v : {"9,42", "4,02", "45", "5"}) FinestraMain::Batti(v);
-    f.main->mnu_Progetto_Click();
+    f.main->findChild<QAction*>("mnu_Progetto")->trigger();
     p = ProgettoSezione::Aperta();
   }
   ~FinestraProgetto() override { delete p; }
