@@ -26,6 +26,10 @@ class Control {
   virtual void SetEnabled(bool abilitato) = 0;
   virtual Colore ForeColor() const = 0;
   virtual void SetForeColor(Colore colore) = 0;
+  // A system colour (ColoreFacciaPulsante, ColoreSfondoFinestra) gives back
+  // the style's own background.
+  virtual Colore BackColor() const = 0;
+  virtual void SetBackColor(Colore colore) = 0;
   // Check box 0/1/2, option button 0/1, menu item checked 0/1.
   virtual int Value() const = 0;
   virtual void SetValue(int valore) = 0;

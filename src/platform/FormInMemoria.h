@@ -23,6 +23,8 @@ class ControlInMemoria : public Control {
   void SetEnabled(bool abilitato) override { abilitato_ = abilitato; }
   Colore ForeColor() const override { return colore_; }
   void SetForeColor(Colore colore) override { colore_ = colore; }
+  Colore BackColor() const override { return sfondo_; }
+  void SetBackColor(Colore colore) override { sfondo_ = colore; }
   int Value() const override { return valore_; }
   void SetValue(int valore) override { valore_ = valore; }
   void Clear() override { voci_.clear(); testo_.clear(); }
@@ -36,6 +38,7 @@ class ControlInMemoria : public Control {
   bool visibile_ = true;
   bool abilitato_ = true;
   Colore colore_ = 0;
+  Colore sfondo_ = ColoreSfondoFinestra;
   int valore_ = 0;
   std::vector<std::string> voci_;
 };

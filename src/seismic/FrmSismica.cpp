@@ -409,10 +409,34 @@ void FrmSismica::OpTipoPilastro_Click(int Index) {
 
 void FrmSismica::CmdSezionePil_Click(int Index) {
   if (!AggiornamentoInCorso) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
-  RecuperaDatiPilastri(Index % 2 == 1);
-  AbilitaDatiComuni(Index % 2 == 1);
+  const bool inferiore = Index % 2 == 1;
+  RecuperaDatiPilastri(inferiore);
+  Testo("txtDinamica", 2, VariabiliPubbliche::FormattaValore(Stato.DuttilitaCurvaturaSup, true));
+  Testo("txtDinamica", 0, VariabiliPubbliche::FormattaValore(Stato.DuttilitaCurvaturaInf, true));
+  ColoraSezioneCorrente(Index);
+  if (Index >= 2) CopiaSezionePilastroCircolare();
+  AbilitaDatiComuni(inferiore);
   Figura_Click();
   ControllaPrescrizioni();
+}
+
+// The chosen end's button in yellow; for a rectangular column also the
+// ductility box and the moment boxes of that end.
+void FrmSismica::ColoraSezioneCorrente(int Index) {
+  using platform::ColoreFacciaPulsante;
+  using platform::ColoreGiallo;
+  using platform::ColoreSfondoFinestra;
+  const int primo = Index - Index % 2;
+  Controllo("CmdSezionePil", Index).SetBackColor(ColoreGiallo);
+  Controllo("CmdSezionePil", Index == primo ? primo + 1 : primo).SetBackColor(ColoreFacciaPulsante);
+  if (Index >= 2) return;
+  const bool superiore = Index == 0;
+  Controllo("txtDinamica", 2).SetBackColor(superiore ? ColoreGiallo : ColoreFacciaPulsante);
+  Controllo("txtDinamica", 0).SetBackColor(superiore ? ColoreFacciaPulsante : ColoreGiallo);
+  for (int i = 0; i <= 1; ++i) {
+    Controllo("F_MSupsd", i).SetBackColor(superiore ? ColoreGiallo : ColoreSfondoFinestra);
+    Controllo("F_MInfsd", i).SetBackColor(superiore ? ColoreSfondoFinestra : ColoreGiallo);
+  }
 }
 
 void FrmSismica::MostraSezione() {
@@ -424,11 +448,20 @@ void FrmSismica::MostraSezione() {
   for (int i = 0; i <= 3; ++i) Controllo("CmdSezionePil", i).SetEnabled((i % 2 == 1) != inferiore);
 }
 
+// A rectangular column's bars and stirrups are replaced only on a Yes; a
+// circular one asks only when its top end has fewer than four bars.
 void FrmSismica::cmdCopiaSezione_Click() {
-  if (Stato.PilastroCorrente.Circolare())
+  if (Stato.PilastroCorrente.Circolare()) {
     CopiaSezionePilastroCircolare();
-  else
+  } else {
+    const std::string altra = Stato.PilastroCorrente.SezioneInferiore ? "superiore ?" : "inferiore ?";
+    if (platform::MsgBox("Sostituire barre e staffe con quelle della sezione " + altra,
+                         platform::Pulsanti::SiNo, platform::Icona::Domanda) != platform::Risposta::Si)
+      return;
     CopiaSezionePilastroRettangolare();
+  }
+  Figura_Click();
+  ControllaPrescrizioni();
 }
 
 void FrmSismica::chkPianiInf_Click(int Index) {

@@ -121,6 +121,7 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void RecuperaDatiPilastriCircolariSub(bool inferiore);
   void MostraDiametro(int indice, float diametro);
   void MostraSezione();
+  void ColoraSezioneCorrente(int Index);
   void DisegnaSezioneSismica(platform::SurfaceImmagineQt& immagine);
   void ApriFinestraDisegno(bool video);
   // The coefficients window, opened anew on the page.

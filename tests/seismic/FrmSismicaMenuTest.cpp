@@ -91,6 +91,35 @@ TEST_F(FinestraMenu, TopEndDisablesTheSharedBoxesAndTheBottomEnablesThem) {
   for (const char* nome : comuni) EXPECT_TRUE(S::W_(nome)->isEnabled()) << nome;
 }
 
+// The current end is marked in yellow: its button, its ductility factor and
+// its moments; the ductility factors are shown again on every switch.
+TEST_F(FinestraMenu, CurrentEndIsMarkedInYellow) {
+  S::Apri();
+  using platform::ColoreGiallo;
+  auto sfondo = [](const char* nome, int i) { return S::F().Controllo(nome, i).BackColor(); };
+  Stato.DuttilitaCurvaturaSup = 13;
+  Stato.DuttilitaCurvaturaInf = 7;
+  S::Clic("CmdSezionePil_0");
+  EXPECT_EQ(S::W_<QLineEdit>("txtDinamica_2")->text(), "13");
+  EXPECT_EQ(S::W_<QLineEdit>("txtDinamica_0")->text(), "7");
+  EXPECT_EQ(sfondo("CmdSezionePil", 0), ColoreGiallo);
+  EXPECT_EQ(sfondo("CmdSezionePil", 1), platform::ColoreFacciaPulsante);
+  EXPECT_EQ(sfondo("txtDinamica", 2), ColoreGiallo);
+  EXPECT_EQ(sfondo("txtDinamica", 0), platform::ColoreFacciaPulsante);
+  for (int i = 0; i <= 1; ++i) {
+    EXPECT_EQ(sfondo("F_MSupsd", i), ColoreGiallo);
+    EXPECT_EQ(sfondo("F_MInfsd", i), platform::ColoreSfondoFinestra);
+  }
+  EXPECT_EQ(S::W_("F_MSupsd_0")->palette().color(QPalette::Base), QColor(Qt::yellow));
+  S::Clic("CmdSezionePil_1");
+  EXPECT_EQ(sfondo("CmdSezionePil", 1), ColoreGiallo);
+  EXPECT_EQ(sfondo("CmdSezionePil", 0), platform::ColoreFacciaPulsante);
+  EXPECT_EQ(sfondo("txtDinamica", 0), ColoreGiallo);
+  for (int i = 0; i <= 1; ++i) EXPECT_EQ(sfondo("F_MInfsd", i), ColoreGiallo);
+  EXPECT_EQ(S::W_("F_MSupsd_0")->palette().color(QPalette::Base),
+            QApplication::palette(S::W_("F_MSupsd_0")).color(QPalette::Base));
+}
+
 TEST_F(FinestraMenu, EnterFollowsTheInputOrderAndEachBoxSelectsItsText) {
   S::Apri();
   S::W_("txtTitolo")->setFocus();

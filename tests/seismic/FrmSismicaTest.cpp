@@ -104,6 +104,13 @@ TEST_F(FinestraSismicaQt, RectangularColumnIsStoredPerEndAndCopied) {
   // least count, 2. The outline is shared.
   EXPECT_EQ(T("PilastroTxt_0"), "400");
   EXPECT_EQ(T("PilastroTxt_2"), "2");
+  messaggi.Svuota();
+  Clic("cmdCopiaSezione");  // answered No: nothing is replaced
+  ASSERT_EQ(messaggi.Mostrati().size(), 1u);
+  EXPECT_EQ(messaggi.Testi()[0], "Sostituire barre e staffe con quelle della sezione inferiore ?");
+  EXPECT_EQ(T("PilastroTxt_2"), "2");
+  EXPECT_EQ(p.MatriceSezionePilastro(0, 7), 2);
+  messaggi.Accoda(platform::Risposta::Si);
   Clic("cmdCopiaSezione");
   EXPECT_EQ(T("PilastroTxt_2"), "4");
   EXPECT_EQ(p.MatriceSezionePilastro(0, 7), 4);
@@ -138,12 +145,12 @@ TEST_F(FinestraSismicaQt, CircularColumnKeepsItsOwnRowAndCopiesOnYes) {
   Scrivi("PilastroTxt_6", "250");
   Scrivi("PilastroTxt_7", "8");
   Scrivi("PilastroTxt_8", "40");
+  // To the top end, which has no bars: the copy of the bottom is offered.
+  messaggi.Accoda(platform::Risposta::Si);
   Clic("CmdSezionePil_2");
   const Sismica::Pilastro& p = Stato.PilastroCorrente;
   EXPECT_EQ(p.MatriceSezionePilastro(1, 1), 250);
   EXPECT_EQ(p.MatriceSezionePilastro(1, 12), 8);
-  messaggi.Accoda(platform::Risposta::Si);
-  Clic("cmdCopiaSezione");
   EXPECT_EQ(p.MatriceSezionePilastro(1, 6), 8);
   EXPECT_EQ(T("PilastroTxt_7"), "8");
   // Four or more bars on top: nothing is asked.

@@ -1,6 +1,8 @@
 #include "platform/qt/ControlQt.h"
 
+#include <QAbstractScrollArea>
 #include <QAbstractSlider>
+#include <QApplication>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +18,19 @@ namespace {
 
 QString Q(const std::string& testo) { return QString::fromStdString(testo); }
 std::string S(const QString& testo) { return testo.toStdString(); }
+
+constexpr const char* Sfondo = "tramokSfondo";
+
+// The palette role a widget paints its background with.
+QPalette::ColorRole RuoloSfondo(const QWidget* c) {
+  if (qobject_cast<const QAbstractButton*>(c)) return QPalette::Button;
+  if (qobject_cast<const QLineEdit*>(c) || qobject_cast<const QComboBox*>(c) ||
+      qobject_cast<const QAbstractScrollArea*>(c))
+    return QPalette::Base;
+  return QPalette::Window;
+}
+
+bool ColoreDiSistema(Colore colore) { return colore >= 0x80000000u; }
 
 }  // namespace
 
@@ -112,6 +127,25 @@ void ControlQt::SetForeColor(Colore colore) {
   for (QPalette::ColorRole ruolo : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
     tavolozza.setColor(ruolo, q);
   c->setPalette(tavolozza);
+}
+
+Colore ControlQt::BackColor() const {
+  const QVariant sfondo = oggetto_ ? oggetto_->property(Sfondo) : QVariant();
+  return sfondo.isValid() ? sfondo.toUInt() : ColoreSfondoFinestra;
+}
+
+void ControlQt::SetBackColor(Colore colore) {
+  auto* c = qobject_cast<QWidget*>(oggetto_.data());
+  if (!c) return;
+  c->setProperty(Sfondo, colore);
+  const QPalette::ColorRole ruolo = RuoloSfondo(c);
+  QPalette tavolozza = c->palette();
+  if (ColoreDiSistema(colore))
+    tavolozza.setBrush(ruolo, QApplication::palette(c).brush(ruolo));
+  else
+    tavolozza.setColor(ruolo, QColor::fromRgb(colore & 0xFFFFFF));
+  c->setPalette(tavolozza);
+  if (ruolo == QPalette::Window) c->setAutoFillBackground(!ColoreDiSistema(colore));
 }
 
 int ControlQt::Value() const {

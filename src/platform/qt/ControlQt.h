@@ -31,6 +31,8 @@ class ControlQt : public Control {
   void SetEnabled(bool abilitato) override;
   Colore ForeColor() const override;
   void SetForeColor(Colore colore) override;
+  Colore BackColor() const override;
+  void SetBackColor(Colore colore) override;
   int Value() const override;
   void SetValue(int valore) override;
   void Clear() override;
