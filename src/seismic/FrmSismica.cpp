@@ -378,6 +378,11 @@ void FrmSismica::ImportaMaterialiInFormSismica() {
   Testo("F_nome_cls", platform::SenzaIndice, VariabiliPubbliche::Stato.SiglaCalcestruzzo);
 }
 
+bool FrmSismica::event(QEvent* evento) {
+  if (evento->type() == QEvent::WindowActivate) ImportaMaterialiInFormSismica();
+  return QWidget::event(evento);
+}
+
 void FrmSismica::MemorizzaDatiSismica() {
   VariabiliPubbliche::ScartaSezioneCorrente();
   Stato.TitoloSismica = Controllo("txtTitolo").Text();

@@ -105,6 +105,8 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
+  // On activation: the materials may have changed in the main window.
+  bool event(QEvent* evento) override;
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
  private:

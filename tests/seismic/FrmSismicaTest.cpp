@@ -13,6 +13,7 @@
 
 #include "FinestreSismicaQt.h"
 #include "app/Schermata.h"
+#include "model/VariabiliPubbliche.h"
 #include "platform/MsgBoxScriptato.h"
 #include "platform_qt/AppQt.h"
 #include "seismic/FrmCoefficienti.h"
@@ -157,6 +158,26 @@ TEST_F(FinestraSismicaQt, CircularColumnKeepsItsOwnRowAndCopiesOnYes) {
   messaggi.Svuota();
   Clic("cmdCopiaSezione");
   EXPECT_TRUE(messaggi.Mostrati().empty());
+}
+
+// Materials changed elsewhere while the window was open show on its return.
+bool Attiva(QWidget& finestra) {
+  finestra.show();
+  finestra.activateWindow();
+  return QTest::qWaitForWindowActive(&finestra);
+}
+
+TEST_F(FinestraSismicaQt, ActivationShowsTheMaterialsInForce) {
+  FrmSismica::Mostra();
+  ASSERT_TRUE(Attiva(F()));
+  QWidget altra;
+  ASSERT_TRUE(Attiva(altra));
+  VariabiliPubbliche::Stato.SiglaCalcestruzzo = "C32/40";
+  VariabiliPubbliche::Stato.SiglaAcciaio[0] = "B450A";
+  EXPECT_NE(T("F_nome_cls"), "C32/40");
+  ASSERT_TRUE(Attiva(F()));
+  EXPECT_EQ(T("F_nome_cls"), "C32/40");
+  EXPECT_EQ(T("F_nome_acc"), "B450A");
 }
 
 TEST(MuFiFormula, CasesOfThePeriods) {
