@@ -401,7 +401,7 @@ void FrmSismica::OpTipoPilastro_Click(int Index) {
   if (!AggiornamentoInCorso) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
   Stato.PilastroCorrente.TipoPilastro = Index;
   MostraFramePilastro(Index);
-  Controllo("frmStaffe").SetVisible(false);
+  StaffeChiudi();
   if (AggiornamentoInCorso) return;
   RecuperaDatiPilastri(Stato.PilastroCorrente.SezioneInferiore);
   PremiSezioneCorrente();
@@ -424,11 +424,20 @@ void FrmSismica::MostraSezione() {
   for (int i = 0; i <= 3; ++i) Controllo("CmdSezionePil", i).SetEnabled((i % 2 == 1) != inferiore);
 }
 
+// A circular top end asks its own question about the bottom's bars.
 void FrmSismica::cmdCopiaSezione_Click() {
-  if (Stato.PilastroCorrente.Circolare())
+  if (Stato.PilastroCorrente.Circolare()) {
     CopiaSezionePilastroCircolare();
-  else
-    CopiaSezionePilastroRettangolare();
+    return;
+  }
+  const std::string altra = Stato.PilastroCorrente.SezioneInferiore ? "superiore ?" : "inferiore ?";
+  if (platform::MsgBox("Sostituire barre e staffe con quelle della sezione " + altra,
+                       platform::Pulsanti::SiNo, platform::Icona::Domanda) !=
+      platform::Risposta::Si)
+    return;
+  CopiaSezionePilastroRettangolare();
+  Figura_Click();
+  ControllaPrescrizioni();
 }
 
 void FrmSismica::chkPianiInf_Click(int Index) {

@@ -18,8 +18,10 @@ using Sismica::Stato;
 void FrmSismica::Figura_Click() {
   if (AggiornamentoInCorso) return;
   figura_->MostraImmagine(QImage());
-  if (Controllo("frmStaffe").Visible()) FlexGridS_LeaveCell();
   try {
+    // What is being typed in the stirrup grid is stored and drawn with the rest.
+    if (StaffaCellaConferma()) return;
+    if (Controllo("frmStaffe").Visible()) FlexGridS_LeaveCell();
     MemorizzaDatiSismica();
     VariabiliPubbliche::Stato.RisultatiPresenti = false;
     const Sismica::Pilastro& p = Stato.PilastroCorrente;

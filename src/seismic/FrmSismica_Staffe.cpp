@@ -192,19 +192,21 @@ bool FrmSismica::StaffeOk() {
       g.SetRow(r);
       return false;
     }
-  AbilitaDatiPilastro(true);
   p.StaffeMemorizza(*this, g);
-  StaffaGenericaInCorso = false;
-  Controllo("frmStaffe").SetVisible(false);
+  StaffeChiudi();
   Figura_Click();
   return true;
 }
 
-void FrmSismica::StaffeAnnulla() {
+void FrmSismica::StaffeChiudi() {
   AbilitaDatiPilastro(true);
   txtEditS_->SetVisible(false);
   StaffaGenericaInCorso = false;
   Controllo("frmStaffe").SetVisible(false);
+}
+
+void FrmSismica::StaffeAnnulla() {
+  StaffeChiudi();
   Sismica::Pilastro& p = Stato.PilastroCorrente;
   p.StaffeMemorizzaTmp(true);
   RecuperaPassoStaffePilastri(p.SezioneInferiore);
@@ -280,6 +282,15 @@ bool FrmSismica::StaffaMemorizza(int riga) {
   g.SetRow(riga);
   StaffaGenericaInCorso = false;
   return ok;
+}
+
+// The row of the cell is checked and stored with the others when it passes;
+// a generic stirrup ends there.
+bool FrmSismica::StaffaCellaConferma() {
+  if (!Controllo("frmStaffe").Visible() || !txtEditS_->Visible()) return false;
+  FlexGridS_LeaveCell();
+  const int riga = FlexGridS().Row();
+  return riga >= 1 && StaffaMemorizza(riga);
 }
 
 void FrmSismica::FlexGridS_Click() { MsFlex::ModificaCella(FlexGridS(), *txtEditS_, 0); }

@@ -104,6 +104,7 @@ TEST_F(FinestraSismicaQt, RectangularColumnIsStoredPerEndAndCopied) {
   // least count, 2. The outline is shared.
   EXPECT_EQ(T("PilastroTxt_0"), "400");
   EXPECT_EQ(T("PilastroTxt_2"), "2");
+  messaggi.Accoda(platform::Risposta::Si);
   Clic("cmdCopiaSezione");
   EXPECT_EQ(T("PilastroTxt_2"), "4");
   EXPECT_EQ(p.MatriceSezionePilastro(0, 7), 4);
