@@ -63,6 +63,17 @@ void Larghezze(platform::FlexGrid& g) {
   g.SetCol(colonna);
 }
 
+// A new last row holding the record, numbered; its index.
+int RigaAggiungi(platform::FlexGrid& g, const Vettore<float>& staffa) {
+  g.SetRows(g.Rows() + 1);
+  const int r = g.Rows() - 1;
+  for (int k = 1; k <= Sismica::Pilastro::CampiStaffa; ++k)
+    g.SetTextMatrix(r, k, Formattazione::TestoNumero(staffa(k)));
+  g.SetTextMatrix(r, 0, std::to_string(r));
+  MsFlex::AllineaCelle(g, platform::AllineamentoCentroCentro);
+  return r;
+}
+
 }  // namespace
 
 platform::FlexGrid& FrmSismica::FlexGridS() { return grigliaS_->Griglia(); }
@@ -225,30 +236,19 @@ bool FrmSismica::StaffaAggiungi(int Index) {
   const std::string diametro = platform::InputBox("Diametro", "Diametro staffa", "8");
   if (diametro.empty()) return false;
   Figura_Click();
-  platform::FlexGrid& g = FlexGridS();
-  g.SetRows(g.Rows() + 1);
-  const int r = g.Rows() - 1;
   Vettore<float> staffa(1, Sismica::Pilastro::CampiStaffa);
   if (Index == Esterna)
     p.StaffaEsterna(staffa);
   else
     p.StaffaInterna(staffa);
   staffa(ColonnaDiametro) = static_cast<float>(Generale::ValNumero(diametro));
-  for (int k = 1; k <= Sismica::Pilastro::CampiStaffa; ++k)
-    g.SetTextMatrix(r, k, Formattazione::TestoNumero(staffa(k)));
-  g.SetTextMatrix(r, 0, std::to_string(r));
-  MsFlex::AllineaCelle(g, platform::AllineamentoCentroCentro);
-  return StaffaMemorizza(r);
+  return StaffaMemorizza(RigaAggiungi(FlexGridS(), staffa));
 }
 
 void FrmSismica::StaffaGenericaAggiungi() {
   Figura_Click();
   platform::FlexGrid& g = FlexGridS();
-  g.SetRows(g.Rows() + 1);
-  const int r = g.Rows() - 1;
-  for (int k = 1; k <= Sismica::Pilastro::CampiStaffa; ++k) g.SetTextMatrix(r, k, "0");
-  g.SetTextMatrix(r, 0, std::to_string(r));
-  MsFlex::AllineaCelle(g, platform::AllineamentoCentroCentro);
+  const int r = RigaAggiungi(g, Vettore<float>(1, Sismica::Pilastro::CampiStaffa));
   g.SetRow(r);
   g.SetCol(ColonnaDiametro);
   MsFlex::ModificaCella(g, *txtEditS_, 0);

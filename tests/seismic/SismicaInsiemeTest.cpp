@@ -5,11 +5,9 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "DisegnoSismicaQt.h"
 #include "EditorStaffeQt.h"
 #include "FinestreSismicaQt.h"
 #include "SchermoSismica.h"
@@ -21,7 +19,6 @@
 #include "app/Schermata.h"
 #include "platform/FileDialogScriptato.h"
 #include "platform/InputBoxScriptato.h"
-#include "platform/PrintDialogScriptato.h"
 
 using Sismica::Stato;
 using namespace EditorQt;
@@ -29,42 +26,8 @@ using S = FinestraSismicaSchermo;
 
 namespace {
 
-// The pixels of the stirrups' colour, magenta, smoothed or not: red and blue
-// well above green. Red hatching, blue bars and green axes are not.
-QImage MascheraStaffe(const QImage& immagine) {
-  QImage maschera(immagine.size(), QImage::Format_Mono);
-  maschera.fill(0);
-  for (int y = 0; y < immagine.height(); ++y)
-    for (int x = 0; x < immagine.width(); ++x) {
-      const QColor c = immagine.pixelColor(x, y);
-      if (c.red() - c.green() > 60 && c.blue() - c.green() > 60) maschera.setPixel(x, y, 1);
-    }
-  return maschera;
-}
-int Pixel(const QImage& maschera) {
-  int n = 0;
-  for (int y = 0; y < maschera.height(); ++y)
-    for (int x = 0; x < maschera.width(); ++x) n += maschera.pixelIndex(x, y);
-  return n;
-}
-// The pixels set in both.
-int Comuni(const QImage& a, const QImage& b) {
-  int n = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) n += a.pixelIndex(x, y) && b.pixelIndex(x, y);
-  return n;
-}
 const QImage& Figura() { return S::F().findChild<FiguraSezione*>("Figura")->Immagine(); }
 void ClicFigura() { QTest::mouseClick(S::W_("Figura"), Qt::LeftButton); }
-
-// The stirrups (colour 6) a DXF drawing holds.
-int StaffeDxf(const QString& percorso) {
-  QFile dxf(percorso);
-  if (!dxf.open(QIODevice::ReadOnly)) return -1;
-  const QRegularExpression staffa(
-      "POLYLINE\\r?\\n  8\\r?\\n0\\r?\\n 66\\r?\\n     1\\r?\\n 62\\r?\\n     6\\r?\\n");
-  return static_cast<int>(QString::fromLatin1(dxf.readAll()).count(staffa));
-}
 
 // ---------------------------------------------------------------------------
 // The rule list beside the editor, on the standard column of the rule tables
@@ -193,21 +156,10 @@ TEST_F(EditorInsieme, StirrupsAddedInTheEditorAreDrawnByPlottaAndExportedToDxf) 
   S::Clic("cmdPlotta");
   FrmPltSezione* disegno = FinestreRisultati::FrmPltSezioneAperto();
   ASSERT_NE(disegno, nullptr);
-  EXPECT_GT(Pixel(MascheraStaffe(disegno->grab().toImage())), 100);
+  EXPECT_GT(PixelStaffe(disegno->grab().toImage()), 100);
 
   QTemporaryDir cartella;
-  platform::FileDialogScriptato file;
-  platform::PrintDialogScriptato stampa;
-  disegno->ImpostaDialoghi(&file, &stampa);
-  const QString cartellaTest = QDir::currentPath();
-  auto esporta = [&](const char* nome) {
-    const QString percorso = cartella.filePath(nome);
-    file.Accoda(percorso.toStdString());
-    disegno->MnufileItem_Click(1);
-    QDir::setCurrent(cartellaTest);
-    return StaffeDxf(percorso);
-  };
-  EXPECT_EQ(esporta("aperto.dxf"), 3);
+  EXPECT_EQ(StaffeDxf(*disegno, cartella.filePath("aperto.dxf")), 3);
   // The tie deleted and the editor closed: the drawing follows.
   ClicCella(3, 1);
   Premi(3);
@@ -216,8 +168,7 @@ TEST_F(EditorInsieme, StirrupsAddedInTheEditorAreDrawnByPlottaAndExportedToDxf) 
   S::Clic("cmdPlotta");
   disegno = FinestreRisultati::FrmPltSezioneAperto();
   ASSERT_NE(disegno, nullptr);
-  disegno->ImpostaDialoghi(&file, &stampa);
-  EXPECT_EQ(esporta("chiuso.dxf"), 2);
+  EXPECT_EQ(StaffeDxf(*disegno, cartella.filePath("chiuso.dxf")), 2);
   SalvaSchermata(*disegno, "FrmPltSezione_editor");
 }
 
@@ -251,7 +202,7 @@ TEST_F(EditorInsieme, EndsKeepTheirStirrupsThroughSwitchCopyAndCancel) {
   messaggi.Accoda(platform::Risposta::Si);
   S::Clic("cmdCopiaSezione");
   EXPECT_EQ(Memorizzate(), sotto);
-  EXPECT_GT(Pixel(MascheraStaffe(Figura())), 100);
+  EXPECT_GT(PixelStaffe(Figura()), 100);
 
   EditorQt::Apri();
   ClicCella(1, 1);
