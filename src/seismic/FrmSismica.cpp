@@ -276,7 +276,10 @@ void FrmSismica::CreaControlli() {
   destra->addWidget(materiali);
   figura_ = Nominato(new FiguraSezione, "Figura");
   figura_->setToolTip(Q("Fare click sull'immagine per aggiornarla"));
-  figura_->Click = [this] { Figura_Click(); };
+  // What is being typed in the stirrup grid is stored and drawn with the rest.
+  figura_->Click = [this] {
+    if (!StaffaCellaConferma()) Figura_Click();
+  };
   destra->addWidget(figura_, 1);
   auto* plotta = Nominato(new QPushButton("Plotta"), "cmdPlotta");
   connect(plotta, &QPushButton::clicked, this, [this] { cmdPlotta_Click(); });

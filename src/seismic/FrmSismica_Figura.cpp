@@ -19,8 +19,6 @@ void FrmSismica::Figura_Click() {
   if (AggiornamentoInCorso) return;
   figura_->MostraImmagine(QImage());
   try {
-    // What is being typed in the stirrup grid is stored and drawn with the rest.
-    if (StaffaCellaConferma()) return;
     if (Controllo("frmStaffe").Visible()) FlexGridS_LeaveCell();
     MemorizzaDatiSismica();
     VariabiliPubbliche::Stato.RisultatiPresenti = false;

@@ -146,6 +146,26 @@ TEST_F(EditorInsieme, CellBeingTypedIsCommittedByTheRedrawBeforeTheDrawing) {
   EXPECT_TRUE(messaggi.Testi().empty());
 }
 
+// A stirrup typed over another one is reported once, whether it is typed as
+// a generic stirrup or by changing a cell, and never stored: the row keeps
+// what it held before.
+TEST_F(EditorInsieme, RepeatedStirrupTypedInTheGridIsReportedOnce) {
+  const std::string doppia =
+      "la staffa 2 si sovrappone alla staffa 1.\r\nEliminarla o modificarla!";
+  EditorQt::Apri();
+  Esterna("8");
+  Generica({"8", "12", "9", "1", "4"});
+  EXPECT_EQ(messaggi.Testi(), (std::vector<std::string>{doppia}));
+  EXPECT_EQ(Memorizzate(), (std::vector<RigaStaffa>{{8, 1, 4, 12, 9}}));
+  ClicCella(2, 5);
+  Digita("10");
+  EXPECT_EQ(Memorizzate(), (std::vector<RigaStaffa>{{8, 1, 4, 12, 9}, {8, 12, 9, 1, 10}}));
+  ClicCella(2, 5);
+  Digita("4");
+  EXPECT_EQ(messaggi.Testi(), (std::vector<std::string>{doppia, doppia}));
+  EXPECT_EQ(Memorizzate(), (std::vector<RigaStaffa>{{8, 1, 4, 12, 9}, {8, 12, 9, 1, 10}}));
+}
+
 TEST_F(EditorInsieme, StirrupsAddedInTheEditorAreDrawnByPlottaAndExportedToDxf) {
   EditorQt::Apri();
   Esterna("8");
