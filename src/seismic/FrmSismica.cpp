@@ -276,7 +276,10 @@ void FrmSismica::CreaControlli() {
   destra->addWidget(materiali);
   figura_ = Nominato(new FiguraSezione, "Figura");
   figura_->setToolTip(Q("Fare click sull'immagine per aggiornarla"));
-  figura_->Click = [this] { Figura_Click(); };
+  // What is being typed in the stirrup grid is stored and drawn with the rest.
+  figura_->Click = [this] {
+    if (!StaffaCellaConferma()) Figura_Click();
+  };
   destra->addWidget(figura_, 1);
   auto* plotta = Nominato(new QPushButton("Plotta"), "cmdPlotta");
   connect(plotta, &QPushButton::clicked, this, [this] { cmdPlotta_Click(); });
@@ -406,7 +409,7 @@ void FrmSismica::OpTipoPilastro_Click(int Index) {
   if (!AggiornamentoInCorso) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
   Stato.PilastroCorrente.TipoPilastro = Index;
   MostraFramePilastro(Index);
-  Controllo("frmStaffe").SetVisible(false);
+  StaffeChiudi();
   if (AggiornamentoInCorso) return;
   RecuperaDatiPilastri(Stato.PilastroCorrente.SezioneInferiore);
   PremiSezioneCorrente();
@@ -459,9 +462,11 @@ void FrmSismica::cmdCopiaSezione_Click() {
   if (Stato.PilastroCorrente.Circolare()) {
     CopiaSezionePilastroCircolare();
   } else {
-    const std::string altra = Stato.PilastroCorrente.SezioneInferiore ? "superiore ?" : "inferiore ?";
+    const std::string altra =
+        Stato.PilastroCorrente.SezioneInferiore ? "superiore ?" : "inferiore ?";
     if (platform::MsgBox("Sostituire barre e staffe con quelle della sezione " + altra,
-                         platform::Pulsanti::SiNo, platform::Icona::Domanda) != platform::Risposta::Si)
+                         platform::Pulsanti::SiNo, platform::Icona::Domanda) !=
+        platform::Risposta::Si)
       return;
     CopiaSezionePilastroRettangolare();
   }

@@ -156,6 +156,12 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void AbilitaDatiPilastro(bool abilita);
   bool StaffeOk();
   void StaffeAnnulla();
+  // The editor hidden and the column's data free again.
+  void StaffeChiudi();
+  // An open cell edit of the stirrup grid stored as Enter stores it; true
+  // when its row was stored and the picture redrawn. A click on the picture
+  // does it before the redraw.
+  bool StaffaCellaConferma();
   bool StaffaAggiungi(int Index);
   void StaffaGenericaAggiungi();
   void StaffaElimina();

@@ -18,8 +18,8 @@ using Sismica::Stato;
 void FrmSismica::Figura_Click() {
   if (AggiornamentoInCorso) return;
   figura_->MostraImmagine(QImage());
-  if (Controllo("frmStaffe").Visible()) FlexGridS_LeaveCell();
   try {
+    if (Controllo("frmStaffe").Visible()) FlexGridS_LeaveCell();
     MemorizzaDatiSismica();
     VariabiliPubbliche::Stato.RisultatiPresenti = false;
     const Sismica::Pilastro& p = Stato.PilastroCorrente;

@@ -63,6 +63,17 @@ void Larghezze(platform::FlexGrid& g) {
   g.SetCol(colonna);
 }
 
+// A new last row holding the record, numbered; its index.
+int RigaAggiungi(platform::FlexGrid& g, const Vettore<float>& staffa) {
+  g.SetRows(g.Rows() + 1);
+  const int r = g.Rows() - 1;
+  for (int k = 1; k <= Sismica::Pilastro::CampiStaffa; ++k)
+    g.SetTextMatrix(r, k, Formattazione::TestoNumero(staffa(k)));
+  g.SetTextMatrix(r, 0, std::to_string(r));
+  MsFlex::AllineaCelle(g, platform::AllineamentoCentroCentro);
+  return r;
+}
+
 }  // namespace
 
 platform::FlexGrid& FrmSismica::FlexGridS() { return grigliaS_->Griglia(); }
@@ -192,19 +203,21 @@ bool FrmSismica::StaffeOk() {
       g.SetRow(r);
       return false;
     }
-  AbilitaDatiPilastro(true);
   p.StaffeMemorizza(*this, g);
-  StaffaGenericaInCorso = false;
-  Controllo("frmStaffe").SetVisible(false);
+  StaffeChiudi();
   Figura_Click();
   return true;
 }
 
-void FrmSismica::StaffeAnnulla() {
+void FrmSismica::StaffeChiudi() {
   AbilitaDatiPilastro(true);
   txtEditS_->SetVisible(false);
   StaffaGenericaInCorso = false;
   Controllo("frmStaffe").SetVisible(false);
+}
+
+void FrmSismica::StaffeAnnulla() {
+  StaffeChiudi();
   Sismica::Pilastro& p = Stato.PilastroCorrente;
   p.StaffeMemorizzaTmp(true);
   RecuperaPassoStaffePilastri(p.SezioneInferiore);
@@ -223,30 +236,19 @@ bool FrmSismica::StaffaAggiungi(int Index) {
   const std::string diametro = platform::InputBox("Diametro", "Diametro staffa", "8");
   if (diametro.empty()) return false;
   Figura_Click();
-  platform::FlexGrid& g = FlexGridS();
-  g.SetRows(g.Rows() + 1);
-  const int r = g.Rows() - 1;
   Vettore<float> staffa(1, Sismica::Pilastro::CampiStaffa);
   if (Index == Esterna)
     p.StaffaEsterna(staffa);
   else
     p.StaffaInterna(staffa);
   staffa(ColonnaDiametro) = static_cast<float>(Generale::ValNumero(diametro));
-  for (int k = 1; k <= Sismica::Pilastro::CampiStaffa; ++k)
-    g.SetTextMatrix(r, k, Formattazione::TestoNumero(staffa(k)));
-  g.SetTextMatrix(r, 0, std::to_string(r));
-  MsFlex::AllineaCelle(g, platform::AllineamentoCentroCentro);
-  return StaffaMemorizza(r);
+  return StaffaMemorizza(RigaAggiungi(FlexGridS(), staffa));
 }
 
 void FrmSismica::StaffaGenericaAggiungi() {
   Figura_Click();
   platform::FlexGrid& g = FlexGridS();
-  g.SetRows(g.Rows() + 1);
-  const int r = g.Rows() - 1;
-  for (int k = 1; k <= Sismica::Pilastro::CampiStaffa; ++k) g.SetTextMatrix(r, k, "0");
-  g.SetTextMatrix(r, 0, std::to_string(r));
-  MsFlex::AllineaCelle(g, platform::AllineamentoCentroCentro);
+  const int r = RigaAggiungi(g, Vettore<float>(1, Sismica::Pilastro::CampiStaffa));
   g.SetRow(r);
   g.SetCol(ColonnaDiametro);
   MsFlex::ModificaCella(g, *txtEditS_, 0);
@@ -280,6 +282,15 @@ bool FrmSismica::StaffaMemorizza(int riga) {
   g.SetRow(riga);
   StaffaGenericaInCorso = false;
   return ok;
+}
+
+// The row of the cell is checked and stored with the others when it passes;
+// a generic stirrup ends there.
+bool FrmSismica::StaffaCellaConferma() {
+  if (!Controllo("frmStaffe").Visible() || !txtEditS_->Visible()) return false;
+  FlexGridS_LeaveCell();
+  const int riga = FlexGridS().Row();
+  return riga >= 1 && StaffaMemorizza(riga);
 }
 
 void FrmSismica::FlexGridS_Click() { MsFlex::ModificaCella(FlexGridS(), *txtEditS_, 0); }

@@ -60,6 +60,9 @@ std::string ElencoAree(const std::vector<float>& aree, float totale) {
 
 double Pilastro::MomentoUltimoPilastro(FinestraSismica& finestra, int direzione, bool& riuscito) {
   CoordinatePilastro();
+  // The laws of the materials in force, whether or not the main window has
+  // calculated since they were chosen.
+  VariabiliPubbliche::MaterialiCorrenti().InizializzaMateriali(VariabiliPubbliche::Stato.ModuloEs);
   const auto sezione = VariabiliPubbliche::SezioneCorrente();
   sezione->CalcolaSezioneCA(finestra);
   riuscito = riuscito && sezione->EsitoSlu == EsitoCalcoloSlu::Riuscito;

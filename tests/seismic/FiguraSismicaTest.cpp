@@ -6,26 +6,21 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 #include "ColonnaProva.h"
+#include "DisegnoSismicaQt.h"
 #include "FinestreSismicaQt.h"
 #include "app/FinestreRisultati.h"
 #include "app/FrmPltSezione.h"
 #include "app/Schermata.h"
-#include "drawing/Grafica_Disegno.h"
-#include "platform/FileDialogScriptato.h"
 #include "platform/MsgBoxScriptato.h"
-#include "platform/PrintDialogScriptato.h"
 #include "platform_qt/AppQt.h"
 #include "seismic/FrmCoefficienti.h"
 #include "seismic/FrmSismica.h"
@@ -55,15 +50,6 @@ class FiguraSismica : public FinestreSismicaQt {
     for (const auto& [nome, testo] : dati) Scrivi(nome, testo);
     QTest::mouseClick(F().findChild<QWidget*>("Figura"), Qt::LeftButton);
   }
-  // Pixels of the picture in the stirrups' colour.
-  static int PixelStaffe(const QImage& immagine) {
-    const QRgb magenta = QColor(QRgb(Grafica::ColoreRgb(6))).rgb();
-    int n = 0;
-    for (int y = 0; y < immagine.height(); ++y)
-      for (int x = 0; x < immagine.width(); ++x) n += immagine.pixel(x, y) == magenta;
-    return n;
-  }
-
 };
 
 TEST_F(FiguraSismica, StirrupsDrawnInThePictureAndInTheDrawingWindow) {
@@ -87,21 +73,7 @@ TEST_F(FiguraSismica, StirrupsDrawnInThePictureAndInTheDrawingWindow) {
 
   // Exported to DXF, the four stirrups go with the section, in colour 6.
   QTemporaryDir cartella;
-  platform::FileDialogScriptato file;
-  platform::PrintDialogScriptato stampa;
-  disegno->ImpostaDialoghi(&file, &stampa);
-  const QString percorso = cartella.filePath("pilastro.dxf");
-  file.Accoda(percorso.toStdString());
-  // The export ends in the program's folder: the tests' own is given back.
-  const QString cartellaTest = QDir::currentPath();
-  disegno->MnufileItem_Click(1);
-  QDir::setCurrent(cartellaTest);
-  QFile dxf(percorso);
-  ASSERT_TRUE(dxf.open(QIODevice::ReadOnly));
-  const QString testo = QString::fromLatin1(dxf.readAll());
-  const QRegularExpression staffa(
-      "POLYLINE\\r?\\n  8\\r?\\n0\\r?\\n 66\\r?\\n     1\\r?\\n 62\\r?\\n     6\\r?\\n");
-  EXPECT_EQ(testo.count(staffa), 4);
+  EXPECT_EQ(StaffeDxf(*disegno, cartella.filePath("pilastro.dxf")), 4);
 
   // Closing the seismic window closes the drawing window with it.
   F().close();

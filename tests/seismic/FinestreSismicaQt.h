@@ -29,7 +29,7 @@ class FinestreSismicaQt : public ::testing::Test {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Finestre::Aperte = Finestre::FinestreAperte{};
   }
-  static QWidget& F() { return *FrmSismica::Aperta(); }
+  static FrmSismica& F() { return *FrmSismica::Aperta(); }
 
   AmbienteSismica ambiente;
   platform::MsgBoxScriptato messaggi;

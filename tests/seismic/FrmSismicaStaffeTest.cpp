@@ -8,54 +8,30 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "AmbienteSismica.h"
+#include "EditorStaffeQt.h"
+#include "FinestreSismicaQt.h"
 #include "app/Schermata.h"
 #include "platform/InputBoxScriptato.h"
-#include "platform/MsgBoxScriptato.h"
-#include "platform/qt/CasellaTestoQt.h"
-#include "platform/qt/FlexGridQt.h"
-#include "platform_qt/AppQt.h"
-#include "seismic/FrmSismica.h"
 
 using Sismica::Stato;
 
 namespace {
 
-using Riga = std::vector<float>;
+using namespace EditorQt;
+using Riga = RigaStaffa;
 
 constexpr const char* InternaInsufficiente =
     "Numero barre insufficienti per creare una staffa interna.\r\n"
     "Devono essere presenti almeno tre barre per lato.";
 
-class EditorStaffe : public ::testing::Test {
+class EditorStaffe : public FinestreSismicaQt {
  protected:
-  // A 400 x 400 column, cover 40, 4 x 4 bars of 16 at both ends (bars 1-4
-  // on top, 5 and 6, 7 and 8 in the middle rows, 9-12 at the bottom),
-  // pitches 150 in the central zone and 100 in the critical ones.
   void SetUp() override {
-    AppQt();
-    ambiente.sistema.ImpostaSeparatori(",", ".");
-    VariabiliPubbliche::Stato.UnitaLunghezza = "mm";
-    Stato.NEdSismica = 680000;
-    const float dati[] = {400, 400, 40, 3000, 600, 150, 4, 4, 16, 100, 4, 4, 16, 100};
-    for (int j = 1; j <= 14; ++j) Colonna().SetMatriceSezionePilastro(0, j, dati[j - 1]);
-  }
-  void TearDown() override {
-    if (QWidget* w = FrmSismica::Aperta()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    Finestre::Aperte = Finestre::FinestreAperte{};
+    FinestreSismicaQt::SetUp();
+    Colonna400();
   }
 
   static Sismica::Pilastro& Colonna() { return Stato.PilastroCorrente; }
-  static FrmSismica& F() { return *FrmSismica::Aperta(); }
-  static platform::FlexGrid& G() { return F().FlexGridS(); }
-  static platform::FlexGridQt& GQt() { return *F().findChild<platform::FlexGridQt*>("FlexGridS_1"); }
-  static QLineEdit& Editor() { return *F().findChild<QLineEdit*>("TxtEdit_1"); }
-  static QPushButton& Comando(int i) {
-    return *F().findChild<QPushButton*>(QString("cmdStaffe_%1").arg(i));
-  }
-  static void Premi(QAbstractButton& b) { QTest::mouseClick(&b, Qt::LeftButton); }
-  static void Premi(int i) { Premi(Comando(i)); }
 
   // The window on the current end, its stirrups given, the editor opened.
   static void Apri(std::initializer_list<Riga> staffe = {}) {
@@ -64,8 +40,7 @@ class EditorStaffe : public ::testing::Test {
       Memorizza(staffe);
     }
     FrmSismica::Mostra();
-    Premi(*F().findChild<QPushButton*>("StaffePilDef"));
-    QCoreApplication::processEvents();
+    EditorQt::Apri();
   }
   static void Memorizza(std::initializer_list<Riga> righe) {
     Matrice<float> staffe;
@@ -78,43 +53,6 @@ class EditorStaffe : public ::testing::Test {
     Colonna().StaffeMemorizza(staffe);
   }
 
-  // The stored stirrups of the current end, each up to its last non-zero field.
-  static std::vector<Riga> Memorizzate() {
-    std::vector<Riga> righe;
-    const Matrice<float>& s = Colonna().StaffeCorrenti();
-    for (int i = 1; i <= s.Righe(); ++i) {
-      Riga r;
-      for (int j = 1; j <= 9; ++j) r.push_back(s(i, j));
-      while (!r.empty() && r.back() == 0) r.pop_back();
-      righe.push_back(r);
-    }
-    return righe;
-  }
-  static std::vector<std::string> RigaGriglia(int r) {
-    std::vector<std::string> celle;
-    for (int c = 0; c < G().Cols(); ++c) celle.push_back(G().TextMatrix(r, c));
-    return celle;
-  }
-
-  static void ClicCella(int riga, int colonna) {
-    platform::FlexGridQt& g = GQt();
-    const QPoint centro = g.RettangoloCella(riga, colonna).center();
-    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, g.viewport()->mapFrom(&g, centro));
-  }
-  // Typed into the open cell editor, then Enter.
-  static void Digita(const QString& testo) {
-    ASSERT_TRUE(Editor().isVisible());
-    QTest::keyClicks(&Editor(), testo);
-    QTest::keyClick(&Editor(), Qt::Key_Return);
-  }
-  static std::string Errore() {
-    auto* l = F().findChild<QLabel*>("lblErroreSt");
-    return l->isVisibleTo(&F()) ? l->text().toStdString() : std::string();
-  }
-  static bool Aperto() { return F().findChild<QWidget*>("frmStaffe")->isVisibleTo(&F()); }
-
-  AmbienteSismica ambiente;
-  platform::MsgBoxScriptato messaggi;
   platform::InputBoxScriptato diametri;
 };
 
