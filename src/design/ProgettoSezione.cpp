@@ -37,6 +37,8 @@
 
 namespace {
 
+using platform::Nominato;
+
 using VariabiliPubbliche::Stato;
 
 QPointer<ProgettoSezione> Istanza;
@@ -44,12 +46,6 @@ QPointer<ProgettoSezione> Istanza;
 QString Q(const std::string& testo) { return QString::fromStdString(testo); }
 QString N(const std::string& nome, int indice = platform::SenzaIndice) {
   return Q(platform::NomeOggetto(nome, indice));
-}
-
-template <class W>
-W* Nominato(W* w, const std::string& nome, int indice = platform::SenzaIndice) {
-  w->setObjectName(N(nome, indice));
-  return w;
 }
 
 QLabel* Etichetta(const QString& testo, const std::string& nome = "",

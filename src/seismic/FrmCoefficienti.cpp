@@ -22,13 +22,9 @@ using Sismica::Stato;
 
 namespace {
 
-FrmCoefficienti* Istanza = nullptr;
+using platform::Nominato;
 
-template <class T>
-T* Nominato(T* w, const std::string& nome, int indice = platform::SenzaIndice) {
-  w->setObjectName(QString::fromStdString(platform::NomeOggetto(nome, indice)));
-  return w;
-}
+FrmCoefficienti* Istanza = nullptr;
 
 QString Q(const char* testo) { return QString::fromUtf8(testo); }
 

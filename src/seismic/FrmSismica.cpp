@@ -30,15 +30,11 @@ using Sismica::Stato;
 
 namespace {
 
+using platform::Nominato;
+
 FrmSismica* Istanza = nullptr;
 
 QString Q(const char* testo) { return QString::fromUtf8(testo); }
-
-template <class T>
-T* Nominato(T* w, const std::string& nome, int indice = platform::SenzaIndice) {
-  w->setObjectName(QString::fromStdString(platform::NomeOggetto(nome, indice)));
-  return w;
-}
 
 // Unit labels shown beside the length boxes.
 constexpr int EtichetteUnita[] = {1, 3, 9, 11, 14, 18, 21, 22, 23, 24, 28, 30, 35};

@@ -21,13 +21,9 @@ using Sismica::Stato;
 
 namespace {
 
-QString Q(const char* testo) { return QString::fromUtf8(testo); }
+using platform::Nominato;
 
-template <class T>
-T* Nominato(T* w, const std::string& nome, int indice = platform::SenzaIndice) {
-  w->setObjectName(QString::fromStdString(platform::NomeOggetto(nome, indice)));
-  return w;
-}
+QString Q(const char* testo) { return QString::fromUtf8(testo); }
 
 // A ratio written by the rules, not typed.
 QLineEdit* Rapporto(const std::string& nome, int indice) {

@@ -27,11 +27,7 @@ using Sismica::Stato;
 
 namespace {
 
-template <class T>
-T* Nominato(T* w, const char* nome, int indice = platform::SenzaIndice) {
-  w->setObjectName(QString::fromStdString(platform::NomeOggetto(nome, indice)));
-  return w;
-}
+using platform::Nominato;
 
 QLineEdit* Risultato(const char* nome, int indice) {
   auto* casella = Nominato(new QLineEdit, nome, indice);

@@ -18,6 +18,13 @@ namespace platform {
 // "F_Mu", 0 -> "F_Mu_0"; without an index the name itself.
 std::string NomeOggetto(const std::string& nome, int indice = SenzaIndice);
 
+// The widget, named as the program reaches it.
+template <class W>
+W* Nominato(W* w, const std::string& nome, int indice = SenzaIndice) {
+  w->setObjectName(QString::fromStdString(NomeOggetto(nome, indice)));
+  return w;
+}
+
 class FormQt : public Form {
  public:
   FormQt(QWidget& finestra, std::string nome);
