@@ -86,6 +86,8 @@ void Main::FinestraIniziale() {
   Stato.TipoSezione = 0;
   Controllo("OpTipoSezione", 0).SetValue(1);
   OpTipoSezione_Click(0);
+  Controllo("OpPuntoN", Stato.PuntoApplicazioneN).SetValue(1);
+  OpPuntoN_Click(Stato.PuntoApplicazioneN);
   Fuoco("txtTitolo");
 }
 

@@ -19,15 +19,13 @@ using VariabiliPubbliche::Stato;
 
 // What the user sees of the window: the texts and marks of the controls
 // shown, which are shown and usable, the cells of the grids shown. An empty
-// box and one showing 0 read the same. A start-up marks no application
-// point of N, where a new job marks "Centro": those two are left out, and
-// so is the grids' cell editor, which hides when the focus leaves it.
+// box and one showing 0 read the same. The grids' cell editor is left out:
+// it hides when the focus leaves it.
 std::map<std::string, std::string> Aspetto(FinestraMain& f) {
   std::map<std::string, std::string> a;
   for (QWidget* w : f.main->findChildren<QWidget*>()) {
     const std::string nome = w->objectName().toStdString();
-    if (nome.empty() || nome.rfind("qt_", 0) == 0 || nome.rfind("OpPuntoN", 0) == 0 ||
-        nome.rfind("F_xN", 0) == 0 || nome.rfind("TxtEdit", 0) == 0)
+    if (nome.empty() || nome.rfind("qt_", 0) == 0 || nome.rfind("TxtEdit", 0) == 0)
       continue;
     const bool visibile = w->isVisibleTo(f.main.get());
     std::string valore = visibile ? "visibile " : "nascosto ";
