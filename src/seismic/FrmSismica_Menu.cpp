@@ -116,6 +116,8 @@ void FrmSismica::mnufileitem_Click(int Index) {
         FinestraCaption finestra(*this);
         platform::FileDialogQt dialogo;
         auto& p = ProgettoFile::Stato;
+        // A new column is no longer the file it replaced: Salva asks for a name.
+        p.NomeFileProgetto.clear();
         Generale::ApriSalvaFile(Generale::FileNuovo, ProgettoFile::TipoFileProgetto,
                                 p.NomeFileProgetto, p.PercorsoProgetto,
                                 ProgettoFile::EstensioneProgetto, dialogo, finestra,

@@ -200,6 +200,9 @@ TEST(FinestraMenuFile, NuovoSalvaApriRoundTripOfAColumn) {
   EXPECT_EQ(S::F().Controllo("PilastroTxt", 0).Text(), "0");
   EXPECT_EQ(Stato.PilastroCorrente.MatriceSezionePilastro(0, 1), 0);
   EXPECT_EQ(Fuoco(), "txtTitolo");
+  // Saving the new column must not overwrite the file just left.
+  EXPECT_EQ(ProgettoFile::Stato.NomeFileProgetto, "");
+  EXPECT_EQ(S::F().windowTitle(), "Verifica Sismica Pilastri - File: ");
 
   d.Accoda(f.ambiente.Percorso("pilastro.slu"));
   S::Menu("mnufileitem_1");
