@@ -128,11 +128,7 @@ void FrmSismica::mnufileitem_Click(int Index) {
       case 1:
         if (!main) return;
         main->ApriFileDati(VariabiliPubbliche::Stato.CartellaDati);
-        AggiornamentoInCorso = true;
-        CaricaValoriFormSismica();
-        AggiornamentoInCorso = false;
-        update();
-        ControllaPrescrizioni();
+        MostraProgettoLetto();
         break;
       case 2:
       case 3:
@@ -192,6 +188,25 @@ void FrmSismica::AggiornaControlliNormativa() {
   Controllo("mnuCapacityDesign").SetVisible(ec8);
 }
 
+void FrmSismica::MostraProgettoLetto() {
+  AggiornamentoInCorso = true;
+  CaricaValoriFormSismica();
+  AggiornamentoInCorso = false;
+  update();
+  ControllaPrescrizioni();
+}
+
 void FrmSismica::mnuAiutoItem_Click(int Index) {
-  if (Main* main = FinestraMain()) main->mnuAiutoItem_Click(Index);
+  Main* main = FinestraMain();
+  if (!main) return;
+  main->mnuAiutoItem_Click(Index);
+  // An example read shows here, or the old boxes would be stored over it.
+  if (Index != 1) return;
+  try {
+    MostraProgettoLetto();
+    ImpostaCaption();
+  } catch (const std::exception&) {
+    AggiornamentoInCorso = false;
+    Messaggi::MessaggioErroreDati();
+  }
 }

@@ -220,6 +220,36 @@ TEST(FinestraMenuFile, NuovoSalvaApriRoundTripOfAColumn) {
   EXPECT_TRUE(schermo.messaggi.Testi().empty());
 }
 
+// An example opened from this window's help menu replaces what it shows:
+// the boxes typed before must not be stored over the column read.
+TEST(FinestraMenuFile, ExampleFromTheHelpMenuShowsTheColumnRead) {
+  FinestraMain f;
+  ProgettoFile::Stato = ProgettoFile::StatoProgetto{};
+  Sismica::Stato = Sismica::StatoSismico{};
+  auto dialogo = std::make_unique<platform::FileDialogScriptato>();
+  platform::FileDialogScriptato& d = *dialogo;
+  f.main->CMDialog1 = std::move(dialogo);
+  FinestraSismicaSchermo schermo;
+  using S = FinestraSismicaSchermo;
+  VariabiliPubbliche::Stato.UnitaLunghezza = "mm";
+  VariabiliPubbliche::Stato.NormativaSismica = 0;
+  S::Apri();
+  for (const auto& [nome, valore] : {std::pair{"PilastroTxt_0", "400"}, {"PilastroTxt_1", "300"}}) {
+    S::Batti(nome, valore);
+    S::Esci(nome);
+  }
+  d.Accoda(f.ambiente.Percorso("esempio.slu"));
+  S::Menu("mnufileitem_3");
+  ASSERT_TRUE(std::filesystem::exists(f.ambiente.Percorso("esempio.slu")));
+
+  S::Batti("PilastroTxt_0", "700");
+  d.Accoda(f.ambiente.Percorso("esempio.slu"));
+  S::Menu("mnuAiutoItem_1");
+  EXPECT_EQ(S::F().Controllo("PilastroTxt", 0).Text(), "400");
+  S::Clic("CmdSezionePil_1");
+  EXPECT_EQ(Stato.PilastroCorrente.MatriceSezionePilastro(0, 1), 400);
+}
+
 // "Esporta Sezione in Tramok": the bottom end's outline, bars and actions
 // become the main window's input.
 TEST(FinestraMenuFile, ExportPutsTheCurrentEndIntoTheMainWindow) {
