@@ -147,6 +147,8 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void MostraFramePilastro(int tipo);
   void EsportaSezioneInMain();
   void ImpostaCaption();
+  // The boxes filled again from a project just read, and its rules checked.
+  void MostraProgettoLetto();
   QGroupBox* CreaVerifiche();
   void ImpostaVerificaDirezione(int direzione);
   // The picture: the current section with the results it holds.

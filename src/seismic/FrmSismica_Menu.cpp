@@ -116,6 +116,8 @@ void FrmSismica::mnufileitem_Click(int Index) {
         FinestraCaption finestra(*this);
         platform::FileDialogQt dialogo;
         auto& p = ProgettoFile::Stato;
+        // A new column is no longer the file it replaced: Salva asks for a name.
+        p.NomeFileProgetto.clear();
         Generale::ApriSalvaFile(Generale::FileNuovo, ProgettoFile::TipoFileProgetto,
                                 p.NomeFileProgetto, p.PercorsoProgetto,
                                 ProgettoFile::EstensioneProgetto, dialogo, finestra,
@@ -126,11 +128,7 @@ void FrmSismica::mnufileitem_Click(int Index) {
       case 1:
         if (!main) return;
         main->ApriFileDati(VariabiliPubbliche::Stato.CartellaDati);
-        AggiornamentoInCorso = true;
-        CaricaValoriFormSismica();
-        AggiornamentoInCorso = false;
-        update();
-        ControllaPrescrizioni();
+        MostraProgettoLetto();
         break;
       case 2:
       case 3:
@@ -190,6 +188,25 @@ void FrmSismica::AggiornaControlliNormativa() {
   Controllo("mnuCapacityDesign").SetVisible(ec8);
 }
 
+void FrmSismica::MostraProgettoLetto() {
+  AggiornamentoInCorso = true;
+  CaricaValoriFormSismica();
+  AggiornamentoInCorso = false;
+  update();
+  ControllaPrescrizioni();
+}
+
 void FrmSismica::mnuAiutoItem_Click(int Index) {
-  if (Main* main = FinestraMain()) main->mnuAiutoItem_Click(Index);
+  Main* main = FinestraMain();
+  if (!main) return;
+  main->mnuAiutoItem_Click(Index);
+  // An example read shows here, or the old boxes would be stored over it.
+  if (Index != 1) return;
+  try {
+    MostraProgettoLetto();
+    ImpostaCaption();
+  } catch (const std::exception&) {
+    AggiornamentoInCorso = false;
+    Messaggi::MessaggioErroreDati();
+  }
 }

@@ -89,15 +89,22 @@ bool Pilastro::CalcolaMomentiTagliUltimiPilastro(FinestraSismica& finestra, int 
   if (!(StaffePassoCentrale() > 0))
     lista.push_back("ATTENZIONE - Passo staffe nullo nella zona centrale!");
 
-  // The other end, then this one again: the flag ends as it was.
+  // The other end, then this one again: the flag ends as it was, even when
+  // the other end's data cannot be read.
   double momento[2] = {};  // [1] bottom end
   float area[2] = {};
   std::vector<float> aree[2];
   bool riuscito = true;
-  for (int passo = 0; passo < 2; ++passo) {
-    SezioneInferiore = !SezioneInferiore;
-    momento[SezioneInferiore] = MomentoUltimoPilastro(finestra, direzione, riuscito);
-    area[SezioneInferiore] = StaffeAreaEfficace(direzione, aree[SezioneInferiore]);
+  const bool corrente = SezioneInferiore;
+  try {
+    for (int passo = 0; passo < 2; ++passo) {
+      SezioneInferiore = !SezioneInferiore;
+      momento[SezioneInferiore] = MomentoUltimoPilastro(finestra, direzione, riuscito);
+      area[SezioneInferiore] = StaffeAreaEfficace(direzione, aree[SezioneInferiore]);
+    }
+  } catch (...) {
+    SezioneInferiore = corrente;
+    throw;
   }
   // The bottom end unless the top one has strictly less.
   const int scelta = area[0] < area[1] ? 0 : 1;

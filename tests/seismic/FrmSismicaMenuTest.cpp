@@ -1,4 +1,6 @@
 // The seismic window's menus, element type, end switching and keyboard.
+#include <optional>
+
 #include <QMenu>
 #include <QRadioButton>
 
@@ -165,19 +167,28 @@ TEST_F(FinestraMenu, CapacityDesignOpensTheCoefficientsOnItsPage) {
   EXPECT_EQ(FrmCoefficienti::Aperta()->Pagina, 1);
 }
 
-// A column typed, saved, replaced by a new one and opened again.
-TEST(FinestraMenuFile, NuovoSalvaApriRoundTripOfAColumn) {
-  FinestraMain f;
-  ProgettoFile::Stato = ProgettoFile::StatoProgetto{};
-  Sismica::Stato = Sismica::StatoSismico{};
-  auto dialogo = std::make_unique<platform::FileDialogScriptato>();
-  platform::FileDialogScriptato& d = *dialogo;
-  f.main->CMDialog1 = std::move(dialogo);
-  FinestraSismicaSchermo schermo;
+// The seismic window over a main window whose file dialog is scripted.
+class FinestraConFile : public ::testing::Test {
+ protected:
+  FinestraConFile() {
+    ProgettoFile::Stato = ProgettoFile::StatoProgetto{};
+    Sismica::Stato = Sismica::StatoSismico{};
+    auto dialogo = std::make_unique<platform::FileDialogScriptato>();
+    d = dialogo.get();
+    f.main->CMDialog1 = std::move(dialogo);
+    schermo.emplace();
+    VariabiliPubbliche::Stato.UnitaLunghezza = "mm";
+    VariabiliPubbliche::Stato.NormativaSismica = 0;
+    FinestraSismicaSchermo::Apri();
+  }
   using S = FinestraSismicaSchermo;
-  VariabiliPubbliche::Stato.UnitaLunghezza = "mm";
-  VariabiliPubbliche::Stato.NormativaSismica = 0;
-  S::Apri();
+  FinestraMain f;
+  platform::FileDialogScriptato* d = nullptr;
+  std::optional<FinestraSismicaSchermo> schermo;
+};
+
+// A column typed, saved, replaced by a new one and opened again.
+TEST_F(FinestraConFile, NuovoSalvaApriRoundTripOfAColumn) {
   S::Batti("txtTitolo", "Pilastro P1");
   const char* dati[][2] = {{"PilastroTxt_0", "400"}, {"PilastroTxt_1", "300"},
                            {"PilastroTxt_2", "3"},   {"PilastroTxt_3", "4"},
@@ -191,7 +202,7 @@ TEST(FinestraMenuFile, NuovoSalvaApriRoundTripOfAColumn) {
   const QString lista = S::Lista();
   ASSERT_NE(lista, "");
 
-  d.Accoda(f.ambiente.Percorso("pilastro.slu"));
+  d->Accoda(f.ambiente.Percorso("pilastro.slu"));
   S::Menu("mnufileitem_3");
   ASSERT_TRUE(std::filesystem::exists(f.ambiente.Percorso("pilastro.slu")));
   EXPECT_EQ(S::F().windowTitle(), "Verifica Sismica Pilastri - File: pilastro");
@@ -200,8 +211,11 @@ TEST(FinestraMenuFile, NuovoSalvaApriRoundTripOfAColumn) {
   EXPECT_EQ(S::F().Controllo("PilastroTxt", 0).Text(), "0");
   EXPECT_EQ(Stato.PilastroCorrente.MatriceSezionePilastro(0, 1), 0);
   EXPECT_EQ(Fuoco(), "txtTitolo");
+  // Saving the new column must not overwrite the file just left.
+  EXPECT_EQ(ProgettoFile::Stato.NomeFileProgetto, "");
+  EXPECT_EQ(S::F().windowTitle(), "Verifica Sismica Pilastri - File: ");
 
-  d.Accoda(f.ambiente.Percorso("pilastro.slu"));
+  d->Accoda(f.ambiente.Percorso("pilastro.slu"));
   S::Menu("mnufileitem_1");
   EXPECT_EQ(S::F().Controllo("txtTitolo").Text(), "Pilastro P1");
   const Sismica::Pilastro& p = Stato.PilastroCorrente;
@@ -214,7 +228,26 @@ TEST(FinestraMenuFile, NuovoSalvaApriRoundTripOfAColumn) {
   EXPECT_EQ(S::F().Controllo("PilastroTxt", 2).Text(), "3");
   EXPECT_EQ(S::Lista(), lista);
   EXPECT_EQ(S::F().windowTitle(), "Verifica Sismica Pilastri - File: pilastro");
-  EXPECT_TRUE(schermo.messaggi.Testi().empty());
+  EXPECT_TRUE(schermo->messaggi.Testi().empty());
+}
+
+// An example opened from this window's help menu replaces what it shows:
+// the boxes typed before must not be stored over the column read.
+TEST_F(FinestraConFile, ExampleFromTheHelpMenuShowsTheColumnRead) {
+  for (const auto& [nome, valore] : {std::pair{"PilastroTxt_0", "400"}, {"PilastroTxt_1", "300"}}) {
+    S::Batti(nome, valore);
+    S::Esci(nome);
+  }
+  d->Accoda(f.ambiente.Percorso("esempio.slu"));
+  S::Menu("mnufileitem_3");
+  ASSERT_TRUE(std::filesystem::exists(f.ambiente.Percorso("esempio.slu")));
+
+  S::Batti("PilastroTxt_0", "700");
+  d->Accoda(f.ambiente.Percorso("esempio.slu"));
+  S::Menu("mnuAiutoItem_1");
+  EXPECT_EQ(S::F().Controllo("PilastroTxt", 0).Text(), "400");
+  S::Clic("CmdSezionePil_1");
+  EXPECT_EQ(Stato.PilastroCorrente.MatriceSezionePilastro(0, 1), 400);
 }
 
 // "Esporta Sezione in Tramok": the bottom end's outline, bars and actions

@@ -89,6 +89,15 @@ TEST_F(TaglioPilastro, AboutYTheSquareGivesTheSameAndTheTopEndStaysCurrent) {
   EXPECT_EQ(T("F_V", 1), VariabiliPubbliche::FormattaValore(VEd(3000) / 1000));
 }
 
+// A bar count of the top end out of range stops the calculation; the
+// bottom end, being typed, must stay the current one.
+TEST_F(TaglioPilastro, AnUnreadableOtherEndLeavesTheCurrentEndCurrent) {
+  ASSERT_TRUE(P().SezioneInferiore);
+  P().SetMatriceSezionePilastro(0, 7, 1e6);
+  EXPECT_ANY_THROW(P().CalcolaMomentiTagliUltimiPilastro(ambiente.finestra, 0));
+  EXPECT_TRUE(P().SezioneInferiore);
+}
+
 TEST_F(TaglioPilastro, AShorterColumnFailsInRedAndTheWeakerTopEndIsNamed) {
   P().SetMatriceSezionePilastro(0, 4, 2000);
   // Two hoops at the bottom: the top has the smaller area.
