@@ -65,6 +65,7 @@ void MostraProgettoLetto(Main& main) {
   main.Controllo("txtTitolo").SetText(titolo);
   main.Controllo("mnuSoloBarre").SetChecked(Stato.SoloBarre != 0);
   VariabiliPubbliche::AggiornaMenuNormativa3(main);
+  if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->ProgettoLetto();
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ float ModelloProgetto::IncidenzaAcciaio(float AsEffettiva, float AsCompressaEff)
   sezione->b1 = BaseArrotondata;
   sezione->h1 = AltezzaArrotondata;
   double staffe = 0;  // kg per metre of beam
-  if (!Stato.SenzaStaffe) {
+  if (!Stato.SenzaStaffe && PassoStaffe > 0) {
     Staffe& s = sezione->StaffeCamp();
     s.Diametro = static_cast<float>(Stato.DiametroStaffe);
     s.NumeroBraccia = Stato.NumeroBracci;

@@ -60,6 +60,9 @@ class FinestraSismica {
   // Its values reloaded (True: in the unit now in force) and its unit labels.
   virtual void CaricaValoriFormSismicaSub(bool conversione) = 0;
   virtual void AggiornaUnitaSismica() = 0;
+  // A project was read: its seismic data shown, so the old boxes are never
+  // stored over them.
+  virtual void ProgettoLetto() = 0;
 };
 
 

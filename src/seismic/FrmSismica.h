@@ -48,6 +48,7 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   bool Visibile() const override { return isVisible(); }
   void CaricaValoriFormSismicaSub(bool conversione) override;
   void AggiornaUnitaSismica() override;
+  void ProgettoLetto() override;
   // Finestre::ServiziSismica
   void EsportaVerticiInMain(int n, const Vettore<double>& x, const Vettore<double>& y) override;
   void EsportaBarreInMain(int n, const Vettore<float>& x, const Vettore<float>& y,

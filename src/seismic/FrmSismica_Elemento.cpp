@@ -1,5 +1,8 @@
 // Element type and column shape of the seismic window, and the boxes an
 // end section shares with the other.
+#include <exception>
+
+#include "app/Messaggi.h"
 #include "platform/MsgBox.h"
 #include "seismic/FrmSismica.h"
 #include "seismic/StatoSismica.h"
@@ -19,8 +22,12 @@ void FrmSismica::OpTipoSezioneSismica_Click(int Index) {
   Stato.PilastroMensola = Index == 2;
   MostraFramePilastro(Stato.PilastroCorrente.TipoPilastro);
   Controllo("frmTipoPilastro").SetVisible(true);
-  if (!AggiornamentoInCorso) OpTipoPilastro_Click(Stato.PilastroCorrente.Circolare() ? 1 : 0);
-  CmdSezionePil_Click(1);
+  try {
+    if (!AggiornamentoInCorso) OpTipoPilastro_Click(Stato.PilastroCorrente.Circolare() ? 1 : 0);
+    CmdSezionePil_Click(1);
+  } catch (const std::exception&) {
+    Messaggi::MessaggioErroreDati();
+  }
   Controllo("F_MInfsd", 1).SetVisible(true);
   Controllo("F_MSupsd", 1).SetVisible(true);
   Controllo("LblSezione", 0).SetVisible(true);

@@ -128,7 +128,6 @@ void FrmSismica::mnufileitem_Click(int Index) {
       case 1:
         if (!main) return;
         main->ApriFileDati(VariabiliPubbliche::Stato.CartellaDati);
-        MostraProgettoLetto();
         break;
       case 2:
       case 3:
@@ -200,8 +199,10 @@ void FrmSismica::mnuAiutoItem_Click(int Index) {
   Main* main = FinestraMain();
   if (!main) return;
   main->mnuAiutoItem_Click(Index);
-  // An example read shows here, or the old boxes would be stored over it.
-  if (Index != 1) return;
+}
+
+// However the project was opened, here or in the main window.
+void FrmSismica::ProgettoLetto() {
   try {
     MostraProgettoLetto();
     ImpostaCaption();

@@ -109,6 +109,7 @@ void Pilastro::StaffaCircolarePlotta() const {
   if (d <= 0) return;
   const double fi = fiBarrePilastro();
   const double rho = RaggioPilastro() - CopriFerro() - fi / 2 - d / 2;
+  if (rho <= 0) return;  // no room inside the bars: nothing sensible to draw
   int n = VariabiliPubbliche::Stato.NumeroVerticiCerchio;
   Vettore<double> x(1, n), y(1, n);
   for (int i = 1; i <= n; ++i) {

@@ -25,6 +25,7 @@ class SismicaVisibile : public Finestre::FinestraSismica {
     chiamate.push_back(conversione ? "Carica True" : "Carica False");
   }
   void AggiornaUnitaSismica() override { chiamate.push_back("Unita " + Stato.UnitaLunghezza); }
+  void ProgettoLetto() override { chiamate.push_back("Letto"); }
 
   bool visibile = true;
   std::vector<std::string> chiamate;

@@ -256,6 +256,18 @@ TEST_F(StaffaCircolare, SpiralIsAClosedCircleAndNoDiameterNoHoop) {
   EXPECT_TRUE(Polilinee().empty());
 }
 
+// Cover and bars filling the radius: 60 - 40 - 16/2 - 8/2 = 8 leaves room,
+// a cover of 50 leaves none and no hoop is drawn turned inside out.
+TEST_F(StaffaCircolare, NoHoopWhereTheBarsLeaveNoRoom) {
+  P().SetMatriceSezionePilastro(1, 1, 60);
+  Disegna();
+  ASSERT_EQ(Polilinee().size(), 1u);
+  dispositivo.chiamate.clear();
+  P().SetMatriceSezionePilastro(1, 2, 50);
+  Disegna();
+  EXPECT_TRUE(Polilinee().empty());
+}
+
 // The editor's grid shows the stirrups of the current end; a stirrup being
 // typed is drawn through the bars listed so far.
 TEST_F(DisegnoStaffe, EditorGridAndStirrupInProgress) {

@@ -250,6 +250,23 @@ TEST_F(FinestraConFile, ExampleFromTheHelpMenuShowsTheColumnRead) {
   EXPECT_EQ(Stato.PilastroCorrente.MatriceSezionePilastro(0, 1), 400);
 }
 
+// The same when the main window opens the project while this one is open.
+TEST_F(FinestraConFile, ProjectOpenedInTheMainWindowShowsHere) {
+  S::Batti("PilastroTxt_0", "400");
+  S::Esci("PilastroTxt_0");
+  d->Accoda(f.ambiente.Percorso("progetto.slu"));
+  S::Menu("mnufileitem_3");
+  ASSERT_TRUE(std::filesystem::exists(f.ambiente.Percorso("progetto.slu")));
+
+  S::Batti("PilastroTxt_0", "700");
+  d->Accoda(f.ambiente.Percorso("progetto.slu"));
+  f.main->MnuFileItem_Click(1);
+  EXPECT_EQ(S::F().Controllo("PilastroTxt", 0).Text(), "400");
+  EXPECT_EQ(S::F().windowTitle(), "Verifica Sismica Pilastri - File: progetto");
+  S::Clic("CmdSezionePil_0");
+  EXPECT_EQ(Stato.PilastroCorrente.MatriceSezionePilastro(0, 1), 400);
+}
+
 // "Esporta Sezione in Tramok": the bottom end's outline, bars and actions
 // become the main window's input.
 TEST(FinestraMenuFile, ExportPutsTheCurrentEndIntoTheMainWindow) {
