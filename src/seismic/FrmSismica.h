@@ -158,6 +158,9 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void CollegaStaffe();
   void AbilitaDatiPilastro(bool abilita);
   bool StaffeOk();
+  // An open editor confirmed as "&Ok" does; false while it stays open on a
+  // refused row.
+  bool ConfermaEditorStaffe();
   void StaffeAnnulla();
   // The editor hidden and the column's data free again.
   void StaffeChiudi();

@@ -131,7 +131,8 @@ void FrmSismica::mnufileitem_Click(int Index) {
         break;
       case 2:
       case 3:
-        if (!main) return;
+        // The stirrups being edited are saved too, once they pass their checks.
+        if (!main || !ConfermaEditorStaffe()) return;
         MemorizzaDatiSismica();
         AzioniLeggeScrive(false);
         LeggeDinamica();

@@ -209,6 +209,12 @@ bool FrmSismica::StaffeOk() {
   return true;
 }
 
+bool FrmSismica::ConfermaEditorStaffe() {
+  if (!Controllo("frmStaffe").Visible()) return true;
+  cmdStaffe_Click(0);
+  return !Controllo("frmStaffe").Visible();
+}
+
 void FrmSismica::StaffeChiudi() {
   AbilitaDatiPilastro(true);
   txtEditS_->SetVisible(false);

@@ -111,13 +111,10 @@ void FrmSismica::cmdDirezione_Click(int Index) {
     MemorizzaDatiSismica();
     // An open stirrup editor is confirmed first; while it holds a refused
     // row the stirrups shown are not those stored: no verdict.
-    if (Controllo("frmStaffe").Visible()) {
-      cmdStaffe_Click(0);
-      if (Controllo("frmStaffe").Visible()) {
-        Controllo("txtVu", Index).SetText("");
-        Controllo("F_V", Index).SetText("");
-        return;
-      }
+    if (!ConfermaEditorStaffe()) {
+      Controllo("txtVu", Index).SetText("");
+      Controllo("F_V", Index).SetText("");
+      return;
     }
     if (VariabiliPubbliche::SezioneCorrente()->AreaNulla()) {
       platform::MsgBox("Area sezione nulla!");

@@ -3,6 +3,8 @@
 // window and the project file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QAction>
 #include <QComboBox>
 #include <QTemporaryDir>
@@ -394,6 +396,28 @@ TEST_F(ChecksInsieme, SavedColumnReopensWithItsStirrupsAndShearVerdict) {
   EXPECT_EQ(T("F_V", 0), v);
   EXPECT_EQ(S::Lista().toStdString(), QString(lista).toStdString());
   EXPECT_TRUE(f.ambiente.box.Testi().empty());
+}
+
+// "Salva come" with the editor open saves the stirrups being edited, once
+// they pass their checks; a refused row saves nothing and keeps the editor.
+TEST_F(ChecksInsieme, SavingWithTheEditorOpenSavesTheStirrupsBeingEdited) {
+  ColonnaConStaffe("10", true);
+  file->Accoda(f.ambiente.Percorso("aperto.slu"));
+  S::Menu("mnufileitem_3");
+  EXPECT_FALSE(Aperto());
+  S::Menu("mnufileitem_0");
+  file->Accoda(f.ambiente.Percorso("aperto.slu"));
+  S::Menu("mnufileitem_1");
+  S::Clic("CmdSezionePil_0");
+  EXPECT_EQ(Memorizzate(), (std::vector<RigaStaffa>{{8, 1, 4, 12, 9}, {8, 2, 10}}));
+  EXPECT_FLOAT_EQ(Stato.PilastroCorrente.StaffePassoCentrale(), 100);
+
+  EditorQt::Apri();
+  Generica({"3", "2", "10"});
+  file->Accoda(f.ambiente.Percorso("rifiutato.slu"));
+  S::Menu("mnufileitem_3");
+  EXPECT_TRUE(Aperto());
+  EXPECT_FALSE(std::filesystem::exists(f.ambiente.Percorso("rifiutato.slu")));
 }
 
 }  // namespace
