@@ -10,11 +10,13 @@
 #include "platform/qt/ApplicazioneQt.h"
 #include "platform/qt/InputBoxQt.h"
 #include "platform/qt/MsgBoxQt.h"
+#include "platform/qt/SchermoQt.h"
 #include "platform/qt/SistemaQt.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tramok");
+  platform::TieniFinestreNelloSchermo(app);
   platform::SistemaQt sistema;
   platform::MsgBoxQt messaggi;
   platform::InputBoxQt domande;

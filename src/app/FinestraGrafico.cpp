@@ -38,7 +38,13 @@ FinestraGrafico::FinestraGrafico(const std::string& nome, const QString& nomeGri
   graph1_->setMinimumSize(480, 320);
   griglia_ = new platform::FlexGridQt(area);
   griglia_->setObjectName(nomeGriglia);
-  griglia_->hide();
+  // Both are laid out as the window is first shown, the grid then hidden:
+  // its columns are sized from the place it takes, which it keeps.
+  for (QWidget* vista : std::initializer_list<QWidget*>{graph1_, griglia_}) {
+    QSizePolicy politica = vista->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    vista->setSizePolicy(politica);
+  }
   sovrapposti->addWidget(graph1_, 0, 0);
   sovrapposti->addWidget(griglia_, 0, 0);
   riga_->addWidget(area, 1);

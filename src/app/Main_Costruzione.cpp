@@ -33,7 +33,7 @@ QLineEdit* Casella(const std::string& nome, int indice = SenzaIndice, const QStr
                    int caratteri = 9) {
   auto* casella = Nomina(new QLineEdit, nome, indice);
   casella->setToolTip(suggerimento);
-  casella->setMaximumWidth(casella->fontMetrics().horizontalAdvance('0') * (caratteri + 2));
+  casella->setFixedWidth(casella->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (caratteri + 2));
   casella->setAlignment(Qt::AlignRight);
   return casella;
 }

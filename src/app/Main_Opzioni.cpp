@@ -109,6 +109,9 @@ void Main::F_Es_Change(int Index) {
   Stato.ModuloEs = es;
   Stato.EpsYdSezione[k] = Stato.Fyd[k] / Stato.ModuloEs;
   Controllo("F_eps_syd", Index).SetText(VariabiliPubbliche::FormattaValore(Stato.EpsYdSezione[k] * 1000));
+  // The other steel shares the modulus: its box and yield strain follow.
+  platform::Control& altro = Controllo("F_Es", 1 - Index);
+  if (Generale::ValNumero(altro) != es) altro.SetText(Controllo("F_Es", Index).Text());
 }
 
 void Main::F_fyd_Change(int Index) {

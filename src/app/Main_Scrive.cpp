@@ -40,7 +40,9 @@ void Main::ImpostaGriglia(int g) {
 }
 
 void Main::ScriveMaterialiInForm() {
-  Controllo("F_Es", 0).SetText(VariabiliPubbliche::FormattaValore(Stato.ModuloEs));
+  // One modulus for bars and tendons: both boxes show it.
+  for (int k = 0; k <= 1; ++k)
+    Controllo("F_Es", k).SetText(VariabiliPubbliche::FormattaValore(Stato.ModuloEs));
   ScriveMaterialiInFormAcciai(0);
   ScriveMaterialiInFormAcciai(1);
   Controllo("F_nome_cls").SetText(Stato.SiglaCalcestruzzo);

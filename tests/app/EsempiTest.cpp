@@ -11,11 +11,15 @@
 #include <fstream>
 #include <functional>
 
+#include <QPushButton>
+
 #include "FinestraConDialogo.h"
+#include "Ritagli.h"
 #include "Schermata.h"
 #include "SezioneScritta.h"
 #include "doppi/SistemaProva.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/qt/SchermoQt.h"
 
 namespace {
 
@@ -172,6 +176,42 @@ TEST(Esempi, IlMenuApreLaCartellaEsempiELasciaLaCartellaDati) {
   EXPECT_EQ(f.dialogo->Mostrati().size(), 2u);
   EXPECT_EQ(f.ambiente.Leggi("progetti/Trave inflessa.slu").substr(0, 12), "\"Mia trave\",");
   EXPECT_EQ(f.ambiente.Leggi("Esempi/Trave inflessa.slu"), originale);
+}
+
+// Each example opened and verified, then each window it leads to, at the
+// size it opens with: every number and every column header is shown whole,
+// also in the value tables behind the charts.
+TEST(Esempi, OgniFinestraMostraInteriNumeriEIntestazioni) {
+  const auto Controlla = [] {
+    for (QWidget* finestra : QApplication::topLevelWidgets()) {
+      if (!finestra->isVisible()) continue;
+      SCOPED_TRACE(finestra->windowTitle().toStdString());
+      EXPECT_EQ(Ritagli(*finestra), std::vector<std::string>{});
+      for (QPushButton* valori : finestra->findChildren<QPushButton*>())
+        if (valori->isVisible() && valori->text() == "Valori") {
+          valori->click();
+          EXPECT_EQ(Ritagli(*finestra), std::vector<std::string>{});
+          valori->click();
+        }
+    }
+  };
+  platform::TieniFinestreNelloSchermo(AppQt());
+  for (const Esempio& e : Esempi()) {
+    SCOPED_TRACE(e.file);
+    FinestraConDialogo f;
+    CopiaEsempi(f.ambiente);
+    f.dialogo->Accoda(f.ambiente.Percorso("Esempi/" + e.file));
+    f.main->mnuAiutoItem_Click(1);
+    Calcola(f);
+    Controlla();
+    for (const char* risultato : {"btnDominioMN", "btnMomentoCurvatura", "btnMomentoCurvatura_solo"})
+      if (f.Widget(risultato)->isVisible()) {
+        f.Clic(risultato);
+        Controlla();
+      }
+    for (QWidget* finestra : QApplication::topLevelWidgets())
+      if (finestra != f.main.get()) finestra->close();
+  }
 }
 
 // scripts/run.sh starts the program with this relative path.

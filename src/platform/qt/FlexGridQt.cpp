@@ -57,6 +57,13 @@ FlexGridQt::FlexGridQt(QWidget* genitore)
     intestazione->setHighlightSections(false);
     intestazione->setSectionsClickable(false);
   }
+  // The user may widen a column; the model learns its new width.
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int sezione, int, int pixel) {
+    if (seguendo_) return;
+    Guardia guardia(seguendo_);
+    griglia_.SetColWidth(griglia_.FixedCols() + sezione, TwipsDaPixel(pixel));
+  });
   verticalHeader()->setDefaultSectionSize(PixelDaTwips(AltezzaRigaPredefinita));
   horizontalHeader()->setDefaultSectionSize(PixelDaTwips(LarghezzaColonnaPredefinita));
   if (angolo_) angolo_->installEventFilter(this);
@@ -84,7 +91,21 @@ QRect FlexGridQt::RettangoloCella(int riga, int colonna) const {
   return visualRect(indice).translated(viewport()->pos()).adjusted(0, 0, linea, linea);
 }
 
+void FlexGridQt::AllargaPerIntestazioni() {
+  if (griglia_.FixedRows() == 0) return;
+  const QFontMetrics misure = horizontalHeader()->fontMetrics();
+  const int margini = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 2;
+  for (int c = griglia_.FixedCols(); c < griglia_.Cols(); ++c) {
+    if (griglia_.ColWidth(c) <= 0) continue;
+    const QString testo =
+        modello_->headerData(c - griglia_.FixedCols(), Qt::Horizontal, Qt::DisplayRole).toString();
+    const int pixel = misure.horizontalAdvance(testo) + margini;
+    if (PixelDaTwips(griglia_.ColWidth(c)) < pixel) griglia_.SetColWidth(c, TwipsDaPixel(pixel));
+  }
+}
+
 void FlexGridQt::ApplicaFormato() {
+  AllargaPerIntestazioni();
   int larghezzaFisse = 0;
   for (int c = 0; c < griglia_.FixedCols(); ++c) larghezzaFisse += griglia_.ColWidth(c);
   int altezzaFisse = 0;
@@ -124,6 +145,7 @@ void FlexGridQt::ApplicaScorrimento() {
 
 void FlexGridQt::CellaCambiata(int riga, int colonna) {
   modello_->CellaCambiata(riga, colonna);
+  if (riga < griglia_.FixedRows() && !seguendo_) FormatoCambiato();
   if (angolo_ && riga < griglia_.FixedRows() && colonna < griglia_.FixedCols()) angolo_->update();
 }
 

@@ -54,6 +54,8 @@ class FlexGridQt : public QTableView, private VistaFlexGrid {
   void GeometriaCambiata() override;
   void FuocoRichiesto() override;
 
+  // A column with a width is at least as wide as its header's text.
+  void AllargaPerIntestazioni();
   void ApplicaFormato();
   void ApplicaCorrente();
   void ApplicaScorrimento();

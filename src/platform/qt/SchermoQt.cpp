@@ -1,0 +1,109 @@
+#include "platform/qt/SchermoQt.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+namespace platform {
+namespace {
+
+// The frame a window manager puts round a window not yet framed: a title bar
+// and thin borders, generous so that the title bar stays on the screen.
+QMargins Cornice(const QWidget& finestra) {
+  if (const QWindow* w = finestra.windowHandle()) {
+    const QMargins m = w->frameMargins();
+    if (!m.isNull()) return m;
+  }
+  const int titolo = finestra.fontMetrics().height() + 14;
+  return {4, titolo, 4, 4};
+}
+
+constexpr const char* Collocata = "CollocataNelloSchermo";
+
+bool DaAdattare(const QWidget& finestra) {
+  if (!finestra.isWindow()) return false;
+  switch (finestra.windowType()) {
+    case Qt::Window:
+    case Qt::Dialog:
+    case Qt::Sheet:
+    case Qt::Tool: return !finestra.testAttribute(Qt::WA_DontShowOnScreen);
+    default: return false;
+  }
+}
+
+class FiltroSchermo : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* oggetto, QEvent* evento) override {
+    const QEvent::Type tipo = evento->type();
+    if (tipo != QEvent::Show && tipo != QEvent::Resize) return false;
+    auto* finestra = qobject_cast<QWidget*>(oggetto);
+    if (!finestra || !DaAdattare(*finestra)) return false;
+    if (tipo == QEvent::Resize && !finestra->isVisible()) return false;
+    AdattaAlloSchermo(*finestra);
+    if (tipo == QEvent::Show) {
+      // Once the window manager has framed it, its real frame is known.
+      QPointer<QWidget> dopo(finestra);
+      QTimer::singleShot(250, finestra, [dopo] {
+        if (dopo && dopo->isVisible()) AdattaAlloSchermo(*dopo);
+      });
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+void TieniFinestreNelloSchermo(QApplication& app) {
+  static QPointer<FiltroSchermo> filtro;
+  if (!filtro) {
+    filtro = new FiltroSchermo(&app);
+    app.installEventFilter(filtro);
+  }
+}
+
+void AdattaAlloSchermo(QWidget& finestra) {
+  QScreen* schermo = finestra.screen();
+  if (!schermo) schermo = QGuiApplication::primaryScreen();
+  if (!schermo) return;
+  const QRect area = schermo->availableGeometry();
+  const QMargins m = Cornice(finestra);
+  const QSize massima(area.width() - m.left() - m.right(), area.height() - m.top() - m.bottom());
+  const QSize minima = finestra.minimumSize();
+  const QSize dimensione(std::max(minima.width(), std::min(finestra.width(), massima.width())),
+                         std::max(minima.height(), std::min(finestra.height(), massima.height())));
+  if (dimensione != finestra.size()) finestra.resize(dimensione);
+  // The frame's place: where the window is now, brought inside the area. A
+  // window placed by the program but not yet framed is asked for a frame at
+  // its position; one never placed is left to the window manager until framed.
+  const bool incorniciata =
+      finestra.windowHandle() && !finestra.windowHandle()->frameMargins().isNull();
+  QRect telaio = finestra.geometry().marginsAdded(m);
+  if (!incorniciata && !finestra.property(Collocata).toBool()) {
+    if (!finestra.testAttribute(Qt::WA_Moved)) return;
+    telaio.moveTopLeft(finestra.geometry().topLeft());
+  }
+  finestra.setProperty(Collocata, true);
+  const int x = std::max(area.left(), std::min(telaio.left(), area.right() + 1 - telaio.width()));
+  const int y = std::max(area.top(), std::min(telaio.top(), area.bottom() + 1 - telaio.height()));
+  const QPoint cliente(x + m.left(), y + m.top());
+  if (cliente != finestra.geometry().topLeft()) finestra.move(cliente);
+}
+
+QScrollArea* Scorrevole(QWidget* contenuto) {
+  auto* scorrimento = new QScrollArea;
+  scorrimento->setFrameShape(QFrame::NoFrame);
+  scorrimento->setWidgetResizable(true);
+  scorrimento->setWidget(contenuto);
+  return scorrimento;
+}
+
+}  // namespace platform

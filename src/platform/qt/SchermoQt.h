@@ -1,0 +1,22 @@
+#pragma once
+// Windows kept whole on the screen. Every top-level window, as it is shown
+// and as it grows, is limited to the screen's available area with its frame,
+// and placed so that its title bar and edges are on that area. Content that
+// cannot fit goes into a scroll area.
+class QApplication;
+class QScrollArea;
+class QWidget;
+
+namespace platform {
+
+// Installed once on the application: every window from then on.
+void TieniFinestreNelloSchermo(QApplication& app);
+
+// The window brought within its screen's available area, frame included.
+void AdattaAlloSchermo(QWidget& finestra);
+
+// contenuto in a frameless scroll area that follows its size where the
+// screen allows, scrolling where it does not.
+QScrollArea* Scorrevole(QWidget* contenuto);
+
+}  // namespace platform

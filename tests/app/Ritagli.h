@@ -1,0 +1,63 @@
+#pragma once
+// What a window on screen does not show whole: a visible text box narrower
+// than its text (font metrics against the box's contents rectangle), a table
+// column narrower than its header or one of its values. Each as
+// "name: text".
+#include <string>
+#include <vector>
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTableView>
+
+inline int LarghezzaUtile(const QLineEdit& casella) {
+  QStyleOptionFrame opzioni;
+  opzioni.initFrom(&casella);
+  opzioni.rect = casella.rect();
+  opzioni.lineWidth =
+      casella.hasFrame() ? casella.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opzioni, &casella) : 0;
+  opzioni.state |= QStyle::State_Sunken;
+  const QRect contenuto = casella.style()
+                              ->subElementRect(QStyle::SE_LineEditContents, &opzioni, &casella)
+                              .marginsRemoved(casella.textMargins());
+  return contenuto.width() - 4;  // the line edit's own margin of 2 on each side
+}
+
+inline std::string Nome(const QWidget& w) {
+  return (w.objectName().isEmpty() ? QString(w.metaObject()->className()) : w.objectName()).toStdString();
+}
+
+inline std::vector<std::string> Ritagli(const QWidget& finestra) {
+  std::vector<std::string> ritagliati;
+  for (const QLineEdit* casella : finestra.findChildren<QLineEdit*>()) {
+    if (!casella->isVisible() || casella->text().isEmpty()) continue;
+    if (casella->fontMetrics().horizontalAdvance(casella->text()) > LarghezzaUtile(*casella))
+      ritagliati.push_back(Nome(*casella) + ": " + casella->text().toStdString());
+  }
+  for (const QTableView* tabella : finestra.findChildren<QTableView*>()) {
+    if (!tabella->isVisible() || !tabella->model()) continue;
+    const QAbstractItemModel& modello = *tabella->model();
+    const QHeaderView& testa = *tabella->horizontalHeader();
+    const int margine = 2 * tabella->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    const int cella = 2 * (tabella->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    for (int c = 0; c < modello.columnCount(); ++c) {
+      if (tabella->isColumnHidden(c)) continue;
+      const int larghezza = testa.sectionSize(c);
+      const QString titolo = modello.headerData(c, Qt::Horizontal).toString();
+      if (testa.isVisible() && testa.fontMetrics().horizontalAdvance(titolo) + margine > larghezza)
+        ritagliati.push_back(Nome(*tabella) + " intestazione " + std::to_string(c) + ": " +
+                             titolo.toStdString());
+      for (int r = 0; r < modello.rowCount(); ++r) {
+        const QString testo = modello.data(modello.index(r, c)).toString();
+        if (tabella->fontMetrics().horizontalAdvance(testo) + cella > larghezza) {
+          ritagliati.push_back(Nome(*tabella) + " " + std::to_string(r) + "," + std::to_string(c) +
+                               ": " + testo.toStdString());
+          break;  // the first value the column cuts
+        }
+      }
+    }
+  }
+  return ritagliati;
+}
