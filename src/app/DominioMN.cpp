@@ -40,8 +40,8 @@ DominioMN::DominioMN(QWidget* genitore) : FinestraGrafico("DominioMN", "GridMN",
   setWindowTitle("Dominio M-N");
   platform::Chart& g = Graph1();
   g.SetTitle("Titolo");
-  g.SetAxisTitle(platform::Chart::AsseX, "N [KN]");
-  g.SetAxisTitle(platform::Chart::AsseY, "M [KNm]");
+  g.SetAxisTitle(platform::Chart::AsseX, "N [kN]");
+  g.SetAxisTitle(platform::Chart::AsseY, "M [kNm]");
 
   auto* lato = new QVBoxLayout;
   auto* fraSol = new QGroupBox("Sollecitazioni", centralWidget());

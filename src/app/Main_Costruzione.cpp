@@ -38,8 +38,9 @@ QLineEdit* Casella(const std::string& nome, int indice = SenzaIndice, const QStr
   return casella;
 }
 
-QLineEdit* Risultato(const std::string& nome, int indice = SenzaIndice, const QString& suggerimento = {}) {
-  QLineEdit* casella = Casella(nome, indice, suggerimento, 10);
+QLineEdit* Risultato(const std::string& nome, int indice = SenzaIndice, const QString& suggerimento = {},
+                     int caratteri = 10) {
+  QLineEdit* casella = Casella(nome, indice, suggerimento, caratteri);
   casella->setReadOnly(true);
   return casella;
 }
@@ -140,7 +141,7 @@ QGroupBox* GruppoAcciaio(int k, QWidget* tipi = nullptr) {
   a.Aggiungi(Simbolo({Semplice(QString::fromUtf8("ε")), Pedice("Label_eps_su", k, s.epsSu)}),
              Casella("F_eps_su", k, QString(), 7), Semplice(Permille));
   a.Aggiungi(Simbolo({Semplice(QString::fromUtf8("ε")), Pedice("Label6", 6 + k, s.epsSyd)}),
-             Risultato("F_eps_syd", k), Semplice(Permille));
+             Risultato("F_eps_syd", k, QString(), 7), Semplice(Permille));
   a.Aggiungi(Simbolo({Semplice(QString::fromUtf8("σ")), Pedice("Label_sigma_samm", k, s.sigma)}),
              Casella("txtSigAdm_S", k, QString(), 7), Semplice(Nmm2));
   a.Aggiungi(Semplice(s.n), Casella("F_Es_su_Ec", k, QString(), 7));

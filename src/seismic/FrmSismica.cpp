@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -23,6 +24,7 @@
 #include "model/GeneraleTesto.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
+#include "platform/qt/SchermoQt.h"
 #include "seismic/FrmCoefficienti.h"
 #include "seismic/StatoSismica.h"
 
@@ -282,9 +284,14 @@ void FrmSismica::CreaControlli() {
   destra->addWidget(plotta, 0, Qt::AlignRight);
   destra->addStretch();
 
-  auto* tutto = new QHBoxLayout(this);
-  tutto->addLayout(sinistra, 1);
-  tutto->addLayout(destra, 1);
+  // Scrolled where the screen is smaller than the window's content.
+  auto* contenuto = new QWidget;
+  auto* colonne = new QHBoxLayout(contenuto);
+  colonne->addLayout(sinistra, 1);
+  colonne->addLayout(destra, 1);
+  auto* tutto = new QVBoxLayout(this);
+  tutto->setContentsMargins(0, 0, 0, 0);
+  tutto->addWidget(platform::Scorrevole(contenuto));
   CreaMenu();
 }
 
@@ -294,7 +301,7 @@ void FrmSismica::Form_Load() {
   if (Stato.PeriodoT1 == 0) Stato.PeriodoT1 = 1.0;
   CaricaValoriFormSismica();
   ImportaMaterialiInFormSismica();
-  resize(10600 / 15, 9180 / 15);
+  resize(QSize(10600 / 15, 9180 / 15).expandedTo(sizeHint()));
   // The class, not a design strength: C20/25 is the weakest allowed.
   const auto& p = VariabiliPubbliche::Stato;
   if (p.Fck < 20 || p.Rck < 25)

@@ -20,6 +20,7 @@
 #include "platform/Tasti.h"
 #include "platform/qt/CasellaTestoQt.h"
 #include "platform/qt/FlexGridQt.h"
+#include "platform/qt/SchermoQt.h"
 #include "seismic/FrmSismica.h"
 #include "seismic/StatoSismica.h"
 
@@ -150,6 +151,7 @@ void FrmSismica::StaffePilDef_Click() {
     frame.SetCaption(inferiore ? "Staffe nella Sezione Inferiore del Pilastro"
                                : "Staffe nella Sezione Superiore del Pilastro");
     frame.SetVisible(true);
+    platform::AdattaAlContenuto(*this);
     RecuperaPassoStaffePilastri(inferiore);
     p.StaffeMemorizzaTmp(false);
     p.StaffePilastroVisualizza(FlexGridS());
@@ -220,6 +222,7 @@ void FrmSismica::StaffeChiudi() {
   txtEditS_->SetVisible(false);
   StaffaGenericaInCorso = false;
   Controllo("frmStaffe").SetVisible(false);
+  platform::AdattaAlContenuto(*this);
 }
 
 void FrmSismica::StaffeAnnulla() {

@@ -82,7 +82,8 @@ TEST_F(FinestraDominioMN, OpensWithTheMainWindowsActionsAsRowOneAndTheCaseRunner
   EXPECT_EQ(punti.Pen.Style, platform::PennaNessuna);
   EXPECT_TRUE(punti.SeriesMarker.Show);
   EXPECT_EQ(punti.DataPoint.Marker.FillColor, platform::ColoreRgb(0, 0, 255));
-  EXPECT_EQ(g.AxisTitle(platform::Chart::AsseX), "N [KN]");
+  EXPECT_EQ(g.AxisTitle(platform::Chart::AsseX), "N [kN]");
+  EXPECT_EQ(g.AxisTitle(platform::Chart::AsseY), "M [kNm]");
   EXPECT_FALSE(w.Controllo("cmdSol", 2).Visible());
 }
 

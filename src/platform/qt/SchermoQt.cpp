@@ -6,7 +6,9 @@
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
+#include <QLayout>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -60,6 +62,18 @@ class FiltroSchermo : public QObject {
   }
 };
 
+// As large as its content asks, with room for a vertical scroll bar; the
+// screen may allow less.
+class AreaScorrevole : public QScrollArea {
+ public:
+  QSize sizeHint() const override {
+    if (!widget()) return QScrollArea::sizeHint();
+    const int cornice = 2 * frameWidth();
+    const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return widget()->sizeHint() + QSize(cornice + barra, cornice);
+  }
+};
+
 }  // namespace
 
 void TieniFinestreNelloSchermo(QApplication& app) {
@@ -98,8 +112,15 @@ void AdattaAlloSchermo(QWidget& finestra) {
   if (cliente != finestra.geometry().topLeft()) finestra.move(cliente);
 }
 
+void AdattaAlContenuto(QWidget& finestra) {
+  if (!finestra.isVisible()) return;
+  if (QLayout* disposizione = finestra.layout()) disposizione->activate();
+  finestra.resize(finestra.sizeHint());
+  AdattaAlloSchermo(finestra);
+}
+
 QScrollArea* Scorrevole(QWidget* contenuto) {
-  auto* scorrimento = new QScrollArea;
+  auto* scorrimento = new AreaScorrevole;
   scorrimento->setFrameShape(QFrame::NoFrame);
   scorrimento->setWidgetResizable(true);
   scorrimento->setWidget(contenuto);

@@ -15,6 +15,10 @@ void TieniFinestreNelloSchermo(QApplication& app);
 // The window brought within its screen's available area, frame included.
 void AdattaAlloSchermo(QWidget& finestra);
 
+// The window at the size its content asks, then brought within the screen:
+// after a part of it opens or closes.
+void AdattaAlContenuto(QWidget& finestra);
+
 // contenuto in a frameless scroll area that follows its size where the
 // screen allows, scrolling where it does not.
 QScrollArea* Scorrevole(QWidget* contenuto);
