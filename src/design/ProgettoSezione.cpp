@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -19,6 +20,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -34,6 +37,7 @@
 #include "model/GeneraleTesto.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/qt/FlexGridQt.h"
+#include "platform/qt/SchermoQt.h"
 
 namespace {
 
@@ -145,7 +149,7 @@ void ProgettoSezione::CreaControlli() {
   riga->addLayout(sinistra);
   riga->addLayout(mezzo);
   riga->addLayout(destra, 1);
-  setCentralWidget(centro);
+  setCentralWidget(platform::Scorrevole(centro));
 }
 
 void ProgettoSezione::CreaMenu() {
@@ -213,8 +217,9 @@ QWidget* ProgettoSezione::CreaDeformazione() {
   auto* slider = Nominato(new QSlider(Qt::Horizontal), "Slider1");
   slider->setRange(0, 65);
   slider->setMinimumWidth(240);
-  l->addWidget(Etichetta("Armatura debole (OK)"), 0, 0, 1, 2);
-  l->addWidget(Etichetta("Armatura forte (NO)"), 0, 3, 1, 2, Qt::AlignRight);
+  // The slider holds the strain: little at the left, much at the right.
+  l->addWidget(Etichetta("Armatura forte (NO)"), 0, 0, 1, 2);
+  l->addWidget(Etichetta("Armatura debole (OK)"), 0, 3, 1, 2, Qt::AlignRight);
   l->addWidget(slider, 1, 0, 1, 5);
   // The two buttons stand under the slider at the strain they impose.
   auto* binario = new Binario([this] { ButtonsPosiziona(); });
@@ -230,8 +235,10 @@ QWidget* ProgettoSezione::CreaDeformazione() {
   l->addWidget(Casella("txtEpsS"), 3, 1);
   l->addWidget(Etichetta("x/d", "lblxSud"), 3, 2);
   l->addWidget(Casella("txtxSud", 0), 3, 3);
-  l->addWidget(Casella("txtxSud", 1), 3, 4);
+  l->addWidget(Etichetta("δ"), 4, 2);
+  l->addWidget(Casella("txtxSud", 1), 4, 3);
   g->findChild<QLineEdit*>("txtxSud_0")->setToolTip("(asse neutro)/(altezza utile)");
+  g->findChild<QLineEdit*>("txtxSud_1")->setToolTip("Coeff. ridistribuzione momento (NTC #4.1.1.1)");
   for (int i = 0; i < 2; ++i) g->findChild<QLineEdit*>(N("txtxSud", i))->setReadOnly(true);
   return g;
 }
@@ -331,7 +338,9 @@ QWidget* ProgettoSezione::CreaRisultati() {
     l->addWidget(Casella("txtAsMin", i), r + 1, 1);
     l->addWidget(Etichetta("", "LblAs", i), r + 1, 2);
     l->addWidget(Casella("txtAs", i), r + 1, 3);
-    l->addWidget(Etichetta("", "lblArea", i), r + 1, 4);
+    QLabel* area = Etichetta("", "lblArea", i);
+    area->setMinimumWidth(area->fontMetrics().horizontalAdvance("mm²"));
+    l->addWidget(area, r + 1, 4);
     l->addWidget(Casella("txtAsPerc", i), r + 1, 5);
   }
   l->addWidget(Etichetta("A's/As"), 6, 0);
@@ -343,7 +352,9 @@ QWidget* ProgettoSezione::CreaRisultati() {
   l->addWidget(Etichetta("Peso acciaio"), 7, 0);
   l->addWidget(peso, 7, 1);
   l->addWidget(Etichetta("kg/m ³", "lblIncidenzaAcciaio"), 7, 2);
-  l->addWidget(Etichetta("", "lblTau"), 8, 0, 1, 6);
+  l->addWidget(Etichetta("τ"), 8, 0);
+  l->addWidget(Etichetta("", "lblTau"), 8, 1);
+  l->addWidget(Etichetta("N/mm²"), 8, 2);
   l->addWidget(Etichetta("", "lblTaglioResistente"), 9, 0, 1, 6);
   l->addWidget(Etichetta("Staffe minime:", "lblTaglio", 6), 10, 0, 1, 2);
   l->addWidget(Etichetta("", "LabelStaffeMin"), 10, 2, 1, 4);
@@ -362,7 +373,11 @@ QWidget* ProgettoSezione::CreaRisultati() {
 
   auto* barre = Nominato(new QGroupBox("Combinazioni barre tese"), "FrameBarre");
   auto* b = new QGridLayout(barre);
-  b->addWidget(Nominato(new platform::FlexGridQt, "flexBarre"), 0, 0, 1, 2);
+  auto* combinazioni = Nominato(new platform::FlexGridQt, "flexBarre");
+  // The header and five combinations in view.
+  combinazioni->setMinimumHeight(6 * combinazioni->verticalHeader()->defaultSectionSize() +
+                                 combinazioni->horizontalScrollBar()->sizeHint().height());
+  b->addWidget(combinazioni, 0, 0, 1, 2);
   b->addWidget(Nominato(new QPushButton("Seleziona"), "cmdSeleziona"), 1, 0);
   b->addWidget(Nominato(new QPushButton("Nascondi"), "cmdNasondiBarre"), 1, 1);
   barre->hide();

@@ -1,4 +1,5 @@
 // The list of bar combinations of one zone, and the choice of another.
+#include <QLayout>
 #include <QPushButton>
 
 #include "design/ProgettoSezione.h"
@@ -29,6 +30,10 @@ void ProgettoSezione::CombinazioniBarre(bool superiori) {
   const auto& combinazioni = tesa ? m.CombinazioniTese : m.CombinazioniCompresse;
   const auto& fisse = tesa ? m.BarreFisseTese : m.BarreFisseCompresse;
   const int k = static_cast<int>(diametri.size());
+  // Shown first: the grid's columns are sized from the place it takes.
+  form_.Controllo("FrameOsservazioni").SetVisible(false);
+  frame->show();
+  if (QLayout* disposizione = centralWidget()->layout()) disposizione->activate();
   platform::FlexGrid& g = flexBarre();
   // One row a combination, its area with the holders and fixed bars, then
   // the holders and the count of each diameter.
@@ -47,8 +52,6 @@ void ProgettoSezione::CombinazioniBarre(bool superiori) {
     for (int j = 1; j <= k; ++j)
       MsFlex::ScriveCella(c[static_cast<std::size_t>(j)] + m.BarreFisseNumero(j, fisse), r, j + 2, g);
   }
-  form_.Controllo("FrameOsservazioni").SetVisible(false);
-  frame->show();
   form_.Controllo("cmdSeleziona").SetEnabled(false);
 }
 

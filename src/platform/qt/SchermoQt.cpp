@@ -28,6 +28,7 @@ QMargins Cornice(const QWidget& finestra) {
 }
 
 constexpr const char* Collocata = "CollocataNelloSchermo";
+constexpr const char* Incorniciata = "IncorniciataNelloSchermo";
 
 bool DaAdattare(const QWidget& finestra) {
   if (!finestra.isWindow()) return false;
@@ -46,10 +47,13 @@ class FiltroSchermo : public QObject {
 
   bool eventFilter(QObject* oggetto, QEvent* evento) override {
     const QEvent::Type tipo = evento->type();
-    if (tipo != QEvent::Show && tipo != QEvent::Resize) return false;
+    if (tipo != QEvent::Show && tipo != QEvent::Resize && tipo != QEvent::Move) return false;
     auto* finestra = qobject_cast<QWidget*>(oggetto);
     if (!finestra || !DaAdattare(*finestra)) return false;
-    if (tipo == QEvent::Resize && !finestra->isVisible()) return false;
+    if (tipo != QEvent::Show && !finestra->isVisible()) return false;
+    // Moves are the window manager's framing until the frame is known; then
+    // they are the user's.
+    if (tipo == QEvent::Move && finestra->property(Incorniciata).toBool()) return false;
     AdattaAlloSchermo(*finestra);
     if (tipo == QEvent::Show) {
       // Once the window manager has framed it, its real frame is known.
@@ -91,25 +95,33 @@ void AdattaAlloSchermo(QWidget& finestra) {
   const QRect area = schermo->availableGeometry();
   const QMargins m = Cornice(finestra);
   const QSize massima(area.width() - m.left() - m.right(), area.height() - m.top() - m.bottom());
+  // A window the program did not size opens as large as it asks, not at
+  // Qt's two thirds of the screen.
+  if (!finestra.property(Collocata).toBool() && !finestra.testAttribute(Qt::WA_Resized))
+    finestra.resize(finestra.sizeHint().expandedTo(finestra.size()));
   const QSize minima = finestra.minimumSize();
   const QSize dimensione(std::max(minima.width(), std::min(finestra.width(), massima.width())),
                          std::max(minima.height(), std::min(finestra.height(), massima.height())));
   if (dimensione != finestra.size()) finestra.resize(dimensione);
-  // The frame's place: where the window is now, brought inside the area. A
-  // window placed by the program but not yet framed is asked for a frame at
-  // its position; one never placed is left to the window manager until framed.
+  // The frame's place. A window shown for the first time is placed here,
+  // before the window manager would: where the program asked, the frame at
+  // that place, or else in the middle of the area.
   const bool incorniciata =
       finestra.windowHandle() && !finestra.windowHandle()->frameMargins().isNull();
+  const QPoint cliente = finestra.geometry().topLeft();
   QRect telaio = finestra.geometry().marginsAdded(m);
   if (!incorniciata && !finestra.property(Collocata).toBool()) {
-    if (!finestra.testAttribute(Qt::WA_Moved)) return;
-    telaio.moveTopLeft(finestra.geometry().topLeft());
+    if (finestra.testAttribute(Qt::WA_Moved) || !cliente.isNull())
+      telaio.moveTopLeft(cliente);
+    else
+      telaio.moveCenter(area.center());
   }
   finestra.setProperty(Collocata, true);
+  if (incorniciata) finestra.setProperty(Incorniciata, true);
   const int x = std::max(area.left(), std::min(telaio.left(), area.right() + 1 - telaio.width()));
   const int y = std::max(area.top(), std::min(telaio.top(), area.bottom() + 1 - telaio.height()));
-  const QPoint cliente(x + m.left(), y + m.top());
-  if (cliente != finestra.geometry().topLeft()) finestra.move(cliente);
+  const QPoint voluto(x + m.left(), y + m.top());
+  if (voluto != cliente) finestra.move(voluto);
 }
 
 void AdattaAlContenuto(QWidget& finestra) {
