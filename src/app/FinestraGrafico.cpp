@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -14,6 +15,7 @@
 #include "platform/MsgBox.h"
 #include "platform/Stampante.h"
 #include "platform/qt/PrintDialogQt.h"
+#include "platform/qt/SchermoQt.h"
 #include "platform/qt/StampanteQt.h"
 
 FinestraGrafico::FinestraGrafico(const std::string& nome, const QString& nomeGriglia,
@@ -87,6 +89,12 @@ FinestraGrafico::~FinestraGrafico() = default;
 void FinestraGrafico::MostraGrafico(bool grafico) {
   graph1_->setVisible(grafico);
   griglia_->setVisible(!grafico);
+  // The window widens, as far as the screen allows, to show every column.
+  const int manca = griglia_->horizontalHeader()->length() - griglia_->viewport()->width();
+  if (!grafico && manca > 0 && isVisible()) {
+    resize(width() + manca, height());
+    platform::AdattaAlloSchermo(*this);
+  }
 }
 
 void FinestraGrafico::mnufileitem_Click(int Index) {

@@ -256,7 +256,7 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   // A view item's mark inverted, and its flag with it.
   void VoceVista(const std::string& nome, int& flag);
 
-  static constexpr int AltezzaMinimaGriglia = 90;  // pixels
+  static constexpr int AltezzaMinimaGriglia = 100;  // pixels: the header and four rows
   static constexpr int AltezzaMassimaGriglia = 180;
 
   platform::FormQt form_;

@@ -11,6 +11,9 @@
 #include <fstream>
 #include <functional>
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QPointer>
 #include <QPushButton>
 
 #include "FinestraConDialogo.h"
@@ -18,8 +21,11 @@
 #include "Schermata.h"
 #include "SezioneScritta.h"
 #include "doppi/SistemaProva.h"
+#include "design/ProgettoSezione.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/qt/SchermoQt.h"
+#include "seismic/FrmCoefficienti.h"
+#include "seismic/FrmSismica.h"
 
 namespace {
 
@@ -183,19 +189,24 @@ TEST(Esempi, IlMenuApreLaCartellaEsempiELasciaLaCartellaDati) {
 // also in the value tables behind the charts.
 TEST(Esempi, OgniFinestraMostraInteriNumeriEIntestazioni) {
   const auto Controlla = [] {
-    for (QWidget* finestra : QApplication::topLevelWidgets()) {
-      if (!finestra->isVisible()) continue;
+    std::vector<QPointer<QWidget>> finestre;
+    for (QWidget* finestra : QApplication::topLevelWidgets()) finestre.emplace_back(finestra);
+    for (QWidget* finestra : finestre) {
+      if (!finestra || !finestra->isVisible()) continue;
       SCOPED_TRACE(finestra->windowTitle().toStdString());
       EXPECT_EQ(Ritagli(*finestra), std::vector<std::string>{});
       for (QPushButton* valori : finestra->findChildren<QPushButton*>())
         if (valori->isVisible() && valori->text() == "Valori") {
           valori->click();
+          QApplication::processEvents();
           EXPECT_EQ(Ritagli(*finestra), std::vector<std::string>{});
           valori->click();
         }
     }
   };
+  Schermo1366x768();
   platform::TieniFinestreNelloSchermo(AppQt());
+  ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(1366, 768));
   for (const Esempio& e : Esempi()) {
     SCOPED_TRACE(e.file);
     FinestraConDialogo f;
@@ -209,8 +220,38 @@ TEST(Esempi, OgniFinestraMostraInteriNumeriEIntestazioni) {
         f.Clic(risultato);
         Controlla();
       }
+    const auto Clic = [](QWidget* finestra, const char* nome) {
+      finestra->findChild<QAbstractButton*>(nome)->click();
+    };
+    const std::function<void()> altre[] = {
+        [&] { f.main->mnuMateriali_Click(); },
+        [&] { f.main->mnuOpzioniItem_Click(0); },
+        [&] { f.main->mnuOpzioniItem_Click(1); },
+        [&] { f.main->mnuOpzioniItem_Click(3); },
+        [&] {
+          if (!f.main->findChild<QAction*>("mnu_Progetto")->isEnabled()) return;
+          f.main->mnu_Progetto_Click();
+          Controlla();
+          Clic(ProgettoSezione::Aperta(), "cmdListaBarre_0");
+        },
+        [&] {
+          f.main->findChild<QAction*>("MnuSismica")->trigger();
+          Controlla();
+          Clic(FrmSismica::Aperta(), "StaffePilDef");
+        },
+        [&] {
+          for (int pagina = 0; pagina <= 3; ++pagina) {
+            FrmCoefficienti::Mostra(pagina);
+            Controlla();
+          }
+        }};
+    for (const std::function<void()>& apri : altre) {
+      apri();
+      Controlla();
+    }
     for (QWidget* finestra : QApplication::topLevelWidgets())
       if (finestra != f.main.get()) finestra->close();
+    QApplication::processEvents();
   }
 }
 
