@@ -63,13 +63,14 @@ void Rettangolo(QPainter& p) {
 }
 
 void SezioneT(QPainter& p) {
-  Poligono(p, QPolygonF({{15, 10}, {85, 10}, {85, 24}, {60, 24}, {60, 72}, {40, 72},
-                         {40, 24}, {15, 24}}));
-  StratoBarre(p, 44, 56, 10, 67, 66);
-  Quota(p, {15, 5}, {85, 5}, "b (1)", {0, -3});
-  Quota(p, {10, 10}, {10, 24}, "h (1)", {-7, 0});
-  Quota(p, {40, 76}, {60, 76}, "b (2)", {0, 3});
-  Quota(p, {33, 24}, {33, 72}, "h (2)", {-7, 0});
+  // The flange starts far enough in for "h (1)" to stand whole at its left.
+  Poligono(p, QPolygonF({{22, 10}, {88, 10}, {88, 24}, {65, 24}, {65, 72}, {45, 72},
+                         {45, 24}, {22, 24}}));
+  StratoBarre(p, 49, 61, 10, 67, 71);
+  Quota(p, {22, 5}, {88, 5}, "b (1)", {0, -3});
+  Quota(p, {18, 10}, {18, 24}, "h (1)", {-8, 0});
+  Quota(p, {45, 76}, {65, 76}, "b (2)", {0, 3});
+  Quota(p, {38, 24}, {38, 72}, "h (2)", {-8, 0});
 }
 
 void Rettangoli(QPainter& p) {

@@ -310,6 +310,10 @@ QWidget* Main::CreaFraFi() {
   calcola->setToolTip("Aggiorna il valore di As");
   g->addWidget(inserisci, 5, 0, 1, 3);
   g->addWidget(calcola, 6, 0, 1, 3);
+  // Its place is kept while hidden: opening it moves nothing else.
+  QSizePolicy politica = fraFi->sizePolicy();
+  politica.setRetainSizeWhenHidden(true);
+  fraFi->setSizePolicy(politica);
   fraFi->hide();
   return fraFi;
 }

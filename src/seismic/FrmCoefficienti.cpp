@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "analysis/TestoSingolo.h"
 #include "app/Generale.h"
 #include "app/TastieraFinestra.h"
 #include "model/Finestre.h"
@@ -31,6 +32,15 @@ QString Q(const char* testo) { return QString::fromUtf8(testo); }
 std::string Fattore(double x) { return Formattazione::FormattaNumero(3, 9, x, true); }
 
 std::string Intero(double x) { return Formattazione::Formato(x, "0"); }
+
+// The remarks of a page, each wrapped to the list's width.
+QListWidget* Osservazioni(int indice) {
+  auto* lista = Nominato(new QListWidget, "ListaOsservCoef", indice);
+  lista->setWordWrap(true);
+  lista->setResizeMode(QListView::Adjust);
+  lista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  return lista;
+}
 
 }  // namespace
 
@@ -110,7 +120,7 @@ QGroupBox* FrmCoefficienti::CreaDuttilita() {
     });
     g->addWidget(box, riga++, 0, 1, 2);
   }
-  g->addWidget(Nominato(new QListWidget, "ListaOsservCoef", 0), riga, 0, 1, 2);
+  g->addWidget(Osservazioni(0), riga, 0, 1, 2);
   return frame;
 }
 
@@ -134,7 +144,7 @@ QGroupBox* FrmCoefficienti::CreaCapacity() {
       });
     g->addWidget(box, i, 1);
   }
-  g->addWidget(Nominato(new QListWidget, "ListaOsservCoef", 1), 3, 0, 1, 2);
+  g->addWidget(Osservazioni(1), 3, 0, 1, 2);
   return frame;
 }
 
@@ -247,8 +257,9 @@ void FrmCoefficienti::SpiegazioneNtc() {
   Controllo("lblAst", 1).SetCaption("- Ast=" + Intero(v(2)) + "; bst=" + Intero(v(4)) + " (Dir Y)");
   Controllo("fraConfronto").SetVisible(true);
   Controllo("lblAst", 1).SetVisible(true);
-  Controllo("lblAstMin", 0).SetCaption(Formattazione::TestoNumero(v(5)));
-  Controllo("lblAstMin", 1).SetCaption(Formattazione::TestoNumero(v(6)));
+  // The minimum ratios are held in 32 bits: 0.08, not its 64-bit widening.
+  Controllo("lblAstMin", 0).SetCaption(TestoSingolo(static_cast<float>(v(5))));
+  Controllo("lblAstMin", 1).SetCaption(TestoSingolo(static_cast<float>(v(6))));
 }
 
 void FrmCoefficienti::SpiegazioneEc8() {
@@ -269,7 +280,8 @@ void FrmCoefficienti::SpiegazioneEc8() {
                                            TestoNumero(v(13)) + ")");
   Controllo("lblOmegaWdMin", 1).SetCaption(FormattaValore(v(11)) + " (Dir Y: bc= " +
                                            TestoNumero(v(14)) + ")");
-  Controllo("lblOmegaWdMinImposto").SetCaption(v(12) > 0 ? ">=" + TestoNumero(v(12)) : "");
+  Controllo("lblOmegaWdMinImposto")
+      .SetCaption(v(12) > 0 ? ">=" + TestoSingolo(static_cast<float>(v(12))) : "");
 }
 
 // The moment ratios are taken only from the page that shows them, the

@@ -188,7 +188,10 @@ QGroupBox* FrmSismica::CreaStaffe() {
   aiuti->addWidget(Aiuto("HelpOmegaSt", 1,
                          "EC8 #5.4.3.2.2(8) - Rappoto volumetrico meccanico staffe confinanti",
                          [this] { HelpOmegaSt_Click(1); }));
-  aiuti->addWidget(Aiuto("HelpOmegaSt", 2, "", [this] { HelpOmegaSt_Click(2); }));
+  aiuti->addWidget(Aiuto("HelpOmegaSt", 2,
+                         "Staffe minime della normativa sismica in uso: "
+                         "NTC #7.4.6.2.2 o EC8 #5.4.3.2.2(8)",
+                         [this] { HelpOmegaSt_Click(2); }));
   aiuti->addStretch();
   g->addLayout(aiuti, 5, 0, 1, 3);
   return frame;

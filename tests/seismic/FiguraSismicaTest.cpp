@@ -176,8 +176,9 @@ TEST_F(FiguraSismica, HelpButtonsAndMenuOpenTheirPages) {
 // What the stirrup checks left, shown as the two explanation pages show it:
 // whole numbers for the areas and lengths, result-box texts for the ratios.
 TEST_F(FiguraSismica, StirrupPagesShowTheChecksValues) {
-  const double valori[] = {100.53, 150.8, 336, 296.4, 0.12, 0.08, 123456.7, 102400, 0.1234,
-                           0.08,   0.07,  0.12, 320,  280,  0.35, 1.2,  0.8};
+  // The minimum ratios as the checks store them, in 32 bits.
+  const double valori[] = {100.53, 150.8, 336, 296.4, 0.12f, 0.08f, 123456.7, 102400, 0.1234,
+                           0.08,   0.07,  0.12f, 320,  280,  0.35, 1.2,  0.8};
   for (int i = 1; i <= 17; ++i) Stato.ValoriStaffe(i) = valori[i - 1];
   Stato.PilastroCorrente.SezioneInferiore = true;
   FrmCoefficienti& ntc = FrmCoefficienti::Mostra(2);
