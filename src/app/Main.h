@@ -80,6 +80,8 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   void UpDownFi_UpClick(int k);
   void UpDownFi_DownClick(int k);
   void FraFi_Click();
+  // The frame over the bars grid's top right corner, above the column.
+  void PosizionaFraFi();
   void Helpfcc_Click();
   // Mode "L": display copy -> program matrix in mm; otherwise the reverse.
   void MatriceFigureAssociata(const std::string& modo);

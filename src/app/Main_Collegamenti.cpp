@@ -161,6 +161,10 @@ bool Main::eventFilter(QObject* oggetto, QEvent* evento) {
     }
     return false;
   }
+  if (evento->type() == QEvent::Show && nome == "FraFi") {
+    PosizionaFraFi();
+    return false;
+  }
   if (evento->type() == QEvent::FocusIn) {
     for (int g = 0; g <= 2; ++g)
       if (oggetto == griglie_[g]) FlexGrid_GotFocus(g);
@@ -174,4 +178,12 @@ bool Main::eventFilter(QObject* oggetto, QEvent* evento) {
     if (nome == "F_Mu_1") F_Mu_Click(1);
   }
   return false;
+}
+
+void Main::PosizionaFraFi() {
+  QWidget* fraFi = Widget("FraFi");
+  const QWidget* barre = griglie_[1];
+  const QPoint angolo = barre->mapTo(fraFi->parentWidget(), QPoint(barre->width(), 0));
+  fraFi->move(angolo.x() - fraFi->width(), angolo.y());
+  fraFi->raise();
 }

@@ -17,6 +17,7 @@
 #include "app/Main.h"
 #include "platform/qt/CasellaTestoQt.h"
 #include "platform/qt/FlexGridQt.h"
+#include "platform/qt/SchermoQt.h"
 
 namespace {
 
@@ -156,10 +157,8 @@ void Main::CreaControlli() {
   colonne->setContentsMargins(4, 4, 4, 4);
   colonne->setSpacing(6);
 
-  auto* scorrimento = new QScrollArea;
-  scorrimento->setWidgetResizable(true);
-  scorrimento->setFrameShape(QFrame::NoFrame);
-  scorrimento->setWidget(CreaColonnaSezione());
+  // As tall as the section column asks, where the screen allows.
+  QScrollArea* scorrimento = platform::Scorrevole(CreaColonnaSezione());
   scorrimento->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scorrimento->setMinimumWidth(scorrimento->widget()->minimumSizeHint().width() + 16);
   colonne->addWidget(scorrimento, 3);
@@ -221,10 +220,13 @@ QWidget* Main::CreaColonnaSezione() {
   v->addWidget(cerchio);
 
   v->addWidget(CreaGriglia(0), 2);
-  auto* barre = new QHBoxLayout;
-  barre->addWidget(CreaGriglia(1), 1);
-  barre->addWidget(CreaFraFi(), 0, Qt::AlignTop);
-  v->addLayout(barre, 2);
+  v->addWidget(CreaGriglia(1), 2);
+  // The bar-diameter frame floats over the column, beside the bars grid:
+  // opening it moves nothing (PosizionaFraFi).
+  QWidget* fraFi = CreaFraFi();
+  fraFi->setParent(colonna);
+  fraFi->setAutoFillBackground(true);
+  fraFi->adjustSize();
   grigliaCavi_ = CreaGriglia(2);
   grigliaCavi_->hide();
   v->addWidget(grigliaCavi_, 2);
@@ -310,10 +312,6 @@ QWidget* Main::CreaFraFi() {
   calcola->setToolTip("Aggiorna il valore di As");
   g->addWidget(inserisci, 5, 0, 1, 3);
   g->addWidget(calcola, 6, 0, 1, 3);
-  // Its place is kept while hidden: opening it moves nothing else.
-  QSizePolicy politica = fraFi->sizePolicy();
-  politica.setRetainSizeWhenHidden(true);
-  fraFi->setSizePolicy(politica);
   fraFi->hide();
   return fraFi;
 }

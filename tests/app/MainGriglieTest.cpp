@@ -74,6 +74,13 @@ TEST(GriglieMain, TheDiameterFrameSumsTheBarsAndInsertsTheArea) {
   FinestraMain::Batti("2");
   EXPECT_EQ(FinestraMain::Fuoco(), "TxtEdit_1");
   EXPECT_TRUE(f.C("FraFi").Visible());
+  // It floats over the grid's right corner: the grid keeps its place when it closes.
+  QApplication::processEvents();
+  const QWidget* barre = f.Widget("FlexGrid", 1);
+  const QWidget* fraFi = f.Widget("FraFi");
+  const QRect griglia = barre->geometry();
+  EXPECT_EQ(fraFi->mapTo(f.main.get(), QPoint(fraFi->width(), 0)),
+            barre->mapTo(f.main.get(), QPoint(barre->width(), 0)));
 
   // 2 bars of 16, 1 of 12, none of 8: 2 x 201.06 + 113.10 mm2 = 5.15 cm2.
   f.Widget<QComboBox>("comboFi", 0)->setEditText("16");
@@ -87,6 +94,8 @@ TEST(GriglieMain, TheDiameterFrameSumsTheBarsAndInsertsTheArea) {
 
   f.Clic("cmdFi", 0);
   EXPECT_FALSE(f.C("FraFi").Visible());
+  QApplication::processEvents();
+  EXPECT_EQ(barre->geometry(), griglia);
   EXPECT_EQ(FinestraMain::Fuoco(), "TxtEdit_1");
   EXPECT_EQ(f.main->TxtEdit(1).Text(), "5,15");
   EXPECT_EQ(f.main->TxtEdit(1).SelLength(), 4);

@@ -120,8 +120,10 @@ void AdattaAlloSchermo(QWidget& finestra) {
   if (incorniciata) finestra.setProperty(Incorniciata, true);
   const int x = std::max(area.left(), std::min(telaio.left(), area.right() + 1 - telaio.width()));
   const int y = std::max(area.top(), std::min(telaio.top(), area.bottom() + 1 - telaio.height()));
-  const QPoint voluto(x + m.left(), y + m.top());
-  if (voluto != cliente) finestra.move(voluto);
+  // Qt places a framed window by its frame, one not yet framed by its client
+  // area (its frame still unknown).
+  const QPoint voluto = incorniciata ? QPoint(x, y) : QPoint(x + m.left(), y + m.top());
+  if (voluto != (incorniciata ? finestra.pos() : cliente)) finestra.move(voluto);
 }
 
 void AdattaAlContenuto(QWidget& finestra) {
