@@ -1,5 +1,7 @@
 #include "seismic/FrmCoefficienti.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -245,9 +247,11 @@ void FrmCoefficienti::frmCoefAggiorna() {
     default:
       SpiegazioneEc8();
   }
-  // Sized to the texts just written: the frames' size hints are taken anew.
+  // Sized to the texts just written: the frames' size hints are taken anew;
+  // wide enough for the title bar to show the page's reference whole.
   for (QGroupBox* frame : findChildren<QGroupBox*>()) frame->updateGeometry();
   adjustSize();
+  resize(std::max(width(), fontMetrics().horizontalAdvance(windowTitle()) + 120), height());
 }
 
 void FrmCoefficienti::SpiegazioneNtc() {

@@ -199,7 +199,8 @@ TEST_F(FinestraSismicaQt, CoefficientsWindowComputesBothEndsAndWritesTheSeismicW
   QTest::keyClicks(TC, "0,4");
   EXPECT_NEAR(Stato.DuttilitaCurvaturaSup, 10.7, 1e-5);
   EXPECT_NEAR(Stato.DuttilitaCurvaturaInf, 10.7, 1e-5);
-  QTest::mouseClick(c.findChild<QCheckBox*>("chkDueTerziQ0_1"), Qt::LeftButton);
+  auto* dueTerzi = c.findChild<QCheckBox*>("chkDueTerziQ0_1");
+  QTest::mouseClick(dueTerzi, Qt::LeftButton, {}, QPoint(6, dueTerzi->height() / 2));
   EXPECT_NEAR(Stato.DuttilitaCurvaturaInf, 6.8, 1e-5);
   EXPECT_NEAR(Stato.DuttilitaCurvaturaSup, 10.7, 1e-5);
   EXPECT_EQ(T("txtDinamica_0"), "6,8");
