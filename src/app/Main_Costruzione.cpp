@@ -34,7 +34,8 @@ QLineEdit* Casella(const std::string& nome, int indice = SenzaIndice, const QStr
                    int caratteri = 9) {
   auto* casella = Nomina(new QLineEdit, nome, indice);
   casella->setToolTip(suggerimento);
-  casella->setFixedWidth(casella->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (caratteri + 2));
+  const int cifra = casella->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+  casella->setFixedWidth(cifra * (caratteri + 2));
   casella->setAlignment(Qt::AlignRight);
   return casella;
 }

@@ -74,7 +74,8 @@ class AreaScorrevole : public QScrollArea {
     if (!widget()) return QScrollArea::sizeHint();
     const int cornice = 2 * frameWidth();
     const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    return widget()->sizeHint() + QSize(cornice + barra, cornice);
+    const QSize contenuto = widget()->sizeHint().expandedTo(widget()->minimumSize());
+    return contenuto + QSize(cornice + barra, cornice);
   }
 };
 
