@@ -58,19 +58,19 @@ void StratoBarre(QPainter& p, double x0, double x1, double y0, double y, double 
 void Rettangolo(QPainter& p) {
   Poligono(p, QRectF(30, 10, 40, 60));
   StratoBarre(p, 35, 65, 10, 65, 78);
-  Quota(p, {30, 5}, {70, 5}, "b", {0, -3});
+  Quota(p, {30, 7}, {70, 7}, "b", {0, -3.7});
   Quota(p, {22, 10}, {22, 70}, "h", {-5, 0});
 }
 
 void SezioneT(QPainter& p) {
-  // The flange starts far enough in for "h (1)" to stand whole at its left.
-  Poligono(p, QPolygonF({{22, 10}, {88, 10}, {88, 24}, {65, 24}, {65, 72}, {45, 72},
+  // Room on the left for "h (1)" and below for "b (2)", both whole.
+  Poligono(p, QPolygonF({{22, 10}, {88, 10}, {88, 24}, {65, 24}, {65, 68}, {45, 68},
                          {45, 24}, {22, 24}}));
-  StratoBarre(p, 49, 61, 10, 67, 71);
-  Quota(p, {22, 5}, {88, 5}, "b (1)", {0, -3});
+  StratoBarre(p, 49, 61, 10, 63, 71);
+  Quota(p, {22, 7}, {88, 7}, "b (1)", {0, -3.7});
   Quota(p, {18, 10}, {18, 24}, "h (1)", {-8, 0});
-  Quota(p, {45, 76}, {65, 76}, "b (2)", {0, 3});
-  Quota(p, {38, 24}, {38, 72}, "h (2)", {-8, 0});
+  Quota(p, {45, 72}, {65, 72}, "b (2)", {0, 3});
+  Quota(p, {38, 24}, {38, 68}, "h (2)", {-8, 0});
 }
 
 void Rettangoli(QPainter& p) {
@@ -89,12 +89,12 @@ void Rettangoli(QPainter& p) {
 
 void Trapezi(QPainter& p) {
   Poligono(p, QPolygonF({{20, 10}, {80, 10}, {62, 34}, {38, 34}}));
-  Poligono(p, QPolygonF({{38, 34}, {62, 34}, {70, 70}, {30, 70}}));
-  Quota(p, {20, 5}, {80, 5}, "b sup (1)", {0, -3});
+  Poligono(p, QPolygonF({{38, 34}, {62, 34}, {70, 66}, {30, 66}}));
+  Quota(p, {20, 7}, {80, 7}, "b sup (1)", {0, -3.7});
   Quota(p, {38, 38}, {62, 38}, "b inf (1)", {0, 3});
   Quota(p, {86, 10}, {86, 34}, "h (1)", {6, 0});
-  Quota(p, {30, 75}, {70, 75}, "b inf (2)", {0, 3});
-  Quota(p, {86, 34}, {86, 70}, "h (2)", {6, 0});
+  Quota(p, {30, 71}, {70, 71}, "b inf (2)", {0, 3});
+  Quota(p, {86, 34}, {86, 66}, "h (2)", {6, 0});
 }
 
 void Cerchio(QPainter& p) {

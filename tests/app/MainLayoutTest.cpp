@@ -2,7 +2,9 @@
 // checked against the layout tables as data.
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QPalette>
+#include <QImage>
 #include <optional>
 #include <vector>
 
@@ -261,3 +263,26 @@ TEST(LayoutMain, BarsOnlySelectsVerticesAndMethodNAndHidesTheRest) {
   EXPECT_TRUE(f.C("txtRigheGriglia", 0).Visible());
   EXPECT_EQ(Stato.TipoSezione, 5);
 }
+
+namespace {
+
+// Every section-type sketch, dimension names included, lies inside its
+// picture: drawn on a larger white image, nothing falls outside the board.
+TEST(LayoutMain, EverySketchStandsWholeInItsPicture) {
+  AppQt();
+  const QRect area(50, 40, 200, 160);  // the board's 100 x 80, filled
+  for (int tipo = 0; tipo <= 5; ++tipo) {
+    QImage immagine(300, 240, QImage::Format_RGB32);
+    immagine.fill(Qt::white);
+    QPainter pittore(&immagine);
+    DisegnaSchizzo(pittore, area, tipo);
+    pittore.end();
+    int fuori = 0;
+    for (int y = 0; y < immagine.height(); ++y)
+      for (int x = 0; x < immagine.width(); ++x)
+        if (!area.contains(x, y) && immagine.pixel(x, y) != QColor(Qt::white).rgb()) ++fuori;
+    EXPECT_EQ(fuori, 0) << tipo;
+  }
+}
+
+}  // namespace
