@@ -9,6 +9,7 @@
 #include "app/GuardiaRisultati.h"
 #include "app/Main.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/qt/CasellaTestoQt.h"
 #include "platform/qt/FlexGridQt.h"
 
 using VariabiliPubbliche::Stato;
@@ -37,7 +38,14 @@ void Main::CollegaGuardia() {
     g.Osserva(*qobject_cast<QAbstractButton*>(Widget(nome)));
   for (const std::string& voce : {platform::NomeOggetto("mnuOpzioniItem", 2), std::string("mnuSoloBarre")})
     g.Osserva(*findChild<QAction*>(QString::fromStdString(voce)));
-  for (platform::FlexGridQt* griglia : griglie_) g.Osserva(*griglia);
+  for (size_t k = 0; k <= 2; ++k) {
+    g.Osserva(*griglie_[k]);
+    // A cell being typed over counts as soon as it reads otherwise.
+    g.Osserva(*editor_[k], [this, k] {
+      const int i = static_cast<int>(k);
+      return TxtEdit(i).Text() != FlexGrid(i).Text();
+    });
+  }
 }
 
 void Main::RisultatiScaduti() {

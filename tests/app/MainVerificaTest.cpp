@@ -280,6 +280,17 @@ TEST(VerificaMain, AChangedInputLeavesNoResultOfTheOldInputsInSight) {
       {"a bar's area changed", [](FinestraMain& f) { f.main->FlexGrid(1).SetTextMatrix(1, 1, "12"); }},
       {"fcd typed", [](FinestraMain& f) { f.C("TxtFcd").SetText("11,33"); }},
       {"the point of application of N", [](FinestraMain& f) { f.Clic("OpPuntoN", 2); }},
+      {"a bar's area being typed over", [](FinestraMain& f) {
+         f.main->FlexGrid(1).SetRow(1);
+         f.main->FlexGrid(1).SetCol(1);
+         f.main->FlexGrid_KeyPress(1, '7');
+       }},
+      {"a bar's area opened and left as it was", [](FinestraMain& f) {
+         f.main->FlexGrid(1).SetRow(1);
+         f.main->FlexGrid(1).SetCol(1);
+         f.main->FlexGrid_Click(1);
+         f.main->TxtEdit_LostFocus(1);
+       }, Invariato},
       {"a bar's area written again as it was", [](FinestraMain& f) {
          f.main->FlexGrid(1).SetTextMatrix(1, 1, f.main->FlexGrid(1).TextMatrix(1, 1));
        }, Invariato},
