@@ -18,8 +18,11 @@
 
 namespace {
 
+// The main window of the benchmarks, gone before the application.
+std::unique_ptr<Main> anello;
+
 Main& FinestraAnello() {
-  static std::unique_ptr<Main> finestra = [] {
+  if (!anello) anello = [] {
     auto m = std::make_unique<Main>();
     m->Form_Load();
     m->resize(1366, 740);
@@ -31,7 +34,7 @@ Main& FinestraAnello() {
     QApplication::processEvents();
     return m;
   }();
-  return *finestra;
+  return *anello;
 }
 
 void LetturaFinestra(benchmark::State& stato) {
@@ -99,5 +102,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  anello.reset();
   return 0;
 }
