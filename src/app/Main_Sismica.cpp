@@ -1,10 +1,27 @@
 #include <QAction>
 
+#include "analysis/Correnti.h"
+#include "app/Generale.h"
 #include "app/Main.h"
+#include "model/VariabiliPubbliche.h"
 #include "seismic/FrmSismica.h"
 
 void Main::CollegaSismica() {
   auto* comando = findChild<QAction*>("MnuSismica");
   if (!comando) return;
-  connect(comando, &QAction::triggered, this, [] { FrmSismica::Mostra(); });
+  connect(comando, &QAction::triggered, this, [this] { MnuSismica_Click(); });
+}
+
+void Main::MnuSismica_Click() {
+  try {
+    if (QWidget* disegno = FrmPltSezione(); disegno && disegno->isVisible()) disegno->close();
+    {
+      const Generale::RifiutaNumeriNonValidi rifiuta;
+      CaricaMateriali();
+    }
+    VariabiliPubbliche::MaterialiCorrenti().InizializzaMateriali(VariabiliPubbliche::Stato.ModuloEs);
+    FrmSismica::Mostra();
+  } catch (const std::exception&) {
+    MessaggioErroreDati();
+  }
 }

@@ -1,17 +1,14 @@
 #include "platform/qt/NumeroQt.h"
 
-#include "platform/Sistema.h"
+#include "platform/NumeroDigitato.h"
 
 namespace platform {
 
 std::optional<double> NumeroDaTesto(const QString& testo) {
-  const Sistema& sistema = SistemaCorrente();
-  QString s = testo.trimmed();
-  const QString migliaia = QString::fromStdString(sistema.SeparatoreMigliaia());
-  if (!migliaia.isEmpty()) s.remove(migliaia);
-  s.replace(QString::fromStdString(sistema.SeparatoreDecimale()), QStringLiteral("."));
+  const std::optional<std::string> s = NumeroDigitato(testo.trimmed().toStdString());
+  if (!s) return std::nullopt;
   bool ok = false;
-  const double valore = s.toDouble(&ok);
+  const double valore = QString::fromStdString(*s).toDouble(&ok);
   if (!ok) return std::nullopt;
   return valore;
 }
