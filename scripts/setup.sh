@@ -6,6 +6,7 @@ packages=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev li
           clang libclang-rt-14-dev fonts-dejavu-core)
 # Qt's own Italian texts: standard buttons and the file and print dialogs.
 packages+=(qt6-translations-l10n)
+packages+=(poppler-utils)  # pdftotext reads back the printing tests' PDF files
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -7,12 +7,14 @@
 #include "platform/InputBox.h"
 #include "platform/MsgBox.h"
 #include "platform/Sistema.h"
+#include "platform/Stampante.h"
 #include "platform/qt/ApplicazioneQt.h"
 #include "platform/qt/InputBoxQt.h"
 #include "platform/qt/InvioPulsantiQt.h"
 #include "platform/qt/MsgBoxQt.h"
 #include "platform/qt/SchermoQt.h"
 #include "platform/qt/SistemaQt.h"
+#include "platform/qt/StampanteQt.h"
 #include "platform/qt/TraduzioniQt.h"
 
 int main(int argc, char* argv[]) {
@@ -29,6 +31,8 @@ int main(int argc, char* argv[]) {
   platform::ImpostaServizioMsgBox(&messaggi);
   platform::ImpostaServizioInputBox(&domande);
   platform::ImpostaServizioApplicazione(&applicazione);
+  platform::StampanteQt stampante;
+  platform::ImpostaStampante(&stampante);
   Main finestra;
   for (int i = 1; i < argc; ++i) finestra.RigaComando += std::string(i > 1 ? " " : "") + argv[i];
   finestra.Form_Load();
