@@ -11,6 +11,8 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include "analysis/Correnti.h"
+#include "app/Main.h"
 #include "app/frmAbout.h"
 #include "design/ProgettoSezione.h"
 #include "drawing/NumeroCella.h"
@@ -222,6 +224,7 @@ void ProgettoSezione::RisultatiMostra(const TestiRisultati& t) {
   Scrivi("lblTau", platform::SenzaIndice, t.lblTau);
   form_.Controllo("lblTau").SetForeColor(t.lblTauForeColor);
   Scrivi("lblTaglioResistente", platform::SenzaIndice, t.lblTaglioResistente);
+  form_.Controllo("lblTaglioResistente").SetForeColor(t.lblTaglioResistenteForeColor);
   Scrivi("LabelStaffeMin", platform::SenzaIndice, t.LabelStaffeMin);
   Scrivi("LabelStaffeCalc", platform::SenzaIndice, t.LabelStaffeCalc);
   Scrivi("lblTaglio", 8, t.lblTaglio8);
@@ -421,8 +424,12 @@ void ProgettoSezione::NumeroFissi_Change(bool superiore, int i) {
 }
 
 void ProgettoSezione::NormativaItem_Click(int Index) {
+  // The main window shows and reads the values of the code in force.
+  if (auto* main = dynamic_cast<Main*>(Finestre::Aperte.Main)) main->NormativaItem_Click(Index);
   VariabiliPubbliche::ScegliNormativa2(Index, form_);
   Stato.Fcd = Stato.Fcd * Stato.AlfaCC;
+  // The sizing's laws of the materials follow the code at once.
+  VariabiliPubbliche::MaterialiCorrenti().InizializzaMateriali(Stato.ModuloEs);
   CotTetaMostra();
   RicalcolaSeLibero();
 }

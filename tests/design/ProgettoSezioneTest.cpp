@@ -195,3 +195,27 @@ TEST_F(FinestraProgetto, AFailedRunLeavesNoResultOnShow) {
 }
 
 }  // namespace
+
+namespace {
+
+// The code chosen in the window's menu sizes the bending too: at the same
+// strain the concrete's force is fcd b, so b grows by 0.85 x 25 / 1.5 over
+// 0.85 x 25 / 1.6 = 16/15 under DM 1996 and As stays.
+TEST_F(FinestraProgetto, DesignCodeMenuSizesTheBending) {
+  ASSERT_NE(p, nullptr);
+  Clic("chkNoStaffe");
+  Batti("TextArrotonda", 1, "0");
+  Batti("F_Mxsd", 0, "150");
+  Clic("ButtonCR", 0);
+  const double b = p->Modello().BaseSezione, As = p->Modello().AsTesa;
+  p->findChild<QAction*>("NormativaItem_1")->trigger();
+  EXPECT_EQ(Stato.Normativa, 1);
+  EXPECT_NEAR(p->Modello().BaseSezione, b * 16 / 15, 1e-3 * b);
+  EXPECT_NEAR(p->Modello().AsTesa, As, 1e-3 * As);
+  // The main window shows the code's fcd.
+  EXPECT_NEAR(Generale::ValNumero(f.main->Controllo("TxtFcd").Text()), 0.85 * 25 / 1.6, 0.01);
+  p->findChild<QAction*>("NormativaItem_0")->trigger();
+  EXPECT_NEAR(p->Modello().BaseSezione, b, 1e-3 * b);
+}
+
+}  // namespace
