@@ -150,6 +150,23 @@ void ProgettoSezione::Ricalcola() {
   } while (ricalcoloChiesto_);
 }
 
+void ProgettoSezione::UnitaCambia(const std::string& vecchia) {
+  const double mmVecchia = vecchia == "cm" ? 10 : 1;
+  const double mmNuova = Stato.UnitaLunghezza == "cm" ? 10 : 1;
+  const bool carica = modello_.InitFormProgetto;
+  modello_.InitFormProgetto = true;  // the cover box recalculates on change
+  for (const auto& [nome, indice] : {std::pair{"txtSez", 0}, {"txtSez", 1}, {"txtPro", 0},
+                                     {"TextArrotonda", 0}, {"TextArrotonda", 1}}) {
+    const std::string testo = Testo(nome, indice);
+    if (!Numerico(testo)) continue;
+    Scrivi(nome, indice,
+           VariabiliPubbliche::FormattaValore(Generale::ValNumero(testo) * mmVecchia / mmNuova));
+  }
+  modello_.InitFormProgetto = carica;
+  for (int i = 0; i <= 4; ++i) Scrivi("lblLung", i, Stato.UnitaLunghezza);
+  RicalcolaSeLibero();
+}
+
 void ProgettoSezione::RicalcolaSeLibero() {
   if (!modello_.InitFormProgetto) Ricalcola();
 }
@@ -435,10 +452,7 @@ void ProgettoSezione::NormativaItem_Click(int Index) {
 }
 
 void ProgettoSezione::ButtonHelp_Click() {
-  // No help file ships with the program: said once.
-  static bool detto = false;
-  if (detto) return;
-  detto = true;
+  // No help file ships with the program: said at every request.
   platform::MsgBox("La guida in linea non è disponibile.", platform::Pulsanti::Ok,
                    platform::Icona::Informazione);
 }
