@@ -15,11 +15,13 @@ void Main::CollegaSismica() {
 void Main::MnuSismica_Click() {
   try {
     if (QWidget* disegno = FrmPltSezione(); disegno && disegno->isVisible()) disegno->close();
+    // The materials typed here, confirmed or not, are those the checks read.
     {
       const Generale::RifiutaNumeriNonValidi rifiuta;
       CaricaMateriali();
     }
-    VariabiliPubbliche::MaterialiCorrenti().InizializzaMateriali(VariabiliPubbliche::Stato.ModuloEs);
+    const double es = VariabiliPubbliche::Stato.ModuloEs;
+    VariabiliPubbliche::MaterialiCorrenti().InizializzaMateriali(es);
     FrmSismica::Mostra();
   } catch (const std::exception&) {
     MessaggioErroreDati();
