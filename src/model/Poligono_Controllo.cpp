@@ -1,13 +1,13 @@
-// Whether an outline can stand for a cross-section: finite vertices, an area,
+// Whether an outline can stand for a cross-section: vertices in reach, an area,
 // sides that do not cross one another.
 #include <cmath>
 
 #include "drawing/Grafica_Geometria.h"
 #include "model/Poligono.h"
 
-bool Poligono::CoordinateFinite() const {
+bool Poligono::CoordinateEntro(double limite) const {
   for (int i = 1; i <= nVertici_; ++i)
-    if (!std::isfinite(x_(i)) || !std::isfinite(y_(i))) return false;
+    if (!(std::fabs(x_(i)) <= limite) || !(std::fabs(y_(i)) <= limite)) return false;
   return true;
 }
 

@@ -124,8 +124,10 @@ TEST(PoligonoControllo, SidesThatCrossAndSidesThatTouch) {
   EXPECT_TRUE(DaCoordinate({0, 100, 100, 0, 50}, {0, 0, 100, 100, -50}).LatiIncrociati());
 }
 
-TEST(PoligonoControllo, FiniteCoordinates) {
-  EXPECT_TRUE(Quadrato(1).CoordinateFinite());
-  EXPECT_FALSE(DaCoordinate({0, 1, INFINITY}, {0, 0, 1}).CoordinateFinite());
-  EXPECT_FALSE(DaCoordinate({0, 1, 1}, {0, NAN, 1}).CoordinateFinite());
+TEST(PoligonoControllo, CoordinatesWithinLimit) {
+  EXPECT_TRUE(Quadrato(1).CoordinateEntro(1));
+  EXPECT_FALSE(Quadrato(1).CoordinateEntro(0.5));
+  EXPECT_FALSE(DaCoordinate({0, 1, -2}, {0, 0, 1}).CoordinateEntro(1.5));
+  EXPECT_FALSE(DaCoordinate({0, 1, INFINITY}, {0, 0, 1}).CoordinateEntro(1e300));
+  EXPECT_FALSE(DaCoordinate({0, 1, 1}, {0, NAN, 1}).CoordinateEntro(1e300));
 }
