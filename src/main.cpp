@@ -7,11 +7,13 @@
 #include "platform/InputBox.h"
 #include "platform/MsgBox.h"
 #include "platform/Sistema.h"
+#include "platform/Stampante.h"
 #include "platform/qt/ApplicazioneQt.h"
 #include "platform/qt/InputBoxQt.h"
 #include "platform/qt/MsgBoxQt.h"
 #include "platform/qt/SchermoQt.h"
 #include "platform/qt/SistemaQt.h"
+#include "platform/qt/StampanteQt.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -25,6 +27,8 @@ int main(int argc, char* argv[]) {
   platform::ImpostaServizioMsgBox(&messaggi);
   platform::ImpostaServizioInputBox(&domande);
   platform::ImpostaServizioApplicazione(&applicazione);
+  platform::StampanteQt stampante;
+  platform::ImpostaStampante(&stampante);
   Main finestra;
   for (int i = 1; i < argc; ++i) finestra.RigaComando += std::string(i > 1 ? " " : "") + argv[i];
   finestra.Form_Load();

@@ -25,7 +25,9 @@ FileDati FileDati::ApriLettura(const std::string& percorso) {
     throw ErroreFile(ErroreFileNonTrovato, "File non trovato: " + percorso);
   std::string contenuto{std::istreambuf_iterator<char>(ingresso), std::istreambuf_iterator<char>()};
   if (ingresso.bad()) throw ErroreFile(ErroreDispositivo, "Errore di lettura: " + percorso);
-  return DaContenuto(contenuto);
+  FileDati file = DaContenuto(contenuto);
+  file.percorso_ = percorso;
+  return file;
 }
 
 FileDati FileDati::DaContenuto(const std::string& contenuto) {
@@ -48,13 +50,23 @@ FileDati FileDati::ApriScrittura(const std::string& percorso) {
   return file;
 }
 
+FileDati FileDati::InMemoria() {
+  FileDati file;
+  file.modo_ = Modo::Scrittura;
+  file.memoria_ = true;
+  return file;
+}
+
 FileDati::FileDati(FileDati&& altro) noexcept
     : modo_(altro.modo_),
       testo_(std::move(altro.testo_)),
       posizione_(altro.posizione_),
+      percorso_(std::move(altro.percorso_)),
       destinazione_(std::move(altro.destinazione_)),
       temporaneo_(std::move(altro.temporaneo_)),
-      uscita_(std::move(altro.uscita_)) {
+      uscita_(std::move(altro.uscita_)),
+      memoria_(altro.memoria_),
+      scritto_(std::move(altro.scritto_)) {
   altro.modo_ = Modo::Chiuso;
 }
 
@@ -115,12 +127,16 @@ std::string FileDati::LeggiRiga() {
 
 void FileDati::ScriviRiga(const std::string& riga) {
   Verifica(Modo::Scrittura);
+  if (memoria_) {
+    scritto_ += Codifica::Cp1252DaUtf8(riga) + "\r\n";
+    return;
+  }
   uscita_ << Codifica::Cp1252DaUtf8(riga) << "\r\n";
   if (!uscita_) throw ErroreFile(ErroreDispositivo, "Errore di scrittura: " + temporaneo_);
 }
 
 void FileDati::Chiudi() {
-  if (modo_ != Modo::Scrittura) {
+  if (modo_ != Modo::Scrittura || memoria_) {
     Interrompi();
     return;
   }
@@ -134,7 +150,7 @@ void FileDati::Chiudi() {
 }
 
 void FileDati::Interrompi() {
-  if (modo_ == Modo::Scrittura) {
+  if (modo_ == Modo::Scrittura && !memoria_) {
     uscita_.close();
     platform::RimuoviTemporaneo(temporaneo_);
   }

@@ -54,6 +54,9 @@ class FileDati {
   static FileDati ApriScrittura(const std::string& percorso);
   // A file already read into memory, with the bytes as they would be on disk.
   static FileDati DaContenuto(const std::string& contenuto);
+  // A file written into memory only: Scritto() holds its bytes.
+  static FileDati InMemoria();
+  const std::string& Scritto() const { return scritto_; }
 
   FileDati(FileDati&& altro) noexcept;
   FileDati& operator=(FileDati&&) = delete;
@@ -62,6 +65,8 @@ class FileDati {
   ~FileDati();
 
   bool Aperto() const { return modo_ != Modo::Chiuso; }
+  // The path a file was opened for reading with; empty for one in memory.
+  const std::string& Percorso() const { return percorso_; }
 
   // The next field: blanks before it skipped; a quoted field runs to its
   // closing quote, which must stand on the same line (ErroreTipo), and
@@ -91,9 +96,12 @@ class FileDati {
   Modo modo_ = Modo::Chiuso;
   std::string testo_;
   std::size_t posizione_ = 0;
+  std::string percorso_;
   std::string destinazione_;
   std::string temporaneo_;
   std::ofstream uscita_;
+  bool memoria_ = false;
+  std::string scritto_;
 };
 
 }  // namespace Generale

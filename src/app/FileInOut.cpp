@@ -71,6 +71,11 @@ bool VersioneLeggibile(const std::string& versione) {
   return PartiVersione(versione) && !VersioneMinore(VersioneFileCorrente, versione);
 }
 
+std::string TestoLetturaIncompleta(const FileDati& file) {
+  const std::string testo = "Lettura incompleta del file";
+  return file.Percorso().empty() ? testo : testo + "\r\n" + file.Percorso();
+}
+
 namespace dettaglio {
 
 bool ModoValido(const std::string& modo, const char* routine) {
@@ -99,7 +104,7 @@ void EseguiRecord(const std::string& modo, FileDati& file, const char* routine, 
       if (lettura) throw ErroreFile(ErroreFineLettura, errore.what());
       throw;
     }
-    platform::MsgBox(lettura ? "Lettura incompleta del file" : "Scrittura incompleta del file");
+    platform::MsgBox(lettura ? TestoLetturaIncompleta(file) : "Scrittura incompleta del file");
     throw ErroreFile(ErroreRecordIncompleto, errore.what());
   }
 }
@@ -139,7 +144,8 @@ void RecordVersione(const std::string& modo, FileDati& file, std::string& titolo
   if (!VersioneLeggibile(versione)) {
     file.Interrompi();
     platform::MsgBox("Il file è stato scritto da una versione del programma più recente (" +
-                         versione + ") e non può essere letto.",
+                         versione + ") e non può essere letto." +
+                         (file.Percorso().empty() ? "" : "\r\n" + file.Percorso()),
                      platform::Pulsanti::Ok, platform::Icona::Esclamazione);
     throw ErroreFile(ErroreRecordIncompleto, "Versione del file successiva: " + versione);
   }

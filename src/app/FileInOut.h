@@ -36,6 +36,10 @@ bool VersioneMinore(const std::string& versione, const std::string& minima);
 // Numbers and dots, and not later than VersioneFileCorrente.
 bool VersioneLeggibile(const std::string& versione);
 
+// "Lettura incompleta del file", and the file's path on a line of its own
+// when it has one.
+std::string TestoLetturaIncompleta(const FileDati& file);
+
 namespace dettaglio {
 
 enum class Reazione { Messaggio, Silenziosa };

@@ -109,10 +109,12 @@ void LeggeMateriale(const std::string& modo, FileDati& file, Vettore<Riga>& tabe
   short n = 0;
   FileInOut(modo, file, n);
   if (n < 1) throw ErroreFile(Generale::ErroreIndice, "Tabella senza righe");
-  tabella.ReDim(1, n);
-  for (Riga& riga : tabella.Dati())
+  // Taken only whole: a table cut short leaves the one before.
+  Vettore<Riga> letta(1, n);
+  for (Riga& riga : letta.Dati())
     std::apply([&](auto&&... campo) { FileInOut(modo, file, campo...); },
                Generale::CampiRiga(riga));
+  tabella = std::move(letta);
 }
 
 namespace {

@@ -8,15 +8,11 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "app/StampaFinestra.h"
 #include "app/TastieraFinestra.h"
 #include "drawing/MsChartBas.h"
 #include "model/Finestre.h"
-#include "platform/ErroreEsecuzione.h"
-#include "platform/MsgBox.h"
-#include "platform/Stampante.h"
-#include "platform/qt/PrintDialogQt.h"
 #include "platform/qt/SchermoQt.h"
-#include "platform/qt/StampanteQt.h"
 
 FinestraGrafico::FinestraGrafico(const std::string& nome, const QString& nomeGriglia,
                                  QWidget* genitore)
@@ -109,37 +105,10 @@ void FinestraGrafico::mnufileitem_Click(int Index) {
   }
 }
 
-// The window as it is on screen, on a page of its own for each copy.
+// The window as it is on screen: the chart brought up to date first.
 void FinestraGrafico::Stampa() {
-  auto* stampante = dynamic_cast<platform::StampanteQt*>(platform::Stampante());
-  if (!stampante) {
-    platform::MsgBox("Stampante non presente o non disponibile.", platform::Pulsanti::Ok,
-                     platform::Icona::Informazione);
-    return;
-  }
-  std::unique_ptr<platform::PrintDialog> dialogoQt;
-  platform::PrintDialog* dialogo = dialogoStampa_;
-  if (!dialogo) {
-    dialogoQt = std::make_unique<platform::PrintDialogQt>(stampante->Printer());
-    dialogo = dialogoQt.get();
-  }
-  dialogo->CancelError = true;
-  try {
-    dialogo->ShowPrinter();
-    graph1_->Aggiorna();
-    const QImage immagine = centralWidget()->grab().toImage();
-    for (int copia = 1; copia <= dialogo->Copies; ++copia) {
-      if (copia > 1) stampante->NewPage();
-      stampante->DisegnaImmagine(immagine);
-    }
-    stampante->EndDoc();
-  } catch (const platform::ErroreEsecuzione& errore) {
-    if (errore.Numero() == platform::Errori::DialogoAnnullato) return;
-    stampante->KillDoc();
-    platform::MsgBox("Si è verificato durante il processo di stampa il seguente errore: " +
-                         std::to_string(errore.Numero()) + "\r\n" + errore.Descrizione(),
-                     platform::Pulsanti::Ok, platform::Icona::Informazione);
-  }
+  graph1_->Aggiorna();
+  Generale::StampaFinestra(*centralWidget(), dialogoStampa_);
 }
 
 QLineEdit* FinestraGrafico::Casella(const QString& nome, const QString& testo, int riga,

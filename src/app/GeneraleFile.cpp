@@ -60,6 +60,7 @@ bool DialogoFile(std::string& nomeFile, std::string& percorsoFile, const std::st
   dialogo.Filter = filtro;
   dialogo.FilterIndex = 2;
   dialogo.FileName = NomeProposto(nomeFile, estensione);
+  dialogo.DefaultExt = estensione;
   dialogo.ShowSave();
   const std::string percorso = platform::SistemaCorrente().GetAbsolutePathName(dialogo.FileName);
   return LeggeScrive(percorso, "S", nomeFile, percorsoFile, finestra, prefisso);
@@ -144,13 +145,18 @@ bool ApriFileRigaComando(const std::string& rigaComando, std::string& nomeFile,
                          std::string& percorsoFile, FinestraFile& finestra) {
   const std::vector<std::string> parole = ParoleRigaComando(rigaComando);
   if (parole.empty()) return false;
-  std::string percorso;
-  for (const std::string& parola : parole) percorso += (percorso.empty() ? "" : " ") + parola;
   platform::Sistema& sistema = platform::SistemaCorrente();
-  const std::string completo = sistema.GetAbsolutePathName(percorso);
+  std::error_code errore;
+  // The path as given, runs of blanks kept, when it names a file; else its
+  // words joined by single blanks.
+  std::string completo = sistema.GetAbsolutePathName(rigaComando);
+  if (!std::filesystem::is_regular_file(completo, errore)) {
+    std::string percorso;
+    for (const std::string& parola : parole) percorso += (percorso.empty() ? "" : " ") + parola;
+    completo = sistema.GetAbsolutePathName(percorso);
+  }
   Stato.CartellaDati = Cartella(completo);
   nomeFile.clear();
-  std::error_code errore;
   if (!std::filesystem::is_regular_file(completo, errore)) {
     platform::MsgBox("File " + completo + " non trovato ", platform::Pulsanti::Ok,
                      platform::Icona::Critica);

@@ -47,7 +47,9 @@ bool DialogoFile(std::string& nomeFile, std::string& percorsoFile, const std::st
 std::vector<std::string> ParoleRigaComando(const std::string& rigaComando, int massimo = 10);
 
 // The project named on the command line, relative names taken in the
-// current folder: read, with the caption and CartellaDati set. False, with
+// current folder: the line as it stands when it names a file (one argument),
+// else its words joined by single blanks. Read, with the caption and
+// CartellaDati set. False, with
 // nomeFile empty, when there is none or it could not be read (told).
 bool ApriFileRigaComando(const std::string& rigaComando, std::string& nomeFile,
                          std::string& percorsoFile, FinestraFile& finestra);

@@ -7,6 +7,7 @@
 #include "app/Generale.h"
 #include "app/ImportaDxf.h"
 #include "app/Main.h"
+#include "app/ProgettoFile.h"
 #include "model/Array.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/ErroreEsecuzione.h"
@@ -64,6 +65,9 @@ void Main::ApriFileDati_DXF(const std::string& cartella) {
   const std::optional<ImportaDxf::SezioneDxf> sezione =
       ImportaDxf::ImportaFileDxf(scelto.string(), scelta);
   if (!sezione) return;
+  // An imported section is a new project: "Salva" asks for its name.
+  ProgettoFile::Stato.NomeFileProgetto.clear();
+  ProgettoFile::Stato.PercorsoProgetto.clear();
   setWindowTitle(QString::fromStdString(FormCaption + Generale::NomeBaseFile(scelto.string())));
 
   AzzeraFormSezione();

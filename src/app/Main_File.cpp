@@ -124,6 +124,7 @@ void Main::MnuFileProgetto(int Index) {
       // without area yet is.
       ContaMessaggi messaggi;
       if (!FormLeggeDati(false) && messaggi.Mostrati > 0) return;
+      if (!ProgettoFile::SezioneSalvabile()) return;
       Generale::ApriSalvaFile(Index == 2 ? Generale::FileSalva : Generale::FileSalvaCome,
                               ProgettoFile::TipoFileProgetto, p.NomeFileProgetto,
                               p.PercorsoProgetto, ProgettoFile::EstensioneProgetto, *CMDialog1,

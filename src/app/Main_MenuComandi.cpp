@@ -59,7 +59,7 @@ void Main::ToolbarUp_ButtonClick(const std::string& Key) {
   if (Key == "Print") MnuFileItem_Click(5);
 }
 
-void Main::StampaForm() { Generale::StampaFinestra(*this); }
+void Main::StampaForm() { Generale::StampaFinestra(*centralWidget()); }
 
 void Main::mnuMateriali_Click() {
   Material& finestra = Material::Mostra();

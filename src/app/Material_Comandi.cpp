@@ -55,6 +55,7 @@ void Material::Elimina_Click(int Index) {
   if (griglia.Rows() <= 2 || griglia.Row() < 1) return;
   EliminaRiga(griglia, griglia.Row());
   griglia.SetRow(std::min(griglia.Row(), griglia.Rows() - 1));
+  MSFlex_Click(Index);
 }
 
 void Material::CmdFC_Click(int Index) {

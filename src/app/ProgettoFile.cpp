@@ -23,9 +23,13 @@ using VariabiliPubbliche::Stato;
 // Row counts are 16-bit integers in every layout.
 constexpr int ConteggioMassimo = 32767;
 
-[[noreturn]] void ValoreNonValido(FileDati& file) {
+void LetturaIncompleta(FileDati& file) {
   file.Interrompi();
-  platform::MsgBox("Lettura incompleta del file");
+  platform::MsgBox(Generale::TestoLetturaIncompleta(file));
+}
+
+[[noreturn]] void ValoreNonValido(FileDati& file) {
+  LetturaIncompleta(file);
   throw ErroreFile(Generale::ErroreRecordIncompleto, "Valore fuori campo");
 }
 
@@ -70,8 +74,7 @@ void DefaultNormativa() {
 // Records 2 to 4: the outline.
 void Figure(const std::string& modo, FileDati& file, DatiFinestra& dati) {
   const bool lettura = modo == "L";
-  // An imported outline is a list of vertices, stored as a polygon.
-  int tipo = !lettura && Stato.TipoSezione == 6 ? 5 : Stato.TipoSezione;
+  int tipo = Stato.TipoSezione;
   FileInOut(modo, file, tipo);
   if (lettura) {
     if (tipo < 0 || tipo > 6) ValoreNonValido(file);
@@ -127,8 +130,8 @@ void AzioniDominio(const std::string& modo, FileDati& file) {
   if (n > 0) Generale::FileInOutMat(modo, file, a);
 }
 
-// Factors of 0 take their defaults; a file that ends early gets them too,
-// so that what was read writes out and reads back the same.
+// Factors of 0 take their defaults, so that what was read writes out and
+// reads back the same.
 void CorreggiFattori() {
   if (Stato.GammaAzioni == 0) Stato.GammaAzioni = 1.5f;
   if (Stato.GammaC == 0) Stato.GammaC = 1.5;
@@ -142,8 +145,13 @@ void Correzioni14(DatiFinestra& dati) {
   for (size_t i = 0; i < 2; ++i) dati.VForm[i] = Stato.AzioneV[i] / 1000.0;
 }
 
-void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, bool& sismica,
-                  bool& normativa) {
+// How far a reading went: the seismic block and the design code reached, or
+// the reading ended on a record the file's version does not have.
+struct Percorso {
+  bool sismica = false, normativa = false, fineVersione = false;
+};
+
+void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, Percorso& letto) {
   const bool lettura = modo == "L";
   std::string versione = Generale::VersioneFileCorrente;
   Generale::RecordVersione(modo, file, Stato.TitoloSezione, versione,
@@ -151,6 +159,7 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, b
   if (lettura) ProgettoFile::Stato.VersioneFileLetto = versione;
   auto precedente = [&](const char* minima) { return lettura && VersioneMinore(versione, minima); };
   auto cond = [&](const char* minima, auto&... campi) {
+    letto.fineVersione = precedente(minima);
     Generale::FileInOutCond(modo, file, versione, minima, campi...);
   };
 
@@ -237,32 +246,30 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, b
 
   if (!precedente("6.2")) {
     Sismica::FileLeggeScrive(modo, file);
-    sismica = true;
+    letto.sismica = true;
   }
   if (!precedente("7.0")) {
     FileInOut(modo, file, Stato.Normativa);
     FileInOut(modo, file, Stato.CotTeta, Stato.MinimizzaStaffe, Stato.RoL);
-    normativa = true;
+    letto.normativa = true;
   }
 }
 
 }  // namespace
 
 void Records(const std::string& modo, FileDati& file, DatiFinestra& dati) {
-  bool sismica = false, normativa = false;
+  Percorso letto;
   if (modo == "L") PrimaDellaLettura(dati);
   try {
-    TuttiIRecord(modo, file, dati, sismica, normativa);
+    TuttiIRecord(modo, file, dati, letto);
   } catch (const ErroreFile& errore) {
-    if (modo != "L" || errore.Numero() != Generale::ErroreFineLettura) throw;
-    // A file that ends early takes nothing from the project before it.
-    CorreggiFattori();
-    if (!sismica) Sismica::ValoriDefault();
-    if (!normativa) DefaultNormativa();
-    throw;
+    // A file of a layout holds every record of that layout: only a record
+    // newer than the file ends its reading.
+    if (modo != "L" || errore.Numero() != Generale::ErroreFineLettura || !letto.fineVersione)
+      throw;
   }
-  if (modo == "L" && !sismica) Sismica::ValoriDefault();
-  if (modo == "L" && !normativa) DefaultNormativa();
+  if (modo == "L" && !letto.sismica) Sismica::ValoriDefault();
+  if (modo == "L" && !letto.normativa) DefaultNormativa();
 }
 
 bool Legge(FileDati& file, DatiFinestra& dati) {
@@ -274,10 +281,10 @@ bool Legge(FileDati& file, DatiFinestra& dati) {
     Records("L", file, dati);
     return true;
   } catch (const ErroreFile& errore) {
-    if (errore.Numero() == Generale::ErroreFineLettura) return true;
+    // A record that told the user already; any other end is told here.
+    if (errore.Numero() != Generale::ErroreRecordIncompleto) LetturaIncompleta(file);
   } catch (const std::exception&) {
-    file.Interrompi();
-    platform::MsgBox("Lettura incompleta del file");
+    LetturaIncompleta(file);
   }
   VariabiliPubbliche::Stato = programma;
   Sismica::Stato = sismica;
@@ -286,12 +293,17 @@ bool Legge(FileDati& file, DatiFinestra& dati) {
   return false;
 }
 
+bool SezioneSalvabile() {
+  // An import leaves a section given by vertices: "DXF" still chosen means
+  // that the grids hold the rows of the type before, read as nothing.
+  if (VariabiliPubbliche::Stato.TipoSezione != 6) return true;
+  platform::MsgBox("Nessun contorno importato: la sezione non può essere salvata.",
+                   platform::Pulsanti::Ok, platform::Icona::Esclamazione);
+  return false;
+}
+
 bool Scrive(FileDati& file, DatiFinestra& dati) {
-  if (VariabiliPubbliche::Stato.TipoSezione == 6 && dati.nFigureForm < 1) {
-    platform::MsgBox("Nessun contorno importato: la sezione non può essere salvata.",
-                     platform::Pulsanti::Ok, platform::Icona::Esclamazione);
-    return false;
-  }
+  if (!SezioneSalvabile()) return false;
   const DatiFinestra finestra = dati;
   try {
     Records("S", file, dati);

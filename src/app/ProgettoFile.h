@@ -32,17 +32,21 @@ struct StatoProgetto {
 
 inline StatoProgetto Stato;
 
-// The records in both directions. Reading throws ErroreFile as the record
-// that failed chose (ErroreFineLettura: a file that ends early or a record
-// newer than the file; the defaults of the seismic block and of the design
-// code are applied when their records were not reached).
+// The records in both directions. A reading that ends on a record newer
+// than the file is whole (the defaults of the seismic block and of the
+// design code are applied when their records were not reached); any other
+// failure throws as the record that failed chose.
 void Records(const std::string& modo, Generale::FileDati& file, DatiFinestra& dati);
 
 // Reads the whole file into the program state, the seismic state and dati.
-// True when it was read to its end (or to the last record of its layout);
-// otherwise every one of them is as it was before and the record that
-// failed has told the user.
+// True when it was read to the last record of its layout; otherwise every
+// one of them is as it was before and the user has been told "Lettura
+// incompleta del file" with the file's path.
 bool Legge(Generale::FileDati& file, DatiFinestra& dati);
+
+// False, after a message, when the section cannot be stored: "DXF" chosen
+// and nothing imported.
+bool SezioneSalvabile();
 
 // Writes the current section. False, after one message, when it could not:
 // the caller then gives the file up, and the one there before stays.

@@ -1,33 +1,43 @@
 #include "app/StampaFinestra.h"
 
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <exception>
+
 #include <QWidget>
 
-#include "platform/MsgBox.h"
+#include "drawing/AvvisoStampa.h"
+#include "platform/ErroreEsecuzione.h"
+#include "platform/Stampante.h"
+#include "platform/qt/PrintDialogQt.h"
+#include "platform/qt/StampanteQt.h"
 
 namespace Generale {
 
-void StampaFinestra(QWidget& finestra) {
-  if (QPrinterInfo::defaultPrinter().isNull()) {
-    platform::MsgBox("Stampante non presente o non disponibile.", platform::Pulsanti::Ok,
-                     platform::Icona::Informazione);
+void StampaFinestra(QWidget& finestra, platform::PrintDialog* dialogo) {
+  namespace Errori = platform::Errori;
+  auto* stampante = dynamic_cast<platform::StampanteQt*>(platform::Stampante());
+  if (!stampante) {
+    Grafica::AvvisaErroreStampa(
+        platform::ErroreEsecuzione(Errori::PerifericaNonDisponibile, "Nessuna stampante"));
     return;
   }
-  const QPixmap immagine = finestra.grab();
-  QPrinter stampante(QPrinter::HighResolution);
-  QPainter pittore;
-  if (!pittore.begin(&stampante)) {
-    platform::MsgBox("Errore generico della stampante.", platform::Pulsanti::Ok,
-                     platform::Icona::Informazione);
-    return;
+  platform::PrintDialogQt dialogoQt(stampante->Printer());
+  platform::PrintDialog& scelta = dialogo ? *dialogo : dialogoQt;
+  scelta.CancelError = true;
+  try {
+    scelta.ShowPrinter();
+    for (int copia = 1; copia <= scelta.Copies; ++copia) {
+      if (copia > 1) stampante->NewPage();
+      stampante->DisegnaFinestra(finestra);
+    }
+    stampante->EndDoc();
+  } catch (const platform::ErroreEsecuzione& errore) {
+    if (errore.Numero() == Errori::DialogoAnnullato) return;
+    stampante->KillDoc();
+    Grafica::AvvisaErroreStampa(errore);
+  } catch (const std::exception& errore) {
+    stampante->KillDoc();
+    Grafica::AvvisaErroreStampa(platform::ErroreEsecuzione(Errori::ErroreInterno, errore.what()));
   }
-  // The window as large as the page allows, its proportions kept.
-  const QRect pagina = pittore.viewport();
-  const QSize misura = immagine.size().scaled(pagina.size(), Qt::KeepAspectRatio);
-  pittore.drawPixmap(QRect(pagina.topLeft(), misura), immagine);
-  pittore.end();
 }
 
 }  // namespace Generale

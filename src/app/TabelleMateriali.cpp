@@ -65,9 +65,13 @@ void MaterialiDefault() {
   Stato.RapportoFccFcd = 0.8;
   Stato.RapportoN[0] = 15;
   Stato.TabellaCalcestruzzi = Calcestruzzi;
-  for (int normativa = 0; normativa <= 2; ++normativa)
-    *VariabiliPubbliche::TabellaAcciaiNormativa(normativa) = AcciaiPredefiniti(normativa);
-  VariabiliPubbliche::AssegnaMatrAcciaio();
+  // The user's tables of each code stay; one never filled takes its defaults,
+  // so that a change of code finds rows.
+  for (int normativa = 0; normativa <= 2; ++normativa) {
+    Vettore<RigaAcciaio>& tabella = *VariabiliPubbliche::TabellaAcciaiNormativa(normativa);
+    if (tabella.Vuoto()) tabella = AcciaiPredefiniti(normativa);
+  }
+  if (CodicePrevisto(Stato.Normativa)) Stato.TabellaAcciai = AcciaiPredefiniti(Stato.Normativa);
   ParametriNormativa();
 }
 

@@ -26,6 +26,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -158,13 +159,41 @@ class ModelloProgetto : public Matematica::Equazione {
   bool ProgettaSLUarmatura();
   // Residual of the searched quantity, positive when the section is too weak.
   double yEquazione(double& x, const std::optional<double>& parametro) override;
-  // Doubles or halves x until f changes sign, at most 101 times.
-  void hSezCambioSegno(double& x, double& f);
-  // The same on the ratio, up to 1; false, after telling the user, without a
-  // change.
+  // The same, empty when the trial section cannot balance at the imposed
+  // strain (too small for the bars that are there anyway).
+  std::optional<double> Residuo(double x);
+  // Where the search on b or h ends: at a root found (x), between x1 and x2,
+  // or at the least section x, already strong enough.
+  enum class Ricerca { Trovata, Intervallo, Minima };
+  // Doubles or halves x until the residual changes sign, never below
+  // minimo; near sections that cannot balance it closes in on the least one
+  // that can.
+  Ricerca DimensioneCambioSegno(double& x, double minimo, double tolleranza, double& x1,
+                                double& x2);
+  // The search on b or h from x: x receives the dimension. With minima the
+  // least section was strong enough: the dimension is set and its
+  // reinforcement designed for the moment.
+  bool DimensioneCerca(double& x, double minimo, double tolleranza, bool& minima);
+  // A trial section that cannot balance at the imposed strain.
+  struct ProvaImpossibile : std::domain_error {
+    ProvaImpossibile() : std::domain_error("prova") {}
+  };
+  // The least width: the holders (two bars of the largest tension diameter
+  // without stirrups) in one layer; the least depth: three bar distances.
+  float BaseMinima() const;
+  float AltezzaMinima() const { return 3 * DistanzaFerri; }
+  // Width that nBarre bars, their diameters adding up to sommaDiametri, take
+  // in one layer inside the stirrups, a clear spacing of the larger of fiMax
+  // and 20 mm between them.
+  float LarghezzaStrato(int nBarre, double sommaDiametri, double fiMax) const;
+  // Doubles the ratio up to 1 while the section is too weak; false, after
+  // telling the user, when even that is not enough.
   bool RoCambioSegno(double& x, double& f);
-  // The ratio from ro at which yEquazione vanishes, and its areas.
+  // The ratio from ro at which yEquazione vanishes, and its areas; the bars
+  // that are there anyway when they carry the moment alone.
   bool RapportoCerca(double ro, double tolleranza);
+  // The reinforcement of the fixed rectangle for the moment of the method.
+  bool ArmaturaSezioneFissa();
   // MRd of a rectangle at the imposed strain; fills AsTesa and AsCompressa.
   double MomentoResistente(double d, double b);
   // MRd of the fixed rectangle with As = ro b d.
@@ -184,6 +213,8 @@ class ModelloProgetto : public Matematica::Equazione {
     double t = 0;
   };
   CoefficientiN CoefficientiMetodoN(double beta) const;
+  // The same without a word; empty when no balanced section has that ratio.
+  std::optional<CoefficientiN> CoefficientiBilanciata(double beta) const;
   void ProgettaTaBaseCalcola(double beta, float& b, float& As, float& As1) const;
   void ProgettaTaBaseSub(float& b, float& As, float& As1) const;
   // False when the data give no balanced section.
@@ -275,9 +306,6 @@ class ModelloProgetto : public Matematica::Equazione {
     ModelloProgetto& modello_;
   };
 
-  // Doubles x while f > 0, halves it otherwise, at most 101 times and never
-  // beyond limite; true at the first change of sign.
-  bool Raddoppia(double& x, double& f, double limite = HUGE_VAL);
   // Ultimate moment of the trial rectangle with the design's shortcut raised.
   double MomentoUltimoProva(SezioneCAreagente& sezione);
   // A zone without bars.

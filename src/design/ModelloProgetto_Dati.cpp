@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "design/ModelloProgetto.h"
+#include "drawing/NumeroCella.h"
 #include "model/Formato.h"
 #include "model/GeneraleTesto.h"
 #include "model/VariabiliPubbliche.h"
@@ -31,6 +32,12 @@ void Seleziona(platform::Form& f, const char* nome, int scelta, int n) {
 }
 
 int Segno(double x) { return (x > 0) - (x < 0); }
+
+// An action box holds a number, or nothing (no action).
+bool AzioneLeggibile(platform::Form& f, const char* nome, int indice) {
+  const std::string testo = f.Controllo(nome, indice).Text();
+  return testo.find_first_not_of(' ') == std::string::npos || NumeroCella::Numerico(testo);
+}
 
 }  // namespace
 
@@ -146,6 +153,8 @@ bool ModelloProgetto::LeggiDati() {
 bool ModelloProgetto::LeggiOpzioni() {
   platform::Form& f = finestra_;
   Stato.TipoVerificaProgetto = f.Controllo("OpTipoVerifica", 0).Value() != 0 ? 0 : 1;
+  for (int i = 0; i < 2; ++i)
+    if (!AzioneLeggibile(f, "F_Mxsd", i) || !AzioneLeggibile(f, "F_Vsd", i)) return false;
   for (int i = 0; i < 2; ++i) {
     const std::size_t k = static_cast<std::size_t>(i);
     const double momento = Numero(f, "F_Mxsd", i);

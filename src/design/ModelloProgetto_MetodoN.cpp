@@ -10,7 +10,8 @@
 
 using VariabiliPubbliche::Stato;
 
-ModelloProgetto::CoefficientiN ModelloProgetto::CoefficientiMetodoN(double beta) const {
+std::optional<ModelloProgetto::CoefficientiN> ModelloProgetto::CoefficientiBilanciata(
+    double beta) const {
   const double n = Stato.RapportoN[0];
   const double sigmaS = Stato.SigmaSAmm[static_cast<std::size_t>(Stato.TipoAcciaioProgetto)];
   const double sigmaC = Stato.SigmaCAmm;
@@ -19,11 +20,15 @@ ModelloProgetto::CoefficientiN ModelloProgetto::CoefficientiMetodoN(double beta)
   const double q = (1 - xi) / (xi - delta);  // tension over compression steel stress
   const double X = (1 - xi / 3) + beta * (1 - delta) / (q - beta);
   const double K = xi * X / 2;  // M = K sigma_c b d^2
-  if (!(K > 0) || !std::isfinite(K)) {
-    platform::MsgBox("Errore! Dati non validi", platform::Pulsanti::Ok, platform::Icona::Critica);
-    return {};
-  }
-  return {std::sqrt(1 / (K * sigmaC)), xi * xi / (2 * n * ((1 - xi) - beta * (xi - delta)))};
+  const double t = xi * xi / (2 * n * ((1 - xi) - beta * (xi - delta)));
+  if (!(K > 0) || !std::isfinite(K) || !(t > 0) || !std::isfinite(t)) return std::nullopt;
+  return CoefficientiN{std::sqrt(1 / (K * sigmaC)), t};
+}
+
+ModelloProgetto::CoefficientiN ModelloProgetto::CoefficientiMetodoN(double beta) const {
+  if (const auto c = CoefficientiBilanciata(beta)) return *c;
+  platform::MsgBox("Errore! Dati non validi", platform::Pulsanti::Ok, platform::Icona::Critica);
+  return {};
 }
 
 void ModelloProgetto::ProgettaTaBaseCalcola(double beta, float& b, float& As, float& As1) const {
@@ -37,34 +42,36 @@ void ModelloProgetto::ProgettaTaBaseCalcola(double beta, float& b, float& As, fl
 void ModelloProgetto::ProgettaTaBaseSub(float& b, float& As, float& As1) const {
   const double beta = Stato.RapportoAsCompressa;
   ProgettaTaBaseCalcola(beta, b, As, As1);
-  // Fixed bars and holders worth more than beta As: the section they make.
-  if (As > 0 && As1 / As > beta) ProgettaTaBaseCalcola(As1 / As, b, As, As1);
+  // Fixed bars and holders worth more than beta As: the section they make,
+  // when it balances; beyond that they only relieve the concrete.
+  if (As > 0 && As1 / As > beta && CoefficientiBilanciata(As1 / As))
+    ProgettaTaBaseCalcola(As1 / As, b, As, As1);
 }
 
 bool ModelloProgetto::ProgettaTaBase() {
   ProgettaTaBaseSub(BaseSezione, AsTesa, AsCompressa);
-  return BaseSezione > 0;
+  if (!(BaseSezione > 0)) return false;
+  // Narrower than its holders: the least width, reinforced for the moment.
+  if (BaseSezione >= BaseMinima()) return true;
+  BaseSezione = BaseMinima();
+  return ProgettaTaArmatura();
 }
 
 bool ModelloProgetto::ProgettaTaAltezza() {
   const float b0 = BaseSezione;
   const double tolleranza = b0 / 1000.0;
   IncognitaRapporto = false;
+  IncognitaAltezza = true;
   double h = AltezzaSezione < tolleranza ? b0 : AltezzaSezione;
-  double f = yEquazione(h, std::nullopt);
-  if (std::fabs(f) >= tolleranza) {
-    double h1 = h, h2 = h;
-    hSezCambioSegno(h2, f);
-    bool trovata = false;
-    h = Matematica::RadiceRegulaFalsi(*this, h1, h2, tolleranza, std::nullopt, &trovata);
-    if (!trovata) return false;
-  }
+  bool minima = false;
+  if (!DimensioneCerca(h, AltezzaMinima(), tolleranza, minima)) return false;
+  if (minima) return true;
   // The areas of the depth found, also when the start depth already fits.
   AltezzaSezione = static_cast<float>(h);
   AltezzaUtile = AltezzaSezione - DistanzaFerri;
-  const bool bilanciata = ProgettaTaBase();
-  BaseSezione = b0;
-  return bilanciata;
+  float b;
+  ProgettaTaBaseSub(b, AsTesa, AsCompressa);
+  return b > 0;
 }
 
 bool ModelloProgetto::ProgettaTaArmatura() {

@@ -40,13 +40,6 @@ class ProgettoRegistrato {
   Finestre::FinestraProgetto* prima_;
 };
 
-int Segno(double x) { return (x > 0) - (x < 0); }
-
-constexpr int MaxPassiRicerca = 101;
-
-constexpr const char* SoliReggistaffe =
-    "Il momento resistente è portato dai dai soli reggistaffe,\r\nanche senza calcestruzzo!";
-
 void MessaggioAltezzaUtile() {
   platform::MsgBox("Altezza utile sezione <=0!\r\nControllare i dati.", platform::Pulsanti::Ok,
                    platform::Icona::Critica);
@@ -95,7 +88,7 @@ double ModelloProgetto::MomentoUltimoProva(SezioneCAreagente& sezione) {
   int tipo = 0;
   double Mx = 0, My = 0;
   sezione.CalcolaMomentiUltimi(0, tipo, Mx, My);
-  if (sezione.Esito != EsitoCalcoloSlu::Riuscito) throw std::domain_error("prova");
+  if (sezione.Esito != EsitoCalcoloSlu::Riuscito) throw ProvaImpossibile();
   return Mx;
 }
 
@@ -106,7 +99,7 @@ double ModelloProgetto::MomentoResistente(double d, double b) {
     As = VariabiliPubbliche::MaterialiCorrenti().AsEquilibrio(
         d, DistanzaFerri, b, Stato.RapportoAsCompressa, Stato.EpsSProgetto);
   }
-  if (!As) throw std::domain_error("equilibrio");
+  if (!As) throw ProvaImpossibile();
   AsTesa = *As;
   AsCompressa = Ass1Funz(AsTesa);
   SezioneCAreagente sezione;
@@ -147,61 +140,20 @@ double ModelloProgetto::yEquazione(double& x, const std::optional<double>&) {
   return b - BaseSezione;
 }
 
-bool ModelloProgetto::Raddoppia(double& x, double& f, double limite) {
-  const double fattore = f > 0 ? 2 : 0.5;
-  const int cercato = f > 0 ? -1 : 1;
-  for (int k = 0; k < MaxPassiRicerca && x * fattore <= limite; ++k) {
-    x *= fattore;
-    f = yEquazione(x, std::nullopt);
-    if (Segno(f) == cercato) return true;
-  }
-  return false;
-}
-
-void ModelloProgetto::hSezCambioSegno(double& x, double& f) {
-  if (Raddoppia(x, f)) return;
-  f = yEquazione(x, std::nullopt);
-  if (f < 0)
-    platform::MsgBox(SoliReggistaffe, platform::Pulsanti::Ok, platform::Icona::Esclamazione);
-}
-
-bool ModelloProgetto::RoCambioSegno(double& x, double& f) {
-  // Never more steel than the whole section.
-  if (Raddoppia(x, f, 1)) return true;
-  platform::MsgBox(f > 0 ? "Nessuna armatura porta il momento sollecitante:\r\n"
-                           "aumentare le dimensioni della sezione!"
-                         : SoliReggistaffe,
-                   platform::Pulsanti::Ok, platform::Icona::Esclamazione);
-  return false;
-}
-
-bool ModelloProgetto::RapportoCerca(double ro, double tolleranza) {
-  IncognitaRapporto = true;
-  double f = yEquazione(ro, std::nullopt);
-  if (std::fabs(f) >= tolleranza) {
-    double ro1 = ro, ro2 = ro;
-    if (!RoCambioSegno(ro2, f)) return false;
-    bool trovata = false;
-    ro = Matematica::RadiceRegulaFalsi(*this, ro1, ro2, tolleranza, std::nullopt, &trovata);
-    if (!trovata) return false;
-  }
-  AsTesa = static_cast<float>(ro * AltezzaUtile * BaseSezione);
-  AsCompressa = Ass1Funz(AsTesa);
-  return true;
-}
-
 bool ModelloProgetto::ProgettaSLUbaseAltezza(double& x) {
   IncognitaRapporto = false;
   EpsSLegge();
   if (AltezzaUtile <= 0) MessaggioAltezzaUtile();
-  const double tolleranza = std::fabs(AzioneMx[0]) / 10000;
-  double f = yEquazione(x, std::nullopt);
-  if (std::fabs(f) < tolleranza) return true;
-  double x1 = x, x2 = x;
-  hSezCambioSegno(x2, f);
-  bool trovata = false;
-  x = Matematica::RadiceRegulaFalsi(*this, x1, x2, tolleranza, std::nullopt, &trovata);
-  return trovata;
+  bool minima = false;
+  if (!DimensioneCerca(x, IncognitaAltezza ? AltezzaMinima() : BaseMinima(),
+                       std::fabs(AzioneMx[0]) / 10000, minima))
+    return false;
+  if (minima) return true;
+  // The areas of the dimension found.
+  (IncognitaAltezza ? AltezzaSezione : BaseSezione) = static_cast<float>(x);
+  AltezzaUtile = AltezzaSezione - DistanzaFerri;
+  MomentoResistente(AltezzaUtile, BaseSezione);
+  return true;
 }
 
 bool ModelloProgetto::ProgettaSLUbase() {
@@ -211,20 +163,13 @@ bool ModelloProgetto::ProgettaSLUbase() {
   }
   IncognitaAltezza = false;
   double b = BaseSezione;
-  if (!ProgettaSLUbaseAltezza(b)) return false;
-  BaseSezione = static_cast<float>(b);
-  MomentoResistente(AltezzaUtile, BaseSezione);
-  return true;
+  return ProgettaSLUbaseAltezza(b);
 }
 
 bool ModelloProgetto::ProgettaSLUaltezza() {
   IncognitaAltezza = true;
   double h = AltezzaSezione;
-  if (!ProgettaSLUbaseAltezza(h)) return false;
-  AltezzaSezione = static_cast<float>(h);
-  AltezzaUtile = AltezzaSezione - DistanzaFerri;
-  MomentoResistente(AltezzaUtile, BaseSezione);
-  return true;
+  return ProgettaSLUbaseAltezza(h);
 }
 
 bool ModelloProgetto::ProgettaSLUarmatura() {

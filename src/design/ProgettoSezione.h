@@ -88,6 +88,10 @@ class ProgettoSezione : public QMainWindow {
   // R unless the window is loading.
   void RicalcolaSeLibero();
   void RisultatiScrive();
+  // The result boxes show these texts; empty ones leave no result on show
+  // and nothing to list, draw or copy.
+  void RisultatiMostra(const TestiRisultati& testi);
+  void RisultatiSvuota();
   void ScriveArrotondato();
   void CotTetaMostra();
   void StaffeControlliMostra();

@@ -159,19 +159,24 @@ void ProgettoSezione::RicalcolaUnaVolta() {
   RicalcoloInCorso = true;
   if (!modello_.LeggiDati()) {
     RicalcoloInCorso = false;
+    RisultatiSvuota();
     platform::MsgBox("Dati errati !", platform::Pulsanti::Ok, platform::Icona::Critica);
     return;
   }
   Stato.ProgettoInCorso = true;
+  bool progettata = false;
   try {
     if (modello_.Progetta()) {
       if (modello_.SegnoMomento == 0) modello_.OsservazioniScrive("Momento sollecitante nullo!");
       RisultatiScrive();
+      progettata = true;
     }
   } catch (const std::exception&) {
+    RisultatiSvuota();
     platform::MsgBox("Errore nel modulo Progetto Sezione Rettangolare", platform::Pulsanti::Ok,
                      platform::Icona::Critica);
   }
+  if (!progettata) RisultatiSvuota();
   Scrivi("txtOsservazioni", platform::SenzaIndice, modello_.Osservazioni);
   ButtonsPosiziona();
   RicalcoloInCorso = false;
@@ -187,7 +192,13 @@ void ProgettoSezione::ScriveArrotondato() {
 
 void ProgettoSezione::RisultatiScrive() {
   ScriveArrotondato();
-  const TestiRisultati t = modello_.RisultatiTesti();
+  RisultatiMostra(modello_.RisultatiTesti());
+  modello_.DeformazioneMostra();
+}
+
+void ProgettoSezione::RisultatiSvuota() { RisultatiMostra({}); }
+
+void ProgettoSezione::RisultatiMostra(const TestiRisultati& t) {
   for (int i = 0; i < 2; ++i) {
     const std::size_t k = static_cast<std::size_t>(i);
     Scrivi("LblArmatura", i, t.LblArmatura[k]);
@@ -201,10 +212,11 @@ void ProgettoSezione::RisultatiScrive() {
   Scrivi("txtAsSuAs1", platform::SenzaIndice, t.txtAsSuAs1);
   Scrivi("LabelRo_s", platform::SenzaIndice, t.LabelRo_s);
   if (auto* ro = findChild<QWidget*>("LabelRo_s")) {
-    ro->setAutoFillBackground(true);
+    const bool colorata = !t.LabelRo_s.empty();
+    ro->setAutoFillBackground(colorata);
     QPalette p = ro->palette();
-    p.setColor(QPalette::Window, QColor(static_cast<QRgb>(t.LabelRo_sBackColor)));
-    ro->setPalette(p);
+    if (colorata) p.setColor(QPalette::Window, QColor(static_cast<QRgb>(t.LabelRo_sBackColor)));
+    ro->setPalette(colorata ? p : QPalette());
   }
   Scrivi("txtIncidenzaAcciaio", platform::SenzaIndice, t.txtIncidenzaAcciaio);
   Scrivi("lblTau", platform::SenzaIndice, t.lblTau);
@@ -213,7 +225,13 @@ void ProgettoSezione::RisultatiScrive() {
   Scrivi("LabelStaffeMin", platform::SenzaIndice, t.LabelStaffeMin);
   Scrivi("LabelStaffeCalc", platform::SenzaIndice, t.LabelStaffeCalc);
   Scrivi("lblTaglio", 8, t.lblTaglio8);
-  modello_.DeformazioneMostra();
+  // Without a design there is nothing to list, draw or copy.
+  const bool progetto = !t.txtAs[0].empty();
+  for (int i = 0; i < 2; ++i) {
+    form_.Controllo("cmdListaBarre", i).SetEnabled(progetto);
+    form_.Controllo("cmdInsDati", i).SetEnabled(progetto);
+  }
+  form_.Controllo("Command1").SetEnabled(progetto);
 }
 
 void ProgettoSezione::CotTetaMostra() {

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "drawing/Autocad.h"
+#include "drawing/AvvisoStampa.h"
 #include "drawing/Dxf.h"
 #include "drawing/GraficaStato.h"
 #include "model/VariabiliPubbliche.h"
@@ -96,20 +97,7 @@ void SegnalaErrore(const platform::ErroreEsecuzione& errore, platform::FileDialo
   switch (errore.Numero()) {
     case Errori::DialogoAnnullato: dialogo.FileName.clear(); return;
     case Errori::MembroNonSupportato: return;
-    case Errori::Stampante: Avvisa("Errore generico della stampante."); return;
-    case Errori::ProprietaStampante:
-      Avvisa("Il driver della stampante non supporta la proprietà specificata.");
-      return;
-    case Errori::InformazioniStampante:
-      Avvisa(
-          "Problemi di recupero delle informazioni sulla stampante nel sistema.\r\n"
-          "Verificare che la stampante sia impostata correttamente.");
-      return;
-    case Errori::IngressoUscita: Avvisa("La stampante potrebbe essere spenta."); return;
-    case Errori::PerifericaNonDisponibile: Avvisa("Stampante non presente o non disponibile."); return;
-    default:
-      Avvisa("Si è verificato durante il processo di stampa il seguente errore: " +
-             std::to_string(errore.Numero()) + "\r\n" + errore.Descrizione());
+    default: AvvisaErroreStampa(errore);
   }
 }
 

@@ -22,6 +22,8 @@ class FileDialog {
   std::string FileName;
   // Folder a name without one is proposed in; empty: the current folder.
   std::string InitDir;
+  // Added, after a dot, to a name chosen without an extension.
+  std::string DefaultExt;
   // Cancel raises ErroreEsecuzione Errori::DialogoAnnullato; without it Cancel
   // leaves FileName empty.
   bool CancelError = false;

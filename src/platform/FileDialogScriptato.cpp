@@ -1,5 +1,7 @@
 #include "platform/FileDialogScriptato.h"
 
+#include <filesystem>
+
 #include "platform/ErroreEsecuzione.h"
 
 namespace platform {
@@ -17,6 +19,8 @@ void FileDialogScriptato::Mostra(bool apertura) {
   }
   if (risposta) {
     FileName = *risposta;
+    if (!apertura && !DefaultExt.empty() && !std::filesystem::path(FileName).has_extension())
+      FileName += "." + DefaultExt;
     return;
   }
   FileName.clear();

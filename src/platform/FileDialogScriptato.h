@@ -1,6 +1,7 @@
 #pragma once
 // Test side of the open and save dialogs: answers from a queue, a path or Cancel, and
-// records the properties it was shown with. An empty queue answers Cancel.
+// records the properties it was shown with. An empty queue answers Cancel. A
+// name saved without an extension takes DefaultExt, as on screen.
 #include <deque>
 #include <optional>
 #include <string>

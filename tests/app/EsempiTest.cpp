@@ -117,6 +117,32 @@ TEST(Esempi, SonoCioCheLaFinestraSalvaPerLeSezioniScritte) {
   }
 }
 
+// Each example cut after every one of its lines: only the whole file is
+// read; every shorter one is refused with a box naming it, and the project
+// before stays.
+TEST(Esempi, TagliatiAOgniRigaSonoRifiutati) {
+  AmbienteFile ambiente;
+  for (const Esempio& e : Esempi()) {
+    SCOPED_TRACE(e.file);
+    const std::string intero = Contenuto(CartellaEsempi() / e.file);
+    for (std::size_t fine = intero.find("\r\n"); fine != std::string::npos;
+         fine = intero.find("\r\n", fine + 2)) {
+      ambiente.Scrivi("taglio.slu", intero.substr(0, fine + 2));
+      ambiente.box.Svuota();
+      Stato.TitoloSezione = "prima";
+      ProgettoFile::DatiFinestra dati;
+      Generale::FileDati file = Generale::FileDati::ApriLettura(ambiente.Percorso("taglio.slu"));
+      const bool letto = ProgettoFile::Legge(file, dati);
+      EXPECT_EQ(letto, fine + 2 == intero.size());
+      if (letto) continue;
+      EXPECT_EQ(Stato.TitoloSezione, "prima");
+      EXPECT_EQ(ambiente.box.Testi(),
+                std::vector<std::string>{"Lettura incompleta del file\r\n" +
+                                         ambiente.Percorso("taglio.slu")});
+    }
+  }
+}
+
 // The examples lie in Esempi beside the program, as the build puts them.
 void CopiaEsempi(const AmbienteFile& ambiente) {
   fs::copy(CartellaEsempi(), fs::path(ambiente.Cartella()) / "Esempi");

@@ -226,7 +226,8 @@ TEST(FileIni, ShortFileGivesTheDefaultsAndReportsOnce) {
   ambiente.Scrivi("Tramok.ini", Unite(righe, 5));
   EXPECT_FALSE(FileIniLeggeScrive("L"));
   EXPECT_EQ(ambiente.box.Testi(),
-            (std::vector<std::string>{"Lettura incompleta del file", MessaggioIni}));
+            (std::vector<std::string>{"Lettura incompleta del file\r\n" + ambiente.Percorso("Tramok.ini"),
+                                      MessaggioIni}));
   ExpectDefaults();
 }
 
@@ -238,7 +239,8 @@ TEST(FileIni, CorruptRecordStopsTheReading) {
   ambiente.Scrivi("Tramok.ini", Unite(righe, righe.size()));
   EXPECT_FALSE(FileIniLeggeScrive("L"));
   EXPECT_EQ(ambiente.box.Testi(),
-            (std::vector<std::string>{"Lettura incompleta del file", MessaggioIni}));
+            (std::vector<std::string>{"Lettura incompleta del file\r\n" + ambiente.Percorso("Tramok.ini"),
+                                      MessaggioIni}));
   ExpectDefaults();
   EXPECT_EQ(Stato.SigmaSAmm[1], 0);
 }
@@ -308,7 +310,7 @@ TEST(FileIni, UnreadableOrUnsoundFilesGiveTheDefaults) {
   const std::vector<std::string> righe = Righe(ambiente.Leggi("completo.ini"));
   const std::string versione =
       "Il file è stato scritto da una versione del programma più recente (10.0) e non può "
-      "essere letto.";
+      "essere letto.\r\n" + ambiente.Percorso("Tramok.ini");
   struct Prova {
     std::size_t riga;
     std::string testo;
@@ -316,7 +318,8 @@ TEST(FileIni, UnreadableOrUnsoundFilesGiveTheDefaults) {
   };
   const std::string fuori = "Il File Tramok.ini contiene valori non validi: ";
   const std::vector<Prova> prove{
-      {2, "\"B450C,Trefolo", {"Lettura incompleta del file", MessaggioIni}},
+      {2, "\"B450C,Trefolo",
+       {"Lettura incompleta del file\r\n" + ambiente.Percorso("Tramok.ini"), MessaggioIni}},
       {0, "\"\",\"10.0\"", {versione, MessaggioIni}},
       {1, "99,1", {fuori + "Normativa non prevista.\r\n" + MessaggioIni}}};
   for (const Prova& p : prove) {

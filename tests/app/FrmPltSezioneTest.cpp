@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "FinestreQt.h"
+#include "doppi/StampaPdf.h"
 #include "app/FinestreRisultati.h"
 #include "app/FrmPltSezione.h"
 #include "drawing/GraficaStato.h"
@@ -126,4 +127,32 @@ TEST_F(FinestraPltSezione, CloseFromTheMenuAndTheSeismicStirrupsAfterTheSection)
   w.MnufileItem_Click(4);
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(FinestreRisultati::FrmPltSezioneAperto(), nullptr);
+}
+
+// "Stampa" as a user starts it: the print dialog on the program's printer.
+TEST_F(FinestraPltSezione, StampaPrintsTheDrawingToThePdfChosenInTheDialog) {
+  VariabiliPubbliche::Stato.VisTensioniBarre = 1;
+  FrmPltSezione& w = Apri();
+  w.ImpostaDialoghi(&file, nullptr);
+  StampaPdf carta;
+  QAction* stampa = w.findChild<QAction*>("MnufileItem_0");
+  carta.Annulla();
+  stampa->trigger();
+  EXPECT_EQ(carta.Dialoghi(), 1);
+  EXPECT_FALSE(QFile::exists(carta.Pdf()));
+  EXPECT_TRUE(messaggi->Mostrati().empty());
+
+  stampa->trigger();
+  EXPECT_TRUE(messaggi->Mostrati().empty());
+  EXPECT_EQ(carta.Pagine(), 1);
+  // The labels stay texts: the three bars yield (eps_s = 0.0057 > 391.3 / 200000),
+  // each labelled with fyd = 391.3 N/mm2; N marks the axial force.
+  const QString testo = carta.Testo();
+  EXPECT_EQ(testo.count("391.3"), 3) << testo.toStdString();
+  EXPECT_TRUE(testo.contains(QRegularExpression("\\bN\\b")));
+
+  QFile::remove(carta.Pdf());
+  carta.Guasta();
+  stampa->trigger();
+  EXPECT_EQ(messaggi->Testi(), std::vector<std::string>{"Errore generico della stampante."});
 }

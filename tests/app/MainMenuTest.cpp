@@ -16,7 +16,7 @@
 #include <filesystem>
 #include <numbers>
 
-#include "FinestraMain.h"
+#include "FinestraConDialogo.h"
 #include "Schermata.h"
 #include "app/FrmImportDXF.h"
 #include "app/ImportaDxf.h"
@@ -204,8 +204,12 @@ TEST(DxfMain, ADrawingFillsTheGridsAndIsVerified) {
   SalvaSchermata(*f.main, "Main_dxf");
 }
 
+// A rectangle typed, "DXF" chosen and the drawing not taken: the grid's b
+// and h are no outline, and "Salva" refuses before asking for a name.
 TEST(DxfMain, ACancelledChoiceLeavesTheWindowAsItWas) {
-  FinestraMain f(true);
+  FinestraConDialogo f;
+  f.main->FlexGrid(0).SetTextMatrix(1, 1, "30");
+  f.main->FlexGrid(0).SetTextMatrix(1, 2, "50");
   auto dialogo = std::make_unique<platform::FileDialogScriptato>();
   dialogo->Accoda(std::nullopt);
   f.main->DialogoDxf = std::move(dialogo);
@@ -215,6 +219,45 @@ TEST(DxfMain, ACancelledChoiceLeavesTheWindowAsItWas) {
   EXPECT_TRUE(f.ambiente.box.Testi().empty());
   EXPECT_EQ(Stato.TipoSezione, 6);
   EXPECT_EQ(f.main->nFigureForm, 0);
+  f.dialogo->Accoda(f.ambiente.Percorso("x.slu"));
+  f.main->MnuFileItem_Click(2);
+  EXPECT_EQ(f.ambiente.box.Testi(),
+            std::vector<std::string>{"Nessun contorno importato: la sezione non può essere salvata."});
+  EXPECT_TRUE(f.dialogo->Mostrati().empty());
+  EXPECT_FALSE(std::filesystem::exists(f.ambiente.Percorso("x.slu")));
+}
+
+// An import over an opened project is a new project: "Salva" asks for a
+// name, and the file opened before stays as it was.
+TEST(DxfMain, AnImportIsANewProjectThatSalvaAsksANameFor) {
+  FinestraConDialogo f;
+  f.ambiente.CopiaFixture("progetto-7.8.slu", "palo.slu");
+  f.ambiente.CopiaFixture("sezione_r2000.dxf", "sezione.dxf");
+  const std::string originale = f.ambiente.Leggi("palo.slu");
+  f.dialogo->Accoda(f.ambiente.Percorso("palo.slu"));
+  f.main->MnuFileItem_Click(1);
+  ASSERT_EQ(ProgettoFile::Stato.NomeFileProgetto, "palo");
+  auto dxf = std::make_unique<platform::FileDialogScriptato>();
+  dxf->Accoda(f.ambiente.Percorso("sezione.dxf"));
+  f.main->DialogoDxf = std::move(dxf);
+  f.Clic("OpTipoSezione", 6);
+  {
+    Utente utente(true);
+    f.Clic("cmdDXF");
+  }
+  ASSERT_EQ(Stato.TipoSezione, 5);
+  f.main->MnuFileItem_Click(2);
+  ASSERT_EQ(f.dialogo->Mostrati().size(), 2u);
+  EXPECT_FALSE(f.dialogo->Mostrati()[1].Apertura);
+  EXPECT_EQ(f.dialogo->Mostrati()[1].FileName, "*.slu");
+  EXPECT_EQ(f.ambiente.Leggi("palo.slu"), originale);
+  // A name typed without extension is saved as a project file.
+  f.dialogo->Accoda(f.ambiente.Percorso("sezione L"));
+  f.main->MnuFileItem_Click(2);
+  const std::string salvato = f.ambiente.Leggi("sezione L.slu");
+  EXPECT_EQ(salvato.substr(salvato.find("\r\n"), 8), "\r\n5\r\n4\r\n");
+  EXPECT_EQ(f.main->windowTitle().toStdString(), f.main->FormCaption + "sezione L");
+  EXPECT_EQ(f.ambiente.Leggi("palo.slu"), originale);
 }
 
 TEST(MenuMain, UnitsAndMaterialsItemsOpenTheirWindowsWithoutBlocking) {

@@ -18,6 +18,7 @@
 #include "app/FileMateriali.h"
 #include "app/Material.h"
 #include "app/NuovoMateriale.h"
+#include "app/TabelleMateriali.h"
 #include "app/frmSceltaLC.h"
 #include "doppi/FinestreProva.h"
 #include "doppi/MainProva.h"
@@ -350,18 +351,29 @@ TEST_F(FinestraMateriali, NewRowsJoinTheGridsAndTheLibraryWhenSaved) {
   EXPECT_TRUE(ambiente.box.Mostrati().empty());
 }
 
+// The defaults replace the grid of the code in force; the user's rows of the
+// other codes stay in the library.
 TEST_F(FinestraMateriali, DeletingRowsKeepsOneAndDefaultsComeBack) {
+  Stato.TabellaAcciaiDm96 = TabelleMateriali::AcciaiPredefiniti(1);
+  Stato.TabellaAcciaiDm96.ReDimPreserve(6);
+  Stato.TabellaAcciaiDm96(6) = {"FeB50k", 500, 600, 260};
+  FileMateriali::FileMaterialiLeggeScrive("S");
   Material& finestra = Apri();
   ClicRiga(0, 2);
   Clic("Elimina_0");
   EXPECT_EQ(finestra.MsFlex(0).Rows(), 3);
   EXPECT_EQ(finestra.MsFlex(0).TextMatrix(2, 1), "Trefolo");
+  // The panel shows the row now selected.
+  EXPECT_EQ(Testo("F_sigla_0"), "Trefolo");
   Clic("Elimina_0");
   Clic("Elimina_0");
   ASSERT_EQ(finestra.MsFlex(0).Rows(), 2);
   EXPECT_EQ(finestra.MsFlex(0).TextMatrix(1, 1), "B450C");
   Clic("MatDefault");
   EXPECT_EQ(finestra.MsFlex(0).Rows(), 4);
+  Clic("Command1");
+  EXPECT_NE(ambiente.Leggi("TramokMateriali.txt").find("\"FeB50k\",500,600,260"),
+            std::string::npos);
 }
 
 }  // namespace

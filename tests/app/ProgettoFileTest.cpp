@@ -91,7 +91,7 @@ DatiFinestra Sezione(int tipo) {
 }
 
 TEST_F(ProgettoFileTest, OgniTipoDiSezioneRiscrittoUgualeByteperByte) {
-  for (int tipo = 0; tipo <= 6; ++tipo) {
+  for (int tipo = 0; tipo <= 5; ++tipo) {
     SCOPED_TRACE(tipo);
     DatiFinestra dati = Sezione(tipo);
     ASSERT_TRUE(Scrivi("a.slu", dati));
@@ -101,8 +101,7 @@ TEST_F(ProgettoFileTest, OgniTipoDiSezioneRiscrittoUgualeByteperByte) {
     DatiFinestra letti;
     ASSERT_TRUE(Leggi("a.slu", letti));
     EXPECT_EQ(letti, dati);
-    // The imported outline comes back as a polygon of the same vertices.
-    EXPECT_EQ(Stato.TipoSezione, tipo == 6 ? 5 : tipo);
+    EXPECT_EQ(Stato.TipoSezione, tipo);
     EXPECT_EQ(Stato.MatriceBarre, scritto.MatriceBarre);
     EXPECT_EQ(Stato.MatriceCavi, scritto.MatriceCavi);
     EXPECT_EQ(Stato.AzioniDominioMN, scritto.AzioniDominioMN);
@@ -138,8 +137,8 @@ TEST_F(ProgettoFileTest, SoloBarreScriveZeroFigureEDxfVuotaRifiutata) {
   ASSERT_TRUE(Scrivi("a.slu", dati));
   EXPECT_EQ(dati.nFigureForm, 0);
   EXPECT_EQ(ambiente.Leggi("a.slu").substr(0, 40).find("\r\n0\r\n0\r\n") != std::string::npos, true);
+  // "DXF" chosen: the rows are the type before's, not an outline.
   dati = Sezione(6);
-  dati.nFigureForm = 0;
   ambiente.Scrivi("b.slu", "vecchio");
   {
     Generale::FileDati file = Generale::FileDati::ApriScrittura(ambiente.Percorso("b.slu"));
@@ -189,10 +188,9 @@ TEST_F(ProgettoFileTest, Versione50LettaFinoAlRecordDelleViste) {
   EXPECT_EQ(Sismica::Stato.NEdSismica, 0);
 }
 
-// A file that ends inside record 19, after a gamma_c of 0: the factor takes
-// its default as in a whole file, and the project writes out and reads back
-// to the same bytes.
-TEST_F(ProgettoFileTest, FileFinitoDopoUnGammaCNulloPrendeIlPredefinito) {
+// A file that ends inside record 19, after a gamma_c of 0: a file of "5.0"
+// holds records 1 to 30, so it is refused and the factors stay.
+TEST_F(ProgettoFileTest, FileFinitoPrimaDellaFineDelSuoFormatoRifiutato) {
   CopiaFixture("progetto-5.0.slu");
   std::string testo = ambiente.Leggi("progetto-5.0.slu");
   const std::string record19 = "30,255,9.75,0.6,1.829,1.5,1.15";
@@ -201,14 +199,11 @@ TEST_F(ProgettoFileTest, FileFinitoDopoUnGammaCNulloPrendeIlPredefinito) {
   Stato.GammaC = 1.7;
   Stato.GammaS = 1.2;
   DatiFinestra dati;
-  ASSERT_TRUE(Leggi("corto.slu", dati));
-  EXPECT_TRUE(ambiente.box.Mostrati().empty());
-  EXPECT_EQ(Stato.GammaC, 1.5);
+  EXPECT_FALSE(Leggi("corto.slu", dati));
+  EXPECT_EQ(ambiente.box.Testi(),
+            std::vector<std::string>{"Lettura incompleta del file\r\n" + ambiente.Percorso("corto.slu")});
+  EXPECT_EQ(Stato.GammaC, 1.7);
   EXPECT_EQ(Stato.GammaS, 1.2);
-  ASSERT_TRUE(Scrivi("a.slu", dati));
-  ASSERT_TRUE(Leggi("a.slu", dati));
-  ASSERT_TRUE(Scrivi("b.slu", dati));
-  EXPECT_EQ(ambiente.Leggi("a.slu"), ambiente.Leggi("b.slu"));
 }
 
 TEST_F(ProgettoFileTest, Versione60CaviSenzaPrecompressioneNellaColonnaAZero) {
@@ -250,22 +245,34 @@ TEST_F(ProgettoFileTest, FileRovinatoLasciaIlProgettoPrecedente) {
   ASSERT_TRUE(Scrivi("a.slu", dati));
   const std::string intero = ambiente.Leggi("a.slu");
   const VariabiliPubbliche::StatoProgramma prima = Stato;
-  // Cut inside the moments of record 9; then a few damaged or foreign files.
+  // Cut inside the moments of record 9, after record 14 (a point of
+  // application 0 at 0, 0), inside the acting points with a count of 2;
+  // then empty, a title cut inside its quotes, a version without quotes and
+  // a few damaged or foreign files.
   const std::size_t n9 = intero.find("\r\n120.25");
-  const std::string casi[] = {intero.substr(0, n9 + 5), std::string("\x00\x01\xff\xfe\r\n\x7f", 7),
+  const std::size_t n14 = intero.find("\r\n0,0,0\r\n") + 9;
+  const std::size_t azioni = intero.find("\r\n0,0\r\n") + 2;
+  const std::string casi[] = {intero.substr(0, n9 + 5), intero.substr(0, n14),
+                              intero.substr(0, azioni), "", "\"Trave\r\n",
+                              "\"T\",7.8\r\n0\r\n",
+                              std::string("\x00\x01\xff\xfe\r\n\x7f", 7),
                               "\"T\",\"7.8\"\r\n9\r\n", "\"T\",\"7.8\"\r\n0\r\n-5\r\n",
                               "\"T\",\"9.9\"\r\n"};
   for (const std::string& contenuto : casi) {
+    SCOPED_TRACE(contenuto.substr(0, 40));
     ambiente.Scrivi("r.slu", contenuto);
+    ambiente.box.Svuota();
     DatiFinestra letti = dati;
     EXPECT_FALSE(Leggi("r.slu", letti));
+    // One box, naming the file.
+    ASSERT_EQ(ambiente.box.Testi().size(), 1u);
+    EXPECT_NE(ambiente.box.Testi()[0].find("\r\n" + ambiente.Percorso("r.slu")), std::string::npos);
     EXPECT_EQ(letti, dati);
     EXPECT_EQ(Stato.TitoloSezione, prima.TitoloSezione);
     EXPECT_EQ(Stato.MatriceFigure, prima.MatriceFigure);
     EXPECT_EQ(Sismica::Stato.NEdSismica, 850000);
   }
-  ASSERT_FALSE(ambiente.box.Mostrati().empty());
-  EXPECT_EQ(ambiente.box.Mostrati()[0].testo, "Lettura incompleta del file");
+  EXPECT_EQ(ambiente.box.Testi()[0].substr(0, 31), "Il file è stato scritto da una");
 }
 
 TEST_F(ProgettoFileTest, RigaComandoParole) {
@@ -290,6 +297,10 @@ TEST_F(ProgettoFileTest, RigaComandoApreConBlanchiOSegnalaFileMancante) {
   EXPECT_EQ(Stato.CartellaDati, ambiente.Percorso("Progetti"));
   EXPECT_EQ(Stato.TipoSezione, 1);
   EXPECT_EQ(finestra.dati, dati);
+  // One argument holding two blanks in a row is the path as it stands.
+  ASSERT_TRUE(Scrivi("Progetti/trave  2.slu", dati));
+  ASSERT_TRUE(Generale::ApriFileRigaComando("Progetti/trave  2.slu", nome, percorso, finestra));
+  EXPECT_EQ(nome, "trave  2");
 
   EXPECT_FALSE(Generale::ApriFileRigaComando("manca.slu", nome, percorso, finestra));
   EXPECT_EQ(nome, "");
@@ -305,14 +316,16 @@ TEST_F(ProgettoFileTest, SalvaNelFileApertoEAnnullaNonCambiaNulla) {
   finestra.dati = Sezione(0);
   platform::FileDialogScriptato dialogo;
   auto& p = ProgettoFile::Stato;
-  // Save with no name yet: the save-as dialog proposes "*.slu".
-  dialogo.Accoda(ambiente.Percorso("altra/Trave.slu"));
+  // Save with no name yet: the save-as dialog proposes "*.slu"; a name typed
+  // without extension gets it.
+  dialogo.Accoda(ambiente.Percorso("altra/Trave"));
   ASSERT_TRUE(Generale::ApriSalvaFile(Generale::FileSalva, "Tramok", p.NomeFileProgetto,
                                       p.PercorsoProgetto, "slu", dialogo, finestra,
                                       "Tramok - File: "));
   ASSERT_EQ(dialogo.Mostrati().size(), 1u);
   EXPECT_EQ(dialogo.Mostrati()[0].FileName, "*.slu");
   EXPECT_EQ(dialogo.Mostrati()[0].FilterIndex, 2);
+  EXPECT_TRUE(std::filesystem::exists(ambiente.Percorso("altra/Trave.slu")));
   EXPECT_EQ(dialogo.Mostrati()[0].Filter, "Tutti i Files (*.*)|*.*|Files Tramok (*.slu)|*.slu");
   EXPECT_EQ(p.NomeFileProgetto, "Trave");
   // The data folder moved by some other command: the save still goes to the file.

@@ -55,12 +55,13 @@ TEST_F(FinestraProgetto, StrainButtonsAndBothDimensionsFixed) {
   EXPECT_NEAR(Numero("txtEpsS"), fattore, 0.006);
   Clic("OptionFissa", 2);
   const auto prima = f.ambiente.box.Mostrati().size();
+  const int cursore = Slider();
   Clic("ButtonCR", 1);
   ASSERT_EQ(f.ambiente.box.Mostrati().size(), prima + 1);
   EXPECT_EQ(f.ambiente.box.Mostrati().back().testo,
             "La deformazione dell'armatura non può essere cambiata\nquando sono fisse sia la base "
             "che l'altezza");
-  EXPECT_EQ(Slider(), static_cast<int>(std::lround(fattore * 10)));
+  EXPECT_EQ(Slider(), cursore);
 }
 
 TEST_F(FinestraProgetto, StrainButtonsStandUnderTheSliderAtTheirStrains) {
@@ -164,6 +165,33 @@ TEST_F(FinestraProgetto, MinimiCopyTheUnroundedSectionWithTheRequiredAreas) {
   EXPECT_EQ(Stato.MatriceBarre(2, 1), static_cast<int>(m.AsCompressa));
   EXPECT_FLOAT_EQ(Stato.MatriceBarre(1, 2), m.AltezzaArrotondata - m.AltezzaUtileArrotondata);
   EXPECT_EQ(f.C("OpTipoVerifica", 2).Value(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// Letters typed as the moment and a zero moment give no design: no result of
+// the run before stays on show, and nothing is left to list, draw or copy.
+TEST_F(FinestraProgetto, AFailedRunLeavesNoResultOnShow) {
+  ASSERT_NE(p, nullptr);
+  const char* risultati[] = {"txtAs", "txtAsMin", "txtAsPerc", "LblArmatura"};
+  const std::pair<QString, std::string> casi[] = {{"abc", "Dati errati !"},
+                                                  {"0", "Momento sollecitante nullo!!"}};
+  for (const auto& [momento, messaggio] : casi) {
+    Batti("F_Mxsd", 0, "150");
+    ASSERT_FALSE(p->Form().Controllo("txtAs", 0).Text().empty());
+    Batti("F_Mxsd", 0, momento);
+    EXPECT_EQ(f.ambiente.box.Mostrati().back().testo, messaggio);
+    for (const char* nome : risultati)
+      for (int i = 0; i < 2; ++i) EXPECT_EQ(p->Form().Controllo(nome, i).Text(), "") << nome;
+    for (const char* nome : {"txtIncidenzaAcciaio", "LabelRo_s", "LabelStaffeCalc", "lblTau"})
+      EXPECT_EQ(p->Form().Controllo(nome).Text(), "") << nome;
+    EXPECT_FALSE(p->Form().Controllo("Command1").Enabled());
+    EXPECT_FALSE(p->Form().Controllo("cmdInsDati", 0).Enabled());
+  }
+  Batti("F_Mxsd", 0, "150");
+  EXPECT_TRUE(p->Form().Controllo("Command1").Enabled());
 }
 
 }  // namespace

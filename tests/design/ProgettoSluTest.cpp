@@ -164,3 +164,83 @@ TEST_F(ProgettoSlu, RatioSearchGivesUp) {
 }
 
 }  // namespace
+
+namespace {
+
+// Allowable moment of a rectangle with As at c from the bottom, A's at c from
+// the top (n = 15, sigma_c = 9.75, sigma_s = 255).
+double MomentoAmmissibileVerificato(double b, double h, double c, double As, double As1) {
+  return ModelloProgetto::MomentoAmmissibile(b, h, c, As, As1, Stato.RapportoN[0], Stato.SigmaCAmm,
+                                             Stato.SigmaSAmm[0]);
+}
+
+// 5 kNm on a 50 cm depth: the holders alone carry it (452 mm2 at 391.3 N/mm2
+// over about 400 mm make some 70 kNm), so the width is the least that holds
+// 4 holders of 12 mm at 20 mm apart inside 8 mm stirrups under 20 mm of
+// cover: 2 (20 + 8) + 4 x 12 + 3 x 20 = 164 mm, with no bars beyond them.
+TEST_F(ProgettoProva, HoldersAloneCarryASmallMoment) {
+  Dati(5, 0, 500, 300);
+  Scelte(0, 0);
+  ASSERT_TRUE(modello_.LeggiDati());
+  ASSERT_TRUE(modello_.Progetta());
+  EXPECT_FLOAT_EQ(modello_.BaseSezione, 164);
+  EXPECT_NEAR(modello_.AsTesaEffettiva, 4 * 113.097, 0.01);
+  EXPECT_EQ(modello_.CombinazioneTesa[0], 0);
+  EXPECT_EQ(modello_.Osservazioni.rfind(
+                "Il momento resistente è portato dai dai soli reggistaffe,\r\nanche senza "
+                "calcestruzzo!",
+                0),
+            0);
+  EXPECT_TRUE(msg_.Testi().empty());
+}
+
+// Moments from 1 to 1000 kNm, each fixed dimension, both methods, the search
+// starting from a 30 x 50 section and from what the run before left: every
+// run ends in a section that carries the moment (stirrups, 4 holders of 12
+// mm, bars 16 to 20) or in a message that says why there is none.
+TEST_F(ProgettoProva, EveryMomentEndsInADesignOrAReason) {
+  const double momenti[] = {1, 2, 5, 10, 20, 40, 70, 100, 150, 250, 400, 600, 1000};
+  const std::string senzaArmatura =
+      "Nessuna armatura porta il momento sollecitante:\r\naumentare le dimensioni della sezione!";
+  for (int metodo = 0; metodo < 2; ++metodo)
+    for (int fissa = 0; fissa < 3; ++fissa)
+      for (bool daCapo : {true, false})
+        for (double M : momenti) {
+          SCOPED_TRACE(testing::Message() << "metodo " << metodo << " fissa " << fissa << " M "
+                                          << M << (daCapo ? " da 30 x 50" : " di seguito"));
+          const double h0 = daCapo || fissa == 0 || fissa == 2 ? 500 : modello_.AltezzaSezione;
+          const double b0 = daCapo || fissa != 0 ? 300 : modello_.BaseSezione;
+          Dati(M, 0, h0, b0);
+          Scelte(metodo, fissa);
+          msg_.Svuota();
+          modello_.Osservazioni.clear();
+          ASSERT_TRUE(modello_.LeggiDati());
+          if (!modello_.Progetta()) {
+            // Only a section too small for any steel has no design.
+            ASSERT_EQ(fissa, 2) << (msg_.Testi().empty() ? "" : msg_.Testi().back());
+            ASSERT_FALSE(msg_.Testi().empty());
+            EXPECT_EQ(msg_.Testi().back(), senzaArmatura);
+            continue;
+          }
+          const ModelloProgetto& m = modello_;
+          // Only the notices that go with a design: the shear code of
+          // "Metodo n", more bar combinations than are listed.
+          for (const std::string& testo : msg_.Testi())
+            if (testo != "Il progetto a taglio con il Metodo n viene eseguito secondo DM '96" &&
+                testo.find(" combinazioni di barre: ") == std::string::npos)
+              ADD_FAILURE() << testo;
+          const double b = m.BaseArrotondata, h = m.AltezzaArrotondata, c = m.DistanzaFerri;
+          // Holders 4 x 12 mm inside 8 mm stirrups under 20 mm of cover, h
+          // at least three times the bars' distance from the edge.
+          EXPECT_GE(b, 2 * 28 + 4 * 12 + 3 * 20 - 0.01);
+          EXPECT_GE(h, 3 * c - 0.01);
+          EXPECT_GE(m.AsTesaEffettiva, m.AsTesa - 0.01);
+          const double MRd = metodo == 0
+                                 ? MomentoVerificato(b, h, c, m.AsTesaEffettiva, m.AsCompressaEffettiva)
+                                 : MomentoAmmissibileVerificato(b, h, c, m.AsTesaEffettiva,
+                                                                m.AsCompressaEffettiva);
+          EXPECT_GE(MRd, M * 1e6 * (1 - 2e-3));
+        }
+}
+
+}  // namespace

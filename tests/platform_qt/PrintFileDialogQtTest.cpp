@@ -63,6 +63,9 @@ TEST(FileDialogQt, TheSaveDialogShowsWhatWasAskedFor) {
   EXPECT_FALSE(dialogo->testOption(QFileDialog::DontConfirmOverwrite));
   EXPECT_EQ(QDir(dialogo->directory()), QDir(cartella.path()));
   EXPECT_EQ(dialogo->selectedFiles().value(0), cartella.filePath("trave.slu.dxf"));
+  EXPECT_EQ(dialogo->defaultSuffix(), "");
+  proprieta.DefaultExt = "slu";
+  EXPECT_EQ(CreaDialogoSalva(proprieta)->defaultSuffix(), "slu");
   proprieta.Flags = 0;
   EXPECT_TRUE(CreaDialogoSalva(proprieta)->testOption(QFileDialog::DontConfirmOverwrite));
 }

@@ -36,6 +36,7 @@ std::unique_ptr<QFileDialog> CreaDialogo(const FileDialog& proprieta) {
     proposto = QFileInfo(QDir(QString::fromStdString(proprieta.InitDir)), proposto.filePath());
   dialogo->setDirectory(proposto.absolutePath());
   dialogo->selectFile(proposto.fileName());
+  dialogo->setDefaultSuffix(QString::fromStdString(proprieta.DefaultExt));
   return dialogo;
 }
 

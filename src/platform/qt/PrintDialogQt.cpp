@@ -7,10 +7,17 @@
 
 namespace platform {
 
+namespace {
+std::function<int(QPrintDialog&)> risposta;
+}
+
+void ImpostaRispostaDialogoStampa(std::function<int(QPrintDialog&)> r) { risposta = std::move(r); }
+
 void PrintDialogQt::ShowPrinter() {
   printer_.setCopyCount(Copies);
   QPrintDialog dialogo(&printer_, QApplication::activeWindow());
-  if (dialogo.exec() != QDialog::Accepted) {
+  const int esito = risposta ? risposta(dialogo) : dialogo.exec();
+  if (esito != QDialog::Accepted) {
     if (CancelError) throw ErroreEsecuzione(Errori::DialogoAnnullato, "Annullato");
     return;
   }

@@ -1,5 +1,7 @@
 #include "platform/qt/StampanteQt.h"
 
+#include <QWidget>
+
 #include "platform/ErroreEsecuzione.h"
 
 namespace platform {
@@ -21,12 +23,17 @@ bool StampanteQt::Inizia(QPainter& pittore) {
   return true;
 }
 
-void StampanteQt::DisegnaImmagine(const QImage& immagine) {
+void StampanteQt::DisegnaFinestra(QWidget& finestra) {
+  if (finestra.width() <= 0 || finestra.height() <= 0) return;
   QPainter* p = Pittore();
-  if (!p || immagine.isNull()) return;
+  if (!p) return;
   const QSizeF pagina(LarghezzaPixel(), AltezzaPixel());
-  const QSizeF misura = QSizeF(immagine.size()).scaled(pagina, Qt::KeepAspectRatio);
-  p->drawImage(QRectF(QPointF(0, 0), misura), immagine);
+  const QSizeF misura = QSizeF(finestra.size()).scaled(pagina, Qt::KeepAspectRatio);
+  p->save();
+  p->scale(misura.width() / finestra.width(), misura.height() / finestra.height());
+  // On white paper: the window's own grey background is left out.
+  finestra.render(p, QPoint(), QRegion(), QWidget::DrawChildren);
+  p->restore();
 }
 
 void StampanteQt::NewPage() {
@@ -38,7 +45,8 @@ void StampanteQt::EndDoc() {
 }
 
 void StampanteQt::KillDoc() {
-  if (Pittore()) printer_.abort();
+  // Only a document begun is abandoned: beginning one here would fail again.
+  if (printer_.paintingActive()) printer_.abort();
   FinePittura();
 }
 

@@ -7,6 +7,8 @@
 
 #include "platform/qt/SurfaceQt.h"
 
+class QWidget;
+
 namespace platform {
 
 class StampanteQt : public SurfaceQt {
@@ -19,9 +21,10 @@ class StampanteQt : public SurfaceQt {
 
   QPrinter& Printer() { return printer_; }
 
-  // The picture on the current page, as large as the page allows, its
-  // proportions kept, from the top left corner.
-  void DisegnaImmagine(const QImage& immagine);
+  // The window's widgets as they are on screen, drawn on the current page as
+  // vectors (texts stay texts), as large as the page allows, proportions
+  // kept, from the top left corner.
+  void DisegnaFinestra(QWidget& finestra);
 
   void NewPage() override;
   void EndDoc() override;

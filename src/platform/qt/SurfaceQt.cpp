@@ -22,6 +22,8 @@ QStringList Linee(const std::string& testo) {
 
 SurfaceQt::SurfaceQt(QPaintDevice& dispositivo) : font_("Arial"), dispositivo_(&dispositivo) {
   font_.setPointSizeF(10);
+  // Letters, not ligatures: a printed "Staffe" is found and copied as typed.
+  font_.setStyleStrategy(QFont::PreferNoShaping);
 }
 
 double SurfaceQt::TwipsPerPixelX() const {
