@@ -72,13 +72,13 @@ void BloccoMaterialiLeggeScrive(Generale::FileDati& file, const std::string& mod
   try {
     LeggeScrive(file, modo, versione);
   } catch (const Generale::ErroreFile&) {
-    if (modo == "L") AvvisaValoriSostituiti();
+    if (modo == "L") AvvisaValoriSostituiti(true);
     throw;
   }
-  if (modo == "L") AvvisaValoriSostituiti();
+  if (modo == "L") AvvisaValoriSostituiti(true);
 }
 
-std::string SostituisceValoriFuoriIntervallo() {
+std::string SostituisceValoriFuoriIntervallo(bool soloBlocco) {
   using G = Intervalli::Grandezza;
   std::string elenco;
   const auto controlla = [&](G g, auto& campo, double predefinito, const char* nome) {
@@ -87,8 +87,6 @@ std::string SostituisceValoriFuoriIntervallo() {
     campo = static_cast<std::remove_reference_t<decltype(campo)>>(predefinito);
   };
   auto& s = Stato;
-  controlla(G::Fck, s.Fck, 25, "fck");
-  controlla(G::GammaC, s.GammaC, 1.5, "γc");
   controlla(G::AlfaCC, s.AlfaCC, 0.85, "αcc");
   controlla(G::Fcd, s.Fcd, 14.167, "fcd");
   controlla(G::RapportoFccFcd, s.RapportoFccFcd, 0.8, "fcc/fcd");
@@ -105,12 +103,15 @@ std::string SostituisceValoriFuoriIntervallo() {
   controlla(G::ModuloEs, s.ModuloEs, 200000, "Es");
   controlla(G::FydBarre, s.Fyd[0], 391.3, "fyd delle barre");
   controlla(G::FydCavi, s.Fyd[1], 0, "fyd dei cavi");
+  controlla(G::FattoreConfidenza, s.FattoreConfidenza[0], 1, "FC");
+  controlla(G::FattoreConfidenza, s.FattoreConfidenza[1], 1, "FC");
+  if (soloBlocco) return elenco;
+  controlla(G::Fck, s.Fck, 25, "fck");
+  controlla(G::GammaC, s.GammaC, 1.5, "γc");
   controlla(G::Fyk, s.Fyk, 450, "fyk");
   controlla(G::GammaS, s.GammaS, 1.15, "γs");
   controlla(G::RapportoN, s.RapportoN[0], 15, "n");
   controlla(G::RapportoN, s.RapportoN[1], 6, "n dei cavi");
-  controlla(G::FattoreConfidenza, s.FattoreConfidenza[0], 1, "FC");
-  controlla(G::FattoreConfidenza, s.FattoreConfidenza[1], 1, "FC");
   controlla(G::GammaAzioni, s.GammaAzioni, 1.5, "γ azioni");
   controlla(G::Rck, s.Rck, 30, "Rck");
   controlla(G::SigmaSAmm, s.SigmaSAmm[0], 255, "σs amm.");
@@ -123,8 +124,8 @@ std::string SostituisceValoriFuoriIntervallo() {
   return elenco;
 }
 
-void AvvisaValoriSostituiti() {
-  const std::string elenco = SostituisceValoriFuoriIntervallo();
+void AvvisaValoriSostituiti(bool soloBlocco) {
+  const std::string elenco = SostituisceValoriFuoriIntervallo(soloBlocco);
   if (elenco.empty()) return;
   platform::MsgBox("Valori fuori dai limiti, sostituiti con quelli di Default:\r\n" +
                        elenco.substr(0, elenco.size() - 2),

@@ -15,12 +15,12 @@ void BloccoMaterialiLeggeScrive(Generale::FileDati& file, const std::string& mod
                                 const std::string& versione);
 
 // Every material constant and design parameter of the program state out of
-// its range (see Intervalli) back to its default; one line a value replaced,
-// empty when none was.
-std::string SostituisceValoriFuoriIntervallo();
+// its range (see Intervalli) back to its default, or only those of the
+// materials block (soloBlocco); one line a value replaced, empty when none was.
+std::string SostituisceValoriFuoriIntervallo(bool soloBlocco);
 
 // The same, then a box that lists the values replaced, when there are any.
 // Called after each file that fills those values is read.
-void AvvisaValoriSostituiti();
+void AvvisaValoriSostituiti(bool soloBlocco);
 
 }  // namespace FileImpostazioni

@@ -124,7 +124,7 @@ bool FileIniLeggeScrive(const std::string& modo) {
     if (!lettura) return true;
     const std::string motivo = ValoriNonValidi();
     if (motivo.empty()) {
-      AvvisaValoriSostituiti();
+      AvvisaValoriSostituiti(false);
       return true;
     }
     Stato = predefiniti;

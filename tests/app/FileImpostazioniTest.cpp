@@ -264,8 +264,8 @@ TEST(FileIni, ValuesOutsideTheirRangeAreReplacedAndNamed) {
             (std::vector<std::string>{
                 titolo + "αcc = -1: sostituito con 0.85\r\nEs = -210000 N/mm²: sostituito con "
                          "200000 N/mm²",
-                titolo + "γc = 0: sostituito con 1.5\r\nγs = -1.15: sostituito con 1.15\r\n"
-                         "FC = 0: sostituito con 1\r\nFC = -1.2: sostituito con 1"}));
+                titolo + "FC = 0: sostituito con 1\r\nFC = -1.2: sostituito con 1\r\n"
+                         "γc = 0: sostituito con 1.5\r\nγs = -1.15: sostituito con 1.15"}));
   EXPECT_EQ(Stato.ModuloEs, 200000);
   EXPECT_EQ(Stato.AlfaCC, 0.85);
   EXPECT_EQ(Stato.GammaC, 1.5);
