@@ -57,6 +57,7 @@ struct TestiRisultati {
   std::string lblTau;
   platform::Colore lblTauForeColor = 0;
   std::string lblTaglioResistente;
+  platform::Colore lblTaglioResistenteForeColor = 0;  // light red: VEd beyond it
   std::string LabelStaffeMin;
   std::string LabelStaffeCalc;
   std::string lblTaglio8;

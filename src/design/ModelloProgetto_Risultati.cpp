@@ -85,8 +85,9 @@ float ModelloProgetto::IncidenzaAcciaio(float AsEffettiva, float AsCompressaEff)
     staffe = 1000 / PassoStaffe * s.Peso();
   }
   const double longitudinali = (AsEffettiva + AsCompressaEff) * 7850.0 / 1000000;
+  // Over the concrete of the section drawn, whose bars and stirrups these are.
   return static_cast<float>((staffe + longitudinali) /
-                            (static_cast<double>(AltezzaSezione) * BaseSezione / 1000000));
+                            (static_cast<double>(AltezzaArrotondata) * BaseArrotondata / 1000000));
 }
 
 void ModelloProgetto::OsservazioniScrive(const std::string& testo) {
@@ -123,7 +124,8 @@ TestiRisultati ModelloProgetto::RisultatiTesti() {
   t.txtAsPerc[compressa] = AsCompressa > 0 ? Eccedenza(AsCompressaEffettiva, AsCompressa) : "-";
   t.txtAsSuAs1 = Formattazione::Formato(100 * AsCompressaEffettiva / AsTesaEffettiva, "0") + "%";
   t.LabelRo_s = Formattazione::Formato(
-      100 * AsTesaEffettiva / (static_cast<double>(AltezzaUtile) * BaseArrotondata), "0.00");
+      100 * AsTesaEffettiva / (static_cast<double>(AltezzaUtileArrotondata) * BaseArrotondata),
+      "0.00");
   t.LabelRo_sBackColor = SegnoMomento == 1 ? ColoreInferiori : ColoreSuperiori;
   if (Stato.SenzaStaffe)
     t.lblTaglioResistente =

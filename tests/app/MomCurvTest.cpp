@@ -97,13 +97,17 @@ TEST_F(FinestraMomCurv, TheModelColumnWindowShowsTheCaseRunnersValues) {
 TEST_F(FinestraMomCurv, RecalculateCopiesForceAndLengthIntoTheMainWindow) {
   Prepara("momento_curvatura_trave.caso");
   MomCurv& w = Apri(true);
+  ASSERT_FALSE(w.Controllo("MRd").Caption().empty());
   w.F_N().setText("120");
+  // The resisting moment at the force before is not shown beside this one.
+  for (const char* risultato : {"MRd", "lblE2", "lblMuFi"}) EXPECT_EQ(w.Controllo(risultato).Caption(), "");
   w.F_L0().setText("350");
   w.F_nDivisioniMN().setText("10");
   QTest::mouseClick(&w.btnCalcolaMN(), Qt::LeftButton);
   EXPECT_EQ(TestoMain("F_N", 0), "120");
   EXPECT_EQ(TestoMain("F_L0"), "350");
   EXPECT_EQ(w.Grid1().Rows(), 12);  // 10 divisions, the origin and the ultimate point
+  EXPECT_FALSE(w.Controllo("MRd").Caption().empty());
 }
 
 TEST_F(FinestraMomCurv, APointCountThatIsNoPositiveWholeNumberIsRefused) {

@@ -31,6 +31,10 @@ TEST_F(ProgettoProva, SteelIncidence) {
   EXPECT_EQ(VariabiliPubbliche::SezioneCorrente()->StaffeCamp().TipoAmin, 5);
   Stato.SenzaStaffe = true;
   EXPECT_NEAR(modello_.IncidenzaAcciaio(1000, 500), barre / 0.15, 1e-4);
+  // Over the section drawn: 280 x 470 rounded up to 300 x 500 still 0.15 m2.
+  modello_.BaseSezione = 280;
+  modello_.AltezzaSezione = 470;
+  EXPECT_NEAR(modello_.IncidenzaAcciaio(1000, 500), barre / 0.15, 1e-4);
 }
 
 TEST_F(ProgettoProva, NegativeMomentSwapsTheItems) {
@@ -51,7 +55,7 @@ TEST_F(ProgettoProva, NegativeMomentSwapsTheItems) {
   const double eccedenza = 100 * (modello_.AsTesaEffettiva / modello_.AsTesa - 1);
   EXPECT_EQ(t.txtAsPerc[1], "+" + Formattazione::Formato(eccedenza, "0.0") + "%");
   EXPECT_EQ(t.LblArmatura[0], "4φ12");
-  const double ro = 100 * modello_.AsTesaEffettiva / (modello_.AltezzaUtile * 300);
+  const double ro = 100 * modello_.AsTesaEffettiva / (modello_.AltezzaUtileArrotondata * 300);
   EXPECT_EQ(t.LabelRo_s, Formattazione::Formato(ro, "0.00"));
 }
 
