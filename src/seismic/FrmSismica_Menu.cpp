@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 
 #include "app/Generale.h"
 #include "app/FiguraSezione.h"
@@ -138,10 +139,13 @@ void FrmSismica::mnufileitem_Click(int Index) {
         LeggeDinamica();
         main->MnuFileItem_Click(Index);
         break;
-      case 5:
+      case 5: {
         figura_->repaint();
-        Generale::StampaFinestra(*this);
+        // The form without its menu bar, whole where the screen scrolls it.
+        auto* area = findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+        Generale::StampaFinestra(area && area->widget() ? *area->widget() : *this);
         return;
+      }
       case 6: Messaggi::MessaggioCopiaAppunti(); return;
       case 8:
         if (Stato.ElementoSetto == 0) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);

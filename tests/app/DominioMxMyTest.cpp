@@ -9,6 +9,7 @@
 #include "app/DominioMxMy.h"
 #include "app/FinestreRisultati.h"
 #include "doppi/FinestreRisultatiProva.h"
+#include "doppi/StampaPdf.h"
 #include "drawing/NumeroCella.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBoxScriptato.h"
@@ -146,4 +147,22 @@ TEST_F(FinestraDominioMxMy, ValuesShowTheGridAndDensifyingBringsTheChartBack) {
   QTest::mouseClick(valori, Qt::LeftButton);
   EXPECT_TRUE(w.Controllo("Graph1").Visible());
   EXPECT_EQ(valori->text(), "Valori");
+}
+
+// "Stampa" prints the window as it is: here with the values in view.
+TEST_F(FinestraDominioMxMy, StampaPrintsTheValuesInViewToThePdfChosen) {
+  DominioMxMy& w = Apri();
+  QTest::mouseClick(w.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+  StampaPdf carta;
+  w.findChild<QAction*>("mnufileitem_1")->trigger();
+  EXPECT_EQ(carta.Dialoghi(), 1);
+  EXPECT_TRUE(messaggi->Mostrati().empty());
+  EXPECT_EQ(carta.Pagine(), 1);
+  // The acting couple is half the resisting one at 90 degrees: row 4 holds
+  // 2 x 24.456 = 48.913 and 2 x -108.86 = -217.72, the ratio is 0.5.
+  const QString testo = carta.Testo();
+  const QRegularExpression riga4("\\b4\\s+90\\s+48.913\\s+-217.72\\b");
+  EXPECT_TRUE(testo.contains(riga4)) << testo.toStdString();
+  for (const char* atteso : {"Teta [°]", "Mx [kNm]", "My [kNm]", "MxRd", "0.5", "Grafico"})
+    EXPECT_TRUE(testo.contains(QString::fromUtf8(atteso))) << atteso;
 }

@@ -8,6 +8,7 @@
 #include "app/FinestraMain.h"
 #include "app/Generale.h"
 #include "app/ProgettoFile.h"
+#include "doppi/StampaPdf.h"
 #include "platform/FileDialogScriptato.h"
 
 using Sismica::Stato;
@@ -156,6 +157,21 @@ TEST_F(FinestraMenu, CopyItemTellsTheKeysAndChangesNothing) {
   EXPECT_EQ(schermo.messaggi.Testi()[0],
             "Per copiare la form negli appunti\r\npremere i tasti Alt + Stampa");
   EXPECT_EQ(S::F().Controllo("PilastroTxt", 0).Text(), prima);
+}
+
+// "Stampa form" as a user starts it: the print dialog on the program's
+// printer, the form's texts as texts on the page.
+TEST_F(FinestraMenu, PrintItemPrintsTheFormToThePdfChosen) {
+  S::Apri();
+  StampaPdf carta;
+  S::Menu("mnufileitem_5");
+  EXPECT_EQ(carta.Dialoghi(), 1);
+  EXPECT_TRUE(schermo.messaggi.Testi().empty());
+  EXPECT_EQ(carta.Pagine(), 1);
+  const QString testo = carta.Testo();
+  for (const char* atteso : {"SEZIONE INFERIORE", "Base Pilastro", "Verifica Vx", "Plotta"})
+    EXPECT_TRUE(testo.contains(atteso)) << atteso << "\n" << testo.toStdString();
+  EXPECT_FALSE(testo.contains("Normativa:")) << "the menu bar is no part of the form";
 }
 
 TEST_F(FinestraMenu, CapacityDesignOpensTheCoefficientsOnItsPage) {
