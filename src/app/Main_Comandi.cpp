@@ -36,7 +36,7 @@ void Main::btnCalcola_Click() {
     Stato.ProgettoInCorso = false;
     DatiErrati = false;
     // The last result goes, whatever this run gives.
-    RisultatiControlli(false);
+    RisultatiScaduti();
     if (!FormLeggeDati(true)) {
       MessaggioErroreDati();
       DatiErrati = true;

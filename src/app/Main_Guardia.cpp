@@ -9,6 +9,7 @@
 #include "app/GuardiaRisultati.h"
 #include "app/Main.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/qt/CasellaTestoQt.h"
 #include "platform/qt/FlexGridQt.h"
 
 using VariabiliPubbliche::Stato;
@@ -17,10 +18,10 @@ void Main::CollegaGuardia() {
   guardia_ = new GuardiaRisultati(this, [this] { RisultatiScaduti(); });
   GuardiaRisultati& g = *guardia_;
   // Each method reads its own action set.
-  for (const char* nome : {"F_N", "F_Mxsd", "F_MySd"}) {
-    g.Osserva(*qobject_cast<QLineEdit*>(Widget(nome, 0)), [] { return VariabiliPubbliche::TipoVerificaSlu(); });
-    g.Osserva(*qobject_cast<QLineEdit*>(Widget(nome, 1)), [] { return !VariabiliPubbliche::TipoVerificaSlu(); });
-  }
+  for (const char* nome : {"F_N", "F_Mxsd", "F_MySd"})
+    for (int s = 0; s <= 1; ++s)
+      g.Osserva(*qobject_cast<QLineEdit*>(Widget(nome, s)),
+                [s] { return VariabiliPubbliche::TipoVerificaSlu() == (s == 0); });
   const char* const caselle[] = {"F_xN", "F_Angolo", "F_nMaxRettangolini", "F_fyd", "F_Es", "F_eps_su",
                                  "txtSigAdm_S", "F_Es_su_Ec", "TxtFcd", "F_eps_cu", "F_fccSufcd",
                                  "txtSigAdm", "txtPredeformazioneAcciaio", "RaggioTxt", "F_Vertici",
@@ -35,9 +36,16 @@ void Main::CollegaGuardia() {
   for (int i = 0; i <= 2; ++i) g.Osserva(*qobject_cast<QAbstractButton*>(Widget("OpPuntoN", i)));
   for (const char* nome : {"chkPrecompresso", "chkDecomp"})
     g.Osserva(*qobject_cast<QAbstractButton*>(Widget(nome)));
-  for (const std::string& voce : {platform::NomeOggetto("mnuOpzioniItem", 2), std::string("mnuSoloBarre")})
-    g.Osserva(*findChild<QAction*>(QString::fromStdString(voce)));
-  for (platform::FlexGridQt* griglia : griglie_) g.Osserva(*griglia);
+  for (const char* voce : {"mnuOpzioniItem_2", "mnuSoloBarre"})
+    g.Osserva(*findChild<QAction*>(voce));
+  for (size_t k = 0; k <= 2; ++k) {
+    g.Osserva(*griglie_[k]);
+    // A cell being typed over counts as soon as it reads otherwise.
+    g.Osserva(*editor_[k], [this, k] {
+      const int i = static_cast<int>(k);
+      return TxtEdit(i).Text() != FlexGrid(i).Text();
+    });
+  }
 }
 
 void Main::RisultatiScaduti() {

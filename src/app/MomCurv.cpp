@@ -97,7 +97,8 @@ MomCurv::MomCurv(bool solo, QWidget* genitore)
   if (!solo) ingressi.push_back(fL0_);
   for (QLineEdit* casella : ingressi)
     connect(casella, &QLineEdit::textChanged, this, [this] {
-      for (const char* nome : {solo_ ? "MRd" : "M_M2max", "lblE2", "lblMuFi"}) Controllo(nome).SetCaption("");
+      for (const char* nome : {solo_ ? "MRd" : "M_M2max", "lblE2", "lblMuFi"})
+        Controllo(nome).SetCaption("");
     });
 
   resize(platform::PixelDaTwips(8820), platform::PixelDaTwips(solo ? 7900 : 7700));

@@ -194,7 +194,8 @@ TEST_F(FinestraDominioMN, ValuesAndChartToggleAndAClickedPointFillsTheReadOut) {
 // "Stampa" as a user starts it: the print dialog on the program's printer;
 // the window's texts stay texts on the page.
 TEST_F(FinestraDominioMN, StampaPrintsTheWindowToThePdfChosenOrTellsOnceWhyNot) {
-  DominioMN& w = Apri();
+  DominioMN& w = FinestreRisultati::MostraDominioMN("Pressoflessione retta");
+  QApplication::processEvents();
   // The chart's old axes gone, as the event loop leaves them for a user.
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   std::optional<platform::MsgBoxScriptato> messaggi(std::in_place);
@@ -204,10 +205,13 @@ TEST_F(FinestraDominioMN, StampaPrintsTheWindowToThePdfChosenOrTellsOnceWhyNot) 
   EXPECT_EQ(carta.Dialoghi(), 1);
   EXPECT_EQ(carta.Pagine(), 1);
   const QString testo = carta.Testo();
-  // The chart (title, legends) and the acting points typed beside it.
-  for (const char* atteso : {"Dominio", "M-NRd", "M-NEd", "Sollecitazioni", "N [kN]", "1200",
+  // The chart (title, legends) and the acting points typed beside it, in
+  // letters ("fl", not its ligature).
+  for (const char* atteso : {"Pressoflessione retta", "M-NRd", "M-NEd", "Sollecitazioni", "N [kN]", "1200",
                              "-300", "Infittisci punti"})
     EXPECT_TRUE(testo.contains(atteso)) << atteso << "\n" << testo.toStdString();
+  // The window is given back the font it inherits.
+  EXPECT_FALSE(w.centralWidget()->testAttribute(Qt::WA_SetFont));
 
   QFile::remove(carta.Pdf());
   carta.Guasta();
