@@ -1,4 +1,5 @@
 // Rounding, the texts of the results and the steel incidence.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -135,5 +136,42 @@ TestiRisultati ModelloProgetto::RisultatiTesti() {
     t.lblTaglio8 = "a " + std::to_string(Stato.NumeroBracci) + " bracci";
   t.txtIncidenzaAcciaio =
       Formattazione::Formato(IncidenzaAcciaio(AsTesaEffettiva, AsCompressaEffettiva), "0.0");
+  const std::string avvisi = AvvisiCostruzione();
+  t.txtOsservazioni = Osservazioni + (Osservazioni.empty() || avvisi.empty() ? "" : "\r\n") + avvisi;
   return t;
+}
+
+std::string ModelloProgetto::AvvisiCostruzione() const {
+  std::string avvisi;
+  auto aggiungi = [&avvisi](const std::string& testo) {
+    avvisi += (avvisi.empty() ? "" : "\r\n") + testo;
+  };
+  const double bh = static_cast<double>(BaseArrotondata) * AltezzaArrotondata;
+  if (AsTesaEffettiva > 0.04 * bh)
+    aggiungi("Armatura tesa pari al " + Formattazione::Formato(100 * AsTesaEffettiva / bh, "0.0") +
+             "% di b·h, oltre il 4%: aumentare le dimensioni della sezione.");
+  // Holders and bars of a zone side by side inside the stirrups.
+  auto strato = [&](const std::vector<int>& diametri, const Combinazione& combinazione,
+                    const std::vector<float>& fisse, const char* zona) {
+    int n = Stato.NumeroBracci;
+    double somma = n * Stato.DiametroReggistaffe, fiMax = n > 0 ? Stato.DiametroReggistaffe : 0;
+    for (std::size_t j = 1; j <= diametri.size(); ++j) {
+      const int nj = static_cast<int>(combinazione[j]) + BarreFisseNumero(static_cast<int>(j), fisse);
+      if (nj <= 0) continue;
+      n += nj;
+      somma += nj * diametri[j - 1];
+      fiMax = std::max(fiMax, static_cast<double>(diametri[j - 1]));
+    }
+    const float larghezza = LarghezzaStrato(n, somma, fiMax);
+    if (n > 1 && larghezza > BaseArrotondata)
+      aggiungi(std::string("Le barre ") + zona +
+               " non stanno in un solo strato: con l'interferro minimo occorre una base di " +
+               VariabiliPubbliche::FormattaValore(VariabiliPubbliche::LunghezzaDaMm(larghezza), true) +
+               " " + Stato.UnitaLunghezza + ".");
+  };
+  const bool tesaSotto = SegnoMomento == 1;
+  strato(DiametriTesi, CombinazioneTesa, BarreFisseTese, tesaSotto ? "inferiori" : "superiori");
+  strato(DiametriCompressi, CombinazioneCompressa, BarreFisseCompresse,
+         tesaSotto ? "superiori" : "inferiori");
+  return avvisi;
 }

@@ -195,8 +195,10 @@ void ProgettoSezione::RicalcolaUnaVolta() {
     platform::MsgBox("Errore nel modulo Progetto Sezione Rettangolare", platform::Pulsanti::Ok,
                      platform::Icona::Critica);
   }
-  if (!progettata) RisultatiSvuota();
-  Scrivi("txtOsservazioni", platform::SenzaIndice, modello_.Osservazioni);
+  if (!progettata) {
+    RisultatiSvuota();
+    Scrivi("txtOsservazioni", platform::SenzaIndice, modello_.Osservazioni);
+  }
   ButtonsPosiziona();
   RicalcoloInCorso = false;
 }
@@ -211,7 +213,9 @@ void ProgettoSezione::ScriveArrotondato() {
 
 void ProgettoSezione::RisultatiScrive() {
   ScriveArrotondato();
-  RisultatiMostra(modello_.RisultatiTesti());
+  const TestiRisultati t = modello_.RisultatiTesti();
+  RisultatiMostra(t);
+  Scrivi("txtOsservazioni", platform::SenzaIndice, t.txtOsservazioni);
   modello_.DeformazioneMostra();
 }
 

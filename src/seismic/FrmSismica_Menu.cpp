@@ -167,7 +167,11 @@ void FrmSismica::mnufileitem_Click(int Index) {
 void FrmSismica::MnuVerificaitem_Click(int Index) {
   for (int i : {0, 1, 3, 4}) Controllo("MnuVerificaitem", i).SetChecked(i == Index);
   VariabiliPubbliche::Stato.NormativaSismica = Index <= 1 ? 0 : 1;
-  Stato.DuttilitaMedia = Index == 1 || Index == 4 ? 1 : 0;
+  const int media = Index == 1 || Index == 4 ? 1 : 0;
+  // The basic behaviour factor of frames is 4.5 or 3.0 times alpha_u/alpha_1
+  // = 1.3 by class.
+  if (media != Stato.DuttilitaMedia) Stato.FattoreStrutturaQ0 = media == 1 ? 3.9 : 5.85;
+  Stato.DuttilitaMedia = media;
   Controllo("MnuVerifica").SetCaption(std::string("Normativa: ") + Normative[Index]);
   if (Index >= 3) {
     using VariabiliPubbliche::FormattaValore;
@@ -180,7 +184,7 @@ void FrmSismica::MnuVerificaitem_Click(int Index) {
   ControllaPrescrizioni();
   if (FrmCoefficienti* coefficienti = FrmCoefficienti::Aperta();
       coefficienti && coefficienti->isVisible())
-    coefficienti->frmCoefAggiorna();
+    coefficienti->Form_Load();
 }
 
 void FrmSismica::AggiornaControlliNormativa() {
