@@ -129,6 +129,12 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void MostraSezione();
   void ColoraSezioneCorrente(int Index);
   void DisegnaSezioneSismica(platform::SurfaceImmagineQt& immagine);
+  // The picture drawn anew, the window's data stored first when memorizza;
+  // then evidenzia adds its part in colour 1.
+  void Ridisegna(bool memorizza, const std::function<void()>& evidenzia);
+  // Row riga of the stirrup grid drawn highlighted over the section: the
+  // stirrup, or while it is typed the line through the bars given so far.
+  void FiguraStaffa(int riga, bool memorizza, bool inCorso);
   void ApriFinestraDisegno(bool video);
   // The coefficients window, opened anew on the page.
   void MostraCoefficienti(int pagina);

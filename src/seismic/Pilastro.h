@@ -146,6 +146,9 @@ class Pilastro {
   // window, that is said in a message box unless its lblErroreSt already
   // shows an error.
   bool StaffaPlotta(int riga, platform::Form* finestra = nullptr) const;
+  // The same for row riga of the records given.
+  bool StaffaPlotta(const Matrice<float>& staffe, int riga,
+                    platform::Form* finestra = nullptr) const;
   // The open polyline through the bars listed so far in row riga of the
   // stirrup editor's grid.
   void StaffaPlottaInProgress(const platform::FlexGrid& griglia, int riga) const;
