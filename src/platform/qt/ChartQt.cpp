@@ -146,8 +146,8 @@ void ChartQt::Ricostruisci() {
     const SerieGrafico& stile = dati.SeriesCollection(colonna);
     SerieDisegnata disegnata{colonna, new QLineSeries, {}};
     for (int r = 1; r <= dati.RowCount(); ++r) {
-      const auto px = NumeroDaTesto(QString::fromStdString(dati.Testo(r, colonna)));
-      const auto py = NumeroDaTesto(QString::fromStdString(dati.Testo(r, colonna + 1)));
+      const auto px = NumeroDaTesto(dati.Testo(r, colonna));
+      const auto py = NumeroDaTesto(dati.Testo(r, colonna + 1));
       if (!px || !py) continue;
       const int n = static_cast<int>(disegnata.righe.size());
       // A click picks the first of equal points: the repeats add nothing.
