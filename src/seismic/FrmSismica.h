@@ -13,6 +13,7 @@
 #include "platform/qt/FormQt.h"
 #include "seismic/FinestraSismica.h"
 #include "seismic/ListaPrescrizioni.h"
+#include "seismic/Pilastro.h"
 
 class FiguraSezione;
 namespace Generale {
@@ -179,7 +180,18 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void StaffaElimina();
   bool StaffaMemorizza(int riga);
 
+  // The rules' ratio boxes emptied before a run rewrites them (with the
+  // stirrup editor open, the stirrup ratios only).
+  void SvuotaCaselleRegole(bool soloStaffe);
+  // The inputs the bending and shear results were computed from; results
+  // of other inputs are emptied.
+  void RicordaIngressiVerifiche();
+  void SvuotaVerificheSuperate();
+  std::vector<double> IngressiVerifiche() const;
+
   platform::FormQt form_;
+  Sismica::Pilastro colonnaVerifiche_;
+  std::vector<double> ingressiVerifiche_;
   FiguraSezione* figura_ = nullptr;
   Generale::TastieraFinestra* tastiera_ = nullptr;
   bool AggiornamentoInCorso = false;

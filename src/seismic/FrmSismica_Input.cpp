@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/FiguraSezione.h"
 #include "app/TastieraFinestra.h"
 #include "seismic/FrmSismica.h"
 #include "seismic/StatoSismica.h"
@@ -62,6 +63,13 @@ void FrmSismica::CollegaInput() {
     if (!selezionata) continue;
     tastiera_->SelezionaAlFuoco(*casella);
     casella->installEventFilter(this);
+    // An action typed: the checks of the old one are no longer shown.
+    if (nome == "F_N" || nome == "F_MSupsd" || nome == "F_MInfsd")
+      connect(casella, &QLineEdit::textEdited, this, [this] {
+        if (AggiornamentoInCorso) return;
+        AzioniLeggeScrive(false);
+        SvuotaVerificheSuperate();
+      });
   }
   connect(findChild<QPushButton*>("cmdControlloPilStaffe"), &QPushButton::clicked, this,
           [this] { cmdControlloPilStaffe_Click(); });
@@ -77,6 +85,10 @@ void FrmSismica::CollegaInput() {
 }
 
 bool FrmSismica::eventFilter(QObject* oggetto, QEvent* evento) {
+  if (oggetto == figura_) {
+    if (evento->type() == QEvent::Resize && !figura_->Immagine().isNull()) Ridisegna(false, nullptr);
+    return false;
+  }
   const auto [nome, indice] = NomeIndice(oggetto->objectName());
   if (evento->type() == QEvent::KeyPress && Invio(*static_cast<QKeyEvent*>(evento)))
     return InvioCasella(nome, indice);
