@@ -116,6 +116,9 @@ TEST(VerificaMain, RefusedSectionsSayWhyAndThenShowTheDataError) {
          BattiTutti({"1", "1", "1", "0", "10", "20", "0", "0", "0"});
        },
        "Devono essere presenti almeno 3 barre non allineate"},
+      // b = -30 would give the section of b = 30.
+      {[](FinestraMain& f) { f.main->FlexGrid(0).SetTextMatrix(1, 1, "-30"); },
+       "Le dimensioni delle figure devono essere numeri non negativi."},
   };
   for (const Rifiuto& r : rifiuti) {
     FinestraMain f;
