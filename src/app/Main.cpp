@@ -72,7 +72,7 @@ void Main::Form_Load() {
   FinestraIniziale();
   VariabiliPubbliche::AggiornaMenuNormativa3(*this);
   NormativaItem_Click(Stato.Normativa);
-  ApriFileRigaComando();
+  if (ApriFileRigaComando()) Fuoco("btnCalcola");
 }
 
 void Main::StatoIniziale() {

@@ -151,7 +151,8 @@ TEST(FileMateriali, EmptyFileTableWithoutRowsOrCutShortGivesTheDefaults) {
   // A table cut short is not taken: the code's defaults fill it.
   EXPECT_EQ(Stato.TabellaAcciaiNtc, TabelleMateriali::AcciaiPredefiniti(0));
 
-  // Read whole, but with a modular ratio of 0: the defaults, and the box says why.
+  // Read whole, but with a modular ratio of 0: that one value back to its
+  // default, the box names it, the rest of the file is kept.
   ambiente.box.Svuota();
   ambiente.CopiaFixture("TramokMateriali-italiano.txt", "TramokMateriali.txt");
   std::string testo = ambiente.Leggi("TramokMateriali.txt");
@@ -159,26 +160,26 @@ TEST(FileMateriali, EmptyFileTableWithoutRowsOrCutShortGivesTheDefaults) {
   testo.replace(riga3, testo.find('\r', riga3) - riga3, "0");
   ambiente.Scrivi("TramokMateriali.txt", testo);
   Stato.RapportoN[0] = 9;
-  EXPECT_FALSE(FileMaterialiLeggeScrive("L"));
+  EXPECT_TRUE(FileMaterialiLeggeScrive("L"));
   EXPECT_EQ(ambiente.box.Testi(),
-            std::vector<std::string>{MessaggioMateriali(
-                ambiente, " contiene valori non validi: Il coefficiente di omogeneizzazione n "
-                          "deve essere un numero maggiore di 0.")});
+            std::vector<std::string>{
+                "Valori fuori dai limiti, sostituiti con quelli di Default:\r\n"
+                "n = 0: sostituito con 15"});
   EXPECT_EQ(Stato.RapportoN[0], 15);
 }
 
 TEST(FileMateriali, FailedSaveKeepsMemoryAndTheOldFile) {
   AmbienteFile ambiente;
-  ambiente.CopiaFixture("TramokMateriali-italiano.txt", "TramokMateriali.txt");
-  const std::string prima = ambiente.Leggi("TramokMateriali.txt");
+  // A folder that is not empty where the file goes cannot be replaced.
+  std::filesystem::create_directories(ambiente.Percorso("TramokMateriali.txt/pieno"));
   Stato.TabellaCalcestruzzi = {{"C99/99", 99, 99}};
-  std::filesystem::create_directory(ambiente.Percorso("TramokMateriali.txt.tmp"));
   EXPECT_FALSE(FileMaterialiLeggeScrive("S"));
   ASSERT_EQ(ambiente.box.Mostrati().size(), 1u);
   EXPECT_NE(ambiente.box.Mostrati()[0].testo, MessaggioMateriali(ambiente));
   EXPECT_EQ(Stato.TabellaCalcestruzzi, (Vettore<RigaCalcestruzzo>{{"C99/99", 99, 99}}));
   EXPECT_TRUE(Stato.TabellaAcciaiNtc.Vuoto());
-  EXPECT_EQ(ambiente.Leggi("TramokMateriali.txt"), prima);
+  EXPECT_TRUE(std::filesystem::exists(ambiente.Percorso("TramokMateriali.txt/pieno")));
+  EXPECT_EQ(ambiente.Nomi(), std::set<std::string>{"TramokMateriali.txt"});
 }
 
 TEST(FileMateriali, UnknownCodeStillWritesTheThreeSteelTables) {

@@ -10,6 +10,7 @@
 
 #include "FinestraMain.h"
 #include "app/FileConfigurazione.h"
+#include "platform/FileDialogScriptato.h"
 #include "model/Finestre.h"
 #include "model/VariabiliPubbliche.h"
 #include "seismic/StatoSismica.h"
@@ -77,6 +78,34 @@ TEST(AvvioMain, TheSettingsFileSetsTheDesignCodeAndTheMaterials) {
   EXPECT_FALSE(f.C("NormativaItem", 0).Checked());
   EXPECT_EQ(f.C("Label23").Caption(), "c");
   EXPECT_EQ(f.C("F_nome_cls").Text(), "C30/37");
+}
+
+TEST(AvvioMain, AProjectOnTheCommandLineBringsItsCodeAndItsOwnStrengths) {
+  // Settings: NTC 2018; the project: existing structures with fcd 16.53.
+  FinestraMain f(false, "progetto-7.8.slu");
+  EXPECT_EQ(FinestraMain::Fuoco(), "btnCalcola");
+  EXPECT_EQ(f.C("txtTitolo").Text(), "Palo cavo 7.8");
+  EXPECT_EQ(f.C("NormativaMain").Caption(), "Normativa: NTC 2018 - Strutture esistenti");
+  EXPECT_EQ(f.C("Label23").Caption(), "c");
+  EXPECT_EQ(f.C("Label6", 6).Caption(), "sy");
+  ASSERT_EQ(f.ambiente.box.Testi().size(), 3u);  // the two missing files, then the notice
+  EXPECT_NE(f.ambiente.box.Testi()[2].find("Con strutture esistenti"), std::string::npos);
+  // The steel table of existing structures: 14 grades, not the 3 of NTC 2018.
+  EXPECT_EQ(f.C("CmbCavi").ListCount(), 14);
+  // The file's fcd stays: the code's own would be 35 / 1.5 = 23.33.
+  EXPECT_EQ(f.C("TxtFcd").Text(), " 16,53");
+  EXPECT_DOUBLE_EQ(Stato.Fcd, 16.53);
+
+  // Opened from the menu, a DM 1996 project brings its labels and 5 grades.
+  f.ambiente.CopiaFixture("progetto-7.6.slu", "dm96.slu");
+  auto dialogo = std::make_unique<platform::FileDialogScriptato>();
+  dialogo->Accoda(f.ambiente.Percorso("dm96.slu"));
+  f.main->CMDialog1 = std::move(dialogo);
+  f.main->MnuFileItem_Click(1);
+  EXPECT_EQ(f.C("NormativaMain").Caption(), "Normativa: DM 1996");
+  EXPECT_EQ(f.C("Label23").Caption(), "cd");
+  EXPECT_EQ(f.C("CmbCavi").ListCount(), 5);
+  EXPECT_EQ(FinestraMain::Fuoco(), "btnCalcola");
 }
 
 TEST(AvvioMain, TheKeypadDecimalKeyTypesTheLocaleSeparator) {

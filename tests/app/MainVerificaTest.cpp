@@ -116,6 +116,9 @@ TEST(VerificaMain, RefusedSectionsSayWhyAndThenShowTheDataError) {
          BattiTutti({"1", "1", "1", "0", "10", "20", "0", "0", "0"});
        },
        "Devono essere presenti almeno 3 barre non allineate"},
+      // b = -30 would give the section of b = 30.
+      {[](FinestraMain& f) { f.main->FlexGrid(0).SetTextMatrix(1, 1, "-30"); },
+       "Le dimensioni delle figure devono essere numeri non negativi."},
   };
   for (const Rifiuto& r : rifiuti) {
     FinestraMain f;
@@ -137,11 +140,18 @@ TEST(VerificaMain, ABoxThatIsNoNumberGivesTheDataErrorAndTheWindowStaysUsable) {
   ScriviSezione(f, Tabella()[0]);
   f.ambiente.box.Svuota();
   f.C("F_Es_su_Ec", 0).SetText("quindici");
+  // Under Italian separators a second decimal point is no thousands one either.
+  f.main->FlexGrid(1).SetTextMatrix(1, 1, "9.4.2");
   Calcola(f);
   EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
   f.C("F_Es_su_Ec", 0).SetText("15");
   Calcola(f);
+  EXPECT_EQ(f.ambiente.box.Testi().size(), 2u);
+  // A point that cannot group thousands is the decimal point: 9.42 cm2 = 942 mm2.
+  f.main->FlexGrid(1).SetTextMatrix(1, 1, "9.42");
+  Calcola(f);
   EXPECT_FALSE(f.main->DatiErrati);
+  EXPECT_NEAR(Stato.MatriceBarre(1, 1), 942, 1e-9);
 }
 
 TEST(VerificaMain, TheSectionWrittenBackIntoTheWindowReadsTheSame) {

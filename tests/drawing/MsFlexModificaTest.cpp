@@ -179,14 +179,23 @@ TEST_F(ModificaInCella, EscUpAndDownLeaveTheCellsTextAlone) {
   EXPECT_EQ(griglia.Row(), 3);
 }
 
-TEST_F(ModificaInCella, TabIsTakenAsEnterOnlyByTheKeyDownHandler) {
-  ModificaCella(griglia, editor, '4');
+TEST_F(ModificaInCella, TabCommitsAlongTheRowAndShiftTabGoesBackToTheGrid) {
   int codice = platform::TastoTab;
-  TxtEditTastoGiu(griglia, editor, codice, 0);
-  EXPECT_EQ(griglia.Text(), "");
-  EXPECT_EQ(Tasto(platform::TastoTab), TastoInvio);
+  ModificaCella(griglia, editor, '4');
+  TxtEditTastoGiu(griglia, editor, codice, 0);  // Enter would go down the column
   EXPECT_EQ(griglia.TextMatrix(1, 1), "4");
-  EXPECT_EQ(griglia.Row(), 2);
+  EXPECT_EQ(griglia.Col(), 2);
+  Vai(3, 2);
+  ModificaCella(griglia, editor, '7');
+  TxtEditTastoGiu(griglia, editor, codice, 0, &prossimo);
+  EXPECT_EQ(griglia.TextMatrix(3, 2), "7");
+  EXPECT_EQ(prossimo.Fuochi, 1);
+
+  ModificaCella(griglia, editor, '5');
+  TxtEditTastoGiu(griglia, editor, codice, platform::MascheraMaiuscolo, &prossimo);
+  EXPECT_EQ(griglia.TextMatrix(3, 2), "7");  // the window's grid focus writes it
+  EXPECT_EQ(prossimo.Fuochi, 1);
+  EXPECT_EQ(Tasto(platform::TastoTab), TastoInvio);  // the key-down handler's Enter
 }
 
 namespace {

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "AppQt.h"
+#include "platform/qt/InvioPulsantiQt.h"
 #include "platform/qt/MsgBoxQt.h"
+#include "platform/qt/TraduzioniQt.h"
 
 using namespace platform;
 
@@ -27,4 +30,23 @@ TEST(MsgBoxQt, ClickedButtonBecomesTheAnswer) {
       box.get(), [b = box.get()] { b->button(QMessageBox::Yes)->click(); }, Qt::QueuedConnection);
   EXPECT_EQ(RispostaDaPulsante(box->exec(), Pulsanti::SiNo), Risposta::Si);
   EXPECT_EQ(RispostaDaPulsante(-1, Pulsanti::SiNo), Risposta::No);
+}
+
+TEST(MsgBoxQt, QtsOwnButtonsAreItalianAndEnterPressesTheFocusedOneOnce) {
+  QApplication& app = AppQt();
+  InvioPremePulsanti(app);
+  ASSERT_TRUE(TraduciQtInItaliano(app));
+  auto box = CreaMessageBox("Proseguire ?", Pulsanti::SiNoAnnulla, Icona::Domanda, "");
+  EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QString("&Sì"));
+  EXPECT_EQ(box->button(QMessageBox::Cancel)->text(), QString("Annulla"));
+  // The focused button answers, not the default one.
+  QMetaObject::invokeMethod(
+      box.get(),
+      [b = box.get()] {
+        b->button(QMessageBox::No)->setFocus();
+        QKeyEvent invio(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(b->button(QMessageBox::No), &invio);
+      },
+      Qt::QueuedConnection);
+  EXPECT_EQ(RispostaDaPulsante(box->exec(), Pulsanti::SiNoAnnulla), Risposta::No);
 }
