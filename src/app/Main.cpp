@@ -68,6 +68,7 @@ void Main::Form_Load() {
   VariabiliPubbliche::AggiornaMenuNormativa3(*this);
   NormativaItem_Click(Stato.Normativa);
   ApriFileRigaComando();
+  RegistraProgetto();
 }
 
 void Main::StatoIniziale() {
@@ -101,6 +102,10 @@ bool Main::event(QEvent* evento) {
 void Main::closeEvent(QCloseEvent* evento) {
   evento->accept();
   if (chiusura_) return;
+  if (!ConfermaAbbandono()) {
+    evento->ignore();
+    return;
+  }
   chiusura_ = true;
   Generale::ChiudiProgramma();
 }

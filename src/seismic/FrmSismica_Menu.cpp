@@ -105,6 +105,7 @@ void FrmSismica::mnufileitem_Click(int Index) {
   try {
     switch (Index) {
       case 0: {
+        if (main && !main->ConfermaAbbandono()) return;
         // Filled muted, so that the old boxes are not stored into the new
         // column; then its bottom end is chosen and checked.
         Stato.PilastroCorrente = Sismica::Pilastro{};
@@ -122,6 +123,8 @@ void FrmSismica::mnufileitem_Click(int Index) {
                                 p.NomeFileProgetto, p.PercorsoProgetto,
                                 ProgettoFile::EstensioneProgetto, dialogo, finestra,
                                 PrefissoCaption);
+        // The new column starts an unchanged project.
+        if (main) main->RegistraProgetto();
         findChild<QWidget*>("txtTitolo")->setFocus();
         return;
       }
@@ -149,7 +152,12 @@ void FrmSismica::mnufileitem_Click(int Index) {
         EsportaSezioneInMain();
         VariabiliPubbliche::Stato.AngoloFlessione = 0;
         return;
-      case 9: Generale::ChiudiProgramma(); return;
+      case 9:
+        if (main)
+          main->Esci();
+        else
+          Generale::ChiudiProgramma();
+        return;
       default: return;
     }
   } catch (const std::exception&) {
