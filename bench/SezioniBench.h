@@ -1,8 +1,8 @@
 #pragma once
 // Materials and sections the engine benchmarks share: C25/30 and B450C at
 // the ultimate limit state, a 300 x 500 rectangle with 10 or 3 bars, a ring
-// with 24 bars, an L section with 12 or 6 bars and a 52-vertex circle with 12
-// bars.
+// with 24 bars, an L section with 12 or 6 bars and a circle of 52 (or any
+// number of) vertices with 12 bars.
 #include <cmath>
 
 #include "analysis/Correnti.h"
@@ -94,16 +94,18 @@ inline void L6Barre(SezioneCA& s) {
         201);
 }
 
-// Circle of radius 250 as 52 vertices, 12 bars of 201 mm2 on radius 200.
-inline void Cerchio12Barre(SezioneCA& s) {
-  Vettore<double> x(1, 52), y(1, 52);
-  for (int i = 1; i <= 52; ++i) {
-    const double a = Matematica::DuePi * (i - 1) / 52;
+// Circle of radius 250 as n vertices, 12 bars of 201 mm2 on radius 200.
+inline void CerchioBarre(SezioneCA& s, int n) {
+  Vettore<double> x(1, n), y(1, n);
+  for (int i = 1; i <= n; ++i) {
+    const double a = Matematica::DuePi * (i - 1) / n;
     x(i) = 250 * std::cos(a);
     y(i) = 250 * std::sin(a);
   }
-  s.Coordinate(x, y, 52);
+  s.Coordinate(x, y, n);
   BarreSuCerchio(s, 12, 200, 201);
 }
+
+inline void Cerchio12Barre(SezioneCA& s) { CerchioBarre(s, 52); }
 
 }  // namespace SezioniBench

@@ -348,11 +348,22 @@ class SezioneCA : private AcciaiSezione {
   // moving by passo; zona "INF" or "SUP".
   void PlottaGruppiFerri(const std::vector<Barra>& gruppi, const std::string& zona, double& y,
                          double passo);
-  void PlottaGruppoFerri(const Barra& gruppo, const std::string& zona, double y);
+  // rientri: how far in from the zone's row each bar stands (none: all in it).
+  void PlottaGruppoFerri(const Barra& gruppo, const std::string& zona, double y,
+                         const std::vector<double>* rientri);
   static std::string EtichettaGruppo(const Barra& gruppo);
+  // Bars of a zone that would overlap in one row, with its holders of
+  // diameter fiReggi (0: none drawn): as many as fit stay in the first row,
+  // the others go into rows further in, each a bar and a clear spacing of
+  // the larger of the bar and 20 mm behind the one before. rientri gets,
+  // group by group, how far in each bar stands; empty when none overlap.
+  static void FileZona(std::vector<Barra>& gruppi, const Vettore<double>& reggi, double fiReggi,
+                       std::vector<std::vector<double>>& rientri);
 
   Vettore<double> PosizioniReggiSup;
   Vettore<double> PosizioniReggiInf;
+  std::vector<std::vector<double>> RientriSup;
+  std::vector<std::vector<double>> RientriInf;
   platform::Oggetto* OggettoPlt = nullptr;
 
   // ---- Interaction domains (SezioneCA_DominioMN.cpp, SezioneCA_DominioMxMy.cpp)

@@ -36,13 +36,81 @@ void SezioneCA::AssegnaPosizioniReggistaffeCampata() {
 }
 
 void SezioneCA::PosizioniFerriCampata() {
-  auto zona = [](std::vector<Barra>& gruppi, const Vettore<double>& reggi) {
+  auto zona = [](std::vector<Barra>& gruppi, const Vettore<double>& reggi,
+                 const std::vector<Barra>& reggistaffe, std::vector<std::vector<double>>& rientri) {
     Vettore<double> libere = PosizioniStandard(TotaleBarre(gruppi), reggi);
     int f = libere.Conta();
     for (Barra& b : gruppi) b.AssegnaPosizione(PosizioniBarra(libere, f, reggi, b.nBarre));
+    const bool staffe = !VariabiliPubbliche::Stato.SenzaStaffe && !reggistaffe.empty();
+    FileZona(gruppi, reggi, staffe ? reggistaffe.front().Diametro : 0, rientri);
   };
-  zona(CollSup, PosizioniReggiSup);
-  zona(CollInf, PosizioniReggiInf);
+  zona(CollSup, PosizioniReggiSup, CollReggiSup, RientriSup);
+  zona(CollInf, PosizioniReggiInf, CollReggiInf, RientriInf);
+}
+
+namespace {
+
+// Whether circles of these centres and diameters along one row overlap.
+bool Sovrapposte(std::vector<std::pair<double, double>> barre) {
+  std::sort(barre.begin(), barre.end());
+  for (std::size_t i = 1; i < barre.size(); ++i)
+    if (barre[i].first - barre[i - 1].first < (barre[i].second + barre[i - 1].second) / 2 - 1E-6)
+      return true;
+  return false;
+}
+
+}  // namespace
+
+void SezioneCA::FileZona(std::vector<Barra>& gruppi, const Vettore<double>& reggi, double fiReggi,
+                         std::vector<std::vector<double>>& rientri) {
+  rientri.clear();
+  std::vector<std::pair<double, double>> riga;
+  if (fiReggi > 0)
+    for (int i = reggi.Lb(); i <= reggi.Ub(); ++i) riga.emplace_back(reggi(i), fiReggi);
+  const std::size_t soloReggi = riga.size();
+  double fiMax = 0;
+  for (const Barra& b : gruppi) {
+    fiMax = std::max(fiMax, static_cast<double>(b.Diametro));
+    const Vettore<double>& x = b.Posizione_;
+    for (int k = 0; k < std::min<int>(b.nBarre, x.Conta()); ++k)
+      riga.emplace_back(x(x.Lb() + k), b.Diametro);
+  }
+  const int n = TotaleBarre(gruppi);
+  if (n == 0 || reggi.Conta() < 2 || fiMax <= 0 || !Sovrapposte(riga)) return;
+  // The first row: as many bars as stand apart there beside the holders.
+  Vettore<double> prima;
+  int n1 = n - 1;
+  for (; n1 > 0; --n1) {
+    riga.resize(soloReggi);
+    prima = PosizioniStandard(n1, reggi);
+    for (int i = prima.Lb(); i <= prima.Ub(); ++i) riga.emplace_back(prima(i), fiMax);
+    if (!Sovrapposte(riga)) break;
+  }
+  // Each row further in: evenly between the outer holders, as many as stand apart.
+  const double inizio = reggi(reggi.Lb()), fine = reggi(reggi.Ub());
+  const int perFila = std::max(1, static_cast<int>(std::floor((fine - inizio) / fiMax)) - 1);
+  const double passoFile = fiMax + std::max(fiMax, 20.0);
+  std::vector<std::pair<double, double>> posti;  // x, how far in
+  for (int i = 1; i <= n1; ++i) posti.emplace_back(prima(prima.Lb() + i - 1), 0);
+  for (int fila = 1; static_cast<int>(posti.size()) < n; ++fila) {
+    const int k = std::min(perFila, n - static_cast<int>(posti.size()));
+    for (int j = 1; j <= k; ++j)
+      posti.emplace_back(inizio + j * (fine - inizio) / (k + 1), fila * passoFile);
+  }
+  // The groups take the places in order.
+  std::size_t p = 0;
+  for (Barra& b : gruppi) {
+    std::vector<double> dentro;
+    if (b.nBarre > 0) {
+      Vettore<double> x(1, b.nBarre);
+      for (int k = 1; k <= b.nBarre; ++k, ++p) {
+        x(k) = posti[p].first;
+        dentro.push_back(posti[p].second);
+      }
+      b.AssegnaPosizione(x);
+    }
+    rientri.push_back(std::move(dentro));
+  }
 }
 
 void SezioneCA::PosizioniIntervallo(double inizio, double fine, int c, Vettore<double>& x, int& k) {

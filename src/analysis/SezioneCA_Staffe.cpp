@@ -63,7 +63,8 @@ void SezioneCA::ScriveTitoloProgetto(double x, double y0, double t) const {
   }
 }
 
-void SezioneCA::PlottaGruppoFerri(const Barra& gruppo, const std::string& zona, double y) {
+void SezioneCA::PlottaGruppoFerri(const Barra& gruppo, const std::string& zona, double y,
+                                  const std::vector<double>* rientri) {
   Staffe& staffe = StaffeCamp();
   const double staffa = Stato.SenzaStaffe ? 0 : staffe.Diametro;
   // Bar centres touching the stirrup.
@@ -81,12 +82,19 @@ void SezioneCA::PlottaGruppoFerri(const Barra& gruppo, const std::string& zona, 
   }
   // A zone its stirrups cannot share out leaves its bars without a place.
   const int n = std::min<int>(gruppo.nBarre, x.Conta());
-  for (int k = 1; k <= n; ++k) SezFerroInserisci(x(x.Lb() + k - 1), yFerro, gruppo.Diametro);
+  // Rows further in: up from the bottom, down from the top.
+  auto yBarra = [&](int k) {
+    const bool dentro = rientri && k <= static_cast<int>(rientri->size());
+    const double rientro = dentro ? (*rientri)[static_cast<std::size_t>(k - 1)] : 0;
+    return zona == "SUP" ? yFerro - rientro : yFerro + rientro;
+  };
+  for (int k = 1; k <= n; ++k) SezFerroInserisci(x(x.Lb() + k - 1), yBarra(k), gruppo.Diametro);
 
   const double xEtichetta = b1 / 2.0 + 3 * hTesto;
   if (n > 0) {
     // From the group's right-hand bar at 60 degrees to the label's height,
     // then across to the label.
+    yFerro = yBarra(n);
     const double xFerro = x(x.Lb() + n - 1);
     const double xGomito =
         std::min(xFerro + std::fabs(y - yFerro) / std::tan(std::numbers::pi / 3), xEtichetta);
@@ -100,8 +108,10 @@ void SezioneCA::PlottaGruppoFerri(const Barra& gruppo, const std::string& zona, 
 
 void SezioneCA::PlottaGruppiFerri(const std::vector<Barra>& gruppi, const std::string& zona,
                                   double& y, double passo) {
-  for (const Barra& gruppo : gruppi) {
-    PlottaGruppoFerri(gruppo, zona, y);
+  const auto& rientri = zona == "SUP" ? RientriSup : RientriInf;
+  for (std::size_t i = 0; i < gruppi.size(); ++i) {
+    const bool ferri = gruppi[i].Tipo == "FERRI-SUP" || gruppi[i].Tipo == "FERRI-INF";
+    PlottaGruppoFerri(gruppi[i], zona, y, ferri && i < rientri.size() ? &rientri[i] : nullptr);
     y += passo;
   }
 }

@@ -38,8 +38,13 @@ DominioMxMy::DominioMxMy(QWidget* genitore)
   Comandi().addWidget(cmdRidisegna_, 1, 9, 1, 2);
   cmdRidisegna_->hide();
 
-  connect(mxEd_, &QLineEdit::textChanged, cmdRidisegna_, &QPushButton::show);
-  connect(myEd_, &QLineEdit::textChanged, cmdRidisegna_, &QPushButton::show);
+  // The resisting couple and the ratio belong to the couple they were
+  // computed for.
+  for (QLineEdit* casella : {mxEd_, myEd_})
+    connect(casella, &QLineEdit::textChanged, this, [this] {
+      cmdRidisegna_->show();
+      SvuotaRisultati();
+    });
   connect(cmdRidisegna_, &QPushButton::clicked, this, [this] { cmdRidisegna_Click(); });
   connect(cmdInfittisci_, &QPushButton::clicked, this, [this] { cmdInfittisci_Click(); });
   connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -59,13 +64,17 @@ bool DominioMxMy::CoppiaSollecitante(float& MxEd, float& MyEd) {
 }
 
 bool DominioMxMy::Calcola(float MxEd, float MyEd) {
-  for (const char* casella : {"F_MxRd", "F_MyRd", "txtRapporto"}) Controllo(casella).SetText("");
+  SvuotaRisultati();
   const bool calcolato = VariabiliPubbliche::SezioneCorrente()->CalcolaDominioMxMy(
       nPuntiInput, *this, TitoloTmp, MxEd, MyEd);
   cmdInfittisci_->setEnabled(nPuntiInput < DirezioniMassime);
   MostraGrafico(true);
   txtDataPoint().hide();
   return calcolato;
+}
+
+void DominioMxMy::SvuotaRisultati() {
+  for (const char* casella : {"F_MxRd", "F_MyRd", "txtRapporto"}) Controllo(casella).SetText("");
 }
 
 void DominioMxMy::cmdRidisegna_Click() {

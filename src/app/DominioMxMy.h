@@ -41,6 +41,7 @@ class DominioMxMy : public FinestraGrafico, public Finestre::FinestraDominio {
  private:
   // The acting couple typed; false after the data-error box.
   bool CoppiaSollecitante(float& MxEd, float& MyEd);
+  void SvuotaRisultati();
 
   QLineEdit* mxEd_;
   QLineEdit* myEd_;

@@ -10,6 +10,7 @@
 #include "app/FileImpostazioni.h"
 #include "app/FileMateriali.h"
 #include "app/Generale.h"
+#include "app/GuardiaRisultati.h"
 #include "app/frmAvvisi.h"
 #include "app/TastieraFinestra.h"
 #include "drawing/MsFlex.h"
@@ -31,10 +32,14 @@ Main::Main() : form_(*this, "Main") {
   tastiera_ = new Generale::TastieraFinestra(*this);
   CollegaControlli();
   CollegaInvio();
+  CollegaGuardia();
   Finestre::Aperte.Main = this;
 }
 
 Main::~Main() {
+  // Controls closing with the window change nothing that is shown any more.
+  delete guardia_;
+  guardia_ = nullptr;
   if (Finestre::Aperte.Main == this) Finestre::Aperte.Main = nullptr;
 }
 

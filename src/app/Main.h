@@ -22,6 +22,7 @@
 
 class QLineEdit;
 class FiguraSezione;
+class GuardiaRisultati;
 
 namespace platform {
 class CasellaTestoQt;
@@ -96,6 +97,9 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
 
   // ---- Result boxes and the bars-only layout
   void RisultatiControlli(bool visibile);
+  // An input of the results shown has changed: they are hidden and the
+  // drawing loses them.
+  void RisultatiScaduti();
   void SigmaScontrolli(bool visibile) override;
   void ControlliAsseNeutro(bool visibile) override;
   void nIterazioniOff(std::optional<int> n = std::nullopt) override;
@@ -258,6 +262,7 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   void AzzeraFormSezione();
   void CollegaControlli();
   void CollegaInvio();
+  void CollegaGuardia();
 
   // What start-up and a new job share: the caption and display flags, then
   // the seismic defaults, materials and an empty rectangle shown.
@@ -280,6 +285,7 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   std::array<platform::FlexGridQt*, 3> griglie_{};
   std::array<platform::CasellaTestoQt*, 3> editor_{};
   FiguraSezione* figura_ = nullptr;
+  GuardiaRisultati* guardia_ = nullptr;
   QWidget* colonnaCavi_ = nullptr;
   QWidget* grigliaCavi_ = nullptr;
   bool FiInserito = false;

@@ -4,6 +4,7 @@
 
 #include "analysis/Correnti.h"
 #include "app/FiguraSezione.h"
+#include "app/GuardiaRisultati.h"
 #include "app/Main.h"
 #include "app/Messaggi.h"
 #include "model/VariabiliPubbliche.h"
@@ -14,10 +15,28 @@ using VariabiliPubbliche::Stato;
 
 void Main::MessaggioErroreDati() { Messaggi::MessaggioErroreDati(); }
 
+namespace {
+
+// The run left nothing to show: refused, no equilibrium, or an axial force
+// beyond the limit one. Only the outcome of the method just run counts: the
+// other method's stays in the section from its own last run.
+bool SenzaRisultato(const SezioneCA& sezione) {
+  if (sezione.SezioneParzializzata == -2) return true;
+  if (!VariabiliPubbliche::TipoVerificaSlu())
+    return sezione.EsitoMetodoN == EsitoCalcoloMetodoN::DatiNonValidi;
+  return sezione.EsitoSlu == EsitoCalcoloSlu::DatiNonValidi || sezione.Tipo_Rottura == 4;
+}
+
+}  // namespace
+
 void Main::btnCalcola_Click() {
+  // What the run reads and writes back into the window is its own doing.
+  GuardiaRisultati::Sospesa sospesa(*guardia_);
   try {
     Stato.ProgettoInCorso = false;
     DatiErrati = false;
+    // The last result goes, whatever this run gives.
+    RisultatiScaduti();
     if (!FormLeggeDati(true)) {
       MessaggioErroreDati();
       DatiErrati = true;
@@ -25,12 +44,10 @@ void Main::btnCalcola_Click() {
     }
     const std::shared_ptr<SezioneCA> sezione = VariabiliPubbliche::SezioneCorrente();
     sezione->CalcolaSezioneCA(*this);
-    const bool rifiutata = sezione->EsitoSlu == EsitoCalcoloSlu::DatiNonValidi ||
-                           sezione->EsitoMetodoN == EsitoCalcoloMetodoN::DatiNonValidi;
-    if (rifiutata || sezione->SezioneParzializzata == -2 || sezione->Tipo_Rottura == 4) {
-      // No result: nothing of an earlier one stays in sight.
+    if (SenzaRisultato(*sezione)) {
+      // Nothing of an earlier result stays in the drawing either.
       Stato.RisultatiPresenti = false;
-      RisultatiControlli(false);
+      nIterazioniOff();
       PlottaSezioneInFigura(0);
       return;
     }

@@ -5,6 +5,7 @@
 
 #include "app/FiguraSezione.h"
 #include "app/Generale.h"
+#include "app/GuardiaRisultati.h"
 #include "app/Main.h"
 #include "drawing/MsFlex.h"
 #include "model/Formato.h"
@@ -29,7 +30,7 @@ void Main::ColoraSollecitazioni(bool sluAttivo) {
 }
 
 void Main::OpTipoVerifica_Click(int Index) {
-  RisultatiControlli(false);
+  RisultatiScaduti();
   Controllo("F_tipo_rottura", 0).SetText("");
   Controllo("FraFi").SetVisible(false);
   Stato.TipoVerifica = Index;
@@ -46,7 +47,7 @@ void Main::OpTipoVerifica_Click(int Index) {
 }
 
 void Main::OpTipoFlessione_Click(int Index) {
-  RisultatiControlli(false);
+  RisultatiScaduti();
   Stato.TipoFlessione = Index;
   if (VariabiliPubbliche::TipoVerificaSlu())
     ControlliSLU();
@@ -124,5 +125,7 @@ void Main::F_fyd_Change(int Index) {
 
 void Main::F_Mu_Click(int Index) {
   const std::string momento = Controllo("F_Mu", Index).Text();
+  // A resisting moment taken as the acting one leaves it what it is.
+  GuardiaRisultati::Sospesa sospesa(*guardia_);
   Controllo(Index == 0 ? "F_Mxsd" : "F_MySd", 0).SetText(momento);
 }

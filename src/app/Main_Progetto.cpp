@@ -1,4 +1,5 @@
 // The main window's rectangular design command.
+#include <exception>
 #include <string>
 
 #include "app/Main.h"
@@ -27,17 +28,20 @@ void Main::mnu_Progetto_Click() {
     return;
   }
   DatiErrati = false;
-  if (!FormLeggeDati(false)) {
+  try {
+    // Read without a word: a rectangle with no dimensions yet opens the
+    // design window all the same, which starts from sizes of its own.
+    FormLeggeDati(false);
+    if (NForm[0] != 0 || NForm[1] != 0) {
+      platform::MsgBox("Attenzione, è supportato solo il progetto a flessione semplice!\nI valori "
+                       "di N vengono posti automaticamente a zero.",
+                       platform::Pulsanti::Ok, Icona::Informazione, "Attenzione");
+      for (int i = 0; i < 2; ++i) Controllo("F_N", i).SetText("0");
+      FormLeggeDati(false);
+    }
+    ProgettoSezione::Mostra();
+  } catch (const std::exception&) {
     MessaggioErroreDati();
     DatiErrati = true;
-    return;
   }
-  if (NForm[0] != 0 || NForm[1] != 0) {
-    platform::MsgBox("Attenzione, è supportato solo il progetto a flessione semplice!\nI valori di "
-                     "N vengono posti automaticamente a zero.",
-                     platform::Pulsanti::Ok, Icona::Informazione, "Attenzione");
-    for (int i = 0; i < 2; ++i) Controllo("F_N", i).SetText("0");
-    FormLeggeDati(false);
-  }
-  ProgettoSezione::Mostra();
 }

@@ -11,7 +11,9 @@ using VariabiliPubbliche::Stato;
 void Main::RisultatiControlli(bool visibile) {
   Controllo("FraRisultati", 0).SetVisible(visibile);
   Controllo("FraRisultati", 1).SetVisible(visibile);
-  if (!visibile) nIterazioniOff();
+  if (visibile) return;
+  nIterazioniOff();
+  Controllo("F_tipo_rottura", 0).SetText("");
 }
 
 void Main::SigmaScontrolli(bool visibile) {

@@ -1,6 +1,7 @@
 // Grids laid out for their row counts, and the material values of the program
 // state written into the main window's boxes.
 #include "app/Generale.h"
+#include "app/GuardiaRisultati.h"
 #include "analysis/TestoSingolo.h"
 #include "app/Main.h"
 #include "drawing/MsFlex.h"
@@ -69,6 +70,8 @@ void Main::ScriveMaterialiInFormAcciai(int i) {
 }
 
 void Main::FormScriveDati() {
+  // The results go at the end, with the section they belonged to.
+  GuardiaRisultati::Sospesa sospesa(*guardia_);
   Controllo("txtRigheGriglia", 0).SetText(std::to_string(nFigureForm));
   Controllo("txtRigheGriglia", 1).SetText(std::to_string(nBarreForm));
   Controllo("txtRigheGriglia", 2).SetText(std::to_string(nCaviForm));

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include <QFrame>
 #include <QGridLayout>
@@ -90,6 +91,15 @@ MomCurv::MomCurv(bool solo, QWidget* genitore)
   for (QLineEdit* casella : {fN_, fDivisioni_})
     connect(casella, &QLineEdit::returnPressed, btnCalcolaMN_,
             [this] { btnCalcolaMN_->setFocus(Qt::TabFocusReason); });
+  // The results belong to the force, count and (model column) length they
+  // were computed with.
+  std::vector<QLineEdit*> ingressi{fN_, fDivisioni_};
+  if (!solo) ingressi.push_back(fL0_);
+  for (QLineEdit* casella : ingressi)
+    connect(casella, &QLineEdit::textChanged, this, [this] {
+      for (const char* nome : {solo_ ? "MRd" : "M_M2max", "lblE2", "lblMuFi"})
+        Controllo(nome).SetCaption("");
+    });
 
   resize(platform::PixelDaTwips(8820), platform::PixelDaTwips(solo ? 7900 : 7700));
 }

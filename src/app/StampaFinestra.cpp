@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QWidget>
 
 #include "drawing/AvvisoStampa.h"
@@ -25,6 +27,8 @@ void StampaFinestra(QWidget& finestra, platform::PrintDialog* dialogo) {
   scelta.CancelError = true;
   try {
     scelta.ShowPrinter();
+    // Printed as laid out now, not as the last pass of the event loop left it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     for (int copia = 1; copia <= scelta.Copies; ++copia) {
       if (copia > 1) stampante->NewPage();
       stampante->DisegnaFinestra(finestra);

@@ -13,6 +13,7 @@
 
 #include "analysis/TestoSingolo.h"
 #include "app/TastieraFinestra.h"
+#include "design/ProgettoSezione.h"
 #include "model/Finestre.h"
 #include "model/GeneraleTesto.h"
 #include "model/VariabiliPubbliche.h"
@@ -114,8 +115,10 @@ void frmUnits::OKButton_Click() {
     // What was typed in the main window goes into the program state in the
     // old unit first, so the rewriting in the new one keeps it.
     if (Finestre::FinestraMain* main = Finestre::MainAperta()) main->FormLeggeDati(false);
+    const std::string vecchia = Stato.UnitaLunghezza;
     Stato.UnitaLunghezza = optUnits_[0]->isChecked() ? "mm" : "cm";
     AggiornaFormPerUnita();
+    if (ProgettoSezione* progetto = ProgettoSezione::Aperta()) progetto->UnitaCambia(vecchia);
   } else {
     const double gamma = Generale::ValNumero(txtGammaQ_->text().toStdString());
     if (!(gamma > 0 && std::isfinite(static_cast<float>(gamma)))) {

@@ -57,9 +57,12 @@ struct TestiRisultati {
   std::string lblTau;
   platform::Colore lblTauForeColor = 0;
   std::string lblTaglioResistente;
+  platform::Colore lblTaglioResistenteForeColor = 0;  // light red: VEd beyond it
   std::string LabelStaffeMin;
   std::string LabelStaffeCalc;
   std::string lblTaglio8;
+  // The remarks of the run, then those on bars that cannot be built as shown.
+  std::string txtOsservazioni;
 };
 
 class ModelloProgetto : public Matematica::Equazione {
@@ -278,6 +281,9 @@ class ModelloProgetto : public Matematica::Equazione {
   // Layout code of the stirrups for a leg count: 2 -> 1, 4 -> 5, 6 -> 6.
   static int CodiceStaffa(int bracci);
   TestiRisultati RisultatiTesti();
+  // Remarks on bars that cannot be built as designed: tension steel beyond
+  // 4 % of b h, a zone whose bars do not fit in one layer.
+  std::string AvvisiCostruzione() const;
 
   // ---- Shear (ModelloProgetto_Taglio.cpp)
 

@@ -118,9 +118,14 @@ void ModelloProgetto::Combina2(float resto, const std::vector<int>& diametri, Co
   const float a2 = AreaBarra(diametri[1]);
   for (int m2 = 0;; ++m2) {
     const float resto2 = resto - m2 * a2;
-    if (!(resto2 > 0)) break;
     riga[0] = base + m2 * a2;
     riga[2] = static_cast<float>(m2);
+    if (!(resto2 > 0)) {
+      // The first two diameters cover the need: listed too, without the third.
+      riga[3] = 0;
+      Aggiungi(riga, elenco);
+      break;
+    }
     CombinaFine(resto2, diametri, riga, elenco);
   }
 }

@@ -1,4 +1,5 @@
 // Rounding, the texts of the results and the steel incidence.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -85,8 +86,9 @@ float ModelloProgetto::IncidenzaAcciaio(float AsEffettiva, float AsCompressaEff)
     staffe = 1000 / PassoStaffe * s.Peso();
   }
   const double longitudinali = (AsEffettiva + AsCompressaEff) * 7850.0 / 1000000;
+  // Over the concrete of the section drawn, whose bars and stirrups these are.
   return static_cast<float>((staffe + longitudinali) /
-                            (static_cast<double>(AltezzaSezione) * BaseSezione / 1000000));
+                            (static_cast<double>(AltezzaArrotondata) * BaseArrotondata / 1000000));
 }
 
 void ModelloProgetto::OsservazioniScrive(const std::string& testo) {
@@ -123,7 +125,8 @@ TestiRisultati ModelloProgetto::RisultatiTesti() {
   t.txtAsPerc[compressa] = AsCompressa > 0 ? Eccedenza(AsCompressaEffettiva, AsCompressa) : "-";
   t.txtAsSuAs1 = Formattazione::Formato(100 * AsCompressaEffettiva / AsTesaEffettiva, "0") + "%";
   t.LabelRo_s = Formattazione::Formato(
-      100 * AsTesaEffettiva / (static_cast<double>(AltezzaUtile) * BaseArrotondata), "0.00");
+      100 * AsTesaEffettiva / (static_cast<double>(AltezzaUtileArrotondata) * BaseArrotondata),
+      "0.00");
   t.LabelRo_sBackColor = SegnoMomento == 1 ? ColoreInferiori : ColoreSuperiori;
   if (Stato.SenzaStaffe)
     t.lblTaglioResistente =
@@ -133,5 +136,42 @@ TestiRisultati ModelloProgetto::RisultatiTesti() {
     t.lblTaglio8 = "a " + std::to_string(Stato.NumeroBracci) + " bracci";
   t.txtIncidenzaAcciaio =
       Formattazione::Formato(IncidenzaAcciaio(AsTesaEffettiva, AsCompressaEffettiva), "0.0");
+  const std::string avvisi = AvvisiCostruzione();
+  t.txtOsservazioni = Osservazioni + (Osservazioni.empty() || avvisi.empty() ? "" : "\r\n") + avvisi;
   return t;
+}
+
+std::string ModelloProgetto::AvvisiCostruzione() const {
+  std::string avvisi;
+  auto aggiungi = [&avvisi](const std::string& testo) {
+    avvisi += (avvisi.empty() ? "" : "\r\n") + testo;
+  };
+  const double bh = static_cast<double>(BaseArrotondata) * AltezzaArrotondata;
+  if (AsTesaEffettiva > 0.04 * bh)
+    aggiungi("Armatura tesa pari al " + Formattazione::Formato(100 * AsTesaEffettiva / bh, "0.0") +
+             "% di b·h, oltre il 4%: aumentare le dimensioni della sezione.");
+  // Holders and bars of a zone side by side inside the stirrups.
+  auto strato = [&](const std::vector<int>& diametri, const Combinazione& combinazione,
+                    const std::vector<float>& fisse, const char* zona) {
+    int n = Stato.NumeroBracci;
+    double somma = n * Stato.DiametroReggistaffe, fiMax = n > 0 ? Stato.DiametroReggistaffe : 0;
+    for (std::size_t j = 1; j <= diametri.size(); ++j) {
+      const int nj = static_cast<int>(combinazione[j]) + BarreFisseNumero(static_cast<int>(j), fisse);
+      if (nj <= 0) continue;
+      n += nj;
+      somma += nj * diametri[j - 1];
+      fiMax = std::max(fiMax, static_cast<double>(diametri[j - 1]));
+    }
+    const float larghezza = LarghezzaStrato(n, somma, fiMax);
+    if (n > 1 && larghezza > BaseArrotondata)
+      aggiungi(std::string("Le barre ") + zona +
+               " non stanno in un solo strato: con l'interferro minimo occorre una base di " +
+               VariabiliPubbliche::FormattaValore(VariabiliPubbliche::LunghezzaDaMm(larghezza), true) +
+               " " + Stato.UnitaLunghezza + ".");
+  };
+  const bool tesaSotto = SegnoMomento == 1;
+  strato(DiametriTesi, CombinazioneTesa, BarreFisseTese, tesaSotto ? "inferiori" : "superiori");
+  strato(DiametriCompressi, CombinazioneCompressa, BarreFisseCompresse,
+         tesaSotto ? "superiori" : "inferiori");
+  return avvisi;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "design/ModelloProgetto.h"
+#include "model/Formattazione.h"
 #include "model/Formato.h"
 #include "model/GeneraleTesto.h"
 #include "model/VariabiliPubbliche.h"
@@ -67,7 +68,12 @@ bool ModelloProgetto::RiduceCotTeta(double VEd, double fcd, double b, double z, 
 
 float ModelloProgetto::TaglioCalcestruzzo(int modo, double b, double d) {
   Stato.RoL = std::min(Stato.RoL, 0.02f);
-  const double fck = Stato.Fck, roL = Stato.RoL;
+  // rho_l is the tension steel of the section drawn, at most 2 %; without
+  // stirrups the value typed may lower it. The box shows the value used.
+  double roL = std::min(AsTesaEffettiva / (b * d), 0.02);
+  if (Stato.SenzaStaffe) roL = std::min(roL, static_cast<double>(Stato.RoL));
+  finestra_.Controllo("txtRol").SetText(Formattazione::FormattaCifreSignificative(3, roL * 100));
+  const double fck = Stato.Fck;
   if (modo == ModoNtc) {
     const double k = std::min(1 + std::sqrt(200 / d), 2.0);
     const double v = 0.18 / Stato.GammaC * k * std::cbrt(100 * roL * fck);
@@ -106,7 +112,7 @@ float ModelloProgetto::VerificaPuntoni(double VEd, float resistenza, double b, i
       OsservazioniScrive(
           "L'inclinazione delle bielle compresse è stata ridotta per soddisfare"
           " la verifica a taglio.");
-      return resistenza;
+      return VRdMaxEc2(Stato.Fcd, b, z, Stato.CotTeta, 0, Ac);
     }
     Stato.CotTeta = 1;
     finestra_.Controllo("txtCotTeta").SetText("1");
@@ -166,7 +172,8 @@ void ModelloProgetto::ProgettaTaglio() {
   float puntoni;
   switch (modo) {
     case ModoDm96:
-      puntoni = static_cast<float>(0.30 * Stato.Fcd * b * d);
+      // fcd = fck / gamma_c here, without the 0.85 of the stress block.
+      puntoni = static_cast<float>(0.30 * Stato.Fck / Stato.GammaC * b * d);
       break;
     case ModoTa:
       puntoni = static_cast<float>(z * b * Stato.TauC1);
@@ -180,7 +187,15 @@ void ModelloProgetto::ProgettaTaglio() {
   if (puntoni < TaglioResistente)
     platform::MsgBox("Risultato inaspettato: VRd2 < VRdc !", platform::Pulsanti::Ok,
                      platform::Icona::Informazione);
-  if (Stato.SenzaStaffe) return;
+  if (Stato.SenzaStaffe) {
+    if (VEd > TaglioResistente) {
+      taglio_.lblTaglioResistenteForeColor = platform::QBColor(12);
+      OsservazioniScrive(
+          "Il taglio sollecitante supera il taglio resistente senza armatura a taglio:"
+          " disporre le staffe.");
+    }
+    return;
+  }
 
   // Below 1 cm the rounding would leave no spacing at all: the exact one then.
   auto passo = [this](double s) {
@@ -218,6 +233,8 @@ void ModelloProgetto::ProgettaTaglio() {
       vMin = std::max(static_cast<double>(TaglioResistente), Vs);
       vW = VEd;
   }
+  // The section carries no more than its struts.
+  vMin = std::min(vMin, static_cast<double>(puntoni));
   PassoStaffe =
       vMin < VEd ? std::min(passo(z * acciaio / vW), PassoStaffeMinimo) : PassoStaffeMinimo;
 

@@ -35,6 +35,9 @@ class ProgettoSezione : public QMainWindow {
   // Reads, designs and shows; asked again while it runs, it runs once more
   // at the end instead of nesting.
   void Ricalcola();
+  // The length unit has changed from vecchia: the lengths typed are shown in
+  // the new one, the same in mm, and the design shown again.
+  void UnitaCambia(const std::string& vecchia);
 
   // ---- Handlers
   void cmdInsDati_Click(int Index);

@@ -11,6 +11,8 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include "analysis/Correnti.h"
+#include "app/Main.h"
 #include "app/frmAbout.h"
 #include "design/ProgettoSezione.h"
 #include "drawing/NumeroCella.h"
@@ -148,6 +150,23 @@ void ProgettoSezione::Ricalcola() {
   } while (ricalcoloChiesto_);
 }
 
+void ProgettoSezione::UnitaCambia(const std::string& vecchia) {
+  const double mmVecchia = vecchia == "cm" ? 10 : 1;
+  const double mmNuova = Stato.UnitaLunghezza == "cm" ? 10 : 1;
+  const bool carica = modello_.InitFormProgetto;
+  modello_.InitFormProgetto = true;  // the cover box recalculates on change
+  for (const auto& [nome, indice] : {std::pair{"txtSez", 0}, {"txtSez", 1}, {"txtPro", 0},
+                                     {"TextArrotonda", 0}, {"TextArrotonda", 1}}) {
+    const std::string testo = Testo(nome, indice);
+    if (!Numerico(testo)) continue;
+    Scrivi(nome, indice,
+           VariabiliPubbliche::FormattaValore(Generale::ValNumero(testo) * mmVecchia / mmNuova));
+  }
+  modello_.InitFormProgetto = carica;
+  for (int i = 0; i <= 4; ++i) Scrivi("lblLung", i, Stato.UnitaLunghezza);
+  RicalcolaSeLibero();
+}
+
 void ProgettoSezione::RicalcolaSeLibero() {
   if (!modello_.InitFormProgetto) Ricalcola();
 }
@@ -176,8 +195,10 @@ void ProgettoSezione::RicalcolaUnaVolta() {
     platform::MsgBox("Errore nel modulo Progetto Sezione Rettangolare", platform::Pulsanti::Ok,
                      platform::Icona::Critica);
   }
-  if (!progettata) RisultatiSvuota();
-  Scrivi("txtOsservazioni", platform::SenzaIndice, modello_.Osservazioni);
+  if (!progettata) {
+    RisultatiSvuota();
+    Scrivi("txtOsservazioni", platform::SenzaIndice, modello_.Osservazioni);
+  }
   ButtonsPosiziona();
   RicalcoloInCorso = false;
 }
@@ -192,7 +213,9 @@ void ProgettoSezione::ScriveArrotondato() {
 
 void ProgettoSezione::RisultatiScrive() {
   ScriveArrotondato();
-  RisultatiMostra(modello_.RisultatiTesti());
+  const TestiRisultati t = modello_.RisultatiTesti();
+  RisultatiMostra(t);
+  Scrivi("txtOsservazioni", platform::SenzaIndice, t.txtOsservazioni);
   modello_.DeformazioneMostra();
 }
 
@@ -222,6 +245,7 @@ void ProgettoSezione::RisultatiMostra(const TestiRisultati& t) {
   Scrivi("lblTau", platform::SenzaIndice, t.lblTau);
   form_.Controllo("lblTau").SetForeColor(t.lblTauForeColor);
   Scrivi("lblTaglioResistente", platform::SenzaIndice, t.lblTaglioResistente);
+  form_.Controllo("lblTaglioResistente").SetForeColor(t.lblTaglioResistenteForeColor);
   Scrivi("LabelStaffeMin", platform::SenzaIndice, t.LabelStaffeMin);
   Scrivi("LabelStaffeCalc", platform::SenzaIndice, t.LabelStaffeCalc);
   Scrivi("lblTaglio", 8, t.lblTaglio8);
@@ -421,17 +445,18 @@ void ProgettoSezione::NumeroFissi_Change(bool superiore, int i) {
 }
 
 void ProgettoSezione::NormativaItem_Click(int Index) {
+  // The main window shows and reads the values of the code in force.
+  if (auto* main = dynamic_cast<Main*>(Finestre::Aperte.Main)) main->NormativaItem_Click(Index);
   VariabiliPubbliche::ScegliNormativa2(Index, form_);
   Stato.Fcd = Stato.Fcd * Stato.AlfaCC;
+  // The sizing's laws of the materials follow the code at once.
+  VariabiliPubbliche::MaterialiCorrenti().InizializzaMateriali(Stato.ModuloEs);
   CotTetaMostra();
   RicalcolaSeLibero();
 }
 
 void ProgettoSezione::ButtonHelp_Click() {
-  // No help file ships with the program: said once.
-  static bool detto = false;
-  if (detto) return;
-  detto = true;
+  // No help file ships with the program: said at every request.
   platform::MsgBox("La guida in linea non è disponibile.", platform::Pulsanti::Ok,
                    platform::Icona::Informazione);
 }

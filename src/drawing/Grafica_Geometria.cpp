@@ -32,39 +32,56 @@ void AggiungeIntersezione(Vettore<double>& xi, Vettore<double>& yi, Vettore<int>
   lati(m) = lato;
 }
 
+// The point coincides with either end of the segment.
+bool PuntoSuUnEstremo(const Segmento& s, double xp, double yp, double zero) {
+  return PuntiCoincidenti(s.x1, s.y1, 1, xp, yp, 1, zero) ||
+         PuntiCoincidenti(s.x2, s.y2, 1, xp, yp, 1, zero);
+}
+
 }  // namespace
 
 bool Uguali(double a, double b, double zero) { return std::fabs(a - b) <= zero; }
 
 bool PuntiCoincidenti(const Vettore<double>& x, const Vettore<double>& y,
                       const Vettore<double>& w, std::optional<double> zero) {
-  const double z = zero.value_or(Stato.ZeroMaxDimen);
+  return PuntiCoincidenti(x(1), y(1), w(1), x(2), y(2), w(2), zero.value_or(Stato.ZeroMaxDimen));
+}
+
+bool PuntiCoincidenti(double x1, double y1, double w1, double x2, double y2, double w2,
+                      double z) {
   if (z == 0) platform::MsgBox("zero=0 in PuntiCoincidenti");
   // The scale coordinate: x, else y, else both points sit at the origin.
-  const Vettore<double>* s = nullptr;
-  if (std::fabs(x(1)) > z || std::fabs(x(2)) > z)
-    s = &x;
-  else if (std::fabs(y(1)) > z || std::fabs(y(2)) > z)
-    s = &y;
-  else
+  double s1, s2;
+  if (std::fabs(x1) > z || std::fabs(x2) > z) {
+    s1 = x1;
+    s2 = x2;
+  } else if (std::fabs(y1) > z || std::fabs(y2) > z) {
+    s1 = y1;
+    s2 = y2;
+  } else {
     return true;
-  const double s1 = (*s)(1), s2 = (*s)(2);
-  return Uguali(w(1) * s2, w(2) * s1, z) && Uguali(y(1) * s2, y(2) * s1, z) &&
-         Uguali(x(1) * s2, x(2) * s1, z);
+  }
+  return Uguali(w1 * s2, w2 * s1, z) && Uguali(y1 * s2, y2 * s1, z) && Uguali(x1 * s2, x2 * s1, z);
 }
 
 bool PuntiCoincidentiXY(double x1, double y1, double x2, double y2) {
   if (Stato.ZeroMaxDimen == 0) platform::MsgBox("zero=0 in PuntiCoincidentiXY");
-  return PuntiCoincidenti({x1, x2}, {y1, y2}, PesiUnitari, Stato.ZeroMaxDimen);
+  return PuntiCoincidenti(x1, y1, 1, x2, y2, 1, Stato.ZeroMaxDimen);
 }
 
 bool RettaPerDuePunti(const Vettore<double>& x, const Vettore<double>& y,
                       const Vettore<double>& w, double& a, double& b, double& c,
                       std::optional<double> zero) {
-  if (PuntiCoincidenti(x, y, w, zero)) return false;
-  a = w(1) * y(2) - w(2) * y(1);
-  b = w(2) * x(1) - w(1) * x(2);
-  c = x(2) * y(1) - x(1) * y(2);
+  return RettaPerDuePunti(x(1), y(1), w(1), x(2), y(2), w(2), a, b, c,
+                          zero.value_or(Stato.ZeroMaxDimen));
+}
+
+bool RettaPerDuePunti(double x1, double y1, double w1, double x2, double y2, double w2,
+                      double& a, double& b, double& c, double zero) {
+  if (PuntiCoincidenti(x1, y1, w1, x2, y2, w2, zero)) return false;
+  a = w1 * y2 - w2 * y1;
+  b = w2 * x1 - w1 * x2;
+  c = x2 * y1 - x1 * y2;
   return true;
 }
 
@@ -90,22 +107,25 @@ bool PuntoSuSegmento(const Vettore<double>& xs, const Vettore<double>& ys, doubl
     RotoTraslaPunto(xp, yp, T, xp, yp);
     if (std::fabs(yp) > std::fabs(x2 - x1) / 1000000) return false;
   }
+  return PuntoSuSegmento({x1, y1, x2, y2}, xp, yp);
+}
+
+bool PuntoSuSegmento(const Segmento& s, double xp, double yp) {
   // A segment reduced to a point holds only that point.
-  if (x1 == x2 && y1 == y2) return xp == x1 && yp == y1;
+  if (s.x1 == s.x2 && s.y1 == s.y2) return xp == s.x1 && yp == s.y1;
   // Along the coordinate of larger extent the point lies between the ends
   // (either end included) when it is on neither side of both.
-  const bool lungoX = std::fabs(y2 - y1) < std::fabs(x2 - x1);
+  const bool lungoX = std::fabs(s.y2 - s.y1) < std::fabs(s.x2 - s.x1);
   const double p = lungoX ? xp : yp;
-  const double e1 = lungoX ? x1 : y1;
-  const double e2 = lungoX ? x2 : y2;
+  const double e1 = lungoX ? s.x1 : s.y1;
+  const double e2 = lungoX ? s.x2 : s.y2;
   return (p - e1) * (p - e2) <= 0;
 }
 
 bool PuntoInternoSegmento(const Vettore<double>& xs, const Vettore<double>& ys, double xp,
                           double yp, double zero, bool ruota) {
   return PuntoSuSegmento(xs, ys, xp, yp, ruota) &&
-         !PuntiCoincidenti({xs(1), xp}, {ys(1), yp}, PesiUnitari, zero) &&
-         !PuntiCoincidenti({xs(2), xp}, {ys(2), yp}, PesiUnitari, zero);
+         !PuntoSuUnEstremo({xs(1), ys(1), xs(2), ys(2)}, xp, yp, zero);
 }
 
 bool IntersezioneRettaSegmento(double a, double b, double c, const Vettore<double>& xs,
@@ -119,14 +139,19 @@ bool IntersezioneRettaSegmento(double a, double b, double c, const Vettore<doubl
 bool IntersezioneSegmenti(const Vettore<double>& xs1, const Vettore<double>& ys1,
                           const Vettore<double>& xs2, const Vettore<double>& ys2, double& xi,
                           double& yi, double zero, bool escludiEstremi) {
+  return IntersezioneSegmenti({xs1(1), ys1(1), xs1(2), ys1(2)}, {xs2(1), ys2(1), xs2(2), ys2(2)},
+                              xi, yi, zero, escludiEstremi);
+}
+
+bool IntersezioneSegmenti(const Segmento& s1, const Segmento& s2, double& xi, double& yi,
+                          double zero, bool escludiEstremi) {
   double a1, b1, c1, a2, b2, c2;
-  if (!RettaPerDuePunti(xs1, ys1, PesiUnitari, a1, b1, c1, 1E-6)) return false;
-  if (!RettaPerDuePunti(xs2, ys2, PesiUnitari, a2, b2, c2, 1E-6)) return false;
+  if (!RettaPerDuePunti(s1.x1, s1.y1, 1, s1.x2, s1.y2, 1, a1, b1, c1, 1E-6)) return false;
+  if (!RettaPerDuePunti(s2.x1, s2.y1, 1, s2.x2, s2.y2, 1, a2, b2, c2, 1E-6)) return false;
   if (!IntersezioneRette(a1, b1, c1, a2, b2, c2, xi, yi)) return false;
-  if (escludiEstremi)
-    return PuntoInternoSegmento(xs1, ys1, xi, yi, zero, false) &&
-           PuntoInternoSegmento(xs2, ys2, xi, yi, zero, false);
-  return PuntoSuSegmento(xs1, ys1, xi, yi, false) && PuntoSuSegmento(xs2, ys2, xi, yi, false);
+  if (!escludiEstremi) return PuntoSuSegmento(s1, xi, yi) && PuntoSuSegmento(s2, xi, yi);
+  return PuntoSuSegmento(s1, xi, yi) && !PuntoSuUnEstremo(s1, xi, yi, zero) &&
+         PuntoSuSegmento(s2, xi, yi) && !PuntoSuUnEstremo(s2, xi, yi, zero);
 }
 
 void IntersezioneRettaPoligono(double a, double b, double c, const Vettore<double>& x,

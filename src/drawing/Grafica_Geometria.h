@@ -31,6 +31,8 @@ bool Uguali(double a, double b, double zero);
 // Euclidean distance: far from the origin the test is stricter.
 bool PuntiCoincidenti(const Vettore<double>& x, const Vettore<double>& y,
                       const Vettore<double>& w, std::optional<double> zero = std::nullopt);
+bool PuntiCoincidenti(double x1, double y1, double w1, double x2, double y2, double w2,
+                      double zero);
 // PuntiCoincidenti of two ordinary points with zero = Stato.ZeroMaxDimen.
 bool PuntiCoincidentiXY(double x1, double y1, double x2, double y2);
 
@@ -40,6 +42,8 @@ bool PuntiCoincidentiXY(double x1, double y1, double x2, double y2);
 bool RettaPerDuePunti(const Vettore<double>& x, const Vettore<double>& y,
                       const Vettore<double>& w, double& a, double& b, double& c,
                       std::optional<double> zero = std::nullopt);
+bool RettaPerDuePunti(double x1, double y1, double w1, double x2, double y2, double w2,
+                      double& a, double& b, double& c, double zero);
 
 // Crossing of two lines; false (x, y untouched) when they are parallel or
 // either is no line at all.
@@ -51,6 +55,7 @@ bool IntersezioneRette(double a1, double b1, double c1, double a2, double b2, do
 // the line.
 bool PuntoSuSegmento(const Vettore<double>& xs, const Vettore<double>& ys, double xp, double yp,
                      bool ruota);
+bool PuntoSuSegmento(const Segmento& s, double xp, double yp);
 // PuntoSuSegmento and coincident with neither end.
 bool PuntoInternoSegmento(const Vettore<double>& xs, const Vettore<double>& ys, double xp,
                           double yp, double zero, bool ruota);
@@ -64,6 +69,9 @@ bool IntersezioneRettaSegmento(double a, double b, double c, const Vettore<doubl
 bool IntersezioneSegmenti(const Vettore<double>& xs1, const Vettore<double>& ys1,
                           const Vettore<double>& xs2, const Vettore<double>& ys2, double& xi,
                           double& yi, double zero, bool escludiEstremi);
+// The same without arrays, for loops over many pairs.
+bool IntersezioneSegmenti(const Segmento& s1, const Segmento& s2, double& xi, double& yi,
+                          double zero, bool escludiEstremi);
 
 // Crossings of a line with the closed polygon of n vertices, in side order
 // (side i runs from vertex i to the next): xi, yi, lati are re-dimensioned from

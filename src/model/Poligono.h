@@ -14,6 +14,7 @@
 // Poligono_Inviluppo.cpp (convex hull), Poligono_Contorni.cpp (offset outline
 // and view from the right), Poligono_Disegno.cpp (drawing on the current
 // device).
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -118,7 +119,8 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // Every vertex a finite number.
   bool CoordinateFinite() const;
   // Two sides that do not share a vertex cross inside both (touching at an
-  // end does not count).
+  // end does not count). The answer is kept with the vertices it was found
+  // for, and given again while they stay the same.
   bool LatiIncrociati() const;
   void CaratteristicheStaticheCerchio(double RaggioEsterno, double RaggioInterno);
   // Every section property of the outline, or of a circle or ring when Cerchio.
@@ -312,6 +314,16 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   std::vector<int> primoIncrocio_;
   std::vector<double> incroci_;
   float rapportoAree_ = 0;  // the fraction of Dividi, read by yEquazione
+
+  // The search of LatiIncrociati: the sides' boxes swept along one axis.
+  bool CercaLatiIncrociati() const;
+  // The last answer of LatiIncrociati and the vertices it holds for; shared,
+  // never changed, by the copies of the polygon.
+  struct ControlloLati {
+    std::vector<double> x, y;
+    bool incrociati = false;
+  };
+  mutable std::shared_ptr<const ControlloLati> controlloLati_;
 };
 
 template <class T>

@@ -189,10 +189,12 @@ void ControlloStaffeEc8(Prescrizioni& lista, platform::Form& finestra) {
     lista.push_back(suffisso);
   }
 
-  // EC8 sets no minimum at the top of a DCM column.
+  // DCH asks 0.12 only at the foot of a column at the base of the building
+  // and 0.08 in every other critical zone; EC8 sets no minimum at the top of
+  // a DCM column.
   float minimo = 0;
   std::string testoMinimo;
-  if (p.SezioneInferiore) {
+  if (p.SezioneInferiore && (!dch || Stato.PilastroDiBase)) {
     minimo = dch ? 0.12f : 0.08f;
     testoMinimo = dch ? "Omega_wd alla base del pilastro deve essere >= 0.12 - EC8 #5.5.3.2.2(10)"
                       : "Omega_wd alla base del pilastro deve essere >= 0.08 - EC8 #5.4.3.2.2(9)";
@@ -238,7 +240,8 @@ bool ControlloPassoDiametroStaffe(Prescrizioni& lista, platform::Form& finestra,
   // The central pitch is refused only beyond both limits.
   const float lato =
       p.Circolare() ? 2.0f * p.RaggioPilastro() : std::min(p.bSezione(), p.hSezione());
-  const float centraleMax = std::min({20.0f * p.fiBarrePilastroMin(), lato, 400.0f});
+  const int fiMin = p.fiBarrePilastroMin();
+  const float centraleMax = std::min({fiMin > 0 ? 20.0f * fiMin : 400.0f, lato, 400.0f});
   if (centrale > centraleMax && centrale > passoMax)
     lista.push_back("Il passo delle staffe nella zona centrale deve essere <= " +
                     FormattaValore(centraleMax) + " mm" + " - EC2 #9.5.3(3).");

@@ -19,6 +19,7 @@
 #include "model/Formattazione.h"
 #include "model/Formato.h"
 #include "model/VariabiliPubbliche.h"
+#include "seismic/FrmSismica.h"
 #include "seismic/StatoSismica.h"
 
 using Sismica::Stato;
@@ -324,6 +325,8 @@ void FrmCoefficienti::Aggiorna() {
     sismica->Controllo("txtDinamica", 2).SetText(FormattaValore(Stato.DuttilitaCurvaturaSup, true));
     sismica->Controllo("txtDinamica", 1).SetText(FormattaValore(Stato.FattoreStrutturaQ0, true));
   }
+  // The confinement rules read the curvature ductility.
+  if (FrmSismica* sismica = FrmSismica::Aperta()) sismica->ControllaPrescrizioni();
 }
 
 void FrmCoefficienti::AggiornaAvvisi() {

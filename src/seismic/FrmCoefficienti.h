@@ -21,6 +21,8 @@ class FrmCoefficienti : public QWidget, public platform::Form {
   std::string Name() const override { return "FrmCoefficienti"; }
   platform::Control& Controllo(const std::string& nome, int indice = platform::SenzaIndice) override;
 
+  // The page shown and its boxes filled from the seismic state.
+  void Form_Load();
   void Setta();
   void frmCoefAggiorna();
   void AggiornaAvvisi();
@@ -33,7 +35,6 @@ class FrmCoefficienti : public QWidget, public platform::Form {
 
  private:
   FrmCoefficienti();
-  void Form_Load();
   QGroupBox* CreaDuttilita();
   QGroupBox* CreaCapacity();
   QGroupBox* CreaOmegaSt();

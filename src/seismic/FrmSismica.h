@@ -81,6 +81,9 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void mnuCapacityDesign_Click();
   void HelpMuFi_Click();
   void HelpOmegaSt_Click(int Index);
+  // Detailing rules of the code in force after a change; the stirrup rules
+  // alone while the stirrup editor is open.
+  void ControllaPrescrizioni();
   void cmdControlloPil_Click();
   void cmdControlloPilStaffe_Click();
   void OpTipoSezioneSismica_Click(int Index);
@@ -132,9 +135,6 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   QToolButton* Aiuto(const std::string& nome, int indice, const char* suggerimento,
                      const std::function<void()>& click);
   void Testo(const std::string& nome, int indice, const std::string& testo);
-  // Detailing rules of the code in force after a change; the stirrup rules
-  // alone while the stirrup editor is open.
-  void ControllaPrescrizioni();
   void ControllaStaffeSismica(Sismica::Prescrizioni* coll);
   QGroupBox* CreaPrescrizioni();
   void CreaMenu();

@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 
 #include "app/Generale.h"
 #include "app/FiguraSezione.h"
@@ -141,10 +142,13 @@ void FrmSismica::mnufileitem_Click(int Index) {
         LeggeDinamica();
         main->MnuFileItem_Click(Index);
         break;
-      case 5:
+      case 5: {
         figura_->repaint();
-        Generale::StampaFinestra(*this);
+        // The form without its menu bar, whole where the screen scrolls it.
+        auto* area = findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+        Generale::StampaFinestra(area && area->widget() ? *area->widget() : *this);
         return;
+      }
       case 6: Messaggi::MessaggioCopiaAppunti(); return;
       case 8:
         if (Stato.ElementoSetto == 0) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
@@ -171,7 +175,11 @@ void FrmSismica::mnufileitem_Click(int Index) {
 void FrmSismica::MnuVerificaitem_Click(int Index) {
   for (int i : {0, 1, 3, 4}) Controllo("MnuVerificaitem", i).SetChecked(i == Index);
   VariabiliPubbliche::Stato.NormativaSismica = Index <= 1 ? 0 : 1;
-  Stato.DuttilitaMedia = Index == 1 || Index == 4 ? 1 : 0;
+  const int media = Index == 1 || Index == 4 ? 1 : 0;
+  // The basic behaviour factor of frames is 4.5 or 3.0 times alpha_u/alpha_1
+  // = 1.3 by class.
+  if (media != Stato.DuttilitaMedia) Stato.FattoreStrutturaQ0 = media == 1 ? 3.9 : 5.85;
+  Stato.DuttilitaMedia = media;
   Controllo("MnuVerifica").SetCaption(std::string("Normativa: ") + Normative[Index]);
   if (Index >= 3) {
     using VariabiliPubbliche::FormattaValore;
@@ -184,7 +192,7 @@ void FrmSismica::MnuVerificaitem_Click(int Index) {
   ControllaPrescrizioni();
   if (FrmCoefficienti* coefficienti = FrmCoefficienti::Aperta();
       coefficienti && coefficienti->isVisible())
-    coefficienti->frmCoefAggiorna();
+    coefficienti->Form_Load();
 }
 
 void FrmSismica::AggiornaControlliNormativa() {

@@ -24,6 +24,22 @@ const char* const ClausolaStaffe = "NTC #7.4.6.2.2";
 
 bool ClasseA() { return Stato.DuttilitaMedia != 1; }
 
+// The stirrups of any column, outside the critical zones too: a pitch of at
+// most 12 times the smallest bar and 250 mm, a diameter of at least 6 mm and
+// a quarter of the largest bar.
+void ControlloStaffeGenerali(Prescrizioni& lista) {
+  const Sismica::Pilastro& p = Stato.PilastroCorrente;
+  const int fiMin = p.fiBarrePilastroMin();
+  const float passoMax = fiMin > 0 ? std::min(12.0f * fiMin, 250.0f) : 250.0f;
+  if (p.StaffePassoCentrale() > passoMax)
+    lista.push_back("Il passo delle staffe nella zona centrale deve essere <= " +
+                    FormattaValore(passoMax) + " mm - NTC #4.1.6.1.2.");
+  const float diametroMin = std::max(6.0f, p.fiBarrePilastroMax() / 4.0f);
+  if (p.StaffeDiametroMinimo() < diametroMin)
+    lista.push_back("Il diametro delle staffe deve essere >= " + FormattaValore(diametroMin) +
+                    " mm - NTC #4.1.6.1.2.");
+}
+
 }  // namespace
 
 void ColoraControllo(platform::Control& casella, double limite, bool superiore,
@@ -89,6 +105,7 @@ void ControlloStaffeNtc(Prescrizioni& lista, platform::Form& finestra) {
   if (Eurocod8::ControlloPassoDiametroStaffe(lista, finestra, 6, ClausolaStaffe, passoMax,
                                              ClausolaStaffe))
     return;
+  ControlloStaffeGenerali(lista);
   Eurocod8::ControlloBarreLegate(lista, ClasseA() ? 300.0f : 400.0f, ClausolaStaffe);
 
   float hs = 0;

@@ -47,10 +47,14 @@ int Pilastro::fiBarrePilastro() const {
                             : matrice_(0, DiametroRettangolare[SezioneInferiore]));
 }
 
-int Pilastro::fiBarrePilastroMin() const {
+// An end never given bars (diameter 0) sets no bound.
+int Pilastro::fiBarreEstremo(bool massimo) const {
   const int riga = Circolare() ? 1 : 0;
   const int* colonne = Circolare() ? DiametroCircolare : DiametroRettangolare;
-  return Intero(std::min(matrice_(riga, colonne[0]), matrice_(riga, colonne[1])));
+  const float sup = matrice_(riga, colonne[0]);
+  const float inf = matrice_(riga, colonne[1]);
+  if (!(sup > 0) || !(inf > 0)) return Intero(std::max({sup, inf, 0.0f}));
+  return Intero(massimo ? std::max(sup, inf) : std::min(sup, inf));
 }
 
 int Pilastro::StaffeNumTot() const {

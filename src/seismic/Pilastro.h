@@ -65,7 +65,10 @@ class Pilastro {
   int CopriFerro() const;
   int LunghezzaPilastro() const;
   int fiBarrePilastro() const;
-  int fiBarrePilastroMin() const;
+  // The smaller and the larger bar diameter of the two ends; an end without
+  // a diameter is left out (0 when neither has one).
+  int fiBarrePilastroMin() const { return fiBarreEstremo(false); }
+  int fiBarrePilastroMax() const { return fiBarreEstremo(true); }
   // 1 for a circular column. Setting 0 also drops the current end's stirrups.
   int StaffeNumTot() const;
   void SetStaffeNumTot(int n);
@@ -208,6 +211,7 @@ class Pilastro {
  private:
   // A stored value as a whole number (see the accessors).
   static int Intero(float valore);
+  int fiBarreEstremo(bool massimo) const;
   Matrice<float>& StaffeCorrentiModificabili() {
     return SezioneInferiore ? staffeInf_ : staffeSup_;
   }

@@ -19,6 +19,48 @@ double AreaTondo(double d) { return Pi * d * d / 4; }
 // The bar numbers of one side, from its first position to its last.
 using Lato = std::vector<int>;
 
+// Turn angles of a closed stirrup at each of its bars, positive the way the
+// stirrup runs round (radians, -pi..pi); none for a tie. A bar where the
+// stirrup runs straight on has a turn of 0.
+std::vector<double> Svolte(const Vettore<double>& x, const Vettore<double>& y) {
+  const int k = x.Conta();
+  std::vector<double> svolte;
+  if (k < 3) return svolte;
+  double area = 0;
+  for (int i = 1; i <= k; ++i) {
+    const int j = i % k + 1;
+    area += x(i) * y(j) - x(j) * y(i);
+  }
+  const double verso = area < 0 ? -1 : 1;
+  for (int i = 1; i <= k; ++i) {
+    const int a = i == 1 ? k : i - 1;
+    const int c = i % k + 1;
+    const double ux = x(i) - x(a), uy = y(i) - y(a);
+    const double vx = x(c) - x(i), vy = y(c) - y(i);
+    svolte.push_back(verso * std::atan2(ux * vy - uy * vx, ux * vx + uy * vy));
+  }
+  return svolte;
+}
+
+bool Gira(double svolta) { return std::fabs(svolta) > 1E-9; }
+
+// Centre-line length of a stirrup through bar centres, its centre line
+// offset outwards by (fi + dst) / 2: a tie reaches that far beyond each end
+// bar; a closed stirrup with sharp corners adds (fi + dst) tan(a / 2) at each
+// turn a (less at an inward corner; a reversal counts as a tie's end).
+double LunghezzaStaffa(const Vettore<double>& x, const Vettore<double>& y, double fiDst) {
+  const int k = x.Conta();
+  if (k == 2) return Grafica::Distanza(x(1), y(1), x(2), y(2)) + fiDst;
+  double lunghezza = 0;
+  for (int i = 1; i <= k; ++i) {
+    const int j = i % k + 1;
+    lunghezza += Grafica::Distanza(x(i), y(i), x(j), y(j));
+  }
+  for (double a : Svolte(x, y))
+    lunghezza += fiDst * (std::fabs(a) > Pi - 1E-9 ? 1 : std::tan(a / 2));
+  return lunghezza;
+}
+
 }  // namespace
 
 std::vector<int> Pilastro::BarreStaffa(const Matrice<float>& staffe, int riga) {
@@ -135,9 +177,6 @@ void Pilastro::DistanzeBracciEsterni(float& primo, float& secondo) const {
   secondo = bSezione() - 2 * d;
 }
 
-// A leg's length runs between bar centres, plus a bar and a stirrup diameter
-// for the bend round each bar it turns at; a closed stirrup's closing side
-// has no such allowance.
 float Pilastro::StaffeVolumeRapporto(double& volume, float& area) const {
   float b0 = 0;
   float h0 = 0;
@@ -153,12 +192,7 @@ float Pilastro::StaffeVolumeRapporto(double& volume, float& area) const {
     for (int i = 1; i <= staffe.Righe(); ++i) {
       if (!VerticiStaffa(i, x, y)) continue;
       const double dst = staffe(i, 1);
-      const int k = x.Conta();
-      double lunghezza = 0;
-      for (int j = 1; j < k; ++j)
-        lunghezza += Grafica::Distanza(x(j), y(j), x(j + 1), y(j + 1)) + fi + dst;
-      if (k > 2) lunghezza += Grafica::Distanza(x(k), y(k), x(1), y(1));
-      volume += AreaTondo(dst) * lunghezza;
+      volume += AreaTondo(dst) * LunghezzaStaffa(x, y, fi + dst);
     }
   }
   return area > 0 ? static_cast<float>(volume / area) : 0;
@@ -198,9 +232,14 @@ BarreAncorate Pilastro::StaffeDistanzeBarreAncorate() const {
   const Matrice<float>& staffe = StaffeCorrenti();
   Vettore<double> x;
   Vettore<double> y;
-  for (int i = 1; i <= staffe.Righe(); ++i)
-    if (VerticiStaffa(i, x, y))
-      for (int barra : BarreStaffa(staffe, i)) legata[static_cast<size_t>(barra)] = true;
+  // A bar is held where a stirrup turns round it or a tie ends at it.
+  for (int i = 1; i <= staffe.Righe(); ++i) {
+    if (!VerticiStaffa(i, x, y)) continue;
+    const std::vector<int> barre = BarreStaffa(staffe, i);
+    const std::vector<double> svolte = Svolte(x, y);
+    for (size_t j = 0; j < barre.size(); ++j)
+      if (svolte.empty() || Gira(svolte[j])) legata[static_cast<size_t>(barre[j])] = true;
+  }
   esito.Legate = static_cast<int>(std::count(legata.begin(), legata.end(), true));
 
   const int nb = nBarreBase();

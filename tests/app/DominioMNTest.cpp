@@ -1,3 +1,5 @@
+#include <optional>
+
 #include <QPushButton>
 #include <QTest>
 
@@ -6,9 +8,11 @@
 #include "app/DominioMN.h"
 #include "app/FinestreRisultati.h"
 #include "doppi/FinestreRisultatiProva.h"
+#include "doppi/StampaPdf.h"
 #include "drawing/NumeroCella.h"
 #include "model/GeneraleTesto.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/MsgBoxScriptato.h"
 
 using VariabiliPubbliche::Stato;
 
@@ -185,4 +189,33 @@ TEST_F(FinestraDominioMN, ValuesAndChartToggleAndAClickedPointFillsTheReadOut) {
   Fotografa(w, "DominioMN");
   QTest::mouseClick(w.findChild<QPushButton*>("btnCalcolaMN"), Qt::LeftButton);
   EXPECT_FALSE(w.txtDataPoint().isVisible());
+}
+
+// "Stampa" as a user starts it: the print dialog on the program's printer;
+// the window's texts stay texts on the page.
+TEST_F(FinestraDominioMN, StampaPrintsTheWindowToThePdfChosenOrTellsOnceWhyNot) {
+  DominioMN& w = FinestreRisultati::MostraDominioMN("Pressoflessione retta");
+  QApplication::processEvents();
+  // The chart's old axes gone, as the event loop leaves them for a user.
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  std::optional<platform::MsgBoxScriptato> messaggi(std::in_place);
+  StampaPdf carta;
+  QAction* stampa = w.findChild<QAction*>("mnufileitem_1");
+  stampa->trigger();
+  EXPECT_EQ(carta.Dialoghi(), 1);
+  EXPECT_EQ(carta.Pagine(), 1);
+  const QString testo = carta.Testo();
+  // The chart (title, legends) and the acting points typed beside it, in
+  // letters ("fl", not its ligature).
+  for (const char* atteso : {"Pressoflessione retta", "M-NRd", "M-NEd", "Sollecitazioni", "N [kN]", "1200",
+                             "-300", "Infittisci punti"})
+    EXPECT_TRUE(testo.contains(atteso)) << atteso << "\n" << testo.toStdString();
+  // The window is given back the font it inherits.
+  EXPECT_FALSE(w.centralWidget()->testAttribute(Qt::WA_SetFont));
+
+  QFile::remove(carta.Pdf());
+  carta.Guasta();
+  stampa->trigger();
+  EXPECT_FALSE(QFile::exists(carta.Pdf()));
+  EXPECT_EQ(messaggi->Testi(), std::vector<std::string>{"Errore generico della stampante."});
 }

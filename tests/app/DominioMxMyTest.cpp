@@ -9,6 +9,7 @@
 #include "app/DominioMxMy.h"
 #include "app/FinestreRisultati.h"
 #include "doppi/FinestreRisultatiProva.h"
+#include "doppi/StampaPdf.h"
 #include "drawing/NumeroCella.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBoxScriptato.h"
@@ -81,6 +82,7 @@ TEST_F(FinestraDominioMxMy, ANewActingCoupleIsCopiedIntoTheMainWindowAndRecomput
   DominioMxMy& w = Apri();
   Scrive(w.F_Mxsd(), "30");
   EXPECT_TRUE(w.cmdRidisegna().isVisible());
+  EXPECT_EQ(w.Controllo("F_MyRd").Text(), "");
   QTest::mouseClick(&w.cmdRidisegna(), Qt::LeftButton);
   EXPECT_EQ(TestoMain("F_Mxsd", 0), "30");
   EXPECT_EQ(TestoMain("F_MySd", 0), "-108.862047");
@@ -117,7 +119,9 @@ TEST_F(FinestraDominioMxMy, AMomentThatIsNoNumberGivesTheDataErrorAndComputesNot
   EXPECT_EQ(messaggi->Mostrati()[0].testo, "Errore! Controllare i dati");
   EXPECT_EQ(w.nPuntiInput, 12);
   EXPECT_EQ(TestoMain("F_MySd", 0), "-108.862047");
-  EXPECT_EQ(w.Controllo("txtRapporto").Text(), attesi.testi["txtRapporto"]);
+  // The ratio of the couple before it is not shown beside the one typed.
+  EXPECT_EQ(w.Controllo("txtRapporto").Text(), "");
+  EXPECT_EQ(w.Controllo("F_MxRd").Text(), "");
 }
 
 TEST_F(FinestraDominioMxMy, AFailedCalculationLeavesNoRatioBehind) {
@@ -143,4 +147,22 @@ TEST_F(FinestraDominioMxMy, ValuesShowTheGridAndDensifyingBringsTheChartBack) {
   QTest::mouseClick(valori, Qt::LeftButton);
   EXPECT_TRUE(w.Controllo("Graph1").Visible());
   EXPECT_EQ(valori->text(), "Valori");
+}
+
+// "Stampa" prints the window as it is: here with the values in view.
+TEST_F(FinestraDominioMxMy, StampaPrintsTheValuesInViewToThePdfChosen) {
+  DominioMxMy& w = Apri();
+  QTest::mouseClick(w.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+  StampaPdf carta;
+  w.findChild<QAction*>("mnufileitem_1")->trigger();
+  EXPECT_EQ(carta.Dialoghi(), 1);
+  EXPECT_TRUE(messaggi->Mostrati().empty());
+  EXPECT_EQ(carta.Pagine(), 1);
+  // The acting couple is half the resisting one at 90 degrees: row 4 holds
+  // 2 x 24.456 = 48.913 and 2 x -108.86 = -217.72, the ratio is 0.5.
+  const QString testo = carta.Testo();
+  const QRegularExpression riga4("\\b4\\s+90\\s+48.913\\s+-217.72\\b");
+  EXPECT_TRUE(testo.contains(riga4)) << testo.toStdString();
+  for (const char* atteso : {"Teta [°]", "Mx [kNm]", "My [kNm]", "MxRd", "0.5", "Grafico"})
+    EXPECT_TRUE(testo.contains(QString::fromUtf8(atteso))) << atteso;
 }

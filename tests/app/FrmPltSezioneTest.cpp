@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 
 #include "FinestreQt.h"
-#include "doppi/StampaPdf.h"
 #include "app/FinestreRisultati.h"
 #include "app/FrmPltSezione.h"
+#include "doppi/StampaPdf.h"
 #include "drawing/GraficaStato.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/FileDialogScriptato.h"

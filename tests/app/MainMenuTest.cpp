@@ -25,6 +25,7 @@
 #include "app/FrmCarSez.h"
 #include "app/frmAvvisi.h"
 #include "app/frmUnits.h"
+#include "doppi/StampaPdf.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/FileDialogScriptato.h"
 #include "platform/qt/ControlQt.h"
@@ -99,6 +100,27 @@ TEST(MenuMain, OptionAndViewMarksTurnTheirFlagsOnAndBack) {
   EXPECT_EQ(Stato.VisAssi, 0);
   assi->trigger();
   EXPECT_EQ(Stato.VisAssi, 1);
+}
+
+// "Stampa form" and the toolbar's "Stampa" as a user starts them: the print
+// dialog on the program's printer, the form's texts as texts on the page.
+TEST(MenuMain, StampaFormAndThePrintButtonPrintTheFormToThePdfChosen) {
+  FinestraMain f;
+  f.C("txtTitolo").SetText("Trave di prova");
+  f.ambiente.box.Svuota();
+  StampaPdf carta;
+  Azione(f, "MnuFileItem_5")->trigger();
+  EXPECT_EQ(carta.Pagine(), 1);
+  const QString testo = carta.Testo();
+  for (const char* atteso : {"Trave di prova", "Tipo Sezione", "Rettan.re", "Calcola MRd"})
+    EXPECT_TRUE(testo.contains(atteso)) << atteso << "\n" << testo.toStdString();
+
+  QFile::remove(carta.Pdf());
+  carta.Annulla();
+  Azione(f, "Print")->trigger();
+  EXPECT_EQ(carta.Dialoghi(), 2);
+  EXPECT_FALSE(QFile::exists(carta.Pdf()));
+  EXPECT_TRUE(f.ambiente.box.Testi().empty());
 }
 
 TEST(MenuMain, HelpPrintAndSettingsCommands) {

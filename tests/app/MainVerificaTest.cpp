@@ -6,17 +6,22 @@
 
 #include <QPushButton>
 #include <cmath>
+#include <memory>
+#include <tuple>
 
 #include "FinestraMain.h"
 #include "SezioneScritta.h"
 #include "analysis/Correnti.h"
 #include "app/DominioMN.h"
+#include "app/DominioMxMy.h"
 #include "app/FinestreRisultati.h"
 #include "app/MomCurv.h"
 #include "drawing/NumeroCella.h"
 #include "casi/EseguiCaso.h"
 #include "doppi/SistemaProva.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/qt/CasellaTestoQt.h"
+#include "platform/qt/FlexGridQt.h"
 
 using VariabiliPubbliche::Stato;
 
@@ -249,4 +254,110 @@ TEST(VerificaMain, TheResultButtonsOpenTheirWindowsOnTheTypedSection) {
   EXPECT_FALSE(Stato.RisultatiPresenti);
   EXPECT_EQ(FinestreRisultati::DominioMNAperto(), nullptr);
   EXPECT_FALSE(f.C("FraRisultati", 0).Visible());
+}
+
+// A result shown belongs to the inputs on screen: a change of one, here or
+// from a result window, leaves no result (frames hidden, failure type
+// empty), the result as it was when what it reads is the same, or (after
+// "Ricalcola") only the failure type the new inputs give.
+TEST(VerificaMain, AChangedInputLeavesNoResultOfTheOldInputsInSight) {
+  enum Esito { Nessuno, Invariato, TipoNuovo };
+  const auto domanda = [](FinestraMain& f, const char* bottone) {
+    f.Clic(bottone);
+    ASSERT_TRUE(f.C("FraRisultati", 0).Visible()) << bottone;
+  };
+  const auto cella = [](FinestraMain& f) {
+    f.main->FlexGrid(1).SetRow(1);
+    f.main->FlexGrid(1).SetCol(1);
+  };
+  const std::vector<std::tuple<const char*, std::function<void(FinestraMain&)>, Esito>> passi = {
+      {"another section type", [](FinestraMain& f) { f.Clic("OpTipoSezione", 1); }, Nessuno},
+      {"biaxial bending", [](FinestraMain& f) { f.Clic("OpTipoFlessione", 1); }, Nessuno},
+      {"N typed", [](FinestraMain& f) {
+         f.Widget("F_N", 0)->setFocus();
+         FinestraMain::Batti("9", false);
+       }, Nessuno},
+      {"a bar's area entered", [](FinestraMain& f) { f.main->FlexGrid(1).SetTextMatrix(1, 1, "12"); },
+       Nessuno},
+      {"a bar's area typed over", [&](FinestraMain& f) {
+         cella(f);
+         f.main->FlexGrid_KeyPress(1, '7');
+       }, Nessuno},
+      {"a bar's area left as it was", [&](FinestraMain& f) {
+         cella(f);
+         f.main->FlexGrid_Click(1);
+         f.main->TxtEdit_LostFocus(1);
+       }, Invariato},
+      {"a service action typed", [](FinestraMain& f) { f.C("F_N", 1).SetText("80"); }, Invariato},
+      {"MRd taken as MEd", [](FinestraMain& f) { f.main->F_Mu_Click(0); }, Invariato},
+      {"\"Ricalcola\" of M-curvatura at another N", [&](FinestraMain& f) {
+         domanda(f, "btnMomentoCurvatura_solo");
+         std::unique_ptr<MomCurv> w(FinestreRisultati::MomCurvAperto(true));
+         w->F_N().setText("120");
+         QTest::mouseClick(&w->btnCalcolaMN(), Qt::LeftButton);
+       }, TipoNuovo},
+      {"a new first load of the M-N window", [&](FinestraMain& f) {
+         Stato.AzioniDominioMN.ReDim(1, 1, 1, 2);
+         domanda(f, "btnDominioMN");
+         std::unique_ptr<DominioMN> w(FinestreRisultati::DominioMNAperto());
+         QApplication::setActiveWindow(w.get());
+         platform::FlexGridQt& g = w->GridSol();
+         const QPoint centro = g.viewport()->mapFrom(&g, g.RettangoloCella(1, 1).center());
+         QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, centro);
+         QTest::keyClicks(&w->TxtEditSol(), "200");
+         QTest::keyClick(&w->TxtEditSol(), Qt::Key_Return);
+         QTest::keyClick(&w->TxtEditSol(), Qt::Key_Return);  // past the last cell: "Ridisegna"
+         EXPECT_EQ(f.C("F_N", 0).Text(), VariabiliPubbliche::FormattaValore(200));
+       }, Nessuno},
+      {"\"Nuova coppia sollecitante\" at another angle", [&](FinestraMain& f) {
+         f.Clic("OpTipoFlessione", 1);
+         f.C("F_Mxsd", 0).SetText("100");
+         domanda(f, "btnDominioMN");
+         std::unique_ptr<DominioMxMy> w(FinestreRisultati::DominioMxMyAperto());
+         const std::string angolo = f.C("F_Angolo").Text();
+         w->F_Mxsd().setText("0");
+         w->F_MySd().setText("100");
+         QTest::mouseClick(&w->cmdRidisegna(), Qt::LeftButton);
+         EXPECT_NE(f.C("F_Angolo").Text(), angolo);
+       }, Nessuno},
+  };
+  for (const auto& [nome, cambia, esito] : passi) {
+    SCOPED_TRACE(nome);
+    FinestraMain f;
+    ScriviSezione(f, Tabella()[0]);
+    Calcola(f);
+    const std::string momento = f.C("F_Mu", 0).Text();
+    ASSERT_FALSE(f.C("F_tipo_rottura", 0).Text().empty());
+    cambia(f);
+    EXPECT_EQ(f.C("FraRisultati", 0).Visible(), esito == Invariato);
+    EXPECT_EQ(Stato.RisultatiPresenti, esito == Invariato);
+    const std::string tipo = f.C("F_tipo_rottura", 0).Text();
+    if (esito == Invariato) {
+      EXPECT_EQ(f.C("F_Mu", 0).Text(), momento);
+    } else if (esito == Nessuno) {
+      EXPECT_EQ(tipo, "");
+    }
+    if (esito != TipoNuovo) continue;
+    Calcola(f);
+    EXPECT_EQ(tipo, f.C("F_tipo_rottura", 0).Text());
+  }
+}
+
+// An ultimate run refused for an axial force beyond the limit one leaves
+// failure type 4 in the section; "Metodo n" runs all the same.
+TEST(VerificaMain, MetodoNRunsAfterAnUltimateRunRefusedForTheAxialForce) {
+  FinestraMain f;
+  ScriviSezione(f, Tabella()[0]);
+  f.C("F_N", 0).SetText("100000");
+  Calcola(f);
+  ASSERT_EQ(VariabiliPubbliche::SezioneCorrente()->Tipo_Rottura, 4);
+  f.Clic("OpTipoVerifica", 1);
+  f.C("F_N", 1).SetText("100");
+  Calcola(f);
+  EXPECT_TRUE(f.C("FraRisultati", 0).Visible());
+  // 300 x 500, n = 15, 942 mm2 at y = -200, 402 at +200, N = 100 kN at the
+  // centre: Ai = 150000 + 15 1344 = 170160; yG = 15 (402 - 942) 200 / Ai =
+  // -9.52; Ii = 300 500^3 / 12 + 150000 9.52^2 + 15 (942 190.48^2 + 402
+  // 209.52^2) = 3.916e9; top: 1e5 / Ai + 1e5 9.52 259.52 / Ii = 0.651 N/mm2.
+  EXPECT_NEAR(std::fabs(Generale::ValNumero(f.C("F_sigma_c").Text())), 0.651, 0.005);
 }

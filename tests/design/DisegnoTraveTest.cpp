@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <set>
 
@@ -249,6 +250,37 @@ TEST(PosizioniStandard, AGroupNeverTakesASlotTwice) {
   // The last bar takes the last slot.
   EXPECT_EQ(SezioneCA::PosizioniBarra(libere, f, P, 1), (Vettore<double>{-50}));
   EXPECT_EQ(f, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Twelve 20s at the bottom of the 300 mm beam would stand 11.6 mm apart in
+// the middle gap: in the first row 2, 1, 2 stand apart (28 mm from each
+// other and from the holders), 2, 2, 2 would not (58.14 / 3 = 19.4 < 20);
+// the other 7 go 20 + 20 = 40 mm further in, 226.14 / 8 = 28.3 mm apart
+// between the outer holders. No two bars overlap.
+TEST_F(DisegnoTrave, BarsThatOverlapInOneRowGoIntoAnother) {
+  s->CollInf = {Gruppo(12, 20, "FERRI-INF")};
+  Disegna();
+  std::vector<std::array<double, 3>> cerchi;
+  for (const ChiamataEsterna* c : Chiamate("Cerchio"))
+    if (std::fabs(c->numeri[1].valore) < 200)
+      cerchi.push_back({c->numeri[0].valore, c->numeri[1].valore, c->numeri[2].valore});
+  int prima = 0, seconda = 0;
+  for (const auto& c : cerchi) {
+    if (std::fabs(c[2] - 10) > 1e-3) continue;
+    prima += std::fabs(c[1] - 38) < 1e-3;
+    seconda += std::fabs(c[1] - 78) < 1e-3;
+  }
+  EXPECT_EQ(prima, 5);
+  EXPECT_EQ(seconda, 7);
+  EXPECT_TRUE(Cerchio(-113.0711 + 226.1421 / 8, 78, 10));
+  for (std::size_t i = 0; i < cerchi.size(); ++i)
+    for (std::size_t j = i + 1; j < cerchi.size(); ++j)
+      EXPECT_GE(std::hypot(cerchi[i][0] - cerchi[j][0], cerchi[i][1] - cerchi[j][1]),
+                cerchi[i][2] + cerchi[j][2] - 1e-6);
 }
 
 }  // namespace

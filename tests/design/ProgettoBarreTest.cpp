@@ -34,14 +34,26 @@ TEST_F(ProgettoProva, TwoDiametersLightestFirst) {
 TEST_F(ProgettoProva, ThreeDiametersLightestFirst) {
   std::vector<Combinazione> r;
   ASSERT_TRUE(modello_.CombinazioniCalcola(500, {12, 14, 16}, r));
-  // 13 in all; a third count of 0 only when the first alone covers 500: (5,0,0).
-  ASSERT_EQ(r.size(), 13u);
-  Uguale(r[0], 2 * a14 + a16, 0, 2, 1);
-  Uguale(r[1], a12 + 2 * a16, 1, 0, 2);
-  Uguale(r[2], 3 * a12 + a16, 3, 0, 1);
-  Uguale(r[3], a14 + 2 * a16, 0, 1, 2);
-  Uguale(r[4], 5 * a12, 5, 0, 0);
-  Uguale(r[5], 2 * a12 + a14 + a16, 2, 1, 1);
+  // 18 in all: with a third count of 0 when the first two cover 500, for each
+  // count of 12s ((0,4,0) ... (4,1,0)), and (5,0,0).
+  ASSERT_EQ(r.size(), 18u);
+  Uguale(r[0], 2 * a14 + a16, 0, 2, 1);  // 509.0
+  Uguale(r[1], a12 + 2 * a16, 1, 0, 2);  // 515.2
+  Uguale(r[2], 2 * a12 + 2 * a14, 2, 2, 0);  // 534.0
+  Uguale(r[3], 3 * a12 + a16, 3, 0, 1);  // 540.4
+  Uguale(r[4], a14 + 2 * a16, 0, 1, 2);  // 556.0
+  Uguale(r[5], 5 * a12, 5, 0, 0);  // 565.5
+}
+
+// 450 mm2 from 16, 18 and 20: one 16 and one 18 (201.1 + 254.5 = 455.5) is
+// the lightest, then two 18s (508.9), before one 16 and one 20 (515.2).
+TEST_F(ProgettoProva, LightestCombinationWithoutTheThirdDiameter) {
+  std::vector<Combinazione> r;
+  ASSERT_TRUE(modello_.CombinazioniCalcola(450, {16, 18, 20}, r));
+  const double a18 = M_PI * 324 / 4;
+  Uguale(r[0], a16 + a18, 1, 1, 0);
+  Uguale(r[1], 2 * a18, 0, 2, 0);
+  Uguale(r[2], a16 + a20, 1, 0, 1);
 }
 
 TEST_F(ProgettoProva, EqualAreasKeepTheEnumerationOrder) {

@@ -9,11 +9,11 @@
 #include <QTemporaryDir>
 
 #include "FinestraProgetto.h"
-#include "doppi/StampaPdf.h"
 #include "analysis/Correnti.h"
 #include "analysis/SezioneCA.h"
 #include "app/FinestreRisultati.h"
 #include "app/FrmPltSezione.h"
+#include "doppi/StampaPdf.h"
 #include "platform/FileDialogScriptato.h"
 
 using VariabiliPubbliche::Stato;

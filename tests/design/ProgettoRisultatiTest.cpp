@@ -31,6 +31,10 @@ TEST_F(ProgettoProva, SteelIncidence) {
   EXPECT_EQ(VariabiliPubbliche::SezioneCorrente()->StaffeCamp().TipoAmin, 5);
   Stato.SenzaStaffe = true;
   EXPECT_NEAR(modello_.IncidenzaAcciaio(1000, 500), barre / 0.15, 1e-4);
+  // Over the section drawn: 280 x 470 rounded up to 300 x 500 still 0.15 m2.
+  modello_.BaseSezione = 280;
+  modello_.AltezzaSezione = 470;
+  EXPECT_NEAR(modello_.IncidenzaAcciaio(1000, 500), barre / 0.15, 1e-4);
 }
 
 TEST_F(ProgettoProva, NegativeMomentSwapsTheItems) {
@@ -51,7 +55,7 @@ TEST_F(ProgettoProva, NegativeMomentSwapsTheItems) {
   const double eccedenza = 100 * (modello_.AsTesaEffettiva / modello_.AsTesa - 1);
   EXPECT_EQ(t.txtAsPerc[1], "+" + Formattazione::Formato(eccedenza, "0.0") + "%");
   EXPECT_EQ(t.LblArmatura[0], "4φ12");
-  const double ro = 100 * modello_.AsTesaEffettiva / (modello_.AltezzaUtile * 300);
+  const double ro = 100 * modello_.AsTesaEffettiva / (modello_.AltezzaUtileArrotondata * 300);
   EXPECT_EQ(t.LabelRo_s, Formattazione::Formato(ro, "0.00"));
 }
 
@@ -68,6 +72,33 @@ TEST_F(ProgettoProva, NoCompressionSteelShowsADash) {
             "Taglio Resistente = " +
                 VariabiliPubbliche::FormattaValore(modello_.TaglioResistente / 1000) + " kN");
   EXPECT_EQ(t.lblTau, "");
+}
+
+// 300 x 500 with 6500 mm2 in tension, 4 holders of 12 and twelve 20s at the
+// bottom: 6500 / 150000 = 4.3 % of b h; side by side inside 8 mm stirrups
+// under 20 mm of cover with 20 mm between them they take 2 (20 + 8) + 4 x 12
+// + 12 x 20 + 15 x 20 = 644 mm. The top zone, 4 holders, takes 164 mm.
+TEST_F(ProgettoProva, BarsThatCannotBeBuiltAreSaid) {
+  Stato.CopriferroProgetto = 20;
+  Stato.DiametroStaffe = 8;
+  Stato.NumeroBracci = 4;
+  Stato.DiametroReggistaffe = 12;
+  modello_.BaseArrotondata = 300;
+  modello_.AltezzaArrotondata = 500;
+  modello_.SegnoMomento = 1;
+  modello_.DiametriTesi = {16, 18, 20};
+  modello_.CombinazioneTesa = {3770, 0, 0, 12};
+  modello_.AsTesaEffettiva = 6500;
+  modello_.DiametriCompressi = {16};
+  modello_.CombinazioneCompressa = {};
+  EXPECT_EQ(modello_.AvvisiCostruzione(),
+            "Armatura tesa pari al 4.3% di b·h, oltre il 4%: aumentare le dimensioni della "
+            "sezione.\r\nLe barre inferiori non stanno in un solo strato: con l'interferro minimo "
+            "occorre una base di 644 mm.");
+  // Two 20s: 56 + 4 x 12 + 2 x 20 + 5 x 20 = 244 mm fit, 1080 mm2 is 0.7 %.
+  modello_.CombinazioneTesa = {628.3f, 0, 0, 2};
+  modello_.AsTesaEffettiva = 1080;
+  EXPECT_EQ(modello_.AvvisiCostruzione(), "");
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
 
 #include "FinestraProgetto.h"
+#include "app/frmUnits.h"
 #include "drawing/MsFlex.h"
 #include "platform/qt/FlexGridQt.h"
 #include "model/GeneraleTesto.h"
@@ -192,6 +194,87 @@ TEST_F(FinestraProgetto, AFailedRunLeavesNoResultOnShow) {
   }
   Batti("F_Mxsd", 0, "150");
   EXPECT_TRUE(p->Form().Controllo("Command1").Enabled());
+}
+
+}  // namespace
+
+namespace {
+
+// The code chosen in the window's menu sizes the bending too: at the same
+// strain the concrete's force is fcd b, so b grows by 0.85 x 25 / 1.5 over
+// 0.85 x 25 / 1.6 = 16/15 under DM 1996 and As stays.
+TEST_F(FinestraProgetto, DesignCodeMenuSizesTheBending) {
+  ASSERT_NE(p, nullptr);
+  Clic("chkNoStaffe");
+  Batti("TextArrotonda", 1, "0");
+  Batti("F_Mxsd", 0, "150");
+  Clic("ButtonCR", 0);
+  const double b = p->Modello().BaseSezione, As = p->Modello().AsTesa;
+  p->findChild<QAction*>("NormativaItem_1")->trigger();
+  EXPECT_EQ(Stato.Normativa, 1);
+  EXPECT_NEAR(p->Modello().BaseSezione, b * 16 / 15, 1e-3 * b);
+  EXPECT_NEAR(p->Modello().AsTesa, As, 1e-3 * As);
+  // The main window shows the code's fcd.
+  EXPECT_NEAR(Generale::ValNumero(f.main->Controllo("TxtFcd").Text()), 0.85 * 25 / 1.6, 0.01);
+  p->findChild<QAction*>("NormativaItem_0")->trigger();
+  EXPECT_NEAR(p->Modello().BaseSezione, b, 1e-3 * b);
+}
+
+}  // namespace
+
+namespace {
+
+// Opzioni -> Unità di Misura -> mm with the design window open: 2 cm of
+// cover and a 5 cm step are shown as 20 and 50 mm, and the stored values
+// stay 20 and 50 mm.
+TEST_F(FinestraProgetto, UnitChangeConvertsTheLengthsTyped) {
+  ASSERT_NE(p, nullptr);
+  Batti("txtPro", 0, "2");
+  Batti("TextArrotonda", 1, "5");
+  Batti("F_Mxsd", 0, "150");
+  const double b = p->Modello().BaseArrotondata;
+  frmUnits& unita = frmUnits::Mostra(0);
+  unita.findChild<QRadioButton*>("optUnits_0")->setChecked(true);
+  unita.OKButton_Click();
+  EXPECT_EQ(Stato.UnitaLunghezza, "mm");
+  EXPECT_EQ(Numero("txtPro", 0), 20);
+  EXPECT_EQ(Numero("TextArrotonda", 1), 50);
+  EXPECT_EQ(p->Form().Controllo("lblLung", 0).Text(), "mm");
+  EXPECT_EQ(Stato.CopriferroProgetto, 20);
+  EXPECT_EQ(Stato.PassoArrotondamento[1], 50);
+  EXPECT_EQ(p->Modello().BaseArrotondata, b);
+  EXPECT_EQ(Numero("txtSez", 1), b);
+}
+
+}  // namespace
+
+namespace {
+
+// The design command on a rectangle whose dimensions are not typed yet opens
+// the window, which starts from sizes of its own.
+TEST(FinestraProgettoVuota, OpensOnARectangleWithoutDimensions) {
+  FinestraMain f;
+  f.Clic("OpTipoSezione", 1);
+  f.Clic("OpTipoSezione", 0);
+  f.main->findChild<QAction*>("mnu_Progetto")->trigger();
+  ProgettoSezione* p = ProgettoSezione::Aperta();
+  ASSERT_NE(p, nullptr);
+  for (const auto& m : f.ambiente.box.Mostrati()) EXPECT_NE(m.testo, "Errore! Controllare i dati");
+  EXPECT_GT(Generale::ValNumero(p->Form().Controllo("txtSez", 0).Text()), 0);
+  delete p;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FinestraProgetto, HelpAnswersEveryTime) {
+  ASSERT_NE(p, nullptr);
+  const auto prima = f.ambiente.box.Mostrati().size();
+  Clic("ButtonHelp");
+  Clic("ButtonHelp");
+  ASSERT_EQ(f.ambiente.box.Mostrati().size(), prima + 2);
+  EXPECT_EQ(f.ambiente.box.Mostrati().back().testo, "La guida in linea non è disponibile.");
 }
 
 }  // namespace

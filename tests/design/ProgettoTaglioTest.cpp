@@ -12,8 +12,8 @@ namespace {
 
 class ProgettoTaglio : public ProgettoProva {
  protected:
-  void Trave(int bracci, double V, double d = 462, double h = 500) {
-    modello_.BaseArrotondata = 300;
+  void Trave(int bracci, double V, double d = 462, double h = 500, double base = 300) {
+    modello_.BaseArrotondata = static_cast<float>(base);
     modello_.AltezzaArrotondata = static_cast<float>(h);
     modello_.AltezzaUtileArrotondata = modello_.AltezzaUtile = static_cast<float>(d);
     Stato.NumeroBracci = bracci;
@@ -61,8 +61,10 @@ TEST_F(ProgettoTaglio, Dm96WithoutStirrupsCapsTheRatio) {
   Stato.SenzaStaffe = true;
   Stato.RoL = 0.03f;
   Trave(0, 50000);
+  modello_.AsTesaEffettiva = 3000;  // 2.16 %
   modello_.ProgettaTaglio();
   EXPECT_EQ(Stato.RoL, 0.02f);
+  EXPECT_NEAR(Generale::ValNumero(C("txtRol").Text()), 2, 1e-6);
   // 0.25 fctd r (1 + 50 rho) b d with r = 1.6 - 0.462.
   const double fctd = 0.7 * 0.27 * std::pow(30.0, 2.0 / 3) / 1.6;
   EXPECT_NEAR(modello_.TaglioResistente, 0.25 * fctd * 1.138 * 2 * b * 462, 0.5);
@@ -122,6 +124,60 @@ TEST_F(ProgettoTaglio, NtcMinimumStirrupsByRatio) {
   EXPECT_EQ(modello_.TensioneTangenziale, 0);
   EXPECT_EQ(ModelloProgetto::ArrotondaPassoStaffe(199.9), 190);
   EXPECT_EQ(ModelloProgetto::ArrotondaPassoStaffe(200), 200);
+}
+
+// rho_l is the tension steel of the section: As = 970.2 mm2 on 300 x 462 is
+// 0.70 %. k = 1 + sqrt(200/462) = 1.658, VRd,c = 0.18/1.5 k (100 0.007 25)^(1/3)
+// b d = 71.6 kN (the 2 % typed would give 101.6). With 4 legs at s_min = 330,
+// cot 1: Vs = 201.1 x 391.3 x 415.8 / 330 = 99.1 kN < 100 kN, so the stirrups
+// carry V: s = 415.8 x 201.1 x 391.3 / 100000 = 327.1 -> 320.
+TEST_F(ProgettoTaglio, NtcConcreteTermFromTheTensionSteel) {
+  Stato.CotTeta = 1;
+  Stato.RoL = 0.02f;
+  Trave(4, 100000);
+  modello_.AsTesaEffettiva = 970.2f;
+  modello_.ProgettaTaglio();
+  const double k = 1 + std::sqrt(200.0 / 462);
+  EXPECT_NEAR(modello_.TaglioResistente, 0.12 * k * std::cbrt(17.5) * b * 462, 1);
+  EXPECT_NEAR(modello_.TaglioResistente, 71600, 100);
+  EXPECT_NEAR(Generale::ValNumero(C("txtRol").Text()), 0.7, 1e-3);
+  EXPECT_EQ(modello_.PassoStaffe, 320);
+  // Without stirrups and 150 kN on it: light red and a remark.
+  Stato.SenzaStaffe = true;
+  Trave(0, 150000);
+  modello_.ProgettaTaglio();
+  const TestiRisultati t = modello_.RisultatiTesti();
+  EXPECT_EQ(t.lblTaglioResistenteForeColor, platform::QBColor(12));
+  EXPECT_EQ(modello_.Osservazioni,
+            "Il taglio sollecitante supera il taglio resistente senza armatura a taglio: disporre "
+            "le staffe.");
+}
+
+// b = 132: VRd,max(2.5) = 0.5 x 14.17 x 132 x 415.8 x 2.5 / 7.25 = 134.1 kN,
+// while 4 legs of 8 mm at 330 with cot 2.5 would give 247.8 kN: the minimum
+// stirrups carry what the struts do.
+TEST_F(ProgettoTaglio, MinimumStirrupsNoMoreThanTheStruts) {
+  Stato.CotTeta = 2.5f;
+  Trave(4, 100000, 462, 500, 132);
+  modello_.AsTesaEffettiva = 1000;
+  modello_.ProgettaTaglio();
+  const double strut = 0.5 * fcd * 132 * z * 2.5 / 7.25;
+  EXPECT_EQ(modello_.RisultatiTesti().lblTaglioResistente,
+            "Staff. minima per VEd = " + FormattaValore(strut / 1000) + " kN");
+  EXPECT_EQ(modello_.PassoStaffe, 330);
+}
+
+// DM 1996 struts: 0.30 fck / gamma_c b d = 0.30 x 25 / 1.6 x 250 x 462 =
+// 541.4 kN carry 500 kN on a 250 mm beam (with the 0.85 of the stress block
+// they would not: 460.2 kN).
+TEST_F(ProgettoTaglio, Dm96StrutsWithoutTheStressBlockFactor) {
+  Stato.Normativa = 1;
+  Stato.Fcd = 0.85 * 25 / 1.6;
+  Stato.GammaC = 1.6;
+  Trave(4, 500000, 462, 500, 250);
+  modello_.ProgettaTaglio();
+  EXPECT_EQ(modello_.RisultatiTesti().lblTauForeColor, 0x80FF80u);
+  EXPECT_EQ(modello_.Osservazioni.find("deve essere portata"), std::string::npos);
 }
 
 }  // namespace

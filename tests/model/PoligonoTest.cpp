@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
+
+#include "drawing/Grafica_Geometria.h"
 
 #include "platform/MsgBoxScriptato.h"
 
@@ -122,6 +125,88 @@ TEST(PoligonoControllo, SidesThatCrossAndSidesThatTouch) {
                    .LatiIncrociati());
   // A side crossing the last one (which closes on vertex 1).
   EXPECT_TRUE(DaCoordinate({0, 100, 100, 0, 50}, {0, 0, 100, 100, -50}).LatiIncrociati());
+}
+
+// Every pair of sides that share no vertex tried in turn, as the search did
+// before it swept the sides' boxes.
+bool OgniCoppiaDiLati(const Poligono& p) {
+  double xMin, xMax, yMin, yMax, tolleranza;
+  p.MaxMin(xMin, xMax, yMin, yMax, &tolleranza);
+  const int n = p.nVertici();
+  for (int i = 1; i <= n - 2; ++i)
+    for (int k = i + 2; k <= (i == 1 ? n - 1 : n); ++k) {
+      const int j = k < n ? k + 1 : 1;
+      double xc, yc;
+      if (Grafica::IntersezioneSegmenti({p.X(i), p.X(i + 1)}, {p.Y(i), p.Y(i + 1)},
+                                        {p.X(k), p.X(j)}, {p.Y(k), p.Y(j)}, xc, yc, tolleranza,
+                                        true))
+        return true;
+    }
+  return false;
+}
+
+TEST(PoligonoControllo, SweepAnswersAsEveryPair) {
+  std::mt19937 caso(7);
+  std::uniform_int_distribution<int> vertici(4, 30);
+  std::uniform_real_distribution<double> u(0, 1);
+  int incrociati = 0, prove = 0;
+  for (int t = 0; t < 6000; ++t) {
+    const int n = vertici(caso), famiglia = t % 4;
+    Vettore<double> x(1, n), y(1, n);
+    for (int i = 1; i <= n; ++i) {
+      if (famiglia == 0) {  // a 6 x 6 grid: shared vertices, collinear overlaps, touching
+        x(i) = std::floor(u(caso) * 6);
+        y(i) = std::floor(u(caso) * 6);
+      } else {  // star-shaped, rough (1), far from the origin (2), nearly parallel diagonals (3)
+        const double a = Matematica::DuePi * i / n, r = 100 * (1 + (famiglia == 1 ? u(caso) : 0.1));
+        x(i) = r * std::cos(a) + (famiglia == 2 ? 1E5 : 0);
+        y(i) = r * std::sin(a) + (famiglia == 2 ? 3E5 : 0);
+        if (famiglia == 3) {
+          x(i) = 1000 * i + (i % 2) * 1E-9 * u(caso);
+          y(i) = 1000 * i + ((i + 1) % 2) * 1E-9 * u(caso) + (i % 3 == 0 ? 1E-3 : 0);
+        }
+      }
+    }
+    if (u(caso) < 0.3) {  // a vertex repeated
+      const int i = 1 + static_cast<int>(u(caso) * n), j = 1 + static_cast<int>(u(caso) * n);
+      x(i) = x(j);
+      y(i) = y(j);
+    }
+    const Poligono p = DaCoordinate(x, y);
+    const bool atteso = OgniCoppiaDiLati(p);
+    ASSERT_EQ(p.LatiIncrociati(), atteso) << "prova " << t;
+    incrociati += atteso;
+    ++prove;
+  }
+  // Both answers are well represented.
+  EXPECT_GT(incrociati, prove / 10);
+  EXPECT_LT(incrociati, prove * 9 / 10);
+}
+
+TEST(PoligonoControllo, LongOutlineAndTheKeptAnswer) {
+  // 2,000 vertices on a circle of radius 100: no side crosses another.
+  const int n = 2000;
+  Vettore<double> x(1, n), y(1, n);
+  for (int i = 1; i <= n; ++i) {
+    x(i) = 100 * std::cos(Matematica::DuePi * (i - 1) / n);
+    y(i) = 100 * std::sin(Matematica::DuePi * (i - 1) / n);
+  }
+  Poligono p = DaCoordinate(x, y);
+  EXPECT_FALSE(p.LatiIncrociati());
+  // Vertex 1001 sits at (-100, 0); moved to (150, 0) its two sides run right
+  // across the circle and cross the sides about vertex 1 at x = 100.
+  p.SetX(1001, 150);
+  EXPECT_TRUE(p.LatiIncrociati());
+  p.SetX(1001, -100);
+  EXPECT_FALSE(p.LatiIncrociati());
+  // A copy keeps the answer with the vertices, and changes with them.
+  Poligono bowTie = DaCoordinate({-150, 150, 150, -150}, {250, -250, 250, -250});
+  EXPECT_TRUE(bowTie.LatiIncrociati());
+  Poligono copia = bowTie;
+  copia.SetY(2, 250);
+  copia.SetY(3, -250);
+  EXPECT_FALSE(copia.LatiIncrociati());
+  EXPECT_TRUE(bowTie.LatiIncrociati());
 }
 
 TEST(PoligonoControllo, FiniteCoordinates) {

@@ -8,6 +8,7 @@
 #include "app/FinestraMain.h"
 #include "app/Generale.h"
 #include "app/ProgettoFile.h"
+#include "doppi/StampaPdf.h"
 #include "platform/FileDialogScriptato.h"
 
 using Sismica::Stato;
@@ -33,13 +34,16 @@ TEST_F(FinestraMenu, CodeItemsSetCodeClassCaptionAndEc8Controls) {
     int normativa;
     int media;
     const char* caption;
-  } voci[] = {{"MnuVerificaitem_4", 1, 1, "Normativa: EC8 2005 - DCM"},
-              {"MnuVerificaitem_0", 0, 0, "Normativa: NTC 2008 - CD\"A\""},
-              {"MnuVerificaitem_3", 1, 0, "Normativa: EC8 2005 - DCH"},
-              {"MnuVerificaitem_1", 0, 1, "Normativa: NTC 2008 - CD\"B\""}};
+    double q0;
+  } voci[] = {{"MnuVerificaitem_4", 1, 1, "Normativa: EC8 2005 - DCM", 3.9},
+              {"MnuVerificaitem_0", 0, 0, "Normativa: NTC 2008 - CD\"A\"", 5.85},
+              {"MnuVerificaitem_3", 1, 0, "Normativa: EC8 2005 - DCH", 5.85},
+              {"MnuVerificaitem_1", 0, 1, "Normativa: NTC 2008 - CD\"B\"", 3.9}};
   S::Apri();
   for (const auto& v : voci) {
     S::Menu(v.voce);
+    // Frames: q0 = 4.5 or 3.0 times alpha_u / alpha_1 = 1.3 by class.
+    EXPECT_DOUBLE_EQ(Stato.FattoreStrutturaQ0, v.q0) << v.voce;
     EXPECT_EQ(VariabiliPubbliche::Stato.NormativaSismica, v.normativa) << v.voce;
     EXPECT_EQ(Stato.DuttilitaMedia, v.media) << v.voce;
     EXPECT_EQ(S::W_<QMenu>("MnuVerifica")->title().toStdString(), v.caption);
@@ -53,6 +57,15 @@ TEST_F(FinestraMenu, CodeItemsSetCodeClassCaptionAndEc8Controls) {
                               "MnuVerificaitem_4"})
       EXPECT_EQ(S::W_<QAction>(altra)->isChecked(), std::string(altra) == v.voce);
   }
+  // A q0 of the engineer's own stays while the class does not change; the
+  // coefficients window shows the class's value once it does.
+  Stato.FattoreStrutturaQ0 = 3.5;
+  S::Menu("MnuVerificaitem_4");
+  EXPECT_DOUBLE_EQ(Stato.FattoreStrutturaQ0, 3.5);
+  FrmCoefficienti& c = FrmCoefficienti::Mostra(0);
+  S::Menu("MnuVerificaitem_3");
+  EXPECT_EQ(c.Controllo("txtCoeff", 1).Text(), "5,85");
+  EXPECT_EQ(S::F().Controllo("txtDinamica", 1).Text(), "5,85");
 }
 
 // The class held by the state is the one the menu shows when the window opens.
@@ -156,6 +169,21 @@ TEST_F(FinestraMenu, CopyItemTellsTheKeysAndChangesNothing) {
   EXPECT_EQ(schermo.messaggi.Testi()[0],
             "Per copiare la form negli appunti\r\npremere i tasti Alt + Stampa");
   EXPECT_EQ(S::F().Controllo("PilastroTxt", 0).Text(), prima);
+}
+
+// "Stampa form" as a user starts it: the print dialog on the program's
+// printer, the form's texts as texts on the page.
+TEST_F(FinestraMenu, PrintItemPrintsTheFormToThePdfChosen) {
+  S::Apri();
+  StampaPdf carta;
+  S::Menu("mnufileitem_5");
+  EXPECT_EQ(carta.Dialoghi(), 1);
+  EXPECT_TRUE(schermo.messaggi.Testi().empty());
+  EXPECT_EQ(carta.Pagine(), 1);
+  const QString testo = carta.Testo();
+  for (const char* atteso : {"SEZIONE INFERIORE", "Base Pilastro", "Verifica Vx", "Plotta"})
+    EXPECT_TRUE(testo.contains(atteso)) << atteso << "\n" << testo.toStdString();
+  EXPECT_FALSE(testo.contains("Normativa:")) << "the menu bar is no part of the form";
 }
 
 TEST_F(FinestraMenu, CapacityDesignOpensTheCoefficientsOnItsPage) {

@@ -92,6 +92,25 @@ TEST_F(FinestraRegole, TypedDimensionsRerunTheRulesWhenTheBoxIsLeft) {
   EXPECT_EQ(Stato.PilastroCorrente.MatriceSezionePilastro(0, 1), 240);
 }
 
+// The curvature ductility typed in the coefficients window reruns the rules:
+// q0 3.9, T1 0.2, TC 0.4 give mu = 1 + 2 x 2.9 x 0.4 / 0.2 = 12.6, and
+// omega_wd must reach (30 x 12.6 x 0.3 x 0.001957 x 400 / 344 - 0.035) /
+// (0.8077 x 0.7297) = 0.378 against 0.323 given; at T1 0.4, 6.8 asks 0.177.
+TEST_F(FinestraRegole, CurvatureDuctilityTypedInTheCoefficientsWindowRerunsTheRules) {
+  PreparaFinestra(Riga(CasiStaffe, "EC8 DCM with four ties: met"));
+  S::Apri();
+  ASSERT_EQ(S::Lista(), "OK prescrizioni");
+  FrmCoefficienti& c = FrmCoefficienti::Mostra(0);
+  auto* T1 = c.findChild<QLineEdit*>("txtCoeff_2");
+  T1->selectAll();
+  QTest::keyClicks(T1, "0,2");
+  EXPECT_NEAR(Stato.DuttilitaCurvaturaInf, 12.6, 1e-5);
+  EXPECT_EQ(S::Lista(), "Prescrizioni staffe non rispettate.");
+  T1->selectAll();
+  QTest::keyClicks(T1, "0,4");
+  EXPECT_EQ(S::Lista(), "OK prescrizioni");
+}
+
 TEST_F(FinestraRegole, GreekLettersAtSize12AndTheRestInTheBoxsFont) {
   S::Apri();
   S::F().ListaPrescrizioniNew({"Omega_wd e _Gamma_Rd e _Gamma_Rd", "omega_ _r_"});

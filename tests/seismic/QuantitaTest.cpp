@@ -44,10 +44,17 @@ TEST(QuantitaPilastro, StirrupLengthsAndVolumeRatio) {
   EXPECT_NEAR(P().StaffeVolumeRapporto(volume, area), Tondo(8) * 344 / (344.0 * 344), 1e-6);
   EXPECT_NEAR(volume, Tondo(8) * 344, 1e-2);
   EXPECT_FLOAT_EQ(area, 344 * 344);
-  // The hoop: three sides with their bends, the closing side without.
+  // The hoop's centre line runs 12 outside the bar centres: 4 x 320 + 4 x
+  // 24 x tan 45 = 4 x 344, the core's perimeter.
   AmbienteColonna::Staffe({{8, 1, 4, 12, 9}});
   P().StaffeVolumeRapporto(volume, area);
-  EXPECT_NEAR(volume, Tondo(8) * (3 * 344 + 320), 1e-2);
+  EXPECT_NEAR(volume, Tondo(8) * 4 * 344, 1e-2);
+  // The octagon through the bars next to the corners: sides of 106.67 and
+  // 150.85 turning by 45 degrees; offset by 12 each side grows by 2 x 12 x
+  // tan 22.5 = 9.94: 4 x 116.61 + 4 x 160.79 = 1109.59.
+  AmbienteColonna::Staffe({{8, 2, 3, 6, 8, 11, 10, 7, 5}});
+  P().StaffeVolumeRapporto(volume, area);
+  EXPECT_NEAR(volume, Tondo(8) * 1109.59, 0.5);
   float primo = 0;
   float secondo = 0;
   P().DistanzeBracciEsterni(primo, secondo);

@@ -11,6 +11,17 @@ namespace {
 
 const platform::Colore Rosso = platform::QBColor(12);
 
+// 300 x 500, 3 x 3 bars of 16 at the current end, ample stirrup steel left
+// to the row.
+void PilastroConLati() {
+  Sismica::Pilastro& p = AmbienteColonna::Colonna();
+  p.SetMatriceSezionePilastro(0, 1, 300);
+  p.SetMatriceSezionePilastro(0, 2, 500);
+  AmbienteColonna::Barre(3, 3, 16);
+  p.SetStaffePassoCritico(50);
+  p.SetStaffePassoCentrale(50);
+}
+
 // Each text written from the clause and the figures of the standard column:
 // core 344 mm, hoop legs 2 x 50.27 mm2, fyd/fcd = 27.62, nu_d = 0.3,
 // eps_yd = 0.00196, alpha_s = (1 - 100/688)^2.
@@ -48,15 +59,15 @@ const std::vector<CasoRegole> CasiStaffe = {
        AmbienteColonna::Staffe({{8, 1, 4, 12, 9}, {8, 5, 6}, {8, 2, 10}});
      },
      {"Il passo delle staffe nella zona critica deve essere <=  96 mm - NTC #7.4.6.2.2."}},
-    // omega_wd 0.1586 against 0.3373 required: a pitch of 100 x 0.1586 / 0.3373.
+    // omega_wd 0.1614 against 0.3373 required: a pitch of 100 x 0.1614 / 0.3373.
     {"EC8 DCM: confinement in both directions and tied bars",
      1,
      1,
      [] {},
      {"Insufficiente duttilità di curvatura in direzione X:",
-      "  - Omega_wd deve essere >=  0,3373 (passo <= 47 mm)", "  - EC8 #5.4.3.2.2(8)",
+      "  - Omega_wd deve essere >=  0,3373 (passo <= 48 mm)", "  - EC8 #5.4.3.2.2(8)",
       "Insufficiente duttilità di curvatura in direzione Y:",
-      "  - Omega_wd deve essere >=  0,3373 (passo <= 47 mm)", "  - EC8 #5.4.3.2.2(8)",
+      "  - Omega_wd deve essere >=  0,3373 (passo <= 48 mm)", "  - EC8 #5.4.3.2.2(8)",
       "La distanza massima fra barre legate = 320 mm deve essere <= 200 mm - "
       "EC8 #5.4.3.2.2(11,b).",
       "Almeno una barra ogni due deve essere legata."}},
@@ -101,7 +112,8 @@ const std::vector<CasoRegole> CasiStaffe = {
      },
      {"ATTENZIONE - Passo staffe nullo nella zona critica!",
       "ATTENZIONE - Passo staffe nullo nella zona centrale!"}},
-    // Central limit min(20 x 16, 400, 400) = 320, above the critical one.
+    // Central limit min(20 x 16, 400, 400) = 320, above the critical one;
+    // NTC's own min(12 x 16, 250) = 192.
     {"NTC CD B: central pitch beyond both limits",
      0,
      1,
@@ -110,10 +122,60 @@ const std::vector<CasoRegole> CasiStaffe = {
        AmbienteColonna::Colonna().SetStaffePassoCentrale(330);
      },
      {"Il passo delle staffe nella zona centrale deve essere <=  320 mm - EC2 #9.5.3(3).",
+      "Il passo delle staffe nella zona centrale deve essere <=  192 mm - NTC #4.1.6.1.2.",
       "Nella zona centrale Omega_st in direzione X deve essere >= 0,08 (passo < 151 mm) - "
       "NTC #7.4.6.2.2.",
       "Nella zona centrale Omega_st in direzione Y deve essere >= 0,08 (passo < 151 mm) - "
       "NTC #7.4.6.2.2."}},
+    // Outside the critical zone: 12 x 16 = 192 < 250 mm. The two ties give
+    // omega 0.1211 at 100, 0.0484 at 250: a pitch below 250 x 0.0484 / 0.08.
+    {"NTC CD B: central pitch of 250 with bars of 16",
+     0,
+     1,
+     [] {
+       AmbienteColonna::Staffe({{8, 1, 4, 12, 9}, {8, 5, 6}, {8, 2, 10}});
+       AmbienteColonna::Colonna().SetStaffePassoCentrale(250);
+     },
+     {"Il passo delle staffe nella zona centrale deve essere <=  192 mm - NTC #4.1.6.1.2.",
+      "Nella zona centrale Omega_st in direzione X deve essere >= 0,08 (passo < 151 mm) - "
+      "NTC #7.4.6.2.2.",
+      "Nella zona centrale Omega_st in direzione Y deve essere >= 0,08 (passo < 151 mm) - "
+      "NTC #7.4.6.2.2."}},
+    // Bars of 26 at this end: hoops of at least 26 / 4 = 6.5 mm. Hoops of 6
+    // holding every bar at 75 mm, core 400 - 2 x (40 - 3 - 13) = 352:
+    // Omega_st = 4 x 28.27 / (75 x 352) x 27.62 = 0.118, above 0.08.
+    {"NTC CD B: hoops of 6 with bars of 26",
+     0,
+     1,
+     [] {
+       AmbienteColonna::Barre(4, 4, 26);
+       AmbienteColonna::Staffe({{6, 1, 4, 12, 9}, {6, 2, 10}, {6, 3, 11}, {6, 5, 6}, {6, 7, 8}});
+       AmbienteColonna::Colonna().SetStaffePassoCritico(75);
+       AmbienteColonna::Colonna().SetStaffePassoCentrale(75);
+     },
+     {"Il diametro delle staffe deve essere >=  6,5 mm - NTC #4.1.6.1.2."}},
+    // A 300 x 500 column, 3 x 3 bars of 16, cover 40: the hoop listed through
+    // the eight bars of the perimeter turns only at the corners, which stand
+    // 500 - 2 x 40 = 420 apart along h.
+    {"NTC CD B: a hoop through the side bars holds its corners only",
+     0,
+     1,
+     [] {
+       PilastroConLati();
+       AmbienteColonna::Staffe({{8, 1, 2, 3, 5, 8, 7, 6, 4}});
+     },
+     {"La distanza massima fra barre legate = 420 mm deve essere <= 400 mm - NTC #7.4.6.2.2."}},
+    // The top end never given bars: the central limit comes from the bottom
+    // end alone, min(20 x 16, 400, 400) = 320 > 150, and nothing is said.
+    {"EC8 DCM with four ties, the top end never opened",
+     1,
+     1,
+     [] {
+       Sismica::Pilastro& p = AmbienteColonna::Colonna();
+       for (int j = 7; j <= 10; ++j) p.SetMatriceSezionePilastro(0, j, 0);
+       AmbienteColonna::Staffe({{8, 1, 4, 12, 9}, {8, 2, 10}, {8, 3, 11}, {8, 5, 6}, {8, 7, 8}});
+     },
+     {}},
 };
 
 class RegoleStaffe : public ::testing::TestWithParam<CasoRegole> {};
@@ -145,8 +207,9 @@ TEST(RegoleStaffeCaselle, NtcRatiosShownAndColouredWhereTheyFail) {
     EXPECT_EQ(f.Controllo("TxtOmegaSt", i).Text(), attesi[i]) << i;
     EXPECT_EQ(f.Controllo("TxtOmegaSt", i).ForeColor(), i < 2 ? 0 : Rosso) << i;
   }
-  EXPECT_EQ(f.Controllo("txtOmegaWd", 0).Text(), "0,1586");
-  EXPECT_EQ(f.Controllo("txtOmegaWd", 1).Text(), "0,1058");
+  // The hoop's volume over the core: 50.27 x 4 x 344 / 344^2 x 27.62 / 100.
+  EXPECT_EQ(f.Controllo("txtOmegaWd", 0).Text(), "0,1614");
+  EXPECT_EQ(f.Controllo("txtOmegaWd", 1).Text(), "0,1076");
   // Halving the central pitch meets the minimum: the boxes turn black again.
   AmbienteColonna::Colonna().SetStaffePassoCentrale(75);
   lista.clear();
@@ -161,9 +224,10 @@ TEST(RegoleStaffeCaselle, NtcRatiosShownAndColouredWhereTheyFail) {
   EXPECT_EQ(f.Controllo("txtOmegaWd", 0).Text(), "");
 }
 
-// DCH needs 0.12 at the base and 0.08 at the top, DCM 0.08 at the base and
-// nothing at the top. Every bar held at a pitch of 96, a curvature demand
-// that any hoop meets, and fyd chosen so that omega_wd is 0.1000 or 0.0500.
+// DCH needs 0.12 at the foot of a base column and 0.08 in every other
+// critical zone, DCM 0.08 at the bottom and nothing at the top. Every bar
+// held at a pitch of 96, a curvature demand that any hoop meets, and fyd
+// chosen so that omega_wd is 0.1000 or 0.0500.
 TEST(RegoleStaffeCaselle, Ec8MinimumOmegaByEndAndClass) {
   AmbienteColonna ambiente;
   VariabiliPubbliche::Stato.NormativaSismica = 1;
@@ -177,38 +241,77 @@ TEST(RegoleStaffeCaselle, Ec8MinimumOmegaByEndAndClass) {
   }
   const std::string base12 =
       "Omega_wd alla base del pilastro deve essere >= 0.12 - EC8 #5.5.3.2.2(10)";
-  const std::string testa8 = "Omega_wd nella zona critica deve essere >= 0.08 - EC8 #5.5.3.2.2(10)";
+  const std::string critica8 =
+      "Omega_wd nella zona critica deve essere >= 0.08 - EC8 #5.5.3.2.2(10)";
   const std::string base8 =
       "Omega_wd alla base del pilastro deve essere >= 0.08 - EC8 #5.4.3.2.2(9)";
-  // omega_wd = (1.15877 / 96) x fyd / fcd, volume over core from the hoop and four ties.
+  // Volume over core: the hoop's centre line is the core's perimeter, 4 x
+  // 344, each tie 320 + 16 + 8 = 344 long: 8 x 344 x 50.27 / 344^2 = 1.16896;
+  // omega_wd = (1.16896 / 96) x fyd / 14.1667.
   const struct {
     double fyd;
     const char* omega;
     int duttilita;
     bool inferiore;
+    bool base;
     std::string testo;
     double minimo;
   } casi[] = {
-      {117.39, "0,1000", 0, true, base12, 0.12}, {117.39, "0,1000", 0, false, "", 0.08},
-      {117.39, "0,1000", 1, true, "", 0.08},     {117.39, "0,1000", 1, false, "", 0},
-      {58.695, "0,0500", 1, true, base8, 0.08},  {58.695, "0,0500", 0, false, testa8, 0.08},
-      {58.695, "0,0500", 1, false, "", 0},
+      {116.342, "0,1000", 0, true, true, base12, 0.12},
+      {116.342, "0,1000", 0, true, false, "", 0.08},
+      {116.342, "0,1000", 0, false, true, "", 0.08},
+      {116.342, "0,1000", 1, true, false, "", 0.08},
+      {116.342, "0,1000", 1, false, false, "", 0},
+      {58.171, "0,0500", 1, true, false, base8, 0.08},
+      {58.171, "0,0500", 0, true, false, critica8, 0.08},
+      {58.171, "0,0500", 0, false, true, critica8, 0.08},
+      {58.171, "0,0500", 1, false, false, "", 0},
   };
   for (const auto& caso : casi) {
     VariabiliPubbliche::Stato.Fyd[0] = caso.fyd;
     Sismica::Stato.DuttilitaMedia = caso.duttilita;
+    Sismica::Stato.PilastroDiBase = caso.base;
     p.SezioneInferiore = caso.inferiore;
     Prescrizioni lista;
     p.ControlloStaffe(ambiente.finestra, &lista);
     const Prescrizioni attese = caso.testo.empty() ? Prescrizioni{} : Prescrizioni{caso.testo};
     const std::string riga = std::string(caso.omega) + " " + std::to_string(caso.duttilita) +
-                             (caso.inferiore ? " inf" : " sup");
+                             (caso.inferiore ? " inf" : " sup") + (caso.base ? " base" : "");
     EXPECT_EQ(lista, attese) << riga;
     EXPECT_EQ(ambiente.finestra.Controllo("txtOmegaWd", 0).Text(), caso.omega) << riga;
     EXPECT_EQ(ambiente.finestra.Controllo("txtOmegaWd", 0).ForeColor(),
               caso.testo.empty() ? 0 : Rosso)
         << riga;
     EXPECT_FLOAT_EQ(Sismica::Stato.ValoriStaffe(12), caso.minimo) << riga;
+  }
+}
+
+// The 300 x 500 column with 3 x 3 bars: one hoop, listed through its four
+// corners or through all eight bars of the perimeter, is the same hoop. It
+// holds the corners only, 220 and 420 apart: alpha_n = 1 - 2 (220^2 +
+// 420^2) / (6 x 244 x 444) = 0.308 (core 300 - 2 x 28 by 500 - 2 x 28), and
+// its centre line is the core's perimeter, 2 x (244 + 444) = 1376 mm.
+TEST(RegoleStaffeCaselle, Ec8HoopHoldsTheBarsItTurnsAt) {
+  AmbienteColonna ambiente;
+  VariabiliPubbliche::Stato.NormativaSismica = 1;
+  Sismica::Stato.DuttilitaMedia = 1;
+  Sismica::Stato.DuttilitaCurvaturaInf = 6.8;
+  PilastroConLati();
+  Sismica::Pilastro& p = AmbienteColonna::Colonna();
+  const std::string distanza =
+      "La distanza massima fra barre legate = 420 mm deve essere <= 200 mm - "
+      "EC8 #5.4.3.2.2(11,b).";
+  for (const auto& hoop : {std::vector<float>{8, 1, 3, 8, 6},
+                           std::vector<float>{8, 1, 2, 3, 5, 8, 7, 6, 4}}) {
+    p.StaffeMemorizza(RecordStaffe({hoop}));
+    Prescrizioni lista;
+    p.ControlloStaffe(ambiente.finestra, &lista);
+    EXPECT_EQ(lista.back(), distanza) << hoop.size();
+    EXPECT_NEAR(Sismica::Stato.ValoriStaffe(16), 0.3083, 1e-4) << hoop.size();
+    double volume = 0;
+    float area = 0;
+    p.StaffeVolumeRapporto(volume, area);
+    EXPECT_NEAR(volume, 3.14159265 * 16 * 1376, 1e-1) << hoop.size();
   }
 }
 

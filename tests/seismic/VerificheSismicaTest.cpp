@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 
 #include "CasoColonna.h"
 #include "app/DominioMxMy.h"
@@ -111,6 +112,27 @@ class VerificheSismica : public ::testing::Test {
   const RisultatiCaso caso100 = Esegui(CasoDaMain(100e6, 314.2));
   FinestraMain f;
 };
+
+// Materials typed in the main window, never calculated there, are those the
+// seismic checks read once the window is opened from its menu: NEd 1360 kN
+// on 40 x 40 gives nu_d = 1360000 / (160000 x 14.17) = 0.60 above CD"A"'s
+// 0.55, and 1360000 / (160000 x 17) = 0.50 below it.
+TEST_F(VerificheSismica, MaterialsTypedInTheMainWindowReachTheChecks) {
+  Colonna400();
+  auto lista = [] { return S().findChild<QTextEdit*>("RichTextBox1")->toPlainText(); };
+  f.C("TxtFcd").SetText("14,17");
+  f.main->findChild<QAction*>("MnuSismica")->trigger();
+  Scrivi("F_N", "1360");
+  Clic("cmdControlloPil_0");
+  EXPECT_TRUE(lista().contains("azione assiale normalizzata =  0,5999")) << lista().toStdString();
+  f.C("F_nome_cls").SetText("C30/37");
+  f.C("TxtFcd").SetText("17");
+  f.main->findChild<QAction*>("MnuSismica")->trigger();
+  EXPECT_EQ(VariabiliPubbliche::Stato.Fcd, 17);
+  EXPECT_EQ(VariabiliPubbliche::Stato.SiglaCalcestruzzo, "C30/37");
+  Clic("cmdControlloPil_0");
+  EXPECT_FALSE(lista().contains("azione assiale")) << lista().toStdString();
+}
 
 TEST_F(VerificheSismica, BendingAtBothEndsGivesTheRatioOfTheMxMyWindowAndOfTheCaseRunner) {
   Colonna400();

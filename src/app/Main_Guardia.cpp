@@ -1,0 +1,60 @@
+// The results shown belong to the inputs on screen: every input a
+// verification reads is watched, and a change of one, typed here or written
+// by another window, takes the results away.
+#include <QAbstractButton>
+#include <QAction>
+#include <QLineEdit>
+#include <QMainWindow>
+
+#include "app/GuardiaRisultati.h"
+#include "app/Main.h"
+#include "model/VariabiliPubbliche.h"
+#include "platform/qt/CasellaTestoQt.h"
+#include "platform/qt/FlexGridQt.h"
+
+using VariabiliPubbliche::Stato;
+
+void Main::CollegaGuardia() {
+  guardia_ = new GuardiaRisultati(this, [this] { RisultatiScaduti(); });
+  GuardiaRisultati& g = *guardia_;
+  // Each method reads its own action set.
+  for (const char* nome : {"F_N", "F_Mxsd", "F_MySd"})
+    for (int s = 0; s <= 1; ++s)
+      g.Osserva(*qobject_cast<QLineEdit*>(Widget(nome, s)),
+                [s] { return VariabiliPubbliche::TipoVerificaSlu() == (s == 0); });
+  const char* const caselle[] = {"F_xN", "F_Angolo", "F_nMaxRettangolini", "F_fyd", "F_Es", "F_eps_su",
+                                 "txtSigAdm_S", "F_Es_su_Ec", "TxtFcd", "F_eps_cu", "F_fccSufcd",
+                                 "txtSigAdm", "txtPredeformazioneAcciaio", "RaggioTxt", "F_Vertici",
+                                 "txtRigheGriglia"};
+  for (const char* nome : caselle) {
+    if (auto* casella = qobject_cast<QLineEdit*>(Widget(nome))) g.Osserva(*casella);
+    for (int i = 0; i <= 4; ++i)
+      if (auto* casella = qobject_cast<QLineEdit*>(Widget(nome, i))) g.Osserva(*casella);
+  }
+  // The method and bending options hide the results in their own handlers.
+  for (int i = 0; i <= 6; ++i) g.Osserva(*qobject_cast<QAbstractButton*>(Widget("OpTipoSezione", i)));
+  for (int i = 0; i <= 2; ++i) g.Osserva(*qobject_cast<QAbstractButton*>(Widget("OpPuntoN", i)));
+  for (const char* nome : {"chkPrecompresso", "chkDecomp"})
+    g.Osserva(*qobject_cast<QAbstractButton*>(Widget(nome)));
+  for (const char* voce : {"mnuOpzioniItem_2", "mnuSoloBarre"})
+    g.Osserva(*findChild<QAction*>(voce));
+  for (size_t k = 0; k <= 2; ++k) {
+    g.Osserva(*griglie_[k]);
+    // A cell being typed over counts as soon as it reads otherwise.
+    g.Osserva(*editor_[k], [this, k] {
+      const int i = static_cast<int>(k);
+      return TxtEdit(i).Text() != FlexGrid(i).Text();
+    });
+  }
+}
+
+void Main::RisultatiScaduti() {
+  const bool mostrati = Controllo("FraRisultati", 0).Visible();
+  RisultatiControlli(false);
+  if (!mostrati || !Stato.RisultatiPresenti) return;
+  // Nor does the drawing keep the neutral axis and stresses.
+  Stato.RisultatiPresenti = false;
+  PlottaSezioneInFigura(0);
+  if (auto* disegno = qobject_cast<QMainWindow*>(FrmPltSezione()); disegno && disegno->isVisible())
+    disegno->centralWidget()->update();
+}
