@@ -129,8 +129,10 @@ class SezioneCA : private AcciaiSezione {
   // One ultimate calculation under action set 0 with the neutral axis at
   // angolo (degrees; turned by 180 for "S.L.U.-") on a fully reacting copy of
   // the section; the moments come back in the section's axes. A load the
-  // steel present cannot balance ends it with failure type -1.
-  void CalcolaTramok1(float angolo);
+  // steel present cannot balance ends it with failure type -1. Without
+  // parteCompressa, for runs whose only result is the moments, the
+  // compressed part (SezioneReagenteI) is not cut again.
+  void CalcolaTramok1(float angolo, bool parteCompressa = true);
   // Radius of the round bar of area aree(i).
   static double RaggioFerro(int i, const Vettore<float>& aree);
 

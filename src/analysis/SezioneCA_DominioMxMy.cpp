@@ -35,8 +35,10 @@ bool SezioneCA::CalcolaDominioMxMy(short& n, Finestre::FinestraDominio& finestra
   const int nPunti = n + 1;
   Vettore<float> Teta(1, nPunti), Mx(1, nPunti), My(1, nPunti);
   const float passo = 360.0f / static_cast<float>(n);
+  // The sweep and its refinement give only moments; the last run, at the
+  // angle found, leaves the compressed part to be shown.
   for (int i = 1; i <= nPunti; ++i) {
-    CalcolaTramok1(Teta(i));
+    CalcolaTramok1(Teta(i), false);
     if (EsitoSlu != EsitoCalcoloSlu::Riuscito) {
       AvvisoDominioMxMyMancato();
       return false;
@@ -143,7 +145,7 @@ bool SezioneCA::RaffinaAngoloDominioMxMy(float teta1, float teta2, double a, dou
   float t = teta1;
   for (int j = 1; j <= n; ++j) {
     angoli(j) = t;
-    CalcolaTramok1(t);
+    CalcolaTramok1(t, false);
     if (EsitoSlu != EsitoCalcoloSlu::Riuscito) return false;
     x(j) = static_cast<float>(MomentoUltimoX);
     y(j) = static_cast<float>(MomentoUltimoY);

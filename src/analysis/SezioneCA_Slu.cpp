@@ -20,7 +20,7 @@ void SezioneCA::SezioneReagenteSluCrea() {
   SezioneReagenteI->hTotale = slu.hTotale;
 }
 
-void SezioneCA::CalcolaTramok1(float angolo) {
+void SezioneCA::CalcolaTramok1(float angolo, bool parteCompressa) {
   const float teta =
       VariabiliPubbliche::Stato.TipoVerifica == 2 ? angolo + 180 : angolo;  // "S.L.U.-"
   PuntoDiCarico(0);
@@ -46,8 +46,11 @@ void SezioneCA::CalcolaTramok1(float angolo) {
   EsitoSlu = slu.Esito;
   if (EsitoSlu != EsitoCalcoloSlu::Riuscito) return;
 
-  SezioneReagenteSluCrea();
-  SezioneReagenteI->SigmaClsCalcola();
+  if (parteCompressa) {
+    SezioneReagenteSluCrea();
+    SezioneReagenteI->SigmaClsCalcola();
+    SezioneReagenteI->Contorno->RotoTraslaVertici(MatriceSluInversa);
+  }
   hUtile = slu.hUtile;
   dNeutroSlu = slu.dNeutro;
   Sig_c_max = slu.Sig_c_max;
@@ -57,7 +60,6 @@ void SezioneCA::CalcolaTramok1(float angolo) {
   EpsSmaxSlu = slu.Eps_s_max;
   slu.RipristinaSezioneSLU(MatriceSlu, MatriceSluInversa, aAssiNeutri(1), bAssiNeutri(1),
                            cAssiNeutri(1));
-  SezioneReagenteI->Contorno->RotoTraslaVertici(MatriceSluInversa);
   const double fi = teta * Matematica::Pi / 180;
   MomentoUltimoX = std::cos(fi) * mx + std::sin(fi) * my;
   MomentoUltimoY = -std::sin(fi) * mx + std::cos(fi) * my;

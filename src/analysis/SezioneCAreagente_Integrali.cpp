@@ -53,14 +53,16 @@ double SezioneCAreagente::RisultanteCls(double epsSup, double epsInf) const {
 
 double SezioneCAreagente::RisultanteAcciaio(double epsSup, double epsInf) const {
   const Materiali& materiali = MaterialiCorrenti();
+  const Materiali::LeggeAcciaio barre = materiali.Acciaio(0), cavi = materiali.Acciaio(1);
+  const double h = hTotale, ySup = ySezMax;
   double risultante = 0;
   for (int i = 1; i <= nBarre; ++i) {
-    const double eps = Materiali::EpsAcciaio(epsSup, epsInf, yBarre(i), hTotale, ySezMax);
-    risultante += AreeBarre(i) * materiali.SigmaAcciaio(eps, 0, 0);
+    const double eps = Materiali::EpsAcciaio(epsSup, epsInf, yBarre(i), h, ySup);
+    risultante += AreeBarre(i) * barre.Sigma(eps);
   }
   for (int i = 1; i <= nCavi; ++i) {
-    const double eps = Materiali::EpsAcciaio(epsSup, epsInf, yCavi(i), hTotale, ySezMax);
-    risultante += AreeCavi(i) * materiali.SigmaAcciaio(eps, 1, EpsInizialeCavo(i));
+    const double eps = Materiali::EpsAcciaio(epsSup, epsInf, yCavi(i), h, ySup);
+    risultante += AreeCavi(i) * cavi.Sigma(eps + EpsInizialeCavo(i));
   }
   return risultante;
 }
@@ -104,12 +106,11 @@ void SezioneCAreagente::MomentiUltimiAcciaio(double& Mx, double& My) const {
 void SezioneCAreagente::MomentiUltimiAcciaioSub(double& Mx, double& My, int n,
                                                 const Vettore<float>& x, const Vettore<float>& y,
                                                 const Vettore<float>& aree, int tipo) const {
-  const Materiali& materiali = MaterialiCorrenti();
+  const Materiali::LeggeAcciaio legge = MaterialiCorrenti().Acciaio(tipo);
   for (int i = 1; i <= n; ++i) {
     const double eps = Materiali::EpsAcciaio(EpsCsup, EpsCinf, y(i), hTotale, ySezMax);
-    const double eps0 = tipo == 1 ? EpsInizialeCavo(i) : 0;
     // Tension positive: its moment is that of a compression of -F.
-    const double F = aree(i) * materiali.SigmaAcciaio(eps, tipo, eps0);
+    const double F = aree(i) * legge.Sigma(tipo == 1 ? eps + EpsInizialeCavo(i) : eps);
     Mx += F * (yPtoCalcoloM - y(i));
     My += F * (xPtoCalcoloM - x(i));
   }

@@ -91,12 +91,11 @@ void Materiali::ParabolaRettangolo(double& epsCuNorma, double& epsC2Norma) {
 }
 
 double Materiali::SigmaAcciaio(double eps, int tipo, double eps0) const {
-  const double e = tipo == 1 ? eps + eps0 : eps;
-  const double sigma = Es_ * e;
-  const double fyd = fyd_.at(static_cast<std::size_t>(tipo));
-  if (VariabiliPubbliche::TipoVerificaSlu() && std::fabs(sigma) > fyd)
-    return e > 0 ? fyd : -fyd;
-  return sigma;
+  return Acciaio(tipo).Sigma(tipo == 1 ? eps + eps0 : eps);
+}
+
+Materiali::LeggeAcciaio Materiali::Acciaio(int tipo) const {
+  return {Es_, fyd_.at(static_cast<std::size_t>(tipo)), VariabiliPubbliche::TipoVerificaSlu()};
 }
 
 double Materiali::RisultanteCls(double e1, double e2, double& x, double h, double& z) const {

@@ -8,6 +8,7 @@
 // The constants are loaded from the program state by InizializzaMateriali and
 // kept until the next load.
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -46,6 +47,18 @@ class Materiali {
   // Steel stress; tipo 0 bars, 1 tendons (which add the prestrain eps0).
   // Capped at fyd at the ultimate limit state, linear in "Metodo n".
   double SigmaAcciaio(double eps, int tipo, double eps0) const;
+  // The law of SigmaAcciaio for one kind of steel, read once for a loop over
+  // the bars: Sigma of the total strain (prestrain included).
+  struct LeggeAcciaio {
+    double Es, fyd;
+    bool limitata;  // at the ultimate limit state
+    double Sigma(double e) const {
+      const double sigma = Es * e;
+      if (limitata && std::fabs(sigma) > fyd) return e > 0 ? fyd : -fyd;
+      return sigma;
+    }
+  };
+  LeggeAcciaio Acciaio(int tipo) const;
 
   // Parabola-rectangle concrete stress; inline, as the strip loops call it
   // for every strip.

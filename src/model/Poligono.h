@@ -313,6 +313,17 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   std::vector<std::pair<int, int>> striscePerLato_;
   std::vector<int> primoIncrocio_;
   std::vector<double> incroci_;
+  // What the strip tables were last cut from: the vertices, x then y, and
+  // the count of strips (-1 for none), and whether every rectangle fitted.
+  // The same outline cut into as many strips keeps the tables.
+  struct TaglioStrisce {
+    std::vector<double> vertici;
+    int strisce = -1;
+    bool completo = true;
+  } taglio_;
+  bool StessoTaglio(int strisce) const;
+  // Tells the user that some rectangles of a strip were left out.
+  static void AvvisoFrastagliato();
   float rapportoAree_ = 0;  // the fraction of Dividi, read by yEquazione
 
   // The search of LatiIncrociati: the sides' boxes swept along one axis.

@@ -4,7 +4,6 @@
 #include <initializer_list>
 #include <string>
 
-#include "drawing/Grafica.h"
 #include "model/AssiPrincipali.h"
 #include "model/Matematica.h"
 #include "platform/MsgBox.h"
@@ -34,28 +33,31 @@ double Radice(double v) {
   return std::sqrt(v);
 }
 
-// Fan triangle (vertex 1, vertex i+1, vertex i+2) into xt, yt; returns its
-// signed area, counter-clockwise positive.
-double TriangoloVentaglio(const Poligono& p, int i, Vettore<double>& xt, Vettore<double>& yt) {
-  const int vertici[3] = {1, i + 1, i + 2};
-  for (int k = 0; k < 3; ++k) {
-    xt(k + 1) = p.X(vertici[k]);
-    yt(k + 1) = p.Y(vertici[k]);
+// A fan triangle: vertex 1 and vertices i + 1, i + 2.
+struct Triangolo {
+  double x1, x2, x3, y1, y2, y3;
+  Triangolo(const Vettore<double>& x, const Vettore<double>& y, int i)
+      : x1(x(1)), x2(x(i + 1)), x3(x(i + 2)), y1(y(1)), y2(y(i + 1)), y3(y(i + 2)) {}
+  // Signed area, counter-clockwise positive, summed vertex by vertex from 0
+  // as the shoelace of any polygon is.
+  double Area() const {
+    double s = 0;
+    s += y1 * (x3 - x2);
+    s += y2 * (x1 - x3);
+    s += y3 * (x2 - x1);
+    return s / 2;
   }
-  double at = 0;
-  Grafica::AreaConSegno(3, xt, yt, &at);
-  return at;
-}
+};
 
 // Area, first and second moments about the origin, summed over the fan
 // triangles; a clockwise outline gives the same positive values.
 void Integrali(Poligono& p) {
-  Vettore<double> xt(1, 3), yt(1, 3);
   double area = 0, sx = 0, sy = 0, jx = 0, jy = 0, jxy = 0;
   for (int i = 1; i <= p.nVertici() - 2; ++i) {
-    const double at = TriangoloVentaglio(p, i, xt, yt);
-    const double x1 = xt(1), x2 = xt(2), x3 = xt(3);
-    const double y1 = yt(1), y2 = yt(2), y3 = yt(3);
+    const Triangolo t(p.CoordX(), p.CoordY(), i);
+    const double at = t.Area();
+    const double x1 = t.x1, x2 = t.x2, x3 = t.x3;
+    const double y1 = t.y1, y2 = t.y2, y3 = t.y3;
     area += at;
     sx += at * (y1 + y2 + y3) / 3;
     sy += at * (x1 + x2 + x3) / 3;
@@ -126,9 +128,8 @@ void ModuliERaggi(Poligono& p) {
 void Poligono::AreaCalcola() {
   Area = 0;
   if (nVertici_ < 3) return;
-  Vettore<double> xt(1, 3), yt(1, 3);
   double somma = 0;
-  for (int i = 1; i <= nVertici_ - 2; ++i) somma += TriangoloVentaglio(*this, i, xt, yt);
+  for (int i = 1; i <= nVertici_ - 2; ++i) somma += Triangolo(x_, y_, i).Area();
   NumerazioneVerticiAntioraria = somma > 0;
   Area = std::fabs(somma);
 }

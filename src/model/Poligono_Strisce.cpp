@@ -1,7 +1,9 @@
 // Horizontal strips of small rectangles, integrated by the ultimate-limit-state
 // engine from the top down.
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <utility>
@@ -24,8 +26,12 @@ bool Poligono::DiscretizzaPoligono(int n, double& altezza, double& larghezza, do
   const int strisce = std::max(n, 0);
   constexpr int massimo = StrisceRettangolini::MaxRettangoli;
   StrisceRettangolini& s = strisce_;
-  DimensionaStrisce(strisce);
   nRettangolini_ = strisce;
+  if (StessoTaglio(strisce)) {
+    if (!taglio_.completo) AvvisoFrastagliato();
+    return taglio_.completo;
+  }
+  DimensionaStrisce(strisce);
 
   // The mid-lines, 64-bit, from the top down: they never go up.
   const double h = (yMax - yMin) / strisce;
@@ -99,12 +105,35 @@ bool Poligono::DiscretizzaPoligono(int n, double& altezza, double& larghezza, do
     s.nRettangoli(i) = k;
   }
   SommeStrisce();
-  if (!completa)
-    platform::MsgBox("Contorno troppo frastagliato: una striscia richiede più di " +
-                         std::to_string(massimo) +
-                         " rettangoli. I rettangoli in eccesso sono stati ignorati.",
-                     platform::Pulsanti::Ok, platform::Icona::Esclamazione);
+  taglio_.vertici.clear();
+  taglio_.vertici.reserve(2 * static_cast<size_t>(std::max(nVertici_, 0)));
+  for (const Vettore<double>* v : {&x_, &y_})
+    for (int i = 1; i <= nVertici_; ++i) taglio_.vertici.push_back((*v)(i));
+  taglio_.strisce = strisce;
+  taglio_.completo = completa;
+  if (!completa) AvvisoFrastagliato();
   return completa;
+}
+
+bool Poligono::StessoTaglio(int strisce) const {
+  const std::vector<double>& v = taglio_.vertici;
+  const size_t n = static_cast<size_t>(std::max(nVertici_, 0));
+  if (taglio_.strisce != strisce || v.size() != 2 * n) return false;
+  // Bit for bit: 0 and -0 may cut apart.
+  const auto diverso = [](double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) != std::bit_cast<std::uint64_t>(b);
+  };
+  for (size_t i = 0; i < n; ++i)
+    if (diverso(v[i], x_(static_cast<int>(i) + 1)) || diverso(v[n + i], y_(static_cast<int>(i) + 1)))
+      return false;
+  return true;
+}
+
+void Poligono::AvvisoFrastagliato() {
+  platform::MsgBox("Contorno troppo frastagliato: una striscia richiede più di " +
+                       std::to_string(StrisceRettangolini::MaxRettangoli) +
+                       " rettangoli. I rettangoli in eccesso sono stati ignorati.",
+                   platform::Pulsanti::Ok, platform::Icona::Esclamazione);
 }
 
 void Poligono::DimensionaStrisce(int n) {
@@ -142,13 +171,16 @@ void Poligono::RiprendiMemoriaStrisce(Poligono& vecchio) {
   std::swap(primoIncrocio_, vecchio.primoIncrocio_);
   std::swap(incroci_, vecchio.incroci_);
   std::swap(striscePerLato_, vecchio.striscePerLato_);
+  std::swap(taglio_, vecchio.taglio_);
   vecchio.strisce_ = {};
+  vecchio.taglio_ = {};
   vecchio.nRettangolini_ = 0;
 }
 
 bool Poligono::DiscretizzaCerchio(int n, double raggio) {
   StrisceRettangolini& s = strisce_;
   if (s.Altezza.Conta() < n) return false;
+  taglio_ = {};  // the tables no longer hold the outline's strips
   const float R = static_cast<float>(raggio);
   const float d = static_cast<float>(Matematica::Pi / n);
   double theta = Matematica::Pi / 2 - d;

@@ -47,6 +47,7 @@ TEST_F(DominioMxMy, TheActingDirectionMeetsTheDomainWhereItsCoupleLies) {
   // Acting moments 0.4 times the couple at 45 degrees (inside the bracket
   // 30 to 60, so refined there).
   const auto [mx, my] = Resistente(45);
+  s_.SezioneReagenteI->SetPoligono(nullptr);  // no compressed part before the domain
   short n = 12;
   ASSERT_TRUE(Dominio(n, 0.4f * mx, 0.4f * my));
   EXPECT_NEAR(Stato.AngoloFlessione, 45, 1.01);
@@ -57,6 +58,14 @@ TEST_F(DominioMxMy, TheActingDirectionMeetsTheDomainWhereItsCoupleLies) {
   EXPECT_EQ(Testo("F_MxRd"), FormattaValore(static_cast<float>(s_.MomentoUltimoX / 1000000)));
   EXPECT_EQ(Testo("F_MyRd"), FormattaValore(static_cast<float>(s_.MomentoUltimoY / 1000000)));
   EXPECT_TRUE(box_.Mostrati().empty());
+  // The compressed part left is that of the angle found, as a run there cuts it.
+  ASSERT_GE(s_.SezioneReagenteI->Contorno->nVertici(), 3);
+  const Vettore<double> x = s_.SezioneReagenteI->CoordX(), y = s_.SezioneReagenteI->CoordY();
+  const int parzializzata = s_.SezioneParzializzata;
+  s_.CalcolaTramok1(Stato.AngoloFlessione);
+  EXPECT_EQ(x, s_.SezioneReagenteI->CoordX());
+  EXPECT_EQ(y, s_.SezioneReagenteI->CoordY());
+  EXPECT_EQ(parzializzata, s_.SezioneParzializzata);
 }
 
 TEST_F(DominioMxMy, GridAndChartOfTheSweep) {

@@ -139,6 +139,32 @@ TEST(PoligonoStrisce, MoreThan20RectanglesAreReportedNotWritten) {
   EXPECT_EQ(pettine.Strisce().nRettangoli, (Vettore<int>{20, 20, 1}));
   EXPECT_EQ(pettine.Strisce().Larghezza(1, 20), 10);
   EXPECT_EQ(pettine.Strisce().Larghezza(3, 1), 410);
+  // The same outline cut again keeps its tables and tells the user again.
+  EXPECT_FALSE(pettine.DiscretizzaPoligono(3, altezza, larghezza, yMax));
+  EXPECT_EQ(box.Mostrati().size(), 2u);
+  EXPECT_EQ(pettine.Strisce().nRettangoli, (Vettore<int>{20, 20, 1}));
+}
+
+TEST(PoligonoStrisce, TablesKeptOnlyForTheOutlineAndCountTheyWereCutFor) {
+  // A 20 x 40 rectangle in 4 strips: each 10 high and 20 wide, 200 mm2.
+  Poligono p = figure::Rettangolo(20, 40);
+  EXPECT_EQ(Larghezze(p, 4), (std::vector<float>{20, 20, 20, 20}));
+  EXPECT_EQ(p.Strisce().AreaIntera(4), 200);
+  // Over a circle's strips the outline is cut again, not taken as it was.
+  ASSERT_TRUE(p.DiscretizzaCerchio(4, 50));
+  EXPECT_EQ(Larghezze(p, 4), (std::vector<float>{20, 20, 20, 20}));
+  // Widened to 30 the strips widen; in 2 strips they are 20 high, 600 mm2.
+  p.SetX(1, p.X(1) - 10);
+  p.SetX(4, p.X(4) - 10);
+  EXPECT_EQ(Larghezze(p, 4), (std::vector<float>{30, 30, 30, 30}));
+  EXPECT_EQ(Larghezze(p, 2), (std::vector<float>{30, 30}));
+  EXPECT_EQ(p.Strisce().AreaIntera(1), 600);
+  // Tables taken from another outline are cut again for this one.
+  Poligono altro = figure::Rettangolo(20, 40);
+  altro.RiprendiMemoriaStrisce(p);
+  EXPECT_EQ(Larghezze(altro, 2), (std::vector<float>{20, 20}));
+  EXPECT_EQ(p.nRettangolini_, 0);
+  EXPECT_EQ(Larghezze(p, 2), (std::vector<float>{30, 30}));
 }
 
 TEST(PoligonoStrisce, CircleOverEarlierTables) {
