@@ -1,19 +1,28 @@
 // "Calcola" on a ring of 52 sides with 24 bars, typed in the main window:
 // reading the window, the verification and the drawing into the picture,
-// timed apart, and the whole command.
+// timed apart, and the whole command. Then the domain windows of the ring:
+// "Infittisci punti" of the Mx-My domain from 720 to 1,440 directions, and
+// the M-N domain at 10 points a region, each with its grid and chart.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <cstdlib>
 #include <memory>
 
 #include "analysis/Correnti.h"
+#include "app/DominioMN.h"
+#include "app/DominioMxMy.h"
+#include "app/FinestreRisultati.h"
 #include "app/Main.h"
 #include "model/VariabiliPubbliche.h"
 
 namespace {
 
+// The main window of the benchmarks, gone before the application.
+std::unique_ptr<Main> anello;
+
 Main& FinestraAnello() {
-  static std::unique_ptr<Main> finestra = [] {
+  if (!anello) anello = [] {
     auto m = std::make_unique<Main>();
     m->Form_Load();
     m->resize(1366, 740);
@@ -25,7 +34,7 @@ Main& FinestraAnello() {
     QApplication::processEvents();
     return m;
   }();
-  return *finestra;
+  return *anello;
 }
 
 void LetturaFinestra(benchmark::State& stato) {
@@ -53,8 +62,35 @@ void ComandoCalcola(benchmark::State& stato) {
     stato.SkipWithError("la verifica dell'anello non ha dato un risultato");
 }
 
+void DominioMxMy_Infittisci(benchmark::State& stato) {
+  Main& m = FinestraAnello();
+  m.btnCalcola_Click();
+  DominioMxMy& finestra = FinestreRisultati::MostraDominioMxMy("Anello", nullptr, nullptr);
+  finestra.F_Mxsd().setText("100");
+  finestra.F_MySd().setText("50");
+  for (auto _ : stato) {
+    finestra.nPuntiInput = DominioMxMy::DirezioniMassime / 2;
+    finestra.cmdInfittisci_Click();
+    QApplication::processEvents();
+  }
+  if (finestra.GridMN().Rows() != DominioMxMy::DirezioniMassime + 2) std::abort();
+}
+
+void DominioMN_Punti(benchmark::State& stato) {
+  Main& m = FinestraAnello();
+  m.btnCalcola_Click();
+  DominioMN& finestra = FinestreRisultati::MostraDominioMN("Anello");
+  for (auto _ : stato) {
+    finestra.nPuntiInput = 9;
+    finestra.btnCalcolaMN_Click();
+    QApplication::processEvents();
+  }
+}
+
 }  // namespace
 
+BENCHMARK(DominioMxMy_Infittisci)->Unit(benchmark::kMillisecond);
+BENCHMARK(DominioMN_Punti)->Unit(benchmark::kMillisecond);
 BENCHMARK(LetturaFinestra)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Verifica)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DisegnoInFigura)->Unit(benchmark::kMicrosecond);
@@ -66,5 +102,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  anello.reset();
   return 0;
 }

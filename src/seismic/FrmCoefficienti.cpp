@@ -144,6 +144,8 @@ QGroupBox* FrmCoefficienti::CreaCapacity() {
         if (caricamento_) return;
         Memorizza();
         AggiornaAvvisi();
+        // A capacity shear of other ratios is no longer shown.
+        if (FrmSismica* sismica = FrmSismica::Aperta()) sismica->ControllaPrescrizioni();
       });
     g->addWidget(box, i, 1);
   }

@@ -427,7 +427,6 @@ void FrmSismica::CmdSezionePil_Click(int Index) {
   RecuperaDatiPilastri(inferiore);
   Testo("txtDinamica", 2, VariabiliPubbliche::FormattaValore(Stato.DuttilitaCurvaturaSup, true));
   Testo("txtDinamica", 0, VariabiliPubbliche::FormattaValore(Stato.DuttilitaCurvaturaInf, true));
-  ColoraSezioneCorrente(Index);
   if (Index >= 2) CopiaSezionePilastroCircolare();
   AbilitaDatiComuni(inferiore);
   Figura_Click();
@@ -460,6 +459,7 @@ void FrmSismica::MostraSezione() {
   Controllo("cmdCopiaSezione")
       .SetCaption(inferiore ? "Copia Sezione Superiore" : "Copia Sezione Inferiore");
   for (int i = 0; i <= 3; ++i) Controllo("CmdSezionePil", i).SetEnabled((i % 2 == 1) != inferiore);
+  ColoraSezioneCorrente((Stato.PilastroCorrente.Circolare() ? 2 : 0) + (inferiore ? 1 : 0));
 }
 
 // A rectangular column's bars and stirrups are replaced only on a Yes; a

@@ -13,6 +13,7 @@
 #include "platform/qt/FormQt.h"
 #include "seismic/FinestraSismica.h"
 #include "seismic/ListaPrescrizioni.h"
+#include "seismic/Pilastro.h"
 
 class FiguraSezione;
 namespace Generale {
@@ -129,6 +130,12 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void MostraSezione();
   void ColoraSezioneCorrente(int Index);
   void DisegnaSezioneSismica(platform::SurfaceImmagineQt& immagine);
+  // The picture drawn anew, the window's data stored first when memorizza;
+  // then evidenzia adds its part in colour 1.
+  void Ridisegna(bool memorizza, const std::function<void()>& evidenzia);
+  // Row riga of the stirrup grid drawn highlighted over the section: the
+  // stirrup, or while it is typed the line through the bars given so far.
+  void FiguraStaffa(int riga, bool memorizza, bool inCorso);
   void ApriFinestraDisegno(bool video);
   // The coefficients window, opened anew on the page.
   void MostraCoefficienti(int pagina);
@@ -173,7 +180,18 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void StaffaElimina();
   bool StaffaMemorizza(int riga);
 
+  // The rules' ratio boxes emptied before a run rewrites them (with the
+  // stirrup editor open, the stirrup ratios only).
+  void SvuotaCaselleRegole(bool soloStaffe);
+  // The inputs the bending and shear results were computed from; results
+  // of other inputs are emptied.
+  void RicordaIngressiVerifiche();
+  void SvuotaVerificheSuperate();
+  std::vector<double> IngressiVerifiche() const;
+
   platform::FormQt form_;
+  Sismica::Pilastro colonnaVerifiche_;
+  std::vector<double> ingressiVerifiche_;
   FiguraSezione* figura_ = nullptr;
   Generale::TastieraFinestra* tastiera_ = nullptr;
   bool AggiornamentoInCorso = false;

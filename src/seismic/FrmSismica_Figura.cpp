@@ -7,6 +7,7 @@
 #include "app/FinestreRisultati.h"
 #include "app/FrmPltSezione.h"
 #include "app/Messaggi.h"
+#include "drawing/Grafica_Disegno.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 #include "platform/qt/SurfaceImmagineQt.h"
@@ -15,24 +16,47 @@
 
 using Sismica::Stato;
 
-void FrmSismica::Figura_Click() {
+void FrmSismica::Figura_Click() { Ridisegna(true, nullptr); }
+
+void FrmSismica::Ridisegna(bool memorizza, const std::function<void()>& evidenzia) {
   if (AggiornamentoInCorso) return;
   figura_->MostraImmagine(QImage());
   try {
-    if (Controllo("frmStaffe").Visible()) FlexGridS_LeaveCell();
-    MemorizzaDatiSismica();
-    VariabiliPubbliche::Stato.RisultatiPresenti = false;
+    if (memorizza) {
+      if (Controllo("frmStaffe").Visible()) FlexGridS_LeaveCell();
+      MemorizzaDatiSismica();
+      VariabiliPubbliche::Stato.RisultatiPresenti = false;
+    }
     const Sismica::Pilastro& p = Stato.PilastroCorrente;
-    if (p.bSezione() <= 0 && p.hSezione() <= 0) return;
+    // A column with no size yet: the sketch of its shape.
+    if (p.bSezione() <= 0 && p.hSezione() <= 0) {
+      figura_->MostraSchizzo(p.Circolare() ? 4 : 0);
+      return;
+    }
     const qreal scala = figura_->devicePixelRatioF();
     platform::SurfaceImmagineQt immagine(static_cast<int>(figura_->width() * scala),
                                          static_cast<int>(figura_->height() * scala));
     DisegnaSezioneSismica(immagine);
     PlottaStaffeSismica();
+    if (evidenzia) {
+      Grafica::ImpostaColore(1);
+      evidenzia();
+    }
     figura_->MostraImmagine(immagine.Immagine());
   } catch (const std::exception&) {
     Messaggi::MessaggioErroreDati();
   }
+}
+
+void FrmSismica::FiguraStaffa(int riga, bool memorizza, bool inCorso) {
+  if (riga < 1) return;
+  Ridisegna(memorizza, [this, riga, inCorso] {
+    const Sismica::Pilastro& p = Stato.PilastroCorrente;
+    if (inCorso)
+      p.StaffaPlottaInProgress(FlexGridS(), riga);
+    else
+      p.StaffaPlotta(Sismica::Pilastro::StaffeDaGriglia(FlexGridS()), riga);
+  });
 }
 
 // With the stirrup editor open the section is drawn without results.

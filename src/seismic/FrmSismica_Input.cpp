@@ -62,6 +62,13 @@ void FrmSismica::CollegaInput() {
     if (!selezionata) continue;
     tastiera_->SelezionaAlFuoco(*casella);
     casella->installEventFilter(this);
+    // An action typed: the checks of the old one are no longer shown.
+    if (nome == "F_N" || nome == "F_MSupsd" || nome == "F_MInfsd")
+      connect(casella, &QLineEdit::textEdited, this, [this] {
+        if (AggiornamentoInCorso) return;
+        AzioniLeggeScrive(false);
+        SvuotaVerificheSuperate();
+      });
   }
   connect(findChild<QPushButton*>("cmdControlloPilStaffe"), &QPushButton::clicked, this,
           [this] { cmdControlloPilStaffe_Click(); });

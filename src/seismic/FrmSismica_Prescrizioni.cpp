@@ -12,6 +12,7 @@
 
 #include "app/Messaggi.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/Colori.h"
 #include "platform/MsgBox.h"
 #include "seismic/FrmCoefficienti.h"
 #include "seismic/FrmSismica.h"
@@ -106,13 +107,16 @@ void FrmSismica::ControllaPrescrizioni() {
     return;
   }
   try {
-    if (Controllo("frmStaffe").Visible()) {
+    const bool editor = Controllo("frmStaffe").Visible();
+    SvuotaCaselleRegole(editor);
+    if (editor) {
       ControllaStaffeSismica(nullptr);
     } else {
       Sismica::Prescrizioni coll;
       Stato.PilastroCorrente.ControlloGeometrico(*this, coll);
       ListaPrescrizioniNew(coll);
     }
+    SvuotaVerificheSuperate();
   } catch (const std::exception&) {
     Messaggi::MessaggioErroreDati();
     return;
@@ -122,6 +126,19 @@ void FrmSismica::ControllaPrescrizioni() {
     coefficienti->Setta();
     coefficienti->frmCoefAggiorna();
   }
+}
+
+void FrmSismica::SvuotaCaselleRegole(bool soloStaffe) {
+  auto svuota = [this](const char* nome, int ultima) {
+    for (int i = 0; i <= ultima; ++i) {
+      platform::Control& casella = Controllo(nome, i);
+      casella.SetText("");
+      casella.SetForeColor(platform::QBColor(0));
+    }
+  };
+  svuota("txtOmegaWd", 2);
+  svuota("TxtOmegaSt", 3);
+  if (!soloStaffe) svuota("TxtRo", 1);
 }
 
 void FrmSismica::ControllaStaffeSismica(Sismica::Prescrizioni* coll) {

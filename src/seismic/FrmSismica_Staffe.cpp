@@ -285,7 +285,7 @@ bool FrmSismica::StaffaMemorizza(int riga) {
   const bool ok = p.StaffaMemorizzaControllo(Sismica::Pilastro::StaffeDaGriglia(g), riga, *this);
   if (ok) {
     p.StaffeMemorizza(*this, g);
-    Figura_Click();
+    FiguraStaffa(riga, true, false);
     ControllaPrescrizioni();
   }
   g.SetRow(riga);
@@ -302,7 +302,10 @@ bool FrmSismica::StaffaCellaConferma() {
   return riga >= 1 && StaffaMemorizza(riga);
 }
 
-void FrmSismica::FlexGridS_Click() { MsFlex::ModificaCella(FlexGridS(), *txtEditS_, 0); }
+void FrmSismica::FlexGridS_Click() {
+  MsFlex::ModificaCella(FlexGridS(), *txtEditS_, 0);
+  FiguraStaffa(FlexGridS().Row(), false, false);
+}
 
 void FrmSismica::FlexGridS_KeyPress(int KeyAscii) {
   MsFlex::ModificaCella(FlexGridS(), *txtEditS_, KeyAscii);
@@ -340,12 +343,16 @@ void FrmSismica::TxtEdit_KeyDown(int& KeyCode, int Shift) {
       Figura_Click();
       StaffaMemorizza(r);
     } else if (c >= 2 && !StaffaGenericaInCorso) {
-      StaffaMemorizza(r);
-      Figura_Click();
-      ControllaPrescrizioni();
+      // A stored row is drawn highlighted; a refused one leaves the plain picture.
+      if (!StaffaMemorizza(r)) {
+        Figura_Click();
+        ControllaPrescrizioni();
+      }
     } else if (c >= 4 && StaffaGenericaInCorso) {
       UltimaColonnaStaffa = c;
-      if (g.TextMatrix(r, c - 1) == txtEditS_->Text() && txtEditS_->Text() == "0") {
+      if (g.TextMatrix(r, c - 1) != txtEditS_->Text()) {
+        FiguraStaffa(r, false, true);
+      } else if (txtEditS_->Text() == "0") {
         Figura_Click();
         ControllaPrescrizioni();
         StaffaMemorizza(r);

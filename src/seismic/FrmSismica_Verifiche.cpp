@@ -17,6 +17,7 @@
 #include "app/Main.h"
 #include "app/Messaggi.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/Colori.h"
 #include "platform/MsgBox.h"
 #include "platform/qt/SurfaceImmagineQt.h"
 #include "seismic/EsitoFlessione.h"
@@ -92,8 +93,9 @@ void FrmSismica::btnDominioMNsismica_Click() {
         calcolato && dominio ? dominio->Controllo("txtRapporto").Text() : std::string();
     main->lower();
     if (QWidget* disegno = FinestreRisultati::FrmPltSezioneAperto()) disegno->close();
-    if (Sismica::EsitoFlessione(*this, calcolato, rapporto, inferiore, titolo))
-      MostraRisultatiInFigura();
+    const bool esito = Sismica::EsitoFlessione(*this, calcolato, rapporto, inferiore, titolo);
+    RicordaIngressiVerifiche();
+    if (esito) MostraRisultatiInFigura();
   } catch (const std::exception&) {
     Messaggi::MessaggioErroreDati();
   }
@@ -122,8 +124,9 @@ void FrmSismica::cmdDirezione_Click(int Index) {
     }
     if (Stato.ElementoSetto != 0) return;
     ImpostaVerificaDirezione(Index);
-    if (Stato.PilastroCorrente.CalcolaMomentiTagliUltimiPilastro(*this, Index))
-      MostraRisultatiInFigura();
+    const bool esito = Stato.PilastroCorrente.CalcolaMomentiTagliUltimiPilastro(*this, Index);
+    RicordaIngressiVerifiche();
+    if (esito) MostraRisultatiInFigura();
   } catch (const std::exception&) {
     Messaggi::MessaggioErroreDati();
   }
@@ -139,4 +142,30 @@ void FrmSismica::MostraRisultatiInFigura() {
   VariabiliPubbliche::SezioneCorrente()->PlottaSezione("VIDEO", &immagine);
   PlottaStaffeSismica();
   figura_->MostraImmagine(immagine.Immagine());
+}
+
+std::vector<double> FrmSismica::IngressiVerifiche() const {
+  const auto& p = VariabiliPubbliche::Stato;
+  return {Stato.NEdSismica,       Stato.MEdSuperiore[0],  Stato.MEdSuperiore[1],
+          Stato.MEdInferiore[0],  Stato.MEdInferiore[1],  double(p.NormativaSismica),
+          double(Stato.DuttilitaMedia), double(Stato.PilastroMensola),
+          Stato.RapportoMomentiSup, Stato.RapportoMomentiInf, p.Fcd, p.Fyd[0],
+          double(p.NumeroRettangoli)};
+}
+
+void FrmSismica::RicordaIngressiVerifiche() {
+  colonnaVerifiche_ = Stato.PilastroCorrente;
+  ingressiVerifiche_ = IngressiVerifiche();
+}
+
+void FrmSismica::SvuotaVerificheSuperate() {
+  if (Stato.PilastroCorrente.StessiDati(colonnaVerifiche_) &&
+      IngressiVerifiche() == ingressiVerifiche_)
+    return;
+  for (const char* nome : {"txtRoM", "txtVu", "F_V"})
+    for (int i = 0; i <= 1; ++i) {
+      platform::Control& casella = Controllo(nome, i);
+      casella.SetText("");
+      casella.SetForeColor(platform::QBColor(0));
+    }
 }

@@ -56,6 +56,13 @@ class Pilastro {
   float MatriceSezionePilastro(int i, int j) const { return matrice_(i, j); }
   void SetMatriceSezionePilastro(int i, int j, float valore) { matrice_(i, j) = valore; }
 
+  // The same shape, data matrix and stirrups, whichever end is current.
+  bool StessiDati(const Pilastro& altro) const {
+    return TipoPilastro == altro.TipoPilastro && Spirale == altro.Spirale &&
+           matrice_ == altro.matrice_ && staffeSup_ == altro.staffeSup_ &&
+           staffeInf_ == altro.staffeInf_;
+  }
+
   // ---- Accessors of the current end. Whole-number ones round half to even
   // and throw platform::ErroreEsecuzione (overflow) outside -32768..32767.
   bool Circolare() const { return TipoPilastro != 0; }
@@ -146,6 +153,9 @@ class Pilastro {
   // window, that is said in a message box unless its lblErroreSt already
   // shows an error.
   bool StaffaPlotta(int riga, platform::Form* finestra = nullptr) const;
+  // The same for row riga of the records given.
+  bool StaffaPlotta(const Matrice<float>& staffe, int riga,
+                    platform::Form* finestra = nullptr) const;
   // The open polyline through the bars listed so far in row riga of the
   // stirrup editor's grid.
   void StaffaPlottaInProgress(const platform::FlexGrid& griglia, int riga) const;

@@ -54,8 +54,12 @@ void Pilastro::StaffePlotta(const platform::Control& frame) const {
 }
 
 bool Pilastro::StaffaPlotta(int riga, platform::Form* finestra) const {
+  return StaffaPlotta(StaffeCorrenti(), riga, finestra);
+}
+
+bool Pilastro::StaffaPlotta(const Matrice<float>& staffe, int riga,
+                            platform::Form* finestra) const {
   auto disegna = [&] {
-    const Matrice<float>& staffe = StaffeCorrenti();
     if (riga < 1 || riga > staffe.Righe()) return false;
     Vettore<double> x, y, r;
     if (!VerticiBarre(BarreStaffa(staffe, riga), x, y, &r)) return false;

@@ -195,21 +195,25 @@ TEST_F(ProgettoProva, HoldersAloneCarryASmallMoment) {
 }
 
 // Moments from 1 to 1000 kNm, each fixed dimension, both methods, the search
-// starting from a 30 x 50 section and from what the run before left: every
-// run ends in a section that carries the moment (stirrups, 4 holders of 12
-// mm, bars 16 to 20) or in a message that says why there is none.
+// starting from a 30 x 50 section, from what the run before left and from
+// 3 m: every run ends in a section that carries the moment (stirrups, 4
+// holders of 12 mm, bars 16 to 20) or in a message that says why there is none.
 TEST_F(ProgettoProva, EveryMomentEndsInADesignOrAReason) {
   const double momenti[] = {1, 2, 5, 10, 20, 40, 70, 100, 150, 250, 400, 600, 1000};
   const std::string senzaArmatura =
       "Nessuna armatura porta il momento sollecitante:\r\naumentare le dimensioni della sezione!";
   for (int metodo = 0; metodo < 2; ++metodo)
     for (int fissa = 0; fissa < 3; ++fissa)
-      for (bool daCapo : {true, false})
+      for (int partenza = 0; partenza < 3; ++partenza)  // 30 x 50, the run before, 3 m
         for (double M : momenti) {
           SCOPED_TRACE(testing::Message() << "metodo " << metodo << " fissa " << fissa << " M "
-                                          << M << (daCapo ? " da 30 x 50" : " di seguito"));
-          const double h0 = daCapo || fissa == 0 || fissa == 2 ? 500 : modello_.AltezzaSezione;
-          const double b0 = daCapo || fissa != 0 ? 300 : modello_.BaseSezione;
+                                          << M << " partenza " << partenza);
+          const double prima = fissa == 1 ? modello_.AltezzaSezione : modello_.BaseSezione;
+          const double cercata = partenza == 0 ? (fissa == 1 ? 500 : 300)
+                                 : partenza == 1 ? prima
+                                                 : 3000;
+          const double h0 = fissa == 1 ? cercata : 500;
+          const double b0 = fissa == 0 ? cercata : 300;
           Dati(M, 0, h0, b0);
           Scelte(metodo, fissa);
           msg_.Svuota();

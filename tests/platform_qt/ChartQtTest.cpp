@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <random>
 #include <string>
 
 #include <QClipboard>
@@ -10,7 +15,9 @@
 #include <QtCharts/QValueAxis>
 
 #include "AppQt.h"
+#include "platform/Sistema.h"
 #include "platform/qt/ChartQt.h"
+#include "platform/qt/NumeroQt.h"
 
 using namespace platform;
 
@@ -64,6 +71,9 @@ TEST_F(GraficoSuSchermo, SeriesLegendsAndTitleComeFromTheModel) {
   ASSERT_TRUE(prima && seconda && marcatori);
   EXPECT_EQ(prima->count(), 3);
   EXPECT_EQ(prima->at(1), QPointF(10, 100));
+  // The point of series 2 repeated in its three rows is drawn once.
+  EXPECT_EQ(seconda->count(), 1);
+  EXPECT_EQ(marcatori->count(), 1);
   EXPECT_EQ(seconda->name(), "M-NEd");
   EXPECT_EQ(prima->pen().color().rgb() & 0xFFFFFF, c.SeriesCollection(1).Pen.VtColor);
   EXPECT_FALSE(vista->chart()->legend()->markers(prima)[0]->isVisible());
@@ -107,7 +117,10 @@ TEST_F(GraficoSuSchermo, AClickOnAPointGivesItsSeriesAndRowAfterTheMousePosition
   EXPECT_EQ(eventi[1], "punto 1,2");
 
   eventi.clear();
-  Premi(*vista->PosizionePunto(3, 1));
+  // Every row of the repeated point lies there; a click gives its first row.
+  ASSERT_TRUE(vista->PosizionePunto(3, 3));
+  EXPECT_EQ(*vista->PosizionePunto(3, 3), *vista->PosizionePunto(3, 1));
+  Premi(*vista->PosizionePunto(3, 3));
   EXPECT_EQ(eventi.back(), "punto 3,1");
   eventi.clear();
   Premi(QPointF(1, 1));
@@ -120,4 +133,32 @@ TEST_F(GraficoSuSchermo, EditCopyPutsTheChartsPictureOnTheClipboard) {
   const QImage immagine = QGuiApplication::clipboard()->image();
   ASSERT_FALSE(immagine.isNull());
   EXPECT_EQ(immagine.size(), vista->size() * vista->devicePixelRatio());
+}
+
+TEST(NumeroDaTesto, PlainTextsReadAsTheQtReadingReadsThem) {
+  SistemaFisso italiano(",", ".");
+  ImpostaSistema(&italiano);
+  // "1.234,5" without its thousands point and with "." for the comma: 1234.5.
+  EXPECT_EQ(NumeroDaTesto(std::string(" 1.234,5 ")), 1234.5);
+  const char* testi[] = {"-0",   "0,1",   "1.000.000", "7,",      ",5",     "-1,5E-3", "2e+308",
+                         "1e400", "1E",   "abc",       "+3",      "1,2,3",  " -12 ",   "\t4\n",
+                         "",      "-",    ",",         "1e-320",  "12€",    "0x1A",    "inf"};
+  for (const char* t : testi) {
+    const auto atteso = NumeroDaTesto(QString::fromUtf8(t));
+    const auto letto = NumeroDaTesto(std::string(t));
+    ASSERT_EQ(letto.has_value(), atteso.has_value()) << t;
+    if (atteso) EXPECT_EQ(std::bit_cast<std::uint64_t>(*letto), std::bit_cast<std::uint64_t>(*atteso)) << t;
+  }
+  // Every double written with 17 digits comes back whole either way.
+  std::mt19937_64 caso(3);
+  for (int i = 0; i < 20000; ++i) {
+    const double v = std::bit_cast<double>(caso());
+    if (!std::isfinite(v)) continue;
+    std::string t = QString::number(v, 'g', 17).toStdString();
+    std::replace(t.begin(), t.end(), '.', ',');
+    const auto letto = NumeroDaTesto(t);
+    ASSERT_TRUE(letto) << t;
+    ASSERT_EQ(*letto, *NumeroDaTesto(QString::fromStdString(t))) << t;
+  }
+  ImpostaSistema(nullptr);
 }

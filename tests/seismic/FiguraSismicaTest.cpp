@@ -17,6 +17,7 @@
 #include "ColonnaProva.h"
 #include "DisegnoSismicaQt.h"
 #include "FinestreSismicaQt.h"
+#include "app/FiguraSezione.h"
 #include "app/FinestreRisultati.h"
 #include "app/FrmPltSezione.h"
 #include "app/Schermata.h"
@@ -110,10 +111,18 @@ TEST_F(FiguraSismica, UnusableDataGiveTheDataErrorBox) {
   EXPECT_EQ(Stato.PilastroCorrente.nBarreTotale(), 12);
 }
 
+// A column without size shows the sketch of its shape, not a blank picture.
 TEST_F(FiguraSismica, PlotOpensNothingForAColumnWithoutArea) {
   FrmSismica::Mostra();
   Clic(F(), "cmdPlotta");
   EXPECT_EQ(FinestreRisultati::FrmPltSezioneAperto(), nullptr);
+  auto* figura = F().findChild<FiguraSezione*>("Figura");
+  QTest::mouseClick(figura, Qt::LeftButton);
+  EXPECT_TRUE(figura->Immagine().isNull());
+  EXPECT_EQ(figura->Schizzo(), 0);
+  QTest::mouseClick(F().findChild<QWidget*>("OpTipoPilastro_1"), Qt::LeftButton, {},
+                    QPoint(6, 6));
+  EXPECT_EQ(figura->Schizzo(), 4);
 }
 
 TEST_F(FiguraSismica, AnOverlappingStirrupHoldsBackTheEditorsConfirmCommands) {

@@ -251,7 +251,13 @@ TEST_F(FinestraConFile, NuovoSalvaApriRoundTripOfAColumn) {
   EXPECT_EQ(p.MatriceSezionePilastro(0, 2), 300);
   EXPECT_EQ(p.MatriceSezionePilastro(0, 13), 20);
   EXPECT_DOUBLE_EQ(Stato.NEdSismica, 500000);
-  // The file leaves the top end current; the bottom one holds the bars.
+  // The file leaves the top end current: label, button and boxes all say so.
+  EXPECT_EQ(S::F().Controllo("LblSezione", 0).Caption(), "SEZIONE SUPERIORE");
+  EXPECT_EQ(S::F().Controllo("CmdSezionePil", 0).BackColor(), platform::ColoreGiallo);
+  EXPECT_EQ(S::F().Controllo("CmdSezionePil", 1).BackColor(), platform::ColoreFacciaPulsante);
+  EXPECT_EQ(S::F().Controllo("F_MSupsd", 0).BackColor(), platform::ColoreGiallo);
+  EXPECT_EQ(S::F().Controllo("F_MInfsd", 0).BackColor(), platform::ColoreSfondoFinestra);
+  // The bottom one holds the bars.
   S::Clic("CmdSezionePil_1");
   EXPECT_EQ(S::F().Controllo("PilastroTxt", 2).Text(), "3");
   EXPECT_EQ(S::Lista(), lista);

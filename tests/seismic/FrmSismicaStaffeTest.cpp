@@ -10,6 +10,7 @@
 
 #include "EditorStaffeQt.h"
 #include "FinestreSismicaQt.h"
+#include "app/FiguraSezione.h"
 #include "app/Schermata.h"
 #include "platform/InputBoxScriptato.h"
 
@@ -55,6 +56,40 @@ class EditorStaffe : public FinestreSismicaQt {
 
   platform::InputBoxScriptato diametri;
 };
+
+// Pixels of colour 1 (pure red) in the section picture.
+int Rossi() {
+  const QImage immagine =
+      Finestra().findChild<FiguraSezione*>("Figura")->Immagine().convertToFormat(
+          QImage::Format_RGB32);
+  int n = 0;
+  for (int y = 0; y < immagine.height(); ++y)
+    for (int x = 0; x < immagine.width(); ++x) {
+      const QRgb c = immagine.pixel(x, y);
+      n += qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60;
+    }
+  return n;
+}
+
+// The editor draws in colour 1 the stirrup being typed, the stirrup just
+// committed and the stirrup of a row clicked; a plain redraw has none.
+TEST_F(EditorStaffe, CurrentAndTypedStirrupsAreDrawnHighlighted) {
+  Apri({{8, 1, 4, 12, 9}});
+  EXPECT_EQ(Rossi(), 0);
+  Premi(4);
+  Digita("8");
+  Digita("5");
+  Digita("6");
+  EXPECT_GT(Rossi(), 20);
+  EXPECT_EQ(Memorizzate().size(), 1u);
+  Digita("0");
+  EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{8, 1, 4, 12, 9}, {8, 5, 6}}));
+  EXPECT_GT(Rossi(), 20);
+  QTest::mouseClick(Finestra().findChild<QWidget*>("Figura"), Qt::LeftButton);
+  EXPECT_EQ(Rossi(), 0);
+  ClicCella(1, 1);
+  EXPECT_GT(Rossi(), 100);
+}
 
 TEST_F(EditorStaffe, OpensOnTheCurrentEndWithItsStirrupsAndLocksTheColumnData) {
   Apri({{8, 1, 4, 12, 9}});

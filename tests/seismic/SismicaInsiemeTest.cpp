@@ -134,6 +134,8 @@ TEST_F(EditorInsieme, CellBeingTypedIsCommittedByTheRedrawBeforeTheDrawing) {
   EditorQt::Apri();
   Esterna("8");
   ASSERT_EQ(Memorizzate(), (std::vector<RigaStaffa>{{8, 1, 4, 12, 9}}));
+  // The hoop just added stands out in colour 1 until the plain redraw.
+  ClicFigura();
   const QImage prima = MascheraStaffe(Figura());
   ASSERT_GT(Pixel(prima), 100);
   ClicCella(1, 3);

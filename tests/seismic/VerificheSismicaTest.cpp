@@ -134,6 +134,44 @@ TEST_F(VerificheSismica, MaterialsTypedInTheMainWindowReachTheChecks) {
   EXPECT_FALSE(lista().contains("azione assiale")) << lista().toStdString();
 }
 
+// A result box shows the result of the inputs on screen or nothing: after a
+// moment typed, a change of shape or "Nuovo", no bending, shear or rule
+// ratio of the column checked before stays.
+TEST_F(VerificheSismica, ResultsOfOtherInputsAreEmptied) {
+  Colonna400();
+  auto verifiche = [this] {
+    Clic("btnDominioMNsismica");
+    Clic("cmdDirezione_0");
+    for (const char* nome : {"txtRoM", "txtVu", "F_V"}) ASSERT_NE(T(nome, 0), "") << nome;
+  };
+  auto vuote = [](const char* dopo) {
+    for (const char* nome : {"txtRoM", "txtVu", "F_V"})
+      for (int i : {0, 1}) EXPECT_EQ(T(nome, i), "") << nome << i << " " << dopo;
+  };
+  verifiche();
+  // Checked again on the same inputs, the results stay.
+  Clic("cmdControlloPil_0");
+  EXPECT_EQ(T("txtVu", 0), " 212,4");
+  Scrivi("F_MInfsd_0", "160");
+  vuote("moment");
+
+  verifiche();
+  auto* circolare = S().findChild<QAbstractButton*>("OpTipoPilastro_1");
+  QTest::mouseClick(circolare, Qt::LeftButton, {}, QPoint(6, circolare->height() / 2));
+  vuote("shape");
+  for (int i : {0, 1, 2}) EXPECT_EQ(T("txtOmegaWd", i), "") << i;
+  for (int i : {0, 1}) EXPECT_EQ(T("TxtRo", i), "") << i;
+
+  auto* rettangolare = S().findChild<QAbstractButton*>("OpTipoPilastro_0");
+  QTest::mouseClick(rettangolare, Qt::LeftButton, {}, QPoint(6, rettangolare->height() / 2));
+  EXPECT_EQ(T("TxtRo", 0), " 0,0151");
+  verifiche();
+  S().mnufileitem_Click(0);
+  vuote("Nuovo");
+  EXPECT_EQ(T("TxtRo", 0), "");
+  EXPECT_EQ(T("txtOmegaWd", 0), "");
+}
+
 TEST_F(VerificheSismica, BendingAtBothEndsGivesTheRatioOfTheMxMyWindowAndOfTheCaseRunner) {
   Colonna400();
   f.C("TxtFcd").SetText("14,17");

@@ -146,13 +146,19 @@ void ChartQt::Ricostruisci() {
     const SerieGrafico& stile = dati.SeriesCollection(colonna);
     SerieDisegnata disegnata{colonna, new QLineSeries, {}};
     for (int r = 1; r <= dati.RowCount(); ++r) {
-      const auto px = NumeroDaTesto(QString::fromStdString(dati.Testo(r, colonna)));
-      const auto py = NumeroDaTesto(QString::fromStdString(dati.Testo(r, colonna + 1)));
+      const auto px = NumeroDaTesto(dati.Testo(r, colonna));
+      const auto py = NumeroDaTesto(dati.Testo(r, colonna + 1));
       if (!px || !py) continue;
-      disegnata.linea->append(*px, *py);
-      disegnata.righe.push_back(r);
-      x.Aggiungi(*px);
-      y.Aggiungi(*py);
+      const int n = static_cast<int>(disegnata.righe.size());
+      // A click picks the first of equal points: the repeats add nothing.
+      if (n == 0 || disegnata.linea->at(n - 1).x() != *px ||
+          disegnata.linea->at(n - 1).y() != *py) {
+        disegnata.linea->append(*px, *py);
+        disegnata.righe.push_back(r);
+        x.Aggiungi(*px);
+        y.Aggiungi(*py);
+      }
+      disegnata.puntoDellaRiga.emplace_back(r, static_cast<int>(disegnata.righe.size()) - 1);
     }
     QPen penna(ColoreQt(stile.Pen.VtColor));
     penna.setWidthF(stile.Pen.Width);
@@ -208,10 +214,11 @@ std::optional<QPointF> ChartQt::PosizionePunto(int serie, int riga) {
   Aggiorna();
   for (const SerieDisegnata& d : disegnate_) {
     if (d.colonnaX != serie) continue;
-    const auto trovata = std::find(d.righe.begin(), d.righe.end(), riga);
-    if (trovata == d.righe.end()) return std::nullopt;
-    const auto i = static_cast<int>(trovata - d.righe.begin());
-    return QPointF(mapFromScene(chart()->mapToPosition(d.linea->at(i), d.linea)));
+    const auto trovata =
+        std::find_if(d.puntoDellaRiga.begin(), d.puntoDellaRiga.end(),
+                     [riga](const std::pair<int, int>& rp) { return rp.first == riga; });
+    if (trovata == d.puntoDellaRiga.end()) return std::nullopt;
+    return QPointF(mapFromScene(chart()->mapToPosition(d.linea->at(trovata->second), d.linea)));
   }
   return std::nullopt;
 }

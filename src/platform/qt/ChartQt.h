@@ -5,6 +5,7 @@
 // point clicked, and copies its picture to the clipboard.
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <QtCharts/QChartView>
@@ -47,6 +48,9 @@ class ChartQt : public QChartView, private VistaChart {
     int colonnaX;
     QLineSeries* linea;
     std::vector<int> righe;  // the chart row of each point of linea
+    // Each row with a point, and the point of linea that stands for it: a
+    // point repeated in the rows that follow it is drawn once.
+    std::vector<std::pair<int, int>> puntoDellaRiga;
   };
 
   void ContenutoCambiato() override;
