@@ -4,6 +4,8 @@ set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev python3-ezdxf
           clang libclang-rt-14-dev fonts-dejavu-core)
+# Qt's own Italian texts: standard buttons and the file and print dialogs.
+packages+=(qt6-translations-l10n)
 packages+=(poppler-utils)  # pdftotext reads back the printing tests' PDF files
 missing=()
 for p in "${packages[@]}"; do

@@ -10,15 +10,19 @@
 #include "platform/Stampante.h"
 #include "platform/qt/ApplicazioneQt.h"
 #include "platform/qt/InputBoxQt.h"
+#include "platform/qt/InvioPulsantiQt.h"
 #include "platform/qt/MsgBoxQt.h"
 #include "platform/qt/SchermoQt.h"
 #include "platform/qt/SistemaQt.h"
 #include "platform/qt/StampanteQt.h"
+#include "platform/qt/TraduzioniQt.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tramok");
   platform::TieniFinestreNelloSchermo(app);
+  platform::TraduciQtInItaliano(app);
+  platform::InvioPremePulsanti(app);
   platform::SistemaQt sistema;
   platform::MsgBoxQt messaggi;
   platform::InputBoxQt domande;

@@ -72,7 +72,15 @@ void Main::Form_Load() {
   FinestraIniziale();
   VariabiliPubbliche::AggiornaMenuNormativa3(*this);
   NormativaItem_Click(Stato.Normativa);
-  ApriFileRigaComando();
+  const int normativa = Stato.Normativa;
+  if (ApriFileRigaComando()) {
+    // The project's own code, with the project's own strengths and factors.
+    if (Stato.Normativa != normativa) {
+      VariabiliPubbliche::AggiornaAcciaiNormativa();
+      EtichetteNormativa();
+    }
+    Fuoco("btnCalcola");
+  }
   RegistraProgetto();
 }
 

@@ -109,8 +109,10 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
 
   // ---- The window into the current section
   // False when the data cannot make a section; the user has been told why,
-  // unless mostraMessaggio is false and the outline has no area.
+  // unless mostraMessaggio is false and the outline has no area, or a number
+  // typed could not be read (the caller gives the data-error message).
   bool FormLeggeDati(bool mostraMessaggio) override;
+  bool LeggeFinestra(bool mostraMessaggio);
   void FormLeggeDatiBarreCavi(int& nRighe, int& nElementi, int Griglia, Matrice<double>& Matrice,
                               ::Matrice<double>& MatriceGriglia, Vettore<float>& Area,
                               Vettore<float>& x, Vettore<float>& y,
@@ -189,6 +191,8 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
 
   // ---- Menus
   void NormativaItem_Click(int Index);
+  // The labels of the code in force; for existing structures its notice.
+  void EtichetteNormativa();
   void MnuFileItem_Click(int Index);
   // "&Nuovo", "&Apri", "&Salva", "S&alva come...".
   void MnuFileProgetto(int Index);
@@ -197,6 +201,7 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   void mnuOpzioniItem_Click(int Index);
   void mnuAiutoItem_Click(int Index);
   void mnuMateriali_Click();
+  void MnuSismica_Click();
   void ToolbarUp_ButtonClick(const std::string& Key);
   // The window printed as it looks, on the system's default printer.
   void StampaForm();

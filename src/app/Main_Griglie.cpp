@@ -68,8 +68,18 @@ void Main::FlexGrid_GotFocus(int g) {
 void Main::TxtEdit_KeyDown(int g, int& KeyCode, int Shift) {
   const std::string dopo = ControlloDopoGriglia.at(static_cast<size_t>(g));
   FuocoA prossimo([this, dopo] { Fuoco(dopo); });
-  MsFlex::TxtEditTastoGiu(FlexGrid(g), TxtEdit(g), KeyCode, Shift, dopo.empty() ? nullptr : &prossimo,
-                          false);
+  // Tab from the last cell goes on in the window's Tab order, through the
+  // boxes between the grids and "Calcola".
+  FuocoA seguente([editore = editor_.at(static_cast<size_t>(g))] {
+    for (QWidget* w = editore->nextInFocusChain(); w != editore; w = w->nextInFocusChain())
+      if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+        w->setFocus(Qt::TabFocusReason);
+        return;
+      }
+  });
+  platform::Focalizzabile* successivo = dopo.empty() ? nullptr : &prossimo;
+  if (KeyCode == platform::TastoTab) successivo = &seguente;
+  MsFlex::TxtEditTastoGiu(FlexGrid(g), TxtEdit(g), KeyCode, Shift, successivo, false);
 }
 
 void Main::TxtEdit_GotFocus(int g) {

@@ -29,12 +29,10 @@ void Sposta(Vettore<float>& x, Vettore<float>& y, int n, double dx, double dy) {
   }
 }
 
-struct DatiNonValidi {};
-
 // A number typed with the locale's separators, or the data error.
 double NumeroLocale(const std::string& testo) {
   const std::optional<double> n = platform::NumeroDaTesto(QString::fromStdString(testo));
-  if (!n) throw DatiNonValidi{};
+  if (!n) throw Generale::NumeroNonValido(testo);
   return *n;
 }
 
@@ -69,6 +67,16 @@ void Main::FormLeggeDatiBarreCavi(int& nRighe, int& nElementi, int Griglia, ::Ma
 }
 
 bool Main::FormLeggeDati(bool mostraMessaggio) {
+  // A number the window cannot read stops the reading: the data are wrong.
+  const Generale::RifiutaNumeriNonValidi rifiuta;
+  try {
+    return LeggeFinestra(mostraMessaggio);
+  } catch (const Generale::NumeroNonValido&) {
+    return false;
+  }
+}
+
+bool Main::LeggeFinestra(bool mostraMessaggio) {
   Controllo("FraFi").SetVisible(false);
   Stato.TitoloSezione = Controllo("txtTitolo").Text();
   Stato.NumeroRettangoli = Conteggio(Controllo("F_nMaxRettangolini", 0).Text());
@@ -93,13 +101,9 @@ bool Main::FormLeggeDati(bool mostraMessaggio) {
     My[k] = MyForm[k] * 1000000;
   }
   Stato.AngoloFlessione = static_cast<float>(Generale::ValNumero(Controllo("F_Angolo")));
-  try {
-    for (int i = 0; i <= 1; ++i)
-      Stato.RapportoN[static_cast<size_t>(i)] =
-          static_cast<float>(NumeroLocale(Controllo("F_Es_su_Ec", i).Text()));
-  } catch (const DatiNonValidi&) {
-    return false;
-  }
+  for (int i = 0; i <= 1; ++i)
+    Stato.RapportoN[static_cast<size_t>(i)] =
+        static_cast<float>(NumeroLocale(Controllo("F_Es_su_Ec", i).Text()));
   Stato.TipoSezione = Scelta(*this, "OpTipoSezione", 5, Stato.TipoSezione);
   Stato.PuntoApplicazioneN = Scelta(*this, "OpPuntoN", 2, Stato.PuntoApplicazioneN);
   Stato.TipoVerifica = Scelta(*this, "OpTipoVerifica", 1, Stato.TipoVerifica);

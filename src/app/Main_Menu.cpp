@@ -74,7 +74,7 @@ void Main::CreaMenu() {
     }
     const bool disponibile = i <= 3 || i >= 5;
     QAction* voce = Voce(file, nome, QString::fromUtf8(vociFile[i].testo), disponibile,
-                         i == 6 ? QKeySequence() : vociFile[i].tasti);
+                         vociFile[i].tasti);
     connect(voce, &QAction::triggered, this, [this, i] { MnuFileItem_Click(i); });
   }
 
@@ -169,6 +169,10 @@ void Main::NormativaItem_Click(int Index) {
   if (Stato.GammaS > 0)
     Stato.Fyd[0] = Generale::ValNumero(VariabiliPubbliche::FormattaValore(Stato.Fyk / Stato.GammaS));
   Controllo("F_fyd", 0).SetText(Formattazione::TestoNumero(Stato.Fyd[0]));
+  EtichetteNormativa();
+}
+
+void Main::EtichetteNormativa() {
   const bool esistenti = Stato.Normativa == 2;
   Controllo("Label21", 0).SetCaption(esistenti ? "y" : "yd");
   Controllo("Label6", 6).SetCaption(esistenti ? "sy" : "syd");

@@ -1,6 +1,7 @@
 #include <QAction>
 
 #include "analysis/Correnti.h"
+#include "app/Generale.h"
 #include "app/Main.h"
 #include "model/VariabiliPubbliche.h"
 #include "seismic/FrmSismica.h"
@@ -8,11 +9,21 @@
 void Main::CollegaSismica() {
   auto* comando = findChild<QAction*>("MnuSismica");
   if (!comando) return;
-  connect(comando, &QAction::triggered, this, [this] {
+  connect(comando, &QAction::triggered, this, [this] { MnuSismica_Click(); });
+}
+
+void Main::MnuSismica_Click() {
+  try {
+    if (QWidget* disegno = FrmPltSezione(); disegno && disegno->isVisible()) disegno->close();
     // The materials typed here, confirmed or not, are those the checks read.
-    CaricaMateriali();
+    {
+      const Generale::RifiutaNumeriNonValidi rifiuta;
+      CaricaMateriali();
+    }
     const double es = VariabiliPubbliche::Stato.ModuloEs;
     VariabiliPubbliche::MaterialiCorrenti().InizializzaMateriali(es);
     FrmSismica::Mostra();
-  });
+  } catch (const std::exception&) {
+    MessaggioErroreDati();
+  }
 }

@@ -334,4 +334,5 @@ class ModelloProgetto : public Matematica::Equazione {
   Richiamo richiamo_{*this};
   bool avvisoNormativa_ = false;
   TestiRisultati taglio_;  // shear texts of the last run
+  std::string rolMostrato_;  // what the shear design wrote into txtRol
 };

@@ -137,7 +137,10 @@ bool ModelloProgetto::LeggiDati() {
   Stato.GancioStaffe = f.Controllo("chkGancio135").Value();
 
   Stato.CotTeta = static_cast<float>(Numero(f, "txtCotTeta"));
-  Stato.RoL = static_cast<float>(Numero(f, "txtRol") / 100);
+  // The box shows the ratio the last shear design used; only a value typed
+  // over it is the user's.
+  if (f.Controllo("txtRol").Text() != rolMostrato_)
+    Stato.RoL = static_cast<float>(Numero(f, "txtRol") / 100);
   if (Stato.RoL < 0) return false;
   if (!(Stato.CotTeta >= 1)) {
     Stato.CotTeta = 1;

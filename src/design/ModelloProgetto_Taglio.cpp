@@ -72,7 +72,8 @@ float ModelloProgetto::TaglioCalcestruzzo(int modo, double b, double d) {
   // stirrups the value typed may lower it. The box shows the value used.
   double roL = std::min(AsTesaEffettiva / (b * d), 0.02);
   if (Stato.SenzaStaffe) roL = std::min(roL, static_cast<double>(Stato.RoL));
-  finestra_.Controllo("txtRol").SetText(Formattazione::FormattaCifreSignificative(3, roL * 100));
+  rolMostrato_ = Formattazione::FormattaCifreSignificative(3, roL * 100);
+  finestra_.Controllo("txtRol").SetText(rolMostrato_);
   const double fck = Stato.Fck;
   if (modo == ModoNtc) {
     const double k = std::min(1 + std::sqrt(200 / d), 2.0);

@@ -99,8 +99,9 @@ void ModificaCella(platform::FlexGrid& griglia, platform::CasellaTesto& editor, 
 
 // The editor's key-down: Enter writes the cell and opens the editor on the
 // next one (down the column, or along the row with perRighe), the last cell
-// handing the focus to prossimo; Esc leaves the cell as it was; Up and Down
-// give the grid the focus, Down moving a row.
+// handing the focus to prossimo; Tab does the same along the row; Esc leaves
+// the cell as it was; Up, Down and Shift+Tab give the grid the focus, Down
+// moving a row.
 void TxtEditTastoGiu(platform::FlexGrid& griglia, platform::CasellaTesto& editor, int& codice,
                      int shift, platform::Focalizzabile* prossimo = nullptr,
                      bool perRighe = false);

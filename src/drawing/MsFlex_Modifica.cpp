@@ -91,14 +91,16 @@ void ModificaCella(FlexGrid& griglia, platform::CasellaTesto& editor, int tasto)
 }
 
 void TxtEditTastoGiu(FlexGrid& griglia, platform::CasellaTesto& editor, int& codice,
-                     int /*shift*/, platform::Focalizzabile* prossimo, bool perRighe) {
-  switch (codice) {
+                     int shift, platform::Focalizzabile* prossimo, bool perRighe) {
+  const bool indietro = codice == platform::TastoTab && (shift & platform::MascheraMaiuscolo);
+  switch (indietro ? platform::TastoSu : codice) {
     case platform::TastoInvio:
+    case platform::TastoTab:
       // The grid's own focus events run before the cell is written.
       griglia.SetFocus();
       platform::DoEvents();
       griglia.SetText(editor.Text());
-      if (CellaSuccessiva(griglia, perRighe))
+      if (CellaSuccessiva(griglia, perRighe || codice == platform::TastoTab))
         ModificaCella(griglia, editor, Stato.PrimoTastoCella);
       else if (prossimo)
         prossimo->SetFocus();

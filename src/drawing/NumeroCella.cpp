@@ -4,26 +4,19 @@
 #include <stdexcept>
 
 #include "model/GeneraleTesto.h"
-#include "platform/Sistema.h"
+#include "platform/NumeroDigitato.h"
 
 namespace NumeroCella {
 namespace {
-
-std::string Sostituito(std::string testo, const std::string& da, const std::string& a) {
-  if (da.empty()) return testo;
-  for (std::size_t p = testo.find(da); p != std::string::npos; p = testo.find(da, p + a.size()))
-    testo.replace(p, da.size(), a);
-  return testo;
-}
 
 bool Cifra(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
 }  // namespace
 
 bool Numerico(const std::string& testo) {
-  const platform::Sistema& sistema = platform::SistemaCorrente();
-  const std::string s = Sostituito(Sostituito(testo, sistema.SeparatoreMigliaia(), ""),
-                                   sistema.SeparatoreDecimale(), ".");
+  const std::optional<std::string> digitato = platform::NumeroDigitato(testo);
+  if (!digitato) return false;
+  const std::string& s = *digitato;
   std::size_t i = 0;
   auto salta = [&](auto condizione) {
     const std::size_t inizio = i;

@@ -4,16 +4,12 @@
 #include <charconv>
 
 #include "model/TestoUtf8.h"
-#include "platform/Sistema.h"
+#include "platform/NumeroDigitato.h"
 
 namespace Generale {
 namespace {
 
-void SostituisciTutti(std::string& testo, const std::string& da, const std::string& a) {
-  if (da.empty()) return;
-  for (std::size_t p = testo.find(da); p != std::string::npos; p = testo.find(da, p + a.size()))
-    testo.replace(p, da.size(), a);
-}
+int Rifiuti = 0;
 
 bool Cifra(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
@@ -64,11 +60,14 @@ std::string TogliCarattere(const std::string& testo, int posizione) {
 }
 
 double ValNumero(const std::string& testo) {
-  const platform::Sistema& sistema = platform::SistemaCorrente();
-  std::string s = testo;
-  SostituisciTutti(s, sistema.SeparatoreMigliaia(), "");
-  SostituisciTutti(s, sistema.SeparatoreDecimale(), ".");
-  return LeggiNumero(s);
+  const std::optional<std::string> s = platform::NumeroDigitato(testo);
+  if (s) return LeggiNumero(*s);
+  if (Rifiuti > 0) throw NumeroNonValido("\"" + testo + "\" non è un numero");
+  return 0;
 }
+
+RifiutaNumeriNonValidi::RifiutaNumeriNonValidi() { ++Rifiuti; }
+
+RifiutaNumeriNonValidi::~RifiutaNumeriNonValidi() { --Rifiuti; }
 
 }  // namespace Generale

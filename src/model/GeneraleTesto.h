@@ -1,6 +1,7 @@
 #pragma once
 // Text services of the program's general module: removing a character and
 // reading a number typed with the locale's separators.
+#include <stdexcept>
 #include <string>
 
 namespace Generale {
@@ -9,9 +10,25 @@ namespace Generale {
 // the text leaves it unchanged.
 std::string TogliCarattere(const std::string& testo, int posizione);
 
-// Number typed by the user: thousands separators of the locale removed, its
-// decimal separator read as ".", then read as far as it is a number (blanks
-// ignored, "E" or "D" exponent); 0 when it does not begin with one.
+// Number typed by the user: its separators read as platform::NumeroDigitato
+// reads them, then read as far as it is a number (blanks ignored, "E" or "D"
+// exponent); 0 when it does not begin with one. A text whose separators are
+// neither reading is 0 too, or refused while a RifiutaNumeriNonValidi lives.
 double ValNumero(const std::string& testo);
+
+class NumeroNonValido : public std::invalid_argument {
+ public:
+  using std::invalid_argument::invalid_argument;
+};
+
+// While one lives, ValNumero throws NumeroNonValido for such a text, so that
+// a window's reading stops at it.
+class RifiutaNumeriNonValidi {
+ public:
+  RifiutaNumeriNonValidi();
+  ~RifiutaNumeriNonValidi();
+  RifiutaNumeriNonValidi(const RifiutaNumeriNonValidi&) = delete;
+  RifiutaNumeriNonValidi& operator=(const RifiutaNumeriNonValidi&) = delete;
+};
 
 }  // namespace Generale

@@ -281,6 +281,8 @@ void FrmSismica::CreaControlli() {
   figura_->Click = [this] {
     if (!StaffaCellaConferma()) Figura_Click();
   };
+  // A drawing made before the layout gave the picture its size is redrawn.
+  figura_->installEventFilter(this);
   destra->addWidget(figura_, 1);
   auto* plotta = Nominato(new QPushButton("Plotta"), "cmdPlotta");
   connect(plotta, &QPushButton::clicked, this, [this] { cmdPlotta_Click(); });

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/FiguraSezione.h"
 #include "app/TastieraFinestra.h"
 #include "seismic/FrmSismica.h"
 #include "seismic/StatoSismica.h"
@@ -84,6 +85,10 @@ void FrmSismica::CollegaInput() {
 }
 
 bool FrmSismica::eventFilter(QObject* oggetto, QEvent* evento) {
+  if (oggetto == figura_) {
+    if (evento->type() == QEvent::Resize && !figura_->Immagine().isNull()) Ridisegna(false, nullptr);
+    return false;
+  }
   const auto [nome, indice] = NomeIndice(oggetto->objectName());
   if (evento->type() == QEvent::KeyPress && Invio(*static_cast<QKeyEvent*>(evento)))
     return InvioCasella(nome, indice);

@@ -14,19 +14,22 @@
 #include "app/Main.h"
 #include "app/frmAvvisi.h"
 #include "drawing/MsFlex.h"
+#include "platform/qt/InvioPulsantiQt.h"
 #include "platform_qt/AppQt.h"
 
 class FinestraMain {
  public:
-  // The files named are in the program folder before start-up.
-  explicit FinestraMain(bool conFile = false) {
-    AppQt();
+  // The files named are in the program folder before start-up; a project
+  // fixture is named on the command line.
+  explicit FinestraMain(bool conFile = false, const std::string& progetto = {}) {
+    platform::InvioPremePulsanti(AppQt());
     MsFlex::Stato = MsFlex::StatoMsFlex{};
     ambiente.sistema.ImpostaSeparatori(",", ".");
     if (conFile) {
       ambiente.CopiaFixture("Tramok-7.8.ini", "Tramok.ini");
       ambiente.CopiaFixture("TramokMateriali-italiano.txt", "TramokMateriali.txt");
     }
+    if (!progetto.empty()) ambiente.CopiaFixture(progetto, progetto);
     // The user closes the notice on strain limits whenever it shows.
     QObject::connect(&chiudiAvvisi, &QTimer::timeout, [this] {
       if (auto* avviso = qobject_cast<frmAvvisi*>(QApplication::activeModalWidget())) {
@@ -36,6 +39,7 @@ class FinestraMain {
     });
     chiudiAvvisi.start(20);
     main = std::make_unique<Main>();
+    main->RigaComando = progetto;
     main->Form_Load();
     QApplication::setActiveWindow(main.get());
     QApplication::processEvents();

@@ -3,6 +3,8 @@
 // closing, and a picture of the window as a user first sees it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAction>
 #include <QComboBox>
 #include <QMenu>
@@ -77,6 +79,25 @@ TEST(AvvioMain, TheSettingsFileSetsTheDesignCodeAndTheMaterials) {
   EXPECT_FALSE(f.C("NormativaItem", 0).Checked());
   EXPECT_EQ(f.C("Label23").Caption(), "c");
   EXPECT_EQ(f.C("F_nome_cls").Text(), "C30/37");
+}
+
+TEST(AvvioMain, AProjectOnTheCommandLineBringsItsCodeAndItsOwnStrengths) {
+  // Settings: NTC 2018; the project: existing structures with fcd 16.53.
+  FinestraMain f(false, "progetto-7.8.slu");
+  EXPECT_EQ(FinestraMain::Fuoco(), "btnCalcola");
+  EXPECT_EQ(f.C("txtTitolo").Text(), "Palo cavo 7.8");
+  EXPECT_EQ(f.C("NormativaMain").Caption(), "Normativa: NTC 2018 - Strutture esistenti");
+  EXPECT_EQ(f.C("Label23").Caption(), "c");
+  EXPECT_EQ(f.C("Label6", 6).Caption(), "sy");
+  const auto& testi = f.ambiente.box.Testi();
+  EXPECT_EQ(std::count_if(testi.begin(), testi.end(),
+                          [](const std::string& t) { return t.find("Con strutture esistenti") != std::string::npos; }),
+            1);
+  // The steel table of existing structures: 14 grades, not the 3 of NTC 2018.
+  EXPECT_EQ(f.C("CmbCavi").ListCount(), 14);
+  // The file's fcd stays: the code's own would be 35 / 1.5 = 23.33.
+  EXPECT_EQ(f.C("TxtFcd").Text(), " 16,53");
+  EXPECT_DOUBLE_EQ(Stato.Fcd, 16.53);
 }
 
 TEST(AvvioMain, TheKeypadDecimalKeyTypesTheLocaleSeparator) {

@@ -46,6 +46,38 @@ TEST(GriglieMain, EnterGoesDownTheColumnThenAcrossThenToTheNextControl) {
   EXPECT_EQ(g.TextMatrix(1, 1), "85");
 }
 
+TEST(GriglieMain, TabCommitsTheCellAlongTheRowAndTheKeyboardReachesCalcola) {
+  const auto tab = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); };
+  const auto tabFino = [&](const std::string& nome) {
+    for (int i = 0; i < 30 && FinestraMain::Fuoco() != nome; ++i) tab();
+    return FinestraMain::Fuoco() == nome;
+  };
+  FinestraMain f;
+  FinestraMain::Batti("Trave");  // a rectangle: one row of b and h, the editor open on b
+  FinestraMain::Batti("30", false);
+  tab();
+  FinestraMain::Batti("50", false);
+  tab();
+  EXPECT_EQ(f.main->FlexGrid(0).TextMatrix(1, 1), "30");
+  EXPECT_EQ(f.main->FlexGrid(0).TextMatrix(1, 2), "50");
+  EXPECT_EQ(FinestraMain::Fuoco(), "txtRigheGriglia_1");
+  FinestraMain::Batti("1");
+  for (const char* valore : {"9,42", "45"}) {
+    FinestraMain::Batti(valore, false);
+    tab();
+  }
+  // On from the bars through the options to the actions, then to "Calcola".
+  EXPECT_EQ(FinestraMain::Fuoco(), "OpTipoVerifica_0");
+  ASSERT_TRUE(tabFino("F_Mxsd_0"));
+  FinestraMain::Batti("100", false);
+  ASSERT_TRUE(tabFino("btnCalcola"));
+  // Enter on the focused button presses it.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_TRUE(Stato.RisultatiPresenti);
+  EXPECT_FALSE(f.C("F_Mu", 0).Text().empty());
+  EXPECT_EQ(f.main->MxForm[0], 100);
+}
+
 TEST(GriglieMain, TheRowCountSizesTheGridAndABadCountGivesNoRows) {
   FinestraMain f;
   f.Clic("OpTipoSezione", 2);

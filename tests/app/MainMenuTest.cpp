@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
@@ -29,6 +30,7 @@
 #include "model/VariabiliPubbliche.h"
 #include "platform/FileDialogScriptato.h"
 #include "platform/qt/ControlQt.h"
+#include "seismic/FrmSismica.h"
 
 using VariabiliPubbliche::Stato;
 
@@ -314,4 +316,32 @@ TEST(MenuMain, SectionPropertiesItemsOpenTheReport) {
   ASSERT_NE(carSez, nullptr);
   EXPECT_EQ(carSez->windowTitle().toStdString(), "Caratteristiche statiche sezione Parzializzata");
   delete carSez;
+}
+
+TEST(MenuMain, CtrlCTellsHowToCopyTheWindowAndSismicaClosesTheSectionDrawing) {
+  FinestraMain f;  // a rectangle: the title's Enter opens the editor on b
+  for (const char* valore : {"Trave", "30", "50", "2", "9,42", "4,02", "45", "5"})
+    FinestraMain::Batti(valore);
+  EXPECT_EQ(Azione(f, "MnuFileItem_6")->shortcut(), QKeySequence("Ctrl+C"));
+  // In a text box the key copies its text, as everywhere.
+  f.ambiente.box.Svuota();
+  QTest::keyClick(f.Widget("txtTitolo"), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_TRUE(f.ambiente.box.Testi().empty());
+  QWidget* calcola = f.Widget("btnCalcola");
+  ASSERT_EQ(QApplication::focusWidget(), calcola);
+  QTest::keyClick(calcola, Qt::Key_C, Qt::ControlModifier);
+  ASSERT_EQ(f.ambiente.box.Testi().size(), 1u);
+  EXPECT_NE(f.ambiente.box.Testi()[0].find("Alt + Stampa"), std::string::npos);
+
+  f.main->btnCalcola_Click();
+  const QPointer<QWidget> disegno = f.main->FrmPltSezione();
+  ASSERT_FALSE(disegno.isNull());
+  EXPECT_TRUE(disegno->isVisible());
+  Azione(f, "MnuSismica")->trigger();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(disegno.isNull());
+  ASSERT_NE(FrmSismica::Aperta(), nullptr);
+  EXPECT_TRUE(FrmSismica::Aperta()->isVisible());
+  FrmSismica::Aperta()->close();
+  QApplication::processEvents();
 }

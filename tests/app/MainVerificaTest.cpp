@@ -133,15 +133,45 @@ TEST(VerificaMain, RefusedSectionsSayWhyAndThenShowTheDataError) {
 }
 
 TEST(VerificaMain, ABoxThatIsNoNumberGivesTheDataErrorAndTheWindowStaysUsable) {
+  // Under Italian separators a point beside a decimal comma, or a second
+  // decimal point, is neither a thousands separator nor the decimal point.
+  const std::vector<std::function<void(FinestraMain&, const char*)>> caselle = {
+      [](FinestraMain& f, const char* t) { f.C("F_Es_su_Ec", 0).SetText(t); },
+      [](FinestraMain& f, const char* t) { f.C("F_N", 0).SetText(t); },
+      [](FinestraMain& f, const char* t) { f.main->FlexGrid(1).SetTextMatrix(1, 1, t); }};
+  const std::pair<int, const char*> rifiutati[] = {{0, "quindici"}, {1, "3.5,2"}, {2, "9.4.2"}};
+  for (const auto& [casella, testo] : rifiutati) {
+    FinestraMain f;
+    ScriviSezione(f, Tabella()[0]);
+    f.ambiente.box.Svuota();
+    caselle[static_cast<size_t>(casella)](f, testo);
+    Calcola(f);
+    EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{"Errore! Controllare i dati"}) << testo;
+    EXPECT_TRUE(f.main->DatiErrati) << testo;
+    caselle[static_cast<size_t>(casella)](f, casella == 2 ? "9,42" : "15");
+    Calcola(f);
+    EXPECT_FALSE(f.main->DatiErrati) << testo;
+  }
+}
+
+TEST(VerificaMain, APointThatCannotGroupThousandsIsTheDecimalPoint) {
+  std::string conVirgole;
+  {
+    FinestraMain f;
+    ScriviSezione(f, Tabella()[0]);
+    Calcola(f);
+    conVirgole = f.C("F_Mu", 0).Text();
+  }
   FinestraMain f;
-  ScriviSezione(f, Tabella()[0]);
-  f.ambiente.box.Svuota();
-  f.C("F_Es_su_Ec", 0).SetText("quindici");
+  SezioneTabella punti = Tabella()[0];
+  punti.barre = {"9.42", "4.02", "45", "5"};
+  ScriviSezione(f, punti);
+  EXPECT_EQ(f.main->FlexGrid(1).TextMatrix(1, 1), "9.42");
   Calcola(f);
-  EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
-  f.C("F_Es_su_Ec", 0).SetText("15");
-  Calcola(f);
-  EXPECT_FALSE(f.main->DatiErrati);
+  // 9.42 cm2 = 942 mm2; read as 942 cm2 the bars would give another moment.
+  EXPECT_NEAR(Stato.MatriceBarre(1, 1), 942, 1e-9);
+  EXPECT_EQ(f.C("F_Mu", 0).Text(), conVirgole);
+  EXPECT_FALSE(conVirgole.empty());
 }
 
 TEST(VerificaMain, TheSectionWrittenBackIntoTheWindowReadsTheSame) {

@@ -180,4 +180,22 @@ TEST_F(ProgettoTaglio, Dm96StrutsWithoutTheStressBlockFactor) {
   EXPECT_EQ(modello_.Osservazioni.find("deve essere portata"), std::string::npos);
 }
 
+// Without stirrups and 2 % typed: 0.70 % of steel shows 0.7 in the box; read
+// again, the box does not become the bound, so 1.20 % of steel (1663.2 mm2 on
+// 300 x 462) shows 1.2.
+TEST_F(ProgettoTaglio, TheRatioShownIsNotTakenAsTyped) {
+  Stato.SenzaStaffe = true;
+  Dati(100, 50, 500, 300);
+  C("txtRol").SetText("2");
+  ASSERT_TRUE(modello_.LeggiDati());
+  for (const double acciaio : {970.2, 1663.2}) {
+    Trave(0, 50000);
+    modello_.AsTesaEffettiva = static_cast<float>(acciaio);
+    modello_.ProgettaTaglio();
+    EXPECT_NEAR(Generale::ValNumero(C("txtRol").Text()), 100 * acciaio / (b * 462), 1e-3);
+    ASSERT_TRUE(modello_.LeggiDati());
+    EXPECT_EQ(Stato.RoL, 0.02f);
+  }
+}
+
 }  // namespace

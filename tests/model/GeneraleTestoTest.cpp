@@ -20,9 +20,20 @@ TEST(ValNumero, LocaleSeparatorsThenThePlainNumberReading) {
       {"3E", 3},           {"12.5.3", 12.5},     {"", 0},        {"-", 0},     {"inf", 0}};
   for (auto [testo, atteso] : punto) EXPECT_DOUBLE_EQ(ValNumero(testo), atteso) << testo;
   {
+    // A point groups thousands only before exactly three digits, after a
+    // first group of one to three digits or a group of three.
     SeparatoriProva virgola(",", ".");
-    EXPECT_DOUBLE_EQ(ValNumero("1.234,5"), 1234.5);
-    EXPECT_DOUBLE_EQ(ValNumero("12.5"), 125);  // the point groups thousands here
+    const std::pair<const char*, double> italiani[] = {
+        {"1.234,5", 1234.5}, {"-1.234", -1234},  {"1.234.567", 1234567}, {"12.5", 12.5},
+        {"30.5", 30.5},      {"1.2345", 1.2345}, {"1234.567", 1234.567}, {"0.125", 0.125},
+        {"1.234.5", 1234.5}, {"3,5,7", 3.5},     {"2.5E3", 2500}};
+    for (auto [testo, atteso] : italiani) EXPECT_DOUBLE_EQ(ValNumero(testo), atteso) << testo;
+    for (const char* testo : {"30.5.2", "3.5,2", "1,234.5"}) {
+      EXPECT_EQ(ValNumero(testo), 0) << testo;
+      const Generale::RifiutaNumeriNonValidi rifiuta;
+      EXPECT_THROW(ValNumero(testo), Generale::NumeroNonValido) << testo;
+    }
+    EXPECT_EQ(ValNumero("abc"), 0);
   }
   SeparatoriProva francese(",", "\u202F");
   EXPECT_DOUBLE_EQ(ValNumero("1\u202F234\u202F567,5"), 1234567.5);

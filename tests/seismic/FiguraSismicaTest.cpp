@@ -111,6 +111,18 @@ TEST_F(FiguraSismica, UnusableDataGiveTheDataErrorBox) {
   EXPECT_EQ(Stato.PilastroCorrente.nBarreTotale(), 12);
 }
 
+// The drawing keeps the picture's proportions: made again whenever the
+// picture takes another size.
+TEST_F(FiguraSismica, DrawingFollowsThePicturesSize) {
+  Colonna();
+  auto* figura = F().findChild<FiguraSezione*>("Figura");
+  F().resize(F().width() + 120, F().height() + 80);
+  QCoreApplication::processEvents();
+  figura->resize(figura->width() + 50, figura->height() / 2);
+  const QSize attesa = figura->size() * figura->devicePixelRatioF();
+  EXPECT_EQ(figura->Immagine().size(), attesa);
+}
+
 // A column without size shows the sketch of its shape, not a blank picture.
 TEST_F(FiguraSismica, PlotOpensNothingForAColumnWithoutArea) {
   FrmSismica::Mostra();

@@ -1,9 +1,10 @@
 #include "platform/qt/NumeroQt.h"
 
+#include <algorithm>
 #include <charconv>
 #include <system_error>
 
-#include "platform/Sistema.h"
+#include "platform/NumeroDigitato.h"
 
 namespace platform {
 
@@ -39,13 +40,10 @@ bool SpazioAscii(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 }  // namespace
 
 std::optional<double> NumeroDaTesto(const QString& testo) {
-  const Sistema& sistema = SistemaCorrente();
-  QString s = testo.trimmed();
-  const QString migliaia = QString::fromStdString(sistema.SeparatoreMigliaia());
-  if (!migliaia.isEmpty()) s.remove(migliaia);
-  s.replace(QString::fromStdString(sistema.SeparatoreDecimale()), QStringLiteral("."));
+  const std::optional<std::string> s = NumeroDigitato(testo.trimmed().toStdString());
+  if (!s) return std::nullopt;
   bool ok = false;
-  const double valore = s.toDouble(&ok);
+  const double valore = QString::fromStdString(*s).toDouble(&ok);
   if (!ok) return std::nullopt;
   return valore;
 }
@@ -53,25 +51,14 @@ std::optional<double> NumeroDaTesto(const QString& testo) {
 std::optional<double> NumeroDaTesto(const std::string& testo) {
   // The same steps on plain ASCII text without making a QString; any other
   // text, or one that is not a plain number, goes the QString way.
-  const Sistema& sistema = SistemaCorrente();
-  const std::string migliaia = sistema.SeparatoreMigliaia();
-  const std::string decimale = sistema.SeparatoreDecimale();
-  const auto ascii = [](const std::string& t) {
-    for (char c : t)
-      if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-  };
-  if (ascii(testo) && ascii(migliaia) && ascii(decimale) && !decimale.empty()) {
+  const bool ascii = std::all_of(testo.begin(), testo.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) {
     size_t inizio = 0, fine = testo.size();
     while (inizio < fine && SpazioAscii(testo[inizio])) ++inizio;
     while (fine > inizio && SpazioAscii(testo[fine - 1])) --fine;
-    std::string s = testo.substr(inizio, fine - inizio);
-    for (const auto& [via, con] : {std::pair{migliaia, std::string()}, {decimale, std::string(".")}}) {
-      if (via.empty()) continue;
-      for (size_t p = s.find(via); p != std::string::npos; p = s.find(via, p + con.size()))
-        s.replace(p, via.size(), con);
-    }
-    if (const auto valore = LetturaSemplice(s)) return valore;
+    if (const auto s = NumeroDigitato(testo.substr(inizio, fine - inizio)))
+      if (const auto valore = LetturaSemplice(*s)) return valore;
   }
   return NumeroDaTesto(QString::fromStdString(testo));
 }

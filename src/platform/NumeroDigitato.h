@@ -1,0 +1,16 @@
+#pragma once
+// A number typed with the system's separators, rewritten for a reader whose
+// only decimal point is ".".
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// Thousands separators dropped, the decimal separator made ".". Where the
+// thousands separator is a point, a point that cannot be one (not followed by
+// a group of exactly three digits, or not after a first group of one to three
+// digits or a group of three) is the decimal point. Nothing when such a point
+// stands beside another decimal separator: the text is neither reading.
+std::optional<std::string> NumeroDigitato(const std::string& testo);
+
+}  // namespace platform
