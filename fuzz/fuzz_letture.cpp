@@ -17,6 +17,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/BloccoMateriali.h"
 #include "app/FileImpostazioni.h"
 #include "app/FileMateriali.h"
 #include "app/ImportaDxf.h"
@@ -119,7 +120,8 @@ void VerificaIntervalli() {
   Verifica(s.Normativa >= 0 && s.Normativa <= 2 && s.NormativaSismica >= 0 &&
            s.NormativaSismica <= 1);
   Verifica(s.UnitaLunghezza == "mm" || s.UnitaLunghezza == "cm");
-  Verifica(s.GammaC > 0 && s.GammaS > 0 && s.AlfaCC > 0);
+  // Through the same table of ranges the readers use.
+  Verifica(FileImpostazioni::SostituisceValoriFuoriIntervallo(false).empty());
 }
 
 bool LeggiEntrambi() {

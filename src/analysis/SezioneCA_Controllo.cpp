@@ -1,25 +1,60 @@
 // A run refused before it starts when its input has no physical meaning:
-// material constants, modular ratios, outline, steel and actions.
+// material constants, modular ratios, outline, steel and actions, each in
+// its range (see Intervalli).
+#include <array>
 #include <cmath>
 #include <string>
 
 #include "analysis/SezioneCA.h"
+#include "model/Intervalli.h"
 #include "model/Materiali.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 
 namespace {
 
-bool Finiti(int n, const Vettore<float>& v) {
-  for (int i = 1; i <= n; ++i)
-    if (!std::isfinite(v(i))) return false;
-  return true;
+using Intervalli::Grandezza;
+
+// The first of v(1..n) outside the range of g, named nome.
+std::string PrimoFuori(Grandezza g, int n, const Vettore<float>& v, const std::string& nome) {
+  for (int i = 1; i <= n; ++i) {
+    std::string motivo = Intervalli::FuoriIntervallo(g, v(i), nome);
+    if (!motivo.empty()) return motivo;
+  }
+  return "";
 }
 
-bool AreeValide(int n, const Vettore<float>& aree) {
-  for (int i = 1; i <= n; ++i)
-    if (!std::isfinite(aree(i)) || aree(i) < 0) return false;
-  return true;
+std::string AcciaiFuori(const AcciaiSezione& a) {
+  const struct {
+    Grandezza grandezza;
+    int n;
+    const Vettore<float>& valori;
+    const char* nome;
+  } gruppi[] = {
+      {Grandezza::Coordinata, a.nBarre, a.xBarre, "La x di una barra"},
+      {Grandezza::Coordinata, a.nBarre, a.yBarre, "La y di una barra"},
+      {Grandezza::AreaAcciaio, a.nBarre, a.AreeBarre, "L'area di una barra"},
+      {Grandezza::Coordinata, a.nCavi, a.xCavi, "La x di un cavo"},
+      {Grandezza::Coordinata, a.nCavi, a.yCavi, "La y di un cavo"},
+      {Grandezza::AreaAcciaio, a.nCavi, a.AreeCavi, "L'area di un cavo"},
+      {Grandezza::PrecompressioneCavo, a.nCavi, a.PrecompressioneCavi, ""},
+  };
+  for (const auto& g : gruppi) {
+    std::string motivo = PrimoFuori(g.grandezza, g.n, g.valori, g.nome);
+    if (!motivo.empty()) return motivo;
+  }
+  return "";
+}
+
+using Azioni = std::array<double, 2>;
+
+std::string AzioniFuori(const Azioni& n, const Azioni& mx, const Azioni& my) {
+  for (size_t k = 0; k < 2; ++k)
+    for (std::string motivo : {Intervalli::FuoriIntervallo(Grandezza::Forza, n[k], "N"),
+                               Intervalli::FuoriIntervallo(Grandezza::Momento, mx[k], "Mx"),
+                               Intervalli::FuoriIntervallo(Grandezza::Momento, my[k], "My")})
+      if (!motivo.empty()) return motivo;
+  return "";
 }
 
 }  // namespace
@@ -30,29 +65,18 @@ std::string SezioneCA::DatiNonValidi() const {
   std::string motivo = Materiali::CostantiNonValide(conCavi, ultimo);
   if (motivo.empty()) motivo = Materiali::RapportiNNonValidi(RapportiN, nBarre > 0, conCavi);
   if (!motivo.empty()) return motivo;
-  if (!Contorno->CoordinateFinite() || !std::isfinite(xPtoCalcoloM) ||
-      !std::isfinite(yPtoCalcoloM))
-    return "Le coordinate della sezione devono essere numeri finiti.";
+  if (!Contorno->CoordinateEntro(Intervalli::Di(Grandezza::Coordinata).massimo))
+    return "Le coordinate della sezione devono essere numeri finiti entro 100 m "
+           "(100000 mm) dall'origine.";
+  const Vettore<float> punto{xPtoCalcoloM, yPtoCalcoloM};
+  motivo = PrimoFuori(Grandezza::Coordinata, 2, punto, "Il punto dei momenti");
+  if (!motivo.empty()) return motivo;
   if (Contorno->LatiIncrociati())
     return "Il contorno della sezione si interseca: i suoi lati non devono incrociarsi.";
-  const char* senzaArea = "Il contorno della sezione non ha area.";
-  if (Contorno->nVertici() < 3) return senzaArea;
-  const bool nulla = Contorno->AreaNulla(true);
-  // Coordinates so large that the area overflows leave no finite axial limit.
-  if (!std::isfinite(Contorno->Area) || !std::isfinite(Contorno->Perimetro()))
-    return "Le dimensioni della sezione sono fuori dai limiti.";
-  if (nulla) return senzaArea;
-  if (!Finiti(nBarre, xBarre) || !Finiti(nBarre, yBarre) || !Finiti(nCavi, xCavi) ||
-      !Finiti(nCavi, yCavi))
-    return "Le coordinate delle barre e dei cavi devono essere numeri finiti.";
-  if (!AreeValide(nBarre, AreeBarre) || !AreeValide(nCavi, AreeCavi))
-    return "Le aree delle barre e dei cavi devono essere numeri non negativi.";
-  if (!Finiti(nCavi, PrecompressioneCavi))
-    return "La precompressione dei cavi deve essere un numero finito.";
-  for (const auto& azioni : {SollecitazioneN, SollecitazioneMx, SollecitazioneMy})
-    for (double v : azioni)
-      if (!std::isfinite(v)) return "Le sollecitazioni devono essere numeri finiti.";
-  return "";
+  if (Contorno->nVertici() < 3 || Contorno->AreaNulla(true))
+    return "Il contorno della sezione non ha area.";
+  motivo = AcciaiFuori(*this);
+  return motivo.empty() ? AzioniFuori(SollecitazioneN, SollecitazioneMx, SollecitazioneMy) : motivo;
 }
 
 bool SezioneCA::RifiutaDatiNonValidi() {

@@ -154,6 +154,10 @@ class SezioneCAreagente : public Matematica::Equazione, private AcciaiSezione {
   // True when |N| is below the limit axial force Nlim of the side N acts on;
   // otherwise the user is told.
   bool ControllaForzaAssialeLimite(double N, double& Nlim);
+  // Whether the plane (EpsCsup, EpsCinf) balances N within a millionth of
+  // what the whole section could carry at fcd and fyd: the check of every
+  // solve, whatever tolerance the search was given.
+  bool InEquilibrio(double N) const;
   // Finds the plane in equilibrium with N; false, after telling the user,
   // when there is none between the bracketing planes or the search fails.
   bool EquilibrioTraslazione(double N);

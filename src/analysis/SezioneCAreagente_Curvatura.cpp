@@ -25,6 +25,7 @@ bool SezioneCAreagente::CalcolaMomentoCurvatura(double N, float curvH, float& ep
   EpsCinf = epsInf;
   if (!EquilibrioTraslazioneCurvatura(k, curvH, EpsCinf, N)) return false;
   EpsCsup = EpsCinf + curvH;
+  if (!InEquilibrio(N)) return false;
   nCls = static_cast<float>(RisultanteCls(EpsCsup, EpsCinf));
   double mxCls, myCls, mxAcciaio, myAcciaio;
   MomentiUltimiCls(mxCls, myCls);

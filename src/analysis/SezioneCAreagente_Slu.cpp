@@ -59,7 +59,7 @@ void SezioneCAreagente::CalcolaMomentiUltimi(double N, int& tipo, double& Mx, do
   ApprossimazioneRisultante = std::fabs(Nlim) / 1000000;
 
   Tipo_Rottura = tipo;
-  const bool equilibrio = EquilibrioTraslazione(N);
+  const bool equilibrio = EquilibrioTraslazione(N) && InEquilibrio(N);
   tipo = Tipo_Rottura;
   if (!equilibrio) {
     Esito = EsitoCalcoloSlu::NonConvergente;
@@ -108,6 +108,13 @@ bool SezioneCAreagente::ControllaForzaAssialeLimite(double N, double& Nlim) {
   platform::MsgBox("Forza assiale massima ammissibile = " + Formattazione::TestoNumero(Nlim / 1000),
                    platform::Pulsanti::Ok, platform::Icona::Critica, "ERRORE !");
   return false;
+}
+
+bool SezioneCAreagente::InEquilibrio(double N) const {
+  double portata = Contorno->Area * MaterialiCorrenti().SIGCU;
+  for (int i = 1; i <= nBarre; ++i) portata += std::fabs(AreeBarre(i)) * Stato.Fyd[0];
+  for (int i = 1; i <= nCavi; ++i) portata += std::fabs(AreeCavi(i)) * Stato.Fyd[1];
+  return std::fabs(RisultanteAssiale(EpsCsup, EpsCinf, N)) <= portata / 1000000;
 }
 
 bool SezioneCAreagente::EquilibrioTraslazione(double N) {

@@ -1,10 +1,13 @@
 #include "app/BloccoMateriali.h"
 
 #include <cmath>
+#include <type_traits>
 
 #include "app/FileInOut.h"
+#include "model/Formato.h"
+#include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
-#include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
 
 namespace FileImpostazioni {
 namespace {
@@ -12,11 +15,6 @@ namespace {
 using Generale::FileInOut;
 using Generale::VersioneMinore;
 using VariabiliPubbliche::Stato;
-
-template <class T>
-void Positivo(T& valore, T predefinito) {
-  if (!(valore > 0)) valore = predefinito;
-}
 
 void LeggeScrive(Generale::FileDati& file, const std::string& modo, const std::string& versione) {
   const bool lettura = modo == "L";
@@ -43,7 +41,6 @@ void LeggeScrive(Generale::FileDati& file, const std::string& modo, const std::s
     FileInOut(modo, file, Stato.EpsCu, Stato.Fcd, Stato.AlfaCC, Stato.RapportoFccFcd);
   else
     FileInOut(modo, file, Stato.EpsCu, Stato.Fcd, Stato.AlfaCC, Stato.RapportoFccFcd, Stato.EpsC2);
-  if (lettura) CorreggiDivisori();
   // Files before 7.0 hold fcd without alfa_cc.
   if (precedente("7.0")) {
     const double fcd = Stato.Fcd * Stato.AlfaCC;
@@ -54,7 +51,18 @@ void LeggeScrive(Generale::FileDati& file, const std::string& modo, const std::s
 
   if (precedente("7.8")) return;
   FileInOut(modo, file, Stato.FattoreConfidenza[0], Stato.FattoreConfidenza[1]);
-  if (lettura) CorreggiDivisori();
+}
+
+// "nome = letto: sostituito con predefinito" of a value replaced.
+std::string Sostituito(Intervalli::Grandezza g, double letto, double predefinito,
+                       const char* nome) {
+  const Intervalli::Intervallo& i = Intervalli::Di(g);
+  const std::string unita = *i.unita ? std::string(" ") + i.unita : "";
+  const std::string valore = std::isfinite(letto)
+                                 ? Intervalli::TestoValore(g, letto, nome)
+                                 : std::string(nome) + " non finito";
+  return valore + ": sostituito con " + Formattazione::TestoNumero(predefinito * i.scala) +
+         unita + "\r\n";
 }
 
 }  // namespace
@@ -64,17 +72,64 @@ void BloccoMaterialiLeggeScrive(Generale::FileDati& file, const std::string& mod
   try {
     LeggeScrive(file, modo, versione);
   } catch (const Generale::ErroreFile&) {
-    if (modo == "L") CorreggiDivisori();
+    if (modo == "L") AvvisaValoriSostituiti(true);
     throw;
   }
+  if (modo == "L") AvvisaValoriSostituiti(true);
 }
 
-void CorreggiDivisori() {
-  Positivo(Stato.ModuloEs, 200000.0);
-  Positivo(Stato.AlfaCC, 0.85);
-  Positivo(Stato.GammaC, 1.5);
-  Positivo(Stato.GammaS, 1.15);
-  for (float& fattore : Stato.FattoreConfidenza) Positivo(fattore, 1.0f);
+std::string SostituisceValoriFuoriIntervallo(bool soloBlocco) {
+  using G = Intervalli::Grandezza;
+  std::string elenco;
+  const auto controlla = [&](G g, auto& campo, double predefinito, const char* nome) {
+    if (Intervalli::Dentro(g, campo)) return;
+    elenco += Sostituito(g, campo, predefinito, nome);
+    campo = static_cast<std::remove_reference_t<decltype(campo)>>(predefinito);
+  };
+  auto& s = Stato;
+  controlla(G::AlfaCC, s.AlfaCC, 0.85, "αcc");
+  controlla(G::Fcd, s.Fcd, 14.167, "fcd");
+  controlla(G::RapportoFccFcd, s.RapportoFccFcd, 0.8, "fcc/fcd");
+  controlla(G::EpsCu, s.EpsCu, 0.0035, "εcu");
+  controlla(G::EpsC2, s.EpsC2, 0.002, "εc2");
+  if (s.EpsC2 > s.EpsCu) {
+    elenco += Intervalli::TestoValore(G::EpsC2, s.EpsC2) + " oltre " +
+              Intervalli::TestoValore(G::EpsCu, s.EpsCu) + ": sostituiti con " +
+              Formattazione::TestoNumero(2) + " ‰ e " + Formattazione::TestoNumero(3.5) + " ‰\r\n";
+    s.EpsC2 = 0.002;
+    s.EpsCu = 0.0035;
+  }
+  controlla(G::EpsSu, s.EpsSu, 0.0675, "εsu");
+  controlla(G::ModuloEs, s.ModuloEs, 200000, "Es");
+  controlla(G::FydBarre, s.Fyd[0], 391.3, "fyd delle barre");
+  controlla(G::FydCavi, s.Fyd[1], 0, "fyd dei cavi");
+  controlla(G::FattoreConfidenza, s.FattoreConfidenza[0], 1, "FC");
+  controlla(G::FattoreConfidenza, s.FattoreConfidenza[1], 1, "FC");
+  if (soloBlocco) return elenco;
+  controlla(G::Fck, s.Fck, 25, "fck");
+  controlla(G::GammaC, s.GammaC, 1.5, "γc");
+  controlla(G::Fyk, s.Fyk, 450, "fyk");
+  controlla(G::GammaS, s.GammaS, 1.15, "γs");
+  controlla(G::RapportoN, s.RapportoN[0], 15, "n");
+  controlla(G::RapportoN, s.RapportoN[1], 6, "n dei cavi");
+  controlla(G::GammaAzioni, s.GammaAzioni, 1.5, "γ azioni");
+  controlla(G::Rck, s.Rck, 30, "Rck");
+  controlla(G::SigmaSAmm, s.SigmaSAmm[0], 255, "σs amm.");
+  controlla(G::SigmaSAmm, s.SigmaSAmm[1], 0, "σs amm. dei cavi");
+  controlla(G::SigmaCAmm, s.SigmaCAmm, 9.75, "σc amm.");
+  controlla(G::TauC, s.TauC0, 0.6, "τc0");
+  controlla(G::TauC, s.TauC1, 1.829, "τc1");
+  controlla(G::Lunghezza, s.CopriferroProgetto, 20, "Il copriferro");
+  controlla(G::Lunghezza, s.PassoArrotondamento[0], 50, "Il passo di arrotondamento");
+  return elenco;
+}
+
+void AvvisaValoriSostituiti(bool soloBlocco) {
+  const std::string elenco = SostituisceValoriFuoriIntervallo(soloBlocco);
+  if (elenco.empty()) return;
+  platform::MsgBox("Valori fuori dai limiti, sostituiti con quelli di Default:\r\n" +
+                       elenco.substr(0, elenco.size() - 2),
+                   platform::Pulsanti::Ok, platform::Icona::Informazione);
 }
 
 }  // namespace FileImpostazioni

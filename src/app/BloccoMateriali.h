@@ -9,13 +9,18 @@ namespace FileImpostazioni {
 
 // Reads ("L") or writes ("S") the block at the current position of the file.
 // Reading follows the layout of the file's version; writing always writes the
-// current layout. Errors of the records pass on (see FileInOut).
+// current layout. Errors of the records pass on (see FileInOut). After
+// reading, values out of range are replaced and the user told.
 void BloccoMaterialiLeggeScrive(Generale::FileDati& file, const std::string& modo,
                                 const std::string& versione);
 
-// Values the program divides by, when read as zero or negative, go back to
-// their defaults: ModuloEs 200000, AlfaCC 0.85, GammaC 1.5, GammaS 1.15, the
-// confidence factors 1.
-void CorreggiDivisori();
+// Every material constant and design parameter of the program state out of
+// its range (see Intervalli) back to its default, or only those of the
+// materials block (soloBlocco); one line a value replaced, empty when none was.
+std::string SostituisceValoriFuoriIntervallo(bool soloBlocco);
+
+// The same, then a box that lists the values replaced, when there are any.
+// Called after each file that fills those values is read.
+void AvvisaValoriSostituiti(bool soloBlocco);
 
 }  // namespace FileImpostazioni

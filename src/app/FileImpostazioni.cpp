@@ -5,7 +5,6 @@
 #include "app/FileConfigurazione.h"
 #include "app/FileInOut.h"
 #include "app/Messaggi.h"
-#include "model/Materiali.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 
@@ -74,14 +73,12 @@ void Records(FileDati& file, const std::string& modo) {
   else
     FileInOut(modo, file, Stato.Rck, Stato.SigmaSAmm[0], Stato.SigmaSAmm[1], Stato.SigmaCAmm, Stato.TauC0,
               Stato.TauC1, Stato.GammaC, Stato.GammaS);
-  if (lettura) CorreggiDivisori();
 
   if (precedente("6.0")) {
     FileInOut(modo, file, Stato.RapportoN[0]);
   } else {
     FileInOut(modo, file, Stato.RapportoN[0], Stato.RapportoN[1]);
     FileInOut(modo, file, Stato.FattoreConfidenza[0], Stato.FattoreConfidenza[1]);
-    if (lettura) CorreggiDivisori();
   }
 
   FileInOutSenzaMessaggio(modo, file, Stato.GammaAzioni);
@@ -90,12 +87,13 @@ void Records(FileDati& file, const std::string& modo) {
   FileInOutSenzaMessaggio(modo, file, Stato.Fck, Stato.Fyk);
 }
 
-// Why the values read cannot be kept: empty when they can.
+// Why the values read cannot be kept: empty when they can. Values out of
+// their ranges are replaced one by one instead.
 std::string ValoriNonValidi() {
   if (Stato.Normativa < 0 || Stato.Normativa > 2 || Stato.NormativaSismica < 0 ||
       Stato.NormativaSismica > 1)
     return "Normativa non prevista.";
-  return Materiali::CostantiNonValide(true, false);
+  return "";
 }
 
 void MessaggioLetturaFallita(const std::string& motivo = "") {
@@ -125,7 +123,10 @@ bool FileIniLeggeScrive(const std::string& modo) {
     file.Chiudi();
     if (!lettura) return true;
     const std::string motivo = ValoriNonValidi();
-    if (motivo.empty()) return true;
+    if (motivo.empty()) {
+      AvvisaValoriSostituiti(false);
+      return true;
+    }
     Stato = predefiniti;
     MessaggioLetturaFallita(motivo);
     return false;

@@ -69,7 +69,7 @@ void Costanti(const std::string& modo, FileDati& file) {
 
 void Leggi(FileDati& file) {
   Costanti("L", file);
-  FileImpostazioni::CorreggiDivisori();
+  FileImpostazioni::AvvisaValoriSostituiti(false);
   for (int normativa = 0; normativa <= 2; ++normativa)
     LeggeMateriale("L", file, *VariabiliPubbliche::TabellaAcciaiNormativa(normativa));
   VariabiliPubbliche::AssegnaMatrAcciaio();
@@ -100,7 +100,6 @@ void MaterialiPredefiniti(const std::string& perche) {
   platform::MsgBox("File " + perche + " Vengono inseriti i materiali di default",
                    platform::Pulsanti::Ok, platform::Icona::Informazione);
   TabelleMateriali::MaterialiDefault();
-  FileImpostazioni::CorreggiDivisori();
 }
 
 }  // namespace

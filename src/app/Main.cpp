@@ -72,15 +72,7 @@ void Main::Form_Load() {
   FinestraIniziale();
   VariabiliPubbliche::AggiornaMenuNormativa3(*this);
   NormativaItem_Click(Stato.Normativa);
-  const int normativa = Stato.Normativa;
-  if (ApriFileRigaComando()) {
-    // The project's own code, with the project's own strengths and factors.
-    if (Stato.Normativa != normativa) {
-      VariabiliPubbliche::AggiornaAcciaiNormativa();
-      EtichetteNormativa();
-    }
-    Fuoco("btnCalcola");
-  }
+  if (ApriFileRigaComando()) Fuoco("btnCalcola");
   RegistraProgetto();
 }
 

@@ -58,14 +58,19 @@ void Azzera(Matrice<T>& m) {
 }
 
 // The window shows the project just read; its title too, which AggiornaForm
-// clears.
-void MostraProgettoLetto(Main& main) {
+// clears. A project of another code than the one in force before brings that
+// code's labels, notice and steel table, with its own strengths and factors.
+void MostraProgettoLetto(Main& main, int normativaPrima) {
   const std::string titolo = Stato.TitoloSezione;
   main.AggiornaForm();
   main.FormScriveDati();
   main.Controllo("txtTitolo").SetText(titolo);
   main.Controllo("mnuSoloBarre").SetChecked(Stato.SoloBarre != 0);
   VariabiliPubbliche::AggiornaMenuNormativa3(main);
+  if (Stato.Normativa != normativaPrima) {
+    VariabiliPubbliche::AggiornaAcciaiNormativa();
+    main.EtichetteNormativa();
+  }
   if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->ProgettoLetto();
 }
 
@@ -128,13 +133,14 @@ void Main::ApriFileDati(const std::string& cartella) {
   FinestraProgetto finestra(*this);
   auto& p = ProgettoFile::Stato;
   if (!CMDialog1) CMDialog1 = std::make_unique<platform::FileDialogQt>();
+  const int normativa = Stato.Normativa;
   // A dialog cancelled or a file not read leaves the window as it is.
   if (!Generale::ApriSalvaFile(Generale::FileApri, ProgettoFile::TipoFileProgetto,
                                p.NomeFileProgetto, p.PercorsoProgetto,
                                ProgettoFile::EstensioneProgetto, *CMDialog1, finestra, FormCaption,
                                cartella))
     return;
-  MostraProgettoLetto(*this);
+  MostraProgettoLetto(*this, normativa);
   RegistraProgetto();
   TxtEdit(0).SetVisible(false);
   Fuoco("btnCalcola");
@@ -143,9 +149,10 @@ void Main::ApriFileDati(const std::string& cartella) {
 bool Main::ApriFileRigaComando() {
   FinestraProgetto finestra(*this);
   auto& p = ProgettoFile::Stato;
+  const int normativa = Stato.Normativa;
   if (!Generale::ApriFileRigaComando(RigaComando, p.NomeFileProgetto, p.PercorsoProgetto, finestra))
     return false;
-  MostraProgettoLetto(*this);
+  MostraProgettoLetto(*this, normativa);
   return true;
 }
 

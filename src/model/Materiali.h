@@ -25,10 +25,10 @@ class Materiali {
   void InizializzaMateriali(double Es);
 
   // Why the constants of the program state cannot be used: the first that
-  // is not finite or out of its range (fck above 90, any of fcd, fcc/fcd,
-  // eps_cu, eps_c2, eps_su, Es, fyd and n not above 0; n of the tendons
-  // only conCavi, their fyd negative, or 0 when conCavi and ultimo), as a
-  // sentence for the user; empty when all hold.
+  // is not finite or out of its range (Intervalli: fck, gamma_c, alpha_cc,
+  // fcd, fcc/fcd, strains, fyd, Es, n), or eps_c2 beyond eps_cu, or the
+  // tendons' fyd 0 when conCavi and ultimo; a sentence for the user, empty
+  // when all hold.
   static std::string CostantiNonValide(bool conCavi, bool ultimo);
   // The same for modular ratios [0] bars (only conBarre), [1] tendons (only
   // conCavi).

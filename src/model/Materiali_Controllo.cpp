@@ -1,48 +1,47 @@
 // The material constants in force checked before a run or after a file: each
-// must be a finite number in the range where the laws of the codes hold.
+// must be a finite number in its physical range (see Intervalli).
 #include <cmath>
 #include <string>
+#include <utility>
 
+#include "model/Intervalli.h"
 #include "model/Materiali.h"
 #include "model/VariabiliPubbliche.h"
 
-namespace {
-
-// fck beyond which the codes give no parabola-rectangle law, N/mm2.
-constexpr double FckMassimo = 90;
-
-bool Positivo(double v) { return std::isfinite(v) && v > 0; }
-
-std::string DeveEssere(const std::string& nome) {
-  return nome + " deve essere un numero maggiore di 0.";
-}
-
-}  // namespace
+using Intervalli::FuoriIntervallo;
+using Intervalli::Grandezza;
 
 std::string Materiali::CostantiNonValide(bool conCavi, bool ultimo) {
   const VariabiliPubbliche::StatoProgramma& s = VariabiliPubbliche::Stato;
-  if (!Positivo(s.Fck) || s.Fck > FckMassimo)
-    return "fck deve essere maggiore di 0 e non superiore a 90 N/mm²:\r\n"
-           "per calcestruzzi più resistenti le normative non danno il legame costitutivo.";
-  if (!Positivo(s.Fcd)) return DeveEssere("fcd");
-  if (!Positivo(s.RapportoFccFcd)) return DeveEssere("Il rapporto fcc/fcd");
-  if (!Positivo(s.EpsCu)) return DeveEssere("εcu");
-  if (!Positivo(s.EpsC2)) return DeveEssere("εc2");
-  if (!Positivo(s.EpsSu)) return DeveEssere("εsu");
-  if (!Positivo(s.Fyd[0])) return DeveEssere("fyd delle barre");
-  if (!std::isfinite(s.Fyd[1]) || s.Fyd[1] < 0 || (conCavi && ultimo && s.Fyd[1] == 0))
-    return DeveEssere("fyd dei cavi");
-  // A modulus so small that fyd / Es overflows is no modulus either.
-  if (!Positivo(s.ModuloEs) || !std::isfinite(s.Fyd[0] / s.ModuloEs) ||
-      !std::isfinite(s.Fyd[1] / s.ModuloEs))
-    return DeveEssere("Il modulo elastico Es");
+  // fcd after the factors it is made of, so that the factor is named.
+  const std::pair<Grandezza, double> costanti[] = {
+      {Grandezza::Fck, s.Fck},         {Grandezza::GammaC, s.GammaC},
+      {Grandezza::AlfaCC, s.AlfaCC},   {Grandezza::Fcd, s.Fcd},
+      {Grandezza::RapportoFccFcd, s.RapportoFccFcd},
+      {Grandezza::EpsCu, s.EpsCu},     {Grandezza::EpsC2, s.EpsC2},
+      {Grandezza::EpsSu, s.EpsSu},     {Grandezza::FydBarre, s.Fyd[0]},
+      {Grandezza::FydCavi, s.Fyd[1]},  {Grandezza::ModuloEs, s.ModuloEs}};
+  for (const auto& [grandezza, valore] : costanti) {
+    std::string motivo = FuoriIntervallo(grandezza, valore);
+    if (!motivo.empty()) return motivo;
+  }
+  if (conCavi && ultimo && s.Fyd[1] == 0)
+    return "fyd dei cavi deve essere maggiore di 0 per il calcolo con i cavi.";
+  // The parabola ends before the ultimate strain, or at it; the code's
+  // formulas at fck 90 put eps_c2 0.0005 per mille past eps_cu.
+  constexpr double ArrotondamentoNorma = 1e-6;
+  if (s.EpsC2 > s.EpsCu + ArrotondamentoNorma)
+    return Intervalli::TestoValore(Grandezza::EpsC2, s.EpsC2) + " non deve superare " +
+           Intervalli::TestoValore(Grandezza::EpsCu, s.EpsCu) +
+           ":\r\nla parabola del calcestruzzo finisce prima dell'accorciamento ultimo.";
   return RapportiNNonValidi(s.RapportoN, true, conCavi);
 }
 
 std::string Materiali::RapportiNNonValidi(const std::array<float, 2>& n, bool conBarre,
                                           bool conCavi) {
-  if (conBarre && !Positivo(n[0])) return DeveEssere("Il coefficiente di omogeneizzazione n");
-  if (conCavi && !Positivo(n[1]))
-    return DeveEssere("Il coefficiente di omogeneizzazione n dei cavi");
-  return "";
+  if (conBarre) {
+    std::string motivo = FuoriIntervallo(Grandezza::RapportoN, n[0]);
+    if (!motivo.empty()) return motivo;
+  }
+  return conCavi ? FuoriIntervallo(Grandezza::RapportoN, n[1], "n dei cavi") : "";
 }

@@ -116,8 +116,8 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   void AreaCalcola();
   // Area not above 0, or with AreaRelativa not above Perimetro()^2 / 1E20.
   bool AreaNulla(bool AreaRelativa);
-  // Every vertex a finite number.
-  bool CoordinateFinite() const;
+  // Every coordinate a finite number not farther than limite from 0.
+  bool CoordinateEntro(double limite) const;
   // Two sides that do not share a vertex cross inside both (touching at an
   // end does not count). The answer is kept with the vertices it was found
   // for, and given again while they stay the same.

@@ -1,9 +1,10 @@
-// Whether an outline can stand for a cross-section: finite vertices, an area,
+// Whether an outline can stand for a cross-section: vertices in reach, an area,
 // sides that do not cross one another.
 #include <algorithm>
 #include <cmath>
 #include <bit>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "drawing/Grafica_Geometria.h"
@@ -38,9 +39,9 @@ long long CoppieLungoAsse(std::vector<Lato>& lati, int asse) {
 
 }  // namespace
 
-bool Poligono::CoordinateFinite() const {
+bool Poligono::CoordinateEntro(double limite) const {
   for (int i = 1; i <= nVertici_; ++i)
-    if (!std::isfinite(x_(i)) || !std::isfinite(y_(i))) return false;
+    if (!(std::fabs(x_(i)) <= limite) || !(std::fabs(y_(i)) <= limite)) return false;
   return true;
 }
 
@@ -97,7 +98,7 @@ bool Poligono::CercaLatiIncrociati() const {
                                          tolleranza, true);
   };
   // Boxes of infinite or undefined extent say nothing: every pair is tried.
-  if (!std::isfinite(margine) || !CoordinateFinite()) {
+  if (!std::isfinite(margine) || !CoordinateEntro(std::numeric_limits<double>::max())) {
     for (size_t p = 0; p < lati.size(); ++p)
       for (size_t q = p + 1; q < lati.size(); ++q)
         if (incrociati(lati[p], lati[q])) return true;

@@ -343,7 +343,8 @@ TEST_F(Verifica, NonFiniteSteelOrActionsRefuseTheRun) {
     ASSERT_EQ(box_.Testi().size(), 1u);
     EXPECT_EQ(box_.Testi()[0],
               "Calcolo non eseguito: dati non validi.\r\n"
-              "Le coordinate delle barre e dei cavi devono essere numeri finiti.");
+              "La x di una barra non è un numero finito: deve essere compreso tra -100000 e "
+              "100000 mm;\r\nuna sezione sta entro 100 m.");
     EXPECT_EQ(box_.Mostrati()[0].icona, platform::Icona::Critica);
     EXPECT_EQ(Testo("F_sigma_c"), "") << tipo;
     EXPECT_EQ(s_.nAsseNeutro, 0);
@@ -357,14 +358,16 @@ TEST_F(Verifica, NonFiniteSteelOrActionsRefuseTheRun) {
     Esegui();
     EXPECT_EQ(box_.Testi().back(),
               "Calcolo non eseguito: dati non validi.\r\n"
-              "Le aree delle barre e dei cavi devono essere numeri non negativi.");
+              "L'area di una barra = -1 mm²: deve essere compreso tra 0 e 10000000000 mm²;\r\n"
+              "una sezione sta entro 100 m.");
     Trave(500);
     s_.Sollecitazioni({std::nan(""), 0}, {1e8, 0}, {0, std::nan("")});
     box_.Svuota();
     Esegui();
     EXPECT_EQ(box_.Testi().back(),
               "Calcolo non eseguito: dati non validi.\r\n"
-              "Le sollecitazioni devono essere numeri finiti.");
+              "N non è un numero finito: deve essere compreso tra -1000000000 e 1000000000 kN;"
+              "\r\npiù di quanto una sezione di 100 m potrebbe portare.");
     Carico(0, 1e8);
     box_.Svuota();
     Esegui();

@@ -170,6 +170,26 @@ TEST_F(PianoUltimo, FailedRootSearchFailsTheRun) {
   EXPECT_EQ(Testi(), std::vector<std::string>{"ERRORE! La funzione non cambia segno fra x1 e x2"});
 }
 
+// fcc/fcd = 1E10 makes the limit, and the search tolerance taken from it,
+// 1E10 times too large: the first plane tried would pass. The plane must
+// balance N within a millionth of 150000 fcd + 2000 fyd (about 2.9 N).
+TEST_F(PianoUltimo, APlaneOutOfEquilibriumIsNoResult) {
+  RettangoloQuattroBarre(s_, 500);
+  Stato.RapportoFccFcd = 1e10;
+  StatoSlu::Carica();
+  double mx = 123, my = 456;
+  int tipo = 0;
+  s_.CalcolaMomentiUltimi(0, tipo, mx, my);
+  EXPECT_EQ(s_.Esito, EsitoCalcoloSlu::NonConvergente);
+  EXPECT_EQ(mx, 123);
+  EXPECT_EQ(my, 456);
+  Stato.RapportoFccFcd = 0.8;
+  StatoSlu::Carica();
+  s_.CalcolaMomentiUltimi(0, tipo, mx, my);
+  EXPECT_EQ(s_.Esito, EsitoCalcoloSlu::Riuscito);
+  EXPECT_TRUE(s_.InEquilibrio(0));
+}
+
 TEST_F(PianoUltimo, NoStripsIsRefusedNotComputed) {
   RettangoloQuattroBarre(s_, 500);
   Stato.NumeroRettangoli = 0;

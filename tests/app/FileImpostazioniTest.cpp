@@ -245,28 +245,65 @@ TEST(FileIni, CorruptRecordStopsTheReading) {
   EXPECT_EQ(Stato.SigmaSAmm[1], 0);
 }
 
-TEST(FileIni, DivisorsAndUnitOutsideTheirRangeTakeTheDefaults) {
+// Values out of their ranges go back to their defaults one by one, and the
+// user is told which (the materials block, then the records after it); the
+// rest of the file is kept.
+TEST(FileIni, ValuesOutsideTheirRangeAreReplacedAndNamed) {
   AmbienteFile ambiente;
   ambiente.CopiaFixture("Tramok-7.8.ini", "completo.ini");
   std::vector<std::string> righe = Righe(ambiente.Leggi("completo.ini"));
-  righe[3] = "0,0.0675,400,1400";
+  righe[3] = "-210000,0.0675,400,1400";
   righe[5] = "0.003,17,-1,0.8,0.0022";
   righe[7] = "\"in\"";
   righe[8] = "37,260,900,11.25,0.6667,2.1,0,-1.15";
   righe[10] = "0,-1.2";
   ambiente.Scrivi("Tramok.ini", Unite(righe, righe.size()));
   EXPECT_TRUE(FileIniLeggeScrive("L"));
+  const std::string titolo = "Valori fuori dai limiti, sostituiti con quelli di Default:\r\n";
+  EXPECT_EQ(ambiente.box.Testi(),
+            (std::vector<std::string>{
+                titolo + "αcc = -1: sostituito con 0.85\r\nEs = -210000 N/mm²: sostituito con "
+                         "200000 N/mm²",
+                titolo + "FC = 0: sostituito con 1\r\nFC = -1.2: sostituito con 1\r\n"
+                         "γc = 0: sostituito con 1.5\r\nγs = -1.15: sostituito con 1.15"}));
   EXPECT_EQ(Stato.ModuloEs, 200000);
   EXPECT_EQ(Stato.AlfaCC, 0.85);
   EXPECT_EQ(Stato.GammaC, 1.5);
   EXPECT_EQ(Stato.GammaS, 1.15);
   EXPECT_EQ(Stato.FattoreConfidenza, (std::array<float, 2>{1, 1}));
   EXPECT_EQ(Stato.UnitaLunghezza, "cm");
+  // Kept from the file.
   EXPECT_EQ(Stato.Fcd, 17);
+  EXPECT_EQ(Stato.Fyd[1], 1400);
+  EXPECT_EQ(Stato.Fck, 30);
+
+  // Each range just outside, one at a time; the file's other values stay.
+  struct Prova {
+    std::size_t riga;
+    std::string testo, box;
+  };
+  const std::vector<Prova> prove{
+      {3, "1E-40,0.0675,400,1400", "Es = 1E-40 N/mm²: sostituito con 200000 N/mm²"},
+      {3, "210000,1,400,1400", "εsu = 1000 ‰: sostituito con 67.5 ‰"},
+      {5, "-0.003,17,1,0.8,0.0022", "εcu = -3 ‰: sostituito con 3.5 ‰"},
+      {5, "0.003,1E+308,1,0.8,0.0022", "fcd = 1E+308 N/mm²: sostituito con 14.167 N/mm²"},
+      {5, "0.003,17,1,0.8,0.0031", "εc2 = 3.1 ‰ oltre εcu = 3 ‰: sostituiti con 2 ‰ e 3.5 ‰"},
+      {9, "1E-30,5.5", "n = 1E-30: sostituito con 15"},
+      {13, "150,460", "fck = 150 N/mm²: sostituito con 25 N/mm²"}};
+  for (const Prova& p : prove) {
+    std::vector<std::string> modificate = Righe(ambiente.Leggi("completo.ini"));
+    modificate[p.riga] = p.testo;
+    ambiente.Scrivi("Tramok.ini", Unite(modificate, modificate.size()));
+    ambiente.box.Svuota();
+    EXPECT_TRUE(FileIniLeggeScrive("L")) << p.testo;
+    EXPECT_EQ(ambiente.box.Testi(), std::vector<std::string>{titolo + p.box}) << p.testo;
+    EXPECT_EQ(Stato.SiglaCalcestruzzo, "C30/37") << p.testo;
+    EXPECT_EQ(Stato.UnitaLunghezza, "mm") << p.testo;
+  }
 }
 
 // Blank lines, a text left open that would shift every field after it, a
-// later layout, constants out of range: the defaults, never a mix.
+// later layout, a design code out of range: the defaults, never a mix.
 TEST(FileIni, UnreadableOrUnsoundFilesGiveTheDefaults) {
   AmbienteFile ambiente;
   ambiente.CopiaFixture("Tramok-7.8.ini", "completo.ini");
@@ -284,16 +321,7 @@ TEST(FileIni, UnreadableOrUnsoundFilesGiveTheDefaults) {
       {2, "\"B450C,Trefolo",
        {"Lettura incompleta del file\r\n" + ambiente.Percorso("Tramok.ini"), MessaggioIni}},
       {0, "\"\",\"10.0\"", {versione, MessaggioIni}},
-      {5, "-0.003,17,1,0.8,0.0022",
-       {fuori + "εcu deve essere un numero maggiore di 0.\r\n" + MessaggioIni}},
-      {3, "1E-310,0.0675,400,1400",
-       {fuori + "Il modulo elastico Es deve essere un numero maggiore di 0.\r\n" + MessaggioIni}},
-      {1, "99,1", {fuori + "Normativa non prevista.\r\n" + MessaggioIni}},
-      {13, "150,460",
-       {fuori + "fck deve essere maggiore di 0 e non superiore a 90 N/mm²:\r\n"
-                "per calcestruzzi più resistenti le normative non danno il legame "
-                "costitutivo.\r\n" +
-        MessaggioIni}}};
+      {1, "99,1", {fuori + "Normativa non prevista.\r\n" + MessaggioIni}}};
   for (const Prova& p : prove) {
     std::vector<std::string> modificate = righe;
     modificate[p.riga] = p.testo;

@@ -151,7 +151,8 @@ TEST(FileMateriali, EmptyFileTableWithoutRowsOrCutShortGivesTheDefaults) {
   // A table cut short is not taken: the code's defaults fill it.
   EXPECT_EQ(Stato.TabellaAcciaiNtc, TabelleMateriali::AcciaiPredefiniti(0));
 
-  // Read whole, but with a modular ratio of 0: the defaults, and the box says why.
+  // Read whole, but with a modular ratio of 0: that one value back to its
+  // default, the box names it, the rest of the file is kept.
   ambiente.box.Svuota();
   ambiente.CopiaFixture("TramokMateriali-italiano.txt", "TramokMateriali.txt");
   std::string testo = ambiente.Leggi("TramokMateriali.txt");
@@ -159,11 +160,11 @@ TEST(FileMateriali, EmptyFileTableWithoutRowsOrCutShortGivesTheDefaults) {
   testo.replace(riga3, testo.find('\r', riga3) - riga3, "0");
   ambiente.Scrivi("TramokMateriali.txt", testo);
   Stato.RapportoN[0] = 9;
-  EXPECT_FALSE(FileMaterialiLeggeScrive("L"));
+  EXPECT_TRUE(FileMaterialiLeggeScrive("L"));
   EXPECT_EQ(ambiente.box.Testi(),
-            std::vector<std::string>{MessaggioMateriali(
-                ambiente, " contiene valori non validi: Il coefficiente di omogeneizzazione n "
-                          "deve essere un numero maggiore di 0.")});
+            std::vector<std::string>{
+                "Valori fuori dai limiti, sostituiti con quelli di Default:\r\n"
+                "n = 0: sostituito con 15"});
   EXPECT_EQ(Stato.RapportoN[0], 15);
 }
 

@@ -12,6 +12,7 @@
 
 #include "FinestraMain.h"
 #include "app/FileConfigurazione.h"
+#include "platform/FileDialogScriptato.h"
 #include "model/Finestre.h"
 #include "model/VariabiliPubbliche.h"
 #include "seismic/StatoSismica.h"
@@ -98,6 +99,17 @@ TEST(AvvioMain, AProjectOnTheCommandLineBringsItsCodeAndItsOwnStrengths) {
   // The file's fcd stays: the code's own would be 35 / 1.5 = 23.33.
   EXPECT_EQ(f.C("TxtFcd").Text(), " 16,53");
   EXPECT_DOUBLE_EQ(Stato.Fcd, 16.53);
+
+  // Opened from the menu, a DM 1996 project brings its labels and 5 grades.
+  f.ambiente.CopiaFixture("progetto-7.6.slu", "dm96.slu");
+  auto dialogo = std::make_unique<platform::FileDialogScriptato>();
+  dialogo->Accoda(f.ambiente.Percorso("dm96.slu"));
+  f.main->CMDialog1 = std::move(dialogo);
+  f.main->MnuFileItem_Click(1);
+  EXPECT_EQ(f.C("NormativaMain").Caption(), "Normativa: DM 1996");
+  EXPECT_EQ(f.C("Label23").Caption(), "cd");
+  EXPECT_EQ(f.C("CmbCavi").ListCount(), 5);
+  EXPECT_EQ(FinestraMain::Fuoco(), "btnCalcola");
 }
 
 TEST(AvvioMain, TheKeypadDecimalKeyTypesTheLocaleSeparator) {

@@ -77,6 +77,64 @@ TEST(EseguiCaso, DivisionsBeyondTheBoxAreAnError) {
   EXPECT_EQ(EseguiCaso(caso).errore, "");
 }
 
+// Each range of the input, just inside and just outside, through the case
+// runner: inside the run goes on (whatever its outcome), outside it is
+// refused with the value named.
+TEST(EseguiCaso, EveryRangeJustInsideAndJustOutside) {
+  struct Riga {
+    std::string chiave;
+    double dentro, fuori;
+    std::string nome;
+  };
+  const std::vector<Riga> righe{
+      {"fck", 90, 90.01, "fck = 90.01"},
+      {"gamma_c", 1, 0.99, "γc = 0.99"},
+      {"gamma_c", 3, 3.01, "γc = 3.01"},
+      {"alpha_cc", 1, 1.01, "αcc = 1.01"},
+      {"fcc_fcd", 1, 1.01, "fcc/fcd = 1.01"},
+      {"Es", 100000, 99999, "Es = 99999"},
+      {"Es", 300000, 300001, "Es = 300001"},
+      {"fyd", 2000, 2000.5, "fyd delle barre = 2000.5"},
+      {"eps_cu", 0.02, 0.0201, "εcu = 20.1 ‰"},
+      // eps_cu of fck 25 is 3.5 per mille: eps_c2 may reach it, not pass it.
+      {"eps_c2", 0.0035, 0.00352, "εc2 = 3.52 ‰ non deve superare εcu = 3.5 ‰"},
+      {"eps_su", 0.1, 0.1001, "εsu = 100.1 ‰"},
+      {"n", 1, 0.99, "n = 0.99"},
+      {"n", 100, 100.5, "n = 100.5"},
+      {"moment_point", 1e5, 100001, "Il punto dei momenti = 100001 mm"},
+      {"bars", 1e10, 1.01e10, "L'area di una barra = 1"},
+      // 1E12 N beyond the limit of this section: outcome 2, not a refusal.
+      {"N", 1e12, 1.01e12, "N = 1010000000 kN"},
+      {"Mx", 1e17, 1.01e17, "Mx = 101000000000 kNm"},
+  };
+  for (const Riga& r : righe) {
+    for (const bool fuori : {false, true}) {
+      Caso caso;
+      const bool elastica = r.chiave == "n";
+      caso.parole = {{"verification", elastica ? "n" : "SLU+"}};
+      caso.numeri = {{"vertices", {150, 250, -150, 250, -150, -250, 150, -250}},
+                     {"bars", {-100, -200, 500, 100, -200, 500}},
+                     {"fck", {25}},
+                     {"strips", {100}}};
+      const double v = fuori ? r.fuori : r.dentro;
+      if (r.chiave == "moment_point")
+        caso.numeri[r.chiave] = {v, 0};
+      else if (r.chiave == "bars")
+        caso.numeri[r.chiave] = {-100, -200, v, 100, -200, 500};
+      else
+        caso.numeri[r.chiave] = {v};
+      const RisultatiCaso esito = EseguiCaso(caso);
+      ASSERT_EQ(esito.errore, "") << r.chiave;
+      const double rifiutata = elastica ? 5 : 6;
+      const auto box = esito.testi.find("MsgBox.1");
+      const std::string testo = box == esito.testi.end() ? "" : box->second;
+      EXPECT_EQ(esito.numeri.at("Esito") == rifiutata, fuori) << r.chiave << " = " << v;
+      EXPECT_EQ(testo.find(r.nome) != std::string::npos, fuori)
+          << r.chiave << " = " << v << ": " << testo;
+    }
+  }
+}
+
 TEST(CartellaCasi, ContieneCasi) {
   EXPECT_FALSE(FileCasi(cartellaCasi).empty()) << "nessun file .caso in " << cartellaCasi;
 }

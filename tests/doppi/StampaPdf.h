@@ -2,11 +2,12 @@
 // The program's printer, installed as the program installs it, and its print
 // dialog answered as a user would: "Print to File (PDF)" chosen, a file of a
 // fresh folder typed and Print pressed; or Cancel. The PDF is read back with
-// poppler's pdftotext.
+// poppler's pdftotext and pdftoppm.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QProcess>
@@ -55,6 +56,19 @@ class StampaPdf {
       return {};
     }
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
+  }
+
+  // The first page as pixels at 100 dots per inch, without smoothing: lines
+  // of any width in their own colour.
+  QImage Immagine() const {
+    const QString radice = cartella_.filePath("pagina");
+    const QStringList argomenti{"-png", "-r", "100", "-aa", "no", "-aaVector", "no", "-singlefile",
+                                Pdf(), radice};
+    if (QProcess::execute("pdftoppm", argomenti) != 0) {
+      ADD_FAILURE() << "pdftoppm (poppler-utils) non ha letto " << Pdf().toStdString();
+      return {};
+    }
+    return QImage(radice + ".png");
   }
 
   platform::StampanteQt stampante;

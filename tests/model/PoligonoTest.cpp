@@ -209,8 +209,10 @@ TEST(PoligonoControllo, LongOutlineAndTheKeptAnswer) {
   EXPECT_TRUE(bowTie.LatiIncrociati());
 }
 
-TEST(PoligonoControllo, FiniteCoordinates) {
-  EXPECT_TRUE(Quadrato(1).CoordinateFinite());
-  EXPECT_FALSE(DaCoordinate({0, 1, INFINITY}, {0, 0, 1}).CoordinateFinite());
-  EXPECT_FALSE(DaCoordinate({0, 1, 1}, {0, NAN, 1}).CoordinateFinite());
+TEST(PoligonoControllo, CoordinatesWithinLimit) {
+  EXPECT_TRUE(Quadrato(1).CoordinateEntro(1));
+  EXPECT_FALSE(Quadrato(1).CoordinateEntro(0.5));
+  EXPECT_FALSE(DaCoordinate({0, 1, -2}, {0, 0, 1}).CoordinateEntro(1.5));
+  EXPECT_FALSE(DaCoordinate({0, 1, INFINITY}, {0, 0, 1}).CoordinateEntro(1e300));
+  EXPECT_FALSE(DaCoordinate({0, 1, 1}, {0, NAN, 1}).CoordinateEntro(1e300));
 }

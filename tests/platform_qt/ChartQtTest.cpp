@@ -83,6 +83,27 @@ TEST_F(GraficoSuSchermo, SeriesLegendsAndTitleComeFromTheModel) {
   EXPECT_EQ(c.Width(), 9000);
 }
 
+TEST_F(GraficoSuSchermo, NewPointsGoIntoTheSeriesDrawnUnlessTheMarkersChange) {
+  QAbstractSeries* prima = vista->chart()->series()[0];
+  c.SetRow(2);
+  c.SetColumn(2);
+  c.SetData("80");
+  c.SetRowCount(4);  // a fourth row without numbers adds no point
+  vista->Aggiorna();
+  ASSERT_EQ(vista->chart()->series().size(), 3);
+  auto* linea = qobject_cast<QLineSeries*>(vista->chart()->series()[0]);
+  EXPECT_EQ(linea, prima);
+  ASSERT_EQ(linea->count(), 3);
+  EXPECT_EQ(linea->at(1), QPointF(10, 80));
+  EXPECT_EQ(qobject_cast<QScatterSeries*>(vista->chart()->series()[2])->count(), 1);
+  // Without the markers of series 2 the chart is drawn afresh: two lines.
+  c.SeriesCollection(3).SeriesMarker.Show = false;
+  c.SetTitle("Senza marcatori");
+  vista->Aggiorna();
+  ASSERT_EQ(vista->chart()->series().size(), 2);
+  EXPECT_EQ(qobject_cast<QLineSeries*>(vista->chart()->series()[0])->count(), 3);
+}
+
 TEST_F(GraficoSuSchermo, AxisTitlesAndTheLegendInTheColourOfTheMarkers) {
   c.SetAxisTitle(Chart::AsseX, "N [kN]");
   c.SetAxisTitle(Chart::AsseY, "M [kNm]");

@@ -21,6 +21,7 @@
 #include "app/FinestreRisultati.h"
 #include "app/FrmPltSezione.h"
 #include "app/Schermata.h"
+#include "doppi/StampaPdf.h"
 #include "platform/MsgBoxScriptato.h"
 #include "platform_qt/AppQt.h"
 #include "seismic/FrmCoefficienti.h"
@@ -71,6 +72,13 @@ TEST_F(FiguraSismica, StirrupsDrawnInThePictureAndInTheDrawingWindow) {
   EXPECT_TRUE(disegno->ChiamataDaSismica);
   EXPECT_GT(PixelStaffe(disegno->grab().toImage()), 100);
   SalvaSchermata(*disegno, "FrmPltSezione_sismica");
+
+  // Printed, the stirrups go with the section to the page.
+  {
+    StampaPdf carta;
+    disegno->findChild<QAction*>("MnufileItem_0")->trigger();
+    EXPECT_GT(PixelStaffe(carta.Immagine()), 100);
+  }
 
   // Exported to DXF, the four stirrups go with the section, in colour 6.
   QTemporaryDir cartella;

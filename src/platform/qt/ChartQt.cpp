@@ -119,12 +119,10 @@ void ChartQt::Aggiorna() {
 
 void ChartQt::Ricostruisci() {
   QChart& c = *chart();
-  c.removeAllSeries();
   for (QAbstractAxis* asse : c.axes()) {
     c.removeAxis(asse);
     delete asse;
   }
-  disegnate_.clear();
   c.setTitle(QString::fromStdString(grafico_.Title()));
   c.legend()->setVisible(grafico_.ShowLegend());
   auto* asseX = new QValueAxis;
@@ -133,59 +131,80 @@ void ChartQt::Ricostruisci() {
   asseY->setTitleText(QString::fromStdString(grafico_.AxisTitle(Chart::AsseY)));
   c.addAxis(asseX, Qt::AlignBottom);
   c.addAxis(asseY, Qt::AlignLeft);
+
+  const Chart& dati = grafico_;
+  const auto marcatore = [&dati](int k) -> std::optional<QScatterSeries::MarkerShape> {
+    const SerieGrafico& stile = dati.SeriesCollection(2 * k - 1);
+    if (!stile.SeriesMarker.Show) return std::nullopt;
+    return FormaMarcatore(stile.SeriesMarker.Auto ? StileAutomatico(k) : stile.DataPoint.Marker.Style);
+  };
+  // The series already drawn take the new points when they are as many, with
+  // markers where markers are wanted: Qt then keeps the markers it has made.
+  const int nSerie = dati.ColumnCount() / 2;
+  bool riusa = static_cast<int>(disegnate_.size()) == nSerie;
+  for (int k = 1; riusa && k <= nSerie; ++k)
+    riusa = (disegnate_[static_cast<size_t>(k) - 1].punti != nullptr) == marcatore(k).has_value();
+  if (!riusa) {
+    c.removeAllSeries();
+    disegnate_.clear();
+  }
   auto aggiungi = [&](QXYSeries* serie) {
-    c.addSeries(serie);
+    if (!riusa) c.addSeries(serie);
     serie->attachAxis(asseX);
     serie->attachAxis(asseY);
   };
 
-  const Chart& dati = grafico_;
   Estremi x, y;
-  for (int k = 1; 2 * k <= dati.ColumnCount(); ++k) {
+  for (int k = 1; k <= nSerie; ++k) {
     const int colonna = 2 * k - 1;
     const SerieGrafico& stile = dati.SeriesCollection(colonna);
-    SerieDisegnata disegnata{colonna, new QLineSeries, {}};
+    if (!riusa) disegnate_.push_back({colonna, new QLineSeries, nullptr, {}, {}});
+    SerieDisegnata& disegnata = disegnate_[static_cast<size_t>(k) - 1];
+    disegnata.righe.clear();
+    disegnata.puntoDellaRiga.clear();
+    QList<QPointF> punti;
     for (int r = 1; r <= dati.RowCount(); ++r) {
       const auto px = NumeroDaTesto(dati.Testo(r, colonna));
       const auto py = NumeroDaTesto(dati.Testo(r, colonna + 1));
       if (!px || !py) continue;
-      const int n = static_cast<int>(disegnata.righe.size());
       // A click picks the first of equal points: the repeats add nothing.
-      if (n == 0 || disegnata.linea->at(n - 1).x() != *px ||
-          disegnata.linea->at(n - 1).y() != *py) {
-        disegnata.linea->append(*px, *py);
+      if (punti.empty() || punti.back().x() != *px || punti.back().y() != *py) {
+        punti.append(QPointF(*px, *py));
         disegnata.righe.push_back(r);
         x.Aggiungi(*px);
         y.Aggiungi(*py);
       }
-      disegnata.puntoDellaRiga.emplace_back(r, static_cast<int>(disegnata.righe.size()) - 1);
+      disegnata.puntoDellaRiga.emplace_back(r, static_cast<int>(punti.size()) - 1);
     }
+    disegnata.linea->replace(punti);
     QPen penna(ColoreQt(stile.Pen.VtColor));
     penna.setWidthF(stile.Pen.Width);
     penna.setStyle(StilePennaQt(stile.Pen.Style));
     disegnata.linea->setPen(penna);
     disegnata.linea->setName(QString::fromStdString(stile.LegendText));
     aggiungi(disegnata.linea);
-    if (stile.LegendText.empty()) NascondiInLegenda(c, disegnata.linea);
+    for (QLegendMarker* voce : c.legend()->markers(disegnata.linea))
+      voce->setVisible(!stile.LegendText.empty());
 
-    const int forma = stile.SeriesMarker.Auto ? StileAutomatico(k) : stile.DataPoint.Marker.Style;
-    const auto marcatore = FormaMarcatore(forma);
-    if (stile.SeriesMarker.Show && marcatore) {
-      auto* punti = new QScatterSeries;
-      punti->append(disegnata.linea->points());
-      punti->setMarkerShape(*marcatore);
-      punti->setMarkerSize(std::max(2, PixelDaTwips(stile.DataPoint.Marker.Size)));
-      punti->setBrush(MarcatorePieno(forma) ? QBrush(ColoreQt(stile.DataPoint.Marker.FillColor))
-                                            : QBrush(Qt::NoBrush));
-      punti->setPen(QPen(ColoreQt(stile.DataPoint.Marker.Pen.VtColor)));
-      aggiungi(punti);
-      NascondiInLegenda(c, punti);
+    if (const auto forma = marcatore(k)) {
+      const int stileMarcatore =
+          stile.SeriesMarker.Auto ? StileAutomatico(k) : stile.DataPoint.Marker.Style;
+      if (!riusa) disegnata.punti = new QScatterSeries;
+      QScatterSeries* segni = disegnata.punti;
+      segni->replace(punti);
+      segni->setMarkerShape(*forma);
+      segni->setMarkerSize(std::max(2, PixelDaTwips(stile.DataPoint.Marker.Size)));
+      segni->setBrush(MarcatorePieno(stileMarcatore)
+                          ? QBrush(ColoreQt(stile.DataPoint.Marker.FillColor))
+                          : QBrush(Qt::NoBrush));
+      segni->setPen(QPen(ColoreQt(stile.DataPoint.Marker.Pen.VtColor)));
+      aggiungi(segni);
+      NascondiInLegenda(c, segni);
       // The legend shows the colour of the markers, which stand out more
       // than the line.
       for (QLegendMarker* voce : c.legend()->markers(disegnata.linea))
         voce->setBrush(QBrush(ColoreQt(stile.DataPoint.Marker.FillColor)));
     }
-    disegnate_.push_back(std::move(disegnata));
   }
 
   x.Allarga();

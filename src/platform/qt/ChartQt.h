@@ -14,6 +14,7 @@
 
 QT_BEGIN_NAMESPACE
 class QLineSeries;
+class QScatterSeries;
 QT_END_NAMESPACE
 
 namespace platform {
@@ -47,6 +48,7 @@ class ChartQt : public QChartView, private VistaChart {
   struct SerieDisegnata {
     int colonnaX;
     QLineSeries* linea;
+    QScatterSeries* punti;  // its markers, when shown
     std::vector<int> righe;  // the chart row of each point of linea
     // Each row with a point, and the point of linea that stands for it: a
     // point repeated in the rows that follow it is drawn once.

@@ -1,0 +1,61 @@
+#pragma once
+// Physical ranges of the material constants, factors, dimensions and actions
+// that the engine and the windows read: one table, one reason a row. A value
+// outside its range has no physical meaning and is refused where it enters.
+#include <string>
+
+namespace Intervalli {
+
+enum class Grandezza {
+  Fck,
+  Fcd,
+  RapportoFccFcd,
+  AlfaCC,
+  GammaC,
+  GammaS,
+  ModuloEs,
+  FydBarre,
+  FydCavi,
+  Fyk,
+  EpsCu,
+  EpsC2,
+  EpsSu,
+  RapportoN,
+  Rck,
+  SigmaCAmm,
+  SigmaSAmm,
+  TauC,
+  FattoreConfidenza,
+  GammaAzioni,
+  Coordinata,
+  Lunghezza,
+  AreaAcciaio,
+  PrecompressioneCavo,
+  Forza,
+  Momento,
+};
+
+struct Intervallo {
+  const char* nome;  // as the user reads it
+  double minimo;
+  double massimo;
+  bool minimoEscluso;  // (minimo, massimo] rather than [minimo, massimo]
+  const char* unita;  // unit of the text, after multiplying by scala
+  double scala;
+  const char* motivo;
+};
+
+const Intervallo& Di(Grandezza g);
+
+// Whether valore is a finite number inside the range of g.
+bool Dentro(Grandezza g, double valore);
+
+// Empty when valore is inside; otherwise a sentence that names the value,
+// its range and the reason, for the user; nome, when given, in place of the
+// table's.
+std::string FuoriIntervallo(Grandezza g, double valore, const std::string& nome = "");
+
+// "nome = valore unità" of a value of g.
+std::string TestoValore(Grandezza g, double valore, const std::string& nome = "");
+
+}  // namespace Intervalli
