@@ -81,8 +81,13 @@ ProgettoFile::DatiFinestra Main::DatiProgetto() const {
 }
 
 std::string Main::ProgettoMostrato() {
-  // The windows read as a save reads them, with no box.
+  // The windows read as a save reads them, with no box and no notice.
   platform::SenzaMessaggi muto;
+  struct SenzaAvviso {
+    bool prima = Stato.NonMostrareAvviso;
+    SenzaAvviso() { Stato.NonMostrareAvviso = true; }
+    ~SenzaAvviso() { Stato.NonMostrareAvviso = prima; }
+  } senzaAvviso;
   if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->MemorizzaDatiSismica();
   FormLeggeDati(false);
   return ProgettoFile::Testo(DatiProgetto());
