@@ -137,22 +137,25 @@ bool ScriviEntrambi() {
   return FileMateriali::FileMaterialiLeggeScrive("S") && ini;
 }
 
-// A folder where each temporary file would go: both saves fail, say so, and
-// leave the files on disk and the values in memory as they were.
+// A folder that is not empty where each file goes cannot be replaced: both
+// saves fail, say so, and keep the values in memory as they were.
 void VerificaScritturaFallita(Ambiente& ambiente, const std::string& ini,
                               const std::string& materiali) {
-  const std::string iniPrima = Leggi(ini), materialiPrima = Leggi(materiali);
   const double Es = VariabiliPubbliche::Stato.ModuloEs;
-  std::filesystem::create_directory(ini + ".tmp");
-  std::filesystem::create_directory(materiali + ".tmp");
+  for (const std::string* file : {&ini, &materiali}) {
+    std::filesystem::rename(*file, *file + ".prima");
+    std::filesystem::create_directories(*file + "/pieno");
+  }
   ambiente.box.mostrati = 0;
   Verifica(!FileImpostazioni::FileIniLeggeScrive("S"));
   Verifica(!FileMateriali::FileMaterialiLeggeScrive("S"));
   Verifica(ambiente.box.mostrati == 2);
-  Verifica(Leggi(ini) == iniPrima && Leggi(materiali) == materialiPrima);
   Verifica(VariabiliPubbliche::Stato.ModuloEs == Es);
-  std::filesystem::remove(ini + ".tmp");
-  std::filesystem::remove(materiali + ".tmp");
+  for (const std::string* file : {&ini, &materiali}) {
+    Verifica(std::filesystem::exists(*file + "/pieno"));
+    std::filesystem::remove_all(*file);
+    std::filesystem::rename(*file + ".prima", *file);
+  }
 }
 
 void LeggiProgetto(Ambiente& ambiente, const std::string& contenuto) {

@@ -6,12 +6,21 @@
 #include "model/Finestre.h"
 #include "model/Formato.h"
 #include "model/Formattazione.h"
+#include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
 
 using GraficoMomentoCurvatura::ScriveCella;
 using VariabiliPubbliche::Stato;
 
 void SezioneCA::CalcolaColonnaModello(short& n, Finestre::FinestraMomentoCurvatura& finestra) {
+  const std::string fuori =
+      Intervalli::FuoriIntervallo(Intervalli::Grandezza::LunghezzaLibera, Stato.LunghezzaL0, "L0");
+  if (!fuori.empty()) {
+    platform::MsgBox("Calcolo non eseguito: dati non validi.\r\n" + fuori, platform::Pulsanti::Ok,
+                     platform::Icona::Critica);
+    return;
+  }
   PuntiMomentoCurvatura c;
   if (!CalcolaPuntiMomentoCurvatura(n, false, c)) return;
   const int nPunti = c.nPunti;

@@ -1,8 +1,10 @@
 #include "app/FileDati.h"
 
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <system_error>
+#include <utility>
 
 #include "app/Codifica.h"
 #include "platform/FileSostituito.h"
@@ -43,9 +45,9 @@ FileDati FileDati::DaContenuto(const std::string& contenuto) {
 FileDati FileDati::ApriScrittura(const std::string& percorso) {
   FileDati file;
   file.destinazione_ = platform::DestinazioneSalvataggio(percorso);
-  file.temporaneo_ = file.destinazione_ + ".tmp";
-  file.uscita_.open(file.temporaneo_, std::ios::binary | std::ios::trunc);
-  if (!file.uscita_) throw ErroreFile(ErroreAccesso, "Impossibile creare " + file.temporaneo_);
+  file.uscita_ = platform::CreaTemporaneo(file.destinazione_, file.temporaneo_);
+  if (!file.uscita_)
+    throw ErroreFile(ErroreAccesso, "Impossibile creare un file accanto a " + file.destinazione_);
   file.modo_ = Modo::Scrittura;
   return file;
 }
@@ -64,7 +66,7 @@ FileDati::FileDati(FileDati&& altro) noexcept
       percorso_(std::move(altro.percorso_)),
       destinazione_(std::move(altro.destinazione_)),
       temporaneo_(std::move(altro.temporaneo_)),
-      uscita_(std::move(altro.uscita_)),
+      uscita_(std::exchange(altro.uscita_, nullptr)),
       memoria_(altro.memoria_),
       scritto_(std::move(altro.scritto_)) {
   altro.modo_ = Modo::Chiuso;
@@ -131,8 +133,8 @@ void FileDati::ScriviRiga(const std::string& riga) {
     scritto_ += Codifica::Cp1252DaUtf8(riga) + "\r\n";
     return;
   }
-  uscita_ << Codifica::Cp1252DaUtf8(riga) << "\r\n";
-  if (!uscita_) throw ErroreFile(ErroreDispositivo, "Errore di scrittura: " + temporaneo_);
+  const std::string testo = Codifica::Cp1252DaUtf8(riga) + "\r\n";
+  if (std::fwrite(testo.data(), 1, testo.size(), uscita_) != testo.size()) throw ErroreFile(ErroreDispositivo, "Errore di scrittura: " + temporaneo_);
 }
 
 void FileDati::Chiudi() {
@@ -140,10 +142,8 @@ void FileDati::Chiudi() {
     Interrompi();
     return;
   }
-  uscita_.close();
+  const bool errore = std::fclose(std::exchange(uscita_, nullptr)) != 0;
   modo_ = Modo::Chiuso;
-  std::error_code errore;
-  if (uscita_.fail()) errore = std::make_error_code(std::errc::io_error);
   if (errore) platform::RimuoviTemporaneo(temporaneo_);
   if (errore || !platform::SostituisciFile(temporaneo_, destinazione_))
     throw ErroreFile(ErroreDispositivo, "Impossibile scrivere " + destinazione_);
@@ -151,7 +151,7 @@ void FileDati::Chiudi() {
 
 void FileDati::Interrompi() {
   if (modo_ == Modo::Scrittura && !memoria_) {
-    uscita_.close();
+    std::fclose(std::exchange(uscita_, nullptr));
     platform::RimuoviTemporaneo(temporaneo_);
   }
   modo_ = Modo::Chiuso;

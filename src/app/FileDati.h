@@ -7,9 +7,9 @@
 // platform takes them.
 //
 // Writing goes to a temporary file beside the target (a symbolic link's
-// target, the link kept); closing puts it in place of the target, so a write
+// target, the link kept), created under a fresh name; closing puts it in place of the target, so a write
 // that fails leaves the old file as it was.
-#include <fstream>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -99,7 +99,7 @@ class FileDati {
   std::string percorso_;
   std::string destinazione_;
   std::string temporaneo_;
-  std::ofstream uscita_;
+  std::FILE* uscita_ = nullptr;
   bool memoria_ = false;
   std::string scritto_;
 };

@@ -294,9 +294,9 @@ QWidget* Main::CreaFraFi() {
     auto* fv = new QVBoxLayout(frecce);
     fv->setContentsMargins(0, 0, 0, 0);
     fv->setSpacing(0);
-    for (auto [freccia, su] : {std::pair{Qt::UpArrow, true}, std::pair{Qt::DownArrow, false}}) {
+    for (const bool su : {true, false}) {
       auto* b = new QToolButton;
-      b->setArrowType(freccia);
+      b->setArrowType(su ? Qt::UpArrow : Qt::DownArrow);
       b->setFixedSize(16, 11);
       b->setFocusPolicy(Qt::NoFocus);
       fv->addWidget(b);

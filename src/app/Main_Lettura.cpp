@@ -29,6 +29,15 @@ void Sposta(Vettore<float>& x, Vettore<float>& y, int n, double dx, double dy) {
   }
 }
 
+// A width or height below 0 would mirror its figure: the outline of the
+// positive one, under a sign the user did not mean.
+bool FigurePositive(const ::Matrice<double>& figure, int n, int colonne) {
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= colonne; ++j)
+      if (figure(i, j) < 0) return false;
+  return true;
+}
+
 // A number typed with the locale's separators, or the data error.
 double NumeroLocale(const std::string& testo) {
   const std::optional<double> n = platform::NumeroDaTesto(QString::fromStdString(testo));
@@ -121,6 +130,11 @@ bool Main::LeggeFinestra(bool mostraMessaggio) {
       GrigliaFigure.ReDim(1, nFigureForm, 1, colonne);
       MsFlex::LeggeGriglia(FlexGrid(0), GrigliaFigure, 1, 1, false);
       MatriceFigureAssociata("L");
+    }
+    if (!vertici && !FigurePositive(Stato.MatriceFigure, nFigureForm, colonne)) {
+      platform::MsgBox("Le dimensioni delle figure devono essere numeri non negativi.",
+                       platform::Pulsanti::Ok, platform::Icona::Critica);
+      return false;
     }
     nVerticiForm = vertici ? nFigureForm : nFigureForm * 4;
     if (nVerticiForm > 0) {

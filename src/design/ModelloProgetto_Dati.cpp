@@ -6,6 +6,7 @@
 #include "drawing/NumeroCella.h"
 #include "model/Formato.h"
 #include "model/GeneraleTesto.h"
+#include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 
@@ -37,6 +38,14 @@ int Segno(double x) { return (x > 0) - (x < 0); }
 bool AzioneLeggibile(platform::Form& f, const char* nome, int indice) {
   const std::string testo = f.Controllo(nome, indice).Text();
   return testo.find_first_not_of(' ') == std::string::npos || NumeroCella::Numerico(testo);
+}
+
+// An action beyond its range is refused with a box that names it.
+bool AzioneFuoriIntervallo(Intervalli::Grandezza g, double valore, const char* nome) {
+  const std::string motivo = Intervalli::FuoriIntervallo(g, valore, nome);
+  if (motivo.empty()) return false;
+  platform::MsgBox(motivo, platform::Pulsanti::Ok, platform::Icona::Critica);
+  return true;
 }
 
 }  // namespace
@@ -161,9 +170,13 @@ bool ModelloProgetto::LeggiOpzioni() {
   for (int i = 0; i < 2; ++i) {
     const std::size_t k = static_cast<std::size_t>(i);
     const double momento = Numero(f, "F_Mxsd", i);
+    const double taglio = Numero(f, "F_Vsd", i) * 1000;
+    if (AzioneFuoriIntervallo(Intervalli::Grandezza::Momento, momento * 1000000, "M") ||
+        AzioneFuoriIntervallo(Intervalli::Grandezza::Forza, taglio, "V"))
+      return false;
     AzioneMx[k] = std::fabs(momento) * 1000000;
     // A shear of either sign asks for the same stirrups.
-    Stato.AzioneV[k] = static_cast<float>(std::fabs(Numero(f, "F_Vsd", i)) * 1000);
+    Stato.AzioneV[k] = static_cast<float>(std::fabs(taglio));
     Stato.OpzioniAzioniProgetto[k] = Segno(momento);
   }
   SegnoMomento = Stato.OpzioniAzioniProgetto[static_cast<std::size_t>(Stato.TipoVerificaProgetto)];

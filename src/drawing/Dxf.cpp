@@ -134,10 +134,11 @@ void ApriFileDxf(const std::string& nomeFile, short numeroFile) {
     throw platform::ErroreEsecuzione(platform::Errori::FileGiaAperto,
                                      "File già aperto: " + aperto.percorso);
   const std::string destinazione = platform::DestinazioneSalvataggio(nomeFile);
-  const std::string scritto = platform::SostituibileConTemporaneo(destinazione)
-                                  ? destinazione + ".tmp"
-                                  : destinazione;
-  std::FILE* f = std::fopen(scritto.c_str(), "wb");
+  // A device or a pipe standing there is written as it is.
+  std::string scritto = destinazione;
+  std::FILE* f = platform::SostituibileConTemporaneo(destinazione)
+                     ? platform::CreaTemporaneo(destinazione, scritto)
+                     : std::fopen(destinazione.c_str(), "wb");
   if (!f) throw platform::ErroreFile(errno, nomeFile);
   aperto = {f, destinazione, scritto};
   Stato.FileDxf = numeroFile;

@@ -46,6 +46,7 @@ constexpr Intervallo Tabella[] = {
     {"Le coordinate", -LunghezzaMassima, LunghezzaMassima, false, "mm", 1,
      "una sezione sta entro 100 m"},
     {"La lunghezza", 0, LunghezzaMassima, true, "mm", 1, "un elemento misura fino a 100 m"},
+    {"La lunghezza libera", 0, LunghezzaMassima, false, "mm", 1, "un pilastro misura fino a 100 m"},
     {"L'area dell'acciaio", 0, LunghezzaMassima * LunghezzaMassima, false, "mm²", 1,
      "una sezione sta entro 100 m"},
     {"La precompressione dei cavi", -2000, 2000, false, Nmm2, 1,

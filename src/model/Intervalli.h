@@ -29,6 +29,7 @@ enum class Grandezza {
   GammaAzioni,
   Coordinata,
   Lunghezza,
+  LunghezzaLibera,
   AreaAcciaio,
   PrecompressioneCavo,
   Forza,

@@ -1,6 +1,11 @@
 #include "platform/FileSostituito.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
+#include <random>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -13,6 +18,32 @@ std::string DestinazioneSalvataggio(const std::string& percorso) {
   // A dangling link still names where the file is to be.
   const fs::path reale = fs::weakly_canonical(percorso, errore);
   return errore ? percorso : reale.string();
+}
+
+std::FILE* CreaTemporaneo(const std::string& destinazione, std::string& temporaneo) {
+  static const char cifre[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+  thread_local std::mt19937 casuale{std::random_device{}()};
+  std::uniform_int_distribution<std::size_t> cifra(0, sizeof cifre - 2);
+  for (int tentativo = 0; tentativo < 100; ++tentativo) {
+    std::string nome = destinazione + ".";
+    for (int i = 0; i < 8; ++i) nome += cifre[cifra(casuale)];
+    nome += ".tmp";
+    // O_EXCL: a name already taken, even by a dangling link, is refused.
+    const int descrittore = ::open(nome.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (descrittore < 0) {
+      if (errno == EEXIST) continue;
+      return nullptr;
+    }
+    std::FILE* file = ::fdopen(descrittore, "wb");
+    if (!file) {
+      ::close(descrittore);
+      RimuoviTemporaneo(nome);
+      return nullptr;
+    }
+    temporaneo = nome;
+    return file;
+  }
+  return nullptr;
 }
 
 bool SostituibileConTemporaneo(const std::string& destinazione) {

@@ -2,6 +2,7 @@
 // A save that never leaves a half-written file in place of the old one: the
 // new text goes to a temporary file beside the target, which then takes the
 // target's place in one rename.
+#include <cstdio>
 #include <string>
 
 namespace platform {
@@ -9,6 +10,11 @@ namespace platform {
 // The file a save must replace: the end of a chain of symbolic links (so
 // that the link stays a link), else the path as given.
 std::string DestinazioneSalvataggio(const std::string& percorso);
+
+// A new empty file beside destinazione, open for writing, created
+// exclusively under a fresh name (never a file or a link already there);
+// its path in temporaneo. Null when none can be created.
+std::FILE* CreaTemporaneo(const std::string& destinazione, std::string& temporaneo);
 
 // Whether a save to destinazione goes through a temporary file: not for a
 // device or a pipe that stands there, which cannot be replaced.

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 #include "app/Generale.h"
@@ -43,6 +44,13 @@ class AmbienteFile {
   std::string Leggi(const std::string& nome) const {
     std::ifstream ingresso(Percorso(nome), std::ios::binary);
     return {std::istreambuf_iterator<char>(ingresso), std::istreambuf_iterator<char>()};
+  }
+  // The names in the program folder: a save leaves no temporary file.
+  std::set<std::string> Nomi() const {
+    std::set<std::string> nomi;
+    for (const auto& voce : std::filesystem::directory_iterator(cartella_))
+      nomi.insert(voce.path().filename().string());
+    return nomi;
   }
   // A file of tests/app/fixtures copied into the program folder.
   void CopiaFixture(const std::string& fixture, const std::string& nome) const {

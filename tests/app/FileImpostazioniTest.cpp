@@ -352,30 +352,43 @@ TEST(FileIni, SaveThroughALinkWritesItsTarget) {
   ASSERT_TRUE(FileIniLeggeScrive("S"));
   EXPECT_TRUE(std::filesystem::is_symlink(ambiente.Percorso("Tramok.ini")));
   EXPECT_NE(ambiente.Leggi("reale.ini").find("\r\n32,"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(ambiente.Percorso("Tramok.ini.tmp")));
-  EXPECT_FALSE(std::filesystem::exists(ambiente.Percorso("reale.ini.tmp")));
+  EXPECT_EQ(ambiente.Nomi(), (std::set<std::string>{"Tramok.ini", "reale.ini"}));
+}
+
+// A link or a file standing where a save's temporary file might go is left
+// alone: the save writes only the settings file.
+TEST(FileIni, SaveLeavesAPlantedTemporaryNameAlone) {
+  for (const bool link : {true, false}) {
+    AmbienteFile ambiente;
+    ambiente.CopiaFixture("Tramok-7.8.ini", "Tramok.ini");
+    ambiente.Scrivi("altro.txt", "altro\n");
+    if (link)
+      std::filesystem::create_symlink("altro.txt", ambiente.Percorso("Tramok.ini.tmp"));
+    else
+      ambiente.Scrivi("Tramok.ini.tmp", "piantato\n");
+    ASSERT_TRUE(FileIniLeggeScrive("L"));
+    Stato.Fck = 32;
+    ASSERT_TRUE(FileIniLeggeScrive("S")) << link;
+    EXPECT_FALSE(std::filesystem::is_symlink(ambiente.Percorso("Tramok.ini"))) << link;
+    EXPECT_NE(ambiente.Leggi("Tramok.ini").find("\r\n32,"), std::string::npos) << link;
+    EXPECT_EQ(ambiente.Leggi("altro.txt"), "altro\n") << link;
+    EXPECT_EQ(std::filesystem::is_symlink(ambiente.Percorso("Tramok.ini.tmp")), link);
+    EXPECT_EQ(ambiente.Leggi("Tramok.ini.tmp"), link ? "altro\n" : "piantato\n");
+    EXPECT_EQ(ambiente.Nomi(), (std::set<std::string>{"Tramok.ini", "Tramok.ini.tmp", "altro.txt"}));
+  }
 }
 
 TEST(FileIni, FailedWriteLeavesTheFileAndSaysSo) {
   AmbienteFile ambiente;
-  ambiente.CopiaFixture("Tramok-7.8.ini", "Tramok.ini");
-  const std::string prima = ambiente.Leggi("Tramok.ini");
-  std::filesystem::create_directory(ambiente.Percorso("Tramok.ini.tmp"));
+  // A folder that is not empty where the file goes cannot be replaced.
+  std::filesystem::create_directories(ambiente.Percorso("Tramok.ini/pieno"));
   Stato.Fck = 99;
   EXPECT_FALSE(FileIniLeggeScrive("S"));
-  EXPECT_EQ(ambiente.Leggi("Tramok.ini"), prima);
   EXPECT_EQ(Stato.Fck, 99);
   ASSERT_EQ(ambiente.box.Mostrati().size(), 1u);
   EXPECT_NE(ambiente.box.Mostrati()[0].testo.find(ambiente.Percorso("Tramok.ini")),
             std::string::npos);
   EXPECT_EQ(ambiente.box.Mostrati()[0].testo.find("non esiste"), std::string::npos);
-
-  // A target that cannot be replaced is the same failure, found at closing.
-  ambiente.box.Svuota();
-  std::filesystem::remove(ambiente.Percorso("Tramok.ini.tmp"));
-  std::filesystem::remove(ambiente.Percorso("Tramok.ini"));
-  std::filesystem::create_directories(ambiente.Percorso("Tramok.ini/pieno"));
-  EXPECT_FALSE(FileIniLeggeScrive("S"));
-  EXPECT_EQ(ambiente.box.Mostrati().size(), 1u);
-  EXPECT_FALSE(std::filesystem::exists(ambiente.Percorso("Tramok.ini.tmp")));
+  EXPECT_TRUE(std::filesystem::exists(ambiente.Percorso("Tramok.ini/pieno")));
+  EXPECT_EQ(ambiente.Nomi(), std::set<std::string>{"Tramok.ini"});
 }

@@ -210,7 +210,7 @@ TEST(FileInOut, FailedWriteDropsTheFileAndReportsOnce) {
   EXPECT_EQ(NumeroErrore([&] { FileInOutSenzaMessaggio("S", file, n); }), ErroreFileChiuso);
   EXPECT_EQ(ambiente.box.Mostrati().size(), 1u);
   EXPECT_EQ(ambiente.Leggi("prova.txt"), "vecchio\r\n");
-  EXPECT_FALSE(std::filesystem::exists(ambiente.Percorso("prova.txt.tmp")));
+  EXPECT_EQ(ambiente.Nomi(), std::set<std::string>{"prova.txt"});
 }
 
 TEST(FileInOut, ArraysOneRowPerLineAndNothingForAnEmptyOne) {
@@ -328,7 +328,7 @@ TEST(FileDati, WritingReplacesTheFileOnlyWhenClosed) {
     abbandonato.ScriviRiga("perso");
   }
   EXPECT_EQ(ambiente.Leggi("prova.txt"), "nuovo ?\r\n");
-  EXPECT_FALSE(std::filesystem::exists(ambiente.Percorso("prova.txt.tmp")));
+  EXPECT_EQ(ambiente.Nomi(), std::set<std::string>{"prova.txt"});
   EXPECT_EQ(NumeroErrore([&] { FileDati::ApriLettura(ambiente.Percorso("manca.txt")); }),
             ErroreFileNonTrovato);
   EXPECT_EQ(NumeroErrore([&] { FileDati::ApriScrittura(ambiente.Percorso("manca/x.txt")); }),

@@ -170,16 +170,16 @@ TEST(FileMateriali, EmptyFileTableWithoutRowsOrCutShortGivesTheDefaults) {
 
 TEST(FileMateriali, FailedSaveKeepsMemoryAndTheOldFile) {
   AmbienteFile ambiente;
-  ambiente.CopiaFixture("TramokMateriali-italiano.txt", "TramokMateriali.txt");
-  const std::string prima = ambiente.Leggi("TramokMateriali.txt");
+  // A folder that is not empty where the file goes cannot be replaced.
+  std::filesystem::create_directories(ambiente.Percorso("TramokMateriali.txt/pieno"));
   Stato.TabellaCalcestruzzi = {{"C99/99", 99, 99}};
-  std::filesystem::create_directory(ambiente.Percorso("TramokMateriali.txt.tmp"));
   EXPECT_FALSE(FileMaterialiLeggeScrive("S"));
   ASSERT_EQ(ambiente.box.Mostrati().size(), 1u);
   EXPECT_NE(ambiente.box.Mostrati()[0].testo, MessaggioMateriali(ambiente));
   EXPECT_EQ(Stato.TabellaCalcestruzzi, (Vettore<RigaCalcestruzzo>{{"C99/99", 99, 99}}));
   EXPECT_TRUE(Stato.TabellaAcciaiNtc.Vuoto());
-  EXPECT_EQ(ambiente.Leggi("TramokMateriali.txt"), prima);
+  EXPECT_TRUE(std::filesystem::exists(ambiente.Percorso("TramokMateriali.txt/pieno")));
+  EXPECT_EQ(ambiente.Nomi(), std::set<std::string>{"TramokMateriali.txt"});
 }
 
 TEST(FileMateriali, UnknownCodeStillWritesTheThreeSteelTables) {

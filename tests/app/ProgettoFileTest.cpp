@@ -310,6 +310,35 @@ TEST_F(ProgettoFileTest, RigaComandoApreConBlanchiOSegnalaFileMancante) {
   EXPECT_EQ(ambiente.box.Mostrati()[0].icona, platform::Icona::Critica);
 }
 
+// A link or a file standing where the save's temporary file might go is left
+// alone: "Salva" writes only the project.
+TEST_F(ProgettoFileTest, SalvaLasciaStareUnNomeTemporaneoPiantato) {
+  FinestraProva finestra;
+  finestra.dati = Sezione(0);
+  platform::FileDialogScriptato dialogo;
+  dialogo.Accoda(ambiente.Percorso("Trave"));
+  auto& p = ProgettoFile::Stato;
+  ambiente.Scrivi("altro.txt", "altro\n");
+  for (const bool link : {true, false}) {
+    std::filesystem::remove(ambiente.Percorso("Trave.slu.tmp"));
+    if (link)
+      std::filesystem::create_symlink("altro.txt", ambiente.Percorso("Trave.slu.tmp"));
+    else
+      ambiente.Scrivi("Trave.slu.tmp", "piantato\n");
+    Stato.TitoloSezione = link ? "primo" : "secondo";
+    ASSERT_TRUE(Generale::ApriSalvaFile(Generale::FileSalva, "Tramok", p.NomeFileProgetto,
+                                        p.PercorsoProgetto, "slu", dialogo, finestra,
+                                        "Tramok - File: "));
+    EXPECT_FALSE(std::filesystem::is_symlink(ambiente.Percorso("Trave.slu"))) << link;
+    EXPECT_EQ(ambiente.Leggi("Trave.slu").substr(0, 8), link ? "\"primo\"," : "\"secondo");
+    EXPECT_EQ(ambiente.Leggi("altro.txt"), "altro\n") << link;
+    EXPECT_EQ(std::filesystem::is_symlink(ambiente.Percorso("Trave.slu.tmp")), link);
+    EXPECT_EQ(ambiente.Leggi("Trave.slu.tmp"), link ? "altro\n" : "piantato\n");
+    EXPECT_EQ(ambiente.Nomi(), (std::set<std::string>{"Trave.slu", "Trave.slu.tmp", "altro.txt"}));
+  }
+  EXPECT_EQ(dialogo.Mostrati().size(), 1u);
+}
+
 TEST_F(ProgettoFileTest, SalvaNelFileApertoEAnnullaNonCambiaNulla) {
   std::filesystem::create_directory(ambiente.Percorso("altra"));
   FinestraProva finestra;

@@ -84,6 +84,21 @@ TEST_F(Zone, NegativeOrZeroMomentPutsTheTopRowsInTension) {
   EXPECT_EQ(modello_.DiametriTesi, (std::vector<int>{12}));
 }
 
+// A shear of 1E308 kN would leave a stirrup pitch of 0 ("φ8/0"): actions out
+// of their range are refused and named; 1E9 kN is the last one taken.
+TEST_F(Zone, ActionsOutOfRangeAreRefused) {
+  C("F_Vsd", 0).SetText("1E308");
+  EXPECT_FALSE(modello_.LeggiOpzioni());
+  ASSERT_EQ(msg_.Testi().size(), 1u);
+  EXPECT_EQ(msg_.Testi()[0].rfind("V non è un numero finito", 0), 0u) << msg_.Testi()[0];
+  C("F_Vsd", 0).SetText("1E9");
+  EXPECT_TRUE(modello_.LeggiOpzioni());
+  EXPECT_EQ(Stato.AzioneV[0], 1e12f);
+  C("F_Mxsd", 1).SetText("-2E11");
+  EXPECT_FALSE(modello_.LeggiOpzioni());
+  EXPECT_EQ(msg_.Testi().back().rfind("M = -200000000000 kNm", 0), 0u) << msg_.Testi().back();
+}
+
 TEST_F(Zone, AZoneWithoutDiametersIsRefused) {
   C("chkFiC", 0).SetValue(0);
   EXPECT_FALSE(modello_.LeggiDati());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
@@ -228,7 +229,7 @@ TEST_F(Dxf, TheOldFileStaysUntilTheNewOneIsClosed) {
   EXPECT_EQ(LeggiFile(nome), "vecchio\n");
   InterrompiFileDxf();
   EXPECT_EQ(LeggiFile(nome), "vecchio\n");
-  EXPECT_FALSE(std::filesystem::exists(nome + ".tmp"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.Percorso()), {}), 1);
 
   const std::string link = cartella / "link.dxf";
   std::filesystem::create_symlink("disegno.dxf", link);
