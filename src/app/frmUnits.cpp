@@ -19,6 +19,7 @@
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 #include "platform/qt/FormQt.h"
+#include "platform/qt/SchermoQt.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ frmUnits::frmUnits(int IndexMenu) : IndexMenu(IndexMenu) {
     setWindowTitle("Coefficiente parziale di sicurezza");
     txtGammaQ_->setText(QString::fromStdString(TestoSingolo(Stato.GammaAzioni)));
   }
+  setMinimumWidth(platform::LarghezzaPerIlTitolo(*this));
 }
 
 // Only the frame of the window's mode is built: the other one is never shown.

@@ -19,6 +19,7 @@
 #include "model/Formattazione.h"
 #include "model/Formato.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/qt/SchermoQt.h"
 #include "seismic/FrmSismica.h"
 #include "seismic/StatoSismica.h"
 
@@ -254,7 +255,7 @@ void FrmCoefficienti::frmCoefAggiorna() {
   // wide enough for the title bar to show the page's reference whole.
   for (QGroupBox* frame : findChildren<QGroupBox*>()) frame->updateGeometry();
   adjustSize();
-  resize(std::max(width(), fontMetrics().horizontalAdvance(windowTitle()) + 120), height());
+  resize(std::max(width(), platform::LarghezzaPerIlTitolo(*this)), height());
 }
 
 void FrmCoefficienti::SpiegazioneNtc() {

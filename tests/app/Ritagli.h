@@ -1,5 +1,6 @@
 #pragma once
-// What a window on screen does not show whole: a visible text box narrower
+// What a window on screen does not show whole: its title, in a window
+// narrower than its title bar needs; a visible text box narrower
 // than its text (font metrics against the box's contents rectangle), a table
 // column narrower than its header or one of its values, a table whose
 // columns or first four rows do not fit in view. Each as "name: text".
@@ -15,6 +16,8 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTableView>
+
+#include "platform/qt/SchermoQt.h"
 
 // The offscreen screen at a laptop's 1366 x 768, when this test is the one
 // that starts Qt (ctest runs each test on its own).
@@ -49,6 +52,8 @@ inline std::string Nome(const QWidget& w) {
 
 inline std::vector<std::string> Ritagli(const QWidget& finestra) {
   std::vector<std::string> ritagliati;
+  if (finestra.isWindow() && finestra.width() < platform::LarghezzaPerIlTitolo(finestra))
+    ritagliati.push_back("titolo: " + finestra.windowTitle().toStdString());
   for (const QLineEdit* casella : finestra.findChildren<QLineEdit*>()) {
     if (!casella->isVisible() || casella->text().isEmpty()) continue;
     if (casella->fontMetrics().horizontalAdvance(casella->text()) > LarghezzaUtile(*casella))

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
@@ -125,6 +126,12 @@ void AdattaAlloSchermo(QWidget& finestra) {
   // area (its frame still unknown).
   const QPoint voluto = incorniciata ? QPoint(x, y) : QPoint(x + m.left(), y + m.top());
   if (voluto != (incorniciata ? finestra.pos() : cliente)) finestra.move(voluto);
+}
+
+int LarghezzaPerIlTitolo(const QWidget& finestra) {
+  QFont grassetto = finestra.font();
+  grassetto.setBold(true);
+  return QFontMetrics(grassetto).horizontalAdvance(finestra.windowTitle()) + 120;
 }
 
 void AdattaAlContenuto(QWidget& finestra) {

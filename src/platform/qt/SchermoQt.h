@@ -15,6 +15,10 @@ void TieniFinestreNelloSchermo(QApplication& app);
 // The window brought within its screen's available area, frame included.
 void AdattaAlloSchermo(QWidget& finestra);
 
+// The width at which the window's title bar shows its title whole: the title
+// in bold, as title bars draw it, beside the icon and the buttons.
+int LarghezzaPerIlTitolo(const QWidget& finestra);
+
 // The window at the size its content asks, then brought within the screen:
 // after a part of it opens or closes.
 void AdattaAlContenuto(QWidget& finestra);
