@@ -73,6 +73,7 @@ void Main::Form_Load() {
   VariabiliPubbliche::AggiornaMenuNormativa3(*this);
   NormativaItem_Click(Stato.Normativa);
   if (ApriFileRigaComando()) Fuoco("btnCalcola");
+  RegistraProgetto();
 }
 
 void Main::StatoIniziale() {
@@ -106,6 +107,10 @@ bool Main::event(QEvent* evento) {
 void Main::closeEvent(QCloseEvent* evento) {
   evento->accept();
   if (chiusura_) return;
+  if (!ConfermaAbbandono()) {
+    evento->ignore();
+    return;
+  }
   chiusura_ = true;
   Generale::ChiudiProgramma();
 }

@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 
+#include "app/ProgettoFile.h"
 #include "model/Finestre.h"
 #include "model/Matrice.h"
 #include "model/Vettore.h"
@@ -174,6 +175,19 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   std::string RigaComando;
   // The dialog of the project files; the Qt one unless a test sets its own.
   std::unique_ptr<platform::FileDialog> CMDialog1;
+  // The project as the windows show it now is the one last read, saved or
+  // started: what a save would write is what it wrote then.
+  void RegistraProgetto();
+  bool ProgettoModificato();
+  ProgettoFile::DatiFinestra DatiProgetto() const;
+  // The bytes a save would write for what the windows show.
+  std::string ProgettoMostrato();
+  // Before the project is dropped: "Salvare le modifiche al progetto?" when
+  // it changed. True when it may go (No, or Sì and saved); Annulla, or a
+  // save that did not happen, keeps it.
+  bool ConfermaAbbandono();
+  // "&Esci": the program ends once the project may go.
+  void Esci();
 
   // ---- Menus
   void NormativaItem_Click(int Index);

@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/FileImpostazioni.h"
+#include "app/Generale.h"
 #include "app/GeneraleFile.h"
 #include "app/Main.h"
 #include "app/Messaggi.h"
@@ -75,9 +76,50 @@ void MostraProgettoLetto(Main& main, int normativaPrima) {
 
 }  // namespace
 
+ProgettoFile::DatiFinestra Main::DatiProgetto() const {
+  return {NForm, MxForm, MyForm, VForm, nFigureForm, nBarreForm, nCaviForm};
+}
+
+std::string Main::ProgettoMostrato() {
+  // The windows read as a save reads them, with no box and no notice.
+  platform::SenzaMessaggi muto;
+  struct SenzaAvviso {
+    bool prima = Stato.NonMostrareAvviso;
+    SenzaAvviso() { Stato.NonMostrareAvviso = true; }
+    ~SenzaAvviso() { Stato.NonMostrareAvviso = prima; }
+  } senzaAvviso;
+  if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->MemorizzaDatiSismica();
+  FormLeggeDati(false);
+  return ProgettoFile::Testo(DatiProgetto());
+}
+
+void Main::RegistraProgetto() { ProgettoFile::Stato.Impronta = ProgettoMostrato(); }
+
+bool Main::ProgettoModificato() {
+  const std::string testo = ProgettoMostrato();
+  return testo.empty() || testo != ProgettoFile::Stato.Impronta;
+}
+
+bool Main::ConfermaAbbandono() {
+  if (!ProgettoModificato()) return true;
+  switch (platform::MsgBox("Salvare le modifiche al progetto?", platform::Pulsanti::SiNoAnnulla,
+                           platform::Icona::Domanda)) {
+    case platform::Risposta::No: return true;
+    case platform::Risposta::Si:
+      MnuFileItem_Click(2);
+      return !ProgettoModificato();
+    default: return false;
+  }
+}
+
+void Main::Esci() {
+  if (chiusura_ || !ConfermaAbbandono()) return;
+  chiusura_ = true;
+  Generale::ChiudiProgramma();
+}
+
 bool Main::FileLeggeScrive(Generale::FileDati& file, const std::string& modo) {
-  ProgettoFile::DatiFinestra dati{NForm,       MxForm,     MyForm,   VForm,
-                                  nFigureForm, nBarreForm, nCaviForm};
+  ProgettoFile::DatiFinestra dati = DatiProgetto();
   const bool fatto = modo == "L" ? ProgettoFile::Legge(file, dati) : ProgettoFile::Scrive(file, dati);
   if (!fatto) return false;
   NForm = dati.NForm;
@@ -91,6 +133,7 @@ bool Main::FileLeggeScrive(Generale::FileDati& file, const std::string& modo) {
 }
 
 void Main::ApriFileDati(const std::string& cartella) {
+  if (!ConfermaAbbandono()) return;
   Stato.NonMostrareAvviso = false;
   FinestraProgetto finestra(*this);
   auto& p = ProgettoFile::Stato;
@@ -103,6 +146,7 @@ void Main::ApriFileDati(const std::string& cartella) {
                                cartella))
     return;
   MostraProgettoLetto(*this, normativa);
+  RegistraProgetto();
   TxtEdit(0).SetVisible(false);
   Fuoco("btnCalcola");
 }
@@ -132,14 +176,15 @@ void Main::MnuFileProgetto(int Index) {
       ContaMessaggi messaggi;
       if (!FormLeggeDati(false) && messaggi.Mostrati > 0) return;
       if (!ProgettoFile::SezioneSalvabile()) return;
-      Generale::ApriSalvaFile(Index == 2 ? Generale::FileSalva : Generale::FileSalvaCome,
-                              ProgettoFile::TipoFileProgetto, p.NomeFileProgetto,
-                              p.PercorsoProgetto, ProgettoFile::EstensioneProgetto, *CMDialog1,
-                              finestra, FormCaption);
+      if (Generale::ApriSalvaFile(Index == 2 ? Generale::FileSalva : Generale::FileSalvaCome,
+                                  ProgettoFile::TipoFileProgetto, p.NomeFileProgetto,
+                                  p.PercorsoProgetto, ProgettoFile::EstensioneProgetto,
+                                  *CMDialog1, finestra, FormCaption))
+        RegistraProgetto();
       QApplication::processEvents();
       return;
     }
-    if (Index != 0) return;
+    if (Index != 0 || !ConfermaAbbandono()) return;
     p.NomeFileProgetto.clear();
     Generale::ApriSalvaFile(Generale::FileNuovo, ProgettoFile::TipoFileProgetto,
                             p.NomeFileProgetto, p.PercorsoProgetto,
@@ -170,6 +215,7 @@ void Main::MnuFileProgetto(int Index) {
     DatiCerchioForm.fill(0);
     // The circle's boxes are read again when "Circolare" is chosen.
     for (int k = 0; k < 5; ++k) Controllo("RaggioTxt", k).SetText("");
+    Controllo("F_Vertici").SetText(std::to_string(Stato.NumeroVerticiCerchio));
     for (Matrice<double>* m : {&Stato.MatriceFigure, &GrigliaFigure, &Stato.MatriceBarre,
                                &GrigliaBarre})
       Azzera(*m);
@@ -195,6 +241,7 @@ void Main::MnuFileProgetto(int Index) {
     FinestraIniziale();
     VariabiliPubbliche::AggiornaMenuNormativa3(*this);
     NormativaItem_Click(Stato.Normativa);
+    RegistraProgetto();
   } catch (const std::exception&) {
     Messaggi::MessaggioErroreDati();
   }

@@ -149,7 +149,7 @@ void Main::MnuFileItem_Click(int Index) {
       CaricaMateriali();
       FileImpostazioni::FileIniLeggeScrive("S");
     }
-    if (Index == 9) Generale::ChiudiProgramma();
+    if (Index == 9) Esci();
   } catch (const std::exception&) {
     MessaggioErroreDati();
   }

@@ -293,6 +293,17 @@ bool Legge(FileDati& file, DatiFinestra& dati) {
   return false;
 }
 
+std::string Testo(DatiFinestra dati) {
+  platform::SenzaMessaggi muto;
+  FileDati file = FileDati::InMemoria();
+  try {
+    Records("S", file, dati);
+  } catch (const std::exception&) {
+    return {};
+  }
+  return file.Scritto();
+}
+
 bool SezioneSalvabile() {
   // An import leaves a section given by vertices: "DXF" still chosen means
   // that the grids hold the rows of the type before, read as nothing.

@@ -28,6 +28,8 @@ struct StatoProgetto {
   std::string PercorsoProgetto;
   // Version of the file read last.
   std::string VersioneFileLetto;
+  // The bytes of the project as it was last read, saved or started.
+  std::string Impronta;
 };
 
 inline StatoProgetto Stato;
@@ -47,6 +49,10 @@ bool Legge(Generale::FileDati& file, DatiFinestra& dati);
 // False, after a message, when the section cannot be stored: "DXF" chosen
 // and nothing imported.
 bool SezioneSalvabile();
+
+// The bytes a save would write now, with no box; empty when it could not
+// be written.
+std::string Testo(DatiFinestra dati);
 
 // Writes the current section. False, after one message, when it could not:
 // the caller then gives the file up, and the one there before stays.

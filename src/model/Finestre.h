@@ -63,6 +63,8 @@ class FinestraSismica {
   // A project was read: its seismic data shown, so the old boxes are never
   // stored over them.
   virtual void ProgettoLetto() = 0;
+  // Its boxes taken into the seismic state, as a save takes them.
+  virtual void MemorizzaDatiSismica() = 0;
 };
 
 

@@ -25,6 +25,18 @@ Risposta RispostaPredefinita(Pulsanti pulsanti);
 void ImpostaServizioMsgBox(ServizioMsgBox* servizio);
 ServizioMsgBox& ServizioMsgBoxCorrente();
 
+// While it lives, boxes are answered silently and shown to nobody.
+class SenzaMessaggi {
+ public:
+  SenzaMessaggi() : precedente_(ServizioMsgBoxCorrente()) { ImpostaServizioMsgBox(nullptr); }
+  ~SenzaMessaggi() { ImpostaServizioMsgBox(&precedente_); }
+  SenzaMessaggi(const SenzaMessaggi&) = delete;
+  SenzaMessaggi& operator=(const SenzaMessaggi&) = delete;
+
+ private:
+  ServizioMsgBox& precedente_;
+};
+
 Risposta MsgBox(const std::string& testo, Pulsanti pulsanti = Pulsanti::Ok,
                 Icona icona = Icona::Nessuna, const std::string& titolo = "");
 

@@ -62,7 +62,7 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void CaricaValoriFormSismica();
   void LeggeDinamica();
   void ImportaMaterialiInFormSismica();
-  void MemorizzaDatiSismica();
+  void MemorizzaDatiSismica() override;
   // The current end section's data into the boxes; with an end given it
   // becomes the current one first.
   void RecuperaDatiPilastri(int inferiore = -1);

@@ -106,6 +106,7 @@ void FrmSismica::mnufileitem_Click(int Index) {
   try {
     switch (Index) {
       case 0: {
+        if (main && !main->ConfermaAbbandono()) return;
         // Filled muted, so that the old boxes are not stored into the new
         // column; then its bottom end is chosen and checked.
         Stato.PilastroCorrente = Sismica::Pilastro{};
@@ -123,6 +124,8 @@ void FrmSismica::mnufileitem_Click(int Index) {
                                 p.NomeFileProgetto, p.PercorsoProgetto,
                                 ProgettoFile::EstensioneProgetto, dialogo, finestra,
                                 PrefissoCaption);
+        // The new column starts an unchanged project.
+        if (main) main->RegistraProgetto();
         findChild<QWidget*>("txtTitolo")->setFocus();
         return;
       }
@@ -153,7 +156,12 @@ void FrmSismica::mnufileitem_Click(int Index) {
         EsportaSezioneInMain();
         VariabiliPubbliche::Stato.AngoloFlessione = 0;
         return;
-      case 9: Generale::ChiudiProgramma(); return;
+      case 9:
+        if (main)
+          main->Esci();
+        else
+          Generale::ChiudiProgramma();
+        return;
       default: return;
     }
   } catch (const std::exception&) {

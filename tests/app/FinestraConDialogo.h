@@ -15,6 +15,8 @@ struct FinestraConDialogo : FinestraMain {
     auto d = std::make_unique<platform::FileDialogScriptato>();
     dialogo = d.get();
     main->CMDialog1 = std::move(d);
+    // The state reset is the project the window started with.
+    main->RegistraProgetto();
   }
   ~FinestraConDialogo() {
     ProgettoFile::Stato = ProgettoFile::StatoProgetto{};

@@ -1,6 +1,9 @@
 // The File menu's project items driven in the main window.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include "FinestraConDialogo.h"
 #include "Schermata.h"
 
@@ -70,4 +73,98 @@ TEST(MainFile, NuovoApplicaLaNormativaCheLasciaInVigore) {
   EXPECT_FALSE(f.C("NormativaItem", 1).Checked());
   EXPECT_EQ(Generale::ValNumero(f.C("TxtFcd").Text()), 13.49);
   EXPECT_EQ(Generale::ValNumero(f.C("F_fyd", 0).Text()), 400);
+}
+
+const std::string Domanda = "Salvare le modifiche al progetto?";
+
+// The boxes that asked whether to save.
+std::vector<std::string> Domande(FinestraConDialogo& f) {
+  std::vector<std::string> domande;
+  for (const std::string& testo : f.ambiente.box.Testi())
+    if (testo == Domanda) domande.push_back(testo);
+  return domande;
+}
+
+// Each command that drops the project asks first when it changed: Annulla
+// leaves all as it was, No goes on, Sì saves (asking the name) and goes on.
+TEST(MainFile, PrimaDiScartareUnProgettoCambiatoChiede) {
+  using platform::Risposta;
+  struct Comando {
+    const char* nome;
+    std::function<void(FinestraConDialogo&)> esegui;
+    std::function<bool(FinestraConDialogo&)> eseguito;
+  };
+  const auto apertura = [](FinestraConDialogo& f) {
+    return !f.dialogo->Mostrati().empty() && f.dialogo->Mostrati().back().Apertura;
+  };
+  const auto terminato = [](FinestraConDialogo& f) { return f.ambiente.sistema.terminazioni == 1; };
+  const Comando comandi[] = {
+      {"Nuovo", [](FinestraConDialogo& f) { f.main->MnuFileItem_Click(0); },
+       [](FinestraConDialogo& f) { return f.C("txtTitolo").Text().empty(); }},
+      {"Apri", [](FinestraConDialogo& f) { f.main->MnuFileItem_Click(1); }, apertura},
+      {"Files di esempio", [](FinestraConDialogo& f) { f.main->mnuAiutoItem_Click(1); }, apertura},
+      {"Esci", [](FinestraConDialogo& f) { f.main->MnuFileItem_Click(9); }, terminato},
+      {"chiusura", [](FinestraConDialogo& f) { f.main->close(); }, terminato}};
+  for (const Comando& c : comandi) {
+    SCOPED_TRACE(c.nome);
+    {
+      // Unchanged: no question.
+      FinestraConDialogo f;
+      c.esegui(f);
+      EXPECT_TRUE(Domande(f).empty());
+      EXPECT_TRUE(c.eseguito(f));
+    }
+    for (const Risposta r : {Risposta::Annulla, Risposta::No, Risposta::Si}) {
+      FinestraConDialogo f;
+      f.Scrivi("txtTitolo", "Trave");
+      f.ambiente.box.Svuota();
+      f.ambiente.box.Accoda(r);
+      if (r == Risposta::Si) f.dialogo->Accoda(f.ambiente.Percorso("trave"));
+      c.esegui(f);
+      ASSERT_FALSE(f.ambiente.box.Mostrati().empty());
+      EXPECT_EQ(f.ambiente.box.Mostrati()[0].testo, Domanda);
+      EXPECT_EQ(f.ambiente.box.Mostrati()[0].pulsanti, platform::Pulsanti::SiNoAnnulla);
+      EXPECT_EQ(Domande(f).size(), 1u);
+      EXPECT_EQ(c.eseguito(f), r != Risposta::Annulla);
+      EXPECT_EQ(std::filesystem::exists(f.ambiente.Percorso("trave.slu")), r == Risposta::Si);
+      if (r == Risposta::Annulla) {
+        EXPECT_EQ(f.C("txtTitolo").Text(), "Trave");
+        EXPECT_TRUE(f.dialogo->Mostrati().empty());
+      }
+    }
+  }
+}
+
+// A project read, or saved, is unchanged until the next edit; Sì with the
+// save dialog cancelled keeps the project.
+TEST(MainFile, LettoOSalvatoNonChiedeFinoAllaModifica) {
+  {
+    FinestraConDialogo f;
+    f.ambiente.CopiaFixture("progetto-7.8.slu", "palo.slu");
+    f.dialogo->Accoda(f.ambiente.Percorso("palo.slu"));
+    f.main->MnuFileItem_Click(1);
+    f.main->MnuFileItem_Click(9);
+    EXPECT_TRUE(Domande(f).empty());
+    EXPECT_EQ(f.ambiente.sistema.terminazioni, 1);
+  }
+  {
+    FinestraConDialogo f;
+    f.Scrivi("txtTitolo", "Trave");
+    f.dialogo->Accoda(f.ambiente.Percorso("t1.slu"));
+    f.main->MnuFileItem_Click(3);
+    f.main->MnuFileItem_Click(1);
+    EXPECT_TRUE(Domande(f).empty());
+    // Sì saves under the name it has.
+    f.Scrivi("txtTitolo", "Trave 2");
+    f.ambiente.box.Accoda(platform::Risposta::Si);
+    f.main->MnuFileItem_Click(0);
+    EXPECT_EQ(Domande(f).size(), 1u);
+    EXPECT_EQ(f.C("txtTitolo").Text(), "");
+    EXPECT_EQ(f.ambiente.Leggi("t1.slu").substr(0, 10), "\"Trave 2\",");
+  }
+  FinestraConDialogo f;
+  f.Scrivi("txtTitolo", "X");
+  f.ambiente.box.Accoda(platform::Risposta::Si);
+  f.main->MnuFileItem_Click(0);
+  EXPECT_EQ(f.C("txtTitolo").Text(), "X");
 }

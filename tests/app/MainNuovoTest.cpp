@@ -110,7 +110,8 @@ TEST(MainNuovo, DopoUnaSezioneCircolareAperta) {
   EXPECT_EQ(Stato.VisAssi, 1);
   EXPECT_EQ(Stato.AzioneV, (std::array<float, 2>{}));
   EXPECT_EQ(Stato.AzioniDominioMN, (Matrice<float>(1, righeAzioni, 1, 2)));
-  EXPECT_EQ(f.main->nFigureForm, 0);
+  // The rectangle's one row, as the window is read.
+  EXPECT_EQ(f.main->nFigureForm, 1);
   EXPECT_EQ(f.main->nBarreForm, 0);
   EXPECT_EQ(f.main->nCaviForm, 0);
   EXPECT_EQ(f.main->NForm, (std::array<double, 2>{}));

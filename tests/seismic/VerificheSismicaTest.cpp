@@ -263,6 +263,7 @@ TEST_F(VerificheSismica, ShearAboutXAndYAfterBendingThenTheSameAfterSavingAndRea
   S().close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   Sismica::Stato = Sismica::StatoSismico{};
+  f.main->RegistraProgetto();
   f.main->MnuFileItem_Click(1);
   f.main->findChild<QAction*>("MnuSismica")->trigger();
   EXPECT_EQ(T("PilastroTxt", 0), "40");
