@@ -81,6 +81,9 @@ bool Main::FormLeggeDati(bool mostraMessaggio) {
   try {
     return LeggeFinestra(mostraMessaggio);
   } catch (const Generale::NumeroNonValido&) {
+    // Callers that read with messages show the data error themselves; a
+    // silent reader (a save) must not go on as if the window were read.
+    if (!mostraMessaggio) MessaggioErroreDati();
     return false;
   }
 }

@@ -16,6 +16,7 @@
 #include "app/FrmPltSezione.h"
 #include "app/Main.h"
 #include "app/Messaggi.h"
+#include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/Colori.h"
 #include "platform/MsgBox.h"
@@ -63,6 +64,29 @@ QGroupBox* FrmSismica::CreaVerifiche() {
   return frame;
 }
 
+namespace {
+
+// The column and the actions of the window checked before a command uses
+// them: a box tells the first that has no physical meaning.
+bool DatiRifiutati() {
+  std::string motivo = Stato.PilastroCorrente.DatiNonValidi();
+  using Intervalli::Grandezza;
+  const auto& m = Stato;
+  for (const std::string& azione :
+       {Intervalli::FuoriIntervallo(Grandezza::Forza, m.NEdSismica, "NEd"),
+        Intervalli::FuoriIntervallo(Grandezza::Momento, m.MEdSuperiore[0], "MEd"),
+        Intervalli::FuoriIntervallo(Grandezza::Momento, m.MEdSuperiore[1], "MEd"),
+        Intervalli::FuoriIntervallo(Grandezza::Momento, m.MEdInferiore[0], "MEd"),
+        Intervalli::FuoriIntervallo(Grandezza::Momento, m.MEdInferiore[1], "MEd")})
+    if (motivo.empty()) motivo = azione;
+  if (motivo.empty()) return false;
+  platform::MsgBox("Calcolo non eseguito: dati non validi.\r\n" + motivo, platform::Pulsanti::Ok,
+                   platform::Icona::Critica);
+  return true;
+}
+
+}  // namespace
+
 void FrmSismica::EsportaSezioneInMain() {
   MemorizzaDatiSismica();
   auto* main = dynamic_cast<Main*>(Finestre::Aperte.Main);
@@ -82,6 +106,8 @@ void FrmSismica::btnDominioMNsismica_Click() {
   auto* main = dynamic_cast<Main*>(Finestre::Aperte.Main);
   if (!main) return;
   try {
+    MemorizzaDatiSismica();
+    if (DatiRifiutati()) return;
     if (!VariabiliPubbliche::TipoVerificaSlu()) main->Controllo("OpTipoVerifica", 0).SetValue(1);
     main->Controllo("OpTipoFlessione", 1).SetValue(1);
     EsportaSezioneInMain();
@@ -118,6 +144,7 @@ void FrmSismica::cmdDirezione_Click(int Index) {
       Controllo("F_V", Index).SetText("");
       return;
     }
+    if (DatiRifiutati()) return;
     if (VariabiliPubbliche::SezioneCorrente()->AreaNulla()) {
       platform::MsgBox("Area sezione nulla!");
       return;

@@ -5,6 +5,7 @@
 
 #include "app/FileDati.h"
 #include "model/GeneraleTesto.h"
+#include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/ErroreEsecuzione.h"
 
@@ -33,6 +34,35 @@ int Pilastro::Intero(float valore) {
 int Pilastro::nBarreBase() const { return Intero(matrice_(0, BarreBase[SezioneInferiore])); }
 
 int Pilastro::nBarreAltezza() const { return Intero(matrice_(0, BarreAltezza[SezioneInferiore])); }
+
+std::string Pilastro::DatiNonValidi() const {
+  using Intervalli::FuoriIntervallo;
+  using Intervalli::Grandezza;
+  const int riga = Circolare() ? 1 : 0;
+  const float fi = matrice_(riga, (Circolare() ? DiametroCircolare : DiametroRettangolare)[SezioneInferiore]);
+  const float copriferro = Circolare() ? matrice_(1, 2) : matrice_(0, 3);
+  std::vector<std::string> motivi;
+  float lato;
+  if (Circolare()) {
+    lato = 2 * matrice_(1, 1);
+    motivi = {FuoriIntervallo(Grandezza::Lunghezza, matrice_(1, 1), "Il raggio"),
+              FuoriIntervallo(Grandezza::Lunghezza, matrice_(1, 3), "L")};
+  } else {
+    lato = std::min(matrice_(0, 1), matrice_(0, 2));
+    motivi = {FuoriIntervallo(Grandezza::Lunghezza, matrice_(0, 1), "b"),
+              FuoriIntervallo(Grandezza::Lunghezza, matrice_(0, 2), "h"),
+              FuoriIntervallo(Grandezza::Lunghezza, matrice_(0, 4), "L")};
+    if (!(matrice_(0, BarreBase[SezioneInferiore]) >= 2) ||
+        !(matrice_(0, BarreAltezza[SezioneInferiore]) >= 2))
+      motivi.push_back("Le barre devono essere almeno 2 per lato.");
+  }
+  for (const std::string& motivo : motivi)
+    if (!motivo.empty()) return motivo;
+  // The bars' axes stay inside the section, on the near side of its centre.
+  if (!(copriferro >= 0) || !(copriferro < lato / 2 - fi))
+    return "Il copriferro deve essere minore di metà del lato minore meno il diametro delle barre.";
+  return "";
+}
 
 int Pilastro::RaggioPilastro() const { return Intero(matrice_(1, 1)); }
 

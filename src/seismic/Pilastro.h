@@ -66,6 +66,10 @@ class Pilastro {
   // ---- Accessors of the current end. Whole-number ones round half to even
   // and throw platform::ErroreEsecuzione (overflow) outside -32768..32767.
   bool Circolare() const { return TipoPilastro != 0; }
+  // Why the current end cannot stand for a column: a size or length out of
+  // 0-100 m, a cover that leaves no room for the bars, fewer than 2 bars a
+  // side; empty when it can.
+  std::string DatiNonValidi() const;
   int nBarreBase() const;
   int nBarreAltezza() const;
   int RaggioPilastro() const;

@@ -54,6 +54,16 @@ TEST(MainFile, UnSalvataggioRifiutatoDallaFinestraNonScrive) {
   f.main->MnuFileItem_Click(3);
   EXPECT_FALSE(std::filesystem::exists(f.ambiente.Percorso("x.slu")));
   EXPECT_TRUE(f.dialogo->Mostrati().empty());
+
+  // A number the window cannot read stops the save with the data error,
+  // rather than writing the values read before it beside older ones.
+  f.C("F_Vertici").SetText("36");
+  f.C("F_N", 0).SetText("1,2.5");
+  f.ambiente.box.Svuota();
+  f.main->MnuFileItem_Click(3);
+  EXPECT_FALSE(std::filesystem::exists(f.ambiente.Percorso("x.slu")));
+  EXPECT_TRUE(f.dialogo->Mostrati().empty());
+  EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
 }
 
 }  // namespace

@@ -172,6 +172,41 @@ TEST_F(VerificheSismica, ResultsOfOtherInputsAreEmptied) {
   EXPECT_EQ(T("txtOmegaWd", 0), "");
 }
 
+// A column or an action without physical meaning: both checks are refused
+// with the value named, and no result is shown.
+TEST_F(VerificheSismica, InputsOutOfRangeGiveNoResult) {
+  Colonna400();
+  struct Riga {
+    const char* box;
+    QString testo, buono;
+    std::string motivo;
+  };
+  // 40 cm a side, bars of 16 mm: the cover must stay below 200 - 16 = 184 mm.
+  const std::vector<Riga> righe{
+      {"PilastroTxt_0", "-30", "40", "b = -300 mm: deve essere maggiore di 0"},
+      {"PilastroTxt_4", "18,4", "4", "Il copriferro deve essere minore"},
+      {"F_N", "1E308", "680", "NEd non è un numero finito"},
+      {"F_MInfsd_0", "2E11", "0", "MEd = 200000000000 kNm"}};
+  for (const Riga& r : righe) {
+    Scrivi(r.box, r.testo);
+    for (const char* comando : {"btnDominioMNsismica", "cmdDirezione_0"}) {
+      f.ambiente.box.Svuota();
+      Clic(comando);
+      const std::vector<std::string> testi = f.ambiente.box.Testi();
+      ASSERT_EQ(testi.size(), 1u) << r.box << " " << comando;
+      EXPECT_EQ(testi[0].rfind("Calcolo non eseguito: dati non validi.\r\n" + r.motivo, 0), 0u)
+          << testi[0];
+      for (const char* nome : {"txtRoM", "txtVu"}) EXPECT_EQ(T(nome, 0), "") << nome;
+    }
+    Scrivi(r.box, r.buono);
+  }
+  // 18,3 cm is room enough.
+  Scrivi("PilastroTxt_4", "18,3");
+  f.ambiente.box.Svuota();
+  Clic("cmdDirezione_0");
+  EXPECT_NE(T("txtVu", 0), "");
+}
+
 TEST_F(VerificheSismica, BendingAtBothEndsGivesTheRatioOfTheMxMyWindowAndOfTheCaseRunner) {
   Colonna400();
   f.C("TxtFcd").SetText("14,17");

@@ -122,10 +122,10 @@ void AdattaAlloSchermo(QWidget& finestra) {
   if (incorniciata) finestra.setProperty(Incorniciata, true);
   const int x = std::max(area.left(), std::min(telaio.left(), area.right() + 1 - telaio.width()));
   const int y = std::max(area.top(), std::min(telaio.top(), area.bottom() + 1 - telaio.height()));
-  // Qt places a framed window by its frame, one not yet framed by its client
-  // area (its frame still unknown).
-  const QPoint voluto = incorniciata ? QPoint(x, y) : QPoint(x + m.left(), y + m.top());
-  if (voluto != (incorniciata ? finestra.pos() : cliente)) finestra.move(voluto);
+  // Placed by its client area: a move by the frame would take Qt's own idea
+  // of the frame, which may still be none while the window manager frames it.
+  const QPoint voluto(x + m.left(), y + m.top());
+  if (voluto != cliente) finestra.setGeometry(QRect(voluto, finestra.size()));
 }
 
 int LarghezzaPerIlTitolo(const QWidget& finestra) {
