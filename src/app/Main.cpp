@@ -40,6 +40,13 @@ Main::~Main() {
   // Controls closing with the window change nothing that is shown any more.
   delete guardia_;
   guardia_ = nullptr;
+  // The editors lose their focus while the children go, after this window
+  // is no Main any more: their handlers must not reach it.
+  for (platform::CasellaTestoQt* editor : editor_) {
+    editor->KeyDown = nullptr;
+    editor->GotFocus = nullptr;
+    editor->LostFocus = nullptr;
+  }
   if (Finestre::Aperte.Main == this) Finestre::Aperte.Main = nullptr;
 }
 
