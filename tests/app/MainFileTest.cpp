@@ -178,3 +178,20 @@ TEST(MainFile, LettoOSalvatoNonChiedeFinoAllaModifica) {
   f.main->MnuFileItem_Click(0);
   EXPECT_EQ(f.C("txtTitolo").Text(), "X");
 }
+
+// A title the file cannot hold whole: told, and saved only when confirmed.
+TEST(MainFile, UnTitoloFuoriDaWindows1252EDettoPrimaDelSalvataggio) {
+  FinestraConDialogo f;
+  f.Scrivi("txtTitolo", "Pilastro Ω ≥ 30 è Ω");
+  f.ambiente.box.Svuota();
+  f.dialogo->Accoda(f.ambiente.Percorso("x.slu"));
+  f.main->MnuFileItem_Click(3);
+  ASSERT_EQ(f.ambiente.box.Testi().size(), 1u);
+  EXPECT_EQ(f.ambiente.box.Testi()[0].rfind(
+                "Il file non può contenere questi caratteri del titolo: Ω≥\r\n", 0),
+            0u);
+  EXPECT_TRUE(f.dialogo->Mostrati().empty());
+  f.ambiente.box.Accoda(platform::Risposta::Ok);
+  f.main->MnuFileItem_Click(3);
+  EXPECT_EQ(f.ambiente.Leggi("x.slu").substr(0, 22), "\"Pilastro ? ? 30 \xE8 ?\",");
+}
