@@ -195,3 +195,17 @@ TEST(MainFile, UnTitoloFuoriDaWindows1252EDettoPrimaDelSalvataggio) {
   f.main->MnuFileItem_Click(3);
   EXPECT_EQ(f.ambiente.Leggi("x.slu").substr(0, 22), "\"Pilastro ? ? 30 \xE8 ?\",");
 }
+
+// Computed materials keep their digits through the window: C25/30 with
+// gamma_c 1.5 shows fcd 14,17, yet the file keeps fck 25 (read back from
+// 14.17 it would be 1.5 x 14.17 / 0.85 = 25.01).
+TEST(MainFile, IMaterialiCalcolatiNonPerdonoCifreNellaFinestra) {
+  FinestraConDialogo f(false);
+  f.main->FlexGrid(0).SetTextMatrix(1, 1, "30");
+  f.main->FlexGrid(0).SetTextMatrix(1, 2, "50");
+  f.Clic("btnCalcola");
+  f.dialogo->Accoda(f.ambiente.Percorso("c.slu"));
+  f.main->MnuFileItem_Click(3);
+  EXPECT_NE(f.ambiente.Leggi("c.slu").find("\r\n25,450\r\n"), std::string::npos);
+  EXPECT_EQ(VariabiliPubbliche::Stato.Fck, 25);
+}
