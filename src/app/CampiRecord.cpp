@@ -104,6 +104,10 @@ void AssegnaCampo(const CampoLetto& campo, float& variabile) { variabile = Numer
 
 void AssegnaCampo(const CampoLetto& campo, double& variabile) { variabile = Numero<double>(campo); }
 
+void AssegnaCampo(const CampoLetto& campo, Singolo singolo) {
+  singolo.Valore = Numero<float>(campo);
+}
+
 void AssegnaCampo(const CampoLetto& campo, bool& variabile) {
   variabile = Numero<double>(campo) != 0;
 }
@@ -129,6 +133,8 @@ std::string TestoCampo(const std::string& valore) {
 }
 
 std::string TestoCampo(Cella cella) { return TestoReale(cella.Valore); }
+
+std::string TestoCampo(Singolo singolo) { return TestoReale(static_cast<float>(singolo.Valore)); }
 
 std::string SenzaVirgolette(const std::string& testo) {
   std::string risultato = testo;

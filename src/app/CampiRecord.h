@@ -29,6 +29,12 @@ struct Cella {
   double& Valore;
 };
 
+// A Single field of the file held in a double: read and written at the
+// precision of a Single.
+struct Singolo {
+  double& Valore;
+};
+
 void AssegnaCampo(const CampoLetto& campo, short& variabile);
 void AssegnaCampo(const CampoLetto& campo, int& variabile);
 void AssegnaCampo(const CampoLetto& campo, float& variabile);
@@ -36,6 +42,7 @@ void AssegnaCampo(const CampoLetto& campo, double& variabile);
 void AssegnaCampo(const CampoLetto& campo, bool& variabile);
 void AssegnaCampo(const CampoLetto& campo, std::string& variabile);
 void AssegnaCampo(const CampoLetto& campo, Cella cella);
+void AssegnaCampo(const CampoLetto& campo, Singolo singolo);
 
 // A non-finite number throws ErroreTipo: it could not be read back.
 std::string TestoCampo(short valore);
@@ -45,6 +52,7 @@ std::string TestoCampo(double valore);
 std::string TestoCampo(bool valore);
 std::string TestoCampo(const std::string& valore);
 std::string TestoCampo(Cella cella);
+std::string TestoCampo(Singolo singolo);
 
 // A double quote cannot stand inside a quoted field: it becomes an apostrophe.
 std::string SenzaVirgolette(const std::string& testo);

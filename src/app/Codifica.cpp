@@ -88,4 +88,16 @@ std::string Utf8DaCp1252(const std::string& testo) {
   return risultato;
 }
 
+std::string NonCp1252(const std::string& testo) {
+  std::string mancanti;
+  for (std::size_t p = 0; p < testo.size();) {
+    const std::size_t inizio = p;
+    const char32_t c = LeggiCodice(testo, p);
+    const std::string carattere = testo.substr(inizio, p - inizio);
+    if (c != '?' && ByteCp1252(c) == '?' && mancanti.find(carattere) == std::string::npos)
+      mancanti += carattere;
+  }
+  return mancanti;
+}
+
 }  // namespace Codifica

@@ -12,5 +12,7 @@ char32_t LeggiCodice(const std::string& testo, std::size_t& posizione);
 // A character Windows-1252 does not have becomes "?".
 std::string Cp1252DaUtf8(const std::string& testo);
 std::string Utf8DaCp1252(const std::string& testo);
+// The characters of a text that Windows-1252 does not have, each once.
+std::string NonCp1252(const std::string& testo);
 
 }  // namespace Codifica

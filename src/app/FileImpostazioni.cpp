@@ -48,6 +48,11 @@ void CaricaPredefiniti() {
   Stato.GammaAzioni = 1.5f;
   Stato.CopriferroProgetto = 20;
   Stato.PassoArrotondamento[0] = 50;
+  // The tendons' steel of a program just started, not the last project's.
+  const VariabiliPubbliche::StatoProgramma avvio;
+  Stato.SiglaAcciaio[1] = avvio.SiglaAcciaio[1];
+  Stato.Fyd[1] = avvio.Fyd[1];
+  Stato.SigmaSAmm[1] = avvio.SigmaSAmm[1];
 }
 
 void Records(FileDati& file, const std::string& modo) {
@@ -133,7 +138,10 @@ bool FileIniLeggeScrive(const std::string& modo) {
   } catch (const Generale::ErroreFile& errore) {
     if (lettura) {
       Stato = predefiniti;
-      MessaggioLetturaFallita();
+      // A missing file is told once a run.
+      const bool manca = errore.Numero() == Generale::ErroreFileNonTrovato;
+      if (!manca || !Stato.IniMancanteSegnalato) MessaggioLetturaFallita();
+      Stato.IniMancanteSegnalato = Stato.IniMancanteSegnalato || manca;
     } else if (errore.Numero() != Generale::ErroreRecordIncompleto) {
       Messaggi::MessaggioScritturaFallita(percorso);
     }

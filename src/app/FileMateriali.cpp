@@ -96,9 +96,10 @@ void Scrivi(FileDati& file, Finestre::GriglieMateriali* finestra) {
 }
 
 // The box, then the defaults in place of whatever the file gave.
-void MaterialiPredefiniti(const std::string& perche) {
-  platform::MsgBox("File " + perche + " Vengono inseriti i materiali di default",
-                   platform::Pulsanti::Ok, platform::Icona::Informazione);
+void MaterialiPredefiniti(const std::string& perche, bool mostra = true) {
+  if (mostra)
+    platform::MsgBox("File " + perche + " Vengono inseriti i materiali di default",
+                     platform::Pulsanti::Ok, platform::Icona::Informazione);
   TabelleMateriali::MaterialiDefault();
 }
 
@@ -177,7 +178,10 @@ bool FileMaterialiLeggeScrive(const std::string& modo, Finestre::GriglieMaterial
     if (lettura) {
       const auto* erroreFile = dynamic_cast<const ErroreFile*>(&errore);
       const bool manca = erroreFile && erroreFile->Numero() == Generale::ErroreFileNonTrovato;
-      MaterialiPredefiniti(percorso + (manca ? " non trovato." : " illeggibile o incompleto."));
+      // A missing file is told once a run.
+      MaterialiPredefiniti(percorso + (manca ? " non trovato." : " illeggibile o incompleto."),
+                           !manca || !Stato.MaterialiMancantiSegnalati);
+      Stato.MaterialiMancantiSegnalati = Stato.MaterialiMancantiSegnalati || manca;
     } else {
       const auto* erroreFile = dynamic_cast<const ErroreFile*>(&errore);
       if (!erroreFile || erroreFile->Numero() != Generale::ErroreRecordIncompleto)

@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/FileImpostazioni.h"
+#include "app/Codifica.h"
 #include "app/Generale.h"
 #include "app/GeneraleFile.h"
 #include "app/Main.h"
@@ -72,6 +73,17 @@ void MostraProgettoLetto(Main& main, int normativaPrima) {
     main.EtichetteNormativa();
   }
   if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->ProgettoLetto();
+}
+
+// Characters the file cannot hold are named before they become "?".
+bool TitoliSalvabili() {
+  const std::string mancanti =
+      Codifica::NonCp1252(Stato.TitoloSezione + Sismica::Stato.TitoloSismica);
+  return mancanti.empty() ||
+         platform::MsgBox("Il file non può contenere questi caratteri del titolo: " + mancanti +
+                              "\r\nVerranno salvati come \"?\". Salvare comunque?",
+                          platform::Pulsanti::OkAnnulla, platform::Icona::Esclamazione) ==
+             platform::Risposta::Ok;
 }
 
 }  // namespace
@@ -175,7 +187,7 @@ void Main::MnuFileProgetto(int Index) {
       // without area yet is.
       ContaMessaggi messaggi;
       if (!FormLeggeDati(false) && messaggi.Mostrati > 0) return;
-      if (!ProgettoFile::SezioneSalvabile()) return;
+      if (!ProgettoFile::SezioneSalvabile() || !TitoliSalvabili()) return;
       if (Generale::ApriSalvaFile(Index == 2 ? Generale::FileSalva : Generale::FileSalvaCome,
                                   ProgettoFile::TipoFileProgetto, p.NomeFileProgetto,
                                   p.PercorsoProgetto, ProgettoFile::EstensioneProgetto,

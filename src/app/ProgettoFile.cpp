@@ -18,6 +18,8 @@ using Generale::FileDati;
 using Generale::FileInOut;
 using Generale::FileInOutSenzaMessaggio;
 using Generale::VersioneMinore;
+// Outline, bar and tendon rows are Singles in the file.
+using S = Generale::Singolo;
 using VariabiliPubbliche::Stato;
 
 // Row counts are 16-bit integers in every layout.
@@ -99,9 +101,9 @@ void Figure(const std::string& modo, FileDati& file, DatiFinestra& dati) {
   if (lettura && n > 0) m.ReDim(1, n, 1, colonne);
   for (int i = 1; i <= n; ++i) {
     if (colonne == 3)
-      FileInOut(modo, file, m(i, 1), m(i, 2), m(i, 3));
+      FileInOut(modo, file, S{m(i, 1)}, S{m(i, 2)}, S{m(i, 3)});
     else
-      FileInOut(modo, file, m(i, 1), m(i, 2));
+      FileInOut(modo, file, S{m(i, 1)}, S{m(i, 2)});
   }
 }
 
@@ -115,9 +117,9 @@ void Armature(const std::string& modo, FileDati& file, int& n, Matrice<double>& 
   if (modo == "L") m.ReDim(1, n, 1, colonne);
   for (int i = 1; i <= n; ++i) {
     switch (colonneLette) {
-      case 2: FileInOut(modo, file, m(i, 1), m(i, 2)); break;
-      case 3: FileInOut(modo, file, m(i, 1), m(i, 2), m(i, 3)); break;
-      default: FileInOut(modo, file, m(i, 1), m(i, 2), m(i, 3), m(i, 4)); break;
+      case 2: FileInOut(modo, file, S{m(i, 1)}, S{m(i, 2)}); break;
+      case 3: FileInOut(modo, file, S{m(i, 1)}, S{m(i, 2)}, S{m(i, 3)}); break;
+      default: FileInOut(modo, file, S{m(i, 1)}, S{m(i, 2)}, S{m(i, 3)}, S{m(i, 4)}); break;
     }
   }
 }

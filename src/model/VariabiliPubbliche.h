@@ -56,6 +56,8 @@ struct StatoProgramma {
   Vettore<RigaAcciaio> TabellaAcciai;  // rows 1..n, steel table of the code in force
   int TipoAcciaioProgetto = 0;
   bool NonMostrareAvviso = false;
+  // The settings file, the materials file found missing and told once.
+  bool IniMancanteSegnalato = false, MaterialiMancantiSegnalati = false;
 
   // Section, analysis options and run state.
   int TipoSezione = 0;  // 0 rectangle ... 6 outline from DXF

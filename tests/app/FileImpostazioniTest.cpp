@@ -205,6 +205,9 @@ TEST(FileIni, MissingOrEmptyFileGivesTheDefaultsAndOneBox) {
     EXPECT_EQ(ambiente.box.Mostrati()[0].testo, MessaggioIni);
     EXPECT_EQ(ambiente.box.Mostrati()[0].icona, platform::Icona::Informazione);
     EXPECT_EQ(ambiente.box.Mostrati()[0].titolo, "");
+    // Read again ("Nuovo"): a missing file is not told twice, an empty one is.
+    EXPECT_FALSE(FileIniLeggeScrive("L"));
+    EXPECT_EQ(ambiente.box.Mostrati().size(), vuoto ? 2u : 1u);
   }
 }
 

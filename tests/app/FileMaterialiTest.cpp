@@ -69,6 +69,11 @@ TEST(FileMateriali, MissingFileGivesTheDefaultsOfTheCodeInForce) {
   EXPECT_EQ(Stato.ModuloEs, 200000);
   EXPECT_EQ(Stato.EpsSu, 0.01);
   EXPECT_EQ(Stato.GammaC, 1.6);
+  // The next opening of the materials window reads it again, with no box.
+  Stato.ModuloEs = 1;
+  EXPECT_FALSE(FileMaterialiLeggeScrive("L"));
+  EXPECT_EQ(ambiente.box.Mostrati().size(), 1u);
+  EXPECT_EQ(Stato.ModuloEs, 200000);
 }
 
 TEST(FileMateriali, SaveAfterAMissingFileWritesAllTablesAcrossLocales) {

@@ -178,3 +178,34 @@ TEST(MainFile, LettoOSalvatoNonChiedeFinoAllaModifica) {
   f.main->MnuFileItem_Click(0);
   EXPECT_EQ(f.C("txtTitolo").Text(), "X");
 }
+
+// A title the file cannot hold whole: told, and saved only when confirmed.
+TEST(MainFile, UnTitoloFuoriDaWindows1252EDettoPrimaDelSalvataggio) {
+  FinestraConDialogo f;
+  f.Scrivi("txtTitolo", "Pilastro Ω ≥ 30 è Ω");
+  f.ambiente.box.Svuota();
+  f.dialogo->Accoda(f.ambiente.Percorso("x.slu"));
+  f.main->MnuFileItem_Click(3);
+  ASSERT_EQ(f.ambiente.box.Testi().size(), 1u);
+  EXPECT_EQ(f.ambiente.box.Testi()[0].rfind(
+                "Il file non può contenere questi caratteri del titolo: Ω≥\r\n", 0),
+            0u);
+  EXPECT_TRUE(f.dialogo->Mostrati().empty());
+  f.ambiente.box.Accoda(platform::Risposta::Ok);
+  f.main->MnuFileItem_Click(3);
+  EXPECT_EQ(f.ambiente.Leggi("x.slu").substr(0, 22), "\"Pilastro ? ? 30 \xE8 ?\",");
+}
+
+// Computed materials keep their digits through the window: C25/30 with
+// gamma_c 1.5 shows fcd 14,17, yet the file keeps fck 25 (read back from
+// 14.17 it would be 1.5 x 14.17 / 0.85 = 25.01).
+TEST(MainFile, IMaterialiCalcolatiNonPerdonoCifreNellaFinestra) {
+  FinestraConDialogo f(false);
+  f.main->FlexGrid(0).SetTextMatrix(1, 1, "30");
+  f.main->FlexGrid(0).SetTextMatrix(1, 2, "50");
+  f.Clic("btnCalcola");
+  f.dialogo->Accoda(f.ambiente.Percorso("c.slu"));
+  f.main->MnuFileItem_Click(3);
+  EXPECT_NE(f.ambiente.Leggi("c.slu").find("\r\n25,450\r\n"), std::string::npos);
+  EXPECT_EQ(VariabiliPubbliche::Stato.Fck, 25);
+}

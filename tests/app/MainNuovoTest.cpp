@@ -101,6 +101,9 @@ TEST(MainNuovo, DopoUnaSezioneCircolareAperta) {
   EXPECT_EQ(Stato.UnitaLunghezza, statoIniziale.UnitaLunghezza);
   EXPECT_EQ(Stato.FattoreConfidenza, (std::array<float, 2>{1, 1}));
   EXPECT_FALSE(Stato.Precompresso);
+  // No settings file: the tendons' steel of the start, not the pile's.
+  EXPECT_EQ(Stato.SiglaAcciaio[1], statoIniziale.SiglaAcciaio[1]);
+  EXPECT_EQ(Stato.Fyd[1], statoIniziale.Fyd[1]);
   EXPECT_EQ(Stato.DatiSezioneCircolare, (std::array<float, 5>{}));
   EXPECT_EQ(Stato.NumeroVerticiCerchio, 52);
   EXPECT_EQ(Stato.TipoVerifica, 0);

@@ -66,7 +66,8 @@ DatiFinestra Sezione(int tipo) {
     for (int j = 1; j <= colonne; ++j) Stato.MatriceFigure(i, j) = 100.5 * i + j;
   Stato.DatiSezioneCircolare = {250, 8, 16, 40, 0};
   Stato.MatriceBarre.ReDim(1, 2, 1, piana ? 2 : 3);
-  Stato.MatriceBarre(1, 1) = 201.06;
+  // Values a Single holds exactly: the rows are Singles in the file.
+  Stato.MatriceBarre(1, 1) = 201.0625;
   Stato.MatriceBarre(2, 2) = -0.125;
   Stato.Precompresso = true;
   Stato.MatriceCavi.ReDim(1, 1, 1, piana ? 3 : 4);
@@ -125,8 +126,11 @@ TEST_F(ProgettoFileTest, OgniTipoDiSezioneRiscrittoUgualeByteperByte) {
 
 TEST_F(ProgettoFileTest, TitoloInWindows1252ConCrLf) {
   DatiFinestra dati = Sezione(0);
+  // 4.02 cm2 is 401.99999999999994 mm2 in a double; a Single field holds 402.
+  Stato.MatriceBarre(1, 1) = 4.02 * 100;
   ASSERT_TRUE(Scrivi("a.slu", dati));
   const std::string testo = ambiente.Leggi("a.slu");
+  EXPECT_NE(testo.find("\r\n402,0\r\n"), std::string::npos);
   EXPECT_EQ(testo.substr(0, testo.find("\r\n")), "\"Pilastro \xE8 45\xB0 'A'\",\"7.8\"");
   EXPECT_EQ(testo.substr(testo.find("\r\n"), 8), "\r\n0\r\n3\r\n");
 }
