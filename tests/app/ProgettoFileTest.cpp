@@ -233,6 +233,10 @@ TEST_F(ProgettoFileTest, FattoriFuoriDaiLimitiSostituitiEDetti) {
   EXPECT_EQ(Stato.RapportoN[0], 15);
   EXPECT_EQ(Stato.GammaAzioni, 1.5f);
   EXPECT_FLOAT_EQ(Stato.TauC1, 1.829f);
+  // A save writes the values in force and leaves them.
+  Stato.GammaC = 0.9;
+  ASSERT_TRUE(Scrivi("salvato.slu", dati));
+  EXPECT_EQ(Stato.GammaC, 0.9);
 }
 
 TEST_F(ProgettoFileTest, Versione60CaviSenzaPrecompressioneNellaColonnaAZero) {
