@@ -4,8 +4,9 @@
 // leave the files and memory as they were; whatever reading left in memory
 // must then write out, read back without any box, and write out again to the
 // same bytes.
-// The same bytes as a project file: taken or not; what was taken writes
-// out, reads back without a box and writes again to the same bytes.
+// The same bytes as a project file: taken or not; what was taken has its
+// factors in range, writes out, reads back without a box and writes again
+// to the same bytes.
 // The same bytes as a DXF drawing: the import ends, with a section whose
 // matrices match its counts or with none.
 #include <cstdint>
@@ -163,6 +164,8 @@ void LeggiProgetto(Ambiente& ambiente, const std::string& contenuto) {
   ProgettoFile::DatiFinestra dati;
   Generale::FileDati file = Generale::FileDati::DaContenuto(contenuto);
   if (!ProgettoFile::Legge(file, dati)) return;
+  // The factors read are in range, through the table the reader uses.
+  Verifica(FileImpostazioni::SostituisceFattoriFuoriIntervallo().empty());
   // A type-6 outline read without its vertices has nothing to save.
   if (VariabiliPubbliche::Stato.TipoSezione == 6) return;
   const std::string percorso = ambiente.Percorso("progetto.slu");

@@ -391,7 +391,8 @@ class SezioneCA : private AcciaiSezione {
   // F_Angolo; the resisting moments there and their ratio to the acting ones
   // into the window. Acting moments of zero give ratio 0 at the angle in
   // force, with no search. False, with nothing written, when an ultimate run
-  // fails (it has said why).
+  // fails (it has said why) or when the couple found does not lie in the
+  // acting direction (the user is told).
   bool CalcolaDominioMxMy(short& n, Finestre::FinestraDominio& finestra,
                           const std::string& titolo, float MxEd, float MyEd);
 
@@ -409,21 +410,29 @@ class SezioneCA : private AcciaiSezione {
   void RisultatiDominioMN(Finestre::FinestraDominioMN& finestra, const PuntiDominioMN& punti,
                           const std::string& titolo) const;
 
+  // The bracket the acting direction was resolved to: the resisting couple
+  // at its far end from the angle found, and the distance within which a
+  // couple counts as on the acting direction's line.
+  struct ForchettaMxMy {
+    double mx = 0, my = 0, zero = 0;
+  };
   // The angle (degrees) at which the line through the origin and (MxEd,
-  // MyEd) crosses the domain on the side of the acting moments; false when
-  // an ultimate run of the refinement fails.
+  // MyEd) crosses the domain on the side of the acting moments, and its
+  // bracket; false when an ultimate run of the refinement fails.
   bool CalcolaDominioMxMyRapporto(float MxEd, float MyEd, const Vettore<float>& Mx,
                                   const Vettore<float>& My, int nPunti,
-                                  const Vettore<float>& Teta, float& angolo);
+                                  const Vettore<float>& Teta, float& angolo,
+                                  ForchettaMxMy& forchetta);
   // Of the crossings 1 and 2 (xi, yi, lati), the one on the side of MEd; with
   // one crossing, that one.
   static void ScegliIntersezione(float MxEd, float MyEd, const Vettore<double>& xi,
                                  const Vettore<double>& yi, const Vettore<int>& lati, int ni,
                                  double& x, double& y, int& lato);
   // The domain sampled about every degree from teta1 to teta2: the sampled
-  // angle that starts the sub-segment the line a x + b y + c = 0 crosses.
+  // angle that starts the sub-segment the line a x + b y + c = 0 crosses,
+  // and the couple at that sub-segment's end into forchetta.
   bool RaffinaAngoloDominioMxMy(float teta1, float teta2, double a, double b, double c,
-                                float& angolo);
+                                float& angolo, ForchettaMxMy& forchetta);
   void MostraDominioMxMy(int nPunti, Finestre::FinestraDominio& finestra,
                          const Vettore<float>& Teta, const Vettore<float>& Mx,
                          const Vettore<float>& My, const std::string& titolo, float MxEd,

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "analysis/DirezioneMomento.h"
 #include "analysis/SezioneCA.h"
 #include "analysis/TestoSingolo.h"
 #include "drawing/Grafica_Geometria.h"
@@ -51,14 +52,11 @@ bool SezioneCA::CalcolaDominioMxMy(short& n, Finestre::FinestraDominio& finestra
   // Acting moments of zero have no direction: the angle in force stays.
   const bool senzaAzioni = MxEd == 0 && MyEd == 0;
   float angolo = Stato.AngoloFlessione;
-  if (!senzaAzioni) {
-    if (!CalcolaDominioMxMyRapporto(MxEd, MyEd, Mx, My, nPunti, Teta, angolo)) {
-      AvvisoDominioMxMyMancato();
-      return false;
-    }
-    Stato.AngoloFlessione = angolo;
-    if (platform::Form* main = Finestre::Aperte.Main)
-      main->Controllo("F_Angolo").SetText(TestoSingolo(angolo));
+  ForchettaMxMy forchetta;
+  if (!senzaAzioni &&
+      !CalcolaDominioMxMyRapporto(MxEd, MyEd, Mx, My, nPunti, Teta, angolo, forchetta)) {
+    AvvisoDominioMxMyMancato();
+    return false;
   }
   CalcolaTramok1(angolo);
   if (EsitoSlu != EsitoCalcoloSlu::Riuscito) {
@@ -67,9 +65,24 @@ bool SezioneCA::CalcolaDominioMxMy(short& n, Finestre::FinestraDominio& finestra
   }
   const float MxRd = static_cast<float>(MomentoUltimoX / 1000000);
   const float MyRd = static_cast<float>(MomentoUltimoY / 1000000);
+  const float resistente = MxRd * MxRd + MyRd * MyRd;
+  // The couple found must lie on the acting direction, within the bracket
+  // the angle was resolved to; a zero couple is told below.
+  if (!senzaAzioni && resistente != 0 &&
+      !RaggioIncontraSegmento(MxEd, MyEd, MomentoUltimoX, MomentoUltimoY, forchetta.mx,
+                              forchetta.my, forchetta.zero)) {
+    EsitoSlu = EsitoCalcoloSlu::NonConvergente;
+    platform::MsgBox("Equilibrio non trovato nella direzione del momento sollecitante.",
+                     platform::Pulsanti::Ok, platform::Icona::Critica);
+    return false;
+  }
+  if (!senzaAzioni) {
+    Stato.AngoloFlessione = angolo;
+    if (platform::Form* main = Finestre::Aperte.Main)
+      main->Controllo("F_Angolo").SetText(TestoSingolo(angolo));
+  }
   finestra.Controllo("F_MxRd").SetText(FormattaValore(MxRd));
   finestra.Controllo("F_MyRd").SetText(FormattaValore(MyRd));
-  const float resistente = MxRd * MxRd + MyRd * MyRd;
   std::string rapporto = FormattaValore(0);
   if (!senzaAzioni && resistente == 0) {
     platform::MsgBox("Momento resistente nullo: rapporto non calcolabile", platform::Pulsanti::Ok,
@@ -91,15 +104,19 @@ void SezioneCA::AvvisoDominioMxMyMancato() const {
 
 bool SezioneCA::CalcolaDominioMxMyRapporto(float MxEd, float MyEd, const Vettore<float>& Mx,
                                            const Vettore<float>& My, int nPunti,
-                                           const Vettore<float>& Teta, float& angolo) {
-  angolo = 0;
-  double a, b, c;
-  if (!Grafica::RettaPerDuePunti({0, MxEd}, {0, MyEd}, {1, 1}, a, b, c, 1E-6)) return true;
+                                           const Vettore<float>& Teta, float& angolo,
+                                           ForchettaMxMy& forchetta) {
   Vettore<double> x(1, nPunti), y(1, nPunti);
   for (int i = 1; i <= nPunti; ++i) {
     x(i) = Mx(i);
     y(i) = My(i);
   }
+  // Until a side is found, angle 0 alone; points within the domain's size /
+  // 1E5 of a line are on it, as for the crossings below.
+  angolo = Teta(1);
+  forchetta = {x(1), y(1), Grafica::DimensioneRelativa(x, y, nPunti, 100000)};
+  double a, b, c;
+  if (!Grafica::RettaPerDuePunti({0, MxEd}, {0, MyEd}, {1, 1}, a, b, c, 1E-6)) return true;
   // Crossings closer than the domain's size / 1E6 are one.
   Grafica::ImpostaZeroMaxDimen(Grafica::DimensioneRelativa(x, y, nPunti, 1000000));
   Vettore<double> xi, yi;
@@ -113,11 +130,8 @@ bool SezioneCA::CalcolaDominioMxMyRapporto(float MxEd, float MyEd, const Vettore
   double xc, yc;
   int k;
   ScegliIntersezione(MxEd, MyEd, xi, yi, lati, ni, xc, yc, k);
-  if (k >= nPunti) {
-    angolo = Teta(1);
-    return true;
-  }
-  return RaffinaAngoloDominioMxMy(Teta(k), Teta(k + 1), a, b, c, angolo);
+  if (k >= nPunti) return true;
+  return RaffinaAngoloDominioMxMy(Teta(k), Teta(k + 1), a, b, c, angolo, forchetta);
 }
 
 void SezioneCA::ScegliIntersezione(float MxEd, float MyEd, const Vettore<double>& xi,
@@ -134,7 +148,7 @@ void SezioneCA::ScegliIntersezione(float MxEd, float MyEd, const Vettore<double>
 }
 
 bool SezioneCA::RaffinaAngoloDominioMxMy(float teta1, float teta2, double a, double b, double c,
-                                         float& angolo) {
+                                         float& angolo, ForchettaMxMy& forchetta) {
   const float differenza = teta2 - teta1;
   // About one degree a step, at least one step however close the angles.
   const int nSub = std::max(1, static_cast<int>(std::nearbyint(std::fabs(differenza))));
@@ -155,7 +169,12 @@ bool SezioneCA::RaffinaAngoloDominioMxMy(float teta1, float teta2, double a, dou
   Vettore<int> lati;
   int m = 0;
   Grafica::IntersezioniRettaPoligonale(a, b, c, x, y, xi, yi, n, lati, m, true);
-  angolo = m >= 1 ? angoli(lati(1)) : teta1;
+  // The sub-segment crossed, its far end a sub-step on; with none, teta1 alone.
+  const int j = m >= 1 ? lati(1) : 1;
+  const int fine = m >= 1 && j < n ? j + 1 : j;
+  angolo = angoli(j);
+  forchetta.mx = x(fine);
+  forchetta.my = y(fine);
   return true;
 }
 

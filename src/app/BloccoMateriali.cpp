@@ -1,7 +1,6 @@
 #include "app/BloccoMateriali.h"
 
 #include <cmath>
-#include <type_traits>
 
 #include "app/FileInOut.h"
 #include "model/Formato.h"
@@ -65,6 +64,15 @@ std::string Sostituito(Intervalli::Grandezza g, double letto, double predefinito
          unita + "\r\n";
 }
 
+// campo outside the range of g back to predefinito, with its line in elenco.
+template <class T>
+void Controlla(std::string& elenco, Intervalli::Grandezza g, T& campo, double predefinito,
+               const char* nome) {
+  if (Intervalli::Dentro(g, campo)) return;
+  elenco += Sostituito(g, campo, predefinito, nome);
+  campo = static_cast<T>(predefinito);
+}
+
 }  // namespace
 
 void BloccoMaterialiLeggeScrive(Generale::FileDati& file, const std::string& modo,
@@ -78,13 +86,23 @@ void BloccoMaterialiLeggeScrive(Generale::FileDati& file, const std::string& mod
   if (modo == "L") AvvisaValoriSostituiti(true);
 }
 
+std::string SostituisceFattoriFuoriIntervallo() {
+  using G = Intervalli::Grandezza;
+  std::string elenco;
+  auto& s = Stato;
+  Controlla(elenco, G::GammaC, s.GammaC, 1.5, "γc");
+  Controlla(elenco, G::GammaS, s.GammaS, 1.15, "γs");
+  Controlla(elenco, G::RapportoN, s.RapportoN[0], 15, "n");
+  Controlla(elenco, G::RapportoN, s.RapportoN[1], 6, "n dei cavi");
+  Controlla(elenco, G::GammaAzioni, s.GammaAzioni, 1.5, "γ azioni");
+  return elenco;
+}
+
 std::string SostituisceValoriFuoriIntervallo(bool soloBlocco) {
   using G = Intervalli::Grandezza;
   std::string elenco;
   const auto controlla = [&](G g, auto& campo, double predefinito, const char* nome) {
-    if (Intervalli::Dentro(g, campo)) return;
-    elenco += Sostituito(g, campo, predefinito, nome);
-    campo = static_cast<std::remove_reference_t<decltype(campo)>>(predefinito);
+    Controlla(elenco, g, campo, predefinito, nome);
   };
   auto& s = Stato;
   controlla(G::AlfaCC, s.AlfaCC, 0.85, "αcc");
@@ -107,12 +125,8 @@ std::string SostituisceValoriFuoriIntervallo(bool soloBlocco) {
   controlla(G::FattoreConfidenza, s.FattoreConfidenza[1], 1, "FC");
   if (soloBlocco) return elenco;
   controlla(G::Fck, s.Fck, 25, "fck");
-  controlla(G::GammaC, s.GammaC, 1.5, "γc");
   controlla(G::Fyk, s.Fyk, 450, "fyk");
-  controlla(G::GammaS, s.GammaS, 1.15, "γs");
-  controlla(G::RapportoN, s.RapportoN[0], 15, "n");
-  controlla(G::RapportoN, s.RapportoN[1], 6, "n dei cavi");
-  controlla(G::GammaAzioni, s.GammaAzioni, 1.5, "γ azioni");
+  elenco += SostituisceFattoriFuoriIntervallo();
   controlla(G::Rck, s.Rck, 30, "Rck");
   controlla(G::SigmaSAmm, s.SigmaSAmm[0], 255, "σs amm.");
   controlla(G::SigmaSAmm, s.SigmaSAmm[1], 0, "σs amm. dei cavi");
@@ -125,7 +139,10 @@ std::string SostituisceValoriFuoriIntervallo(bool soloBlocco) {
 }
 
 void AvvisaValoriSostituiti(bool soloBlocco) {
-  const std::string elenco = SostituisceValoriFuoriIntervallo(soloBlocco);
+  AvvisaSostituiti(SostituisceValoriFuoriIntervallo(soloBlocco));
+}
+
+void AvvisaSostituiti(const std::string& elenco) {
   if (elenco.empty()) return;
   platform::MsgBox("Valori fuori dai limiti, sostituiti con quelli di Default:\r\n" +
                        elenco.substr(0, elenco.size() - 2),

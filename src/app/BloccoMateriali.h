@@ -19,8 +19,15 @@ void BloccoMaterialiLeggeScrive(Generale::FileDati& file, const std::string& mod
 // materials block (soloBlocco); one line a value replaced, empty when none was.
 std::string SostituisceValoriFuoriIntervallo(bool soloBlocco);
 
+// The partial factors and the modular ratios alone (γc, γs, n of the bars
+// and of the tendons, γ azioni), as SostituisceValoriFuoriIntervallo does.
+std::string SostituisceFattoriFuoriIntervallo();
+
 // The same, then a box that lists the values replaced, when there are any.
 // Called after each file that fills those values is read.
 void AvvisaValoriSostituiti(bool soloBlocco);
+
+// The box of the values replaced that elenco lists; none when it is empty.
+void AvvisaSostituiti(const std::string& elenco);
 
 }  // namespace FileImpostazioni

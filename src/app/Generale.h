@@ -3,6 +3,7 @@
 // folders, the regional separators and their check), numbers typed in boxes,
 // the decimal key of the numeric keypad, select-all on focus, file names, the
 // Windows folder and the end of the program.
+#include <cmath>
 #include <string>
 
 #include "model/GeneraleTesto.h"
@@ -44,6 +45,16 @@ void ControllaSeparatori(platform::Control& casella);
 
 // The number typed in the box.
 double ValNumero(const platform::Control& casella);
+
+// A value of the program state taken from its box only when the box no longer
+// shows the text the program wrote for it: a value the program computed keeps
+// every digit, whatever the box shows. The box shows the value times
+// 10^potenza (3 for a strain per mille), written by testo.
+template <class T, class F>
+void LeggeSeModificato(const platform::Control& casella, T& valore, F testo, int potenza = 0) {
+  if (casella.Text() == testo(valore * std::pow(10.0, potenza))) return;
+  valore = static_cast<T>(DivisoPotenzaDieci(ValNumero(casella), potenza));
+}
 
 // From a window's key-down event: notes the keypad's decimal key.
 void TastoGiuNumerico(int codiceTasto);

@@ -144,7 +144,8 @@ void Main::CmbCavi_Click() {
 void Main::fckControlla() {
   if (Stato.AlfaCC <= 0) return;
   const double fck = Stato.GammaC * Stato.Fcd / Stato.AlfaCC;
-  Stato.Fck = static_cast<float>(Generale::ValNumero(Formattazione::Formato(fck, "0.00")));
+  // Two decimals, as a Double: 25.01 stays 25.01 in the file.
+  Stato.Fck = Generale::ValNumero(Formattazione::Formato(fck, "0.00"));
 }
 
 void Main::AggiornaForm() {

@@ -17,13 +17,7 @@ void Mostra(Main& m, const char* nome, std::initializer_list<int> indici, bool v
 
 void Mostra(Main& m, const char* nome, bool visibile) { m.Controllo(nome).SetVisible(visibile); }
 
-// A box's number taken into the state only when the user changed its text:
-// a value the program wrote keeps every digit, whatever the box shows.
-template <class T, class F>
-void Letto(const platform::Control& casella, T& valore, F testo, double scala = 1) {
-  if (casella.Text() != testo(valore * scala))
-    valore = static_cast<T>(Generale::ValNumero(casella) / scala);
-}
+using Generale::LeggeSeModificato;
 
 std::string Valore(double x) { return VariabiliPubbliche::FormattaValore(x); }
 std::string Numero(double x) { return Formattazione::TestoNumero(x); }
@@ -32,8 +26,8 @@ std::string Singolo(double x) { return TestoSingolo(static_cast<float>(x)); }
 void CaricaMaterialiAcciaio(Main& m, int k) {
   const auto i = static_cast<size_t>(k);
   Stato.SiglaAcciaio[i] = m.Controllo("F_nome_acc", k).Text();
-  Letto(m.Controllo("F_fyd", k), Stato.Fyd[i], Valore);
-  Letto(m.Controllo("txtSigAdm_S", k), Stato.SigmaSAmm[i], Singolo);
+  LeggeSeModificato(m.Controllo("F_fyd", k), Stato.Fyd[i], Valore);
+  LeggeSeModificato(m.Controllo("txtSigAdm_S", k), Stato.SigmaSAmm[i], Singolo);
 }
 
 void InizializzaGrigliaArmature(Main& m, int g, const std::string& nome) {
@@ -57,19 +51,19 @@ void InizializzaGrigliaArmature(Main& m, int g, const std::string& nome) {
 void Main::CaricaMateriali() {
   CaricaMaterialiAcciaio(*this, 0);
   CaricaMaterialiAcciaio(*this, 1);
-  Letto(Controllo("F_Es", 0), Stato.ModuloEs, Valore);
-  Letto(Controllo("F_eps_su", 0), Stato.EpsSu, Numero, 1000);
+  LeggeSeModificato(Controllo("F_Es", 0), Stato.ModuloEs, Valore);
+  LeggeSeModificato(Controllo("F_eps_su", 0), Stato.EpsSu, Numero, 3);
   Stato.SiglaCalcestruzzo = Controllo("F_nome_cls").Text();
-  Letto(Controllo("F_eps_cu", 0), Stato.EpsCu, Numero, 1000);
-  Letto(Controllo("F_eps_cu", 1), Stato.EpsC2, Numero, 1000);
+  LeggeSeModificato(Controllo("F_eps_cu", 0), Stato.EpsCu, Numero, 3);
+  LeggeSeModificato(Controllo("F_eps_cu", 1), Stato.EpsC2, Numero, 3);
   const double fcd = Stato.Fcd;
-  Letto(Controllo("TxtFcd"), Stato.Fcd, Valore);
+  LeggeSeModificato(Controllo("TxtFcd"), Stato.Fcd, Valore);
   if (Stato.Fcd != fcd) fckControlla();
-  Letto(Controllo("F_fccSufcd"), Stato.RapportoFccFcd, Numero);
-  Letto(Controllo("F_Es_su_Ec", 0), Stato.RapportoN[0], Singolo);
-  Letto(Controllo("txtSigAdm", 1), Stato.SigmaCAmm, Singolo);
-  Letto(Controllo("txtSigAdm", 2), Stato.TauC0, Singolo);
-  Letto(Controllo("txtSigAdm", 3), Stato.TauC1, Singolo);
+  LeggeSeModificato(Controllo("F_fccSufcd"), Stato.RapportoFccFcd, Numero);
+  LeggeSeModificato(Controllo("F_Es_su_Ec", 0), Stato.RapportoN[0], Singolo);
+  LeggeSeModificato(Controllo("txtSigAdm", 1), Stato.SigmaCAmm, Singolo);
+  LeggeSeModificato(Controllo("txtSigAdm", 2), Stato.TauC0, Singolo);
+  LeggeSeModificato(Controllo("txtSigAdm", 3), Stato.TauC1, Singolo);
 }
 
 void Main::InizializzaGriglie() {

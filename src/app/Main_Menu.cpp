@@ -6,7 +6,6 @@
 #include <QMenuBar>
 
 #include "app/FileImpostazioni.h"
-#include "app/Generale.h"
 #include "app/Main.h"
 #include "app/Messaggi.h"
 #include "model/Formato.h"
@@ -166,9 +165,8 @@ void Main::NormativaItem_Click(int Index) {
   Stato.Fcd = Stato.AlfaCC * Stato.Fcd;
   Controllo("TxtFcd").SetText(VariabiliPubbliche::FormattaValore(Stato.Fcd));
   Controllo("F_eps_su", 0).SetText(Formattazione::TestoNumero(Stato.EpsSu * 1000));
-  if (Stato.GammaS > 0)
-    Stato.Fyd[0] = Generale::ValNumero(VariabiliPubbliche::FormattaValore(Stato.Fyk / Stato.GammaS));
-  Controllo("F_fyd", 0).SetText(Formattazione::TestoNumero(Stato.Fyd[0]));
+  if (Stato.GammaS > 0) Stato.Fyd[0] = Stato.Fyk / Stato.GammaS;
+  Controllo("F_fyd", 0).SetText(VariabiliPubbliche::FormattaValore(Stato.Fyd[0]));
   EtichetteNormativa();
 }
 

@@ -13,6 +13,12 @@
 
 using VariabiliPubbliche::Stato;
 
+namespace {
+
+std::string Valore(double x) { return VariabiliPubbliche::FormattaValore(x); }
+
+}  // namespace
+
 void Main::ColoraSollecitazioni(bool sluAttivo) {
   const QPalette tavolozza = palette();
   const QColor attivo = tavolozza.color(QPalette::Base);
@@ -104,7 +110,8 @@ void Main::OpTipoSezione_Click(int Index) {
 }
 
 void Main::F_Es_Change(int Index) {
-  const double es = Generale::ValNumero(Controllo("F_Es", Index));
+  double es = Stato.ModuloEs;
+  Generale::LeggeSeModificato(Controllo("F_Es", Index), es, Valore);
   if (es <= 0) return;
   const auto k = static_cast<size_t>(Index);
   Stato.ModuloEs = es;
@@ -117,7 +124,7 @@ void Main::F_Es_Change(int Index) {
 
 void Main::F_fyd_Change(int Index) {
   const auto k = static_cast<size_t>(Index);
-  Stato.Fyd[k] = Generale::ValNumero(Controllo("F_fyd", Index));
+  Generale::LeggeSeModificato(Controllo("F_fyd", Index), Stato.Fyd[k], Valore);
   if (Stato.ModuloEs <= 0) return;
   Stato.EpsYdSezione[k] = Stato.Fyd[k] / Stato.ModuloEs;
   Controllo("F_eps_syd", Index).SetText(VariabiliPubbliche::FormattaValore(Stato.EpsYdSezione[k] * 1000));

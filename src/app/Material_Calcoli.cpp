@@ -6,6 +6,7 @@
 
 #include "analysis/TestoSingolo.h"
 #include "app/FileMateriali.h"
+#include "app/Generale.h"
 #include "app/Material.h"
 #include "model/Formato.h"
 #include "model/GeneraleTesto.h"
@@ -21,8 +22,15 @@ using VariabiliPubbliche::Stato;
 
 double Numero(const QLineEdit& casella) { return Generale::ValNumero(casella.text().toStdString()); }
 
-// The value as shown with four significant digits, read back.
-double QuattroCifre(double x) { return Generale::ValNumero(FormattaValore(x)); }
+// What a box shows of a value the window computed: four significant digits.
+// The state keeps every digit.
+std::string QuattroCifre(double x) { return TestoNumero(Generale::ValNumero(FormattaValore(x))); }
+
+std::string QuattroCifreSingolo(double x) {
+  return TestoSingolo(static_cast<float>(Generale::ValNumero(FormattaValore(x))));
+}
+
+std::string Valore(double x) { return FormattaValore(x); }
 
 // Steels whose table gives mean strengths instead of characteristic ones.
 bool AcciaioStorico(const std::string& sigla) {
@@ -62,27 +70,33 @@ void Material::CompletaForm() {
 }
 
 void Material::MaterialiDaForm() {
+  // Boxes the window wrote from the state are read only when the user changed
+  // them: a computed value keeps every digit.
+  const auto letto = [this](const QLineEdit* casella, auto& valore, auto testo, int potenza = 0) {
+    Generale::LeggeSeModificato(form_.Controllo(casella->objectName().toStdString()), valore,
+                                testo, potenza);
+  };
   Stato.Fyk = Numero(*F_fck_[0]);
   Stato.Fck = Numero(*F_fck_[1]);
   Stato.Rck = static_cast<float>(Numero(*F_Rck_[1]));
-  Stato.GammaS = Numero(*F_gamma_[0]);
-  Stato.GammaC = Numero(*F_gamma_[1]);
+  letto(F_gamma_[0], Stato.GammaS, TestoNumero);
+  letto(F_gamma_[1], Stato.GammaC, TestoNumero);
   Stato.SiglaAcciaio[0] = F_sigla_[0]->text().toStdString();
   Stato.SiglaCalcestruzzo = F_sigla_[1]->text().toStdString();
-  Stato.EpsSu = Numero(*F_eps_u_[0]) / 1000;
-  Stato.ModuloEs = Numero(*F_Es_);
-  Stato.RapportoN[0] = static_cast<float>(Numero(*F_Es_su_Ec_));
-  Stato.EpsCu = Numero(*F_eps_u_[1]) / 1000;
-  Stato.EpsC2 = Numero(*F_eps_u_[2]) / 1000;
-  Stato.Fyd[0] = Numero(*F_fd_[0]);
-  Stato.Fcd = Numero(*F_fd_[1]);
-  Stato.EpsYdSezione[0] = Numero(*F_eps_syd_) / 1000;
-  Stato.AlfaCC = Numero(*F_AlfaCC_);
-  Stato.RapportoFccFcd = Numero(*F_fccSufcd_);
+  letto(F_eps_u_[0], Stato.EpsSu, TestoNumero, 3);
+  letto(F_Es_, Stato.ModuloEs, Valore);
+  letto(F_Es_su_Ec_, Stato.RapportoN[0], TestoSingolo);
+  letto(F_eps_u_[1], Stato.EpsCu, Valore, 3);
+  letto(F_eps_u_[2], Stato.EpsC2, Valore, 3);
+  letto(F_fd_[0], Stato.Fyd[0], QuattroCifre);
+  letto(F_fd_[1], Stato.Fcd, QuattroCifre);
+  letto(F_eps_syd_, Stato.EpsYdSezione[0], Valore, 3);
+  letto(F_AlfaCC_, Stato.AlfaCC, TestoNumero);
+  letto(F_fccSufcd_, Stato.RapportoFccFcd, TestoNumero);
   Stato.SigmaSAmm[0] = static_cast<float>(Numero(*txtSigAdm_[0]));
-  Stato.SigmaCAmm = static_cast<float>(Numero(*txtSigAdm_[1]));
-  Stato.TauC0 = static_cast<float>(Numero(*txtSigAdm_[2]));
-  Stato.TauC1 = static_cast<float>(Numero(*txtSigAdm_[3]));
+  letto(txtSigAdm_[1], Stato.SigmaCAmm, QuattroCifreSingolo);
+  letto(txtSigAdm_[2], Stato.TauC0, QuattroCifreSingolo);
+  letto(txtSigAdm_[3], Stato.TauC1, QuattroCifreSingolo);
 }
 
 void Material::MSFlex_Click(int index) {
@@ -137,31 +151,29 @@ void Material::CalcolaValoriDerivati() {
   Stato.GammaC = gammaC;
   Stato.Fck = fck;
   Stato.Rck = static_cast<float>(rck);
-  double fcd = Stato.Fck / Stato.GammaC * Stato.AlfaCC;
-  if (esistenti) fcd /= fc[1];
-  Stato.Fcd = QuattroCifre(fcd);
-  Scrivi(*F_fd_[1], TestoNumero(Stato.Fcd));
+  Stato.Fcd = Stato.Fck / Stato.GammaC * Stato.AlfaCC;
+  if (esistenti) Stato.Fcd /= fc[1];
+  Scrivi(*F_fd_[1], QuattroCifre(Stato.Fcd));
   Scrivi(*F_fctm_, FormattaValore(VariabiliPubbliche::Fctm()));
   Scrivi(*F_Ecm_, FormattaValore(VariabiliPubbliche::Ecm()));
 
   const double r = Stato.Rck - 15;
-  Stato.SigmaCAmm = static_cast<float>(QuattroCifre(6 + r / 4));
-  Stato.TauC0 = static_cast<float>(QuattroCifre(0.4 + r / 75));
-  Stato.TauC1 = static_cast<float>(QuattroCifre(1.4 + r / 35));
+  Stato.SigmaCAmm = static_cast<float>(6 + r / 4);
+  Stato.TauC0 = static_cast<float>(0.4 + r / 75);
+  Stato.TauC1 = static_cast<float>(1.4 + r / 35);
 
   Stato.ModuloEs = es;
   Stato.GammaS = gammaS;
   Stato.Fyk = Numero(*F_fck_[0]);
-  double fyd = Stato.Fyk / Stato.GammaS;
-  if (esistenti) fyd /= fc[0];
-  Stato.Fyd[0] = QuattroCifre(fyd);
+  Stato.Fyd[0] = Stato.Fyk / Stato.GammaS;
+  if (esistenti) Stato.Fyd[0] /= fc[0];
   Stato.EpsYdSezione[0] = Stato.Fyd[0] / Stato.ModuloEs;
 
-  Scrivi(*F_fd_[0], TestoNumero(Stato.Fyd[0]));
+  Scrivi(*F_fd_[0], QuattroCifre(Stato.Fyd[0]));
   Scrivi(*F_eps_syd_, FormattaValore(Stato.EpsYdSezione[0] * 1000));
-  Scrivi(*txtSigAdm_[1], TestoSingolo(Stato.SigmaCAmm));
-  Scrivi(*txtSigAdm_[2], TestoSingolo(Stato.TauC0));
-  Scrivi(*txtSigAdm_[3], TestoSingolo(Stato.TauC1));
+  Scrivi(*txtSigAdm_[1], QuattroCifreSingolo(Stato.SigmaCAmm));
+  Scrivi(*txtSigAdm_[2], QuattroCifreSingolo(Stato.TauC0));
+  Scrivi(*txtSigAdm_[3], QuattroCifreSingolo(Stato.TauC1));
 
   AggiornaDeformazioniCls();
   AggiornaEpsUltima();

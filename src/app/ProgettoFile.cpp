@@ -132,25 +132,24 @@ void AzioniDominio(const std::string& modo, FileDati& file) {
   if (n > 0) Generale::FileInOutMat(modo, file, a);
 }
 
-// Factors of 0 take their defaults, so that what was read writes out and
-// reads back the same.
-void CorreggiFattori() {
-  if (Stato.GammaAzioni == 0) Stato.GammaAzioni = 1.5f;
-  if (Stato.GammaC == 0) Stato.GammaC = 1.5;
-  if (Stato.GammaS == 0) Stato.GammaS = 1.15;
-  if (Stato.RapportoN[0] <= 0) Stato.RapportoN[0] = 15;
-  if (Stato.RapportoN[1] <= 0) Stato.RapportoN[1] = 6;
+// Factors out of their ranges (0 in files that never set them) take their
+// defaults, so that what was read writes out and reads back the same; the
+// values replaced go into sostituiti.
+void CorreggiFattori(std::string& sostituiti) {
+  sostituiti += FileImpostazioni::SostituisceFattoriFuoriIntervallo();
 }
 
-void Correzioni14(DatiFinestra& dati) {
-  CorreggiFattori();
+void Correzioni14(DatiFinestra& dati, std::string& sostituiti) {
+  CorreggiFattori(sostituiti);
   for (size_t i = 0; i < 2; ++i) dati.VForm[i] = Stato.AzioneV[i] / 1000.0;
 }
 
 // How far a reading went: the seismic block and the design code reached, or
-// the reading ended on a record the file's version does not have.
+// the reading ended on a record the file's version does not have; the
+// factors replaced on the way.
 struct Percorso {
   bool sismica = false, normativa = false, fineVersione = false;
+  std::string fattoriSostituiti;
 };
 
 void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, Percorso& letto) {
@@ -186,7 +185,7 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, P
   FileInOut(modo, file, Stato.UnitaLunghezza);
   if (lettura && Stato.UnitaLunghezza.empty()) Stato.UnitaLunghezza = "mm";
   FileInOut(modo, file, Stato.PuntoApplicazioneN, Stato.XN, Stato.YN);
-  Correzioni14(dati);
+  Correzioni14(dati, letto.fattoriSostituiti);
 
   FileInOutSenzaMessaggio(modo, file, Stato.ClsReagenteTrazione);
   {
@@ -201,7 +200,7 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, P
   else
     FileInOutSenzaMessaggio(modo, file, Stato.Rck, Stato.SigmaSAmm[0], Stato.SigmaSAmm[1],
                             Stato.SigmaCAmm, Stato.TauC0, Stato.TauC1, Stato.GammaC, Stato.GammaS);
-  CorreggiFattori();
+  CorreggiFattori(letto.fattoriSostituiti);
   FileInOutSenzaMessaggio(modo, file, dati.VForm[0], dati.VForm[1]);
   for (size_t i = 0; i < 2; ++i) Stato.AzioneV[i] = static_cast<float>(dati.VForm[i] * 1000);
   FileInOutSenzaMessaggio(modo, file, Stato.DatiSezioneCircolare[4]);
@@ -217,7 +216,7 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, P
     cond("5.0", Stato.RapportoN[0]);
   else
     FileInOut(modo, file, Stato.RapportoN[0], Stato.RapportoN[1]);
-  CorreggiFattori();
+  CorreggiFattori(letto.fattoriSostituiti);
   {
     Flag barre(Stato.VisTensioniBarre), cls(Stato.VisTensioniCls);
     std::string scartato;
@@ -272,6 +271,7 @@ void Records(const std::string& modo, FileDati& file, DatiFinestra& dati) {
   }
   if (modo == "L" && !letto.sismica) Sismica::ValoriDefault();
   if (modo == "L" && !letto.normativa) DefaultNormativa();
+  if (modo == "L") FileImpostazioni::AvvisaSostituiti(letto.fattoriSostituiti);
 }
 
 bool Legge(FileDati& file, DatiFinestra& dati) {

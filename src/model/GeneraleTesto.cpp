@@ -1,7 +1,10 @@
 #include "model/GeneraleTesto.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
+#include <system_error>
 
 #include "model/TestoUtf8.h"
 #include "platform/NumeroDigitato.h"
@@ -64,6 +67,20 @@ double ValNumero(const std::string& testo) {
   if (s) return LeggiNumero(*s);
   if (Rifiuti > 0) throw NumeroNonValido("\"" + testo + "\" non è un numero");
   return 0;
+}
+
+double DivisoPotenzaDieci(double x, int potenza) {
+  if (!std::isfinite(x) || x == 0) return x;
+  char testo[64];
+  char* fine = std::to_chars(testo, testo + sizeof testo, x, std::chars_format::scientific).ptr;
+  char* e = std::find(testo, fine, 'e');
+  int esponente = 0;
+  std::from_chars(e + (e[1] == '+' ? 2 : 1), fine, esponente);
+  fine = std::to_chars(e + 1, testo + sizeof testo, esponente - potenza).ptr;
+  double valore = 0;
+  // Beyond the range of a double, the division itself.
+  if (std::from_chars(testo, fine, valore).ec != std::errc()) return x / std::pow(10.0, potenza);
+  return valore;
 }
 
 RifiutaNumeriNonValidi::RifiutaNumeriNonValidi() { ++Rifiuti; }

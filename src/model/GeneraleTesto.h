@@ -16,6 +16,11 @@ std::string TogliCarattere(const std::string& testo, int posizione);
 // neither reading is 0 too, or refused while a RifiutaNumeriNonValidi lives.
 double ValNumero(const std::string& testo);
 
+// x divided by 10^potenza on its decimal digits: the double nearest the
+// shortest decimal text of x shifted, so that 2.1 per mille gives the double
+// nearest 0.0021, where 2.1 / 1000 gives 0.0021000000000000003.
+double DivisoPotenzaDieci(double x, int potenza);
+
 class NumeroNonValido : public std::invalid_argument {
  public:
   using std::invalid_argument::invalid_argument;

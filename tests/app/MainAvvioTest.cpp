@@ -34,6 +34,11 @@ TEST(AvvioMain, WithoutFilesTheDefaultsAreShownAfterOneBoxForEachMissingFile) {
   // NTC 2018: fcd = 0.85 x 25 / 1.5, fyd = 450 / 1.15.
   EXPECT_NEAR(Generale::ValNumero(f.C("TxtFcd").Text()), 14.17, 1e-9);
   EXPECT_NEAR(Generale::ValNumero(f.C("F_fyd", 0).Text()), 391.3, 1e-9);
+  // The boxes show four digits; the state keeps every one:
+  // 450 / 1.15 = 391.304347826..., 0.85 x 25 / 1.5 = 14.1666...
+  EXPECT_EQ(Stato.Fyd[0], 450 / 1.15);
+  EXPECT_NEAR(Stato.Fyd[0], 391.3043478, 1e-7);
+  EXPECT_EQ(Stato.Fcd, 0.85 * (25 / 1.5));
   EXPECT_EQ(f.C("F_eps_su", 0).Text(), "67,5");
   EXPECT_EQ(f.C("F_eps_cu", 0).Text(), "3,5");
   EXPECT_EQ(f.C("F_Vertici").Text(), "52");
@@ -153,10 +158,10 @@ TEST(AvvioMain, ATendonTypeSetsItsDesignValuesUnlessAFactorIsZero) {
   tipi->setCurrentIndex(1);
   f.main->CmbCavi_Click();
   EXPECT_EQ(f.C("F_nome_acc", 1).Text(), riga.Designazione);
-  // The box's change handler takes back the value as shown.
-  EXPECT_NEAR(Stato.Fyd[1], riga.Fyk / Stato.GammaS, 0.01);
-  EXPECT_DOUBLE_EQ(Stato.Fyd[1], Generale::ValNumero(f.C("F_fyd", 1).Text()));
-  EXPECT_DOUBLE_EQ(Stato.EpsYdSezione[1], Stato.Fyd[1] / Stato.ModuloEs);
+  // Every digit stays, whatever the box shows: 1620 / 1.15 = 1408.695..., shown 1409.
+  EXPECT_EQ(Stato.Fyd[1], riga.Fyk / Stato.GammaS);
+  EXPECT_EQ(f.C("F_fyd", 1).Text(), VariabiliPubbliche::FormattaValore(riga.Fyk / Stato.GammaS));
+  EXPECT_EQ(Stato.EpsYdSezione[1], Stato.Fyd[1] / Stato.ModuloEs);
   const std::string prima = f.C("F_fyd", 1).Text();
   Stato.GammaS = 0;
   tipi->setCurrentIndex(0);

@@ -196,9 +196,11 @@ TEST(MainFile, UnTitoloFuoriDaWindows1252EDettoPrimaDelSalvataggio) {
   EXPECT_EQ(f.ambiente.Leggi("x.slu").substr(0, 22), "\"Pilastro ? ? 30 \xE8 ?\",");
 }
 
-// Computed materials keep their digits through the window: C25/30 with
-// gamma_c 1.5 shows fcd 14,17, yet the file keeps fck 25 (read back from
-// 14.17 it would be 1.5 x 14.17 / 0.85 = 25.01).
+// Computed materials keep their digits through the window: C25/30 and
+// B450C show fcd 14,17 and fyd 391,3, yet the file keeps fck 25 (read back
+// from 14.17 it would be 1.5 x 14.17 / 0.85 = 25.01), fcd = 0.85 x 25 / 1.5
+// and fyd = 450 / 1.15 = 391.304347826087, through opening, calculating and
+// saving again. Under DM 1996 fcd = 0.85 x 25 / 1.6 = 13.28125 (shown 13,28).
 TEST(MainFile, IMaterialiCalcolatiNonPerdonoCifreNellaFinestra) {
   FinestraConDialogo f(false);
   f.main->FlexGrid(0).SetTextMatrix(1, 1, "30");
@@ -208,4 +210,23 @@ TEST(MainFile, IMaterialiCalcolatiNonPerdonoCifreNellaFinestra) {
   f.main->MnuFileItem_Click(3);
   EXPECT_NE(f.ambiente.Leggi("c.slu").find("\r\n25,450\r\n"), std::string::npos);
   EXPECT_EQ(VariabiliPubbliche::Stato.Fck, 25);
+
+  f.dialogo->Accoda(f.ambiente.Percorso("c.slu"));
+  f.main->MnuFileItem_Click(1);
+  f.Clic("btnCalcola");
+  f.main->MnuFileItem_Click(2);
+  const std::string salvato = f.ambiente.Leggi("c.slu");
+  for (const char* riga : {"\r\n25,450\r\n", "\r\n200000,0.0675,391.304347826087,0\r\n",
+                           "\r\n0.0035,14.166666666666668,0.85,0.8,0.002\r\n"})
+    EXPECT_NE(salvato.find(riga), std::string::npos) << riga;
+
+  f.main->NormativaItem_Click(1);
+  EXPECT_EQ(f.C("TxtFcd").Text(), " 13,28");
+  // A strain typed per mille is the number typed: 2,1 per mille is 0.0021,
+  // where 2.1 / 1000 would be written 0.0021000000000000003.
+  f.C("F_eps_cu", 1).SetText("2,1");
+  f.Clic("btnCalcola");
+  f.main->MnuFileItem_Click(2);
+  EXPECT_NE(f.ambiente.Leggi("c.slu").find("\r\n0.0035,13.28125,0.85,0.8,0.0021\r\n"),
+            std::string::npos);
 }

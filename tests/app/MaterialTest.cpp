@@ -109,7 +109,10 @@ TEST_F(FinestraMateriali, OpensOnTheJobsMaterialsWithTheirDerivedValues) {
   EXPECT_EQ(Testo("F_eps_syd"), " 1.957");
   EXPECT_EQ(Testo("F_eps_u_1"), " 3.5");
   EXPECT_EQ(Testo("F_eps_u_2"), " 2");
-  EXPECT_NEAR(Stato.Fcd, 14.17, 1e-9);
+  // The boxes show four digits, the state keeps every one.
+  EXPECT_EQ(Stato.Fcd, 25 / 1.5 * 0.85);
+  EXPECT_EQ(Stato.Fyd[0], 450 / 1.15);
+  EXPECT_EQ(Stato.TauC1, static_cast<float>(1.4 + 15 / 35.0));
   EXPECT_EQ(finestra.findChild<QMenu*>("NormativaMain")->title().toStdString(),
             "Normativa: NTC 2018");
   EXPECT_TRUE(finestra.findChild<QAction*>("NormativaItem_0")->isChecked());

@@ -27,16 +27,15 @@ struct SezioneTabella {
   double angolo = -1;               // biaxial bending at this angle, degrees
 };
 
-// fcd typed as 14,17 in the window: the same fcd from the runner's fck.
-inline constexpr double Fcd = 14.17;
-
 inline Caso CasoDi(const SezioneTabella& s) {
   Caso c;
   c.nome = s.nome;
   c.numeri["vertices"] = s.vertici;
   c.numeri["bars"] = s.barreMm;
-  c.numeri["fck"] = {Fcd * 1.5 / 0.85};
-  c.numeri["fyd"] = {391.3};
+  // The window's own materials, at every digit: C25/30 and B450C,
+  // fyd = 450 / 1.15 = 391.304... (its box shows 391,3).
+  c.numeri["fck"] = {25};
+  c.numeri["fyd"] = {450 / 1.15};
   c.numeri["strips"] = {100};
   c.parole["unit"] = "cm";
   c.parole["verification"] = s.verifica;
@@ -62,7 +61,6 @@ inline void ScriviSezione(FinestraMain& f, const SezioneTabella& s) {
   f.Widget("txtRigheGriglia", 1)->setFocus();
   FinestraMain::Batti(QString::number(s.righeBarre));
   BattiTutti(s.barre);
-  f.C("TxtFcd").SetText("14,17");
   const int set = std::string(s.verifica) == "n" ? 1 : 0;
   f.C("F_N", set).SetText(QString::number(s.N).toStdString());
   f.C("F_Mxsd", set).SetText(QString::number(s.Mx).toStdString());

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 #include "doppi/SistemaProva.h"
 #include "model/GeneraleTesto.h"
 
@@ -37,4 +40,15 @@ TEST(ValNumero, LocaleSeparatorsThenThePlainNumberReading) {
   }
   SeparatoriProva francese(",", "\u202F");
   EXPECT_DOUBLE_EQ(ValNumero("1\u202F234\u202F567,5"), 1234567.5);
+}
+
+// Shifted on its decimal digits: 2.1 per mille is the double of 0.0021,
+// which 2.1 / 1000 = 0.0021000000000000003 is not.
+TEST(DivisoPotenzaDieci, GivesTheDoubleOfTheShiftedDecimal) {
+  ASSERT_NE(2.1 / 1000, 0.0021);
+  const std::tuple<double, int, double> casi[] = {
+      {2.1, 3, 0.0021}, {67.5, 3, 0.0675}, {-3.5, 3, -0.0035}, {0.35, -2, 35},
+      {0, 3, 0},        {391.3, 0, 391.3}, {1e308, -3, HUGE_VAL}};
+  for (auto [x, potenza, atteso] : casi)
+    EXPECT_EQ(Generale::DivisoPotenzaDieci(x, potenza), atteso) << x << " " << potenza;
 }
