@@ -132,15 +132,15 @@ void AzioniDominio(const std::string& modo, FileDati& file) {
   if (n > 0) Generale::FileInOutMat(modo, file, a);
 }
 
-// Factors out of their ranges (0 in files that never set them) take their
-// defaults, so that what was read writes out and reads back the same; the
-// values replaced go into sostituiti.
-void CorreggiFattori(std::string& sostituiti) {
-  sostituiti += FileImpostazioni::SostituisceFattoriFuoriIntervallo();
+// Factors read out of their ranges (0 in files that never set them) take
+// their defaults, so that what was read writes out and reads back the same;
+// the values replaced go into sostituiti. Writing leaves the values in force.
+void CorreggiFattori(const std::string& modo, std::string& sostituiti) {
+  if (modo == "L") sostituiti += FileImpostazioni::SostituisceFattoriFuoriIntervallo();
 }
 
-void Correzioni14(DatiFinestra& dati, std::string& sostituiti) {
-  CorreggiFattori(sostituiti);
+void Correzioni14(const std::string& modo, DatiFinestra& dati, std::string& sostituiti) {
+  CorreggiFattori(modo, sostituiti);
   for (size_t i = 0; i < 2; ++i) dati.VForm[i] = Stato.AzioneV[i] / 1000.0;
 }
 
@@ -185,7 +185,7 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, P
   FileInOut(modo, file, Stato.UnitaLunghezza);
   if (lettura && Stato.UnitaLunghezza.empty()) Stato.UnitaLunghezza = "mm";
   FileInOut(modo, file, Stato.PuntoApplicazioneN, Stato.XN, Stato.YN);
-  Correzioni14(dati, letto.fattoriSostituiti);
+  Correzioni14(modo, dati, letto.fattoriSostituiti);
 
   FileInOutSenzaMessaggio(modo, file, Stato.ClsReagenteTrazione);
   {
@@ -200,7 +200,7 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, P
   else
     FileInOutSenzaMessaggio(modo, file, Stato.Rck, Stato.SigmaSAmm[0], Stato.SigmaSAmm[1],
                             Stato.SigmaCAmm, Stato.TauC0, Stato.TauC1, Stato.GammaC, Stato.GammaS);
-  CorreggiFattori(letto.fattoriSostituiti);
+  CorreggiFattori(modo, letto.fattoriSostituiti);
   FileInOutSenzaMessaggio(modo, file, dati.VForm[0], dati.VForm[1]);
   for (size_t i = 0; i < 2; ++i) Stato.AzioneV[i] = static_cast<float>(dati.VForm[i] * 1000);
   FileInOutSenzaMessaggio(modo, file, Stato.DatiSezioneCircolare[4]);
@@ -216,7 +216,7 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, P
     cond("5.0", Stato.RapportoN[0]);
   else
     FileInOut(modo, file, Stato.RapportoN[0], Stato.RapportoN[1]);
-  CorreggiFattori(letto.fattoriSostituiti);
+  CorreggiFattori(modo, letto.fattoriSostituiti);
   {
     Flag barre(Stato.VisTensioniBarre), cls(Stato.VisTensioniCls);
     std::string scartato;

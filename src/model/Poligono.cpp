@@ -1,5 +1,9 @@
 #include "model/Poligono.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+
 #include "drawing/Grafica.h"
 
 namespace {
@@ -22,7 +26,31 @@ Poligono Poligono::Copia() const {
   Poligono copia;
   static_cast<CaratteristichePoligono&>(copia) = *this;
   copia.Coordinate(x_, y_, nVertici_);
+  if (!memoria_) memoria_ = std::make_shared<MemoriaCaratteristiche>();
+  copia.memoria_ = memoria_;
   return copia;
+}
+
+void Poligono::ScriviVertici(std::vector<double>& vertici) const {
+  const int n = std::max(nVertici_, 0);
+  vertici.resize(2 * static_cast<size_t>(n));
+  for (int i = 1; i <= n; ++i) {
+    vertici[static_cast<size_t>(i) - 1] = x_(i);
+    vertici[static_cast<size_t>(n + i) - 1] = y_(i);
+  }
+}
+
+bool Poligono::StessiVertici(const std::vector<double>& vertici) const {
+  const int n = std::max(nVertici_, 0);
+  if (vertici.size() != 2 * static_cast<size_t>(n)) return false;
+  const auto uguali = [](double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+  };
+  for (int i = 1; i <= n; ++i)
+    if (!uguali(vertici[static_cast<size_t>(i) - 1], x_(i)) ||
+        !uguali(vertici[static_cast<size_t>(n + i) - 1], y_(i)))
+      return false;
+  return true;
 }
 
 void Poligono::SetnVertici(int n) {

@@ -14,6 +14,7 @@
 // Poligono_Inviluppo.cpp (convex hull), Poligono_Contorni.cpp (offset outline
 // and view from the right), Poligono_Disegno.cpp (drawing on the current
 // device).
+#include <array>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -79,7 +80,8 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   int nRettangolini_ = 0;  // strips of the last discretisation
 
   // A new polygon with these vertices, properties and orientation; the strips
-  // of a discretisation are not carried over.
+  // of a discretisation are not carried over. The copy shares this polygon's
+  // memory of computed properties (see CaratteristicheStatiche).
   Poligono Copia() const;
 
   int nVertici() const { return nVertici_; }
@@ -125,6 +127,9 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   void CaratteristicheStaticheCerchio(double RaggioEsterno, double RaggioInterno);
   // Every section property of the outline, or of a circle or ring when Cerchio.
   // SoloAzzeramento only zeroes the area and the integrals about the origin.
+  // A polygon made by Copia, its original and their other copies remember
+  // the properties of the last two outlines computed without error, and give
+  // them again, bit for bit, for the same vertices.
   void CaratteristicheStatiche(bool SoloAzzeramento = false, bool Cerchio = false,
                                double RaggioEsterno = 0, double RaggioInterno = 0);
 
@@ -322,6 +327,10 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
     bool completo = true;
   } taglio_;
   bool StessoTaglio(int strisce) const;
+  // The vertices, x then y, into vertici; whether vertici holds them bit for
+  // bit (0 and -0 apart).
+  void ScriviVertici(std::vector<double>& vertici) const;
+  bool StessiVertici(const std::vector<double>& vertici) const;
   // Tells the user that some rectangles of a strip were left out.
   static void AvvisoFrastagliato();
   float rapportoAree_ = 0;  // the fraction of Dividi, read by yEquazione
@@ -331,10 +340,25 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // The last answer of LatiIncrociati and the vertices it holds for; shared,
   // never changed, by the copies of the polygon.
   struct ControlloLati {
-    std::vector<double> x, y;
+    std::vector<double> vertici;  // x then y
     bool incrociati = false;
   };
   mutable std::shared_ptr<const ControlloLati> controlloLati_;
+
+  // The properties CaratteristicheStatiche found for two outlines, each with
+  // its vertices, and which of the two was used last.
+  struct MemoriaCaratteristiche {
+    struct Voce {
+      std::vector<double> vertici;
+      CaratteristichePoligono valori;
+    };
+    std::array<Voce, 2> voci;
+    int recente = 0;
+  };
+  mutable std::shared_ptr<MemoriaCaratteristiche> memoria_;
+  // The remembered properties of these vertices; false when there are none.
+  bool CaratteristicheRicordate();
+  void RicordaCaratteristiche();
 };
 
 template <class T>

@@ -160,13 +160,14 @@ void Poligono::CaratteristicheStatiche(bool SoloAzzeramento, bool Cerchio, doubl
     return;
   }
   Area = stat_x = stat_y = jota_x = jota_y = jota_xy = 0;
-  if (SoloAzzeramento || nVertici_ < 3) return;
+  if (SoloAzzeramento || nVertici_ < 3 || CaratteristicheRicordate()) return;
   try {
     Integrali(*this);
     Baricentro(*this);
     MomentiBaricentrici(*this);
     AssiPrincipali(*this);
     ModuliERaggi(*this);
+    RicordaCaratteristiche();
   } catch (const Traboccamento&) {
     xG = 0;
     yG = 0;
@@ -174,4 +175,34 @@ void Poligono::CaratteristicheStatiche(bool SoloAzzeramento, bool Cerchio, doubl
     platform::MsgBox(std::string("Errore nella sub CaratteristicheStatiche. ") +
                      errore.descrizione);
   }
+}
+
+bool Poligono::CaratteristicheRicordate() {
+  if (!memoria_) return false;
+  for (const int k : {memoria_->recente, 1 - memoria_->recente}) {
+    const MemoriaCaratteristiche::Voce& voce = memoria_->voci[static_cast<size_t>(k)];
+    if (!StessiVertici(voce.vertici)) continue;
+    // What the calculation leaves alone stays: the orientation, and the
+    // plastic moduli of an outline with an area.
+    const double wplx = Wplx, wply = Wply;
+    const bool antioraria = NumerazioneVerticiAntioraria;
+    static_cast<CaratteristichePoligono&>(*this) = voce.valori;
+    if (Area != 0) {
+      Wplx = wplx;
+      Wply = wply;
+    }
+    NumerazioneVerticiAntioraria = antioraria;
+    memoria_->recente = k;
+    return true;
+  }
+  return false;
+}
+
+void Poligono::RicordaCaratteristiche() {
+  if (!memoria_) return;
+  const int k = 1 - memoria_->recente;
+  MemoriaCaratteristiche::Voce& voce = memoria_->voci[static_cast<size_t>(k)];
+  ScriviVertici(voce.vertici);
+  voce.valori = *this;
+  memoria_->recente = k;
 }

@@ -2,8 +2,6 @@
 // sides that do not cross one another.
 #include <algorithm>
 #include <cmath>
-#include <bit>
-#include <cstdint>
 #include <limits>
 #include <vector>
 
@@ -46,22 +44,10 @@ bool Poligono::CoordinateEntro(double limite) const {
 }
 
 bool Poligono::LatiIncrociati() const {
-  const int n = std::max(nVertici_, 0);
-  // Bit for bit, so that no vertex that only compares equal (0 and -0) passes.
-  const auto uguali = [n](const std::vector<double>& a, const Vettore<double>& b) {
-    if (static_cast<int>(a.size()) != n) return false;
-    for (int i = 1; i <= n; ++i)
-      if (std::bit_cast<std::uint64_t>(a[i - 1]) != std::bit_cast<std::uint64_t>(b(i)))
-        return false;
-    return true;
-  };
   const ControlloLati* ultimo = controlloLati_.get();
-  if (ultimo && uguali(ultimo->x, x_) && uguali(ultimo->y, y_)) return ultimo->incrociati;
+  if (ultimo && StessiVertici(ultimo->vertici)) return ultimo->incrociati;
   auto controllo = std::make_shared<ControlloLati>();
-  for (int i = 1; i <= n; ++i) {
-    controllo->x.push_back(x_(i));
-    controllo->y.push_back(y_(i));
-  }
+  ScriviVertici(controllo->vertici);
   controllo->incrociati = CercaLatiIncrociati();
   controlloLati_ = controllo;
   return controllo->incrociati;

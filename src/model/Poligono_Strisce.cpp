@@ -1,9 +1,7 @@
 // Horizontal strips of small rectangles, integrated by the ultimate-limit-state
 // engine from the top down.
 #include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdint>
 #include <limits>
 #include <string>
 #include <utility>
@@ -105,10 +103,7 @@ bool Poligono::DiscretizzaPoligono(int n, double& altezza, double& larghezza, do
     s.nRettangoli(i) = k;
   }
   SommeStrisce();
-  taglio_.vertici.clear();
-  taglio_.vertici.reserve(2 * static_cast<size_t>(std::max(nVertici_, 0)));
-  for (const Vettore<double>* v : {&x_, &y_})
-    for (int i = 1; i <= nVertici_; ++i) taglio_.vertici.push_back((*v)(i));
+  ScriviVertici(taglio_.vertici);
   taglio_.strisce = strisce;
   taglio_.completo = completa;
   if (!completa) AvvisoFrastagliato();
@@ -116,17 +111,7 @@ bool Poligono::DiscretizzaPoligono(int n, double& altezza, double& larghezza, do
 }
 
 bool Poligono::StessoTaglio(int strisce) const {
-  const std::vector<double>& v = taglio_.vertici;
-  const size_t n = static_cast<size_t>(std::max(nVertici_, 0));
-  if (taglio_.strisce != strisce || v.size() != 2 * n) return false;
-  // Bit for bit: 0 and -0 may cut apart.
-  const auto diverso = [](double a, double b) {
-    return std::bit_cast<std::uint64_t>(a) != std::bit_cast<std::uint64_t>(b);
-  };
-  for (size_t i = 0; i < n; ++i)
-    if (diverso(v[i], x_(static_cast<int>(i) + 1)) || diverso(v[n + i], y_(static_cast<int>(i) + 1)))
-      return false;
-  return true;
+  return taglio_.strisce == strisce && StessiVertici(taglio_.vertici);
 }
 
 void Poligono::AvvisoFrastagliato() {

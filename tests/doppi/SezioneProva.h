@@ -18,6 +18,7 @@ struct SezioneProva {
   static const Vettore<double>& EpsIniziali(const SezioneCAreagente& s) {
     return s.EpsCaviIniziale;
   }
+  static const AcciaiSezione& Acciai(const SezioneCAreagente& s) { return s; }
   // Results of a solution, set by hand for the drawings.
   static void AssiNeutri(SezioneCA& s, const Vettore<double>& a, const Vettore<double>& b,
                          const Vettore<double>& c) {

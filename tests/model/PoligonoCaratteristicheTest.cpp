@@ -182,3 +182,47 @@ TEST(PoligonoCaratteristiche, ArithmeticFailuresAreToldAndKeepComputedFields) {
   Attesi({{b.iX, std::sqrt(b.jota_IG / 3)}, {b.iY, -1}});
   AttesiFiniti(b);
 }
+
+TEST(PoligonoCaratteristiche, CopiesGiveTheLastTwoOutlinesAgainBitForBit) {
+  platform::MsgBoxScriptato box;
+  // Every field CaratteristicheStatiche writes, bit for bit.
+  const auto uguali = [](const Poligono& a, const Poligono& b) {
+    const auto campi = [](const Poligono& p) {
+      return std::vector<double>{p.Area, p.xG, p.yG, p.stat_x, p.stat_y, p.jota_x, p.jota_y,
+                                 p.jota_xy, p.jota_xG, p.jota_yG, p.jota_xyG, p.jota_IG,
+                                 p.jota_IIG, p.AngoloJotaI, p.AngoloJotaII, p.iX, p.iY,
+                                 p.WxSuperiore, p.WxInferiore, p.WyDestra, p.WySinistra};
+    };
+    return campi(a) == campi(b);
+  };
+  const Poligono l = Da({0, 4, 4, 1, 1, 0}, {0, 0, 1, 1, 3, 3});
+  Poligono nuovo = l, girato = Da({0, 0, -1, -1, -3, -3}, {0, 4, 4, 1, 1, 0});  // by 90 degrees
+  nuovo.CaratteristicheStatiche();
+  girato.CaratteristicheStatiche();
+  Poligono a = l.Copia();
+  a.CaratteristicheStatiche();
+  a.Coordinate(girato.CoordX(), girato.CoordY(), 6);
+  a.CaratteristicheStatiche();
+  EXPECT_TRUE(uguali(a, girato));
+  // Flange 4 x 1 at y = 0.5 and web 1 x 2 at y = 2: area 6, yG = (4 * 0.5 + 2 * 2) / 6 = 1,
+  // about the centroid 4/12 + 4 * 0.25 + 8/12 + 2 * 1 = 4.
+  Poligono b = l.Copia();
+  b.Wplx = 7;  // left alone, as by the calculation
+  b.NumerazioneVerticiAntioraria = true;
+  b.CaratteristicheStatiche();
+  EXPECT_TRUE(uguali(b, nuovo));
+  Attesi({{b.Area, 6}, {b.yG, 1}, {b.jota_xG, 4}, {b.Wplx, 7}});
+  EXPECT_TRUE(b.NumerazioneVerticiAntioraria);
+  // A vertex moved by its last bit is another outline.
+  b.SetX(2, std::nextafter(4.0, 5.0));
+  Poligono mosso = Da({0, std::nextafter(4.0, 5.0), 4, 1, 1, 0}, {0, 0, 1, 1, 3, 3});
+  b.CaratteristicheStatiche();
+  mosso.CaratteristicheStatiche();
+  EXPECT_TRUE(uguali(b, mosso));
+  EXPECT_FALSE(uguali(b, nuovo));
+  // A failed calculation is not remembered: each copy tells it again.
+  const Poligono rovescio =
+      Da({0, 2, 2, 0, 0, 100, 100, 101, 101, 100}, {0, 0, 2, 2, 0, 0, 1, 1, 0, 0});
+  for (int volta = 0; volta < 2; ++volta) rovescio.Copia().CaratteristicheStatiche();
+  EXPECT_EQ(box.Testi().size(), 2u);
+}
