@@ -18,6 +18,7 @@
 #include "app/TabelleMateriali.h"
 #include "app/TastieraFinestra.h"
 #include "model/GeneraleTesto.h"
+#include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/Twips.h"
 #include "platform/qt/FlexGridQt.h"
@@ -296,19 +297,30 @@ void Material::Collega() {
   connect(F_Es_, &QLineEdit::textChanged, this, ricalcola);
   connect(F_AlfaCC_, &QLineEdit::textChanged, this, [this] {
     const double alfa = Generale::ValNumero(F_AlfaCC_->text().toStdString());
-    if (alfa > 0) Stato.AlfaCC = alfa;
+    if (Intervalli::Dentro(Intervalli::Grandezza::AlfaCC, alfa)) Stato.AlfaCC = alfa;
     CalcolaValoriDerivati();
   });
 
-  for (QLineEdit* casella : {F_gamma_[0], F_gamma_[1], F_Es_, F_AlfaCC_}) {
-    divisori_.emplace_back(casella, casella->text());
-    connect(casella, &QLineEdit::textChanged, this, [this, casella](const QString& testo) {
-      if (Generale::ValNumero(testo.toStdString()) <= 0) return;
-      for (auto& [box, valido] : divisori_)
-        if (box == casella) valido = testo;
-    });
-    connect(casella, &QLineEdit::editingFinished, this, [this] { DivisoriValidi(); });
-  }
+  // Every box the state takes a number from; the strains in per mille.
+  using G = Intervalli::Grandezza;
+  Controlla(F_fck_[0], G::Fyk);
+  Controlla(F_fck_[1], G::Fck);
+  Controlla(F_Rck_[1], G::Rck);
+  Controlla(F_gamma_[0], G::GammaS);
+  Controlla(F_gamma_[1], G::GammaC);
+  Controlla(F_Es_, G::ModuloEs);
+  Controlla(F_Es_su_Ec_, G::RapportoN);
+  Controlla(F_eps_u_[0], G::EpsSu, 0.001);
+  Controlla(F_eps_u_[1], G::EpsCu, 0.001);
+  Controlla(F_eps_u_[2], G::EpsC2, 0.001);
+  Controlla(F_fd_[0], G::FydBarre);
+  Controlla(F_fd_[1], G::Fcd);
+  Controlla(F_AlfaCC_, G::AlfaCC);
+  Controlla(F_fccSufcd_, G::RapportoFccFcd);
+  Controlla(txtSigAdm_[0], G::SigmaSAmm);
+  Controlla(txtSigAdm_[1], G::SigmaCAmm);
+  Controlla(txtSigAdm_[2], G::TauC, 1, "τco");
+  Controlla(txtSigAdm_[3], G::TauC, 1, "τc1");
 
   for (int i = 0; i < 2; ++i) griglie_[i]->Click = [this, i] { MSFlex_Click(i); };
   connect(findChild<QToolButton*>("Label3"), &QToolButton::clicked, this, &Messaggi::MessaggioGammaC);

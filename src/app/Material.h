@@ -14,6 +14,7 @@
 
 #include "app/StatoMateriali.h"
 #include "model/Finestre.h"
+#include "model/Intervalli.h"
 #include "platform/qt/FormQt.h"
 
 class QGridLayout;
@@ -93,11 +94,23 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   // for a text it already holds.
   static void Scrivi(QLineEdit& casella, const std::string& testo);
 
-  // The values the window divides by: a box that does not hold a positive
-  // number gets back its last valid text, and the user is told once. True
-  // when all were valid.
-  bool DivisoriValidi();
-  bool DivisoreValido(QLineEdit& casella);
+  // The boxes whose values go into the state, each kept in its range (see
+  // Intervalli): a box outside gets back the text it had before the user
+  // typed, and the user is told once what was refused and why. True when
+  // all were inside.
+  bool ValoriValidi();
+  struct Controllata {
+    QLineEdit* casella;
+    Intervalli::Grandezza grandezza;
+    double scala;  // the box's number times scala is the state's value
+    const char* nome;  // in place of the table's name, or nullptr
+    QString valida;  // the last text inside the range that was not being typed
+  };
+  void Controlla(QLineEdit* casella, Intervalli::Grandezza g, double scala = 1,
+                 const char* nome = nullptr);
+  // Empty when the box's value is inside its range.
+  static std::string FuoriIntervallo(const Controllata& c);
+  bool Dentro(const QLineEdit* casella) const;
 
   platform::FormQt form_;
   StatoMateriali allApertura_;
@@ -112,8 +125,7 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   QLineEdit* F_fccSufcd_ = nullptr;
   QLineEdit* F_fctm_ = nullptr;
   QLineEdit* F_Ecm_ = nullptr;
-  // The last text of each divisor box that read as a positive number.
-  std::vector<std::pair<QLineEdit*, QString>> divisori_;
+  std::vector<Controllata> controllate_;
 
   bool CaricamentoInCorso = false;
   bool CalcoloInCorso = false;

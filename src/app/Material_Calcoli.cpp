@@ -10,6 +10,7 @@
 #include "app/Material.h"
 #include "model/Formato.h"
 #include "model/GeneraleTesto.h"
+#include "model/Intervalli.h"
 #include "model/Materiali.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/qt/FlexGridQt.h"
@@ -134,23 +135,22 @@ void Material::AggiungiRiga(int index, const std::vector<std::string>& testi) {
 
 void Material::CalcolaValoriDerivati() {
   if (CaricamentoInCorso || CalcoloInCorso) return;
-  const double gammaC = Numero(*F_gamma_[1]);
-  const double fck = Numero(*F_fck_[1]);
-  const double rck = Numero(*F_Rck_[1]);
-  const double es = Numero(*F_Es_);
-  const double gammaS = Numero(*F_gamma_[0]);
+  // While a value is out of its range the last values stay: the user is
+  // still typing, or is told when leaving the box.
+  for (const QLineEdit* casella :
+       {F_gamma_[0], F_gamma_[1], F_fck_[0], F_fck_[1], F_Rck_[1], F_Es_, F_AlfaCC_})
+    if (!Dentro(casella)) return;
   const auto& fc = Stato.FattoreConfidenza;
   const bool esistenti = Stato.Normativa == 2;
-  // While a divisor is not positive, or a strength negative, the last values
-  // stay: the user is still typing, or is told when leaving the box.
-  if (!(gammaC > 0 && gammaS > 0 && es > 0 && Stato.AlfaCC > 0 && fck >= 0 && rck >= 0) ||
-      (esistenti && !(fc[0] > 0 && fc[1] > 0)))
+  using Intervalli::Grandezza;
+  if (esistenti && !(Intervalli::Dentro(Grandezza::FattoreConfidenza, fc[0]) &&
+                     Intervalli::Dentro(Grandezza::FattoreConfidenza, fc[1])))
     return;
   CalcoloInCorso = true;
 
-  Stato.GammaC = gammaC;
-  Stato.Fck = fck;
-  Stato.Rck = static_cast<float>(rck);
+  Stato.GammaC = Numero(*F_gamma_[1]);
+  Stato.Fck = Numero(*F_fck_[1]);
+  Stato.Rck = static_cast<float>(Numero(*F_Rck_[1]));
   Stato.Fcd = Stato.Fck / Stato.GammaC * Stato.AlfaCC;
   if (esistenti) Stato.Fcd /= fc[1];
   Scrivi(*F_fd_[1], QuattroCifre(Stato.Fcd));
@@ -162,8 +162,8 @@ void Material::CalcolaValoriDerivati() {
   Stato.TauC0 = static_cast<float>(0.4 + r / 75);
   Stato.TauC1 = static_cast<float>(1.4 + r / 35);
 
-  Stato.ModuloEs = es;
-  Stato.GammaS = gammaS;
+  Stato.ModuloEs = Numero(*F_Es_);
+  Stato.GammaS = Numero(*F_gamma_[0]);
   Stato.Fyk = Numero(*F_fck_[0]);
   Stato.Fyd[0] = Stato.Fyk / Stato.GammaS;
   if (esistenti) Stato.Fyd[0] /= fc[0];

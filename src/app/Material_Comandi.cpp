@@ -72,7 +72,7 @@ void Material::MatDefault_Click() {
 }
 
 void Material::Command1_Click() {
-  if (!DivisoriValidi()) return;
+  if (!ValoriValidi()) return;
   Stato.TabellaAcciai = FileMateriali::TabellaDaGriglia<RigaAcciaio>(MsFlex(0));
   if (Vettore<RigaAcciaio>* tabella = VariabiliPubbliche::TabellaAcciaiNormativa(Stato.Normativa))
     *tabella = Stato.TabellaAcciai;
@@ -87,7 +87,7 @@ void Material::F_esci_Click(int Index) {
   }
   if (F_fck_[1]->text().isEmpty()) return MessaggioMateriale("Selezionare il tipo di calcestruzzo");
   if (F_fck_[0]->text().isEmpty()) return MessaggioMateriale("Selezionare il tipo di acciaio");
-  if (!DivisoriValidi()) return;
+  if (!ValoriValidi()) return;
   platform::Form* main = Finestre::Aperte.Main;
   const int normativa = Stato.Normativa;
   if (main && normativa >= 0 && normativa <= 2) {
@@ -107,18 +107,42 @@ void Material::F_esci_Click(int Index) {
   close();
 }
 
-bool Material::DivisoreValido(QLineEdit& casella) {
-  if (Generale::ValNumero(casella.text().toStdString()) > 0) return true;
-  for (const auto& [box, valido] : divisori_)
-    if (box == &casella) casella.setText(valido);
-  return false;
+void Material::Controlla(QLineEdit* casella, Intervalli::Grandezza g, double scala,
+                         const char* nome) {
+  controllate_.push_back({casella, g, scala, nome, casella->text()});
+  const std::size_t k = controllate_.size() - 1;
+  // What the user types counts once the box is left; what the window
+  // writes, at once.
+  connect(casella, &QLineEdit::textChanged, this, [this, k] {
+    Controllata& c = controllate_[k];
+    if (!c.casella->hasFocus() && FuoriIntervallo(c).empty()) c.valida = c.casella->text();
+  });
+  connect(casella, &QLineEdit::editingFinished, this, [this] { ValoriValidi(); });
 }
 
-bool Material::DivisoriValidi() {
-  bool validi = true;
-  for (const auto& [casella, valido] : divisori_) validi = DivisoreValido(*casella) && validi;
-  if (!validi)
-    platform::MsgBox("Il valore deve essere maggiore di zero", platform::Pulsanti::Ok,
-                     platform::Icona::Esclamazione);
-  return validi;
+std::string Material::FuoriIntervallo(const Controllata& c) {
+  const double valore = Generale::ValNumero(c.casella->text().toStdString()) * c.scala;
+  return Intervalli::FuoriIntervallo(c.grandezza, valore, c.nome ? c.nome : "");
+}
+
+bool Material::Dentro(const QLineEdit* casella) const {
+  for (const Controllata& c : controllate_)
+    if (c.casella == casella) return FuoriIntervallo(c).empty();
+  return true;
+}
+
+bool Material::ValoriValidi() {
+  std::string motivi;
+  for (Controllata& c : controllate_) {
+    const std::string motivo = FuoriIntervallo(c);
+    if (motivo.empty()) {
+      c.valida = c.casella->text();
+      continue;
+    }
+    motivi += (motivi.empty() ? "" : "\r\n") + motivo;
+    c.casella->setText(c.valida);
+  }
+  if (motivi.empty()) return true;
+  platform::MsgBox(motivi, platform::Pulsanti::Ok, platform::Icona::Esclamazione);
+  return false;
 }

@@ -8,6 +8,9 @@
 
 #include "app/Material.h"
 #include "app/TastieraFinestra.h"
+#include "model/GeneraleTesto.h"
+#include "model/Intervalli.h"
+#include "platform/MsgBox.h"
 #include "platform/qt/FormQt.h"
 
 namespace {
@@ -76,6 +79,26 @@ NuovoMateriale::NuovoMateriale(Material& materiali, int TipoMateriale)
 }
 
 void NuovoMateriale::Inserisci_Click() {
+  using G = Intervalli::Grandezza;
+  struct Valore {
+    int casella;
+    G grandezza;
+    const char* nome;
+  };
+  const std::vector<Valore> valori =
+      TipoMateriale == 0
+          ? std::vector<Valore>{{1, G::Fyk, "fyk"}, {2, G::Fyk, "ftk"}, {3, G::SigmaSAmm, nullptr}}
+          : std::vector<Valore>{{1, G::Fck, nullptr}, {2, G::Rck, nullptr}};
+  std::string motivi;
+  for (const Valore& v : valori) {
+    const double x = Generale::ValNumero(Text1_[v.casella]->text().toStdString());
+    const std::string motivo = Intervalli::FuoriIntervallo(v.grandezza, x, v.nome ? v.nome : "");
+    if (!motivo.empty()) motivi += (motivi.empty() ? "" : "\r\n") + motivo;
+  }
+  if (!motivi.empty()) {
+    platform::MsgBox(motivi, platform::Pulsanti::Ok, platform::Icona::Esclamazione);
+    return;
+  }
   std::vector<std::string> testi;
   for (QLineEdit* casella : Text1_) testi.push_back(casella->text().toStdString());
   materiali_.AggiungiRiga(TipoMateriale == 0 ? 0 : 1, testi);

@@ -1,7 +1,5 @@
 #include "app/frmUnits.h"
 
-#include <cmath>
-
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +14,7 @@
 #include "design/ProgettoSezione.h"
 #include "model/Finestre.h"
 #include "model/GeneraleTesto.h"
+#include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 #include "platform/qt/FormQt.h"
@@ -123,9 +122,9 @@ void frmUnits::OKButton_Click() {
     if (ProgettoSezione* progetto = ProgettoSezione::Aperta()) progetto->UnitaCambia(vecchia);
   } else {
     const double gamma = Generale::ValNumero(txtGammaQ_->text().toStdString());
-    if (!(gamma > 0 && std::isfinite(static_cast<float>(gamma)))) {
-      platform::MsgBox("Il coefficiente parziale sulle azioni deve essere maggiore di zero",
-                       platform::Pulsanti::Ok, platform::Icona::Esclamazione);
+    const std::string motivo = Intervalli::FuoriIntervallo(Intervalli::Grandezza::GammaAzioni, gamma);
+    if (!motivo.empty()) {
+      platform::MsgBox(motivo, platform::Pulsanti::Ok, platform::Icona::Esclamazione);
       txtGammaQ_->setFocus(Qt::OtherFocusReason);
       return;
     }

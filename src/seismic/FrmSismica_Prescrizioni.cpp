@@ -109,6 +109,7 @@ void FrmSismica::ControllaPrescrizioni() {
   try {
     const bool editor = Controllo("frmStaffe").Visible();
     SvuotaCaselleRegole(editor);
+    if (!DatiPerLeRegole(editor)) return;
     if (editor) {
       ControllaStaffeSismica(nullptr);
     } else {
@@ -126,6 +127,18 @@ void FrmSismica::ControllaPrescrizioni() {
     coefficienti->Setta();
     coefficienti->frmCoefAggiorna();
   }
+}
+
+bool FrmSismica::DatiPerLeRegole(bool editor) {
+  // While the stirrup editor is open the column's boxes are locked.
+  if (!editor) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
+  AzioniLeggeScrive(false);
+  if (!DatiRifiutati(true)) return true;
+  SvuotaCaselleRegole(false);
+  // An empty list would read "OK prescrizioni".
+  findChild<QTextEdit*>("RichTextBox1")->clear();
+  SvuotaVerificheSuperate();
+  return false;
 }
 
 void FrmSismica::SvuotaCaselleRegole(bool soloStaffe) {
@@ -150,7 +163,9 @@ void FrmSismica::cmdControlloPil_Click() { ControllaPrescrizioni(); }
 // The editor's rows and pitches stored, then the stirrup rules alone.
 void FrmSismica::cmdControlloPilStaffe_Click() {
   try {
-    if (Controllo("frmStaffe").Visible()) Stato.PilastroCorrente.StaffeMemorizza(*this, FlexGridS());
+    const bool editor = Controllo("frmStaffe").Visible();
+    if (editor) Stato.PilastroCorrente.StaffeMemorizza(*this, FlexGridS());
+    if (!DatiPerLeRegole(editor)) return;
     ControllaStaffeSismica(nullptr);
   } catch (const std::exception&) {
     Messaggi::MessaggioErroreDati();

@@ -64,12 +64,8 @@ QGroupBox* FrmSismica::CreaVerifiche() {
   return frame;
 }
 
-namespace {
-
-// The column and the actions of the window checked before a command uses
-// them: a box tells the first that has no physical meaning.
-bool DatiRifiutati() {
-  std::string motivo = Stato.PilastroCorrente.DatiNonValidi();
+bool FrmSismica::DatiRifiutati(bool zeriAmmessi) {
+  std::string motivo = Stato.PilastroCorrente.DatiNonValidi(zeriAmmessi);
   using Intervalli::Grandezza;
   const auto& m = Stato;
   for (const std::string& azione :
@@ -84,8 +80,6 @@ bool DatiRifiutati() {
                    platform::Icona::Critica);
   return true;
 }
-
-}  // namespace
 
 void FrmSismica::EsportaSezioneInMain() {
   MemorizzaDatiSismica();

@@ -35,9 +35,12 @@ int Pilastro::nBarreBase() const { return Intero(matrice_(0, BarreBase[SezioneIn
 
 int Pilastro::nBarreAltezza() const { return Intero(matrice_(0, BarreAltezza[SezioneInferiore])); }
 
-std::string Pilastro::DatiNonValidi() const {
-  using Intervalli::FuoriIntervallo;
+std::string Pilastro::DatiNonValidi(bool zeriAmmessi) const {
   using Intervalli::Grandezza;
+  const auto lunghezza = [zeriAmmessi](float valore, const char* nome) {
+    if (zeriAmmessi && valore == 0) return std::string();
+    return Intervalli::FuoriIntervallo(Grandezza::Lunghezza, valore, nome);
+  };
   const int riga = Circolare() ? 1 : 0;
   const float fi = matrice_(riga, (Circolare() ? DiametroCircolare : DiametroRettangolare)[SezioneInferiore]);
   const float copriferro = Circolare() ? matrice_(1, 2) : matrice_(0, 3);
@@ -45,19 +48,18 @@ std::string Pilastro::DatiNonValidi() const {
   float lato;
   if (Circolare()) {
     lato = 2 * matrice_(1, 1);
-    motivi = {FuoriIntervallo(Grandezza::Lunghezza, matrice_(1, 1), "Il raggio"),
-              FuoriIntervallo(Grandezza::Lunghezza, matrice_(1, 3), "L")};
+    motivi = {lunghezza(matrice_(1, 1), "Il raggio"), lunghezza(matrice_(1, 3), "L")};
   } else {
     lato = std::min(matrice_(0, 1), matrice_(0, 2));
-    motivi = {FuoriIntervallo(Grandezza::Lunghezza, matrice_(0, 1), "b"),
-              FuoriIntervallo(Grandezza::Lunghezza, matrice_(0, 2), "h"),
-              FuoriIntervallo(Grandezza::Lunghezza, matrice_(0, 4), "L")};
+    motivi = {lunghezza(matrice_(0, 1), "b"), lunghezza(matrice_(0, 2), "h"),
+              lunghezza(matrice_(0, 4), "L")};
     if (!(matrice_(0, BarreBase[SezioneInferiore]) >= 2) ||
         !(matrice_(0, BarreAltezza[SezioneInferiore]) >= 2))
       motivi.push_back("Le barre devono essere almeno 2 per lato.");
   }
   for (const std::string& motivo : motivi)
     if (!motivo.empty()) return motivo;
+  if (zeriAmmessi && lato == 0) return "";
   // The bars' axes stay inside the section, on the near side of its centre.
   if (!(copriferro >= 0) || !(copriferro < lato / 2 - fi))
     return "Il copriferro deve essere minore di metà del lato minore meno il diametro delle barre.";

@@ -68,8 +68,9 @@ class Pilastro {
   bool Circolare() const { return TipoPilastro != 0; }
   // Why the current end cannot stand for a column: a size or length out of
   // 0-100 m, a cover that leaves no room for the bars, fewer than 2 bars a
-  // side; empty when it can.
-  std::string DatiNonValidi() const;
+  // side; empty when it can. With zeriAmmessi a size or length of 0 is let
+  // through, for the rules that warn of it themselves.
+  std::string DatiNonValidi(bool zeriAmmessi = false) const;
   int nBarreBase() const;
   int nBarreAltezza() const;
   int RaggioPilastro() const;

@@ -265,7 +265,7 @@ TEST_F(FinestraMateriali, ConfirmWithoutAConcreteIsRefused) {
   EXPECT_TRUE(main.chiamate.empty());
 }
 
-TEST_F(FinestraMateriali, ADivisorNotPositiveIsRefusedAndTheBoxRestored) {
+TEST_F(FinestraMateriali, AValueOutOfItsRangeIsRefusedAndTheBoxRestored) {
   Apri();
   Digita("F_gamma_1", "0");
   // While typing the derived values stay.
@@ -273,7 +273,9 @@ TEST_F(FinestraMateriali, ADivisorNotPositiveIsRefusedAndTheBoxRestored) {
   EXPECT_EQ(Stato.GammaC, 1.5);
   Casella("F_Es").setFocus();
   EXPECT_EQ(Testo("F_gamma_1"), "1.5");
-  EXPECT_EQ(ambiente.box.Testi(), std::vector<std::string>{"Il valore deve essere maggiore di zero"});
+  EXPECT_EQ(ambiente.box.Testi(),
+            std::vector<std::string>{"γc = 0: deve essere compreso tra 1 e 3;\r\nun coefficiente "
+                                     "parziale non aumenta le resistenze né le riduce oltre un terzo."});
 
   // Confirm with a zero modulus still in its box.
   ambiente.box.Svuota();

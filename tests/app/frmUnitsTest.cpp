@@ -116,7 +116,7 @@ TEST_F(FinestraUnita, TheActionFactorIsReadWithTheRegionalSeparator) {
   EXPECT_EQ(main.chiamate, std::vector<std::string>{"ToolTipAzioniDaSLU"});
 }
 
-TEST_F(FinestraUnita, AFactorNotPositiveIsRefusedAndTheWindowStays) {
+TEST_F(FinestraUnita, AFactorOutOfItsRangeIsRefusedAndTheWindowStays) {
   Stato.GammaAzioni = 1.5f;
   frmUnits::Mostra(1);
   auto* gamma = Controllo<QLineEdit>("txtGammaQ");
@@ -128,7 +128,8 @@ TEST_F(FinestraUnita, AFactorNotPositiveIsRefusedAndTheWindowStays) {
   }
   EXPECT_EQ(ambiente.box.Testi().size(), 4u);
   EXPECT_EQ(ambiente.box.Testi()[0],
-            "Il coefficiente parziale sulle azioni deve essere maggiore di zero");
+            "γ azioni = 0: deve essere compreso tra 1 e 3;\r\n"
+            "un coefficiente parziale non riduce le azioni né le moltiplica oltre 3.");
   EXPECT_EQ(Stato.GammaAzioni, 1.5f);
   EXPECT_TRUE(main.chiamate.empty());
 }
