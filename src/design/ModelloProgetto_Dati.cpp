@@ -40,8 +40,8 @@ bool AzioneLeggibile(platform::Form& f, const char* nome, int indice) {
   return testo.find_first_not_of(' ') == std::string::npos || NumeroCella::Numerico(testo);
 }
 
-// An action beyond its range is refused with a box that names it.
-bool AzioneFuoriIntervallo(Intervalli::Grandezza g, double valore, const char* nome) {
+// A value beyond its range is refused with a box that names it.
+bool FuoriIntervallo(Intervalli::Grandezza g, double valore, const char* nome) {
   const std::string motivo = Intervalli::FuoriIntervallo(g, valore, nome);
   if (motivo.empty()) return false;
   platform::MsgBox(motivo, platform::Pulsanti::Ok, platform::Icona::Critica);
@@ -121,11 +121,18 @@ bool ModelloProgetto::LeggiDati() {
   Stato.DiametroReggistaffe = Intero(f, "ComboReggi");
   AltezzaSezione = static_cast<float>(LunghezzaInMm(Numero(f, "txtSez", 0)));
   BaseSezione = static_cast<float>(LunghezzaInMm(Numero(f, "txtSez", 1)));
-  // No negative cover or holders, no stirrups of no diameter, no fixed width of nothing.
-  if (Stato.CopriferroProgetto < 0 || Stato.DiametroReggistaffe < 0 ||
-      (!Stato.SenzaStaffe && Stato.DiametroStaffe <= 0))
+  // No stirrups of no diameter, no negative holders. A cover of 0 and a
+  // depth too small are taken (the depth is raised to three covers); a fixed
+  // width must be a width.
+  if (Stato.DiametroReggistaffe < 0 || (!Stato.SenzaStaffe && Stato.DiametroStaffe <= 0))
     return false;
-  if (Stato.DimensioneFissa != 0 && !(BaseSezione > 0)) return false;
+  using Intervalli::Grandezza;
+  const float massima = static_cast<float>(Intervalli::Di(Grandezza::Lunghezza).massimo);
+  if ((Stato.CopriferroProgetto != 0 &&
+       FuoriIntervallo(Grandezza::Lunghezza, Stato.CopriferroProgetto, "c")) ||
+      (!(AltezzaSezione <= massima) && FuoriIntervallo(Grandezza::Lunghezza, AltezzaSezione, "H")) ||
+      (Stato.DimensioneFissa != 0 && FuoriIntervallo(Grandezza::Lunghezza, BaseSezione, "B")))
+    return false;
   // The width a search starts from.
   if (!(BaseSezione > 0)) BaseSezione = 1;
 
@@ -171,8 +178,8 @@ bool ModelloProgetto::LeggiOpzioni() {
     const std::size_t k = static_cast<std::size_t>(i);
     const double momento = Numero(f, "F_Mxsd", i);
     const double taglio = Numero(f, "F_Vsd", i) * 1000;
-    if (AzioneFuoriIntervallo(Intervalli::Grandezza::Momento, momento * 1000000, "M") ||
-        AzioneFuoriIntervallo(Intervalli::Grandezza::Forza, taglio, "V"))
+    if (FuoriIntervallo(Intervalli::Grandezza::Momento, momento * 1000000, "M") ||
+        FuoriIntervallo(Intervalli::Grandezza::Forza, taglio, "V"))
       return false;
     AzioneMx[k] = std::fabs(momento) * 1000000;
     // A shear of either sign asks for the same stirrups.

@@ -181,11 +181,11 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   bool StaffaMemorizza(int riga);
 
   // The column and the actions of the window checked before a command uses
-  // them: a box tells the first that has no physical meaning. With
-  // zeriAmmessi a size of 0 is left to the rules' own warnings.
+  // them: a box tells the first that has no physical meaning, and no result
+  // stays in sight. With zeriAmmessi a size of 0 is left to the rules' own
+  // warnings.
   bool DatiRifiutati(bool zeriAmmessi = false);
-  // The window's column and actions stored for the rules; false, with no
-  // rule's result left in sight, when refused.
+  // The window's column and actions stored and checked for the rules.
   bool DatiPerLeRegole(bool editor);
   // The rules' ratio boxes emptied before a run rewrites them (with the
   // stirrup editor open, the stirrup ratios only).

@@ -133,12 +133,7 @@ bool FrmSismica::DatiPerLeRegole(bool editor) {
   // While the stirrup editor is open the column's boxes are locked.
   if (!editor) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
   AzioniLeggeScrive(false);
-  if (!DatiRifiutati(true)) return true;
-  SvuotaCaselleRegole(false);
-  // An empty list would read "OK prescrizioni".
-  findChild<QTextEdit*>("RichTextBox1")->clear();
-  SvuotaVerificheSuperate();
-  return false;
+  return !DatiRifiutati(true);
 }
 
 void FrmSismica::SvuotaCaselleRegole(bool soloStaffe) {

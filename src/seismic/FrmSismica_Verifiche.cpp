@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextEdit>
 
 #include "analysis/Correnti.h"
 #include "app/DominioMxMy.h"
@@ -78,6 +79,11 @@ bool FrmSismica::DatiRifiutati(bool zeriAmmessi) {
   if (motivo.empty()) return false;
   platform::MsgBox("Calcolo non eseguito: dati non validi.\r\n" + motivo, platform::Pulsanti::Ok,
                    platform::Icona::Critica);
+  // No result of the inputs refused stays in sight; an empty list would read
+  // "OK prescrizioni".
+  SvuotaCaselleRegole(false);
+  if (auto* lista = findChild<QTextEdit*>("RichTextBox1")) lista->clear();
+  SvuotaVerificheSuperate();
   return true;
 }
 

@@ -65,7 +65,11 @@ QWidget* Prepara(FinestraMain& f, Finestra dove) {
     case Finestra::MetodoN: return f.main.get();
     case Finestra::Materiali: return Apri<Material>(f, "mnuMateriali");
     case Finestra::Unita: return Apri<frmUnits>(f, "mnuOpzioniItem_1");
-    case Finestra::Progetto: return Apri<ProgettoSezione>(f, "mnu_Progetto");
+    case Finestra::Progetto: {
+      QWidget* p = Apri<ProgettoSezione>(f, "mnu_Progetto");
+      Clic(p, "OptionFissa_1");  // the width typed is the width designed
+      return p;
+    }
     case Finestra::Sismica: break;
   }
   QWidget* s = Apri<FrmSismica>(f, "MnuSismica");
@@ -141,6 +145,7 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
       {G::TauC, F::Materiali, "txtSigAdm_3", "10", "10,1", "τc1 = 10,1"},
       {G::GammaAzioni, F::Unita, "txtGammaQ", "3", "3,01", "γ azioni = 3,01"},
       {G::Forza, F::Progetto, "F_Vsd_0", "1000000000", "1010000000", "V = 1010000000 kN"},
+      {G::Lunghezza, F::Progetto, "txtSez_1", "10000", "10000,1", "B = 100001 mm"},
       {G::Lunghezza, F::Sismica, "PilastroTxt_9", "10000", "10000,1", "L = 100001 mm"},
       {G::Forza, F::Sismica, "F_N", "-1000000000", "-1010000000", "NEd = -1010000000 kN"},
       {G::Momento, F::Sismica, "F_MInfsd_0", "100000000000", "101000000000", "MEd = 101000000000 kNm"},

@@ -333,9 +333,16 @@ TEST_F(FinestraMateriali, NewRowsJoinTheGridsAndTheLibraryWhenSaved) {
     NuovoMateriale nuovo(finestra, 1);
     nuovo.show();
     EXPECT_EQ(nuovo.windowTitle().toStdString(), "Nuovo calcestruzzo");
-    const char* testi[] = {"C32/40", "32", "40", "999"};
+    const char* testi[] = {"C32/40", "95", "40", "999"};
     for (int i = 0; i < 4; ++i)
       nuovo.findChild<QLineEdit*>(QString("Text1_%1").arg(i))->setText(testi[i]);
+    // A strength out of its range joins no grid.
+    QTest::mouseClick(nuovo.findChild<QPushButton*>("Inserisci"), Qt::LeftButton);
+    ASSERT_EQ(ambiente.box.Testi().size(), 1u);
+    EXPECT_EQ(ambiente.box.Testi()[0].rfind("fck = 95 N/mm²: deve essere", 0), 0u);
+    EXPECT_EQ(finestra.MsFlex(1).Rows(), 15);
+    nuovo.findChild<QLineEdit*>("Text1_1")->setText("32");
+    ambiente.box.Svuota();
     QTest::mouseClick(nuovo.findChild<QPushButton*>("Inserisci"), Qt::LeftButton);
   }
   const platform::FlexGrid& cls = finestra.MsFlex(1);

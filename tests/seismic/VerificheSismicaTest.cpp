@@ -190,14 +190,19 @@ TEST_F(VerificheSismica, InputsOutOfRangeGiveNoResult) {
       {"F_MInfsd_0", "2E11", "0", "MEd = 200000000000 kNm"}};
   for (const Riga& r : righe) {
     Scrivi(r.box, r.testo);
-    for (const char* comando : {"btnDominioMNsismica", "cmdDirezione_0"}) {
+    for (const char* comando :
+         {"btnDominioMNsismica", "cmdDirezione_0", "cmdControlloPil_0", "mnufileitem_8"}) {
       f.ambiente.box.Svuota();
-      Clic(comando);
+      if (QAction* voce = S().findChild<QAction*>(comando))
+        voce->trigger();
+      else
+        Clic(comando);
       const std::vector<std::string> testi = f.ambiente.box.Testi();
       ASSERT_EQ(testi.size(), 1u) << r.box << " " << comando;
       EXPECT_EQ(testi[0].rfind("Calcolo non eseguito: dati non validi.\r\n" + r.motivo, 0), 0u)
           << testi[0];
       for (const char* nome : {"txtRoM", "txtVu"}) EXPECT_EQ(T(nome, 0), "") << nome;
+      EXPECT_TRUE(S().findChild<QTextEdit*>("RichTextBox1")->toPlainText().isEmpty()) << comando;
     }
     Scrivi(r.box, r.buono);
   }
