@@ -5,6 +5,7 @@
 
 #include "app/BloccoMateriali.h"
 #include "app/FileInOut.h"
+#include "model/GeneraleTesto.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 #include "seismic/FileSismica.h"
@@ -141,7 +142,8 @@ void CorreggiFattori(const std::string& modo, std::string& sostituiti) {
 
 void Correzioni14(const std::string& modo, DatiFinestra& dati, std::string& sostituiti) {
   CorreggiFattori(modo, sostituiti);
-  for (size_t i = 0; i < 2; ++i) dati.VForm[i] = Stato.AzioneV[i] / 1000.0;
+  // kN on the digits of the Single in N: 123456.7 N is 123.4567 kN.
+  for (size_t i = 0; i < 2; ++i) dati.VForm[i] = Generale::DivisoPotenzaDieci(Stato.AzioneV[i], 3);
 }
 
 // How far a reading went: the seismic block and the design code reached, or

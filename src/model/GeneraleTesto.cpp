@@ -53,6 +53,23 @@ double LeggiNumero(const std::string& testo) {
   return valore;
 }
 
+// The shortest decimal text of x, its exponent lowered by potenza, read as a
+// double.
+template <class T>
+double Diviso(T x, int potenza) {
+  if (!std::isfinite(x) || x == 0) return x;
+  char testo[64];
+  char* fine = std::to_chars(testo, testo + sizeof testo, x, std::chars_format::scientific).ptr;
+  char* e = std::find(testo, fine, 'e');
+  int esponente = 0;
+  std::from_chars(e + (e[1] == '+' ? 2 : 1), fine, esponente);
+  fine = std::to_chars(e + 1, testo + sizeof testo, esponente - potenza).ptr;
+  double valore = 0;
+  // Beyond the range of a double, the division itself.
+  if (std::from_chars(testo, fine, valore).ec != std::errc()) return x / std::pow(10.0, potenza);
+  return valore;
+}
+
 }  // namespace
 
 std::string TogliCarattere(const std::string& testo, int posizione) {
@@ -69,19 +86,9 @@ double ValNumero(const std::string& testo) {
   return 0;
 }
 
-double DivisoPotenzaDieci(double x, int potenza) {
-  if (!std::isfinite(x) || x == 0) return x;
-  char testo[64];
-  char* fine = std::to_chars(testo, testo + sizeof testo, x, std::chars_format::scientific).ptr;
-  char* e = std::find(testo, fine, 'e');
-  int esponente = 0;
-  std::from_chars(e + (e[1] == '+' ? 2 : 1), fine, esponente);
-  fine = std::to_chars(e + 1, testo + sizeof testo, esponente - potenza).ptr;
-  double valore = 0;
-  // Beyond the range of a double, the division itself.
-  if (std::from_chars(testo, fine, valore).ec != std::errc()) return x / std::pow(10.0, potenza);
-  return valore;
-}
+double DivisoPotenzaDieci(double x, int potenza) { return Diviso(x, potenza); }
+
+double DivisoPotenzaDieci(float x, int potenza) { return Diviso(x, potenza); }
 
 RifiutaNumeriNonValidi::RifiutaNumeriNonValidi() { ++Rifiuti; }
 

@@ -20,6 +20,8 @@ double ValNumero(const std::string& testo);
 // shortest decimal text of x shifted, so that 2.1 per mille gives the double
 // nearest 0.0021, where 2.1 / 1000 gives 0.0021000000000000003.
 double DivisoPotenzaDieci(double x, int potenza);
+// The same on the digits of a Single: 123456.7f / 1000 gives 123.4567.
+double DivisoPotenzaDieci(float x, int potenza);
 
 class NumeroNonValido : public std::invalid_argument {
  public:

@@ -372,10 +372,15 @@ void FrmSismica::AzioniLeggeScrive(bool Scrive) {
     }
     return;
   }
-  M.NEdSismica = Generale::ValNumero(Controllo("F_N")) * 1000;
+  // N and Nmm on the digits typed: 1,001 kN is 1001 N (1.001 x 1000 would be
+  // 1000.9999999999999).
+  const auto letto = [this](const char* nome, int indice, int potenza) {
+    return Generale::DivisoPotenzaDieci(Generale::ValNumero(Controllo(nome, indice)), -potenza);
+  };
+  M.NEdSismica = letto("F_N", platform::SenzaIndice, 3);
   for (int i = 0; i <= 1; ++i) {
-    M.MEdSuperiore[i] = Generale::ValNumero(Controllo("F_MSupsd", i)) * 1e6;
-    M.MEdInferiore[i] = Generale::ValNumero(Controllo("F_MInfsd", i)) * 1e6;
+    M.MEdSuperiore[i] = letto("F_MSupsd", i, 6);
+    M.MEdInferiore[i] = letto("F_MInfsd", i, 6);
   }
 }
 

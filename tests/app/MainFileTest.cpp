@@ -3,9 +3,16 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
 
 #include "FinestraConDialogo.h"
 #include "Schermata.h"
+#include "design/ProgettoSezione.h"
+#include "seismic/FrmSismica.h"
 
 namespace {
 
@@ -64,6 +71,38 @@ TEST(MainFile, UnSalvataggioRifiutatoDallaFinestraNonScrive) {
   EXPECT_FALSE(std::filesystem::exists(f.ambiente.Percorso("x.slu")));
   EXPECT_TRUE(f.dialogo->Mostrati().empty());
   EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
+}
+
+// Numbers typed in kN or kNm are stored in N and Nmm on the digits typed,
+// with no remainder of the conversion: V = 123,4567 kN is the Single
+// 123456.7 N, written back as 123.4567 (123456.703125 / 1000 would be
+// 123.456703125); NEd = 1,001 kN is 1001 N (1.001 x 1000 would be
+// 1000.9999999999999), MEd = 4,35 kNm is 4350000 Nmm.
+TEST(MainFile, INumeriBattutiSonoScrittiSenzaResti) {
+  FinestraConDialogo f(false);
+  f.main->FlexGrid(0).SetTextMatrix(1, 1, "30");
+  f.main->FlexGrid(0).SetTextMatrix(1, 2, "50");
+  f.main->findChild<QAction*>("mnu_Progetto")->trigger();
+  std::unique_ptr<ProgettoSezione> progetto(ProgettoSezione::Aperta());
+  ASSERT_NE(progetto, nullptr);
+  for (const auto& [indice, testo] : {std::pair{0, "123,4567"}, {1, "0,1234567"}}) {
+    auto* v = progetto->findChild<QLineEdit*>(QString("F_Vsd_%1").arg(indice));
+    v->setFocus();
+    v->selectAll();
+    QTest::keyClicks(v, testo);
+    QTest::keyClick(v, Qt::Key_Return);
+  }
+  f.main->findChild<QAction*>("MnuSismica")->trigger();
+  FrmSismica* sismica = FrmSismica::Aperta();
+  ASSERT_NE(sismica, nullptr);
+  sismica->findChild<QLineEdit*>("F_N")->setText("1,001");
+  sismica->findChild<QLineEdit*>("F_MSupsd_0")->setText("4,35");
+  f.dialogo->Accoda(f.ambiente.Percorso("n.slu"));
+  sismica->mnufileitem_Click(3);
+  const std::string salvato = f.ambiente.Leggi("n.slu");
+  for (const char* riga : {"\r\n123.4567,0.1234567\r\n", "\r\n#FALSE#,1001,", "\r\n4350000,0\r\n"})
+    EXPECT_NE(salvato.find(riga), std::string::npos) << riga;
+  sismica->close();
 }
 
 }  // namespace

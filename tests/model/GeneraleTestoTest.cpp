@@ -51,4 +51,6 @@ TEST(DivisoPotenzaDieci, GivesTheDoubleOfTheShiftedDecimal) {
       {0, 3, 0},        {391.3, 0, 391.3}, {1e308, -3, HUGE_VAL}};
   for (auto [x, potenza, atteso] : casi)
     EXPECT_EQ(Generale::DivisoPotenzaDieci(x, potenza), atteso) << x << " " << potenza;
+  // A Single on its own digits: 123456.7f is 123456.703125 as a double.
+  EXPECT_EQ(Generale::DivisoPotenzaDieci(123456.7f, 3), 123.4567);
 }
