@@ -5,9 +5,9 @@
 // must then write out, read back without any box, and write out again to the
 // same bytes.
 // The same bytes as a project file: taken or not; what was taken has its
-// factors in range and, under its own design code, writes out, reads back
-// without a box and writes again to the same bytes, also after the other
-// unit shown and back and another code and back.
+// material constants and factors in range and, under its own design code,
+// writes out, reads back without a box and writes again to the same bytes,
+// also after the other unit shown and back and another code and back.
 // The same bytes as a DXF drawing: the import ends, with a section whose
 // matrices match its counts or with none.
 #include <cstdint>
@@ -128,7 +128,7 @@ void VerificaIntervalli() {
            s.NormativaSismica <= 1);
   Verifica(s.UnitaLunghezza == "mm" || s.UnitaLunghezza == "cm");
   // Through the same table of ranges the readers use.
-  Verifica(FileImpostazioni::SostituisceValoriFuoriIntervallo(false).empty());
+  Verifica(FileImpostazioni::SostituisceValoriFuoriIntervallo().empty());
 }
 
 bool LeggiEntrambi() {
@@ -218,8 +218,9 @@ void LeggiProgetto(Ambiente& ambiente, const std::string& contenuto) {
   ProgettoFile::DatiFinestra dati;
   Generale::FileDati file = Generale::FileDati::DaContenuto(contenuto);
   if (!ProgettoFile::Legge(file, dati)) return;
-  // The factors read are in range, through the table the reader uses.
-  Verifica(FileImpostazioni::SostituisceFattoriFuoriIntervallo().empty());
+  // Every material constant and factor read is in range, through the table
+  // the reader uses.
+  Verifica(FileImpostazioni::SostituisceValoriFuoriIntervallo().empty());
   // A type-6 outline read without its vertices has nothing to save.
   if (VariabiliPubbliche::Stato.TipoSezione == 6) return;
   // The file's code applied from the menu, as the window applies it.

@@ -2,7 +2,8 @@
 // reading the window, the verification and the drawing into the picture,
 // timed apart, and the whole command. Then the domain windows of the ring:
 // "Infittisci punti" of the Mx-My domain from 720 to 1,440 directions, and
-// the M-N domain at 10 points a region, each with its grid and chart.
+// the M-N domain at 10 points a region, each with its grid and chart; beside
+// each, its computation alone, so that the output is the difference.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <memory>
 
 #include "analysis/Correnti.h"
+#include "analysis/PuntiDominioMN.h"
 #include "app/DominioMN.h"
 #include "app/DominioMxMy.h"
 #include "app/FinestreRisultati.h"
@@ -76,6 +78,29 @@ void DominioMxMy_Infittisci(benchmark::State& stato) {
   if (finestra.GridMN().Rows() != DominioMxMy::DirezioniMassime + 2) std::abort();
 }
 
+// The sweep of Infittisci at 1,440 directions without its refinement: the
+// ultimate runs alone.
+void DominioMxMy_Calcolo(benchmark::State& stato) {
+  Main& m = FinestraAnello();
+  m.btnCalcola_Click();
+  SezioneCA& sezione = *VariabiliPubbliche::SezioneCorrente();
+  constexpr int n = DominioMxMy::DirezioniMassime;
+  for (auto _ : stato)
+    for (int i = 0; i <= n; ++i) sezione.CalcolaTramok1(360.0f * static_cast<float>(i) / n, false);
+}
+
+// The two halves of the M-N domain at 10 points a region, computed alone.
+void DominioMN_Calcolo(benchmark::State& stato) {
+  Main& m = FinestraAnello();
+  m.btnCalcola_Click();
+  SezioneCA& sezione = *VariabiliPubbliche::SezioneCorrente();
+  for (auto _ : stato) {
+    PuntiDominioMN punti;
+    for (int meta = 0; meta < 2; ++meta) sezione.CalcolaDominioMN1(10, punti);
+    benchmark::DoNotOptimize(punti.M.data());
+  }
+}
+
 void DominioMN_Punti(benchmark::State& stato) {
   Main& m = FinestraAnello();
   m.btnCalcola_Click();
@@ -90,7 +115,9 @@ void DominioMN_Punti(benchmark::State& stato) {
 }  // namespace
 
 BENCHMARK(DominioMxMy_Infittisci)->Unit(benchmark::kMillisecond);
+BENCHMARK(DominioMxMy_Calcolo)->Unit(benchmark::kMillisecond);
 BENCHMARK(DominioMN_Punti)->Unit(benchmark::kMillisecond);
+BENCHMARK(DominioMN_Calcolo)->Unit(benchmark::kMillisecond);
 BENCHMARK(LetturaFinestra)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Verifica)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DisegnoInFigura)->Unit(benchmark::kMicrosecond);

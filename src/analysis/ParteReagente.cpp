@@ -6,7 +6,7 @@
 
 Poligono ParteReagente(const Poligono& contorno, double xR, double yR, double wR, double a,
                        double b, double c, int& stato) {
-  Poligono parte = contorno.PoligonoReagente(xR, yR, wR, a, b, c, stato);
+  Poligono parte = contorno.PoligonoReagente(xR, yR, wR, a, b, c, stato, false);
   if (stato == StatoSezione::Parzializzata) return parte;
   // Missed: the vertex farthest from the line tells the outline's side.
   double latoContorno = 0;

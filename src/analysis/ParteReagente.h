@@ -7,6 +7,7 @@
 // direction, a negative weight points to the opposite side), and the cut
 // status: 1 cut; when the line misses the outline, 0 with the whole outline
 // if the outline lies on that side, -1 with an empty polygon if it lies on
-// the other. Properties are computed only for a cut part.
+// the other. Properties are not computed: the callers compute them in the
+// frame they keep the part in.
 Poligono ParteReagente(const Poligono& contorno, double xR, double yR, double wR, double a,
                        double b, double c, int& stato);

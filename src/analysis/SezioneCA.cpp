@@ -22,8 +22,8 @@ void SezioneCA::SetPoligono(std::shared_ptr<::Poligono> poligono) {
 }
 
 std::shared_ptr<SezioneCAreagente> SezioneCA::CreaSezioneCaInteramenteReagente() const {
-  auto reagente = std::make_shared<SezioneCAreagente>();
-  reagente->SetPoligono(std::make_shared<::Poligono>(Contorno->Copia()));
+  auto reagente =
+      std::make_shared<SezioneCAreagente>(std::make_shared<::Poligono>(Contorno->Copia()));
   reagente->BarreDati(nBarre, xBarre, yBarre, AreeBarre, RapportiN, nCavi, xCavi, yCavi, AreeCavi,
                       PrecompressioneCavi, EpsCaviIniziale);
   return reagente;

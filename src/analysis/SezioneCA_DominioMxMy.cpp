@@ -218,10 +218,13 @@ void SezioneCA::ScriveGrigliaGraficoMxMy(Finestre::FinestraDominio& finestra, in
                                          const Matrice<float>& grafico,
                                          const std::string& titolo) {
   platform::FlexGrid& griglia = finestra.GridMN();
-  griglia.SetFormatString(intestazione);
-  VariabiliPubbliche::DimensionaGriglia(griglia, nColonne, n, 0.5);
-  for (int i = 1; i <= n; ++i) MsFlex::ScriveCella(i, i, 0, griglia);
-  MsFlex::ScriveMatriceInGriglia(griglia, tabella, "", false);
+  {
+    const platform::FlexGrid::Blocco blocco(griglia);
+    griglia.SetFormatString(intestazione);
+    VariabiliPubbliche::DimensionaGriglia(griglia, nColonne, n, 0.5);
+    for (int i = 1; i <= n; ++i) MsFlex::ScriveCella(i, i, 0, griglia);
+    MsFlex::ScriveMatriceInGriglia(griglia, tabella, "", false);
+  }
 
   platform::Chart& g = finestra.Graph1();
   g.SetUniformAxis(false);

@@ -13,6 +13,7 @@
 // SezioneCAreagente_<Tema>.cpp.
 #include <array>
 #include <memory>
+#include <utility>
 #include <optional>
 
 #include "analysis/AcciaiSezione.h"
@@ -28,6 +29,9 @@
 class SezioneCAreagente : public Matematica::Equazione, private AcciaiSezione {
  public:
   SezioneCAreagente() = default;
+  // Sharing the given polygon, which must exist.
+  explicit SezioneCAreagente(std::shared_ptr<::Poligono> poligono)
+      : Contorno(std::move(poligono)) {}
   // Objects are shared, never copied: a copy would share the polygon and
   // not the steel.
   SezioneCAreagente(const SezioneCAreagente&) = delete;

@@ -11,6 +11,19 @@
 using VariabiliPubbliche::MaterialiCorrenti;
 using VariabiliPubbliche::Stato;
 
+namespace {
+
+// Elements 1..n of v as a plain array from 0, once v is known to hold them
+// (it throws otherwise); nullptr when n < 1.
+template <class T>
+const T* DaUno(const Vettore<T>& v, int n) {
+  if (n < 1) return nullptr;
+  v(n);
+  return &v(1);
+}
+
+}  // namespace
+
 double SezioneCAreagente::RisultanteAssiale(double epsSup, double epsInf, double N) const {
   return RisultanteCls(epsSup, epsInf) - RisultanteAcciaio(epsSup, epsInf) - N;
 }
@@ -53,13 +66,19 @@ double SezioneCAreagente::RisultanteCls(double epsSup, double epsInf) const {
 
 double SezioneCAreagente::RisultanteAcciaio(double epsSup, double epsInf) const {
   const Materiali& materiali = MaterialiCorrenti();
-  const Materiali::LeggeAcciaio barre = materiali.Acciaio(0), cavi = materiali.Acciaio(1);
   const double h = hTotale, ySup = ySezMax;
   double risultante = 0;
-  for (int i = 1; i <= nBarre; ++i) {
-    const double eps = Materiali::EpsAcciaio(epsSup, epsInf, yBarre(i), h, ySup);
-    risultante += AreeBarre(i) * barre.Sigma(eps);
+  if (nBarre > 0) {
+    const Materiali::LeggeAcciaio barre = materiali.Acciaio(0);
+    const float* y = DaUno(yBarre, nBarre);
+    const float* aree = DaUno(AreeBarre, nBarre);
+    for (int i = 0; i < nBarre; ++i) {
+      const double eps = Materiali::EpsAcciaio(epsSup, epsInf, y[i], h, ySup);
+      risultante += aree[i] * barre.Sigma(eps);
+    }
   }
+  if (nCavi < 1) return risultante;
+  const Materiali::LeggeAcciaio cavi = materiali.Acciaio(1);
   for (int i = 1; i <= nCavi; ++i) {
     const double eps = Materiali::EpsAcciaio(epsSup, epsInf, yCavi(i), h, ySup);
     risultante += AreeCavi(i) * cavi.Sigma(eps + EpsInizialeCavo(i));

@@ -102,8 +102,10 @@ bool SezioneCAreagente::ControllaForzaAssialeLimite(double N, double& Nlim) {
   const double eps = N >= 0 ? materiali.epsCu : -materiali.EPSSU;
   const double fc = N >= 0 ? materiali.SIGCUC : 0;
   Nlim = Contorno->Area * fc;
-  for (int i = 1; i <= nBarre; ++i) Nlim += AreeBarre(i) * materiali.SigmaAcciaio(eps, 0, 0);
-  for (int i = 1; i <= nCavi; ++i) Nlim += AreeCavi(i) * materiali.SigmaAcciaio(eps, 1, 0);
+  const double sigmaBarre = nBarre > 0 ? materiali.SigmaAcciaio(eps, 0, 0) : 0;
+  const double sigmaCavi = nCavi > 0 ? materiali.SigmaAcciaio(eps, 1, 0) : 0;
+  for (int i = 1; i <= nBarre; ++i) Nlim += AreeBarre(i) * sigmaBarre;
+  for (int i = 1; i <= nCavi; ++i) Nlim += AreeCavi(i) * sigmaCavi;
   if (std::fabs(N) < std::fabs(Nlim)) return true;
   platform::MsgBox("Forza assiale massima ammissibile = " + Formattazione::TestoNumero(Nlim / 1000),
                    platform::Pulsanti::Ok, platform::Icona::Critica, "ERRORE !");

@@ -1,6 +1,7 @@
 #include "app/BloccoMateriali.h"
 
 #include <cmath>
+#include <type_traits>
 
 #include "app/FileInOut.h"
 #include "model/Formato.h"
@@ -15,7 +16,22 @@ using Generale::FileInOut;
 using Generale::VersioneMinore;
 using VariabiliPubbliche::Stato;
 
-void LeggeScrive(Generale::FileDati& file, const std::string& modo, const std::string& versione) {
+// "nome = letto: sostituito con predefinito" of a value replaced.
+std::string Sostituito(Intervalli::Grandezza g, double letto, double predefinito,
+                       const char* nome) {
+  const Intervalli::Intervallo& i = Intervalli::Di(g);
+  const std::string unita = *i.unita ? std::string(" ") + i.unita : "";
+  const std::string valore = std::isfinite(letto)
+                                 ? Intervalli::TestoValore(g, letto, nome)
+                                 : std::string(nome) + " non finito";
+  return valore + ": sostituito con " + Formattazione::TestoNumero(predefinito * i.scala) +
+         unita + "\r\n";
+}
+
+}  // namespace
+
+void BloccoMaterialiLeggeScrive(Generale::FileDati& file, const std::string& modo,
+                                const std::string& versione) {
   const bool lettura = modo == "L";
   auto precedente = [&](const char* minima) { return lettura && VersioneMinore(versione, minima); };
 
@@ -52,57 +68,13 @@ void LeggeScrive(Generale::FileDati& file, const std::string& modo, const std::s
   FileInOut(modo, file, Stato.FattoreConfidenza[0], Stato.FattoreConfidenza[1]);
 }
 
-// "nome = letto: sostituito con predefinito" of a value replaced.
-std::string Sostituito(Intervalli::Grandezza g, double letto, double predefinito,
-                       const char* nome) {
-  const Intervalli::Intervallo& i = Intervalli::Di(g);
-  const std::string unita = *i.unita ? std::string(" ") + i.unita : "";
-  const std::string valore = std::isfinite(letto)
-                                 ? Intervalli::TestoValore(g, letto, nome)
-                                 : std::string(nome) + " non finito";
-  return valore + ": sostituito con " + Formattazione::TestoNumero(predefinito * i.scala) +
-         unita + "\r\n";
-}
-
-// campo outside the range of g back to predefinito, with its line in elenco.
-template <class T>
-void Controlla(std::string& elenco, Intervalli::Grandezza g, T& campo, double predefinito,
-               const char* nome) {
-  if (Intervalli::Dentro(g, campo)) return;
-  elenco += Sostituito(g, campo, predefinito, nome);
-  campo = static_cast<T>(predefinito);
-}
-
-}  // namespace
-
-void BloccoMaterialiLeggeScrive(Generale::FileDati& file, const std::string& modo,
-                                const std::string& versione) {
-  try {
-    LeggeScrive(file, modo, versione);
-  } catch (const Generale::ErroreFile&) {
-    if (modo == "L") AvvisaValoriSostituiti(true);
-    throw;
-  }
-  if (modo == "L") AvvisaValoriSostituiti(true);
-}
-
-std::string SostituisceFattoriFuoriIntervallo() {
-  using G = Intervalli::Grandezza;
-  std::string elenco;
-  auto& s = Stato;
-  Controlla(elenco, G::GammaC, s.GammaC, 1.5, "γc");
-  Controlla(elenco, G::GammaS, s.GammaS, 1.15, "γs");
-  Controlla(elenco, G::RapportoN, s.RapportoN[0], 15, "n");
-  Controlla(elenco, G::RapportoN, s.RapportoN[1], 6, "n dei cavi");
-  Controlla(elenco, G::GammaAzioni, s.GammaAzioni, 1.5, "γ azioni");
-  return elenco;
-}
-
-std::string SostituisceValoriFuoriIntervallo(bool soloBlocco) {
+std::string SostituisceValoriFuoriIntervallo() {
   using G = Intervalli::Grandezza;
   std::string elenco;
   const auto controlla = [&](G g, auto& campo, double predefinito, const char* nome) {
-    Controlla(elenco, g, campo, predefinito, nome);
+    if (Intervalli::Dentro(g, campo)) return;
+    elenco += Sostituito(g, campo, predefinito, nome);
+    campo = static_cast<std::remove_reference_t<decltype(campo)>>(predefinito);
   };
   auto& s = Stato;
   controlla(G::AlfaCC, s.AlfaCC, 0.85, "αcc");
@@ -123,10 +95,13 @@ std::string SostituisceValoriFuoriIntervallo(bool soloBlocco) {
   controlla(G::FydCavi, s.Fyd[1], 0, "fyd dei cavi");
   controlla(G::FattoreConfidenza, s.FattoreConfidenza[0], 1, "FC");
   controlla(G::FattoreConfidenza, s.FattoreConfidenza[1], 1, "FC");
-  if (soloBlocco) return elenco;
   controlla(G::Fck, s.Fck, 25, "fck");
   controlla(G::Fyk, s.Fyk, 450, "fyk");
-  elenco += SostituisceFattoriFuoriIntervallo();
+  controlla(G::GammaC, s.GammaC, 1.5, "γc");
+  controlla(G::GammaS, s.GammaS, 1.15, "γs");
+  controlla(G::RapportoN, s.RapportoN[0], 15, "n");
+  controlla(G::RapportoN, s.RapportoN[1], 6, "n dei cavi");
+  controlla(G::GammaAzioni, s.GammaAzioni, 1.5, "γ azioni");
   controlla(G::Rck, s.Rck, 30, "Rck");
   controlla(G::SigmaSAmm, s.SigmaSAmm[0], 255, "σs amm.");
   controlla(G::SigmaSAmm, s.SigmaSAmm[1], 0, "σs amm. dei cavi");
@@ -138,11 +113,8 @@ std::string SostituisceValoriFuoriIntervallo(bool soloBlocco) {
   return elenco;
 }
 
-void AvvisaValoriSostituiti(bool soloBlocco) {
-  AvvisaSostituiti(SostituisceValoriFuoriIntervallo(soloBlocco));
-}
-
-void AvvisaSostituiti(const std::string& elenco) {
+void AvvisaValoriSostituiti() {
+  const std::string elenco = SostituisceValoriFuoriIntervallo();
   if (elenco.empty()) return;
   platform::MsgBox("Valori fuori dai limiti, sostituiti con quelli di Default:\r\n" +
                        elenco.substr(0, elenco.size() - 2),

@@ -129,7 +129,7 @@ bool FileIniLeggeScrive(const std::string& modo) {
     if (!lettura) return true;
     const std::string motivo = ValoriNonValidi();
     if (motivo.empty()) {
-      AvvisaValoriSostituiti(false);
+      AvvisaValoriSostituiti();
       return true;
     }
     Stato = predefiniti;

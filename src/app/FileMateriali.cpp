@@ -69,7 +69,7 @@ void Costanti(const std::string& modo, FileDati& file) {
 
 void Leggi(FileDati& file) {
   Costanti("L", file);
-  FileImpostazioni::AvvisaValoriSostituiti(false);
+  FileImpostazioni::AvvisaValoriSostituiti();
   for (int normativa = 0; normativa <= 2; ++normativa)
     LeggeMateriale("L", file, *VariabiliPubbliche::TabellaAcciaiNormativa(normativa));
   VariabiliPubbliche::AssegnaMatrAcciaio();

@@ -134,25 +134,15 @@ void AzioniDominio(const std::string& modo, FileDati& file) {
   if (n > 0) Generale::FileInOutMat(modo, file, a);
 }
 
-// Factors read out of their ranges (0 in files that never set them) take
-// their defaults, so that what was read writes out and reads back the same;
-// the values replaced go into sostituiti. Writing leaves the values in force.
-void CorreggiFattori(const std::string& modo, std::string& sostituiti) {
-  if (modo == "L") sostituiti += FileImpostazioni::SostituisceFattoriFuoriIntervallo();
-}
-
-void Correzioni14(const std::string& modo, DatiFinestra& dati, std::string& sostituiti) {
-  CorreggiFattori(modo, sostituiti);
+void Correzioni14(DatiFinestra& dati) {
   // kN on the digits of the Single in N: 123456.7 N is 123.4567 kN.
   for (size_t i = 0; i < 2; ++i) dati.VForm[i] = Generale::DivisoPotenzaDieci(Stato.AzioneV[i], 3);
 }
 
 // How far a reading went: the seismic block and the design code reached, or
-// the reading ended on a record the file's version does not have; the
-// factors replaced on the way.
+// the reading ended on a record the file's version does not have.
 struct Percorso {
   bool sismica = false, normativa = false, fineVersione = false;
-  std::string fattoriSostituiti;
 };
 
 void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, Percorso& letto) {
@@ -188,7 +178,7 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, P
   FileInOut(modo, file, Stato.UnitaLunghezza);
   if (lettura && Stato.UnitaLunghezza.empty()) Stato.UnitaLunghezza = "mm";
   FileInOut(modo, file, Stato.PuntoApplicazioneN, Stato.XN, Stato.YN);
-  Correzioni14(modo, dati, letto.fattoriSostituiti);
+  Correzioni14(dati);
 
   FileInOutSenzaMessaggio(modo, file, Stato.ClsReagenteTrazione);
   {
@@ -203,7 +193,6 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, P
   else
     FileInOutSenzaMessaggio(modo, file, Stato.Rck, Stato.SigmaSAmm[0], Stato.SigmaSAmm[1],
                             Stato.SigmaCAmm, Stato.TauC0, Stato.TauC1, Stato.GammaC, Stato.GammaS);
-  CorreggiFattori(modo, letto.fattoriSostituiti);
   FileInOutSenzaMessaggio(modo, file, dati.VForm[0], dati.VForm[1]);
   for (size_t i = 0; i < 2; ++i) Stato.AzioneV[i] = static_cast<float>(dati.VForm[i] * 1000);
   FileInOutSenzaMessaggio(modo, file, Stato.DatiSezioneCircolare[4]);
@@ -219,7 +208,6 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, P
     cond("5.0", Stato.RapportoN[0]);
   else
     FileInOut(modo, file, Stato.RapportoN[0], Stato.RapportoN[1]);
-  CorreggiFattori(modo, letto.fattoriSostituiti);
   {
     Flag barre(Stato.VisTensioniBarre), cls(Stato.VisTensioniCls);
     std::string scartato;
@@ -274,7 +262,10 @@ void Records(const std::string& modo, FileDati& file, DatiFinestra& dati) {
   }
   if (modo == "L" && !letto.sismica) Sismica::ValoriDefault();
   if (modo == "L" && !letto.normativa) DefaultNormativa();
-  if (modo == "L") FileImpostazioni::AvvisaSostituiti(letto.fattoriSostituiti);
+  // Values read out of their ranges (factors of 0 in files that never set
+  // them) take their defaults, so that what was read writes out and reads
+  // back the same; writing leaves the values in force.
+  if (modo == "L") FileImpostazioni::AvvisaValoriSostituiti();
 }
 
 bool Legge(FileDati& file, DatiFinestra& dati) {

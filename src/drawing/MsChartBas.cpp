@@ -12,17 +12,27 @@
 namespace MsChartBas {
 namespace {
 
-void ScriviCella(platform::Chart& grafico, int riga, int colonna, const std::string& testo) {
+// A number is kept as such; one that is not finite as the text every number
+// text shows for it.
+void ScriviCella(platform::Chart& grafico, int riga, int colonna, double valore) {
   grafico.SetRow(riga);
   grafico.SetColumn(colonna);
-  grafico.SetData(testo);
+  if (std::isfinite(valore))
+    grafico.SetDataNumero(valore);
+  else
+    grafico.SetData(Formattazione::TestoNumero(valore));
+}
+
+// The number in a cell, given as a number or typed as a text.
+double ValoreCella(const platform::Chart& grafico, int riga, int colonna) {
+  if (const auto numero = grafico.Numero(riga, colonna)) return *numero;
+  return NumeroCella::Valore(grafico.Testo(riga, colonna));
 }
 
 }  // namespace
 
 void CaricaTabellaGrafico(platform::Chart& grafico, const Matrice<double>& punti, int k, bool a,
                           bool b) {
-  using Formattazione::TestoNumero;
   const int n = punti.Ub1();
   const int c = 2 * k - 1;
   const int r0 = grafico.RowCount();
@@ -30,26 +40,20 @@ void CaricaTabellaGrafico(platform::Chart& grafico, const Matrice<double>& punti
   grafico.SetColumnCount(2 * k);
   grafico.SetRowCount(righe);
   for (int i = 1; i <= n; ++i) {
-    ScriviCella(grafico, i, c, TestoNumero(punti(i, 1)));
-    ScriviCella(grafico, i, c + 1, TestoNumero(punti(i, 2)));
+    ScriviCella(grafico, i, c, punti(i, 1));
+    ScriviCella(grafico, i, c + 1, punti(i, 2));
   }
-  // The rows past the last point repeat it, written once.
-  if (k > 1 && n < righe) {
-    const std::string x = TestoNumero(punti(n, 1)), y = TestoNumero(punti(n, 2));
+  // The rows past the last point repeat it.
+  if (k > 1 && n < righe)
     for (int i = n + 1; i <= righe; ++i) {
-      ScriviCella(grafico, i, c, x);
-      ScriviCella(grafico, i, c + 1, y);
+      ScriviCella(grafico, i, c, punti(n, 1));
+      ScriviCella(grafico, i, c + 1, punti(n, 2));
     }
-  }
   // The earlier series grow with their last point; a chart that had no row
   // has no point to repeat.
   if (k > 1 && righe > r0 && r0 >= 1) {
-    std::vector<std::string> ultimo;
-    grafico.SetRow(r0);
-    for (int j = 1; j <= 2 * (k - 1); ++j) {
-      grafico.SetColumn(j);
-      ultimo.push_back(TestoNumero(NumeroCella::Valore(grafico.Data())));
-    }
+    std::vector<double> ultimo;
+    for (int j = 1; j <= 2 * (k - 1); ++j) ultimo.push_back(ValoreCella(grafico, r0, j));
     for (int i = r0 + 1; i <= righe; ++i)
       for (int j = 1; j <= 2 * (k - 1); ++j) ScriviCella(grafico, i, j, ultimo[j - 1]);
   }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 
+#include "platform/NumeroScritto.h"
 #include "platform/Sistema.h"
 
 namespace Formattazione {
@@ -220,22 +221,11 @@ std::string Formato(double x, const std::string& schema) {
 
 std::string TestoNumero(double x) {
   if (!std::isfinite(x)) return TestoNonFinito;
-  if (x == 0) x = 0;  // no "-0"
-  char buf[40];
-  char* fine = std::to_chars(buf, buf + sizeof buf - 1, x, std::chars_format::general, 15).ptr;
-  ultimoTesto.valido = std::isfinite(x);
-  if (ultimoTesto.valido) {
-    *fine = '\0';
-    ultimoTesto.bit = std::bit_cast<std::uint64_t>(x);
-    ultimoTesto.cifre = CifreDaTestoG(buf, fine);
-  }
-  std::string t(buf, fine);
-  if (const std::size_t e = t.find('e'); e != std::string::npos) t[e] = 'E';
-  if (const std::size_t punto = t.find('.'); punto != std::string::npos) {
-    const std::string decimale = platform::SistemaCorrente().SeparatoreDecimale();
-    if (decimale != ".") t.replace(punto, 1, decimale);
-  }
-  return t;
+  std::string cifre = platform::CifreNumero(x);
+  ultimoTesto.valido = true;
+  ultimoTesto.bit = std::bit_cast<std::uint64_t>(x == 0 ? 0.0 : x);
+  ultimoTesto.cifre = CifreDaTestoG(cifre.data(), cifre.data() + cifre.size());
+  return platform::NumeroLocale(std::move(cifre));
 }
 
 }  // namespace Formattazione

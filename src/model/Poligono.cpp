@@ -31,6 +31,17 @@ Poligono Poligono::Copia() const {
   return copia;
 }
 
+Poligono Poligono::DaVertici(Vettore<double>&& x, Vettore<double>&& y, int n) {
+  Poligono p;
+  if (n < 1) return p;
+  x.ReDimPreserve(n);
+  y.ReDimPreserve(n);
+  p.x_ = std::move(x);
+  p.y_ = std::move(y);
+  p.nVertici_ = n;
+  return p;
+}
+
 void Poligono::ScriviVertici(std::vector<double>& vertici) const {
   const int n = std::max(nVertici_, 0);
   vertici.resize(2 * static_cast<size_t>(n));

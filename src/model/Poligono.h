@@ -166,14 +166,16 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // The part on the side of the reference point (xR, yR, wR), homogeneous: wR
   // = 0 makes (xR, yR) a direction, and a negative weight points to the
   // opposite side. The crossings (32-bit) are vertices of the part; its
-  // properties are computed. None when the line meets no side.
+  // properties are computed unless the caller, who will compute them, says
+  // so. None when the line meets no side.
   std::optional<Poligono> PoligonoIntersezione(double a, double b, double c, double xR,
-                                               double yR, double wR) const;
+                                               double yR, double wR,
+                                               bool caratteristiche = true) const;
   // PoligonoIntersezione with stato 1; when the line meets no side, a copy of
   // the vertices with stato 0 when wR >= 0, else an empty polygon with stato
   // -1 (properties not computed either way).
   Poligono PoligonoReagente(double xR, double yR, double wR, double a, double b, double c,
-                            int& stato) const;
+                            int& stato, bool caratteristiche = true) const;
 
   // ---- Moving and mirroring the vertices
 
@@ -291,6 +293,8 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
                        Vettore<int>& segnati) const;
   // The vertices of p marked in segnati or where a*x + b*y + c has the sign
   // of lato.
+  // A polygon of vertices 1..n of x and y, 1-based, whose memory it takes.
+  static Poligono DaVertici(Vettore<double>&& x, Vettore<double>&& y, int n);
   static Poligono ParteDaUnLato(const Poligono& p, const Vettore<int>& segnati, double a,
                                 double b, double c, double lato);
 

@@ -57,9 +57,7 @@ Poligono Poligono::PoligonoConIntersezioni(const Vettore<double>& xi, const Vett
       ++k;
     }
   }
-  Poligono risultato;
-  risultato.Coordinate(x, y, j);
-  return risultato;
+  return DaVertici(std::move(x), std::move(y), j);
 }
 
 Poligono Poligono::ParteDaUnLato(const Poligono& p, const Vettore<int>& segnati, double a,
@@ -74,9 +72,7 @@ Poligono Poligono::ParteDaUnLato(const Poligono& p, const Vettore<int>& segnati,
     x(k) = p.X(i);
     y(k) = p.Y(i);
   }
-  Poligono parte;
-  parte.Coordinate(x, y, k);
-  return parte;
+  return DaVertici(std::move(x), std::move(y), k);
 }
 
 Poligono Poligono::PoligonoSenzaPuntiOpposti(double riferimento, const Vettore<int>& segnati,
@@ -99,19 +95,21 @@ bool Poligono::ConIntersezioni(double a, double b, double c, Poligono& risultato
 }
 
 std::optional<Poligono> Poligono::PoligonoIntersezione(double a, double b, double c, double xR,
-                                                       double yR, double wR) const {
+                                                       double yR, double wR,
+                                                       bool caratteristiche) const {
   Poligono tagliato;
   Vettore<int> segnati;
   if (!ConIntersezioni(a, b, c, tagliato, segnati)) return std::nullopt;
   // The homogeneous reference point: its weight multiplies c.
   Poligono parte = ParteDaUnLato(tagliato, segnati, a, b, c, a * xR + b * yR + c * wR);
-  parte.CaratteristicheStatiche();
+  if (caratteristiche) parte.CaratteristicheStatiche();
   return parte;
 }
 
 Poligono Poligono::PoligonoReagente(double xR, double yR, double wR, double a, double b,
-                                    double c, int& stato) const {
-  if (std::optional<Poligono> parte = PoligonoIntersezione(a, b, c, xR, yR, wR)) {
+                                    double c, int& stato, bool caratteristiche) const {
+  if (std::optional<Poligono> parte =
+          PoligonoIntersezione(a, b, c, xR, yR, wR, caratteristiche)) {
     stato = 1;
     return std::move(*parte);
   }

@@ -5,6 +5,8 @@
 #include <climits>
 #include <stdexcept>
 
+#include "platform/NumeroScritto.h"
+
 namespace platform {
 namespace {
 
@@ -40,7 +42,7 @@ void Chart::Ridimensiona(int righe, int colonne) {
   if (righe < 0 || colonne < 0) throw std::out_of_range("dimensioni negative del grafico");
   if (static_cast<long long>(righe) * colonne > INT_MAX)
     throw std::length_error("grafico di troppe celle");
-  std::vector<std::string> celle(static_cast<size_t>(righe) * static_cast<size_t>(colonne));
+  std::vector<std::variant<std::string, double>> celle(static_cast<size_t>(righe) * static_cast<size_t>(colonne));
   for (int r = 0; r < std::min(righe, rowCount_); ++r)
     for (int c = 0; c < std::min(colonne, columnCount_); ++c)
       celle[static_cast<size_t>(r) * static_cast<size_t>(colonne) + static_cast<size_t>(c)] =
@@ -77,10 +79,25 @@ std::size_t Chart::Posizione(int riga, int colonna) const {
          static_cast<size_t>(colonna - 1);
 }
 
-std::string Chart::Testo(int riga, int colonna) const { return celle_[Posizione(riga, colonna)]; }
+std::string Chart::Testo(int riga, int colonna) const {
+  const auto& cella = celle_[Posizione(riga, colonna)];
+  if (const double* numero = std::get_if<double>(&cella)) return NumeroScritto(*numero);
+  return std::get<std::string>(cella);
+}
+
+std::optional<double> Chart::Numero(int riga, int colonna) const {
+  const auto& cella = celle_[Posizione(riga, colonna)];
+  if (const double* numero = std::get_if<double>(&cella)) return *numero;
+  return std::nullopt;
+}
 
 void Chart::SetData(const std::string& testo) {
   celle_[Posizione(row_, column_)] = testo;
+  Cambiato();
+}
+
+void Chart::SetDataNumero(double valore) {
+  celle_[Posizione(row_, column_)] = valore;
   Cambiato();
 }
 

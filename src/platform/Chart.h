@@ -1,11 +1,14 @@
 #pragma once
-// Data model of an X-Y chart. Its data is a table of texts, RowCount rows by
+// Data model of an X-Y chart. Its data is a table of cells, RowCount rows by
 // ColumnCount columns, both counted from 1, read and written through the
-// current cell (Row, Column, Data). Series k takes columns 2k - 1 (x) and 2k
+// current cell (Row, Column, Data). A cell holds a text, or a number kept as
+// it is and written as text only when its text is read. Series k takes columns 2k - 1 (x) and 2k
 // (y); the series collection has one item per column, and item 2k - 1 styles
 // series k. Positions and sizes are in twips. The window's view follows it.
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "platform/GeometriaControllo.h"
@@ -118,9 +121,13 @@ class Chart : public GeometriaControllo {
   void SetColumn(int colonna);
   std::string Data() const { return Testo(row_, column_); }
   void SetData(const std::string& testo);
+  // A finite number into the current cell; its text is NumeroScritto's.
+  void SetDataNumero(double valore);
 
   // Any cell, the current one left where it is.
   std::string Testo(int riga, int colonna) const;
+  // The number a cell was given as a number; nothing for a text.
+  std::optional<double> Numero(int riga, int colonna) const;
 
   // Label columns of the data table; an X-Y chart draws none of them.
   int RowLabelCount() const { return rowLabelCount_; }
@@ -161,7 +168,7 @@ class Chart : public GeometriaControllo {
   int rowCount_ = 0, columnCount_ = 0;
   int row_ = 0, column_ = 0;
   int rowLabelCount_ = 1;
-  std::vector<std::string> celle_;  // row by row
+  std::vector<std::variant<std::string, double>> celle_;  // row by row
   std::vector<SerieGrafico> serie_;
   std::string title_;
   std::string axisTitle_[2];

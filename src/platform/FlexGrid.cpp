@@ -45,8 +45,20 @@ const FlexGrid::Cella& FlexGrid::CellaIn(int riga, int colonna) const {
   return const_cast<FlexGrid*>(this)->CellaIn(riga, colonna);
 }
 
+FlexGrid::Blocco::~Blocco() {
+  if (--griglia_.blocchi_ > 0 || !griglia_.cambiataNelBlocco_) return;
+  griglia_.cambiataNelBlocco_ = false;
+  if (griglia_.vista_) griglia_.vista_->StrutturaCambiata();
+}
+
+VistaFlexGrid* FlexGrid::Vista() {
+  if (blocchi_ == 0) return vista_;
+  cambiataNelBlocco_ = true;
+  return nullptr;
+}
+
 void FlexGrid::CellaModificata(int riga, int colonna) {
-  if (vista_) vista_->CellaCambiata(riga, colonna);
+  if (VistaFlexGrid* vista = Vista()) vista->CellaCambiata(riga, colonna);
 }
 
 void FlexGrid::Ridimensiona(int righe, int colonne) {
@@ -72,7 +84,7 @@ void FlexGrid::Ridimensiona(int righe, int colonne) {
   col_ = std::clamp(col_, 0, std::max(cols_ - 1, 0));
   topRow_ = std::clamp(topRow_, fixedRows_, std::max(rows_ - 1, fixedRows_));
   leftCol_ = std::clamp(leftCol_, fixedCols_, std::max(cols_ - 1, fixedCols_));
-  if (vista_) vista_->StrutturaCambiata();
+  if (VistaFlexGrid* vista = Vista()) vista->StrutturaCambiata();
 }
 
 void FlexGrid::SetFocus() {
@@ -98,27 +110,27 @@ void FlexGrid::SetFixedCols(int colonne) {
 void FlexGrid::SetRow(int riga) {
   Verifica(riga, rows_, "riga");
   row_ = riga;
-  if (vista_) vista_->CellaCorrenteCambiata();
+  if (VistaFlexGrid* vista = Vista()) vista->CellaCorrenteCambiata();
 }
 
 void FlexGrid::SetCol(int colonna) {
   Verifica(colonna, cols_, "colonna");
   col_ = colonna;
-  if (vista_) vista_->CellaCorrenteCambiata();
+  if (VistaFlexGrid* vista = Vista()) vista->CellaCorrenteCambiata();
 }
 
 void FlexGrid::SetTopRow(int riga) {
   if (riga < fixedRows_) throw std::out_of_range("riga fissa come prima riga mostrata");
   Verifica(riga, rows_, "riga");
   topRow_ = riga;
-  if (vista_) vista_->ScorrimentoCambiato();
+  if (VistaFlexGrid* vista = Vista()) vista->ScorrimentoCambiato();
 }
 
 void FlexGrid::SetLeftCol(int colonna) {
   if (colonna < fixedCols_) throw std::out_of_range("colonna fissa come prima colonna mostrata");
   Verifica(colonna, cols_, "colonna");
   leftCol_ = colonna;
-  if (vista_) vista_->ScorrimentoCambiato();
+  if (VistaFlexGrid* vista = Vista()) vista->ScorrimentoCambiato();
 }
 
 int FlexGrid::ColWidth(int colonna) const {
@@ -129,7 +141,7 @@ int FlexGrid::ColWidth(int colonna) const {
 void FlexGrid::SetColWidth(int colonna, int twips) {
   Verifica(colonna, cols_, "colonna");
   larghezze_[static_cast<size_t>(colonna)] = std::max(twips, 0);
-  if (vista_) vista_->FormatoCambiato();
+  if (VistaFlexGrid* vista = Vista()) vista->FormatoCambiato();
 }
 
 int FlexGrid::RowHeight(int riga) const {
@@ -140,7 +152,7 @@ int FlexGrid::RowHeight(int riga) const {
 void FlexGrid::SetRowHeight(int riga, int twips) {
   Verifica(riga, rows_, "riga");
   altezze_[static_cast<size_t>(riga)] = std::max(twips, 0);
-  if (vista_) vista_->FormatoCambiato();
+  if (VistaFlexGrid* vista = Vista()) vista->FormatoCambiato();
 }
 
 int FlexGrid::ColAlignment(int colonna) const {
@@ -151,7 +163,7 @@ int FlexGrid::ColAlignment(int colonna) const {
 void FlexGrid::SetColAlignment(int colonna, int allineamento) {
   Verifica(colonna, cols_, "colonna");
   allineamenti_[static_cast<size_t>(colonna)] = allineamento;
-  if (vista_) vista_->FormatoCambiato();
+  if (VistaFlexGrid* vista = Vista()) vista->FormatoCambiato();
 }
 
 std::string FlexGrid::TextMatrix(int riga, int colonna) const {

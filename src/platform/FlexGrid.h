@@ -52,6 +52,20 @@ class FlexGrid : public GeometriaControllo {
   // The view told of every change; nullptr for none. Not owned.
   void ImpostaVista(VistaFlexGrid* vista) { vista_ = vista; }
 
+  // While a Blocco lives, the changes of rows, columns, cells, formats, the
+  // current cell and the scrolling reach the view at its end, as one change
+  // of the whole grid: a grid filled cell by cell is laid out once.
+  class Blocco {
+   public:
+    explicit Blocco(FlexGrid& griglia) : griglia_(griglia) { ++griglia_.blocchi_; }
+    ~Blocco();
+    Blocco(const Blocco&) = delete;
+    Blocco& operator=(const Blocco&) = delete;
+
+   private:
+    FlexGrid& griglia_;
+  };
+
   void SetFocus();
 
   // Changing the size keeps the texts and formats of the cells that stay. A
@@ -139,10 +153,14 @@ class FlexGrid : public GeometriaControllo {
   Cella& CellaIn(int riga, int colonna);
   const Cella& CellaIn(int riga, int colonna) const;
   void CellaModificata(int riga, int colonna);
+  // The view to tell of a change now: none within a Blocco, which tells it at its end.
+  VistaFlexGrid* Vista();
   // Sum of the sizes from..to-1, negated when to < from.
   static int Somma(const std::vector<int>& dimensioni, int da, int a);
 
   VistaFlexGrid* vista_ = nullptr;
+  int blocchi_ = 0;
+  bool cambiataNelBlocco_ = false;
   int rows_ = 2, cols_ = 2;
   int fixedRows_ = 1, fixedCols_ = 1;
   int row_ = 1, col_ = 1;

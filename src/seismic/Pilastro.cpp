@@ -57,6 +57,8 @@ std::string Pilastro::DatiNonValidi(bool zeriAmmessi) const {
         !(matrice_(0, BarreAltezza[SezioneInferiore]) >= 2))
       motivi.push_back("Le barre devono essere almeno 2 per lato.");
   }
+  // The rules read the critical length too.
+  if (zeriAmmessi) motivi.push_back(lunghezza(hCritica(), "H critica"));
   for (const std::string& motivo : motivi)
     if (!motivo.empty()) return motivo;
   if (zeriAmmessi && lato == 0) return "";

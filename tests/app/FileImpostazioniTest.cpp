@@ -249,8 +249,8 @@ TEST(FileIni, CorruptRecordStopsTheReading) {
 }
 
 // Values out of their ranges go back to their defaults one by one, and the
-// user is told which (the materials block, then the records after it); the
-// rest of the file is kept.
+// user is told which in one box once the whole file is read; the rest of the
+// file is kept.
 TEST(FileIni, ValuesOutsideTheirRangeAreReplacedAndNamed) {
   AmbienteFile ambiente;
   ambiente.CopiaFixture("Tramok-7.8.ini", "completo.ini");
@@ -264,11 +264,10 @@ TEST(FileIni, ValuesOutsideTheirRangeAreReplacedAndNamed) {
   EXPECT_TRUE(FileIniLeggeScrive("L"));
   const std::string titolo = "Valori fuori dai limiti, sostituiti con quelli di Default:\r\n";
   EXPECT_EQ(ambiente.box.Testi(),
-            (std::vector<std::string>{
+            std::vector<std::string>{
                 titolo + "αcc = -1: sostituito con 0.85\r\nEs = -210000 N/mm²: sostituito con "
-                         "200000 N/mm²",
-                titolo + "FC = 0: sostituito con 1\r\nFC = -1.2: sostituito con 1\r\n"
-                         "γc = 0: sostituito con 1.5\r\nγs = -1.15: sostituito con 1.15"}));
+                         "200000 N/mm²\r\nFC = 0: sostituito con 1\r\nFC = -1.2: sostituito con "
+                         "1\r\nγc = 0: sostituito con 1.5\r\nγs = -1.15: sostituito con 1.15"});
   EXPECT_EQ(Stato.ModuloEs, 200000);
   EXPECT_EQ(Stato.AlfaCC, 0.85);
   EXPECT_EQ(Stato.GammaC, 1.5);

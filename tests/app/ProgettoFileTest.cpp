@@ -239,6 +239,43 @@ TEST_F(ProgettoFileTest, FattoriFuoriDaiLimitiSostituitiEDetti) {
   EXPECT_EQ(Stato.GammaC, 0.9);
 }
 
+// Every material constant the file holds is checked through the same range
+// table as the settings file: one out of its range at a time takes its
+// default, named in one box after the read; the file's other values stay.
+TEST_F(ProgettoFileTest, OgniCostanteFuoriDalSuoIntervalloSostituitaEDetta) {
+  CopiaFixture("progetto-7.8.slu");
+  const std::string originale = ambiente.Leggi("progetto-7.8.slu");
+  struct Prova {
+    std::string da, a, riga;
+  };
+  const std::vector<Prova> prove{
+      {"200000,0.0675,", "1E-40,0.0675,", "Es = 1E-40 N/mm²: sostituito con 200000 N/mm²"},
+      {"200000,0.0675,", "200000,1,", "εsu = 1000 ‰: sostituito con 67.5 ‰"},
+      {"0.8,0.002", "0.8,0.0036", "εc2 = 3.6 ‰ oltre εcu = 3.5 ‰: sostituiti con 2 ‰ e 3.5 ‰"},
+      {"45,255,180,11,", "1E+30,255,180,11,", "Rck = 1E+30 N/mm²: sostituito con 30 N/mm²"},
+      {"45,255,180,11,", "45,255,180,-11,", "σc amm. = -11 N/mm²: sostituito con 9.75 N/mm²"},
+      {"45,255,180,11,", "45,1E+9,180,11,",
+       "σs amm. = 1000000000 N/mm²: sostituito con 255 N/mm²"},
+      {"11,0.7,2,", "11,0.7,200,", "τc1 = 200 N/mm²: sostituito con 1.829 N/mm²"},
+      {"20,50,0,0", "-20,50,0,0", "Il copriferro = -20 mm: sostituito con 20 mm"},
+      {"35,450", "150,450", "fck = 150 N/mm²: sostituito con 25 N/mm²"},
+      {"35,450", "35,4500", "fyk = 4500 N/mm²: sostituito con 450 N/mm²"}};
+  for (const Prova& p : prove) {
+    std::string testo = originale;
+    testo.replace(testo.find(p.da), p.da.size(), p.a);
+    ambiente.Scrivi("costante.slu", testo);
+    ambiente.box.Svuota();
+    DatiFinestra dati;
+    ASSERT_TRUE(Leggi("costante.slu", dati)) << p.a;
+    EXPECT_EQ(ambiente.box.Testi(),
+              std::vector<std::string>{
+                  "Valori fuori dai limiti, sostituiti con quelli di Default:\r\n" + p.riga})
+        << p.a;
+    EXPECT_EQ(Stato.SiglaCalcestruzzo, "C35/45") << p.a;
+    EXPECT_EQ(Stato.FattoreConfidenza[1], 1.35f) << p.a;
+  }
+}
+
 TEST_F(ProgettoFileTest, Versione60CaviSenzaPrecompressioneNellaColonnaAZero) {
   CopiaFixture("progetto-6.0.slu");
   DatiFinestra dati;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "doppi/SistemaProva.h"
 #include "platform/Chart.h"
 
 using platform::Chart;
@@ -51,6 +52,29 @@ TEST(Chart, TheCurrentCellReadsAndWritesTheTable) {
   EXPECT_EQ(c.Testo(2, 4), "");
   c.SetRowCount(0);
   EXPECT_EQ(c.Row(), 0);
+}
+
+TEST(Chart, ANumberIsKeptAsItIsAndWrittenOnlyWhenItsTextIsRead) {
+  const SeparatoriProva virgola(",", ".");
+  Chart c;
+  c.SetRowCount(1);
+  c.SetColumnCount(4);
+  VistaProva vista;
+  c.ImpostaVista(&vista);
+  const double valori[] = {0.1f, -0.0, 1.0 / 3 * 1E-5, 2E15};
+  // 0.1f is 0.100000001490116119384765625: 15 significant digits.
+  const char* testi[] = {"0,100000001490116", "0", "3,33333333333333E-06", "2E+15"};
+  for (int k = 1; k <= 4; ++k) {
+    c.SetColumn(k);
+    c.SetDataNumero(valori[k - 1]);
+    EXPECT_EQ(c.Numero(1, k), valori[k - 1]);
+    EXPECT_EQ(c.Testo(1, k), testi[k - 1]);
+  }
+  EXPECT_EQ(vista.contenuto, 4);
+  c.SetData("7,5");
+  EXPECT_FALSE(c.Numero(1, 4));
+  EXPECT_EQ(c.Data(), "7,5");
+  c.ImpostaVista(nullptr);
 }
 
 TEST(Chart, SeriesItemsFollowTheColumnsEachPairWithItsOwnColour) {

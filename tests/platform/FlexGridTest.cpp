@@ -156,3 +156,30 @@ TEST(FlexGrid, TheViewIsToldOfEveryChange) {
   }
   g.SetFocus();  // no view any more
 }
+
+TEST(FlexGrid, WithinABlockTheViewIsToldOnceAtTheEndOfTheOutermostBlock) {
+  FlexGrid g;
+  VistaGrigliaProva vista(g);
+  {
+    const FlexGrid::Blocco blocco(g);
+    g.SetFormatString(">a|>b|>c");
+    {
+      const FlexGrid::Blocco interno(g);
+      g.SetRows(400);
+      g.SetTextMatrix(399, 2, "x");
+    }
+    g.SetColWidth(1, 10);
+    g.SetRow(399);
+    g.SetTopRow(300);
+    g.SetHeight(900);  // the place is not held back
+    g.SetFocus();
+    EXPECT_EQ(vista.Eventi, (std::vector<std::string>{"geometria", "fuoco"}));
+  }
+  EXPECT_EQ(vista.Eventi.back(), "struttura");
+  EXPECT_EQ(vista.Eventi.size(), 3u);
+  EXPECT_EQ(g.TextMatrix(399, 2), "x");
+  { const FlexGrid::Blocco senzaModifiche(g); }
+  EXPECT_EQ(vista.Eventi.size(), 3u);
+  g.SetRow(1);
+  EXPECT_EQ(vista.Eventi.back(), "corrente");
+}

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include <QClipboard>
 #include <QMouseEvent>
@@ -102,6 +103,33 @@ TEST_F(GraficoSuSchermo, NewPointsGoIntoTheSeriesDrawnUnlessTheMarkersChange) {
   vista->Aggiorna();
   ASSERT_EQ(vista->chart()->series().size(), 2);
   EXPECT_EQ(qobject_cast<QLineSeries*>(vista->chart()->series()[0])->count(), 3);
+}
+
+TEST_F(GraficoSuSchermo, NumbersAreDrawnAsGivenOnAxesKeptFromOnePictureToTheNext) {
+  auto* asseX = qobject_cast<QValueAxis*>(vista->chart()->axes(Qt::Horizontal).value(0));
+  ASSERT_TRUE(asseX);
+  // 0.1f has no 15-digit text that reads back as itself: the point is the number.
+  // The x values become 0, 3, 0.1f and 1.
+  for (auto [riga, colonna, x] : {std::tuple{2, 1, 3.0}, {3, 1, double{0.1f}}, {1, 3, 1.0},
+                                   {2, 3, 1.0}, {3, 3, 1.0}}) {
+    c.SetRow(riga);
+    c.SetColumn(colonna);
+    c.SetDataNumero(x);
+  }
+  c.SetUniformAxis(false);
+  vista->Aggiorna();
+  EXPECT_EQ(qobject_cast<QLineSeries*>(vista->chart()->series()[0])->at(2), QPointF(0.1f, 50));
+  EXPECT_EQ(vista->chart()->axes(Qt::Horizontal).value(0), asseX);
+  EXPECT_EQ(vista->chart()->axes().size(), 2);
+  // Nice numbers over 0..3 from 5 ticks: a span of 5, a step of 5 / 4 made 1,
+  // 0..3 in four ticks. From four ticks they would give a step of 2, 0..4.
+  for (int volta = 0; volta < 2; ++volta) {
+    c.SetTitle("Di nuovo");
+    vista->Aggiorna();
+    EXPECT_EQ(asseX->min(), 0);
+    EXPECT_EQ(asseX->max(), 3);
+    EXPECT_EQ(asseX->tickCount(), 4);
+  }
 }
 
 TEST_F(GraficoSuSchermo, AxisTitlesAndTheLegendInTheColourOfTheMarkers) {

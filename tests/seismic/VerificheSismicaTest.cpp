@@ -206,6 +206,13 @@ TEST_F(VerificheSismica, InputsOutOfRangeGiveNoResult) {
     }
     Scrivi(r.box, r.buono);
   }
+  // The critical length is read by the rules alone.
+  Scrivi("PilastroTxt_10", "-60");
+  f.ambiente.box.Svuota();
+  Clic("cmdControlloPil_0");
+  ASSERT_EQ(f.ambiente.box.Testi().size(), 1u);
+  EXPECT_NE(f.ambiente.box.Testi()[0].find("H critica = -600 mm"), std::string::npos);
+  Scrivi("PilastroTxt_10", "60");
   // 18,3 cm is room enough.
   Scrivi("PilastroTxt_4", "18,3");
   f.ambiente.box.Svuota();

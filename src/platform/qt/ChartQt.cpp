@@ -23,6 +23,15 @@ namespace {
 
 // How near, in pixels, a click must come to a point to select it.
 constexpr double RaggioSelezione = 6;
+// The ticks of a value axis Qt makes.
+constexpr int TacchePredefinite = 5;
+
+// A cell given as a number is drawn as it is; a text, as the number it reads.
+std::optional<double> ValoreCella(const Chart& dati, int riga, int colonna) {
+  if (const auto numero = dati.Numero(riga, colonna))
+    return std::isfinite(*numero) ? numero : std::nullopt;
+  return NumeroDaTesto(dati.Testo(riga, colonna));
+}
 
 QColor ColoreQt(Colore colore) { return QColor(static_cast<QRgb>(colore)); }
 
@@ -72,6 +81,7 @@ void NascondiInLegenda(QChart& grafico, QAbstractSeries* serie) {
   for (QLegendMarker* marcatore : grafico.legend()->markers(serie)) marcatore->setVisible(false);
 }
 
+
 struct Estremi {
   double minimo = std::numeric_limits<double>::infinity();
   double massimo = -std::numeric_limits<double>::infinity();
@@ -91,6 +101,27 @@ struct Estremi {
     }
   }
 };
+
+// The axes over the data; with uniform axes, both over the same span.
+void ImpostaAssi(QValueAxis& asseX, QValueAxis& asseY, bool uniformi, Estremi x, Estremi y) {
+  x.Allarga();
+  y.Allarga();
+  if (uniformi) {
+    // Each about its own data.
+    const double span = std::max(x.massimo - x.minimo, y.massimo - y.minimo);
+    for (Estremi* e : {&x, &y}) {
+      const double centro = (e->minimo + e->massimo) / 2;
+      e->minimo = centro - span / 2;
+      e->massimo = centro + span / 2;
+    }
+  }
+  for (auto [asse, e] : {std::pair{&asseX, &x}, std::pair{&asseY, &y}}) {
+    // Nice numbers start again from the ticks of a new axis.
+    asse->setTickCount(TacchePredefinite);
+    asse->setRange(e->minimo, e->massimo);
+    if (!uniformi) asse->applyNiceNumbers();
+  }
+}
 
 }  // namespace
 
@@ -119,18 +150,19 @@ void ChartQt::Aggiorna() {
 
 void ChartQt::Ricostruisci() {
   QChart& c = *chart();
-  for (QAbstractAxis* asse : c.axes()) {
-    c.removeAxis(asse);
-    delete asse;
-  }
   c.setTitle(QString::fromStdString(grafico_.Title()));
   c.legend()->setVisible(grafico_.ShowLegend());
-  auto* asseX = new QValueAxis;
-  auto* asseY = new QValueAxis;
-  asseX->setTitleText(QString::fromStdString(grafico_.AxisTitle(Chart::AsseX)));
-  asseY->setTitleText(QString::fromStdString(grafico_.AxisTitle(Chart::AsseY)));
-  c.addAxis(asseX, Qt::AlignBottom);
-  c.addAxis(asseY, Qt::AlignLeft);
+  if (!asseX_) {
+    asseX_ = new QValueAxis;
+    asseY_ = new QValueAxis;
+    // Plain numbers on the ticks: no trailing decimals, no exponent below 1E6.
+    asseX_->setLabelFormat("%.6g");
+    asseY_->setLabelFormat("%.6g");
+    c.addAxis(asseX_, Qt::AlignBottom);
+    c.addAxis(asseY_, Qt::AlignLeft);
+  }
+  asseX_->setTitleText(QString::fromStdString(grafico_.AxisTitle(Chart::AsseX)));
+  asseY_->setTitleText(QString::fromStdString(grafico_.AxisTitle(Chart::AsseY)));
 
   const Chart& dati = grafico_;
   const auto marcatore = [&dati](int k) -> std::optional<QScatterSeries::MarkerShape> {
@@ -148,84 +180,76 @@ void ChartQt::Ricostruisci() {
     c.removeAllSeries();
     disegnate_.clear();
   }
-  auto aggiungi = [&](QXYSeries* serie) {
-    if (!riusa) c.addSeries(serie);
-    serie->attachAxis(asseX);
-    serie->attachAxis(asseY);
-  };
 
+  // The points and the axes' spans first. The lines wait empty while the
+  // axes change, so that each is laid out once, with its new points.
+  std::vector<QList<QPointF>> punti(static_cast<size_t>(nSerie));
   Estremi x, y;
   for (int k = 1; k <= nSerie; ++k) {
-    const int colonna = 2 * k - 1;
-    const SerieGrafico& stile = dati.SeriesCollection(colonna);
-    if (!riusa) disegnate_.push_back({colonna, new QLineSeries, nullptr, {}, {}});
+    if (!riusa) {
+      disegnate_.push_back({2 * k - 1, new QLineSeries, nullptr, {}, {}});
+      if (marcatore(k)) disegnate_.back().punti = new QScatterSeries;
+    }
     SerieDisegnata& disegnata = disegnate_[static_cast<size_t>(k) - 1];
+    QList<QPointF>& dellaSerie = punti[static_cast<size_t>(k) - 1];
+    const int colonna = disegnata.colonnaX;
     disegnata.righe.clear();
     disegnata.puntoDellaRiga.clear();
-    QList<QPointF> punti;
     for (int r = 1; r <= dati.RowCount(); ++r) {
-      const auto px = NumeroDaTesto(dati.Testo(r, colonna));
-      const auto py = NumeroDaTesto(dati.Testo(r, colonna + 1));
+      const auto px = ValoreCella(dati, r, colonna);
+      const auto py = ValoreCella(dati, r, colonna + 1);
       if (!px || !py) continue;
       // A click picks the first of equal points: the repeats add nothing.
-      if (punti.empty() || punti.back().x() != *px || punti.back().y() != *py) {
-        punti.append(QPointF(*px, *py));
+      if (dellaSerie.empty() || dellaSerie.back().x() != *px || dellaSerie.back().y() != *py) {
+        dellaSerie.append(QPointF(*px, *py));
         disegnata.righe.push_back(r);
         x.Aggiungi(*px);
         y.Aggiungi(*py);
       }
-      disegnata.puntoDellaRiga.emplace_back(r, static_cast<int>(punti.size()) - 1);
+      disegnata.puntoDellaRiga.emplace_back(r, static_cast<int>(dellaSerie.size()) - 1);
     }
-    disegnata.linea->replace(punti);
+    disegnata.linea->clear();
+  }
+  for (const SerieDisegnata& disegnata : disegnate_) {
+    for (QXYSeries* serie : {static_cast<QXYSeries*>(disegnata.linea),
+                             static_cast<QXYSeries*>(disegnata.punti)}) {
+      if (!serie || riusa) continue;
+      c.addSeries(serie);
+      serie->attachAxis(asseX_);
+      serie->attachAxis(asseY_);
+    }
+  }
+  ImpostaAssi(*asseX_, *asseY_, dati.UniformAxis(), x, y);
+
+  for (int k = 1; k <= nSerie; ++k) {
+    const SerieGrafico& stile = dati.SeriesCollection(2 * k - 1);
+    SerieDisegnata& disegnata = disegnate_[static_cast<size_t>(k) - 1];
+    const QList<QPointF>& dellaSerie = punti[static_cast<size_t>(k) - 1];
+    disegnata.linea->replace(dellaSerie);
     QPen penna(ColoreQt(stile.Pen.VtColor));
     penna.setWidthF(stile.Pen.Width);
     penna.setStyle(StilePennaQt(stile.Pen.Style));
     disegnata.linea->setPen(penna);
     disegnata.linea->setName(QString::fromStdString(stile.LegendText));
-    aggiungi(disegnata.linea);
     for (QLegendMarker* voce : c.legend()->markers(disegnata.linea))
       voce->setVisible(!stile.LegendText.empty());
 
-    if (const auto forma = marcatore(k)) {
+    if (QScatterSeries* segni = disegnata.punti) {
       const int stileMarcatore =
           stile.SeriesMarker.Auto ? StileAutomatico(k) : stile.DataPoint.Marker.Style;
-      if (!riusa) disegnata.punti = new QScatterSeries;
-      QScatterSeries* segni = disegnata.punti;
-      segni->replace(punti);
-      segni->setMarkerShape(*forma);
+      segni->replace(dellaSerie);
+      segni->setMarkerShape(*marcatore(k));
       segni->setMarkerSize(std::max(2, PixelDaTwips(stile.DataPoint.Marker.Size)));
       segni->setBrush(MarcatorePieno(stileMarcatore)
                           ? QBrush(ColoreQt(stile.DataPoint.Marker.FillColor))
                           : QBrush(Qt::NoBrush));
       segni->setPen(QPen(ColoreQt(stile.DataPoint.Marker.Pen.VtColor)));
-      aggiungi(segni);
       NascondiInLegenda(c, segni);
       // The legend shows the colour of the markers, which stand out more
       // than the line.
       for (QLegendMarker* voce : c.legend()->markers(disegnata.linea))
         voce->setBrush(QBrush(ColoreQt(stile.DataPoint.Marker.FillColor)));
     }
-  }
-
-  x.Allarga();
-  y.Allarga();
-  if (dati.UniformAxis()) {
-    // Both axes over the same span, each about its own data.
-    const double span = std::max(x.massimo - x.minimo, y.massimo - y.minimo);
-    for (Estremi* e : {&x, &y}) {
-      const double centro = (e->minimo + e->massimo) / 2;
-      e->minimo = centro - span / 2;
-      e->massimo = centro + span / 2;
-    }
-  }
-  // Plain numbers on the ticks: no trailing decimals, no exponent below 1E6.
-  asseX->setLabelFormat("%.6g");
-  asseY->setLabelFormat("%.6g");
-  asseX->setRange(x.minimo, x.massimo);
-  asseY->setRange(y.minimo, y.massimo);
-  if (!dati.UniformAxis()) {
-    asseX->applyNiceNumbers();
-    asseY->applyNiceNumbers();
   }
 }
 

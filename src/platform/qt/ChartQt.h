@@ -15,6 +15,7 @@
 QT_BEGIN_NAMESPACE
 class QLineSeries;
 class QScatterSeries;
+class QValueAxis;
 QT_END_NAMESPACE
 
 namespace platform {
@@ -63,6 +64,8 @@ class ChartQt : public QChartView, private VistaChart {
   void GeometriaNelModello();
 
   Chart grafico_;
+  QValueAxis* asseX_ = nullptr;  // made with the first picture, owned by the chart
+  QValueAxis* asseY_ = nullptr;
   std::vector<SerieDisegnata> disegnate_;
   bool daRidisegnare_ = false;
   bool seguendo_ = false;
