@@ -25,12 +25,12 @@ float ProfonditaAsseNeutro(float h, float epsSup, float epsInf) {
   return std::fabs(d) > infinito ? lato : d;
 }
 
-// Strains of steel elements 1..n in the plane, elongation positive.
-Vettore<double> DeformazioniAcciaio(int n, const Vettore<float>& y, float epsSup, float epsInf,
-                                    float h, float ySup) {
-  Vettore<double> eps(1, n);
+// Strains of steel elements 1..n in the plane, elongation positive, into eps
+// (in the memory it has).
+void DeformazioniAcciaio(int n, const Vettore<float>& y, float epsSup, float epsInf, float h,
+                         float ySup, Vettore<double>& eps) {
+  eps.ReDim(1, n);
   for (int i = 1; i <= n; ++i) eps(i) = Materiali::EpsAcciaio(epsSup, epsInf, y(i), h, ySup);
-  return eps;
 }
 
 }  // namespace
@@ -83,8 +83,8 @@ void SezioneCAreagente::CalcolaMomentiUltimi(double N, int& tipo, double& Mx, do
   dNeutro = ProfonditaAsseNeutro(hTotale, EpsCsup, EpsCinf);
   yNeutro = ySezMax - dNeutro;
 
-  corrente.EpsFerri = DeformazioniAcciaio(nBarre, yBarre, EpsCsup, EpsCinf, hTotale, ySezMax);
-  corrente.EpsCavi = DeformazioniAcciaio(nCavi, yCavi, EpsCsup, EpsCinf, hTotale, ySezMax);
+  DeformazioniAcciaio(nBarre, yBarre, EpsCsup, EpsCinf, hTotale, ySezMax, corrente.EpsFerri);
+  DeformazioniAcciaio(nCavi, yCavi, EpsCsup, EpsCinf, hTotale, ySezMax, corrente.EpsCavi);
 }
 
 void SezioneCAreagente::SigmaClsCalcola() {

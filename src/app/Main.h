@@ -100,6 +100,10 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   // An input of the results shown has changed: they are hidden and the
   // drawing loses them.
   void RisultatiScaduti();
+  // The results hidden and no longer present; true when the drawing held them.
+  bool NascondiRisultati();
+  // The section drawn again without results, here and in the window over the picture.
+  void DisegnoSenzaRisultati();
   void SigmaScontrolli(bool visibile) override;
   void ControlliAsseNeutro(bool visibile) override;
   void nIterazioniOff(std::optional<int> n = std::nullopt) override;

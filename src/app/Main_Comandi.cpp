@@ -32,12 +32,20 @@ bool SenzaRisultato(const SezioneCA& sezione) {
 void Main::btnCalcola_Click() {
   // What the run reads and writes back into the window is its own doing.
   GuardiaRisultati::Sospesa sospesa(*guardia_);
+  // The last result goes, whatever this run gives. The section is drawn
+  // again once: with the new result, or without any when the run gives
+  // none; meanwhile, under a message of the run, the picture shows the sketch.
+  bool disegnati = false;
   try {
     Stato.ProgettoInCorso = false;
     DatiErrati = false;
-    // The last result goes, whatever this run gives.
-    RisultatiScaduti();
+    disegnati = NascondiRisultati();
+    if (disegnati) {
+      Stato.PlottaggioVideo = false;
+      figura_->MostraImmagine({});
+    }
     if (!FormLeggeDati(true)) {
+      if (disegnati) DisegnoSenzaRisultati();
       MessaggioErroreDati();
       DatiErrati = true;
       return;
@@ -48,7 +56,7 @@ void Main::btnCalcola_Click() {
       // Nothing of an earlier result stays in the drawing either.
       Stato.RisultatiPresenti = false;
       nIterazioniOff();
-      PlottaSezioneInFigura(0);
+      DisegnoSenzaRisultati();
       return;
     }
     Stato.RisultatiPresenti = true;
@@ -56,6 +64,7 @@ void Main::btnCalcola_Click() {
     AggiornaFrmPltSezione(1);
     RisultatiControlli(true);
   } catch (const std::exception&) {
+    if (disegnati) DisegnoSenzaRisultati();
     MessaggioErroreDati();
     DatiErrati = true;
   }

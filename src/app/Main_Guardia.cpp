@@ -49,11 +49,19 @@ void Main::CollegaGuardia() {
 }
 
 void Main::RisultatiScaduti() {
+  // Nor does the drawing keep the neutral axis and stresses.
+  if (NascondiRisultati()) DisegnoSenzaRisultati();
+}
+
+bool Main::NascondiRisultati() {
   const bool mostrati = Controllo("FraRisultati", 0).Visible();
   RisultatiControlli(false);
-  if (!mostrati || !Stato.RisultatiPresenti) return;
-  // Nor does the drawing keep the neutral axis and stresses.
+  if (!mostrati || !Stato.RisultatiPresenti) return false;
   Stato.RisultatiPresenti = false;
+  return true;
+}
+
+void Main::DisegnoSenzaRisultati() {
   PlottaSezioneInFigura(0);
   if (auto* disegno = qobject_cast<QMainWindow*>(FrmPltSezione()); disegno && disegno->isVisible())
     disegno->centralWidget()->update();

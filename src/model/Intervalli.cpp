@@ -21,25 +21,45 @@ constexpr double ForzaMassima = 1e12;
 
 // In the order of Grandezza.
 constexpr Intervallo Tabella[] = {
-    {"fck", 0, 90, true, Nmm2, 1,
-     "per calcestruzzi più resistenti le normative non danno il legame costitutivo"},
-    {"fcd", 0, 100, true, Nmm2, 1, "resistenza di progetto di un calcestruzzo fino a fck 90"},
+    {"fck", 8, 90, false, Nmm2, 1,
+     "dal calcestruzzo più debole delle normative, C8/10; per calcestruzzi più resistenti di "
+     "fck 90 le normative non danno il legame costitutivo"},
+    // fck 8 x 0.85 / (3 x 3) = 0.76, γc and FC at their largest; 0.4 leaves
+    // room for a smaller αcc.
+    {"fcd", 0.4, 100, false, Nmm2, 1,
+     "resistenza di progetto di un calcestruzzo da fck 8 a fck 90"},
     {"fcc/fcd", 0, 1, true, "", 1, "la resistenza sotto sola forza assiale non supera fcd"},
     {"αcc", 0, 1, true, "", 1, "il coefficiente di lunga durata riduce la resistenza"},
     {"γc", 1, 3, false, "", 1, Resistenze},
     {"γs", 1, 3, false, "", 1, Resistenze},
     {"Es", 100000, 300000, false, Nmm2, 1, "modulo degli acciai da armatura e da precompressione"},
-    {"fyd delle barre", 0, 2000, true, Nmm2, 1, "nessun acciaio da armatura è più resistente"},
-    {"fyd dei cavi", 0, 2000, false, Nmm2, 1, "nessun acciaio da precompressione è più resistente"},
-    {"fyk", 0, 2000, true, Nmm2, 1, "nessun acciaio da armatura è più resistente"},
-    {"εcu", 0, 0.02, true, PerMille, 1000, "accorciamento ultimo anche del calcestruzzo confinato"},
-    {"εc2", 0, 0.02, true, PerMille, 1000, "accorciamento al limite della parabola"},
-    {"εsu", 0, 0.1, true, PerMille, 1000, "allungamento ultimo degli acciai"},
+    // fyk 200 / (3 x 3): γs and FC at their largest, 22.2 rounded down.
+    {"fyd delle barre", 20, 2000, false, Nmm2, 1,
+     "fyk da 200 diviso per γs e FC fino a 3; nessun acciaio da armatura è più resistente"},
+    // fyk 200 / 3: a tendon's fyd is the fyk of its steel over γs alone.
+    {"fyd dei cavi", 60, 2000, false, Nmm2, 1,
+     "0 se i cavi non hanno acciaio, altrimenti fyk da 200 diviso per γs fino a 3; nessun "
+     "acciaio da precompressione è più resistente",
+     true},
+    {"fyk", 200, 2000, false, Nmm2, 1,
+     "gli acciai lisci più dolci delle normative passate hanno fyk 215; nessun acciaio da "
+     "armatura è più resistente"},
+    {"εcu", 0.002, 0.02, false, PerMille, 1000,
+     "accorciamento ultimo, 2.6 ‰ a fck 90, fino a quello del calcestruzzo confinato"},
+    {"εc2", 0.001, 0.02, false, PerMille, 1000,
+     "accorciamento al limite della parabola, 2 ‰ per fck fino a 50"},
+    {"εsu", 0.005, 0.1, false, PerMille, 1000,
+     "allungamento ultimo degli acciai, 10 ‰ il più piccolo delle normative"},
     {"n", 1, 100, false, "", 1, "rapporto fra i moduli di acciaio e calcestruzzo"},
-    {"Rck", 0, 110, true, Nmm2, 1, "calcestruzzi fino a fck 90"},
-    {"σc amm.", 0, 40, true, Nmm2, 1, "tensione ammissibile di un calcestruzzo fino a Rck 110"},
-    {"σs amm.", 0, 2000, false, Nmm2, 1, "nessun acciaio è più resistente"},
-    {"τc", 0, 10, true, Nmm2, 1, "tensione tangenziale ammissibile di un calcestruzzo"},
+    {"Rck", 10, 110, false, Nmm2, 1, "calcestruzzi da C8/10 a fck 90"},
+    // 6 + (10 - 15) / 4 = 4.75 at Rck 10.
+    {"σc amm.", 4, 40, false, Nmm2, 1, "tensione ammissibile di un calcestruzzo da Rck 10 a Rck 110"},
+    {"σs amm.", 100, 2000, false, Nmm2, 1,
+     "0 se non data, altrimenti dall'acciaio più dolce (115 del FeB22k); nessun acciaio è più "
+     "resistente",
+     true},
+    // τc0 = 0.4 + (10 - 15) / 75 = 0.333 at Rck 10.
+    {"τc", 0.3, 10, false, Nmm2, 1, "tensione tangenziale ammissibile di un calcestruzzo da Rck 10"},
     {"FC", 1, 3, false, "", 1, Resistenze},
     {"γ azioni", 1, 3, false, "", 1,
      "un coefficiente parziale non riduce le azioni né le moltiplica oltre 3"},
@@ -71,6 +91,7 @@ const Intervallo& Di(Grandezza g) { return Tabella[static_cast<int>(g)]; }
 
 bool Dentro(Grandezza g, double valore) {
   const Intervallo& i = Di(g);
+  if (i.zeroAmmesso && valore == 0) return true;
   if (!std::isfinite(valore) || valore > i.massimo) return false;
   return i.minimoEscluso ? valore > i.minimo : valore >= i.minimo;
 }
@@ -87,8 +108,9 @@ std::string FuoriIntervallo(Grandezza g, double valore, const std::string& nome)
   const std::string unita = *i.unita ? std::string(" ") + i.unita : "";
   const auto numero = [&](double v) { return Numero(v * i.scala); };
   const std::string limiti =
-      i.minimoEscluso ? "maggiore di " + numero(i.minimo) + " e non superiore a " + numero(i.massimo)
-                      : "compreso tra " + numero(i.minimo) + " e " + numero(i.massimo);
+      std::string(i.zeroAmmesso ? "0 oppure " : "") +
+      (i.minimoEscluso ? "maggiore di " + numero(i.minimo) + " e non superiore a " + numero(i.massimo)
+                      : "compreso tra " + numero(i.minimo) + " e " + numero(i.massimo));
   const std::string valoreLetto = std::isfinite(valore)
                                       ? TestoValore(g, valore, nome)
                                       : (nome.empty() ? i.nome : nome) + " non è un numero finito";

@@ -44,6 +44,7 @@ struct Intervallo {
   const char* unita;  // unit of the text, after multiplying by scala
   double scala;
   const char* motivo;
+  bool zeroAmmesso = false;  // 0, "not given", besides the range
 };
 
 const Intervallo& Di(Grandezza g);

@@ -291,6 +291,10 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // segnati); false when the line meets no side.
   bool ConIntersezioni(double a, double b, double c, Poligono& risultato,
                        Vettore<int>& segnati) const;
+  // Where side i, from vertex i to vertex j, meets the line on whose side
+  // si and sj lie (the values of a*x + b*y + c at its ends): false when it
+  // does not or lies on it.
+  bool IncrocioLato(int i, int j, double si, double sj, double& x, double& y) const;
   // The vertices of p marked in segnati or where a*x + b*y + c has the sign
   // of lato.
   // A polygon of vertices 1..n of x and y, 1-based, whose memory it takes.

@@ -18,23 +18,29 @@ void Poligono::IntersezioneConRetta(double a, double b, double c, Vettore<double
   const int n = nVertici_;
   for (int i = 1; i <= n; ++i) {
     const int j = i < n ? i + 1 : 1;
-    const double si = a * x_(i) + b * y_(i) + c;
-    const double sj = a * x_(j) + b * y_(j) + c;
-    if (si == 0 && sj == 0) continue;  // the side lies on the line
-    if (si == 0) {
-      AggiungeIncrocio(xi, yi, lati, m, x_(i), y_(i), i);
-    } else if (sj == 0) {
-      AggiungeIncrocio(xi, yi, lati, m, x_(j), y_(j), i);
-    } else if ((si > 0) != (sj > 0)) {
-      // From the end on the positive side, so that a side run either way (the
-      // two edges of a slit) gives the same point.
-      const int p = si > 0 ? i : j, q = si > 0 ? j : i;
-      const double sp = si > 0 ? si : sj, sq = si > 0 ? sj : si;
-      const double t = sp / (sp - sq);
-      AggiungeIncrocio(xi, yi, lati, m, x_(p) + (x_(q) - x_(p)) * t,
-                       y_(p) + (y_(q) - y_(p)) * t, i);
-    }
+    double x, y;
+    if (IncrocioLato(i, j, a * x_(i) + b * y_(i) + c, a * x_(j) + b * y_(j) + c, x, y))
+      AggiungeIncrocio(xi, yi, lati, m, x, y, i);
   }
+}
+
+bool Poligono::IncrocioLato(int i, int j, double si, double sj, double& x, double& y) const {
+  if (si == 0 && sj == 0) return false;  // the side lies on the line
+  if (si == 0 || sj == 0) {
+    const int k = si == 0 ? i : j;
+    x = x_(k);
+    y = y_(k);
+    return true;
+  }
+  if ((si > 0) == (sj > 0)) return false;
+  // From the end on the positive side, so that a side run either way (the
+  // two edges of a slit) gives the same point.
+  const int p = si > 0 ? i : j, q = si > 0 ? j : i;
+  const double sp = si > 0 ? si : sj, sq = si > 0 ? sj : si;
+  const double t = sp / (sp - sq);
+  x = x_(p) + (x_(q) - x_(p)) * t;
+  y = y_(p) + (y_(q) - y_(p)) * t;
+  return true;
 }
 
 Poligono Poligono::PoligonoConIntersezioni(const Vettore<double>& xi, const Vettore<double>& yi,
@@ -97,11 +103,32 @@ bool Poligono::ConIntersezioni(double a, double b, double c, Poligono& risultato
 std::optional<Poligono> Poligono::PoligonoIntersezione(double a, double b, double c, double xR,
                                                        double yR, double wR,
                                                        bool caratteristiche) const {
-  Poligono tagliato;
-  Vettore<int> segnati;
-  if (!ConIntersezioni(a, b, c, tagliato, segnati)) return std::nullopt;
+  // In one pass, as ConIntersezioni and ParteDaUnLato would give it: each
+  // vertex on the kept side, then the crossing of the side that starts there.
   // The homogeneous reference point: its weight multiplies c.
-  Poligono parte = ParteDaUnLato(tagliato, segnati, a, b, c, a * xR + b * yR + c * wR);
+  const double lato = a * xR + b * yR + c * wR;
+  const int n = nVertici_;
+  Vettore<double> x(1, 2 * n), y(1, 2 * n);
+  int k = 0;
+  bool incrocia = false;
+  for (int i = 1; i <= n; ++i) {
+    const int j = i < n ? i + 1 : 1;
+    const double si = a * x_(i) + b * y_(i) + c;
+    if (si * lato > 0) {
+      ++k;
+      x(k) = x_(i);
+      y(k) = y_(i);
+    }
+    double xc, yc;
+    if (IncrocioLato(i, j, si, a * x_(j) + b * y_(j) + c, xc, yc)) {
+      incrocia = true;
+      ++k;
+      x(k) = static_cast<float>(xc);
+      y(k) = static_cast<float>(yc);
+    }
+  }
+  if (!incrocia) return std::nullopt;
+  Poligono parte = DaVertici(std::move(x), std::move(y), k);
   if (caratteristiche) parte.CaratteristicheStatiche();
   return parte;
 }

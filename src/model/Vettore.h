@@ -1,6 +1,7 @@
 #pragma once
 // An array that keeps its own lower bound, as the section code counts vertices,
 // bars and strips from 1 and some tables from 0. An empty array has Ub() == Lb() - 1.
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -12,6 +13,12 @@ class Vettore {
   Vettore(int lb, int ub) { ReDim(lb, ub); }
   // 1-based array from a list: Vettore<double>{1.0, 2.0} has elements 1 and 2.
   Vettore(std::initializer_list<T> valori) : dati_(valori) {}
+  // The same from 1, in the memory the array already has.
+  Vettore& operator=(std::initializer_list<T> valori) {
+    lb_ = 1;
+    dati_.assign(valori);
+    return *this;
+  }
 
   T& operator()(int i) { return dati_[Posizione(i)]; }
   const T& operator()(int i) const { return dati_[Posizione(i)]; }

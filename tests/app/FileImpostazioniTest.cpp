@@ -71,7 +71,7 @@ TEST(FileIni, WrittenAndReadBackWhateverTheLocale) {
   s.Fyd = {347.8, 1408.7};
   i.SiglaCalcestruzzo = "C35/45";
   s.EpsCu = 0.0031;
-  s.Fcd = 0.1;
+  s.Fcd = 20.1;
   s.AlfaCC = 1;
   s.RapportoFccFcd = 0.75;
   s.EpsC2 = 0.0021;
@@ -79,7 +79,7 @@ TEST(FileIni, WrittenAndReadBackWhateverTheLocale) {
   s.UnitaLunghezza = "mm";
   s.Rck = 45.5f;
   i.SigmaSAmm = {215, 1080.3f};
-  i.SigmaCAmm = 0.1f;
+  i.SigmaCAmm = 11.1f;
   i.TauC0 = 0.7333f;
   i.TauC1 = 2.257f;
   s.GammaC = 1.4;

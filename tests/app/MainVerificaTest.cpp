@@ -234,6 +234,20 @@ TEST(VerificaMain, ATSectionVerifiedIsDrawnInThePictureAndInTheWindowOverIt) {
   EXPECT_TRUE(f.main->grab().save(QString(TRAMOK_SCREENSHOTS) + "/Main_verifica.png"));
 }
 
+TEST(VerificaMain, AVerificationRunAgainDrawsTheSectionWithItsResultAsTheFirstDid) {
+  FinestraMain f;
+  ScriviSezione(f, Tabella()[0]);
+  Calcola(f);
+  const QImage prima = f.main->Figura().Immagine();
+  ASSERT_FALSE(prima.isNull());
+  Calcola(f);
+  EXPECT_TRUE(f.C("FraRisultati", 0).Visible());
+  EXPECT_EQ(f.main->Figura().Immagine(), prima);
+  // Without its result (neutral axis, compressed part) the drawing differs.
+  f.main->PlottaSezioneInFigura(0);
+  EXPECT_NE(f.main->Figura().Immagine(), prima);
+}
+
 // The domain and curvature buttons verify first and open their window on
 // the section typed; a section that cannot be read opens none.
 TEST(VerificaMain, TheResultButtonsOpenTheirWindowsOnTheTypedSection) {

@@ -88,6 +88,7 @@ TEST(EseguiCaso, EveryRangeJustInsideAndJustOutside) {
   };
   const std::vector<Riga> righe{
       {"fck", 90, 90.01, "fck = 90.01"},
+      {"fck", 8, 7.99, "fck = 7.99"},
       {"gamma_c", 1, 0.99, "γc = 0.99"},
       {"gamma_c", 3, 3.01, "γc = 3.01"},
       {"alpha_cc", 1, 1.01, "αcc = 1.01"},
@@ -95,10 +96,17 @@ TEST(EseguiCaso, EveryRangeJustInsideAndJustOutside) {
       {"Es", 100000, 99999, "Es = 99999"},
       {"Es", 300000, 300001, "Es = 300001"},
       {"fyd", 2000, 2000.5, "fyd delle barre = 2000.5"},
+      // The mildest steel, fyk 200, over γs 3 and FC 3: 200 / 9 = 22.2 > 20.
+      {"fyd", 20, 19.99, "fyd delle barre = 19.99"},
+      // Tendons' fyd: 0 (no tendon steel, as in every row here) or from 60.
+      {"fyd_cavi", 60, 59.9, "fyd dei cavi = 59.9"},
       {"eps_cu", 0.02, 0.0201, "εcu = 20.1 ‰"},
+      {"eps_cu", 0.002, 0.00199, "εcu = 1.99 ‰"},
+      {"eps_c2", 0.001, 0.00099, "εc2 = 0.99 ‰"},
       // eps_cu of fck 25 is 3.5 per mille: eps_c2 may reach it, not pass it.
       {"eps_c2", 0.0035, 0.00352, "εc2 = 3.52 ‰ non deve superare εcu = 3.5 ‰"},
       {"eps_su", 0.1, 0.1001, "εsu = 100.1 ‰"},
+      {"eps_su", 0.005, 0.00499, "εsu = 4.99 ‰"},
       {"n", 1, 0.99, "n = 0.99"},
       {"n", 100, 100.5, "n = 100.5"},
       {"moment_point", 1e5, 100001, "Il punto dei momenti = 100001 mm"},
@@ -119,6 +127,8 @@ TEST(EseguiCaso, EveryRangeJustInsideAndJustOutside) {
       const double v = fuori ? r.fuori : r.dentro;
       if (r.chiave == "moment_point")
         caso.numeri[r.chiave] = {v, 0};
+      else if (r.chiave == "fyd_cavi")
+        caso.numeri["fyd"] = {391.3, v};
       else if (r.chiave == "bars")
         caso.numeri[r.chiave] = {-100, -200, v, 100, -200, 500};
       else

@@ -109,6 +109,39 @@ TEST(PoligonoTaglio, BothSidesAddUpForLinesThroughVertices) {
   }
 }
 
+TEST(PoligonoTaglio, OnePassCutIsTheCrossingsInsertedLessTheOtherSide) {
+  // The part of PoligonoIntersezione, vertex for vertex, against the outline
+  // with its 32-bit crossings inserted and the far side's vertices dropped,
+  // for y = 0 through every vertex and between each two, either side kept.
+  using namespace figure;
+  for (const Poligono& figura : {SezioneT(55.3, 24.7), SezioneL(), SezioneC(), AnelloConTaglio(),
+                                 Cerchio(100, 52), QuadratoRuotato(5)}) {
+    std::vector<double> quote;
+    for (int i = 1; i <= figura.nVertici(); ++i)
+      quote.insert(quote.end(), {figura.Y(i), figura.Y(i) + 0.37});
+    for (const double quota : quote) {
+      Poligono p = figura;
+      p.Trasla(0, quota);
+      Vettore<double> xi, yi;
+      Vettore<int> lati, segnati;
+      int m;
+      p.IntersezioneConRetta(0, 1, 0, xi, yi, lati, m);
+      for (Vettore<double>* v : {&xi, &yi})
+        for (double& e : v->Dati()) e = static_cast<float>(e);
+      const Poligono con = p.PoligonoConIntersezioni(xi, yi, lati, m, segnati);
+      for (const double lato : {1.0, -1.0}) {
+        const auto parte = p.PoligonoIntersezione(0, 1, 0, 0, lato, 0, false);
+        ASSERT_EQ(parte.has_value(), m > 0) << quota;
+        if (!parte) continue;
+        const Poligono attesa = con.PoligonoSenzaPuntiOpposti(lato, segnati);
+        EXPECT_EQ(parte->CoordX(), attesa.CoordX()) << quota << " " << lato;
+        EXPECT_EQ(parte->CoordY(), attesa.CoordY()) << quota << " " << lato;
+        EXPECT_EQ(parte->Area, 0);  // left to the caller
+      }
+    }
+  }
+}
+
 TEST(PoligonoTaglio, CrossingListsAndInsertion) {
   // A vertex on the line comes from each side through it; a side on the line
   // gives nothing.
