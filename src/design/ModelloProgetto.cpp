@@ -44,6 +44,7 @@ bool ModelloProgetto::Progetta() {
           std::isfinite(AltezzaSezione) && std::isfinite(AsTesa) && std::isfinite(AsCompressa)))
       throw std::domain_error("dimensionamento");
     DimensioniArrotondate();
+    if (DimensioniRifiutate()) return false;
     if (!ArmaturaCalcola()) {
       platform::MsgBox("Dati errati !", platform::Pulsanti::Ok, platform::Icona::Critica);
       return false;

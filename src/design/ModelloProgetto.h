@@ -135,6 +135,15 @@ class ModelloProgetto : public Matematica::Equazione {
                        const std::string& righe);
   // Bar centres from the edge; enlarges a depth below three times that.
   float DistanzaFerriCalcola();
+  int DiametroMassimoBarre() const;
+  // Whether the bars of the largest diameter, inside their stirrups, miss
+  // room on either side of the centre of a section whose smaller side is
+  // lato; a box then names the cover.
+  bool CopriferroRifiutato(float lato) const;
+  // A section designed beyond 100 m, or too narrow for its bars, is refused
+  // with a box that names the value; the depth holds them by its own rule
+  // of three times their distance from the edge.
+  bool DimensioniRifiutate() const;
   // eps_s/eps_yd, x/d and the redistribution coefficient of EpsSProgetto.
   void DeformazioneMostra();
   // The slider from the factor shown in txtEpsS.

@@ -128,15 +128,19 @@ bool ModelloProgetto::LeggiDati() {
     return false;
   using Intervalli::Grandezza;
   const float massima = static_cast<float>(Intervalli::Di(Grandezza::Lunghezza).massimo);
+  const bool baseFissa = Stato.DimensioneFissa != 0;
   if ((Stato.CopriferroProgetto != 0 &&
        FuoriIntervallo(Grandezza::Lunghezza, Stato.CopriferroProgetto, "c")) ||
-      (!(AltezzaSezione <= massima) && FuoriIntervallo(Grandezza::Lunghezza, AltezzaSezione, "H")) ||
-      (Stato.DimensioneFissa != 0 && FuoriIntervallo(Grandezza::Lunghezza, BaseSezione, "B")))
+      (baseFissa && FuoriIntervallo(Grandezza::Lunghezza, BaseSezione, "B")) ||
+      CopriferroRifiutato(baseFissa ? BaseSezione : massima))
     return false;
   // The width a search starts from.
   if (!(BaseSezione > 0)) BaseSezione = 1;
 
   DistanzaFerri = DistanzaFerriCalcola();
+  // Typed, or raised to hold the bars.
+  if (!(AltezzaSezione <= massima) && FuoriIntervallo(Grandezza::Lunghezza, AltezzaSezione, "H"))
+    return false;
   AltezzaUtile = AltezzaSezione - DistanzaFerri;
 
   Stato.RapportoAsCompressa = static_cast<float>(Numero(f, "txtPro", 1) / 100);
@@ -239,10 +243,33 @@ bool ModelloProgetto::LeggiOpzioniSub(std::vector<int>& diametri, std::vector<fl
   return true;
 }
 
-float ModelloProgetto::DistanzaFerriCalcola() {
+int ModelloProgetto::DiametroMassimoBarre() const {
   int dMax = Stato.DiametroReggistaffe;
   for (const auto* zona : {&DiametriTesi, &DiametriCompressi})
     for (int d : *zona) dMax = std::max(dMax, d);
+  return dMax;
+}
+
+bool ModelloProgetto::CopriferroRifiutato(float lato) const {
+  const int barra = DiametroMassimoBarre();
+  const float staffe = Stato.SenzaStaffe ? 0.0f : static_cast<float>(Stato.DiametroStaffe);
+  // Bar axes at cover + stirrup + d/2 from the faces, short of lato/2 - d.
+  const std::string motivo = Intervalli::CopriferroFuori(
+      Stato.CopriferroProgetto, static_cast<double>(lato) - 2.0 * staffe - barra, barra);
+  if (motivo.empty()) return false;
+  platform::MsgBox(motivo, platform::Pulsanti::Ok, platform::Icona::Critica);
+  return true;
+}
+
+bool ModelloProgetto::DimensioniRifiutate() const {
+  using Intervalli::Grandezza;
+  return FuoriIntervallo(Grandezza::Lunghezza, BaseArrotondata, "B") ||
+         FuoriIntervallo(Grandezza::Lunghezza, AltezzaArrotondata, "H") ||
+         CopriferroRifiutato(BaseArrotondata);
+}
+
+float ModelloProgetto::DistanzaFerriCalcola() {
+  const int dMax = DiametroMassimoBarre();
   float c = dMax / 2.0f + Stato.CopriferroProgetto;
   if (!Stato.SenzaStaffe) c += static_cast<float>(Stato.DiametroStaffe);
   if (3 * c > AltezzaSezione) {

@@ -75,8 +75,17 @@ constexpr Intervallo Tabella[] = {
      "più di quanto una sezione di 100 m potrebbe portare"},
     {"Il momento", -ForzaMassima * LunghezzaMassima, ForzaMassima * LunghezzaMassima, false, "kNm",
      1e-6, "più di quanto una sezione di 100 m potrebbe portare"},
+    {"μφ", 1, 100, false, "", 1,
+     "la duttilità in curvatura non è minore di 1 e nemmeno una sezione confinata ne dà più di "
+     "qualche decina"},
+    {"q0", 1, 6.75, false, "", 1,
+     "il fattore di struttura di base di un edificio in calcestruzzo armato non supera "
+     "4,5 αu/α1, con αu/α1 fino a 1,5"},
+    {"Il periodo", 0, 10, false, "s", 1, "periodi propri di edifici e periodi degli spettri"},
+    {"r", 0, 10, true, "", 1,
+     "rapporto fra i momenti resistenti delle travi e dei pilastri che si incontrano nel nodo"},
 };
-static_assert(std::size(Tabella) == static_cast<std::size_t>(Grandezza::Momento) + 1);
+static_assert(std::size(Tabella) == static_cast<std::size_t>(Grandezza::RapportoMomenti) + 1);
 
 // Seven significant digits: a value read into a float shows as written.
 std::string Numero(double v) {
@@ -115,6 +124,14 @@ std::string FuoriIntervallo(Grandezza g, double valore, const std::string& nome)
                                       ? TestoValore(g, valore, nome)
                                       : (nome.empty() ? i.nome : nome) + " non è un numero finito";
   return valoreLetto + ": deve essere " + limiti + unita + ";\r\n" + i.motivo + ".";
+}
+
+std::string CopriferroFuori(double copriferro, double lato, double barra, const std::string& nome) {
+  const double spazio = lato / 2 - barra;
+  if (copriferro >= 0 && copriferro < spazio) return "";
+  return nome + " = " + Numero(copriferro) + " mm: deve essere maggiore o uguale a 0 e minore di " +
+         Numero(spazio) +
+         " mm;\r\nle barre devono stare a più di un diametro dal centro della sezione.";
 }
 
 }  // namespace Intervalli

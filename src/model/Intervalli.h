@@ -34,6 +34,10 @@ enum class Grandezza {
   PrecompressioneCavo,
   Forza,
   Momento,
+  DuttilitaCurvatura,
+  FattoreStruttura,
+  Periodo,
+  RapportoMomenti,
 };
 
 struct Intervallo {
@@ -59,5 +63,11 @@ std::string FuoriIntervallo(Grandezza g, double valore, const std::string& nome 
 
 // "nome = valore unità" of a value of g.
 std::string TestoValore(Grandezza g, double valore, const std::string& nome = "");
+
+// Empty when the axes of bars of diameter barra, at copriferro from the
+// faces, stay inside a section whose smaller side is lato and short of its
+// centre; otherwise a sentence that names the cover and the room there is.
+std::string CopriferroFuori(double copriferro, double lato, double barra,
+                            const std::string& nome = "c");
 
 }  // namespace Intervalli

@@ -1,4 +1,5 @@
 // Point and segment queries: point in polygon, crossings of a segment.
+#include <algorithm>
 #include <cmath>
 
 #include "drawing/Grafica_Geometria.h"
@@ -15,6 +16,7 @@ int Poligono::PuntoInPoligono(double x, double y, double w, double tolleranza) c
   if (std::fabs(w) < tolleranza) return -1;
   const double xp = x / w, yp = y / w;
   std::vector<double> ascisse;
+  ascisse.reserve(static_cast<size_t>(std::max(nVertici_, 0)));  // one block, not grown
   AscisseSuOrizzontale(yp, ascisse);
   int aSinistra = 0;
   for (double a : ascisse)

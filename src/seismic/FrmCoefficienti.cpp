@@ -144,9 +144,8 @@ QGroupBox* FrmCoefficienti::CreaCapacity() {
       connect(box, &QLineEdit::textChanged, this, [this] {
         if (caricamento_) return;
         Memorizza();
-        AggiornaAvvisi();
         // A capacity shear of other ratios is no longer shown.
-        if (FrmSismica* sismica = FrmSismica::Aperta()) sismica->ControllaPrescrizioni();
+        RegoleAggiorna();
       });
     g->addWidget(box, i, 1);
   }
@@ -329,13 +328,30 @@ void FrmCoefficienti::Aggiorna() {
     sismica->Controllo("txtDinamica", 1).SetText(FormattaValore(Stato.FattoreStrutturaQ0, true));
   }
   // The confinement rules read the curvature ductility.
-  if (FrmSismica* sismica = FrmSismica::Aperta()) sismica->ControllaPrescrizioni();
+  RegoleAggiorna();
+}
+
+// The seismic rules rerun on the values now typed; values out of range are
+// named in the remarks and leave no rule of earlier ones in sight.
+void FrmCoefficienti::RegoleAggiorna() {
+  AggiornaAvvisi();
+  FrmSismica* sismica = FrmSismica::Aperta();
+  if (!sismica) return;
+  if (Sismica::CoefficientiNonValidi().empty())
+    sismica->ControllaPrescrizioni();
+  else
+    sismica->SvuotaRisultati();
 }
 
 void FrmCoefficienti::AggiornaAvvisi() {
   const int pagina = PaginaMostrata();
   platform::Control& lista = Controllo("ListaOsservCoef", pagina);
   lista.Clear();
+  const std::string rifiuto = Sismica::CoefficientiNonValidi();
+  if (pagina <= 1 && !rifiuto.empty()) {
+    lista.AddItem(rifiuto);
+    return;
+  }
   if (pagina == 1) {
     const float sup = Stato.RapportoMomentiSup;
     const float inf = Stato.RapportoMomentiInf;

@@ -44,6 +44,7 @@ class FrmCoefficienti : public QWidget, public platform::Form {
   void SpiegazioneEc8();
   void Memorizza();
   void Aggiorna();
+  void RegoleAggiorna();
   int PaginaMostrata() const;
 
   platform::FormQt form_;

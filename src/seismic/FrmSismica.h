@@ -85,6 +85,8 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   // Detailing rules of the code in force after a change; the stirrup rules
   // alone while the stirrup editor is open.
   void ControllaPrescrizioni();
+  // No rule list, rule ratio or check result left in sight.
+  void SvuotaRisultati();
   void cmdControlloPil_Click();
   void cmdControlloPilStaffe_Click();
   void OpTipoSezioneSismica_Click(int Index);

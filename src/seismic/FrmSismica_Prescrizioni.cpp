@@ -133,6 +133,8 @@ bool FrmSismica::DatiPerLeRegole(bool editor) {
   // While the stirrup editor is open the column's boxes are locked.
   if (!editor) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
   AzioniLeggeScrive(false);
+  // The ductility boxes, shown under EC8 only, are read by its rules.
+  if (VariabiliPubbliche::Stato.NormativaSismica == 1) LeggeDinamica();
   return !DatiRifiutati(true);
 }
 

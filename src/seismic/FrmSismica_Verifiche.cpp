@@ -74,17 +74,22 @@ bool FrmSismica::DatiRifiutati(bool zeriAmmessi) {
         Intervalli::FuoriIntervallo(Grandezza::Momento, m.MEdSuperiore[0], "MEd"),
         Intervalli::FuoriIntervallo(Grandezza::Momento, m.MEdSuperiore[1], "MEd"),
         Intervalli::FuoriIntervallo(Grandezza::Momento, m.MEdInferiore[0], "MEd"),
-        Intervalli::FuoriIntervallo(Grandezza::Momento, m.MEdInferiore[1], "MEd")})
+        Intervalli::FuoriIntervallo(Grandezza::Momento, m.MEdInferiore[1], "MEd"),
+        Sismica::CoefficientiNonValidi()})
     if (motivo.empty()) motivo = azione;
   if (motivo.empty()) return false;
   platform::MsgBox("Calcolo non eseguito: dati non validi.\r\n" + motivo, platform::Pulsanti::Ok,
                    platform::Icona::Critica);
-  // No result of the inputs refused stays in sight; an empty list would read
-  // "OK prescrizioni".
+  SvuotaRisultati();
+  return true;
+}
+
+// No result of the inputs refused stays in sight; an empty list would read
+// "OK prescrizioni".
+void FrmSismica::SvuotaRisultati() {
   SvuotaCaselleRegole(false);
   if (auto* lista = findChild<QTextEdit*>("RichTextBox1")) lista->clear();
   SvuotaVerificheSuperate();
-  return true;
 }
 
 void FrmSismica::EsportaSezioneInMain() {

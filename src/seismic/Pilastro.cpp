@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/FileDati.h"
+#include "model/Formato.h"
 #include "model/GeneraleTesto.h"
 #include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
@@ -21,6 +22,8 @@ constexpr int NumeroStaffe[2] = {15, 16};
 constexpr int DiametroCircolare[2] = {7, 13};
 constexpr int StaffaCircolare[2] = {8, 14};
 constexpr int PassoCriticoCircolare[2] = {11, 17};
+// Fewest bars of a circular end: the copy of the other end is offered below.
+constexpr int BarreMinimeCircolari = 4;
 
 }  // namespace
 
@@ -37,22 +40,32 @@ int Pilastro::nBarreAltezza() const { return Intero(matrice_(0, BarreAltezza[Sez
 
 std::string Pilastro::DatiNonValidi(bool zeriAmmessi) const {
   using Intervalli::Grandezza;
-  const auto lunghezza = [zeriAmmessi](float valore, const char* nome) {
-    if (zeriAmmessi && valore == 0) return std::string();
+  const auto lunghezza = [zeriAmmessi](float valore, const char* nome, bool zero = false) {
+    if ((zeriAmmessi || zero) && valore == 0) return std::string();
     return Intervalli::FuoriIntervallo(Grandezza::Lunghezza, valore, nome);
   };
   const int riga = Circolare() ? 1 : 0;
-  const float fi = matrice_(riga, (Circolare() ? DiametroCircolare : DiametroRettangolare)[SezioneInferiore]);
+  const float fi =
+      matrice_(riga, (Circolare() ? DiametroCircolare : DiametroRettangolare)[SezioneInferiore]);
   const float copriferro = Circolare() ? matrice_(1, 2) : matrice_(0, 3);
-  std::vector<std::string> motivi;
+  // A pitch not given is the stirrup rules' and the shear check's to report.
+  std::vector<std::string> motivi{lunghezza(StaffePassoCritico(), "Il passo delle staffe", true),
+                                  lunghezza(StaffePassoCentrale(), "Il passo delle staffe", true)};
   float lato;
   if (Circolare()) {
     lato = 2 * matrice_(1, 1);
-    motivi = {lunghezza(matrice_(1, 1), "Il raggio"), lunghezza(matrice_(1, 3), "L")};
+    motivi.insert(motivi.begin(),
+                  {lunghezza(matrice_(1, 1), "Il raggio"), lunghezza(matrice_(1, 3), "L")});
+    // An end still without bars is the rules' to report.
+    const float n = matrice_(1, SezioneInferiore ? 12 : 6);
+    if (!(n >= BarreMinimeCircolari) && !(zeriAmmessi && n == 0))
+      motivi.push_back("Le barre longitudinali devono essere almeno " +
+                       std::to_string(BarreMinimeCircolari) +
+                       ": n = " + Formattazione::TestoNumero(n) + ".");
   } else {
     lato = std::min(matrice_(0, 1), matrice_(0, 2));
-    motivi = {lunghezza(matrice_(0, 1), "b"), lunghezza(matrice_(0, 2), "h"),
-              lunghezza(matrice_(0, 4), "L")};
+    motivi.insert(motivi.begin(), {lunghezza(matrice_(0, 1), "b"), lunghezza(matrice_(0, 2), "h"),
+                                   lunghezza(matrice_(0, 4), "L")});
     if (!(matrice_(0, BarreBase[SezioneInferiore]) >= 2) ||
         !(matrice_(0, BarreAltezza[SezioneInferiore]) >= 2))
       motivi.push_back("Le barre devono essere almeno 2 per lato.");
@@ -63,9 +76,7 @@ std::string Pilastro::DatiNonValidi(bool zeriAmmessi) const {
     if (!motivo.empty()) return motivo;
   if (zeriAmmessi && lato == 0) return "";
   // The bars' axes stay inside the section, on the near side of its centre.
-  if (!(copriferro >= 0) || !(copriferro < lato / 2 - fi))
-    return "Il copriferro deve essere minore di metà del lato minore meno il diametro delle barre.";
-  return "";
+  return Intervalli::CopriferroFuori(copriferro, lato, fi);
 }
 
 int Pilastro::RaggioPilastro() const { return Intero(matrice_(1, 1)); }

@@ -66,10 +66,11 @@ class Pilastro {
   // ---- Accessors of the current end. Whole-number ones round half to even
   // and throw platform::ErroreEsecuzione (overflow) outside -32768..32767.
   bool Circolare() const { return TipoPilastro != 0; }
-  // Why the current end cannot stand for a column: a size or length out of
-  // 0-100 m, a cover that leaves no room for the bars, fewer than 2 bars a
-  // side; empty when it can. With zeriAmmessi a size or length of 0 is let
-  // through, for the rules that warn of it themselves.
+  // Why the current end cannot stand for a column: a size, length or
+  // stirrup pitch out of 0-100 m (a pitch of 0 is one not given), a cover
+  // that leaves no room for the bars, fewer than 2 bars a side or 4 round a
+  // circle; empty when it can. With zeriAmmessi a size, length or bar count
+  // of 0 is let through, for the rules that warn of it themselves.
   std::string DatiNonValidi(bool zeriAmmessi = false) const;
   int nBarreBase() const;
   int nBarreAltezza() const;

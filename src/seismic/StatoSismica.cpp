@@ -1,5 +1,6 @@
 #include "seismic/StatoSismica.h"
 
+#include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
 
 namespace Sismica {
@@ -24,6 +25,23 @@ void ValoriDefault() {
   Stato.RapportoMomentiSup = 1;
   Stato.RapportoMomentiInf = 1;
   Stato.PilastroCorrente = Pilastro{};
+}
+
+std::string CoefficientiNonValidi() {
+  if (VariabiliPubbliche::Stato.NormativaSismica != 1) return "";
+  using Intervalli::FuoriIntervallo;
+  using G = Intervalli::Grandezza;
+  const double mu = Stato.PilastroCorrente.SezioneInferiore ? Stato.DuttilitaCurvaturaInf
+                                                            : Stato.DuttilitaCurvaturaSup;
+  for (const std::string& motivo :
+       {FuoriIntervallo(G::FattoreStruttura, Stato.FattoreStrutturaQ0),
+        FuoriIntervallo(G::Periodo, Stato.PeriodoT1, "T1"),
+        FuoriIntervallo(G::Periodo, Stato.PeriodoTC, "TC"),
+        FuoriIntervallo(G::RapportoMomenti, Stato.RapportoMomentiInf, "r sez. inferiore"),
+        FuoriIntervallo(G::RapportoMomenti, Stato.RapportoMomentiSup, "r sez. superiore"),
+        mu == 0 ? std::string() : FuoriIntervallo(G::DuttilitaCurvatura, mu)})
+    if (!motivo.empty()) return motivo;
+  return "";
 }
 
 }  // namespace Sismica

@@ -48,4 +48,10 @@ inline StatoSismico Stato;
 // fresh column, zero design actions and flags.
 void ValoriDefault();
 
+// Why the EC8 coefficients cannot be used: q0, a period, a moment ratio or
+// the current end's curvature ductility out of its range; empty when they
+// can, and under NTC, which reads none of them. A ductility of 0, never
+// computed, is let through: the confinement rule warns of it.
+std::string CoefficientiNonValidi();
+
 }  // namespace Sismica

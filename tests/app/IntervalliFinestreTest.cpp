@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QListWidget>
 #include <QTextEdit>
 
 #include "FinestraQt.h"
@@ -18,12 +19,15 @@
 #include "app/Material.h"
 #include "app/frmUnits.h"
 #include "design/ProgettoSezione.h"
+#include "seismic/FrmCoefficienti.h"
 #include "seismic/FrmSismica.h"
 #include "seismic/StatoSismica.h"
 
 namespace {
 
-enum class Finestra { Verifica, MetodoN, Materiali, Unita, Progetto, Sismica };
+// Sismica under EC8; Duttilita and Capacity are the pages of its
+// coefficients window.
+enum class Finestra { Verifica, MetodoN, Materiali, Unita, Progetto, Sismica, Duttilita, Capacity };
 
 void Elimina() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -67,15 +71,19 @@ QWidget* Prepara(FinestraMain& f, Finestra dove) {
       Clic(p, "OptionFissa_1");  // the width typed is the width designed
       return p;
     }
-    case Finestra::Sismica: break;
+    default: break;
   }
   QWidget* s = Apri<FrmSismica>(f, "MnuSismica");
+  In<QAction>(s, "MnuVerificaitem_3")->trigger();
   const std::pair<const char*, const char*> colonna[] = {
       {"PilastroTxt_0", "40"}, {"PilastroTxt_1", "40"}, {"PilastroTxt_4", "4"}, {"PilastroTxt_9", "300"},
       {"PilastroTxt_10", "60"}, {"PilastroTxt_2", "4"}, {"PilastroTxt_3", "4"}};
   for (const auto& [nome, testo] : colonna) Scrivi(s, nome, testo);
   In<QComboBox>(s, "ComboBarrePil_0")->setCurrentText("16");
-  return s;
+  if (dove == Finestra::Sismica) return s;
+  Clic(s, "HelpMuFi");
+  if (dove == Finestra::Capacity) In<QAction>(s, "mnuCapacityDesign")->trigger();
+  return FrmCoefficienti::Aperta();
 }
 
 // The window's command; true when it shows a result.
@@ -94,9 +102,11 @@ bool Comando(FinestraMain& f, Finestra dove, QWidget* finestra, const char* case
     case Finestra::Progetto:
       QTest::keyClick(In(finestra, casella), Qt::Key_Return);
       return !ProgettoSezione::Aperta()->Form().Controllo("txtAs", 0).Text().empty();
-    case Finestra::Sismica:
-      Clic(finestra, "cmdControlloPil_0");
-      return !In<QTextEdit>(finestra, "RichTextBox1")->toPlainText().isEmpty();
+    default: {
+      QWidget* s = FrmSismica::Aperta();
+      Clic(s, "cmdControlloPil_0");
+      return !In<QTextEdit>(s, "RichTextBox1")->toPlainText().isEmpty();
+    }
   }
   return false;
 }
@@ -157,6 +167,15 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
       {G::Lunghezza, F::Sismica, "PilastroTxt_9", "10000", "10000,1", "L = 100001 mm"},
       {G::Forza, F::Sismica, "F_N", "-1000000000", "-1010000000", "NEd = -1010000000 kN"},
       {G::Momento, F::Sismica, "F_MInfsd_0", "100000000000", "101000000000", "MEd = 101000000000 kNm"},
+      {G::DuttilitaCurvatura, F::Sismica, "txtDinamica_0", "100", "100,5", "μφ = 100,5"},
+      {G::FattoreStruttura, F::Sismica, "txtDinamica_1", "6,75", "6,76", "q0 = 6,76"},
+      {G::Periodo, F::Duttilita, "txtCoeff_2", "10", "10,1", "T1 = 10,1 s"},
+      {G::RapportoMomenti, F::Capacity, "txtCoeffC_0", "10", "10,1", "r sez. inferiore = 10,1"},
+      // The width of the first design, 2 x (20 + 8) + 4 x 12 + 3 x 20 = 164 mm,
+      // stirrups of 8, bars up to 20: the cover stays below
+      // (164 - 2 x 8 - 20) / 2 - 20 = 44 mm.
+      {G::Lunghezza, F::Progetto, "txtPro_0", "4,3", "4,4", "c = 44 mm"},
+      {G::Lunghezza, F::Progetto, "F_Mxsd_0", "100", "100000000000", "H = "},
   };
   for (const Riga& r : righe) {
     for (const bool fuori : {false, true}) {
@@ -172,8 +191,15 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
       std::string rifiuto;
       for (const std::string& t : testi)
         if (t.find(r.nome) != std::string::npos && t.find("deve essere") != std::string::npos) rifiuto = t;
-      EXPECT_EQ(risultato, !fuori);
+      EXPECT_EQ(risultato, !fuori) << ::testing::PrintToString(testi);
       EXPECT_EQ(rifiuto.empty(), !fuori) << (testi.empty() ? "" : testi[0]);
+      // The coefficients window names it as it is typed.
+      if (fuori && (r.dove == F::Duttilita || r.dove == F::Capacity)) {
+        auto* avvisi = In<QListWidget>(finestra, r.dove == F::Duttilita ? "ListaOsservCoef_0"
+                                                                        : "ListaOsservCoef_1");
+        ASSERT_GT(avvisi->count(), 0);
+        EXPECT_EQ(avvisi->item(0)->text().toStdString().rfind(r.nome, 0), 0u);
+      }
       // gamma_c 3 taken: fcd = 0.85 x 25 / 3 = 7.0833; 3.01 refused: the
       // state keeps 1.5 and fcd = 0.85 x 25 / 1.5 = 14.1667.
       if (r.grandezza == G::GammaC) {
@@ -193,7 +219,7 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
   const std::set<G> altrove{G::LunghezzaLibera, G::Coordinata,        G::AreaAcciaio,
                             G::PrecompressioneCavo, G::FydCavi,
                             G::FattoreConfidenza};
-  for (int i = 0; i <= static_cast<int>(G::Momento); ++i) {
+  for (int i = 0; i <= static_cast<int>(G::RapportoMomenti); ++i) {
     const G g = static_cast<G>(i);
     const bool riga = std::any_of(righe.begin(), righe.end(),
                                   [g](const Riga& r) { return r.grandezza == g; });

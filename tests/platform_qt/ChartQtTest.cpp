@@ -12,7 +12,6 @@
 #include <QMouseEvent>
 #include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
-#include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
 
 #include "AppQt.h"
@@ -65,16 +64,23 @@ class GraficoSuSchermo : public ::testing::Test {
 
 TEST_F(GraficoSuSchermo, SeriesLegendsAndTitleComeFromTheModel) {
   const QList<QAbstractSeries*> serie = vista->chart()->series();
-  ASSERT_EQ(serie.size(), 3);  // two lines, the markers of the second
+  ASSERT_EQ(serie.size(), 2);  // one line a curve, the second with its markers
   auto* prima = qobject_cast<QLineSeries*>(serie[0]);
   auto* seconda = qobject_cast<QLineSeries*>(serie[1]);
-  auto* marcatori = qobject_cast<QScatterSeries*>(serie[2]);
-  ASSERT_TRUE(prima && seconda && marcatori);
+  ASSERT_TRUE(prima && seconda);
   EXPECT_EQ(prima->count(), 3);
   EXPECT_EQ(prima->at(1), QPointF(10, 100));
-  // The point of series 2 repeated in its three rows is drawn once.
+  EXPECT_FALSE(prima->pointsVisible());
+  // The point of series 2 repeated in its three rows is drawn once, with a
+  // marker of 120 twips, 8 pixels.
   EXPECT_EQ(seconda->count(), 1);
-  EXPECT_EQ(marcatori->count(), 1);
+  EXPECT_TRUE(seconda->pointsVisible());
+  EXPECT_EQ(seconda->markerSize(), 8);
+  const QImage marcatore = seconda->lightMarker();
+  ASSERT_FALSE(marcatore.isNull());
+  // A filled square in the series' colour: its centre is that colour.
+  const QRgb centro = marcatore.pixel(marcatore.width() / 2, marcatore.height() / 2);
+  EXPECT_EQ(centro & 0xFFFFFF, c.SeriesCollection(3).DataPoint.Marker.FillColor);
   EXPECT_EQ(seconda->name(), "M-NEd");
   EXPECT_EQ(prima->pen().color().rgb() & 0xFFFFFF, c.SeriesCollection(1).Pen.VtColor);
   EXPECT_FALSE(vista->chart()->legend()->markers(prima)[0]->isVisible());
@@ -84,25 +90,30 @@ TEST_F(GraficoSuSchermo, SeriesLegendsAndTitleComeFromTheModel) {
   EXPECT_EQ(c.Width(), 9000);
 }
 
-TEST_F(GraficoSuSchermo, NewPointsGoIntoTheSeriesDrawnUnlessTheMarkersChange) {
+TEST_F(GraficoSuSchermo, NewPointsGoIntoTheSeriesDrawnAndMarkersComeAndGoWithThem) {
   QAbstractSeries* prima = vista->chart()->series()[0];
   c.SetRow(2);
   c.SetColumn(2);
   c.SetData("80");
   c.SetRowCount(4);  // a fourth row without numbers adds no point
   vista->Aggiorna();
-  ASSERT_EQ(vista->chart()->series().size(), 3);
+  ASSERT_EQ(vista->chart()->series().size(), 2);
   auto* linea = qobject_cast<QLineSeries*>(vista->chart()->series()[0]);
   EXPECT_EQ(linea, prima);
   ASSERT_EQ(linea->count(), 3);
   EXPECT_EQ(linea->at(1), QPointF(10, 80));
-  EXPECT_EQ(qobject_cast<QScatterSeries*>(vista->chart()->series()[2])->count(), 1);
-  // Without the markers of series 2 the chart is drawn afresh: two lines.
+  // Without the markers of series 2 its line draws none.
   c.SeriesCollection(3).SeriesMarker.Show = false;
   c.SetTitle("Senza marcatori");
   vista->Aggiorna();
   ASSERT_EQ(vista->chart()->series().size(), 2);
-  EXPECT_EQ(qobject_cast<QLineSeries*>(vista->chart()->series()[0])->count(), 3);
+  auto* seconda = qobject_cast<QLineSeries*>(vista->chart()->series()[1]);
+  EXPECT_FALSE(seconda->pointsVisible());
+  EXPECT_TRUE(seconda->lightMarker().isNull());
+  // A third series makes the picture anew: three lines.
+  c.SetColumnCount(6);
+  vista->Aggiorna();
+  EXPECT_EQ(vista->chart()->series().size(), 3);
 }
 
 TEST_F(GraficoSuSchermo, NumbersAreDrawnAsGivenOnAxesKeptFromOnePictureToTheNext) {

@@ -182,30 +182,32 @@ TEST_F(VerificheSismica, InputsOutOfRangeGiveNoResult) {
     QString testo, buono;
     std::string motivo;
   };
-  // 40 cm a side, bars of 16 mm: the cover must stay below 200 - 16 = 184 mm.
-  const std::vector<Riga> righe{
-      {"PilastroTxt_0", "-30", "40", "b = -300 mm: deve essere maggiore di 0"},
-      {"PilastroTxt_4", "18,4", "4", "Il copriferro deve essere minore"},
-      {"F_N", "1E308", "680", "NEd non è un numero finito"},
-      {"F_MInfsd_0", "2E11", "0", "MEd = 200000000000 kNm"}};
-  for (const Riga& r : righe) {
-    Scrivi(r.box, r.testo);
-    for (const char* comando :
-         {"btnDominioMNsismica", "cmdDirezione_0", "cmdControlloPil_0", "mnufileitem_8"}) {
-      f.ambiente.box.Svuota();
-      if (QAction* voce = S().findChild<QAction*>(comando))
-        voce->trigger();
-      else
-        Clic(comando);
-      const std::vector<std::string> testi = f.ambiente.box.Testi();
-      ASSERT_EQ(testi.size(), 1u) << r.box << " " << comando;
-      EXPECT_EQ(testi[0].rfind("Calcolo non eseguito: dati non validi.\r\n" + r.motivo, 0), 0u)
-          << testi[0];
-      for (const char* nome : {"txtRoM", "txtVu"}) EXPECT_EQ(T(nome, 0), "") << nome;
-      EXPECT_TRUE(S().findChild<QTextEdit*>("RichTextBox1")->toPlainText().isEmpty()) << comando;
+  const auto rifiutati = [&](const std::vector<Riga>& righe) {
+    for (const Riga& r : righe) {
+      Scrivi(r.box, r.testo);
+      for (const char* comando :
+           {"btnDominioMNsismica", "cmdDirezione_0", "cmdControlloPil_0", "mnufileitem_8"}) {
+        f.ambiente.box.Svuota();
+        if (QAction* voce = S().findChild<QAction*>(comando))
+          voce->trigger();
+        else
+          Clic(comando);
+        const std::vector<std::string> testi = f.ambiente.box.Testi();
+        ASSERT_EQ(testi.size(), 1u) << r.box << " " << comando;
+        EXPECT_EQ(testi[0].rfind("Calcolo non eseguito: dati non validi.\r\n" + r.motivo, 0), 0u)
+            << testi[0];
+        for (const char* nome : {"txtRoM", "txtVu"}) EXPECT_EQ(T(nome, 0), "") << nome;
+        EXPECT_TRUE(S().findChild<QTextEdit*>("RichTextBox1")->toPlainText().isEmpty()) << comando;
+      }
+      Scrivi(r.box, r.buono);
     }
-    Scrivi(r.box, r.buono);
-  }
+  };
+  // 40 cm a side, bars of 16 mm: the cover must stay below 200 - 16 = 184 mm.
+  rifiutati({{"PilastroTxt_0", "-30", "40", "b = -300 mm: deve essere maggiore di 0"},
+             {"PilastroTxt_4", "18,4", "4",
+              "c = 184 mm: deve essere maggiore o uguale a 0 e minore di 184 mm"},
+             {"F_N", "1E308", "680", "NEd non è un numero finito"},
+             {"F_MInfsd_0", "2E11", "0", "MEd = 200000000000 kNm"}});
   // The critical length is read by the rules alone.
   Scrivi("PilastroTxt_10", "-60");
   f.ambiente.box.Svuota();
@@ -218,6 +220,15 @@ TEST_F(VerificheSismica, InputsOutOfRangeGiveNoResult) {
   f.ambiente.box.Svuota();
   Clic("cmdDirezione_0");
   EXPECT_NE(T("txtVu", 0), "");
+
+  // A circular column of 8 bars, 20 cm of radius.
+  S().findChild<QAbstractButton*>("OpTipoPilastro_1")->click();
+  for (const auto& [box, testo] : {std::pair{"PilastroTxt_6", "20"}, {"PilastroTxt_7", "8"},
+                                   {"PilastroTxt_8", "4"}, {"PilastroTxt_11", "300"},
+                                   {"PilastroTxt_12", "60"}, {"PilastroTxt_5", "10"}})
+    Scrivi(box, testo);
+  rifiutati({{"PilastroTxt_7", "3", "8", "Le barre longitudinali devono essere almeno 4: n = 3."},
+             {"PilastroTxt_5", "-1", "10", "Il passo delle staffe = -10 mm"}});
 }
 
 TEST_F(VerificheSismica, BendingAtBothEndsGivesTheRatioOfTheMxMyWindowAndOfTheCaseRunner) {

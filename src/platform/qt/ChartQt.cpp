@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 #include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
@@ -77,10 +78,43 @@ bool MarcatorePieno(int stile) {
   return stile >= MarcatoreCerchioPieno && stile <= MarcatoreTriangoloGiuPieno;
 }
 
-void NascondiInLegenda(QChart& grafico, QAbstractSeries* serie) {
-  for (QLegendMarker* marcatore : grafico.legend()->markers(serie)) marcatore->setVisible(false);
+// The picture a line series draws at each of its points: lato pixels wide,
+// at the screen's pixel ratio.
+QImage ImmagineMarcatore(QScatterSeries::MarkerShape forma, int lato, qreal rapporto,
+                         const QBrush& riempimento, const QColor& contorno) {
+  QImage immagine(QSize(lato, lato) * rapporto, QImage::Format_ARGB32_Premultiplied);
+  immagine.setDevicePixelRatio(rapporto);
+  immagine.fill(Qt::transparent);
+  QPainter pittore(&immagine);
+  pittore.setRenderHint(QPainter::Antialiasing);
+  pittore.setPen(QPen(contorno, 1));
+  pittore.setBrush(riempimento);
+  const QRectF r(0.5, 0.5, lato - 1, lato - 1);
+  const QPointF c = r.center();
+  switch (forma) {
+    case QScatterSeries::MarkerShapeCircle: pittore.drawEllipse(r); break;
+    case QScatterSeries::MarkerShapeRotatedRectangle:
+      pittore.drawPolygon(QPolygonF{{c.x(), r.top()}, {r.right(), c.y()}, {c.x(), r.bottom()},
+                                    {r.left(), c.y()}});
+      break;
+    case QScatterSeries::MarkerShapeTriangle:
+      pittore.drawPolygon(QPolygonF{{c.x(), r.top()}, {r.right(), r.bottom()}, {r.left(), r.bottom()}});
+      break;
+    case QScatterSeries::MarkerShapeStar: {
+      // Five points, the inner corners at 0.4 of the outer radius.
+      QPolygonF stella;
+      for (int i = 0; i < 10; ++i) {
+        const double raggio = (i % 2 == 0 ? 1.0 : 0.4) * r.width() / 2;
+        const double angolo = M_PI / 2 + i * M_PI / 5;
+        stella << c + QPointF(raggio * std::cos(angolo), -raggio * std::sin(angolo));
+      }
+      pittore.drawPolygon(stella);
+      break;
+    }
+    default: pittore.drawRect(r);
+  }
+  return immagine;
 }
-
 
 struct Estremi {
   double minimo = std::numeric_limits<double>::infinity();
@@ -116,10 +150,14 @@ void ImpostaAssi(QValueAxis& asseX, QValueAxis& asseY, bool uniformi, Estremi x,
     }
   }
   for (auto [asse, e] : {std::pair{&asseX, &x}, std::pair{&asseY, &y}}) {
-    // Nice numbers start again from the ticks of a new axis.
-    asse->setTickCount(TacchePredefinite);
-    asse->setRange(e->minimo, e->massimo);
-    if (!uniformi) asse->applyNiceNumbers();
+    // Nice numbers, from the ticks of a new axis, are found on an axis of
+    // no chart: the one on screen lays out its labels once, if they change.
+    QValueAxis prova;
+    prova.setTickCount(TacchePredefinite);
+    prova.setRange(e->minimo, e->massimo);
+    if (!uniformi) prova.applyNiceNumbers();
+    asse->setTickCount(prova.tickCount());
+    asse->setRange(prova.min(), prova.max());
   }
 }
 
@@ -165,17 +203,9 @@ void ChartQt::Ricostruisci() {
   asseY_->setTitleText(QString::fromStdString(grafico_.AxisTitle(Chart::AsseY)));
 
   const Chart& dati = grafico_;
-  const auto marcatore = [&dati](int k) -> std::optional<QScatterSeries::MarkerShape> {
-    const SerieGrafico& stile = dati.SeriesCollection(2 * k - 1);
-    if (!stile.SeriesMarker.Show) return std::nullopt;
-    return FormaMarcatore(stile.SeriesMarker.Auto ? StileAutomatico(k) : stile.DataPoint.Marker.Style);
-  };
-  // The series already drawn take the new points when they are as many, with
-  // markers where markers are wanted: Qt then keeps the markers it has made.
+  // The series already drawn take the new points when they are as many.
   const int nSerie = dati.ColumnCount() / 2;
-  bool riusa = static_cast<int>(disegnate_.size()) == nSerie;
-  for (int k = 1; riusa && k <= nSerie; ++k)
-    riusa = (disegnate_[static_cast<size_t>(k) - 1].punti != nullptr) == marcatore(k).has_value();
+  const bool riusa = static_cast<int>(disegnate_.size()) == nSerie;
   if (!riusa) {
     c.removeAllSeries();
     disegnate_.clear();
@@ -186,10 +216,7 @@ void ChartQt::Ricostruisci() {
   std::vector<QList<QPointF>> punti(static_cast<size_t>(nSerie));
   Estremi x, y;
   for (int k = 1; k <= nSerie; ++k) {
-    if (!riusa) {
-      disegnate_.push_back({2 * k - 1, new QLineSeries, nullptr, {}, {}});
-      if (marcatore(k)) disegnate_.back().punti = new QScatterSeries;
-    }
+    if (!riusa) disegnate_.push_back({2 * k - 1, new QLineSeries, {}, {}});
     SerieDisegnata& disegnata = disegnate_[static_cast<size_t>(k) - 1];
     QList<QPointF>& dellaSerie = punti[static_cast<size_t>(k) - 1];
     const int colonna = disegnata.colonnaX;
@@ -209,47 +236,44 @@ void ChartQt::Ricostruisci() {
       disegnata.puntoDellaRiga.emplace_back(r, static_cast<int>(dellaSerie.size()) - 1);
     }
     disegnata.linea->clear();
-  }
-  for (const SerieDisegnata& disegnata : disegnate_) {
-    for (QXYSeries* serie : {static_cast<QXYSeries*>(disegnata.linea),
-                             static_cast<QXYSeries*>(disegnata.punti)}) {
-      if (!serie || riusa) continue;
-      c.addSeries(serie);
-      serie->attachAxis(asseX_);
-      serie->attachAxis(asseY_);
+    if (!riusa) {
+      c.addSeries(disegnata.linea);
+      disegnata.linea->attachAxis(asseX_);
+      disegnata.linea->attachAxis(asseY_);
     }
   }
   ImpostaAssi(*asseX_, *asseY_, dati.UniformAxis(), x, y);
 
+  // Each curve one series: its markers are pictures it draws at its points.
   for (int k = 1; k <= nSerie; ++k) {
     const SerieGrafico& stile = dati.SeriesCollection(2 * k - 1);
-    SerieDisegnata& disegnata = disegnate_[static_cast<size_t>(k) - 1];
-    const QList<QPointF>& dellaSerie = punti[static_cast<size_t>(k) - 1];
-    disegnata.linea->replace(dellaSerie);
+    QLineSeries& linea = *disegnate_[static_cast<size_t>(k) - 1].linea;
+    linea.replace(punti[static_cast<size_t>(k) - 1]);
     QPen penna(ColoreQt(stile.Pen.VtColor));
     penna.setWidthF(stile.Pen.Width);
     penna.setStyle(StilePennaQt(stile.Pen.Style));
-    disegnata.linea->setPen(penna);
-    disegnata.linea->setName(QString::fromStdString(stile.LegendText));
-    for (QLegendMarker* voce : c.legend()->markers(disegnata.linea))
-      voce->setVisible(!stile.LegendText.empty());
+    linea.setPen(penna);
+    linea.setName(QString::fromStdString(stile.LegendText));
+    const QList<QLegendMarker*> voci = c.legend()->markers(&linea);
+    for (QLegendMarker* voce : voci) voce->setVisible(!stile.LegendText.empty());
 
-    if (QScatterSeries* segni = disegnata.punti) {
-      const int stileMarcatore =
-          stile.SeriesMarker.Auto ? StileAutomatico(k) : stile.DataPoint.Marker.Style;
-      segni->replace(dellaSerie);
-      segni->setMarkerShape(*marcatore(k));
-      segni->setMarkerSize(std::max(2, PixelDaTwips(stile.DataPoint.Marker.Size)));
-      segni->setBrush(MarcatorePieno(stileMarcatore)
-                          ? QBrush(ColoreQt(stile.DataPoint.Marker.FillColor))
-                          : QBrush(Qt::NoBrush));
-      segni->setPen(QPen(ColoreQt(stile.DataPoint.Marker.Pen.VtColor)));
-      NascondiInLegenda(c, segni);
-      // The legend shows the colour of the markers, which stand out more
-      // than the line.
-      for (QLegendMarker* voce : c.legend()->markers(disegnata.linea))
-        voce->setBrush(QBrush(ColoreQt(stile.DataPoint.Marker.FillColor)));
+    const int stileMarcatore =
+        stile.SeriesMarker.Auto ? StileAutomatico(k) : stile.DataPoint.Marker.Style;
+    const auto forma = stile.SeriesMarker.Show ? FormaMarcatore(stileMarcatore) : std::nullopt;
+    linea.setPointsVisible(forma.has_value());
+    if (!forma) {
+      linea.setLightMarker({});
+      continue;
     }
+    const int lato = std::max(2, PixelDaTwips(stile.DataPoint.Marker.Size));
+    const QColor riempimento = ColoreQt(stile.DataPoint.Marker.FillColor);
+    linea.setMarkerSize(lato);
+    linea.setLightMarker(ImmagineMarcatore(
+        *forma, lato, devicePixelRatioF(),
+        MarcatorePieno(stileMarcatore) ? QBrush(riempimento) : QBrush(Qt::NoBrush),
+        ColoreQt(stile.DataPoint.Marker.Pen.VtColor)));
+    // The legend shows the colour of the markers, which stand out more than the line.
+    for (QLegendMarker* voce : voci) voce->setBrush(QBrush(riempimento));
   }
 }
 

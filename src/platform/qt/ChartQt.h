@@ -1,7 +1,7 @@
 #pragma once
 // The chart on screen: a chart view that follows its Chart model, one line
-// series per X-Y pair of columns and, where the series shows markers, a
-// scatter series over it. It reports the mouse going down on it and the data
+// series per X-Y pair of columns, drawing its markers at its points where
+// the series shows them. It reports the mouse going down on it and the data
 // point clicked, and copies its picture to the clipboard.
 #include <functional>
 #include <optional>
@@ -14,7 +14,6 @@
 
 QT_BEGIN_NAMESPACE
 class QLineSeries;
-class QScatterSeries;
 class QValueAxis;
 QT_END_NAMESPACE
 
@@ -49,7 +48,6 @@ class ChartQt : public QChartView, private VistaChart {
   struct SerieDisegnata {
     int colonnaX;
     QLineSeries* linea;
-    QScatterSeries* punti;  // its markers, when shown
     std::vector<int> righe;  // the chart row of each point of linea
     // Each row with a point, and the point of linea that stands for it: a
     // point repeated in the rows that follow it is drawn once.
