@@ -21,9 +21,11 @@ void SezioneCA::SetPoligono(std::shared_ptr<::Poligono> poligono) {
   Contorno = poligono ? std::move(poligono) : std::make_shared<::Poligono>();
 }
 
-std::shared_ptr<SezioneCAreagente> SezioneCA::CreaSezioneCaInteramenteReagente() const {
-  auto reagente =
-      std::make_shared<SezioneCAreagente>(std::make_shared<::Poligono>(Contorno->Copia()));
+std::shared_ptr<SezioneCAreagente> SezioneCA::CreaSezioneCaInteramenteReagente(
+    std::shared_ptr<::Poligono> memoria) const {
+  if (!memoria) memoria = std::make_shared<::Poligono>();
+  Contorno->CopiaIn(*memoria);
+  auto reagente = std::make_shared<SezioneCAreagente>(std::move(memoria));
   reagente->BarreDati(nBarre, xBarre, yBarre, AreeBarre, RapportiN, nCavi, xCavi, yCavi, AreeCavi,
                       PrecompressioneCavi, EpsCaviIniziale);
   return reagente;

@@ -108,8 +108,10 @@ class SezioneCA : private AcciaiSezione {
 
   // A new reacting section of the whole section: a copy of the outline, the
   // bars and tendons with their prestress and initial strains, its ideal
-  // properties computed.
-  std::shared_ptr<SezioneCAreagente> CreaSezioneCaInteramenteReagente() const;
+  // properties computed. The copy of the outline is written into memoria
+  // when given (Poligono::CopiaIn), a polygon nothing else holds.
+  std::shared_ptr<SezioneCAreagente> CreaSezioneCaInteramenteReagente(
+      std::shared_ptr<::Poligono> memoria = nullptr) const;
 
   // Bars and tendons (1-based arrays), modular ratios [0] bars, [1] tendons,
   // and the tendons' prestress (N/mm2, tension positive). Given tendons start

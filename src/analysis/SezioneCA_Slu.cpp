@@ -12,8 +12,13 @@ void SezioneCA::SezioneReagenteSluCrea() {
   const SezioneCAreagente& slu = *SezioneReagenteSlu;
   // The compressed side is up in the neutral-axis frame: an axis above the
   // section leaves no compressed part, one below it the whole outline.
-  SezioneReagenteI->SetPoligono(std::make_shared<::Poligono>(
-      ParteReagente(*slu.Contorno, 0, 1, 0, 0, 1, -slu.yNeutro, SezioneParzializzata)));
+  ::Poligono parte =
+      ParteReagente(*slu.Contorno, 0, 1, 0, 0, 1, -slu.yNeutro, SezioneParzializzata);
+  // Into the last part's object when nothing else holds it.
+  if (SezioneReagenteI->Contorno.use_count() == 1)
+    *SezioneReagenteI->Contorno = std::move(parte);
+  else
+    SezioneReagenteI->SetPoligono(std::make_shared<::Poligono>(std::move(parte)));
   SezioneReagenteI->ySezMax = slu.ySezMax;
   SezioneReagenteI->EpsCsup = slu.EpsCsup;
   SezioneReagenteI->EpsCinf = slu.EpsCinf;
@@ -26,12 +31,12 @@ void SezioneCA::CalcolaTramok1(float angolo, bool parteCompressa) {
   PuntoDiCarico(0);
   nAsseNeutro = 1;
   DimensionaAssiNeutri(1);
-  auto nuova = CreaSezioneCaInteramenteReagente();
-  // The strips go into the memory of the last run's, when nothing else holds
-  // that run's section.
+  // The copy of the outline goes into the polygon of the last run, strip
+  // tables and all, when nothing else holds that run's section.
+  std::shared_ptr<::Poligono> memoria;
   if (SezioneReagenteSlu.use_count() == 1 && SezioneReagenteSlu->Contorno.use_count() == 1)
-    nuova->Contorno->RiprendiMemoriaStrisce(*SezioneReagenteSlu->Contorno);
-  SezioneReagenteSlu = std::move(nuova);
+    memoria = SezioneReagenteSlu->Contorno;
+  SezioneReagenteSlu = CreaSezioneCaInteramenteReagente(std::move(memoria));
   if (BarreInsufficienti(SollecitazioneN[0], *SezioneReagenteSlu)) {
     Tipo_Rottura = TipoRottura::EquilibrioImpossibile;
     EsitoSlu = EsitoCalcoloSlu::EquilibrioImpossibile;

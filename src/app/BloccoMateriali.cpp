@@ -6,6 +6,7 @@
 #include "app/FileInOut.h"
 #include "model/Formato.h"
 #include "model/Intervalli.h"
+#include "model/Materiali.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 
@@ -82,7 +83,7 @@ std::string SostituisceValoriFuoriIntervallo() {
   controlla(G::RapportoFccFcd, s.RapportoFccFcd, 0.8, "fcc/fcd");
   controlla(G::EpsCu, s.EpsCu, 0.0035, "εcu");
   controlla(G::EpsC2, s.EpsC2, 0.002, "εc2");
-  if (s.EpsC2 > s.EpsCu) {
+  if (Materiali::ParabolaOltreUltimo(s.EpsC2, s.EpsCu)) {
     elenco += Intervalli::TestoValore(G::EpsC2, s.EpsC2) + " oltre " +
               Intervalli::TestoValore(G::EpsCu, s.EpsCu) + ": sostituiti con " +
               Formattazione::TestoNumero(2) + " ‰ e " + Formattazione::TestoNumero(3.5) + " ‰\r\n";

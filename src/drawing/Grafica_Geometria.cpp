@@ -311,13 +311,4 @@ void ArrotondaSingolaPrecisione(Vettore<double>& a) {
   for (double& v : a.Dati()) v = static_cast<float>(v);
 }
 
-void RotoTraslaPunto(double x, double y, const Vettore<double>& T, double& xr, double& yr,
-                     double w, double* wr) {
-  const double xn = T(1) * x + T(2) * y + T(3) * w;
-  const double yn = T(4) * x + T(5) * y + T(6) * w;
-  xr = xn;
-  yr = yn;
-  if (wr) *wr = w;
-}
-
 }  // namespace Grafica

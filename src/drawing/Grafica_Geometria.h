@@ -142,8 +142,15 @@ void PuntiArco(Vettore<double>& x, Vettore<double>& y, int m, int k, double xc, 
 void ArrotondaSingolaPrecisione(Vettore<double>& a);
 
 // Applies T to (x, y, w); wr receives w. Outputs may be the inputs' variables.
-void RotoTraslaPunto(double x, double y, const Vettore<double>& T, double& xr, double& yr,
-                     double w = 1, double* wr = nullptr);
+// Inline, as the sections turn every vertex and bar of each run.
+inline void RotoTraslaPunto(double x, double y, const Vettore<double>& T, double& xr,
+                            double& yr, double w = 1, double* wr = nullptr) {
+  const double xn = T(1) * x + T(2) * y + T(3) * w;
+  const double yn = T(4) * x + T(5) * y + T(6) * w;
+  xr = xn;
+  yr = yn;
+  if (wr) *wr = w;
+}
 
 // RotoTraslaPunto on points 1..n, which xr, yr must hold; they may be x, y.
 template <class A, class B>

@@ -27,14 +27,19 @@ std::string Materiali::CostantiNonValide(bool conCavi, bool ultimo) {
   }
   if (conCavi && ultimo && s.Fyd[1] == 0)
     return "fyd dei cavi deve essere maggiore di 0 per il calcolo con i cavi.";
-  // The parabola ends before the ultimate strain, or at it; the code's
-  // formulas at fck 90 put eps_c2 0.0005 per mille past eps_cu.
-  constexpr double ArrotondamentoNorma = 1e-6;
-  if (s.EpsC2 > s.EpsCu + ArrotondamentoNorma)
+  if (ParabolaOltreUltimo(s.EpsC2, s.EpsCu))
     return Intervalli::TestoValore(Grandezza::EpsC2, s.EpsC2) + " non deve superare " +
            Intervalli::TestoValore(Grandezza::EpsCu, s.EpsCu) +
            ":\r\nla parabola del calcestruzzo finisce prima dell'accorciamento ultimo.";
   return RapportiNNonValidi(s.RapportoN, true, conCavi);
+}
+
+bool Materiali::ParabolaOltreUltimo(double epsC2, double epsCu) {
+  // The parabola ends before the ultimate strain, or at it; the code's
+  // formulas at fck 90 put eps_c2 0.0005 per mille past eps_cu, 0.001 once
+  // both are written to four digits; twice that leaves room for round-off.
+  constexpr double ArrotondamentoNorma = 2e-6;
+  return epsC2 > epsCu + ArrotondamentoNorma;
 }
 
 std::string Materiali::RapportiNNonValidi(const std::array<float, 2>& n, bool conBarre,

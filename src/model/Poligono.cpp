@@ -22,13 +22,30 @@ bool CopiaDaUno(const Vettore<double>& sorgente, Vettore<double>& destinazione) 
 }  // namespace
 
 Poligono Poligono::Copia() const {
-  // Vertices and properties only: the copy starts with no strips.
   Poligono copia;
+  CopiaIn(copia);
+  return copia;
+}
+
+void Poligono::CopiaIn(Poligono& copia) const {
+  const int n = std::max(nVertici_, 0);
+  if (n > 0) {
+    // Throws, before anything is written, when the arrays do not hold them.
+    x_(1), x_(n), y_(1), y_(n);
+  }
   static_cast<CaratteristichePoligono&>(copia) = *this;
-  copia.Coordinate(x_, y_, nVertici_);
+  copia.x_.ReDim(1, n);
+  copia.y_.ReDim(1, n);
+  for (int i = 1; i <= n; ++i) {
+    copia.x_(i) = x_(i);
+    copia.y_(i) = y_(i);
+  }
+  copia.nVertici_ = n;
+  copia.nRettangolini_ = 0;
+  copia.rapportoAree_ = 0;
+  copia.controlloLati_.reset();
   if (!memoria_) memoria_ = std::make_shared<MemoriaCaratteristiche>();
   copia.memoria_ = memoria_;
-  return copia;
 }
 
 Poligono Poligono::DaVertici(Vettore<double>&& x, Vettore<double>&& y, int n) {

@@ -83,6 +83,11 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // of a discretisation are not carried over. The copy shares this polygon's
   // memory of computed properties (see CaratteristicheStatiche).
   Poligono Copia() const;
+  // Makes copia what Copia gives, in the memory copia has: its vertex arrays,
+  // and its strip tables, which the next DiscretizzaPoligono writes into and
+  // Strisce() shows as they were until then. Nothing changes when the
+  // vertices cannot be read.
+  void CopiaIn(Poligono& copia) const;
 
   int nVertici() const { return nVertici_; }
   // A positive count re-creates both arrays with every coordinate 0; zero or
@@ -220,10 +225,6 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // than n strips.
   bool DiscretizzaCerchio(int n, double raggio);
   const StrisceRettangolini& Strisce() const { return strisce_; }
-  // Takes the strip tables of a polygon that is going away, so that the next
-  // DiscretizzaPoligono writes into their memory instead of taking new
-  // memory; until then Strisce() shows them as they were. vecchio keeps none.
-  void RiprendiMemoriaStrisce(Poligono& vecchio);
   // Strip i from depth s down to t = min(t + its height, L): returns its
   // area; m receives the mid-depth. Inline, as the integration loops call
   // them strip by strip.
@@ -315,6 +316,7 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // Fondo and AreaIntera from the heights and widths of the tables.
   void SommeStrisce();
 
+  // Every field below is set by CopiaIn, or kept there as strip memory.
   Vettore<double> x_;
   Vettore<double> y_;
   int nVertici_ = 0;

@@ -150,18 +150,6 @@ void Poligono::SommeStrisce() {
   }
 }
 
-void Poligono::RiprendiMemoriaStrisce(Poligono& vecchio) {
-  std::swap(strisce_, vecchio.strisce_);
-  std::swap(mezzerie_, vecchio.mezzerie_);
-  std::swap(primoIncrocio_, vecchio.primoIncrocio_);
-  std::swap(incroci_, vecchio.incroci_);
-  std::swap(striscePerLato_, vecchio.striscePerLato_);
-  std::swap(taglio_, vecchio.taglio_);
-  vecchio.strisce_ = {};
-  vecchio.taglio_ = {};
-  vecchio.nRettangolini_ = 0;
-}
-
 bool Poligono::DiscretizzaCerchio(int n, double raggio) {
   StrisceRettangolini& s = strisce_;
   if (s.Altezza.Conta() < n) return false;

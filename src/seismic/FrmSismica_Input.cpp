@@ -1,6 +1,7 @@
 // Keyboard and focus of the seismic window's boxes: Enter moves along the
 // input order, a box selects its text on focus, and leaving a column box
 // redraws the section and reruns the rules.
+#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -76,8 +77,10 @@ void FrmSismica::CollegaInput() {
   for (int i = 0; i <= 2; ++i) {
     auto* lista = findChild<QComboBox*>(QString::fromStdString(platform::NomeOggetto("ComboBarrePil", i)));
     lista->installEventFilter(this);
+    // An editable list also reports its text when a message box takes the
+    // focus: that is no choice of the user's.
     connect(lista, &QComboBox::activated, this, [this] {
-      if (AggiornamentoInCorso) return;
+      if (AggiornamentoInCorso || QApplication::activeModalWidget()) return;
       ControllaPrescrizioni();
       Figura_Click();
     });

@@ -131,8 +131,9 @@ TEST(StrisceCasi, EveryOutlineAtSeveralAnglesAsTheCrossingsOfEachMidLine) {
 
 TEST(StrisceCasi, TablesTakenFromAnotherPolygonHoldOnlyTheNewStrips) {
   platform::MsgBoxScriptato box;
-  // A comb of four teeth (four rectangles in the upper strips) leaves its
-  // tables to a rectangle of the same strip count, then to a triangle.
+  // A comb of four teeth (four rectangles in the upper strips) takes a copy
+  // of a rectangle cut into as many strips, then of a triangle, over its
+  // tables.
   Poligono pettine;
   pettine.Coordinate(Vettore<double>{0, 70, 70, 60, 60, 50, 50, 40, 40, 30, 30, 20, 20, 10, 10, 0},
                      Vettore<double>{0, 0, 30, 30, 10, 10, 30, 30, 10, 10, 30, 30, 10, 10, 30, 30},
@@ -142,14 +143,14 @@ TEST(StrisceCasi, TablesTakenFromAnotherPolygonHoldOnlyTheNewStrips) {
   ASSERT_EQ(pettine.Strisce().nRettangoli(1), 4);
   Poligono rettangolo;
   rettangolo.Coordinate(Vettore<double>{0, 70, 70, 0}, Vettore<double>{0, 0, 30, 30}, 4);
-  rettangolo.RiprendiMemoriaStrisce(pettine);
+  rettangolo.CopiaIn(pettine);
   EXPECT_EQ(pettine.nRettangolini_, 0);
-  EXPECT_TRUE(pettine.Strisce().Altezza.Vuoto());
-  rettangolo.DiscretizzaPoligono(6, h, b, yMax);
-  StesseStrisce(rettangolo, 6, "rettangolo");
+  EXPECT_EQ(pettine.CoordX(), rettangolo.CoordX());
+  pettine.DiscretizzaPoligono(6, h, b, yMax);
+  StesseStrisce(pettine, 6, "rettangolo");
   Poligono triangolo;
   triangolo.Coordinate(Vettore<double>{0, 70, 35}, Vettore<double>{0, 0, 30}, 3);
-  triangolo.RiprendiMemoriaStrisce(rettangolo);
-  triangolo.DiscretizzaPoligono(9, h, b, yMax);
-  StesseStrisce(triangolo, 9, "triangolo");
+  triangolo.CopiaIn(pettine);
+  pettine.DiscretizzaPoligono(9, h, b, yMax);
+  StesseStrisce(pettine, 9, "triangolo");
 }

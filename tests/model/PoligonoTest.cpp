@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <random>
+#include <stdexcept>
 
 #include "drawing/Grafica_Geometria.h"
 
@@ -84,6 +85,19 @@ TEST(PoligonoVertici, CopiaKeepsPropertiesButNotTheStrips) {
   EXPECT_TRUE(c.NumerazioneVerticiAntioraria);
   EXPECT_EQ(c.nRettangolini_, 0);
   EXPECT_EQ(Poligono{}.Copia().nVertici(), 0);
+  // Written over another polygon: the same, the count of strips gone too.
+  Poligono d = Quadrato(5);
+  d.nRettangolini_ = 3;
+  p.CopiaIn(d);
+  EXPECT_EQ(d.CoordX(), c.CoordX());
+  EXPECT_EQ(d.CoordY(), c.CoordY());
+  EXPECT_EQ(d.jota_IG, p.jota_IG);
+  EXPECT_EQ(d.nRettangolini_, 0);
+  // Vertices the arrays do not hold: refused, d as it was.
+  p.SetCoordX(Vettore<double>{0, 1, 2, 3, 4});  // 5 vertices, y array of 3
+  EXPECT_THROW(p.CopiaIn(d), std::out_of_range);
+  EXPECT_EQ(d.nVertici(), 3);
+  EXPECT_EQ(d.CoordX(), c.CoordX());
 }
 
 TEST(PoligonoEstremi, MaxMin) {

@@ -143,6 +143,35 @@ TEST_F(GraficoSuSchermo, NumbersAreDrawnAsGivenOnAxesKeptFromOnePictureToTheNext
   }
 }
 
+// Counts the chart's requests to be laid out again.
+class RichiesteImpaginazione : public QObject {
+ public:
+  int n = 0;
+  bool eventFilter(QObject*, QEvent* evento) override {
+    if (evento->type() == QEvent::LayoutRequest) ++n;
+    return false;
+  }
+};
+
+TEST_F(GraficoSuSchermo, NewPointsWithinTheSameAxesDoNotLayTheChartOutAgain) {
+  RichiesteImpaginazione richieste;
+  vista->chart()->installEventFilter(&richieste);
+  QApplication::processEvents();  // what showing the window left
+  richieste.n = 0;
+  c.SetRow(3);
+  c.SetColumn(2);
+  c.SetData("60");  // within the span of y, -10 to 100
+  vista->Aggiorna();
+  QApplication::processEvents();
+  EXPECT_EQ(qobject_cast<QLineSeries*>(vista->chart()->series()[0])->at(2), QPointF(20, 60));
+  EXPECT_EQ(richieste.n, 0);
+  c.SeriesCollection(1).LegendText = "M-NRd";
+  vista->Aggiorna();
+  QApplication::processEvents();
+  EXPECT_GT(richieste.n, 0);
+  vista->chart()->removeEventFilter(&richieste);
+}
+
 TEST_F(GraficoSuSchermo, AxisTitlesAndTheLegendInTheColourOfTheMarkers) {
   c.SetAxisTitle(Chart::AsseX, "N [kN]");
   c.SetAxisTitle(Chart::AsseY, "M [kNm]");

@@ -188,8 +188,11 @@ void ChartQt::Aggiorna() {
 
 void ChartQt::Ricostruisci() {
   QChart& c = *chart();
-  c.setTitle(QString::fromStdString(grafico_.Title()));
-  c.legend()->setVisible(grafico_.ShowLegend());
+  // Each property is set only when it changes: Qt lays the whole chart out
+  // again at every change of a title, a name or a legend entry.
+  if (const QString titolo = QString::fromStdString(grafico_.Title()); c.title() != titolo)
+    c.setTitle(titolo);
+  if (c.legend()->isVisible() != grafico_.ShowLegend()) c.legend()->setVisible(grafico_.ShowLegend());
   if (!asseX_) {
     asseX_ = new QValueAxis;
     asseY_ = new QValueAxis;
@@ -252,28 +255,32 @@ void ChartQt::Ricostruisci() {
     QPen penna(ColoreQt(stile.Pen.VtColor));
     penna.setWidthF(stile.Pen.Width);
     penna.setStyle(StilePennaQt(stile.Pen.Style));
-    linea.setPen(penna);
-    linea.setName(QString::fromStdString(stile.LegendText));
+    if (linea.pen() != penna) linea.setPen(penna);
+    if (const QString nome = QString::fromStdString(stile.LegendText); linea.name() != nome)
+      linea.setName(nome);
     const QList<QLegendMarker*> voci = c.legend()->markers(&linea);
-    for (QLegendMarker* voce : voci) voce->setVisible(!stile.LegendText.empty());
+    for (QLegendMarker* voce : voci)
+      if (voce->isVisible() == stile.LegendText.empty()) voce->setVisible(!stile.LegendText.empty());
 
     const int stileMarcatore =
         stile.SeriesMarker.Auto ? StileAutomatico(k) : stile.DataPoint.Marker.Style;
     const auto forma = stile.SeriesMarker.Show ? FormaMarcatore(stileMarcatore) : std::nullopt;
-    linea.setPointsVisible(forma.has_value());
+    if (linea.pointsVisible() != forma.has_value()) linea.setPointsVisible(forma.has_value());
     if (!forma) {
-      linea.setLightMarker({});
+      if (!linea.lightMarker().isNull()) linea.setLightMarker({});
       continue;
     }
     const int lato = std::max(2, PixelDaTwips(stile.DataPoint.Marker.Size));
     const QColor riempimento = ColoreQt(stile.DataPoint.Marker.FillColor);
-    linea.setMarkerSize(lato);
-    linea.setLightMarker(ImmagineMarcatore(
+    if (linea.markerSize() != lato) linea.setMarkerSize(lato);
+    const QImage immagine = ImmagineMarcatore(
         *forma, lato, devicePixelRatioF(),
         MarcatorePieno(stileMarcatore) ? QBrush(riempimento) : QBrush(Qt::NoBrush),
-        ColoreQt(stile.DataPoint.Marker.Pen.VtColor)));
+        ColoreQt(stile.DataPoint.Marker.Pen.VtColor));
+    if (linea.lightMarker() != immagine) linea.setLightMarker(immagine);
     // The legend shows the colour of the markers, which stand out more than the line.
-    for (QLegendMarker* voce : voci) voce->setBrush(QBrush(riempimento));
+    for (QLegendMarker* voce : voci)
+      if (voce->brush() != QBrush(riempimento)) voce->setBrush(QBrush(riempimento));
   }
 }
 
