@@ -79,8 +79,8 @@ constexpr Intervallo Tabella[] = {
      "la duttilità in curvatura non è minore di 1 e nemmeno una sezione confinata ne dà più di "
      "qualche decina"},
     {"q0", 1, 6.75, false, "", 1,
-     "il fattore di struttura di base di un edificio in calcestruzzo armato non supera "
-     "4,5 αu/α1, con αu/α1 fino a 1,5"},
+     "il più alto fattore di struttura di base è quello dei telai in alta duttilità con il "
+     "massimo αu/α1 ammesso"},
     {"Il periodo", 0, 10, false, "s", 1, "periodi propri di edifici e periodi degli spettri"},
     {"r", 0, 10, true, "", 1,
      "rapporto fra i momenti resistenti delle travi e dei pilastri che si incontrano nel nodo"},

@@ -217,8 +217,9 @@ void FrmCoefficienti::Form_Load() {
   } else if (Pagina == 1) {
     Controllo("txtCoeffC", 0).SetText(Formattazione::TestoNumero(Stato.RapportoMomentiInf));
     Controllo("txtCoeffC", 1).SetText(Formattazione::TestoNumero(Stato.RapportoMomentiSup));
-    AggiornaAvvisi();
   }
+  // A value out of range is named on opening too.
+  if (Pagina <= 1) AggiornaAvvisi();
   caricamento_ = false;
 }
 
