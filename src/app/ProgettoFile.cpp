@@ -129,7 +129,8 @@ void AzioniDominio(const std::string& modo, FileDati& file) {
   Matrice<float>& a = Stato.AzioniDominioMN;
   int n = modo == "S" && a.Dimensionata() ? a.Righe() : 0;
   Conteggio(modo, file, n);
-  if (modo == "L") a.ReDim(1, std::max(n, 1), 1, 2);
+  // None read is none written back.
+  if (modo == "L") a = n > 0 ? Matrice<float>(1, n, 1, 2) : Matrice<float>();
   if (n > 0) Generale::FileInOutMat(modo, file, a);
 }
 
