@@ -62,28 +62,6 @@ class Normative : public ::testing::Test {
 
 }  // namespace
 
-// The code applied from the main window's menu: its design strengths at
-// every digit, and the code before gives its own back exactly. fck 30:
-// DM 1996 fcd = 0.85 x 30 / 1.6 = 15.9375; existing structures fcd = 30 / 1.5
-// / 1.25 = 16; NTC fcd = 0.85 x 30 / 1.5 = 17; fyd = 450 / 1.15 = 391.3043...
-TEST_F(Normative, TheMainMenuGivesEveryDigitOfTheStrengthsAndTheCodeBeforeBack) {
-  Stato.Fyk = 450;
-  ApplicaNormativa(0, main_);
-  const VariabiliPubbliche::StatoProgramma ntc = Stato;
-  EXPECT_EQ(Stato.Fyd[0], 450 / 1.15);
-  EXPECT_NEAR(Stato.Fyd[0], 391.30434783, 1e-8);
-  for (const auto& [normativa, fcd] : {std::pair{1, 15.9375}, {2, 16.0}}) {
-    ApplicaNormativa(normativa, main_);
-    EXPECT_DOUBLE_EQ(Stato.Fcd, fcd) << normativa;
-    ApplicaNormativa(0, main_);
-    EXPECT_EQ(Stato.Fcd, ntc.Fcd);
-    EXPECT_NEAR(Stato.Fcd, 17, 1e-12);
-    EXPECT_EQ(Stato.Fyd, ntc.Fyd);
-    EXPECT_EQ(Stato.GammaC, ntc.GammaC);
-    EXPECT_EQ(Stato.EpsSu, ntc.EpsSu);
-  }
-}
-
 TEST_F(Normative, MainMenuSetsFactorsMenuAndTendonTypesAndBack) {
   ScegliNormativa3(1, main_);
   FattoriSono(1.6, 0.01, 0.85, 18.75);  // fcd without alpha_cc: the handler applies it
