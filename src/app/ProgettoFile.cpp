@@ -242,6 +242,8 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, P
   }
   if (!precedente("7.0")) {
     FileInOut(modo, file, Stato.Normativa);
+    // Only three codes exist: another number would index past their constants.
+    if (modo == "L" && (Stato.Normativa < 0 || Stato.Normativa > 2)) ValoreNonValido(file);
     FileInOut(modo, file, Stato.CotTeta, Stato.MinimizzaStaffe, Stato.RoL);
     letto.normativa = true;
   }
