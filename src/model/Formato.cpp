@@ -13,6 +13,55 @@
 #include "platform/Sistema.h"
 
 namespace Formattazione {
+
+// The 15 digits and the point of a "%.15g" text ('.', 'e'): its significant
+// digits, the trailing zeros it leaves out put back.
+Cifre CifreDaTestoG(const char* t, const char* fine) {
+  Cifre c;
+  int interi = 0, zeriDopoPunto = 0;
+  bool dopoPunto = false;
+  const char* e = std::find(t, fine, 'e');
+  for (const char* p = t; p != e; ++p) {
+    if (*p == '.') {
+      dopoPunto = true;
+    } else if (c.cifre.empty() && *p == '0') {
+      if (dopoPunto) ++zeriDopoPunto;
+    } else {
+      c.cifre += *p;
+      if (!dopoPunto) ++interi;
+    }
+  }
+  if (c.cifre.empty()) return {std::string(15, '0'), 1};
+  c.punto = interi - zeriDopoPunto + (e != fine ? std::atoi(e + 1) : 0);
+  c.cifre.resize(15, '0');
+  return c;
+}
+
+// Keeps the first k digits, rounding half away from zero; a carry out of the
+// first digit adds a digit in front.
+void Arrotonda(Cifre& c, int k) {
+  if (k < 0) {
+    c.cifre.clear();
+    return;
+  }
+  const auto n = static_cast<std::size_t>(k);
+  if (n >= c.cifre.size()) {
+    c.cifre.resize(n, '0');
+    return;
+  }
+  const bool perEccesso = c.cifre[n] >= '5';
+  c.cifre.resize(n);
+  if (!perEccesso) return;
+  std::size_t j = n;
+  while (j > 0 && c.cifre[j - 1] == '9') c.cifre[--j] = '0';
+  if (j > 0) {
+    ++c.cifre[j - 1];
+  } else {
+    c.cifre.insert(c.cifre.begin(), '1');
+    ++c.punto;
+  }
+}
+
 namespace {
 
 struct Schema {
@@ -61,13 +110,6 @@ Schema Analizza(const std::string& s) {
   return sc;
 }
 
-// A value >= 0 as decimal digits: value = 0.cifre x 10^punto, so `punto` is
-// the number of digits before the decimal point (<= 0 below 0.1).
-struct Cifre {
-  std::string cifre;
-  int punto = 0;
-};
-
 // The last value TestoNumero wrote, in 15 significant digits: a number
 // written as text and then formatted (FormattaMigliaia) is converted once.
 struct UltimoTesto {
@@ -76,29 +118,6 @@ struct UltimoTesto {
   Cifre cifre;
 };
 thread_local UltimoTesto ultimoTesto;
-
-// The 15 digits and the point of a "%.15g" text ('.', 'e'): its significant
-// digits, the trailing zeros it leaves out put back.
-Cifre CifreDaTestoG(const char* t, const char* fine) {
-  Cifre c;
-  int interi = 0, zeriDopoPunto = 0;
-  bool dopoPunto = false;
-  const char* e = std::find(t, fine, 'e');
-  for (const char* p = t; p != e; ++p) {
-    if (*p == '.') {
-      dopoPunto = true;
-    } else if (c.cifre.empty() && *p == '0') {
-      if (dopoPunto) ++zeriDopoPunto;
-    } else {
-      c.cifre += *p;
-      if (!dopoPunto) ++interi;
-    }
-  }
-  if (c.cifre.empty()) return {std::string(15, '0'), 1};
-  c.punto = interi - zeriDopoPunto + (e != fine ? std::atoi(e + 1) : 0);
-  c.cifre.resize(15, '0');
-  return c;
-}
 
 Cifre CifreDecimali(double v) {
   if (ultimoTesto.valido && ultimoTesto.bit == std::bit_cast<std::uint64_t>(v))
@@ -110,31 +129,6 @@ Cifre CifreDecimali(double v) {
   Cifre c{std::string(static_cast<const char*>(buf), e), std::atoi(e + 1) + 1};
   c.cifre.erase(1, 1);  // the point
   return c;
-}
-
-// Keeps the first k digits, rounding half away from zero; a carry out of the
-// first digit adds a digit in front.
-void Arrotonda(Cifre& c, int k) {
-  if (k < 0) {
-    c.cifre.clear();
-    return;
-  }
-  const auto n = static_cast<std::size_t>(k);
-  if (n >= c.cifre.size()) {
-    c.cifre.resize(n, '0');
-    return;
-  }
-  const bool perEccesso = c.cifre[n] >= '5';
-  c.cifre.resize(n);
-  if (!perEccesso) return;
-  std::size_t j = n;
-  while (j > 0 && c.cifre[j - 1] == '9') c.cifre[--j] = '0';
-  if (j > 0) {
-    ++c.cifre[j - 1];
-  } else {
-    c.cifre.insert(c.cifre.begin(), '1');
-    ++c.punto;
-  }
 }
 
 std::string Raggruppa(const std::string& intera, const std::string& separatore) {

@@ -22,4 +22,18 @@ inline const std::string TestoNonFinito = "-";
 // TestoNonFinito for infinities and NaN, as every text built from it.
 std::string TestoNumero(double x);
 
+// A value >= 0 as decimal digits: value = 0.cifre x 10^punto, so `punto` is
+// the number of digits before the decimal point (<= 0 below 0.1).
+struct Cifre {
+  std::string cifre;
+  int punto = 0;
+};
+
+// The 15 digits and the point of a "%.15g" text ('.', 'e').
+Cifre CifreDaTestoG(const char* t, const char* fine);
+
+// Keeps the first k digits, zeros added, rounding half away from zero; a
+// carry out of the first digit adds a digit in front.
+void Arrotonda(Cifre& c, int k);
+
 }  // namespace Formattazione

@@ -18,51 +18,6 @@ namespace {
 
 std::string Zeri(int n) { return std::string(static_cast<std::size_t>(std::max(n, 0)), '0'); }
 
-// The significant digits of a "%.15g" text of a value > 0 (at most 15, no
-// trailing zeros) and the place of the point: value = 0.cifre x 10^punto.
-struct CifreTesto {
-  std::string cifre;
-  int punto = 0;
-};
-
-CifreTesto CifreDelTesto(const char* testo, const char* fine) {
-  CifreTesto c;
-  const char* e = std::find(testo, fine, 'e');
-  int interi = 0, zeriDopoPunto = 0;
-  bool dopoPunto = false;
-  for (const char* q = testo; q != e; ++q) {
-    if (*q == '.') {
-      dopoPunto = true;
-    } else if (c.cifre.empty() && *q == '0') {
-      if (dopoPunto) ++zeriDopoPunto;
-    } else {
-      c.cifre += *q;
-      if (!dopoPunto) ++interi;
-    }
-  }
-  int esponente = 0;
-  if (e != fine) std::from_chars(e + 1 + (e[1] == '+'), fine, esponente);
-  c.punto = interi - zeriDopoPunto + esponente;
-  return c;
-}
-
-// The first k digits, zeros added, rounded half away from zero; a carry out
-// of the first digit adds a digit in front.
-void Arrotonda(CifreTesto& c, int k) {
-  const auto n = static_cast<std::size_t>(k);
-  const bool perEccesso = n < c.cifre.size() && c.cifre[n] >= '5';
-  c.cifre.resize(n, '0');
-  if (!perEccesso) return;
-  std::size_t j = n;
-  while (j > 0 && c.cifre[j - 1] == '9') c.cifre[--j] = '0';
-  if (j > 0) {
-    ++c.cifre[j - 1];
-  } else {
-    c.cifre.insert(c.cifre.begin(), '1');
-    ++c.punto;
-  }
-}
-
 }  // namespace
 
 std::string FormattaCifreSignificative(int n, double x, std::string* schema) {
@@ -131,9 +86,11 @@ std::string FormattaMigliaia(int n, double x, std::string* schema) {
   const std::string segno = x < 0 ? "-" : " ";
   // The plain text is TestoNumero's: its characters decide the pattern.
   char buffer[40];
+  char* scritto =
+      std::to_chars(buffer, buffer + sizeof buffer - 1, a, std::chars_format::general, 15).ptr;
+  *scritto = '\0';  // the exponent is read up to it
   const char* testo = buffer;
-  const char* fine =
-      std::to_chars(buffer, buffer + sizeof buffer, a, std::chars_format::general, 15).ptr;
+  const char* fine = scritto;
   const char* punto = std::find(testo, fine, '.');
   const platform::Sistema& sistema = platform::SistemaCorrente();
   const std::string decimale = sistema.SeparatoreDecimale();
@@ -160,7 +117,7 @@ std::string FormattaMigliaia(int n, double x, std::string* schema) {
                            : (decimali == 0 ? "#,##0" : "#,##0." + Zeri(decimali));
   if (a == 0) return segno + Formato(a, "#." + Zeri(n - 1) + "E+00");
 
-  CifreTesto c = CifreDelTesto(testo, fine);
+  Cifre c = CifreDaTestoG(testo, fine);
   Arrotonda(c, esponenziale ? n : c.punto + decimali);
   std::string t = segno;
   if (esponenziale) {
