@@ -5,8 +5,9 @@
 // must then write out, read back without any box, and write out again to the
 // same bytes.
 // The same bytes as a project file: taken or not; what was taken has its
-// material constants and factors in range, writes out, reads back without a
-// box and writes again to the same bytes.
+// material constants and factors in range and, under its own design code,
+// writes out, reads back without a box and writes again to the same bytes,
+// also after the other unit shown and back and another code and back.
 // The same bytes as a DXF drawing: the import ends, with a section whose
 // matrices match its counts or with none.
 #include <cstdint>
@@ -23,9 +24,14 @@
 #include "app/FileMateriali.h"
 #include "app/ImportaDxf.h"
 #include "app/ProgettoFile.h"
+#include "drawing/MsFlex.h"
+#include "model/Formato.h"
+#include "model/GeneraleTesto.h"
 #include "model/Materiali.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/ErroreEsecuzione.h"
+#include "platform/FlexGrid.h"
+#include "platform/FormInMemoria.h"
 #include "platform/MsgBox.h"
 #include "platform/Sistema.h"
 #include "seismic/StatoSismica.h"
@@ -159,6 +165,54 @@ void VerificaScritturaFallita(Ambiente& ambiente, const std::string& ini,
   }
 }
 
+// Rows of millimetres shown in a grid in the unit in force and read back, as
+// the main window's grids show and read them: areas in column 1 when
+// `aree`, the last column left as it is (a prestress) when `ultimaNo`.
+void MostraERileggi(Matrice<double>& m, bool aree, bool ultimaNo) {
+  using namespace VariabiliPubbliche;
+  if (!m.Dimensionata()) return;
+  const auto area = [&](int j) { return aree && j == 1; };
+  const auto lunghezza = [&](int j) { return !area(j) && !(ultimaNo && j == m.Ub2()); };
+  Matrice<double> mostrata = m;
+  for (int i = m.Lb1(); i <= m.Ub1(); ++i)
+    for (int j = m.Lb2(); j <= m.Ub2(); ++j) {
+      if (area(j)) mostrata(i, j) = AreaDaMm2(m(i, j));
+      if (lunghezza(j)) mostrata(i, j) = LunghezzaDaMm(m(i, j));
+    }
+  platform::FlexGrid griglia;
+  griglia.SetRows(m.Ub1() + 1);
+  griglia.SetCols(m.Ub2() + 1);
+  MsFlex::ScriveMatriceInGriglia(griglia, mostrata, "", false);
+  MsFlex::LeggeGriglia(griglia, mostrata, m.Lb1(), m.Lb2(), false);
+  for (int i = m.Lb1(); i <= m.Ub1(); ++i)
+    for (int j = m.Lb2(); j <= m.Ub2(); ++j) {
+      m(i, j) = mostrata(i, j);
+      if (area(j)) m(i, j) = AreaInMm2(mostrata(i, j));
+      if (lunghezza(j)) m(i, j) = LunghezzaInMm(mostrata(i, j));
+    }
+}
+
+// A length box of the main window: its text in the unit in force, read back.
+void MostraERileggi(float& mm) {
+  using namespace VariabiliPubbliche;
+  mm = static_cast<float>(
+      LunghezzaInMm(Generale::ValNumero(Formattazione::TestoNumero(LunghezzaDaMm(mm)))));
+}
+
+// The other unit shown and then the first again: every length the window
+// shows goes through its texts twice, and nothing stored changes.
+void CambiaUnitaDueVolte() {
+  auto& s = VariabiliPubbliche::Stato;
+  const std::string unita = s.UnitaLunghezza;
+  for (const std::string& mostrata : {std::string(unita == "mm" ? "cm" : "mm"), unita}) {
+    s.UnitaLunghezza = mostrata;
+    MostraERileggi(s.MatriceFigure, false, false);
+    MostraERileggi(s.MatriceBarre, true, false);
+    MostraERileggi(s.MatriceCavi, true, true);
+    for (float* lunghezza : {&s.LunghezzaL0, &s.XN, &s.YN}) MostraERileggi(*lunghezza);
+  }
+}
+
 void LeggiProgetto(Ambiente& ambiente, const std::string& contenuto) {
   Sismica::Stato = Sismica::StatoSismico{};
   ProgettoFile::DatiFinestra dati;
@@ -169,6 +223,11 @@ void LeggiProgetto(Ambiente& ambiente, const std::string& contenuto) {
   Verifica(FileImpostazioni::SostituisceValoriFuoriIntervallo().empty());
   // A type-6 outline read without its vertices has nothing to save.
   if (VariabiliPubbliche::Stato.TipoSezione == 6) return;
+  // The file's code applied from the menu, as the window applies it.
+  const int normativa = VariabiliPubbliche::Stato.Normativa;
+  const bool normativaPrevista = normativa >= 0 && normativa <= 2;
+  platform::FormInMemoria menu("Main");
+  if (normativaPrevista) VariabiliPubbliche::ApplicaNormativa(normativa, menu);
   const std::string percorso = ambiente.Percorso("progetto.slu");
   auto scrivi = [&] {
     Generale::FileDati uscita = Generale::FileDati::ApriScrittura(percorso);
@@ -181,6 +240,13 @@ void LeggiProgetto(Ambiente& ambiente, const std::string& contenuto) {
   Generale::FileDati riletto = Generale::FileDati::ApriLettura(percorso);
   Verifica(ProgettoFile::Legge(riletto, dati) && ambiente.box.mostrati == 0);
   Verifica(scrivi() == scritto);
+  // Two changes of unit, another code and the first again: the same bytes.
+  CambiaUnitaDueVolte();
+  if (normativaPrevista) {
+    VariabiliPubbliche::ApplicaNormativa((normativa + 1) % 3, menu);
+    VariabiliPubbliche::ApplicaNormativa(normativa, menu);
+  }
+  Verifica(scrivi() == scritto && ambiente.box.mostrati == 0);
 }
 
 }  // namespace

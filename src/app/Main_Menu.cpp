@@ -161,11 +161,9 @@ void Main::mnuSoloBarre_Click() {
 }
 
 void Main::NormativaItem_Click(int Index) {
-  VariabiliPubbliche::ScegliNormativa3(Index, *this);
-  Stato.Fcd = Stato.AlfaCC * Stato.Fcd;
+  VariabiliPubbliche::ApplicaNormativa(Index, *this);
   Controllo("TxtFcd").SetText(VariabiliPubbliche::FormattaValore(Stato.Fcd));
   Controllo("F_eps_su", 0).SetText(Formattazione::TestoNumero(Stato.EpsSu * 1000));
-  if (Stato.GammaS > 0) Stato.Fyd[0] = Stato.Fyk / Stato.GammaS;
   Controllo("F_fyd", 0).SetText(VariabiliPubbliche::FormattaValore(Stato.Fyd[0]));
   EtichetteNormativa();
 }

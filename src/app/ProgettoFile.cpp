@@ -129,7 +129,8 @@ void AzioniDominio(const std::string& modo, FileDati& file) {
   Matrice<float>& a = Stato.AzioniDominioMN;
   int n = modo == "S" && a.Dimensionata() ? a.Righe() : 0;
   Conteggio(modo, file, n);
-  if (modo == "L") a.ReDim(1, std::max(n, 1), 1, 2);
+  // None read is none written back.
+  if (modo == "L") a = n > 0 ? Matrice<float>(1, n, 1, 2) : Matrice<float>();
   if (n > 0) Generale::FileInOutMat(modo, file, a);
 }
 
@@ -241,6 +242,8 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, P
   }
   if (!precedente("7.0")) {
     FileInOut(modo, file, Stato.Normativa);
+    // Only three codes exist: another number would index past their constants.
+    if (modo == "L" && (Stato.Normativa < 0 || Stato.Normativa > 2)) ValoreNonValido(file);
     FileInOut(modo, file, Stato.CotTeta, Stato.MinimizzaStaffe, Stato.RoL);
     letto.normativa = true;
   }

@@ -189,6 +189,10 @@ bool TipoVerificaSlu();
 // have is reported and changes nothing but the design fcd (two-item menu).
 void ScegliNormativa3(int nuova, platform::Form& finestra);
 void ScegliNormativa2(int nuova, platform::Form& finestra);
+// The code chosen from the main window's menu: ScegliNormativa3, then the
+// design strengths of the code at every digit, fcd = alfa_cc fck / gamma_c
+// and fyd = fyk / gamma_s.
+void ApplicaNormativa(int nuova, platform::Form& finestra);
 void AggiornaMenuNormativa3(platform::Form& finestra);
 void AggiornaMenuNormativa2(platform::Form& finestra);
 // The steel table kept for the code; nullptr for a code outside 0 to 2.

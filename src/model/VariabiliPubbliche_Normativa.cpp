@@ -58,6 +58,12 @@ void ScegliNormativa3(int nuova, platform::Form& finestra) {
   AggiornaAcciaiNormativa();
 }
 
+void ApplicaNormativa(int nuova, platform::Form& finestra) {
+  ScegliNormativa3(nuova, finestra);
+  Stato.Fcd = Stato.AlfaCC * Stato.Fcd;
+  if (Stato.GammaS > 0) Stato.Fyd[0] = Stato.Fyk / Stato.GammaS;
+}
+
 void ScegliNormativa2(int nuova, platform::Form& finestra) {
   if (CambiaNormativa(nuova, finestra, 2)) {
     Stato.GammaC = Costanti[nuova].GammaC;

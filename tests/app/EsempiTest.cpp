@@ -16,12 +16,15 @@
 #include <QComboBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 
 #include "FinestraConDialogo.h"
 #include "Ritagli.h"
 #include "Schermata.h"
 #include "SezioneScritta.h"
 #include "doppi/SistemaProva.h"
+#include "app/frmUnits.h"
 #include "design/ProgettoSezione.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/qt/SchermoQt.h"
@@ -175,6 +178,41 @@ TEST(Esempi, ApertiDalMenuECalcolatiDannoIRisultatiDelCaso) {
     ControllaRisultati(f, atteso);
     SalvaSchermata(*f.main, QString("Esempio ") + e.sezione.nome);
   }
+}
+
+// Each example opened, verified, shown in the other unit and back, and, on
+// the second road, under another design code and back: "Salva come" writes
+// the example again byte for byte. A unit only changes what the windows
+// show; a code brings its factors and strengths, and the code before gives
+// back its own.
+TEST(Esempi, UnitaECodiceCambiatiETornatiLascianoIlFileUguale) {
+  const auto unita = [](const char* opzione) {
+    frmUnits::Mostra(0);
+    QTest::mouseClick(frmUnits::Aperta()->findChild<QRadioButton*>(opzione), Qt::LeftButton);
+    QTest::mouseClick(frmUnits::Aperta()->findChild<QPushButton*>("OKButton_0"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  };
+  for (const Esempio& e : Esempi())
+    for (const bool codice : {false, true}) {
+      SCOPED_TRACE(e.file + (codice ? " con il codice" : ""));
+      FinestraConDialogo f;
+      CopiaEsempi(f.ambiente);
+      f.dialogo->Accoda(f.ambiente.Percorso("Esempi/" + e.file));
+      f.main->mnuAiutoItem_Click(1);
+      Calcola(f);
+      unita("optUnits_0");
+      ASSERT_EQ(Stato.UnitaLunghezza, "mm");
+      unita("optUnits_1");
+      if (codice) {
+        f.main->findChild<QAction*>("NormativaItem_1")->trigger();
+        ASSERT_EQ(Stato.Normativa, 1);
+        f.main->findChild<QAction*>("NormativaItem_0")->trigger();
+      }
+      Calcola(f);
+      f.dialogo->Accoda(f.ambiente.Percorso("copia.slu"));
+      f.main->MnuFileItem_Click(3);
+      EXPECT_EQ(f.ambiente.Leggi("copia.slu"), f.ambiente.Leggi("Esempi/" + e.file));
+    }
 }
 
 TEST(Esempi, IlMenuApreLaCartellaEsempiELasciaLaCartellaDati) {

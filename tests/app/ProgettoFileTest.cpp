@@ -338,8 +338,12 @@ TEST_F(ProgettoFileTest, FileRovinatoLasciaIlProgettoPrecedente) {
   const std::size_t n9 = intero.find("\r\n120.25");
   const std::size_t n14 = intero.find("\r\n0,0,0\r\n") + 9;
   const std::size_t azioni = intero.find("\r\n0,0\r\n") + 2;
+  // The design code is the line before the last: 7 is no code.
+  const std::size_t codice = intero.rfind("\r\n", intero.rfind("\r\n", intero.size() - 3) - 1) + 2;
+  std::string senzaCodice = intero;
+  senzaCodice.replace(codice, 1, "7");
   const std::string casi[] = {intero.substr(0, n9 + 5), intero.substr(0, n14),
-                              intero.substr(0, azioni), "", "\"Trave\r\n",
+                              intero.substr(0, azioni), senzaCodice, "", "\"Trave\r\n",
                               "\"T\",7.8\r\n0\r\n",
                               std::string("\x00\x01\xff\xfe\r\n\x7f", 7),
                               "\"T\",\"7.8\"\r\n9\r\n", "\"T\",\"7.8\"\r\n0\r\n-5\r\n",

@@ -195,12 +195,12 @@ const std::vector<Layout>& Layouts() {
        {{0, 1, 1, "800"}, {0, 2, 2, "450"}, {1, 2, 2, "40"}}},
       {"7.6", 0, "Trave è 20° 7.6", "cm",
        {{120, 80}, {260, 170}, {0, 0}, {110, 70}, 1, 3, 0},
-       1, 25.5, 0.0022, 1.15f, "Y1860", 0, 6, 1, 1.5f, 0.01f, "Pilastro P7", 900000, 8,
+       0, 25.5, 0.0022, 1.15f, "Y1860", 0, 6, 1, 1.5f, 0.01f, "Pilastro P7", 900000, 8,
        [] {
          EXPECT_EQ(Stato.MatriceBarre(3, 1), 226);
          EXPECT_EQ(Stato.MatriceBarre(3, 2), 300);
-         // A count of 0 gives one zero row of acting points.
-         EXPECT_EQ(Stato.AzioniDominioMN, (Matrice<float>(1, 1, 1, 2)));
+         // A count of 0 reads no acting points, and writes 0 back.
+         EXPECT_FALSE(Stato.AzioniDominioMN.Dimensionata());
          EXPECT_EQ(Stato.MinimizzaStaffe, 1);
          EXPECT_EQ(Stato.NormativaSismica, 1);
          EXPECT_EQ(Sismica::Stato.DuttilitaCurvaturaSup, -1);
@@ -257,8 +257,8 @@ void ControllaStato(const Layout& l, const DatiFinestra& dati) {
   // Shears come in kN, the program holds N.
   EXPECT_FLOAT_EQ(Stato.AzioneV[0], static_cast<float>(l.dati.VForm[0] * 1000));
   EXPECT_FLOAT_EQ(Stato.AzioneV[1], static_cast<float>(l.dati.VForm[1] * 1000));
-  ASSERT_TRUE(Stato.AzioniDominioMN.Dimensionata());
-  EXPECT_EQ(Stato.AzioniDominioMN.Righe(), l.righeAzioniMN);
+  const Matrice<float>& azioni = Stato.AzioniDominioMN;
+  EXPECT_EQ(azioni.Dimensionata() ? azioni.Righe() : 0, l.righeAzioniMN);
   // Files without acting points leave one zero row, not the previous ones.
   if (l.versione < "6.5") {
     EXPECT_EQ(Stato.AzioniDominioMN, (Matrice<float>(1, 1, 1, 2)));

@@ -84,6 +84,11 @@ TEST_F(GrigliaSuSchermo, PlacedSizedAndFilledFromItsModel) {
   EXPECT_TRUE(m.index(2, 1).data(Qt::FontRole).value<QFont>().bold());
   EXPECT_EQ(griglia->verticalHeader()->width(), 30);
   EXPECT_EQ(griglia->horizontalHeader()->sectionSize(1), 100);
+  // The fixed column's width (450 twips = 30 px) holds, a longer row label
+  // notwithstanding: the view's margin is that width, with no label measured.
+  g.SetTextMatrix(2, 0, "un'etichetta di riga lunga");
+  EXPECT_EQ(griglia->verticalHeader()->sizeHint().width(), 30);
+  EXPECT_EQ(griglia->viewport()->x(), 30);
 
   g.SetHeight(4500);
   EXPECT_EQ(griglia->height(), 300);

@@ -38,12 +38,29 @@ void DimensionaSezioni(int da, int a, Dimensione twips, Imposta imposta) {
   }
 }
 
+// A header whose thickness the grid fixes: its size hint is that thickness, not
+// a measure of up to 200 sections' texts that the view would clamp to it.
+class IntestazioneFissa : public QHeaderView {
+ public:
+  using QHeaderView::QHeaderView;
+
+  QSize sizeHint() const override {
+    if (orientation() == Qt::Vertical && minimumWidth() == maximumWidth())
+      return {minimumWidth(), defaultSectionSize()};
+    if (orientation() == Qt::Horizontal && minimumHeight() == maximumHeight())
+      return {defaultSectionSize(), minimumHeight()};
+    return QHeaderView::sizeHint();
+  }
+};
+
 }  // namespace
 
 FlexGridQt::FlexGridQt(QWidget* genitore)
     : QTableView(genitore),
       modello_(new ModelloFlexGridQt(griglia_, this)),
       angolo_(findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+  setHorizontalHeader(new IntestazioneFissa(Qt::Horizontal, this));
+  setVerticalHeader(new IntestazioneFissa(Qt::Vertical, this));
   setModel(modello_);
   setFrameShape(QFrame::NoFrame);
   setEditTriggers(NoEditTriggers);
