@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include <ostream>
 #include <string>
@@ -9,6 +11,7 @@
 #include "doppi/SistemaProva.h"
 #include "model/Formattazione.h"
 #include "model/Formato.h"
+#include "model/TestoUtf8.h"
 #include "platform/MsgBoxScriptato.h"
 
 using namespace Formattazione;
@@ -110,6 +113,43 @@ TEST_P(NumeriNelLocale, PatternAfterTheTextOfTheSameOrAnotherValue) {
             {dopoTesto(7.25, -7.25, "0.0"), "-7.3"}});
 }
 
+namespace {
+
+// FormattaMigliaia the long way: the plain text, its characters counted, and
+// the pattern written by Formato.
+std::string MigliaiaDaSchema(int n, double x) {
+  const double a = std::fabs(x);
+  std::string t = TestoNumero(a);
+  const std::size_t b = t.find(SeparatoreDecimale());
+  const int p = b == std::string::npos ? 0 : TestoUtf8::NumeroCaratteri(t.substr(0, b)) + 1;
+  const int l = TestoUtf8::NumeroCaratteri(t);
+  const int cifre = p == 0 ? l : (a >= 1 ? l - 1 : l - 2);
+  const int intere = p == 0 ? l : (a >= 1 ? p - 1 : 0);
+  const std::string zeri(static_cast<std::size_t>(std::max(n - std::max(intere, 1), 0)), '0');
+  if (cifre >= n)
+    t = Formato(a, a < 1 ? "#." + std::string(static_cast<std::size_t>(n - 1), '0') + "E+00"
+                         : (intere >= n ? "#,##0" : "#,##0." + zeri));
+  return (x < 0 ? "-" : " ") + t;
+}
+
+}  // namespace
+
+TEST_P(NumeriNelLocale, GroupedValuesAsTheirPlainTextAndPatternGive) {
+  // 99.96 to 3 digits: 2 integer digits leave 1 decimal, and 99.96 rounds
+  // up to 100.0; 0.099996 rounds to 1.00E-01.
+  Verifica({{FormattaMigliaia(3, 99.96), " 100.0"}, {FormattaMigliaia(3, -0.099996), "-1.00E-01"}});
+  std::vector<double> valori = {0, -0.0, 3.5, -10, 12, 0.05, 0.0512, 999.96, 9.9996e-5, 1e15,
+                                1.5e15, -123456789012345.0, 1e-100, 0.00012345, 2.5e-7};
+  std::uint64_t seme = 88172645463325252u;
+  for (int i = 0; i < 2000; ++i) {
+    seme ^= seme << 13, seme ^= seme >> 7, seme ^= seme << 17;
+    const double mantissa = static_cast<double>(seme % 2000000) / 100000 - 10;
+    valori.push_back(mantissa * std::pow(10.0, static_cast<int>(seme >> 40) % 24 - 8));
+  }
+  for (double x : valori)
+    for (int n : {3, 4, 5, 7}) EXPECT_EQ(FormattaMigliaia(n, x), MigliaiaDaSchema(n, x)) << n << " " << x;
+}
+
 INSTANTIATE_TEST_SUITE_P(Locali, NumeriNelLocale,
                          ::testing::Values(Separatori{".", ","}, Separatori{",", "."}));
 
@@ -138,6 +178,10 @@ TEST(Formato, RoundsTheDecimalValueHalfAwayFromZero) {
 TEST(Formato, SeparatorsOfMoreThanOneByteCountAsOneCharacter) {
   SeparatoriProva separatori(",", "\u202F");
   EXPECT_EQ(FormattaNumero(4, 10, 1234567.25, false), " 1\u202F234\u202F567");
+  EXPECT_EQ(FormattaMigliaia(3, 1234567.25), " 1\u202F234\u202F567");
+  SeparatoriProva arabo("\u066B", "\u066C");
+  for (double x : {12.5, 0.0512, 0.05, 1234.5, 1.5e15})
+    EXPECT_EQ(FormattaMigliaia(3, x), MigliaiaDaSchema(3, x)) << x;
 }
 
 // An infinite stress or a NaN is never shown as a number (" 0", "inf").
