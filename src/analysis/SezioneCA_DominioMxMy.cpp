@@ -222,7 +222,8 @@ void SezioneCA::ScriveGrigliaGraficoMxMy(Finestre::FinestraDominio& finestra, in
     const platform::FlexGrid::Blocco blocco(griglia);
     griglia.SetFormatString(intestazione);
     VariabiliPubbliche::DimensionaGriglia(griglia, nColonne, n, 0.5);
-    for (int i = 1; i <= n; ++i) MsFlex::ScriveCella(i, i, 0, griglia);
+    // Row numbers are whole: their plain text is the integer's.
+    for (int i = 1; i <= n; ++i) MsFlex::ScriveCella(std::to_string(i), i, 0, griglia);
     MsFlex::ScriveMatriceInGriglia(griglia, tabella, "", false);
   }
 

@@ -72,6 +72,7 @@ TEST_F(FinestraDominioMN, OpensWithTheMainWindowsActionsAsRowOneAndTheCaseRunner
   // The resisting domain: 19 points a half, closed, as the case runner's.
   const platform::Chart& g = w.Graph1();
   EXPECT_EQ(w.GridMN().Rows() - 1, attesi.numeri["points"]);
+  EXPECT_EQ(w.GridMN().TextMatrix(1, 0) + w.GridMN().TextMatrix(38, 0), "138");  // row numbers
   for (int i : {1, 13, 19, 26, 38}) {
     const std::string p = "point." + std::to_string(i);
     EXPECT_NEAR(NumeroCella::Valore(g.Testo(i, 1)) * 1000, attesi.numeri[p + ".N"], 1);
