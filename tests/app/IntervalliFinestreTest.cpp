@@ -167,6 +167,7 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
       {G::FattoreStruttura, F::Sismica, "txtDinamica_1", "6,75", "6,76", "q0 = 6,76"},
       {G::Periodo, F::Duttilita, "txtCoeff_2", "10", "10,1", "T1 = 10,1 s"},
       {G::RapportoMomenti, F::Capacity, "txtCoeffC_0", "10", "10,1", "r sez. inferiore = 10,1"},
+      {G::RapportoMomenti, F::Capacity, "txtCoeffC_1", "0", "-0,1", "r sez. superiore = -0,1"},
       // The width of the first design, 2 x (20 + 8) + 4 x 12 + 3 x 20 = 164 mm,
       // stirrups of 8, bars up to 20: the cover stays below
       // (164 - 2 x 8 - 20) / 2 - 20 = 44 mm.
