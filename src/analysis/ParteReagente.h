@@ -11,3 +11,7 @@
 // frame they keep the part in.
 Poligono ParteReagente(const Poligono& contorno, double xR, double yR, double wR, double a,
                        double b, double c, int& stato);
+// The same into parte, which becomes a new polygon that keeps only the vertex
+// memory it had.
+void ParteReagente(const Poligono& contorno, double xR, double yR, double wR, double a, double b,
+                   double c, int& stato, Poligono& parte);

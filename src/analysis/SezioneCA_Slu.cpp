@@ -12,13 +12,11 @@ void SezioneCA::SezioneReagenteSluCrea() {
   const SezioneCAreagente& slu = *SezioneReagenteSlu;
   // The compressed side is up in the neutral-axis frame: an axis above the
   // section leaves no compressed part, one below it the whole outline.
-  ::Poligono parte =
-      ParteReagente(*slu.Contorno, 0, 1, 0, 0, 1, -slu.yNeutro, SezioneParzializzata);
-  // Into the last part's object when nothing else holds it.
-  if (SezioneReagenteI->Contorno.use_count() == 1)
-    *SezioneReagenteI->Contorno = std::move(parte);
-  else
-    SezioneReagenteI->SetPoligono(std::make_shared<::Poligono>(std::move(parte)));
+  // Into the last part's polygon when nothing else holds it.
+  if (SezioneReagenteI->Contorno.use_count() != 1)
+    SezioneReagenteI->SetPoligono(std::make_shared<::Poligono>());
+  ParteReagente(*slu.Contorno, 0, 1, 0, 0, 1, -slu.yNeutro, SezioneParzializzata,
+                *SezioneReagenteI->Contorno);
   SezioneReagenteI->ySezMax = slu.ySezMax;
   SezioneReagenteI->EpsCsup = slu.EpsCsup;
   SezioneReagenteI->EpsCinf = slu.EpsCinf;

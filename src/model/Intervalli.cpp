@@ -82,7 +82,8 @@ constexpr Intervallo Tabella[] = {
      "il più alto fattore di struttura di base è quello dei telai in alta duttilità con il "
      "massimo αu/α1 ammesso"},
     {"Il periodo", 0, 10, false, "s", 1, "periodi propri di edifici e periodi degli spettri"},
-    {"r", 0, 10, true, "", 1,
+    // 0 is "not given": the capacity rule then takes 1.
+    {"r", 0, 10, false, "", 1,
      "rapporto fra i momenti resistenti delle travi e dei pilastri che si incontrano nel nodo"},
 };
 static_assert(std::size(Tabella) == static_cast<std::size_t>(Grandezza::RapportoMomenti) + 1);

@@ -181,6 +181,10 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // -1 (properties not computed either way).
   Poligono PoligonoReagente(double xR, double yR, double wR, double a, double b, double c,
                             int& stato, bool caratteristiche = true) const;
+  // PoligonoReagente into parte (not this polygon), which becomes a new
+  // polygon that keeps only the vertex memory it had.
+  void PoligonoReagenteIn(double xR, double yR, double wR, double a, double b, double c,
+                          int& stato, Poligono& parte, bool caratteristiche = true) const;
 
   // ---- Moving and mirroring the vertices
 
@@ -300,6 +304,10 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // of lato.
   // A polygon of vertices 1..n of x and y, 1-based, whose memory it takes.
   static Poligono DaVertici(Vettore<double>&& x, Vettore<double>&& y, int n);
+  // The cut of PoligonoIntersezione into parte, as PoligonoReagenteIn says;
+  // false, with parte empty, when the line meets no side.
+  bool IntersezioneIn(double a, double b, double c, double xR, double yR, double wR,
+                      Poligono& parte) const;
   static Poligono ParteDaUnLato(const Poligono& p, const Vettore<int>& segnati, double a,
                                 double b, double c, double lato);
 

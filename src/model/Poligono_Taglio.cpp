@@ -5,6 +5,8 @@
 // lies on it, and a vertex is kept when its s has the sign of the side kept.
 // Crossings and kept vertices thus agree with each other whatever the
 // rounding, and a vertex or a side on the line needs no tolerance.
+#include <utility>
+
 #include "drawing/Grafica_Geometria.h"
 #include "model/Poligono.h"
 #include "model/Poligono_Incroci.h"
@@ -100,15 +102,16 @@ bool Poligono::ConIntersezioni(double a, double b, double c, Poligono& risultato
   return true;
 }
 
-std::optional<Poligono> Poligono::PoligonoIntersezione(double a, double b, double c, double xR,
-                                                       double yR, double wR,
-                                                       bool caratteristiche) const {
+bool Poligono::IntersezioneIn(double a, double b, double c, double xR, double yR, double wR,
+                              Poligono& parte) const {
   // In one pass, as ConIntersezioni and ParteDaUnLato would give it: each
   // vertex on the kept side, then the crossing of the side that starts there.
   // The homogeneous reference point: its weight multiplies c.
   const double lato = a * xR + b * yR + c * wR;
   const int n = nVertici_;
-  Vettore<double> x(1, 2 * n), y(1, 2 * n);
+  Vettore<double> x = std::move(parte.x_), y = std::move(parte.y_);
+  x.ReDim(1, 2 * n);
+  y.ReDim(1, 2 * n);
   int k = 0;
   bool incrocia = false;
   for (int i = 1; i <= n; ++i) {
@@ -127,25 +130,41 @@ std::optional<Poligono> Poligono::PoligonoIntersezione(double a, double b, doubl
       y(k) = static_cast<float>(yc);
     }
   }
-  if (!incrocia) return std::nullopt;
-  Poligono parte = DaVertici(std::move(x), std::move(y), k);
+  parte = Poligono();
+  if (!incrocia) return false;
+  x.ReDimPreserve(k);
+  y.ReDimPreserve(k);
+  parte.x_ = std::move(x);
+  parte.y_ = std::move(y);
+  parte.nVertici_ = k;
+  return true;
+}
+
+std::optional<Poligono> Poligono::PoligonoIntersezione(double a, double b, double c, double xR,
+                                                       double yR, double wR,
+                                                       bool caratteristiche) const {
+  Poligono parte;
+  if (!IntersezioneIn(a, b, c, xR, yR, wR, parte)) return std::nullopt;
   if (caratteristiche) parte.CaratteristicheStatiche();
   return parte;
 }
 
 Poligono Poligono::PoligonoReagente(double xR, double yR, double wR, double a, double b,
                                     double c, int& stato, bool caratteristiche) const {
-  if (std::optional<Poligono> parte =
-          PoligonoIntersezione(a, b, c, xR, yR, wR, caratteristiche)) {
+  Poligono parte;
+  PoligonoReagenteIn(xR, yR, wR, a, b, c, stato, parte, caratteristiche);
+  return parte;
+}
+
+void Poligono::PoligonoReagenteIn(double xR, double yR, double wR, double a, double b, double c,
+                                  int& stato, Poligono& parte, bool caratteristiche) const {
+  if (IntersezioneIn(a, b, c, xR, yR, wR, parte)) {
     stato = 1;
-    return std::move(*parte);
-  }
-  Poligono risultato;
-  if (wR >= 0) {
+    if (caratteristiche) parte.CaratteristicheStatiche();
+  } else if (wR >= 0) {
     stato = 0;
-    risultato.Coordinate(x_, y_, nVertici_);
+    parte.Coordinate(x_, y_, nVertici_);
   } else {
     stato = -1;
   }
-  return risultato;
 }

@@ -49,3 +49,24 @@ TEST(ParteReagente, AMissedOutlineIsWholeOnlyOnTheSideOfTheReference) {
     EXPECT_EQ(parte.nVertici(), stato == StatoSezione::InteramenteReagente ? 4 : 0);
   }
 }
+
+TEST(ParteReagente, APartWrittenIntoAUsedPolygonIsANewPolygon) {
+  // The polygon held a bigger part, its properties and its strips.
+  Poligono parte;
+  parte.Coordinate(Vettore<double>{0, 20, 20, 0, -5}, Vettore<double>{0, 0, 20, 20, 9}, 5);
+  parte.CaratteristicheStatiche();
+  double altezza, larghezza, yMax;
+  ASSERT_TRUE(parte.DiscretizzaPoligono(4, altezza, larghezza, yMax));
+  int stato = 9;
+  // The square above y = 4: the crossing (10,4), the two top corners, (0,4).
+  ParteReagente(Quadrato(), 0, 10, 1, 0, 1, -4, stato, parte);
+  EXPECT_EQ(stato, StatoSezione::Parzializzata);
+  EXPECT_EQ(parte.CoordX(), (Vettore<double>{10, 10, 0, 0}));
+  EXPECT_EQ(parte.CoordY(), (Vettore<double>{4, 10, 10, 4}));
+  EXPECT_EQ(parte.nRettangolini_, 0);
+  EXPECT_NEAR(Area(parte), 60, 1e-9);
+  // A line that misses the square on the far side leaves no concrete.
+  ParteReagente(Quadrato(), 0, 30, 1, 0, 1, -20, stato, parte);
+  EXPECT_EQ(stato, StatoSezione::SoloAcciaio);
+  EXPECT_EQ(parte.nVertici(), 0);
+}

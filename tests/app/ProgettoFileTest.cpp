@@ -261,12 +261,6 @@ TEST_F(ProgettoFileTest, OgniCostanteFuoriDalSuoIntervalloSostituitaEDetta) {
       {"35,450", "150,450", "fck = 150 N/mm²: sostituito con 25 N/mm²"},
       {"35,450", "35,4500", "fyk = 4500 N/mm²: sostituito con 450 N/mm²"},
       // Below the weakest materials of the codes.
-      {"35,450", "35,199", "fyk = 199 N/mm²: sostituito con 450 N/mm²"},
-      {"35,450", "7.9,450", "fck = 7.9 N/mm²: sostituito con 25 N/mm²"},
-      {"45,255,180,11,0.7,", "9.9,255,180,11,0.7,", "Rck = 9.9 N/mm²: sostituito con 30 N/mm²"},
-      {"45,255,180,11,0.7,", "45,99,180,11,0.7,", "σs amm. = 99 N/mm²: sostituito con 255 N/mm²"},
-      {"45,255,180,11,0.7,", "45,255,180,3.9,0.7,",
-       "σc amm. = 3.9 N/mm²: sostituito con 9.75 N/mm²"},
       {"45,255,180,11,0.7,", "45,255,180,11,0.29,", "τc0 = 0.29 N/mm²: sostituito con 0.6 N/mm²"},
       {"391.3,1500", "1E-20,1500", "fyd delle barre = 1E-20 N/mm²: sostituito con 391.3 N/mm²"},
       {"391.3,1500", "391.3,59", "fyd dei cavi = 59 N/mm²: sostituito con 0 N/mm²"},

@@ -45,7 +45,6 @@ TEST(ValNumero, LocaleSeparatorsThenThePlainNumberReading) {
 // Shifted on its decimal digits: 2.1 per mille is the double of 0.0021,
 // which 2.1 / 1000 = 0.0021000000000000003 is not.
 TEST(DivisoPotenzaDieci, GivesTheDoubleOfTheShiftedDecimal) {
-  ASSERT_NE(2.1 / 1000, 0.0021);
   const std::tuple<double, int, double> casi[] = {
       {2.1, 3, 0.0021}, {67.5, 3, 0.0675}, {-3.5, 3, -0.0035}, {0.35, -2, 35},
       {0, 3, 0},        {391.3, 0, 391.3}, {1e308, -3, HUGE_VAL}};
