@@ -68,6 +68,11 @@ bool DominioMxMy::Calcola(float MxEd, float MyEd) {
   const bool calcolato = VariabiliPubbliche::SezioneCorrente()->CalcolaDominioMxMy(
       nPuntiInput, *this, TitoloTmp, MxEd, MyEd);
   cmdInfittisci_->setEnabled(nPuntiInput < DirezioniMassime);
+  if (!calcolato) {
+    // No domain of an earlier run stays in sight beside a refused one.
+    Graph1().SetRowCount(0);
+    GridMN().SetRows(GridMN().FixedRows());
+  }
   MostraGrafico(true);
   txtDataPoint().hide();
   return calcolato;

@@ -132,6 +132,9 @@ TEST_F(FinestraDominioMxMy, AFailedCalculationLeavesNoRatioBehind) {
   QTest::mouseClick(&w.cmdInfittisci(), Qt::LeftButton);
   EXPECT_EQ(w.Controllo("txtRapporto").Text(), "");
   EXPECT_EQ(w.Controllo("F_MxRd").Text(), "");
+  // Nor the domain before it, in the chart or in the values.
+  EXPECT_EQ(w.Graph1().RowCount(), 0);
+  EXPECT_EQ(w.GridMN().Rows(), w.GridMN().FixedRows());
 }
 
 TEST_F(FinestraDominioMxMy, ValuesShowTheGridAndDensifyingBringsTheChartBack) {
