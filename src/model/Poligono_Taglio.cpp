@@ -130,13 +130,11 @@ bool Poligono::IntersezioneIn(double a, double b, double c, double xR, double yR
       y(k) = static_cast<float>(yc);
     }
   }
-  parte = Poligono();
-  if (!incrocia) return false;
-  x.ReDimPreserve(k);
-  y.ReDimPreserve(k);
-  parte.x_ = std::move(x);
-  parte.y_ = std::move(y);
-  parte.nVertici_ = k;
+  if (!incrocia) {
+    parte = Poligono();
+    return false;
+  }
+  parte = DaVertici(std::move(x), std::move(y), k);
   return true;
 }
 
