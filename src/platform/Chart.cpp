@@ -28,9 +28,8 @@ SerieGrafico SeriePredefinita(int item) {
 
 }  // namespace
 
-void Chart::Verifica(int indice, int limite, const char* cosa) {
-  if (indice < 1 || indice > limite)
-    throw std::out_of_range(std::string(cosa) + " " + std::to_string(indice) +
+void Chart::FuoriDalGrafico(int indice, int limite, const char* cosa) {
+  throw std::out_of_range(std::string(cosa) + " " + std::to_string(indice) +
                             " fuori dal grafico (1.." + std::to_string(limite) + ")");
 }
 
@@ -42,12 +41,18 @@ void Chart::Ridimensiona(int righe, int colonne) {
   if (righe < 0 || colonne < 0) throw std::out_of_range("dimensioni negative del grafico");
   if (static_cast<long long>(righe) * colonne > INT_MAX)
     throw std::length_error("grafico di troppe celle");
-  std::vector<std::variant<std::string, double>> celle(static_cast<size_t>(righe) * static_cast<size_t>(colonne));
-  for (int r = 0; r < std::min(righe, rowCount_); ++r)
-    for (int c = 0; c < std::min(colonne, columnCount_); ++c)
-      celle[static_cast<size_t>(r) * static_cast<size_t>(colonne) + static_cast<size_t>(c)] =
-          std::move(celle_[Posizione(r + 1, c + 1)]);
-  celle_ = std::move(celle);
+  const size_t nuove = static_cast<size_t>(righe) * static_cast<size_t>(colonne);
+  if (colonne == columnCount_) {
+    // Row by row, the rows that stay are where they were.
+    celle_.resize(nuove);
+  } else {
+    std::vector<std::variant<std::string, double>> celle(nuove);
+    for (int r = 0; r < std::min(righe, rowCount_); ++r)
+      for (int c = 0; c < std::min(colonne, columnCount_); ++c)
+        celle[static_cast<size_t>(r) * static_cast<size_t>(colonne) + static_cast<size_t>(c)] =
+            std::move(celle_[Posizione(r + 1, c + 1)]);
+    celle_ = std::move(celle);
+  }
   serie_.resize(static_cast<size_t>(std::min(colonne, columnCount_)));
   for (int item = columnCount_ + 1; item <= colonne; ++item)
     serie_.push_back(SeriePredefinita(item));

@@ -159,7 +159,12 @@ class Chart : public GeometriaControllo {
   }
 
  private:
-  static void Verifica(int indice, int limite, const char* cosa);
+  // An index from 1 to limite, else std::out_of_range.
+  static void Verifica(int indice, int limite, const char* cosa) {
+    if (indice < 1 || indice > limite) [[unlikely]]
+      FuoriDalGrafico(indice, limite, cosa);
+  }
+  [[noreturn]] static void FuoriDalGrafico(int indice, int limite, const char* cosa);
   std::size_t Posizione(int riga, int colonna) const;
   void Ridimensiona(int righe, int colonne);
   void Cambiato();
