@@ -33,10 +33,6 @@ void Chart::FuoriDalGrafico(int indice, int limite, const char* cosa) {
                             " fuori dal grafico (1.." + std::to_string(limite) + ")");
 }
 
-void Chart::Cambiato() {
-  if (vista_) vista_->ContenutoCambiato();
-}
-
 void Chart::Ridimensiona(int righe, int colonne) {
   if (righe < 0 || colonne < 0) throw std::out_of_range("dimensioni negative del grafico");
   if (static_cast<long long>(righe) * colonne > INT_MAX)
@@ -67,42 +63,14 @@ void Chart::SetRowCount(int righe) { Ridimensiona(righe, columnCount_); }
 
 void Chart::SetColumnCount(int colonne) { Ridimensiona(rowCount_, colonne); }
 
-void Chart::SetRow(int riga) {
-  Verifica(riga, rowCount_, "riga");
-  row_ = riga;
-}
-
-void Chart::SetColumn(int colonna) {
-  Verifica(colonna, columnCount_, "colonna");
-  column_ = colonna;
-}
-
-std::size_t Chart::Posizione(int riga, int colonna) const {
-  Verifica(riga, rowCount_, "riga");
-  Verifica(colonna, columnCount_, "colonna");
-  return static_cast<size_t>(riga - 1) * static_cast<size_t>(columnCount_) +
-         static_cast<size_t>(colonna - 1);
-}
-
 std::string Chart::Testo(int riga, int colonna) const {
   const auto& cella = celle_[Posizione(riga, colonna)];
   if (const double* numero = std::get_if<double>(&cella)) return NumeroScritto(*numero);
   return std::get<std::string>(cella);
 }
 
-std::optional<double> Chart::Numero(int riga, int colonna) const {
-  const auto& cella = celle_[Posizione(riga, colonna)];
-  if (const double* numero = std::get_if<double>(&cella)) return *numero;
-  return std::nullopt;
-}
-
 void Chart::SetData(const std::string& testo) {
   celle_[Posizione(row_, column_)] = testo;
-  Cambiato();
-}
-
-void Chart::SetDataNumero(double valore) {
-  celle_[Posizione(row_, column_)] = valore;
   Cambiato();
 }
 
