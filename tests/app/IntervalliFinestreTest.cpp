@@ -159,8 +159,9 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
       {G::TauC, F::Materiali, "txtSigAdm_2", "0,3", "0,29", "τco = 0,29"},
       {G::GammaAzioni, F::Unita, "txtGammaQ", "3", "3,01", "γ azioni = 3,01"},
       {G::Forza, F::Progetto, "F_Vsd_0", "1000000000", "1010000000", "V = 1010000000 kN"},
-      {G::Lunghezza, F::Progetto, "txtSez_1", "10000", "10000,1", "B = 100001 mm"},
-      {G::Lunghezza, F::Sismica, "PilastroTxt_9", "10000", "10000,1", "L = 100001 mm"},
+      {G::Lunghezza, F::Progetto, "txtSez_1", "10000", "10000,1",
+       "B = 10000,1 cm: deve essere maggiore di 0 e non superiore a 10000 cm"},
+      {G::Lunghezza, F::Sismica, "PilastroTxt_9", "10000", "10000,1", "L = 10000,1 cm"},
       {G::Forza, F::Sismica, "F_N", "-1000000000", "-1010000000", "NEd = -1010000000 kN"},
       {G::Momento, F::Sismica, "F_MInfsd_0", "100000000000", "101000000000", "MEd = 101000000000 kNm"},
       {G::DuttilitaCurvatura, F::Sismica, "txtDinamica_0", "100", "100,5", "μφ = 100,5"},
@@ -170,8 +171,9 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
       {G::RapportoMomenti, F::Capacity, "txtCoeffC_1", "0", "-0,1", "r sez. superiore = -0,1"},
       // The width of the first design, 2 x (20 + 8) + 4 x 12 + 3 x 20 = 164 mm,
       // stirrups of 8, bars up to 20: the cover stays below
-      // (164 - 2 x 8 - 20) / 2 - 20 = 44 mm.
-      {G::Lunghezza, F::Progetto, "txtPro_0", "4,3", "4,4", "c = 44 mm"},
+      // (164 - 2 x 8 - 20) / 2 - 20 = 44 mm; said in the boxes' cm.
+      {G::Lunghezza, F::Progetto, "txtPro_0", "4,3", "4,4",
+       "c = 4,4 cm: deve essere maggiore o uguale a 0 e minore di 4,4 cm"},
       {G::Lunghezza, F::Progetto, "F_Mxsd_0", "100", "100000000000", "H = "},
   };
   for (const Riga& r : righe) {
