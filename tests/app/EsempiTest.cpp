@@ -6,10 +6,12 @@
 // set to write the examples again.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <numbers>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -53,6 +55,26 @@ void ScriviTrefoli(FinestraMain& f) {
   f.main->CmbCavi_Click();
 }
 
+// The length unit chosen in its window, as a user chooses it.
+void Unita(const char* opzione) {
+  frmUnits::Mostra(0);
+  QTest::mouseClick(frmUnits::Aperta()->findChild<QRadioButton*>(opzione), Qt::LeftButton);
+  QTest::mouseClick(frmUnits::Aperta()->findChild<QPushButton*>("OKButton_0"), Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// n points on a circle of radius r from the top, clockwise as the window's
+// outline runs or counter-clockwise as its bars, each bar followed by its area.
+std::vector<double> SulCerchio(double r, int n, bool orario, double area = 0) {
+  std::vector<double> punti;
+  for (int i = 0; i < n; ++i) {
+    const double a = std::numbers::pi / 2 + (orario ? -i : i) * 2 * std::numbers::pi / n;
+    punti.insert(punti.end(), {r * std::cos(a), r * std::sin(a)});
+    if (area > 0) punti.push_back(area);
+  }
+  return punti;
+}
+
 const std::vector<Esempio>& Esempi() {
   static const std::vector<Esempio> t = {
       {"Trave inflessa.slu", "Trave 30x50 - flessione retta",
@@ -88,6 +110,23 @@ const std::vector<Esempio>& Esempi() {
          f.C("F_MySd", 0).SetText("-60");
        },
        [](Caso& c) { c.numeri["My"] = {-60e6}; }},
+      // Typed in mm and kept in cm: 212,3 mm is the Single 212.300003
+      // (13913293 / 2^16). Read back from the 21,23 its box shows in cm it
+      // would become 212.29999: 21.23 is 11130634 / 2^19, times 10 is
+      // 13913292.5 / 2^16, a tie rounded to even. 8 bars of 16 mm, centres
+      // 40 mm in.
+      {"Pilastro circolare.slu", "Pilastro circolare D 42,46 - pressoflessione",
+       {"Pilastro circolare", 4, 0, {}, 0, {}, SulCerchio(212.3, 52, true),
+        SulCerchio(172.3, 8, false, 16 * 16 * std::numbers::pi / 4), "SLU+", 1200, 150},
+       [](FinestraMain& f) {
+         Unita("optUnits_0");
+         f.Clic("OpTipoSezione", 4);
+         BattiTutti({"212,3", "0", "8", "16", "40"});
+         f.C("F_N", 0).SetText("1200");
+         f.C("F_Mxsd", 0).SetText("150");
+         Unita("optUnits_1");
+       },
+       [](Caso&) {}},
   };
   return t;
 }
@@ -186,12 +225,6 @@ TEST(Esempi, ApertiDalMenuECalcolatiDannoIRisultatiDelCaso) {
 // show; a code brings its factors and strengths, and the code before gives
 // back its own.
 TEST(Esempi, UnitaECodiceCambiatiETornatiLascianoIlFileUguale) {
-  const auto unita = [](const char* opzione) {
-    frmUnits::Mostra(0);
-    QTest::mouseClick(frmUnits::Aperta()->findChild<QRadioButton*>(opzione), Qt::LeftButton);
-    QTest::mouseClick(frmUnits::Aperta()->findChild<QPushButton*>("OKButton_0"), Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  };
   for (const Esempio& e : Esempi())
     for (const bool codice : {false, true}) {
       SCOPED_TRACE(e.file + (codice ? " con il codice" : ""));
@@ -200,9 +233,9 @@ TEST(Esempi, UnitaECodiceCambiatiETornatiLascianoIlFileUguale) {
       f.dialogo->Accoda(f.ambiente.Percorso("Esempi/" + e.file));
       f.main->mnuAiutoItem_Click(1);
       Calcola(f);
-      unita("optUnits_0");
+      Unita("optUnits_0");
       ASSERT_EQ(Stato.UnitaLunghezza, "mm");
-      unita("optUnits_1");
+      Unita("optUnits_1");
       if (codice) {
         f.main->findChild<QAction*>("NormativaItem_1")->trigger();
         ASSERT_EQ(Stato.Normativa, 1);
