@@ -283,12 +283,15 @@ TEST(Esempi, IlMenuApreLaCartellaEsempiELasciaLaCartellaDati) {
 }
 
 // Each example opened and verified, then each window it leads to, at the
-// size it opens with: every number and every column header is shown whole,
-// also in the value tables behind the charts, and every title (the action
-// factor's window opened at 315 pixels, its title bar showing
-// "Coefficiente pa...ale di sicurezza").
-TEST(Esempi, OgniFinestraMostraInteriNumeriEIntestazioni) {
+// size it opens with on a screen of the size given: every number and every
+// column header is shown whole, also in the value tables behind the charts,
+// every title (the action factor's window opened at 315 pixels, its title
+// bar showing "Coefficiente pa...ale di sicurezza"), and nothing needs
+// scrolling sideways (the design window at 150 %, its "i" button half out).
+void OgniFinestraInteraSulloSchermo(int larghezza, int altezza) {
   const auto Controlla = [] {
+    // The windows as they stand once their layouts have settled.
+    QApplication::processEvents();
     std::vector<QPointer<QWidget>> finestre;
     for (QWidget* finestra : QApplication::topLevelWidgets()) finestre.emplace_back(finestra);
     for (QWidget* finestra : finestre) {
@@ -304,9 +307,9 @@ TEST(Esempi, OgniFinestraMostraInteriNumeriEIntestazioni) {
         }
     }
   };
-  Schermo1366x768();
+  Schermo(larghezza, altezza);
   platform::TieniFinestreNelloSchermo(AppQt());
-  ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(1366, 768));
+  ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(larghezza, altezza));
   for (const Esempio& e : Esempi()) {
     SCOPED_TRACE(e.file);
     FinestraConDialogo f;
@@ -354,6 +357,11 @@ TEST(Esempi, OgniFinestraMostraInteriNumeriEIntestazioni) {
     QApplication::processEvents();
   }
 }
+
+TEST(Esempi, OgniFinestraMostraInteriNumeriEIntestazioni) { OgniFinestraInteraSulloSchermo(1366, 768); }
+
+// 1920 x 1080 at 150 %.
+TEST(Esempi, OgniFinestraInteraA1280x720) { OgniFinestraInteraSulloSchermo(1280, 720); }
 
 // scripts/run.sh starts the program with this relative path.
 TEST(Esempi, LaRigaDiComandoApreUnEsempioDallaCartellaDelProgramma) {
