@@ -99,7 +99,8 @@ std::string Numero(double v) {
 }
 
 // The unit a sentence gives values of i in, after a blank, and a value of
-// i in it. A length typed in a window is given back in the window's unit.
+// i in it. A length or area typed in a window is given back in the window's
+// unit.
 struct Misura {
   std::string unita;
   std::function<double(double)> in;
@@ -109,6 +110,8 @@ Misura MisuraDi(const Intervallo& i, Lunghezze lunghezze) {
   using namespace VariabiliPubbliche;
   if (lunghezze == Lunghezze::Mostrate && std::string_view(i.unita) == "mm")
     return {" " + Stato.UnitaLunghezza, LunghezzaDaMm};
+  if (lunghezze == Lunghezze::Mostrate && std::string_view(i.unita) == "mm²")
+    return {" " + Stato.UnitaLunghezza + "²", AreaDaMm2};
   return {*i.unita ? std::string(" ") + i.unita : "", [s = i.scala](double v) { return v * s; }};
 }
 

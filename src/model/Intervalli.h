@@ -56,8 +56,8 @@ const Intervallo& Di(Grandezza g);
 // Whether valore is a finite number inside the range of g.
 bool Dentro(Grandezza g, double valore);
 
-// How a sentence gives lengths: in mm, or in the unit the windows' boxes
-// show (UnitaLunghezza) for a value typed there.
+// How a sentence gives lengths and areas: in mm and mm², or in the unit the
+// windows' boxes show (UnitaLunghezza) for a value typed there.
 enum class Lunghezze { InMm, Mostrate };
 
 // Empty when valore is inside; otherwise a sentence that names the value,
