@@ -14,15 +14,18 @@ using GraficoMomentoCurvatura::ScriveCella;
 using VariabiliPubbliche::Stato;
 
 void SezioneCA::CalcolaColonnaModello(short& n, Finestre::FinestraMomentoCurvatura& finestra) {
-  const std::string fuori =
-      Intervalli::FuoriIntervallo(Intervalli::Grandezza::LunghezzaLibera, Stato.LunghezzaL0, "L0");
+  // The curve reads the main window, L0 with it: L0 is checked as read now,
+  // and named in the unit of its box.
+  PuntiMomentoCurvatura c;
+  if (!CalcolaPuntiMomentoCurvatura(n, false, c)) return;
+  const std::string fuori = Intervalli::FuoriIntervallo(Intervalli::Grandezza::LunghezzaLibera,
+                                                        Stato.LunghezzaL0, "L0",
+                                                        Intervalli::Lunghezze::Mostrate);
   if (!fuori.empty()) {
     platform::MsgBox("Calcolo non eseguito: dati non validi.\r\n" + fuori, platform::Pulsanti::Ok,
                      platform::Icona::Critica);
     return;
   }
-  PuntiMomentoCurvatura c;
-  if (!CalcolaPuntiMomentoCurvatura(n, false, c)) return;
   const int nPunti = c.nPunti;
   const double l0 = Stato.LunghezzaL0;
   Vettore<float> M2(0, nPunti);

@@ -15,10 +15,12 @@ namespace {
 
 using Intervalli::Grandezza;
 
-// The first of v(1..n) outside the range of g, named nome.
+// The first of v(1..n) outside the range of g, named nome, in the unit of
+// the window it was typed in.
 std::string PrimoFuori(Grandezza g, int n, const Vettore<float>& v, const std::string& nome) {
   for (int i = 1; i <= n; ++i) {
-    std::string motivo = Intervalli::FuoriIntervallo(g, v(i), nome);
+    std::string motivo =
+        Intervalli::FuoriIntervallo(g, v(i), nome, Intervalli::Lunghezze::Mostrate);
     if (!motivo.empty()) return motivo;
   }
   return "";
@@ -65,9 +67,10 @@ std::string SezioneCA::DatiNonValidi() const {
   std::string motivo = Materiali::CostantiNonValide(conCavi, ultimo);
   if (motivo.empty()) motivo = Materiali::RapportiNNonValidi(RapportiN, nBarre > 0, conCavi);
   if (!motivo.empty()) return motivo;
-  if (!Contorno->CoordinateEntro(Intervalli::Di(Grandezza::Coordinata).massimo))
-    return "Le coordinate della sezione devono essere numeri finiti entro 100 m "
-           "(100000 mm) dall'origine.";
+  const double massima = Intervalli::Di(Grandezza::Coordinata).massimo;
+  if (!Contorno->CoordinateEntro(massima))
+    return "Le coordinate della sezione devono essere numeri finiti entro 100 m (" +
+           VariabiliPubbliche::LunghezzaDaMmConUnita(massima) + ") dall'origine.";
   const Vettore<float> punto{xPtoCalcoloM, yPtoCalcoloM};
   motivo = PrimoFuori(Grandezza::Coordinata, 2, punto, "Il punto dei momenti");
   if (!motivo.empty()) return motivo;

@@ -90,9 +90,21 @@ MomCurv& MostraMomentoCurvatura(bool solo) {
 FrmPltSezione& AggiornaFrmPltSezione(QWidget& figura, int modo) {
   FrmPltSezione& finestra = Istanza(pltSezione, nullptr);
   finestra.ChiamataDaSismica = false;
-  finestra.setGeometry(QRect(figura.mapToGlobal(QPoint(0, 0)), figura.size()));
+  // Frame included, so that the controls beside the picture stay in sight.
+  // Until it is first shown its frame is not known: the picture's window
+  // has the same one.
+  const QWidget& cornice = finestra.isVisible() ? finestra : *figura.window();
+  const QRect fuori = cornice.frameGeometry(), dentro = cornice.geometry();
+  const QMargins bordi(dentro.left() - fuori.left(), dentro.top() - fuori.top(),
+                       fuori.right() - dentro.right(), fuori.bottom() - dentro.bottom());
+  const QRect sopra = QRect(figura.mapToGlobal(QPoint(0, 0)), figura.size()).marginsRemoved(bordi);
+  finestra.setGeometry(sopra);
   VariabiliPubbliche::Stato.PlottaggioVideo = modo != 0;
   finestra.show();
+  // A first showing places the window by a guessed frame; this is the real one.
+  finestra.setGeometry(sopra);
+  // In front of the window it covers, also when it was already open.
+  finestra.raise();
   finestra.centralWidget()->update();
   return finestra;
 }

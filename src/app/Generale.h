@@ -49,11 +49,13 @@ double ValNumero(const platform::Control& casella);
 // A value of the program state taken from its box only when the box no longer
 // shows the text the program wrote for it: a value the program computed keeps
 // every digit, whatever the box shows. The box shows the value times
-// 10^potenza (3 for a strain per mille), written by testo.
+// 10^potenza (3 for a strain per mille), written by testo. True when the
+// box was read.
 template <class T, class F>
-void LeggeSeModificato(const platform::Control& casella, T& valore, F testo, int potenza = 0) {
-  if (casella.Text() == testo(valore * std::pow(10.0, potenza))) return;
+bool LeggeSeModificato(const platform::Control& casella, T& valore, F testo, int potenza = 0) {
+  if (casella.Text() == testo(valore * std::pow(10.0, potenza))) return false;
   valore = static_cast<T>(DivisoPotenzaDieci(ValNumero(casella), potenza));
+  return true;
 }
 
 // From a window's key-down event: notes the keypad's decimal key.

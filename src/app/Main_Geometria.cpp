@@ -1,6 +1,7 @@
 // The section outline and bars in mm from the figures grid and from the
 // circle boxes: stacked figures mirrored about the vertical axis, circles and
 // rings as inscribed polygons, bars spread evenly on a circle.
+#include "analysis/TestoSingolo.h"
 #include "app/Generale.h"
 #include "app/Main.h"
 #include "model/VariabiliPubbliche.h"
@@ -39,11 +40,19 @@ void Main::CoordinateSezione(int nVertici) {
 
 bool Main::LeggeCerchio(float& RaggioBarre) {
   nFigureForm = 0;
-  for (int k = 0; k < 5; ++k)
-    DatiCerchioForm[static_cast<size_t>(k)] =
-        static_cast<float>(Generale::ValNumero(Controllo("RaggioTxt", k)));
-  DatiCerchioAssociati(DatiCerchioForm, Stato.DatiSezioneCircolare, 0);
-  const std::array<float, 5>& d = Stato.DatiSezioneCircolare;
+  std::array<float, 5>& d = Stato.DatiSezioneCircolare;
+  // A box still showing the text written for the stored value leaves that
+  // value whole: its 7 digits and the factors 0.1 and 10 in 32 bits could
+  // move it by a unit in the last place.
+  DatiCerchioAssociati(d, DatiCerchioForm, 1);
+  std::array<bool, 5> battuto{};
+  for (size_t k = 0; k < 5; ++k)
+    battuto[k] = Generale::LeggeSeModificato(Controllo("RaggioTxt", static_cast<int>(k)),
+                                             DatiCerchioForm[k], TestoSingolo);
+  std::array<float, 5> battutoInMm{};
+  DatiCerchioAssociati(DatiCerchioForm, battutoInMm, 0);
+  for (size_t k = 0; k < 5; ++k)
+    if (battuto[k]) d[k] = battutoInMm[k];
   nBarreCerchio = Conteggio(static_cast<double>(d[1]));
   AreaBarraCerchio = static_cast<float>(d[2] * d[2] * Pi / 4);
   RaggioBarre = d[0] - d[3];

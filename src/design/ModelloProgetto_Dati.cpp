@@ -40,9 +40,11 @@ bool AzioneLeggibile(platform::Form& f, const char* nome, int indice) {
   return testo.find_first_not_of(' ') == std::string::npos || NumeroCella::Numerico(testo);
 }
 
-// A value beyond its range is refused with a box that names it.
+// A value beyond its range is refused with a box that names it, a length
+// in the unit of the window's boxes.
 bool FuoriIntervallo(Intervalli::Grandezza g, double valore, const char* nome) {
-  const std::string motivo = Intervalli::FuoriIntervallo(g, valore, nome);
+  const std::string motivo =
+      Intervalli::FuoriIntervallo(g, valore, nome, Intervalli::Lunghezze::Mostrate);
   if (motivo.empty()) return false;
   platform::MsgBox(motivo, platform::Pulsanti::Ok, platform::Icona::Critica);
   return true;

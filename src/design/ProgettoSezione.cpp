@@ -284,8 +284,9 @@ QWidget* ProgettoSezione::CreaDiametri() {
   a->addWidget(Casella("DiaMax"), 1, 3);
   a->addWidget(Etichetta("mm", "lblAutoDia", 2), 1, 4);
   colonna->addWidget(auto_);
+  // The bottom rows over the top ones, so the column stays narrow.
   auto* manuale = Nominato(new QGroupBox("Scelta diametri manuale "), "FrameFerri");
-  auto* m = new QHBoxLayout(manuale);
+  auto* m = new QVBoxLayout(manuale);
   m->addWidget(RigheDiametri(false));
   m->addWidget(RigheDiametri(true));
   colonna->addWidget(manuale);

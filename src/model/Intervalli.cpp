@@ -3,8 +3,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <string_view>
 
 #include "model/Formato.h"
+#include "model/VariabiliPubbliche.h"
 
 namespace Intervalli {
 namespace {
@@ -95,6 +98,23 @@ std::string Numero(double v) {
   return Formattazione::TestoNumero(std::strtod(testo, nullptr));
 }
 
+// The unit a sentence gives values of i in, after a blank, and a value of
+// i in it. A length or area typed in a window is given back in the window's
+// unit.
+struct Misura {
+  std::string unita;
+  std::function<double(double)> in;
+};
+
+Misura MisuraDi(const Intervallo& i, Lunghezze lunghezze) {
+  using namespace VariabiliPubbliche;
+  if (lunghezze == Lunghezze::Mostrate && std::string_view(i.unita) == "mm")
+    return {" " + Stato.UnitaLunghezza, LunghezzaDaMm};
+  if (lunghezze == Lunghezze::Mostrate && std::string_view(i.unita) == "mm²")
+    return {" " + Stato.UnitaLunghezza + "²", AreaDaMm2};
+  return {*i.unita ? std::string(" ") + i.unita : "", [s = i.scala](double v) { return v * s; }};
+}
+
 }  // namespace
 
 const Intervallo& Di(Grandezza g) { return Tabella[static_cast<int>(g)]; }
@@ -106,33 +126,36 @@ bool Dentro(Grandezza g, double valore) {
   return i.minimoEscluso ? valore > i.minimo : valore >= i.minimo;
 }
 
-std::string TestoValore(Grandezza g, double valore, const std::string& nome) {
+std::string TestoValore(Grandezza g, double valore, const std::string& nome,
+                        Lunghezze lunghezze) {
   const Intervallo& i = Di(g);
-  const std::string unita = *i.unita ? std::string(" ") + i.unita : "";
-  return (nome.empty() ? i.nome : nome) + " = " + Numero(valore * i.scala) + unita;
+  const Misura m = MisuraDi(i, lunghezze);
+  return (nome.empty() ? i.nome : nome) + " = " + Numero(m.in(valore)) + m.unita;
 }
 
-std::string FuoriIntervallo(Grandezza g, double valore, const std::string& nome) {
+std::string FuoriIntervallo(Grandezza g, double valore, const std::string& nome,
+                            Lunghezze lunghezze) {
   if (Dentro(g, valore)) return "";
   const Intervallo& i = Di(g);
-  const std::string unita = *i.unita ? std::string(" ") + i.unita : "";
-  const auto numero = [&](double v) { return Numero(v * i.scala); };
+  const Misura m = MisuraDi(i, lunghezze);
+  const auto numero = [&](double v) { return Numero(m.in(v)); };
   const std::string limiti =
       std::string(i.zeroAmmesso ? "0 oppure " : "") +
       (i.minimoEscluso ? "maggiore di " + numero(i.minimo) + " e non superiore a " + numero(i.massimo)
                       : "compreso tra " + numero(i.minimo) + " e " + numero(i.massimo));
   const std::string valoreLetto = std::isfinite(valore)
-                                      ? TestoValore(g, valore, nome)
+                                      ? TestoValore(g, valore, nome, lunghezze)
                                       : (nome.empty() ? i.nome : nome) + " non è un numero finito";
-  return valoreLetto + ": deve essere " + limiti + unita + ";\r\n" + i.motivo + ".";
+  return valoreLetto + ": deve essere " + limiti + m.unita + ";\r\n" + i.motivo + ".";
 }
 
 std::string CopriferroFuori(double copriferro, double lato, double barra, const std::string& nome) {
   const double spazio = lato / 2 - barra;
   if (copriferro >= 0 && copriferro < spazio) return "";
-  return nome + " = " + Numero(copriferro) + " mm: deve essere maggiore o uguale a 0 e minore di " +
-         Numero(spazio) +
-         " mm;\r\nle barre devono stare a più di un diametro dal centro della sezione.";
+  const Misura m = MisuraDi(Di(Grandezza::Lunghezza), Lunghezze::Mostrate);
+  return nome + " = " + Numero(m.in(copriferro)) + m.unita +
+         ": deve essere maggiore o uguale a 0 e minore di " + Numero(m.in(spazio)) + m.unita +
+         ";\r\nle barre devono stare a più di un diametro dal centro della sezione.";
 }
 
 }  // namespace Intervalli

@@ -56,17 +56,24 @@ const Intervallo& Di(Grandezza g);
 // Whether valore is a finite number inside the range of g.
 bool Dentro(Grandezza g, double valore);
 
+// How a sentence gives lengths and areas: in mm and mm², or in the unit the
+// windows' boxes show (UnitaLunghezza) for a value typed there.
+enum class Lunghezze { InMm, Mostrate };
+
 // Empty when valore is inside; otherwise a sentence that names the value,
 // its range and the reason, for the user; nome, when given, in place of the
 // table's.
-std::string FuoriIntervallo(Grandezza g, double valore, const std::string& nome = "");
+std::string FuoriIntervallo(Grandezza g, double valore, const std::string& nome = "",
+                            Lunghezze lunghezze = Lunghezze::InMm);
 
 // "nome = valore unità" of a value of g.
-std::string TestoValore(Grandezza g, double valore, const std::string& nome = "");
+std::string TestoValore(Grandezza g, double valore, const std::string& nome = "",
+                        Lunghezze lunghezze = Lunghezze::InMm);
 
 // Empty when the axes of bars of diameter barra, at copriferro from the
 // faces, stay inside a section whose smaller side is lato and short of its
-// centre; otherwise a sentence that names the cover and the room there is.
+// centre; otherwise a sentence that names the cover and the room there is,
+// in the unit the windows show. All in mm.
 std::string CopriferroFuori(double copriferro, double lato, double barra,
                             const std::string& nome = "c");
 

@@ -187,7 +187,8 @@ bool TipoVerificaSlu();
 // Design code chosen from the three-item menu of the main or materials window,
 // or from the two-item menu of the design window; a code the menu does not
 // have is reported and changes nothing but the design fcd (two-item menu).
-void ScegliNormativa3(int nuova, platform::Form& finestra);
+// ScegliNormativa3 tells whether the code was taken.
+bool ScegliNormativa3(int nuova, platform::Form& finestra);
 void ScegliNormativa2(int nuova, platform::Form& finestra);
 // The code chosen from the main window's menu: ScegliNormativa3, then the
 // design strengths of the code at every digit, fcd = alfa_cc fck / gamma_c

@@ -45,8 +45,9 @@ bool CambiaNormativa(int nuova, platform::Form& finestra, int nVoci) {
 
 }  // namespace
 
-void ScegliNormativa3(int nuova, platform::Form& finestra) {
-  if (CambiaNormativa(nuova, finestra, 3)) {
+bool ScegliNormativa3(int nuova, platform::Form& finestra) {
+  const bool prevista = CambiaNormativa(nuova, finestra, 3);
+  if (prevista) {
     const CostantiNormativa& c = Costanti[nuova];
     Stato.GammaC = c.GammaC;
     Stato.GammaS = c.GammaS;
@@ -56,10 +57,12 @@ void ScegliNormativa3(int nuova, platform::Form& finestra) {
     if (nuova == 2) Stato.Fcd /= Stato.FattoreConfidenza[1];
   }
   AggiornaAcciaiNormativa();
+  return prevista;
 }
 
 void ApplicaNormativa(int nuova, platform::Form& finestra) {
-  ScegliNormativa3(nuova, finestra);
+  // A code refused leaves fcd as it was, alfa_cc already in it.
+  if (!ScegliNormativa3(nuova, finestra)) return;
   Stato.Fcd = Stato.AlfaCC * Stato.Fcd;
   if (Stato.GammaS > 0) Stato.Fyd[0] = Stato.Fyk / Stato.GammaS;
 }

@@ -42,7 +42,8 @@ std::string Pilastro::DatiNonValidi(bool zeriAmmessi) const {
   using Intervalli::Grandezza;
   const auto lunghezza = [zeriAmmessi](float valore, const char* nome, bool zero = false) {
     if ((zeriAmmessi || zero) && valore == 0) return std::string();
-    return Intervalli::FuoriIntervallo(Grandezza::Lunghezza, valore, nome);
+    return Intervalli::FuoriIntervallo(Grandezza::Lunghezza, valore, nome,
+                                       Intervalli::Lunghezze::Mostrate);
   };
   const int riga = Circolare() ? 1 : 0;
   const float fi =

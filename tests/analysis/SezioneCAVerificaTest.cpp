@@ -327,11 +327,13 @@ TEST_F(Verifica, WithoutPrestressTheTendonBoxesAreLeftAlone) {
 
 // Steel and actions that are no numbers refuse the run, by either method,
 // and wipe what an earlier run showed; the same section runs again once
-// they are numbers.
+// they are numbers. Lengths and areas are named in the unit the windows
+// show: cm for the first method, mm for the second.
 TEST_F(Verifica, NonFiniteSteelOrActionsRefuseTheRun) {
   const float inf = INFINITY;
   for (int tipo : {0, 1}) {
     Stato.TipoVerifica = tipo;
+    Stato.UnitaLunghezza = tipo == 0 ? "cm" : "mm";
     Trave(500);
     Carico(0, 1e8);
     Esegui();
@@ -343,8 +345,9 @@ TEST_F(Verifica, NonFiniteSteelOrActionsRefuseTheRun) {
     ASSERT_EQ(box_.Testi().size(), 1u);
     EXPECT_EQ(box_.Testi()[0],
               "Calcolo non eseguito: dati non validi.\r\n"
-              "La x di una barra non è un numero finito: deve essere compreso tra -100000 e "
-              "100000 mm;\r\nuna sezione sta entro 100 m.");
+              "La x di una barra non è un numero finito: deve essere compreso tra " +
+                  std::string(tipo == 0 ? "-10000 e 10000 cm" : "-100000 e 100000 mm") +
+                  ";\r\nuna sezione sta entro 100 m.");
     EXPECT_EQ(box_.Mostrati()[0].icona, platform::Icona::Critica);
     EXPECT_EQ(Testo("F_sigma_c"), "") << tipo;
     EXPECT_EQ(s_.nAsseNeutro, 0);
@@ -358,8 +361,18 @@ TEST_F(Verifica, NonFiniteSteelOrActionsRefuseTheRun) {
     Esegui();
     EXPECT_EQ(box_.Testi().back(),
               "Calcolo non eseguito: dati non validi.\r\n"
-              "L'area di una barra = -1 mm²: deve essere compreso tra 0 e 10000000000 mm²;\r\n"
-              "una sezione sta entro 100 m.");
+              "L'area di una barra = " +
+                  std::string(tipo == 0 ? "-0.01 cm²: deve essere compreso tra 0 e 100000000 cm²"
+                                        : "-1 mm²: deve essere compreso tra 0 e 10000000000 mm²") +
+                  ";\r\nuna sezione sta entro 100 m.");
+    // 300 m wide.
+    Rettangolo(*s_.Contorno, 300000, 500);
+    box_.Svuota();
+    Esegui();
+    EXPECT_EQ(box_.Testi().back(),
+              "Calcolo non eseguito: dati non validi.\r\nLe coordinate della sezione devono essere "
+              "numeri finiti entro 100 m (" +
+                  std::string(tipo == 0 ? "10000 cm" : "100000 mm") + ") dall'origine.");
     Trave(500);
     s_.Sollecitazioni({std::nan(""), 0}, {1e8, 0}, {0, std::nan("")});
     box_.Svuota();

@@ -6,10 +6,12 @@
 // set to write the examples again.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <numbers>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -53,6 +55,26 @@ void ScriviTrefoli(FinestraMain& f) {
   f.main->CmbCavi_Click();
 }
 
+// The length unit chosen in its window, as a user chooses it.
+void Unita(const char* opzione) {
+  frmUnits::Mostra(0);
+  QTest::mouseClick(frmUnits::Aperta()->findChild<QRadioButton*>(opzione), Qt::LeftButton);
+  QTest::mouseClick(frmUnits::Aperta()->findChild<QPushButton*>("OKButton_0"), Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// n points on a circle of radius r from the top, clockwise as the window's
+// outline runs or counter-clockwise as its bars, each bar followed by its area.
+std::vector<double> SulCerchio(double r, int n, bool orario, double area = 0) {
+  std::vector<double> punti;
+  for (int i = 0; i < n; ++i) {
+    const double a = std::numbers::pi / 2 + (orario ? -i : i) * 2 * std::numbers::pi / n;
+    punti.insert(punti.end(), {r * std::cos(a), r * std::sin(a)});
+    if (area > 0) punti.push_back(area);
+  }
+  return punti;
+}
+
 const std::vector<Esempio>& Esempi() {
   static const std::vector<Esempio> t = {
       {"Trave inflessa.slu", "Trave 30x50 - flessione retta",
@@ -88,6 +110,23 @@ const std::vector<Esempio>& Esempi() {
          f.C("F_MySd", 0).SetText("-60");
        },
        [](Caso& c) { c.numeri["My"] = {-60e6}; }},
+      // Typed in mm and kept in cm: 212,3 mm is the Single 212.300003
+      // (13913293 / 2^16). Read back from the 21,23 its box shows in cm it
+      // would become 212.29999: 21.23 is 11130634 / 2^19, times 10 is
+      // 13913292.5 / 2^16, a tie rounded to even. 8 bars of 16 mm, centres
+      // 40 mm in.
+      {"Pilastro circolare.slu", "Pilastro circolare D 42,46 - pressoflessione",
+       {"Pilastro circolare", 4, 0, {}, 0, {}, SulCerchio(212.3, 52, true),
+        SulCerchio(172.3, 8, false, 16 * 16 * std::numbers::pi / 4), "SLU+", 1200, 150},
+       [](FinestraMain& f) {
+         Unita("optUnits_0");
+         f.Clic("OpTipoSezione", 4);
+         BattiTutti({"212,3", "0", "8", "16", "40"});
+         f.C("F_N", 0).SetText("1200");
+         f.C("F_Mxsd", 0).SetText("150");
+         Unita("optUnits_1");
+       },
+       [](Caso&) {}},
   };
   return t;
 }
@@ -186,12 +225,6 @@ TEST(Esempi, ApertiDalMenuECalcolatiDannoIRisultatiDelCaso) {
 // show; a code brings its factors and strengths, and the code before gives
 // back its own.
 TEST(Esempi, UnitaECodiceCambiatiETornatiLascianoIlFileUguale) {
-  const auto unita = [](const char* opzione) {
-    frmUnits::Mostra(0);
-    QTest::mouseClick(frmUnits::Aperta()->findChild<QRadioButton*>(opzione), Qt::LeftButton);
-    QTest::mouseClick(frmUnits::Aperta()->findChild<QPushButton*>("OKButton_0"), Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  };
   for (const Esempio& e : Esempi())
     for (const bool codice : {false, true}) {
       SCOPED_TRACE(e.file + (codice ? " con il codice" : ""));
@@ -200,9 +233,9 @@ TEST(Esempi, UnitaECodiceCambiatiETornatiLascianoIlFileUguale) {
       f.dialogo->Accoda(f.ambiente.Percorso("Esempi/" + e.file));
       f.main->mnuAiutoItem_Click(1);
       Calcola(f);
-      unita("optUnits_0");
+      Unita("optUnits_0");
       ASSERT_EQ(Stato.UnitaLunghezza, "mm");
-      unita("optUnits_1");
+      Unita("optUnits_1");
       if (codice) {
         f.main->findChild<QAction*>("NormativaItem_1")->trigger();
         ASSERT_EQ(Stato.Normativa, 1);
@@ -250,12 +283,15 @@ TEST(Esempi, IlMenuApreLaCartellaEsempiELasciaLaCartellaDati) {
 }
 
 // Each example opened and verified, then each window it leads to, at the
-// size it opens with: every number and every column header is shown whole,
-// also in the value tables behind the charts, and every title (the action
-// factor's window opened at 315 pixels, its title bar showing
-// "Coefficiente pa...ale di sicurezza").
-TEST(Esempi, OgniFinestraMostraInteriNumeriEIntestazioni) {
+// size it opens with on a screen of the size given: every number and every
+// column header is shown whole, also in the value tables behind the charts,
+// every title (the action factor's window opened at 315 pixels, its title
+// bar showing "Coefficiente pa...ale di sicurezza"), and nothing needs
+// scrolling sideways (the design window at 150 %, its "i" button half out).
+void OgniFinestraInteraSulloSchermo(int larghezza, int altezza) {
   const auto Controlla = [] {
+    // The windows as they stand once their layouts have settled.
+    QApplication::processEvents();
     std::vector<QPointer<QWidget>> finestre;
     for (QWidget* finestra : QApplication::topLevelWidgets()) finestre.emplace_back(finestra);
     for (QWidget* finestra : finestre) {
@@ -271,9 +307,9 @@ TEST(Esempi, OgniFinestraMostraInteriNumeriEIntestazioni) {
         }
     }
   };
-  Schermo1366x768();
+  Schermo(larghezza, altezza);
   platform::TieniFinestreNelloSchermo(AppQt());
-  ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(1366, 768));
+  ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(larghezza, altezza));
   for (const Esempio& e : Esempi()) {
     SCOPED_TRACE(e.file);
     FinestraConDialogo f;
@@ -321,6 +357,11 @@ TEST(Esempi, OgniFinestraMostraInteriNumeriEIntestazioni) {
     QApplication::processEvents();
   }
 }
+
+TEST(Esempi, OgniFinestraMostraInteriNumeriEIntestazioni) { OgniFinestraInteraSulloSchermo(1366, 768); }
+
+// 1920 x 1080 at 150 %.
+TEST(Esempi, OgniFinestraInteraA1280x720) { OgniFinestraInteraSulloSchermo(1280, 720); }
 
 // scripts/run.sh starts the program with this relative path.
 TEST(Esempi, LaRigaDiComandoApreUnEsempioDallaCartellaDelProgramma) {

@@ -67,14 +67,16 @@ class FinestraPltSezione : public ConMain {
 TEST_F(FinestraPltSezione, LiesOverThePictureAndDrawsTheVerifiedSection) {
   FrmPltSezione& w = Apri();
   EXPECT_EQ(w.windowTitle(), "Sezione C.A.");
-  EXPECT_EQ(w.geometry().topLeft(), figura.mapToGlobal(QPoint(0, 0)));
-  EXPECT_EQ(w.size(), figura.size());
+  // Title bar and borders too: nothing beside the picture is covered.
+  const QRect sopra(figura.mapToGlobal(QPoint(0, 0)), figura.size());
+  EXPECT_EQ(w.frameGeometry(), sopra);
   EXPECT_TRUE(VariabiliPubbliche::Stato.PlottaggioVideo);
   w.resize(700, 560);
   Fotografa(w, "FrmPltSezione");
   EXPECT_GT(Inchiostro(w.Immagine()), 2000);
   // A second verification reuses the one window.
   EXPECT_EQ(&FinestreRisultati::AggiornaFrmPltSezione(figura, 0), &w);
+  EXPECT_EQ(w.frameGeometry(), sopra);
   EXPECT_FALSE(VariabiliPubbliche::Stato.PlottaggioVideo);
 }
 

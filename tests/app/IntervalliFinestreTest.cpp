@@ -16,7 +16,9 @@
 
 #include "FinestraQt.h"
 #include "SezioneScritta.h"
+#include "app/FinestreRisultati.h"
 #include "app/Material.h"
+#include "app/MomCurv.h"
 #include "app/frmUnits.h"
 #include "design/ProgettoSezione.h"
 #include "seismic/FrmCoefficienti.h"
@@ -25,9 +27,21 @@
 
 namespace {
 
-// Sismica under EC8; Duttilita and Capacity are the pages of its
-// coefficients window.
-enum class Finestra { Verifica, MetodoN, Materiali, Unita, Progetto, Sismica, Duttilita, Capacity };
+// Punto: the main window with the moments about the point typed;
+// ColonnaModello: its model column window, recalculated. Sismica under EC8;
+// Duttilita and Capacity are the pages of its coefficients window.
+enum class Finestra {
+  Verifica,
+  Punto,
+  ColonnaModello,
+  MetodoN,
+  Materiali,
+  Unita,
+  Progetto,
+  Sismica,
+  Duttilita,
+  Capacity
+};
 
 void Elimina() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -62,6 +76,10 @@ QWidget* Prepara(FinestraMain& f, Finestra dove) {
                                   {}, {}, dove == Finestra::MetodoN ? "n" : "SLU+", 100, 50};
   ScriviSezione(f, rettangolo);
   switch (dove) {
+    case Finestra::ColonnaModello:
+      In<QAbstractButton>(f.main.get(), "btnMomentoCurvatura")->click();
+      return FinestreRisultati::MomCurvAperto(false);
+    case Finestra::Punto: f.Clic("OpPuntoN", 2); [[fallthrough]];
     case Finestra::Verifica:
     case Finestra::MetodoN: return f.main.get();
     case Finestra::Materiali: return Apri<Material>(f, "mnuMateriali");
@@ -90,9 +108,13 @@ QWidget* Prepara(FinestraMain& f, Finestra dove) {
 bool Comando(FinestraMain& f, Finestra dove, QWidget* finestra, const char* casella) {
   switch (dove) {
     case Finestra::Verifica:
+    case Finestra::Punto:
     case Finestra::MetodoN:
       Clic(finestra, "btnCalcola");
       return f.C("FraRisultati", 0).Visible();
+    case Finestra::ColonnaModello:
+      Clic(finestra, "btnCalcolaMN");
+      return !FinestreRisultati::MomCurvAperto(false)->Controllo("M_M2max").Caption().empty();
     case Finestra::Materiali:
     case Finestra::Unita:
       // "Aggiorna &form verifica" by its key: the focus stays in the box.
@@ -133,6 +155,13 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
       {G::RapportoFccFcd, F::Verifica, "F_fccSufcd", "1", "1,01", "fcc/fcd = 1,01"},
       {G::Momento, F::Verifica, "F_Mxsd_0", "100000000000", "101000000000", "Mx = 101000000000 kNm"},
       {G::RapportoN, F::MetodoN, "F_Es_su_Ec_0", "100", "100,5", "n = 100,5"},
+      // Said in the boxes' cm. A point 100 m away would carry the 100 kN to
+      // a moment no section takes: inside is the centre.
+      {G::Coordinata, F::Punto, "F_xN_0", "0", "10000,1",
+       "Il punto dei momenti = 10000,1 cm: deve essere compreso tra -10000 e 10000 cm"},
+      // The length typed in the window, not the one read before it.
+      {G::LunghezzaLibera, F::ColonnaModello, "F_L0", "10000", "10000,1",
+       "L0 = 10000,1 cm: deve essere compreso tra 0 e 10000 cm"},
       {G::Fyk, F::Materiali, "F_fck_0", "2000", "2000,5", "fyk = 2000,5"},
       {G::Fck, F::Materiali, "F_fck_1", "90", "90,01", "fck = 90,01"},
       {G::Rck, F::Materiali, "F_Rck_1", "110", "110,1", "Rck = 110,1"},
@@ -159,8 +188,9 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
       {G::TauC, F::Materiali, "txtSigAdm_2", "0,3", "0,29", "τco = 0,29"},
       {G::GammaAzioni, F::Unita, "txtGammaQ", "3", "3,01", "γ azioni = 3,01"},
       {G::Forza, F::Progetto, "F_Vsd_0", "1000000000", "1010000000", "V = 1010000000 kN"},
-      {G::Lunghezza, F::Progetto, "txtSez_1", "10000", "10000,1", "B = 100001 mm"},
-      {G::Lunghezza, F::Sismica, "PilastroTxt_9", "10000", "10000,1", "L = 100001 mm"},
+      {G::Lunghezza, F::Progetto, "txtSez_1", "10000", "10000,1",
+       "B = 10000,1 cm: deve essere maggiore di 0 e non superiore a 10000 cm"},
+      {G::Lunghezza, F::Sismica, "PilastroTxt_9", "10000", "10000,1", "L = 10000,1 cm"},
       {G::Forza, F::Sismica, "F_N", "-1000000000", "-1010000000", "NEd = -1010000000 kN"},
       {G::Momento, F::Sismica, "F_MInfsd_0", "100000000000", "101000000000", "MEd = 101000000000 kNm"},
       {G::DuttilitaCurvatura, F::Sismica, "txtDinamica_0", "100", "100,5", "μφ = 100,5"},
@@ -170,8 +200,9 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
       {G::RapportoMomenti, F::Capacity, "txtCoeffC_1", "0", "-0,1", "r sez. superiore = -0,1"},
       // The width of the first design, 2 x (20 + 8) + 4 x 12 + 3 x 20 = 164 mm,
       // stirrups of 8, bars up to 20: the cover stays below
-      // (164 - 2 x 8 - 20) / 2 - 20 = 44 mm.
-      {G::Lunghezza, F::Progetto, "txtPro_0", "4,3", "4,4", "c = 44 mm"},
+      // (164 - 2 x 8 - 20) / 2 - 20 = 44 mm; said in the boxes' cm.
+      {G::Lunghezza, F::Progetto, "txtPro_0", "4,3", "4,4",
+       "c = 4,4 cm: deve essere maggiore o uguale a 0 e minore di 4,4 cm"},
       {G::Lunghezza, F::Progetto, "F_Mxsd_0", "100", "100000000000", "H = "},
   };
   for (const Riga& r : righe) {
@@ -210,10 +241,9 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
     }
   }
   // Every constant of the table has its row above but those typed where no
-  // command of these windows reads them alone: the free length (the
-  // moment-curvature window), the grids' coordinates, areas and prestress,
+  // command of these windows reads them alone: the grids' areas and prestress,
   // the tendons' fyd, eps_c2 and the confidence factor (chosen from a list).
-  const std::set<G> altrove{G::LunghezzaLibera, G::Coordinata,        G::AreaAcciaio,
+  const std::set<G> altrove{G::AreaAcciaio,
                             G::PrecompressioneCavo, G::FydCavi,
                             G::FattoreConfidenza};
   for (int i = 0; i <= static_cast<int>(G::RapportoMomenti); ++i) {

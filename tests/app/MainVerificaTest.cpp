@@ -226,7 +226,9 @@ TEST(VerificaMain, ATSectionVerifiedIsDrawnInThePictureAndInTheWindowOverIt) {
   EXPECT_FALSE(f.main->Figura().Immagine().isNull());
   ASSERT_NE(f.main->FrmPltSezione(), nullptr);
   EXPECT_TRUE(f.main->FrmPltSezione()->isVisible());
-  EXPECT_EQ(f.main->FrmPltSezione()->size(), f.main->Figura().size());
+  const QWidget& figura = f.main->Figura();
+  EXPECT_EQ(f.main->FrmPltSezione()->frameGeometry(),
+            QRect(figura.mapToGlobal(QPoint(0, 0)), figura.size()));
   f.main->resize(1366, 740);
   QApplication::processEvents();
   Calcola(f);

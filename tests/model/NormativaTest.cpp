@@ -99,6 +99,11 @@ TEST_F(Normative, UnknownCodeIsReportedAndKeepsTheCodeInForce) {
   Stato.TabellaAcciaiEsistenti = Tabella({"Nuovo"});
   ScegliNormativa3(3, main_);
   EXPECT_EQ(Cavi(), (Testi{"Tipo cavo", "Nuovo"}));  // the steel refresh runs in every case
+  // The main window's handler: alfa_cc enters fcd once, 0.85 x 30 / 1.5.
+  ApplicaNormativa(0, main_);
+  ApplicaNormativa(3, main_);
+  ApplicaNormativa(3, main_);
+  FattoriSono(1.5, 0.0675, 0.85, 17);
 }
 
 TEST_F(Normative, DesignMenuChangesOnlyGammaCAndEpsSu) {

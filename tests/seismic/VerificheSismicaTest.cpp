@@ -202,10 +202,11 @@ TEST_F(VerificheSismica, InputsOutOfRangeGiveNoResult) {
       Scrivi(r.box, r.buono);
     }
   };
-  // 40 cm a side, bars of 16 mm: the cover must stay below 200 - 16 = 184 mm.
-  rifiutati({{"PilastroTxt_0", "-30", "40", "b = -300 mm: deve essere maggiore di 0"},
+  // 40 cm a side, bars of 16 mm: the cover must stay below 200 - 16 = 184 mm,
+  // said in the boxes' cm.
+  rifiutati({{"PilastroTxt_0", "-30", "40", "b = -30 cm: deve essere maggiore di 0"},
              {"PilastroTxt_4", "18,4", "4",
-              "c = 184 mm: deve essere maggiore o uguale a 0 e minore di 184 mm"},
+              "c = 18,4 cm: deve essere maggiore o uguale a 0 e minore di 18,4 cm"},
              {"F_N", "1E308", "680", "NEd non è un numero finito"},
              {"F_MInfsd_0", "2E11", "0", "MEd = 200000000000 kNm"}});
   // The critical length is read by the rules alone.
@@ -213,7 +214,7 @@ TEST_F(VerificheSismica, InputsOutOfRangeGiveNoResult) {
   f.ambiente.box.Svuota();
   Clic("cmdControlloPil_0");
   ASSERT_EQ(f.ambiente.box.Testi().size(), 1u);
-  EXPECT_NE(f.ambiente.box.Testi()[0].find("H critica = -600 mm"), std::string::npos);
+  EXPECT_NE(f.ambiente.box.Testi()[0].find("H critica = -60 cm"), std::string::npos);
   Scrivi("PilastroTxt_10", "60");
   // 18,3 cm is room enough.
   Scrivi("PilastroTxt_4", "18,3");
@@ -228,7 +229,7 @@ TEST_F(VerificheSismica, InputsOutOfRangeGiveNoResult) {
                                    {"PilastroTxt_12", "60"}, {"PilastroTxt_5", "10"}})
     Scrivi(box, testo);
   rifiutati({{"PilastroTxt_7", "3", "8", "Le barre longitudinali devono essere almeno 4: n = 3."},
-             {"PilastroTxt_5", "-1", "10", "Il passo delle staffe = -10 mm"}});
+             {"PilastroTxt_5", "-1", "10", "Il passo delle staffe = -1 cm"}});
 }
 
 TEST_F(VerificheSismica, BendingAtBothEndsGivesTheRatioOfTheMxMyWindowAndOfTheCaseRunner) {
