@@ -12,6 +12,7 @@
 #include "platform/qt/InputBoxQt.h"
 #include "platform/qt/InvioPulsantiQt.h"
 #include "platform/qt/MsgBoxQt.h"
+#include "platform/qt/RegistriVettorialiQt.h"
 #include "platform/qt/SchermoQt.h"
 #include "platform/qt/SistemaQt.h"
 #include "platform/qt/StampanteQt.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
   platform::TieniFinestreNelloSchermo(app);
   platform::TraduciQtInItaliano(app);
   platform::InvioPremePulsanti(app);
+  platform::RegistriVettorialiPuliti(app);
   platform::SistemaQt sistema;
   platform::MsgBoxQt messaggi;
   platform::InputBoxQt domande;

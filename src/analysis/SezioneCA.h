@@ -398,6 +398,9 @@ class SezioneCA : private AcciaiSezione {
   bool CalcolaDominioMxMy(short& n, Finestre::FinestraDominio& finestra,
                           const std::string& titolo, float MxEd, float MyEd);
 
+  // The domain's points into the window: its grid and its chart.
+  void RisultatiDominioMN(Finestre::FinestraDominioMN& finestra, const PuntiDominioMN& punti,
+                          const std::string& titolo) const;
  private:
   // SezioneReagenteSlu turned by 180 degrees about the moment point, its
   // strips and useful depth (also into hUtile) made again; false when the
@@ -409,8 +412,6 @@ class SezioneCA : private AcciaiSezione {
   void TrattoDominioMN(int conta, PuntiDominioMN& punti, float inizio, float fine, float perno,
                        int tipo);
   void PuntoDominioMN(PuntiDominioMN& punti, float epsSup, float epsInf);
-  void RisultatiDominioMN(Finestre::FinestraDominioMN& finestra, const PuntiDominioMN& punti,
-                          const std::string& titolo) const;
 
   // The bracket the acting direction was resolved to: the resisting couple
   // at its far end from the angle found, and the distance within which a
@@ -439,11 +440,13 @@ class SezioneCA : private AcciaiSezione {
                          const Vettore<float>& Teta, const Vettore<float>& Mx,
                          const Vettore<float>& My, const std::string& titolo, float MxEd,
                          float MyEd) const;
-  // Header, row numbers and the table into GridMN; the chart table as series
-  // 1 of Graph1, red, with its title.
-  static void ScriveGrigliaGraficoMxMy(Finestre::FinestraDominio& finestra, int nColonne,
-                                       const std::string& intestazione, int n,
-                                       const Matrice<std::string>& tabella,
+  // Header, row numbers and the table into GridMN, column j with cifre[j - 1]
+  // significant digits and thousands grouped (texts made when the grid is
+  // read); the chart table as series 1 of Graph1, red, with its title.
+  static void ScriveGrigliaGraficoMxMy(Finestre::FinestraDominio& finestra,
+                                       const std::string& intestazione,
+                                       const Matrice<float>& tabella,
+                                       const std::vector<int>& cifre,
                                        const Matrice<float>& grafico,
                                        const std::string& titolo);
 

@@ -7,7 +7,6 @@
 
 #include "analysis/SezioneCA.h"
 #include "model/Finestre.h"
-#include "model/Formattazione.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 
@@ -139,19 +138,17 @@ void SezioneCA::RisultatiDominioMN(Finestre::FinestraDominioMN& finestra,
       inversa ? ">Punto|>N [kN]|>M [kNm]|>eps.Cls.Inf [*1000]|>eps.Cls.Sup [*1000]"
               : ">Punto|>N [kN]|>M [kNm]|>eps.Cls.Sup [*1000]|>eps.Cls.Inf [*1000]";
   const int n = static_cast<int>(punti.Conta());
-  Matrice<std::string> tabella(1, n, 1, 4);
+  Matrice<float> tabella(1, n, 1, 4);
   Matrice<float> grafico(1, n, 1, 2);
   for (int i = 1; i <= n; ++i) {
     const auto k = static_cast<std::size_t>(i - 1);
     const float m = inversa ? -punti.M[k] : punti.M[k];
-    tabella(i, 1) = Formattazione::FormattaMigliaia(3, punti.N[k] / 1000);
-    tabella(i, 2) = Formattazione::FormattaMigliaia(3, m / 1000000);
-    tabella(i, 3) = Formattazione::FormattaMigliaia(3, punti.EpsSup[k] * 1000);
-    tabella(i, 4) = Formattazione::FormattaMigliaia(3, punti.EpsInf[k] * 1000);
-    grafico(i, 1) = punti.N[k] / 1000;
-    grafico(i, 2) = m / 1000000;
+    tabella(i, 1) = grafico(i, 1) = punti.N[k] / 1000;
+    tabella(i, 2) = grafico(i, 2) = m / 1000000;
+    tabella(i, 3) = punti.EpsSup[k] * 1000;
+    tabella(i, 4) = punti.EpsInf[k] * 1000;
   }
-  ScriveGrigliaGraficoMxMy(finestra, 4, intestazione, n, tabella, grafico, titolo);
+  ScriveGrigliaGraficoMxMy(finestra, intestazione, tabella, {3, 3, 3, 3}, grafico, titolo);
   finestra.Graph1().SeriesCollection(1).LegendText = "M-NRd";
   finestra.CalcolaDominioMNgraficoPuntoSollecit();
 }

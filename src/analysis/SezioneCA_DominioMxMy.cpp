@@ -12,7 +12,6 @@
 #include "drawing/Grafica_Geometria.h"
 #include "drawing/Grafica_Polilinee.h"
 #include "drawing/MsChartBas.h"
-#include "drawing/MsFlex.h"
 #include "model/Finestre.h"
 #include "model/Formattazione.h"
 #include "model/Matematica.h"
@@ -182,18 +181,16 @@ void SezioneCA::MostraDominioMxMy(int nPunti, Finestre::FinestraDominio& finestr
                                   const Vettore<float>& Teta, const Vettore<float>& Mx,
                                   const Vettore<float>& My, const std::string& titolo,
                                   float MxEd, float MyEd) const {
-  Matrice<std::string> tabella(1, nPunti, 1, 3);
+  Matrice<float> tabella(1, nPunti, 1, 3);
   Matrice<float> grafico(1, nPunti, 1, 2);
   for (int i = 1; i <= nPunti; ++i) {
-    tabella(i, 1) = Formattazione::FormattaMigliaia(4, Teta(i));
-    tabella(i, 2) = Formattazione::FormattaMigliaia(5, Mx(i) / 1000000);
-    tabella(i, 3) = Formattazione::FormattaMigliaia(5, My(i) / 1000000);
-    grafico(i, 1) = Mx(i) / 1000000;
-    grafico(i, 2) = My(i) / 1000000;
+    tabella(i, 1) = Teta(i);
+    tabella(i, 2) = grafico(i, 1) = Mx(i) / 1000000;
+    tabella(i, 3) = grafico(i, 2) = My(i) / 1000000;
   }
   std::string nEd;
   if (platform::Form* main = Finestre::Aperte.Main) nEd = main->Controllo("F_N", 0).Text();
-  ScriveGrigliaGraficoMxMy(finestra, 3, ">Punto|>Teta [°]|>Mx [kNm]|>My [kNm]", nPunti, tabella,
+  ScriveGrigliaGraficoMxMy(finestra, ">Punto|>Teta [°]|>Mx [kNm]|>My [kNm]", tabella, {4, 5, 5},
                            grafico, titolo + " - NEd = " + nEd + " kN");
 
   platform::Chart& g = finestra.Graph1();
@@ -212,19 +209,29 @@ void SezioneCA::MostraDominioMxMy(int nPunti, Finestre::FinestraDominio& finestr
   g.SeriesCollection(5).SeriesMarker.Show = false;
 }
 
-void SezioneCA::ScriveGrigliaGraficoMxMy(Finestre::FinestraDominio& finestra, int nColonne,
-                                         const std::string& intestazione, int n,
-                                         const Matrice<std::string>& tabella,
+void SezioneCA::ScriveGrigliaGraficoMxMy(Finestre::FinestraDominio& finestra,
+                                         const std::string& intestazione,
+                                         const Matrice<float>& tabella,
+                                         const std::vector<int>& cifre,
                                          const Matrice<float>& grafico,
                                          const std::string& titolo) {
+  const int n = tabella.Righe();
+  const int nColonne = static_cast<int>(cifre.size());
   platform::FlexGrid& griglia = finestra.GridMN();
   {
     const platform::FlexGrid::Blocco blocco(griglia);
     griglia.SetFormatString(intestazione);
     VariabiliPubbliche::DimensionaGriglia(griglia, nColonne, n, 0.5);
-    // Row numbers are whole: their plain text is the integer's.
-    for (int i = 1; i <= n; ++i) MsFlex::ScriveCella(std::to_string(i), i, 0, griglia);
-    MsFlex::ScriveMatriceInGriglia(griglia, tabella, "", false);
+    const platform::FlexGrid::FormatoNumero migliaia = [](int cifre, double valore) {
+      return Formattazione::FormattaMigliaia(cifre, valore);
+    };
+    for (int i = 1; i <= n; ++i) {
+      // Row numbers are whole: their plain text is the integer's.
+      griglia.SetTextMatrix(i, 0, std::to_string(i));
+      for (int j = 1; j <= nColonne; ++j)
+        griglia.SetNumeroMatrix(i, j, tabella(i, j), cifre[static_cast<std::size_t>(j) - 1],
+                                migliaia);
+    }
   }
 
   platform::Chart& g = finestra.Graph1();

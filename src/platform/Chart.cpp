@@ -28,26 +28,27 @@ SerieGrafico SeriePredefinita(int item) {
 
 }  // namespace
 
-void Chart::Verifica(int indice, int limite, const char* cosa) {
-  if (indice < 1 || indice > limite)
-    throw std::out_of_range(std::string(cosa) + " " + std::to_string(indice) +
+void Chart::FuoriDalGrafico(int indice, int limite, const char* cosa) {
+  throw std::out_of_range(std::string(cosa) + " " + std::to_string(indice) +
                             " fuori dal grafico (1.." + std::to_string(limite) + ")");
-}
-
-void Chart::Cambiato() {
-  if (vista_) vista_->ContenutoCambiato();
 }
 
 void Chart::Ridimensiona(int righe, int colonne) {
   if (righe < 0 || colonne < 0) throw std::out_of_range("dimensioni negative del grafico");
   if (static_cast<long long>(righe) * colonne > INT_MAX)
     throw std::length_error("grafico di troppe celle");
-  std::vector<std::variant<std::string, double>> celle(static_cast<size_t>(righe) * static_cast<size_t>(colonne));
-  for (int r = 0; r < std::min(righe, rowCount_); ++r)
-    for (int c = 0; c < std::min(colonne, columnCount_); ++c)
-      celle[static_cast<size_t>(r) * static_cast<size_t>(colonne) + static_cast<size_t>(c)] =
-          std::move(celle_[Posizione(r + 1, c + 1)]);
-  celle_ = std::move(celle);
+  const size_t nuove = static_cast<size_t>(righe) * static_cast<size_t>(colonne);
+  if (colonne == columnCount_) {
+    // Row by row, the rows that stay are where they were.
+    celle_.resize(nuove);
+  } else {
+    std::vector<std::variant<std::string, double>> celle(nuove);
+    for (int r = 0; r < std::min(righe, rowCount_); ++r)
+      for (int c = 0; c < std::min(colonne, columnCount_); ++c)
+        celle[static_cast<size_t>(r) * static_cast<size_t>(colonne) + static_cast<size_t>(c)] =
+            std::move(celle_[Posizione(r + 1, c + 1)]);
+    celle_ = std::move(celle);
+  }
   serie_.resize(static_cast<size_t>(std::min(colonne, columnCount_)));
   for (int item = columnCount_ + 1; item <= colonne; ++item)
     serie_.push_back(SeriePredefinita(item));
@@ -62,42 +63,14 @@ void Chart::SetRowCount(int righe) { Ridimensiona(righe, columnCount_); }
 
 void Chart::SetColumnCount(int colonne) { Ridimensiona(rowCount_, colonne); }
 
-void Chart::SetRow(int riga) {
-  Verifica(riga, rowCount_, "riga");
-  row_ = riga;
-}
-
-void Chart::SetColumn(int colonna) {
-  Verifica(colonna, columnCount_, "colonna");
-  column_ = colonna;
-}
-
-std::size_t Chart::Posizione(int riga, int colonna) const {
-  Verifica(riga, rowCount_, "riga");
-  Verifica(colonna, columnCount_, "colonna");
-  return static_cast<size_t>(riga - 1) * static_cast<size_t>(columnCount_) +
-         static_cast<size_t>(colonna - 1);
-}
-
 std::string Chart::Testo(int riga, int colonna) const {
   const auto& cella = celle_[Posizione(riga, colonna)];
   if (const double* numero = std::get_if<double>(&cella)) return NumeroScritto(*numero);
   return std::get<std::string>(cella);
 }
 
-std::optional<double> Chart::Numero(int riga, int colonna) const {
-  const auto& cella = celle_[Posizione(riga, colonna)];
-  if (const double* numero = std::get_if<double>(&cella)) return *numero;
-  return std::nullopt;
-}
-
 void Chart::SetData(const std::string& testo) {
   celle_[Posizione(row_, column_)] = testo;
-  Cambiato();
-}
-
-void Chart::SetDataNumero(double valore) {
-  celle_[Posizione(row_, column_)] = valore;
   Cambiato();
 }
 

@@ -116,18 +116,30 @@ class Chart : public GeometriaControllo {
   // The current cell, 1 to RowCount and 1 to ColumnCount (0 while there is
   // none); outside, std::out_of_range.
   int Row() const { return row_; }
-  void SetRow(int riga);
+  void SetRow(int riga) {
+    Verifica(riga, rowCount_, "riga");
+    row_ = riga;
+  }
   int Column() const { return column_; }
-  void SetColumn(int colonna);
+  void SetColumn(int colonna) {
+    Verifica(colonna, columnCount_, "colonna");
+    column_ = colonna;
+  }
   std::string Data() const { return Testo(row_, column_); }
   void SetData(const std::string& testo);
   // A finite number into the current cell; its text is NumeroScritto's.
-  void SetDataNumero(double valore);
+  void SetDataNumero(double valore) {
+    celle_[Posizione(row_, column_)] = valore;
+    Cambiato();
+  }
 
   // Any cell, the current one left where it is.
   std::string Testo(int riga, int colonna) const;
   // The number a cell was given as a number; nothing for a text.
-  std::optional<double> Numero(int riga, int colonna) const;
+  std::optional<double> Numero(int riga, int colonna) const {
+    if (const double* numero = std::get_if<double>(&celle_[Posizione(riga, colonna)])) return *numero;
+    return std::nullopt;
+  }
 
   // Label columns of the data table; an X-Y chart draws none of them.
   int RowLabelCount() const { return rowLabelCount_; }
@@ -159,10 +171,22 @@ class Chart : public GeometriaControllo {
   }
 
  private:
-  static void Verifica(int indice, int limite, const char* cosa);
-  std::size_t Posizione(int riga, int colonna) const;
+  // An index from 1 to limite, else std::out_of_range.
+  static void Verifica(int indice, int limite, const char* cosa) {
+    if (indice < 1 || indice > limite) [[unlikely]]
+      FuoriDalGrafico(indice, limite, cosa);
+  }
+  [[noreturn]] static void FuoriDalGrafico(int indice, int limite, const char* cosa);
+  std::size_t Posizione(int riga, int colonna) const {
+    Verifica(riga, rowCount_, "riga");
+    Verifica(colonna, columnCount_, "colonna");
+    return static_cast<size_t>(riga - 1) * static_cast<size_t>(columnCount_) +
+           static_cast<size_t>(colonna - 1);
+  }
   void Ridimensiona(int righe, int colonne);
-  void Cambiato();
+  void Cambiato() {
+    if (vista_) vista_->ContenutoCambiato();
+  }
 
   VistaChart* vista_ = nullptr;
   int rowCount_ = 0, columnCount_ = 0;

@@ -28,9 +28,8 @@ std::optional<int> AllineamentoDaSegno(char segno) {
 
 }  // namespace
 
-void FlexGrid::Verifica(int indice, int limite, const char* cosa) {
-  if (indice < 0 || indice >= limite)
-    throw std::out_of_range(std::string(cosa) + " " + std::to_string(indice) +
+void FlexGrid::FuoriDallaGriglia(int indice, int limite, const char* cosa) {
+  throw std::out_of_range(std::string(cosa) + " " + std::to_string(indice) +
                             " fuori dalla griglia (0.." + std::to_string(limite - 1) + ")");
 }
 
@@ -167,11 +166,24 @@ void FlexGrid::SetColAlignment(int colonna, int allineamento) {
 }
 
 std::string FlexGrid::TextMatrix(int riga, int colonna) const {
-  return CellaIn(riga, colonna).testo;
+  const Cella& cella = CellaIn(riga, colonna);
+  return cella.formato ? cella.formato(cella.cifre, cella.numero) : cella.testo;
 }
 
 void FlexGrid::SetTextMatrix(int riga, int colonna, const std::string& testo) {
-  CellaIn(riga, colonna).testo = testo;
+  Cella& cella = CellaIn(riga, colonna);
+  cella.testo = testo;
+  cella.formato = nullptr;
+  CellaModificata(riga, colonna);
+}
+
+void FlexGrid::SetNumeroMatrix(int riga, int colonna, double valore, int cifre,
+                               FormatoNumero formato) {
+  Cella& cella = CellaIn(riga, colonna);
+  cella.testo.clear();
+  cella.formato = formato;
+  cella.numero = valore;
+  cella.cifre = cifre;
   CellaModificata(riga, colonna);
 }
 

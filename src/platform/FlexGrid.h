@@ -102,6 +102,11 @@ class FlexGrid : public GeometriaControllo {
 
   std::string TextMatrix(int riga, int colonna) const;
   void SetTextMatrix(int riga, int colonna, const std::string& testo);
+  // A number kept as a number: its text, formato(cifre, valore), is made
+  // whenever the cell is read, so that a grid nobody looks at costs no
+  // formatting. Writing a text replaces it.
+  using FormatoNumero = std::string (*)(int cifre, double valore);
+  void SetNumeroMatrix(int riga, int colonna, double valore, int cifre, FormatoNumero formato);
   // Cell number riga × Cols + colonna.
   std::string TextArray(int indice) const;
   void SetTextArray(int indice, const std::string& testo);
@@ -144,12 +149,20 @@ class FlexGrid : public GeometriaControllo {
  private:
   struct Cella {
     std::string testo;
+    FormatoNumero formato = nullptr;  // set: the text is formato(cifre, numero)
+    double numero = 0;
+    int cifre = 0;
     std::optional<int> allineamento;
     bool grassetto = false;
   };
 
   void Ridimensiona(int righe, int colonne);
-  static void Verifica(int indice, int limite, const char* cosa);
+  // An index from 0 to limite - 1, else std::out_of_range.
+  static void Verifica(int indice, int limite, const char* cosa) {
+    if (indice < 0 || indice >= limite) [[unlikely]]
+      FuoriDallaGriglia(indice, limite, cosa);
+  }
+  [[noreturn]] static void FuoriDallaGriglia(int indice, int limite, const char* cosa);
   Cella& CellaIn(int riga, int colonna);
   const Cella& CellaIn(int riga, int colonna) const;
   void CellaModificata(int riga, int colonna);

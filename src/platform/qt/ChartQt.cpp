@@ -78,43 +78,6 @@ bool MarcatorePieno(int stile) {
   return stile >= MarcatoreCerchioPieno && stile <= MarcatoreTriangoloGiuPieno;
 }
 
-// The picture a line series draws at each of its points: lato pixels wide,
-// at the screen's pixel ratio.
-QImage ImmagineMarcatore(QScatterSeries::MarkerShape forma, int lato, qreal rapporto,
-                         const QBrush& riempimento, const QColor& contorno) {
-  QImage immagine(QSize(lato, lato) * rapporto, QImage::Format_ARGB32_Premultiplied);
-  immagine.setDevicePixelRatio(rapporto);
-  immagine.fill(Qt::transparent);
-  QPainter pittore(&immagine);
-  pittore.setRenderHint(QPainter::Antialiasing);
-  pittore.setPen(QPen(contorno, 1));
-  pittore.setBrush(riempimento);
-  const QRectF r(0.5, 0.5, lato - 1, lato - 1);
-  const QPointF c = r.center();
-  switch (forma) {
-    case QScatterSeries::MarkerShapeCircle: pittore.drawEllipse(r); break;
-    case QScatterSeries::MarkerShapeRotatedRectangle:
-      pittore.drawPolygon(QPolygonF{{c.x(), r.top()}, {r.right(), c.y()}, {c.x(), r.bottom()},
-                                    {r.left(), c.y()}});
-      break;
-    case QScatterSeries::MarkerShapeTriangle:
-      pittore.drawPolygon(QPolygonF{{c.x(), r.top()}, {r.right(), r.bottom()}, {r.left(), r.bottom()}});
-      break;
-    case QScatterSeries::MarkerShapeStar: {
-      // Five points, the inner corners at 0.4 of the outer radius.
-      QPolygonF stella;
-      for (int i = 0; i < 10; ++i) {
-        const double raggio = (i % 2 == 0 ? 1.0 : 0.4) * r.width() / 2;
-        const double angolo = M_PI / 2 + i * M_PI / 5;
-        stella << c + QPointF(raggio * std::cos(angolo), -raggio * std::sin(angolo));
-      }
-      pittore.drawPolygon(stella);
-      break;
-    }
-    default: pittore.drawRect(r);
-  }
-  return immagine;
-}
 
 struct Estremi {
   double minimo = std::numeric_limits<double>::infinity();
@@ -162,6 +125,43 @@ void ImpostaAssi(QValueAxis& asseX, QValueAxis& asseY, bool uniformi, Estremi x,
 }
 
 }  // namespace
+
+// The picture a line series draws at each of its points: lato pixels wide,
+// at the screen's pixel ratio.
+QImage ChartQt::ImmagineMarcatore(const Marcatore& m) {
+  QImage immagine(QSize(m.lato, m.lato) * m.rapporto, QImage::Format_ARGB32_Premultiplied);
+  immagine.setDevicePixelRatio(m.rapporto);
+  immagine.fill(Qt::transparent);
+  QPainter pittore(&immagine);
+  pittore.setRenderHint(QPainter::Antialiasing);
+  pittore.setPen(QPen(m.contorno, 1));
+  pittore.setBrush(m.riempimento);
+  const QRectF r(0.5, 0.5, m.lato - 1, m.lato - 1);
+  const QPointF c = r.center();
+  switch (static_cast<QScatterSeries::MarkerShape>(m.forma)) {
+    case QScatterSeries::MarkerShapeCircle: pittore.drawEllipse(r); break;
+    case QScatterSeries::MarkerShapeRotatedRectangle:
+      pittore.drawPolygon(QPolygonF{{c.x(), r.top()}, {r.right(), c.y()}, {c.x(), r.bottom()},
+                                    {r.left(), c.y()}});
+      break;
+    case QScatterSeries::MarkerShapeTriangle:
+      pittore.drawPolygon(QPolygonF{{c.x(), r.top()}, {r.right(), r.bottom()}, {r.left(), r.bottom()}});
+      break;
+    case QScatterSeries::MarkerShapeStar: {
+      // Five points, the inner corners at 0.4 of the outer radius.
+      QPolygonF stella;
+      for (int i = 0; i < 10; ++i) {
+        const double raggio = (i % 2 == 0 ? 1.0 : 0.4) * r.width() / 2;
+        const double angolo = M_PI / 2 + i * M_PI / 5;
+        stella << c + QPointF(raggio * std::cos(angolo), -raggio * std::sin(angolo));
+      }
+      pittore.drawPolygon(stella);
+      break;
+    }
+    default: pittore.drawRect(r);
+  }
+  return immagine;
+}
 
 ChartQt::ChartQt(QWidget* genitore) : QChartView(genitore) {
   setFrameShape(QFrame::NoFrame);
@@ -266,18 +266,23 @@ void ChartQt::Ricostruisci() {
         stile.SeriesMarker.Auto ? StileAutomatico(k) : stile.DataPoint.Marker.Style;
     const auto forma = stile.SeriesMarker.Show ? FormaMarcatore(stileMarcatore) : std::nullopt;
     if (linea.pointsVisible() != forma.has_value()) linea.setPointsVisible(forma.has_value());
+    Marcatore& disegnato = disegnate_[static_cast<size_t>(k) - 1].marcatore;
     if (!forma) {
       if (!linea.lightMarker().isNull()) linea.setLightMarker({});
+      disegnato = {};
       continue;
     }
     const int lato = std::max(2, PixelDaTwips(stile.DataPoint.Marker.Size));
     const QColor riempimento = ColoreQt(stile.DataPoint.Marker.FillColor);
     if (linea.markerSize() != lato) linea.setMarkerSize(lato);
-    const QImage immagine = ImmagineMarcatore(
+    const Marcatore marcatore{
         *forma, lato, devicePixelRatioF(),
         MarcatorePieno(stileMarcatore) ? QBrush(riempimento) : QBrush(Qt::NoBrush),
-        ColoreQt(stile.DataPoint.Marker.Pen.VtColor));
-    if (linea.lightMarker() != immagine) linea.setLightMarker(immagine);
+        ColoreQt(stile.DataPoint.Marker.Pen.VtColor)};
+    if (disegnato != marcatore) {
+      linea.setLightMarker(ImmagineMarcatore(marcatore));
+      disegnato = marcatore;
+    }
     // The legend shows the colour of the markers, which stand out more than the line.
     for (QLegendMarker* voce : voci)
       if (voce->brush() != QBrush(riempimento)) voce->setBrush(QBrush(riempimento));

@@ -45,9 +45,23 @@ class ChartQt : public QChartView, private VistaChart {
   void resizeEvent(QResizeEvent* evento) override;
 
  private:
+  // What the picture of a series' markers is drawn from.
+  struct Marcatore {
+    int forma = -1;  // a QScatterSeries::MarkerShape; -1 none drawn yet
+    int lato = 0;
+    qreal rapporto = 0;
+    QBrush riempimento;
+    QColor contorno;
+    bool operator==(const Marcatore&) const = default;
+  };
+  // The picture a line series draws at each of its points: lato pixels wide,
+  // at the screen's pixel ratio.
+  static QImage ImmagineMarcatore(const Marcatore& m);
   struct SerieDisegnata {
     int colonnaX;
     QLineSeries* linea;
+    // The picture is drawn again only when what it shows changes.
+    Marcatore marcatore;
     std::vector<int> righe;  // the chart row of each point of linea
     // Each row with a point, and the point of linea that stands for it: a
     // point repeated in the rows that follow it is drawn once.
