@@ -76,6 +76,10 @@ class ModelloProgetto : public Matematica::Equazione {
   // True while the window loads or moves its own controls; a run then starts
   // from the initial steel strain.
   bool InitFormProgetto = false;
+  // True while the window reruns on a value still being typed: a run then
+  // rewrites no other box (a depth too small, A's/As of 100 % or more) but
+  // refuses the data.
+  bool ValoreInDigitazione = false;
   float BaseSezione = 0;  // b and h of the design before rounding
   float AltezzaSezione = 0;
   float BaseArrotondata = 0;  // after rounding up to the steps
@@ -133,8 +137,9 @@ class ModelloProgetto : public Matematica::Equazione {
   // manual rows, its fixed bars.
   bool LeggiOpzioniSub(std::vector<int>& diametri, std::vector<float>& fisse,
                        const std::string& righe);
-  // Bar centres from the edge; enlarges a depth below three times that.
-  float DistanzaFerriCalcola();
+  // Bar centres from the edge; enlarges a depth below three times that,
+  // or is empty when a value is still being typed.
+  std::optional<float> DistanzaFerriCalcola();
   int DiametroMassimoBarre() const;
   // Whether the bars of the largest diameter, inside their stirrups, miss
   // room on either side of the centre of a section whose smaller side is

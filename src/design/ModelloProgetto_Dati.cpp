@@ -139,7 +139,9 @@ bool ModelloProgetto::LeggiDati() {
   // The width a search starts from.
   if (!(BaseSezione > 0)) BaseSezione = 1;
 
-  DistanzaFerri = DistanzaFerriCalcola();
+  const std::optional<float> distanza = DistanzaFerriCalcola();
+  if (!distanza) return false;
+  DistanzaFerri = *distanza;
   // Typed, or raised to hold the bars.
   if (!(AltezzaSezione <= massima) && FuoriIntervallo(Grandezza::Lunghezza, AltezzaSezione, "H"))
     return false;
@@ -148,6 +150,7 @@ bool ModelloProgetto::LeggiDati() {
   Stato.RapportoAsCompressa = static_cast<float>(Numero(f, "txtPro", 1) / 100);
   if (Stato.RapportoAsCompressa < 0) return false;
   if (Stato.RapportoAsCompressa >= 1) {
+    if (ValoreInDigitazione) return false;
     platform::MsgBox("A's/As deve essere < 100", platform::Pulsanti::Ok,
                      platform::Icona::Informazione);
     Stato.RapportoAsCompressa = 0.99f;
@@ -232,7 +235,9 @@ bool ModelloProgetto::LeggiOpzioniSub(std::vector<int>& diametri, std::vector<fl
     if (f.Controllo("chk" + righe, i).Value() != 1) continue;
     const int d = Intero(f, ("combo" + righe).c_str(), i);
     // txtNfi, txtNfiC
-    const int n = Intero(f, ("txtNf" + righe.substr(1)).c_str(), i);
+    const std::string conta = "txtNf" + righe.substr(1);
+    if (!NumeroCella::Numerico(f.Controllo(conta, i).Text())) return false;
+    const int n = Intero(f, conta.c_str(), i);
     if (d <= 0 || n < 0) return false;
     diametri.push_back(d);
     numeri.push_back(n);
@@ -270,11 +275,12 @@ bool ModelloProgetto::DimensioniRifiutate() const {
          CopriferroRifiutato(BaseArrotondata);
 }
 
-float ModelloProgetto::DistanzaFerriCalcola() {
+std::optional<float> ModelloProgetto::DistanzaFerriCalcola() {
   const int dMax = DiametroMassimoBarre();
   float c = dMax / 2.0f + Stato.CopriferroProgetto;
   if (!Stato.SenzaStaffe) c += static_cast<float>(Stato.DiametroStaffe);
   if (3 * c > AltezzaSezione) {
+    if (ValoreInDigitazione) return std::nullopt;
     AltezzaSezione = Arrotonda(3.0 * c, Stato.PassoArrotondamento[0]);
     finestra_.Controllo("txtSez", 0)
         .SetText(

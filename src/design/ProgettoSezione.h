@@ -90,6 +90,13 @@ class ProgettoSezione : public QMainWindow {
   void RicalcolaUnaVolta();
   // R unless the window is loading.
   void RicalcolaSeLibero();
+  // R on the change of a box whose change recalculates. While the user types
+  // in it, the run shows no box; a run that had one to show shows no design
+  // and is run again, boxes and all, on Enter or on leaving the box.
+  void RicalcolaCambio(const QLineEdit& casella);
+  void ConfermaAllUscita(QLineEdit& casella);
+  void ConfermaDigitato();
+  bool eventFilter(QObject* oggetto, QEvent* evento) override;
   void RisultatiScrive();
   // The result boxes show these texts; empty ones leave no result on show
   // and nothing to list, draw or copy.
@@ -125,6 +132,8 @@ class ProgettoSezione : public QMainWindow {
   ModelloProgetto modello_{form_};
   bool RicalcoloInCorso = false;
   bool ricalcoloChiesto_ = false;
+  // A value typed whose run was held back, or a count that is no number.
+  bool trattenuto_ = false;
   bool EpsSModificata = false;
   int SuperioriInLista = 0;
 };

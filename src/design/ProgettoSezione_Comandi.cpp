@@ -1,14 +1,17 @@
 // The design window's driver and handlers.
 #include <cmath>
 #include <exception>
+#include <optional>
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QSlider>
+#include <QTimer>
 #include <QToolButton>
 
 #include "analysis/Correnti.h"
@@ -90,9 +93,10 @@ void ProgettoSezione::Collega() {
       Ricalcola();
     });
     connect(casella("txtSez", i), &QLineEdit::returnPressed, this, R);
-    connect(casella("txtPro", i), &QLineEdit::textChanged, this, [this] {
-      if (!modello_.InitFormProgetto && !RicalcoloInCorso) Ricalcola();
+    connect(casella("txtPro", i), &QLineEdit::textChanged, this, [this, i, casella] {
+      if (!modello_.InitFormProgetto && !RicalcoloInCorso) RicalcolaCambio(*casella("txtPro", i));
     });
+    ConfermaAllUscita(*casella("txtPro", i));
     connect(casella("TextArrotonda", i), &QLineEdit::returnPressed, this,
             [this, i] { TextArrotonda_Invio(i); });
   }
@@ -111,8 +115,10 @@ void ProgettoSezione::Collega() {
               [this, superiore, i] { RigaDiametri_Click(superiore, i, false); });
       connect(combo("combo" + z, i), &QComboBox::activated, this,
               [this, superiore, i] { RigaDiametri_Click(superiore, i, true); });
-      connect(casella("txtNf" + z.substr(1), i), &QLineEdit::textChanged, this,
+      QLineEdit* numero = casella("txtNf" + z.substr(1), i);
+      connect(numero, &QLineEdit::textChanged, this,
               [this, superiore, i] { NumeroFissi_Change(superiore, i); });
+      ConfermaAllUscita(*numero);
     }
   }
   connect(casella("txtCotTeta"), &QLineEdit::returnPressed, this, R);
@@ -171,7 +177,39 @@ void ProgettoSezione::RicalcolaSeLibero() {
   if (!modello_.InitFormProgetto) Ricalcola();
 }
 
+void ProgettoSezione::RicalcolaCambio(const QLineEdit& casella) {
+  if (!casella.isModified()) return Ricalcola();
+  modello_.ValoreInDigitazione = true;
+  Ricalcola();
+  modello_.ValoreInDigitazione = false;
+}
+
+void ProgettoSezione::ConfermaAllUscita(QLineEdit& casella) {
+  casella.installEventFilter(this);
+  connect(&casella, &QLineEdit::returnPressed, this, [this] { ConfermaDigitato(); });
+}
+
+void ProgettoSezione::ConfermaDigitato() {
+  if (trattenuto_) Ricalcola();
+}
+
+bool ProgettoSezione::eventFilter(QObject* oggetto, QEvent* evento) {
+  // Focus taken by a message box, a popup or another window is no leaving;
+  // the click that left the box, on Ricalcola say, runs first.
+  if (evento->type() == QEvent::FocusOut && trattenuto_) {
+    const Qt::FocusReason motivo = static_cast<QFocusEvent*>(evento)->reason();
+    if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason)
+      QTimer::singleShot(0, this, [this] { ConfermaDigitato(); });
+  }
+  return QMainWindow::eventFilter(oggetto, evento);
+}
+
 void ProgettoSezione::RicalcolaUnaVolta() {
+  // What a run on a value still being typed would say waits for the value
+  // to be committed, and such a run shows no design.
+  std::optional<platform::SenzaMessaggi> trattenuti;
+  if (modello_.ValoreInDigitazione) trattenuti.emplace();
+  trattenuto_ = false;
   modello_.Osservazioni.clear();
   Scrivi("txtOsservazioni", platform::SenzaIndice, "");
   form_.Controllo("FrameBarre").SetVisible(false);
@@ -180,6 +218,7 @@ void ProgettoSezione::RicalcolaUnaVolta() {
     RicalcoloInCorso = false;
     RisultatiSvuota();
     platform::MsgBox("Dati errati !", platform::Pulsanti::Ok, platform::Icona::Critica);
+    trattenuto_ = trattenuti.has_value();
     return;
   }
   Stato.ProgettoInCorso = true;
@@ -195,7 +234,8 @@ void ProgettoSezione::RicalcolaUnaVolta() {
     platform::MsgBox("Errore nel modulo Progetto Sezione Rettangolare", platform::Pulsanti::Ok,
                      platform::Icona::Critica);
   }
-  if (!progettata) {
+  trattenuto_ = trattenuti && trattenuti->Trattenuti() > 0;
+  if (!progettata || trattenuto_) {
     RisultatiSvuota();
     Scrivi("txtOsservazioni", platform::SenzaIndice, modello_.Osservazioni);
   }
@@ -437,11 +477,20 @@ void ProgettoSezione::RigaDiametri_Click(bool superiore, int i, bool diametro) {
 }
 
 void ProgettoSezione::NumeroFissi_Change(bool superiore, int i) {
-  const std::string testo = Testo(superiore ? "txtNfiC" : "txtNfi", i);
-  if (!Numerico(testo)) return;
+  const std::string nome = superiore ? "txtNfiC" : "txtNfi";
+  const std::string testo = Testo(nome, i);
+  if (!Numerico(testo)) {
+    // No design of the count before stays in sight; leaving the box says why.
+    if (!modello_.InitFormProgetto) {
+      RisultatiSvuota();
+      trattenuto_ = true;
+    }
+    return;
+  }
   (superiore ? Stato.RigheFiCNumero : Stato.RigheFiNumero)[static_cast<std::size_t>(i)] =
       Intero(testo);
-  RicalcolaSeLibero();
+  if (!modello_.InitFormProgetto)
+    RicalcolaCambio(*findChild<QLineEdit*>(QString::fromStdString(platform::NomeOggetto(nome, i))));
 }
 
 void ProgettoSezione::NormativaItem_Click(int Index) {

@@ -25,16 +25,23 @@ Risposta RispostaPredefinita(Pulsanti pulsanti);
 void ImpostaServizioMsgBox(ServizioMsgBox* servizio);
 ServizioMsgBox& ServizioMsgBoxCorrente();
 
-// While it lives, boxes are answered silently and shown to nobody.
-class SenzaMessaggi {
+// While it lives, boxes are answered silently, shown to nobody and counted.
+class SenzaMessaggi : public ServizioMsgBox {
  public:
-  SenzaMessaggi() : precedente_(ServizioMsgBoxCorrente()) { ImpostaServizioMsgBox(nullptr); }
-  ~SenzaMessaggi() { ImpostaServizioMsgBox(&precedente_); }
+  SenzaMessaggi() : precedente_(ServizioMsgBoxCorrente()) { ImpostaServizioMsgBox(this); }
+  ~SenzaMessaggi() override { ImpostaServizioMsgBox(&precedente_); }
   SenzaMessaggi(const SenzaMessaggi&) = delete;
   SenzaMessaggi& operator=(const SenzaMessaggi&) = delete;
 
+  Risposta Mostra(const std::string&, Pulsanti pulsanti, Icona, const std::string&) override {
+    ++trattenuti_;
+    return RispostaPredefinita(pulsanti);
+  }
+  int Trattenuti() const { return trattenuti_; }
+
  private:
   ServizioMsgBox& precedente_;
+  int trattenuti_ = 0;
 };
 
 Risposta MsgBox(const std::string& testo, Pulsanti pulsanti = Pulsanti::Ok,

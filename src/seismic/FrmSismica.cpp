@@ -272,9 +272,11 @@ void FrmSismica::CreaControlli() {
   destra->addWidget(copia);
   destra->addWidget(CreaAzioni());
   destra->addWidget(dinamica);
-  destra->addWidget(CreaStaffe());
   destra->addWidget(CreaPrescrizioni());
   destra->addWidget(materiali);
+  // The stirrup editor right over the picture it draws into, so that the
+  // numbered bars are in sight while their numbers are typed.
+  destra->addWidget(CreaStaffe());
   figura_ = Nominato(new FiguraSezione, "Figura");
   figura_->setToolTip(Q("Fare click sull'immagine per aggiornarla"));
   // What is being typed in the stirrup grid is stored and drawn with the rest.
@@ -296,7 +298,8 @@ void FrmSismica::CreaControlli() {
   colonne->addLayout(destra, 1);
   auto* tutto = new QVBoxLayout(this);
   tutto->setContentsMargins(0, 0, 0, 0);
-  tutto->addWidget(platform::Scorrevole(contenuto));
+  scorrimento_ = platform::Scorrevole(contenuto);
+  tutto->addWidget(scorrimento_);
   CreaMenu();
 }
 

@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+class QScrollArea;
+
 #include "model/Finestre.h"
 #include "platform/CasellaTesto.h"
 #include "platform/qt/FormQt.h"
@@ -173,6 +175,8 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void StaffeAnnulla();
   // The editor hidden and the column's data free again.
   void StaffeChiudi();
+  // The open editor and the picture under it scrolled into sight.
+  void StaffeInVista();
   // An open cell edit of the stirrup grid stored as Enter stores it; true
   // when its row was stored and the picture redrawn. A click on the picture
   // does it before the redraw.
@@ -202,6 +206,7 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   Sismica::Pilastro colonnaVerifiche_;
   std::vector<double> ingressiVerifiche_;
   FiguraSezione* figura_ = nullptr;
+  QScrollArea* scorrimento_ = nullptr;
   Generale::TastieraFinestra* tastiera_ = nullptr;
   bool AggiornamentoInCorso = false;
   platform::FlexGridQt* grigliaS_ = nullptr;

@@ -6,7 +6,9 @@
 #include <functional>
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -152,6 +154,7 @@ void FrmSismica::StaffePilDef_Click() {
                                : "Staffe nella Sezione Superiore del Pilastro");
     frame.SetVisible(true);
     platform::AdattaAlContenuto(*this);
+    StaffeInVista();
     RecuperaPassoStaffePilastri(inferiore);
     p.StaffeMemorizzaTmp(false);
     p.StaffePilastroVisualizza(FlexGridS());
@@ -223,6 +226,14 @@ void FrmSismica::StaffeChiudi() {
   StaffaGenericaInCorso = false;
   Controllo("frmStaffe").SetVisible(false);
   platform::AdattaAlContenuto(*this);
+}
+
+void FrmSismica::StaffeInVista() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  // The picture's command last, then the editor's top, which wins when both
+  // cannot be in sight.
+  scorrimento_->ensureWidgetVisible(findChild<QWidget*>("cmdPlotta"), 0, 0);
+  scorrimento_->ensureWidgetVisible(findChild<QWidget*>("frmStaffe"), 0, 0);
 }
 
 void FrmSismica::StaffeAnnulla() {

@@ -214,6 +214,8 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
       ASSERT_NE(finestra, nullptr);
       f.ambiente.box.Svuota();
       Scrivi(finestra, r.casella, fuori ? r.fuori : r.dentro);
+      // Typing shows no box: the refusal comes with the command.
+      EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{});
       const bool risultato = Comando(f, r.dove, finestra, r.casella);
       const std::vector<std::string> testi = f.ambiente.box.Testi();
       std::string rifiuto;

@@ -278,3 +278,53 @@ TEST_F(FinestraProgetto, HelpAnswersEveryTime) {
 }
 
 }  // namespace
+
+namespace {
+
+// A value typed key by key into a box whose change recalculates: no box
+// while it is typed, no design of another value in sight, no other box
+// corrected; Enter, or leaving the box, then says what the run says.
+TEST_F(FinestraProgetto, ATypedValueIsRefusedWhenCommittedNotAtEachKey) {
+  ASSERT_NE(p, nullptr);
+  ASSERT_TRUE(Attiva(*p));
+  const struct {
+    const char* casella;
+    int indice;
+    QString testo;
+    std::string messaggio;  // the first box on commit
+    bool manuale;  // typed in the manual diameter rows
+  } righe[] = {
+      // 20 cm of cover: c = 200 + 8 + 10 mm, three times that above 50 cm.
+      {"txtPro", 0, "20", "L'altezza della sezione, troppo piccola, viene aumentata", false},
+      {"txtPro", 1, "150", "A's/As deve essere < 100", false},
+      {"txtNfi", 0, "x", "Dati errati !", true},
+  };
+  for (const auto& r : righe) {
+    SCOPED_TRACE(r.casella);
+    Batti("F_Mxsd", 0, "150");
+    if (r.manuale != (p->Form().Controllo("chkAutoDiametri").Value() == 0)) Clic("chkAutoDiametri");
+    ASSERT_FALSE(p->Form().Controllo("txtAs", 0).Text().empty());
+    const std::string altezza = p->Form().Controllo("txtSez", 0).Text();
+    QLineEdit* c = Casella(r.casella, r.indice);
+    c->setFocus();
+    c->selectAll();
+    f.ambiente.box.Svuota();
+    QTest::keyClicks(c, r.testo);
+    EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{});
+    EXPECT_EQ(c->text(), r.testo);
+    EXPECT_EQ(p->Form().Controllo("txtSez", 0).Text(), altezza);
+    EXPECT_EQ(p->Form().Controllo("txtAs", 0).Text(), "");
+    EXPECT_FALSE(p->Form().Controllo("Command1").Enabled());
+    if (r.manuale) {
+      Casella("F_Vsd", 0)->setFocus();
+      QCoreApplication::processEvents();
+    } else {
+      QTest::keyClick(c, Qt::Key_Return);
+    }
+    ASSERT_FALSE(f.ambiente.box.Testi().empty());
+    EXPECT_EQ(f.ambiente.box.Testi()[0], r.messaggio);
+    Batti(r.casella, r.indice, r.manuale ? "0" : "2");
+  }
+}
+
+}  // namespace

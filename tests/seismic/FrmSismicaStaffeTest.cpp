@@ -6,11 +6,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include "EditorStaffeQt.h"
 #include "FinestreSismicaQt.h"
 #include "app/FiguraSezione.h"
+#include "app/Ritagli.h"
 #include "app/Schermata.h"
 #include "platform/InputBoxScriptato.h"
 
@@ -108,6 +112,28 @@ TEST_F(EditorStaffe, OpensOnTheCurrentEndWithItsStirrupsAndLocksTheColumnData) {
   EXPECT_FALSE(Editor().isVisible());
   EXPECT_EQ(F().findChild<QLineEdit*>("PilastroTxt_14")->text(), "100");
   EXPECT_EQ(F().findChild<QLineEdit*>("PilastroTxt_13")->text(), "150");
+}
+
+// On a 1920 x 1080 screen at 150 % the window scrolls; the editor opens in
+// sight with the picture under it, where the stirrup typed is drawn.
+class EditorStaffeSulloSchermo : public EditorStaffe {
+ protected:
+  static void SetUpTestSuite() { Schermo(1280, 720); }
+};
+
+TEST_F(EditorStaffeSulloSchermo, OpensInSightWithThePictureUnderIt) {
+  platform::TieniFinestreNelloSchermo(AppQt());
+  ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(1280, 720));
+  Apri();
+  auto* area = F().findChild<QScrollArea*>();
+  ASSERT_TRUE(area->verticalScrollBar()->isVisible());
+  for (const char* nome : {"frmStaffe", "Figura", "cmdPlotta"}) {
+    const QWidget* w = F().findChild<QWidget*>(nome);
+    EXPECT_TRUE(area->viewport()->rect().contains(
+        QRect(w->mapTo(area->viewport(), QPoint(0, 0)), w->size())))
+        << nome;
+  }
+  EXPECT_GE(F().findChild<QWidget*>("Figura")->height(), 100);
 }
 
 TEST_F(EditorStaffe, OuterHoopInnerStirrupAndGenericTieAreAddedAndStored) {
