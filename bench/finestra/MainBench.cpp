@@ -21,8 +21,9 @@
 
 namespace {
 
-// A command as the user gives it: the event that carries it (a click, a key)
-// passes the application's filters before the window runs the command.
+// A command as the user gives it: the event that carries it passes the
+// application's filters before the window runs the command, as Enter on a
+// button does (a mouse click also redraws the button first).
 template <class Comando>
 void DaUtente(QWidget& finestra, Comando comando) {
   QEvent evento(QEvent::None);
