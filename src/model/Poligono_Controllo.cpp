@@ -42,7 +42,9 @@ long long CoppieLungoAsse(std::vector<Lato>& lati, int asse) {
 struct Scorta {
   std::vector<Lato> lati;
   std::vector<std::array<int, 4>> celle;  // x0, x1, y0, y1 of each side
-  std::vector<int> inizio, posto;
+  // Sides of each cell of the grid, all 0 between searches; the end of each
+  // cell's list in elenco; the cells with sides, in the order found.
+  std::vector<int> conta, fine, occupate;
   std::vector<const Lato*> elenco;
 };
 
@@ -57,10 +59,10 @@ bool Consecutivi(const Lato& a, const Lato& b, int n) {
   return k == 1 || k == n - 1;
 }
 
-// The sides whose boxes meet, found in a grid of about as many cells as
-// sides; a pair is tried only in the cell of the low corner of the overlap
-// of its boxes, which both boxes hold. Nothing when the boxes fill too many
-// cells (long slanted sides), for the sweep to do.
+// The sides whose boxes meet, found in a grid of fine cells; a pair is
+// tried only in the cell of the low corner of the overlap of its boxes,
+// which both boxes hold. Nothing when the boxes fill too many cells (long
+// slanted sides), for the sweep to do.
 template <class Prova>
 std::optional<bool> IncrociatiNellaGriglia(Scorta& scorta, const Prova& incrociati) {
   const std::vector<Lato>& lati = scorta.lati;
@@ -72,21 +74,37 @@ std::optional<bool> IncrociatiNellaGriglia(Scorta& scorta, const Prova& incrocia
       basso[a] = std::min(basso[a], l.minimo[a]);
       alto[a] = std::max(alto[a], l.massimo[a]);
     }
-  const int g = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n))));
+  // Fine cells, about four a side per square root of the sides, of which
+  // only those with sides are visited.
+  const int g = static_cast<int>(std::ceil(4 * std::sqrt(static_cast<double>(n))));
   const double ultima = g - 1;
-  const double perCella[2] = {g / (alto[0] - basso[0]), g / (alto[1] - basso[1])};
-  // Monotonic in v, so a point of a box falls within the box's cells; a
-  // degenerate extent (a quotient not finite) puts everything in one cell.
+  // A degenerate extent (a quotient not finite) puts everything in one cell.
+  double perCella[2];
+  for (int a = 0; a < 2; ++a) {
+    perCella[a] = g / (alto[a] - basso[a]);
+    if (!std::isfinite(perCella[a])) perCella[a] = 0;
+  }
+  // Monotonic in v, so a point of a box falls within the box's cells.
   const auto cella = [&](int a, double v) {
-    const double t = (v - basso[a]) * perCella[a];
-    return t >= ultima ? g - 1 : (t > 0 ? static_cast<int>(t) : 0);
+    return static_cast<int>(std::min((v - basso[a]) * perCella[a], ultima));
   };
 
-  // Each side's cells, counted and then listed cell by cell (row by row).
+  // Each side's cells, counted and then listed cell by cell.
   std::vector<std::array<int, 4>>& celle = scorta.celle;
-  std::vector<int>& inizio = scorta.inizio;
+  std::vector<int>& conta = scorta.conta;
+  std::vector<int>& fine = scorta.fine;
+  std::vector<int>& occupate = scorta.occupate;
   celle.resize(n);
-  inizio.assign(static_cast<size_t>(g) * static_cast<size_t>(g) + 1, 0);
+  const size_t nCelle = static_cast<size_t>(g) * static_cast<size_t>(g);
+  if (conta.size() < nCelle) {
+    conta.resize(nCelle, 0);
+    fine.resize(nCelle);
+  }
+  occupate.clear();
+  // The counts go back to 0 for the next search, whatever the answer.
+  const auto azzera = [&] {
+    for (const int c : occupate) conta[static_cast<size_t>(c)] = 0;
+  };
   size_t voci = 0;
   for (size_t k = 0; k < n; ++k) {
     const Lato& l = lati[k];
@@ -94,27 +112,32 @@ std::optional<bool> IncrociatiNellaGriglia(Scorta& scorta, const Prova& incrocia
                                   cella(1, l.minimo[1]), cella(1, l.massimo[1])};
     celle[k] = c;
     voci += static_cast<size_t>(c[1] - c[0] + 1) * static_cast<size_t>(c[3] - c[2] + 1);
-    if (voci > 16 * n) return std::nullopt;
-    for (int y = c[2]; y <= c[3]; ++y)
-      for (int x = c[0]; x <= c[1]; ++x) ++inizio[static_cast<size_t>(y * g + x) + 1];
-  }
-  for (size_t c = 1; c < inizio.size(); ++c) inizio[c] += inizio[c - 1];
-  // The sides of each cell, listed cell by cell.
-  std::vector<int>& posto = scorta.posto;
-  std::vector<const Lato*>& elenco = scorta.elenco;
-  posto.assign(inizio.begin(), inizio.end() - 1);
-  elenco.resize(voci);
-  for (size_t k = 0; k < n; ++k) {
-    const std::array<int, 4>& c = celle[k];
+    if (voci > 16 * n) {
+      azzera();
+      return std::nullopt;
+    }
     for (int y = c[2]; y <= c[3]; ++y)
       for (int x = c[0]; x <= c[1]; ++x)
-        elenco[static_cast<size_t>(posto[static_cast<size_t>(y * g + x)]++)] = &lati[k];
+        if (conta[static_cast<size_t>(y * g + x)]++ == 0) occupate.push_back(y * g + x);
+  }
+  int fatte = 0;
+  for (const int c : occupate) fine[static_cast<size_t>(c)] = fatte += conta[static_cast<size_t>(c)];
+  std::vector<const Lato*>& elenco = scorta.elenco;
+  elenco.resize(voci);
+  // Filled from each list's end back, which leaves fine at each list's start.
+  for (size_t k = n; k-- > 0;) {
+    const std::array<int, 4>& c = celle[k];
+    for (int y = c[2]; y <= c[3]; ++y)
+      for (int x = c[0]; x <= c[1]; ++x) elenco[static_cast<size_t>(--fine[static_cast<size_t>(y * g + x)])] = &lati[k];
   }
 
-  for (size_t c = 0; c + 1 < inizio.size(); ++c)
-    for (int p = inizio[c]; p < inizio[c + 1]; ++p) {
+  bool incrocio = false;
+  for (const int c : occupate) {
+    const int inizio = fine[static_cast<size_t>(c)];
+    const int oltre = inizio + conta[static_cast<size_t>(c)];
+    for (int p = inizio; p < oltre && !incrocio; ++p) {
       const Lato& a = *elenco[static_cast<size_t>(p)];
-      for (int q = p + 1; q < inizio[c + 1]; ++q) {
+      for (int q = p + 1; q < oltre; ++q) {
         const Lato& b = *elenco[static_cast<size_t>(q)];
         // One branch for the four sides of the boxes: most pairs of a cell
         // are apart, or consecutive.
@@ -123,10 +146,16 @@ std::optional<bool> IncrociatiNellaGriglia(Scorta& scorta, const Prova& incrocia
         if (!sovrapposti || Consecutivi(a, b, static_cast<int>(n))) continue;
         const int angolo = cella(1, std::max(a.minimo[1], b.minimo[1])) * g +
                            cella(0, std::max(a.minimo[0], b.minimo[0]));
-        if (static_cast<size_t>(angolo) == c && incrociati(a, b)) return true;
+        if (angolo == c && incrociati(a, b)) {
+          incrocio = true;
+          break;
+        }
       }
     }
-  return false;
+    if (incrocio) break;
+  }
+  azzera();
+  return incrocio;
 }
 
 }  // namespace
@@ -157,7 +186,11 @@ bool Poligono::CercaLatiIncrociati() const {
   // coordinate over millions of nearly parallel pairs of every size. The
   // boxes are grown by a thousand times as much.
   double d = 0;
-  for (int i = 1; i <= n; ++i) d = std::max(d, std::max(std::fabs(x_(i)), std::fabs(y_(i))));
+  bool finite = true;
+  for (int i = 1; i <= n; ++i) {
+    d = std::max(d, std::max(std::fabs(x_(i)), std::fabs(y_(i))));
+    finite = finite && std::isfinite(x_(i)) && std::isfinite(y_(i));
+  }
   const double margine = 1E-11 * d * d;
   Scorta& scorta = ScortaDelThread();
   std::vector<Lato>& lati = scorta.lati;
@@ -179,7 +212,7 @@ bool Poligono::CercaLatiIncrociati() const {
                                          tolleranza, true);
   };
   // Boxes of infinite or undefined extent say nothing: every pair is tried.
-  if (!std::isfinite(margine) || !CoordinateEntro(std::numeric_limits<double>::max())) {
+  if (!std::isfinite(margine) || !finite) {
     for (size_t p = 0; p < lati.size(); ++p)
       for (size_t q = p + 1; q < lati.size(); ++q)
         if (incrociati(lati[p], lati[q])) return true;
