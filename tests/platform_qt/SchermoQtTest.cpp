@@ -2,7 +2,11 @@
 // area, frame included, as they are shown.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QScreen>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <QWheelEvent>
 #include <QScrollArea>
 #include <QWidget>
 
@@ -46,3 +50,33 @@ TEST(SchermoQt, AScrolledContentAsksForItsWholeSize) {
 }
 
 }  // namespace
+
+// Scrolling with the wheel over a list leaves the diameter in it as it was;
+// the list entered takes the wheel.
+TEST(SchermoQt, TheWheelOverAListNotEnteredScrollsTheContent) {
+  AppQt();
+  auto* contenuto = new QWidget;
+  auto* colonna = new QVBoxLayout(contenuto);
+  auto* lista = new QComboBox;
+  lista->addItems({"12", "14", "16"});
+  colonna->addWidget(lista);
+  colonna->addSpacing(2000);
+  QScrollArea* area = platform::Scorrevole(contenuto);
+  area->resize(300, 200);
+  area->show();
+  const auto Rotella = [lista] {
+    QWheelEvent giu(QPointF(5, 5), lista->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(lista, &giu);
+  };
+  Rotella();
+  EXPECT_EQ(lista->currentIndex(), 0);
+  EXPECT_GT(area->verticalScrollBar()->value(), 0);
+  EXPECT_EQ(lista->focusPolicy(), Qt::StrongFocus);
+  lista->setFocus();
+  QApplication::setActiveWindow(area);
+  ASSERT_TRUE(lista->hasFocus());
+  Rotella();
+  EXPECT_EQ(lista->currentIndex(), 1);
+  delete area;
+}

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QPointer>
 #include <QScreen>
@@ -78,6 +79,15 @@ class AreaScorrevole : public QScrollArea {
     const QSize contenuto = widget()->sizeHint().expandedTo(widget()->minimumSize());
     return contenuto + QSize(cornice + barra, cornice);
   }
+
+  // A wheel over a list the user has not entered scrolls the content, and
+  // leaves the list's value as it was.
+  bool eventFilter(QObject* oggetto, QEvent* evento) override {
+    auto* lista = qobject_cast<QComboBox*>(oggetto);
+    if (evento->type() != QEvent::Wheel || !lista || lista->hasFocus()) return false;
+    QCoreApplication::sendEvent(verticalScrollBar(), evento);
+    return true;
+  }
 };
 
 }  // namespace
@@ -146,6 +156,10 @@ QScrollArea* Scorrevole(QWidget* contenuto) {
   scorrimento->setFrameShape(QFrame::NoFrame);
   scorrimento->setWidgetResizable(true);
   scorrimento->setWidget(contenuto);
+  for (QComboBox* lista : contenuto->findChildren<QComboBox*>()) {
+    lista->setFocusPolicy(Qt::StrongFocus);
+    lista->installEventFilter(scorrimento);
+  }
   return scorrimento;
 }
 

@@ -24,7 +24,8 @@ int LarghezzaPerIlTitolo(const QWidget& finestra);
 void AdattaAlContenuto(QWidget& finestra);
 
 // contenuto in a frameless scroll area that follows its size where the
-// screen allows, scrolling where it does not.
+// screen allows, scrolling where it does not. The wheel over one of its
+// lists scrolls, unless the list has the focus.
 QScrollArea* Scorrevole(QWidget* contenuto);
 
 }  // namespace platform
