@@ -63,7 +63,8 @@ void FrmSismica::CollegaInput() {
     if (nome == "PilastroTxt" || nome == "txtDinamica")
       connect(casella, &QLineEdit::textEdited, this, [this] {
         if (AggiornamentoInCorso) return;
-        if (!Controllo("frmStaffe").Visible()) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
+        // Nor a check: the column is stored, and checked, when the box is left.
+        ingressiVerifiche_.clear();
         SvuotaRisultati();
       });
     if (nome == "txtDinamica") casella->installEventFilter(this);
