@@ -9,6 +9,7 @@
 #include "model/Finestre.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
+#include "platform/RegistriVettoriali.h"
 
 using VariabiliPubbliche::Stato;
 
@@ -32,6 +33,7 @@ void AvvisoSenzaAltezzaUtile() {
 
 bool SezioneCA::CalcolaDominioMN(short& nP, Finestre::FinestraDominioMN& finestra,
                                  const std::string& titolo) {
+  platform::PulisciRegistriVettoriali();
   if (EsitoSlu != EsitoCalcoloSlu::Riuscito) return false;
   if (nP < 1) nP = 1;
   SezioneCAreagente& slu = *SezioneReagenteSlu;

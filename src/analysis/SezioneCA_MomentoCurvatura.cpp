@@ -9,6 +9,7 @@
 #include "model/Finestre.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
+#include "platform/RegistriVettoriali.h"
 
 using VariabiliPubbliche::Stato;
 
@@ -23,6 +24,7 @@ constexpr float EpsInfPartenza = 20.0f / 1000;
 
 bool SezioneCA::CalcolaPuntiMomentoCurvatura(short& n, bool conEpsC2,
                                              PuntiMomentoCurvatura& curva) {
+  platform::PulisciRegistriVettoriali();
   auto* main = dynamic_cast<Finestre::FinestraMain*>(Finestre::Aperte.Main);
   if (!main) return false;
   if (!main->FormLeggeDati(true)) {

@@ -7,6 +7,7 @@
 #include "analysis/SezioneCA.h"
 #include "model/Matematica.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/RegistriVettoriali.h"
 
 void SezioneCA::SezioneReagenteSluCrea() {
   const SezioneCAreagente& slu = *SezioneReagenteSlu;
@@ -24,6 +25,7 @@ void SezioneCA::SezioneReagenteSluCrea() {
 }
 
 void SezioneCA::CalcolaTramok1(float angolo, bool parteCompressa) {
+  platform::PulisciRegistriVettoriali();
   const float teta =
       VariabiliPubbliche::Stato.TipoVerifica == 2 ? angolo + 180 : angolo;  // "S.L.U.-"
   PuntoDiCarico(0);

@@ -4,10 +4,12 @@
 #include "model/Finestre.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
+#include "platform/RegistriVettoriali.h"
 
 using VariabiliPubbliche::Stato;
 
 void SezioneCA::CalcolaSezioneCA(platform::Form& finestra) {
+  platform::PulisciRegistriVettoriali();
   if (RifiutaDatiNonValidi()) {
     // No result of an earlier run stays on screen or in the drawing.
     nAsseNeutro = 0;

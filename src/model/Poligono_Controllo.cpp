@@ -1,8 +1,10 @@
 // Whether an outline can stand for a cross-section: vertices in reach, an area,
 // sides that do not cross one another.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "drawing/Grafica_Geometria.h"
@@ -35,6 +37,98 @@ long long CoppieLungoAsse(std::vector<Lato>& lati, int asse) {
   return coppie;
 }
 
+// The arrays of a search, kept from one search to the next: new arrays for a
+// long outline at each search cost the system more than the search itself.
+struct Scorta {
+  std::vector<Lato> lati;
+  std::vector<std::array<int, 4>> celle;  // x0, x1, y0, y1 of each side
+  std::vector<int> inizio, posto;
+  std::vector<const Lato*> elenco;
+};
+
+Scorta& ScortaDelThread() {
+  thread_local Scorta scorta;
+  return scorta;
+}
+
+// Sides that follow one another share a vertex and meet there.
+bool Consecutivi(const Lato& a, const Lato& b, int n) {
+  const int k = std::abs(a.i - b.i);
+  return k == 1 || k == n - 1;
+}
+
+// The sides whose boxes meet, found in a grid of about as many cells as
+// sides; a pair is tried only in the cell of the low corner of the overlap
+// of its boxes, which both boxes hold. Nothing when the boxes fill too many
+// cells (long slanted sides), for the sweep to do.
+template <class Prova>
+std::optional<bool> IncrociatiNellaGriglia(Scorta& scorta, const Prova& incrociati) {
+  const std::vector<Lato>& lati = scorta.lati;
+  const size_t n = lati.size();
+  double basso[2] = {lati[0].minimo[0], lati[0].minimo[1]};
+  double alto[2] = {lati[0].massimo[0], lati[0].massimo[1]};
+  for (const Lato& l : lati)
+    for (int a = 0; a < 2; ++a) {
+      basso[a] = std::min(basso[a], l.minimo[a]);
+      alto[a] = std::max(alto[a], l.massimo[a]);
+    }
+  const int g = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n))));
+  const double ultima = g - 1;
+  const double perCella[2] = {g / (alto[0] - basso[0]), g / (alto[1] - basso[1])};
+  // Monotonic in v, so a point of a box falls within the box's cells; a
+  // degenerate extent (a quotient not finite) puts everything in one cell.
+  const auto cella = [&](int a, double v) {
+    const double t = (v - basso[a]) * perCella[a];
+    return t >= ultima ? g - 1 : (t > 0 ? static_cast<int>(t) : 0);
+  };
+
+  // Each side's cells, counted and then listed cell by cell (row by row).
+  std::vector<std::array<int, 4>>& celle = scorta.celle;
+  std::vector<int>& inizio = scorta.inizio;
+  celle.resize(n);
+  inizio.assign(static_cast<size_t>(g) * static_cast<size_t>(g) + 1, 0);
+  size_t voci = 0;
+  for (size_t k = 0; k < n; ++k) {
+    const Lato& l = lati[k];
+    const std::array<int, 4> c = {cella(0, l.minimo[0]), cella(0, l.massimo[0]),
+                                  cella(1, l.minimo[1]), cella(1, l.massimo[1])};
+    celle[k] = c;
+    voci += static_cast<size_t>(c[1] - c[0] + 1) * static_cast<size_t>(c[3] - c[2] + 1);
+    if (voci > 16 * n) return std::nullopt;
+    for (int y = c[2]; y <= c[3]; ++y)
+      for (int x = c[0]; x <= c[1]; ++x) ++inizio[static_cast<size_t>(y * g + x) + 1];
+  }
+  for (size_t c = 1; c < inizio.size(); ++c) inizio[c] += inizio[c - 1];
+  // The sides of each cell, listed cell by cell.
+  std::vector<int>& posto = scorta.posto;
+  std::vector<const Lato*>& elenco = scorta.elenco;
+  posto.assign(inizio.begin(), inizio.end() - 1);
+  elenco.resize(voci);
+  for (size_t k = 0; k < n; ++k) {
+    const std::array<int, 4>& c = celle[k];
+    for (int y = c[2]; y <= c[3]; ++y)
+      for (int x = c[0]; x <= c[1]; ++x)
+        elenco[static_cast<size_t>(posto[static_cast<size_t>(y * g + x)]++)] = &lati[k];
+  }
+
+  for (size_t c = 0; c + 1 < inizio.size(); ++c)
+    for (int p = inizio[c]; p < inizio[c + 1]; ++p) {
+      const Lato& a = *elenco[static_cast<size_t>(p)];
+      for (int q = p + 1; q < inizio[c + 1]; ++q) {
+        const Lato& b = *elenco[static_cast<size_t>(q)];
+        // One branch for the four sides of the boxes: most pairs of a cell
+        // are apart, or consecutive.
+        const bool sovrapposti = (b.minimo[0] <= a.massimo[0]) & (a.minimo[0] <= b.massimo[0]) &
+                                 (b.minimo[1] <= a.massimo[1]) & (a.minimo[1] <= b.massimo[1]);
+        if (!sovrapposti || Consecutivi(a, b, static_cast<int>(n))) continue;
+        const int angolo = cella(1, std::max(a.minimo[1], b.minimo[1])) * g +
+                           cella(0, std::max(a.minimo[0], b.minimo[0]));
+        if (static_cast<size_t>(angolo) == c && incrociati(a, b)) return true;
+      }
+    }
+  return false;
+}
+
 }  // namespace
 
 bool Poligono::CoordinateEntro(double limite) const {
@@ -63,9 +157,11 @@ bool Poligono::CercaLatiIncrociati() const {
   // coordinate over millions of nearly parallel pairs of every size. The
   // boxes are grown by a thousand times as much.
   double d = 0;
-  for (int i = 1; i <= n; ++i) d = std::max({d, std::fabs(x_(i)), std::fabs(y_(i))});
+  for (int i = 1; i <= n; ++i) d = std::max(d, std::max(std::fabs(x_(i)), std::fabs(y_(i))));
   const double margine = 1E-11 * d * d;
-  std::vector<Lato> lati(n);
+  Scorta& scorta = ScortaDelThread();
+  std::vector<Lato>& lati = scorta.lati;
+  lati.resize(static_cast<size_t>(n));
   for (int i = 1; i <= n; ++i) {
     const int j = i < n ? i + 1 : 1;
     const Grafica::Segmento s{x_(i), y_(i), x_(j), y_(j)};
@@ -77,9 +173,8 @@ bool Poligono::CercaLatiIncrociati() const {
   // Sides that share a vertex meet there; only the others are tried, the
   // lower-numbered side first.
   const auto incrociati = [n, tolleranza](const Lato& a, const Lato& b) {
-    const int k = std::abs(a.i - b.i);
     double xc, yc;
-    return k != 1 && k != n - 1 &&
+    return !Consecutivi(a, b, n) &&
            Grafica::IntersezioneSegmenti(a.i < b.i ? a.s : b.s, a.i < b.i ? b.s : a.s, xc, yc,
                                          tolleranza, true);
   };
@@ -90,6 +185,7 @@ bool Poligono::CercaLatiIncrociati() const {
         if (incrociati(lati[p], lati[q])) return true;
     return false;
   }
+  if (const auto esito = IncrociatiNellaGriglia(scorta, incrociati)) return *esito;
   // The sweep runs along the axis on which fewer boxes overlap.
   const long long lungoX = CoppieLungoAsse(lati, 0);
   const int asse = lungoX <= CoppieLungoAsse(lati, 1) ? 0 : 1;

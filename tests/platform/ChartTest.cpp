@@ -47,6 +47,9 @@ TEST(Chart, TheCurrentCellReadsAndWritesTheTable) {
 
   c.SetRowCount(2);
   EXPECT_EQ(c.Row(), 2);
+  c.SetRowCount(3);
+  EXPECT_EQ(c.Testo(3, 2), "");  // a row cut and added again comes back empty
+  c.SetRowCount(2);
   c.SetColumnCount(4);
   EXPECT_EQ(c.Testo(1, 1), "a");
   EXPECT_EQ(c.Testo(2, 4), "");

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <stdexcept>
+#include <string>
 
 #include "doppi/VistaGrigliaProva.h"
 #include "platform/FlexGrid.h"
@@ -28,6 +29,22 @@ TEST(FlexGrid, ResizingKeepsTheCellsThatStayAndTheCurrentCellInside) {
   EXPECT_EQ(g.TextMatrix(2, 2), "");
   EXPECT_THROW(g.SetRow(3), std::out_of_range);
   EXPECT_THROW(g.TextMatrix(0, 4), std::out_of_range);
+}
+
+TEST(FlexGrid, ANumberIsWrittenOnlyWhenItsCellIsReadAndATextReplacesIt) {
+  static int scritti = 0;
+  FlexGrid g;
+  g.SetNumeroMatrix(1, 1, 2.5, 3, [](int cifre, double valore) {
+    ++scritti;
+    return std::to_string(cifre) + "|" + std::to_string(valore);
+  });
+  g.SetCols(3);
+  EXPECT_EQ(scritti, 0);
+  EXPECT_EQ(g.TextMatrix(1, 1), "3|2.500000");
+  EXPECT_EQ(g.TextArray(4), "3|2.500000");
+  g.SetTextMatrix(1, 1, "x");
+  EXPECT_EQ(g.TextMatrix(1, 1), "x");
+  EXPECT_EQ(scritti, 2);
 }
 
 TEST(FlexGrid, CellFormatsFollowTheirCellAndFallBackOnTheColumn) {

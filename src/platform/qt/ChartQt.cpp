@@ -29,8 +29,10 @@ constexpr int TacchePredefinite = 5;
 
 // A cell given as a number is drawn as it is; a text, as the number it reads.
 std::optional<double> ValoreCella(const Chart& dati, int riga, int colonna) {
-  if (const auto numero = dati.Numero(riga, colonna))
-    return std::isfinite(*numero) ? numero : std::nullopt;
+  if (const auto numero = dati.Numero(riga, colonna)) {
+    if (!std::isfinite(*numero)) return std::nullopt;
+    return *numero;
+  }
   return NumeroDaTesto(dati.Testo(riga, colonna));
 }
 

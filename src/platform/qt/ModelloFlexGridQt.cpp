@@ -29,11 +29,16 @@ int ModelloFlexGridQt::columnCount(const QModelIndex& genitore) const {
 }
 
 QVariant ModelloFlexGridQt::Ruolo(int riga, int colonna, int ruolo) const {
-  const QString testo = QString::fromStdString(griglia_.TextMatrix(riga, colonna));
+  // The text only where it is asked for: a number kept in the cell is
+  // written each time its text is read.
+  const auto testo = [&] { return QString::fromStdString(griglia_.TextMatrix(riga, colonna)); };
   switch (ruolo) {
-    case Qt::DisplayRole: return testo;
-    case Qt::TextAlignmentRole:
-      return static_cast<int>(AllineamentoQt(griglia_.CellAlignment(riga, colonna), testo));
+    case Qt::DisplayRole: return testo();
+    case Qt::TextAlignmentRole: {
+      const int allineamento = griglia_.CellAlignment(riga, colonna);
+      const bool generale = allineamento < 0 || allineamento > 8;
+      return static_cast<int>(AllineamentoQt(allineamento, generale ? testo() : QString()));
+    }
     case Qt::FontRole:
       if (griglia_.CellFontBold(riga, colonna)) {
         QFont grassetto;

@@ -3,17 +3,10 @@
 #include <QApplication>
 #include <QPointer>
 
+#include "platform/RegistriVettoriali.h"
+
 namespace platform {
 namespace {
-
-// The upper halves of the 256-bit registers cleared, on a processor that has
-// them.
-void PulisciMetaAlte() {
-#if defined(__x86_64__) || defined(__i386__)
-  static const bool avx = __builtin_cpu_supports("avx");
-  if (avx) asm volatile("vzeroupper");
-#endif
-}
 
 class FiltroRegistri : public QObject {
  public:
@@ -21,7 +14,7 @@ class FiltroRegistri : public QObject {
 
  protected:
   bool eventFilter(QObject* /*oggetto*/, QEvent* /*evento*/) override {
-    PulisciMetaAlte();
+    PulisciRegistriVettoriali();
     return false;
   }
 };
