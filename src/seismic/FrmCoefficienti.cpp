@@ -19,6 +19,7 @@
 #include "model/Formattazione.h"
 #include "model/Formato.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
 #include "platform/qt/SchermoQt.h"
 #include "seismic/FrmSismica.h"
 #include "seismic/StatoSismica.h"
@@ -338,9 +339,12 @@ void FrmCoefficienti::RegoleAggiorna() {
   AggiornaAvvisi();
   FrmSismica* sismica = FrmSismica::Aperta();
   if (!sismica) return;
-  if (Sismica::CoefficientiNonValidi().empty())
+  if (Sismica::CoefficientiNonValidi().empty()) {
+    // At each key typed here: a column or actions refused were told when
+    // typed there, and the rules then leave no list in sight.
+    platform::SenzaMessaggi muto;
     sismica->ControllaPrescrizioni();
-  else
+  } else
     sismica->SvuotaRisultati();
 }
 

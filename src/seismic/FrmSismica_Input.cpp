@@ -58,6 +58,16 @@ bool Invio(const QKeyEvent& tasto) {
 void FrmSismica::CollegaInput() {
   for (QLineEdit* casella : findChildren<QLineEdit*>()) {
     const auto [nome, indice] = NomeIndice(casella->objectName());
+    // A column or ductility value typed: no rule of the one before stays in
+    // sight; leaving the box runs them again.
+    if (nome == "PilastroTxt" || nome == "txtDinamica")
+      connect(casella, &QLineEdit::textEdited, this, [this] {
+        if (AggiornamentoInCorso) return;
+        // Nor a check: the column is stored, and checked, when the box is left.
+        ingressiVerifiche_.clear();
+        SvuotaRisultati();
+      });
+    if (nome == "txtDinamica") casella->installEventFilter(this);
     const bool selezionata = nome == "PilastroTxt" || nome == "F_MSupsd" || nome == "F_MInfsd" ||
                              nome == "F_N" || nome == "txtTitolo" || nome == "F_nome_acc" ||
                              nome == "F_nome_cls";
@@ -138,6 +148,7 @@ void FrmSismica::UscitaCasella(const std::string& nome, int indice) {
     Figura_Click();
     return;
   }
+  if (nome == "txtDinamica") return ControllaPrescrizioni();
   if (nome != "PilastroTxt") return;
   if ((indice >= 0 && indice <= 4) || (indice >= 6 && indice <= 8)) {
     Figura_Click();

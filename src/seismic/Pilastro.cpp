@@ -84,8 +84,9 @@ int Pilastro::RaggioPilastro() const { return Intero(matrice_(1, 1)); }
 
 int Pilastro::CopriFerro() const { return Intero(Circolare() ? matrice_(1, 2) : matrice_(0, 3)); }
 
+// Up to the 100 m a length may be: beyond a 16-bit count of mm.
 int Pilastro::LunghezzaPilastro() const {
-  return Intero(Circolare() ? matrice_(1, 3) : matrice_(0, 4));
+  return static_cast<int>(std::nearbyint(Circolare() ? matrice_(1, 3) : matrice_(0, 4)));
 }
 
 int Pilastro::fiBarrePilastro() const {

@@ -86,6 +86,8 @@ TEST_F(FinestraRegole, TypedDimensionsRerunTheRulesWhenTheBoxIsLeft) {
   S::Batti("PilastroTxt_1", "300");
   S::Invio("PilastroTxt_1");
   S::Batti("PilastroTxt_10", "400");
+  // Typed, not yet left: no list of the earlier length in sight.
+  EXPECT_EQ(S::Lista(), "");
   S::Esci("PilastroTxt_10");
   EXPECT_EQ(S::Lista(),
             ListaAttesa(Riga(CasiGeometria, "NTC narrow base, short critical length").attese));
@@ -109,6 +111,27 @@ TEST_F(FinestraRegole, CurvatureDuctilityTypedInTheCoefficientsWindowRerunsTheRu
   T1->selectAll();
   QTest::keyClicks(T1, "0,4");
   EXPECT_EQ(S::Lista(), "OK prescrizioni");
+  // Typed in the seismic window's own box: the rules rerun when it is left.
+  S::Batti("txtDinamica_0", "12,6");
+  EXPECT_EQ(S::Lista(), "");
+  S::Esci("txtDinamica_0");
+  EXPECT_EQ(S::Lista(), "Prescrizioni staffe non rispettate.");
+}
+
+// A column refused when its box is left is not refused again at each key
+// typed in the coefficients window.
+TEST_F(FinestraRegole, ARefusedColumnIsToldOnceNotAtEachKeyOfTheCoefficients) {
+  PreparaFinestra(Riga(CasiStaffe, "EC8 DCM with four ties: met"));
+  S::Apri();
+  S::Batti("PilastroTxt_4", "100000");
+  S::Esci("PilastroTxt_4");
+  const std::size_t rifiuti = schermo.messaggi.Mostrati().size();
+  ASSERT_GT(rifiuti, 0u);
+  auto* T1 = FrmCoefficienti::Mostra(0).findChild<QLineEdit*>("txtCoeff_2");
+  T1->selectAll();
+  QTest::keyClicks(T1, "0,2");
+  EXPECT_EQ(schermo.messaggi.Mostrati().size(), rifiuti);
+  EXPECT_EQ(S::Lista(), "");
 }
 
 TEST_F(FinestraRegole, GreekLettersAtSize12AndTheRestInTheBoxsFont) {
