@@ -110,6 +110,15 @@ TEST_F(GraficoSuSchermo, NewPointsGoIntoTheSeriesDrawnAndMarkersComeAndGoWithThe
   auto* seconda = qobject_cast<QLineSeries*>(vista->chart()->series()[1]);
   EXPECT_FALSE(seconda->pointsVisible());
   EXPECT_TRUE(seconda->lightMarker().isNull());
+  // Shown again they come back, and a new colour gives a new picture.
+  c.SeriesCollection(3).SeriesMarker.Show = true;
+  vista->Aggiorna();
+  ASSERT_FALSE(seconda->lightMarker().isNull());
+  c.SeriesCollection(3).DataPoint.Marker.FillColor = platform::ColoreRgb(0, 160, 0);
+  vista->Aggiorna();
+  const QImage verde = seconda->lightMarker();
+  EXPECT_EQ(verde.pixel(verde.width() / 2, verde.height() / 2) & 0xFFFFFF,
+            c.SeriesCollection(3).DataPoint.Marker.FillColor);
   // A third series makes the picture anew: three lines.
   c.SetColumnCount(6);
   vista->Aggiorna();
