@@ -4,22 +4,32 @@
 
 namespace {
 
-Vettore<float> Elementi(const Vettore<float>& sorgente, int n) {
-  Vettore<float> copia(1, n);
-  for (int i = 1; i <= n; ++i) copia(i) = sorgente(i);
-  return copia;
+// Elements 1..n (n > 0) of sorgente into copia, in the memory copia has;
+// throws before writing when sorgente does not hold them.
+void CopiaElementi(const Vettore<float>& sorgente, int n, Vettore<float>& copia) {
+  if (&sorgente == &copia) return CopiaElementi(Vettore<float>(sorgente), n, copia);
+  const float* primo = sorgente.DaUno(n);
+  copia.ReDim(1, 0);
+  copia.Dati().assign(primo, primo + n);
 }
 
 void CopiaGruppo(int n, const Vettore<float>& x, const Vettore<float>& y,
                  const Vettore<float>& aree, int& nCopia, Vettore<float>& xCopia,
                  Vettore<float>& yCopia, Vettore<float>& areeCopia) {
   if (n > 0) {
-    Vettore<float> nuoviX = Elementi(x, n), nuoviY = Elementi(y, n), nuoveAree = Elementi(aree, n);
-    xCopia = std::move(nuoviX);
-    yCopia = std::move(nuoviY);
-    areeCopia = std::move(nuoveAree);
+    y.DaUno(n), aree.DaUno(n);  // none is written unless all three hold them
+    CopiaElementi(x, n, xCopia);
+    CopiaElementi(y, n, yCopia);
+    CopiaElementi(aree, n, areeCopia);
   }
   nCopia = n;
+}
+
+// The memory of da's elements into a, both left empty.
+void ScambiaMemoria(Vettore<float>& a, Vettore<float>& da) {
+  a.Dati().swap(da.Dati());
+  a.Dati().clear();
+  da.Dati().clear();
 }
 
 }  // namespace
@@ -33,5 +43,13 @@ void AcciaiSezione::CopiaAcciai(int nFerri, const Vettore<float>& xFerri,
   RapportiN = rapporti;
   CopiaGruppo(nFerri, xFerri, yFerri, areeFerri, nBarre, xBarre, yBarre, AreeBarre);
   CopiaGruppo(nTrefoli, xTrefoli, yTrefoli, areeTrefoli, nCavi, xCavi, yCavi, AreeCavi);
-  if (nCavi > 0) PrecompressioneCavi = Elementi(precompressione, nCavi);
+  if (nCavi > 0) CopiaElementi(precompressione, nCavi, PrecompressioneCavi);
+}
+
+void AcciaiSezione::PrendiMemoria(AcciaiSezione& altri) {
+  for (auto [mio, suo] : {std::pair{&xBarre, &altri.xBarre}, {&yBarre, &altri.yBarre},
+                          {&AreeBarre, &altri.AreeBarre}, {&xCavi, &altri.xCavi},
+                          {&yCavi, &altri.yCavi}, {&AreeCavi, &altri.AreeCavi},
+                          {&PrecompressioneCavi, &altri.PrecompressioneCavi}})
+    ScambiaMemoria(*mio, *suo);
 }

@@ -27,4 +27,7 @@ struct AcciaiSezione {
                    const Vettore<float>& areeFerri, const std::array<float, 2>& rapporti,
                    int nTrefoli, const Vettore<float>& xTrefoli, const Vettore<float>& yTrefoli,
                    const Vettore<float>& areeTrefoli, const Vettore<float>& precompressione);
+  // The memory of altri's coordinate, area and prestress arrays, so that the
+  // next copy needs none; both sets of arrays are left empty.
+  void PrendiMemoria(AcciaiSezione& altri);
 };

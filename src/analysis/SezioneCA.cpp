@@ -22,10 +22,13 @@ void SezioneCA::SetPoligono(std::shared_ptr<::Poligono> poligono) {
 }
 
 std::shared_ptr<SezioneCAreagente> SezioneCA::CreaSezioneCaInteramenteReagente(
-    std::shared_ptr<::Poligono> memoria) const {
-  if (!memoria) memoria = std::make_shared<::Poligono>();
-  Contorno->CopiaIn(*memoria);
-  auto reagente = std::make_shared<SezioneCAreagente>(std::move(memoria));
+    SezioneCAreagente* vecchia) const {
+  std::shared_ptr<::Poligono> poligono;
+  if (vecchia && vecchia->Contorno.use_count() == 1) poligono = vecchia->Contorno;
+  if (!poligono) poligono = std::make_shared<::Poligono>();
+  Contorno->CopiaIn(*poligono);
+  auto reagente = vecchia ? std::make_shared<SezioneCAreagente>(std::move(poligono), *vecchia)
+                          : std::make_shared<SezioneCAreagente>(std::move(poligono));
   reagente->BarreDati(nBarre, xBarre, yBarre, AreeBarre, RapportiN, nCavi, xCavi, yCavi, AreeCavi,
                       PrecompressioneCavi, EpsCaviIniziale);
   return reagente;

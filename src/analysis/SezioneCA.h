@@ -108,10 +108,11 @@ class SezioneCA : private AcciaiSezione {
 
   // A new reacting section of the whole section: a copy of the outline, the
   // bars and tendons with their prestress and initial strains, its ideal
-  // properties computed. The copy of the outline is written into memoria
-  // when given (Poligono::CopiaIn), a polygon nothing else holds.
+  // properties computed. When given, vecchia lends its memory: the copy of
+  // the outline goes into its polygon when nothing else holds that
+  // (Poligono::CopiaIn), the steel into its arrays, which it loses.
   std::shared_ptr<SezioneCAreagente> CreaSezioneCaInteramenteReagente(
-      std::shared_ptr<::Poligono> memoria = nullptr) const;
+      SezioneCAreagente* vecchia = nullptr) const;
 
   // Bars and tendons (1-based arrays), modular ratios [0] bars, [1] tendons,
   // and the tendons' prestress (N/mm2, tension positive). Given tendons start

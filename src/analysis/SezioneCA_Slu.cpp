@@ -31,12 +31,10 @@ void SezioneCA::CalcolaTramok1(float angolo, bool parteCompressa) {
   PuntoDiCarico(0);
   nAsseNeutro = 1;
   DimensionaAssiNeutri(1);
-  // The copy of the outline goes into the polygon of the last run, strip
-  // tables and all, when nothing else holds that run's section.
-  std::shared_ptr<::Poligono> memoria;
-  if (SezioneReagenteSlu.use_count() == 1 && SezioneReagenteSlu->Contorno.use_count() == 1)
-    memoria = SezioneReagenteSlu->Contorno;
-  SezioneReagenteSlu = CreaSezioneCaInteramenteReagente(std::move(memoria));
+  // The copy goes into the memory of the last run's section, strip tables
+  // and all, when nothing else holds that section.
+  SezioneReagenteSlu = CreaSezioneCaInteramenteReagente(
+      SezioneReagenteSlu.use_count() == 1 ? SezioneReagenteSlu.get() : nullptr);
   if (BarreInsufficienti(SollecitazioneN[0], *SezioneReagenteSlu)) {
     Tipo_Rottura = TipoRottura::EquilibrioImpossibile;
     EsitoSlu = EsitoCalcoloSlu::EquilibrioImpossibile;

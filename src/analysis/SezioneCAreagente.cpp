@@ -38,9 +38,12 @@ void SezioneCAreagente::CaratteristicheStaticheBarreSub(int n, const Vettore<flo
                                                         double rapporto) {
   float sA = 0;  // the unweighted area is summed in 32 bits
   double sy = 0, sx = 0, syy = 0, sxx = 0, sxy = 0;
-  for (int i = 1; i <= n; ++i) {
-    const double xi = x(i), yi = y(i), a = aree(i);
-    sA += aree(i);
+  const float* xp = x.DaUno(n);
+  const float* yp = y.DaUno(n);
+  const float* ap = aree.DaUno(n);
+  for (int i = 0; i < n; ++i) {
+    const double xi = xp[i], yi = yp[i], a = ap[i];
+    sA += ap[i];
     sy += yi * a;
     sx += xi * a;
     syy += yi * yi * a;

@@ -32,6 +32,12 @@ class SezioneCAreagente : public Matematica::Equazione, private AcciaiSezione {
   // Sharing the given polygon, which must exist.
   explicit SezioneCAreagente(std::shared_ptr<::Poligono> poligono)
       : Contorno(std::move(poligono)) {}
+  // The same, taking the memory of vecchia's steel arrays, which are left
+  // empty (AcciaiSezione::PrendiMemoria).
+  SezioneCAreagente(std::shared_ptr<::Poligono> poligono, SezioneCAreagente& vecchia)
+      : SezioneCAreagente(std::move(poligono)) {
+    PrendiMemoria(vecchia);
+  }
   // Objects are shared, never copied: a copy would share the polygon and
   // not the steel.
   SezioneCAreagente(const SezioneCAreagente&) = delete;

@@ -13,13 +13,13 @@ using VariabiliPubbliche::Stato;
 
 namespace {
 
-// Elements 1..n of v as a plain array from 0, once v is known to hold them
-// (it throws otherwise); nullptr when n < 1.
-template <class T>
-const T* DaUno(const Vettore<T>& v, int n) {
+// Rectangles 1..MaxRettangoli of strips 1..n of a strip table as a plain
+// array, row after row from (1, 1), once the table is known to hold them (it
+// throws otherwise); nullptr when n < 1.
+const float* Righe(const Matrice<float>& tabella, int n) {
   if (n < 1) return nullptr;
-  v(n);
-  return &v(1);
+  tabella(n, StrisceRettangolini::MaxRettangoli);
+  return &tabella(1, 1);
 }
 
 }  // namespace
@@ -70,8 +70,8 @@ double SezioneCAreagente::RisultanteAcciaio(double epsSup, double epsInf) const 
   double risultante = 0;
   if (nBarre > 0) {
     const Materiali::LeggeAcciaio barre = materiali.Acciaio(0);
-    const float* y = DaUno(yBarre, nBarre);
-    const float* aree = DaUno(AreeBarre, nBarre);
+    const float* y = yBarre.DaUno(nBarre);
+    const float* aree = AreeBarre.DaUno(nBarre);
     for (int i = 0; i < nBarre; ++i) {
       const double eps = Materiali::EpsAcciaio(epsSup, epsInf, y[i], h, ySup);
       risultante += aree[i] * barre.Sigma(eps);
@@ -104,16 +104,40 @@ void SezioneCAreagente::MomentiUltimiCls(double& Mx, double& My) const {
     Mx = (ySezMax - yPtoCalcoloM + a - xc) * rc * bTotale;
     return;
   }
-  double t = 0;
-  for (int i = 1; i <= Contorno->nRettangolini_; ++i) {
+  // Strip by strip from the top down to the compressed depth, with the
+  // arithmetic of Poligono::RettangolinoMomenti on the tables as plain arrays.
+  const StrisceRettangolini& strisce = Contorno->Strisce();
+  const int n = Contorno->nRettangolini_;
+  const float* altezze = strisce.Altezza.DaUno(n);
+  const float* yCentri = strisce.yCentro.DaUno(n);
+  const int* rettangoli = strisce.nRettangoli.DaUno(n);
+  const float* larghezze = Righe(strisce.Larghezza, n);
+  const float* xCentri = Righe(strisce.xCentro, n);
+  double mx = 0, my = 0, t = 0;
+  for (int i = 0; i < n; ++i) {
     const double s = t;
-    double m, Sx, Sy;
-    Contorno->RettangolinoMomenti(t, xc, s, m, i, Sx, Sy, xPtoCalcoloM, yPtoCalcoloM);
+    t += altezze[i];
+    if (t > xc) t = xc;
+    const double m = (s + t) / 2;
+    const int nr = rettangoli[i];
+    // Checked past the rows known to be there.
+    if (nr > StrisceRettangolini::MaxRettangoli)
+      strisce.Larghezza(i + 1, nr), strisce.xCentro(i + 1, nr);
+    const float* b = larghezze + static_cast<size_t>(i) * strisce.Larghezza.Colonne();
+    const float* x = xCentri + static_cast<size_t>(i) * strisce.xCentro.Colonne();
+    double Sx = 0, Sy = 0;
+    for (int k = 0; k < nr; ++k) {
+      const double a = (t - s) * b[k];
+      Sx += a * (yCentri[i] - yPtoCalcoloM);
+      Sy += a * (x[k] - xPtoCalcoloM);
+    }
     const double sigma = materiali.SigmaCls(ei + (es - ei) * (h - m) / h);
-    Mx += sigma * Sx;
-    My += sigma * Sy;
+    mx += sigma * Sx;
+    my += sigma * Sy;
     if (t >= xc) break;
   }
+  Mx = mx;
+  My = my;
 }
 
 void SezioneCAreagente::MomentiUltimiAcciaio(double& Mx, double& My) const {

@@ -90,11 +90,10 @@ void SezioneCAreagente::CalcolaMomentiUltimi(double N, int& tipo, double& Mx, do
 void SezioneCAreagente::SigmaClsCalcola() {
   const Materiali& materiali = MaterialiCorrenti();
   const int n = Contorno->nVertici();
-  Vettore<double> sigma(1, n);
+  SigmaVerticiCls.ReDim(1, n);
   for (int i = 1; i <= n; ++i)
-    sigma(i) = materiali.SigmaCls(
+    SigmaVerticiCls(i) = materiali.SigmaCls(
         -Materiali::EpsAcciaio(EpsCsup, EpsCinf, Contorno->Y(i), hTotale, ySezMax));
-  SigmaVerticiCls = std::move(sigma);
 }
 
 bool SezioneCAreagente::ControllaForzaAssialeLimite(double N, double& Nlim) {

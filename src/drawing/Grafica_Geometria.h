@@ -9,6 +9,8 @@
 // to (T1*x + T2*y + T3*w, T4*x + T5*y + T6*w). Degenerate cases (coincident
 // points, parallel lines, no crossing) come back as false and leave the
 // outputs as they were.
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -141,26 +143,41 @@ void PuntiArco(Vettore<double>& x, Vettore<double>& y, int m, int k, double xc, 
 // code holds in single precision.
 void ArrotondaSingolaPrecisione(Vettore<double>& a);
 
+// Applies the first two rows of a 3x3 matrix, row by row in t[0..5], to
+// (x, y, w). Outputs may be the inputs' variables.
+inline void RotoTraslaRighe(const double* t, double x, double y, double w, double& xr,
+                            double& yr) {
+  const double xn = t[0] * x + t[1] * y + t[2] * w;
+  const double yn = t[3] * x + t[4] * y + t[5] * w;
+  xr = xn;
+  yr = yn;
+}
+
 // Applies T to (x, y, w); wr receives w. Outputs may be the inputs' variables.
 // Inline, as the sections turn every vertex and bar of each run.
 inline void RotoTraslaPunto(double x, double y, const Vettore<double>& T, double& xr,
                             double& yr, double w = 1, double* wr = nullptr) {
-  const double xn = T(1) * x + T(2) * y + T(3) * w;
-  const double yn = T(4) * x + T(5) * y + T(6) * w;
-  xr = xn;
-  yr = yn;
+  RotoTraslaRighe(T.DaUno(6), x, y, w, xr, yr);
   if (wr) *wr = w;
 }
 
 // RotoTraslaPunto on points 1..n, which xr, yr must hold; they may be x, y.
+// Nothing is written when an array or T is short: it throws first.
 template <class A, class B>
 void RotoTraslaPunti(const Vettore<A>& x, const Vettore<A>& y, const Vettore<double>& T,
                      Vettore<B>& xr, Vettore<B>& yr, int n) {
-  for (int i = 1; i <= n; ++i) {
+  if (n < 1) return;
+  const A* xp = x.DaUno(n);
+  const A* yp = y.DaUno(n);
+  B* xrp = xr.DaUno(n);
+  B* yrp = yr.DaUno(n);
+  std::array<double, 6> t;  // read once: the points written are not T
+  std::copy_n(T.DaUno(6), 6, t.begin());
+  for (int i = 0; i < n; ++i) {
     double xi, yi;
-    RotoTraslaPunto(x(i), y(i), T, xi, yi);
-    xr(i) = static_cast<B>(xi);
-    yr(i) = static_cast<B>(yi);
+    RotoTraslaRighe(t.data(), xp[i], yp[i], 1, xi, yi);
+    xrp[i] = static_cast<B>(xi);
+    yrp[i] = static_cast<B>(yi);
   }
 }
 

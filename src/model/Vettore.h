@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 template <class T>
@@ -22,6 +23,15 @@ class Vettore {
 
   T& operator()(int i) { return dati_[Posizione(i)]; }
   const T& operator()(int i) const { return dati_[Posizione(i)]; }
+
+  // Elements 1..n as a plain array from 0, once the array is known to hold
+  // them (it throws otherwise); nullptr when n < 1.
+  const T* DaUno(int n) const {
+    if (n < 1) return nullptr;
+    (*this)(n);
+    return &(*this)(1);
+  }
+  T* DaUno(int n) { return const_cast<T*>(std::as_const(*this).DaUno(n)); }
 
   int Lb() const { return lb_; }
   int Ub() const { return lb_ + static_cast<int>(dati_.size()) - 1; }
