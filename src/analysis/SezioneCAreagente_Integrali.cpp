@@ -150,13 +150,19 @@ void SezioneCAreagente::MomentiUltimiAcciaioSub(double& Mx, double& My, int n,
                                                 const Vettore<float>& x, const Vettore<float>& y,
                                                 const Vettore<float>& aree, int tipo) const {
   const Materiali::LeggeAcciaio legge = MaterialiCorrenti().Acciaio(tipo);
-  for (int i = 1; i <= n; ++i) {
-    const double eps = Materiali::EpsAcciaio(EpsCsup, EpsCinf, y(i), hTotale, ySezMax);
+  const float* xp = x.DaUno(n);
+  const float* yp = y.DaUno(n);
+  const float* ap = aree.DaUno(n);
+  double mx = Mx, my = My;
+  for (int i = 0; i < n; ++i) {
+    const double eps = Materiali::EpsAcciaio(EpsCsup, EpsCinf, yp[i], hTotale, ySezMax);
     // Tension positive: its moment is that of a compression of -F.
-    const double F = aree(i) * legge.Sigma(tipo == 1 ? eps + EpsInizialeCavo(i) : eps);
-    Mx += F * (yPtoCalcoloM - y(i));
-    My += F * (xPtoCalcoloM - x(i));
+    const double F = ap[i] * legge.Sigma(tipo == 1 ? eps + EpsInizialeCavo(i + 1) : eps);
+    mx += F * (yPtoCalcoloM - yp[i]);
+    my += F * (xPtoCalcoloM - xp[i]);
   }
+  Mx = mx;
+  My = my;
 }
 
 double SezioneCAreagente::EpsInizialeCavo(int i) const {

@@ -30,7 +30,9 @@ float ProfonditaAsseNeutro(float h, float epsSup, float epsInf) {
 void DeformazioniAcciaio(int n, const Vettore<float>& y, float epsSup, float epsInf, float h,
                          float ySup, Vettore<double>& eps) {
   eps.ReDim(1, n);
-  for (int i = 1; i <= n; ++i) eps(i) = Materiali::EpsAcciaio(epsSup, epsInf, y(i), h, ySup);
+  const float* yp = y.DaUno(n);
+  double* e = eps.DaUno(n);
+  for (int i = 0; i < n; ++i) e[i] = Materiali::EpsAcciaio(epsSup, epsInf, yp[i], h, ySup);
 }
 
 }  // namespace
