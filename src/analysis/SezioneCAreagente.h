@@ -168,9 +168,12 @@ class SezioneCAreagente : public Matematica::Equazione, private AcciaiSezione {
   // what the whole section could carry at fcd and fyd: the check of every
   // solve, whatever tolerance the search was given.
   bool InEquilibrio(double N) const;
-  // Finds the plane in equilibrium with N; false, after telling the user,
-  // when there is none between the bracketing planes or the search fails.
-  bool EquilibrioTraslazione(double N);
+  // The same check of the plane's axial residual, already computed.
+  bool EntroPortata(double residuo) const;
+  // Finds the plane in equilibrium with N and its axial residual; false,
+  // after telling the user, when there is none between the bracketing planes
+  // or the search fails.
+  bool EquilibrioTraslazione(double N, double& residuo);
   // Axial residual of the plane of parameter x = EpsCsup - EpsCinf; N is the
   // parameter.
   double yEquazione(double& x, const std::optional<double>& N) override;
@@ -203,6 +206,8 @@ class SezioneCAreagente : public Matematica::Equazione, private AcciaiSezione {
                                int tipo) const;
   // Initial strain of tendon i; 0 when none was given.
   double EpsInizialeCavo(int i) const;
+
+  double residuoPiano_ = 0;  // axial residual of the last plane yEquazione set
 
   double Area_b = 0;  // n-weighted steel: area, first moments about x and y
   double stat_x_b = 0;

@@ -61,7 +61,8 @@ void SezioneCAreagente::CalcolaMomentiUltimi(double N, int& tipo, double& Mx, do
   ApprossimazioneRisultante = std::fabs(Nlim) / 1000000;
 
   Tipo_Rottura = tipo;
-  const bool equilibrio = EquilibrioTraslazione(N) && InEquilibrio(N);
+  double residuo;
+  const bool equilibrio = EquilibrioTraslazione(N, residuo) && EntroPortata(residuo);
   tipo = Tipo_Rottura;
   if (!equilibrio) {
     Esito = EsitoCalcoloSlu::NonConvergente;
@@ -114,13 +115,17 @@ bool SezioneCAreagente::ControllaForzaAssialeLimite(double N, double& Nlim) {
 }
 
 bool SezioneCAreagente::InEquilibrio(double N) const {
+  return EntroPortata(RisultanteAssiale(EpsCsup, EpsCinf, N));
+}
+
+bool SezioneCAreagente::EntroPortata(double residuo) const {
   double portata = Contorno->Area * MaterialiCorrenti().SIGCU;
   for (int i = 1; i <= nBarre; ++i) portata += std::fabs(AreeBarre(i)) * Stato.Fyd[0];
   for (int i = 1; i <= nCavi; ++i) portata += std::fabs(AreeCavi(i)) * Stato.Fyd[1];
-  return std::fabs(RisultanteAssiale(EpsCsup, EpsCinf, N)) <= portata / 1000000;
+  return std::fabs(residuo) <= portata / 1000000;
 }
 
-bool SezioneCAreagente::EquilibrioTraslazione(double N) {
+bool SezioneCAreagente::EquilibrioTraslazione(double N, double& residuo) {
   const Materiali& materiali = MaterialiCorrenti();
   const double tol = ApprossimazioneRisultante;
   const double epsCu = materiali.epsCu, epsSu = materiali.EPSSU;
@@ -136,7 +141,7 @@ bool SezioneCAreagente::EquilibrioTraslazione(double N) {
     EpsCinf = static_cast<float>(-epsSu - (hTotale - hUtile) * (epsSu + epsCu) / hUtile);
   }
   double x1 = EpsCsup - EpsCinf;
-  const double r1 = RisultanteAssiale(EpsCsup, EpsCinf, N);
+  const double r1 = residuo = RisultanteAssiale(EpsCsup, EpsCinf, N);
   if (std::fabs(r1) < tol) return true;
 
   // End: uniform elongation when the start plane compresses too much, uniform
@@ -150,12 +155,14 @@ bool SezioneCAreagente::EquilibrioTraslazione(double N) {
     EpsCsup = EpsCinf = static_cast<float>(materiali.EPSP);
   }
   double x2 = EpsCsup - EpsCinf;
-  const double r2 = RisultanteAssiale(EpsCsup, EpsCinf, N);
+  const double r2 = residuo = RisultanteAssiale(EpsCsup, EpsCinf, N);
   if (std::fabs(r2) < tol) return true;
 
   if (r1 * r2 <= 0) {
     bool trovata = false;
+    // A root found is the last plane tried: its residual is kept.
     Matematica::RadiceRegulaFalsi(*this, x1, x2, tol, N, &trovata);
+    residuo = residuoPiano_;
     return trovata;
   }
   std::string testo = "ERRORE! Il procedimento non converge.";
@@ -166,7 +173,8 @@ bool SezioneCAreagente::EquilibrioTraslazione(double N) {
 
 double SezioneCAreagente::yEquazione(double& x, const std::optional<double>& N) {
   VariaEps(x);
-  return RisultanteAssiale(EpsCsup, EpsCinf, N.value_or(0));
+  residuoPiano_ = RisultanteAssiale(EpsCsup, EpsCinf, N.value_or(0));
+  return residuoPiano_;
 }
 
 void SezioneCAreagente::VariaEps(double x) {
