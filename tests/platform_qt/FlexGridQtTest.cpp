@@ -97,6 +97,25 @@ TEST_F(GrigliaSuSchermo, PlacedSizedAndFilledFromItsModel) {
   EXPECT_EQ(g.Top(), 600);
 }
 
+TEST_F(GrigliaSuSchermo, AGridChangedWhileHiddenIsLaidOutWhenShown) {
+  griglia->hide();
+  g.SetRows(40);
+  g.SetCols(3);
+  g.SetFormatString(">Punto|>N [kN]|>un'intestazione lunga");
+  g.SetColWidth(2, 300);
+  g.SetTopRow(20);
+  g.SetRow(25);
+  EXPECT_EQ(griglia->model()->rowCount(), 39);
+  griglia->show();
+  // The long header widens its column, and the model learns the width.
+  const QHeaderView& colonne = *griglia->horizontalHeader();
+  EXPECT_GT(colonne.sectionSize(1), PixelDaTwips(300));
+  EXPECT_EQ(colonne.sectionSize(1), PixelDaTwips(g.ColWidth(2)));
+  EXPECT_EQ(griglia->verticalScrollBar()->value(), 19);
+  EXPECT_EQ(g.TopRow(), 20);
+  EXPECT_EQ(griglia->currentIndex().row(), 24);
+}
+
 TEST_F(GrigliaSuSchermo, ACellIsDrawnWhereTheModelPlacesItAlsoWhenScrolled) {
   g.SetRows(100);
   g.SetCols(8);

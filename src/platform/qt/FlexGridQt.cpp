@@ -168,6 +168,15 @@ void FlexGridQt::CellaCambiata(int riga, int colonna) {
 
 void FlexGridQt::StrutturaCambiata() {
   if (seguendo_) return;
+  // Hidden, the grid keeps its model current and is laid out when shown: the
+  // values behind a chart are measured and sized only if the user asks.
+  if (!isVisible()) {
+    Guardia guardia(seguendo_);
+    modello_->Ricarica();
+    daImpaginare_ = true;
+    return;
+  }
+  daImpaginare_ = false;
   {
     Guardia guardia(seguendo_);
     modello_->Ricarica();
@@ -181,6 +190,10 @@ void FlexGridQt::StrutturaCambiata() {
 
 void FlexGridQt::FormatoCambiato() {
   if (seguendo_) return;
+  if (!isVisible()) {
+    daImpaginare_ = true;
+    return;
+  }
   {
     Guardia guardia(seguendo_);
     ApplicaFormato();
@@ -189,7 +202,7 @@ void FlexGridQt::FormatoCambiato() {
 }
 
 void FlexGridQt::CellaCorrenteCambiata() {
-  if (seguendo_) return;
+  if (seguendo_ || daImpaginare_) return;
   {
     Guardia guardia(seguendo_);
     ApplicaCorrente();
@@ -198,13 +211,18 @@ void FlexGridQt::CellaCorrenteCambiata() {
 }
 
 void FlexGridQt::ScorrimentoCambiato() {
-  if (seguendo_) return;
+  if (seguendo_ || daImpaginare_) return;
   {
     Guardia guardia(seguendo_);
     ApplicaScorrimento();
   }
   // The view may not scroll as far as asked: the model learns where it is.
   ScorrimentoDallaVista();
+}
+
+void FlexGridQt::showEvent(QShowEvent* evento) {
+  QTableView::showEvent(evento);
+  if (daImpaginare_) StrutturaCambiata();
 }
 
 void FlexGridQt::GeometriaCambiata() {

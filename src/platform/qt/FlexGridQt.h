@@ -5,7 +5,8 @@
 // it is drawn. Cells are not edited by the view: the window lays its own text
 // box over the current cell. Place the grid through its model, or as any
 // widget: the model takes the widget's place as the widget receives it (a
-// hidden one when it is shown).
+// hidden one when it is shown). A hidden grid is sized and scrolled when it
+// is shown.
 #include <functional>
 
 #include <QTableView>
@@ -41,6 +42,7 @@ class FlexGridQt : public QTableView, private VistaFlexGrid {
   void currentChanged(const QModelIndex& attuale, const QModelIndex& precedente) override;
   void moveEvent(QMoveEvent* evento) override;
   void resizeEvent(QResizeEvent* evento) override;
+  void showEvent(QShowEvent* evento) override;
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
   void updateGeometries() override;
   void scrollContentsBy(int dx, int dy) override;
@@ -72,6 +74,9 @@ class FlexGridQt : public QTableView, private VistaFlexGrid {
   QAbstractButton* angolo_;
   // Set while the view follows the model, so that it does not echo back.
   bool seguendo_ = false;
+  // Set when the model changed while the grid was hidden: shown, it is laid
+  // out again from the model.
+  bool daImpaginare_ = false;
 };
 
 }  // namespace platform
