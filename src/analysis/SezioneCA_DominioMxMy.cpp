@@ -225,9 +225,12 @@ void SezioneCA::ScriveGrigliaGraficoMxMy(Finestre::FinestraDominio& finestra,
     const platform::FlexGrid::FormatoNumero migliaia = [](int cifre, double valore) {
       return Formattazione::FormattaMigliaia(cifre, valore);
     };
+    // Row numbers are whole: their plain text is the integer's.
+    const platform::FlexGrid::FormatoNumero intero = [](int, double valore) {
+      return std::to_string(static_cast<long long>(valore));
+    };
     for (int i = 1; i <= n; ++i) {
-      // Row numbers are whole: their plain text is the integer's.
-      griglia.SetTextMatrix(i, 0, std::to_string(i));
+      griglia.SetNumeroMatrix(i, 0, i, 0, intero);
       for (int j = 1; j <= nColonne; ++j)
         griglia.SetNumeroMatrix(i, j, tabella(i, j), cifre[static_cast<std::size_t>(j) - 1],
                                 migliaia);

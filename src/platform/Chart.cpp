@@ -38,17 +38,32 @@ void Chart::Ridimensiona(int righe, int colonne) {
   if (static_cast<long long>(righe) * colonne > INT_MAX)
     throw std::length_error("grafico di troppe celle");
   const size_t nuove = static_cast<size_t>(righe) * static_cast<size_t>(colonne);
-  if (colonne == columnCount_) {
-    // Row by row, the rows that stay are where they were.
-    celle_.resize(nuove);
-  } else {
-    std::vector<std::variant<std::string, double>> celle(nuove);
-    for (int r = 0; r < std::min(righe, rowCount_); ++r)
-      for (int c = 0; c < std::min(colonne, columnCount_); ++c)
-        celle[static_cast<size_t>(r) * static_cast<size_t>(colonne) + static_cast<size_t>(c)] =
-            std::move(celle_[Posizione(r + 1, c + 1)]);
-    celle_ = std::move(celle);
+  if (colonne != columnCount_) {
+    // The cells that stay move to their new places in the same memory, each
+    // read before it is written over: from the first when the rows shorten,
+    // from the last when they lengthen. The others come empty.
+    const int restano = std::min(righe, rowCount_), comuni = std::min(colonne, columnCount_);
+    const auto indice = [](int r, int c, int perRiga) {
+      return static_cast<size_t>(r) * static_cast<size_t>(perRiga) + static_cast<size_t>(c);
+    };
+    const auto sposta = [&](int r, int c) {
+      const size_t da = indice(r, c, columnCount_), a = indice(r, c, colonne);
+      if (a != da) celle_[a] = std::move(celle_[da]);
+    };
+    if (nuove > celle_.size()) celle_.resize(nuove);
+    if (colonne < columnCount_) {
+      for (int r = 0; r < restano; ++r)
+        for (int c = 0; c < comuni; ++c) sposta(r, c);
+    } else {
+      for (int r = restano - 1; r >= 0; --r)
+        for (int c = comuni - 1; c >= 0; --c) sposta(r, c);
+    }
+    for (int r = 0; r < righe; ++r)
+      for (int c = r < restano ? comuni : 0; c < colonne; ++c)
+        celle_[indice(r, c, colonne)] = std::string();
   }
+  // Row by row, the rows that stay are where they were.
+  celle_.resize(nuove);
   serie_.resize(static_cast<size_t>(std::min(colonne, columnCount_)));
   for (int item = columnCount_ + 1; item <= colonne; ++item)
     serie_.push_back(SeriePredefinita(item));

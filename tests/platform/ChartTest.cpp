@@ -57,6 +57,37 @@ TEST(Chart, TheCurrentCellReadsAndWritesTheTable) {
   EXPECT_EQ(c.Row(), 0);
 }
 
+TEST(Chart, ResizedEitherWayTheCellsThatStayKeepTheirValuesAndTheRestComeEmpty) {
+  // Against a table kept cell by cell: rows and columns cut and added in
+  // turn, with texts and numbers in every cell written.
+  Chart c;
+  std::vector<std::vector<std::string>> attesa;
+  int righe = 0, colonne = 0;
+  unsigned seme = 7;
+  for (int passo = 0; passo < 200; ++passo) {
+    seme = seme * 1103515245u + 12345u;
+    righe = static_cast<int>(seme >> 16) % 6;
+    if (passo % 3 != 0) colonne = static_cast<int>(seme >> 8) % 7;
+    c.SetRowCount(righe);
+    c.SetColumnCount(colonne);
+    attesa.resize(static_cast<size_t>(righe));
+    for (auto& riga : attesa) riga.resize(static_cast<size_t>(colonne));
+    for (int r = 1; r <= righe; ++r)
+      for (int k = 1; k <= colonne; ++k)
+        ASSERT_EQ(c.Testo(r, k), attesa[r - 1][k - 1]) << "passo " << passo;
+    if (righe == 0 || colonne == 0) continue;
+    const int r = static_cast<int>(seme >> 4) % righe + 1, k = static_cast<int>(seme >> 12) % colonne + 1;
+    c.SetRow(r);
+    c.SetColumn(k);
+    if (passo % 2 == 0) {
+      c.SetDataNumero(passo);
+    } else {
+      c.SetData("t" + std::to_string(passo));
+    }
+    attesa[r - 1][k - 1] = c.Testo(r, k);
+  }
+}
+
 TEST(Chart, ANumberIsKeptAsItIsAndWrittenOnlyWhenItsTextIsRead) {
   const SeparatoriProva virgola(",", ".");
   Chart c;
