@@ -38,31 +38,32 @@ void Chart::Ridimensiona(int righe, int colonne) {
   if (static_cast<long long>(righe) * colonne > INT_MAX)
     throw std::length_error("grafico di troppe celle");
   const size_t nuove = static_cast<size_t>(righe) * static_cast<size_t>(colonne);
-  if (colonne != columnCount_) {
+  if (righe != rowCount_) {
     // The cells that stay move to their new places in the same memory, each
-    // read before it is written over: from the first when the rows shorten,
-    // from the last when they lengthen. The others come empty.
-    const int restano = std::min(righe, rowCount_), comuni = std::min(colonne, columnCount_);
-    const auto indice = [](int r, int c, int perRiga) {
-      return static_cast<size_t>(r) * static_cast<size_t>(perRiga) + static_cast<size_t>(c);
+    // read before it is written over: from the first when the columns
+    // shorten, from the last when they lengthen. The others come empty.
+    const int restano = std::min(colonne, columnCount_), comuni = std::min(righe, rowCount_);
+    const auto indice = [](int c, int r, int perColonna) {
+      return static_cast<size_t>(c) * static_cast<size_t>(perColonna) + static_cast<size_t>(r);
     };
-    const auto sposta = [&](int r, int c) {
-      const size_t da = indice(r, c, columnCount_), a = indice(r, c, colonne);
+    const auto sposta = [&](int c, int r) {
+      const size_t da = indice(c, r, rowCount_), a = indice(c, r, righe);
       if (a != da) celle_[a] = std::move(celle_[da]);
     };
     if (nuove > celle_.size()) celle_.resize(nuove);
-    if (colonne < columnCount_) {
-      for (int r = 0; r < restano; ++r)
-        for (int c = 0; c < comuni; ++c) sposta(r, c);
+    if (righe < rowCount_) {
+      for (int c = 0; c < restano; ++c)
+        for (int r = 0; r < comuni; ++r) sposta(c, r);
     } else {
-      for (int r = restano - 1; r >= 0; --r)
-        for (int c = comuni - 1; c >= 0; --c) sposta(r, c);
+      for (int c = restano - 1; c >= 0; --c)
+        for (int r = comuni - 1; r >= 0; --r) sposta(c, r);
     }
-    for (int r = 0; r < righe; ++r)
-      for (int c = r < restano ? comuni : 0; c < colonne; ++c)
-        celle_[indice(r, c, colonne)] = std::string();
+    for (int c = 0; c < colonne; ++c)
+      for (int r = c < restano ? comuni : 0; r < righe; ++r)
+        celle_[indice(c, r, righe)] = std::string();
   }
-  // Row by row, the rows that stay are where they were.
+  // Column by column, the columns that stay are where they were; cut and
+  // added again, a column comes back empty.
   celle_.resize(nuove);
   serie_.resize(static_cast<size_t>(std::min(colonne, columnCount_)));
   for (int item = columnCount_ + 1; item <= colonne; ++item)

@@ -180,8 +180,8 @@ class Chart : public GeometriaControllo {
   std::size_t Posizione(int riga, int colonna) const {
     Verifica(riga, rowCount_, "riga");
     Verifica(colonna, columnCount_, "colonna");
-    return static_cast<size_t>(riga - 1) * static_cast<size_t>(columnCount_) +
-           static_cast<size_t>(colonna - 1);
+    return static_cast<size_t>(colonna - 1) * static_cast<size_t>(rowCount_) +
+           static_cast<size_t>(riga - 1);
   }
   void Ridimensiona(int righe, int colonne);
   void Cambiato() {
@@ -192,7 +192,9 @@ class Chart : public GeometriaControllo {
   int rowCount_ = 0, columnCount_ = 0;
   int row_ = 0, column_ = 0;
   int rowLabelCount_ = 1;
-  std::vector<std::variant<std::string, double>> celle_;  // row by row
+  // Column by column: a series' points lie together, and series come and go
+  // without moving the others.
+  std::vector<std::variant<std::string, double>> celle_;
   std::vector<SerieGrafico> serie_;
   std::string title_;
   std::string axisTitle_[2];

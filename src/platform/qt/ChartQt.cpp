@@ -27,13 +27,17 @@ constexpr double RaggioSelezione = 6;
 // The ticks of a value axis Qt makes.
 constexpr int TacchePredefinite = 5;
 
-// A cell given as a number is drawn as it is; a text, as the number it reads.
-std::optional<double> ValoreCella(const Chart& dati, int riga, int colonna) {
+// A cell given as a number is drawn as it is; a text, as the number it
+// reads. False for a cell that gives no number to draw. (An out-parameter:
+// an optional returned here cost a stall on every cell of the table.)
+bool ValoreCella(const Chart& dati, int riga, int colonna, double& valore) {
   if (const auto numero = dati.Numero(riga, colonna)) {
-    if (!std::isfinite(*numero)) return std::nullopt;
-    return *numero;
+    valore = *numero;
+    return std::isfinite(valore);
   }
-  return NumeroDaTesto(dati.Testo(riga, colonna));
+  const auto letto = NumeroDaTesto(dati.Testo(riga, colonna));
+  if (letto) valore = *letto;
+  return letto.has_value();
 }
 
 QColor ColoreQt(Colore colore) { return QColor(static_cast<QRgb>(colore)); }
@@ -228,15 +232,14 @@ void ChartQt::Ricostruisci() {
     disegnata.righe.clear();
     disegnata.puntoDellaRiga.clear();
     for (int r = 1; r <= dati.RowCount(); ++r) {
-      const auto px = ValoreCella(dati, r, colonna);
-      const auto py = ValoreCella(dati, r, colonna + 1);
-      if (!px || !py) continue;
+      double px, py;
+      if (!ValoreCella(dati, r, colonna, px) || !ValoreCella(dati, r, colonna + 1, py)) continue;
       // A click picks the first of equal points: the repeats add nothing.
-      if (dellaSerie.empty() || dellaSerie.back().x() != *px || dellaSerie.back().y() != *py) {
-        dellaSerie.append(QPointF(*px, *py));
+      if (dellaSerie.empty() || dellaSerie.back().x() != px || dellaSerie.back().y() != py) {
+        dellaSerie.append(QPointF(px, py));
         disegnata.righe.push_back(r);
-        x.Aggiungi(*px);
-        y.Aggiungi(*py);
+        x.Aggiungi(px);
+        y.Aggiungi(py);
       }
       disegnata.puntoDellaRiga.emplace_back(r, static_cast<int>(dellaSerie.size()) - 1);
     }
