@@ -61,11 +61,10 @@ Poligono Poligono::DaVertici(Vettore<double>&& x, Vettore<double>&& y, int n) {
 
 void Poligono::ScriviVertici(std::vector<double>& vertici) const {
   const int n = std::max(nVertici_, 0);
-  vertici.resize(2 * static_cast<size_t>(n));
-  for (int i = 1; i <= n; ++i) {
-    vertici[static_cast<size_t>(i) - 1] = x_(i);
-    vertici[static_cast<size_t>(n + i) - 1] = y_(i);
-  }
+  const double* x = x_.DaUno(n);
+  const double* y = y_.DaUno(n);
+  vertici.assign(x, x + n);
+  vertici.insert(vertici.end(), y, y + n);
 }
 
 bool Poligono::StessiVertici(const std::vector<double>& vertici) const {

@@ -11,9 +11,8 @@
 
 namespace {
 
-// A side and its box along x (asse 0) and y (asse 1).
+// A side's box along x (asse 0) and y (asse 1), in a row with the others.
 struct Lato {
-  Grafica::Segmento s;
   double minimo[2], massimo[2];
   int i;  // the side runs from vertex i to the next
 };
@@ -44,7 +43,7 @@ struct Scorta {
   // Sides of each cell of the grid, all 0 between searches; the end of each
   // cell's list in elenco; the cells with sides, in the order found.
   std::vector<int> conta, fine, occupate;
-  std::vector<const Lato*> elenco;
+  std::vector<Lato> elenco;  // copies, so that a cell's pairs are read in a row
 };
 
 Scorta& ScortaDelThread() {
@@ -52,9 +51,9 @@ Scorta& ScortaDelThread() {
   return scorta;
 }
 
-// Sides that follow one another share a vertex and meet there.
-bool Consecutivi(const Lato& a, const Lato& b, int n) {
-  const int k = std::abs(a.i - b.i);
+// Sides i and j (of n) that follow one another share a vertex and meet there.
+bool Consecutivi(int i, int j, int n) {
+  const int k = std::abs(i - j);
   return k == 1 || k == n - 1;
 }
 
@@ -121,13 +120,14 @@ std::optional<bool> IncrociatiNellaGriglia(Scorta& scorta, const Prova& incrocia
   }
   int fatte = 0;
   for (const int c : occupate) fine[static_cast<size_t>(c)] = fatte += conta[static_cast<size_t>(c)];
-  std::vector<const Lato*>& elenco = scorta.elenco;
+  std::vector<Lato>& elenco = scorta.elenco;
   elenco.resize(voci);
   // Filled from each list's end back, which leaves fine at each list's start.
   for (size_t k = n; k-- > 0;) {
     const std::array<int, 4>& c = celle[k];
     for (int y = c[2]; y <= c[3]; ++y)
-      for (int x = c[0]; x <= c[1]; ++x) elenco[static_cast<size_t>(--fine[static_cast<size_t>(y * g + x)])] = &lati[k];
+      for (int x = c[0]; x <= c[1]; ++x)
+        elenco[static_cast<size_t>(--fine[static_cast<size_t>(y * g + x)])] = lati[k];
   }
 
   bool incrocio = false;
@@ -135,14 +135,14 @@ std::optional<bool> IncrociatiNellaGriglia(Scorta& scorta, const Prova& incrocia
     const int inizio = fine[static_cast<size_t>(c)];
     const int oltre = inizio + conta[static_cast<size_t>(c)];
     for (int p = inizio; p < oltre && !incrocio; ++p) {
-      const Lato& a = *elenco[static_cast<size_t>(p)];
+      const Lato& a = elenco[static_cast<size_t>(p)];
       for (int q = p + 1; q < oltre; ++q) {
-        const Lato& b = *elenco[static_cast<size_t>(q)];
+        const Lato& b = elenco[static_cast<size_t>(q)];
         // One branch for the four sides of the boxes: most pairs of a cell
         // are apart, or consecutive.
         const bool sovrapposti = (b.minimo[0] <= a.massimo[0]) & (a.minimo[0] <= b.massimo[0]) &
                                  (b.minimo[1] <= a.massimo[1]) & (a.minimo[1] <= b.massimo[1]);
-        if (!sovrapposti || Consecutivi(a, b, static_cast<int>(n))) continue;
+        if (!sovrapposti || Consecutivi(a.i, b.i, static_cast<int>(n))) continue;
         const int angolo = cella(1, std::max(a.minimo[1], b.minimo[1])) * g +
                            cella(0, std::max(a.minimo[0], b.minimo[0]));
         if (angolo == c && incrociati(a, b)) {
@@ -183,32 +183,36 @@ bool Poligono::CercaLatiIncrociati() const {
   // Two sides can only cross where their boxes meet, up to the rounding of
   // the crossing of their lines: below 1E-14 of the square of the largest
   // coordinate over millions of nearly parallel pairs of every size. The
-  // boxes are grown by a thousand times as much.
-  double d = 0;
-  bool finite = true;
-  for (int i = 1; i <= n; ++i) {
-    d = std::max(d, std::max(std::fabs(x_(i)), std::fabs(y_(i))));
-    finite = finite && std::isfinite(x_(i)) && std::isfinite(y_(i));
-  }
+  // boxes are grown by a thousand times as much. The extremes hold the
+  // largest coordinate, whatever their start.
+  const double d = std::max({std::fabs(xMin), std::fabs(xMax), std::fabs(yMin), std::fabs(yMax)});
   const double margine = 1E-11 * d * d;
   Scorta& scorta = ScortaDelThread();
   std::vector<Lato>& lati = scorta.lati;
   lati.resize(static_cast<size_t>(n));
-  for (int i = 1; i <= n; ++i) {
-    const int j = i < n ? i + 1 : 1;
-    const Grafica::Segmento s{x_(i), y_(i), x_(j), y_(j)};
-    lati[i - 1] = {s,
-                   {std::min(s.x1, s.x2) - margine, std::min(s.y1, s.y2) - margine},
-                   {std::max(s.x1, s.x2) + margine, std::max(s.y1, s.y2) + margine},
-                   i};
+  const double* x = x_.DaUno(n);
+  const double* y = y_.DaUno(n);
+  bool finite = true;
+  // Side i, from vertex i to the next.
+  const auto segmento = [x, y, n](int i) {
+    const int j = i < n ? i : 0;
+    return Grafica::Segmento{x[i - 1], y[i - 1], x[j], y[j]};
+  };
+  for (int k = 0; k < n; ++k) {
+    const Grafica::Segmento s = segmento(k + 1);
+    lati[static_cast<size_t>(k)] = {
+        {std::min(s.x1, s.x2) - margine, std::min(s.y1, s.y2) - margine},
+        {std::max(s.x1, s.x2) + margine, std::max(s.y1, s.y2) + margine},
+        k + 1};
+    finite = finite && std::isfinite(x[k]) && std::isfinite(y[k]);
   }
   // Sides that share a vertex meet there; only the others are tried, the
   // lower-numbered side first.
-  const auto incrociati = [n, tolleranza](const Lato& a, const Lato& b) {
+  const auto incrociati = [n, tolleranza, &segmento](const Lato& a, const Lato& b) {
     double xc, yc;
-    return !Consecutivi(a, b, n) &&
-           Grafica::IntersezioneSegmenti(a.i < b.i ? a.s : b.s, a.i < b.i ? b.s : a.s, xc, yc,
-                                         tolleranza, true);
+    return !Consecutivi(a.i, b.i, n) &&
+           Grafica::IntersezioneSegmenti(segmento(std::min(a.i, b.i)), segmento(std::max(a.i, b.i)),
+                                         xc, yc, tolleranza, true);
   };
   // Boxes of infinite or undefined extent say nothing: every pair is tried.
   if (!std::isfinite(margine) || !finite) {

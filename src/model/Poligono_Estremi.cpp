@@ -10,11 +10,13 @@ void Poligono::MaxMin(double& xMin, double& xMax, double& yMin, double& yMax,
   yMin = grande;
   xMax = -grande;
   yMax = -grande;
-  for (int i = 1; i <= nVertici_; ++i) {
-    if (x_(i) < xMin) xMin = x_(i);
-    if (x_(i) > xMax) xMax = x_(i);
-    if (y_(i) < yMin) yMin = y_(i);
-    if (y_(i) > yMax) yMax = y_(i);
+  const double* x = x_.DaUno(nVertici_);
+  const double* y = y_.DaUno(nVertici_);
+  for (int i = 0; i < nVertici_; ++i) {
+    if (x[i] < xMin) xMin = x[i];
+    if (x[i] > xMax) xMax = x[i];
+    if (y[i] < yMin) yMin = y[i];
+    if (y[i] > yMax) yMax = y[i];
   }
   if (tolleranza) *tolleranza = std::max(xMax - xMin, yMax - yMin) / 1E9;
 }
