@@ -11,19 +11,6 @@
 using VariabiliPubbliche::MaterialiCorrenti;
 using VariabiliPubbliche::Stato;
 
-namespace {
-
-// Rectangles 1..MaxRettangoli of strips 1..n of a strip table as a plain
-// array, row after row from (1, 1), once the table is known to hold them (it
-// throws otherwise); nullptr when n < 1.
-const float* Righe(const Matrice<float>& tabella, int n) {
-  if (n < 1) return nullptr;
-  tabella(n, StrisceRettangolini::MaxRettangoli);
-  return &tabella(1, 1);
-}
-
-}  // namespace
-
 double SezioneCAreagente::RisultanteAssiale(double epsSup, double epsInf, double N) const {
   return RisultanteCls(epsSup, epsInf) - RisultanteAcciaio(epsSup, epsInf) - N;
 }
@@ -104,38 +91,12 @@ void SezioneCAreagente::MomentiUltimiCls(double& Mx, double& My) const {
     Mx = (ySezMax - yPtoCalcoloM + a - xc) * rc * bTotale;
     return;
   }
-  // Strip by strip from the top down to the compressed depth, with the
-  // arithmetic of Poligono::RettangolinoMomenti on the tables as plain arrays.
-  const StrisceRettangolini& strisce = Contorno->Strisce();
-  const int n = Contorno->nRettangolini_;
-  const float* altezze = strisce.Altezza.DaUno(n);
-  const float* yCentri = strisce.yCentro.DaUno(n);
-  const int* rettangoli = strisce.nRettangoli.DaUno(n);
-  const float* larghezze = Righe(strisce.Larghezza, n);
-  const float* xCentri = Righe(strisce.xCentro, n);
-  double mx = 0, my = 0, t = 0;
-  for (int i = 0; i < n; ++i) {
-    const double s = t;
-    t += altezze[i];
-    if (t > xc) t = xc;
-    const double m = (s + t) / 2;
-    const int nr = rettangoli[i];
-    // Checked past the rows known to be there.
-    if (nr > StrisceRettangolini::MaxRettangoli)
-      strisce.Larghezza(i + 1, nr), strisce.xCentro(i + 1, nr);
-    const float* b = larghezze + static_cast<size_t>(i) * strisce.Larghezza.Colonne();
-    const float* x = xCentri + static_cast<size_t>(i) * strisce.xCentro.Colonne();
-    double Sx = 0, Sy = 0;
-    for (int k = 0; k < nr; ++k) {
-      const double a = (t - s) * b[k];
-      Sx += a * (yCentri[i] - yPtoCalcoloM);
-      Sy += a * (x[k] - xPtoCalcoloM);
-    }
+  double mx = 0, my = 0;
+  Contorno->MomentiStrisce(xc, xPtoCalcoloM, yPtoCalcoloM, [&](double m, double Sx, double Sy) {
     const double sigma = materiali.SigmaCls(ei + (es - ei) * (h - m) / h);
     mx += sigma * Sx;
     my += sigma * Sy;
-    if (t >= xc) break;
-  }
+  });
   Mx = mx;
   My = my;
 }

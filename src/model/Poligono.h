@@ -233,10 +233,13 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // area; m receives the mid-depth. Inline, as the integration loops call
   // them strip by strip.
   double RettangolinoArea(double& t, double L, double s, double& m, int i) const;
-  // The same part of strip i: its first moments about y = y0 (Sx) and about
-  // x = x0 (Sy), the lever arm in y being the strip's own mid-line.
-  void RettangolinoMomenti(double& t, double L, double s, double& m, int i, double& Sx,
-                           double& Sy, double x0, double y0) const;
+  // The strips from the top down, each cut at depth L, to the one that
+  // reaches it: f(m, Sx, Sy) for each, with m the middle depth of its part
+  // and its first moments about y = y0 (Sx) and about x = x0 (Sy), the lever
+  // arm in y being the strip's own mid-line. Inline, on the tables as plain
+  // arrays, as the ultimate run calls it at every run.
+  template <class F>
+  void MomentiStrisce(double L, double x0, double y0, F&& f) const;
 
   // ---- Division by a line and by an area ratio
 
@@ -404,14 +407,36 @@ inline double Poligono::RettangolinoArea(double& t, double L, double s, double& 
   return area;
 }
 
-inline void Poligono::RettangolinoMomenti(double& t, double L, double s, double& m, int i,
-                                          double& Sx, double& Sy, double x0, double y0) const {
-  AvanzaProfondita(i, t, L, s, m);
-  Sx = 0;
-  Sy = 0;
-  for (int k = 1; k <= strisce_.nRettangoli(i); ++k) {
-    const double a = (t - s) * strisce_.Larghezza(i, k);
-    Sx += a * (strisce_.yCentro(i) - y0);
-    Sy += a * (strisce_.xCentro(i, k) - x0);
+template <class F>
+void Poligono::MomentiStrisce(double L, double x0, double y0, F&& f) const {
+  const int n = nRettangolini_;
+  if (n < 1) return;
+  constexpr int massimo = StrisceRettangolini::MaxRettangoli;
+  const StrisceRettangolini& st = strisce_;
+  const float* altezze = st.Altezza.DaUno(n);
+  const float* yCentri = st.yCentro.DaUno(n);
+  const int* rettangoli = st.nRettangoli.DaUno(n);
+  // Rows 1..n of the rectangle tables, from (1, 1), once known to be there.
+  st.Larghezza(n, massimo), st.xCentro(n, massimo);
+  const float* larghezze = &st.Larghezza(1, 1);
+  const float* xCentri = &st.xCentro(1, 1);
+  double t = 0;
+  for (int i = 0; i < n; ++i) {
+    const double s = t;
+    t += altezze[i];
+    if (t > L) t = L;
+    const double m = (s + t) / 2;
+    const int nr = rettangoli[i];
+    if (nr > massimo) st.Larghezza(i + 1, nr), st.xCentro(i + 1, nr);  // checked past them
+    const float* b = larghezze + static_cast<size_t>(i) * st.Larghezza.Colonne();
+    const float* x = xCentri + static_cast<size_t>(i) * st.xCentro.Colonne();
+    double Sx = 0, Sy = 0;
+    for (int k = 0; k < nr; ++k) {
+      const double a = (t - s) * b[k];
+      Sx += a * (yCentri[i] - y0);
+      Sy += a * (x[k] - x0);
+    }
+    f(m, Sx, Sy);
+    if (t >= L) break;
   }
 }

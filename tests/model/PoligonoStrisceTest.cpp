@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -53,15 +54,19 @@ TEST(PoligonoStrisce, RectangleTablesAndPartsOfAStrip) {
   EXPECT_EQ(p.Strisce().yCentro, (Vettore<float>{35, 25, 15, 5}));
   EXPECT_EQ(p.Strisce().xCentro(4, 1), 10);
 
-  double t = 0, m = 0, Sx, Sy;
+  double t = 0, m = 0;
   EXPECT_EQ(p.RettangolinoArea(t, 7, 0, m, 1), 140);
   EXPECT_EQ(t, 7);
   EXPECT_EQ(m, 3.5);
-  // The lever arm stays the strip's mid-line when the strip is cut.
-  t = 0;
-  p.RettangolinoMomenti(t, 7, 0, m, 1, Sx, Sy, 4, 40);
-  EXPECT_EQ(Sx, 140 * (35 - 40));
-  EXPECT_EQ(Sy, 140 * (10 - 4));
+  // The lever arm stays the strip's mid-line when the strip is cut, and the
+  // strips below the cut are not visited.
+  p.DiscretizzaPoligono(4, altezza, larghezza, yMax);
+  std::vector<std::array<double, 3>> parti;
+  p.MomentiStrisce(17, 4, 40, [&](double mezzo, double Sx, double Sy) {
+    parti.push_back({mezzo, Sx, Sy});
+  });
+  EXPECT_EQ(parti, (std::vector<std::array<double, 3>>{{5, 200 * (35 - 40), 200 * (10 - 4)},
+                                                      {13.5, 140 * (25 - 40), 140 * (10 - 4)}}));
 
   // The tables are not copied.
   EXPECT_TRUE(p.Copia().Strisce().Altezza.Vuoto());
@@ -105,13 +110,13 @@ TEST(PoligonoStrisce, StripsApproachAreaAndFirstMoments) {
       double altezza, larghezza, yMax, area = 0, Sx = 0, Sy = 0, t = 0;
       p.DiscretizzaPoligono(n, altezza, larghezza, yMax);
       for (int i = 1; i <= n; ++i) {
-        const double s = t;
-        double m, tArea = t, sx, sy;
-        area += p.RettangolinoArea(tArea, 1e30, s, m, i);
-        p.RettangolinoMomenti(t, 1e30, s, m, i, sx, sy, 0, 0);
+        double m;
+        area += p.RettangolinoArea(t, 1e30, t, m, i);
+      }
+      p.MomentiStrisce(1e30, 0, 0, [&](double, double sx, double sy) {
         Sx += sx;
         Sy += sy;
-      }
+      });
       // The mid-line rule errs by less than one strip's share.
       EXPECT_LE(std::fabs(area - p.Area), p.Area / n) << n;
       EXPECT_LE(std::fabs(Sx - p.stat_x), momento / n) << n;
