@@ -356,8 +356,9 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   static void AvvisoFrastagliato();
   float rapportoAree_ = 0;  // the fraction of Dividi, read by yEquazione
 
-  // The search of LatiIncrociati: the sides whose boxes meet, found in a grid
-  // of cells or by a sweep along one axis.
+  // The search of LatiIncrociati: the sides whose boxes meet, found by a
+  // sweep along one axis, the sides ordered by merging the outline's
+  // stretches when they are few, or else in a grid of cells.
   bool CercaLatiIncrociati() const;
   // The last answer of LatiIncrociati and the vertices it holds for; shared,
   // never changed, by the copies of the polygon.

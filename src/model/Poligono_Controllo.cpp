@@ -44,6 +44,10 @@ struct Scorta {
   // cell's list in elenco; the cells with sides, in the order found.
   std::vector<int> conta, fine, occupate;
   std::vector<Lato> elenco;  // copies, so that a cell's pairs are read in a row
+  // The starts of the stretches of an ordering by merges, then n; the sides
+  // of the pass being merged.
+  std::vector<int> inizi;
+  std::vector<Lato> riserva;
 };
 
 Scorta& ScortaDelThread() {
@@ -55,6 +59,71 @@ Scorta& ScortaDelThread() {
 bool Consecutivi(int i, int j, int n) {
   const int k = std::abs(i - j);
   return k == 1 || k == n - 1;
+}
+
+// The stretches of the outline over which the low ends of the boxes along
+// asse only rise or only fall: where each starts, then n. False when there
+// are more than massimi.
+bool Tratti(const std::vector<Lato>& lati, int asse, size_t massimi, std::vector<int>& inizi) {
+  const size_t n = lati.size();
+  const auto basso = [&](size_t k) { return lati[k].minimo[asse]; };
+  inizi.clear();
+  for (size_t k = 0; k < n;) {
+    if (inizi.size() == massimi) return false;
+    inizi.push_back(static_cast<int>(k));
+    size_t oltre = k + 1;
+    if (oltre < n && basso(oltre) < basso(k))
+      while (oltre < n && basso(oltre) <= basso(oltre - 1)) ++oltre;
+    else
+      while (oltre < n && basso(oltre) >= basso(oltre - 1)) ++oltre;
+    k = oltre;
+  }
+  inizi.push_back(static_cast<int>(n));
+  return true;
+}
+
+// Orders the sides along asse from the stretches Tratti found: the falling
+// ones turned round, then all merged two by two.
+void OrdinaPerTratti(Scorta& scorta, int asse) {
+  std::vector<Lato>& lati = scorta.lati;
+  std::vector<int>& inizi = scorta.inizi;
+  for (size_t t = 0; t + 1 < inizi.size(); ++t) {
+    const auto primo = lati.begin() + inizi[t], oltre = lati.begin() + inizi[t + 1];
+    if (oltre[-1].minimo[asse] < primo->minimo[asse]) std::reverse(primo, oltre);
+  }
+  const auto prima = [asse](const Lato& a, const Lato& b) { return a.minimo[asse] < b.minimo[asse]; };
+  std::vector<Lato>& fusi = scorta.riserva;
+  fusi.resize(lati.size());
+  while (inizi.size() > 2) {
+    size_t tratti = 0;
+    // A last stretch without a pair is merged with nothing: copied.
+    for (size_t t = 0; t + 1 < inizi.size(); t += 2) {
+      const auto a = lati.begin();
+      const size_t fine = std::min(t + 2, inizi.size() - 1);
+      std::merge(a + inizi[t], a + inizi[t + 1], a + inizi[t + 1], a + inizi[fine],
+                 fusi.begin() + inizi[t], prima);
+      inizi[++tratti] = inizi[fine];
+    }
+    inizi.resize(tratti + 1);
+    lati.swap(fusi);
+  }
+}
+
+// The sides ordered along asse, each tried against those that start along
+// asse before it ends.
+template <class Prova>
+bool IncrociatiInOrdine(const std::vector<Lato>& lati, int asse, const Prova& incrociati) {
+  const int altro = 1 - asse;
+  for (size_t p = 0; p < lati.size(); ++p) {
+    const Lato& a = lati[p];
+    for (size_t q = p + 1; q < lati.size() && lati[q].minimo[asse] <= a.massimo[asse]; ++q) {
+      const Lato& b = lati[q];
+      if (b.minimo[altro] <= a.massimo[altro] && a.minimo[altro] <= b.massimo[altro] &&
+          incrociati(a, b))
+        return true;
+    }
+  }
+  return false;
 }
 
 // The sides whose boxes meet, found in a grid of fine cells; a pair is
@@ -221,20 +290,18 @@ bool Poligono::CercaLatiIncrociati() const {
         if (incrociati(lati[p], lati[q])) return true;
     return false;
   }
+  // An outline that runs along an axis in a few stretches, as a circle or
+  // most drawn sections do, is put in order along it by merging them: few
+  // stretches let few boxes overlap along the axis.
+  for (int asse = 0; asse < 2; ++asse)
+    if (Tratti(lati, asse, 8, scorta.inizi)) {
+      OrdinaPerTratti(scorta, asse);
+      return IncrociatiInOrdine(lati, asse, incrociati);
+    }
   if (const auto esito = IncrociatiNellaGriglia(scorta, incrociati)) return *esito;
   // The sweep runs along the axis on which fewer boxes overlap.
   const long long lungoX = CoppieLungoAsse(lati, 0);
   const int asse = lungoX <= CoppieLungoAsse(lati, 1) ? 0 : 1;
   if (asse == 0) OrdinaLungoAsse(lati, 0);
-  const int altro = 1 - asse;
-  for (size_t p = 0; p < lati.size(); ++p) {
-    const Lato& a = lati[p];
-    for (size_t q = p + 1; q < lati.size() && lati[q].minimo[asse] <= a.massimo[asse]; ++q) {
-      const Lato& b = lati[q];
-      if (b.minimo[altro] <= a.massimo[altro] && a.minimo[altro] <= b.massimo[altro] &&
-          incrociati(a, b))
-        return true;
-    }
-  }
-  return false;
+  return IncrociatiInOrdine(lati, asse, incrociati);
 }

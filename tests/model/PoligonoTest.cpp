@@ -159,10 +159,11 @@ bool OgniCoppiaDiLati(const Poligono& p) {
   return false;
 }
 
-TEST(PoligonoControllo, GridAndSweepAnswerAsEveryPair) {
+TEST(PoligonoControllo, SearchesAnswerAsEveryPair) {
   std::mt19937 caso(7);
-  // Up to 150 vertices: grids of up to 13 x 13 cells, and long slanted
-  // sides that leave the search to the sweep.
+  // Up to 150 vertices: circles and diagonals that run in a few stretches,
+  // rough outlines for grids of up to 13 x 13 cells, and long slanted sides
+  // that leave the search to the sweep.
   std::uniform_int_distribution<int> vertici(4, 150);
   std::uniform_real_distribution<double> u(0, 1);
   int incrociati = 0, prove = 0;
