@@ -110,13 +110,15 @@ void OrdinaPerTratti(Scorta& scorta, int asse) {
 }
 
 // The sides ordered along asse, each tried against those that start along
-// asse before it ends.
+// asse before it ends; nothing once more than limite pairs were looked at.
 template <class Prova>
-bool IncrociatiInOrdine(const std::vector<Lato>& lati, int asse, const Prova& incrociati) {
+std::optional<bool> IncrociatiInOrdine(const std::vector<Lato>& lati, int asse,
+                                       const Prova& incrociati, size_t limite) {
   const int altro = 1 - asse;
   for (size_t p = 0; p < lati.size(); ++p) {
     const Lato& a = lati[p];
     for (size_t q = p + 1; q < lati.size() && lati[q].minimo[asse] <= a.massimo[asse]; ++q) {
+      if (limite-- == 0) return std::nullopt;
       const Lato& b = lati[q];
       if (b.minimo[altro] <= a.massimo[altro] && a.minimo[altro] <= b.massimo[altro] &&
           incrociati(a, b))
@@ -291,17 +293,20 @@ bool Poligono::CercaLatiIncrociati() const {
     return false;
   }
   // An outline that runs along an axis in a few stretches, as a circle or
-  // most drawn sections do, is put in order along it by merging them: few
-  // stretches let few boxes overlap along the axis.
+  // most drawn sections do, is put in order along it by merging them. Few
+  // boxes overlap along such an axis, unless the outline zigzags with a
+  // drift, as a spring: past a few pairs a side the grid takes over.
   for (int asse = 0; asse < 2; ++asse)
     if (Tratti(lati, asse, 8, scorta.inizi)) {
       OrdinaPerTratti(scorta, asse);
-      return IncrociatiInOrdine(lati, asse, incrociati);
+      if (const auto esito = IncrociatiInOrdine(lati, asse, incrociati, 16 * lati.size()))
+        return *esito;
+      break;
     }
   if (const auto esito = IncrociatiNellaGriglia(scorta, incrociati)) return *esito;
-  // The sweep runs along the axis on which fewer boxes overlap.
+  // The sweep runs along the axis on which fewer boxes overlap, to the end.
   const long long lungoX = CoppieLungoAsse(lati, 0);
   const int asse = lungoX <= CoppieLungoAsse(lati, 1) ? 0 : 1;
   if (asse == 0) OrdinaLungoAsse(lati, 0);
-  return IncrociatiInOrdine(lati, asse, incrociati);
+  return *IncrociatiInOrdine(lati, asse, incrociati, lati.size() * lati.size());
 }

@@ -162,18 +162,22 @@ bool OgniCoppiaDiLati(const Poligono& p) {
 TEST(PoligonoControllo, SearchesAnswerAsEveryPair) {
   std::mt19937 caso(7);
   // Up to 150 vertices: circles and diagonals that run in a few stretches,
-  // rough outlines for grids of up to 13 x 13 cells, and long slanted sides
-  // that leave the search to the sweep.
+  // rough outlines for grids of up to 13 x 13 cells, long slanted sides that
+  // leave the search to the sweep, and springs whose long sides all overlap
+  // along their one stretch.
   std::uniform_int_distribution<int> vertici(4, 150);
   std::uniform_real_distribution<double> u(0, 1);
   int incrociati = 0, prove = 0;
   for (int t = 0; t < 6000; ++t) {
-    const int n = vertici(caso), famiglia = t % 4;
+    const int n = vertici(caso), famiglia = t % 5;
     Vettore<double> x(1, n), y(1, n);
     for (int i = 1; i <= n; ++i) {
       if (famiglia == 0) {  // a 6 x 6 grid: shared vertices, collinear overlaps, touching
         x(i) = std::floor(u(caso) * 6);
         y(i) = std::floor(u(caso) * 6);
+      } else if (famiglia == 4) {  // a spring drifting right, closed by a side on its left
+        x(i) = i < n ? ((i + 1) % 2) * 1000 + i * 0.01 : -1;
+        y(i) = i < n ? i * 10 : (n - 1) * 10;
       } else {  // star-shaped, rough (1), far from the origin (2), nearly parallel diagonals (3)
         const double a = Matematica::DuePi * i / n, r = 100 * (1 + (famiglia == 1 ? u(caso) : 0.1));
         x(i) = r * std::cos(a) + (famiglia == 2 ? 1E5 : 0);
