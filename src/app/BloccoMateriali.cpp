@@ -1,7 +1,6 @@
 #include "app/BloccoMateriali.h"
 
 #include <cmath>
-#include <type_traits>
 
 #include "app/FileInOut.h"
 #include "model/Formato.h"
@@ -17,19 +16,18 @@ using Generale::FileInOut;
 using Generale::VersioneMinore;
 using VariabiliPubbliche::Stato;
 
-// "nome = letto: sostituito con predefinito" of a value replaced.
+}  // namespace
+
 std::string Sostituito(Intervalli::Grandezza g, double letto, double predefinito,
-                       const char* nome) {
+                       const std::string& nome) {
   const Intervalli::Intervallo& i = Intervalli::Di(g);
   const std::string unita = *i.unita ? std::string(" ") + i.unita : "";
   const std::string valore = std::isfinite(letto)
                                  ? Intervalli::TestoValore(g, letto, nome)
-                                 : std::string(nome) + " non finito";
+                                 : nome + " non finito";
   return valore + ": sostituito con " + Formattazione::TestoNumero(predefinito * i.scala) +
          unita + "\r\n";
 }
-
-}  // namespace
 
 void BloccoMaterialiLeggeScrive(Generale::FileDati& file, const std::string& modo,
                                 const std::string& versione) {
@@ -73,9 +71,7 @@ std::string SostituisceValoriFuoriIntervallo() {
   using G = Intervalli::Grandezza;
   std::string elenco;
   const auto controlla = [&](G g, auto& campo, double predefinito, const char* nome) {
-    if (Intervalli::Dentro(g, campo)) return;
-    elenco += Sostituito(g, campo, predefinito, nome);
-    campo = static_cast<std::remove_reference_t<decltype(campo)>>(predefinito);
+    Sostituisce(elenco, g, campo, predefinito, nome);
   };
   auto& s = Stato;
   controlla(G::AlfaCC, s.AlfaCC, 0.85, "αcc");
@@ -114,8 +110,8 @@ std::string SostituisceValoriFuoriIntervallo() {
   return elenco;
 }
 
-void AvvisaValoriSostituiti() {
-  const std::string elenco = SostituisceValoriFuoriIntervallo();
+void AvvisaValoriSostituiti(const std::string& altri) {
+  const std::string elenco = SostituisceValoriFuoriIntervallo() + altri;
   if (elenco.empty()) return;
   platform::MsgBox("Valori fuori dai limiti, sostituiti con quelli di Default:\r\n" +
                        elenco.substr(0, elenco.size() - 2),

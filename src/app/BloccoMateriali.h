@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/FileDati.h"
+#include "model/Intervalli.h"
 
 namespace FileImpostazioni {
 
@@ -19,8 +20,24 @@ void BloccoMaterialiLeggeScrive(Generale::FileDati& file, const std::string& mod
 // empty when none was.
 std::string SostituisceValoriFuoriIntervallo();
 
-// The same, then one box that lists the values replaced, when there are any.
-// Called after each file that fills those values is read whole.
-void AvvisaValoriSostituiti();
+// The same, then one box that lists the values replaced, altri (lines of
+// the file's own values replaced) after them, when there are any. Called
+// after each file that fills those values is read whole.
+void AvvisaValoriSostituiti(const std::string& altri = "");
+
+// "nome = letto: sostituito con predefinito", a line of that box.
+std::string Sostituito(Intervalli::Grandezza g, double letto, double predefinito,
+                       const std::string& nome);
+
+// campo x scala out of the range of g: campo becomes predefinito / scala
+// and elenco gets its line.
+template <class T>
+void Sostituisce(std::string& elenco, Intervalli::Grandezza g, T& campo, double predefinito,
+                 const std::string& nome, double scala = 1) {
+  const double valore = static_cast<double>(campo) * scala;
+  if (Intervalli::Dentro(g, valore)) return;
+  elenco += Sostituito(g, valore, predefinito, nome);
+  campo = static_cast<T>(predefinito / scala);
+}
 
 }  // namespace FileImpostazioni

@@ -1,12 +1,12 @@
 #include "app/FileDati.h"
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 #include <utility>
 
 #include "app/Codifica.h"
+#include "platform/FileLeggibile.h"
 #include "platform/FileSostituito.h"
 
 namespace Generale {
@@ -21,10 +21,11 @@ bool FineLinea(char c) { return c == '\r' || c == '\n'; }
 }  // namespace
 
 FileDati FileDati::ApriLettura(const std::string& percorso) {
+  bool manca = false;
+  const std::string motivo = platform::MotivoNonLeggibile(percorso, DimensioneMassima, &manca);
+  if (!motivo.empty()) throw ErroreFile(manca ? ErroreFileNonTrovato : ErroreAccesso, motivo);
   std::ifstream ingresso(percorso, std::ios::binary);
-  std::error_code errore;
-  if (!ingresso || std::filesystem::is_directory(percorso, errore))
-    throw ErroreFile(ErroreFileNonTrovato, "File non trovato: " + percorso);
+  if (!ingresso) throw ErroreFile(ErroreAccesso, "Il file " + percorso + " non può essere letto.");
   std::string contenuto{std::istreambuf_iterator<char>(ingresso), std::istreambuf_iterator<char>()};
   if (ingresso.bad()) throw ErroreFile(ErroreDispositivo, "Errore di lettura: " + percorso);
   FileDati file = DaContenuto(contenuto);
@@ -45,6 +46,8 @@ FileDati FileDati::DaContenuto(const std::string& contenuto) {
 FileDati FileDati::ApriScrittura(const std::string& percorso) {
   FileDati file;
   file.destinazione_ = platform::DestinazioneSalvataggio(percorso);
+  if (platform::SolaLettura(file.destinazione_))
+    throw ErroreFile(ErroreSolaLettura, "Il file " + file.destinazione_ + " è di sola lettura.");
   file.uscita_ = platform::CreaTemporaneo(file.destinazione_, file.temporaneo_);
   if (!file.uscita_)
     throw ErroreFile(ErroreAccesso, "Impossibile creare un file accanto a " + file.destinazione_);
@@ -125,6 +128,12 @@ std::string FileDati::LeggiRiga() {
   std::string riga = testo_.substr(inizio, posizione_ - inizio);
   ConsumaSeparatore();
   return riga;
+}
+
+bool FileDati::Esaurito() const {
+  for (std::size_t i = posizione_; i < testo_.size(); ++i)
+    if (!Blanco(testo_[i]) && !FineLinea(testo_[i])) return false;
+  return true;
 }
 
 void FileDati::ScriviRiga(const std::string& riga) {

@@ -9,6 +9,7 @@
 // Writing goes to a temporary file beside the target (a symbolic link's
 // target, the link kept), created under a fresh name; closing puts it in place of the target, so a write
 // that fails leaves the old file as it was.
+#include <cstdint>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -25,6 +26,7 @@ inline constexpr int ErroreFileNonTrovato = 53;
 inline constexpr int ErroreModoFile = 54;
 inline constexpr int ErroreDispositivo = 57;
 inline constexpr int ErroreFineFile = 62;
+inline constexpr int ErroreSolaLettura = 70;
 inline constexpr int ErroreAccesso = 75;
 // A record reported as incomplete to the user.
 inline constexpr int ErroreRecordIncompleto = 1000;
@@ -48,9 +50,19 @@ struct CampoLetto {
 
 class FileDati {
  public:
-  // ErroreFileNonTrovato when the file cannot be read.
+  // The largest project the program writes: 32767 rows in each of the
+  // outline, bar, tendon and acting-point tables, four Singles a row at most
+  // (about 60 bytes), and the column's two stirrup tables of 32767 rows of
+  // nine Singles (about 130 bytes): some 16 MB. The settings and materials
+  // files are far smaller. Four times that is refused unread.
+  static constexpr std::uintmax_t DimensioneMassima = 64u << 20;
+
+  // ErroreFileNonTrovato when the file is not there; ErroreAccesso, with a
+  // sentence that names it, for a folder, a pipe or a device, a file larger
+  // than DimensioneMassima or one that cannot be read.
   static FileDati ApriLettura(const std::string& percorso);
-  // ErroreAccesso when the temporary file cannot be created.
+  // ErroreSolaLettura for a file its owner made read-only (it stays as it
+  // is); ErroreAccesso when the temporary file cannot be created.
   static FileDati ApriScrittura(const std::string& percorso);
   // A file already read into memory, with the bytes as they would be on disk.
   static FileDati DaContenuto(const std::string& contenuto);
@@ -76,6 +88,8 @@ class FileDati {
   CampoLetto LeggiCampo();
   // The rest of the current line, its line end consumed.
   std::string LeggiRiga();
+  // Reading: nothing left but blanks and line ends.
+  bool Esaurito() const;
 
   // One line, CR LF added.
   void ScriviRiga(const std::string& riga);

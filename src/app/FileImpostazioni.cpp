@@ -55,7 +55,9 @@ void CaricaPredefiniti() {
   Stato.SigmaSAmm[1] = avvio.SigmaSAmm[1];
 }
 
-void Records(FileDati& file, const std::string& modo) {
+// Reads or writes the records; when reading, the line of a unit the
+// program does not have, replaced by "cm".
+std::string Records(FileDati& file, const std::string& modo) {
   const bool lettura = modo == "L";
   std::string titolo;
   std::string versione = Generale::VersioneFileCorrente;
@@ -70,7 +72,11 @@ void Records(FileDati& file, const std::string& modo) {
   BloccoMaterialiLeggeScrive(file, modo, versione);
 
   FileInOut(modo, file, Stato.UnitaLunghezza);
-  if (lettura && Stato.UnitaLunghezza != "mm") Stato.UnitaLunghezza = "cm";
+  std::string unita;
+  if (lettura && Stato.UnitaLunghezza != "mm" && Stato.UnitaLunghezza != "cm") {
+    unita = "L'unità di lunghezza \"" + Stato.UnitaLunghezza + "\": sostituita con cm\r\n";
+    Stato.UnitaLunghezza = "cm";
+  }
 
   if (precedente("6.0"))
     FileInOut(modo, file, Stato.Rck, Stato.SigmaSAmm[0], Stato.SigmaCAmm, Stato.TauC0, Stato.TauC1,
@@ -90,6 +96,7 @@ void Records(FileDati& file, const std::string& modo) {
   FileInOutSenzaMessaggio(modo, file, Stato.CopriferroProgetto,
                           Stato.PassoArrotondamento[0], Stato.PassoArrotondamento[1]);
   FileInOutSenzaMessaggio(modo, file, Stato.Fck, Stato.Fyk);
+  return unita;
 }
 
 // Why the values read cannot be kept: empty when they can. Values out of
@@ -124,12 +131,12 @@ bool FileIniLeggeScrive(const std::string& modo) {
   const VariabiliPubbliche::StatoProgramma predefiniti = Stato;
   try {
     FileDati file = lettura ? FileDati::ApriLettura(percorso) : FileDati::ApriScrittura(percorso);
-    Records(file, lettura ? "L" : "S");
+    const std::string unita = Records(file, lettura ? "L" : "S");
     file.Chiudi();
     if (!lettura) return true;
     const std::string motivo = ValoriNonValidi();
     if (motivo.empty()) {
-      AvvisaValoriSostituiti();
+      AvvisaValoriSostituiti(unita);
       return true;
     }
     Stato = predefiniti;
@@ -143,7 +150,8 @@ bool FileIniLeggeScrive(const std::string& modo) {
       if (!manca || !Stato.IniMancanteSegnalato) MessaggioLetturaFallita();
       Stato.IniMancanteSegnalato = Stato.IniMancanteSegnalato || manca;
     } else if (errore.Numero() != Generale::ErroreRecordIncompleto) {
-      Messaggi::MessaggioScritturaFallita(percorso);
+      Messaggi::MessaggioScritturaFallita(percorso,
+                                          errore.Numero() == Generale::ErroreSolaLettura);
     }
     return false;
   }

@@ -10,6 +10,7 @@
 #include "app/TabelleMateriali.h"
 #include "model/Formato.h"
 #include "model/GeneraleTesto.h"
+#include "model/Intervalli.h"
 #include "model/Materiali.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
@@ -67,13 +68,61 @@ void Costanti(const std::string& modo, FileDati& file) {
   FileInOut(modo, file, Stato.RapportoN[0]);
 }
 
+// Why a grade cannot stand: a value out of its range, ftk below fyk.
+std::string Motivo(const RigaAcciaio& r) {
+  using G = Intervalli::Grandezza;
+  using Intervalli::TestoValore;
+  if (!Intervalli::Dentro(G::Fyk, r.Fyk)) return TestoValore(G::Fyk, r.Fyk);
+  if (!Intervalli::Dentro(G::Fyk, r.Ftk)) return TestoValore(G::Fyk, r.Ftk, "ftk");
+  if (r.Ftk < r.Fyk)
+    return TestoValore(G::Fyk, r.Ftk, "ftk") + " minore di " + TestoValore(G::Fyk, r.Fyk);
+  if (!Intervalli::Dentro(G::SigmaSAmm, r.TensioneAmmissibile))
+    return TestoValore(G::SigmaSAmm, r.TensioneAmmissibile);
+  return "";
+}
+
+std::string Motivo(const RigaCalcestruzzo& r) {
+  using G = Intervalli::Grandezza;
+  if (!Intervalli::Dentro(G::Fck, r.Fck)) return Intervalli::TestoValore(G::Fck, r.Fck);
+  if (!Intervalli::Dentro(G::Rck, r.Rck)) return Intervalli::TestoValore(G::Rck, r.Rck);
+  return "";
+}
+
+// Grades that cannot stand leave the table, one line each in elenco; a
+// table left without any takes its default rows.
+template <class Riga>
+void TogliGradiNonValidi(Vettore<Riga>& tabella, const Vettore<Riga>& predefinite,
+                         std::string& elenco) {
+  std::vector<Riga> valide;
+  for (const Riga& r : tabella.Dati()) {
+    const std::string motivo = Motivo(r);
+    if (motivo.empty())
+      valide.push_back(r);
+    else
+      elenco += "\"" + r.Designazione + "\", " + motivo + ": tolto dalla tabella\r\n";
+  }
+  if (valide.size() == tabella.Dati().size()) return;
+  if (valide.empty()) {
+    tabella = predefinite;
+    return;
+  }
+  tabella = Vettore<Riga>(1, static_cast<int>(valide.size()));
+  tabella.Dati() = std::move(valide);
+}
+
 void Leggi(FileDati& file) {
   Costanti("L", file);
-  FileImpostazioni::AvvisaValoriSostituiti();
-  for (int normativa = 0; normativa <= 2; ++normativa)
-    LeggeMateriale("L", file, *VariabiliPubbliche::TabellaAcciaiNormativa(normativa));
+  std::string elenco;
+  for (int normativa = 0; normativa <= 2; ++normativa) {
+    Vettore<RigaAcciaio>& tabella = *VariabiliPubbliche::TabellaAcciaiNormativa(normativa);
+    LeggeMateriale("L", file, tabella);
+    TogliGradiNonValidi(tabella, TabelleMateriali::AcciaiPredefiniti(normativa), elenco);
+  }
   VariabiliPubbliche::AssegnaMatrAcciaio();
   LeggeMateriale("L", file, Stato.TabellaCalcestruzzi);
+  TogliGradiNonValidi(Stato.TabellaCalcestruzzi, TabelleMateriali::CalcestruzziPredefiniti(),
+                      elenco);
+  FileImpostazioni::AvvisaValoriSostituiti(elenco);
 }
 
 void Scrivi(FileDati& file, Finestre::GriglieMateriali* finestra) {
@@ -185,7 +234,8 @@ bool FileMaterialiLeggeScrive(const std::string& modo, Finestre::GriglieMaterial
     } else {
       const auto* erroreFile = dynamic_cast<const ErroreFile*>(&errore);
       if (!erroreFile || erroreFile->Numero() != Generale::ErroreRecordIncompleto)
-        Messaggi::MessaggioScritturaFallita(percorso);
+        Messaggi::MessaggioScritturaFallita(
+            percorso, erroreFile && erroreFile->Numero() == Generale::ErroreSolaLettura);
     }
     return false;
   }

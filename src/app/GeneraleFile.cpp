@@ -5,6 +5,7 @@
 #include "app/Messaggi.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/ErroreEsecuzione.h"
+#include "platform/FileSostituito.h"
 #include "platform/MsgBox.h"
 #include "platform/Sistema.h"
 
@@ -46,6 +47,12 @@ bool LeggeScrive(const std::string& percorso, const std::string& modo, std::stri
   return true;
 }
 
+void AvvisaSolaLettura(const std::string& percorso, const char* comeFare) {
+  platform::MsgBox("Il file " + percorso + " è di sola lettura e non viene sostituito.\r\n" +
+                       comeFare,
+                   platform::Pulsanti::Ok, platform::Icona::Esclamazione);
+}
+
 }  // namespace
 
 std::string FiltroFile(const std::string& descrizione, const std::string& estensione) {
@@ -61,8 +68,14 @@ bool DialogoFile(std::string& nomeFile, std::string& percorsoFile, const std::st
   dialogo.FilterIndex = 2;
   dialogo.FileName = NomeProposto(nomeFile, estensione);
   dialogo.DefaultExt = estensione;
-  dialogo.ShowSave();
-  const std::string percorso = platform::SistemaCorrente().GetAbsolutePathName(dialogo.FileName);
+  std::string percorso;
+  // A file its owner protected is not replaced: the dialog comes back.
+  for (;;) {
+    dialogo.ShowSave();
+    percorso = platform::SistemaCorrente().GetAbsolutePathName(dialogo.FileName);
+    if (!platform::SolaLettura(percorso)) break;
+    AvvisaSolaLettura(percorso, "Scegliere un altro nome.");
+  }
   return LeggeScrive(percorso, "S", nomeFile, percorsoFile, finestra, prefisso);
 }
 
@@ -105,6 +118,10 @@ bool ApriSalvaFile(int modo, const std::string& descrizione, std::string& nomeFi
             !percorsoFile.empty()
                 ? percorsoFile
                 : (std::filesystem::path(Stato.CartellaDati) / (nomeFile + "." + estensione)).string();
+        if (platform::SolaLettura(percorso)) {
+          AvvisaSolaLettura(percorso, "Salvare il progetto con un altro nome.");
+          return DialogoFile(nomeFile, percorsoFile, estensione, dialogo, finestra, prefisso, filtro);
+        }
         return LeggeScrive(percorso, "S", nomeFile, percorsoFile, finestra, prefisso);
       }
       default:
@@ -157,7 +174,8 @@ bool ApriFileRigaComando(const std::string& rigaComando, std::string& nomeFile,
   }
   Stato.CartellaDati = Cartella(completo);
   nomeFile.clear();
-  if (!std::filesystem::is_regular_file(completo, errore)) {
+  // A folder or a device named is told by the reading, for what it is.
+  if (!std::filesystem::exists(completo, errore)) {
     platform::MsgBox("File " + completo + " non trovato ", platform::Pulsanti::Ok,
                      platform::Icona::Critica);
     return false;

@@ -9,6 +9,7 @@
 
 #include "model/Formattazione.h"
 #include "platform/ErroreEsecuzione.h"
+#include "platform/FileLeggibile.h"
 #include "platform/MsgBox.h"
 
 namespace ImportaDxf {
@@ -174,19 +175,25 @@ bool Chiusa(const Gruppi& g, const Entita& e) {
 float Arrotonda(double valore, double scala) {
   const double arrotondato = std::nearbyint(valore * scala) / scala;
   if (!(std::fabs(arrotondato) <= std::numeric_limits<float>::max()))
-    throw platform::ErroreEsecuzione(6, "Overflow");
+    throw platform::ErroreEsecuzione(
+        6, "Una coordinata o un'area del disegno supera il massimo di un numero a singola "
+           "precisione (3.4E+38).");
   return static_cast<float>(arrotondato);
 }
 
 // Counts are 16-bit, as the window's grids count their rows.
-void ControllaConteggio(std::size_t n) {
-  if (n > static_cast<std::size_t>(std::numeric_limits<short>::max()))
-    throw platform::ErroreEsecuzione(6, "Overflow");
+void ControllaConteggio(std::size_t n, const char* cosa) {
+  constexpr auto massimo = static_cast<std::size_t>(std::numeric_limits<short>::max());
+  if (n > massimo)
+    throw platform::ErroreEsecuzione(6, "Il disegno ha " + std::to_string(n) + " " + cosa +
+                                            ": una sezione ne può avere al più " +
+                                            std::to_string(massimo) + ".");
 }
 
-void ScriveCerchi(const std::vector<Cerchio>& cerchi, int colonne, int& n, Matrice<float>& m) {
+void ScriveCerchi(const std::vector<Cerchio>& cerchi, int colonne, int& n, Matrice<float>& m,
+                  const char* cosa) {
   if (cerchi.empty()) return;
-  ControllaConteggio(cerchi.size());
+  ControllaConteggio(cerchi.size(), cosa);
   n = static_cast<int>(cerchi.size());
   m.ReDim(0, n, 1, colonne);
   for (int i = 1; i <= n; ++i) {
@@ -265,7 +272,7 @@ std::optional<SezioneDxf> LeggeDXFLayer(std::istream& file, SceltaLayerDxf& scel
   SezioneDxf sezione;
   if (!letti.contorno.empty()) {
     const std::vector<std::complex<double>> punti = ContornoConCorde(letti.contorno, letti.chiuso);
-    ControllaConteggio(punti.size());
+    ControllaConteggio(punti.size(), "vertici di contorno");
     sezione.nFigure = static_cast<int>(punti.size());
     sezione.Figure.ReDim(1, sezione.nFigure, 0, 2);
     for (int i = 1; i <= sezione.nFigure; ++i) {
@@ -276,8 +283,8 @@ std::optional<SezioneDxf> LeggeDXFLayer(std::istream& file, SceltaLayerDxf& scel
     sezione.ArchiSostituiti = std::any_of(letti.contorno.begin(), letti.contorno.begin() + lati,
                                           [](const VerticeDxf& v) { return v.bulge != 0; });
   }
-  ScriveCerchi(letti.barre, 3, sezione.nBarre, sezione.Barre);
-  ScriveCerchi(letti.cavi, 4, sezione.nCavi, sezione.Cavi);
+  ScriveCerchi(letti.barre, 3, sezione.nBarre, sezione.Barre, "barre");
+  ScriveCerchi(letti.cavi, 4, sezione.nCavi, sezione.Cavi, "cavi");
 
   if (letti.contorno.empty()) {
     Stato.LayerConfermati = false;
@@ -292,12 +299,24 @@ std::optional<SezioneDxf> LeggeDXFLayer(std::istream& file, SceltaLayerDxf& scel
 
 std::optional<SezioneDxf> ImportaFileDxf(const std::string& percorso, SceltaLayerDxf& scelta) {
   try {
+    const std::string motivo = platform::MotivoNonLeggibile(percorso, DimensioneMassima);
+    if (!motivo.empty()) throw platform::ErroreEsecuzione(75, motivo);
     std::ifstream file(percorso, std::ios::binary);
     if (!file) throw platform::ErroreFile(errno, percorso);
+    // A drawing saved in UTF-16 has a zero in each of its first characters.
+    char inizio[2] = {'0', '0'};
+    file.read(inizio, 2);
+    const auto byte = [](char c) { return static_cast<unsigned char>(c); };
+    if (inizio[0] == 0 || inizio[1] == 0 || (byte(inizio[0]) >= 0xFE && byte(inizio[1]) >= 0xFE))
+      throw platform::ErroreEsecuzione(
+          5, "Il file è scritto in UTF-16: salvare il disegno come DXF di testo ASCII.");
+    file.clear();
+    file.seekg(0);
     return LeggeDXFLayer(file, scelta);
   } catch (const platform::ErroreEsecuzione& errore) {
     Stato.LayerConfermati = false;
-    platform::MsgBox(errore.Descrizione());
+    platform::MsgBox("Il disegno " + percorso + " non può essere importato.\r\n" +
+                     errore.Descrizione());
     return std::nullopt;
   }
 }

@@ -13,6 +13,7 @@
 // whole file is read before anything is handed back, so a failed import
 // leaves the caller's section as it was.
 #include <complex>
+#include <cstdint>
 #include <istream>
 #include <optional>
 #include <string>
@@ -45,11 +46,14 @@ inline constexpr const char* MessaggioCaviNonTrovati =
 inline constexpr const char* MessaggioArchiSostituiti =
     "Gli archi del contorno sono stati sostituiti da corde.";
 
+inline constexpr const char* TestoFineFile =
+    "Il file finisce prima del marcatore EOF: il disegno è incompleto o non è un DXF di testo.";
+
 // Lines of a text file; a line ends at CR, CR LF or LF, not part of it.
 class FileDxf {
  public:
   explicit FileDxf(std::istream& ingresso) : ingresso_(ingresso) {}
-  // Raises "Input oltre la fine del file" when nothing is left to read.
+  // Raises TestoFineFile when nothing is left to read.
   std::string LineInput();
 
  private:
@@ -97,8 +101,13 @@ struct SezioneDxf {
 // reported and the section is still given.
 std::optional<SezioneDxf> LeggeDXFLayer(std::istream& file, SceltaLayerDxf& scelta);
 
-// LeggeDXFLayer on the file at percorso; a failure to open or read it is
-// shown in a box with its description and gives no section.
+// A drawing larger than this is not read: millions of entities, far more
+// than the 32767 vertices and circles a section can take.
+inline constexpr std::uintmax_t DimensioneMassima = 256u << 20;
+
+// LeggeDXFLayer on the file at percorso; a failure to open or read it (a
+// folder, a device, a file too large or in UTF-16 among them) is shown in
+// a box that names the file and gives no section.
 std::optional<SezioneDxf> ImportaFileDxf(const std::string& percorso, SceltaLayerDxf& scelta);
 
 // ---- Polyline vertices with bulges

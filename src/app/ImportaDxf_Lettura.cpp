@@ -9,7 +9,7 @@ std::string FileDxf::LineInput() {
   using Traits = std::istream::traits_type;
   Traits::int_type c = ingresso_.get();
   if (Traits::eq_int_type(c, Traits::eof()))
-    throw platform::ErroreEsecuzione(62, "Input oltre la fine del file");
+    throw platform::ErroreEsecuzione(62, TestoFineFile);
   std::string riga;
   for (; !Traits::eq_int_type(c, Traits::eof()); c = ingresso_.get()) {
     if (c == '\n') break;

@@ -118,9 +118,9 @@ void MessaggioDuttilita() { Nota(Duttilita); }
 
 void MessaggioStruttureEsistenti() { Nota(StruttureEsistenti); }
 
-void MessaggioScritturaFallita(const std::string& percorso) {
+void MessaggioScritturaFallita(const std::string& percorso, bool solaLettura) {
   platform::MsgBox("Impossibile scrivere il file " + percorso +
-                       ".\r\nIl file che c'era resta com'era; i valori in uso non cambiano.",
+                       (solaLettura ? ": è di sola lettura" : "") + ".\r\nIl file che c'era resta com'era; i valori in uso non cambiano.",
                    platform::Pulsanti::Ok, platform::Icona::Esclamazione);
 }
 

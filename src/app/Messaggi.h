@@ -15,6 +15,6 @@ void MessaggioDuttilita();
 void MessaggioStruttureEsistenti();
 
 // The file at percorso was not written; the one there before stays as it was.
-void MessaggioScritturaFallita(const std::string& percorso);
+void MessaggioScritturaFallita(const std::string& percorso, bool solaLettura = false);
 
 }  // namespace Messaggi

@@ -95,6 +95,9 @@ void NuovoMateriale::Inserisci_Click() {
     const std::string motivo = Intervalli::FuoriIntervallo(v.grandezza, x, v.nome ? v.nome : "");
     if (!motivo.empty()) motivi += (motivi.empty() ? "" : "\r\n") + motivo;
   }
+  const auto numero = [&](int i) { return Generale::ValNumero(Text1_[i]->text().toStdString()); };
+  if (motivi.empty() && TipoMateriale == 0 && numero(2) < numero(1))
+    motivi = "ftk non può essere minore di fyk.";
   if (!motivi.empty()) {
     platform::MsgBox(motivi, platform::Pulsanti::Ok, platform::Icona::Esclamazione);
     return;

@@ -198,6 +198,9 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, P
   FileInOutSenzaMessaggio(modo, file, Stato.DatiSezioneCircolare[4]);
   FileInOutSenzaMessaggio(modo, file, Stato.NumeroVerticiCerchio);
 
+  // A file without a version ends here; one that goes on has the records of
+  // "5.0", and cut among them it is refused as any file cut short.
+  if (lettura && versione == "0" && !file.Esaurito()) versione = "5.0";
   cond("5.0", Stato.TipoVerifica);
   cond("5.0", Stato.GammaAzioni);
   cond("5.0", Stato.AngoloFlessione);
@@ -267,7 +270,7 @@ void Records(const std::string& modo, FileDati& file, DatiFinestra& dati) {
   // Values read out of their ranges (factors of 0 in files that never set
   // them) take their defaults, so that what was read writes out and reads
   // back the same; writing leaves the values in force.
-  if (modo == "L") FileImpostazioni::AvvisaValoriSostituiti();
+  if (modo == "L") FileImpostazioni::AvvisaValoriSostituiti(SostituisceValoriFuoriIntervallo(dati));
 }
 
 bool Legge(FileDati& file, DatiFinestra& dati) {

@@ -46,6 +46,11 @@ void Records(const std::string& modo, Generale::FileDati& file, DatiFinestra& da
 // incompleta del file" with the file's path.
 bool Legge(Generale::FileDati& file, DatiFinestra& dati);
 
+// Outline, steel, actions and lengths out of their ranges back to 0, one
+// line each for the box of the values replaced (a figure's side of 0, one
+// not given yet, stays).
+std::string SostituisceValoriFuoriIntervallo(DatiFinestra& dati);
+
 // False, after a message, when the section cannot be stored: "DXF" chosen
 // and nothing imported.
 bool SezioneSalvabile();

@@ -1,6 +1,7 @@
 #include "platform/FileSostituito.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -20,7 +21,16 @@ std::string DestinazioneSalvataggio(const std::string& percorso) {
   return errore ? percorso : reale.string();
 }
 
+bool SolaLettura(const std::string& destinazione) {
+  struct stat stato {};
+  if (::stat(destinazione.c_str(), &stato) != 0 || !S_ISREG(stato.st_mode)) return false;
+  // The owner's bit, which holds for root too; access() for anyone else.
+  return (stato.st_mode & S_IWUSR) == 0 || ::access(destinazione.c_str(), W_OK) != 0;
+}
+
 std::FILE* CreaTemporaneo(const std::string& destinazione, std::string& temporaneo) {
+  struct stat target {};
+  const bool esiste = ::stat(destinazione.c_str(), &target) == 0 && S_ISREG(target.st_mode);
   static const char cifre[] = "0123456789abcdefghijklmnopqrstuvwxyz";
   thread_local std::mt19937 casuale{std::random_device{}()};
   std::uniform_int_distribution<std::size_t> cifra(0, sizeof cifre - 2);
@@ -34,6 +44,8 @@ std::FILE* CreaTemporaneo(const std::string& destinazione, std::string& temporan
       if (errno == EEXIST) continue;
       return nullptr;
     }
+    // The file replaced keeps the permissions its owner gave it.
+    if (esiste) ::fchmod(descrittore, target.st_mode & 07777);
     std::FILE* file = ::fdopen(descrittore, "wb");
     if (!file) {
       ::close(descrittore);

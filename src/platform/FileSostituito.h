@@ -11,9 +11,14 @@ namespace platform {
 // that the link stays a link), else the path as given.
 std::string DestinazioneSalvataggio(const std::string& percorso);
 
+// Whether destinazione is a file its owner made read-only (or one this user
+// may not write): a save must not replace it.
+bool SolaLettura(const std::string& destinazione);
+
 // A new empty file beside destinazione, open for writing, created
-// exclusively under a fresh name (never a file or a link already there);
-// its path in temporaneo. Null when none can be created.
+// exclusively under a fresh name (never a file or a link already there),
+// with the permissions of the file it is to replace; its path in
+// temporaneo. Null when none can be created.
 std::FILE* CreaTemporaneo(const std::string& destinazione, std::string& temporaneo);
 
 // Whether a save to destinazione goes through a temporary file: not for a

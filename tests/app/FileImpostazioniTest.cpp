@@ -267,7 +267,8 @@ TEST(FileIni, ValuesOutsideTheirRangeAreReplacedAndNamed) {
             std::vector<std::string>{
                 titolo + "αcc = -1: sostituito con 0.85\r\nEs = -210000 N/mm²: sostituito con "
                          "200000 N/mm²\r\nFC = 0: sostituito con 1\r\nFC = -1.2: sostituito con "
-                         "1\r\nγc = 0: sostituito con 1.5\r\nγs = -1.15: sostituito con 1.15"});
+                         "1\r\nγc = 0: sostituito con 1.5\r\nγs = -1.15: sostituito con 1.15\r\n"
+                         "L'unità di lunghezza \"in\": sostituita con cm"});
   EXPECT_EQ(Stato.ModuloEs, 200000);
   EXPECT_EQ(Stato.AlfaCC, 0.85);
   EXPECT_EQ(Stato.GammaC, 1.5);
@@ -291,7 +292,8 @@ TEST(FileIni, ValuesOutsideTheirRangeAreReplacedAndNamed) {
       {5, "0.003,1E+308,1,0.8,0.0022", "fcd = 1E+308 N/mm²: sostituito con 14.167 N/mm²"},
       {5, "0.003,17,1,0.8,0.0031", "εc2 = 3.1 ‰ oltre εcu = 3 ‰: sostituiti con 2 ‰ e 3.5 ‰"},
       {9, "1E-30,5.5", "n = 1E-30: sostituito con 15"},
-      {13, "150,460", "fck = 150 N/mm²: sostituito con 25 N/mm²"}};
+      {13, "150,460", "fck = 150 N/mm²: sostituito con 25 N/mm²"},
+      {7, "\"km\"", "L'unità di lunghezza \"km\": sostituita con cm"}};
   for (const Prova& p : prove) {
     std::vector<std::string> modificate = Righe(ambiente.Leggi("completo.ini"));
     modificate[p.riga] = p.testo;
@@ -300,7 +302,7 @@ TEST(FileIni, ValuesOutsideTheirRangeAreReplacedAndNamed) {
     EXPECT_TRUE(FileIniLeggeScrive("L")) << p.testo;
     EXPECT_EQ(ambiente.box.Testi(), std::vector<std::string>{titolo + p.box}) << p.testo;
     EXPECT_EQ(Stato.SiglaCalcestruzzo, "C30/37") << p.testo;
-    EXPECT_EQ(Stato.UnitaLunghezza, "mm") << p.testo;
+    EXPECT_EQ(Stato.UnitaLunghezza, p.riga == 7 ? "cm" : "mm") << p.testo;
   }
 }
 

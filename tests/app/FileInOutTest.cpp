@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <limits>
 
 #include "AmbienteFile.h"
@@ -333,6 +334,37 @@ TEST(FileDati, WritingReplacesTheFileOnlyWhenClosed) {
             ErroreFileNonTrovato);
   EXPECT_EQ(NumeroErrore([&] { FileDati::ApriScrittura(ambiente.Percorso("manca/x.txt")); }),
             ErroreAccesso);
+  // The file replaced keeps its owner's permissions; one made read-only is
+  // not replaced (its mode bits looked at, which root too must honour).
+  namespace fs = std::filesystem;
+  const std::string percorso = ambiente.Percorso("prova.txt");
+  fs::permissions(percorso, fs::perms::owner_read | fs::perms::owner_write);
+  FileDati privato = FileDati::ApriScrittura(percorso);
+  privato.ScriviRiga("privato");
+  privato.Chiudi();
+  EXPECT_EQ(fs::status(percorso).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  fs::permissions(percorso, fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_EQ(NumeroErrore([&] { FileDati::ApriScrittura(percorso); }), ErroreSolaLettura);
+  EXPECT_EQ(ambiente.Leggi("prova.txt"), "privato\r\n");
+}
+
+// What cannot be a data file is refused before a byte is read, in a
+// sentence that names it: a folder, a device, a file beyond the largest.
+TEST(FileDati, FoldersDevicesAndOversizedFilesRefusedUnread) {
+  AmbienteFile ambiente;
+  std::filesystem::create_directory(ambiente.Percorso("cartella.slu"));
+  ambiente.Scrivi("enorme.slu", "");
+  std::filesystem::resize_file(ambiente.Percorso("enorme.slu"), FileDati::DimensioneMassima + 1);
+  for (const std::string percorso :
+       {ambiente.Percorso("cartella.slu"), std::string("/dev/null"), ambiente.Percorso("enorme.slu")}) {
+    try {
+      FileDati::ApriLettura(percorso);
+      ADD_FAILURE() << percorso;
+    } catch (const ErroreFile& errore) {
+      EXPECT_EQ(errore.Numero(), ErroreAccesso) << percorso;
+      EXPECT_EQ(std::string(errore.what()).rfind("Il file " + percorso + " non può essere letto: ", 0), 0u);
+    }
+  }
 }
 
 TEST(FileInOut, NumbersThatCannotBeReadBackAreNotWritten) {

@@ -86,7 +86,7 @@ TEST(FileMateriali, SaveAfterAMissingFileWritesAllTablesAcrossLocales) {
   // The user edits the grids: numbers as typed in an Italian locale.
   FinestraMaterialiProva finestra;
   finestra.Righe(0, {{"FeB22k", "215", "335", "115"},
-                     {"FeB44k", "1.440,5", "540", "255"},
+                     {"FeB44k", "1.440,5", "1.540", "255"},
                      {"Trefolo", "1620", "1800", "1080"}});
   finestra.Righe(1, {{"C25/30", "25", "30"}, {"C32/40 \"speciale\"", "32,5", "40"}});
   ASSERT_TRUE(FileMaterialiLeggeScrive("S", &finestra));
@@ -95,7 +95,7 @@ TEST(FileMateriali, SaveAfterAMissingFileWritesAllTablesAcrossLocales) {
   const std::string scritto = ambiente.Leggi("TramokMateriali.txt");
   EXPECT_EQ(scritto.substr(0, scritto.find("\r\n", scritto.find("\r\n") + 2)),
             "1.15,205000,0.01\r\n1.6,0.0035,0.85,0.8");
-  EXPECT_NE(scritto.find("\r\n3\r\n\"FeB22k\",215,335,115\r\n\"FeB44k\",1440.5,540,255\r\n"),
+  EXPECT_NE(scritto.find("\r\n3\r\n\"FeB22k\",215,335,115\r\n\"FeB44k\",1440.5,1540,255\r\n"),
             std::string::npos);
 
   // Read back where "." is the decimal separator.
@@ -109,7 +109,7 @@ TEST(FileMateriali, SaveAfterAMissingFileWritesAllTablesAcrossLocales) {
   EXPECT_EQ(Stato.RapportoN[0], 12);
   EXPECT_EQ(Stato.TabellaAcciaiNtc, TabelleMateriali::AcciaiPredefiniti(0));
   EXPECT_EQ(Stato.TabellaAcciaiDm96, (Vettore<RigaAcciaio>{{"FeB22k", 215, 335, 115},
-                                                                  {"FeB44k", 1440.5, 540, 255},
+                                                                  {"FeB44k", 1440.5, 1540, 255},
                                                                   {"Trefolo", 1620, 1800, 1080}}));
   EXPECT_EQ(Stato.TabellaAcciaiEsistenti, TabelleMateriali::AcciaiPredefiniti(2));
   EXPECT_EQ(Stato.TabellaAcciai, Stato.TabellaAcciaiDm96);
@@ -159,18 +159,34 @@ TEST(FileMateriali, EmptyFileTableWithoutRowsOrCutShortGivesTheDefaults) {
   // Read whole, but with a modular ratio of 0: that one value back to its
   // default, the box names it, the rest of the file is kept.
   ambiente.box.Svuota();
+  ambiente.sistema.ImpostaSeparatori(",", ".");
   ambiente.CopiaFixture("TramokMateriali-italiano.txt", "TramokMateriali.txt");
   std::string testo = ambiente.Leggi("TramokMateriali.txt");
   const std::size_t riga3 = testo.find('\n', testo.find('\n') + 1) + 1;
   testo.replace(riga3, testo.find('\r', riga3) - riga3, "0");
+  // Grades that cannot stand leave their table, named in the same box.
+  using Riga = std::pair<std::string, std::string>;
+  for (const auto& [da, a] : {Riga{"\"B450A\",\"450\"", "\"B450A\",\"199.9\""},
+                              Riga{"\"FeB22k\",215", "\"FeB22k\",-0"},
+                              Riga{"\"FeB32k\",315,490", "\"FeB32k\",315,300"}})
+    testo.replace(testo.find(da), da.size(), a);
   ambiente.Scrivi("TramokMateriali.txt", testo);
   Stato.RapportoN[0] = 9;
   EXPECT_TRUE(FileMaterialiLeggeScrive("L"));
   EXPECT_EQ(ambiente.box.Testi(),
             std::vector<std::string>{
                 "Valori fuori dai limiti, sostituiti con quelli di Default:\r\n"
-                "n = 0: sostituito con 15"});
+                "n = 0: sostituito con 15\r\n"
+                "\"B450A\", fyk = 199,9 N/mm²: tolto dalla tabella\r\n"
+                "\"FeB22k\", fyk = 0 N/mm²: tolto dalla tabella\r\n"
+                "\"FeB32k\", ftk = 300 N/mm² minore di fyk = 315 N/mm²: tolto dalla tabella"});
   EXPECT_EQ(Stato.RapportoN[0], 15);
+  EXPECT_EQ(Designazioni(Stato.TabellaAcciaiNtc), (std::vector<std::string>{"B450C", "Trefolo"}));
+  EXPECT_EQ(Designazioni(Stato.TabellaAcciaiDm96),
+            (std::vector<std::string>{"FeB38k", "FeB44k", "Trefolo"}));
+  // Written back without them.
+  ASSERT_TRUE(FileMaterialiLeggeScrive("S"));
+  EXPECT_EQ(ambiente.Leggi("TramokMateriali.txt").find("B450A"), std::string::npos);
 }
 
 TEST(FileMateriali, FailedSaveKeepsMemoryAndTheOldFile) {

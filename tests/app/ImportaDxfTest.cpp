@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <numbers>
 #include <sstream>
 
@@ -251,7 +252,7 @@ TEST_F(ImportaDxfTest, TruncatedDrawingFailsBeforeTheChooserAtEveryCut) {
       Leggi(intero.substr(0, n), scelta);
       ADD_FAILURE() << "nessun errore a " << n;
     } catch (const platform::ErroreEsecuzione& errore) {
-      EXPECT_STREQ(errore.what(), "Input oltre la fine del file");
+      EXPECT_STREQ(errore.what(), TestoFineFile);
     }
     EXPECT_EQ(scelta.volte, 0);
   }
@@ -260,11 +261,13 @@ TEST_F(ImportaDxfTest, TruncatedDrawingFailsBeforeTheChooserAtEveryCut) {
 }
 
 TEST_F(ImportaDxfTest, ReadFailuresAreShownAndGiveNoSection) {
+  std::vector<V> molti;
+  for (int i = 0; i < 40000; ++i) molti.push_back({std::to_string(i), std::to_string(i % 2)});
   const struct {
     std::string testo;
     std::string messaggio;
   } casi[] = {
-      {Dxf(Rettangolo).substr(0, 200), "Input oltre la fine del file"},
+      {Dxf(Rettangolo).substr(0, 200), TestoFineFile},
       {Dxf(Lw("SEZIONE", {{"0", "0"}, {"1,5", "0"}, {"1", "1"}})),
        "Numero non valido nel file DXF: \"1,5\""},
       {Dxf(Rettangolo + G(0, "CIRCLE") + G(8, "BARRE") + G(10, "1") + G(20, "1")),
@@ -272,7 +275,13 @@ TEST_F(ImportaDxfTest, ReadFailuresAreShownAndGiveNoSection) {
       {Dxf(Lw("SEZIONE", {{"0", "0"}, {"1", "0"}}) + G(10, "2")),
        "Entità LWPOLYLINE incompleta nel file DXF: manca il codice 20."},
       // pi * (1E20)^2 is beyond a single's range.
-      {Dxf(Rettangolo + Cerchio("BARRE", "1", "1", "1E20")), "Overflow"},
+      {Dxf(Rettangolo + Cerchio("BARRE", "1", "1", "1E20")),
+       "Una coordinata o un'area del disegno supera il massimo di un numero a singola precisione "
+       "(3.4E+38)."},
+      {Dxf(Lw("SEZIONE", molti)),
+       "Il disegno ha 40000 vertici di contorno: una sezione ne può avere al più 32767."},
+      {std::string("\xFF\xFE" "0\0\r\0\n\0", 8),
+       "Il file è scritto in UTF-16: salvare il disegno come DXF di testo ASCII."},
       {Dxf(Lw("SEZIONE", {{"0", "0"}, {"1", "nan"}, {"1", "1"}})),
        "Numero non valido nel file DXF: \"nan\""},
   };
@@ -282,11 +291,19 @@ TEST_F(ImportaDxfTest, ReadFailuresAreShownAndGiveNoSection) {
     SceltaFissa scelta("SEZIONE", "BARRE");
     EXPECT_FALSE(ImportaFileDxf(ambiente.Percorso("prova.dxf"), scelta));
     EXPECT_FALSE(Stato.LayerConfermati);
-    EXPECT_EQ(ambiente.box.Testi(), std::vector<std::string>{caso.messaggio});
+    EXPECT_EQ(ambiente.box.Testi(),
+              std::vector<std::string>{"Il disegno " + ambiente.Percorso("prova.dxf") +
+                                       " non può essere importato.\r\n" + caso.messaggio});
   }
   SceltaFissa scelta("SEZIONE");
   EXPECT_FALSE(ImportaFileDxf(ambiente.Percorso("manca.dxf"), scelta));
   EXPECT_EQ(ambiente.box.Testi().size(), 2u);
+  std::filesystem::create_directory(ambiente.Percorso("cartella.dxf"));
+  EXPECT_FALSE(ImportaFileDxf(ambiente.Percorso("cartella.dxf"), scelta));
+  EXPECT_EQ(ambiente.box.Testi().back(), "Il disegno " + ambiente.Percorso("cartella.dxf") +
+                                             " non può essere importato.\r\nIl file " +
+                                             ambiente.Percorso("cartella.dxf") +
+                                             " non può essere letto: è una cartella.");
 }
 
 TEST_F(ImportaDxfTest, EntityStartsNeedGroupCodeZero) {

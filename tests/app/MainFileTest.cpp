@@ -51,6 +51,17 @@ TEST(MainFile, SalvaNuovoERiapreLaSezione) {
   EXPECT_EQ(f.C("F_N", 0).Text(), "120");
   EXPECT_EQ(f.main->windowTitle().toStdString(), f.main->FormCaption + "trave");
   EXPECT_TRUE(f.dialogo->Mostrati().back().Apertura);
+  // A folder chosen is no project: said as such, with its name; the
+  // project open stays.
+  const std::string cartella = f.ambiente.Percorso("cartella.slu");
+  std::filesystem::create_directory(cartella);
+  f.dialogo->Accoda(cartella);
+  f.ambiente.box.Svuota();
+  f.main->MnuFileItem_Click(1);
+  EXPECT_EQ(f.ambiente.box.Testi(),
+            std::vector<std::string>{"Il file " + cartella + " non può essere letto: è una cartella."});
+  EXPECT_EQ(f.C("txtTitolo").Text(), "Trave è 30°");
+  EXPECT_EQ(f.main->windowTitle().toStdString(), f.main->FormCaption + "trave");
   SalvaSchermata(*f.main, "MainFile");
 }
 

@@ -208,6 +208,21 @@ TEST_F(ProgettoFileTest, FileFinitoPrimaDellaFineDelSuoFormatoRifiutato) {
             std::vector<std::string>{"Lettura incompleta del file\r\n" + ambiente.Percorso("corto.slu")});
   EXPECT_EQ(Stato.GammaC, 1.7);
   EXPECT_EQ(Stato.GammaS, 1.2);
+  // Without its version the file gives the records it holds, those of
+  // "5.0" (γ azioni 1.4 among them); cut among them it is refused the same way.
+  const std::string senza = "\"Trave 5.0\"" + testo.substr(testo.find("\r\n"));
+  ambiente.Scrivi("senza.slu", senza);
+  ambiente.box.Svuota();
+  ASSERT_TRUE(Leggi("senza.slu", dati));
+  EXPECT_EQ(ProgettoFile::Stato.VersioneFileLetto, "0");
+  EXPECT_FLOAT_EQ(Stato.GammaAzioni, 1.4f);
+  ambiente.Scrivi("senza-corto.slu", senza.substr(0, senza.find("#TRUE#,#TRUE#,#FALSE#")));
+  Stato.GammaAzioni = 1.3f;
+  EXPECT_FALSE(Leggi("senza-corto.slu", dati));
+  EXPECT_EQ(ambiente.box.Testi(),
+            std::vector<std::string>{"Lettura incompleta del file\r\n" +
+                                     ambiente.Percorso("senza-corto.slu")});
+  EXPECT_FLOAT_EQ(Stato.GammaAzioni, 1.3f);
 }
 
 // Factors out of their ranges take their defaults, as in the settings file,
@@ -219,7 +234,8 @@ TEST_F(ProgettoFileTest, FattoriFuoriDaiLimitiSostituitiEDetti) {
   using Riga = std::pair<std::string, std::string>;
   for (const auto& [da, a] : {Riga{"1.829,1.5,1.15", "1.829,0,-1.15"},
                               Riga{"\r\n1.4\r\n", "\r\n50\r\n"},
-                              Riga{"\r\n15\r\n", "\r\n1E-30\r\n"}})
+                              Riga{"\r\n15\r\n", "\r\n1E-30\r\n"},
+                              Riga{"\r\n300,500\r\n", "\r\n-300,500\r\n"}})
     testo.replace(testo.find(da), da.size(), a);
   ambiente.Scrivi("fattori.slu", testo);
   DatiFinestra dati;
@@ -228,7 +244,9 @@ TEST_F(ProgettoFileTest, FattoriFuoriDaiLimitiSostituitiEDetti) {
             std::vector<std::string>{
                 "Valori fuori dai limiti, sostituiti con quelli di Default:\r\n"
                 "γc = 0: sostituito con 1.5\r\nγs = -1.15: sostituito con 1.15\r\n"
-                "n = 1E-30: sostituito con 15\r\nγ azioni = 50: sostituito con 1.5"});
+                "n = 1E-30: sostituito con 15\r\nγ azioni = 50: sostituito con 1.5\r\n"
+                "b della figura 1 = -300 mm: sostituito con 0 mm"});
+  EXPECT_EQ(Stato.MatriceFigure(1, 1), 0);
   EXPECT_EQ(Stato.GammaS, 1.15);
   EXPECT_EQ(Stato.RapportoN[0], 15);
   EXPECT_EQ(Stato.GammaAzioni, 1.5f);
@@ -265,6 +283,13 @@ TEST_F(ProgettoFileTest, OgniCostanteFuoriDalSuoIntervalloSostituitaEDetta) {
       {"391.3,1500", "1E-20,1500", "fyd delle barre = 1E-20 N/mm²: sostituito con 391.3 N/mm²"},
       {"391.3,1500", "391.3,59", "fyd dei cavi = 59 N/mm²: sostituito con 0 N/mm²"},
       {"16.53,", "0.39,", "fcd = 0.39 N/mm²: sostituito con 14.167 N/mm²"},
+      // The section's own values go back to 0 (in mm, kN and kNm as stored).
+      {"139,0,-300,1200", "139,0,1E+30,1200", "y del cavo 2 = 1E+30 mm: sostituito con 0 mm"},
+      {"400,12,16,50", "-400,12,16,50", "Il raggio = -400 mm: sostituito con 0 mm"},
+      {"60,30", "1E+20,30", "Mx = 1E+20 kNm: sostituito con 0 kNm"},
+      {"\r\n0\r\n\"B450C\"", "\r\n-15000\r\n\"B450C\"", "L0 = -15000 mm: sostituito con 0 mm"},
+      {"\r\n0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n", "\r\n-300,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n",
+       "b del pilastro = -300 mm: sostituito con 0 mm"},
       // fck 90: εc2 = 2 + 0.085 x 40^0.53 = 2.6005 ‰ and εcu 2.6 ‰ are the
       // code's, kept with no box.
       {"0.0035,16.53,0.85,0.8,0.002", "0.0026,16.53,0.85,0.8,0.002601", ""}};
@@ -451,13 +476,33 @@ TEST_F(ProgettoFileTest, SalvaNelFileApertoEAnnullaNonCambiaNulla) {
   EXPECT_FALSE(std::filesystem::exists(ambiente.Percorso("Trave.slu")));
   EXPECT_EQ(ambiente.Leggi("altra/Trave.slu").substr(0, 10), "\"secondo\",");
 
+  // A file its owner made read-only stays: "Salva" says so and opens the
+  // save-as dialog, which comes back while the name chosen is protected.
+  std::filesystem::permissions(ambiente.Percorso("altra/Trave.slu"),
+                               std::filesystem::perms::owner_read);
+  Stato.TitoloSezione = "terzo";
+  dialogo.Accoda(ambiente.Percorso("altra/Trave.slu"));
+  dialogo.Accoda(ambiente.Percorso("altra/Trave 2"));
+  ASSERT_TRUE(Generale::ApriSalvaFile(Generale::FileSalva, "Tramok", p.NomeFileProgetto,
+                                      p.PercorsoProgetto, "slu", dialogo, finestra,
+                                      "Tramok - File: "));
+  EXPECT_EQ(dialogo.Mostrati().size(), 3u);
+  EXPECT_EQ(ambiente.Leggi("altra/Trave.slu").substr(0, 10), "\"secondo\",");
+  EXPECT_EQ(ambiente.Leggi("altra/Trave 2.slu").substr(0, 8), "\"terzo\",");
+  const std::string protetto =
+      "Il file " + ambiente.Percorso("altra/Trave.slu") + " è di sola lettura e non viene sostituito.\r\n";
+  EXPECT_EQ(ambiente.box.Testi(),
+            (std::vector<std::string>{protetto + "Salvare il progetto con un altro nome.",
+                                      protetto + "Scegliere un altro nome."}));
+  ambiente.box.Svuota();
+
   bool annullato = false;
   Generale::ApriSalvaFile(Generale::FileApri, "Tramok", p.NomeFileProgetto, p.PercorsoProgetto,
                           "slu", dialogo, finestra, "Tramok - File: ", "", &annullato);
   EXPECT_TRUE(annullato);
-  EXPECT_EQ(p.NomeFileProgetto, "Trave");
-  EXPECT_EQ(finestra.caption, "Tramok - File: Trave");
-  EXPECT_EQ(Stato.TitoloSezione, "secondo");
+  EXPECT_EQ(p.NomeFileProgetto, "Trave 2");
+  EXPECT_EQ(finestra.caption, "Tramok - File: Trave 2");
+  EXPECT_EQ(Stato.TitoloSezione, "terzo");
   EXPECT_TRUE(ambiente.box.Mostrati().empty());
 }
 

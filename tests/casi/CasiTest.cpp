@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(Sezioni, Casi, ::testing::ValuesIn(FileCasi(cartellaCas
 
 // The window's box holds a 16-bit number: more is the case's error, not a
 // number of divisions wrapped round.
-TEST(EseguiCaso, DivisionsBeyondTheBoxAreAnError) {
+TEST(EseguiCaso, DivisionsAndStripsBeyondTheBoxAreAnError) {
   Caso caso;
   caso.parole = {{"verification", "SLU+"}, {"analysis", "MxMy"}};
   caso.numeri = {{"vertices", {150, 250, -150, 250, -150, -250, 150, -250}},
@@ -75,6 +75,8 @@ TEST(EseguiCaso, DivisionsBeyondTheBoxAreAnError) {
   EXPECT_NE(EseguiCaso(caso).errore.find("'divisions'"), std::string::npos);
   caso.numeri["divisions"] = {12};
   EXPECT_EQ(EseguiCaso(caso).errore, "");
+  caso.numeri["strips"] = {40000};
+  EXPECT_NE(EseguiCaso(caso).errore.find("'strips'"), std::string::npos);
 }
 
 // Each range of the input, just inside and just outside, through the case

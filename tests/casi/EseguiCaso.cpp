@@ -67,9 +67,11 @@ void ImpostaMateriali(const Caso& caso, bool elastica) {
   if (fyd.size() > 2) throw DatiNonValidi{"'fyd' vuole al più due numeri: barre, cavi"};
   for (size_t k = 0; k < fyd.size(); ++k) Stato.Fyd[k] = fyd[k];
   for (size_t k = 0; k < 2; ++k) Stato.EpsYdSezione[k] = Stato.Fyd[k] / Stato.ModuloEs;
-  Stato.NumeroRettangoli =
-      static_cast<int>(elastica ? caso.Numero("strips", 100) : Richiesto(caso, "strips"));
-  if (Stato.NumeroRettangoli < 1) throw DatiNonValidi{"'strips' vuole almeno 1"};
+  const double strisce = elastica ? caso.Numero("strips", 100) : Richiesto(caso, "strips");
+  // As many as the window's box takes: a 16-bit count.
+  if (!(strisce >= 1 && strisce <= 32767))
+    throw DatiNonValidi{"'strips' vuole un numero da 1 a 32767"};
+  Stato.NumeroRettangoli = static_cast<int>(strisce);
   VariabiliPubbliche::MaterialiCorrenti().InizializzaMateriali(Stato.ModuloEs);
 }
 
