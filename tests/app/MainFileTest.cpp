@@ -51,8 +51,7 @@ TEST(MainFile, SalvaNuovoERiapreLaSezione) {
   EXPECT_EQ(f.C("F_N", 0).Text(), "120");
   EXPECT_EQ(f.main->windowTitle().toStdString(), f.main->FormCaption + "trave");
   EXPECT_TRUE(f.dialogo->Mostrati().back().Apertura);
-  // A folder chosen is no project: said as such, with its name; the
-  // project open stays.
+  // A folder is no project: said so by its name; the project open stays.
   const std::string cartella = f.ambiente.Percorso("cartella.slu");
   std::filesystem::create_directory(cartella);
   f.dialogo->Accoda(cartella);
