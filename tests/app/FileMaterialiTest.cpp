@@ -184,7 +184,6 @@ TEST(FileMateriali, EmptyFileTableWithoutRowsOrCutShortGivesTheDefaults) {
   EXPECT_EQ(Designazioni(Stato.TabellaAcciaiNtc), (std::vector<std::string>{"B450C", "Trefolo"}));
   EXPECT_EQ(Designazioni(Stato.TabellaAcciaiDm96),
             (std::vector<std::string>{"FeB38k", "FeB44k", "Trefolo"}));
-  // Written back without them.
   ASSERT_TRUE(FileMaterialiLeggeScrive("S"));
   EXPECT_EQ(ambiente.Leggi("TramokMateriali.txt").find("B450A"), std::string::npos);
 }

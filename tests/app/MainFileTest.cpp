@@ -60,7 +60,6 @@ TEST(MainFile, SalvaNuovoERiapreLaSezione) {
   EXPECT_EQ(f.ambiente.box.Testi(),
             std::vector<std::string>{"Il file " + cartella + " non può essere letto: è una cartella."});
   EXPECT_EQ(f.C("txtTitolo").Text(), "Trave è 30°");
-  EXPECT_EQ(f.main->windowTitle().toStdString(), f.main->FormCaption + "trave");
   SalvaSchermata(*f.main, "MainFile");
 }
 

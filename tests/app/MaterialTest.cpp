@@ -319,6 +319,10 @@ TEST_F(FinestraMateriali, NewRowsJoinTheGridsAndTheLibraryWhenSaved) {
     QTest::mouseClick(nuovo.findChild<QPushButton*>("Inserisci"), Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), t0);
     EXPECT_TRUE(nuovo.isVisible());
+    nuovo.findChild<QLineEdit*>("Text1_2")->setText("400");  // ftk 400 < fyk 500: refused
+    QTest::mouseClick(nuovo.findChild<QPushButton*>("Inserisci"), Qt::LeftButton);
+    EXPECT_EQ(ambiente.box.Testi(), std::vector<std::string>{"ftk non può essere minore di fyk."});
+    ambiente.box.Svuota();
   }
   const platform::FlexGrid& acciai = finestra.MsFlex(0);
   ASSERT_EQ(acciai.Rows(), 5);
