@@ -45,7 +45,7 @@ std::FILE* CreaTemporaneo(const std::string& destinazione, std::string& temporan
       return nullptr;
     }
     // The file replaced keeps the permissions its owner gave it.
-    if (esiste) ::fchmod(descrittore, target.st_mode & 07777);
+    if (esiste) ::fchmod(descrittore, target.st_mode & 0777);
     std::FILE* file = ::fdopen(descrittore, "wb");
     if (!file) {
       ::close(descrittore);
