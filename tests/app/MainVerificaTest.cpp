@@ -155,9 +155,9 @@ TEST(VerificaMain, ABoxThatIsNoNumberGivesTheDataErrorAndTheWindowStaysUsable) {
 }
 
 TEST(VerificaMain, TypedNumbersReadAlikeInBoxesAndCellsOrGiveTheDataError) {
-  const std::tuple<const char*, const char*, double> righe[] = {  // 0: refused; b 30.5 cm = 305 mm
-      {".", "30,5", 30.5}, {".", "1,000.5", 1000.5}, {".", "1.000,5", 0}, {".", "1e309", 0},
-      {",", "30.5", 30.5}, {",", "1.000,5", 1000.5}, {",", "9.4.2", 0},   {",", "1e400", 0}};
+  const std::tuple<const char*, const char*, double> righe[] = {  // -1: the data error
+      {".", "30,5", 30.5}, {".", "1,000.5", 1000.5}, {".", "1.000,5", -1}, {".", "1e309", -1},
+      {",", "30.5", 30.5}, {",", "1.000,5", 1000.5}, {",", "9.4.2", -1},   {",", "1e400", -1}};
   for (const auto& [decimale, testo, atteso] : righe)
     for (const bool cella : {false, true}) {
       FinestraMain f;
@@ -165,8 +165,7 @@ TEST(VerificaMain, TypedNumbersReadAlikeInBoxesAndCellsOrGiveTheDataError) {
       ScriviSezione(f, Tabella()[0]);
       cella ? f.main->FlexGrid(0).SetTextMatrix(1, 1, testo) : f.C("F_N", 0).SetText(testo);
       Calcola(f);
-      EXPECT_EQ(f.main->DatiErrati, atteso == 0) << testo << cella;
-      if (atteso) EXPECT_EQ(cella ? Stato.MatriceFigure(1, 1) / 10 : f.main->NForm[0], atteso);
+      EXPECT_EQ(f.main->DatiErrati ? -1 : cella ? f.main->GrigliaFigure(1, 1) : f.main->NForm[0], atteso) << testo;
     }
 }
 
