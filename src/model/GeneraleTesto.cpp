@@ -28,7 +28,7 @@ bool TroppoGrande(const std::string& mantissa, long long esponente) {
 }
 
 struct NumeroLetto {
-  double valore;    // infinite beyond the range of a double
+  double valore;     // infinite beyond the range of a double
   std::size_t fine;  // where the number ends in the text
 };
 
