@@ -7,8 +7,8 @@
 #include "app/GuardiaRisultati.h"
 #include "app/Main.h"
 #include "app/Messaggi.h"
+#include "model/GeneraleTesto.h"
 #include "model/VariabiliPubbliche.h"
-#include "platform/qt/NumeroQt.h"
 #include "platform/qt/SurfaceImmagineQt.h"
 
 using VariabiliPubbliche::Stato;
@@ -75,8 +75,7 @@ void Main::cmdAzioniDaSLU_Click(int Index) {
   const double gamma = Stato.GammaAzioni > 0 ? Stato.GammaAzioni : 1.5;
   for (const char* nome : {"F_N", "F_Mxsd", "F_MySd"}) {
     const int da = Index == 0 ? 0 : 1;
-    const std::optional<double> valore =
-        platform::NumeroDaTesto(QString::fromStdString(Controllo(nome, da).Text()));
+    const std::optional<double> valore = Generale::NumeroTesto(Controllo(nome, da).Text());
     if (!valore) continue;
     Controllo(nome, 1 - da)
         .SetText(VariabiliPubbliche::FormattaValore(Index == 0 ? *valore / gamma : *valore * gamma));

@@ -9,7 +9,6 @@
 #include "drawing/MsFlex.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
-#include "platform/qt/NumeroQt.h"
 
 using VariabiliPubbliche::Stato;
 
@@ -40,7 +39,7 @@ bool FigurePositive(const ::Matrice<double>& figure, int n, int colonne) {
 
 // A number typed with the locale's separators, or the data error.
 double NumeroLocale(const std::string& testo) {
-  const std::optional<double> n = platform::NumeroDaTesto(QString::fromStdString(testo));
+  const std::optional<double> n = Generale::NumeroTesto(testo);
   if (!n) throw Generale::NumeroNonValido(testo);
   return *n;
 }

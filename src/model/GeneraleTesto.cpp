@@ -16,41 +16,62 @@ int Rifiuti = 0;
 
 bool Cifra(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
-// The number at the start of the text, read as the plain reading of a number
-// does: blanks, tabs and line feeds anywhere are skipped, the reading stops at
-// the first character that cannot continue a number.
-double LeggiNumero(const std::string& testo) {
-  std::string s;
-  for (char c : testo)
-    if (c != ' ' && c != '\t' && c != '\n') s += c;
+// Beyond the range of a double, whether the number of these digits (with
+// their decimal point) times 10^esponente is too large rather than too small.
+bool TroppoGrande(const std::string& mantissa, long long esponente) {
+  const std::size_t punto = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t primo = mantissa.find_first_of("123456789");
+  if (primo == std::string::npos) return false;
+  const auto ordine = primo < punto ? static_cast<long long>(punto - primo - 1)
+                                    : -static_cast<long long>(primo - punto);
+  return ordine + esponente > 0;
+}
 
-  // A leading "+" is skipped: the number reader takes only a "-".
-  const std::size_t inizio = (!s.empty() && s[0] == '+') ? 1 : 0;
-  std::size_t i = inizio;
+struct NumeroLetto {
+  double valore;     // infinite beyond the range of a double
+  std::size_t fine;  // where the number ends in the text
+};
+
+// The plain reading of the number at the start of s: a sign, digits with "."
+// as the only decimal point, an exponent (E or D, a sign, digits); nothing
+// when s does not begin with one.
+std::optional<NumeroLetto> NumeroIniziale(const std::string& s) {
+  std::size_t i = 0;
   auto cifre = [&] {
     const std::size_t primo = i;
     while (i < s.size() && Cifra(s[i])) ++i;
     return i - primo;
   };
-  if (i < s.size() && s[i] == '-') ++i;
+  const bool meno = !s.empty() && s[0] == '-';
+  if (!s.empty() && (s[0] == '+' || meno)) ++i;
+  const std::size_t inizio = i;
   std::size_t nCifre = cifre();
   if (i < s.size() && s[i] == '.') {
     ++i;
     nCifre += cifre();
   }
-  if (nCifre == 0) return 0;
-  std::size_t fine = i;
+  if (nCifre == 0) return std::nullopt;
+  const std::string mantissa = s.substr(inizio, i - inizio);
+  long long esponente = 0;
+  const std::size_t fineMantissa = i;
   if (i < s.size() && std::string("eEdD").find(s[i]) != std::string::npos) {
     ++i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    if (cifre() > 0) fine = i;
+    const bool negativo = i < s.size() && s[i] == '-';
+    if (i < s.size() && (s[i] == '+' || negativo)) ++i;
+    const std::size_t primaCifra = i;
+    if (cifre() == 0) {
+      i = fineMantissa;
+    } else {
+      for (std::size_t k = primaCifra; k < i; ++k)
+        esponente = std::min(esponente * 10 + (s[k] - '0'), 1000000LL);
+      if (negativo) esponente = -esponente;
+    }
   }
-  std::string numero = s.substr(inizio, fine - inizio);
-  for (char& c : numero)
-    if (c == 'd' || c == 'D') c = 'e';
+  const std::string numero = mantissa + "e" + std::to_string(esponente);
   double valore = 0;
-  std::from_chars(numero.data(), numero.data() + numero.size(), valore);
-  return valore;
+  if (std::from_chars(numero.data(), numero.data() + numero.size(), valore).ec != std::errc())
+    valore = TroppoGrande(mantissa, esponente) ? HUGE_VAL : 0;
+  return NumeroLetto{meno ? -valore : valore, i};
 }
 
 // The shortest decimal text of x, its exponent lowered by potenza, read as a
@@ -80,10 +101,24 @@ std::string TogliCarattere(const std::string& testo, int posizione) {
 }
 
 double ValNumero(const std::string& testo) {
-  const std::optional<std::string> s = platform::NumeroDigitato(testo);
-  if (s) return LeggiNumero(*s);
-  if (Rifiuti > 0) throw NumeroNonValido("\"" + testo + "\" non è un numero");
+  std::optional<std::string> s = platform::NumeroDigitato(testo);
+  if (s) std::erase_if(*s, [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
+  const std::optional<NumeroLetto> letto = s ? NumeroIniziale(*s) : std::nullopt;
+  if (letto && std::isfinite(letto->valore)) return letto->valore;
+  // An empty text is 0; any other without a number in range, the user's slip.
+  if (Rifiuti > 0 && (!s || !s->empty()))
+    throw NumeroNonValido("\"" + testo + "\" non è un numero");
   return 0;
+}
+
+std::optional<double> NumeroTesto(const std::string& testo) {
+  const std::size_t inizio = testo.find_first_not_of(" \t\r\n");
+  if (inizio == std::string::npos) return std::nullopt;
+  const std::size_t fine = testo.find_last_not_of(" \t\r\n") + 1;
+  const std::optional<std::string> s = platform::NumeroDigitato(testo.substr(inizio, fine - inizio));
+  const std::optional<NumeroLetto> letto = s ? NumeroIniziale(*s) : std::nullopt;
+  if (!letto || letto->fine != s->size() || !std::isfinite(letto->valore)) return std::nullopt;
+  return letto->valore;
 }
 
 double DivisoPotenzaDieci(double x, int potenza) { return Diviso(x, potenza); }

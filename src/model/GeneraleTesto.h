@@ -1,6 +1,7 @@
 #pragma once
 // Text services of the program's general module: removing a character and
 // reading a number typed with the locale's separators.
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -13,8 +14,14 @@ std::string TogliCarattere(const std::string& testo, int posizione);
 // Number typed by the user: its separators read as platform::NumeroDigitato
 // reads them, then read as far as it is a number (blanks ignored, "E" or "D"
 // exponent); 0 when it does not begin with one. A text whose separators are
-// neither reading is 0 too, or refused while a RifiutaNumeriNonValidi lives.
+// neither reading, or whose number is beyond the range of a double, is 0 too.
+// While a RifiutaNumeriNonValidi lives, every such text but the empty one is
+// refused.
 double ValNumero(const std::string& testo);
+
+// The number a whole text holds, blanks around it aside, read as ValNumero
+// reads it; nothing when the text is not one number in the range of a double.
+std::optional<double> NumeroTesto(const std::string& testo);
 
 // x divided by 10^potenza on its decimal digits: the double nearest the
 // shortest decimal text of x shifted, so that 2.1 per mille gives the double

@@ -25,13 +25,14 @@ std::optional<std::string> NumeroDigitato(const std::string& testo) {
   const Sistema& sistema = SistemaCorrente();
   const std::string decimale = sistema.SeparatoreDecimale();
   const std::string migliaia = sistema.SeparatoreMigliaia();
-  const bool puntoMigliaia = migliaia == "." && decimale != ".";
+  // A grouping point or comma, the other mark being the decimal one.
+  const bool ambiguo = (migliaia == "." || migliaia == ",") && decimale != migliaia;
   std::string s;
   bool virgola = false;     // the locale's decimal separator met
-  bool punto = false;       // a point read as the decimal point
+  bool punto = false;       // a grouping mark read as the decimal mark
   std::size_t cifre = 0;    // digits just before i
   bool zero = false;        // and the first of them is 0
-  bool dopoGruppo = false;  // those digits follow a thousands point
+  bool dopoGruppo = false;  // those digits follow a thousands mark
   for (std::size_t i = 0; i < testo.size();) {
     if (Inizia(testo, i, decimale)) {
       if (punto) return std::nullopt;
@@ -42,12 +43,12 @@ std::optional<std::string> NumeroDigitato(const std::string& testo) {
       dopoGruppo = false;
       continue;
     }
-    if (!puntoMigliaia && Inizia(testo, i, migliaia)) {
+    if (!ambiguo && Inizia(testo, i, migliaia)) {
       i += migliaia.size();
       continue;
     }
     const char c = testo[i++];
-    if (puntoMigliaia && c == '.') {
+    if (ambiguo && c == migliaia[0]) {
       const bool primoGruppo = cifre >= 1 && cifre <= 3 && !zero;
       const bool gruppo = !virgola && !punto && CifreDa(testo, i) == 3 &&
                           (dopoGruppo ? cifre == 3 : primoGruppo);

@@ -7,10 +7,12 @@
 namespace platform {
 
 // Thousands separators dropped, the decimal separator made ".". Where the
-// thousands separator is a point, a point that cannot be one (not followed by
-// a group of exactly three digits, or not after a first group of one to three
-// digits or a group of three) is the decimal point. Nothing when such a point
-// stands beside another decimal separator: the text is neither reading.
+// thousands separator is a point or a comma, the other being the decimal
+// one, it may have been typed as the decimal mark: one that cannot group
+// thousands (not followed by a group of exactly three digits, or not after a
+// first group of one to three digits or a group of three) is the decimal
+// mark. Nothing when such a mark stands beside another decimal separator: the
+// text is neither reading.
 std::optional<std::string> NumeroDigitato(const std::string& testo);
 
 }  // namespace platform

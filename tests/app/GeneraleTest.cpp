@@ -71,7 +71,7 @@ TEST(Separatori, EnglishLocaleIsAdvisedOnce) {
   EXPECT_EQ(box.icona, platform::Icona::Esclamazione);
   EXPECT_EQ(box.titolo, "ATTENZIONE ");
   EXPECT_DOUBLE_EQ(Valore("1,234.5"), 1234.5);
-  EXPECT_DOUBLE_EQ(Valore("2,5"), 25);
+  EXPECT_DOUBLE_EQ(Valore("2,5"), 2.5);
   EXPECT_EQ(TastoDecimaleDigitato(), '.');
 }
 

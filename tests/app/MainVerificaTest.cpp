@@ -154,6 +154,21 @@ TEST(VerificaMain, ABoxThatIsNoNumberGivesTheDataErrorAndTheWindowStaysUsable) {
   EXPECT_NEAR(Stato.MatriceBarre(1, 1), 942, 1e-9);
 }
 
+TEST(VerificaMain, TypedNumbersReadAlikeInBoxesAndCellsOrGiveTheDataError) {
+  const std::tuple<const char*, const char*, double> righe[] = {  // -1: the data error
+      {".", "30,5", 30.5}, {".", "1,000.5", 1000.5}, {".", "1.000,5", -1}, {".", "1e309", -1},
+      {",", "30.5", 30.5}, {",", "1.000,5", 1000.5}, {",", "9.4.2", -1},   {",", "1e400", -1}};
+  for (const auto& [decimale, testo, atteso] : righe)
+    for (const bool cella : {false, true}) {
+      FinestraMain f;
+      f.ambiente.sistema.ImpostaSeparatori(decimale, *decimale == '.' ? "," : ".");
+      ScriviSezione(f, Tabella()[0]);
+      cella ? f.main->FlexGrid(0).SetTextMatrix(1, 1, testo) : f.C("F_N", 0).SetText(testo);
+      Calcola(f);
+      EXPECT_EQ(f.main->DatiErrati ? -1 : cella ? f.main->GrigliaFigure(1, 1) : f.main->NForm[0], atteso) << testo;
+    }
+}
+
 TEST(VerificaMain, TheSectionWrittenBackIntoTheWindowReadsTheSame) {
   FinestraMain f;
   ScriviPrecompressa(f, Tabella()[1], {"1,5", "50", "1000"});

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 
 #include "EseguiCaso.h"
 #include "FileCaso.h"
@@ -144,6 +145,15 @@ TEST(EseguiCaso, EveryRangeJustInsideAndJustOutside) {
       EXPECT_EQ(testo.find(r.nome) != std::string::npos, fuori)
           << r.chiave << " = " << v << ": " << testo;
     }
+  }
+}
+
+TEST(LeggiCaso, ANumberOutOfRangeOrWithACommaIsRefusedOnItsLine) {
+  for (const std::string valore : {"1e309", "1,000", "-1e400 0"}) {
+    std::ofstream(::testing::TempDir() + "n.caso") << "verification = SLU+\nN = " << valore;
+    std::string errore;
+    const bool letto = LeggiCaso(::testing::TempDir() + "n.caso", errore).has_value();
+    EXPECT_TRUE(!letto && errore.find(":2: 'N = " + valore + "'") != std::string::npos) << errore;
   }
 }
 

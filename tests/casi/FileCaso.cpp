@@ -98,6 +98,8 @@ std::optional<Caso> LeggiCaso(const std::string& percorso, std::string& errore) 
       if (LeggiNumeri(valore, v)) {
         auto& lista = caso.numeri[chiave];
         lista.insert(lista.end(), v.begin(), v.end());
+      } else if (valore.find_first_of("+-.0123456789") == 0) {
+        return sbaglio("'" + chiave + " = " + valore + "' non è un numero ('.' decimale)");
       } else if (valore.find_first_of(" \t") == std::string::npos) {
         caso.parole[chiave] = valore;
       } else {

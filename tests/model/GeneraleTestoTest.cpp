@@ -31,7 +31,7 @@ TEST(ValNumero, LocaleSeparatorsThenThePlainNumberReading) {
         {"30.5", 30.5},      {"1.2345", 1.2345}, {"1234.567", 1234.567}, {"0.125", 0.125},
         {"1.234.5", 1234.5}, {"3,5,7", 3.5},     {"2.5E3", 2500}};
     for (auto [testo, atteso] : italiani) EXPECT_DOUBLE_EQ(ValNumero(testo), atteso) << testo;
-    for (const char* testo : {"30.5.2", "3.5,2", "1,234.5"}) {
+    for (const char* testo : {"30.5.2", "3.5,2", "1,234.5", "1e309", "x"}) {
       EXPECT_EQ(ValNumero(testo), 0) << testo;
       const Generale::RifiutaNumeriNonValidi rifiuta;
       EXPECT_THROW(ValNumero(testo), Generale::NumeroNonValido) << testo;
