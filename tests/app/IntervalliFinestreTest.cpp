@@ -76,9 +76,14 @@ QWidget* Prepara(FinestraMain& f, Finestra dove) {
                                   {}, {}, dove == Finestra::MetodoN ? "n" : "SLU+", 100, 50};
   ScriviSezione(f, rettangolo);
   switch (dove) {
-    case Finestra::ColonnaModello:
+    case Finestra::ColonnaModello: {
       In<QAbstractButton>(f.main.get(), "btnMomentoCurvatura")->click();
-      return FinestreRisultati::MomCurvAperto(false);
+      // N within the critical load at l0 = 100 m: 10 EI / l0^2, EI = 14167 x
+      // 3.125E9 + 200000 x 1344 x 200^2 = 5.5E13 Nmm2, gives 55 kN.
+      QWidget* colonna = FinestreRisultati::MomCurvAperto(false);
+      Scrivi(colonna, "F_N", "10");
+      return colonna;
+    }
     case Finestra::Punto: f.Clic("OpPuntoN", 2); [[fallthrough]];
     case Finestra::Verifica:
     case Finestra::MetodoN: return f.main.get();
@@ -244,10 +249,10 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
   }
   // Every constant of the table has its row above but those typed where no
   // command of these windows reads them alone: the grids' areas and prestress,
-  // the tendons' fyd, eps_c2 and the confidence factor (chosen from a list).
-  const std::set<G> altrove{G::AreaAcciaio,
-                            G::PrecompressioneCavo, G::FydCavi,
-                            G::FattoreConfidenza};
+  // the tendons' fyd, eps_c2, the confidence factor (chosen from a list) and
+  // the neutral-axis angle (read with the biaxial option).
+  const std::set<G> altrove{G::AreaAcciaio, G::PrecompressioneCavo, G::FydCavi,
+                            G::FattoreConfidenza, G::Angolo};
   for (int i = 0; i <= static_cast<int>(G::RapportoMomenti); ++i) {
     const G g = static_cast<G>(i);
     const bool riga = std::any_of(righe.begin(), righe.end(),
