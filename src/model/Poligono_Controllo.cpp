@@ -77,6 +77,26 @@ bool SulSegmento(Punto p, Punto a, Punto b, double zero) {
   return Presso(p, {a.x + t * dx, a.y + t * dy}, zero);
 }
 
+// The sides from a to m and from m to b fold back when one runs back along
+// the other: a spike of no width, whose tip would be taken for the extreme
+// fibre.
+bool Ripiegati(Punto a, Punto m, Punto b, double zero) {
+  if ((m.x - a.x) * (b.x - m.x) + (m.y - a.y) * (b.y - m.y) >= 0) return false;
+  return (!Presso(b, m, zero) && SulSegmento(b, a, m, zero)) ||
+         (!Presso(a, m, zero) && SulSegmento(a, m, b, zero));
+}
+
+// Whether the outline turns back by more than a right angle at a vertex,
+// where sides may fold: a loop the compiler can vectorise.
+bool TornaIndietro(const double* x, const double* y, int n) {
+  const auto indietro = [x, y](int a, int m, int b) {
+    return (x[m] - x[a]) * (x[b] - x[m]) + (y[m] - y[a]) * (y[b] - y[m]) < 0;
+  };
+  bool esito = indietro(n - 1, 0, 1) || indietro(n - 2, n - 1, 0);
+  for (int k = 1; k + 1 < n; ++k) esito |= indietro(k - 1, k, k + 1);
+  return esito;
+}
+
 // The stretches of the outline over which the low ends of the boxes along
 // asse only rise or only fall: where each starts, then n. False when there
 // are more than massimi.
@@ -263,13 +283,8 @@ bool Poligono::LatiSiToccano(int i, int k, double zero) const {
   if (i > k) std::swap(i, k);
   const int tra = k - i;
   if (tra == 1 || tra == n - 1) {
-    // Sides that share vertex m fold back when one runs back along the other:
-    // a spike of no width, whose tip would be taken for the extreme fibre.
-    const int j = tra == 1 ? k : i;
-    const Punto a = v(j - 1), m = v(j), b = v(j + 1);
-    if ((m.x - a.x) * (b.x - m.x) + (m.y - a.y) * (b.y - m.y) >= 0) return false;
-    return (!Presso(b, m, zero) && SulSegmento(b, a, m, zero)) ||
-           (!Presso(a, m, zero) && SulSegmento(a, m, b, zero));
+    const int m = tra == 1 ? k : i;  // their common vertex
+    return Ripiegati(v(m - 1), v(m), v(m + 1), zero);
   }
   const Punto s1 = v(i), s2 = v(i + 1), t1 = v(k), t2 = v(k + 1);
   if (!Presso(s1, s2, zero)) {
@@ -337,9 +352,11 @@ bool Poligono::CercaLatiIncrociati() const {
         k + 1};
     finite = finite && std::isfinite(x[k]) && std::isfinite(y[k]);
   }
-  // Sides that share a vertex are tried here; the searches try the others.
-  for (int k = 1; k <= n; ++k)
-    if (LatiSiToccano(k, k % n + 1, tolleranza)) return true;
+  // Sides that share a vertex are tried here, where the outline turns back;
+  // the searches try the others.
+  if (!finite || TornaIndietro(x, y, n))
+    for (int k = 1; k <= n; ++k)
+      if (LatiSiToccano(k, k % n + 1, tolleranza)) return true;
   const auto incrociati = [this, n, tolleranza](const Lato& a, const Lato& b) {
     return !Consecutivi(a.i, b.i, n) && LatiSiToccano(a.i, b.i, tolleranza);
   };
