@@ -76,14 +76,12 @@ QWidget* Prepara(FinestraMain& f, Finestra dove) {
                                   {}, {}, dove == Finestra::MetodoN ? "n" : "SLU+", 100, 50};
   ScriviSezione(f, rettangolo);
   switch (dove) {
-    case Finestra::ColonnaModello: {
+    case Finestra::ColonnaModello:
       In<QAbstractButton>(f.main.get(), "btnMomentoCurvatura")->click();
-      // N within the critical load at l0 = 100 m: 10 EI / l0^2, EI = 14167 x
-      // 3.125E9 + 200000 x 1344 x 200^2 = 5.5E13 Nmm2, gives 55 kN.
-      QWidget* colonna = FinestreRisultati::MomCurvAperto(false);
-      Scrivi(colonna, "F_N", "10");
-      return colonna;
-    }
+      // N within the critical load at l0 = 100 m, 10 EI / l0^2 = 55 kN (EI =
+      // 14167 x 3.125E9 + 200000 x 1344 x 200^2 = 5.5E13 Nmm2).
+      Scrivi(FinestreRisultati::MomCurvAperto(false), "F_N", "10");
+      return FinestreRisultati::MomCurvAperto(false);
     case Finestra::Punto: f.Clic("OpPuntoN", 2); [[fallthrough]];
     case Finestra::Verifica:
     case Finestra::MetodoN: return f.main.get();

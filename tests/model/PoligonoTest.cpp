@@ -175,11 +175,10 @@ TEST(PoligonoControllo, SearchesAnswerAsEveryPair) {
     Vettore<double> x(1, n), y(1, n);
     for (int i = 1; i <= n; ++i) {
       if (famiglia == 5) {  // outside clockwise from the top and back, inside the other way
-        const int m = n / 2 - 1;
-        const double a = Matematica::DuePi * (i <= m + 1 ? i - 1 : 2 * m + 2 - i) / m;
-        const double r = i <= m + 1 ? 100 : 50;
-        x(i) = r * std::sin(a);
-        y(i) = r * std::cos(a);
+        const int m = n / 2 - 1, fuori = i <= m + 1;
+        const double a = Matematica::DuePi * (fuori ? i - 1 : 2 * m + 2 - i) / m;
+        x(i) = (fuori ? 100 : 50) * std::sin(a);
+        y(i) = (fuori ? 100 : 50) * std::cos(a);
       } else if (famiglia == 0) {  // a 6 x 6 grid: shared vertices, collinear overlaps, touching
         x(i) = std::floor(u(caso) * 6);
         y(i) = std::floor(u(caso) * 6);
