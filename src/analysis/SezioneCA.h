@@ -248,8 +248,9 @@ class SezioneCA : private AcciaiSezione {
   void AvvisoReagenteTrazione();
   // Why the input of a run has no physical meaning; empty when it has.
   std::string DatiNonValidi() const;
-  // True, after telling the user why, when the run must be refused.
-  bool RifiutaDatiNonValidi();
+  // True, after telling the user why, when the run must be refused: for
+  // DatiNonValidi, or else for altro, a reason of the caller's own inputs.
+  bool RifiutaDatiNonValidi(const std::string& altro = "");
 
   void MostraTensioneFerri(int nB, const Vettore<double>& epsB, int nC,
                            const Vettore<double>& epsC, platform::Form& finestra,

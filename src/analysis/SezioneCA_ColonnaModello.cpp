@@ -40,6 +40,14 @@ void SezioneCA::CalcolaColonnaModello(short& n, Finestre::FinestraMomentoCurvatu
       CurvMax = c.CurvH(i);
     }
   }
+  // M - M2 not positive at any curvature: N is beyond the column's critical
+  // load, no first-order moment is in equilibrium.
+  if (iMax == 0) {
+    platform::MsgBox("Equilibrio impossibile: M - M2 non è positivo per nessuna curvatura,\r\n"
+                     "N supera il carico critico del pilastro modello.",
+                     platform::Pulsanti::Ok, platform::Icona::Critica);
+    return;
+  }
 
   finestra.Controllo("lblMomCurv").SetCaption(GraficoMomentoCurvatura::TestoAltezza(c.H));
   finestra.Controllo("M_M2max").SetCaption(Formattazione::FormattaMaxCaratteri(3, 9, M1Max / 1000000));

@@ -79,11 +79,17 @@ std::string SezioneCA::DatiNonValidi() const {
   if (Contorno->nVertici() < 3 || Contorno->AreaNulla(true))
     return "Il contorno della sezione non ha area.";
   motivo = AcciaiFuori(*this);
-  return motivo.empty() ? AzioniFuori(SollecitazioneN, SollecitazioneMx, SollecitazioneMy) : motivo;
+  if (motivo.empty()) motivo = AzioniFuori(SollecitazioneN, SollecitazioneMx, SollecitazioneMy);
+  // The neutral axis of a biaxial ultimate run is turned by the angle given.
+  const VariabiliPubbliche::StatoProgramma& stato = VariabiliPubbliche::Stato;
+  if (motivo.empty() && ultimo && stato.TipoFlessione != 0)
+    motivo = Intervalli::FuoriIntervallo(Grandezza::Angolo, stato.AngoloFlessione);
+  return motivo;
 }
 
-bool SezioneCA::RifiutaDatiNonValidi() {
-  const std::string motivo = DatiNonValidi();
+bool SezioneCA::RifiutaDatiNonValidi(const std::string& altro) {
+  std::string motivo = DatiNonValidi();
+  if (motivo.empty()) motivo = altro;
   if (motivo.empty()) return false;
   platform::MsgBox("Calcolo non eseguito: dati non validi.\r\n" + motivo, platform::Pulsanti::Ok,
                    platform::Icona::Critica);

@@ -14,6 +14,7 @@
 #include "drawing/MsChartBas.h"
 #include "model/Finestre.h"
 #include "model/Formattazione.h"
+#include "model/Intervalli.h"
 #include "model/Matematica.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
@@ -23,7 +24,12 @@ using VariabiliPubbliche::Stato;
 
 bool SezioneCA::CalcolaDominioMxMy(short& n, Finestre::FinestraDominio& finestra,
                                    const std::string& titolo, float MxEd, float MyEd) {
-  if (RifiutaDatiNonValidi()) {
+  // The acting couple, kNm, in the range of every moment.
+  std::string coppia;
+  for (const auto& [m, nome] : {std::pair{MxEd, "MxEd"}, std::pair{MyEd, "MyEd"}})
+    if (coppia.empty())
+      coppia = Intervalli::FuoriIntervallo(Intervalli::Grandezza::Momento, m * 1e6, nome);
+  if (RifiutaDatiNonValidi(coppia)) {
     EsitoSlu = EsitoCalcoloSlu::DatiNonValidi;
     return false;
   }

@@ -78,6 +78,8 @@ constexpr Intervallo Tabella[] = {
      "più di quanto una sezione di 100 m potrebbe portare"},
     {"Il momento", -ForzaMassima * LunghezzaMassima, ForzaMassima * LunghezzaMassima, false, "kNm",
      1e-6, "più di quanto una sezione di 100 m potrebbe portare"},
+    {"L'angolo dell'asse neutro", -360, 360, false, "°", 1,
+     "un giro basta a dare ogni direzione dell'asse neutro"},
     {"μφ", 1, 100, false, "", 1,
      "la duttilità in curvatura non è minore di 1 e nemmeno una sezione confinata ne dà più di "
      "qualche decina"},

@@ -34,6 +34,7 @@ enum class Grandezza {
   PrecompressioneCavo,
   Forza,
   Momento,
+  Angolo,
   DuttilitaCurvatura,
   FattoreStruttura,
   Periodo,

@@ -125,10 +125,16 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   bool AreaNulla(bool AreaRelativa);
   // Every coordinate a finite number not farther than limite from 0.
   bool CoordinateEntro(double limite) const;
-  // Two sides that do not share a vertex cross inside both (touching at an
-  // end does not count). The answer is kept with the vertices it was found
-  // for, and given again while they stay the same.
+  // Two sides meet where an outline may not (LatiSiToccano). The answer is
+  // kept with the vertices it was found for, and given again while they stay
+  // the same.
   bool LatiIncrociati() const;
+  // Sides i and k (side i runs from vertex i to the next) cross, overlap
+  // along a line or touch at a point that is not their common end, within
+  // zero. A side run back by another is a cut to a hole and may touch at its
+  // ends; consecutive sides meet only at their vertex, unless one runs back
+  // along the other.
+  bool LatiSiToccano(int i, int k, double zero) const;
   void CaratteristicheStaticheCerchio(double RaggioEsterno, double RaggioInterno);
   // Every section property of the outline, or of a circle or ring when Cerchio.
   // SoloAzzeramento only zeroes the area and the integrals about the origin.

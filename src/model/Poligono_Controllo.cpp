@@ -1,5 +1,5 @@
 // Whether an outline can stand for a cross-section: vertices in reach, an area,
-// sides that do not cross one another.
+// sides that neither cross nor touch one another but along a cut.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -59,6 +59,42 @@ Scorta& ScortaDelThread() {
 bool Consecutivi(int i, int j, int n) {
   const int k = std::abs(i - j);
   return k == 1 || k == n - 1;
+}
+
+struct Punto {
+  double x, y;
+};
+
+bool Presso(Punto a, Punto b, double zero) {
+  const double dx = a.x - b.x, dy = a.y - b.y;
+  return dx * dx + dy * dy <= zero * zero;
+}
+
+// p within zero of the segment from a to b.
+bool SulSegmento(Punto p, Punto a, Punto b, double zero) {
+  const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
+  const double t = l2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0) : 0;
+  return Presso(p, {a.x + t * dx, a.y + t * dy}, zero);
+}
+
+// The sides from a to m and from m to b fold back when one runs back along
+// the other: a spike of no width, whose tip would be taken for the extreme
+// fibre.
+bool Ripiegati(Punto a, Punto m, Punto b, double zero) {
+  if ((m.x - a.x) * (b.x - m.x) + (m.y - a.y) * (b.y - m.y) >= 0) return false;
+  return (!Presso(b, m, zero) && SulSegmento(b, a, m, zero)) ||
+         (!Presso(a, m, zero) && SulSegmento(a, m, b, zero));
+}
+
+// Whether the outline turns back by more than a right angle at a vertex,
+// where sides may fold: a loop the compiler can vectorise.
+bool TornaIndietro(const double* x, const double* y, int n) {
+  const auto indietro = [x, y](int a, int m, int b) {
+    return (x[m] - x[a]) * (x[b] - x[m]) + (y[m] - y[a]) * (y[b] - y[m]) < 0;
+  };
+  bool esito = indietro(n - 1, 0, 1) || indietro(n - 2, n - 1, 0);
+  for (int k = 1; k + 1 < n; ++k) esito |= indietro(k - 1, k, k + 1);
+  return esito;
 }
 
 // The stretches of the outline over which the low ends of the boxes along
@@ -236,6 +272,44 @@ bool Poligono::CoordinateEntro(double limite) const {
   return true;
 }
 
+bool Poligono::LatiSiToccano(int i, int k, double zero) const {
+  const int n = nVertici_;
+  const double* x = x_.DaUno(n);
+  const double* y = y_.DaUno(n);
+  const auto v = [x, y, n](int j) {
+    j = (j - 1 + n) % n;
+    return Punto{x[j], y[j]};
+  };
+  if (i > k) std::swap(i, k);
+  const int tra = k - i;
+  if (tra == 1 || tra == n - 1) {
+    const int m = tra == 1 ? k : i;  // their common vertex
+    return Ripiegati(v(m - 1), v(m), v(m + 1), zero);
+  }
+  const Punto s1 = v(i), s2 = v(i + 1), t1 = v(k), t2 = v(k + 1);
+  if (!Presso(s1, s2, zero)) {
+    // A side run back by another is a cut, joining a hole to the outline,
+    // unless only a side of no length lies between the two: a spike.
+    if (Presso(s1, t2, zero) && Presso(s2, t1, zero)) return tra == 2 || tra == n - 2;
+    if (Presso(s1, t1, zero) && Presso(s2, t2, zero)) return true;
+  }
+  double xc, yc;
+  if (Grafica::IntersezioneSegmenti({s1.x, s1.y, s2.x, s2.y}, {t1.x, t1.y, t2.x, t2.y}, xc, yc,
+                                    zero, true))
+    return true;
+  // Vertex u at p on side w: inside the side, or on a vertex of it where no
+  // cut ends (two sides there run one back along the other), the outline
+  // pinches itself.
+  const auto tocca = [&v, zero](int u, Punto p, int w) {
+    if (!SulSegmento(p, v(w), v(w + 1), zero)) return false;
+    for (const int c : {w, w + 1})
+      if (Presso(p, v(c), zero))
+        return !Presso(v(u + 1), v(c - 1), zero) && !Presso(v(u - 1), v(c + 1), zero);
+    return true;
+  };
+  return tocca(i, s1, k) || tocca(i + 1, s2, k) || tocca(k, t1, i) || tocca(k + 1, t2, i);
+}
+
 bool Poligono::LatiIncrociati() const {
   const ControlloLati* ultimo = controlloLati_.get();
   if (ultimo && StessiVertici(ultimo->vertici)) return ultimo->incrociati;
@@ -254,10 +328,11 @@ bool Poligono::CercaLatiIncrociati() const {
   // Two sides can only cross where their boxes meet, up to the rounding of
   // the crossing of their lines: below 1E-14 of the square of the largest
   // coordinate over millions of nearly parallel pairs of every size. The
-  // boxes are grown by a thousand times as much. The extremes hold the
-  // largest coordinate, whatever their start.
+  // boxes are grown by a thousand times as much, and at least by the
+  // tolerance within which sides touch. The extremes hold the largest
+  // coordinate, whatever their start.
   const double d = std::max({std::fabs(xMin), std::fabs(xMax), std::fabs(yMin), std::fabs(yMax)});
-  const double margine = 1E-11 * d * d;
+  const double margine = std::max(1E-11 * d * d, tolleranza);
   Scorta& scorta = ScortaDelThread();
   std::vector<Lato>& lati = scorta.lati;
   lati.resize(static_cast<size_t>(n));
@@ -277,13 +352,13 @@ bool Poligono::CercaLatiIncrociati() const {
         k + 1};
     finite = finite && std::isfinite(x[k]) && std::isfinite(y[k]);
   }
-  // Sides that share a vertex meet there; only the others are tried, the
-  // lower-numbered side first.
-  const auto incrociati = [n, tolleranza, &segmento](const Lato& a, const Lato& b) {
-    double xc, yc;
-    return !Consecutivi(a.i, b.i, n) &&
-           Grafica::IntersezioneSegmenti(segmento(std::min(a.i, b.i)), segmento(std::max(a.i, b.i)),
-                                         xc, yc, tolleranza, true);
+  // Sides that share a vertex are tried here, where the outline turns back;
+  // the searches try the others.
+  if (!finite || TornaIndietro(x, y, n))
+    for (int k = 1; k <= n; ++k)
+      if (LatiSiToccano(k, k % n + 1, tolleranza)) return true;
+  const auto incrociati = [this, n, tolleranza](const Lato& a, const Lato& b) {
+    return !Consecutivi(a.i, b.i, n) && LatiSiToccano(a.i, b.i, tolleranza);
   };
   // Boxes of infinite or undefined extent say nothing: every pair is tried.
   if (!std::isfinite(margine) || !finite) {

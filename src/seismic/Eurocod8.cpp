@@ -155,6 +155,12 @@ void ControlloStaffeEc8(Prescrizioni& lista, platform::Form& finestra) {
   if (ControlloPassoDiametroStaffe(lista, finestra, diametroMin, "EC8 #5.5.3.2.2(12,a)", passoMax,
                                    dch ? "EC8 #5.5.3.2.2(12,b)" : "EC8 #5.4.3.2.2(11,a)"))
     return;
+  // DCM sets no hoop diameter of its own: that of every column.
+  if (!dch) Normative3274::ControlloDiametroStaffe(lista, "EC2 #9.5.3(1)");
+  // DCH asks expression 5.15 in every critical zone, DCM only in the one at
+  // the foot of a column at the base of the building.
+  const bool allaBase = p.SezioneInferiore && Stato.PilastroDiBase;
+  const bool confinamento = dch || allaBase;
 
   float centrale = 0;
   const float omegaWd = RapportoMeccanicoStaffe(centrale);
@@ -173,7 +179,7 @@ void ControlloStaffeEc8(Prescrizioni& lista, platform::Form& finestra) {
   }
   const std::string suffisso =
       dch ? "  - EC8 #5.5.3.2.2(9) coincidente con #5.4.3.2.2(8)" : "  - EC8 #5.4.3.2.2(8)";
-  if (DuttilitaCurvatura() == 0)
+  if (confinamento && DuttilitaCurvatura() == 0)
     platform::MsgBox(p.SezioneInferiore ? "MuFi=0 per la sezione inferiore"
                                         : "MuFi=0 per la sezione superiore");
 
@@ -181,7 +187,7 @@ void ControlloStaffeEc8(Prescrizioni& lista, platform::Form& finestra) {
   for (bool direzioneY : {false, true}) {
     if (direzioneY && p.Circolare()) break;
     float richiesto = 0;
-    if (ConfinamentoVerificato(direzioneY, omegaWd, richiesto)) continue;
+    if (ConfinamentoVerificato(direzioneY, omegaWd, richiesto) || !confinamento) continue;
     lista.push_back(p.Circolare() ? prefisso : prefisso + (direzioneY ? "Y:" : "X:"));
     lista.push_back("  - Omega_wd deve essere >= " + FormattaValore(richiesto) + " (passo <= " +
                     Intero(std::nearbyint(Quoziente(static_cast<double>(s) * omegaWd, richiesto))) +
@@ -189,12 +195,11 @@ void ControlloStaffeEc8(Prescrizioni& lista, platform::Form& finestra) {
     lista.push_back(suffisso);
   }
 
-  // DCH asks 0.12 only at the foot of a column at the base of the building
-  // and 0.08 in every other critical zone; EC8 sets no minimum at the top of
-  // a DCM column.
+  // At the base DCH asks 0.12 and DCM 0.08; DCH asks 0.08 in every other
+  // critical zone, DCM nothing.
   float minimo = 0;
   std::string testoMinimo;
-  if (p.SezioneInferiore && (!dch || Stato.PilastroDiBase)) {
+  if (allaBase) {
     minimo = dch ? 0.12f : 0.08f;
     testoMinimo = dch ? "Omega_wd alla base del pilastro deve essere >= 0.12 - EC8 #5.5.3.2.2(10)"
                       : "Omega_wd alla base del pilastro deve essere >= 0.08 - EC8 #5.4.3.2.2(9)";

@@ -25,8 +25,7 @@ const char* const ClausolaStaffe = "NTC #7.4.6.2.2";
 bool ClasseA() { return Stato.DuttilitaMedia != 1; }
 
 // The stirrups of any column, outside the critical zones too: a pitch of at
-// most 12 times the smallest bar and 250 mm, a diameter of at least 6 mm and
-// a quarter of the largest bar.
+// most 12 times the smallest bar and 250 mm, and the least diameter.
 void ControlloStaffeGenerali(Prescrizioni& lista) {
   const Sismica::Pilastro& p = Stato.PilastroCorrente;
   const int fiMin = p.fiBarrePilastroMin();
@@ -34,13 +33,18 @@ void ControlloStaffeGenerali(Prescrizioni& lista) {
   if (p.StaffePassoCentrale() > passoMax)
     lista.push_back("Il passo delle staffe nella zona centrale deve essere <= " +
                     FormattaValore(passoMax) + " mm - NTC #4.1.6.1.2.");
-  const float diametroMin = std::max(6.0f, p.fiBarrePilastroMax() / 4.0f);
-  if (p.StaffeDiametroMinimo() < diametroMin)
-    lista.push_back("Il diametro delle staffe deve essere >= " + FormattaValore(diametroMin) +
-                    " mm - NTC #4.1.6.1.2.");
+  ControlloDiametroStaffe(lista, "NTC #4.1.6.1.2");
 }
 
 }  // namespace
+
+void ControlloDiametroStaffe(Prescrizioni& lista, const std::string& clausola) {
+  const Sismica::Pilastro& p = Stato.PilastroCorrente;
+  const float diametroMin = std::max(6.0f, p.fiBarrePilastroMax() / 4.0f);
+  if (p.StaffeDiametroMinimo() < diametroMin)
+    lista.push_back("Il diametro delle staffe deve essere >= " + FormattaValore(diametroMin) +
+                    " mm - " + clausola + ".");
+}
 
 void ColoraControllo(platform::Control& casella, double limite, bool superiore,
                      std::optional<double> valore) {

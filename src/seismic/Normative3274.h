@@ -18,6 +18,9 @@ using Sismica::Prescrizioni;
 void ControlloGeometricoNtc(Prescrizioni& lista, platform::Form& finestra);
 // Stirrups of the critical and central zones, both directions.
 void ControlloStaffeNtc(Prescrizioni& lista, platform::Form& finestra);
+// Stirrups of at least 6 mm and a quarter of the largest bar; the clause
+// closes the text.
+void ControlloDiametroStaffe(Prescrizioni& lista, const std::string& clausola);
 // The geometric reinforcement ratio into its box, between 0.01 and 0.04; the
 // clause closes the texts.
 void ControlloRapportoArmatura(Prescrizioni& lista, platform::Form& finestra,

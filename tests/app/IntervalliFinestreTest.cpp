@@ -78,6 +78,9 @@ QWidget* Prepara(FinestraMain& f, Finestra dove) {
   switch (dove) {
     case Finestra::ColonnaModello:
       In<QAbstractButton>(f.main.get(), "btnMomentoCurvatura")->click();
+      // N within the critical load at l0 = 100 m, 10 EI / l0^2 = 55 kN (EI =
+      // 14167 x 3.125E9 + 200000 x 1344 x 200^2 = 5.5E13 Nmm2).
+      Scrivi(FinestreRisultati::MomCurvAperto(false), "F_N", "10");
       return FinestreRisultati::MomCurvAperto(false);
     case Finestra::Punto: f.Clic("OpPuntoN", 2); [[fallthrough]];
     case Finestra::Verifica:
@@ -244,10 +247,10 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
   }
   // Every constant of the table has its row above but those typed where no
   // command of these windows reads them alone: the grids' areas and prestress,
-  // the tendons' fyd, eps_c2 and the confidence factor (chosen from a list).
-  const std::set<G> altrove{G::AreaAcciaio,
-                            G::PrecompressioneCavo, G::FydCavi,
-                            G::FattoreConfidenza};
+  // the tendons' fyd, eps_c2, the confidence factor (chosen from a list) and
+  // the neutral-axis angle (read with the biaxial option).
+  const std::set<G> altrove{G::AreaAcciaio, G::PrecompressioneCavo, G::FydCavi,
+                            G::FattoreConfidenza, G::Angolo};
   for (int i = 0; i <= static_cast<int>(G::RapportoMomenti); ++i) {
     const G g = static_cast<G>(i);
     const bool riga = std::any_of(righe.begin(), righe.end(),

@@ -6,6 +6,7 @@
 
 #include "FinestraMain.h"
 #include "analysis/Correnti.h"
+#include "model/Poligono.h"
 #include "model/VariabiliPubbliche.h"
 
 using VariabiliPubbliche::Stato;
@@ -35,6 +36,10 @@ TEST(GeometriaMain, CirclesAndRingsAreInscribedPolygonsStartingAtTheTop) {
   EXPECT_EQ(n, 10);
   ExpectVertici(x, y, {{0, 100}, {100, 0}, {0, -100}, {-100, 0}, {0, 100},
                        {0, 50}, {-50, 0}, {0, -50}, {50, 0}, {0, 50}});
+  // Run round both ways along its cut, the ring touches itself only there.
+  Poligono anello;
+  anello.Coordinate(x, y, n);
+  EXPECT_FALSE(anello.LatiIncrociati());
   EXPECT_FALSE(Main::CoordinateSezioneCircolare(100, 100, n, x, y));
   EXPECT_EQ(ambiente.box.Testi(),
             std::vector<std::string>{"Il raggio interno deve essere minore del raggio esterno"});

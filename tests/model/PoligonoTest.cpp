@@ -139,23 +139,25 @@ TEST(PoligonoControllo, SidesThatCrossAndSidesThatTouch) {
                    .LatiIncrociati());
   // A side crossing the last one (which closes on vertex 1).
   EXPECT_TRUE(DaCoordinate({0, 100, 100, 0, 50}, {0, 0, 100, 100, -50}).LatiIncrociati());
+  // A spike whose tip is a side of no length, a V notch whose tip touches
+  // the bottom side.
+  EXPECT_TRUE(DaCoordinate({0, 3, 3, 2, 2, 2, 2, 0}, {0, 0, 5, 5, 9, 9, 5, 5}).LatiIncrociati());
+  EXPECT_TRUE(DaCoordinate({0, 4, 4, 3, 2, 1, 0}, {0, 0, 2, 2, 0, 2, 2}).LatiIncrociati());
+  // A cut whose second run stops short: the sides overlap along a line.
+  EXPECT_TRUE(DaCoordinate({0, 100, 100, 0, 0, 25, 25, 75, 75, 25, 20, 0},
+                           {0, 0, 100, 100, 50, 50, 25, 25, 75, 75, 50, 50})
+                  .LatiIncrociati());
 }
 
-// Every pair of sides that share no vertex tried in turn, as the search did
-// before it looked only at sides whose boxes meet.
+// Every pair of sides tried in turn, as the search did before it looked only
+// at sides whose boxes meet.
 bool OgniCoppiaDiLati(const Poligono& p) {
   double xMin, xMax, yMin, yMax, tolleranza;
   p.MaxMin(xMin, xMax, yMin, yMax, &tolleranza);
   const int n = p.nVertici();
-  for (int i = 1; i <= n - 2; ++i)
-    for (int k = i + 2; k <= (i == 1 ? n - 1 : n); ++k) {
-      const int j = k < n ? k + 1 : 1;
-      double xc, yc;
-      if (Grafica::IntersezioneSegmenti({p.X(i), p.X(i + 1)}, {p.Y(i), p.Y(i + 1)},
-                                        {p.X(k), p.X(j)}, {p.Y(k), p.Y(j)}, xc, yc, tolleranza,
-                                        true))
-        return true;
-    }
+  for (int i = 1; i < n; ++i)
+    for (int k = i + 1; k <= n; ++k)
+      if (p.LatiSiToccano(i, k, tolleranza)) return true;
   return false;
 }
 
@@ -164,15 +166,20 @@ TEST(PoligonoControllo, SearchesAnswerAsEveryPair) {
   // Up to 150 vertices: circles and diagonals that run in a few stretches,
   // rough outlines for grids of up to 13 x 13 cells, long slanted sides that
   // leave the search to the sweep, and springs whose long sides all overlap
-  // along their one stretch.
+  // along their one stretch, rings cut open along x = 0.
   std::uniform_int_distribution<int> vertici(4, 150);
   std::uniform_real_distribution<double> u(0, 1);
   int incrociati = 0, prove = 0;
-  for (int t = 0; t < 6000; ++t) {
-    const int n = vertici(caso), famiglia = t % 5;
+  for (int t = 0; t < 7200; ++t) {
+    const int famiglia = t % 6, n = vertici(caso) & (famiglia == 5 ? ~1 : ~0);
     Vettore<double> x(1, n), y(1, n);
     for (int i = 1; i <= n; ++i) {
-      if (famiglia == 0) {  // a 6 x 6 grid: shared vertices, collinear overlaps, touching
+      if (famiglia == 5) {  // outside clockwise from the top and back, inside the other way
+        const int m = n / 2 - 1, fuori = i <= m + 1;
+        const double a = Matematica::DuePi * (fuori ? i - 1 : 2 * m + 2 - i) / m;
+        x(i) = (fuori ? 100 : 50) * std::sin(a);
+        y(i) = (fuori ? 100 : 50) * std::cos(a);
+      } else if (famiglia == 0) {  // a 6 x 6 grid: shared vertices, collinear overlaps, touching
         x(i) = std::floor(u(caso) * 6);
         y(i) = std::floor(u(caso) * 6);
       } else if (famiglia == 4) {  // a spring drifting right, closed by a side on its left

@@ -22,6 +22,14 @@ void PilastroConLati() {
   p.SetStaffePassoCentrale(50);
 }
 
+// Bars of 26 at this end, hoops of 6 holding every bar at 75 mm.
+void StaffeDa6Barre26() {
+  AmbienteColonna::Barre(4, 4, 26);
+  AmbienteColonna::Staffe({{6, 1, 4, 12, 9}, {6, 2, 10}, {6, 3, 11}, {6, 5, 6}, {6, 7, 8}});
+  AmbienteColonna::Colonna().SetStaffePassoCritico(75);
+  AmbienteColonna::Colonna().SetStaffePassoCentrale(75);
+}
+
 // Each text written from the clause and the figures of the standard column:
 // core 344 mm, hoop legs 2 x 50.27 mm2, fyd/fcd = 27.62, nu_d = 0.3,
 // eps_yd = 0.00196, alpha_s = (1 - 100/688)^2.
@@ -59,11 +67,12 @@ const std::vector<CasoRegole> CasiStaffe = {
        AmbienteColonna::Staffe({{8, 1, 4, 12, 9}, {8, 5, 6}, {8, 2, 10}});
      },
      {"Il passo delle staffe nella zona critica deve essere <=  96 mm - NTC #7.4.6.2.2."}},
-    // omega_wd 0.1614 against 0.3373 required: a pitch of 100 x 0.1614 / 0.3373.
+    // At the base, omega_wd 0.1614 against 0.3373 required: a pitch of
+    // 100 x 0.1614 / 0.3373.
     {"EC8 DCM: confinement in both directions and tied bars",
      1,
      1,
-     [] {},
+     [] { Sismica::Stato.PilastroDiBase = true; },
      {"Insufficiente duttilità di curvatura in direzione X:",
       "  - Omega_wd deve essere >=  0,3373 (passo <= 48 mm)", "  - EC8 #5.4.3.2.2(8)",
       "Insufficiente duttilità di curvatura in direzione Y:",
@@ -71,11 +80,21 @@ const std::vector<CasoRegole> CasiStaffe = {
       "La distanza massima fra barre legate = 320 mm deve essere <= 200 mm - "
       "EC8 #5.4.3.2.2(11,b).",
       "Almeno una barra ogni due deve essere legata."}},
-    // Every bar held: alpha_n 0.81, 0.1767 required, 0.3201 given.
+    // Off the base DCM asks no confinement, nor the hoops of 8 a diameter
+    // beyond max(6, 16 / 4).
+    {"EC8 DCM off the base: only the tied bars",
+     1,
+     1,
+     [] {},
+     {"La distanza massima fra barre legate = 320 mm deve essere <= 200 mm - "
+      "EC8 #5.4.3.2.2(11,b).",
+      "Almeno una barra ogni due deve essere legata."}},
+    // Every bar held: alpha_n 0.81, 0.1767 required at the base, 0.3201 given.
     {"EC8 DCM with four ties: met",
      1,
      1,
      [] {
+       Sismica::Stato.PilastroDiBase = true;
        AmbienteColonna::Staffe({{8, 1, 4, 12, 9}, {8, 2, 10}, {8, 3, 11}, {8, 5, 6}, {8, 7, 8}});
      },
      {}},
@@ -141,19 +160,20 @@ const std::vector<CasoRegole> CasiStaffe = {
       "NTC #7.4.6.2.2.",
       "Nella zona centrale Omega_st in direzione Y deve essere >= 0,08 (passo < 151 mm) - "
       "NTC #7.4.6.2.2."}},
-    // Bars of 26 at this end: hoops of at least 26 / 4 = 6.5 mm. Hoops of 6
-    // holding every bar at 75 mm, core 400 - 2 x (40 - 3 - 13) = 352:
+    // Hoops of at least 26 / 4 = 6.5 mm. Core 400 - 2 x (40 - 3 - 13) = 352:
     // Omega_st = 4 x 28.27 / (75 x 352) x 27.62 = 0.118, above 0.08.
     {"NTC CD B: hoops of 6 with bars of 26",
      0,
      1,
-     [] {
-       AmbienteColonna::Barre(4, 4, 26);
-       AmbienteColonna::Staffe({{6, 1, 4, 12, 9}, {6, 2, 10}, {6, 3, 11}, {6, 5, 6}, {6, 7, 8}});
-       AmbienteColonna::Colonna().SetStaffePassoCritico(75);
-       AmbienteColonna::Colonna().SetStaffePassoCentrale(75);
-     },
+     StaffeDa6Barre26,
      {"Il diametro delle staffe deve essere >=  6,5 mm - NTC #4.1.6.1.2."}},
+    // EC8 DCM leaves the diameter to EC2: max(6, 26 / 4); off the base no
+    // confinement; the pitch within min(352 / 2, 175, 8 x 26).
+    {"EC8 DCM: hoops of 6 with bars of 26",
+     1,
+     1,
+     StaffeDa6Barre26,
+     {"Il diametro delle staffe deve essere >=  6,5 mm - EC2 #9.5.3(1)."}},
     // A 300 x 500 column, 3 x 3 bars of 16, cover 40: the hoop listed through
     // the eight bars of the perimeter turns only at the corners, which stand
     // 500 - 2 x 40 = 420 apart along h.
@@ -225,7 +245,7 @@ TEST(RegoleStaffeCaselle, NtcRatiosShownAndColouredWhereTheyFail) {
 }
 
 // DCH needs 0.12 at the foot of a base column and 0.08 in every other
-// critical zone, DCM 0.08 at the bottom and nothing at the top. Every bar
+// critical zone, DCM 0.08 at the foot of a base column only. Every bar
 // held at a pitch of 96, a curvature demand that any hoop meets, and fyd
 // chosen so that omega_wd is 0.1000 or 0.0500.
 TEST(RegoleStaffeCaselle, Ec8MinimumOmegaByEndAndClass) {
@@ -260,9 +280,11 @@ TEST(RegoleStaffeCaselle, Ec8MinimumOmegaByEndAndClass) {
       {116.342, "0,1000", 0, true, true, base12, 0.12},
       {116.342, "0,1000", 0, true, false, "", 0.08},
       {116.342, "0,1000", 0, false, true, "", 0.08},
-      {116.342, "0,1000", 1, true, false, "", 0.08},
+      {116.342, "0,1000", 1, true, true, "", 0.08},
       {116.342, "0,1000", 1, false, false, "", 0},
-      {58.171, "0,0500", 1, true, false, base8, 0.08},
+      {58.171, "0,0500", 1, true, true, base8, 0.08},
+      {58.171, "0,0500", 1, true, false, "", 0},
+      {58.171, "0,0500", 1, false, true, "", 0},
       {58.171, "0,0500", 0, true, false, critica8, 0.08},
       {58.171, "0,0500", 0, false, true, critica8, 0.08},
       {58.171, "0,0500", 1, false, false, "", 0},
