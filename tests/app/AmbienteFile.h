@@ -61,6 +61,13 @@ class AmbienteFile {
                                std::filesystem::copy_options::overwrite_existing);
   }
 
+  // The help pages into the program folder, as the build puts them there.
+  void CopiaAiuto() const { std::filesystem::copy(CartellaAiuto(), Percorso("Aiuto")); }
+  static std::filesystem::path CartellaAiuto() {
+    const char* test = std::getenv("TRAMOK_TESTS");
+    return std::filesystem::path(test ? test : ".") / ".." / "data" / "Aiuto";
+  }
+
   platform::SistemaFisso sistema;
   platform::MsgBoxScriptato box;
 

@@ -11,14 +11,18 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <numbers>
+#include <regex>
 
 #include "FinestraConDialogo.h"
 #include "Schermata.h"
+#include "app/FrmAiuto.h"
 #include "app/FrmImportDXF.h"
 #include "app/ImportaDxf.h"
 #include "app/Material.h"
@@ -128,9 +132,24 @@ TEST(MenuMain, StampaFormAndThePrintButtonPrintTheFormToThePdfChosen) {
 TEST(MenuMain, HelpPrintAndSettingsCommands) {
   FinestraMain f;
   f.ambiente.box.Svuota();
+  // Without its pages the help names the one missing and opens nothing.
   Azione(f, "mnuAiutoItem_0")->trigger();
   ASSERT_EQ(f.ambiente.box.Testi().size(), 1u);
-  EXPECT_NE(f.ambiente.box.Testi()[0].find("guida"), std::string::npos);
+  EXPECT_EQ(f.ambiente.box.Testi()[0],
+            "Pagina della guida non trovata:\n" + f.ambiente.Percorso("Aiuto/indice.html"));
+  EXPECT_EQ(FrmAiuto::Aperta(), nullptr);
+  // With them, the index; a link to a page that is not there keeps it.
+  f.ambiente.CopiaAiuto();
+  f.ambiente.box.Svuota();
+  Azione(f, "mnuAiutoItem_0")->trigger();
+  ASSERT_NE(FrmAiuto::Aperta(), nullptr);
+  QTextBrowser& pagine = FrmAiuto::Aperta()->Pagine();
+  EXPECT_TRUE(FrmAiuto::Aperta()->isVisible());
+  EXPECT_EQ(pagine.source().fileName(), "indice.html");
+  EXPECT_TRUE(f.ambiente.box.Testi().empty());
+  pagine.setSource(QUrl::fromLocalFile(QString::fromStdString(f.ambiente.Percorso("Aiuto/manca.html"))));
+  EXPECT_EQ(pagine.source().fileName(), "indice.html");
+  EXPECT_EQ(f.ambiente.box.Testi().size(), 1u);
 
   // Without a printer the user is told so and nothing else happens.
   if (QPrinterInfo::defaultPrinter().isNull()) {
@@ -145,6 +164,36 @@ TEST(MenuMain, HelpPrintAndSettingsCommands) {
   f.C("F_nome_cls").SetText("C99/99");
   Azione(f, "MnuFileItem_8")->trigger();
   EXPECT_NE(f.ambiente.Leggi("Tramok.ini").find("C99/99"), std::string::npos);
+}
+
+// Every page the windows open is there, every page is reached from the
+// index, and every link leads to a page and an anchor that are there.
+TEST(MenuMain, HelpPagesAndTheirLinksAreThere) {
+  namespace fs = std::filesystem;
+  const fs::path cartella = AmbienteFile::CartellaAiuto();
+  auto leggi = [](const fs::path& p) {
+    std::ifstream ingresso(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(ingresso), {});
+  };
+  for (const char* pagina : {FrmAiuto::Indice, FrmAiuto::Progetto})
+    EXPECT_TRUE(fs::is_regular_file(cartella / pagina)) << pagina;
+  const std::string indice = leggi(cartella / FrmAiuto::Indice);
+  const std::regex collegamento(R"(href="([^"#]*)(#([^"]*))?")");
+  int collegamenti = 0;
+  for (const auto& voce : fs::directory_iterator(cartella)) {
+    const std::string nome = voce.path().filename().string(), testo = leggi(voce.path());
+    if (nome != FrmAiuto::Indice)
+      EXPECT_NE(indice.find("href=\"" + nome), std::string::npos) << nome;
+    for (std::sregex_iterator c(testo.begin(), testo.end(), collegamento), fine; c != fine; ++c) {
+      ++collegamenti;
+      const fs::path meta = (*c)[1].length() ? cartella / (*c)[1].str() : voce.path();
+      ASSERT_TRUE(fs::is_regular_file(meta)) << nome << ": " << (*c)[0];
+      if ((*c)[3].matched)
+        EXPECT_NE(leggi(meta).find("name=\"" + (*c)[3].str() + "\""), std::string::npos)
+            << nome << ": " << (*c)[0];
+    }
+  }
+  EXPECT_GT(collegamenti, 0);
 }
 
 TEST(MenuMain, Dm1996FromTheMainMenuGivesTheReducedDesignStrength) {

@@ -7,8 +7,10 @@
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTextBrowser>
 
 #include "FinestraProgetto.h"
+#include "app/FrmAiuto.h"
 #include "app/frmUnits.h"
 #include "drawing/MsFlex.h"
 #include "platform/qt/FlexGridQt.h"
@@ -268,13 +270,22 @@ TEST(FinestraProgettoVuota, OpensOnARectangleWithoutDimensions) {
 
 namespace {
 
-TEST_F(FinestraProgetto, HelpAnswersEveryTime) {
+// "Help" and F1 open the design page, also over another page in view.
+TEST_F(FinestraProgetto, HelpOpensTheDesignPage) {
   ASSERT_NE(p, nullptr);
+  f.ambiente.CopiaAiuto();
   const auto prima = f.ambiente.box.Mostrati().size();
   Clic("ButtonHelp");
-  Clic("ButtonHelp");
-  ASSERT_EQ(f.ambiente.box.Mostrati().size(), prima + 2);
-  EXPECT_EQ(f.ambiente.box.Mostrati().back().testo, "La guida in linea non è disponibile.");
+  ASSERT_NE(FrmAiuto::Aperta(), nullptr);
+  QTextBrowser& pagine = FrmAiuto::Aperta()->Pagine();
+  EXPECT_EQ(pagine.source().fileName(), "progetto.html");
+  pagine.setSource(pagine.source().resolved(QUrl("indice.html")));
+  FrmAiuto::Aperta()->close();
+  ASSERT_TRUE(Attiva(*p));
+  QTest::keyClick(p, Qt::Key_F1);
+  EXPECT_TRUE(FrmAiuto::Aperta()->isVisible());
+  EXPECT_EQ(pagine.source().fileName(), "progetto.html");
+  EXPECT_EQ(f.ambiente.box.Mostrati().size(), prima);
 }
 
 }  // namespace
