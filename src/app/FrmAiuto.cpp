@@ -69,8 +69,8 @@ FrmAiuto::FrmAiuto(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   // A reading width, and the height the screen leaves under a title bar.
   const QSize schermo = screen()->availableGeometry().size();
-  resize(std::min(100 * fontMetrics().averageCharWidth(), schermo.width() * 9 / 10),
-         std::min(40 * fontMetrics().height(), schermo.height() * 8 / 10));
+  resize(std::min(120 * fontMetrics().averageCharWidth(), schermo.width() * 9 / 10),
+         std::min(48 * fontMetrics().height(), schermo.height() * 85 / 100));
 }
 
 void FrmAiuto::Mostra(const std::string& pagina) {
