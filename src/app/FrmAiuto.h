@@ -2,10 +2,9 @@
 // The help: Italian HTML pages in the folder Aiuto beside the program, shown
 // in one modeless window with back, forward and the index, created on first
 // use.
+#include <QTextBrowser>
 #include <QWidget>
 #include <string>
-
-class QTextBrowser;
 
 class FrmAiuto : public QWidget {
  public:

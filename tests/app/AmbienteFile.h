@@ -62,10 +62,10 @@ class AmbienteFile {
   }
 
   // The help pages into the program folder, as the build puts them there.
-  void CopiaAiuto() const { std::filesystem::copy(CartellaAiuto(), Percorso("Aiuto")); }
-  static std::filesystem::path CartellaAiuto() {
+  void CopiaAiuto() const {
     const char* test = std::getenv("TRAMOK_TESTS");
-    return std::filesystem::path(test ? test : ".") / ".." / "data" / "Aiuto";
+    std::filesystem::copy(std::filesystem::path(test ? test : ".") / ".." / "data" / "Aiuto",
+                          Percorso("Aiuto"));
   }
 
   platform::SistemaFisso sistema;

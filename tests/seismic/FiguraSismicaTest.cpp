@@ -131,7 +131,7 @@ TEST_F(FiguraSismica, DrawingFollowsThePicturesSize) {
   EXPECT_EQ(figura->Immagine().size(), attesa);
 }
 
-// A column without size shows the sketch of its detail, not a blank picture.
+// A column without size shows the sketch of its shape, not a blank picture.
 TEST_F(FiguraSismica, PlotOpensNothingForAColumnWithoutArea) {
   FrmSismica::Mostra();
   Clic(F(), "cmdPlotta");
