@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeySequence>
 #include <QPointer>
 #include <QScreen>
@@ -10,6 +9,7 @@
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 
 #include "model/Finestre.h"
