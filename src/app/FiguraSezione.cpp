@@ -132,6 +132,54 @@ void Vertici(QPainter& p) {
   Testo(p, o + QPointF(-3, -68), "y");
 }
 
+// Column details: longitudinal bars inside the stirrup, the cover c to the
+// bars' centres, as the seismic window asks for them.
+void StaffaPilastro(QPainter& p, const QRectF& staffa) {
+  p.setPen(QPen(ColoreBordo, 0.5));
+  p.drawRoundedRect(staffa, 2, 2);
+}
+
+void PilastroRettangolare(QPainter& p) {
+  const QRectF sezione(28, 12, 44, 58);
+  const double c = 6;
+  Poligono(p, QPolygonF(sezione));
+  const QRectF barre = sezione.adjusted(c, c, -c, -c);
+  StaffaPilastro(p, barre.adjusted(-2, -2, 2, 2));
+  for (int i = 0; i <= 3; ++i) {
+    const double x = barre.left() + i * barre.width() / 3;
+    Barra(p, {x, barre.top()});
+    Barra(p, {x, barre.bottom()});
+  }
+  for (int j = 1; j <= 3; ++j) {
+    const double y = barre.top() + j * barre.height() / 4;
+    Barra(p, {barre.left(), y});
+    Barra(p, {barre.right(), y});
+  }
+  Quota(p, {sezione.left(), 8}, {sezione.right(), 8}, "b", {0, -3.7});
+  Quota(p, {20, sezione.top()}, {20, sezione.bottom()}, "h", {-5, 0});
+  Quota(p, {sezione.right(), barre.bottom()}, {barre.right(), barre.bottom()}, "c", {6, 4});
+  Testo(p, {50, 76}, "staffe");
+}
+
+void PilastroCircolare(QPainter& p) {
+  const QPointF centro(50, 40);
+  const double raggio = 30, c = 6;
+  p.setPen(QPen(ColoreBordo, 0.6));
+  p.setBrush(ColoreSezione);
+  p.drawEllipse(centro, raggio, raggio);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(ColoreBordo, 0.5));
+  p.drawEllipse(centro, raggio - c + 2, raggio - c + 2);
+  for (int i = 0; i < 10; ++i) {
+    const double a = i * 2 * std::numbers::pi / 10;
+    Barra(p, centro + QPointF((raggio - c) * std::cos(a), (raggio - c) * std::sin(a)));
+  }
+  const QPointF verso(std::cos(-0.6), std::sin(-0.6));
+  Quota(p, centro, centro + raggio * verso, "R", {-2, -4});
+  Quota(p, centro + QPointF(0, raggio - c), centro + QPointF(0, raggio), "c", {-4, 0});
+  Testo(p, {50, 76}, "staffe o spirale");
+}
+
 }  // namespace
 
 void DisegnaSchizzo(QPainter& pittore, const QRectF& area, int tipo) {
@@ -150,6 +198,8 @@ void DisegnaSchizzo(QPainter& pittore, const QRectF& area, int tipo) {
     case 2: Rettangoli(pittore); break;
     case 3: Trapezi(pittore); break;
     case 4: Cerchio(pittore); break;
+    case FiguraSezione::PilastroRettangolare: PilastroRettangolare(pittore); break;
+    case FiguraSezione::PilastroCircolare: PilastroCircolare(pittore); break;
     default: Vertici(pittore); break;
   }
   pittore.restore();

@@ -11,7 +11,10 @@ class FiguraSezione : public QWidget {
   explicit FiguraSezione(QWidget* genitore = nullptr);
 
   // The sketch of section type tipo: 0 rectangle, 1 T, 2 rectangles,
-  // 3 trapezoids, 4 circle or ring, 5 vertices (type 6 shares it).
+  // 3 trapezoids, 4 circle or ring, 5 vertices (type 6 shares it); and the
+  // seismic column details.
+  static constexpr int PilastroRettangolare = 7;
+  static constexpr int PilastroCircolare = 8;
   void MostraSchizzo(int tipo);
   int Schizzo() const { return schizzo_; }
   // A drawing in place of the sketch.

@@ -5,13 +5,13 @@
 
 #include "app/FileImpostazioni.h"
 #include "app/FinestreRisultati.h"
+#include "app/FrmAiuto.h"
 #include "app/FrmInfor.h"
 #include "app/Main.h"
 #include "app/Material.h"
 #include "app/StampaFinestra.h"
 #include "app/frmUnits.h"
 #include "model/VariabiliPubbliche.h"
-#include "platform/MsgBox.h"
 #include "platform/Twips.h"
 #include "platform/qt/ControlQt.h"
 
@@ -94,11 +94,7 @@ void Main::mnuOpzioniItem_Click(int Index) {
 
 void Main::mnuAiutoItem_Click(int Index) {
   switch (Index) {
-    case 0:
-      platform::MsgBox(
-          "Ci scusiamo: la guida in linea non è inclusa in questa versione del programma.",
-          platform::Pulsanti::Ok, platform::Icona::Informazione);
-      break;
+    case 0: FrmAiuto::Mostra(FrmAiuto::Indice); break;
     case 1: ApriEsempio(); break;
     case 2: {
       FrmInfor informazioni(this);

@@ -16,6 +16,7 @@
 
 #include "analysis/Correnti.h"
 #include "app/Main.h"
+#include "app/FrmAiuto.h"
 #include "app/frmAbout.h"
 #include "design/ProgettoSezione.h"
 #include "drawing/NumeroCella.h"
@@ -504,8 +505,4 @@ void ProgettoSezione::NormativaItem_Click(int Index) {
   RicalcolaSeLibero();
 }
 
-void ProgettoSezione::ButtonHelp_Click() {
-  // No help file ships with the program: said at every request.
-  platform::MsgBox("La guida in linea non è disponibile.", platform::Pulsanti::Ok,
-                   platform::Icona::Informazione);
-}
+void ProgettoSezione::ButtonHelp_Click() { FrmAiuto::Mostra(FrmAiuto::Progetto); }

@@ -28,9 +28,10 @@ void FrmSismica::Ridisegna(bool memorizza, const std::function<void()>& evidenzi
       VariabiliPubbliche::Stato.RisultatiPresenti = false;
     }
     const Sismica::Pilastro& p = Stato.PilastroCorrente;
-    // A column with no size yet: the sketch of its shape.
+    // A column with no size yet: the sketch of its detail.
     if (p.bSezione() <= 0 && p.hSezione() <= 0) {
-      figura_->MostraSchizzo(p.Circolare() ? 4 : 0);
+      figura_->MostraSchizzo(p.Circolare() ? FiguraSezione::PilastroCircolare
+                                           : FiguraSezione::PilastroRettangolare);
       return;
     }
     const qreal scala = figura_->devicePixelRatioF();

@@ -61,6 +61,13 @@ class AmbienteFile {
                                std::filesystem::copy_options::overwrite_existing);
   }
 
+  // The help pages into the program folder, as the build puts them there.
+  void CopiaAiuto() const {
+    const char* test = std::getenv("TRAMOK_TESTS");
+    std::filesystem::copy(std::filesystem::path(test ? test : ".") / ".." / "data" / "Aiuto",
+                          Percorso("Aiuto"));
+  }
+
   platform::SistemaFisso sistema;
   platform::MsgBoxScriptato box;
 

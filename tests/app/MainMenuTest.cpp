@@ -16,9 +16,11 @@
 #include <cmath>
 #include <filesystem>
 #include <numbers>
+#include <regex>
 
 #include "FinestraConDialogo.h"
 #include "Schermata.h"
+#include "app/FrmAiuto.h"
 #include "app/FrmImportDXF.h"
 #include "app/ImportaDxf.h"
 #include "app/Material.h"
@@ -128,9 +130,20 @@ TEST(MenuMain, StampaFormAndThePrintButtonPrintTheFormToThePdfChosen) {
 TEST(MenuMain, HelpPrintAndSettingsCommands) {
   FinestraMain f;
   f.ambiente.box.Svuota();
+  // Without its pages the help names the one missing and opens nothing.
   Azione(f, "mnuAiutoItem_0")->trigger();
-  ASSERT_EQ(f.ambiente.box.Testi().size(), 1u);
-  EXPECT_NE(f.ambiente.box.Testi()[0].find("guida"), std::string::npos);
+  EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{"Pagina della guida non trovata:\n" +
+                                                            f.ambiente.Percorso("Aiuto/indice.html")});
+  EXPECT_EQ(FrmAiuto::Aperta(), nullptr);
+  // With them, the index; a link to a page that is not there keeps it.
+  f.ambiente.CopiaAiuto();
+  Azione(f, "mnuAiutoItem_0")->trigger();
+  ASSERT_NE(FrmAiuto::Aperta(), nullptr);
+  QTextBrowser& pagine = FrmAiuto::Aperta()->Pagine();
+  EXPECT_EQ(pagine.source().fileName(), "indice.html");
+  pagine.setSource(pagine.source().resolved(QUrl("manca.html")));
+  EXPECT_EQ(pagine.source().fileName(), "indice.html");
+  EXPECT_EQ(f.ambiente.box.Testi().size(), 2u);
 
   // Without a printer the user is told so and nothing else happens.
   if (QPrinterInfo::defaultPrinter().isNull()) {
@@ -145,6 +158,26 @@ TEST(MenuMain, HelpPrintAndSettingsCommands) {
   f.C("F_nome_cls").SetText("C99/99");
   Azione(f, "MnuFileItem_8")->trigger();
   EXPECT_NE(f.ambiente.Leggi("Tramok.ini").find("C99/99"), std::string::npos);
+}
+
+// Every page the windows open is there, every page is reached from the
+// index, and every link leads to a page and an anchor that are there.
+TEST(MenuMain, HelpPagesAndTheirLinksAreThere) {
+  AmbienteFile a;
+  a.CopiaAiuto();
+  for (const char* pagina : {FrmAiuto::Indice, FrmAiuto::Progetto})
+    EXPECT_NE(a.Leggi("Aiuto/" + std::string(pagina)).find("<html>"), std::string::npos) << pagina;
+  const std::regex collegamento(R"(href="([^"#]*)(#([^"]*))?")");
+  for (const auto& voce : std::filesystem::directory_iterator(a.Percorso("Aiuto"))) {
+    const std::string nome = voce.path().filename().string(), testo = a.Leggi("Aiuto/" + nome);
+    if (nome != FrmAiuto::Indice)
+      EXPECT_NE(a.Leggi("Aiuto/indice.html").find("href=\"" + nome), std::string::npos) << nome;
+    for (std::sregex_iterator c(testo.begin(), testo.end(), collegamento), fine; c != fine; ++c) {
+      const std::string meta = a.Leggi("Aiuto/" + ((*c)[1].length() ? (*c)[1].str() : nome));
+      const std::string atteso = (*c)[3].matched ? "name=\"" + (*c)[3].str() + "\"" : "<html>";
+      EXPECT_NE(meta.find(atteso), std::string::npos) << nome << ": " << (*c)[0];
+    }
+  }
 }
 
 TEST(MenuMain, Dm1996FromTheMainMenuGivesTheReducedDesignStrength) {

@@ -9,6 +9,7 @@
 #include <QStyleOptionSlider>
 
 #include "FinestraProgetto.h"
+#include "app/FrmAiuto.h"
 #include "app/frmUnits.h"
 #include "drawing/MsFlex.h"
 #include "platform/qt/FlexGridQt.h"
@@ -268,13 +269,17 @@ TEST(FinestraProgettoVuota, OpensOnARectangleWithoutDimensions) {
 
 namespace {
 
-TEST_F(FinestraProgetto, HelpAnswersEveryTime) {
-  ASSERT_NE(p, nullptr);
-  const auto prima = f.ambiente.box.Mostrati().size();
+// "Help" and F1 open the design page, also over another page in view.
+TEST_F(FinestraProgetto, HelpOpensTheDesignPage) {
+  f.ambiente.CopiaAiuto();
   Clic("ButtonHelp");
-  Clic("ButtonHelp");
-  ASSERT_EQ(f.ambiente.box.Mostrati().size(), prima + 2);
-  EXPECT_EQ(f.ambiente.box.Mostrati().back().testo, "La guida in linea non è disponibile.");
+  ASSERT_NE(FrmAiuto::Aperta(), nullptr);
+  QTextBrowser& pagine = FrmAiuto::Aperta()->Pagine();
+  EXPECT_EQ(pagine.source().fileName(), "progetto.html");
+  pagine.setSource(pagine.source().resolved(QUrl("indice.html")));
+  ASSERT_TRUE(Attiva(*p));
+  QTest::keyClick(p, Qt::Key_F1);
+  EXPECT_EQ(pagine.source().fileName(), "progetto.html");
 }
 
 }  // namespace

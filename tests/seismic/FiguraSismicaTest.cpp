@@ -139,10 +139,10 @@ TEST_F(FiguraSismica, PlotOpensNothingForAColumnWithoutArea) {
   auto* figura = F().findChild<FiguraSezione*>("Figura");
   QTest::mouseClick(figura, Qt::LeftButton);
   EXPECT_TRUE(figura->Immagine().isNull());
-  EXPECT_EQ(figura->Schizzo(), 0);
+  EXPECT_EQ(figura->Schizzo(), FiguraSezione::PilastroRettangolare);
   QTest::mouseClick(F().findChild<QWidget*>("OpTipoPilastro_1"), Qt::LeftButton, {},
                     QPoint(6, 6));
-  EXPECT_EQ(figura->Schizzo(), 4);
+  EXPECT_EQ(figura->Schizzo(), FiguraSezione::PilastroCircolare);
 }
 
 TEST_F(FiguraSismica, AnOverlappingStirrupHoldsBackTheEditorsConfirmCommands) {

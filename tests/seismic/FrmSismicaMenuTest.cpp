@@ -6,6 +6,7 @@
 
 #include "SchermoSismica.h"
 #include "app/FinestraMain.h"
+#include "app/FrmAiuto.h"
 #include "app/Generale.h"
 #include "app/ProgettoFile.h"
 #include "doppi/StampaPdf.h"
@@ -325,10 +326,10 @@ TEST(FinestraMenuFile, ExportPutsTheCurrentEndIntoTheMainWindow) {
   EXPECT_TRUE(f.C("OpPuntoN", 0).Checked());
   EXPECT_EQ(VariabiliPubbliche::Stato.AngoloFlessione, 0);
   // Help is the main window's.
+  f.ambiente.CopiaAiuto();
   S::Menu("mnuAiutoItem_0");
-  ASSERT_EQ(schermo.messaggi.Testi().size(), 1u);
-  EXPECT_EQ(schermo.messaggi.Testi()[0],
-            "Ci scusiamo: la guida in linea non è inclusa in questa versione del programma.");
+  ASSERT_NE(FrmAiuto::Aperta(), nullptr);
+  EXPECT_EQ(FrmAiuto::Aperta()->Pagine().source().fileName(), "indice.html");
 }
 
 }  // namespace
