@@ -46,6 +46,8 @@ TEST_F(FinestraProgetto, TypedMomentResizesTheWidthAndTheBars) {
 
 TEST_F(FinestraProgetto, StrainButtonsAndBothDimensionsFixed) {
   ASSERT_NE(p, nullptr);
+  // The width fixed: the depth follows the strain imposed.
+  Clic("OptionFissa", 1);
   Batti("F_Mxsd", 0, "150");
   Clic("ButtonCR", 1);
   EXPECT_EQ(Slider(), 10);
@@ -173,18 +175,34 @@ TEST_F(FinestraProgetto, MinimiCopyTheUnroundedSectionWithTheRequiredAreas) {
 
 namespace {
 
-// Letters typed as the moment and a zero moment give no design: no result of
-// the run before stays on show, and nothing is left to list, draw or copy.
+// Letters typed as the moment, a zero moment and A's/As of 100 % give no
+// design: no result of the run before stays on show, and nothing is left to
+// list, draw or copy. The zero moment is said in a box once, in the remarks
+// at every run; the ratio refused stays as typed.
 TEST_F(FinestraProgetto, AFailedRunLeavesNoResultOnShow) {
   ASSERT_NE(p, nullptr);
   const char* risultati[] = {"txtAs", "txtAsMin", "txtAsPerc", "LblArmatura"};
-  const std::pair<QString, std::string> casi[] = {{"abc", "Dati errati !"},
-                                                  {"0", "Momento sollecitante nullo!!"}};
-  for (const auto& [momento, messaggio] : casi) {
+  const struct {
+    const char* casella;
+    int indice;
+    QString testo;
+    std::string messaggio, osservazioni;
+  } casi[] = {{"F_Mxsd", 0, "abc", "Dati errati !", ""},
+              {"F_Mxsd", 0, "0", "Momento sollecitante nullo!!", "Momento sollecitante nullo!"},
+              {"txtPro", 1, "100", "A's/As deve essere < 100", ""}};
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.messaggio);
     Batti("F_Mxsd", 0, "150");
     ASSERT_FALSE(p->Form().Controllo("txtAs", 0).Text().empty());
-    Batti("F_Mxsd", 0, momento);
-    EXPECT_EQ(f.ambiente.box.Mostrati().back().testo, messaggio);
+    const auto prima = f.ambiente.box.Mostrati().size();
+    Batti(c.casella, c.indice, c.testo);
+    ASSERT_GT(f.ambiente.box.Mostrati().size(), prima);
+    EXPECT_EQ(f.ambiente.box.Mostrati()[prima].testo, c.messaggio);
+    EXPECT_EQ(Casella(c.casella, c.indice)->text(), c.testo);
+    const auto dopo = f.ambiente.box.Mostrati().size();
+    Batti(c.casella, c.indice, c.testo);
+    if (!c.osservazioni.empty()) EXPECT_EQ(f.ambiente.box.Mostrati().size(), dopo);
+    EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text(), c.osservazioni);
     for (const char* nome : risultati)
       for (int i = 0; i < 2; ++i) EXPECT_EQ(p->Form().Controllo(nome, i).Text(), "") << nome;
     for (const char* nome : {"txtIncidenzaAcciaio", "LabelRo_s", "LabelStaffeCalc", "lblTau"})
@@ -192,8 +210,58 @@ TEST_F(FinestraProgetto, AFailedRunLeavesNoResultOnShow) {
     EXPECT_FALSE(p->Form().Controllo("Command1").Enabled());
     EXPECT_FALSE(p->Form().Controllo("cmdInsDati", 0).Enabled());
   }
+  Batti("txtPro", 1, "0");
   Batti("F_Mxsd", 0, "150");
   EXPECT_TRUE(p->Form().Controllo("Command1").Enabled());
+}
+
+// Depth 50 cm, 80 kNm at 0.01 / eps_yd = 5.11: the width the 4 holders of
+// 12 mm take inside 8 mm stirrups under 2 cm of cover, 2 (20 + 8) + 4 x 12 +
+// 3 x 20 = 164 mm, is already too strong, and the 16 mm bar it needs beside
+// them widens it to 2 (20 + 8) + 4 x 12 + 16 + 4 x 20 = 200 mm. The strain
+// shown is that design's: with x = 0.0035 d / (0.0035 + eps_s), d = 500 - 38
+// = 462 and the holders at c = 38 mm on top (452 mm2, sigma's = Es 0.0035
+// (x - c) / x at most fyd), about the tension steel
+// 17/21 fcd b x (d - 99/238 x) + A's sigma's (d - c) = 80 kNm.
+TEST_F(FinestraProgetto, TheLimitThatGovernsShowsItsStrain) {
+  ASSERT_NE(p, nullptr);
+  Clic("OptionFissa", 0);
+  Batti("TextArrotonda", 1, "0");
+  Batti("txtPro", 1, "0");
+  Batti("F_Mxsd", 0, "80");
+  Clic("ButtonCR", 0);
+  const double epsYd = Stato.Fyd[0] / Stato.ModuloEs, chiesta = 0.01 / epsYd;
+  auto osservazioni = [this] { return p->Form().Controllo("txtOsservazioni").Text(); };
+  auto strain = [this] {
+    return ": la deformazione dell'armatura tesa è εs/εyd = " +
+           p->Form().Controllo("txtEpsS").Text() + " anziché 5,11.";
+  };
+  EXPECT_NEAR(Numero("txtSez", 1), 20, 1e-6);
+  const double fattore = Numero("txtEpsS"), d = 462, c = 38;
+  EXPECT_GT(fattore, chiesta + 1);
+  EXPECT_EQ(Slider(), std::min(std::lround(fattore * 10), 65L));  // its end at 6.5
+  const double x = 0.0035 * d / (0.0035 + fattore * epsYd);
+  const double sigma1 = std::min(Stato.ModuloEs * 0.0035 * (x - c) / x, double{Stato.Fyd[0]});
+  const double M =
+      17.0 / 21 * Stato.Fcd * 200 * x * (d - 99.0 / 238 * x) + 4 * 113.097 * sigma1 * (d - c);
+  EXPECT_NEAR(M, 80e6, 0.005 * 80e6);
+  EXPECT_NEAR(Numero("txtxSud", 0), x / d, 0.001);
+  EXPECT_NE(osservazioni().find("Governano le barre, in un solo strato in una base di 20 cm" +
+                                strain()),
+            std::string::npos)
+      << osservazioni();
+  // 5 kNm: the holders alone carry it, the least width holds them.
+  Batti("F_Mxsd", 0, "5");
+  EXPECT_NEAR(Numero("txtSez", 1), 16.4, 1e-6);
+  EXPECT_NE(osservazioni().find("Governa la base minima che contiene i reggistaffe in un solo "
+                                "strato (16,4 cm)" + strain()),
+            std::string::npos)
+      << osservazioni();
+  // The strain asked stays asked: where no least width governs, the design
+  // takes it again.
+  Batti("F_Mxsd", 0, "400");
+  EXPECT_NEAR(Numero("txtEpsS"), chiesta, 0.006);
+  EXPECT_EQ(osservazioni().find("Govern"), std::string::npos);
 }
 
 }  // namespace
