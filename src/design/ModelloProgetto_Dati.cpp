@@ -279,7 +279,10 @@ std::optional<float> ModelloProgetto::DistanzaFerriCalcola() {
   const int dMax = DiametroMassimoBarre();
   float c = dMax / 2.0f + Stato.CopriferroProgetto;
   if (!Stato.SenzaStaffe) c += static_cast<float>(Stato.DiametroStaffe);
-  if (3 * c > AltezzaSezione) {
+  // Nothing is designed for a nil moment: the depth waits for one, and only
+  // the nil moment is told.
+  const bool momento = AzioneMx[Stato.TipoVerificaProgetto == 0 ? 0 : 1] != 0;
+  if (3 * c > AltezzaSezione && momento) {
     if (ValoreInDigitazione) return std::nullopt;
     AltezzaSezione = Arrotonda(3.0 * c, Stato.PassoArrotondamento[0]);
     finestra_.Controllo("txtSez", 0)

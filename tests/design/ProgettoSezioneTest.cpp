@@ -328,6 +328,15 @@ TEST(FinestraProgettoVuota, OpensOnARectangleWithoutDimensions) {
   ProgettoSezione* p = ProgettoSezione::Aperta();
   ASSERT_NE(p, nullptr);
   for (const auto& m : f.ambiente.box.Mostrati()) EXPECT_NE(m.testo, "Errore! Controllare i dati");
+  // Only the nil moment is told, once.
+  const auto prima = f.ambiente.box.Mostrati().size();
+  f.main->findChild<QAction*>("mnu_Progetto")->trigger();
+  ASSERT_EQ(ProgettoSezione::Aperta(), p);
+  EXPECT_EQ(f.ambiente.box.Mostrati().size(), prima);
+  EXPECT_EQ(f.ambiente.box.Mostrati().back().testo, "Momento sollecitante nullo!!");
+  EXPECT_EQ(std::count_if(f.ambiente.box.Mostrati().begin(), f.ambiente.box.Mostrati().end(),
+                          [](const auto& m) { return m.testo.starts_with("L'altezza"); }),
+            0);
   EXPECT_GT(Generale::ValNumero(p->Form().Controllo("txtSez", 0).Text()), 0);
   delete p;
 }
