@@ -1,10 +1,9 @@
 #include "platform/qt/InputBoxQt.h"
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QFontMetrics>
 #include <QInputDialog>
+#include <QLineEdit>
 
 namespace platform {
 
@@ -22,7 +21,8 @@ std::string InputBoxQt::Chiedi(const std::string& prompt, const std::string& tit
   grassetto.setBold(true);
   const QFontMetrics misure(grassetto);
   const int larghezza = misure.horizontalAdvance(testoTitolo) + 10 * misure.height();
-  dialogo.setMinimumWidth(std::max(dialogo.minimumSizeHint().width(), larghezza));
+  // The dialog's layout sizes it to its contents: the text box sets the width.
+  if (auto* riga = dialogo.findChild<QLineEdit*>()) riga->setMinimumWidth(larghezza);
   return dialogo.exec() == QDialog::Accepted ? dialogo.textValue().toStdString() : std::string();
 }
 
