@@ -140,10 +140,8 @@ TEST_F(ProgettoProva, ShallowDepthEnlarged) {
 }
 
 TEST_F(ProgettoProva, InputsBroughtWithinRange) {
-  // A's/As of 100 % or more is refused, not brought to 99 %.
   Dati(150, -80, 500, 300, 20, 120);
-  EXPECT_FALSE(modello_.LeggiDati());
-  EXPECT_EQ(C("txtPro", 1).Text(), std::to_string(120.0));
+  EXPECT_FALSE(modello_.LeggiDati());  // refused, not brought to 99 %
   EXPECT_EQ(msg_.Testi(), std::vector<std::string>{"A's/As deve essere < 100"});
   C("txtPro", 1).SetText("99");
   C("txtCotTeta").SetText("3");

@@ -100,33 +100,34 @@ TEST_F(ProgettoTaglio, NtcStrutInclinationReduced) {
   EXPECT_EQ(modello_.RisultatiTesti().lblTauForeColor, 0x80FF80u);
 }
 
-// 500 kN over VRd,max(1) = b z 0.5 fcd / 2 = 300 x 415.8 x 0.5 x 14.17 / 2
-// = 441.7 kN: the free dimension grows by 500 / 441.7, b to 339.6 mm, or d
-// by 462 x 0.132 = 61 mm, h to 561 mm; the stirrups are not a design.
+TEST_F(ProgettoTaglio, NtcStrutsFail) {
+  Stato.CotTeta = 2.5f;
+  Trave(4, 500000);
+  modello_.ProgettaTaglio();
+  EXPECT_EQ(Stato.CotTeta, 1);
+  EXPECT_EQ(C("txtCotTeta").Text(), "1");
+  const double V1 = b * z * 0.5 * fcd * 0.5;
+  EXPECT_EQ(modello_.Osservazioni,
+            "La base sufficiente a flessione (300 mm) deve essere portata a" +
+                FormattaValore(b * 500000 / V1) + " mm per la verifica a taglio.");
+  EXPECT_EQ(modello_.RisultatiTesti().lblTauForeColor, 0xFF0000u);
+}
+
+// The width fixed, or both: d by 462 (500 / 441.7 - 1) = 61 mm, b to 339.6
+// mm; the stirrups are not a design.
 TEST_F(ProgettoTaglio, NtcStrutsFailNameTheFreeDimension) {
-  const double V1 = b * z * 0.5 * fcd * 0.5, r = 500000 / V1;
-  const std::string bR = FormattaValore(b * r, true) + " mm";
-  const std::string hR = FormattaValore(500 + 462 * (r - 1), true) + " mm";
+  const double r = 500000 / (b * z * 0.5 * fcd * 0.5);
+  const std::string hR = FormattaValore(500 + 462 * (r - 1)) + " mm", bR = FormattaValore(b * r);
   const std::string testi[] = {
-      "La base sufficiente a flessione (300 mm) deve essere portata a " + bR +
-          " per la verifica a taglio.",
-      "L'altezza sufficiente a flessione (500 mm) deve essere portata a " + hR +
-          " per la verifica a taglio.",
-      "La base (300 mm) deve essere portata a " + bR + ", o l'altezza (500 mm) a " + hR +
-          ", per la verifica a taglio."};
-  for (int fissa = 0; fissa < 3; ++fissa) {
+      "L'altezza sufficiente a flessione (500 mm) deve essere portata a" + hR + " per",
+      "La base (300 mm) deve essere portata a" + bR + " mm, o l'altezza (500 mm) a" + hR + ", per"};
+  for (int fissa : {1, 2}) {
     Stato.DimensioneFissa = fissa;
-    Stato.CotTeta = 2.5f;
     Trave(4, 500000);
     modello_.Osservazioni.clear();
     modello_.ProgettaTaglio();
-    EXPECT_EQ(Stato.CotTeta, 1);
-    EXPECT_EQ(C("txtCotTeta").Text(), "1");
-    EXPECT_EQ(modello_.Osservazioni, testi[fissa]);
-    const TestiRisultati t = modello_.RisultatiTesti();
-    EXPECT_EQ(t.lblTauForeColor, 0xFF0000u);
-    EXPECT_TRUE(t.LabelStaffeCalc.ends_with(" non valide")) << t.LabelStaffeCalc;
-    EXPECT_EQ(t.LabelStaffeCalcForeColor, platform::QBColor(12));
+    EXPECT_EQ(modello_.Osservazioni, testi[fissa - 1] + " la verifica a taglio.");
+    EXPECT_TRUE(modello_.RisultatiTesti().LabelStaffeCalc.ends_with(" non valide"));
   }
 }
 

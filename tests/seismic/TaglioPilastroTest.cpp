@@ -170,12 +170,7 @@ TEST(TaglioPilastroSenzaVerdetto, WithoutPitchStirrupsOrLengthThereIsNone) {
        },
        "ATTENZIONE - Inserire le staffe nella sezione superiore!", 0},
       {"neither end with stirrups",
-       [&] {
-         for (bool inferiore : {false, true}) {
-           P().SezioneInferiore = inferiore;
-           P().SetStaffeNumTot(0);
-         }
-       },
+       [&] { for (bool inf : {false, true}) P().SezioneInferiore = inf, P().SetStaffeNumTot(0); },
        "ATTENZIONE - Inserire le staffe nelle sezioni inferiore e superiore!", 0},
       // The bottom end: the one the stirrups are typed into.
       {"a horizontal tie only",
