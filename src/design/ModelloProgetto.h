@@ -369,8 +369,8 @@ class ModelloProgetto : public Matematica::Equazione {
   platform::Form& finestra_;
   Richiamo richiamo_{*this};
   bool avvisoNormativa_ = false;
-  bool momentoNulloDetto_ = false;
-  std::string governo_;  // the limit that made the section, if not the strain  // the box said once while M stays 0
+  bool momentoNulloDetto_ = false;  // the box said once while M stays 0
+  std::string governo_;  // the limit that made the section, if not the strain
   std::string epsSMostrata_;  // txtEpsS as the last design wrote it
   TestiRisultati taglio_;  // shear texts of the last run
   std::string rolMostrato_;  // what the shear design wrote into txtRol

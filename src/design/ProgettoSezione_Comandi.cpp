@@ -344,6 +344,7 @@ void ProgettoSezione::ButtonCR_Click(int Index) {
   const float rapporto = modello_.RapportiLimite[static_cast<std::size_t>(Index)];
   const std::string testo = Formattazione::Formato(rapporto, "0.00");
   Scrivi("txtEpsS", platform::SenzaIndice, testo);
+  Stato.EpsSProgetto = static_cast<float>(rapporto * ModelloProgetto::EpsYd());
   Ricalcola();
   // The strain of the design, which is the one imposed unless a least
   // section governed.
