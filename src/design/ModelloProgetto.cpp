@@ -20,14 +20,21 @@ platform::Control& ModelloProgetto::Richiamo::Controllo(const std::string& nome,
 
 bool ModelloProgetto::Progetta() {
   ArmaturaFissa();
+  EpsSDelProgetto = 0;
+  governo_.clear();
   try {
     const int metodo = Stato.TipoVerificaProgetto == 0 ? 0 : 1;
     if (metodo == 0 && InitFormProgetto) ProgettaSLUini();
+    // Said in a box once while the moment stays nil; the remark every time.
     if (AzioneMx[static_cast<std::size_t>(metodo)] == 0) {
-      platform::MsgBox("Momento sollecitante nullo!!", platform::Pulsanti::Ok,
-                       platform::Icona::Informazione);
+      OsservazioniScrive("Momento sollecitante nullo!");
+      if (!momentoNulloDetto_)
+        platform::MsgBox("Momento sollecitante nullo!!", platform::Pulsanti::Ok,
+                         platform::Icona::Informazione);
+      momentoNulloDetto_ = true;
       return false;
     }
+    momentoNulloDetto_ = false;
     bool dimensionata;
     switch (Stato.DimensioneFissa) {
       case 0:
@@ -49,6 +56,9 @@ bool ModelloProgetto::Progetta() {
       platform::MsgBox("Dati errati !", platform::Pulsanti::Ok, platform::Icona::Critica);
       return false;
     }
+    if (Stato.DimensioneFissa == 0 && (!BaseAllargaAlleBarre() || DimensioniRifiutate()))
+      return false;
+    GovernoScrive();
     ProgettaTaglio();
     return true;
   } catch (const std::exception&) {

@@ -20,7 +20,8 @@
 // (from CombinazioniTese/Compresse and BarreFisseNumero), the handlers.
 //
 // The members are split by theme: ModelloProgetto.cpp (the run),
-// ModelloProgetto_Dati.cpp (options and inputs), ModelloProgetto_Slu.cpp and
+// ModelloProgetto_Dati.cpp (options and inputs), ModelloProgetto_Slu.cpp,
+// ModelloProgetto_Ricerca.cpp, ModelloProgetto_Governo.cpp and
 // ModelloProgetto_MetodoN.cpp (sizing), ModelloProgetto_Barre.cpp (bar
 // combinations), ModelloProgetto_Taglio.cpp (shear), ModelloProgetto_Risultati.cpp.
 #include <array>
@@ -60,6 +61,7 @@ struct TestiRisultati {
   platform::Colore lblTaglioResistenteForeColor = 0;  // light red: VEd beyond it
   std::string LabelStaffeMin;
   std::string LabelStaffeCalc;
+  platform::Colore LabelStaffeCalcForeColor = 0;  // light red: struts that fail
   std::string lblTaglio8;
   // The remarks of the run, then those on bars that cannot be built as shown.
   std::string txtOsservazioni;
@@ -119,6 +121,9 @@ class ModelloProgetto : public Matematica::Equazione {
   float PassoStaffeMinimo = 0;
   float PassoStaffe = 0;
   std::string Osservazioni;  // the remarks box, lines joined by "\r\n"
+  // Steel strain of the design: the one asked, unless the least section or
+  // the room for the bars made the section larger than the strain needs.
+  float EpsSDelProgetto = 0;
 
   // ---- Options and inputs (ModelloProgetto_Dati.cpp)
 
@@ -149,8 +154,10 @@ class ModelloProgetto : public Matematica::Equazione {
   // with a box that names the value; the depth holds them by its own rule
   // of three times their distance from the edge.
   bool DimensioniRifiutate() const;
-  // eps_s/eps_yd, x/d and the redistribution coefficient of EpsSProgetto.
+  // eps_s/eps_yd, x/d and the redistribution coefficient of EpsSProgetto,
+  // or of the strain of the design.
   void DeformazioneMostra();
+  void DeformazioneProgettoMostra();
   // The slider from the factor shown in txtEpsS.
   void SliderDaEpsS();
   // fyd/Es of the bars.
@@ -209,8 +216,12 @@ class ModelloProgetto : public Matematica::Equazione {
   // The ratio from ro at which yEquazione vanishes, and its areas; the bars
   // that are there anyway when they carry the moment alone.
   bool RapportoCerca(double ro, double tolleranza);
-  // The reinforcement of the fixed rectangle for the moment of the method.
+  // The reinforcement of the fixed rectangle for the moment of the method;
+  // the strain asked stays, the design's goes to EpsSDelProgetto.
   bool ArmaturaSezioneFissa();
+  // Depth fixed: a width too narrow for the bars chosen, side by side, is
+  // widened to them and its reinforcement designed again.
+  bool BaseAllargaAlleBarre();
   // MRd of a rectangle at the imposed strain; fills AsTesa and AsCompressa.
   double MomentoResistente(double d, double b);
   // MRd of the fixed rectangle with As = ro b d.
@@ -298,6 +309,9 @@ class ModelloProgetto : public Matematica::Equazione {
   // Remarks on bars that cannot be built as designed: tension steel beyond
   // 4 % of b h, a zone whose bars do not fit in one layer.
   std::string AvvisiCostruzione() const;
+  // Width the holders and bars of a zone take side by side; 0 for one bar.
+  float LarghezzaZona(const std::vector<int>& diametri, const Combinazione& combinazione,
+                      const std::vector<float>& fisse) const;
 
   // ---- Shear (ModelloProgetto_Taglio.cpp)
 
@@ -342,11 +356,22 @@ class ModelloProgetto : public Matematica::Equazione {
   // Shear: concrete term, strut check with its remarks, steel term per z/s.
   float TaglioCalcestruzzo(int modo, double b, double d);
   float VerificaPuntoni(double VEd, float resistenza, double b, int modo, double z, double Ac);
-  std::string BaseInsufficiente(double b, double VEd, double resistenza) const;
+  // The free dimension, or both when both are fixed, that lets the struts
+  // carry VEd.
+  std::string SezioneInsufficiente(double VEd, double resistenza) const;
+  void DeformazioneMostra(double epsS);
+  // Which limit, beyond the strain asked, made the section: the least
+  // dimension, or the room for the bars; written with the design's strain.
+  void MinimaSegnala(double minimo);
+  void GovernoScrive();
+  static std::string LunghezzaTesto(double mm);  // "16,4 cm"
 
   platform::Form& finestra_;
   Richiamo richiamo_{*this};
   bool avvisoNormativa_ = false;
+  bool momentoNulloDetto_ = false;  // the box said once while M stays 0
+  std::string governo_;  // the limit that made the section, if not the strain
+  std::string epsSMostrata_;  // txtEpsS as the last design wrote it
   TestiRisultati taglio_;  // shear texts of the last run
   std::string rolMostrato_;  // what the shear design wrote into txtRol
 };

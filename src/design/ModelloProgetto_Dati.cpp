@@ -149,12 +149,12 @@ bool ModelloProgetto::LeggiDati() {
 
   Stato.RapportoAsCompressa = static_cast<float>(Numero(f, "txtPro", 1) / 100);
   if (Stato.RapportoAsCompressa < 0) return false;
+  // Refused: the design waits for a ratio below 100 %.
   if (Stato.RapportoAsCompressa >= 1) {
-    if (ValoreInDigitazione) return false;
-    platform::MsgBox("A's/As deve essere < 100", platform::Pulsanti::Ok,
-                     platform::Icona::Informazione);
-    Stato.RapportoAsCompressa = 0.99f;
-    f.Controllo("txtPro", 1).SetText("99");
+    if (!ValoreInDigitazione)
+      platform::MsgBox("A's/As deve essere < 100", platform::Pulsanti::Ok,
+                       platform::Icona::Informazione);
+    return false;
   }
   for (int i = 0; i < 2; ++i)
     Stato.PassoArrotondamento[static_cast<std::size_t>(i)] =
@@ -279,7 +279,10 @@ std::optional<float> ModelloProgetto::DistanzaFerriCalcola() {
   const int dMax = DiametroMassimoBarre();
   float c = dMax / 2.0f + Stato.CopriferroProgetto;
   if (!Stato.SenzaStaffe) c += static_cast<float>(Stato.DiametroStaffe);
-  if (3 * c > AltezzaSezione) {
+  // Nothing is designed for a nil moment: the depth waits for one, and only
+  // the nil moment is told.
+  const bool momento = AzioneMx[Stato.TipoVerificaProgetto == 0 ? 0 : 1] != 0;
+  if (3 * c > AltezzaSezione && momento) {
     if (ValoreInDigitazione) return std::nullopt;
     AltezzaSezione = Arrotonda(3.0 * c, Stato.PassoArrotondamento[0]);
     finestra_.Controllo("txtSez", 0)
@@ -292,10 +295,24 @@ std::optional<float> ModelloProgetto::DistanzaFerriCalcola() {
 }
 
 void ModelloProgetto::DeformazioneMostra() {
+  epsSMostrata_.clear();
+  DeformazioneMostra(Stato.EpsSProgetto);
+}
+
+void ModelloProgetto::DeformazioneProgettoMostra() {
+  const bool propria = Stato.TipoVerificaProgetto == 0 && EpsSDelProgetto > 0 &&
+                       Formattazione::Formato(EpsSDelProgetto / EpsYd(), "0.00") !=
+                           Formattazione::Formato(Stato.EpsSProgetto / EpsYd(), "0.00");
+  if (!propria) return DeformazioneMostra();
+  DeformazioneMostra(EpsSDelProgetto);
+  epsSMostrata_ = finestra_.Controllo("txtEpsS").Text();
+}
+
+void ModelloProgetto::DeformazioneMostra(double epsS) {
   platform::Form& f = finestra_;
-  f.Controllo("txtEpsS").SetText(Formattazione::Formato(Stato.EpsSProgetto / EpsYd(), "0.00"));
+  f.Controllo("txtEpsS").SetText(Formattazione::Formato(epsS / EpsYd(), "0.00"));
   SliderDaEpsS();
-  const double xSuD = Stato.EpsCu / (Stato.EpsSProgetto + Stato.EpsCu);
+  const double xSuD = Stato.EpsCu / (epsS + Stato.EpsCu);
   f.Controllo("txtxSud", 0).SetText(Formattazione::Formato(xSuD, "0.000"));
   f.Controllo("txtxSud", 1)
       .SetText(Formattazione::Formato(VariabiliPubbliche::DeltaRidistribuzione(xSuD), "0.000"));

@@ -54,7 +54,10 @@ bool ModelloProgetto::ProgettaTaBase() {
   // Narrower than its holders: the least width, reinforced for the moment.
   if (BaseSezione >= BaseMinima()) return true;
   BaseSezione = BaseMinima();
-  return ProgettaTaArmatura();
+  IncognitaAltezza = false;
+  if (!ArmaturaSezioneFissa()) return false;
+  MinimaSegnala(BaseSezione);
+  return true;
 }
 
 bool ModelloProgetto::ProgettaTaAltezza() {

@@ -116,16 +116,20 @@ bool ModelloProgetto::DimensioneCerca(double& x, double minimo, double tolleranz
   (IncognitaAltezza ? AltezzaSezione : BaseSezione) = static_cast<float>(x);
   AltezzaUtile = AltezzaSezione - DistanzaFerri;
   // The steel for the moment, not for the strain asked, which no section
-  // this small reaches: that stays as the user set it.
-  const float epsS = Stato.EpsSProgetto;
-  const bool progettata = ArmaturaSezioneFissa();
-  Stato.EpsSProgetto = epsS;
-  IncognitaRapporto = false;
-  return progettata;
+  // this small reaches.
+  if (!ArmaturaSezioneFissa()) return false;
+  MinimaSegnala(minimo);
+  return true;
 }
 
 bool ModelloProgetto::ArmaturaSezioneFissa() {
-  return Stato.TipoVerificaProgetto == 0 ? ProgettaSLUarmatura() : ProgettaTaArmatura();
+  const float richiesta = Stato.EpsSProgetto;
+  const bool progettata =
+      Stato.TipoVerificaProgetto == 0 ? ProgettaSLUarmatura() : ProgettaTaArmatura();
+  IncognitaRapporto = false;
+  EpsSDelProgetto = Stato.EpsSProgetto;
+  Stato.EpsSProgetto = richiesta;
+  return progettata;
 }
 
 bool ModelloProgetto::RoCambioSegno(double& x, double& f) {

@@ -150,20 +150,10 @@ std::string ModelloProgetto::AvvisiCostruzione() const {
   if (AsTesaEffettiva > 0.04 * bh)
     aggiungi("Armatura tesa pari al " + Formattazione::Formato(100 * AsTesaEffettiva / bh, "0.0") +
              "% di b·h, oltre il 4%: aumentare le dimensioni della sezione.");
-  // Holders and bars of a zone side by side inside the stirrups.
   auto strato = [&](const std::vector<int>& diametri, const Combinazione& combinazione,
                     const std::vector<float>& fisse, const char* zona) {
-    int n = Stato.NumeroBracci;
-    double somma = n * Stato.DiametroReggistaffe, fiMax = n > 0 ? Stato.DiametroReggistaffe : 0;
-    for (std::size_t j = 1; j <= diametri.size(); ++j) {
-      const int nj = static_cast<int>(combinazione[j]) + BarreFisseNumero(static_cast<int>(j), fisse);
-      if (nj <= 0) continue;
-      n += nj;
-      somma += nj * diametri[j - 1];
-      fiMax = std::max(fiMax, static_cast<double>(diametri[j - 1]));
-    }
-    const float larghezza = LarghezzaStrato(n, somma, fiMax);
-    if (n > 1 && larghezza > BaseArrotondata)
+    const float larghezza = LarghezzaZona(diametri, combinazione, fisse);
+    if (larghezza > BaseArrotondata)
       aggiungi(std::string("Le barre ") + zona +
                " non stanno in un solo strato: con l'interferro minimo occorre una base di " +
                VariabiliPubbliche::FormattaValore(VariabiliPubbliche::LunghezzaDaMm(larghezza), true) +
@@ -174,4 +164,20 @@ std::string ModelloProgetto::AvvisiCostruzione() const {
   strato(DiametriCompressi, CombinazioneCompressa, BarreFisseCompresse,
          tesaSotto ? "superiori" : "inferiori");
   return avvisi;
+}
+
+float ModelloProgetto::LarghezzaZona(const std::vector<int>& diametri,
+                                     const Combinazione& combinazione,
+                                     const std::vector<float>& fisse) const {
+  // Holders and bars of the zone side by side inside the stirrups.
+  int n = Stato.NumeroBracci;
+  double somma = n * Stato.DiametroReggistaffe, fiMax = n > 0 ? Stato.DiametroReggistaffe : 0;
+  for (std::size_t j = 1; j <= diametri.size(); ++j) {
+    const int nj = static_cast<int>(combinazione[j]) + BarreFisseNumero(static_cast<int>(j), fisse);
+    if (nj <= 0) continue;
+    n += nj;
+    somma += nj * diametri[j - 1];
+    fiMax = std::max(fiMax, static_cast<double>(diametri[j - 1]));
+  }
+  return n > 1 ? LarghezzaStrato(n, somma, fiMax) : 0;
 }

@@ -54,14 +54,17 @@ void ModelloProgetto::ProgettaSLUini() {
 
 void ModelloProgetto::EpsSLegge() {
   const double epsYd = EpsYd();
-  Stato.EpsSProgetto =
-      static_cast<float>(Generale::ValNumero(finestra_.Controllo("txtEpsS").Text()) * epsYd);
+  // The strain a design had to take is shown, not asked: the request stays.
+  const std::string testo = finestra_.Controllo("txtEpsS").Text();
+  if (testo != epsSMostrata_)
+    Stato.EpsSProgetto = static_cast<float>(Generale::ValNumero(testo) * epsYd);
   if (Stato.EpsSProgetto <= 0) {
     ProgettaSLUini();
     Stato.EpsSProgetto = static_cast<float>(RapportiLimite[0] * epsYd);
   }
   // Beyond eps_su the steel has failed: no ultimate state to design for.
   Stato.EpsSProgetto = std::min(Stato.EpsSProgetto, static_cast<float>(Stato.EpsSu));
+  EpsSDelProgetto = Stato.EpsSProgetto;
   finestra_.Controllo("Slider1").SetValue(static_cast<int>(10 * Stato.EpsSProgetto / epsYd));
 }
 
@@ -174,5 +177,10 @@ bool ModelloProgetto::ProgettaSLUaltezza() {
 
 bool ModelloProgetto::ProgettaSLUarmatura() {
   VariabiliPubbliche::MaterialiCorrenti().RapportiLimiteArmatura(RapportiArmaturaLimite, 0);
-  return RapportoCerca(RapportiArmaturaLimite[0], std::fabs(AzioneMx[0]) / 10000);
+  if (!RapportoCerca(RapportiArmaturaLimite[0], std::fabs(AzioneMx[0]) / 10000)) return false;
+  // The strain of the areas found, not of the root finder's last trial.
+  double ro = AsTesa / (static_cast<double>(BaseSezione) * AltezzaUtile);
+  yEquazione(ro, std::nullopt);
+  EpsSDelProgetto = Stato.EpsSProgetto;
+  return true;
 }

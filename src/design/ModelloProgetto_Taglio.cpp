@@ -87,12 +87,26 @@ float ModelloProgetto::TaglioCalcestruzzo(int modo, double b, double d) {
   return static_cast<float>(0.25 * fctd * r * (1 + 50 * roL) * b * d);
 }
 
-std::string ModelloProgetto::BaseInsufficiente(double b, double VEd, double resistenza) const {
-  const double bRichiesta = b * VEd / resistenza;
+std::string ModelloProgetto::SezioneInsufficiente(double VEd, double resistenza) const {
+  // The struts' resistance grows with b d: the free dimension grows by
+  // VEd / resistance, the depth through its effective part.
+  const double b = BaseArrotondata, h = AltezzaArrotondata, d = AltezzaUtileArrotondata;
+  const double fattore = VEd / resistenza;
   const std::string& unita = Stato.UnitaLunghezza;
-  return "La base sufficiente a flessione (" + FormattaValore(LunghezzaDaMm(b), true) + " " +
-         unita + ")" + " deve essere portata a" + FormattaValore(LunghezzaDaMm(bRichiesta)) + " " +
-         unita + " per la verifica a taglio.";
+  auto misura = [&unita](double mm) { return FormattaValore(LunghezzaDaMm(mm), true) + " " + unita; };
+  const std::string base = misura(b), baseRichiesta = misura(b * fattore);
+  const std::string altezza = misura(h), altezzaRichiesta = misura(h + d * (fattore - 1));
+  switch (Stato.DimensioneFissa) {
+    case 0:
+      return "La base sufficiente a flessione (" + base + ") deve essere portata a " +
+             baseRichiesta + " per la verifica a taglio.";
+    case 1:
+      return "L'altezza sufficiente a flessione (" + altezza + ") deve essere portata a " +
+             altezzaRichiesta + " per la verifica a taglio.";
+    default:
+      return "La base (" + base + ") deve essere portata a " + baseRichiesta + ", o l'altezza (" +
+             altezza + ") a " + altezzaRichiesta + ", per la verifica a taglio.";
+  }
 }
 
 float ModelloProgetto::VerificaPuntoni(double VEd, float resistenza, double b, int modo, double z,
@@ -120,7 +134,7 @@ float ModelloProgetto::VerificaPuntoni(double VEd, float resistenza, double b, i
     resistenza = VRdMaxEc2(Stato.Fcd, b, z, 1, 0, Ac);
   }
   taglio_.lblTauForeColor = Rosso;
-  OsservazioniScrive(BaseInsufficiente(b, VEd, resistenza));
+  OsservazioniScrive(SezioneInsufficiente(VEd, resistenza));
   return resistenza;
 }
 
@@ -244,4 +258,9 @@ void ModelloProgetto::ProgettaTaglio() {
   const std::string diametro = "φ" + std::to_string(Stato.DiametroStaffe) + "/";
   taglio_.LabelStaffeMin = diametro + Lunghezza(PassoStaffeMinimo);
   taglio_.LabelStaffeCalc = diametro + Lunghezza(PassoStaffe);
+  // Struts that fail: no spacing makes the section carry VEd.
+  if (taglio_.lblTauForeColor == Rosso) {
+    taglio_.LabelStaffeCalc += " non valide";
+    taglio_.LabelStaffeCalcForeColor = platform::QBColor(12);
+  }
 }

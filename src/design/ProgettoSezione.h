@@ -94,7 +94,8 @@ class ProgettoSezione : public QMainWindow {
   // in it, the run shows no box; a run that had one to show shows no design
   // and is run again, boxes and all, on Enter or on leaving the box.
   void RicalcolaCambio(const QLineEdit& casella);
-  void ConfermaAllUscita(QLineEdit& casella);
+  // invio: Enter confirms too.
+  void ConfermaAllUscita(QLineEdit& casella, bool invio = true);
   void ConfermaDigitato();
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
   void RisultatiScrive();

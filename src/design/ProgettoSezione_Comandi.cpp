@@ -97,7 +97,8 @@ void ProgettoSezione::Collega() {
     connect(casella("txtPro", i), &QLineEdit::textChanged, this, [this, i, casella] {
       if (!modello_.InitFormProgetto && !RicalcoloInCorso) RicalcolaCambio(*casella("txtPro", i));
     });
-    ConfermaAllUscita(*casella("txtPro", i));
+    // Enter in A's/As recalculates anyway: once.
+    ConfermaAllUscita(*casella("txtPro", i), i == 0);
     connect(casella("TextArrotonda", i), &QLineEdit::returnPressed, this,
             [this, i] { TextArrotonda_Invio(i); });
   }
@@ -185,9 +186,9 @@ void ProgettoSezione::RicalcolaCambio(const QLineEdit& casella) {
   modello_.ValoreInDigitazione = false;
 }
 
-void ProgettoSezione::ConfermaAllUscita(QLineEdit& casella) {
+void ProgettoSezione::ConfermaAllUscita(QLineEdit& casella, bool invio) {
   casella.installEventFilter(this);
-  connect(&casella, &QLineEdit::returnPressed, this, [this] { ConfermaDigitato(); });
+  if (invio) connect(&casella, &QLineEdit::returnPressed, this, [this] { ConfermaDigitato(); });
 }
 
 void ProgettoSezione::ConfermaDigitato() {
@@ -226,7 +227,6 @@ void ProgettoSezione::RicalcolaUnaVolta() {
   bool progettata = false;
   try {
     if (modello_.Progetta()) {
-      if (modello_.SegnoMomento == 0) modello_.OsservazioniScrive("Momento sollecitante nullo!");
       RisultatiScrive();
       progettata = true;
     }
@@ -257,7 +257,7 @@ void ProgettoSezione::RisultatiScrive() {
   const TestiRisultati t = modello_.RisultatiTesti();
   RisultatiMostra(t);
   Scrivi("txtOsservazioni", platform::SenzaIndice, t.txtOsservazioni);
-  modello_.DeformazioneMostra();
+  modello_.DeformazioneProgettoMostra();
 }
 
 void ProgettoSezione::RisultatiSvuota() { RisultatiMostra({}); }
@@ -289,6 +289,7 @@ void ProgettoSezione::RisultatiMostra(const TestiRisultati& t) {
   form_.Controllo("lblTaglioResistente").SetForeColor(t.lblTaglioResistenteForeColor);
   Scrivi("LabelStaffeMin", platform::SenzaIndice, t.LabelStaffeMin);
   Scrivi("LabelStaffeCalc", platform::SenzaIndice, t.LabelStaffeCalc);
+  form_.Controllo("LabelStaffeCalc").SetForeColor(t.LabelStaffeCalcForeColor);
   Scrivi("lblTaglio", 8, t.lblTaglio8);
   // Without a design there is nothing to list, draw or copy.
   const bool progetto = !t.txtAs[0].empty();
@@ -344,11 +345,13 @@ void ProgettoSezione::ButtonCR_Click(int Index) {
   const float rapporto = modello_.RapportiLimite[static_cast<std::size_t>(Index)];
   const std::string testo = Formattazione::Formato(rapporto, "0.00");
   Scrivi("txtEpsS", platform::SenzaIndice, testo);
+  Stato.EpsSProgetto = static_cast<float>(rapporto * ModelloProgetto::EpsYd());
   Ricalcola();
+  // The strain of the design, which is the one imposed unless a least
+  // section governed.
   modello_.InitFormProgetto = true;
-  form_.Controllo("Slider1").SetValue(static_cast<int>(std::lround(rapporto * 10)));
+  modello_.DeformazioneProgettoMostra();
   modello_.InitFormProgetto = false;
-  Scrivi("txtEpsS", platform::SenzaIndice, testo);
 }
 
 void ProgettoSezione::OpTipoVerifica_Click(int Index) {

@@ -224,7 +224,7 @@ bool ControlloPassoDiametroStaffe(Prescrizioni& lista, platform::Form& finestra,
                                   const std::string& clausolaPasso) {
   const Sismica::Pilastro& p = Colonna();
   if (p.StaffeNumTot() < 1) {
-    lista.push_back("ATTENZIONE - Inserire le staffe!");
+    lista.push_back(Sismica::Pilastro::StaffeMancanti(p.SezioneInferiore, !p.SezioneInferiore));
     SvuotaOmega(finestra);
     return true;
   }

@@ -60,8 +60,11 @@ void ControlloRapportoArmatura(Prescrizioni& lista, platform::Form& finestra,
   platform::Control& casella = finestra.Controllo("TxtRo", p.Circolare() ? 1 : 0);
   casella.SetText(Formattazione::FormattaNumero(3, 9, ro));
   const std::string testo = "Il rapporto geometrico di armatura _r_ = " + FormattaValore(ro);
-  if (ro < 0.01) lista.push_back(testo + " deve essere >= 0,01 - " + clausola + ".");
-  if (ro > 0.04) lista.push_back(testo + " deve essere <= 0,04 - " + clausola + ".");
+  // The limits in the separator of the value.
+  if (ro < 0.01)
+    lista.push_back(testo + " deve essere >= " + FormattaValore(0.01, true) + " - " + clausola + ".");
+  if (ro > 0.04)
+    lista.push_back(testo + " deve essere <= " + FormattaValore(0.04, true) + " - " + clausola + ".");
   ColoraControllo(casella, ro > 0.04 ? 0.04 : 0.01, ro > 0.04, ro);
 }
 

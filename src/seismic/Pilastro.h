@@ -131,6 +131,8 @@ class Pilastro {
   void StaffaInterna(Vettore<float>& staffa) const;
 
   // ---- Stirrups of the current end (Pilastro_Staffe.cpp).
+  // "ATTENZIONE - Inserire le staffe ..." naming the ends without them.
+  static std::string StaffeMancanti(bool inferiore, bool superiore);
   // The record's bar numbers up to the first 0.
   static std::vector<int> BarreStaffa(const Matrice<float>& staffe, int riga);
   // Empty when row riga of the records can be stored, else the text

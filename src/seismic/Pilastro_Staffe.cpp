@@ -74,6 +74,13 @@ std::vector<int> Pilastro::BarreStaffa(const Matrice<float>& staffe, int riga) {
   return barre;
 }
 
+std::string Pilastro::StaffeMancanti(bool inferiore, bool superiore) {
+  const char* dove = inferiore && superiore ? "nelle sezioni inferiore e superiore"
+                     : inferiore            ? "nella sezione inferiore"
+                                            : "nella sezione superiore";
+  return std::string("ATTENZIONE - Inserire le staffe ") + dove + "!";
+}
+
 std::string Pilastro::ErroreStaffa(const Matrice<float>& staffe, int riga) const {
   auto campo = [&](int j) { return j <= staffe.Ub2() ? staffe(riga, j) : 0.0f; };
   int ultimo = 2;

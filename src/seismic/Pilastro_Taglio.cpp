@@ -108,7 +108,7 @@ bool Pilastro::CalcolaMomentiTagliUltimiPilastro(FinestraSismica& finestra, int 
   }
   // The bottom end unless the top one has strictly less.
   const int scelta = area[0] < area[1] ? 0 : 1;
-  if (!(area[scelta] > 0)) lista.push_back("ATTENZIONE - Inserire le staffe!");
+  if (!(area[scelta] > 0)) lista.push_back(StaffeMancanti(!(area[1] > 0), !(area[0] > 0)));
   if (!riuscito)
     lista.push_back(
         "ATTENZIONE - Momento resistente non calcolabile: verifica a taglio non eseguita!");

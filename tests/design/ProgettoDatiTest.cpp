@@ -141,11 +141,12 @@ TEST_F(ProgettoProva, ShallowDepthEnlarged) {
 
 TEST_F(ProgettoProva, InputsBroughtWithinRange) {
   Dati(150, -80, 500, 300, 20, 120);
+  EXPECT_FALSE(modello_.LeggiDati());  // refused, not brought to 99 %
+  EXPECT_EQ(msg_.Testi(), std::vector<std::string>{"A's/As deve essere < 100"});
+  C("txtPro", 1).SetText("99");
   C("txtCotTeta").SetText("3");
   ASSERT_TRUE(modello_.LeggiDati());
   EXPECT_FLOAT_EQ(Stato.RapportoAsCompressa, 0.99f);
-  EXPECT_EQ(C("txtPro", 1).Text(), "99");
-  EXPECT_EQ(msg_.Testi(), std::vector<std::string>{"A's/As deve essere < 100"});
   EXPECT_EQ(Stato.CotTeta, 2.5f);
   EXPECT_EQ(C("txtCotTeta").Text(), "2.5");
   // A shear of either sign needs the same stirrups.

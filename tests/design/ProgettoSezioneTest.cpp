@@ -47,6 +47,7 @@ TEST_F(FinestraProgetto, TypedMomentResizesTheWidthAndTheBars) {
 
 TEST_F(FinestraProgetto, StrainButtonsAndBothDimensionsFixed) {
   ASSERT_NE(p, nullptr);
+  Clic("OptionFissa", 1);  // the depth follows the strain imposed
   Batti("F_Mxsd", 0, "150");
   Clic("ButtonCR", 1);
   EXPECT_EQ(Slider(), 10);
@@ -175,7 +176,8 @@ TEST_F(FinestraProgetto, MinimiCopyTheUnroundedSectionWithTheRequiredAreas) {
 namespace {
 
 // Letters typed as the moment and a zero moment give no design: no result of
-// the run before stays on show, and nothing is left to list, draw or copy.
+// the run before stays on show, and nothing is left to list, draw or copy. A
+// nil moment is told in a box once, in the remarks at every run.
 TEST_F(FinestraProgetto, AFailedRunLeavesNoResultOnShow) {
   ASSERT_NE(p, nullptr);
   const char* risultati[] = {"txtAs", "txtAsMin", "txtAsPerc", "LblArmatura"};
@@ -186,6 +188,9 @@ TEST_F(FinestraProgetto, AFailedRunLeavesNoResultOnShow) {
     ASSERT_FALSE(p->Form().Controllo("txtAs", 0).Text().empty());
     Batti("F_Mxsd", 0, momento);
     EXPECT_EQ(f.ambiente.box.Mostrati().back().testo, messaggio);
+    const auto n = f.ambiente.box.Mostrati().size();
+    Batti("F_Mxsd", 0, momento);
+    if (momento == "0") EXPECT_EQ(f.ambiente.box.Mostrati().size(), n);
     for (const char* nome : risultati)
       for (int i = 0; i < 2; ++i) EXPECT_EQ(p->Form().Controllo(nome, i).Text(), "") << nome;
     for (const char* nome : {"txtIncidenzaAcciaio", "LabelRo_s", "LabelStaffeCalc", "lblTau"})
@@ -195,6 +200,37 @@ TEST_F(FinestraProgetto, AFailedRunLeavesNoResultOnShow) {
   }
   Batti("F_Mxsd", 0, "150");
   EXPECT_TRUE(p->Form().Controllo("Command1").Enabled());
+}
+
+// Depth 50 cm, 80 kNm at eps_s = 5.11 eps_yd: the least width, 2 (20 + 8) +
+// 4 x 12 + 3 x 20 = 164 mm for 4 holders of 12, is too strong; its 16 mm bar
+// widens it by 16 + 20 to 200 mm. The strain shown is the design's: with x =
+// 0.0035 d / (0.0035 + eps_s), d = 462 and 452 mm2 of holders at c = 38 on top
+// (Es 0.0035 (x - c) / x <= fyd), 17/21 fcd b x (d - 99/238 x) + A's sigma's (d - c) = M.
+TEST_F(FinestraProgetto, TheLimitThatGovernsShowsItsStrain) {
+  ASSERT_NE(p, nullptr);
+  Clic("OptionFissa", 0);
+  Batti("TextArrotonda", 1, "0");
+  Batti("txtPro", 1, "0");
+  Batti("F_Mxsd", 0, "80");
+  Clic("ButtonCR", 0);
+  const double epsYd = Stato.Fyd[0] / Stato.ModuloEs, d = 462, c = 38;
+  const double x = 0.0035 * d / (0.0035 + Numero("txtEpsS") * epsYd);
+  const double sigma1 = std::min(Stato.ModuloEs * 0.0035 * (x - c) / x, double{Stato.Fyd[0]});
+  EXPECT_NEAR(Numero("txtSez", 1), 20, 1e-6);
+  EXPECT_NEAR(17.0 / 21 * Stato.Fcd * 200 * x * (d - 99.0 / 238 * x) + 452.4 * sigma1 * (d - c),
+              80e6, 0.4e6);
+  EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text().rfind(
+                "Governano le barre, in un solo strato in una base di 20 cm: la deformazione "
+                "dell'armatura tesa è εs/εyd = " + p->Form().Controllo("txtEpsS").Text() +
+                " anziché 5,11.", 0), 0);
+  // 5 kNm: the holders alone, in the least width; 400 kNm: the strain asked.
+  Batti("F_Mxsd", 0, "5");
+  EXPECT_NE(p->Form().Controllo("txtOsservazioni").Text().find(
+                "Governa la base minima che contiene i reggistaffe in un solo strato (16,4 cm): "),
+            std::string::npos);
+  Batti("F_Mxsd", 0, "400");
+  EXPECT_NEAR(Numero("txtEpsS"), 0.01 / epsYd, 0.006);
 }
 
 }  // namespace
@@ -260,7 +296,12 @@ TEST(FinestraProgettoVuota, OpensOnARectangleWithoutDimensions) {
   f.main->findChild<QAction*>("mnu_Progetto")->trigger();
   ProgettoSezione* p = ProgettoSezione::Aperta();
   ASSERT_NE(p, nullptr);
-  for (const auto& m : f.ambiente.box.Mostrati()) EXPECT_NE(m.testo, "Errore! Controllare i dati");
+  // Of the depth and the nil moment, only the moment is told.
+  EXPECT_EQ(f.ambiente.box.Mostrati().back().testo, "Momento sollecitante nullo!!");
+  for (const auto& m : f.ambiente.box.Mostrati()) {
+    EXPECT_NE(m.testo, "Errore! Controllare i dati");
+    EXPECT_NE(m.testo, "L'altezza della sezione, troppo piccola, viene aumentata");
+  }
   EXPECT_GT(Generale::ValNumero(p->Form().Controllo("txtSez", 0).Text()), 0);
   delete p;
 }
@@ -298,11 +339,12 @@ TEST_F(FinestraProgetto, ATypedValueIsRefusedWhenCommittedNotAtEachKey) {
     QString testo;
     std::string messaggio;  // the first box on commit
     bool manuale;  // typed in the manual diameter rows
+    bool progetto;  // a design follows the box
   } righe[] = {
       // 20 cm of cover: c = 200 + 8 + 10 mm, three times that above 50 cm.
-      {"txtPro", 0, "20", "L'altezza della sezione, troppo piccola, viene aumentata", false},
-      {"txtPro", 1, "150", "A's/As deve essere < 100", false},
-      {"txtNfi", 0, "x", "Dati errati !", true},
+      {"txtPro", 0, "20", "L'altezza della sezione, troppo piccola, viene aumentata", false, true},
+      {"txtPro", 1, "150", "A's/As deve essere < 100", false, false},
+      {"txtNfi", 0, "x", "Dati errati !", true, false},
   };
   for (const auto& r : righe) {
     SCOPED_TRACE(r.casella);
@@ -328,6 +370,8 @@ TEST_F(FinestraProgetto, ATypedValueIsRefusedWhenCommittedNotAtEachKey) {
     }
     ASSERT_FALSE(f.ambiente.box.Testi().empty());
     EXPECT_EQ(f.ambiente.box.Testi()[0], r.messaggio);
+    EXPECT_EQ(c->text(), r.testo);
+    EXPECT_EQ(p->Form().Controllo("txtAs", 0).Text().empty(), !r.progetto);
     Batti(r.casella, r.indice, r.manuale ? "0" : "2");
   }
 }

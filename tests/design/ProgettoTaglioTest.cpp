@@ -113,6 +113,24 @@ TEST_F(ProgettoTaglio, NtcStrutsFail) {
   EXPECT_EQ(modello_.RisultatiTesti().lblTauForeColor, 0xFF0000u);
 }
 
+// The width fixed, or both: d by 462 (500 / 441.7 - 1) = 61 mm, b to 339.6
+// mm; the stirrups are not a design.
+TEST_F(ProgettoTaglio, NtcStrutsFailNameTheFreeDimension) {
+  const double r = 500000 / (b * z * 0.5 * fcd * 0.5);
+  const std::string hR = FormattaValore(500 + 462 * (r - 1)) + " mm", bR = FormattaValore(b * r);
+  const std::string testi[] = {
+      "L'altezza sufficiente a flessione (500 mm) deve essere portata a" + hR + " per",
+      "La base (300 mm) deve essere portata a" + bR + " mm, o l'altezza (500 mm) a" + hR + ", per"};
+  for (int fissa : {1, 2}) {
+    Stato.DimensioneFissa = fissa;
+    Trave(4, 500000);
+    modello_.Osservazioni.clear();
+    modello_.ProgettaTaglio();
+    EXPECT_EQ(modello_.Osservazioni, testi[fissa - 1] + " la verifica a taglio.");
+    EXPECT_TRUE(modello_.RisultatiTesti().LabelStaffeCalc.ends_with(" non valide"));
+  }
+}
+
 // d = 500, b = 300: s_max = 333.3 (0.8 d = 400); 2 legs of 8 mm over
 // 1.5 b / 1000 = 0.45 mm2/mm give 223.4 mm, 220 after rounding, no remark.
 TEST_F(ProgettoTaglio, NtcMinimumStirrupsByRatio) {

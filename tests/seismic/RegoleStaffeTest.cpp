@@ -121,7 +121,7 @@ const std::vector<CasoRegole> CasiStaffe = {
      0,
      1,
      [] { AmbienteColonna::Colonna().SetStaffeNumTot(0); },
-     {"ATTENZIONE - Inserire le staffe!"}},
+     {"ATTENZIONE - Inserire le staffe nella sezione inferiore!"}},
     {"Zero pitches",
      1,
      1,

@@ -168,12 +168,16 @@ TEST(TaglioPilastroSenzaVerdetto, WithoutPitchStirrupsOrLengthThereIsNone) {
          P().SezioneInferiore = false;
          P().SetStaffeNumTot(0);
        },
-       "ATTENZIONE - Inserire le staffe!", 0},
+       "ATTENZIONE - Inserire le staffe nella sezione superiore!", 0},
+      {"neither end with stirrups",
+       [&] { for (bool inf : {false, true}) P().SezioneInferiore = inf, P().SetStaffeNumTot(0); },
+       "ATTENZIONE - Inserire le staffe nelle sezioni inferiore e superiore!", 0},
+      // The bottom end: the one the stirrups are typed into.
       {"a horizontal tie only",
        [] {
          AmbienteColonna::Staffe({{8, 5, 6}});
        },
-       "ATTENZIONE - Inserire le staffe!", 0},
+       "ATTENZIONE - Inserire le staffe nella sezione inferiore!", 0},
       {"no length", [&] { P().SetMatriceSezionePilastro(0, 4, 0); },
        "ATTENZIONE - H interpiano = 0!", 1},
       // The limit 0.8 fcd Ac + As fyd = 2757 kN told once for each end.
