@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -135,6 +136,16 @@ void frmUnits::OKButton_Click() {
 }
 
 void frmUnits::CancelButton_Click() { close(); }
+
+void frmUnits::keyPressEvent(QKeyEvent* evento) {
+  switch (evento->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: OKButton_Click(); break;
+    case Qt::Key_Escape: CancelButton_Click(); break;
+    default: QWidget::keyPressEvent(evento); return;
+  }
+  evento->accept();
+}
 
 void frmUnits::AggiornaFormPerUnita() {
   if (Finestre::FinestraMain* main = Finestre::MainAperta()) {

@@ -98,6 +98,15 @@ TEST_F(FinestraUnita, OkWithoutAChangeStillRefreshesAndCancelChangesNothing) {
   EXPECT_EQ(frmUnits::Aperta(), nullptr);
   EXPECT_EQ(Stato.UnitaLunghezza, "mm");
   EXPECT_TRUE(main.chiamate.empty());
+
+  // Escape cancels as the button does.
+  frmUnits::Mostra(0);
+  Clic("optUnits_1");
+  QTest::keyClick(Controllo<QWidget>("optUnits_1"), Qt::Key_Escape);
+  Elimina();
+  EXPECT_EQ(frmUnits::Aperta(), nullptr);
+  EXPECT_EQ(Stato.UnitaLunghezza, "mm");
+  EXPECT_TRUE(main.chiamate.empty());
 }
 
 TEST_F(FinestraUnita, TheActionFactorIsReadWithTheRegionalSeparator) {
@@ -110,7 +119,8 @@ TEST_F(FinestraUnita, TheActionFactorIsReadWithTheRegionalSeparator) {
   SalvaSchermata(finestra, "frmUnits_gamma");
   gamma->selectAll();
   QTest::keyClicks(gamma, "1,35");
-  Clic("OKButton_1");
+  // Enter confirms as OK does.
+  QTest::keyClick(gamma, Qt::Key_Return);
   Elimina();
   EXPECT_FLOAT_EQ(Stato.GammaAzioni, 1.35f);
   EXPECT_EQ(main.chiamate, std::vector<std::string>{"ToolTipAzioniDaSLU"});
