@@ -42,10 +42,10 @@ void MostraInAlto(FinestraGrafico& finestra, int sinistra) {
 }
 
 // Laid over the picture, frame included, so that the controls beside the
-// picture stay in sight. Until it is first shown its frame is not known: the
-// picture's window has the same one.
+// picture stay in sight. The window's own frame is known only some time after
+// it is shown: the picture's window has the same one.
 void SopraFigura(FrmPltSezione& finestra, const QWidget& figura) {
-  const QWidget& cornice = finestra.isVisible() ? finestra : *figura.window();
+  const QWidget& cornice = *figura.window();
   const QRect fuori = cornice.frameGeometry(), dentro = cornice.geometry();
   const QMargins bordi(dentro.left() - fuori.left(), dentro.top() - fuori.top(),
                        fuori.right() - dentro.right(), fuori.bottom() - dentro.bottom());
@@ -119,7 +119,7 @@ FrmPltSezione& AggiornaFrmPltSezione(QWidget& figura, int modo) {
   SopraFigura(finestra, figura);
   VariabiliPubbliche::Stato.PlottaggioVideo = modo != 0;
   finestra.show();
-  // A first showing places the window by a guessed frame; this is the real one.
+  // Placed again once shown: a first showing may move it.
   SopraFigura(finestra, figura);
   // The results shown beside the picture narrow its column: the window
   // follows the picture, and covers none of the boxes around it.
