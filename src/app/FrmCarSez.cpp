@@ -80,8 +80,9 @@ void FrmCarSez::ListaCarSez() {
     larghezza = std::max(larghezza, text1_->fontMetrics().horizontalAdvance(linea));
   const int margini = 2 * (text1_->frameWidth() + qCeil(text1_->document()->documentMargin())) +
                       text1_->verticalScrollBar()->sizeHint().width() + 4;
-  if (larghezza + margini > text1_->width()) {
-    resize(width() + larghezza + margini - text1_->width(), height());
+  // Text1 fills the window.
+  if (larghezza + margini > width()) {
+    resize(larghezza + margini, height());
     platform::AdattaAlloSchermo(*this);
   }
 }

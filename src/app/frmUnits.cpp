@@ -2,7 +2,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
+#include <QShortcut>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -61,6 +61,16 @@ frmUnits::frmUnits(int IndexMenu) : IndexMenu(IndexMenu) {
     txtGammaQ_->setText(QString::fromStdString(TestoSingolo(Stato.GammaAzioni)));
   }
   setMinimumWidth(platform::LarghezzaPerIlTitolo(*this));
+  // As in a dialog: Enter confirms (or presses the button that has the
+  // focus), Escape cancels. Shortcuts, as an option button takes the key
+  // press itself on some desktops.
+  for (const Qt::Key invio : {Qt::Key_Return, Qt::Key_Enter})
+    connect(new QShortcut(QKeySequence(invio), this), &QShortcut::activated, this, [this] {
+      if (auto* pulsante = qobject_cast<QPushButton*>(focusWidget())) pulsante->click();
+      else OKButton_Click();
+    });
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+          [this] { CancelButton_Click(); });
 }
 
 // Only the frame of the window's mode is built: the other one is never shown.
@@ -136,16 +146,6 @@ void frmUnits::OKButton_Click() {
 }
 
 void frmUnits::CancelButton_Click() { close(); }
-
-void frmUnits::keyPressEvent(QKeyEvent* evento) {
-  switch (evento->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: OKButton_Click(); break;
-    case Qt::Key_Escape: CancelButton_Click(); break;
-    default: QWidget::keyPressEvent(evento); return;
-  }
-  evento->accept();
-}
 
 void frmUnits::AggiornaFormPerUnita() {
   if (Finestre::FinestraMain* main = Finestre::MainAperta()) {

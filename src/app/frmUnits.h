@@ -23,10 +23,6 @@ class frmUnits : public QWidget {
 
   const int IndexMenu;
 
- protected:
-  // Enter confirms, Escape cancels, as in a dialog.
-  void keyPressEvent(QKeyEvent* evento) override;
-
  private:
   explicit frmUnits(int IndexMenu);
   QWidget* CreaFrame(int indice);

@@ -67,7 +67,9 @@ TEST_F(FinestraUnita, ChoosingMmRewritesTheMainWindowAfterReadingWhatWasTyped) {
   SalvaSchermata(finestra, "frmUnits");
 
   Clic("optUnits_0");
-  Clic("OKButton_0");
+  // Enter on the option chosen confirms as OK does.
+  ASSERT_TRUE(Attiva(finestra));
+  QTest::keyClick(Controllo<QWidget>("optUnits_0"), Qt::Key_Return);
   Elimina();
   EXPECT_EQ(frmUnits::Aperta(), nullptr);
   EXPECT_EQ(Stato.UnitaLunghezza, "mm");
@@ -100,7 +102,7 @@ TEST_F(FinestraUnita, OkWithoutAChangeStillRefreshesAndCancelChangesNothing) {
   EXPECT_TRUE(main.chiamate.empty());
 
   // Escape cancels as the button does.
-  frmUnits::Mostra(0);
+  ASSERT_TRUE(Attiva(frmUnits::Mostra(0)));
   Clic("optUnits_1");
   QTest::keyClick(Controllo<QWidget>("optUnits_1"), Qt::Key_Escape);
   Elimina();
@@ -120,6 +122,7 @@ TEST_F(FinestraUnita, TheActionFactorIsReadWithTheRegionalSeparator) {
   gamma->selectAll();
   QTest::keyClicks(gamma, "1,35");
   // Enter confirms as OK does.
+  ASSERT_TRUE(Attiva(finestra));
   QTest::keyClick(gamma, Qt::Key_Return);
   Elimina();
   EXPECT_FLOAT_EQ(Stato.GammaAzioni, 1.35f);
