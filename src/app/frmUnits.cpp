@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QShortcut>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,16 +62,21 @@ frmUnits::frmUnits(int IndexMenu) : IndexMenu(IndexMenu) {
     txtGammaQ_->setText(QString::fromStdString(TestoSingolo(Stato.GammaAzioni)));
   }
   setMinimumWidth(platform::LarghezzaPerIlTitolo(*this));
-  // As in a dialog: Enter confirms (or presses the button that has the
-  // focus), Escape cancels. Shortcuts, as an option button takes the key
-  // press itself on some desktops.
-  for (const Qt::Key invio : {Qt::Key_Return, Qt::Key_Enter})
-    connect(new QShortcut(QKeySequence(invio), this), &QShortcut::activated, this, [this] {
-      if (auto* pulsante = qobject_cast<QPushButton*>(focusWidget())) pulsante->click();
-      else OKButton_Click();
-    });
+  // As in a dialog: Enter confirms, Escape cancels. Enter is taken before
+  // the option buttons, which press themselves with it on some desktops; a
+  // command button with the focus is pressed by the program's Enter.
+  for (QWidget* campo : findChildren<QRadioButton*>()) campo->installEventFilter(this);
+  if (txtGammaQ_) txtGammaQ_->installEventFilter(this);
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
           [this] { CancelButton_Click(); });
+}
+
+bool frmUnits::eventFilter(QObject* oggetto, QEvent* evento) {
+  if (evento->type() != QEvent::KeyPress) return QWidget::eventFilter(oggetto, evento);
+  const int tasto = static_cast<QKeyEvent*>(evento)->key();
+  if (tasto != Qt::Key_Return && tasto != Qt::Key_Enter) return false;
+  OKButton_Click();
+  return true;
 }
 
 // Only the frame of the window's mode is built: the other one is never shown.
