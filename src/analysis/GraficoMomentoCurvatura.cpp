@@ -39,4 +39,10 @@ void ScriveCella(platform::FlexGrid& griglia, int riga, int colonna, const std::
   griglia.SetText(testo);
 }
 
+void InCima(platform::FlexGrid& griglia) {
+  if (griglia.Rows() <= griglia.FixedRows()) return;
+  griglia.SetRow(griglia.FixedRows());
+  griglia.SetTopRow(griglia.FixedRows());
+}
+
 }  // namespace GraficoMomentoCurvatura

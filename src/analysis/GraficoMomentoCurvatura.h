@@ -22,5 +22,7 @@ void CaricaSegmento(platform::Chart& grafico, int k, float curvH1, float m1, flo
 std::string TestoAltezza(float H);
 // Text of cell (riga, colonna) written as the current cell.
 void ScriveCella(platform::FlexGrid& griglia, int riga, int colonna, const std::string& testo);
+// Once written: the grid shown from its first row, the current cell there.
+void InCima(platform::FlexGrid& griglia);
 
 }  // namespace GraficoMomentoCurvatura

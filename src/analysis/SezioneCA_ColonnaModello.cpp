@@ -81,4 +81,5 @@ void SezioneCA::CalcolaColonnaModello(short& n, Finestre::FinestraMomentoCurvatu
     ScriveCella(griglia, i, 4, Formattazione::Formato(c.EpsAcc(i) * 1000, "##0.000"));
     ScriveCella(griglia, i, 5, Formattazione::Formato(c.NCls(i) / 1000, "##,###.00"));
   }
+  GraficoMomentoCurvatura::InCima(griglia);
 }

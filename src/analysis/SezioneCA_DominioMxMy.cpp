@@ -235,11 +235,21 @@ void SezioneCA::ScriveGrigliaGraficoMxMy(Finestre::FinestraDominio& finestra,
     const platform::FlexGrid::FormatoNumero intero = [](int, double valore) {
       return std::to_string(static_cast<long long>(valore));
     };
+    // What the single-precision sums leave of a zero (an M of 6E-08 kNm
+    // beside hundreds) is not a value: below 1E-5 of its column's largest,
+    // it shows as 0.
+    std::vector<double> rumore(static_cast<std::size_t>(nColonne) + 1);
+    for (int j = 1; j <= nColonne; ++j)
+      for (int i = 1; i <= n; ++i)
+        rumore[static_cast<std::size_t>(j)] =
+            std::max(rumore[static_cast<std::size_t>(j)], 1e-5 * std::fabs(tabella(i, j)));
     for (int i = 1; i <= n; ++i) {
       griglia.SetNumeroMatrix(i, 0, i, 0, intero);
-      for (int j = 1; j <= nColonne; ++j)
-        griglia.SetNumeroMatrix(i, j, tabella(i, j), cifre[static_cast<std::size_t>(j) - 1],
-                                migliaia);
+      for (int j = 1; j <= nColonne; ++j) {
+        const double v = tabella(i, j);
+        griglia.SetNumeroMatrix(i, j, std::fabs(v) < rumore[static_cast<std::size_t>(j)] ? 0 : v,
+                                cifre[static_cast<std::size_t>(j) - 1], migliaia);
+      }
     }
   }
 

@@ -70,4 +70,5 @@ void SezioneCA::CalcolaColonnaModello_solo(short& n,
     griglia.SetCellFontBold(c.Snervato && i == c.iSnerv);
     ScriveCella(griglia, i, 4, Formattazione::Formato(c.NCls(i) / 1000, "##,###.00"));
   }
+  GraficoMomentoCurvatura::InCima(griglia);
 }

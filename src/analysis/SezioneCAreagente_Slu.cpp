@@ -2,11 +2,13 @@
 // equilibrium with N chosen by the failure type, then the resisting moments,
 // in the neutral-axis frame (compressed side up).
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "analysis/Correnti.h"
 #include "analysis/SezioneCAreagente.h"
-#include "model/Formato.h"
+#include "model/Formattazione.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 
@@ -99,6 +101,21 @@ void SezioneCAreagente::SigmaClsCalcola() {
         -Materiali::EpsAcciaio(EpsCsup, EpsCinf, Contorno->Y(i), hTotale, ySezMax));
 }
 
+namespace {
+
+// Four significant digits, as the results show, or as many more as keep the
+// limit short of the force refused: 2482.6 kN, not 2483, beside N = 2483 kN.
+std::string TestoLimite(double limite, double forza) {
+  int cifre = 4;
+  for (char testo[40]; cifre < 15; ++cifre) {
+    std::snprintf(testo, sizeof testo, "%.*g", cifre, limite);
+    if (std::fabs(std::strtod(testo, nullptr)) < std::fabs(forza)) break;
+  }
+  return Formattazione::FormattaNumero(cifre, 20, limite, true);
+}
+
+}  // namespace
+
 bool SezioneCAreagente::ControllaForzaAssialeLimite(double N, double& Nlim) {
   const Materiali& materiali = MaterialiCorrenti();
   const double eps = N >= 0 ? materiali.epsCu : -materiali.EPSSU;
@@ -109,7 +126,7 @@ bool SezioneCAreagente::ControllaForzaAssialeLimite(double N, double& Nlim) {
   for (int i = 1; i <= nBarre; ++i) Nlim += AreeBarre(i) * sigmaBarre;
   for (int i = 1; i <= nCavi; ++i) Nlim += AreeCavi(i) * sigmaCavi;
   if (std::fabs(N) < std::fabs(Nlim)) return true;
-  platform::MsgBox("Forza assiale massima ammissibile = " + Formattazione::TestoNumero(Nlim / 1000),
+  platform::MsgBox("Forza assiale massima ammissibile = " + TestoLimite(Nlim / 1000, N / 1000) + " kN",
                    platform::Pulsanti::Ok, platform::Icona::Critica, "ERRORE !");
   return false;
 }

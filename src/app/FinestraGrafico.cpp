@@ -105,8 +105,16 @@ void FinestraGrafico::mnufileitem_Click(int Index) {
   }
 }
 
-// The window as it is on screen: the chart brought up to date first.
+// The values in view: the whole table under the window's title. Else the
+// window as it is on screen, the chart brought up to date first.
 void FinestraGrafico::Stampa() {
+  if (griglia_->isVisible()) {
+    QStringList titolo{windowTitle()};
+    if (const std::string& grafico = graph1_->Grafico().Title(); !grafico.empty())
+      titolo << QString::fromStdString(grafico);
+    Generale::StampaTabella(titolo, griglia_->Griglia(), dialogoStampa_);
+    return;
+  }
   graph1_->Aggiorna();
   Generale::StampaFinestra(*centralWidget(), dialogoStampa_);
 }

@@ -1,5 +1,6 @@
 #include "app/FinestreRisultati.h"
 
+#include <QEvent>
 #include <QPointer>
 #include <QPushButton>
 
@@ -39,6 +40,31 @@ void MostraInAlto(FinestraGrafico& finestra, int sinistra) {
   finestra.show();
   finestra.MostraGrafico(true);
 }
+
+// Laid over the picture, frame included, so that the controls beside the
+// picture stay in sight. The window's own frame is known only some time after
+// it is shown: the picture's window has the same one.
+void SopraFigura(FrmPltSezione& finestra, const QWidget& figura) {
+  const QWidget& cornice = *figura.window();
+  const QRect fuori = cornice.frameGeometry(), dentro = cornice.geometry();
+  const QMargins bordi(dentro.left() - fuori.left(), dentro.top() - fuori.top(),
+                       fuori.right() - dentro.right(), fuori.bottom() - dentro.bottom());
+  finestra.setGeometry(QRect(figura.mapToGlobal(QPoint(0, 0)), figura.size()).marginsRemoved(bordi));
+}
+
+// The main window's picture the drawing window lies over; none when the
+// window was placed elsewhere.
+QPointer<QWidget> figuraSeguita;
+
+class SegueFigura : public QObject {
+ protected:
+  bool eventFilter(QObject* oggetto, QEvent* evento) override {
+    const bool spostata = evento->type() == QEvent::Resize || evento->type() == QEvent::Move;
+    if (spostata && oggetto == figuraSeguita && pltSezione && pltSezione->isVisible())
+      SopraFigura(*pltSezione, *figuraSeguita);
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -90,19 +116,19 @@ MomCurv& MostraMomentoCurvatura(bool solo) {
 FrmPltSezione& AggiornaFrmPltSezione(QWidget& figura, int modo) {
   FrmPltSezione& finestra = Istanza(pltSezione, nullptr);
   finestra.ChiamataDaSismica = false;
-  // Frame included, so that the controls beside the picture stay in sight.
-  // Until it is first shown its frame is not known: the picture's window
-  // has the same one.
-  const QWidget& cornice = finestra.isVisible() ? finestra : *figura.window();
-  const QRect fuori = cornice.frameGeometry(), dentro = cornice.geometry();
-  const QMargins bordi(dentro.left() - fuori.left(), dentro.top() - fuori.top(),
-                       fuori.right() - dentro.right(), fuori.bottom() - dentro.bottom());
-  const QRect sopra = QRect(figura.mapToGlobal(QPoint(0, 0)), figura.size()).marginsRemoved(bordi);
-  finestra.setGeometry(sopra);
+  SopraFigura(finestra, figura);
   VariabiliPubbliche::Stato.PlottaggioVideo = modo != 0;
   finestra.show();
-  // A first showing places the window by a guessed frame; this is the real one.
-  finestra.setGeometry(sopra);
+  // Placed again once shown: a first showing may move it.
+  SopraFigura(finestra, figura);
+  // The results shown beside the picture narrow its column: the window
+  // follows the picture, and covers none of the boxes around it.
+  static SegueFigura segue;
+  if (figuraSeguita != &figura) {
+    if (figuraSeguita) figuraSeguita->removeEventFilter(&segue);
+    figura.installEventFilter(&segue);
+    figuraSeguita = &figura;
+  }
   // In front of the window it covers, also when it was already open.
   finestra.raise();
   finestra.centralWidget()->update();
@@ -112,6 +138,7 @@ FrmPltSezione& AggiornaFrmPltSezione(QWidget& figura, int modo) {
 FrmPltSezione& MostraFrmPltSezione(int sinistra, int alto, int larghezza, int altezza) {
   FrmPltSezione& finestra = Istanza(pltSezione, nullptr);
   finestra.ChiamataDaSismica = false;
+  figuraSeguita = nullptr;
   finestra.setGeometry(platform::PixelDaTwips(sinistra), platform::PixelDaTwips(alto),
                        platform::PixelDaTwips(larghezza), platform::PixelDaTwips(altezza));
   finestra.show();

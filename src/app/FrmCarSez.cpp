@@ -1,11 +1,16 @@
 #include "app/FrmCarSez.h"
 
+#include <algorithm>
+
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QtMath>
 #include <QVBoxLayout>
 
 #include "analysis/Correnti.h"
 #include "model/Formattazione.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/qt/SchermoQt.h"
 
 using VariabiliPubbliche::Stato;
 
@@ -66,8 +71,20 @@ void FrmCarSez::ListaCarSez() {
   const bool parzializzata = ModoLista != 0;
   setWindowTitle(parzializzata ? "Caratteristiche statiche sezione Parzializzata"
                                : "Caratteristiche statiche sezione Omogeneizzata");
-  text1_->setPlainText(
-      QString::fromStdString(parzializzata ? ReportParzializzata() : ReportOmogeneizzata()));
+  const QString testo =
+      QString::fromStdString(parzializzata ? ReportParzializzata() : ReportOmogeneizzata());
+  text1_->setPlainText(testo);
+  // As wide as its longest line, where the screen allows: no sideways scrolling.
+  int larghezza = 0;
+  for (const QString& linea : testo.split('\n'))
+    larghezza = std::max(larghezza, text1_->fontMetrics().horizontalAdvance(linea));
+  const int margini = 2 * (text1_->frameWidth() + qCeil(text1_->document()->documentMargin())) +
+                      text1_->verticalScrollBar()->sizeHint().width() + 4;
+  // Text1 fills the window.
+  if (larghezza + margini > width()) {
+    resize(larghezza + margini, height());
+    platform::AdattaAlloSchermo(*this);
+  }
 }
 
 std::string FrmCarSez::ReportParzializzata() {

@@ -22,6 +22,7 @@ using Generale::LeggeSeModificato;
 std::string Valore(double x) { return VariabiliPubbliche::FormattaValore(x); }
 std::string Numero(double x) { return Formattazione::TestoNumero(x); }
 std::string Singolo(double x) { return TestoSingolo(static_cast<float>(x)); }
+std::string Quattro(double x) { return VariabiliPubbliche::FormattaValore(x, true); }
 
 void CaricaMaterialiAcciaio(Main& m, int k) {
   const auto i = static_cast<size_t>(k);
@@ -61,9 +62,9 @@ void Main::CaricaMateriali() {
   if (Stato.Fcd != fcd) fckControlla();
   LeggeSeModificato(Controllo("F_fccSufcd"), Stato.RapportoFccFcd, Numero);
   LeggeSeModificato(Controllo("F_Es_su_Ec", 0), Stato.RapportoN[0], Singolo);
-  LeggeSeModificato(Controllo("txtSigAdm", 1), Stato.SigmaCAmm, Singolo);
-  LeggeSeModificato(Controllo("txtSigAdm", 2), Stato.TauC0, Singolo);
-  LeggeSeModificato(Controllo("txtSigAdm", 3), Stato.TauC1, Singolo);
+  LeggeSeModificato(Controllo("txtSigAdm", 1), Stato.SigmaCAmm, Quattro);
+  LeggeSeModificato(Controllo("txtSigAdm", 2), Stato.TauC0, Quattro);
+  LeggeSeModificato(Controllo("txtSigAdm", 3), Stato.TauC1, Quattro);
 }
 
 void Main::InizializzaGriglie() {

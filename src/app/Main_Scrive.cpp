@@ -51,9 +51,10 @@ void Main::ScriveMaterialiInForm() {
   Controllo("F_eps_cu", 1).SetText(Formattazione::TestoNumero(Stato.EpsC2 * 1000));
   Controllo("TxtFcd").SetText(VariabiliPubbliche::FormattaValore(Stato.Fcd));
   Controllo("F_fccSufcd").SetText(Formattazione::TestoNumero(Stato.RapportoFccFcd));
-  Controllo("txtSigAdm", 1).SetText(TestoSingolo(Stato.SigmaCAmm));
-  Controllo("txtSigAdm", 2).SetText(TestoSingolo(Stato.TauC0));
-  Controllo("txtSigAdm", 3).SetText(TestoSingolo(Stato.TauC1));
+  // Derived from Rck (τc0 0.69333 at Rck 37): four digits, as in the materials window.
+  Controllo("txtSigAdm", 1).SetText(VariabiliPubbliche::FormattaValore(Stato.SigmaCAmm, true));
+  Controllo("txtSigAdm", 2).SetText(VariabiliPubbliche::FormattaValore(Stato.TauC0, true));
+  Controllo("txtSigAdm", 3).SetText(VariabiliPubbliche::FormattaValore(Stato.TauC1, true));
 }
 
 void Main::ScriveMaterialiInFormAcciai(int i) {

@@ -1,6 +1,7 @@
 #include "app/StampaFinestra.h"
 
 #include <exception>
+#include <functional>
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -14,7 +15,11 @@
 
 namespace Generale {
 
-void StampaFinestra(QWidget& finestra, platform::PrintDialog* dialogo) {
+namespace {
+
+// The dialog, then one copy after the other, each begun on a new page.
+void Stampa(const std::function<void(platform::StampanteQt&)>& disegna,
+            platform::PrintDialog* dialogo) {
   namespace Errori = platform::Errori;
   auto* stampante = dynamic_cast<platform::StampanteQt*>(platform::Stampante());
   if (!stampante) {
@@ -31,7 +36,7 @@ void StampaFinestra(QWidget& finestra, platform::PrintDialog* dialogo) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     for (int copia = 1; copia <= scelta.Copies; ++copia) {
       if (copia > 1) stampante->NewPage();
-      stampante->DisegnaFinestra(finestra);
+      disegna(*stampante);
     }
     stampante->EndDoc();
   } catch (const platform::ErroreEsecuzione& errore) {
@@ -42,6 +47,17 @@ void StampaFinestra(QWidget& finestra, platform::PrintDialog* dialogo) {
     stampante->KillDoc();
     Grafica::AvvisaErroreStampa(platform::ErroreEsecuzione(Errori::ErroreInterno, errore.what()));
   }
+}
+
+}  // namespace
+
+void StampaFinestra(QWidget& finestra, platform::PrintDialog* dialogo) {
+  Stampa([&finestra](platform::StampanteQt& s) { s.DisegnaFinestra(finestra); }, dialogo);
+}
+
+void StampaTabella(const QStringList& titolo, const platform::FlexGrid& griglia,
+                   platform::PrintDialog* dialogo) {
+  Stampa([&](platform::StampanteQt& s) { s.DisegnaTabella(titolo, griglia); }, dialogo);
 }
 
 }  // namespace Generale

@@ -2,6 +2,8 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -60,6 +62,21 @@ frmUnits::frmUnits(int IndexMenu) : IndexMenu(IndexMenu) {
     txtGammaQ_->setText(QString::fromStdString(TestoSingolo(Stato.GammaAzioni)));
   }
   setMinimumWidth(platform::LarghezzaPerIlTitolo(*this));
+  // As in a dialog: Enter confirms, Escape cancels. Enter is taken before
+  // the option buttons, which press themselves with it on some desktops; a
+  // command button with the focus is pressed by the program's Enter.
+  for (QWidget* campo : findChildren<QRadioButton*>()) campo->installEventFilter(this);
+  if (txtGammaQ_) txtGammaQ_->installEventFilter(this);
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+          [this] { CancelButton_Click(); });
+}
+
+bool frmUnits::eventFilter(QObject* oggetto, QEvent* evento) {
+  if (evento->type() != QEvent::KeyPress) return QWidget::eventFilter(oggetto, evento);
+  const int tasto = static_cast<QKeyEvent*>(evento)->key();
+  if (tasto != Qt::Key_Return && tasto != Qt::Key_Enter) return false;
+  OKButton_Click();
+  return true;
 }
 
 // Only the frame of the window's mode is built: the other one is never shown.

@@ -23,6 +23,10 @@ class frmUnits : public QWidget {
 
   const int IndexMenu;
 
+ protected:
+  // Enter in an option or in the box confirms, as in a dialog.
+  bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
  private:
   explicit frmUnits(int IndexMenu);
   QWidget* CreaFrame(int indice);

@@ -93,12 +93,14 @@ constexpr Intervallo Tabella[] = {
 };
 static_assert(std::size(Tabella) == static_cast<std::size_t>(Grandezza::RapportoMomenti) + 1);
 
-// Seven significant digits: a value read into a float shows as written.
-std::string Numero(double v) {
-  char testo[32];
-  std::snprintf(testo, sizeof testo, "%.7g", v);
-  return Formattazione::TestoNumero(std::strtod(testo, nullptr));
+double Arrotondato(double v, int cifre) {
+  char testo[40];
+  std::snprintf(testo, sizeof testo, "%.*g", cifre, v);
+  return std::strtod(testo, nullptr);
 }
+
+// Seven significant digits: a value read into a float shows as written.
+std::string Numero(double v) { return Formattazione::TestoNumero(Arrotondato(v, 7)); }
 
 // The unit a sentence gives values of i in, after a blank, and a value of
 // i in it. A length or area typed in a window is given back in the window's
@@ -135,6 +137,25 @@ std::string TestoValore(Grandezza g, double valore, const std::string& nome,
   return (nome.empty() ? i.nome : nome) + " = " + Numero(m.in(valore)) + m.unita;
 }
 
+namespace {
+
+// A value refused shown with the digits it takes to be outside its range too:
+// 90.0000001 is not "90" beside "tra 8 e 90".
+std::string NumeroFuori(const Intervallo& i, const Misura& m, double valore) {
+  const double minimo = m.in(i.minimo), massimo = m.in(i.massimo), v = m.in(valore);
+  const auto fuori = [&](double x) {
+    if (x == 0 && i.zeroAmmesso) return false;
+    return x > massimo || (i.minimoEscluso ? x <= minimo : x < minimo);
+  };
+  // TestoNumero shows up to 15 digits.
+  for (int cifre = 7;; ++cifre) {
+    const double mostrato = Arrotondato(v, cifre);
+    if (fuori(mostrato) || cifre == 15) return Formattazione::TestoNumero(mostrato);
+  }
+}
+
+}  // namespace
+
 std::string FuoriIntervallo(Grandezza g, double valore, const std::string& nome,
                             Lunghezze lunghezze) {
   if (Dentro(g, valore)) return "";
@@ -145,9 +166,10 @@ std::string FuoriIntervallo(Grandezza g, double valore, const std::string& nome,
       std::string(i.zeroAmmesso ? "0 oppure " : "") +
       (i.minimoEscluso ? "maggiore di " + numero(i.minimo) + " e non superiore a " + numero(i.massimo)
                       : "compreso tra " + numero(i.minimo) + " e " + numero(i.massimo));
+  const std::string chi = nome.empty() ? i.nome : nome;
   const std::string valoreLetto = std::isfinite(valore)
-                                      ? TestoValore(g, valore, nome, lunghezze)
-                                      : (nome.empty() ? i.nome : nome) + " non è un numero finito";
+                                      ? chi + " = " + NumeroFuori(i, m, valore) + m.unita
+                                      : chi + " non è un numero finito";
   return valoreLetto + ": deve essere " + limiti + m.unita + ";\r\n" + i.motivo + ".";
 }
 

@@ -84,6 +84,9 @@ TEST_F(DominioMxMy, GridAndChartOfTheSweep) {
   EXPECT_EQ(g.TextMatrix(4, 1), " 90");
   EXPECT_EQ(g.TextMatrix(13, 1), " 360");
   EXPECT_EQ(g.ColWidth(0) * 2, g.ColWidth(1));
+  // Mx at 90° and My at 180°: round-off of 1E-13 beside 219 kNm, shown as 0.
+  EXPECT_EQ(g.TextMatrix(4, 2), " 0");
+  EXPECT_EQ(g.TextMatrix(7, 3), " 0");
 
   const platform::Chart& c = finestra_.grafico;
   EXPECT_EQ(c.Title(), "Sezione - NEd = 300 kN");

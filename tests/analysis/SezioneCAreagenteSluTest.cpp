@@ -118,7 +118,8 @@ TEST_F(PianoUltimo, AxialLimitIsStrictOnBothSides) {
   EXPECT_TRUE(box_.Mostrati().empty());
   EXPECT_FALSE(s_.ControllaForzaAssialeLimite(compressione, n));
   ASSERT_EQ(box_.Mostrati().size(), 1U);
-  EXPECT_EQ(box_.Mostrati()[0].testo, "Forza assiale massima ammissibile = 2482.6");
+  // Four digits, 2483 kN, would not be short of the 2482.6 kN refused.
+  EXPECT_EQ(box_.Mostrati()[0].testo, "Forza assiale massima ammissibile = 2,482.6 kN");
   EXPECT_EQ(box_.Mostrati()[0].titolo, "ERRORE !");
   EXPECT_EQ(box_.Mostrati()[0].icona, platform::Icona::Critica);
   // Tension: the steel alone at -eps_su.

@@ -213,10 +213,41 @@ TEST_F(FinestraDominioMN, StampaPrintsTheWindowToThePdfChosenOrTellsOnceWhyNot) 
     EXPECT_TRUE(testo.contains(atteso)) << atteso << "\n" << testo.toStdString();
   // The window is given back the font it inherits.
   EXPECT_FALSE(w.centralWidget()->testAttribute(Qt::WA_SetFont));
+  EXPECT_TRUE(carta.Opaca());
 
   QFile::remove(carta.Pdf());
   carta.Guasta();
   stampa->trigger();
   EXPECT_FALSE(QFile::exists(carta.Pdf()));
   EXPECT_EQ(messaggi->Testi(), std::vector<std::string>{"Errore generico della stampante."});
+}
+
+// "Valori" printed: every row, not the twenty in view, under the window's
+// title and the headers, these again on each page; densities 1 and 4 give
+// 2 (18 d + 1) = 38 and 146 rows.
+TEST_F(FinestraDominioMN, ValoriPrintsEveryRowWithTheHeadersOnEachPage) {
+  DominioMN& w = Apri();
+  StampaPdf carta;
+  auto* valori = w.findChild<QPushButton*>("cmdValori");
+  for (const short densita : {1, 4}) {
+    w.nPuntiInput = static_cast<short>(densita - 1);
+    QTest::mouseClick(w.findChild<QPushButton*>("btnCalcolaMN"), Qt::LeftButton);
+    QTest::mouseClick(valori, Qt::LeftButton);
+    w.findChild<QAction*>("mnufileitem_1")->trigger();
+    const QString testo = carta.Testo();
+    const platform::FlexGrid& g = w.GridMN();
+    ASSERT_EQ(g.Rows() - 1, 2 * (18 * densita + 1));
+    for (int r = 1; r < g.Rows(); ++r) {
+      QStringList celle;
+      for (int c = 0; c < g.Cols(); ++c)
+        celle << QRegularExpression::escape(QString::fromStdString(g.TextMatrix(r, c)).trimmed());
+      EXPECT_TRUE(testo.contains(QRegularExpression("(^|\n)\\s*" + celle.join("\\s+") + "\\s*\n")))
+          << r << "\n" << testo.toStdString();
+    }
+    EXPECT_EQ(carta.Pagine() > 1, densita == 4);
+    EXPECT_EQ(testo.count("eps.Cls.Sup [*1000]"), carta.Pagine());
+    EXPECT_EQ(testo.count("Dominio M-N"), carta.Pagine());
+    EXPECT_TRUE(carta.Opaca());
+    QTest::mouseClick(valori, Qt::LeftButton);
+  }
 }

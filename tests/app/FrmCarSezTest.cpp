@@ -2,7 +2,9 @@
 #include <sstream>
 #include <vector>
 
+#include <QApplication>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include "FinestreQt.h"
 #include "analysis/Correnti.h"
@@ -100,6 +102,11 @@ TEST_F(FinestraCarSez, TheCrackedSectionOnlyUnderTheAllowableStressMethod) {
   EXPECT_EQ(Righe(1), std::vector<std::string>{"Le caratteristiche statiche della sezione "
                                                 "parzializzata hanno senso solo per il metodo n"});
   EXPECT_EQ(titolo, "Caratteristiche statiche sezione Parzializzata");
+  // The notice fits the window: nothing to scroll sideways.
+  FrmCarSez& w = FinestreRisultati::MostraCarSez(1, {});
+  QApplication::processEvents();
+  EXPECT_EQ(w.Text1().horizontalScrollBar()->maximum(), 0);
+  ChiudiFinestre();
   Stato.TipoVerifica = 1;
   Stato.ClsReagenteTrazione = true;
   EXPECT_EQ(Righe(1), (std::vector<std::string>{"Materiale reagente a trazione",

@@ -78,6 +78,10 @@ TEST_F(FinestraPltSezione, LiesOverThePictureAndDrawsTheVerifiedSection) {
   EXPECT_EQ(&FinestreRisultati::AggiornaFrmPltSezione(figura, 0), &w);
   EXPECT_EQ(w.frameGeometry(), sopra);
   EXPECT_FALSE(VariabiliPubbliche::Stato.PlottaggioVideo);
+  // The picture narrowed by the results shown beside it: the window follows.
+  figura.setGeometry(60, 60, 400, 380);
+  QApplication::processEvents();
+  EXPECT_EQ(w.frameGeometry(), QRect(figura.mapToGlobal(QPoint(0, 0)), figura.size()));
 }
 
 TEST_F(FinestraPltSezione, PrintsEachCopyOnAPageOfThePdf) {

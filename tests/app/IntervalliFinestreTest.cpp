@@ -167,6 +167,8 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
        "L0 = 10000,1 cm: deve essere compreso tra 0 e 10000 cm"},
       {G::Fyk, F::Materiali, "F_fck_0", "2000", "2000,5", "fyk = 2000,5"},
       {G::Fck, F::Materiali, "F_fck_1", "90", "90,01", "fck = 90,01"},
+      // Shown with the digits that keep it outside, not rounded to 90.
+      {G::Fck, F::Materiali, "F_fck_1", "90", "90,0000001", "fck = 90,0000001 N/mm²"},
       {G::Rck, F::Materiali, "F_Rck_1", "110", "110,1", "Rck = 110,1"},
       {G::GammaS, F::Materiali, "F_gamma_0", "1", "0,99", "γs = 0,99"},
       {G::GammaC, F::Materiali, "F_gamma_1", "3", "3,01", "γc = 3,01"},

@@ -240,6 +240,14 @@ TEST(LayoutMain, MaterialBoxesAreReadInProgramUnits) {
   EXPECT_DOUBLE_EQ(Stato.Fcd, 1000.5);
   EXPECT_FLOAT_EQ(Stato.TauC0, 0.6f);
   EXPECT_EQ(Stato.SiglaAcciaio[1], "Trefolo");
+  // Rck 37: τc0 = 0.4 + 22 / 75 = 0.69333, shown to four digits and read
+  // back unchanged.
+  const float tau = static_cast<float>(0.4 + 22 / 75.0);
+  Stato.TauC0 = tau;
+  f.main->FormScriveDati();
+  EXPECT_EQ(f.C("txtSigAdm", 2).Text(), "0,6933");
+  f.main->CaricaMateriali();
+  EXPECT_EQ(Stato.TauC0, tau);
 }
 
 TEST(LayoutMain, BarsOnlySelectsVerticesAndMethodNAndHidesTheRest) {

@@ -147,9 +147,11 @@ TEST_F(FinestraMomCurv, ValuesHideTheDuctilityWhichStaysHiddenBackOnTheChart) {
   EXPECT_TRUE(w.Controllo("Grid1").Visible());
   EXPECT_FALSE(w.fraDutt().isVisible());
   EXPECT_EQ(valori->text(), "Grafico");
-  // With the grid shown, a recalculation keeps it in view.
+  // With the grid shown, a recalculation keeps it in view, from its first row.
   QTest::mouseClick(&w.btnCalcolaMN(), Qt::LeftButton);
   EXPECT_TRUE(w.Controllo("Grid1").Visible());
+  EXPECT_EQ(w.Grid1().TopRow(), 1);
+  EXPECT_EQ(w.Grid1().Row(), 1);
   QTest::mouseClick(valori, Qt::LeftButton);
   EXPECT_TRUE(w.Controllo("Graph1").Visible());
   EXPECT_FALSE(w.fraDutt().isVisible());

@@ -67,7 +67,9 @@ TEST_F(FinestraUnita, ChoosingMmRewritesTheMainWindowAfterReadingWhatWasTyped) {
   SalvaSchermata(finestra, "frmUnits");
 
   Clic("optUnits_0");
-  Clic("OKButton_0");
+  // Enter on the option chosen confirms as OK does.
+  ASSERT_TRUE(Attiva(finestra));
+  QTest::keyClick(Controllo<QWidget>("optUnits_0"), Qt::Key_Return);
   Elimina();
   EXPECT_EQ(frmUnits::Aperta(), nullptr);
   EXPECT_EQ(Stato.UnitaLunghezza, "mm");
@@ -98,6 +100,15 @@ TEST_F(FinestraUnita, OkWithoutAChangeStillRefreshesAndCancelChangesNothing) {
   EXPECT_EQ(frmUnits::Aperta(), nullptr);
   EXPECT_EQ(Stato.UnitaLunghezza, "mm");
   EXPECT_TRUE(main.chiamate.empty());
+
+  // Escape cancels as the button does.
+  ASSERT_TRUE(Attiva(frmUnits::Mostra(0)));
+  Clic("optUnits_1");
+  QTest::keyClick(Controllo<QWidget>("optUnits_1"), Qt::Key_Escape);
+  Elimina();
+  EXPECT_EQ(frmUnits::Aperta(), nullptr);
+  EXPECT_EQ(Stato.UnitaLunghezza, "mm");
+  EXPECT_TRUE(main.chiamate.empty());
 }
 
 TEST_F(FinestraUnita, TheActionFactorIsReadWithTheRegionalSeparator) {
@@ -110,7 +121,9 @@ TEST_F(FinestraUnita, TheActionFactorIsReadWithTheRegionalSeparator) {
   SalvaSchermata(finestra, "frmUnits_gamma");
   gamma->selectAll();
   QTest::keyClicks(gamma, "1,35");
-  Clic("OKButton_1");
+  // Enter confirms as OK does.
+  ASSERT_TRUE(Attiva(finestra));
+  QTest::keyClick(gamma, Qt::Key_Return);
   Elimina();
   EXPECT_FLOAT_EQ(Stato.GammaAzioni, 1.35f);
   EXPECT_EQ(main.chiamate, std::vector<std::string>{"ToolTipAzioniDaSLU"});

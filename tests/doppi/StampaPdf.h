@@ -47,6 +47,16 @@ class StampaPdf {
     return QString::fromLatin1(file.readAll()).count(QRegularExpression("/Type\\s*/Page(?!s)"));
   }
 
+  // Nothing translucent on the pages: a print spooler turns a page with
+  // transparency into one bitmap, its texts lost.
+  bool Opaca() const {
+    QFile file(Pdf());
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QString pdf = QString::fromLatin1(file.readAll());
+    // A soft mask given (not "/SMask /None"), or a constant alpha below 1.
+    return !pdf.contains(QRegularExpression("/SMask\\s+\\d|/(ca|CA) 0"));
+  }
+
   // The text of the PDF laid out as on the page.
   QString Testo() const {
     QProcess pdftotext;

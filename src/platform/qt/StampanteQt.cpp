@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ErroreEsecuzione.h"
+#include "platform/qt/PaginaOpacaQt.h"
 
 namespace platform {
 
@@ -66,8 +67,8 @@ class SenzaLegature {
 };
 
 // Rendered on a printer, widgets become one picture of pixels; recorded
-// first, they are played back as the lines and texts they draw. On white
-// paper: the window's own grey background is left out.
+// first, they are played back as the lines and texts they draw, opaque. On
+// white paper: the window's own grey background is left out.
 QPicture Registra(QWidget& finestra) {
   SenzaLegature lettere(finestra);
   QPicture registrazione;
@@ -100,7 +101,7 @@ void StampanteQt::DisegnaFinestra(QWidget& finestra) {
   const double y = double(registrazione.logicalDpiY()) / printer_.logicalDpiY();
   p->save();
   p->scale(x * misura.width() / finestra.width(), y * misura.height() / finestra.height());
-  p->drawPicture(0, 0, registrazione);
+  DisegnaOpaca(*p, registrazione);
   p->restore();
 }
 

@@ -4,12 +4,15 @@
 // dialog sets up the same QPrinter. Failures of the printer raise
 // ErroreEsecuzione Errori::Stampante.
 #include <QPrinter>
+#include <QStringList>
 
 #include "platform/qt/SurfaceQt.h"
 
 class QWidget;
 
 namespace platform {
+
+class FlexGrid;
 
 class StampanteQt : public SurfaceQt {
  public:
@@ -25,6 +28,10 @@ class StampanteQt : public SurfaceQt {
   // vectors (texts stay texts), as large as the page allows, proportions
   // kept, from the top left corner.
   void DisegnaFinestra(QWidget& finestra);
+  // The whole grid, every row, from the current page on as many pages as it
+  // needs: each page begins with the title's lines and the grid's fixed rows.
+  // A grid wider than the page is drawn smaller.
+  void DisegnaTabella(const QStringList& titolo, const FlexGrid& griglia);
 
   void NewPage() override;
   void EndDoc() override;
