@@ -90,6 +90,7 @@ MomCurv& MostraMomentoCurvatura(bool solo) {
 FrmPltSezione& AggiornaFrmPltSezione(QWidget& figura, int modo) {
   FrmPltSezione& finestra = Istanza(pltSezione, nullptr);
   finestra.ChiamataDaSismica = false;
+  finestra.Sezione = nullptr;
   // Frame included, so that the controls beside the picture stay in sight.
   // Until it is first shown its frame is not known: the picture's window
   // has the same one.
@@ -109,9 +110,11 @@ FrmPltSezione& AggiornaFrmPltSezione(QWidget& figura, int modo) {
   return finestra;
 }
 
-FrmPltSezione& MostraFrmPltSezione(int sinistra, int alto, int larghezza, int altezza) {
+FrmPltSezione& MostraFrmPltSezione(int sinistra, int alto, int larghezza, int altezza,
+                                   std::shared_ptr<SezioneCA> sezione) {
   FrmPltSezione& finestra = Istanza(pltSezione, nullptr);
   finestra.ChiamataDaSismica = false;
+  finestra.Sezione = std::move(sezione);
   finestra.setGeometry(platform::PixelDaTwips(sinistra), platform::PixelDaTwips(alto),
                        platform::PixelDaTwips(larghezza), platform::PixelDaTwips(altezza));
   finestra.show();

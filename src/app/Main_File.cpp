@@ -7,6 +7,7 @@
 #include "app/GeneraleFile.h"
 #include "app/Main.h"
 #include "app/Messaggi.h"
+#include "design/ProgettoSezione.h"
 #include "app/ProgettoFile.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
@@ -71,6 +72,7 @@ void MostraProgettoLetto(Main& main, int normativaPrima) {
   if (Stato.Normativa != normativaPrima) {
     VariabiliPubbliche::AggiornaAcciaiNormativa();
     main.EtichetteNormativa();
+    ProgettoSezione::NormativaScelta();
   }
   if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->ProgettoLetto();
 }

@@ -25,6 +25,7 @@
 // combinations), ModelloProgetto_Taglio.cpp (shear), ModelloProgetto_Risultati.cpp.
 #include <array>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -36,6 +37,7 @@
 #include "platform/Colori.h"
 #include "platform/Form.h"
 
+class SezioneCA;
 class SezioneCAreagente;
 
 // Bars of one zone: [0] their area, mm2; [j] the count of the zone's j-th
@@ -119,6 +121,9 @@ class ModelloProgetto : public Matematica::Equazione {
   float PassoStaffeMinimo = 0;
   float PassoStaffe = 0;
   std::string Osservazioni;  // the remarks box, lines joined by "\r\n"
+  // The designed beam as drawn: its rectangle, stirrups and bar groups. The
+  // design's own, so that no other window's section is changed or read.
+  std::shared_ptr<SezioneCA> Trave;
 
   // ---- Options and inputs (ModelloProgetto_Dati.cpp)
 

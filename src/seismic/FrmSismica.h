@@ -205,6 +205,8 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   platform::FormQt form_;
   Sismica::Pilastro colonnaVerifiche_;
   std::vector<double> ingressiVerifiche_;
+  // The picture shows the result of the last check.
+  bool risultatiInFigura_ = false;
   FiguraSezione* figura_ = nullptr;
   QScrollArea* scorrimento_ = nullptr;
   Generale::TastieraFinestra* tastiera_ = nullptr;

@@ -24,6 +24,7 @@ void FrmSismica::Ridisegna(bool memorizza, const std::function<void()>& evidenzi
   try {
     if (memorizza) {
       if (Controllo("frmStaffe").Visible()) FlexGridS_LeaveCell();
+      risultatiInFigura_ = false;
       MemorizzaDatiSismica();
       VariabiliPubbliche::Stato.RisultatiPresenti = false;
     }

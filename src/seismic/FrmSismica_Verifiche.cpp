@@ -113,7 +113,8 @@ void FrmSismica::btnDominioMNsismica_Click() {
   try {
     MemorizzaDatiSismica();
     if (DatiRifiutati()) return;
-    if (!VariabiliPubbliche::TipoVerificaSlu()) main->Controllo("OpTipoVerifica", 0).SetValue(1);
+    // The main window's own choice: the design window's method is no verification type.
+    if (main->Controllo("OpTipoVerifica", 1).Value()) main->Controllo("OpTipoVerifica", 0).SetValue(1);
     main->Controllo("OpTipoFlessione", 1).SetValue(1);
     EsportaSezioneInMain();
     const bool inferiore = Stato.PilastroCorrente.SezioneInferiore;
@@ -174,6 +175,7 @@ void FrmSismica::MostraRisultatiInFigura() {
   VariabiliPubbliche::SezioneCorrente()->PlottaSezione("VIDEO", &immagine);
   PlottaStaffeSismica();
   figura_->MostraImmagine(immagine.Immagine());
+  risultatiInFigura_ = true;
 }
 
 std::vector<double> FrmSismica::IngressiVerifiche() const {
@@ -200,4 +202,9 @@ void FrmSismica::SvuotaVerificheSuperate() {
       casella.SetText("");
       casella.SetForeColor(platform::QBColor(0));
     }
+  // Nor the compressed zone and neutral axis of the old inputs: the section
+  // stored and drawn without results, as on any other change.
+  if (!risultatiInFigura_) return;
+  risultatiInFigura_ = false;
+  Figura_Click();
 }

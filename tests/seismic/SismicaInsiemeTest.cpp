@@ -337,7 +337,8 @@ TEST_F(ChecksInsieme, ShearCheckConfirmsTheOpenEditorAndLeavesARefusedRowOut) {
 }
 
 // The bending check draws the checked section with its stirrups where a plain
-// redraw puts them; the next change gives the plain picture back.
+// redraw puts them; the next change, of the column or of an action typed,
+// gives the plain picture back.
 TEST_F(ChecksInsieme, BendingCheckShowsTheStirrupsUntilTheNextChange) {
   Colonna();
   f.C("TxtFcd").SetText("14,17");
@@ -360,6 +361,11 @@ TEST_F(ChecksInsieme, BendingCheckShowsTheStirrupsUntilTheNextChange) {
   S::Batti("PilastroTxt_0", "40");
   S::Esci("PilastroTxt_0");
   EXPECT_FALSE(VariabiliPubbliche::Stato.RisultatiPresenti);
+  EXPECT_EQ(Figura(), semplice);
+  S::Clic("btnDominioMNsismica");
+  ASSERT_NE(Figura(), semplice);
+  S::Batti("F_N", "900");
+  EXPECT_EQ(T("txtRoM", 0), "");
   EXPECT_EQ(Figura(), semplice);
 }
 
