@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
 
@@ -16,6 +17,7 @@
 #include "app/FinestreRisultati.h"
 #include "app/Schermata.h"
 #include "casi/EseguiCaso.h"
+#include "design/ProgettoSezione.h"
 #include "doppi/SistemaProva.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/FileDialogScriptato.h"
@@ -263,13 +265,21 @@ TEST_F(VerificheSismica, BendingAtBothEndsGivesTheRatioOfTheMxMyWindowAndOfTheCa
 }
 
 // The check is an ultimate one: a main window left on "Metodo n" is moved
-// to "S.L.U.+", or its domain command would compute no Mx-My domain.
+// to "S.L.U.+", or its domain command would compute no Mx-My domain; also
+// when the design window's method is "S.L.U.".
 TEST_F(VerificheSismica, AMainWindowOnAllowableStressesIsTurnedToTheUltimateCheck) {
   Colonna400();
-  f.Clic("OpTipoVerifica", 1);
-  Clic("btnDominioMNsismica");
-  EXPECT_EQ(f.C("OpTipoVerifica", 0).Value(), 1);
-  EXPECT_EQ(T("txtRoM", 0), caso150.testi.at("txtRapporto"));
+  for (bool progetto : {false, true}) {
+    f.Clic("OpTipoVerifica", 1);
+    if (progetto)
+      for (const char* metodo : {"OpTipoVerifica_1", "OpTipoVerifica_0"})
+        ProgettoSezione::Mostra().findChild<QRadioButton*>(metodo)->setChecked(true);
+    S().Controllo("txtRoM", 0).SetText("");
+    Clic("btnDominioMNsismica");
+    EXPECT_EQ(f.C("OpTipoVerifica", 0).Value(), 1);
+    EXPECT_EQ(T("txtRoM", 0), caso150.testi.at("txtRapporto"));
+  }
+  delete ProgettoSezione::Aperta();
 }
 
 // A calculation that fails leaves no verdict, even with a ratio shown
