@@ -24,7 +24,6 @@ void FrmSismica::Ridisegna(bool memorizza, const std::function<void()>& evidenzi
   try {
     if (memorizza) {
       if (Controllo("frmStaffe").Visible()) FlexGridS_LeaveCell();
-      risultatiInFigura_ = false;
       MemorizzaDatiSismica();
       VariabiliPubbliche::Stato.RisultatiPresenti = false;
     }

@@ -88,8 +88,12 @@ bool FrmSismica::DatiRifiutati(bool zeriAmmessi) {
 // "OK prescrizioni".
 void FrmSismica::SvuotaRisultati() {
   SvuotaCaselleRegole(false);
-  if (auto* lista = findChild<QTextEdit*>("RichTextBox1")) lista->clear();
+  SvuotaLista();
   SvuotaVerificheSuperate();
+}
+
+void FrmSismica::SvuotaLista() {
+  if (auto* lista = findChild<QTextEdit*>("RichTextBox1")) lista->clear();
 }
 
 void FrmSismica::EsportaSezioneInMain() {
@@ -175,7 +179,6 @@ void FrmSismica::MostraRisultatiInFigura() {
   VariabiliPubbliche::SezioneCorrente()->PlottaSezione("VIDEO", &immagine);
   PlottaStaffeSismica();
   figura_->MostraImmagine(immagine.Immagine());
-  risultatiInFigura_ = true;
 }
 
 std::vector<double> FrmSismica::IngressiVerifiche() const {
@@ -190,6 +193,7 @@ std::vector<double> FrmSismica::IngressiVerifiche() const {
 void FrmSismica::RicordaIngressiVerifiche() {
   colonnaVerifiche_ = Stato.PilastroCorrente;
   ingressiVerifiche_ = IngressiVerifiche();
+  verificheMostrate_ = true;
 }
 
 void FrmSismica::SvuotaVerificheSuperate() {
@@ -202,9 +206,10 @@ void FrmSismica::SvuotaVerificheSuperate() {
       casella.SetText("");
       casella.SetForeColor(platform::QBColor(0));
     }
-  // Nor the compressed zone and neutral axis of the old inputs: the section
-  // stored and drawn without results, as on any other change.
-  if (!risultatiInFigura_) return;
-  risultatiInFigura_ = false;
+  // Nor the verdict in the list, nor the compressed zone and neutral axis in
+  // the picture: the section drawn as on any other change.
+  if (!verificheMostrate_) return;
+  verificheMostrate_ = false;
+  SvuotaLista();
   Figura_Click();
 }

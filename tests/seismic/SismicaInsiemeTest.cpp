@@ -366,6 +366,7 @@ TEST_F(ChecksInsieme, BendingCheckShowsTheStirrupsUntilTheNextChange) {
   ASSERT_NE(Figura(), semplice);
   S::Batti("F_N", "900");
   EXPECT_EQ(T("txtRoM", 0), "");
+  EXPECT_FALSE(S::Lista().contains("verifica a flessione"));
   EXPECT_EQ(Figura(), semplice);
 }
 
