@@ -72,8 +72,10 @@ void MostraProgettoLetto(Main& main, int normativaPrima) {
   if (Stato.Normativa != normativaPrima) {
     VariabiliPubbliche::AggiornaAcciaiNormativa();
     main.EtichetteNormativa();
-    ProgettoSezione::NormativaScelta();
   }
+  // The design made with the options and code before does not stay beside
+  // the project's own.
+  if (ProgettoSezione* progetto = ProgettoSezione::Aperta()) progetto->close();
   if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->ProgettoLetto();
 }
 

@@ -11,7 +11,9 @@
 #include "FinestraProgetto.h"
 #include "app/frmUnits.h"
 #include "drawing/MsFlex.h"
+#include "platform/FileDialogScriptato.h"
 #include "platform/qt/FlexGridQt.h"
+#include "seismic/FrmSismica.h"
 #include "model/GeneraleTesto.h"
 
 using VariabiliPubbliche::Stato;
@@ -232,6 +234,27 @@ TEST_F(FinestraProgetto, DesignCodeMenuSizesTheBending) {
   EXPECT_EQ(p->Form().Controllo("txtAs", 0).Text(), "");
   EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text(), ProgettoSoloNtcDm96);
   EXPECT_FALSE(p->Form().Controllo("Command1").Enabled());
+}
+
+}  // namespace
+
+namespace {
+
+// A project opened, here from the seismic window's File menu, brings its own
+// design options and code: the design of the ones before goes.
+TEST_F(FinestraProgetto, AProjectReadClosesTheDesignOfTheOptionsBefore) {
+  ASSERT_NE(p, nullptr);
+  f.ambiente.CopiaFixture("progetto-7.6.slu", "letto.slu");
+  auto dialogo = std::make_unique<platform::FileDialogScriptato>();
+  dialogo->Accoda(f.ambiente.Percorso("letto.slu"));
+  f.main->CMDialog1 = std::move(dialogo);
+  f.ambiente.box.Accoda(platform::Risposta::No);
+  f.main->findChild<QAction*>("MnuSismica")->trigger();
+  FrmSismica::Aperta()->findChild<QAction*>("mnufileitem_1")->trigger();
+  delete FrmSismica::Aperta();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(ProgettoSezione::Aperta(), nullptr);
+  p = nullptr;
 }
 
 }  // namespace
