@@ -43,7 +43,8 @@ std::vector<std::string> SezioneCA::TestiTitoloProgetto() const {
   std::vector<std::string> righe{Stato.TitoloSezione};
   if (!FinestraProgetto) return righe;
   platform::Form& f = *FinestraProgetto;
-  const int metodo = Stato.TipoVerificaProgetto == 0 ? 0 : 1;
+  // The method the design window shows, whatever another window chose since.
+  const int metodo = f.Controllo("OpTipoVerifica", 0).Value() != 0 ? 0 : 1;
   righe.push_back((metodo == 0 ? "Msd=" : "M=") + f.Controllo("F_Mxsd", metodo).Text() +
                   " kNm   " + (metodo == 0 ? "Vsd=" : "V=") + f.Controllo("F_Vsd", metodo).Text() +
                   " kN");

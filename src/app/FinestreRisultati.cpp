@@ -116,6 +116,7 @@ MomCurv& MostraMomentoCurvatura(bool solo) {
 FrmPltSezione& AggiornaFrmPltSezione(QWidget& figura, int modo) {
   FrmPltSezione& finestra = Istanza(pltSezione, nullptr);
   finestra.ChiamataDaSismica = false;
+  finestra.Sezione = nullptr;
   SopraFigura(finestra, figura);
   VariabiliPubbliche::Stato.PlottaggioVideo = modo != 0;
   finestra.show();
@@ -135,10 +136,12 @@ FrmPltSezione& AggiornaFrmPltSezione(QWidget& figura, int modo) {
   return finestra;
 }
 
-FrmPltSezione& MostraFrmPltSezione(int sinistra, int alto, int larghezza, int altezza) {
+FrmPltSezione& MostraFrmPltSezione(int sinistra, int alto, int larghezza, int altezza,
+                                   std::shared_ptr<SezioneCA> sezione) {
   FrmPltSezione& finestra = Istanza(pltSezione, nullptr);
   finestra.ChiamataDaSismica = false;
   figuraSeguita = nullptr;
+  finestra.Sezione = std::move(sezione);
   finestra.setGeometry(platform::PixelDaTwips(sinistra), platform::PixelDaTwips(alto),
                        platform::PixelDaTwips(larghezza), platform::PixelDaTwips(altezza));
   finestra.show();

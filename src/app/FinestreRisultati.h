@@ -4,6 +4,7 @@
 // window and filled by the engine from the current section. The commands run
 // the verification first and open a window only after a result.
 #include <functional>
+#include <memory>
 #include <string>
 
 class QWidget;
@@ -12,6 +13,7 @@ class DominioMxMy;
 class MomCurv;
 class FrmPltSezione;
 class FrmCarSez;
+class SezioneCA;
 
 namespace FinestreRisultati {
 
@@ -36,8 +38,10 @@ MomCurv& MostraMomentoCurvatura(bool solo);
 // The drawing window laid over the main window's picture and redrawn, with
 // the results of the analysis when modo is not 0.
 FrmPltSezione& AggiornaFrmPltSezione(QWidget& figura, int modo);
-// The drawing window at the given place and size (twips), shown and redrawn.
-FrmPltSezione& MostraFrmPltSezione(int sinistra, int alto, int larghezza, int altezza);
+// The drawing window at the given place and size (twips), shown and redrawn
+// with the section given.
+FrmPltSezione& MostraFrmPltSezione(int sinistra, int alto, int larghezza, int altezza,
+                                   std::shared_ptr<SezioneCA> sezione);
 // The properties report; an open one is only brought forward.
 FrmCarSez& MostraCarSez(int modo, std::function<bool()> verifica);
 

@@ -52,7 +52,7 @@ FrmPltSezione::FrmPltSezione(QWidget* genitore) : QMainWindow(genitore) {
 FrmPltSezione::~FrmPltSezione() = default;
 
 void FrmPltSezione::PlottaInOggetto(const std::string& dispositivo) {
-  SezioneCA& sezione = *VariabiliPubbliche::SezioneCorrente();
+  SezioneCA& sezione = Sezione ? *Sezione : *VariabiliPubbliche::SezioneCorrente();
   if (dispositivo == "VIDEO") {
     // From the default scale and a white picture of the area's size.
     immagine_.Ridimensiona(disegno_->width(), disegno_->height());

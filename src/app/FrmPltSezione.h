@@ -4,6 +4,7 @@
 // window is painted; its File menu prints it, exports it to DXF, draws it
 // into AutoCAD or closes the window.
 #include <functional>
+#include <memory>
 #include <string>
 
 #include <QMainWindow>
@@ -13,12 +14,14 @@
 #include "platform/PrintDialog.h"
 #include "platform/qt/SurfaceImmagineQt.h"
 
+class SezioneCA;
+
 class FrmPltSezione : public QMainWindow, public Grafica::OggettoPlottabile {
  public:
   explicit FrmPltSezione(QWidget* genitore = nullptr);
   ~FrmPltSezione() override;
 
-  // The current section on the device: "VIDEO" (this window), "STAMPANTE",
+  // The section on the device: "VIDEO" (this window), "STAMPANTE",
   // "DXF", "DWG".
   void PlottaInOggetto(const std::string& dispositivo) override;
   void Chiudi() override { close(); }
@@ -36,6 +39,8 @@ class FrmPltSezione : public QMainWindow, public Grafica::OggettoPlottabile {
   // section, on the same device.
   bool ChiamataDaSismica = false;
   std::function<void(const std::string& dispositivo)> PlottaStaffeSismica;
+  // The section drawn when a window hands one of its own; none: the current one.
+  std::shared_ptr<SezioneCA> Sezione;
   // The project's name, the stem of the DXF file proposed.
   std::string NomeFileProgetto;
 

@@ -7,6 +7,7 @@
 #include "app/GeneraleFile.h"
 #include "app/Main.h"
 #include "app/Messaggi.h"
+#include "design/ProgettoSezione.h"
 #include "app/ProgettoFile.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
@@ -72,6 +73,9 @@ void MostraProgettoLetto(Main& main, int normativaPrima) {
     VariabiliPubbliche::AggiornaAcciaiNormativa();
     main.EtichetteNormativa();
   }
+  // The design made with the options and code before does not stay beside
+  // the project's own.
+  if (ProgettoSezione* progetto = ProgettoSezione::Aperta()) progetto->close();
   if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->ProgettoLetto();
 }
 

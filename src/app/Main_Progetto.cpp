@@ -12,8 +12,7 @@ using VariabiliPubbliche::Stato;
 void Main::mnu_Progetto_Click() {
   using platform::Icona;
   if (Stato.Normativa == 2) {
-    platform::MsgBox("Progetto sezione rettangolare compatibile solo con normative NTC 2018 o DM 1996.",
-                     platform::Pulsanti::Ok, Icona::Esclamazione);
+    platform::MsgBox(ProgettoSoloNtcDm96, platform::Pulsanti::Ok, Icona::Esclamazione);
     return;
   }
   if (!Controllo("OpTipoSezione", 0).Value()) {

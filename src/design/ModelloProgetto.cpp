@@ -5,12 +5,14 @@
 #include <cmath>
 #include <exception>
 
+#include "analysis/SezioneCA.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 
 using VariabiliPubbliche::Stato;
 
-ModelloProgetto::ModelloProgetto(platform::Form& finestra) : finestra_(finestra) {}
+ModelloProgetto::ModelloProgetto(platform::Form& finestra)
+    : Trave(std::make_shared<SezioneCA>()), finestra_(finestra) {}
 
 std::string ModelloProgetto::Richiamo::Name() const { return modello_.finestra_.Name(); }
 

@@ -26,6 +26,7 @@
 // combinations), ModelloProgetto_Taglio.cpp (shear), ModelloProgetto_Risultati.cpp.
 #include <array>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -37,6 +38,7 @@
 #include "platform/Colori.h"
 #include "platform/Form.h"
 
+class SezioneCA;
 class SezioneCAreagente;
 
 // Bars of one zone: [0] their area, mm2; [j] the count of the zone's j-th
@@ -124,6 +126,9 @@ class ModelloProgetto : public Matematica::Equazione {
   // Steel strain of the design: the one asked, unless the least section or
   // the room for the bars made the section larger than the strain needs.
   float EpsSDelProgetto = 0;
+  // The designed beam as drawn: its rectangle, stirrups and bar groups. The
+  // design's own, so that no other window's section is changed or read.
+  std::shared_ptr<SezioneCA> Trave;
 
   // ---- Options and inputs (ModelloProgetto_Dati.cpp)
 

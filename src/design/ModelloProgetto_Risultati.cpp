@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/Correnti.h"
+#include "analysis/SezioneCA.h"
 #include "design/ModelloProgetto.h"
 #include "model/Formato.h"
 #include "model/VariabiliPubbliche.h"
@@ -72,7 +72,7 @@ int ModelloProgetto::CodiceStaffa(int bracci) {
 
 float ModelloProgetto::IncidenzaAcciaio(float AsEffettiva, float AsCompressaEff) {
   Stato.DetrazioneStaffa = 2 * Stato.CopriferroProgetto + static_cast<float>(Stato.DiametroStaffe);
-  const std::shared_ptr<SezioneCA> sezione = VariabiliPubbliche::SezioneCorrente();
+  SezioneCA* sezione = Trave.get();
   sezione->b1 = BaseArrotondata;
   sezione->h1 = AltezzaArrotondata;
   double staffe = 0;  // kg per metre of beam

@@ -7,6 +7,7 @@
 #include "analysis/Correnti.h"
 #include "analysis/SezioneCAreagente.h"
 #include "design/ModelloProgetto.h"
+#include "design/ScorciatoiaProgetto.h"
 #include "model/GeneraleTesto.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
@@ -14,16 +15,6 @@
 using VariabiliPubbliche::Stato;
 
 namespace {
-
-// The engine's closed form of a rectangle, raised for one trial and lowered
-// on every way out, so that no other verification runs with it.
-class ScorciatoiaProgetto {
- public:
-  ScorciatoiaProgetto() { Stato.ProgettoInCorso = true; }
-  ~ScorciatoiaProgetto() { Stato.ProgettoInCorso = false; }
-  ScorciatoiaProgetto(const ScorciatoiaProgetto&) = delete;
-  ScorciatoiaProgetto& operator=(const ScorciatoiaProgetto&) = delete;
-};
 
 // The design window the materials call back, registered for one call.
 class ProgettoRegistrato {

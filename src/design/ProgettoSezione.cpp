@@ -115,10 +115,9 @@ ProgettoSezione::ProgettoSezione() : form_(*this, "ProgettoSezione") {
   Collega();
 }
 
-// The drawing window goes with this one, and the section forgets its boxes.
+// The drawing window goes with this one, and the beam forgets its boxes.
 ProgettoSezione::~ProgettoSezione() {
-  const std::shared_ptr<SezioneCA> sezione = VariabiliPubbliche::SezioneCorrente();
-  if (sezione->FinestraProgetto == &form_) sezione->FinestraProgetto = nullptr;
+  modello_.Trave->FinestraProgetto = nullptr;
   if (QWidget* disegno = FinestreRisultati::FrmPltSezioneAperto()) disegno->close();
 }
 

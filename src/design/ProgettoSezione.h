@@ -21,6 +21,10 @@ class QLineEdit;
 inline constexpr QRgb ColoreInferiori = 0xFFFFC0C0;
 inline constexpr QRgb ColoreSuperiori = 0xFFC0C0FF;
 
+// Why no design is made under a code other than these two.
+inline constexpr const char* ProgettoSoloNtcDm96 =
+    "Progetto sezione rettangolare compatibile solo con normative NTC 2018 o DM 1996.";
+
 class ProgettoSezione : public QMainWindow {
  public:
   // The one window, built and loaded (with the model's first-run strain)
@@ -59,6 +63,9 @@ class ProgettoSezione : public QMainWindow {
   void RigaDiametri_Click(bool superiore, int i, bool diametro);
   void NumeroFissi_Change(bool superiore, int i);
   void NormativaItem_Click(int Index);
+  // A code chosen in any window: the open design window follows it as it
+  // follows its own menu.
+  static void NormativaScelta();
   // The combinations of the top or bottom bars listed in flexBarre.
   void CombinazioniBarre(bool superiori);
   // The combination of the current row becomes the zone's bars.
@@ -98,6 +105,7 @@ class ProgettoSezione : public QMainWindow {
   void ConfermaAllUscita(QLineEdit& casella, bool invio = true);
   void ConfermaDigitato();
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
+  void NormativaSegue();
   void RisultatiScrive();
   // The result boxes show these texts; empty ones leave no result on show
   // and nothing to list, draw or copy.

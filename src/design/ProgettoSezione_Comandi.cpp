@@ -19,6 +19,7 @@
 #include "app/FrmAiuto.h"
 #include "app/frmAbout.h"
 #include "design/ProgettoSezione.h"
+#include "design/ScorciatoiaProgetto.h"
 #include "drawing/NumeroCella.h"
 #include "model/Formato.h"
 #include "model/GeneraleTesto.h"
@@ -215,6 +216,12 @@ void ProgettoSezione::RicalcolaUnaVolta() {
   modello_.Osservazioni.clear();
   Scrivi("txtOsservazioni", platform::SenzaIndice, "");
   form_.Controllo("FrameBarre").SetVisible(false);
+  // Existing structures have no design rules here: no design to show.
+  if (Stato.Normativa != 0 && Stato.Normativa != 1) {
+    RisultatiSvuota();
+    Scrivi("txtOsservazioni", platform::SenzaIndice, ProgettoSoloNtcDm96);
+    return;
+  }
   RicalcoloInCorso = true;
   if (!modello_.LeggiDati()) {
     RicalcoloInCorso = false;
@@ -223,7 +230,7 @@ void ProgettoSezione::RicalcolaUnaVolta() {
     trattenuto_ = trattenuti.has_value();
     return;
   }
-  Stato.ProgettoInCorso = true;
+  const ScorciatoiaProgetto inCorso;
   bool progettata = false;
   try {
     if (modello_.Progetta()) {
@@ -498,10 +505,27 @@ void ProgettoSezione::NumeroFissi_Change(bool superiore, int i) {
 }
 
 void ProgettoSezione::NormativaItem_Click(int Index) {
-  // The main window shows and reads the values of the code in force.
-  if (auto* main = dynamic_cast<Main*>(Finestre::Aperte.Main)) main->NormativaItem_Click(Index);
+  // The main window shows and reads the values of the code in force, and
+  // hands the code back here as to every open design window.
+  if (auto* main = dynamic_cast<Main*>(Finestre::Aperte.Main))
+    return main->NormativaItem_Click(Index);
   VariabiliPubbliche::ScegliNormativa2(Index, form_);
   Stato.Fcd = Stato.Fcd * Stato.AlfaCC;
+  NormativaSegue();
+}
+
+void ProgettoSezione::NormativaScelta() {
+  if (ProgettoSezione* aperta = Aperta()) aperta->NormativaSegue();
+}
+
+void ProgettoSezione::NormativaSegue() {
+  const bool prevista = Stato.Normativa == 0 || Stato.Normativa == 1;
+  if (prevista) {
+    VariabiliPubbliche::AggiornaMenuNormativa2(form_);
+  } else {
+    for (int i = 0; i < 2; ++i) form_.Controllo("NormativaItem", i).SetChecked(false);
+    form_.Controllo("NormativaMain").SetCaption("Normativa");
+  }
   // The sizing's laws of the materials follow the code at once.
   VariabiliPubbliche::MaterialiCorrenti().InizializzaMateriali(Stato.ModuloEs);
   CotTetaMostra();

@@ -1,5 +1,4 @@
 // "Plotta": the designed beam handed to the current section and drawn.
-#include "analysis/Correnti.h"
 #include "analysis/SezioneCA.h"
 #include "app/FinestreRisultati.h"
 #include "design/ProgettoSezione.h"
@@ -31,7 +30,7 @@ void ProgettoSezione::GruppoReggiCrea(std::vector<Barra>& gruppi, const std::str
 }
 
 void ProgettoSezione::Disegna() {
-  const std::shared_ptr<SezioneCA> sezione = VariabiliPubbliche::SezioneCorrente();
+  const std::shared_ptr<SezioneCA>& sezione = modello_.Trave;
   Stato.GancioStaffe = form_.Controllo("chkGancio135").Value();
   sezione->StaffeCamp().GancioChiuso = Stato.GancioStaffe;
   const ModelloProgetto& m = modello_;
@@ -52,5 +51,5 @@ void ProgettoSezione::Disegna() {
   sezione->TipoPlottaggio = "CON-STAFFE";
   // Tall enough for the labels, the title and the stirrups drawn apart to be
   // read, and within a 1366 x 768 screen.
-  FinestreRisultati::MostraFrmPltSezione(1000, 1000, 9000, 10500);
+  FinestreRisultati::MostraFrmPltSezione(1000, 1000, 9000, 10500, sezione);
 }

@@ -200,11 +200,14 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   // of other inputs are emptied.
   void RicordaIngressiVerifiche();
   void SvuotaVerificheSuperate();
+  void SvuotaLista();
   std::vector<double> IngressiVerifiche() const;
 
   platform::FormQt form_;
   Sismica::Pilastro colonnaVerifiche_;
   std::vector<double> ingressiVerifiche_;
+  // The list and the picture show the outcome of the last check.
+  bool verificheMostrate_ = false;
   FiguraSezione* figura_ = nullptr;
   QScrollArea* scorrimento_ = nullptr;
   Generale::TastieraFinestra* tastiera_ = nullptr;

@@ -110,6 +110,8 @@ void FrmSismica::ControllaPrescrizioni() {
     const bool editor = Controllo("frmStaffe").Visible();
     SvuotaCaselleRegole(editor);
     if (!DatiPerLeRegole(editor)) return;
+    // Before the list is written again: no check of other inputs stays.
+    SvuotaVerificheSuperate();
     if (editor) {
       ControllaStaffeSismica(nullptr);
     } else {
@@ -117,7 +119,6 @@ void FrmSismica::ControllaPrescrizioni() {
       Stato.PilastroCorrente.ControlloGeometrico(*this, coll);
       ListaPrescrizioniNew(coll);
     }
-    SvuotaVerificheSuperate();
   } catch (const std::exception&) {
     Messaggi::MessaggioErroreDati();
     return;

@@ -88,8 +88,12 @@ bool FrmSismica::DatiRifiutati(bool zeriAmmessi) {
 // "OK prescrizioni".
 void FrmSismica::SvuotaRisultati() {
   SvuotaCaselleRegole(false);
-  if (auto* lista = findChild<QTextEdit*>("RichTextBox1")) lista->clear();
+  SvuotaLista();
   SvuotaVerificheSuperate();
+}
+
+void FrmSismica::SvuotaLista() {
+  if (auto* lista = findChild<QTextEdit*>("RichTextBox1")) lista->clear();
 }
 
 void FrmSismica::EsportaSezioneInMain() {
@@ -113,7 +117,8 @@ void FrmSismica::btnDominioMNsismica_Click() {
   try {
     MemorizzaDatiSismica();
     if (DatiRifiutati()) return;
-    if (!VariabiliPubbliche::TipoVerificaSlu()) main->Controllo("OpTipoVerifica", 0).SetValue(1);
+    // The main window's own choice: the design window's method is no verification type.
+    if (main->Controllo("OpTipoVerifica", 1).Value()) main->Controllo("OpTipoVerifica", 0).SetValue(1);
     main->Controllo("OpTipoFlessione", 1).SetValue(1);
     EsportaSezioneInMain();
     const bool inferiore = Stato.PilastroCorrente.SezioneInferiore;
@@ -188,6 +193,7 @@ std::vector<double> FrmSismica::IngressiVerifiche() const {
 void FrmSismica::RicordaIngressiVerifiche() {
   colonnaVerifiche_ = Stato.PilastroCorrente;
   ingressiVerifiche_ = IngressiVerifiche();
+  verificheMostrate_ = true;
 }
 
 void FrmSismica::SvuotaVerificheSuperate() {
@@ -200,4 +206,10 @@ void FrmSismica::SvuotaVerificheSuperate() {
       casella.SetText("");
       casella.SetForeColor(platform::QBColor(0));
     }
+  // Nor the verdict in the list, nor the compressed zone and neutral axis in
+  // the picture: the section drawn as on any other change.
+  if (!verificheMostrate_) return;
+  verificheMostrate_ = false;
+  SvuotaLista();
+  Figura_Click();
 }

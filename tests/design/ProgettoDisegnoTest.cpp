@@ -15,6 +15,7 @@
 #include "app/FrmPltSezione.h"
 #include "doppi/StampaPdf.h"
 #include "platform/FileDialogScriptato.h"
+#include "seismic/FrmSismica.h"
 
 using VariabiliPubbliche::Stato;
 
@@ -86,10 +87,11 @@ class DisegnoProgetto : public FinestraProgetto {
 };
 
 TEST_F(DisegnoProgetto, PlottaDrawsTheDesignedBeamInItsOwnFrame) {
+  f.main->findChild<QAction*>("MnuSismica")->trigger();  // it rebuilds the current section
   FrmPltSezione* w = Plotta();
   ASSERT_NE(w, nullptr);
   EXPECT_TRUE(w->isVisible());
-  const std::shared_ptr<SezioneCA> s = VariabiliPubbliche::SezioneCorrente();
+  const std::shared_ptr<SezioneCA> s = w->Sezione;
   EXPECT_EQ(s->TipoPlottaggio, "CON-STAFFE");
   EXPECT_FLOAT_EQ(s->b1, 300);
   EXPECT_FLOAT_EQ(s->h1, 500);
@@ -127,10 +129,12 @@ TEST_F(DisegnoProgetto, PlottaDrawsTheDesignedBeamInItsOwnFrame) {
   EXPECT_GT(inchiostro, 3000);
   EXPECT_EQ(bordo, 0);
   SalvaSchermata(*w, "FrmPltSezione_Progetto");
+  delete FrmSismica::Aperta();
 }
 
 // "Stampa" as a user starts it: the print dialog on the program's printer.
 TEST_F(DisegnoProgetto, PrintedToThePdfChosenInTheDialog) {
+  f.main->Controllo("OpTipoVerifica", 1).SetValue(1);  // the design's method is its own
   FrmPltSezione* w = Plotta();
   ASSERT_NE(w, nullptr);
   StampaPdf carta;
@@ -142,6 +146,7 @@ TEST_F(DisegnoProgetto, PrintedToThePdfChosenInTheDialog) {
   const QString testo = carta.Testo();
   EXPECT_TRUE(testo.contains(" P.1 ")) << testo.toStdString();
   EXPECT_TRUE(testo.contains("Staffe")) << testo.toStdString();
+  EXPECT_TRUE(testo.contains("Msd=150")) << testo.toStdString();
 }
 
 // TRAMOK_DXF_PROGETTO names the file to keep for the independent reader.
@@ -167,7 +172,6 @@ TEST_F(DisegnoProgetto, ClosingTheDesignWindowClosesTheDrawing) {
   p = nullptr;
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(FinestreRisultati::FrmPltSezioneAperto(), nullptr);
-  EXPECT_EQ(VariabiliPubbliche::SezioneCorrente()->FinestraProgetto, nullptr);
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ TEST_F(ProgettoProva, SteelIncidence) {
   const double barre = 1500 * 7850 / 1e6;
   EXPECT_NEAR(modello_.IncidenzaAcciaio(1000, 500), (staffe + barre) / 0.15, 1e-3);
   EXPECT_EQ(Stato.DetrazioneStaffa, 48);
-  EXPECT_EQ(VariabiliPubbliche::SezioneCorrente()->StaffeCamp().TipoAmin, 5);
+  EXPECT_EQ(modello_.Trave->StaffeCamp().TipoAmin, 5);
   Stato.SenzaStaffe = true;
   EXPECT_NEAR(modello_.IncidenzaAcciaio(1000, 500), barre / 0.15, 1e-4);
   // Over the section drawn: 280 x 470 rounded up to 300 x 500 still 0.15 m2.

@@ -12,6 +12,7 @@
 #include "app/FrmAiuto.h"
 #include "app/frmUnits.h"
 #include "drawing/MsFlex.h"
+#include "platform/FileDialogScriptato.h"
 #include "platform/qt/FlexGridQt.h"
 #include "model/GeneraleTesto.h"
 
@@ -200,6 +201,8 @@ TEST_F(FinestraProgetto, AFailedRunLeavesNoResultOnShow) {
   }
   Batti("F_Mxsd", 0, "150");
   EXPECT_TRUE(p->Form().Controllo("Command1").Enabled());
+  Clic("OpTipoVerifica", 1);
+  EXPECT_FALSE(Stato.ProgettoInCorso);
 }
 
 // Depth 50 cm, 80 kNm at eps_s = 5.11 eps_yd: the least width, 2 (20 + 8) +
@@ -255,6 +258,22 @@ TEST_F(FinestraProgetto, DesignCodeMenuSizesTheBending) {
   EXPECT_NEAR(Generale::ValNumero(f.main->Controllo("TxtFcd").Text()), 0.85 * 25 / 1.6, 0.01);
   p->findChild<QAction*>("NormativaItem_0")->trigger();
   EXPECT_NEAR(p->Modello().BaseSezione, b, 1e-3 * b);
+  f.main->findChild<QAction*>("NormativaItem_1")->trigger();  // the main window's menu too
+  EXPECT_EQ(p->Form().Controllo("NormativaMain").Caption(), "Normativa: DM 1996");
+  EXPECT_NEAR(p->Modello().BaseSezione, b * 16 / 15, 1e-3 * b);
+  f.main->findChild<QAction*>("NormativaItem_2")->trigger();
+  EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text(), ProgettoSoloNtcDm96);
+}
+
+// A project read brings its own design options: the design of those before goes.
+TEST_F(FinestraProgetto, AProjectReadClosesTheDesignOfTheOptionsBefore) {
+  f.ambiente.CopiaFixture("progetto-7.6.slu", "letto.slu");
+  auto dialogo = std::make_unique<platform::FileDialogScriptato>();
+  dialogo->Accoda(f.ambiente.Percorso("letto.slu"));
+  f.main->CMDialog1 = std::move(dialogo);
+  f.main->findChild<QAction*>("MnuFileItem_1")->trigger();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(p = ProgettoSezione::Aperta(), nullptr);
 }
 
 }  // namespace

@@ -361,6 +361,10 @@ TEST_F(ChecksInsieme, BendingCheckShowsTheStirrupsUntilTheNextChange) {
   S::Esci("PilastroTxt_0");
   EXPECT_FALSE(VariabiliPubbliche::Stato.RisultatiPresenti);
   EXPECT_EQ(Figura(), semplice);
+  S::Clic("btnDominioMNsismica");
+  S::Batti("F_N", "900");  // an action typed: no verdict, nor its picture
+  EXPECT_FALSE(S::Lista().contains("verifica a flessione"));
+  EXPECT_EQ(Figura(), semplice);
 }
 
 // Saved through the seismic File menu, replaced by a new job and opened

@@ -16,6 +16,7 @@
 #include "app/FinestreRisultati.h"
 #include "app/Schermata.h"
 #include "casi/EseguiCaso.h"
+#include "design/ProgettoSezione.h"
 #include "doppi/SistemaProva.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/FileDialogScriptato.h"
@@ -270,6 +271,11 @@ TEST_F(VerificheSismica, AMainWindowOnAllowableStressesIsTurnedToTheUltimateChec
   Clic("btnDominioMNsismica");
   EXPECT_EQ(f.C("OpTipoVerifica", 0).Value(), 1);
   EXPECT_EQ(T("txtRoM", 0), caso150.testi.at("txtRapporto"));
+  f.Clic("OpTipoVerifica", 1);  // and the design window's "S.L.U." is not the main window's
+  ProgettoSezione::Mostra().Form().Controllo("OpTipoVerifica", 0).SetValue(1);
+  Clic("btnDominioMNsismica");
+  EXPECT_EQ(f.C("OpTipoVerifica", 0).Value(), 1);
+  delete ProgettoSezione::Aperta();
 }
 
 // A calculation that fails leaves no verdict, even with a ratio shown
