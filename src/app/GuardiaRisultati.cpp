@@ -10,8 +10,10 @@
 GuardiaRisultati::GuardiaRisultati(QObject* genitore, std::function<void()> scaduti)
     : QObject(genitore), scaduti_(std::move(scaduti)) {}
 
-void GuardiaRisultati::Cambiato() {
-  if (sospensioni_ == 0) scaduti_();
+bool GuardiaRisultati::Cambiato() {
+  if (sospensioni_ != 0) return false;
+  scaduti_();
+  return true;
 }
 
 void GuardiaRisultati::Osserva(QLineEdit& casella, std::function<bool()> conta) {
@@ -28,7 +30,7 @@ void GuardiaRisultati::Osserva(QAction& voce) {
   connect(&voce, &QAction::toggled, this, [this] { Cambiato(); });
 }
 
-void GuardiaRisultati::Osserva(platform::FlexGridQt& griglia) {
+void GuardiaRisultati::Osserva(platform::FlexGridQt& griglia, std::function<void()> cella) {
   // The grid tells that a cell changed, not whether its text did: the texts
   // last seen tell. A grid laid out anew is seen afresh.
   auto viste = std::make_shared<Celle>();
@@ -42,7 +44,8 @@ void GuardiaRisultati::Osserva(platform::FlexGridQt& griglia) {
   const QAbstractItemModel* modello = griglia.model();
   connect(modello, &QAbstractItemModel::modelReset, this, rivedi);
   connect(modello, &QAbstractItemModel::dataChanged, this,
-          [this, &griglia, viste](const QModelIndex& da, const QModelIndex& a) {
+          [this, &griglia, viste, cella = std::move(cella)](const QModelIndex& da,
+                                                            const QModelIndex& a) {
             const platform::FlexGrid& g = griglia.Griglia();
             bool cambiata = false;
             for (int r = da.row(); r <= a.row(); ++r)
@@ -53,6 +56,6 @@ void GuardiaRisultati::Osserva(platform::FlexGridQt& griglia) {
                 cambiata = cambiata || visto != testo;
                 visto = testo;
               }
-            if (cambiata) Cambiato();
+            if (cambiata && Cambiato() && cella) cella();
           });
 }

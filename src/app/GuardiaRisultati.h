@@ -28,7 +28,8 @@ class GuardiaRisultati : public QObject {
   void Osserva(QLineEdit& casella, std::function<bool()> conta = {});
   void Osserva(QAbstractButton& bottone);
   void Osserva(QAction& voce);
-  void Osserva(platform::FlexGridQt& griglia);
+  // cella: called after the stale results when a cell's text has changed.
+  void Osserva(platform::FlexGridQt& griglia, std::function<void()> cella = {});
 
   // While one lives, changes leave the results as they are: the window's
   // own calculation, which reads and rewrites its inputs, or a change the
@@ -46,7 +47,8 @@ class GuardiaRisultati : public QObject {
 
  private:
   using Celle = std::map<std::pair<int, int>, std::string>;
-  void Cambiato();
+  // True when the change counted.
+  bool Cambiato();
 
   std::function<void()> scaduti_;
   int sospensioni_ = 0;

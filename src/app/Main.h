@@ -104,6 +104,9 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   bool NascondiRisultati();
   // The section drawn again without results, here and in the window over the picture.
   void DisegnoSenzaRisultati();
+  // A grid cell committed: the section as typed drawn, or the sketch while
+  // it cannot be read.
+  void DisegnaSezioneScritta();
   void SigmaScontrolli(bool visibile) override;
   void ControlliAsseNeutro(bool visibile) override;
   void nIterazioniOff(std::optional<int> n = std::nullopt) override;

@@ -26,6 +26,10 @@
 #include "Schermata.h"
 #include "SezioneScritta.h"
 #include "doppi/SistemaProva.h"
+#include "app/DominioMN.h"
+#include "app/DominioMxMy.h"
+#include "app/FinestreRisultati.h"
+#include "app/MomCurv.h"
 #include "app/frmUnits.h"
 #include "design/ProgettoSezione.h"
 #include "model/VariabiliPubbliche.h"
@@ -246,6 +250,101 @@ TEST(Esempi, UnitaECodiceCambiatiETornatiLascianoIlFileUguale) {
       f.main->MnuFileItem_Click(3);
       EXPECT_EQ(f.ambiente.Leggi("copia.slu"), f.ambiente.Leggi("Esempi/" + e.file));
     }
+}
+
+// An example verified and a result window opened from the main window; then
+// an input changed. A change in the main window, whatever its road, empties
+// the window (chart, title, value table, result boxes) and holds the
+// commands that would go on from the last verification, also after
+// "Calcola"; the window's own change keeps or recomputes its results.
+TEST(Esempi, UnaFinestraDiRisultatiNonTieneRisultatiDiDatiCambiati) {
+  const auto cella = [](FinestraMain& f, int g, int riga, int colonna, const char* testo) {
+    f.main->FlexGrid(g).SetRow(riga);
+    f.main->FlexGrid(g).SetCol(colonna);
+    f.main->FlexGrid_Click(g);
+    FinestraMain::Batti(testo);
+  };
+  const auto mn = [] { return static_cast<FinestraGrafico*>(FinestreRisultati::DominioMNAperto()); };
+  const auto mxmy = [] { return static_cast<FinestraGrafico*>(FinestreRisultati::DominioMxMyAperto()); };
+  const auto curva = [] { return static_cast<FinestraGrafico*>(FinestreRisultati::MomCurvAperto(true)); };
+  const auto colonna = [] { return static_cast<FinestraGrafico*>(FinestreRisultati::MomCurvAperto(false)); };
+  struct Passo {
+    const char* nome;
+    int esempio;
+    const char* bottone;
+    std::function<FinestraGrafico*()> finestra;
+    std::function<void(FinestraMain&)> cambia;
+    std::vector<const char*> risultati;  // emptied
+    std::vector<const char*> comandi;    // held
+    bool svuotata = true;
+  };
+  const std::vector<Passo> passi = {
+      {"b = 40 and Calcola", 0, "btnDominioMN", mn,
+       [&](FinestraMain& f) {
+         cella(f, 0, 1, 1, "40");
+         Calcola(f);
+       }, {}, {"btnCalcolaMN"}},
+      {"NEd = 1000", 2, "btnDominioMN", mxmy,
+       [](FinestraMain& f) { f.C("F_N", 0).SetText("1000"); },
+       {"F_MxRd", "F_MyRd", "txtRapporto"}, {"cmdInfittisci", "cmdRidisegna"}},
+      {"bar 1 of 6,28 cm2", 2, "btnDominioMN", mxmy,
+       [&](FinestraMain& f) { cella(f, 1, 1, 1, "6,28"); }, {"F_MxRd", "txtRapporto"}, {"cmdInfittisci"}},
+      {"a T", 0, "btnMomentoCurvatura_solo", curva, [](FinestraMain& f) { f.Clic("OpTipoSezione", 1); },
+       {"MRd", "lblE2", "lblMuFi"}, {}},
+      {"another design code", 0, "btnMomentoCurvatura", colonna,
+       [](FinestraMain& f) { f.main->findChild<QAction*>("NormativaItem_1")->trigger(); },
+       {"M_M2max", "lblE2"}, {}},
+      {"mm", 0, "btnDominioMN", mn, [](FinestraMain&) { Unita("optUnits_0"); }, {}, {"btnCalcolaMN"}},
+      {"Metodo n", 2, "btnDominioMN", mxmy, [](FinestraMain& f) { f.Clic("OpTipoVerifica", 1); },
+       {"F_MxRd"}, {"cmdRidisegna"}},
+      {"the M-N window's first point", 0, "btnDominioMN", mn,
+       [](FinestraMain&) {
+         auto* w = FinestreRisultati::DominioMNAperto();
+         w->GridSol().Griglia().SetRow(1);
+         w->GridSol().Griglia().SetCol(1);
+         w->GridSol().Click();
+         QTest::keyClicks(&w->TxtEditSol(), "200");
+         QTest::keyClick(&w->TxtEditSol(), Qt::Key_Return);
+         QTest::keyClick(&w->TxtEditSol(), Qt::Key_Return);  // past the last cell: "Ridisegna"
+       }, {}, {"btnCalcolaMN"}, false},
+      {"a new couple in the Mx-My window", 2, "btnDominioMN", mxmy,
+       [](FinestraMain&) {
+         auto* w = FinestreRisultati::DominioMxMyAperto();
+         w->F_Mxsd().setText("100");
+         QTest::mouseClick(&w->cmdRidisegna(), Qt::LeftButton);
+       }, {"F_MxRd", "txtRapporto"}, {"cmdInfittisci"}, false},
+  };
+  const auto chiudi = [] {
+    for (QWidget* finestra : QApplication::topLevelWidgets()) finestra->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  };
+  for (const Passo& p : passi) {
+    SCOPED_TRACE(p.nome);
+    chiudi();
+    FinestraConDialogo f;
+    CopiaEsempi(f.ambiente);
+    f.dialogo->Accoda(f.ambiente.Percorso("Esempi/" + Esempi()[p.esempio].file));
+    f.main->mnuAiutoItem_Click(1);
+    f.Clic(p.bottone);
+    FinestraGrafico* w = p.finestra();
+    ASSERT_NE(w, nullptr);
+    const platform::Chart& grafico = w->Grafico().Grafico();
+    const std::string titolo = grafico.Title();
+    ASSERT_GT(grafico.RowCount(), 0);
+    p.cambia(f);
+    ASSERT_EQ(p.finestra(), w);
+    EXPECT_EQ(grafico.RowCount() == 0, p.svuotata);
+    EXPECT_EQ(grafico.Title().empty(), p.svuotata) << grafico.Title();
+    EXPECT_EQ(w->Griglia().Griglia().Rows() == w->Griglia().Griglia().FixedRows(), p.svuotata);
+    for (const char* nome : p.risultati)
+      EXPECT_EQ(w->Controlli().Controllo(nome).Text().empty(), p.svuotata) << nome;
+    for (const char* nome : p.comandi)
+      EXPECT_NE(w->Controlli().Controllo(nome).Enabled(), p.svuotata) << nome;
+    if (!p.svuotata) {
+      EXPECT_EQ(grafico.Title(), titolo);
+    }
+  }
+  chiudi();
 }
 
 TEST(Esempi, IlMenuApreLaCartellaEsempiELasciaLaCartellaDati) {

@@ -202,3 +202,27 @@ TEST(GriglieMain, EachZoomButtonTogglesItsOwnGrid) {
   EXPECT_TRUE(MsFlex::Stato.GrigliaIngrandita[1]);
   EXPECT_FALSE(MsFlex::Stato.GrigliaIngrandita[0]);
 }
+
+// A committed cell shows the section as typed, as a click on the picture
+// draws it; while it cannot be read the sketch stands, with no message.
+TEST(GriglieMain, ACommittedCellRedrawsTheSectionInThePicture) {
+  FinestraMain f;
+  f.ambiente.box.Svuota();
+  FinestraMain::Batti("Trave");  // a rectangle, the editor open on b
+  FinestraMain::Batti("30");
+  FinestraMain::Batti("50");
+  const QImage h50 = f.main->Figura().Immagine();
+  EXPECT_FALSE(h50.isNull());
+  f.main->FlexGrid(0).SetCol(2);
+  f.main->FlexGrid_Click(0);
+  FinestraMain::Batti("100");
+  const QImage h100 = f.main->Figura().Immagine();
+  EXPECT_NE(h100, h50);
+  f.main->Figura_Click();
+  EXPECT_EQ(f.main->Figura().Immagine(), h100);
+  f.main->FlexGrid(0).SetCol(2);
+  f.main->FlexGrid_Click(0);
+  FinestraMain::Batti("-5");
+  EXPECT_TRUE(f.main->Figura().Immagine().isNull());
+  EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{});
+}
