@@ -43,7 +43,10 @@ void Main::CollegaGuardia() {
                            "NormativaItem_2"})
     g.Osserva(*findChild<QAction*>(voce));
   for (size_t k = 0; k <= 2; ++k) {
-    g.Osserva(*griglie_[k], [this] { DisegnaSezioneScritta(); });
+    // A cell written from its editor is committed by the user.
+    g.Osserva(*griglie_[k], [this, k] {
+      if (editor_[k]->isVisible()) DisegnaSezioneScritta();
+    });
     // A cell being typed over counts as soon as it reads otherwise.
     g.Osserva(*editor_[k], [this, k] {
       const int i = static_cast<int>(k);
@@ -67,17 +70,19 @@ bool Main::NascondiRisultati() {
 }
 
 void Main::DisegnaSezioneScritta() {
-  // Read without a word: "Calcola" tells what is wrong.
+  // Read only for the picture, without a word ("Calcola" tells what is
+  // wrong): the program state stays as it was.
+  const VariabiliPubbliche::StatoProgramma prima = Stato;
   const platform::SenzaMessaggi muto;
-  bool letta = false;
   try {
-    letta = FormLeggeDati(true);
+    if (FormLeggeDati(true))
+      DisegnoSenzaRisultati();
+    else
+      figura_->MostraImmagine({});
   } catch (const std::exception&) {
-  }
-  if (letta)
-    DisegnoSenzaRisultati();
-  else
     figura_->MostraImmagine({});
+  }
+  Stato = prima;
 }
 
 void Main::DisegnoSenzaRisultati() {
