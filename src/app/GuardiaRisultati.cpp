@@ -10,10 +10,8 @@
 GuardiaRisultati::GuardiaRisultati(QObject* genitore, std::function<void()> scaduti)
     : QObject(genitore), scaduti_(std::move(scaduti)) {}
 
-bool GuardiaRisultati::Cambiato() {
-  if (sospensioni_ != 0) return false;
-  scaduti_();
-  return true;
+void GuardiaRisultati::Cambiato() {
+  if (sospensioni_ == 0) scaduti_();
 }
 
 void GuardiaRisultati::Osserva(QLineEdit& casella, std::function<bool()> conta) {
@@ -30,7 +28,7 @@ void GuardiaRisultati::Osserva(QAction& voce) {
   connect(&voce, &QAction::toggled, this, [this] { Cambiato(); });
 }
 
-void GuardiaRisultati::Osserva(platform::FlexGridQt& griglia, std::function<void()> cella) {
+void GuardiaRisultati::Osserva(platform::FlexGridQt& griglia) {
   // The grid tells that a cell changed, not whether its text did: the texts
   // last seen tell. A grid laid out anew is seen afresh.
   auto viste = std::make_shared<Celle>();
@@ -44,8 +42,7 @@ void GuardiaRisultati::Osserva(platform::FlexGridQt& griglia, std::function<void
   const QAbstractItemModel* modello = griglia.model();
   connect(modello, &QAbstractItemModel::modelReset, this, rivedi);
   connect(modello, &QAbstractItemModel::dataChanged, this,
-          [this, &griglia, viste, cella = std::move(cella)](const QModelIndex& da,
-                                                            const QModelIndex& a) {
+          [this, &griglia, viste](const QModelIndex& da, const QModelIndex& a) {
             const platform::FlexGrid& g = griglia.Griglia();
             bool cambiata = false;
             for (int r = da.row(); r <= a.row(); ++r)
@@ -56,6 +53,6 @@ void GuardiaRisultati::Osserva(platform::FlexGridQt& griglia, std::function<void
                 cambiata = cambiata || visto != testo;
                 visto = testo;
               }
-            if (cambiata && Cambiato() && cella) cella();
+            if (cambiata) Cambiato();
           });
 }

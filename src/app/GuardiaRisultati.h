@@ -28,8 +28,7 @@ class GuardiaRisultati : public QObject {
   void Osserva(QLineEdit& casella, std::function<bool()> conta = {});
   void Osserva(QAbstractButton& bottone);
   void Osserva(QAction& voce);
-  // cella: called after the stale results when a cell's text has changed.
-  void Osserva(platform::FlexGridQt& griglia, std::function<void()> cella = {});
+  void Osserva(platform::FlexGridQt& griglia);
 
   // While one lives, changes leave the results as they are: the window's
   // own calculation, which reads and rewrites its inputs, or a change the
@@ -47,8 +46,7 @@ class GuardiaRisultati : public QObject {
 
  private:
   using Celle = std::map<std::pair<int, int>, std::string>;
-  // True when the change counted.
-  bool Cambiato();
+  void Cambiato();
 
   std::function<void()> scaduti_;
   int sospensioni_ = 0;

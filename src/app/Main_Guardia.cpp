@@ -43,10 +43,7 @@ void Main::CollegaGuardia() {
                            "NormativaItem_2"})
     g.Osserva(*findChild<QAction*>(voce));
   for (size_t k = 0; k <= 2; ++k) {
-    // A cell written from its editor is committed by the user.
-    g.Osserva(*griglie_[k], [this, k] {
-      if (editor_[k]->isVisible()) DisegnaSezioneScritta();
-    });
+    g.Osserva(*griglie_[k]);
     // A cell being typed over counts as soon as it reads otherwise.
     g.Osserva(*editor_[k], [this, k] {
       const int i = static_cast<int>(k);
