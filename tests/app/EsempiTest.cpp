@@ -249,21 +249,16 @@ TEST(Esempi, UnitaECodiceCambiatiETornatiLascianoIlFileUguale) {
     }
 }
 
-// A result window keeps nothing of inputs changed in the main window, by any
-// road, also after "Calcola": chart, title, values and the result box go, or
-// the command that goes on from the last run waits.
+// A result window keeps nothing of inputs changed in the main window, by any road, also
+// after "Calcola": chart, title, values and result go, what goes on from the last run waits.
 TEST(Esempi, UnaFinestraDiRisultatiNonTieneRisultatiDiDatiCambiati) {
   const std::vector<std::tuple<int, const char*, const char*, std::function<void(FinestraMain&)>>>
       passi{
-      {0, "btnDominioMN", "btnCalcolaMN", [](FinestraMain& f) {
-         f.main->FlexGrid_Click(0);  // b
-         FinestraMain::Batti("40");
-         Calcola(f);
-       }},
+      {0, "btnDominioMN", "btnCalcolaMN",  // b = 40
+       [](FinestraMain& f) { f.main->FlexGrid_Click(0), FinestraMain::Batti("40"), Calcola(f); }},
       {2, "btnDominioMN", "txtRapporto", [](FinestraMain& f) { f.C("F_N", 0).SetText("1000"); }},
       {0, "btnMomentoCurvatura_solo", "MRd", [](FinestraMain& f) { f.Clic("OpTipoSezione", 1); }},
-      {0, "btnMomentoCurvatura", "M_M2max",
-       [](FinestraMain& f) { f.main->NormativaItem_Click(1); }},
+      {0, "btnMomentoCurvatura", "M_M2max", [](FinestraMain& f) { f.main->NormativaItem_Click(1); }},
       {2, "btnDominioMN", "cmdRidisegna", [](FinestraMain&) { Unita("optUnits_0"); }}};
   for (const auto& [esempio, bottone, risultato, cambia] : passi) {
     for (QWidget* finestra : QApplication::topLevelWidgets()) finestra->close();
@@ -281,7 +276,7 @@ TEST(Esempi, UnaFinestraDiRisultatiNonTieneRisultatiDiDatiCambiati) {
     EXPECT_EQ(w->Grafico().Grafico().RowCount() + w->Griglia().Griglia().Rows(), 1) << bottone;
     EXPECT_EQ(w->Grafico().Grafico().Title(), "") << bottone;
     const platform::Control& r = w->Controlli().Controllo(risultato);
-    EXPECT_TRUE(r.Text().empty() || !r.Enabled()) << risultato;
+    EXPECT_TRUE(r.Text().empty() || !r.Enabled()) << risultato;  // a box empty, a command held
   }
 }
 
