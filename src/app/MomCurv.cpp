@@ -167,14 +167,12 @@ void MomCurv::Calcola() {
 void MomCurv::btnCalcolaMN_Click() {
   short n = 0;
   if (!LeggePunti(n)) return;
-  // The run reads the force and the length back from the main window.
-  InProprio([this, n] {
-    if (platform::Form* main = Finestre::Aperte.Main) {
-      main->Controllo("F_N", 0).SetText(fN_->text().toStdString());
-      main->Controllo("F_L0").SetText(fL0_->text().toStdString());
-    }
-    Esegui(n);
-  });
+  // A changed force empties this window too: a run that fails leaves nothing.
+  if (platform::Form* main = Finestre::Aperte.Main) {
+    main->Controllo("F_N", 0).SetText(fN_->text().toStdString());
+    main->Controllo("F_L0").SetText(fL0_->text().toStdString());
+  }
+  Esegui(n);
   txtDataPoint().hide();
 }
 
