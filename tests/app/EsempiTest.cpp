@@ -249,8 +249,7 @@ TEST(Esempi, UnitaECodiceCambiatiETornatiLascianoIlFileUguale) {
     }
 }
 
-// A result window keeps nothing of inputs changed in the main window, by any road, also
-// after "Calcola": chart, title, values and result go, what goes on from the last run waits.
+// A result window keeps nothing of inputs changed in the main window, by any road, nor "Calcola".
 TEST(Esempi, UnaFinestraDiRisultatiNonTieneRisultatiDiDatiCambiati) {
   const std::vector<std::tuple<int, const char*, const char*, std::function<void(FinestraMain&)>>>
       passi{
