@@ -249,7 +249,7 @@ TEST(Esempi, UnitaECodiceCambiatiETornatiLascianoIlFileUguale) {
     }
 }
 
-// A result window keeps nothing of inputs changed in the main window, by any road, nor "Calcola".
+// Changed inputs, by any road, empty an open result window, which "Calcola" does not refill.
 TEST(Esempi, UnaFinestraDiRisultatiNonTieneRisultatiDiDatiCambiati) {
   const std::vector<std::tuple<int, const char*, const char*, std::function<void(FinestraMain&)>>>
       passi{
