@@ -83,6 +83,7 @@ DominioMN::DominioMN(QWidget* genitore) : FinestraGrafico("DominioMN", "GridMN",
   Riga().addLayout(lato);
   connect(cmdValori_, &QPushButton::clicked, this, [this] { cmdValori_Click(); });
   connect(btnCalcolaMN_, &QPushButton::clicked, this, [this] { btnCalcolaMN_Click(); });
+  DopoVerifica(*btnCalcolaMN_);
 
   gridSol_->Click = [this] { GridSol_Click(); };
   gridSol_->KeyPress = [this](int tasto) { Modifica(tasto); };
@@ -182,11 +183,13 @@ void DominioMN::RidisegnaSollecitazioni() {
   txtDataPoint().hide();
   if (g.Row() != 1) return;
   cmdSol_[2]->hide();
-  if (platform::Form* main = Finestre::Aperte.Main) {
+  // The domain does not depend on the acting point.
+  platform::Form* main = Finestre::Aperte.Main;
+  if (main) InProprio([main] {
     main->Controllo("F_N", 0).SetText(VariabiliPubbliche::FormattaValore(Stato.AzioniDominioMN(1, 1)));
     main->Controllo("F_Mxsd", 0).SetText(
         VariabiliPubbliche::FormattaValore(Stato.AzioniDominioMN(1, 2)));
-  }
+  });
 }
 
 bool DominioMN::eventFilter(QObject* oggetto, QEvent* evento) {

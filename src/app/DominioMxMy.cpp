@@ -48,6 +48,8 @@ DominioMxMy::DominioMxMy(QWidget* genitore)
   connect(cmdRidisegna_, &QPushButton::clicked, this, [this] { cmdRidisegna_Click(); });
   connect(cmdInfittisci_, &QPushButton::clicked, this, [this] { cmdInfittisci_Click(); });
   connect(command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+  DopoVerifica(*cmdInfittisci_);
+  DopoVerifica(*cmdRidisegna_);
 
   resize(platform::PixelDaTwips(8760), platform::PixelDaTwips(7800));
 }
@@ -65,8 +67,12 @@ bool DominioMxMy::CoppiaSollecitante(float& MxEd, float& MyEd) {
 
 bool DominioMxMy::Calcola(float MxEd, float MyEd) {
   SvuotaRisultati();
-  const bool calcolato = VariabiliPubbliche::SezioneCorrente()->CalcolaDominioMxMy(
-      nPuntiInput, *this, TitoloTmp, MxEd, MyEd);
+  // The angle found goes into the main window.
+  bool calcolato = false;
+  InProprio([&] {
+    calcolato = VariabiliPubbliche::SezioneCorrente()->CalcolaDominioMxMy(nPuntiInput, *this,
+                                                                          TitoloTmp, MxEd, MyEd);
+  });
   cmdInfittisci_->setEnabled(nPuntiInput < DirezioniMassime);
   if (!calcolato) {
     // No domain of an earlier run stays in sight beside a refused one.
@@ -85,10 +91,10 @@ void DominioMxMy::SvuotaRisultati() {
 void DominioMxMy::cmdRidisegna_Click() {
   float MxEd, MyEd;
   if (!CoppiaSollecitante(MxEd, MyEd)) return;
-  if (platform::Form* main = Finestre::Aperte.Main) {
+  if (platform::Form* main = Finestre::Aperte.Main) InProprio([this, main] {
     main->Controllo("F_Mxsd", 0).SetText(mxEd_->text().toStdString());
     main->Controllo("F_MySd", 0).SetText(myEd_->text().toStdString());
-  }
+  });
   Calcola(MxEd, MyEd);
   cmdRidisegna_->hide();
 }

@@ -41,7 +41,7 @@ class DominioMxMy : public FinestraGrafico, public Finestre::FinestraDominio {
  private:
   // The acting couple typed; false after the data-error box.
   bool CoppiaSollecitante(float& MxEd, float& MyEd);
-  void SvuotaRisultati();
+  void SvuotaRisultati() override;
 
   QLineEdit* mxEd_;
   QLineEdit* myEd_;

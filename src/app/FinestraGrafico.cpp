@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 #include "app/StampaFinestra.h"
@@ -91,6 +92,27 @@ void FinestraGrafico::MostraGrafico(bool grafico) {
     resize(width() + manca, height());
     platform::AdattaAlloSchermo(*this);
   }
+}
+
+void FinestraGrafico::Svuota() {
+  if (inProprio_) return;
+  platform::Chart& g = graph1_->Grafico();
+  g.SetRowCount(0);
+  g.SetTitle("");
+  platform::FlexGrid& valori = griglia_->Griglia();
+  valori.SetRows(valori.FixedRows());
+  txtDataPoint_->hide();
+  SvuotaRisultati();
+  for (QWidget* comando : dopoVerifica_) comando->setEnabled(false);
+}
+
+void FinestraGrafico::Riempita() {
+  for (QWidget* comando : dopoVerifica_) comando->setEnabled(true);
+}
+
+void FinestraGrafico::InProprio(const std::function<void()>& fai) {
+  const QScopedValueRollback<bool> proprio(inProprio_, true);
+  fai();
 }
 
 void FinestraGrafico::mnufileitem_Click(int Index) {

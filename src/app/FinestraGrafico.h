@@ -3,8 +3,10 @@
 // grid laid over it in the same place, the read-out box of a clicked point,
 // the File menu (copy the chart, print the window, close), the keypad's
 // decimal key, and the window's controls reached by name.
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -42,6 +44,14 @@ class FinestraGrafico : public QMainWindow {
   // The chart in view (and the grid hidden), or the grid.
   void MostraGrafico(bool grafico);
 
+  // The inputs the results were computed from have changed: chart, title,
+  // value grid, read-out and the window's result boxes emptied, and the
+  // commands that go on from the last verification held until Riempita().
+  // A change the window makes itself (InProprio) leaves it as it is.
+  void Svuota();
+  // About to be filled from a verification of the inputs on screen.
+  void Riempita();
+
  protected:
   // Under the chart: the window's boxes and buttons.
   QGridLayout& Comandi() { return *comandi_; }
@@ -52,6 +62,12 @@ class FinestraGrafico : public QMainWindow {
   // text on focus.
   QLineEdit* Casella(const QString& nome, const QString& testo, int riga, int colonna,
                      const QString& simbolo, const QString& unita, bool soloLettura = false);
+  // The window's own result boxes emptied.
+  virtual void SvuotaRisultati() {}
+  // A command that computes from the section of the last verification.
+  void DopoVerifica(QWidget& comando) { dopoVerifica_.push_back(&comando); }
+  // What fai writes into the main window's inputs is this window's own doing.
+  void InProprio(const std::function<void()>& fai);
 
  private:
   void Stampa();
@@ -65,6 +81,8 @@ class FinestraGrafico : public QMainWindow {
   // The keypad's decimal key in every box of the window.
   Generale::TastieraFinestra* tastiera_;
   platform::PrintDialog* dialogoStampa_ = nullptr;
+  std::vector<QWidget*> dopoVerifica_;
+  bool inProprio_ = false;
 };
 
 // The main window on screen, when there is one: closing a result window

@@ -74,8 +74,15 @@ MomCurv* MomCurvAperto(bool solo) { return momCurv[solo ? 1 : 0]; }
 FrmPltSezione* FrmPltSezioneAperto() { return pltSezione; }
 FrmCarSez* FrmCarSezAperto() { return carSez; }
 
+void SvuotaAperte() {
+  for (FinestraGrafico* finestra : std::initializer_list<FinestraGrafico*>{
+           dominioMN, dominioMxMy, momCurv[0], momCurv[1]})
+    if (finestra) finestra->Svuota();
+}
+
 DominioMN& MostraDominioMN(const std::string& titolo) {
   DominioMN& finestra = Istanza(dominioMN, nullptr);
+  finestra.Riempita();
   MostraInAlto(finestra, 0);
   finestra.TitoloTmp = titolo;
   short densita = 1;
@@ -86,6 +93,7 @@ DominioMN& MostraDominioMN(const std::string& titolo) {
 DominioMxMy& MostraDominioMxMy(const std::string& titolo, const std::function<void()>& ricalcola,
                                bool* calcolato) {
   DominioMxMy& finestra = Istanza(dominioMxMy, nullptr);
+  finestra.Riempita();
   MostraInAlto(finestra, 0);
   finestra.TitoloTmp = titolo;
   const std::string my = TestoMain("F_MySd", 0), mx = TestoMain("F_Mxsd", 0);

@@ -24,6 +24,10 @@ MomCurv* MomCurvAperto(bool solo);
 FrmPltSezione* FrmPltSezioneAperto();
 FrmCarSez* FrmCarSezAperto();
 
+// Every open chart window emptied: the inputs its results were computed
+// from have changed.
+void SvuotaAperte();
+
 // The M-N domain of the last ultimate run, density 1, with the title.
 DominioMN& MostraDominioMN(const std::string& titolo);
 // The Mx-My domain at 12 directions for the main window's first moments;

@@ -75,6 +75,9 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   void TxtEdit_KeyDown(int g, int& KeyCode, int Shift);
   void TxtEdit_GotFocus(int g);
   void TxtEdit_LostFocus(int g);
+  // The editor's text into its cell, the editor hidden; a changed cell is
+  // drawn in the picture.
+  void ConfermaCella(int g);
   void txtRigheGriglia_KeyPress(int g, int KeyAscii);
   void txtTitolo_KeyPress(int KeyAscii);
   void CalcolaAreaFi();
@@ -104,6 +107,8 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   bool NascondiRisultati();
   // The section drawn again without results, here and in the window over the picture.
   void DisegnoSenzaRisultati();
+  // The section as typed drawn, or the sketch while it cannot be read.
+  void DisegnaSezioneScritta();
   void SigmaScontrolli(bool visibile) override;
   void ControlliAsseNeutro(bool visibile) override;
   void nIterazioniOff(std::optional<int> n = std::nullopt) override;

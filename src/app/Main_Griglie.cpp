@@ -59,10 +59,17 @@ void Main::FlexGrid_KeyPress(int g, int KeyAscii) {
 }
 
 void Main::FlexGrid_GotFocus(int g) {
+  if (TxtEdit(g).Visible()) ConfermaCella(g);
+}
+
+void Main::ConfermaCella(int g) {
   platform::CasellaTesto& editor = TxtEdit(g);
-  if (!editor.Visible()) return;
-  FlexGrid(g).SetText(editor.Text());
+  platform::FlexGrid& griglia = FlexGrid(g);
+  const std::string prima = griglia.Text();
+  griglia.SetText(editor.Text());
   editor.SetVisible(false);
+  // Focus moved by a command of another window is not the user's commit.
+  if (griglia.Text() != prima && isActiveWindow()) DisegnaSezioneScritta();
 }
 
 void Main::TxtEdit_KeyDown(int g, int& KeyCode, int Shift) {
@@ -103,10 +110,8 @@ void Main::TxtEdit_GotFocus(int g) {
 }
 
 void Main::TxtEdit_LostFocus(int g) {
-  platform::CasellaTesto& editor = TxtEdit(g);
-  if (editor.Visible()) {
-    FlexGrid(g).SetText(editor.Text());
-    editor.SetVisible(false);
+  if (TxtEdit(g).Visible()) {
+    ConfermaCella(g);
   } else {
     Controllo("FraFi").SetVisible(false);
   }
@@ -155,6 +160,7 @@ void Main::cmdFi_Click(int Index) {
   if (Index != 0) return CalcolaAreaFi();
   const std::string area = Controllo("txtFi").Text();
   FlexGrid(1).SetText(area);
+  DisegnaSezioneScritta();
   platform::CasellaTestoQt& editor = *editor_[1];
   editor.SetText(area);
   editor.SetVisible(true);

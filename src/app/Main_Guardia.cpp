@@ -6,9 +6,12 @@
 #include <QLineEdit>
 #include <QMainWindow>
 
+#include "app/FiguraSezione.h"
+#include "app/FinestreRisultati.h"
 #include "app/GuardiaRisultati.h"
 #include "app/Main.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/MsgBox.h"
 #include "platform/qt/CasellaTestoQt.h"
 #include "platform/qt/FlexGridQt.h"
 
@@ -36,7 +39,8 @@ void Main::CollegaGuardia() {
   for (int i = 0; i <= 2; ++i) g.Osserva(*qobject_cast<QAbstractButton*>(Widget("OpPuntoN", i)));
   for (const char* nome : {"chkPrecompresso", "chkDecomp"})
     g.Osserva(*qobject_cast<QAbstractButton*>(Widget(nome)));
-  for (const char* voce : {"mnuOpzioniItem_2", "mnuSoloBarre"})
+  for (const char* voce : {"mnuOpzioniItem_2", "mnuSoloBarre", "NormativaItem_0", "NormativaItem_1",
+                           "NormativaItem_2"})
     g.Osserva(*findChild<QAction*>(voce));
   for (size_t k = 0; k <= 2; ++k) {
     g.Osserva(*griglie_[k]);
@@ -49,6 +53,7 @@ void Main::CollegaGuardia() {
 }
 
 void Main::RisultatiScaduti() {
+  FinestreRisultati::SvuotaAperte();
   // Nor does the drawing keep the neutral axis and stresses.
   if (NascondiRisultati()) DisegnoSenzaRisultati();
 }
@@ -59,6 +64,22 @@ bool Main::NascondiRisultati() {
   if (!mostrati || !Stato.RisultatiPresenti) return false;
   Stato.RisultatiPresenti = false;
   return true;
+}
+
+void Main::DisegnaSezioneScritta() {
+  // Read only for the picture, without a word ("Calcola" tells what is
+  // wrong): the program state stays as it was.
+  const VariabiliPubbliche::StatoProgramma prima = Stato;
+  const platform::SenzaMessaggi muto;
+  try {
+    if (FormLeggeDati(true))
+      DisegnoSenzaRisultati();
+    else
+      figura_->MostraImmagine({});
+  } catch (const std::exception&) {
+    figura_->MostraImmagine({});
+  }
+  Stato = prima;
 }
 
 void Main::DisegnoSenzaRisultati() {

@@ -1,6 +1,7 @@
 // Grids laid out for their row counts, and the material values of the program
 // state written into the main window's boxes.
 #include "app/Generale.h"
+#include "app/FinestreRisultati.h"
 #include "app/GuardiaRisultati.h"
 #include "analysis/TestoSingolo.h"
 #include "app/Main.h"
@@ -106,6 +107,7 @@ void Main::FormScriveDati() {
   Controllo("mnuOpzioniItem", 2).SetChecked(Stato.ClsReagenteTrazione);
   Controllo("chkPrecompresso").SetValue(Stato.Precompresso ? 1 : 0);
   RisultatiControlli(false);
+  FinestreRisultati::SvuotaAperte();
 }
 
 void Main::ScriveFigure() {

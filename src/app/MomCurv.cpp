@@ -28,6 +28,9 @@ QLabel* Etichetta(const QString& testo, QWidget* genitore, const QString& nome =
   return etichetta;
 }
 
+// The caption above the boxes until a run gives the height.
+const QString SenzaAltezza = "(H=atezza totale sezione)";
+
 // The point count typed: a whole number from 1 to the largest 16-bit one.
 bool NumeroPunti(const std::string& testo, short& n) {
   if (!NumeroCella::Numerico(testo)) return false;
@@ -49,7 +52,7 @@ MomCurv::MomCurv(bool solo, QWidget* genitore)
 
   QWidget* c = centralWidget();
   QGridLayout& l = Comandi();
-  l.addWidget(Etichetta("(H=atezza totale sezione)", c, "lblMomCurv"), 0, 0, 1, 9);
+  l.addWidget(Etichetta(SenzaAltezza, c, "lblMomCurv"), 0, 0, 1, 9);
   fN_ = Casella("F_N", "0", 1, 0, "N<sub>Ed</sub>", "kN");
   fL0_ = Casella("F_L0", "", 2, 0, "L<sub>o</sub>", "");
   l.addWidget(Etichetta("mm", c, "lbl_L0_2"), 2, 2);
@@ -96,10 +99,7 @@ MomCurv::MomCurv(bool solo, QWidget* genitore)
   std::vector<QLineEdit*> ingressi{fN_, fDivisioni_};
   if (!solo) ingressi.push_back(fL0_);
   for (QLineEdit* casella : ingressi)
-    connect(casella, &QLineEdit::textChanged, this, [this] {
-      for (const char* nome : {solo_ ? "MRd" : "M_M2max", "lblE2", "lblMuFi"})
-        Controllo(nome).SetCaption("");
-    });
+    connect(casella, &QLineEdit::textChanged, this, [this] { SvuotaValori(); });
 
   resize(platform::PixelDaTwips(8820), platform::PixelDaTwips(solo ? 7900 : 7700));
 }
@@ -135,6 +135,15 @@ void MomCurv::CreaDuttilita() {
   fraDutt_->hide();
 }
 
+void MomCurv::SvuotaValori() {
+  for (const char* nome : {solo_ ? "MRd" : "M_M2max", "lblE2", "lblMuFi"}) Controllo(nome).SetCaption("");
+}
+
+void MomCurv::SvuotaRisultati() {
+  SvuotaValori();
+  Controllo("lblMomCurv").SetCaption(SenzaAltezza.toStdString());
+}
+
 bool MomCurv::LeggePunti(short& n) {
   if (NumeroPunti(fDivisioni_->text().toStdString(), n)) return true;
   Messaggi::MessaggioErroreDati();
@@ -158,6 +167,7 @@ void MomCurv::Calcola() {
 void MomCurv::btnCalcolaMN_Click() {
   short n = 0;
   if (!LeggePunti(n)) return;
+  // A changed force empties this window too: a run that fails leaves nothing.
   if (platform::Form* main = Finestre::Aperte.Main) {
     main->Controllo("F_N", 0).SetText(fN_->text().toStdString());
     main->Controllo("F_L0").SetText(fL0_->text().toStdString());

@@ -42,6 +42,9 @@ class MomCurv : public FinestraGrafico, public Finestre::FinestraMomentoCurvatur
 
  private:
   void CreaDuttilita();
+  // The moments and the ductility; with the height, when the chart goes too.
+  void SvuotaValori();
+  void SvuotaRisultati() override;
   // The count of F_nDivisioniMN; false after the data-error box.
   bool LeggePunti(short& n);
   void Esegui(short n);

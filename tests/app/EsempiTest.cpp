@@ -26,6 +26,7 @@
 #include "Schermata.h"
 #include "SezioneScritta.h"
 #include "doppi/SistemaProva.h"
+#include "app/FinestraGrafico.h"
 #include "app/frmUnits.h"
 #include "design/ProgettoSezione.h"
 #include "model/VariabiliPubbliche.h"
@@ -246,6 +247,36 @@ TEST(Esempi, UnitaECodiceCambiatiETornatiLascianoIlFileUguale) {
       f.main->MnuFileItem_Click(3);
       EXPECT_EQ(f.ambiente.Leggi("copia.slu"), f.ambiente.Leggi("Esempi/" + e.file));
     }
+}
+
+// Changed inputs, by any road, empty an open result window, which "Calcola" does not refill.
+TEST(Esempi, UnaFinestraDiRisultatiNonTieneRisultatiDiDatiCambiati) {
+  const std::vector<std::tuple<int, const char*, const char*, std::function<void(FinestraMain&)>>>
+      passi{
+      {0, "btnDominioMN", "btnCalcolaMN",  // b = 40
+       [](FinestraMain& f) { f.main->FlexGrid_Click(0), FinestraMain::Batti("40"), Calcola(f); }},
+      {2, "btnDominioMN", "txtRapporto", [](FinestraMain& f) { f.C("F_N", 0).SetText("1000"); }},
+      {0, "btnMomentoCurvatura_solo", "MRd", [](FinestraMain& f) { f.Clic("OpTipoSezione", 1); }},
+      {0, "btnMomentoCurvatura", "M_M2max", [](FinestraMain& f) { f.main->NormativaItem_Click(1); }},
+      {2, "btnDominioMN", "cmdRidisegna", [](FinestraMain&) { Unita("optUnits_0"); }}};
+  for (const auto& [esempio, bottone, risultato, cambia] : passi) {
+    for (QWidget* finestra : QApplication::topLevelWidgets()) finestra->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    FinestraConDialogo f;
+    CopiaEsempi(f.ambiente);
+    f.dialogo->Accoda(f.ambiente.Percorso("Esempi/" + Esempi()[esempio].file));
+    f.main->mnuAiutoItem_Click(1);
+    f.Clic(bottone);
+    FinestraGrafico* w = nullptr;
+    for (QWidget* finestra : QApplication::topLevelWidgets())
+      w = w ? w : dynamic_cast<FinestraGrafico*>(finestra);
+    ASSERT_TRUE(w && w->Grafico().Grafico().RowCount() > 0) << bottone;
+    cambia(f);
+    EXPECT_EQ(w->Grafico().Grafico().RowCount() + w->Griglia().Griglia().Rows(), 1) << bottone;
+    EXPECT_EQ(w->Grafico().Grafico().Title(), "") << bottone;
+    const platform::Control& r = w->Controlli().Controllo(risultato);
+    EXPECT_TRUE(r.Text().empty() || !r.Enabled()) << risultato;  // a box empty, a command held
+  }
 }
 
 TEST(Esempi, IlMenuApreLaCartellaEsempiELasciaLaCartellaDati) {

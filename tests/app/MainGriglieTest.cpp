@@ -24,6 +24,10 @@ TEST(GriglieMain, EnterGoesDownTheColumnThenAcrossThenToTheNextControl) {
   // Past the last cell the bars' count box follows the figures.
   EXPECT_EQ(FinestraMain::Fuoco(), "txtRigheGriglia_1");
   EXPECT_FALSE(f.main->TxtEdit(0).Visible());
+  // The picture shows the T as typed, as a click on it draws it.
+  const QImage scritta = f.main->Figura().Immagine();
+  f.main->Figura_Click();
+  EXPECT_EQ(f.main->Figura().Immagine(), scritta);
 
   // A click takes up the cell's number; Escape leaves the cell as it was.
   g.SetRow(2);
@@ -44,6 +48,12 @@ TEST(GriglieMain, EnterGoesDownTheColumnThenAcrossThenToTheNextControl) {
   EXPECT_EQ(FinestraMain::Fuoco(), "FlexGrid_0");
   EXPECT_FALSE(f.main->TxtEdit(0).Visible());
   EXPECT_EQ(g.TextMatrix(1, 1), "85");
+  // A cell that cannot be read leaves the sketch, without a word.
+  const size_t messaggi = f.ambiente.box.Testi().size();
+  f.main->FlexGrid_Click(0);
+  FinestraMain::Batti("-5");
+  EXPECT_TRUE(f.main->Figura().Immagine().isNull());
+  EXPECT_EQ(f.ambiente.box.Testi().size(), messaggi);
 }
 
 TEST(GriglieMain, TabCommitsTheCellAlongTheRowAndTheKeyboardReachesCalcola) {

@@ -349,6 +349,7 @@ TEST(VerificaMain, AChangedInputLeavesNoResultOfTheOldInputsInSight) {
          QTest::keyClick(&w->TxtEditSol(), Qt::Key_Return);
          QTest::keyClick(&w->TxtEditSol(), Qt::Key_Return);  // past the last cell: "Ridisegna"
          EXPECT_EQ(f.C("F_N", 0).Text(), VariabiliPubbliche::FormattaValore(200));
+         EXPECT_GT(w->Graph1().RowCount(), 1);  // the domain stays: it does not depend on N
        }, Nessuno},
       {"\"Nuova coppia sollecitante\" at another angle", [&](FinestraMain& f) {
          f.Clic("OpTipoFlessione", 1);
