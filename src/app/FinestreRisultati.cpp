@@ -1,5 +1,7 @@
 #include "app/FinestreRisultati.h"
 
+#include <optional>
+
 #include <QEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -78,6 +80,12 @@ void SvuotaAperte() {
   for (FinestraGrafico* finestra : std::initializer_list<FinestraGrafico*>{
            dominioMN, dominioMxMy, momCurv[0], momCurv[1]})
     if (finestra) finestra->Svuota();
+  // The report is built once: it goes with the inputs it was built from.
+  if (carSez) carSez->close();
+}
+
+void SvuotaColonnaModello() {
+  if (momCurv[0]) momCurv[0]->Svuota();
 }
 
 DominioMN& MostraDominioMN(const std::string& titolo) {
@@ -159,7 +167,14 @@ FrmPltSezione& MostraFrmPltSezione(int sinistra, int alto, int larghezza, int al
 }
 
 FrmCarSez& MostraCarSez(int modo, std::function<bool()> verifica) {
+  // Built anew, in the mode asked, where the open one stood.
+  std::optional<QPoint> dove;
+  if (carSez) {
+    dove = carSez->pos();
+    delete carSez;
+  }
   FrmCarSez& finestra = Istanza(carSez, modo, std::move(verifica), nullptr);
+  if (dove) finestra.move(*dove);
   finestra.show();
   finestra.raise();
   return finestra;

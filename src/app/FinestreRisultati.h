@@ -27,6 +27,8 @@ FrmCarSez* FrmCarSezAperto();
 // Every open chart window emptied: the inputs its results were computed
 // from have changed.
 void SvuotaAperte();
+// The model column emptied: the free length changed.
+void SvuotaColonnaModello();
 
 // The M-N domain of the last ultimate run, density 1, with the title.
 DominioMN& MostraDominioMN(const std::string& titolo);
@@ -46,7 +48,7 @@ FrmPltSezione& AggiornaFrmPltSezione(QWidget& figura, int modo);
 // with the section given.
 FrmPltSezione& MostraFrmPltSezione(int sinistra, int alto, int larghezza, int altezza,
                                    std::shared_ptr<SezioneCA> sezione);
-// The properties report; an open one is only brought forward.
+// The properties report, built anew: an open one gives way to it.
 FrmCarSez& MostraCarSez(int modo, std::function<bool()> verifica);
 
 }  // namespace FinestreRisultati

@@ -34,6 +34,9 @@ void Main::CollegaGuardia() {
     for (int i = 0; i <= 4; ++i)
       if (auto* casella = qobject_cast<QLineEdit*>(Widget(nome, i))) g.Osserva(*casella);
   }
+  // The free length is an input of the model column alone.
+  connect(qobject_cast<QLineEdit*>(Widget("F_L0")), &QLineEdit::textChanged, this,
+          [] { FinestreRisultati::SvuotaColonnaModello(); });
   // The method and bending options hide the results in their own handlers.
   for (int i = 0; i <= 6; ++i) g.Osserva(*qobject_cast<QAbstractButton*>(Widget("OpTipoSezione", i)));
   for (int i = 0; i <= 2; ++i) g.Osserva(*qobject_cast<QAbstractButton*>(Widget("OpPuntoN", i)));
@@ -67,8 +70,9 @@ bool Main::NascondiRisultati() {
 }
 
 void Main::DisegnaSezioneScritta() {
-  // Read only for the picture, without a word ("Calcola" tells what is
-  // wrong): the program state stays as it was.
+  // Read for the picture, without a word ("Calcola" tells what is wrong).
+  // The current section and materials take what is typed, as the read of
+  // any command would; the program state stays as it was.
   const VariabiliPubbliche::StatoProgramma prima = Stato;
   const platform::SenzaMessaggi muto;
   try {

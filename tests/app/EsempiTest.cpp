@@ -258,6 +258,7 @@ TEST(Esempi, UnaFinestraDiRisultatiNonTieneRisultatiDiDatiCambiati) {
       {2, "btnDominioMN", "txtRapporto", [](FinestraMain& f) { f.C("F_N", 0).SetText("1000"); }},
       {0, "btnMomentoCurvatura_solo", "MRd", [](FinestraMain& f) { f.Clic("OpTipoSezione", 1); }},
       {0, "btnMomentoCurvatura", "M_M2max", [](FinestraMain& f) { f.main->NormativaItem_Click(1); }},
+      {0, "btnMomentoCurvatura", "M_M2max", [](FinestraMain& f) { f.C("F_L0").SetText("900"); }},
       {2, "btnDominioMN", "cmdRidisegna", [](FinestraMain&) { Unita("optUnits_0"); }}};
   for (const auto& [esempio, bottone, risultato, cambia] : passi) {
     for (QWidget* finestra : QApplication::topLevelWidgets()) finestra->close();

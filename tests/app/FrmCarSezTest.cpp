@@ -96,6 +96,15 @@ TEST_F(FinestraCarSez, TheConcreteAndTheHomogenisedSectionOfARectangleInCm) {
   Blocco(r, 14, 1800, 15, 15, yG, 50 - yG, jx, 112500, jx, 112500);
   FrmCarSez& w = FinestreRisultati::MostraCarSez(0, {});
   Fotografa(w, "FrmCarSez");
+  // 40 cm wide and chosen again: 2000 cm2, not the report already open.
+  VariabiliPubbliche::SezioneCorrente()->Coordinate(Vettore<double>{0, 400, 400, 0},
+                                                    Vettore<double>{0, 0, 500, 500}, 4);
+  const std::string area = FinestreRisultati::MostraCarSez(0, {}).Text1().toPlainText().toStdString();
+  EXPECT_NEAR(Numero(area.substr(area.find('\n') + 1), "     Area = ", " cm2"), 2000, 0.1);
+  // An input changed: the report goes with it.
+  FinestreRisultati::SvuotaAperte();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(FinestreRisultati::FrmCarSezAperto(), nullptr);
 }
 
 TEST_F(FinestraCarSez, TheCrackedSectionOnlyUnderTheAllowableStressMethod) {
