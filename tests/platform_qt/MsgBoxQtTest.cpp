@@ -6,6 +6,7 @@
 #include "AppQt.h"
 #include "platform/qt/InvioPulsantiQt.h"
 #include "platform/qt/MsgBoxQt.h"
+#include "platform/qt/SchermoQt.h"
 #include "platform/qt/TraduzioniQt.h"
 
 using namespace platform;
@@ -21,6 +22,9 @@ TEST(MsgBoxQt, BoxCarriesTextButtonsAndIcon) {
   auto critica = CreaMessageBox("Errore", Pulsanti::Ok, Icona::Critica, "");
   EXPECT_EQ(critica->icon(), QMessageBox::Critical);
   EXPECT_EQ(critica->standardButtons(), QMessageBox::Ok);
+  // Its title bar shows the whole title beside the icon and buttons.
+  critica->show();
+  EXPECT_GE(critica->width(), LarghezzaPerIlTitolo(*critica));
 }
 
 TEST(MsgBoxQt, ClickedButtonBecomesTheAnswer) {

@@ -1,6 +1,9 @@
 #include "platform/qt/MsgBoxQt.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+
+#include "platform/qt/SchermoQt.h"
 
 namespace platform {
 namespace {
@@ -39,6 +42,9 @@ std::unique_ptr<QMessageBox> CreaMessageBox(const std::string& testo, Pulsanti p
                                      : QString::fromStdString(titolo));
   box->setIcon(IconaQt(icona));
   box->setStandardButtons(Bottoni(pulsanti));
+  // Qt sizes the box to its text and buttons, with too little room for a
+  // title bar's icon and buttons: the row of buttons sets the width.
+  if (auto* riga = box->findChild<QDialogButtonBox*>()) RigaPerIlTitolo(*box, *riga);
   return box;
 }
 

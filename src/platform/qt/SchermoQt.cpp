@@ -144,6 +144,10 @@ int LarghezzaPerIlTitolo(const QWidget& finestra) {
   return QFontMetrics(grassetto).horizontalAdvance(finestra.windowTitle()) + 120;
 }
 
+void RigaPerIlTitolo(const QWidget& dialogo, QWidget& riga) {
+  riga.setMinimumWidth(std::max(riga.minimumWidth(), LarghezzaPerIlTitolo(dialogo)));
+}
+
 void AdattaAlContenuto(QWidget& finestra) {
   if (!finestra.isVisible()) return;
   if (QLayout* disposizione = finestra.layout()) disposizione->activate();

@@ -18,6 +18,9 @@ void AdattaAlloSchermo(QWidget& finestra);
 // The width at which the window's title bar shows its title whole: the title
 // in bold, as title bars draw it, beside the icon and the buttons.
 int LarghezzaPerIlTitolo(const QWidget& finestra);
+// For a dialog whose layout takes its width from its content (a message or an
+// input box): riga, one of its widgets, as wide as the whole title asks.
+void RigaPerIlTitolo(const QWidget& dialogo, QWidget& riga);
 
 // The window at the size its content asks, then brought within the screen:
 // after a part of it opens or closes.
