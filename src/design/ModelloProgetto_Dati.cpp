@@ -50,6 +50,26 @@ bool FuoriIntervallo(Intervalli::Grandezza g, double valore, const char* nome) {
   return true;
 }
 
+// Counts the boxes shown while it lives; they are shown as before.
+class MessaggiContati : public platform::ServizioMsgBox {
+ public:
+  MessaggiContati() : precedente_(platform::ServizioMsgBoxCorrente()) {
+    platform::ImpostaServizioMsgBox(this);
+  }
+  ~MessaggiContati() override { platform::ImpostaServizioMsgBox(&precedente_); }
+  MessaggiContati(const MessaggiContati&) = delete;
+  MessaggiContati& operator=(const MessaggiContati&) = delete;
+  platform::Risposta Mostra(const std::string& testo, platform::Pulsanti pulsanti,
+                            platform::Icona icona, const std::string& titolo) override {
+    ++mostrati;
+    return precedente_.Mostra(testo, pulsanti, icona, titolo);
+  }
+  int mostrati = 0;
+
+ private:
+  platform::ServizioMsgBox& precedente_;
+};
+
 }  // namespace
 
 double ModelloProgetto::EpsYd() { return Stato.Fyd[0] / Stato.ModuloEs; }
@@ -115,6 +135,15 @@ void ModelloProgetto::AutoDiametriSetta(bool automatici) {
 }
 
 bool ModelloProgetto::LeggiDati() {
+  // A value refused has said why in its own box; any other refusal is told here.
+  MessaggiContati detti;
+  if (LeggiValori()) return true;
+  if (detti.mostrati == 0)
+    platform::MsgBox("Dati errati !", platform::Pulsanti::Ok, platform::Icona::Critica);
+  return false;
+}
+
+bool ModelloProgetto::LeggiValori() {
   if (!LeggiOpzioni()) return false;
   platform::Form& f = finestra_;
   Stato.CopriferroProgetto = static_cast<float>(LunghezzaInMm(Numero(f, "txtPro", 0)));
