@@ -50,26 +50,6 @@ bool FuoriIntervallo(Intervalli::Grandezza g, double valore, const char* nome) {
   return true;
 }
 
-// Counts the boxes shown while it lives; they are shown as before.
-class MessaggiContati : public platform::ServizioMsgBox {
- public:
-  MessaggiContati() : precedente_(platform::ServizioMsgBoxCorrente()) {
-    platform::ImpostaServizioMsgBox(this);
-  }
-  ~MessaggiContati() override { platform::ImpostaServizioMsgBox(&precedente_); }
-  MessaggiContati(const MessaggiContati&) = delete;
-  MessaggiContati& operator=(const MessaggiContati&) = delete;
-  platform::Risposta Mostra(const std::string& testo, platform::Pulsanti pulsanti,
-                            platform::Icona icona, const std::string& titolo) override {
-    ++mostrati;
-    return precedente_.Mostra(testo, pulsanti, icona, titolo);
-  }
-  int mostrati = 0;
-
- private:
-  platform::ServizioMsgBox& precedente_;
-};
-
 }  // namespace
 
 double ModelloProgetto::EpsYd() { return Stato.Fyd[0] / Stato.ModuloEs; }
@@ -136,9 +116,9 @@ void ModelloProgetto::AutoDiametriSetta(bool automatici) {
 
 bool ModelloProgetto::LeggiDati() {
   // A value refused has said why in its own box; any other refusal is told here.
-  MessaggiContati detti;
+  platform::ContaMessaggi detti;
   if (LeggiValori()) return true;
-  if (detti.mostrati == 0)
+  if (detti.Mostrati == 0)
     platform::MsgBox("Dati errati !", platform::Pulsanti::Ok, platform::Icona::Critica);
   return false;
 }

@@ -1,8 +1,6 @@
 // The design window driven as a user drives it, opened from the main window.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -222,7 +220,8 @@ TEST_F(FinestraProgetto, TheLimitThatGovernsShowsItsStrain) {
   Batti("txtPro", 1, "0");
   const double epsYd = Stato.Fyd[0] / Stato.ModuloEs, d = 462, c = 38, fyd = Stato.Fyd[0];
   auto equilibrio = [&](double M) {
-    const double x = 0.0035 * d / (0.0035 + Numero("txtEpsS") * epsYd), b = Numero("txtSez", 1) * 10;
+    const double x = 0.0035 * d / (0.0035 + Numero("txtEpsS") * epsYd);
+    const double b = Numero("txtSez", 1) * 10;
     const double sigma1 = std::clamp(Stato.ModuloEs * 0.0035 * (x - c) / x, -fyd, fyd);
     const double As = Numero("txtAs", 0) * 100, As1 = Numero("txtAs", 1) * 100;
     EXPECT_NEAR(17.0 / 21 * Stato.Fcd * b * x + As1 * sigma1, As * fyd, 0.01 * As * fyd);
