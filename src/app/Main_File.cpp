@@ -33,26 +33,6 @@ class FinestraProgetto : public Generale::FinestraFile {
   Main& main_;
 };
 
-// Counts the boxes shown while it lives, every one still shown.
-class ContaMessaggi : public platform::ServizioMsgBox {
- public:
-  ContaMessaggi() : precedente_(platform::ServizioMsgBoxCorrente()) {
-    platform::ImpostaServizioMsgBox(this);
-  }
-  ~ContaMessaggi() override { platform::ImpostaServizioMsgBox(&precedente_); }
-  ContaMessaggi(const ContaMessaggi&) = delete;
-  ContaMessaggi& operator=(const ContaMessaggi&) = delete;
-  platform::Risposta Mostra(const std::string& testo, platform::Pulsanti pulsanti,
-                            platform::Icona icona, const std::string& titolo) override {
-    ++Mostrati;
-    return precedente_.Mostra(testo, pulsanti, icona, titolo);
-  }
-  int Mostrati = 0;
-
- private:
-  platform::ServizioMsgBox& precedente_;
-};
-
 template <class T>
 void Azzera(Matrice<T>& m) {
   for (int i = m.Lb1(); m.Dimensionata() && i <= m.Ub1(); ++i)
@@ -189,7 +169,7 @@ void Main::MnuFileProgetto(int Index) {
     if (Index == 2 || Index == 3) {
       // A window the section cannot be read from is not saved; a section
       // without area yet is.
-      ContaMessaggi messaggi;
+      platform::ContaMessaggi messaggi;
       if (!FormLeggeDati(false) && messaggi.Mostrati > 0) return;
       if (!ProgettoFile::SezioneSalvabile() || !TitoliSalvabili()) return;
       if (Generale::ApriSalvaFile(Index == 2 ? Generale::FileSalva : Generale::FileSalvaCome,

@@ -58,8 +58,16 @@ bool ModelloProgetto::Progetta() {
       platform::MsgBox("Dati errati !", platform::Pulsanti::Ok, platform::Icona::Critica);
       return false;
     }
-    if (Stato.DimensioneFissa == 0 && (!BaseAllargaAlleBarre() || DimensioniRifiutate()))
-      return false;
+    if (Stato.DimensioneFissa == 0) {
+      if (!BaseAllargaAlleBarre()) {
+        OsservazioniScrive("Nessun progetto: la base allargata a " +
+                           LunghezzaTesto(BaseArrotondata) +
+                           " perché le barre stiano in un solo strato non trova un'armatura.");
+        return false;
+      }
+      if (DimensioniRifiutate()) return false;
+    }
+    DeformazioneSezioneMostrata();
     GovernoScrive();
     ProgettaTaglio();
     return true;

@@ -123,8 +123,9 @@ class ModelloProgetto : public Matematica::Equazione {
   float PassoStaffeMinimo = 0;
   float PassoStaffe = 0;
   std::string Osservazioni;  // the remarks box, lines joined by "\r\n"
-  // Steel strain of the design: the one asked, unless the least section or
-  // the room for the bars made the section larger than the strain needs.
+  // Steel strain of the design: the one asked, unless the least section, the
+  // room for the bars or the rounding made the section larger than the
+  // strain needs; then that of the rounded section with the bars shown.
   float EpsSDelProgetto = 0;
   // The designed beam as drawn: its rectangle, stirrups and bar groups. The
   // design's own, so that no other window's section is changed or read.
@@ -137,8 +138,8 @@ class ModelloProgetto : public Matematica::Equazione {
   void OpzioniInizializza();
   // Enables the manual diameter rows, or the automatic range boxes.
   void AutoDiametriSetta(bool automatici);
-  // Reads and checks every input into the state; false when unusable (the
-  // window then shows "Dati errati !").
+  // Reads and checks every input into the state; false when unusable, the
+  // user told why once: by the box of the value refused, or "Dati errati !".
   bool LeggiDati();
   // Method, actions, zones and their diameters; false when a zone has none,
   // more than three or one that is not a bar.
@@ -345,6 +346,8 @@ class ModelloProgetto : public Matematica::Equazione {
     ModelloProgetto& modello_;
   };
 
+  // LeggiDati without the generic box.
+  bool LeggiValori();
   // Ultimate moment of the trial rectangle with the design's shortcut raised.
   double MomentoUltimoProva(SezioneCAreagente& sezione);
   // A zone without bars.
@@ -368,6 +371,11 @@ class ModelloProgetto : public Matematica::Equazione {
   // Which limit, beyond the strain asked, made the section: the least
   // dimension, or the room for the bars; written with the design's strain.
   void MinimaSegnala(double minimo);
+  // Whether the rounding step enlarged the dimension sized.
+  bool DimensioneArrotondata() const;
+  // Where a limit or the rounding made the section shown, the strain of that
+  // section with the bars shown at its ultimate moment.
+  void DeformazioneSezioneMostrata();
   void GovernoScrive();
   static std::string LunghezzaTesto(double mm);  // "16,4 cm"
 

@@ -115,6 +115,15 @@ void ModelloProgetto::AutoDiametriSetta(bool automatici) {
 }
 
 bool ModelloProgetto::LeggiDati() {
+  // A value refused has said why in its own box; any other refusal is told here.
+  platform::ContaMessaggi detti;
+  if (LeggiValori()) return true;
+  if (detti.Mostrati == 0)
+    platform::MsgBox("Dati errati !", platform::Pulsanti::Ok, platform::Icona::Critica);
+  return false;
+}
+
+bool ModelloProgetto::LeggiValori() {
   if (!LeggiOpzioni()) return false;
   platform::Form& f = finestra_;
   Stato.CopriferroProgetto = static_cast<float>(LunghezzaInMm(Numero(f, "txtPro", 0)));

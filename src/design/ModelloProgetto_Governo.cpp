@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "analysis/SezioneCAreagente.h"
 #include "design/ModelloProgetto.h"
 #include "model/Formato.h"
 #include "model/VariabiliPubbliche.h"
@@ -24,13 +25,41 @@ void ModelloProgetto::MinimaSegnala(double minimo) {
         misura;
 }
 
+bool ModelloProgetto::DimensioneArrotondata() const {
+  switch (Stato.DimensioneFissa) {
+    case 0:
+      return Stato.PassoArrotondamento[1] > 0 && BaseArrotondata > BaseSezione;
+    case 1:
+      return Stato.PassoArrotondamento[0] > 0 && AltezzaArrotondata > AltezzaSezione;
+    default:
+      return false;
+  }
+}
+
+void ModelloProgetto::DeformazioneSezioneMostrata() {
+  // The strain asked stays where the section shown is the one sized at it.
+  if (Stato.TipoVerificaProgetto != 0 || (governo_.empty() && !DimensioneArrotondata())) return;
+  SezioneCAreagente sezione;
+  SezCARettCrea(sezione, BaseArrotondata, AltezzaArrotondata, DistanzaFerri, AsTesaEffettiva,
+                AsCompressaEffettiva, Stato.RapportoN);
+  MomentoUltimoProva(sezione);
+  EpsSDelProgetto = sezione.Eps_s_max;
+}
+
 void ModelloProgetto::GovernoScrive() {
-  if (governo_.empty()) return;
+  const bool altezza = Stato.DimensioneFissa == 1;
+  const std::string mostrata = LunghezzaTesto(altezza ? AltezzaArrotondata : BaseArrotondata);
   std::string testo = governo_;
-  if (Stato.TipoVerificaProgetto == 0)
-    testo += ": la deformazione dell'armatura tesa è εs/εyd = " +
-             Formattazione::Formato(EpsSDelProgetto / EpsYd(), "0.00") + " anziché " +
-             Formattazione::Formato(Stato.EpsSProgetto / EpsYd(), "0.00");
+  if (DimensioneArrotondata())
+    testo = governo_.empty() ? std::string(altezza ? "Governa l'altezza" : "Governa la base") +
+                                   " arrotondata (" + mostrata + ")"
+                             : governo_ + ", arrotondata a " + mostrata;
+  const bool slu = Stato.TipoVerificaProgetto == 0;
+  const std::string propria = Formattazione::Formato(EpsSDelProgetto / EpsYd(), "0.00");
+  const std::string chiesta = Formattazione::Formato(Stato.EpsSProgetto / EpsYd(), "0.00");
+  // The rounding alone is told only for the strain it changed.
+  if (testo.empty() || (governo_.empty() && (!slu || propria == chiesta))) return;
+  if (slu) testo += ": la deformazione dell'armatura tesa è εs/εyd = " + propria + " anziché " + chiesta;
   OsservazioniScrive(testo + ".");
 }
 
@@ -54,6 +83,6 @@ bool ModelloProgetto::BaseAllargaAlleBarre() {
   }
   if (BaseArrotondata > prima)
     governo_ = "Governano le barre, in un solo strato in una base di " +
-               LunghezzaTesto(BaseArrotondata);
+               LunghezzaTesto(BaseSezione);
   return true;
 }

@@ -226,7 +226,6 @@ void ProgettoSezione::RicalcolaUnaVolta() {
   if (!modello_.LeggiDati()) {
     RicalcoloInCorso = false;
     RisultatiSvuota();
-    platform::MsgBox("Dati errati !", platform::Pulsanti::Ok, platform::Icona::Critica);
     trattenuto_ = trattenuti.has_value();
     return;
   }

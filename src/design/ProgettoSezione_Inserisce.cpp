@@ -4,7 +4,6 @@
 #include "app/Main.h"
 #include "design/ProgettoSezione.h"
 #include "model/VariabiliPubbliche.h"
-#include "platform/MsgBox.h"
 
 using VariabiliPubbliche::Stato;
 
@@ -12,10 +11,7 @@ void ProgettoSezione::cmdInsDati_Click(int Index) {
   auto* main = dynamic_cast<Main*>(Finestre::Aperte.Main);
   if (!main) return;
   // Inputs that do not read would copy the last run under other data.
-  if (!modello_.LeggiDati()) {
-    platform::MsgBox("Dati errati !", platform::Pulsanti::Ok, platform::Icona::Critica);
-    return;
-  }
+  if (!modello_.LeggiDati()) return;
   const ModelloProgetto& m = modello_;
   // "Effettivi": the rounded section with the bars chosen; "Minimi": the
   // section and areas as designed.

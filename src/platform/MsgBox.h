@@ -44,6 +44,24 @@ class SenzaMessaggi : public ServizioMsgBox {
   int trattenuti_ = 0;
 };
 
+// Counts the boxes shown while it lives, every one still shown.
+class ContaMessaggi : public ServizioMsgBox {
+ public:
+  ContaMessaggi() : precedente_(ServizioMsgBoxCorrente()) { ImpostaServizioMsgBox(this); }
+  ~ContaMessaggi() override { ImpostaServizioMsgBox(&precedente_); }
+  ContaMessaggi(const ContaMessaggi&) = delete;
+  ContaMessaggi& operator=(const ContaMessaggi&) = delete;
+  Risposta Mostra(const std::string& testo, Pulsanti pulsanti, Icona icona,
+                  const std::string& titolo) override {
+    ++Mostrati;
+    return precedente_.Mostra(testo, pulsanti, icona, titolo);
+  }
+  int Mostrati = 0;
+
+ private:
+  ServizioMsgBox& precedente_;
+};
+
 Risposta MsgBox(const std::string& testo, Pulsanti pulsanti = Pulsanti::Ok,
                 Icona icona = Icona::Nessuna, const std::string& titolo = "");
 
