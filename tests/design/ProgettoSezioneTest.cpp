@@ -10,6 +10,7 @@
 
 #include "FinestraProgetto.h"
 #include "app/FrmAiuto.h"
+#include "app/Material.h"
 #include "app/frmUnits.h"
 #include "drawing/MsFlex.h"
 #include "platform/FileDialogScriptato.h"
@@ -262,6 +263,12 @@ TEST_F(FinestraProgetto, DesignCodeMenuSizesTheBending) {
   EXPECT_EQ(p->Form().Controllo("NormativaMain").Caption(), "Normativa: DM 1996");
   EXPECT_NEAR(p->Modello().BaseSezione, b * 16 / 15, 1e-3 * b);
   f.main->findChild<QAction*>("NormativaItem_2")->trigger();
+  EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text(), ProgettoSoloNtcDm96);
+  // The materials window's menu too; its Annulla takes the code back.
+  Material& materiali = Material::Mostra();
+  materiali.findChild<QAction*>("NormativaItem_1")->trigger();
+  EXPECT_NE(p->Form().Controllo("txtOsservazioni").Text(), ProgettoSoloNtcDm96);
+  materiali.F_esci_Click(1);
   EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text(), ProgettoSoloNtcDm96);
 }
 
