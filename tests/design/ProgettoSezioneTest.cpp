@@ -272,8 +272,13 @@ TEST_F(FinestraProgetto, DesignCodeMenuSizesTheBending) {
   EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text(), ProgettoSoloNtcDm96);
 }
 
-// A project read brings its own design options: the design of those before goes.
+// A project read or begun brings its own design options: the design of those before goes.
 TEST_F(FinestraProgetto, AProjectReadClosesTheDesignOfTheOptionsBefore) {
+  f.ambiente.box.Accoda(platform::Risposta::No);  // the section typed is not saved
+  f.main->findChild<QAction*>("MnuFileItem_0")->trigger();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(p = ProgettoSezione::Aperta(), nullptr);
+  f.main->findChild<QAction*>("mnu_Progetto")->trigger();
   f.ambiente.CopiaFixture("progetto-7.6.slu", "letto.slu");
   auto dialogo = std::make_unique<platform::FileDialogScriptato>();
   dialogo->Accoda(f.ambiente.Percorso("letto.slu"));
