@@ -39,6 +39,12 @@ void Azzera(Matrice<T>& m) {
     for (int j = m.Lb2(); j <= m.Ub2(); ++j) m(i, j) = 0;
 }
 
+// The design made with the options and code before does not stay beside
+// those of the project read or begun.
+void ChiudiProgetto() {
+  if (ProgettoSezione* progetto = ProgettoSezione::Aperta()) progetto->close();
+}
+
 // The window shows the project just read; its title too, which AggiornaForm
 // clears. A project of another code than the one in force before brings that
 // code's labels, notice and steel table, with its own strengths and factors.
@@ -53,9 +59,7 @@ void MostraProgettoLetto(Main& main, int normativaPrima) {
     VariabiliPubbliche::AggiornaAcciaiNormativa();
     main.EtichetteNormativa();
   }
-  // The design made with the options and code before does not stay beside
-  // the project's own.
-  if (ProgettoSezione* progetto = ProgettoSezione::Aperta()) progetto->close();
+  ChiudiProgetto();
   if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->ProgettoLetto();
 }
 
@@ -195,6 +199,7 @@ void Main::MnuFileProgetto(int Index) {
     }
     StatoIniziale();
     FileImpostazioni::FileIniLeggeScrive("L");
+    ChiudiProgetto();
     InizializzaGriglie();
     FinestraIniziale();
     Stato.SoloBarre = 0;

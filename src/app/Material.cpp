@@ -343,8 +343,9 @@ void Material::Form_Load() {
 
 void Material::closeEvent(QCloseEvent* evento) {
   if (!confermato_) {
+    const int scelta = Stato.Normativa;
     allApertura_.Ripristina();
-    if (Finestre::Aperte.Main) VariabiliPubbliche::AggiornaMenuNormativa3(*Finestre::Aperte.Main);
+    if (Stato.Normativa != scelta) NormativaSeguita();
   }
   evento->accept();
 }

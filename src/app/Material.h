@@ -87,6 +87,9 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   void Form_Load();
   void SelezionaRigaMateriale(const std::string& sigla, int index);
   void AggiornaEtichetteNormativa();
+  // The code in force marked in the main window's menu, which takes its
+  // results away, and followed by an open design window.
+  static void NormativaSeguita();
   void AggiornaEtichetteAcciaio();
   void AggiornaDeformazioniCls();
   void AggiornaEpsUltima();

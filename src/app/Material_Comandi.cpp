@@ -10,6 +10,7 @@
 #include "app/NuovoMateriale.h"
 #include "app/TabelleMateriali.h"
 #include "app/frmSceltaLC.h"
+#include "design/ProgettoSezione.h"
 #include "model/GeneraleTesto.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
@@ -35,6 +36,7 @@ void MessaggioMateriale(const char* testo) {
 }  // namespace
 
 void Material::NormativaItem_Click(int Index) {
+  const int prima = Stato.Normativa;
   VariabiliPubbliche::ScegliNormativa3(Index, form_);
   TabelleMateriali::ParametriNormativa();
   CaricamentoInCorso = true;
@@ -42,6 +44,12 @@ void Material::NormativaItem_Click(int Index) {
   CaricamentoInCorso = false;
   CalcolaValoriDerivati();
   AggiornaEtichetteNormativa();
+  if (Stato.Normativa != prima) NormativaSeguita();
+}
+
+void Material::NormativaSeguita() {
+  if (Finestre::Aperte.Main) VariabiliPubbliche::AggiornaMenuNormativa3(*Finestre::Aperte.Main);
+  ProgettoSezione::NormativaScelta();
 }
 
 void Material::Nuovo_Click(int Index) {

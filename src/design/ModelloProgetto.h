@@ -122,6 +122,9 @@ class ModelloProgetto : public Matematica::Equazione {
   float TaglioResistente = 0;  // without stirrups, N
   float PassoStaffeMinimo = 0;
   float PassoStaffe = 0;
+  // False where the struts fail: no spacing makes those stirrups carry VEd,
+  // and the steel weight leaves them out.
+  bool StaffeValide = true;
   std::string Osservazioni;  // the remarks box, lines joined by "\r\n"
   // Steel strain of the design: the one asked, unless the least section, the
   // room for the bars or the rounding made the section larger than the

@@ -83,7 +83,7 @@ float ModelloProgetto::IncidenzaAcciaio(float AsEffettiva, float AsCompressaEff)
     s.TipoAmin = CodiceStaffa(Stato.NumeroBracci);
     s.PassoEffAmin = PassoStaffe;
     s.GancioChiuso = Stato.GancioStaffe;
-    staffe = 1000 / PassoStaffe * s.Peso();
+    if (StaffeValide) staffe = 1000 / PassoStaffe * s.Peso();
   }
   const double longitudinali = (AsEffettiva + AsCompressaEff) * 7850.0 / 1000000;
   // Over the concrete of the section drawn, whose bars and stirrups these are.

@@ -197,6 +197,7 @@ void ModelloProgetto::ProgettaTaglio() {
       puntoni = VRdMaxEc2(Stato.Fcd, b, z, Stato.CotTeta, 0, b * h);
   }
   puntoni = VerificaPuntoni(VEd, puntoni, b, modo, z, b * h);
+  StaffeValide = taglio_.lblTauForeColor != Rosso;
   TaglioResistente =
       modo == ModoTa ? static_cast<float>(z * b * Stato.TauC0) : TaglioCalcestruzzo(modo, b, d);
   if (puntoni < TaglioResistente)
@@ -259,7 +260,7 @@ void ModelloProgetto::ProgettaTaglio() {
   taglio_.LabelStaffeMin = diametro + Lunghezza(PassoStaffeMinimo);
   taglio_.LabelStaffeCalc = diametro + Lunghezza(PassoStaffe);
   // Struts that fail: no spacing makes the section carry VEd.
-  if (taglio_.lblTauForeColor == Rosso) {
+  if (!StaffeValide) {
     taglio_.LabelStaffeCalc += " non valide";
     taglio_.LabelStaffeCalcForeColor = platform::QBColor(12);
   }

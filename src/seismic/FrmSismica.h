@@ -208,6 +208,8 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   std::vector<double> ingressiVerifiche_;
   // The list and the picture show the outcome of the last check.
   bool verificheMostrate_ = false;
+  // The result windows show the bending check's section and actions.
+  bool flessioneNelleFinestre_ = false;
   FiguraSezione* figura_ = nullptr;
   QScrollArea* scorrimento_ = nullptr;
   Generale::TastieraFinestra* tastiera_ = nullptr;

@@ -124,6 +124,7 @@ void FrmSismica::btnDominioMNsismica_Click() {
     const bool inferiore = Stato.PilastroCorrente.SezioneInferiore;
     const std::string titolo = inferiore ? "SEZIONE INFERIORE" : "SEZIONE SUPERIORE";
     const bool calcolato = main->btnDominioMNsub(titolo);
+    flessioneNelleFinestre_ = calcolato;
     DominioMxMy* dominio = FinestreRisultati::DominioMxMyAperto();
     const std::string rapporto =
         calcolato && dominio ? dominio->Controllo("txtRapporto").Text() : std::string();
@@ -206,6 +207,10 @@ void FrmSismica::SvuotaVerificheSuperate() {
       casella.SetText("");
       casella.SetForeColor(platform::QBColor(0));
     }
+  // Nor the result windows the bending check filled: the main window learns
+  // of this window's inputs only at the next check.
+  if (flessioneNelleFinestre_) FinestreRisultati::SvuotaAperte();
+  flessioneNelleFinestre_ = false;
   // Nor the verdict in the list, nor the compressed zone and neutral axis in
   // the picture: the section drawn as on any other change.
   if (!verificheMostrate_) return;

@@ -10,6 +10,7 @@
 
 #include "FinestraProgetto.h"
 #include "app/FrmAiuto.h"
+#include "app/Material.h"
 #include "app/frmUnits.h"
 #include "drawing/MsFlex.h"
 #include "platform/FileDialogScriptato.h"
@@ -282,10 +283,21 @@ TEST_F(FinestraProgetto, DesignCodeMenuSizesTheBending) {
   EXPECT_NEAR(p->Modello().BaseSezione, b * 16 / 15, 1e-3 * b);
   f.main->findChild<QAction*>("NormativaItem_2")->trigger();
   EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text(), ProgettoSoloNtcDm96);
+  // The materials window's menu too; its Annulla takes the code back.
+  Material& materiali = Material::Mostra();
+  materiali.findChild<QAction*>("NormativaItem_1")->trigger();
+  EXPECT_NE(p->Form().Controllo("txtOsservazioni").Text(), ProgettoSoloNtcDm96);
+  materiali.F_esci_Click(1);
+  EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text(), ProgettoSoloNtcDm96);
 }
 
-// A project read brings its own design options: the design of those before goes.
+// A project read or begun brings its own design options: the design of those before goes.
 TEST_F(FinestraProgetto, AProjectReadClosesTheDesignOfTheOptionsBefore) {
+  f.ambiente.box.Accoda(platform::Risposta::No);  // the section typed is not saved
+  f.main->findChild<QAction*>("MnuFileItem_0")->trigger();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(p = ProgettoSezione::Aperta(), nullptr);
+  f.main->findChild<QAction*>("mnu_Progetto")->trigger();
   f.ambiente.CopiaFixture("progetto-7.6.slu", "letto.slu");
   auto dialogo = std::make_unique<platform::FileDialogScriptato>();
   dialogo->Accoda(f.ambiente.Percorso("letto.slu"));

@@ -127,6 +127,9 @@ TEST_F(ProgettoTaglio, NtcStrutsFailNameTheFreeDimension) {
     modello_.Osservazioni.clear();
     modello_.ProgettaTaglio();
     EXPECT_EQ(modello_.Osservazioni, testi[fissa - 1] + " la verifica a taglio.");
+    // Nor does the steel weight count them: 1000 mm2 of bars weigh 7.85 kg/m
+    // over 0.15 m2.
+    EXPECT_NEAR(modello_.IncidenzaAcciaio(1000, 0), 7.85 / 0.15, 1e-3);
     EXPECT_TRUE(modello_.RisultatiTesti().LabelStaffeCalc.ends_with(" non valide"));
   }
 }

@@ -154,6 +154,12 @@ TEST_F(VerificheSismica, ResultsOfOtherInputsAreEmptied) {
   // Checked again on the same inputs, the results stay.
   Clic("cmdControlloPil_0");
   EXPECT_EQ(T("txtVu", 0), " 212,4");
+  EXPECT_NE(Rapporto(), "");
+  Scrivi("F_N", "700");
+  vuote("NEd");
+  EXPECT_EQ(Rapporto(), "");  // nor the Mx-My window of NEd 680
+
+  verifiche();
   Scrivi("F_MInfsd_0", "160");
   vuote("moment");
 
