@@ -115,9 +115,14 @@ void ModelloProgetto::AutoDiametriSetta(bool automatici) {
 }
 
 bool ModelloProgetto::LeggiDati() {
-  // A value refused has said why in its own box; any other refusal is told here.
+  // A value refused has said why in its own box; any other refusal, a box
+  // that holds no number among them, is told here.
   platform::ContaMessaggi detti;
-  if (LeggiValori()) return true;
+  try {
+    const Generale::RifiutaNumeriNonValidi rifiuta;
+    if (LeggiValori()) return true;
+  } catch (const Generale::NumeroNonValido&) {
+  }
   if (detti.Mostrati == 0)
     platform::MsgBox("Dati errati !", platform::Pulsanti::Ok, platform::Icona::Critica);
   return false;

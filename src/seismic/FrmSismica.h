@@ -71,6 +71,9 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void RecuperaPassoStaffePilastri(bool inferiore);
   void CopiaSezionePilastroRettangolare();
   void CopiaSezionePilastroCircolare();
+  // The column's boxes stored; false, the data error told, while one holds
+  // no number.
+  bool PilastroMemorizzato();
 
   void OpTipoPilastro_Click(int Index);
   void CmdSezionePil_Click(int Index);

@@ -53,8 +53,11 @@ class OsservaGriglia : public QObject {
   std::function<void()> misura_;
 };
 
+// A number typed in a cell as the window writes it; a text that is no number
+// stays as typed, for the reading of the row to refuse.
 std::string Numero(const std::string& testo) {
-  return Formattazione::TestoNumero(Generale::ValNumero(testo));
+  const std::optional<double> valore = Generale::NumeroCasella(testo);
+  return valore ? Formattazione::TestoNumero(*valore) : testo;
 }
 
 // Columns share the grid's width, the first one half as wide; the current
@@ -261,6 +264,7 @@ bool FrmSismica::StaffaAggiungi(int Index) {
     p.StaffaEsterna(staffa);
   else
     p.StaffaInterna(staffa);
+  const Generale::RifiutaNumeriNonValidi rifiuta;
   staffa(ColonnaDiametro) = static_cast<float>(Generale::ValNumero(diametro));
   return StaffaMemorizza(RigaAggiungi(FlexGridS(), staffa));
 }
