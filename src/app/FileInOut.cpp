@@ -67,6 +67,11 @@ bool VersioneMinore(const std::string& versione, const std::string& minima) {
   return std::lexicographical_compare(a->begin(), a->end(), b->begin(), b->end());
 }
 
+bool SenzaVersione(const std::string& versione) {
+  const auto parti = PartiVersione(versione);
+  return parti && std::all_of(parti->begin(), parti->end(), [](long n) { return n == 0; });
+}
+
 bool VersioneLeggibile(const std::string& versione) {
   return PartiVersione(versione) && !VersioneMinore(VersioneFileCorrente, versione);
 }
@@ -141,6 +146,12 @@ void RecordVersione(const std::string& modo, FileDati& file, std::string& titolo
   }
   FileInOutStringColl(modo, file, testi);
   const std::string versione = testi.size() > 1 ? testi[1] : "0";
+  // No version number ("-1", "") is a damaged file, not a later one.
+  if (!PartiVersione(versione)) {
+    file.Interrompi();
+    platform::MsgBox(TestoLetturaIncompleta(file));
+    throw ErroreFile(ErroreRecordIncompleto, "Versione del file non valida: " + versione);
+  }
   if (!VersioneLeggibile(versione)) {
     file.Interrompi();
     platform::MsgBox("Il file è stato scritto da una versione del programma più recente (" +

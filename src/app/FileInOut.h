@@ -33,6 +33,8 @@ inline constexpr const char* VersioneFileCorrente = "7.8";
 // "10.0", and "0" (a file without a version) before all of them. A text that
 // is not numbers and dots compares as text.
 bool VersioneMinore(const std::string& versione, const std::string& minima);
+// A version whose numbers are all 0 ("0", "0.0"): a file written without one.
+bool SenzaVersione(const std::string& versione);
 // Numbers and dots, and not later than VersioneFileCorrente.
 bool VersioneLeggibile(const std::string& versione);
 
@@ -144,9 +146,9 @@ void FileInOutMat(const std::string& modo, FileDati& file, Matrice<T>& matrice) 
 void FileInOutStringColl(const std::string& modo, FileDati& file, std::vector<std::string>& testi);
 
 // First line of a file: title and version. A line with the title alone gives
-// the version "0". A version that is not readable (later than this
-// program's, or no version number) is refused: a box, the file closed,
-// ErroreRecordIncompleto.
+// the version "0". A version that is not readable is refused: the file
+// closed, ErroreRecordIncompleto, after the box of a damaged file when it is
+// no version number, or of a later program when it is later than this one's.
 void RecordVersione(const std::string& modo, FileDati& file, std::string& titolo,
                     std::string& versioneLetta, const std::string& versioneDaScrivere);
 

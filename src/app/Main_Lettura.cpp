@@ -1,12 +1,14 @@
 // The main window read into the program state and the current section: the
 // window's units converted to mm, N and Nmm, the outline built and checked.
 #include <QRadioButton>
+#include <cmath>
 
 #include "analysis/Correnti.h"
 #include "app/Generale.h"
 #include "app/Main.h"
 #include "drawing/Grafica_Estremi.h"
 #include "drawing/MsFlex.h"
+#include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 
@@ -91,7 +93,15 @@ bool Main::LeggeFinestra(bool mostraMessaggio) {
   Controllo("FraFi").SetVisible(false);
   Stato.TitoloSezione = Controllo("txtTitolo").Text();
   Stato.NumeroRettangoli = Conteggio(Controllo("F_nMaxRettangolini", 0).Text());
-  Stato.NumeroVerticiCerchio = Conteggio(Controllo("F_Vertici").Text());
+  // Too many sides are out of range, and kept out of the state; too few have
+  // their own message.
+  const double lati = std::nearbyint(Generale::ValNumero(Controllo("F_Vertici").Text()));
+  if (lati > Intervalli::Di(Intervalli::Grandezza::VerticiCerchio).massimo) {
+    platform::MsgBox(Intervalli::FuoriIntervallo(Intervalli::Grandezza::VerticiCerchio, lati),
+                     platform::Pulsanti::Ok, platform::Icona::Esclamazione);
+    return false;
+  }
+  Stato.NumeroVerticiCerchio = Conteggio(lati);
   if (Stato.NumeroVerticiCerchio < 3) {
     platform::MsgBox("Il numero di vertici deve essere >= 3", platform::Pulsanti::Ok,
                      platform::Icona::Esclamazione);

@@ -200,7 +200,7 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, P
 
   // A file without a version ends here; one that goes on has the records of
   // "5.0", and cut among them it is refused as any file cut short.
-  if (lettura && versione == "0" && !file.Esaurito()) versione = "5.0";
+  if (lettura && Generale::SenzaVersione(versione) && !file.Esaurito()) versione = "5.0";
   cond("5.0", Stato.TipoVerifica);
   cond("5.0", Stato.GammaAzioni);
   cond("5.0", Stato.AngoloFlessione);

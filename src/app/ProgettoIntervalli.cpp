@@ -1,5 +1,6 @@
 // The values of a project read out of their ranges: outline, steel, actions
-// and lengths, each back to 0 and named in the box of the values replaced.
+// and lengths, each back to 0 (the circle's vertices to 52) and named in the
+// box of the values replaced.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -93,6 +94,7 @@ std::string SostituisceValoriFuoriIntervallo(DatiFinestra& dati) {
   Sostituisce(elenco, G::LunghezzaLibera, c[2], 0, "Il diametro delle barre");
   Sostituisce(elenco, G::LunghezzaLibera, c[3], 0, "La distanza delle barre dal bordo");
   Sostituisce(elenco, G::LunghezzaLibera, c[4], 0, "Il raggio interno");
+  Sostituisce(elenco, G::VerticiCerchio, Stato.NumeroVerticiCerchio, 52, "Il numero di vertici");
   Righe(elenco, Stato.MatriceBarre, dati.nBarreForm, ColonneAcciaio(false), "della barra");
   Righe(elenco, Stato.MatriceCavi, dati.nCaviForm, ColonneAcciaio(true), "del cavo");
   for (size_t k = 0; k < 2; ++k) {

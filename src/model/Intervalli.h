@@ -35,6 +35,7 @@ enum class Grandezza {
   Forza,
   Momento,
   Angolo,
+  VerticiCerchio,
   DuttilitaCurvatura,
   FattoreStruttura,
   Periodo,

@@ -218,6 +218,10 @@ TEST_F(ProgettoFileTest, FileFinitoPrimaDellaFineDelSuoFormatoRifiutato) {
   EXPECT_FALSE(Leggi("senza-corto.slu", dati));
   EXPECT_EQ(ambiente.box.Testi().back(), "Lettura incompleta del file\r\n" + ambiente.Percorso("senza-corto.slu"));
   EXPECT_FLOAT_EQ(Stato.GammaAzioni, 1.3f);
+  // A version of 0.0 is none: cut after record 23, it is refused as well.
+  const std::string zero = "\"T\",\"0.0\"" + senza.substr(senza.find("\r\n"));
+  ambiente.Scrivi("zero.slu", zero.substr(0, zero.find("\r\n52\r\n0\r\n") + 9));
+  EXPECT_FALSE(Leggi("zero.slu", dati));
 }
 
 // Factors out of their ranges take their defaults, as in the settings file,
@@ -279,6 +283,7 @@ TEST_F(ProgettoFileTest, OgniCostanteFuoriDalSuoIntervalloSostituitaEDetta) {
       {"16.53,", "0.39,", "fcd = 0.39 N/mm²: sostituito con 14.167 N/mm²"},
       {"139,0,-300,1200", "139,0,1E+30,1200", "y del cavo 2 = 1E+30 mm: sostituito con 0 mm"},
       {"400,12,16,50", "-400,12,16,50", "Il raggio = -400 mm: sostituito con 0 mm"},
+      {"\r\n72\r\n", "\r\n2000000000\r\n", "Il numero di vertici = 2000000000: sostituito con 52"},
       {"60,30", "1E+20,30", "Mx = 1E+20 kNm: sostituito con 0 kNm"},
       {"\r\n0\r\n\"B450C\"", "\r\n-15000\r\n\"B450C\"", "L0 = -15000 mm: sostituito con 0 mm"},
       {"\r\n0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n", "\r\n-300,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n",
@@ -345,8 +350,8 @@ TEST_F(ProgettoFileTest, FileRovinatoLasciaIlProgettoPrecedente) {
   const VariabiliPubbliche::StatoProgramma prima = Stato;
   // Cut inside the moments of record 9, after record 14 (a point of
   // application 0 at 0, 0), inside the acting points with a count of 2;
-  // then empty, a title cut inside its quotes, a version without quotes and
-  // a few damaged or foreign files.
+  // then empty, a title cut inside its quotes, a version without quotes or
+  // no number, a few damaged or foreign files: all damaged but the last, later.
   const std::size_t n9 = intero.find("\r\n120.25");
   const std::size_t n14 = intero.find("\r\n0,0,0\r\n") + 9;
   const std::size_t azioni = intero.find("\r\n0,0\r\n") + 2;
@@ -359,7 +364,7 @@ TEST_F(ProgettoFileTest, FileRovinatoLasciaIlProgettoPrecedente) {
                               "\"T\",7.8\r\n0\r\n",
                               std::string("\x00\x01\xff\xfe\r\n\x7f", 7),
                               "\"T\",\"7.8\"\r\n9\r\n", "\"T\",\"7.8\"\r\n0\r\n-5\r\n",
-                              "\"T\",\"9.9\"\r\n"};
+                              "\"T\",\"-1\"\r\n0\r\n", "\"T\",\"9.9\"\r\n"};
   for (const std::string& contenuto : casi) {
     SCOPED_TRACE(contenuto.substr(0, 40));
     ambiente.Scrivi("r.slu", contenuto);
@@ -369,6 +374,7 @@ TEST_F(ProgettoFileTest, FileRovinatoLasciaIlProgettoPrecedente) {
     // One box, naming the file.
     ASSERT_EQ(ambiente.box.Testi().size(), 1u);
     EXPECT_NE(ambiente.box.Testi()[0].find("\r\n" + ambiente.Percorso("r.slu")), std::string::npos);
+    if (&contenuto != std::end(casi) - 1) EXPECT_EQ(ambiente.box.Testi()[0].rfind("Lettura incompleta", 0), 0u);
     EXPECT_EQ(letti, dati);
     EXPECT_EQ(Stato.TitoloSezione, prima.TitoloSezione);
     EXPECT_EQ(Stato.MatriceFigure, prima.MatriceFigure);
