@@ -46,7 +46,9 @@ void ModelloProgetto::ProgettaSLUini() {
 void ModelloProgetto::EpsSLegge() {
   const double epsYd = EpsYd();
   // The strain a design had to take is shown, not asked: the request stays.
+  // A request that is no number stops the design: NumeroNonValido.
   const std::string testo = finestra_.Controllo("txtEpsS").Text();
+  const Generale::RifiutaNumeriNonValidi rifiuta;
   if (testo != epsSMostrata_)
     Stato.EpsSProgetto = static_cast<float>(Generale::ValNumero(testo) * epsYd);
   if (Stato.EpsSProgetto <= 0) {
