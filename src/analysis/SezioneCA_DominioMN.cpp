@@ -1,8 +1,8 @@
 // The M-N interaction domain: the strain plane swept through every failure
 // configuration the limit strains allow, first on the reacting section of the
 // last ultimate run, then on the same section turned by 180 degrees; the
-// second half comes back in reverse with its moment negated, which closes the
-// curve.
+// second half comes back in reverse with its moment negated and its top and
+// bottom strains exchanged, which closes the curve.
 #include <cstddef>
 
 #include "analysis/SezioneCA.h"
@@ -50,8 +50,9 @@ bool SezioneCA::CalcolaDominioMN(short& nP, Finestre::FinestraDominioMN& finestr
     PuntiDominioMN secondi;
     secondi.Riserva(PuntiMezzoDominio(nP));
     CalcolaDominioMN1(nP, secondi);
+    // The turned section's top fibre is the bottom one of the verification's frame.
     for (std::size_t i = secondi.Conta(); i-- > 0;)
-      punti.Aggiungi(-secondi.M[i], secondi.N[i], secondi.EpsSup[i], secondi.EpsInf[i]);
+      punti.Aggiungi(-secondi.M[i], secondi.N[i], secondi.EpsInf[i], secondi.EpsSup[i]);
   }
   // Back to the frame of the verification, with its strips and depths.
   GiraSezioneReagenteSlu();

@@ -88,6 +88,11 @@ void SvuotaColonnaModello() {
   if (momCurv[0]) momCurv[0]->Svuota();
 }
 
+void SeguonoMain() {
+  for (MomCurv* finestra : momCurv)
+    if (finestra) finestra->IngressiDaMain();
+}
+
 DominioMN& MostraDominioMN(const std::string& titolo) {
   DominioMN& finestra = Istanza(dominioMN, nullptr);
   finestra.Riempita();
@@ -122,9 +127,7 @@ DominioMxMy& MostraDominioMxMy(const std::string& titolo, const std::function<vo
 MomCurv& MostraMomentoCurvatura(bool solo) {
   MomCurv& finestra = Istanza(momCurv[solo ? 1 : 0], solo, nullptr);
   MostraInAlto(finestra, 800);
-  finestra.F_N().setText(QString::fromStdString(TestoMain("F_N", 0)));
-  finestra.F_L0().setText(QString::fromStdString(TestoMain("F_L0")));
-  finestra.Controllo("lbl_L0", 2).SetCaption(VariabiliPubbliche::Stato.UnitaLunghezza);
+  finestra.IngressiDaMain();
   finestra.Calcola();
   return finestra;
 }

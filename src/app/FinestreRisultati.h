@@ -29,6 +29,9 @@ FrmCarSez* FrmCarSezAperto();
 void SvuotaAperte();
 // The model column emptied: the free length changed.
 void SvuotaColonnaModello();
+// The moment-curvature windows' force, free length and its unit as the main
+// window shows them: their "Ricalcola" writes back no value gone from it.
+void SeguonoMain();
 
 // The M-N domain of the last ultimate run, density 1, with the title.
 DominioMN& MostraDominioMN(const std::string& titolo);

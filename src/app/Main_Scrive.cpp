@@ -108,6 +108,8 @@ void Main::FormScriveDati() {
   Controllo("chkPrecompresso").SetValue(Stato.Precompresso ? 1 : 0);
   RisultatiControlli(false);
   FinestreRisultati::SvuotaAperte();
+  // A unit changed with the length alike ("0") relabels it all the same.
+  FinestreRisultati::SeguonoMain();
 }
 
 void Main::ScriveFigure() {

@@ -17,6 +17,7 @@
 #include "app/Messaggi.h"
 #include "drawing/NumeroCella.h"
 #include "model/GeneraleTesto.h"
+#include "model/VariabiliPubbliche.h"
 #include "platform/Twips.h"
 
 namespace {
@@ -164,13 +165,23 @@ void MomCurv::Calcola() {
   if (LeggePunti(n)) Esegui(n);
 }
 
+void MomCurv::IngressiDaMain() {
+  platform::Form* main = Finestre::Aperte.Main;
+  if (!main) return;
+  fN_->setText(QString::fromStdString(main->Controllo("F_N", 0).Text()));
+  fL0_->setText(QString::fromStdString(main->Controllo("F_L0").Text()));
+  Controllo("lbl_L0", 2).SetCaption(VariabiliPubbliche::Stato.UnitaLunghezza);
+}
+
 void MomCurv::btnCalcolaMN_Click() {
   short n = 0;
   if (!LeggePunti(n)) return;
   // A changed force empties this window too: a run that fails leaves nothing.
+  // Both read first: the main window's new force comes back into these boxes.
   if (platform::Form* main = Finestre::Aperte.Main) {
-    main->Controllo("F_N", 0).SetText(fN_->text().toStdString());
-    main->Controllo("F_L0").SetText(fL0_->text().toStdString());
+    const std::string forza = fN_->text().toStdString(), lunghezza = fL0_->text().toStdString();
+    main->Controllo("F_N", 0).SetText(forza);
+    main->Controllo("F_L0").SetText(lunghezza);
   }
   Esegui(n);
   txtDataPoint().hide();

@@ -25,6 +25,8 @@ class MomCurv : public FinestraGrafico, public Finestre::FinestraMomentoCurvatur
   platform::Chart& Graph1() override { return Grafico().Grafico(); }
   platform::FlexGrid& Grid1() override { return Griglia().Griglia(); }
 
+  // F_N, F_L0 and the unit of F_L0 as the main window shows them now.
+  void IngressiDaMain();
   // The engine's run with the points of F_nDivisioniMN; a count that is not
   // a whole positive number gives the data-error box and runs nothing.
   void Calcola();

@@ -84,6 +84,9 @@ TEST_F(DominioMN, SteelRangeNotSplitBelowFiveTimesTheYieldStrain) {
 TEST_F(DominioMN, SluMinusShowsTheDomainTheOtherWayRound) {
   SezioneT();
   ASSERT_TRUE(Dominio(1));
+  // Row 32 by hand: the turned sweep's web edge at eps_cu, its bars (d = 550) at -eps_su;
+  // the top edge 600 above at 3.5 - 600 (3.5 + 67.5) / 550 = -74.0 per mille.
+  EXPECT_EQ(finestra_.griglia.TextMatrix(32, 3) + finestra_.griglia.TextMatrix(32, 4), "-74.0 3.5");
   std::vector<std::pair<double, double>> positivo;
   for (int i = 1; i <= Righe(); ++i) positivo.push_back(Punto(i));
   // Unsymmetric: the turned half is no mirror of the first.

@@ -243,6 +243,7 @@ TEST_F(FinestraDominioMN, ValoriPrintsEveryRowWithTheHeadersOnEachPage) {
         celle << QRegularExpression::escape(QString::fromStdString(g.TextMatrix(r, c)).trimmed());
       EXPECT_TRUE(testo.contains(QRegularExpression("(^|\n)\\s*" + celle.join("\\s+") + "\\s*\n")))
           << r << "\n" << testo.toStdString();
+      EXPECT_EQ(g.TextMatrix(g.Rows() - r, 3), g.TextMatrix(r, 4)) << r;  // symmetric: edges exchanged
     }
     EXPECT_EQ(carta.Pagine() > 1, densita == 4);
     EXPECT_EQ(testo.count("eps.Cls.Sup [*1000]"), carta.Pagine());

@@ -332,6 +332,11 @@ TEST(VerificaMain, TheResultButtonsOpenTheirWindowsOnTheTypedSection) {
   ASSERT_NE(mc, nullptr);
   EXPECT_TRUE(mc->isVisible());
   EXPECT_EQ(Generale::ValNumero(mc->F_N().text().toStdString()), 100);
+  // Its boxes follow the main window's, a new unit too.
+  Stato.UnitaLunghezza = "mm";
+  f.main->FormScriveDati();
+  f.C("F_N", 0).SetText("90");
+  EXPECT_EQ(mc->F_N().text() + mc->Controllo("lbl_L0", 2).Caption().c_str(), "90mm");
   delete mn;
   delete mc;
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QtCharts/QLegendMarker>
 
 #include "FinestreQt.h"
 #include "app/FinestreRisultati.h"
@@ -86,6 +87,9 @@ TEST_F(FinestraMomCurv, TheModelColumnWindowShowsTheCaseRunnersValues) {
   EXPECT_NEAR(NumeroCella::Valore(w.Controllo("lblMuFi").Caption()), 2.44, 0.001);
   StessaCurva(w);
   EXPECT_EQ(w.Controllo("lbl_L0", 2).Caption(), "cm");
+  QApplication::processEvents();  // the legend as drawn: no entry without a name
+  for (QAbstractSeries* s : w.Grafico().chart()->series())
+    EXPECT_EQ(w.Grafico().chart()->legend()->markers(s)[0]->isVisible(), !s->name().isEmpty());
   w.cmdDuttil_Click();
   Fotografa(w, "MomCurv");
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

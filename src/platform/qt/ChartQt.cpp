@@ -264,8 +264,9 @@ void ChartQt::Ricostruisci() {
     if (const QString nome = QString::fromStdString(stile.LegendText); linea.name() != nome)
       linea.setName(nome);
     const QList<QLegendMarker*> voci = c.legend()->markers(&linea);
-    for (QLegendMarker* voce : voci)
-      if (voce->isVisible() == stile.LegendText.empty()) voce->setVisible(!stile.LegendText.empty());
+    // Set every time: an entry of a legend not yet in sight reads hidden, and
+    // would come into sight with it.
+    for (QLegendMarker* voce : voci) voce->setVisible(!stile.LegendText.empty());
 
     const int stileMarcatore =
         stile.SeriesMarker.Auto ? StileAutomatico(k) : stile.DataPoint.Marker.Style;
