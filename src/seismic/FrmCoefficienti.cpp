@@ -205,6 +205,8 @@ int FrmCoefficienti::PaginaMostrata() const {
 
 void FrmCoefficienti::Form_Load() {
   caricamento_ = true;
+  // The boxes of the page show the state's numbers again.
+  Stato.CoefficientiIlleggibili = false;
   Setta();
   frmCoefAggiorna();
   if (Pagina == 0) {
@@ -315,7 +317,7 @@ void FrmCoefficienti::Memorizza() {
     numero("txtCoeffC", 0, Stato.RapportoMomentiInf);
     numero("txtCoeffC", 1, Stato.RapportoMomentiSup);
   }
-  Stato.CoefficientiIlleggibili[static_cast<std::size_t>(Pagina)] = !letti;
+  Stato.CoefficientiIlleggibili = !letti;
 }
 
 void FrmCoefficienti::CalcolaMuFi() {
@@ -390,7 +392,7 @@ void FrmCoefficienti::AggiornaAvvisi() {
 void FrmCoefficienti::closeEvent(QCloseEvent* evento) {
   Memorizza();
   // Gone with the window: what stays is the last number each box held.
-  Stato.CoefficientiIlleggibili = {};
+  Stato.CoefficientiIlleggibili = false;
   if (Istanza == this) Istanza = nullptr;
   evento->accept();
 }

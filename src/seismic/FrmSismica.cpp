@@ -425,9 +425,14 @@ bool FrmSismica::PilastroMemorizzato() {
     Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
     return true;
   } catch (const Generale::NumeroNonValido&) {
-    Messaggi::MessaggioErroreDati();
+    DatiNonLetti();
     return false;
   }
+}
+
+void FrmSismica::DatiNonLetti() {
+  SvuotaRisultati();
+  Messaggi::MessaggioErroreDati();
 }
 
 void FrmSismica::StaffeControlliSetta(bool abilita) {

@@ -74,6 +74,9 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   // The column's boxes stored; false, the data error told, while one holds
   // no number.
   bool PilastroMemorizzato();
+  // A command that could not read its data: no result of earlier inputs
+  // stays, and the data error is told.
+  void DatiNonLetti();
 
   void OpTipoPilastro_Click(int Index);
   void CmdSezionePil_Click(int Index);

@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/Messaggi.h"
 #include "drawing/MsFlex.h"
 #include "model/Formato.h"
 #include "model/GeneraleTesto.h"
@@ -168,7 +167,7 @@ void FrmSismica::StaffePilDef_Click() {
     ControllaPrescrizioni();
     Controllo("lblErroreSt").SetVisible(false);
   } catch (const std::exception&) {
-    Messaggi::MessaggioErroreDati();
+    DatiNonLetti();
   }
 }
 
@@ -195,7 +194,7 @@ void FrmSismica::cmdStaffe_Click(int Index) {
       default: break;
     }
   } catch (const std::exception&) {
-    Messaggi::MessaggioErroreDati();
+    DatiNonLetti();
   }
 }
 
@@ -374,6 +373,6 @@ void FrmSismica::TxtEdit_KeyDown(int& KeyCode, int Shift) {
       }
     }
   } catch (const std::exception&) {
-    Messaggi::MessaggioErroreDati();
+    DatiNonLetti();
   }
 }

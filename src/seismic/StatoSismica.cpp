@@ -29,8 +29,7 @@ void ValoriDefault() {
 }
 
 std::string CoefficientiNonValidi() {
-  for (const bool illeggibile : Stato.CoefficientiIlleggibili)
-    if (illeggibile) return Messaggi::ErroreDati;
+  if (Stato.CoefficientiIlleggibili) return Messaggi::ErroreDati;
   if (VariabiliPubbliche::Stato.NormativaSismica != 1) return "";
   using Intervalli::FuoriIntervallo;
   using G = Intervalli::Grandezza;
