@@ -117,8 +117,8 @@ class ProgettoSezione : public QMainWindow {
   // The result boxes show these texts; empty ones leave no result on show
   // and nothing to list, draw or copy.
   void RisultatiMostra(const TestiRisultati& testi);
-  // No design on show: no results, no x/d and no delta, no drawing of the
-  // beam, nothing to list or copy.
+  // No design on show: no results, x/d, delta, remarks or combinations, no
+  // drawing of the beam, nothing to list or copy.
   void RisultatiSvuota();
   // A run that gave no design: the same, with the strain asked in txtEpsS.
   void NessunProgetto();

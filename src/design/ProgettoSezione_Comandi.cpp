@@ -294,6 +294,9 @@ void ProgettoSezione::RisultatiScrive() {
 void ProgettoSezione::RisultatiSvuota() {
   RisultatiMostra({});
   for (int i = 0; i < 2; ++i) Scrivi("txtxSud", i, "");
+  // The remarks and the bar combinations were the design's too.
+  Scrivi("txtOsservazioni", platform::SenzaIndice, "");
+  form_.Controllo("FrameBarre").SetVisible(false);
   if (FrmPltSezione* disegno = DisegnoAperto()) disegno->close();
 }
 

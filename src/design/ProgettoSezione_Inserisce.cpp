@@ -4,6 +4,7 @@
 #include "analysis/TestoSingolo.h"
 #include "app/Main.h"
 #include "design/ProgettoSezione.h"
+#include "model/Formato.h"
 #include "model/GeneraleTesto.h"
 #include "model/VariabiliPubbliche.h"
 
@@ -41,8 +42,10 @@ void ProgettoSezione::cmdInsDati_Click(int Index) {
   barre(1, 2) = Cifre(m.AltezzaArrotondata) - d;
 
   main->ScriveFigure();
-  for (int i = 0; i < 2; ++i)
-    main->Controllo("F_Mxsd", i).SetText(form_.Controllo("F_Mxsd", i).Text());
+  // The moments designed, written as the main window writes its own.
+  for (std::size_t i = 0; i < 2; ++i)
+    main->Controllo("F_Mxsd", static_cast<int>(i))
+        .SetText(Formattazione::TestoNumero(Stato.OpzioniAzioniProgetto[i] * m.AzioneMx[i] / 1e6));
   main->Controllo("txtRigheGriglia", 1).SetText("2");
   main->ScriveBarreSub(2);
   const int tipo = Stato.TipoVerificaProgetto == 1 ? 1 : m.SegnoMomento == 1 ? 0 : 2;
