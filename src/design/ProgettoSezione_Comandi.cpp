@@ -244,7 +244,7 @@ void ProgettoSezione::RicalcolaUnaVolta() {
   trattenuto_ = false;
   modello_.Osservazioni.clear();
   Scrivi("txtOsservazioni", platform::SenzaIndice, "");
-  form_.Controllo("FrameBarre").SetVisible(false);
+  cmdNasondiBarre_Click();
   RicalcoloInCorso = true;
   bool progettata = false;
   // Existing structures have no design rules here: no design to show.
@@ -257,10 +257,7 @@ void ProgettoSezione::RicalcolaUnaVolta() {
     try {
       progettata = modello_.Progetta();
       trattenuto_ = trattenuti && trattenuti->Trattenuti() > 0;
-      if (progettata && !trattenuto_) {
-        RisultatiScrive();
-        DisegnoSegue();
-      }
+      if (progettata && !trattenuto_) RisultatiScrive();
     } catch (const std::exception&) {
       progettata = false;
       platform::MsgBox("Errore nel modulo Progetto Sezione Rettangolare", platform::Pulsanti::Ok,
@@ -289,6 +286,7 @@ void ProgettoSezione::RisultatiScrive() {
   RisultatiMostra(t);
   Scrivi("txtOsservazioni", platform::SenzaIndice, t.txtOsservazioni);
   modello_.DeformazioneProgettoMostra();
+  DisegnoSegue();
 }
 
 void ProgettoSezione::RisultatiSvuota() {
@@ -296,7 +294,7 @@ void ProgettoSezione::RisultatiSvuota() {
   for (int i = 0; i < 2; ++i) Scrivi("txtxSud", i, "");
   // The remarks and the bar combinations were the design's too.
   Scrivi("txtOsservazioni", platform::SenzaIndice, "");
-  form_.Controllo("FrameBarre").SetVisible(false);
+  cmdNasondiBarre_Click();
   if (FrmPltSezione* disegno = DisegnoAperto()) disegno->close();
 }
 

@@ -138,6 +138,8 @@ TEST_F(FinestraProgetto, AnotherCombinationChosenFromTheListBecomesTheBars) {
   griglia->Click();  // the cell the user clicked
   Clic("cmdSeleziona");
   EXPECT_EQ(p->Form().Controllo("txtAs", 0).Text(), MsFlex::LeggeCella(2, 1, g));
+  QTest::keyClicks(Casella("F_Mxsd", 0), "0");  // the list goes, the remarks are back
+  EXPECT_TRUE(p->findChild<QWidget*>("FrameOsservazioni")->isVisible());
   Clic("cmdNasondiBarre");
   EXPECT_FALSE(griglia->isVisible());
 }
