@@ -26,12 +26,11 @@ void ProgettoSezione::cmdInsDati_Click(int Index) {
   // "Effettivi": the rounded section with the bars chosen; "Minimi": the
   // section and areas as designed.
   const bool effettivi = Index == 0;
-  const double h = Cifre(effettivi ? m.AltezzaArrotondata : m.AltezzaSezione);
   const double d = Cifre(m.AltezzaUtileArrotondata);
   Matrice<double>& figura = Stato.MatriceFigure;
   if (!figura.Dimensionata() || figura.Ub1() < 1 || figura.Ub2() < 2) figura.ReDim(1, 1, 1, 2);
   figura(1, 1) = Cifre(effettivi ? m.BaseArrotondata : m.BaseSezione);
-  figura(1, 2) = h;
+  figura(1, 2) = Cifre(effettivi ? m.AltezzaArrotondata : m.AltezzaSezione);
   const double tesa = static_cast<int>(effettivi ? m.AsTesaEffettiva : m.AsTesa);
   const double compressa = static_cast<int>(effettivi ? m.AsCompressaEffettiva : m.AsCompressa);
   Matrice<double>& barre = Stato.MatriceBarre;
