@@ -10,4 +10,5 @@ enum class EsitoCalcoloSlu {
   SenzaStrisce = 4,  // no strips to integrate the concrete over
   EquilibrioImpossibile = 5,  // no steel to balance the load (failure type -1)
   DatiNonValidi = 6,  // refused before the run: input without physical meaning
+  CaratteristicheFallite = 7,  // a section property could not be computed, as its box said
 };

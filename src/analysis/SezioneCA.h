@@ -180,9 +180,10 @@ class SezioneCA : private AcciaiSezione {
   // The verification of TipoVerifica, its results written into the window
   // (the allowable-stress ones into the main window).
   void CalcolaSezioneCA(platform::Form& finestra);
-  // Ultimate verification: the prestress step, then the run and its results.
-  void PressoFlessioneSlu(platform::Form& finestra);
-  void PressoFlessioneSluSub(platform::Form& finestra);
+  // Ultimate verification: the prestress step, then the run and its results,
+  // none when a property calculation failed after the count fallite.
+  void PressoFlessioneSlu(platform::Form& finestra, int fallite);
+  void PressoFlessioneSluSub(platform::Form& finestra, int fallite);
 
   // Allowable-stress method under the service set (element 1) of the actions,
   // with the tendons' prestress added to the load when prestressed. The

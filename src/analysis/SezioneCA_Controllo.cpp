@@ -48,6 +48,22 @@ std::string AcciaiFuori(const AcciaiSezione& a) {
   return "";
 }
 
+// The first of n bars or tendons, named nome, whose centre lies outside the
+// concrete or in a hole, by its row and coordinates.
+std::string FuoriDalCalcestruzzo(const Poligono& contorno, int n, const Vettore<float>& x,
+                                 const Vettore<float>& y, const std::string& nome) {
+  using Intervalli::TestoValore;
+  constexpr auto mostrate = Intervalli::Lunghezze::Mostrate;
+  for (int i = 1; i <= n; ++i)
+    if (!contorno.PuntoNelPoligono(x(i), y(i)))
+      return nome + " della riga " + std::to_string(i) + " (" +
+             TestoValore(Grandezza::Coordinata, x(i), "x", mostrate) + ", " +
+             TestoValore(Grandezza::Coordinata, y(i), "y", mostrate) +
+             ") è fuori dal calcestruzzo:\r\nil suo centro deve stare entro il contorno della "
+             "sezione, non in un foro.";
+  return "";
+}
+
 using Azioni = std::array<double, 2>;
 
 std::string AzioniFuori(const Azioni& n, const Azioni& mx, const Azioni& my) {
@@ -79,9 +95,14 @@ std::string SezioneCA::DatiNonValidi() const {
   if (Contorno->nVertici() < 3 || Contorno->AreaNulla(true))
     return "Il contorno della sezione non ha area.";
   motivo = AcciaiFuori(*this);
+  // Bars alone have no concrete to lie in.
+  const VariabiliPubbliche::StatoProgramma& stato = VariabiliPubbliche::Stato;
+  if (motivo.empty() && !stato.SoloBarre)
+    motivo = FuoriDalCalcestruzzo(*Contorno, nBarre, xBarre, yBarre, "La barra");
+  if (motivo.empty() && !stato.SoloBarre)
+    motivo = FuoriDalCalcestruzzo(*Contorno, nCavi, xCavi, yCavi, "Il cavo");
   if (motivo.empty()) motivo = AzioniFuori(SollecitazioneN, SollecitazioneMx, SollecitazioneMy);
   // The neutral axis of a biaxial ultimate run is turned by the angle given.
-  const VariabiliPubbliche::StatoProgramma& stato = VariabiliPubbliche::Stato;
   if (motivo.empty() && ultimo && stato.TipoFlessione != 0)
     motivo = Intervalli::FuoriIntervallo(Grandezza::Angolo, stato.AngoloFlessione);
   return motivo;

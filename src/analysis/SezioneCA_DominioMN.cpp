@@ -35,6 +35,7 @@ bool SezioneCA::CalcolaDominioMN(short& nP, Finestre::FinestraDominioMN& finestr
                                  const std::string& titolo) {
   platform::PulisciRegistriVettoriali();
   if (EsitoSlu != EsitoCalcoloSlu::Riuscito) return false;
+  const int fallite = Poligono::CaratteristicheFallite();
   if (nP < 1) nP = 1;
   SezioneCAreagente& slu = *SezioneReagenteSlu;
   if (slu.hUtile <= 0) {
@@ -60,6 +61,8 @@ bool SezioneCA::CalcolaDominioMN(short& nP, Finestre::FinestraDominioMN& finestr
     AvvisoSenzaAltezzaUtile();
     return false;
   }
+  // A property that could not be computed has said so in its box.
+  if (Poligono::CaratteristicheFallite() != fallite) return false;
   if (!punti.Finiti()) {
     platform::MsgBox("Dominio M-N non calcolabile: risultati non numerici", platform::Pulsanti::Ok,
                      platform::Icona::Critica);

@@ -33,6 +33,7 @@ bool SezioneCA::CalcolaDominioMxMy(short& n, Finestre::FinestraDominio& finestra
     EsitoSlu = EsitoCalcoloSlu::DatiNonValidi;
     return false;
   }
+  const int fallite = Poligono::CaratteristicheFallite();
   if (n < MinDivisioniMxMy) n = MinDivisioniMxMy;
   if (n > MaxDivisioniMxMy) {
     n = MaxDivisioniMxMy;
@@ -68,6 +69,8 @@ bool SezioneCA::CalcolaDominioMxMy(short& n, Finestre::FinestraDominio& finestra
     AvvisoDominioMxMyMancato();
     return false;
   }
+  // A property that could not be computed has said so in its box.
+  if (Poligono::CaratteristicheFallite() != fallite) return false;
   const float MxRd = static_cast<float>(MomentoUltimoX / 1000000);
   const float MyRd = static_cast<float>(MomentoUltimoY / 1000000);
   const float resistente = MxRd * MxRd + MyRd * MyRd;

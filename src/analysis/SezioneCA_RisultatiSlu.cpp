@@ -32,6 +32,8 @@ std::string TestoFallimento(EsitoCalcoloSlu esito) {
       return "nessun rettangolino !";
     case EsitoCalcoloSlu::DatiNonValidi:
       return "dati non validi !";
+    case EsitoCalcoloSlu::CaratteristicheFallite:
+      return "caratteristiche non calcolabili !";
     default:
       return "equilibrio non trovato !";
   }

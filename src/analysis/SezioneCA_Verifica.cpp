@@ -24,15 +24,19 @@ void SezioneCA::CalcolaSezioneCA(platform::Form& finestra) {
     }
     return;
   }
+  // A property of the section that could not be computed has said so in its
+  // box: the run gives no result.
+  const int fallite = Poligono::CaratteristicheFallite();
   if (Stato.TipoVerifica != 1) {
-    PressoFlessioneSlu(finestra);
+    PressoFlessioneSlu(finestra, fallite);
     return;
   }
   PressoFlessioneMetodoN();
+  if (Poligono::CaratteristicheFallite() != fallite) EsitoMetodoN = EsitoCalcoloMetodoN::Errore;
   RisultatiMetodoN();
 }
 
-void SezioneCA::PressoFlessioneSlu(platform::Form& finestra) {
+void SezioneCA::PressoFlessioneSlu(platform::Form& finestra, int fallite) {
   if (Stato.Precompresso) {
     platform::Form* main = Finestre::Aperte.Main;
     if (main && main->Controllo("chkDecomp").Value() == 1)
@@ -40,13 +44,14 @@ void SezioneCA::PressoFlessioneSlu(platform::Form& finestra) {
     else
       PressoFlessioneSluPrecompresso();
   }
-  PressoFlessioneSluSub(finestra);
+  PressoFlessioneSluSub(finestra, fallite);
 }
 
-void SezioneCA::PressoFlessioneSluSub(platform::Form& finestra) {
+void SezioneCA::PressoFlessioneSluSub(platform::Form& finestra, int fallite) {
   if (Stato.ClsReagenteTrazione) AvvisoReagenteTrazione();
   if (Finestre::FinestraMain* main = Finestre::MainAperta()) main->ControlliAsseNeutro(true);
   CalcolaTramok1(Stato.TipoFlessione != 0 ? Stato.AngoloFlessione : 0);
+  if (Poligono::CaratteristicheFallite() != fallite) EsitoSlu = EsitoCalcoloSlu::CaratteristicheFallite;
   if (EsitoSlu == EsitoCalcoloSlu::Riuscito) {
     MostraRisultatiSlu(finestra);
     return;

@@ -23,8 +23,10 @@ namespace {
 bool SenzaRisultato(const SezioneCA& sezione) {
   if (sezione.SezioneParzializzata == -2) return true;
   if (!VariabiliPubbliche::TipoVerificaSlu())
-    return sezione.EsitoMetodoN == EsitoCalcoloMetodoN::DatiNonValidi;
-  return sezione.EsitoSlu == EsitoCalcoloSlu::DatiNonValidi || sezione.Tipo_Rottura == 4;
+    return sezione.EsitoMetodoN == EsitoCalcoloMetodoN::DatiNonValidi ||
+           sezione.EsitoMetodoN == EsitoCalcoloMetodoN::Errore;
+  return sezione.EsitoSlu == EsitoCalcoloSlu::DatiNonValidi ||
+         sezione.EsitoSlu == EsitoCalcoloSlu::CaratteristicheFallite || sezione.Tipo_Rottura == 4;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "analysis/TestoSingolo.h"
 #include "app/Generale.h"
 #include "app/Main.h"
+#include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 
@@ -57,6 +58,13 @@ bool Main::LeggeCerchio(float& RaggioBarre) {
   AreaBarraCerchio = static_cast<float>(d[2] * d[2] * Pi / 4);
   RaggioBarre = d[0] - d[3];
   if (!CoordinateSezioneCircolare(d[0], d[4], nVerticiForm, xVerticiForm, yVerticiForm)) return false;
+  const std::string copriferro =
+      nBarreCerchio >= 1 ? Intervalli::CopriferroCerchioFuori(d[3], d[0], d[4], "Copriferro (baric.)")
+                         : "";
+  if (!copriferro.empty()) {
+    platform::MsgBox(copriferro, platform::Pulsanti::Ok, platform::Icona::Critica);
+    return false;
+  }
   CaricaMateriali();
   return true;
 }

@@ -221,7 +221,10 @@ bool Main::LeggeFinestra(bool mostraMessaggio) {
       break;
     case 1: {
       Poligono& contorno = *sezione->Poligono();
+      // A centroid that could not be computed, as its box said, is no point.
+      const int fallite = Poligono::CaratteristicheFallite();
       contorno.CaratteristicheStatiche();
+      if (Poligono::CaratteristicheFallite() != fallite) return false;
       Stato.XN = static_cast<float>(contorno.xG);
       Stato.YN = static_cast<float>(contorno.yG);
       break;

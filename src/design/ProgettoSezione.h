@@ -3,6 +3,8 @@
 // fixed chosen, the section, bars and stirrups of ModelloProgetto shown again
 // at every change, and the result copied into the main window. Modeless, one
 // instance, built when the main window asks for it and gone when closed.
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "platform/FlexGrid.h"
 #include "platform/qt/FormQt.h"
 
+class FrmPltSezione;
 class QGridLayout;
 class QLineEdit;
 
@@ -101,8 +104,12 @@ class ProgettoSezione : public QMainWindow {
   // in it, the run shows no box; a run that had one to show shows no design
   // and is run again, boxes and all, on Enter or on leaving the box.
   void RicalcolaCambio(const QLineEdit& casella);
-  // invio: Enter confirms too.
+  // A box whose change recalculates: a run held back runs again on leaving
+  // it (and on Enter with invio).
   void ConfermaAllUscita(QLineEdit& casella, bool invio = true);
+  // A box read on Enter: a key typed in it takes the design away, and
+  // leaving it commits the value as Enter does, with conferma.
+  void ConfermaDigitando(QLineEdit& casella, std::function<void()> conferma);
   void ConfermaDigitato();
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
   void NormativaSegue();
@@ -110,7 +117,13 @@ class ProgettoSezione : public QMainWindow {
   // The result boxes show these texts; empty ones leave no result on show
   // and nothing to list, draw or copy.
   void RisultatiMostra(const TestiRisultati& testi);
+  // No design on show: no results, x/d, delta, remarks or combinations, no
+  // drawing of the beam, nothing to list or copy.
   void RisultatiSvuota();
+  // A run that gave no design: the same, with the strain asked in txtEpsS.
+  void NessunProgetto();
+  // An open drawing of the beam follows the design now on show.
+  void DisegnoSegue();
   void ScriveArrotondato();
   void CotTetaMostra();
   void StaffeControlliMostra();
@@ -132,6 +145,10 @@ class ProgettoSezione : public QMainWindow {
                        const std::string& tipo) const;
   // One holder group: a bar per stirrup leg.
   static void GruppoReggiCrea(std::vector<Barra>& gruppi, const std::string& tipo);
+  // The design on show into the beam's section: its frame, bar groups and stirrups.
+  void TraveRiempie();
+  // The drawing window open on this window's beam, if it is.
+  FrmPltSezione* DisegnoAperto() const;
 
   platform::FlexGrid& flexBarre();
   // The list on show is the tension zone's.
@@ -143,6 +160,12 @@ class ProgettoSezione : public QMainWindow {
   bool ricalcoloChiesto_ = false;
   // A value typed whose run was held back, or a count that is no number.
   bool trattenuto_ = false;
+  // The box typed in last: leaving it, and no other, runs its commit.
+  const QObject* digitata_ = nullptr;
+  // What leaving each box runs while trattenuto_.
+  std::map<const QObject*, std::function<void()>> conferme_;
+  // The result boxes show the design of the inputs on screen.
+  bool progettoInVista_ = false;
   bool EpsSModificata = false;
   int SuperioriInLista = 0;
 };

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <exception>
 #include <optional>
+#include <utility>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,8 +16,9 @@
 #include <QToolButton>
 
 #include "analysis/Correnti.h"
-#include "app/Main.h"
 #include "app/FrmAiuto.h"
+#include "app/FrmPltSezione.h"
+#include "app/Main.h"
 #include "app/frmAbout.h"
 #include "design/ProgettoSezione.h"
 #include "design/ScorciatoiaProgetto.h"
@@ -95,6 +97,7 @@ void ProgettoSezione::Collega() {
       Ricalcola();
     });
     connect(casella("txtSez", i), &QLineEdit::returnPressed, this, R);
+    for (const char* nome : {"F_Mxsd", "F_Vsd", "txtSez"}) ConfermaDigitando(*casella(nome, i), R);
     connect(casella("txtPro", i), &QLineEdit::textChanged, this, [this, i, casella] {
       if (!modello_.InitFormProgetto && !RicalcoloInCorso) RicalcolaCambio(*casella("txtPro", i));
     });
@@ -102,6 +105,7 @@ void ProgettoSezione::Collega() {
     ConfermaAllUscita(*casella("txtPro", i), i == 0);
     connect(casella("TextArrotonda", i), &QLineEdit::returnPressed, this,
             [this, i] { TextArrotonda_Invio(i); });
+    ConfermaDigitando(*casella("TextArrotonda", i), [this, i] { TextArrotonda_Invio(i); });
   }
   connect(casella("txtPro", 0), &QLineEdit::returnPressed, this,
           [casella] { casella("txtPro", 1)->setFocus(); });
@@ -125,10 +129,16 @@ void ProgettoSezione::Collega() {
     }
   }
   connect(casella("txtCotTeta"), &QLineEdit::returnPressed, this, R);
-  connect(casella("txtRol"), &QLineEdit::returnPressed, this, [this] { txtRol_Invio(); });
+  ConfermaDigitando(*casella("txtCotTeta"), R);
+  const std::pair<const char*, std::function<void()>> invii[] = {
+      {"txtRol", [this] { txtRol_Invio(); }},
+      {"txtEpsS", [this] { txtEpsS_Invio(); }},
+      {"DiaMax", [this] { DiaMax_Invio(); }}};
+  for (const auto& [nome, invio] : invii) {
+    connect(casella(nome), &QLineEdit::returnPressed, this, invio);
+    ConfermaDigitando(*casella(nome), invio);
+  }
   connect(casella("txtEpsS"), &QLineEdit::textChanged, this, [this] { EpsSModificata = true; });
-  connect(casella("txtEpsS"), &QLineEdit::returnPressed, this, [this] { txtEpsS_Invio(); });
-  connect(casella("DiaMax"), &QLineEdit::returnPressed, this, [this] { DiaMax_Invio(); });
   auto* slider = findChild<QSlider*>("Slider1");
   connect(slider, &QSlider::sliderMoved, this, [this](int v) { Slider1_Scroll(v); });
   connect(slider, &QSlider::sliderReleased, this, [this] { Slider1_Change(); });
@@ -140,6 +150,9 @@ void ProgettoSezione::Collega() {
           [this] { chkNoStaffe_Click(); });
   connect(pulsante("chkAutoDiametri"), &QAbstractButton::toggled, this,
           [this] { chkAutoDiametri_Click(); });
+  // The hook is drawn and weighed with the stirrups.
+  connect(pulsante("chkGancio135"), &QAbstractButton::toggled, this,
+          [this] { RicalcolaSeLibero(); });
   connect(combo("ComboBracci"), &QComboBox::activated, this, [this] { ComboBracci_Click(); });
   connect(combo("ComboReggi"), &QComboBox::activated, this, R);
   connect(combo("ComboStaffe"), &QComboBox::activated, this, R);
@@ -182,6 +195,7 @@ void ProgettoSezione::RicalcolaSeLibero() {
 
 void ProgettoSezione::RicalcolaCambio(const QLineEdit& casella) {
   if (!casella.isModified()) return Ricalcola();
+  digitata_ = &casella;
   modello_.ValoreInDigitazione = true;
   Ricalcola();
   modello_.ValoreInDigitazione = false;
@@ -189,7 +203,18 @@ void ProgettoSezione::RicalcolaCambio(const QLineEdit& casella) {
 
 void ProgettoSezione::ConfermaAllUscita(QLineEdit& casella, bool invio) {
   casella.installEventFilter(this);
+  conferme_[&casella] = [this] { Ricalcola(); };
   if (invio) connect(&casella, &QLineEdit::returnPressed, this, [this] { ConfermaDigitato(); });
+}
+
+void ProgettoSezione::ConfermaDigitando(QLineEdit& casella, std::function<void()> conferma) {
+  casella.installEventFilter(this);
+  conferme_[&casella] = std::move(conferma);
+  connect(&casella, &QLineEdit::textEdited, this, [this, &casella] {
+    RisultatiSvuota();
+    trattenuto_ = true;
+    digitata_ = &casella;
+  });
 }
 
 void ProgettoSezione::ConfermaDigitato() {
@@ -201,8 +226,12 @@ bool ProgettoSezione::eventFilter(QObject* oggetto, QEvent* evento) {
   // the click that left the box, on Ricalcola say, runs first.
   if (evento->type() == QEvent::FocusOut && trattenuto_) {
     const Qt::FocusReason motivo = static_cast<QFocusEvent*>(evento)->reason();
-    if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason)
-      QTimer::singleShot(0, this, [this] { ConfermaDigitato(); });
+    const auto conferma = conferme_.find(oggetto);
+    if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason &&
+        conferma != conferme_.end())
+      QTimer::singleShot(0, this, [this, oggetto, esegui = conferma->second] {
+        if (trattenuto_ && digitata_ == oggetto) esegui();
+      });
   }
   return QMainWindow::eventFilter(oggetto, evento);
 }
@@ -215,35 +244,28 @@ void ProgettoSezione::RicalcolaUnaVolta() {
   trattenuto_ = false;
   modello_.Osservazioni.clear();
   Scrivi("txtOsservazioni", platform::SenzaIndice, "");
-  form_.Controllo("FrameBarre").SetVisible(false);
+  cmdNasondiBarre_Click();
+  RicalcoloInCorso = true;
+  bool progettata = false;
   // Existing structures have no design rules here: no design to show.
   if (Stato.Normativa != 0 && Stato.Normativa != 1) {
-    RisultatiSvuota();
-    Scrivi("txtOsservazioni", platform::SenzaIndice, ProgettoSoloNtcDm96);
-    return;
-  }
-  RicalcoloInCorso = true;
-  if (!modello_.LeggiDati()) {
-    RicalcoloInCorso = false;
-    RisultatiSvuota();
+    modello_.Osservazioni = ProgettoSoloNtcDm96;
+  } else if (!modello_.LeggiDati()) {
     trattenuto_ = trattenuti.has_value();
-    return;
-  }
-  const ScorciatoiaProgetto inCorso;
-  bool progettata = false;
-  try {
-    if (modello_.Progetta()) {
-      RisultatiScrive();
-      progettata = true;
+  } else {
+    const ScorciatoiaProgetto inCorso;
+    try {
+      progettata = modello_.Progetta();
+      trattenuto_ = trattenuti && trattenuti->Trattenuti() > 0;
+      if (progettata && !trattenuto_) RisultatiScrive();
+    } catch (const std::exception&) {
+      progettata = false;
+      platform::MsgBox("Errore nel modulo Progetto Sezione Rettangolare", platform::Pulsanti::Ok,
+                       platform::Icona::Critica);
     }
-  } catch (const std::exception&) {
-    RisultatiSvuota();
-    platform::MsgBox("Errore nel modulo Progetto Sezione Rettangolare", platform::Pulsanti::Ok,
-                     platform::Icona::Critica);
   }
-  trattenuto_ = trattenuti && trattenuti->Trattenuti() > 0;
   if (!progettata || trattenuto_) {
-    RisultatiSvuota();
+    NessunProgetto();
     Scrivi("txtOsservazioni", platform::SenzaIndice, modello_.Osservazioni);
   }
   ButtonsPosiziona();
@@ -264,9 +286,25 @@ void ProgettoSezione::RisultatiScrive() {
   RisultatiMostra(t);
   Scrivi("txtOsservazioni", platform::SenzaIndice, t.txtOsservazioni);
   modello_.DeformazioneProgettoMostra();
+  DisegnoSegue();
 }
 
-void ProgettoSezione::RisultatiSvuota() { RisultatiMostra({}); }
+void ProgettoSezione::RisultatiSvuota() {
+  RisultatiMostra({});
+  for (int i = 0; i < 2; ++i) Scrivi("txtxSud", i, "");
+  // The remarks and the bar combinations were the design's too.
+  Scrivi("txtOsservazioni", platform::SenzaIndice, "");
+  cmdNasondiBarre_Click();
+  if (FrmPltSezione* disegno = DisegnoAperto()) disegno->close();
+}
+
+void ProgettoSezione::NessunProgetto() {
+  // The strain asked, in place of one a design had to take; within the run,
+  // the slider that follows it starts no other.
+  modello_.EpsSLegge();
+  modello_.DeformazioneMostra();
+  RisultatiSvuota();
+}
 
 void ProgettoSezione::RisultatiMostra(const TestiRisultati& t) {
   for (int i = 0; i < 2; ++i) {
@@ -298,7 +336,7 @@ void ProgettoSezione::RisultatiMostra(const TestiRisultati& t) {
   form_.Controllo("LabelStaffeCalc").SetForeColor(t.LabelStaffeCalcForeColor);
   Scrivi("lblTaglio", 8, t.lblTaglio8);
   // Without a design there is nothing to list, draw or copy.
-  const bool progetto = !t.txtAs[0].empty();
+  const bool progetto = progettoInVista_ = !t.txtAs[0].empty();
   for (int i = 0; i < 2; ++i) {
     form_.Controllo("cmdListaBarre", i).SetEnabled(progetto);
     form_.Controllo("cmdInsDati", i).SetEnabled(progetto);
@@ -490,18 +528,19 @@ void ProgettoSezione::RigaDiametri_Click(bool superiore, int i, bool diametro) {
 void ProgettoSezione::NumeroFissi_Change(bool superiore, int i) {
   const std::string nome = superiore ? "txtNfiC" : "txtNfi";
   const std::string testo = Testo(nome, i);
+  auto* casella = findChild<QLineEdit*>(QString::fromStdString(platform::NomeOggetto(nome, i)));
   if (!Numerico(testo)) {
     // No design of the count before stays in sight; leaving the box says why.
     if (!modello_.InitFormProgetto) {
       RisultatiSvuota();
       trattenuto_ = true;
+      digitata_ = casella;
     }
     return;
   }
   (superiore ? Stato.RigheFiCNumero : Stato.RigheFiNumero)[static_cast<std::size_t>(i)] =
       Intero(testo);
-  if (!modello_.InitFormProgetto)
-    RicalcolaCambio(*findChild<QLineEdit*>(QString::fromStdString(platform::NomeOggetto(nome, i))));
+  if (!modello_.InitFormProgetto) RicalcolaCambio(*casella);
 }
 
 void ProgettoSezione::NormativaItem_Click(int Index) {

@@ -177,13 +177,34 @@ std::string FuoriIntervallo(Grandezza g, double valore, const std::string& nome,
   return valoreLetto + ": deve essere " + limiti + m.unita + ";\r\n" + i.motivo + ".";
 }
 
-std::string CopriferroFuori(double copriferro, double lato, double barra, const std::string& nome) {
-  const double spazio = lato / 2 - barra;
-  if (copriferro >= 0 && copriferro < spazio) return "";
+namespace {
+
+// Empty when copriferro is from 0 to spazio, spazio itself with compreso;
+// otherwise the sentence of the cover, with its reason. The room, a
+// difference of 32-bit values, is given to the 6 digits it keeps.
+std::string CopriferroOltre(double copriferro, double spazio, bool compreso,
+                            const std::string& nome, const char* motivo) {
+  if (copriferro >= 0 && (copriferro < spazio || (compreso && copriferro == spazio))) return "";
   const Misura m = MisuraDi(Di(Grandezza::Lunghezza), Lunghezze::Mostrate);
   return nome + " = " + Numero(m.in(copriferro)) + m.unita +
-         ": deve essere maggiore o uguale a 0 e minore di " + Numero(m.in(spazio)) + m.unita +
-         ";\r\nle barre devono stare a più di un diametro dal centro della sezione.";
+         ": deve essere maggiore o uguale a 0 e " + (compreso ? "non maggiore di " : "minore di ") +
+         Numero(Arrotondato(m.in(spazio), 6)) + m.unita + ";\r\n" + motivo;
+}
+
+}  // namespace
+
+std::string CopriferroFuori(double copriferro, double lato, double barra, const std::string& nome) {
+  return CopriferroOltre(copriferro, lato / 2 - barra, false, nome,
+                         "le barre devono stare a più di un diametro dal centro della sezione.");
+}
+
+std::string CopriferroCerchioFuori(double copriferro, double raggio, double raggioInterno,
+                                   const std::string& nome) {
+  if (raggioInterno > 0)
+    return CopriferroOltre(copriferro, raggio - raggioInterno, true, nome,
+                           "le barre sul cerchio devono stare nel calcestruzzo, fra il bordo e il foro.");
+  return CopriferroOltre(copriferro, raggio, false, nome,
+                         "le barre sul cerchio devono stare nel calcestruzzo, fra il bordo e il centro.");
 }
 
 }  // namespace Intervalli

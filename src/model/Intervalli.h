@@ -78,5 +78,10 @@ std::string TestoValore(Grandezza g, double valore, const std::string& nome = ""
 // in the unit the windows show. All in mm.
 std::string CopriferroFuori(double copriferro, double lato, double barra,
                             const std::string& nome = "c");
+// The same for bars spread on a circle of the given radius, at copriferro
+// from its edge: their centres between the edge and the centre, or the hole
+// of raggioInterno (its edge included).
+std::string CopriferroCerchioFuori(double copriferro, double raggio, double raggioInterno,
+                                   const std::string& nome);
 
 }  // namespace Intervalli

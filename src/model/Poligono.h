@@ -132,8 +132,9 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // Sides i and k (side i runs from vertex i to the next) cross, overlap
   // along a line or touch at a point that is not their common end, within
   // zero. A side run back by another is a cut to a hole and may touch at its
-  // ends; consecutive sides meet only at their vertex, unless one runs back
-  // along the other.
+  // ends, where it lies in the concrete: a ring outside the rest, or one run
+  // the way the rest is, is no hole. Consecutive sides meet only at their
+  // vertex, unless one runs back along the other.
   bool LatiSiToccano(int i, int k, double zero) const;
   void CaratteristicheStaticheCerchio(double RaggioEsterno, double RaggioInterno);
   // Every section property of the outline, or of a circle or ring when Cerchio.
@@ -143,6 +144,9 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // them again, bit for bit, for the same vertices.
   void CaratteristicheStatiche(bool SoloAzzeramento = false, bool Cerchio = false,
                                double RaggioEsterno = 0, double RaggioInterno = 0);
+  // How many property calculations, program-wide, failed and said so in a
+  // box: a run during which one did gives no result.
+  static int CaratteristicheFallite();
 
   // Smallest and largest vertex coordinates, from 1E20 and -1E20; tolleranza
   // gets the larger extent / 1E9.
@@ -214,6 +218,9 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // tolerance is a point at infinity. On the boundary the half-open rule of
   // the crossings decides.
   int PuntoInPoligono(double x, double y, double w, double tolleranza) const;
+  // Inside or on the boundary, within the larger extent / 1E6: the digits a
+  // coordinate typed in a window keeps.
+  bool PuntoNelPoligono(double x, double y) const;
   // Crossings of the segment (xs, ys)(1..2) with the sides, end points of
   // either excluded; xi, yi and lati are re-dimensioned to 1..m on each one.
   bool IntersezioneConSegmento(const Vettore<double>& xs, const Vettore<double>& ys,
@@ -362,6 +369,13 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   static void AvvisoFrastagliato();
   float rapportoAree_ = 0;  // the fraction of Dividi, read by yEquazione
 
+  // LatiSiToccano with the outline's orientation verso (1 counterclockwise,
+  // -1 clockwise), found when a cut first needs it if 0.
+  bool LatiSiToccano(int i, int k, double zero, int& verso) const;
+  int Verso() const;
+  // Whether the cut of side i, run back by side k, lies in the concrete at
+  // both its ends.
+  bool TaglioNelCalcestruzzo(int i, int k, double zero, int& verso) const;
   // The search of LatiIncrociati: the sides whose boxes meet, found by a
   // sweep along one axis, the sides ordered by merging the outline's
   // stretches when they are few, or else in a grid of cells.

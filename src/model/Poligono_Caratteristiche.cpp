@@ -14,6 +14,7 @@ namespace {
 // centroid at the origin; the others are told to the user. Either way no
 // infinite or undefined value is stored.
 struct Traboccamento {};
+int fallite = 0;
 struct ErroreAritmetico {
   const char* descrizione;
 };
@@ -172,10 +173,13 @@ void Poligono::CaratteristicheStatiche(bool SoloAzzeramento, bool Cerchio, doubl
     xG = 0;
     yG = 0;
   } catch (const ErroreAritmetico& errore) {
+    ++fallite;
     platform::MsgBox(std::string("Errore nella sub CaratteristicheStatiche. ") +
                      errore.descrizione);
   }
 }
+
+int Poligono::CaratteristicheFallite() { return fallite; }
 
 bool Poligono::CaratteristicheRicordate() {
   if (!memoria_) return false;

@@ -86,6 +86,23 @@ bool Ripiegati(Punto a, Punto m, Punto b, double zero) {
          (!Presso(a, m, zero) && SulSegmento(a, m, b, zero));
 }
 
+Punto Meno(Punto a, Punto b) { return {a.x - b.x, a.y - b.y}; }
+
+double Vettoriale(Punto a, Punto b) { return a.x * b.y - a.y * b.x; }
+
+// Whether d, from m, points into the concrete where the outline comes in
+// from a and goes out to b: the concrete lies left of the run when verso is
+// 1 (counterclockwise outline), right of it when -1. A run that turns back
+// on itself at m has concrete all round.
+bool VersoIlCalcestruzzo(Punto a, Punto m, Punto b, Punto d, int verso, double zero) {
+  if (Presso(a, b, zero)) return true;
+  // The concrete is swept counterclockwise from the direction u to w.
+  Punto u = Meno(b, m), w = Meno(a, m);
+  if (verso < 0) std::swap(u, w);
+  const double du = Vettoriale(u, d), dw = Vettoriale(d, w);
+  return Vettoriale(u, w) > 0 ? du > 0 && dw > 0 : du > 0 || dw > 0;
+}
+
 // Whether the outline turns back by more than a right angle at a vertex,
 // where sides may fold: a loop the compiler can vectorise.
 bool TornaIndietro(const double* x, const double* y, int n) {
@@ -272,7 +289,46 @@ bool Poligono::CoordinateEntro(double limite) const {
   return true;
 }
 
+int Poligono::Verso() const {
+  const int n = nVertici_;
+  double doppiaArea = 0;
+  for (int j = 1; j <= n; ++j) {
+    const int s = j % n + 1;
+    doppiaArea += x_(j) * y_(s) - x_(s) * y_(j);
+  }
+  return doppiaArea < 0 ? -1 : 1;
+}
+
+bool Poligono::TaglioNelCalcestruzzo(int i, int k, double zero, int& verso) const {
+  const int n = nVertici_;
+  const auto v = [this, n](int j) {
+    j = ((j - 1) % n + n) % n + 1;
+    return Punto{x_(j), y_(j)};
+  };
+  // The first vertex from j on, by passo, away from c; none within conta steps.
+  const auto lontano = [&v, zero](int j, int passo, int conta, Punto c) -> std::optional<Punto> {
+    for (; conta > 0; --conta, j += passo)
+      if (!Presso(v(j), c, zero)) return v(j);
+    return std::nullopt;
+  };
+  if (verso == 0) verso = Verso();
+  // The cut runs from a, on the part of vertices k + 1..i, to p, on the
+  // ring of vertices i + 1..k, and back.
+  const Punto a = v(i), p = v(i + 1);
+  const int anello = k - i, resto = n - anello;
+  const auto primaA = lontano(i - 1, -1, resto - 1, a), dopoA = lontano(k + 2, 1, resto - 1, a);
+  const auto primaP = lontano(k - 1, -1, anello - 1, p), dopoP = lontano(i + 2, 1, anello - 1, p);
+  return primaA && dopoA && primaP && dopoP &&
+         VersoIlCalcestruzzo(*primaA, a, *dopoA, Meno(p, a), verso, zero) &&
+         VersoIlCalcestruzzo(*primaP, p, *dopoP, Meno(a, p), verso, zero);
+}
+
 bool Poligono::LatiSiToccano(int i, int k, double zero) const {
+  int verso = 0;
+  return LatiSiToccano(i, k, zero, verso);
+}
+
+bool Poligono::LatiSiToccano(int i, int k, double zero, int& verso) const {
   const int n = nVertici_;
   const double* x = x_.DaUno(n);
   const double* y = y_.DaUno(n);
@@ -289,8 +345,10 @@ bool Poligono::LatiSiToccano(int i, int k, double zero) const {
   const Punto s1 = v(i), s2 = v(i + 1), t1 = v(k), t2 = v(k + 1);
   if (!Presso(s1, s2, zero)) {
     // A side run back by another is a cut, joining a hole to the outline,
-    // unless only a side of no length lies between the two: a spike.
-    if (Presso(s1, t2, zero) && Presso(s2, t1, zero)) return tra == 2 || tra == n - 2;
+    // unless only a side of no length lies between the two (a spike) or
+    // the cut runs outside the concrete.
+    if (Presso(s1, t2, zero) && Presso(s2, t1, zero))
+      return tra == 2 || tra == n - 2 || !TaglioNelCalcestruzzo(i, k, zero, verso);
     if (Presso(s1, t1, zero) && Presso(s2, t2, zero)) return true;
   }
   double xc, yc;
@@ -357,8 +415,9 @@ bool Poligono::CercaLatiIncrociati() const {
   if (!finite || TornaIndietro(x, y, n))
     for (int k = 1; k <= n; ++k)
       if (LatiSiToccano(k, k % n + 1, tolleranza)) return true;
-  const auto incrociati = [this, n, tolleranza](const Lato& a, const Lato& b) {
-    return !Consecutivi(a.i, b.i, n) && LatiSiToccano(a.i, b.i, tolleranza);
+  int verso = 0;  // found at the first cut
+  const auto incrociati = [this, n, tolleranza, &verso](const Lato& a, const Lato& b) {
+    return !Consecutivi(a.i, b.i, n) && LatiSiToccano(a.i, b.i, tolleranza, verso);
   };
   // Boxes of infinite or undefined extent say nothing: every pair is tried.
   if (!std::isfinite(margine) || !finite) {

@@ -26,6 +26,21 @@ int Poligono::PuntoInPoligono(double x, double y, double w, double tolleranza) c
   return dentro ? 1 : -1;
 }
 
+bool Poligono::PuntoNelPoligono(double x, double y) const {
+  double xMin, xMax, yMin, yMax, tolleranza;
+  MaxMin(xMin, xMax, yMin, yMax, &tolleranza);
+  const double zero = tolleranza * 1000;
+  for (int i = 1; i <= nVertici_; ++i) {
+    const int j = i % nVertici_ + 1;
+    const double dx = x_(j) - x_(i), dy = y_(j) - y_(i), l2 = dx * dx + dy * dy;
+    // The point of side i nearest to (x, y).
+    const double t =
+        l2 > 0 ? std::clamp(((x - x_(i)) * dx + (y - y_(i)) * dy) / l2, 0.0, 1.0) : 0;
+    if (std::hypot(x - x_(i) - t * dx, y - y_(i) - t * dy) <= zero) return true;
+  }
+  return PuntoInPoligono(x, y, 1, 0) == 1;
+}
+
 bool Poligono::IntersezioneConSegmento(const Vettore<double>& xs, const Vettore<double>& ys,
                                        Vettore<double>& xi, Vettore<double>& yi, int& m,
                                        Vettore<int>& lati) const {

@@ -259,6 +259,9 @@ TEST(DxfMain, ADrawingFillsTheGridsAndIsVerified) {
   EXPECT_EQ(f.main->nVerticiForm, 4);
   EXPECT_EQ(f.main->AreaBarreForm.Ub(), 4);
   SalvaSchermata(*f.main, "Main_dxf");
+  f.main->FlexGrid(1).SetTextMatrix(4, 3, "6000");
+  f.Clic("btnCalcola");
+  EXPECT_NE(f.ambiente.box.Testi().at(0).find("riga 4 (x = 40 mm, y = 6000 mm)"), std::string::npos);
 }
 
 // A rectangle typed, "DXF" chosen and the drawing not taken: the grid's b

@@ -61,6 +61,11 @@ const std::vector<SezioneTabella>& Tabella() {
   return t;
 }
 
+void Cerchio(FinestraMain& f, const std::vector<std::string>& caselle) {
+  f.Clic("OpTipoSezione", 4);
+  for (int k = 0; k < 5; ++k) f.C("RaggioTxt", k).SetText(caselle.at(static_cast<size_t>(k)));
+}
+
 }  // namespace
 
 TEST(VerificaMain, EachSectionTypeTypedInTheWindowGivesTheCaseRunnersResults) {
@@ -127,6 +132,12 @@ TEST(VerificaMain, RefusedSectionsSayWhyAndThenShowTheDataError) {
       // b = -30 would give the section of b = 30.
       {[](FinestraMain& f) { f.main->FlexGrid(0).SetTextMatrix(1, 1, "-30"); },
        "Le dimensioni delle figure devono essere numeri non negativi."},
+      {[](FinestraMain& f) { Cerchio(f, {"21,23", "8", "2", "30", "0"}); },
+       "Copriferro (baric.) = 30 cm: deve essere maggiore o uguale a 0 e minore di 21,23 cm;\r\n"
+       "le barre sul cerchio devono stare nel calcestruzzo, fra il bordo e il centro."},
+      {[](FinestraMain& f) { Cerchio(f, {"21,23", "8", "2", "10", "15"}); },
+       "Copriferro (baric.) = 10 cm: deve essere maggiore o uguale a 0 e non maggiore di 6,23 cm;\r\n"
+       "le barre sul cerchio devono stare nel calcestruzzo, fra il bordo e il foro."},
   };
   for (const Rifiuto& r : rifiuti) {
     FinestraMain f;

@@ -9,6 +9,9 @@
 #include <QStyleOptionSlider>
 
 #include "FinestraProgetto.h"
+#include "analysis/SezioneCA.h"
+#include "app/FinestreRisultati.h"
+#include "app/FrmPltSezione.h"
 #include "app/FrmAiuto.h"
 #include "app/Material.h"
 #include "app/frmUnits.h"
@@ -135,6 +138,8 @@ TEST_F(FinestraProgetto, AnotherCombinationChosenFromTheListBecomesTheBars) {
   griglia->Click();  // the cell the user clicked
   Clic("cmdSeleziona");
   EXPECT_EQ(p->Form().Controllo("txtAs", 0).Text(), MsFlex::LeggeCella(2, 1, g));
+  QTest::keyClicks(Casella("F_Mxsd", 0), "0");  // the list goes, the remarks are back
+  EXPECT_TRUE(p->findChild<QWidget*>("FrameOsservazioni")->isVisible());
   Clic("cmdNasondiBarre");
   EXPECT_FALSE(griglia->isVisible());
 }
@@ -142,6 +147,13 @@ TEST_F(FinestraProgetto, AnotherCombinationChosenFromTheListBecomesTheBars) {
 TEST_F(FinestraProgetto, EffettiviCarryTheDesignIntoTheMainWindowsVerification) {
   ASSERT_NE(p, nullptr);
   Clic("OptionFissa", 0);
+  Batti("TextArrotonda", 1, "0");
+  Batti("F_Mxsd", 0, "300");
+  Clic("cmdInsDati", 0);
+  EXPECT_LE(f.main->FlexGrid(0).TextMatrix(1, 1).size(), 8u);  // 39,724 cm, no binary tail
+  QTest::keyClicks(Casella("F_Mxsd", 0), "0");
+  Clic("cmdInsDati", 0);
+  EXPECT_EQ(f.C("F_Mxsd", 0).Text(), "300");
   Batti("F_Mxsd", 0, "180");
   Clic("cmdInsDati", 0);
   EXPECT_EQ(f.C("F_Mxsd", 0).Text(), "180");
@@ -163,9 +175,10 @@ TEST_F(FinestraProgetto, MinimiCopyTheUnroundedSectionWithTheRequiredAreas) {
   Batti("TextArrotonda", 1, "5");
   Batti("F_Mxsd", 0, "-200");
   const ModelloProgetto& m = p->Modello();
-  ASSERT_GT(m.BaseArrotondata, m.BaseSezione);
+  const float b = m.BaseSezione;
+  ASSERT_GT(m.BaseArrotondata, b);
   Clic("cmdInsDati", 1);
-  EXPECT_FLOAT_EQ(Stato.MatriceFigure(1, 1), m.BaseSezione);
+  EXPECT_FLOAT_EQ(Stato.MatriceFigure(1, 1), b);
   EXPECT_FLOAT_EQ(Stato.MatriceFigure(1, 2), m.AltezzaSezione);
   // A negative moment: the tension bars are the top layer, row 1.
   EXPECT_EQ(Stato.MatriceBarre(1, 1), static_cast<int>(m.AsTesa));
@@ -178,22 +191,26 @@ TEST_F(FinestraProgetto, MinimiCopyTheUnroundedSectionWithTheRequiredAreas) {
 
 namespace {
 
-// Letters typed as the moment and a zero moment give no design: no result of
-// the run before stays on show, and nothing is left to list, draw or copy. A
-// nil moment is told in a box once, in the remarks at every run.
+// Letters typed as the moment, a zero moment and A's/As of 100 % give no
+// design: no result of the run before stays on show, nor its drawing, and
+// nothing is left to list, draw or copy. A nil moment is told in a box once,
+// in the remarks at every run. An open drawing follows a new design.
 TEST_F(FinestraProgetto, AFailedRunLeavesNoResultOnShow) {
   ASSERT_NE(p, nullptr);
-  const char* risultati[] = {"txtAs", "txtAsMin", "txtAsPerc", "LblArmatura"};
+  const char* risultati[] = {"txtAs", "txtAsMin", "txtAsPerc", "LblArmatura", "txtxSud"};
   const std::pair<QString, std::string> casi[] = {{"abc", "Dati errati !"},
-                                                  {"0", "Momento sollecitante nullo!!"}};
+                                                  {"0", "Momento sollecitante nullo!!"},
+                                                  {"150", "A's/As deve essere < 100"}};
   for (const auto& [momento, messaggio] : casi) {
     Batti("F_Mxsd", 0, "150");
     ASSERT_FALSE(p->Form().Controllo("txtAs", 0).Text().empty());
-    Batti("F_Mxsd", 0, momento);
+    Clic("Command1");
+    Batti(momento == "150" ? "txtPro" : "F_Mxsd", momento == "150", momento);
     EXPECT_EQ(f.ambiente.box.Mostrati().back().testo, messaggio);
     const auto n = f.ambiente.box.Mostrati().size();
     Batti("F_Mxsd", 0, momento);
     if (momento == "0") EXPECT_EQ(f.ambiente.box.Mostrati().size(), n);
+    EXPECT_FALSE(FinestreRisultati::FrmPltSezioneAperto()->isVisible());
     for (const char* nome : risultati)
       for (int i = 0; i < 2; ++i) EXPECT_EQ(p->Form().Controllo(nome, i).Text(), "") << nome;
     for (const char* nome : {"txtIncidenzaAcciaio", "LabelRo_s", "LabelStaffeCalc", "lblTau"})
@@ -201,8 +218,16 @@ TEST_F(FinestraProgetto, AFailedRunLeavesNoResultOnShow) {
     EXPECT_FALSE(p->Form().Controllo("Command1").Enabled());
     EXPECT_FALSE(p->Form().Controllo("cmdInsDati", 0).Enabled());
   }
+  Batti("txtPro", 1, "0");
   Batti("F_Mxsd", 0, "150");
   EXPECT_TRUE(p->Form().Controllo("Command1").Enabled());
+  Clic("Command1");
+  Clic("ButtonCR", 1);
+  ASSERT_TRUE(FinestreRisultati::FrmPltSezioneAperto()->isVisible());
+  const Combinazione& tesa = p->Modello().CombinazioneTesa;
+  int barre = 0;
+  for (const Barra& gruppo : p->Modello().Trave->CollInf) barre += gruppo.nBarre;
+  EXPECT_EQ(barre, tesa[1] + tesa[2] + tesa[3]);
   Clic("OpTipoVerifica", 1);
   EXPECT_FALSE(Stato.ProgettoInCorso);
 }
@@ -236,6 +261,8 @@ TEST_F(FinestraProgetto, TheLimitThatGovernsShowsItsStrain) {
                 "Governano le barre, in un solo strato in una base di 20 cm: la deformazione "
                 "dell'armatura tesa è εs/εyd = " + p->Form().Controllo("txtEpsS").Text() +
                 " anziché 5,11.", 0), 0);
+  Batti("F_Mxsd", 0, "0");  // no design: the strain asked
+  EXPECT_EQ(p->Form().Controllo("txtEpsS").Text(), "5,11");
   Batti("TextArrotonda", 1, "5");
   Batti("F_Mxsd", 0, "150");
   equilibrio(150e6);
@@ -377,7 +404,7 @@ TEST_F(FinestraProgetto, HelpOpensTheDesignPage) {
 
 namespace {
 
-// A value typed key by key into a box whose change recalculates: no box
+// A value typed key by key into a box read on change or on Enter: no box
 // while it is typed, no design of another value in sight, no other box
 // corrected; Enter, or leaving the box, then says what the run says.
 TEST_F(FinestraProgetto, ATypedValueIsRefusedWhenCommittedNotAtEachKey) {
@@ -390,11 +417,14 @@ TEST_F(FinestraProgetto, ATypedValueIsRefusedWhenCommittedNotAtEachKey) {
     std::string messaggio;  // the first box on commit
     bool manuale;  // typed in the manual diameter rows
     bool progetto;  // a design follows the box
+    bool esce = false;  // left for another box, not by Enter
   } righe[] = {
       // 20 cm of cover: c = 200 + 8 + 10 mm, three times that above 50 cm.
       {"txtPro", 0, "20", "L'altezza della sezione, troppo piccola, viene aumentata", false, true},
       {"txtPro", 1, "150", "A's/As deve essere < 100", false, false},
-      {"txtNfi", 0, "x", "Dati errati !", true, false},
+      {"txtNfi", 0, "x", "Dati errati !", true, false, true},
+      {"F_Mxsd", 0, "300", "", false, true, true},
+      {"TextArrotonda", 1, "x", "Inserire un valore numerico", false, false, true},
   };
   for (const auto& r : righe) {
     SCOPED_TRACE(r.casella);
@@ -402,6 +432,7 @@ TEST_F(FinestraProgetto, ATypedValueIsRefusedWhenCommittedNotAtEachKey) {
     if (r.manuale != (p->Form().Controllo("chkAutoDiametri").Value() == 0)) Clic("chkAutoDiametri");
     ASSERT_FALSE(p->Form().Controllo("txtAs", 0).Text().empty());
     const std::string altezza = p->Form().Controllo("txtSez", 0).Text();
+    const std::string area = p->Form().Controllo("txtAs", 0).Text();
     QLineEdit* c = Casella(r.casella, r.indice);
     c->setFocus();
     c->selectAll();
@@ -412,16 +443,17 @@ TEST_F(FinestraProgetto, ATypedValueIsRefusedWhenCommittedNotAtEachKey) {
     EXPECT_EQ(p->Form().Controllo("txtSez", 0).Text(), altezza);
     EXPECT_EQ(p->Form().Controllo("txtAs", 0).Text(), "");
     EXPECT_FALSE(p->Form().Controllo("Command1").Enabled());
-    if (r.manuale) {
-      Casella("F_Vsd", 0)->setFocus();
+    if (r.esce) {
+      QTest::mouseClick(Casella("F_Vsd", 1), Qt::LeftButton);
       QCoreApplication::processEvents();
     } else {
       QTest::keyClick(c, Qt::Key_Return);
     }
-    ASSERT_FALSE(f.ambiente.box.Testi().empty());
-    EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{r.messaggio});
+    EXPECT_EQ(f.ambiente.box.Testi(), r.messaggio.empty() ? std::vector<std::string>{}
+                                                          : std::vector<std::string>{r.messaggio});
     EXPECT_EQ(c->text(), r.testo);
     EXPECT_EQ(p->Form().Controllo("txtAs", 0).Text().empty(), !r.progetto);
+    if (r.progetto) EXPECT_NE(p->Form().Controllo("txtAs", 0).Text(), area);
     Batti(r.casella, r.indice, r.manuale ? "0" : "2");
   }
 }

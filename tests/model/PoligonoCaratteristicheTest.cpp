@@ -163,6 +163,7 @@ TEST(PoligonoCaratteristiche, OverflowEndsQuietlyWithTheCentroidAtTheOrigin) {
 TEST(PoligonoCaratteristiche, ArithmeticFailuresAreToldAndKeepComputedFields) {
   platform::MsgBoxScriptato box;
   const std::string testo = "Errore nella sub CaratteristicheStatiche. ";
+  const int fallite = Poligono::CaratteristicheFallite();
   // A square with a smaller one run the other way below it, joined by a slit:
   // the net centroid lands on the top fibre.
   Poligono a = Da({0, 2, 2, 0, 0, 0, 1, 1, 0, 0}, {0, 0, 2, 2, 0, -1.5, -1.5, -2.5, -2.5, -1.5});
@@ -181,6 +182,7 @@ TEST(PoligonoCaratteristiche, ArithmeticFailuresAreToldAndKeepComputedFields) {
   EXPECT_LT(b.jota_IIG, 0);
   Attesi({{b.iX, std::sqrt(b.jota_IG / 3)}, {b.iY, -1}});
   AttesiFiniti(b);
+  EXPECT_EQ(Poligono::CaratteristicheFallite(), fallite + 2);
 }
 
 TEST(PoligonoCaratteristiche, CopiesGiveTheLastTwoOutlinesAgainBitForBit) {

@@ -135,8 +135,18 @@ TEST(PoligonoControllo, SidesThatCrossAndSidesThatTouch) {
   // A ring cut open along a bridge traversed twice touches itself but does
   // not cross: it is a section with a hole.
   EXPECT_FALSE(DaCoordinate({0, 100, 100, 0, 0, 25, 25, 75, 75, 25, 25, 0},
-                            {0, 0, 100, 100, 50, 50, 25, 25, 75, 75, 50, 50})
+                            {0, 0, 100, 100, 50, 50, 75, 75, 25, 25, 50, 50})
                    .LatiIncrociati());
+  // No hole: that ring run the same way as the outline, rings outside it.
+  EXPECT_TRUE(DaCoordinate({0, 100, 100, 0, 0, 25, 25, 75, 75, 25, 25, 0},
+                           {0, 0, 100, 100, 50, 50, 25, 25, 75, 75, 50, 50})
+                  .LatiIncrociati());
+  EXPECT_TRUE(DaCoordinate({-150, 150, 150, 400, 400, 500, 500, 400, 150, -150},
+                           {-250, -250, 250, 150, 250, 250, 150, 150, 250, 250})
+                  .LatiIncrociati() &&
+              DaCoordinate({-150, 150, 150, 400, 500, 500, 400, 400, 150, -150},
+                           {-250, -250, 250, 150, 150, 250, 250, 150, 250, 250})
+                  .LatiIncrociati());
   // A side crossing the last one (which closes on vertex 1).
   EXPECT_TRUE(DaCoordinate({0, 100, 100, 0, 50}, {0, 0, 100, 100, -50}).LatiIncrociati());
   // A spike whose tip is a side of no length, a V notch whose tip touches
