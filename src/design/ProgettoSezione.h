@@ -124,15 +124,6 @@ class ProgettoSezione : public QMainWindow {
   std::string Testo(const std::string& nome, int indice = platform::SenzaIndice);
   void Scrivi(const std::string& nome, int indice, const std::string& testo);
 
-  // The bar groups of one zone: diameter i with the count i of the
-  // combination and, with manual diameters, the fixed count i; groups
-  // without bars are left out.
-  void GruppiBarreCrea(std::vector<Barra>& gruppi, const std::vector<int>& diametri,
-                       const Combinazione& combinazione, const std::vector<float>& fisse,
-                       const std::string& tipo) const;
-  // One holder group: a bar per stirrup leg.
-  static void GruppoReggiCrea(std::vector<Barra>& gruppi, const std::string& tipo);
-
   platform::FlexGrid& flexBarre();
   // The list on show is the tension zone's.
   bool ListaTesa() const;
