@@ -1,4 +1,6 @@
 // The designed section copied into the main window for its verification.
+#include <cmath>
+
 #include <QApplication>
 
 #include "app/Main.h"
@@ -36,7 +38,8 @@ void ProgettoSezione::cmdInsDati_Click(int Index) {
   barre.ReDim(1, n, 1, 2);
   for (int i = 1; i <= n; ++i) {
     barre(i, 1) = static_cast<int>(strati[static_cast<std::size_t>(i - 1)].Area);
-    barre(i, 2) = strati[static_cast<std::size_t>(i - 1)].Distanza;
+    // To a tenth of a millimetre, the digits of the grid.
+    barre(i, 2) = std::round(10.0 * strati[static_cast<std::size_t>(i - 1)].Distanza) / 10;
   }
 
   main->ScriveFigure();
