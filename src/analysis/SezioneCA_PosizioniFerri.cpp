@@ -237,10 +237,11 @@ std::vector<SezioneCA::FerroTrave> SezioneCA::FerriGruppo(const Barra& gruppo,
                                                          const std::string& zona,
                                                          const std::vector<double>* rientri) {
   Staffe& staffe = StaffeCamp();
-  const double staffa = Stato.SenzaStaffe ? 0 : staffe.Diametro;
-  // Bar centres touching the stirrup.
-  const double fila = Stato.DetrazioneStaffa / 2.0 + staffa / 2 + gruppo.Diametro / 2;
+  // Bar centres touching the stirrup, or at the cover without stirrups.
   const double copriferro = Stato.CopriferroProgetto + gruppo.Diametro / 2;
+  const double fila = Stato.SenzaStaffe ? copriferro
+                                        : Stato.DetrazioneStaffa / 2.0 + staffe.Diametro / 2 +
+                                              gruppo.Diametro / 2;
   const bool sup = zona == "SUP";
   double xAngolo = 0;
   Vettore<double> x = gruppo.Posizione_;
