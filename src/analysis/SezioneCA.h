@@ -325,13 +325,12 @@ class SezioneCA : private AcciaiSezione {
   // only the section's title. Not owned: the window clears it when it goes.
   platform::Form* FinestraProgetto = nullptr;
   // One bar of the designed beam where the drawing puts it: its centre in
-  // the beam's frame, its diameter, its zone and how far in from the zone's
-  // first row it stands.
+  // the beam's frame, its diameter and how far in from its zone's first row
+  // it stands.
   struct FerroTrave {
     double x = 0;
     double y = 0;
     double Diametro = 0;
-    bool Superiore = false;
     double Rientro = 0;
   };
   // The stirrups' widths, the group numbers and the place of every bar.

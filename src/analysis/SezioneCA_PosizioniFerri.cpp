@@ -260,8 +260,8 @@ std::vector<SezioneCA::FerroTrave> SezioneCA::FerriGruppo(const Barra& gruppo,
     // Rows further in: up from the bottom, down from the top.
     const bool dentro = rientri && k <= static_cast<int>(rientri->size());
     const double rientro = dentro ? (*rientri)[static_cast<std::size_t>(k - 1)] : 0;
-    ferri.push_back({x(x.Lb() + k - 1), sup ? yFerro - rientro : yFerro + rientro,
-                     gruppo.Diametro, sup, rientro});
+    ferri.push_back(
+        {x(x.Lb() + k - 1), sup ? yFerro - rientro : yFerro + rientro, gruppo.Diametro, rientro});
   }
   return ferri;
 }

@@ -58,7 +58,8 @@ void ModelloProgetto::GovernoScrive(bool piuFile) {
                                    " arrotondata (" + mostrata + ")"
                              : governo_ + ", arrotondata a " + mostrata;
   if (piuFile)
-    testo = testo.empty() ? "Governano le barre, in più strati" : testo + ", con le barre in più strati";
+    testo = testo.empty() ? "Governano le barre, in più strati"
+                          : testo + ", con le barre in più strati";
   const bool slu = Stato.TipoVerificaProgetto == 0;
   const std::string propria = Formattazione::Formato(EpsSDelProgetto / EpsYd(), "0.00");
   const std::string chiesta = Formattazione::Formato(Stato.EpsSProgetto / EpsYd(), "0.00");

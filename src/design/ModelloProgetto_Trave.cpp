@@ -72,7 +72,7 @@ std::vector<ModelloProgetto::Strato> ModelloProgetto::StratiEffettivi(bool* piuF
   for (const SezioneCA::FerroTrave& f : Trave->FerriTrave()) {
     if (piuFile && f.Rientro > 0) *piuFile = true;
     const float distanza = static_cast<float>(AltezzaArrotondata - f.y);
-    const float area = VariabiliPubbliche::AreaBarra(static_cast<int>(std::lround(f.Diametro)));
+    const float area = VariabiliPubbliche::AreaBarra(f.Diametro);
     auto stesso = [distanza](const Strato& s) { return std::fabs(s.Distanza - distanza) < 1E-3f; };
     const auto s = std::find_if(strati.begin(), strati.end(), stesso);
     if (s == strati.end())
