@@ -325,6 +325,20 @@ class SezioneCA : private AcciaiSezione {
   // The design window whose boxes the title block quotes; nullptr leaves
   // only the section's title. Not owned: the window clears it when it goes.
   platform::Form* FinestraProgetto = nullptr;
+  // One bar of the designed beam where the drawing puts it: its centre in
+  // the beam's frame, its diameter and how far in from its zone's first row
+  // it stands.
+  struct FerroTrave {
+    double x = 0;
+    double y = 0;
+    double Diametro = 0;
+    double Rientro = 0;
+  };
+  // The stirrups' widths, the group numbers and the place of every bar.
+  void PosizioniTrave();
+  // After PosizioniTrave: the holders (with stirrups) and the bars of both
+  // zones, as drawn.
+  std::vector<FerroTrave> FerriTrave();
   // Group numbers, the holder bars in the stirrup corners and the bars of
   // each group across the width, in that order.
   void NumeraGruppi();
@@ -355,9 +369,15 @@ class SezioneCA : private AcciaiSezione {
   // moving by passo; zona "INF" or "SUP".
   void PlottaGruppiFerri(const std::vector<Barra>& gruppi, const std::string& zona, double& y,
                          double passo);
-  // rientri: how far in from the zone's row each bar stands (none: all in it).
   void PlottaGruppoFerri(const Barra& gruppo, const std::string& zona, double y,
                          const std::vector<double>* rientri);
+  // The bars of one group of zone "INF" or "SUP"; rientri: how far in from
+  // the zone's row each bar stands (none: all in it).
+  std::vector<FerroTrave> FerriGruppo(const Barra& gruppo, const std::string& zona,
+                                      const std::vector<double>* rientri);
+  // The rows further in of the i-th group of a zone's collection, if any.
+  const std::vector<double>* RientriGruppo(const std::vector<Barra>& gruppi, std::size_t i,
+                                           const std::string& zona) const;
   static std::string EtichettaGruppo(const Barra& gruppo);
   // Bars of a zone that would overlap in one row, with its holders of
   // diameter fiReggi (0: none drawn): as many as fit stay in the first row,

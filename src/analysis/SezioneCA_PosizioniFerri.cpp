@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "analysis/SezioneCA.h"
 #include "model/Array.h"
 #include "model/VariabiliPubbliche.h"
+
+using VariabiliPubbliche::Stato;
 
 int SezioneCA::TotaleBarre(const std::vector<Barra>& gruppi) {
   int n = 0;
@@ -41,7 +44,7 @@ void SezioneCA::PosizioniFerriCampata() {
     Vettore<double> libere = PosizioniStandard(TotaleBarre(gruppi), reggi);
     int f = libere.Conta();
     for (Barra& b : gruppi) b.AssegnaPosizione(PosizioniBarra(libere, f, reggi, b.nBarre));
-    const bool staffe = !VariabiliPubbliche::Stato.SenzaStaffe && !reggistaffe.empty();
+    const bool staffe = !Stato.SenzaStaffe && !reggistaffe.empty();
     FileZona(gruppi, reggi, staffe ? reggistaffe.front().Diametro : 0, rientri);
   };
   zona(CollSup, PosizioniReggiSup, CollReggiSup, RientriSup);
@@ -203,6 +206,71 @@ Vettore<double> SezioneCA::PosizioniBarra(Vettore<double>& libere, int& f, const
     }
   }
   return x;
+}
+
+void SezioneCA::PosizioniTrave() {
+  float offset = 0;
+  StaffeCamp().LarghezzeStaffeCalcola(offset);
+  NumeraGruppi();
+  AssegnaPosizioniReggistaffeCampata();
+  PosizioniFerriCampata();
+}
+
+std::vector<SezioneCA::FerroTrave> SezioneCA::FerriTrave() {
+  std::vector<FerroTrave> ferri;
+  auto zona = [&](const std::vector<Barra>& gruppi, const std::string& z) {
+    for (std::size_t i = 0; i < gruppi.size(); ++i) {
+      const std::vector<FerroTrave> gruppo = FerriGruppo(gruppi[i], z, RientriGruppo(gruppi, i, z));
+      ferri.insert(ferri.end(), gruppo.begin(), gruppo.end());
+    }
+  };
+  if (!Stato.SenzaStaffe) {
+    zona(CollReggiInf, "INF");
+    zona(CollReggiSup, "SUP");
+  }
+  zona(CollInf, "INF");
+  zona(CollSup, "SUP");
+  return ferri;
+}
+
+std::vector<SezioneCA::FerroTrave> SezioneCA::FerriGruppo(const Barra& gruppo,
+                                                         const std::string& zona,
+                                                         const std::vector<double>* rientri) {
+  Staffe& staffe = StaffeCamp();
+  // Bar centres touching the stirrup, or at the cover without stirrups.
+  const double copriferro = Stato.CopriferroProgetto + gruppo.Diametro / 2;
+  const double fila = Stato.SenzaStaffe ? copriferro
+                                        : Stato.DetrazioneStaffa / 2.0 + staffe.Diametro / 2 +
+                                              gruppo.Diametro / 2;
+  const bool sup = zona == "SUP";
+  double xAngolo = 0;
+  Vettore<double> x = gruppo.Posizione_;
+  double yFerro;
+  if (gruppo.Tipo == "REGGI-SUP" || gruppo.Tipo == "REGGI-INF") {
+    x = staffe.AscPosizTrasvReg(gruppo.Diametro / 2.0, &xAngolo);
+    const double dalLembo = Stato.DetrazioneStaffa / 2.0 + xAngolo;
+    yFerro = gruppo.Tipo == "REGGI-SUP" ? h1 - dalLembo : dalLembo;
+  } else {
+    yFerro = yFerroLimitato(sup ? h1 - fila : fila, copriferro);
+  }
+  // A zone its stirrups cannot share out leaves its bars without a place.
+  const int n = std::min<int>(gruppo.nBarre, x.Conta());
+  std::vector<FerroTrave> ferri;
+  for (int k = 1; k <= n; ++k) {
+    // Rows further in: up from the bottom, down from the top.
+    const bool dentro = rientri && k <= static_cast<int>(rientri->size());
+    const double rientro = dentro ? (*rientri)[static_cast<std::size_t>(k - 1)] : 0;
+    ferri.push_back(
+        {x(x.Lb() + k - 1), sup ? yFerro - rientro : yFerro + rientro, gruppo.Diametro, rientro});
+  }
+  return ferri;
+}
+
+const std::vector<double>* SezioneCA::RientriGruppo(const std::vector<Barra>& gruppi,
+                                                    std::size_t i, const std::string& zona) const {
+  const auto& rientri = zona == "SUP" ? RientriSup : RientriInf;
+  const bool ferri = gruppi[i].Tipo == "FERRI-SUP" || gruppi[i].Tipo == "FERRI-INF";
+  return ferri && i < rientri.size() ? &rientri[i] : nullptr;
 }
 
 double SezioneCA::yFerroLimitato(double v, double c) const {

@@ -66,37 +66,14 @@ void SezioneCA::ScriveTitoloProgetto(double x, double y0, double t) const {
 
 void SezioneCA::PlottaGruppoFerri(const Barra& gruppo, const std::string& zona, double y,
                                   const std::vector<double>* rientri) {
-  Staffe& staffe = StaffeCamp();
-  const double staffa = Stato.SenzaStaffe ? 0 : staffe.Diametro;
-  // Bar centres touching the stirrup.
-  const double fila = Stato.DetrazioneStaffa / 2.0 + staffa / 2 + gruppo.Diametro / 2;
-  const double copriferro = Stato.CopriferroProgetto + gruppo.Diametro / 2;
-  double xAngolo = 0;
-  Vettore<double> x = gruppo.Posizione_;
-  double yFerro;
-  if (gruppo.Tipo == "REGGI-SUP" || gruppo.Tipo == "REGGI-INF") {
-    x = staffe.AscPosizTrasvReg(gruppo.Diametro / 2.0, &xAngolo);
-    const double dalLembo = Stato.DetrazioneStaffa / 2.0 + xAngolo;
-    yFerro = gruppo.Tipo == "REGGI-SUP" ? h1 - dalLembo : dalLembo;
-  } else {
-    yFerro = yFerroLimitato(zona == "SUP" ? h1 - fila : fila, copriferro);
-  }
-  // A zone its stirrups cannot share out leaves its bars without a place.
-  const int n = std::min<int>(gruppo.nBarre, x.Conta());
-  // Rows further in: up from the bottom, down from the top.
-  auto yBarra = [&](int k) {
-    const bool dentro = rientri && k <= static_cast<int>(rientri->size());
-    const double rientro = dentro ? (*rientri)[static_cast<std::size_t>(k - 1)] : 0;
-    return zona == "SUP" ? yFerro - rientro : yFerro + rientro;
-  };
-  for (int k = 1; k <= n; ++k) SezFerroInserisci(x(x.Lb() + k - 1), yBarra(k), gruppo.Diametro);
+  const std::vector<FerroTrave> ferri = FerriGruppo(gruppo, zona, rientri);
+  for (const FerroTrave& f : ferri) SezFerroInserisci(f.x, f.y, f.Diametro);
 
   const double xEtichetta = b1 / 2.0 + 3 * hTesto;
-  if (n > 0) {
+  if (!ferri.empty()) {
     // From the group's right-hand bar at 60 degrees to the label's height,
     // then across to the label.
-    yFerro = yBarra(n);
-    const double xFerro = x(x.Lb() + n - 1);
+    const double yFerro = ferri.back().y, xFerro = ferri.back().x;
     const double xGomito =
         std::min(xFerro + std::fabs(y - yFerro) / std::tan(std::numbers::pi / 3), xEtichetta);
     Grafica::ImpostaColore(8);
@@ -109,10 +86,8 @@ void SezioneCA::PlottaGruppoFerri(const Barra& gruppo, const std::string& zona, 
 
 void SezioneCA::PlottaGruppiFerri(const std::vector<Barra>& gruppi, const std::string& zona,
                                   double& y, double passo) {
-  const auto& rientri = zona == "SUP" ? RientriSup : RientriInf;
   for (std::size_t i = 0; i < gruppi.size(); ++i) {
-    const bool ferri = gruppi[i].Tipo == "FERRI-SUP" || gruppi[i].Tipo == "FERRI-INF";
-    PlottaGruppoFerri(gruppi[i], zona, y, ferri && i < rientri.size() ? &rientri[i] : nullptr);
+    PlottaGruppoFerri(gruppi[i], zona, y, RientriGruppo(gruppi, i, zona));
     y += passo;
   }
 }
@@ -121,12 +96,8 @@ void SezioneCA::PlottaSezioneStaffe() {
   hTesto = 40;
   const bool staffe = !Stato.SenzaStaffe;
   Staffe& s = StaffeCamp();
-  float offset = 0;
-  s.LarghezzeStaffeCalcola(offset);
+  PosizioniTrave();
   s.hTesto = hTesto;
-  NumeraGruppi();
-  AssegnaPosizioniReggistaffeCampata();
-  PosizioniFerriCampata();
 
   // Every part of the drawing with its texts, so that the whole of it fits.
   const int nInf = GruppiEtichettati(CollInf, CollReggiInf);

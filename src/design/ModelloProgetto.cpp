@@ -67,8 +67,7 @@ bool ModelloProgetto::Progetta() {
       }
       if (DimensioniRifiutate()) return false;
     }
-    DeformazioneSezioneMostrata();
-    GovernoScrive();
+    GovernoScrive(DeformazioneSezioneMostrata());
     ProgettaTaglio();
     return true;
   } catch (const std::exception&) {

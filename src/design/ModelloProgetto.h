@@ -23,7 +23,8 @@
 // ModelloProgetto_Dati.cpp (options and inputs), ModelloProgetto_Slu.cpp,
 // ModelloProgetto_Ricerca.cpp, ModelloProgetto_Governo.cpp and
 // ModelloProgetto_MetodoN.cpp (sizing), ModelloProgetto_Barre.cpp (bar
-// combinations), ModelloProgetto_Taglio.cpp (shear), ModelloProgetto_Risultati.cpp.
+// combinations), ModelloProgetto_Taglio.cpp (shear), ModelloProgetto_Risultati.cpp,
+// ModelloProgetto_Trave.cpp (the beam as drawn).
 #include <array>
 #include <cmath>
 #include <memory>
@@ -74,6 +75,13 @@ class ModelloProgetto : public Matematica::Equazione {
   explicit ModelloProgetto(platform::Form& finestra);
   ModelloProgetto(const ModelloProgetto&) = delete;
   ModelloProgetto& operator=(const ModelloProgetto&) = delete;
+
+  // A row of bars: their area, mm2, and the distance of their centres from
+  // the top face, mm.
+  struct Strato {
+    float Area = 0;
+    float Distanza = 0;
+  };
 
   // ---- Working fields (lengths mm, areas mm2)
 
@@ -229,14 +237,21 @@ class ModelloProgetto : public Matematica::Equazione {
   // the strain asked stays, the design's goes to EpsSDelProgetto.
   bool ArmaturaSezioneFissa();
   // Depth fixed: a width too narrow for the bars chosen, side by side, is
-  // widened to them and its reinforcement designed again.
+  // widened to the least width that holds the bars designed for it.
   bool BaseAllargaAlleBarre();
+  // The width the bars chosen take side by side, the wider zone's.
+  float LarghezzaBarre() const;
+  // The reinforcement and bars of the width b.
+  bool ArmaturaBase(float b);
   // MRd of a rectangle at the imposed strain; fills AsTesa and AsCompressa.
   double MomentoResistente(double d, double b);
   // MRd of the fixed rectangle with As = ro b d.
   double MomentoResistenteRos(double ro, SezioneCAreagente& sezione);
   // The trial rectangle centred on the origin, compression bar on top.
   void SezCARettCrea(SezioneCAreagente& sezione, float b, float h, float c, float As, float As1,
+                     const std::array<float, 2>& rapportiN) const;
+  // The same with its bars in rows.
+  void SezCARettCrea(SezioneCAreagente& sezione, float b, float h, const std::vector<Strato>& strati,
                      const std::array<float, 2>& rapportiN) const;
   // Compression steel for the tension steel As: beta As, or the fixed bars and
   // holders when more.
@@ -306,6 +321,12 @@ class ModelloProgetto : public Matematica::Equazione {
   // "2φ12+3φ16": holders, then the bars of each diameter.
   std::string ArmaturaTesto(const std::vector<int>& diametri, const Combinazione& combinazione,
                             const std::vector<float>& fisse) const;
+  // The rounded rectangle, its stirrups and its bar groups into Trave.
+  void TraveCompone();
+  // The rows of the bars of the rounded section where its drawing puts
+  // them, top first; piuFile tells whether a zone's bars stand in more than
+  // one row.
+  std::vector<Strato> StratiEffettivi(bool* piuFile = nullptr);
   // Steel per cubic metre of concrete, kg/m3, stirrups included.
   float IncidenzaAcciaio(float AsEffettiva, float AsCompressaEff);
   void OsservazioniScrive(const std::string& testo);
@@ -376,10 +397,11 @@ class ModelloProgetto : public Matematica::Equazione {
   void MinimaSegnala(double minimo);
   // Whether the rounding step enlarged the dimension sized.
   bool DimensioneArrotondata() const;
-  // Where a limit or the rounding made the section shown, the strain of that
-  // section with the bars shown at its ultimate moment.
-  void DeformazioneSezioneMostrata();
-  void GovernoScrive();
+  // Where a limit, the rounding or bars in more than one row made the
+  // section shown, the strain of that section with the bars where drawn at
+  // its ultimate moment; true for bars in more than one row (ULS only).
+  bool DeformazioneSezioneMostrata();
+  void GovernoScrive(bool piuFile);
   static std::string LunghezzaTesto(double mm);  // "16,4 cm"
 
   platform::Form& finestra_;

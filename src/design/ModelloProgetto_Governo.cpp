@@ -36,17 +36,20 @@ bool ModelloProgetto::DimensioneArrotondata() const {
   }
 }
 
-void ModelloProgetto::DeformazioneSezioneMostrata() {
+bool ModelloProgetto::DeformazioneSezioneMostrata() {
+  if (Stato.TipoVerificaProgetto != 0) return false;
+  bool piuFile = false;
+  const std::vector<Strato> strati = StratiEffettivi(&piuFile);
   // The strain asked stays where the section shown is the one sized at it.
-  if (Stato.TipoVerificaProgetto != 0 || (governo_.empty() && !DimensioneArrotondata())) return;
+  if (governo_.empty() && !DimensioneArrotondata() && !piuFile) return false;
   SezioneCAreagente sezione;
-  SezCARettCrea(sezione, BaseArrotondata, AltezzaArrotondata, DistanzaFerri, AsTesaEffettiva,
-                AsCompressaEffettiva, Stato.RapportoN);
+  SezCARettCrea(sezione, BaseArrotondata, AltezzaArrotondata, strati, Stato.RapportoN);
   MomentoUltimoProva(sezione);
   EpsSDelProgetto = sezione.Eps_s_max;
+  return piuFile;
 }
 
-void ModelloProgetto::GovernoScrive() {
+void ModelloProgetto::GovernoScrive(bool piuFile) {
   const bool altezza = Stato.DimensioneFissa == 1;
   const std::string mostrata = LunghezzaTesto(altezza ? AltezzaArrotondata : BaseArrotondata);
   std::string testo = governo_;
@@ -54,11 +57,14 @@ void ModelloProgetto::GovernoScrive() {
     testo = governo_.empty() ? std::string(altezza ? "Governa l'altezza" : "Governa la base") +
                                    " arrotondata (" + mostrata + ")"
                              : governo_ + ", arrotondata a " + mostrata;
+  if (piuFile)
+    testo = testo.empty() ? "Governano le barre, in più strati"
+                          : testo + ", con le barre in più strati";
   const bool slu = Stato.TipoVerificaProgetto == 0;
   const std::string propria = Formattazione::Formato(EpsSDelProgetto / EpsYd(), "0.00");
   const std::string chiesta = Formattazione::Formato(Stato.EpsSProgetto / EpsYd(), "0.00");
   // The rounding alone is told only for the strain it changed.
-  if (testo.empty() || (governo_.empty() && (!slu || propria == chiesta))) return;
+  if (testo.empty() || (governo_.empty() && !piuFile && (!slu || propria == chiesta))) return;
   if (slu) testo += ": la deformazione dell'armatura tesa è εs/εyd = " + propria + " anziché " + chiesta;
   OsservazioniScrive(testo + ".");
 }
@@ -68,21 +74,49 @@ std::string ModelloProgetto::LunghezzaTesto(double mm) {
          Stato.UnitaLunghezza;
 }
 
+float ModelloProgetto::LarghezzaBarre() const {
+  return std::max(LarghezzaZona(DiametriTesi, CombinazioneTesa, BarreFisseTese),
+                  LarghezzaZona(DiametriCompressi, CombinazioneCompressa, BarreFisseCompresse));
+}
+
+bool ModelloProgetto::ArmaturaBase(float b) {
+  // A width of the rounding step, when there is one.
+  const float passo = Stato.PassoArrotondamento[1];
+  BaseSezione = passo > 0 ? Arrotonda(b, passo) : b;
+  IncognitaAltezza = false;
+  DimensioniArrotondate();
+  return ArmaturaSezioneFissa() && ArmaturaCalcola();
+}
+
 bool ModelloProgetto::BaseAllargaAlleBarre() {
-  const float prima = BaseArrotondata;
-  // A few rounds: less steel in a wider section may take fewer bars.
-  for (int k = 0; k < 4; ++k) {
-    const float larghezza =
-        std::max(LarghezzaZona(DiametriTesi, CombinazioneTesa, BarreFisseTese),
-                 LarghezzaZona(DiametriCompressi, CombinazioneCompressa, BarreFisseCompresse));
-    if (!(larghezza > BaseArrotondata)) break;
-    BaseSezione = larghezza;
-    IncognitaAltezza = false;
-    DimensioniArrotondate();
-    if (!ArmaturaSezioneFissa() || !ArmaturaCalcola()) return false;
+  const float flessione = BaseSezione;
+  // Side by side with the least clear spacing, and in one row as drawn.
+  auto stanno = [this] {
+    bool piuFile = false;
+    StratiEffettivi(&piuFile);
+    return !piuFile && !(LarghezzaBarre() > BaseArrotondata);
+  };
+  if (stanno()) return true;
+  // Widened to the bars, or by a tenth, a few rounds: less steel in a wider
+  // section may take fewer bars.
+  for (int k = 0; k < 8 && !stanno(); ++k)
+    if (!ArmaturaBase(std::max(LarghezzaBarre(), 1.1f * BaseSezione))) return false;
+  if (stanno()) {
+    // The least width whose bars fit in it, to a tenth of a millimetre ...
+    float stretta = flessione, larga = BaseSezione;
+    while (larga - stretta > 0.1f) {
+      const float media = (stretta + larga) / 2;
+      if (!ArmaturaBase(media)) return false;
+      (stanno() ? larga : stretta) = media;
+    }
+    if (!ArmaturaBase(larga)) return false;
+    // ... and then just the width its bars take, if they are still those.
+    const float barre = LarghezzaBarre();
+    if (barre > flessione && barre < larga) {
+      if (!ArmaturaBase(barre)) return false;
+      if (!stanno() && !ArmaturaBase(larga)) return false;
+    }
   }
-  if (BaseArrotondata > prima)
-    governo_ = "Governano le barre, in un solo strato in una base di " +
-               LunghezzaTesto(BaseSezione);
+  governo_ = "Governano le barre, in un solo strato in una base di " + LunghezzaTesto(BaseSezione);
   return true;
 }

@@ -71,20 +71,10 @@ int ModelloProgetto::CodiceStaffa(int bracci) {
 }
 
 float ModelloProgetto::IncidenzaAcciaio(float AsEffettiva, float AsCompressaEff) {
-  Stato.DetrazioneStaffa = 2 * Stato.CopriferroProgetto + static_cast<float>(Stato.DiametroStaffe);
-  SezioneCA* sezione = Trave.get();
-  sezione->b1 = BaseArrotondata;
-  sezione->h1 = AltezzaArrotondata;
+  TraveCompone();
   double staffe = 0;  // kg per metre of beam
-  if (!Stato.SenzaStaffe && PassoStaffe > 0) {
-    Staffe& s = sezione->StaffeCamp();
-    s.Diametro = static_cast<float>(Stato.DiametroStaffe);
-    s.NumeroBraccia = Stato.NumeroBracci;
-    s.TipoAmin = CodiceStaffa(Stato.NumeroBracci);
-    s.PassoEffAmin = PassoStaffe;
-    s.GancioChiuso = Stato.GancioStaffe;
-    if (StaffeValide) staffe = 1000 / PassoStaffe * s.Peso();
-  }
+  if (!Stato.SenzaStaffe && PassoStaffe > 0 && StaffeValide)
+    staffe = 1000 / PassoStaffe * Trave->StaffeCamp().Peso();
   const double longitudinali = (AsEffettiva + AsCompressaEff) * 7850.0 / 1000000;
   // Over the concrete of the section drawn, whose bars and stirrups these are.
   return static_cast<float>((staffe + longitudinali) /

@@ -63,15 +63,28 @@ void ModelloProgetto::EpsSLegge() {
 
 void ModelloProgetto::SezCARettCrea(SezioneCAreagente& sezione, float b, float h, float c, float As,
                                     float As1, const std::array<float, 2>& rapportiN) const {
+  SezCARettCrea(sezione, b, h, {{As1, c}, {As, h - c}}, rapportiN);
+}
+
+void ModelloProgetto::SezCARettCrea(SezioneCAreagente& sezione, float b, float h,
+                                    const std::vector<Strato>& strati,
+                                    const std::array<float, 2>& rapportiN) const {
   const Vettore<float> x{b / 2, b / 2, -b / 2, -b / 2};
   const Vettore<float> y{h / 2, -h / 2, -h / 2, h / 2};
   sezione.Coordinate(x, y, 4);
   sezione.Contorno->Area = static_cast<double>(b) * h;
   sezione.xPtoCalcoloM = 0;
   sezione.yPtoCalcoloM = 0;
+  const int n = static_cast<int>(strati.size());
+  Vettore<float> xBarre(1, n), yBarre(1, n), aree(1, n);
+  for (int i = 1; i <= n; ++i) {
+    const Strato& s = strati[static_cast<std::size_t>(i - 1)];
+    xBarre(i) = 0;
+    yBarre(i) = h / 2 - s.Distanza;
+    aree(i) = s.Area;
+  }
   const Vettore<float> nessuno;
-  sezione.BarreDati(2, {0, 0}, {h / 2 - c, c - h / 2}, {As1, As}, rapportiN, 0, nessuno, nessuno,
-                    nessuno, nessuno);
+  sezione.BarreDati(n, xBarre, yBarre, aree, rapportiN, 0, nessuno, nessuno, nessuno, nessuno);
 }
 
 float ModelloProgetto::Ass1Funz(double As) const {

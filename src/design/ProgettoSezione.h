@@ -137,14 +137,6 @@ class ProgettoSezione : public QMainWindow {
   std::string Testo(const std::string& nome, int indice = platform::SenzaIndice);
   void Scrivi(const std::string& nome, int indice, const std::string& testo);
 
-  // The bar groups of one zone: diameter i with the count i of the
-  // combination and, with manual diameters, the fixed count i; groups
-  // without bars are left out.
-  void GruppiBarreCrea(std::vector<Barra>& gruppi, const std::vector<int>& diametri,
-                       const Combinazione& combinazione, const std::vector<float>& fisse,
-                       const std::string& tipo) const;
-  // One holder group: a bar per stirrup leg.
-  static void GruppoReggiCrea(std::vector<Barra>& gruppi, const std::string& tipo);
   // The design on show into the beam's section: its frame, bar groups and stirrups.
   void TraveRiempie();
   // The drawing window open on this window's beam, if it is.

@@ -146,7 +146,8 @@ float Ecm() {
 float DeltaRidistribuzione(double xSuD) {
   // fck rounded half to even, so 50.5 counts as 50.
   const double base = std::nearbyint(Stato.Fck) <= 50 ? 0.44 : 0.54;
-  const float delta = static_cast<float>(base + 1.25 * xSuD);
+  // NTC 2018 4.1.1.1: the slope 1.25 (0.6 + 0.0014 / eps_cu), 1.25 at 3.5 per mil.
+  const float delta = static_cast<float>(base + 1.25 * (0.6 + 0.0014 / Stato.EpsCu) * xSuD);
   return std::clamp(delta, 0.7f, 1.0f);
 }
 

@@ -1,5 +1,10 @@
 // Rounding, result texts and the steel incidence.
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <tuple>
 
 #include "ProgettoProva.h"
 #include "model/Formato.h"
@@ -99,6 +104,52 @@ TEST_F(ProgettoProva, BarsThatCannotBeBuiltAreSaid) {
   modello_.CombinazioneTesa = {628.3f, 0, 0, 2};
   modello_.AsTesaEffettiva = 1080;
   EXPECT_EQ(modello_.AvvisiCostruzione(), "");
+}
+
+// The help's formulas against the program's numbers and by hand: cover 20,
+// stirrups 8, 4 legs, holders 12, two 16s at the bottom (rows from the top)
+// in 300 x 500; C25/30 and C70/85 (eps_cu = 2.6 + 35 0.2^4 per mil).
+TEST_F(ProgettoProva, TheHelpsFormulasAreThoseComputed) {
+  auto pagina = [](const std::string& nome) {
+    const char* test = std::getenv("TRAMOK_TESTS");  // else run from tests/
+    std::stringstream testo;
+    testo << std::ifstream(std::string(test ? test : ".") + "/../data/Aiuto/" + nome).rdbuf();
+    return std::regex_replace(std::regex_replace(testo.str(), std::regex("<[^>]*>"), ""),
+                              std::regex("\\s+"), " ");
+  };
+  Stato.CopriferroProgetto = 20;
+  Stato.DiametroStaffe = 8;
+  Stato.NumeroBracci = 4;
+  Stato.DiametroReggistaffe = 12;
+  modello_.AltezzaSezione = modello_.AltezzaArrotondata = 500;
+  modello_.BaseArrotondata = 300;
+  modello_.SegnoMomento = 1;
+  modello_.DiametriTesi = modello_.DiametriCompressi = {16, 20};
+  modello_.CombinazioneTesa = {402.1f, 2, 0};
+  const std::vector<ModelloProgetto::Strato> strati = modello_.StratiEffettivi();
+  ASSERT_EQ(strati.size(), 3u);
+  auto delta = [](float fck, double epsCu, double xSuD) {
+    Stato.Fck = fck;
+    Stato.EpsCu = epsCu;
+    return VariabiliPubbliche::DeltaRidistribuzione(xSuD);
+  };
+  const std::tuple<const char*, const char*, double, double> casi[] = {
+      {"progetto", "c' = c + φ staffa + φ max/2", *modello_.DistanzaFerriCalcola(), 20 + 8 + 10},
+      {"progetto", "c + φ staffa + 2 φ staffa - (2 φ staffa - φ reggi/2)/√2",
+       500 - strati[1].Distanza, 20 + 8 + 16 - (16 - 6) / std::sqrt(2.0)},
+      {"progetto", "a c + φ staffa + φ barra/2 dal bordo", 500 - strati[2].Distanza, 20 + 8 + 8},
+      {"progetto", "2 (c + φ staffa) + Σφ + (n - 1) interferri",
+       modello_.LarghezzaStrato(11, 170, 20), 2 * (20 + 8) + 170 + 10 * 20},
+      {"progetto", "z b 0,5 fcd cot θ/(1 + cot²θ)",
+       ModelloProgetto::VRdMaxEc2(Stato.Fcd, 300, 414, 2.5, 0, 1), 414 * 300 * 0.5 * Stato.Fcd * 2.5 / 7.25},
+      {"principale", "δ = 0,44 + 1,25 (0,6 + 0,0014/εcu) x/d", delta(25, 0.0035, 0.3), 0.815},
+      {"principale", "0,54 + 1,25 (0,6 + 0,0014/εcu) x/d oltre", delta(70, 0.002656, 0.2),
+       0.54 + 1.25 * (0.6 + 0.0014 / 0.002656) * 0.2},
+  };
+  for (const auto& [nome, formula, programma, mano] : casi) {
+    EXPECT_NE(pagina(std::string(nome) + ".html").find(formula), std::string::npos) << formula;
+    EXPECT_NEAR(programma, mano, 1e-4 * mano) << formula;
+  }
 }
 
 }  // namespace

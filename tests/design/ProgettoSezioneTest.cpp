@@ -163,6 +163,27 @@ TEST_F(FinestraProgetto, EffettiviCarryTheDesignIntoTheMainWindowsVerification) 
   const double Mu = Generale::ValNumero(f.C("F_Mu", 0).Text());
   EXPECT_GE(Mu, 180);
   EXPECT_LT(Mu, 180 * 1.4);
+  // Width 20, depth 55 cm, 200 kNm, 4φ12+3φ18: holders 24 + 2 8 - (16 -
+  // 6)/sqrt(2) + 8/2 = 36.93 mm from the faces, two 18s 20 + 8 + 9 = 37 mm
+  // up, the third a row in, 18 + 20 higher: those rows go into the main
+  // window, whose verification then shows the design's strain and x/d.
+  Clic("OptionFissa", 1);
+  for (auto [nome, i, testo] : {std::tuple{"txtSez", 1, "20"}, {"txtSez", 0, "55"},
+                                {"F_Vsd", 0, "120"}, {"F_Mxsd", 0, "200"}})
+    Batti(nome, i, testo);
+  Clic("cmdInsDati", 0);
+  const double r = 24 + 16 - 10 / std::sqrt(2.0) + 4;
+  const double righe[][2] = {{r, 4 * 36}, {475, 81}, {513, 2 * 81}, {550 - r, 4 * 36}};  // d, φ²
+  ASSERT_EQ(Stato.MatriceBarre.Ub1(), 4);
+  for (int i = 1; i <= 4; ++i) {
+    EXPECT_NEAR(Stato.MatriceBarre(i, 2), righe[i - 1][0], 0.05);
+    EXPECT_EQ(Stato.MatriceBarre(i, 1), static_cast<int>(righe[i - 1][1] * M_PI));
+  }
+  f.Clic("btnCalcola");
+  EXPECT_NEAR(Generale::ValNumero(f.C("F_eps_s", 0).Text()) / 1000 * Stato.ModuloEs / Stato.Fyd[0],
+              Numero("txtEpsS"), 0.02);
+  for (int i = 0; i < 2; ++i)
+    EXPECT_NEAR(Generale::ValNumero(f.C("F_x_su_d", i).Text()), Numero("txtxSud", i), 2e-3);
 }
 
 }  // namespace
@@ -173,7 +194,7 @@ TEST_F(FinestraProgetto, MinimiCopyTheUnroundedSectionWithTheRequiredAreas) {
   ASSERT_NE(p, nullptr);
   Clic("OptionFissa", 0);
   Batti("TextArrotonda", 1, "5");
-  Batti("F_Mxsd", 0, "-200");
+  Batti("F_Mxsd", 0, "-250");
   const ModelloProgetto& m = p->Modello();
   const float b = m.BaseSezione;
   ASSERT_GT(m.BaseArrotondata, b);
@@ -233,18 +254,22 @@ TEST_F(FinestraProgetto, AFailedRunLeavesNoResultOnShow) {
 }
 
 // Depth 50 cm, 80 kNm at eps_s = 5.11 eps_yd: the least width, 2 (20 + 8) +
-// 4 x 12 + 3 x 20 = 164 mm for 4 holders of 12, is too strong; its 16 mm bar
-// widens it by 16 + 20 to 200 mm. The strain shown is that of the section
-// shown with the bars shown: x = 0.0035 d / (0.0035 + eps_s), d = 462, c = 38,
-// sigma's = Es 0.0035 (x - c) / x within +-fyd, 17/21 fcd b x + A's sigma's =
-// As fyd and MRd = 17/21 fcd b x (d - 99/238 x) + A's sigma's (d - c) >= M.
-// With a 5 cm step, 150 kNm: the same for the rounded b.
+// 4 x 12 + 3 x 20 = 164 mm for 4 holders of 12, is too strong; its 16 stands
+// between the middle holders, legs W/3 apart (W = b - 48), the holders x1 =
+// 2 8 - (16 - 6)/sqrt(2) + 8/2 = 12.93 in from them: they touch from W/3 -
+// 2 x1 = 12 + 16, b = 209.6 mm. The strain shown is that of the bars where
+// drawn: x = 0.0035 d / (0.0035 + eps_s), sigma's = Es 0.0035 (x - c) / x
+// within +-fyd, 17/21 fcd b x + A's sigma's = As fyd and MRd = 17/21 fcd b x
+// (d - 99/238 x) + A's sigma's (d - c) >= M. With a 5 cm step, 150 kNm: the
+// same at b = 25 cm.
 TEST_F(FinestraProgetto, TheLimitThatGovernsShowsItsStrain) {
   ASSERT_NE(p, nullptr);
   Clic("OptionFissa", 0);
   Batti("TextArrotonda", 1, "0");
   Batti("txtPro", 1, "0");
-  const double epsYd = Stato.Fyd[0] / Stato.ModuloEs, d = 462, c = 38, fyd = Stato.Fyd[0];
+  // The lowest bar, a 16, 28 + 8 up; the holders 24 + x1 from each face.
+  const double epsYd = Stato.Fyd[0] / Stato.ModuloEs, d = 464, fyd = Stato.Fyd[0];
+  const double c = 24 + 16 - 10 / std::sqrt(2.0) + 4;
   auto equilibrio = [&](double M) {
     const double x = 0.0035 * d / (0.0035 + Numero("txtEpsS") * epsYd);
     const double b = Numero("txtSez", 1) * 10;
@@ -255,19 +280,21 @@ TEST_F(FinestraProgetto, TheLimitThatGovernsShowsItsStrain) {
   };
   Batti("F_Mxsd", 0, "80");
   Clic("ButtonCR", 0);
-  EXPECT_NEAR(Numero("txtSez", 1), 20, 1e-6);
+  EXPECT_EQ(p->Form().Controllo("LblArmatura", 0).Text(), "4φ12+1φ16");
+  EXPECT_NEAR(Numero("txtSez", 1) * 10, 48 + 3 * (28 + 2 * (c - 24)), 0.2);
   equilibrio(80e6);
   EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text().rfind(
-                "Governano le barre, in un solo strato in una base di 20 cm: la deformazione "
-                "dell'armatura tesa è εs/εyd = " + p->Form().Controllo("txtEpsS").Text() +
-                " anziché 5,11.", 0), 0);
+                "Governano le barre, in un solo strato in una base di 20,96 cm: la "
+                "deformazione dell'armatura tesa è εs/εyd = " +
+                p->Form().Controllo("txtEpsS").Text() + " anziché 5,11.", 0), 0);
   Batti("F_Mxsd", 0, "0");  // no design: the strain asked
   EXPECT_EQ(p->Form().Controllo("txtEpsS").Text(), "5,11");
   Batti("TextArrotonda", 1, "5");
   Batti("F_Mxsd", 0, "150");
+  EXPECT_EQ(p->Form().Controllo("LblArmatura", 0).Text(), "4φ12+1φ16+1φ18");
   equilibrio(150e6);
   EXPECT_NE(p->Form().Controllo("txtOsservazioni").Text().find(
-                "arrotondata a 25 cm: la deformazione dell'armatura tesa è εs/εyd = " +
+                "in una base di 25 cm: la deformazione dell'armatura tesa è εs/εyd = " +
                 p->Form().Controllo("txtEpsS").Text() + " anziché 5,11."),
             std::string::npos);
   Batti("F_Mxsd", 0, "5");
@@ -281,6 +308,17 @@ TEST_F(FinestraProgetto, TheLimitThatGovernsShowsItsStrain) {
             std::string::npos);
   Batti("F_Mxsd", 0, "400");
   EXPECT_NEAR(Numero("txtEpsS"), 0.01 / epsYd, 0.006);
+  // Depth 60 cm, 450 kNm, 350 kN, 6 legs: 6φ12+3φ16+3φ20 take 2 (20 + 8) +
+  // 6 x 12 + 3 x 16 + 3 x 20 + 11 x 20 = 456 mm; the base is the least that
+  // holds the bars designed for it (a narrower one needs more steel).
+  auto* bracci = p->findChild<QComboBox*>("ComboBracci");
+  bracci->setCurrentIndex(bracci->findText("6", Qt::MatchStartsWith));
+  for (auto [nome, i, testo] :
+       {std::tuple{"txtSez", 0, "60"}, {"F_Vsd", 0, "350"}, {"F_Mxsd", 0, "450"}})
+    Batti(nome, i, testo);
+  EXPECT_EQ(p->Form().Controllo("LblArmatura", 0).Text(), "6φ12+3φ16+3φ20");
+  EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text().rfind(
+                "Governano le barre, in un solo strato in una base di 45,71 cm: ", 0), 0);
 }
 
 }  // namespace
