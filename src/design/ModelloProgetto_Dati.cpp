@@ -36,8 +36,7 @@ int Segno(double x) { return (x > 0) - (x < 0); }
 
 // An action box holds a number, or nothing (no action).
 bool AzioneLeggibile(platform::Form& f, const char* nome, int indice) {
-  const std::string testo = f.Controllo(nome, indice).Text();
-  return testo.find_first_not_of(' ') == std::string::npos || NumeroCella::Numerico(testo);
+  return Generale::NumeroCasella(f.Controllo(nome, indice).Text()).has_value();
 }
 
 // A value beyond its range is refused with a box that names it, a length
