@@ -188,7 +188,8 @@ bool ModelloProgetto::LeggiValori() {
     f.Controllo("txtCotTeta").SetText(Formattazione::TestoNumero(2.5));
   }
   Stato.MinimizzaStaffe = f.Controllo("chkCotTeta").Value();
-  return true;
+  // The strain asked, read by the design itself.
+  return Generale::NumeroCasella(f.Controllo("txtEpsS").Text()).has_value();
 }
 
 bool ModelloProgetto::LeggiOpzioni() {

@@ -313,7 +313,12 @@ bool FrmSismica::StaffaCellaConferma() {
   if (!Controllo("frmStaffe").Visible() || !txtEditS_->Visible()) return false;
   FlexGridS_LeaveCell();
   const int riga = FlexGridS().Row();
-  return riga >= 1 && StaffaMemorizza(riga);
+  try {
+    return riga >= 1 && StaffaMemorizza(riga);
+  } catch (const std::exception&) {
+    DatiNonLetti();
+    return true;  // told: no picture of rows not read
+  }
 }
 
 void FrmSismica::FlexGridS_Click() {

@@ -186,10 +186,11 @@ TEST(VerificaMain, TypedNumbersReadAlikeInEveryWindowOrGiveTheDataError) {
   const std::pair<G, double (*)(F, const char*)> caselle[] = {
       {G::Forza, [](F f, const char* t) { f.C("F_N", 0).SetText(t), Calcola(f); return Letto(f, f.main->NForm[0], false); }},
       {G::Forza, [](F f, const char* t) { f.main->FlexGrid(0).SetTextMatrix(1, 1, t), Calcola(f); return Letto(f, f.main->GrigliaFigure(1, 1), false); }},
-      {G::Forza, [](F f, const char* t) { Digita(FrmSismica::Mostra(), "F_N", t).cmdControlloPil_Click(); return Letto(f, Sismica::Stato.NEdSismica / 1000, false); }},
+      {G::Forza, [](F f, const char* t) { Digita(FrmSismica::Mostra(), "F_N", t).cmdControlloPil_Click(); f.main->ProgettoModificato();  // no escape
+         return Letto(f, Sismica::Stato.NEdSismica / 1000, false); }},
       {G::Forza, [](F f, const char* t) { FrmSismica::Mostra().StaffePilDef_Click(); Digita(FrmSismica::Mostra(), "PilastroTxt_14", t).cmdControlloPilStaffe_Click(); return Letto(f, Sismica::Stato.PilastroCorrente.StaffePassoCritico() / 10, false); }},
       {G::Forza, [](F, const char* t) { const auto& l = Digita(FrmCoefficienti::Mostra(0), "txtCoeff_2", t).Controllo("ListaOsservCoef", 0); return l.ListCount() && l.List(0) == "Errore! Controllare i dati" ? -1.0 : Sismica::Stato.PeriodoT1; }},
-      {G::Forza, [](F f, const char* t) { f.main->findChild<QAction*>("mnu_Progetto")->trigger(), f.ambiente.box.Svuota(); Digita(*ProgettoSezione::Aperta(), "txtPro_0", t).Ricalcola(); return Letto(f, Stato.CopriferroProgetto / 10, false, "Dati errati !"); }},
+      {G::Forza, [](F f, const char* t) { f.main->findChild<QAction*>("mnu_Progetto")->trigger(), f.ambiente.box.Svuota(); Digita(Digita(*ProgettoSezione::Aperta(), "txtEpsS", t), "txtPro_0", t).Ricalcola(); return Letto(f, Stato.CopriferroProgetto / 10, false, "Dati errati !"); }},
       {G::Fck, [](F f, const char* t) { Digita(Material::Mostra(), "F_fck_1", t).F_esci_Click(0); return Letto(f, Stato.Fck); }},
       {G::Fck, [](F f, const char* t) { NuovoMateriale n(Material::Mostra(), 1); Digita(Digita(n, "Text1_2", "30"), "Text1_1", t).Inserisci_Click(); const platform::FlexGrid& g = Material::Mostra().MsFlex(1); return Letto(f, Generale::ValNumero(g.TextMatrix(g.Rows() - 1, 2))); }},
       {G::GammaAzioni, [](F f, const char* t) { Digita(frmUnits::Mostra(1), "txtGammaQ", t).OKButton_Click(); return Letto(f, Stato.GammaAzioni); }}};
