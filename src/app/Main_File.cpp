@@ -3,6 +3,7 @@
 
 #include "app/FileImpostazioni.h"
 #include "app/Codifica.h"
+#include "app/DominioMN.h"
 #include "app/Generale.h"
 #include "app/GeneraleFile.h"
 #include "app/Main.h"
@@ -90,7 +91,13 @@ std::string Main::ProgettoMostrato() {
   } senzaAvviso;
   if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->MemorizzaDatiSismica();
   FormLeggeDati(false);
-  return ProgettoFile::Testo(DatiProgetto());
+  // The domain's first acting point mirrors the first action set whether
+  // or not the domain window has been opened.
+  const Matrice<float> azioni = Stato.AzioniDominioMN;
+  DominioMN::PrimaRigaAzioni(NForm[0], MxForm[0]);
+  std::string testo = ProgettoFile::Testo(DatiProgetto());
+  Stato.AzioniDominioMN = azioni;
+  return testo;
 }
 
 void Main::RegistraProgetto() { ProgettoFile::Stato.Impronta = ProgettoMostrato(); }
@@ -98,6 +105,12 @@ void Main::RegistraProgetto() { ProgettoFile::Stato.Impronta = ProgettoMostrato(
 bool Main::ProgettoModificato() {
   const std::string testo = ProgettoMostrato();
   return testo.empty() || testo != ProgettoFile::Stato.Impronta;
+}
+
+void Main::MostraFinestra(const std::function<void()>& mostra) {
+  const bool invariato = !ProgettoModificato();
+  mostra();
+  if (invariato) RegistraProgetto();
 }
 
 bool Main::ConfermaAbbandono() {

@@ -10,7 +10,9 @@
 #include <QTest>
 
 #include "FinestraConDialogo.h"
-#include "Schermata.h"
+#include "FinestraQt.h"
+#include "app/DominioMN.h"
+#include "app/FinestreRisultati.h"
 #include "design/ProgettoSezione.h"
 #include "seismic/FrmSismica.h"
 
@@ -225,6 +227,42 @@ TEST(MainFile, LettoOSalvatoNonChiedeFinoAllaModifica) {
   f.ambiente.box.Accoda(platform::Risposta::Si);
   f.main->MnuFileItem_Click(0);
   EXPECT_EQ(f.C("txtTitolo").Text(), "X");
+}
+
+// A window opened, activated or closed changes no project, new or read:
+// the next "Apri" asks nothing.
+TEST(MainFile, UnaFinestraApertaOChiusaNonCambiaIlProgetto) {
+  const std::pair<const char*, std::function<void(FinestraConDialogo&)>> vie[] = {
+      {"Dominio M-N", [](FinestraConDialogo& f) {
+         f.Clic("btnDominioMN");
+         if (DominioMN* w = FinestreRisultati::DominioMNAperto()) {
+           ASSERT_TRUE(Attiva(*w));
+           ASSERT_TRUE(Attiva(*f.main));
+           w->close();
+         }
+       }},
+      {"Progetto Sez. Rett.", [](FinestraConDialogo& f) { f.main->mnu_Progetto_Click(); }},
+      {"Sismica", [](FinestraConDialogo& f) { f.main->MnuSismica_Click(); }},
+  };
+  for (const bool letto : {false, true})
+    for (const auto& [nome, via] : vie) {
+      SCOPED_TRACE(std::string(nome) + (letto ? ", progetto letto" : ", progetto nuovo"));
+      FinestraConDialogo f;
+      if (letto) {
+        f.ambiente.CopiaFixture("../../../data/Esempi/Trave inflessa.slu", "trave.slu");
+        f.dialogo->Accoda(f.ambiente.Percorso("trave.slu"));
+        f.main->MnuFileItem_Click(1);
+        ASSERT_EQ(f.C("txtTitolo").Text(), "Trave 30x50 - flessione retta");
+      }
+      via(f);
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      ASSERT_TRUE(Attiva(*f.main));
+      f.main->MnuFileItem_Click(1);
+      EXPECT_TRUE(Domande(f).empty());
+      if (ProgettoSezione* p = ProgettoSezione::Aperta()) p->close();
+      if (FrmSismica* s = FrmSismica::Aperta()) s->close();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 // A title the file cannot hold whole: told, and saved only when confirmed.

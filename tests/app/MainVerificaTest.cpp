@@ -4,12 +4,14 @@
 // back into the window.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QPushButton>
 #include <cmath>
 #include <memory>
 #include <tuple>
 
 #include "FinestraMain.h"
+#include "FinestraQt.h"
 #include "SezioneScritta.h"
 #include "analysis/Correnti.h"
 #include "app/DominioMN.h"
@@ -362,6 +364,21 @@ TEST(VerificaMain, AChangedInputLeavesNoResultOfTheOldInputsInSight) {
          QTest::mouseClick(&w->cmdRidisegna(), Qt::LeftButton);
          EXPECT_NE(f.C("F_Angolo").Text(), angolo);
        }, Nessuno},
+      {"another design code", [](FinestraMain& f) { f.Widget<QAction>("NormativaItem", 1)->trigger(); },
+       Nessuno},
+      {"the design code in force chosen again",
+       [](FinestraMain& f) { f.Widget<QAction>("NormativaItem", 0)->trigger(); }, Invariato},
+      {"the M-N window opened, the main window activated, the M-N window closed",
+       [&](FinestraMain& f) {
+         domanda(f, "btnDominioMN");
+         DominioMN* w = FinestreRisultati::DominioMNAperto();
+         ASSERT_TRUE(Attiva(*w));
+         ASSERT_TRUE(Attiva(*f.main));
+         EXPECT_GT(w->Graph1().RowCount(), 1);
+         w->close();
+         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+         ASSERT_TRUE(Attiva(*f.main));
+       }, Invariato},
   };
   for (const auto& [nome, cambia, esito] : passi) {
     SCOPED_TRACE(nome);
