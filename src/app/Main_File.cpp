@@ -54,6 +54,8 @@ void MostraProgettoLetto(Main& main, int normativaPrima) {
   main.AggiornaForm();
   main.FormScriveDati();
   main.Controllo("txtTitolo").SetText(titolo);
+  // The section read, not the sketch of its type.
+  main.DisegnaSezioneScritta();
   main.Controllo("mnuSoloBarre").SetChecked(Stato.SoloBarre != 0);
   VariabiliPubbliche::AggiornaMenuNormativa3(main);
   if (Stato.Normativa != normativaPrima) {

@@ -72,11 +72,12 @@ bool Main::NascondiRisultati() {
 }
 
 void Main::DisegnaSezioneScritta() {
-  // Read for the picture, without a word ("Calcola" tells what is wrong).
+  // Read for the picture, without a word or notice ("Calcola" tells what is wrong).
   // The current section and materials take what is typed, as the read of
   // any command would; the program state stays as it was.
   const VariabiliPubbliche::StatoProgramma prima = Stato;
   const platform::SenzaMessaggi muto;
+  Stato.NonMostrareAvviso = true;
   try {
     if (FormLeggeDati(true))
       DisegnoSenzaRisultati();
