@@ -116,6 +116,9 @@ void Main::MostraFinestra(const std::function<void()>& mostra) {
 }
 
 bool Main::ConfermaAbbandono() {
+  // A cell being typed counts as typed.
+  for (int g = 0; g <= 2; ++g)
+    if (TxtEdit(g).Visible()) ConfermaCella(g);
   if (!ProgettoModificato()) return true;
   switch (platform::MsgBox("Salvare le modifiche al progetto?", platform::Pulsanti::SiNoAnnulla,
                            platform::Icona::Domanda)) {
@@ -205,9 +208,11 @@ void Main::MnuFileProgetto(int Index) {
                             p.NomeFileProgetto, p.PercorsoProgetto,
                             ProgettoFile::EstensioneProgetto, *CMDialog1, finestra, FormCaption);
     Stato.NonMostrareAvviso = false;
-    // The tendons' grid too: nothing of the last job comes back when rows
-    // are added.
+    // The tendons' grid and the cell editors too: nothing of the last job
+    // comes back when rows are added or a cell is left.
     for (int g = 0; g <= 2; ++g) {
+      TxtEdit(g).SetVisible(false);
+      TxtEdit(g).SetText("");
       platform::FlexGrid& f = FlexGrid(g);
       for (int r = 1; r < f.Rows(); ++r)
         for (int c = 1; c < f.Cols(); ++c) f.SetTextMatrix(r, c, "");
@@ -257,6 +262,8 @@ void Main::MnuFileProgetto(int Index) {
     FinestraIniziale();
     VariabiliPubbliche::AggiornaMenuNormativa3(*this);
     NormativaItem_Click(Stato.Normativa);
+    // An open seismic window shows the new column and file name.
+    if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->ProgettoLetto();
     RegistraProgetto();
   } catch (const std::exception&) {
     Messaggi::MessaggioErroreDati();
