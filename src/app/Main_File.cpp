@@ -12,6 +12,7 @@
 #include "app/ProgettoFile.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
+#include "platform/qt/CasellaTestoQt.h"
 #include "platform/qt/FileDialogQt.h"
 #include "seismic/StatoSismica.h"
 
@@ -116,9 +117,9 @@ void Main::MostraFinestra(const std::function<void()>& mostra) {
 }
 
 bool Main::ConfermaAbbandono() {
-  // A cell being typed counts as typed.
-  for (int g = 0; g <= 2; ++g)
-    if (TxtEdit(g).Visible()) ConfermaCella(g);
+  // A cell being typed, over a grid shown, counts as typed.
+  for (size_t g = 0; g < editor_.size(); ++g)
+    if (editor_[g]->isVisible()) ConfermaCella(static_cast<int>(g));
   if (!ProgettoModificato()) return true;
   switch (platform::MsgBox("Salvare le modifiche al progetto?", platform::Pulsanti::SiNoAnnulla,
                            platform::Icona::Domanda)) {
