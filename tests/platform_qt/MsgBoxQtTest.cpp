@@ -26,7 +26,6 @@ TEST(MsgBoxQt, BoxCarriesTextButtonsAndIcon) {
   critica->show();
   EXPECT_GE(critica->width(), LarghezzaPerIlTitolo(*critica));
   // A box is over its window; so is the next while the activation is on its way back.
-  critica.reset();
   QWidget finestra;
   finestra.show();
   QApplication::setActiveWindow(&finestra);
