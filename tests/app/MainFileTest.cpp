@@ -7,11 +7,10 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QPointer>
 #include <QTest>
 
 #include "FinestraConDialogo.h"
-#include "FinestraQt.h"
+#include "Schermata.h"
 #include "design/ProgettoSezione.h"
 #include "seismic/FrmSismica.h"
 
@@ -226,23 +225,6 @@ TEST(MainFile, LettoOSalvatoNonChiedeFinoAllaModifica) {
   f.ambiente.box.Accoda(platform::Risposta::Si);
   f.main->MnuFileItem_Click(0);
   EXPECT_EQ(f.C("txtTitolo").Text(), "X");
-}
-
-// Windows opened on a project read, activated and closed change nothing in it.
-TEST(MainFile, FinestreAperteEChiuseNonCambianoIlProgetto) {
-  FinestraConDialogo f;
-  f.ambiente.CopiaFixture("../../../data/Esempi/Trave inflessa.slu", "t.slu");
-  f.dialogo->Accoda(f.ambiente.Percorso("t.slu"));
-  f.main->MnuFileItem_Click(1);
-  for (const char* comando : {"btnDominioMN", "mnu_Progetto", "MnuSismica"}) {
-    if (auto* voce = f.main->findChild<QAction*>(comando)) voce->trigger(); else f.Clic(comando);
-    const QWidgetList finestre = QApplication::topLevelWidgets();
-    for (const QPointer<QWidget>& w : QList<QPointer<QWidget>>(finestre.begin(), finestre.end()))
-      if (w && w->isVisible() && w != f.main.get()) EXPECT_TRUE(Attiva(*w) && Attiva(*f.main) && w->close()) << comando;
-    f.dialogo->Accoda(f.ambiente.Percorso("t.slu"));
-    f.main->MnuFileItem_Click(1);
-  }
-  EXPECT_TRUE(Domande(f).empty());
 }
 
 // A title the file cannot hold whole: told, and saved only when confirmed.

@@ -158,10 +158,6 @@ TEST(LayoutMain, EachSectionTypeLaysOutItsGridsAndBoxes) {
     EXPECT_EQ(f.C("FlexGridZoom", 0).Visible(), r.zoomFigure);
     EXPECT_EQ(f.main->Figura().Schizzo(), r.tipo);
     EXPECT_EQ(f.C("mnu_Progetto").Enabled(), r.tipo == 0);
-    // The same row after the refresh of a file read or a change of unit.
-    f.main->AggiornaForm();
-    EXPECT_EQ(f.C("txtRigheGriglia", 0).Visible(), r.conteggioFigure);
-    EXPECT_EQ(f.C("FlexGridZoom", 0).Visible(), r.zoomFigure);
   }
   // The rectangle's grid shows its headers and one row; the T two.
   f.Clic("OpTipoSezione", 1);

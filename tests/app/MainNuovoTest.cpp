@@ -82,6 +82,7 @@ TEST(MainNuovo, DopoUnaSezioneCircolareAperta) {
   const int righeAzioni = Stato.AzioniDominioMN.Righe();
   // Beside the seismic window, a tendon's area being typed.
   f.main->MnuSismica_Click();
+  EXPECT_FALSE(f.main->ProgettoModificato());
   f.main->FlexGrid_KeyPress(2, '2');
   f.ambiente.box.Accoda(platform::Risposta::No);
 
