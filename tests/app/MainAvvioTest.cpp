@@ -111,6 +111,7 @@ TEST(AvvioMain, AProjectOnTheCommandLineBringsItsCodeAndItsOwnStrengths) {
   EXPECT_EQ(f.C("Label23").Caption(), "cd");
   EXPECT_EQ(f.C("CmbCavi").ListCount(), 5);
   EXPECT_EQ(FinestraMain::Fuoco(), "btnCalcola");
+  EXPECT_FALSE(f.C("FlexGridZoom", 0).Visible());  // a rectangle's one figure, as when chosen
 }
 
 TEST(AvvioMain, TheKeypadDecimalKeyTypesTheLocaleSeparator) {
