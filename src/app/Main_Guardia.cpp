@@ -42,11 +42,11 @@ void Main::CollegaGuardia() {
   for (int i = 0; i <= 2; ++i) g.Osserva(*qobject_cast<QAbstractButton*>(Widget("OpPuntoN", i)));
   for (const char* nome : {"chkPrecompresso", "chkDecomp"})
     g.Osserva(*qobject_cast<QAbstractButton*>(Widget(nome)));
-  for (const char* voce : {"mnuOpzioniItem_2", "mnuSoloBarre"}) g.Osserva(*findChild<QAction*>(voce));
+  for (const char* voce : {"mnuOpzioniItem_2", "mnuSoloBarre"})
+    g.Osserva(*findChild<QAction*>(voce));
   // The code menu is checked again on every activation: only another code counts.
-  for (int i = 0; i <= 2; ++i)
-    g.Osserva(*findChild<QAction*>(QString::fromStdString(platform::NomeOggetto("NormativaItem", i))),
-              [] { return Stato.Normativa; });
+  for (const char* voce : {"NormativaItem_0", "NormativaItem_1", "NormativaItem_2"})
+    g.Osserva(*findChild<QAction*>(voce), [] { return Stato.Normativa; });
   for (size_t k = 0; k <= 2; ++k) {
     g.Osserva(*griglie_[k]);
     // A cell being typed over counts as soon as it reads otherwise.
