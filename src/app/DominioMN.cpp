@@ -110,17 +110,22 @@ void DominioMN::Form_Load() {
     M = Generale::ValNumero(main->Controllo("F_Mxsd", 0));
   }
   nPuntiInput = 1;
-  Matrice<float>& azioni = Stato.AzioniDominioMN;
-  if (!azioni.Dimensionata() || azioni.Righe() == 0 || azioni.Colonne() < 2)
-    azioni.ReDim(1, 1, 1, 2);
-  azioni(1, 1) = static_cast<float>(N);
-  azioni(1, 2) = static_cast<float>(M);
+  PrimaRigaAzioni(N, M);
+  const Matrice<float>& azioni = Stato.AzioniDominioMN;
   platform::FlexGrid& g = gridSol_->Griglia();
   g.SetFormatString(">N.|>N [kN]|>M [kNm]");
   VariabiliPubbliche::DimensionaGriglia(g, 2, azioni.Righe(), 0.5);
   MsFlex::ScriveMatriceInGriglia(g, InDouble(azioni), "", false);
   MsFlex::NumeraRighe(g);
   cmdSol_[2]->hide();
+}
+
+void DominioMN::PrimaRigaAzioni(double N, double M) {
+  Matrice<float>& azioni = Stato.AzioniDominioMN;
+  if (!azioni.Dimensionata() || azioni.Righe() == 0 || azioni.Colonne() < 2)
+    azioni.ReDim(1, 1, 1, 2);
+  azioni(1, 1) = static_cast<float>(N);
+  azioni(1, 2) = static_cast<float>(M);
 }
 
 void DominioMN::CalcolaDominioMNgraficoPuntoSollecit() {

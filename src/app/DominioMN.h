@@ -31,6 +31,10 @@ class DominioMN : public FinestraGrafico, public Finestre::FinestraDominioMN {
   // 0 "Aggiunge", 2 "Elimina".
   void cmdSol_Click(int Index);
 
+  // Row 1 of the acting points becomes the main window's first action set
+  // (kN, kNm), as every load of the window makes it; rows 2 on stay.
+  static void PrimaRigaAzioni(double N, double M);
+
   platform::FlexGridQt& GridSol() { return *gridSol_; }
   platform::CasellaTestoQt& TxtEditSol() { return *txtEditSol_; }
 

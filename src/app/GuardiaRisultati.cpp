@@ -28,6 +28,16 @@ void GuardiaRisultati::Osserva(QAction& voce) {
   connect(&voce, &QAction::toggled, this, [this] { Cambiato(); });
 }
 
+void GuardiaRisultati::Osserva(QAction& voce, std::function<int()> valore) {
+  auto visto = std::make_shared<int>(valore());
+  connect(&voce, &QAction::toggled, this, [this, visto, valore = std::move(valore)] {
+    const int ora = valore();
+    if (ora == *visto) return;
+    *visto = ora;
+    Cambiato();
+  });
+}
+
 void GuardiaRisultati::Osserva(platform::FlexGridQt& griglia) {
   // The grid tells that a cell changed, not whether its text did: the texts
   // last seen tell. A grid laid out anew is seen afresh.

@@ -28,6 +28,9 @@ class GuardiaRisultati : public QObject {
   void Osserva(QLineEdit& casella, std::function<bool()> conta = {});
   void Osserva(QAbstractButton& bottone);
   void Osserva(QAction& voce);
+  // Items that show a value held elsewhere (the code in force): a toggle
+  // counts only when that value differs from the one last seen.
+  void Osserva(QAction& voce, std::function<int()> valore);
   void Osserva(platform::FlexGridQt& griglia);
 
   // While one lives, changes leave the results as they are: the window's

@@ -5,6 +5,7 @@
 // ("F_Mu_0" for element 0 of the array F_Mu) and the engine reaches them
 // through the Form interface.
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -188,6 +189,9 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   // started: what a save would write is what it wrote then.
   void RegistraProgetto();
   bool ProgettoModificato();
+  // A window shown: what it fills in by itself (defaults, its first design)
+  // leaves an unchanged project unchanged.
+  void MostraFinestra(const std::function<void()>& mostra);
   ProgettoFile::DatiFinestra DatiProgetto() const;
   // The bytes a save would write for what the windows show.
   std::string ProgettoMostrato();

@@ -3,6 +3,7 @@
 
 #include "app/FileImpostazioni.h"
 #include "app/Codifica.h"
+#include "app/DominioMN.h"
 #include "app/Generale.h"
 #include "app/GeneraleFile.h"
 #include "app/Main.h"
@@ -11,6 +12,7 @@
 #include "app/ProgettoFile.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
+#include "platform/qt/CasellaTestoQt.h"
 #include "platform/qt/FileDialogQt.h"
 #include "seismic/StatoSismica.h"
 
@@ -53,6 +55,8 @@ void MostraProgettoLetto(Main& main, int normativaPrima) {
   main.AggiornaForm();
   main.FormScriveDati();
   main.Controllo("txtTitolo").SetText(titolo);
+  // The section read, not the sketch of its type.
+  main.DisegnaSezioneScritta();
   main.Controllo("mnuSoloBarre").SetChecked(Stato.SoloBarre != 0);
   VariabiliPubbliche::AggiornaMenuNormativa3(main);
   if (Stato.Normativa != normativaPrima) {
@@ -94,7 +98,13 @@ std::string Main::ProgettoMostrato() {
     return {};  // a seismic box that holds no number: not the project saved
   }
   FormLeggeDati(false);
-  return ProgettoFile::Testo(DatiProgetto());
+  // The domain's first acting point mirrors the first action set whether
+  // or not the domain window has been opened.
+  const Matrice<float> azioni = Stato.AzioniDominioMN;
+  DominioMN::PrimaRigaAzioni(NForm[0], MxForm[0]);
+  std::string testo = ProgettoFile::Testo(DatiProgetto());
+  Stato.AzioniDominioMN = azioni;
+  return testo;
 }
 
 void Main::RegistraProgetto() { ProgettoFile::Stato.Impronta = ProgettoMostrato(); }
@@ -104,7 +114,16 @@ bool Main::ProgettoModificato() {
   return testo.empty() || testo != ProgettoFile::Stato.Impronta;
 }
 
+void Main::MostraFinestra(const std::function<void()>& mostra) {
+  const bool invariato = !ProgettoModificato();
+  mostra();
+  if (invariato) RegistraProgetto();
+}
+
 bool Main::ConfermaAbbandono() {
+  // A cell being typed, over a grid shown, counts as typed.
+  for (size_t g = 0; g < editor_.size(); ++g)
+    if (editor_[g]->isVisible()) ConfermaCella(static_cast<int>(g));
   if (!ProgettoModificato()) return true;
   switch (platform::MsgBox("Salvare le modifiche al progetto?", platform::Pulsanti::SiNoAnnulla,
                            platform::Icona::Domanda)) {
@@ -194,9 +213,11 @@ void Main::MnuFileProgetto(int Index) {
                             p.NomeFileProgetto, p.PercorsoProgetto,
                             ProgettoFile::EstensioneProgetto, *CMDialog1, finestra, FormCaption);
     Stato.NonMostrareAvviso = false;
-    // The tendons' grid too: nothing of the last job comes back when rows
-    // are added.
+    // The tendons' grid and the cell editors too: nothing of the last job
+    // comes back when rows are added or a cell is left.
     for (int g = 0; g <= 2; ++g) {
+      TxtEdit(g).SetVisible(false);
+      TxtEdit(g).SetText("");
       platform::FlexGrid& f = FlexGrid(g);
       for (int r = 1; r < f.Rows(); ++r)
         for (int c = 1; c < f.Cols(); ++c) f.SetTextMatrix(r, c, "");
@@ -246,6 +267,8 @@ void Main::MnuFileProgetto(int Index) {
     FinestraIniziale();
     VariabiliPubbliche::AggiornaMenuNormativa3(*this);
     NormativaItem_Click(Stato.Normativa);
+    // An open seismic window shows the new column and file name.
+    if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->ProgettoLetto();
     RegistraProgetto();
   } catch (const std::exception&) {
     Messaggi::MessaggioErroreDati();

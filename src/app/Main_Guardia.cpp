@@ -45,9 +45,11 @@ void Main::CollegaGuardia() {
   for (int i = 0; i <= 2; ++i) g.Osserva(*qobject_cast<QAbstractButton*>(Widget("OpPuntoN", i)));
   for (const char* nome : {"chkPrecompresso", "chkDecomp"})
     g.Osserva(*qobject_cast<QAbstractButton*>(Widget(nome)));
-  for (const char* voce : {"mnuOpzioniItem_2", "mnuSoloBarre", "NormativaItem_0", "NormativaItem_1",
-                           "NormativaItem_2"})
+  for (const char* voce : {"mnuOpzioniItem_2", "mnuSoloBarre"})
     g.Osserva(*findChild<QAction*>(voce));
+  // The code menu is checked again on every activation: only another code counts.
+  for (const char* voce : {"NormativaItem_0", "NormativaItem_1", "NormativaItem_2"})
+    g.Osserva(*findChild<QAction*>(voce), [] { return Stato.Normativa; });
   for (size_t k = 0; k <= 2; ++k) {
     g.Osserva(*griglie_[k]);
     // A cell being typed over counts as soon as it reads otherwise.
@@ -73,11 +75,12 @@ bool Main::NascondiRisultati() {
 }
 
 void Main::DisegnaSezioneScritta() {
-  // Read for the picture, without a word ("Calcola" tells what is wrong).
+  // Read for the picture, without a word or notice ("Calcola" tells what is wrong).
   // The current section and materials take what is typed, as the read of
   // any command would; the program state stays as it was.
   const VariabiliPubbliche::StatoProgramma prima = Stato;
   const platform::SenzaMessaggi muto;
+  Stato.NonMostrareAvviso = true;
   try {
     if (FormLeggeDati(true))
       DisegnoSenzaRisultati();

@@ -38,7 +38,7 @@ void Main::mnu_Progetto_Click() {
       for (int i = 0; i < 2; ++i) Controllo("F_N", i).SetText("0");
       FormLeggeDati(false);
     }
-    ProgettoSezione::Mostra();
+    MostraFinestra(ProgettoSezione::Mostra);
   } catch (const std::exception&) {
     MessaggioErroreDati();
     DatiErrati = true;

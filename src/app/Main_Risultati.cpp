@@ -55,8 +55,13 @@ void Main::SoloBarreControlli() {
   for (int i : {0, 2}) Controllo("OpTipoVerifica", i).SetVisible(!solo);
   Controllo("LblSoloBarre").SetVisible(solo);
   if (Stato.TipoSezione == 4) return;
-  for (const char* nome : {"LblRigheGriglia", "txtRigheGriglia", "FlexGridZoom", "FlexGrid", "TxtEdit"})
-    Controllo(nome, 0).SetVisible(!solo);
+  // A rectangle's and a T's figures are counted by their type.
+  const bool contate = !solo && Stato.TipoSezione != 0 && Stato.TipoSezione != 1;
+  for (const char* nome : {"LblRigheGriglia", "txtRigheGriglia", "FlexGridZoom"})
+    Controllo(nome, 0).SetVisible(contate);
+  Controllo("FlexGrid", 0).SetVisible(!solo);
+  // The cell editor shows only over a cell being typed.
+  if (solo) TxtEdit(0).SetVisible(false);
 }
 
 void Main::ToolTipAzioniDaSLU() {

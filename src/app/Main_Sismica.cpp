@@ -22,7 +22,7 @@ void Main::MnuSismica_Click() {
     }
     const double es = VariabiliPubbliche::Stato.ModuloEs;
     VariabiliPubbliche::MaterialiCorrenti().InizializzaMateriali(es);
-    FrmSismica::Mostra();
+    MostraFinestra(FrmSismica::Mostra);
   } catch (const std::exception&) {
     MessaggioErroreDati();
   }

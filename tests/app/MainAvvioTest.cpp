@@ -89,6 +89,7 @@ TEST(AvvioMain, AProjectOnTheCommandLineBringsItsCodeAndItsOwnStrengths) {
   FinestraMain f(false, "progetto-7.8.slu");
   EXPECT_EQ(FinestraMain::Fuoco(), "btnCalcola");
   EXPECT_EQ(f.C("txtTitolo").Text(), "Palo cavo 7.8");
+  EXPECT_FALSE(f.main->Figura().Immagine().isNull());  // the section read, not the sketch
   EXPECT_EQ(f.C("NormativaMain").Caption(), "Normativa: NTC 2018 - Strutture esistenti");
   EXPECT_EQ(f.C("Label23").Caption(), "c");
   EXPECT_EQ(f.C("Label6", 6).Caption(), "sy");
@@ -110,6 +111,7 @@ TEST(AvvioMain, AProjectOnTheCommandLineBringsItsCodeAndItsOwnStrengths) {
   EXPECT_EQ(f.C("Label23").Caption(), "cd");
   EXPECT_EQ(f.C("CmbCavi").ListCount(), 5);
   EXPECT_EQ(FinestraMain::Fuoco(), "btnCalcola");
+  EXPECT_FALSE(f.C("FlexGridZoom", 0).Visible());  // a rectangle's one figure, as when chosen
 }
 
 TEST(AvvioMain, TheKeypadDecimalKeyTypesTheLocaleSeparator) {

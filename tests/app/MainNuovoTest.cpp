@@ -12,6 +12,7 @@
 #include "FinestraConDialogo.h"
 #include "Schermata.h"
 #include "model/VariabiliPubbliche.h"
+#include "seismic/FrmSismica.h"
 
 namespace {
 
@@ -79,8 +80,15 @@ TEST(MainNuovo, DopoUnaSezioneCircolareAperta) {
   ASSERT_EQ(Sismica::Stato.TitoloSismica, "Palo");
   ASSERT_NE(Aspetto(f), iniziale);
   const int righeAzioni = Stato.AzioniDominioMN.Righe();
+  // Beside the seismic window, a tendon's area being typed.
+  f.main->MnuSismica_Click();
+  EXPECT_FALSE(f.main->ProgettoModificato());
+  f.main->FlexGrid_KeyPress(2, '2');
+  f.ambiente.box.Accoda(platform::Risposta::No);
 
   f.main->MnuFileItem_Click(0);
+  EXPECT_EQ(f.main->TxtEdit(2).Text(), "");
+  EXPECT_TRUE(FrmSismica::Aperta()->windowTitle().endsWith("File: "));
   SalvaSchermata(*f.main, "Main_nuovo");
   const std::map<std::string, std::string> dopo = Aspetto(f);
   for (const auto& [nome, valore] : iniziale) {
@@ -135,6 +143,7 @@ TEST(MainNuovo, DopoUnaSezioneCircolareAperta) {
   f.Clic("OpTipoSezione", 4);
   EXPECT_EQ(f.C("F_Vertici").Text(), "52");
   for (int k = 0; k < 5; ++k) EXPECT_EQ(Generale::ValNumero(f.C("RaggioTxt", k).Text()), 0) << k;
+  FrmSismica::Aperta()->close();
 }
 
 }  // namespace

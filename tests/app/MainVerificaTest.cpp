@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "FinestraMain.h"
+#include "FinestraQt.h"
 #include "SezioneScritta.h"
 #include "analysis/Correnti.h"
 #include "app/DominioMN.h"
@@ -26,6 +27,7 @@
 #include "seismic/StatoSismica.h"
 #include "drawing/NumeroCella.h"
 #include "casi/EseguiCaso.h"
+#include "design/ProgettoSezione.h"
 #include "doppi/SistemaProva.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/qt/CasellaTestoQt.h"
@@ -411,6 +413,21 @@ TEST(VerificaMain, AChangedInputLeavesNoResultOfTheOldInputsInSight) {
          QTest::mouseClick(&w->cmdRidisegna(), Qt::LeftButton);
          EXPECT_NE(f.C("F_Angolo").Text(), angolo);
        }, Nessuno},
+      {"the code in force chosen again",
+       [](FinestraMain& f) { f.Widget<QAction>("NormativaItem", 0)->trigger(); }, Invariato},
+      // Windows activated, opened or closed change neither the results nor the project.
+      {"the M-N and main windows activated, the M-N window closed, the design one opened",
+       [&](FinestraMain& f) {
+         f.main->RegistraProgetto();
+         domanda(f, "btnDominioMN");
+         DominioMN* w = FinestreRisultati::DominioMNAperto();
+         ASSERT_TRUE(Attiva(*w) && Attiva(*f.main));
+         EXPECT_GT(w->Graph1().RowCount(), 1);
+         w->close();
+         f.main->mnu_Progetto_Click();
+         EXPECT_FALSE(f.main->ProgettoModificato());
+         delete ProgettoSezione::Aperta();
+       }, Invariato},
   };
   for (const auto& [nome, cambia, esito] : passi) {
     SCOPED_TRACE(nome);

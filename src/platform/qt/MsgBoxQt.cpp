@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QPointer>
 
 #include "platform/qt/SchermoQt.h"
 
@@ -29,11 +30,22 @@ QMessageBox::Icon IconaQt(Icona icona) {
   return QMessageBox::NoIcon;
 }
 
+// The window a box belongs to. Between a box closed and the next one the
+// window manager may not yet have given the activation back: the window the
+// last box was over then still owns the next.
+QWidget* Proprietaria() {
+  static QPointer<QWidget> ultima;
+  QWidget* attiva = QApplication::activeModalWidget();
+  if (!attiva) attiva = QApplication::activeWindow();
+  if (attiva) ultima = attiva;
+  return ultima && ultima->isVisible() ? ultima.data() : nullptr;
+}
+
 }  // namespace
 
 std::unique_ptr<QMessageBox> CreaMessageBox(const std::string& testo, Pulsanti pulsanti,
                                             Icona icona, const std::string& titolo) {
-  auto box = std::make_unique<QMessageBox>(QApplication::activeWindow());
+  auto box = std::make_unique<QMessageBox>(Proprietaria());
   // Texts keep the carriage returns the program puts between lines.
   QString t = QString::fromStdString(testo);
   t.replace("\r\n", "\n").replace('\r', '\n');
