@@ -1,6 +1,7 @@
 #include "app/Generale.h"
 
 #include "app/Codifica.h"
+#include "app/Messaggi.h"
 #include "model/Formato.h"
 #include "model/TestoUtf8.h"
 #include "model/VariabiliPubbliche.h"
@@ -78,6 +79,13 @@ void ControllaSeparatori(platform::Control& casella) {
 }
 
 double ValNumero(const platform::Control& casella) { return ValNumero(casella.Text()); }
+
+std::string FuoriIntervalloCasella(const std::string& testo, Intervalli::Grandezza g,
+                                   const std::string& nome, double scala) {
+  const std::optional<double> valore = NumeroCasella(testo);
+  if (!valore) return Messaggi::ErroreDati;
+  return Intervalli::FuoriIntervallo(g, *valore * scala, nome);
+}
 
 void TastoGiuNumerico(int codiceTasto) {
   if (codiceTasto == TastoDecimale) Stato.TastoDecimaleTastierino = true;

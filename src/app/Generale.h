@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/GeneraleTesto.h"
+#include "model/Intervalli.h"
 #include "platform/Form.h"
 
 namespace Generale {
@@ -45,6 +46,12 @@ void ControllaSeparatori(platform::Control& casella);
 
 // The number typed in the box.
 double ValNumero(const platform::Control& casella);
+
+// Empty when the text typed in a box is a number (NumeroCasella) whose value
+// times scala is inside the range of g; otherwise why not, the data error for
+// a text that is no number.
+std::string FuoriIntervalloCasella(const std::string& testo, Intervalli::Grandezza g,
+                                   const std::string& nome = "", double scala = 1);
 
 // A value of the program state taken from its box only when the box no longer
 // shows the text the program wrote for it: a value the program computed keeps

@@ -92,7 +92,11 @@ std::string Main::ProgettoMostrato() {
     SenzaAvviso() { Stato.NonMostrareAvviso = true; }
     ~SenzaAvviso() { Stato.NonMostrareAvviso = prima; }
   } senzaAvviso;
-  if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->MemorizzaDatiSismica();
+  try {
+    if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->MemorizzaDatiSismica();
+  } catch (const Generale::NumeroNonValido&) {
+    return {};  // a seismic box that holds no number: not the project saved
+  }
   FormLeggeDati(false);
   // The domain's first acting point mirrors the first action set whether
   // or not the domain window has been opened.

@@ -115,6 +115,9 @@ QLineEdit* Material::Casella(const std::string& nome, int indice, bool verde) {
   auto* casella = new QLineEdit;
   casella->setObjectName(Q(platform::NomeOggetto(nome, indice)));
   casella->setAlignment(Qt::AlignRight);
+  // Wide enough for the longest value shown, a modulus " 200,000", whatever
+  // the buttons beside other boxes of its column take.
+  casella->setMinimumWidth(casella->fontMetrics().horizontalAdvance(" 200.000,0") + 12);
   if (verde) {
     QPalette tavolozza = casella->palette();
     tavolozza.setColor(QPalette::Base, QColor(0, 255, 0));

@@ -187,8 +187,12 @@ void Material::AggiornaDeformazioniCls() {
   Scrivi(*F_eps_u_[2], FormattaValore(Stato.EpsC2 * 1000));
 }
 
+// The steel's own ultimate strain, within the limit of the code in force
+// (DM 1996: 10 per mille for every steel).
 void Material::AggiornaEpsUltima() {
-  Scrivi(*F_eps_u_[0], TestoNumero(F_sigla_[0]->text() == "B450A" ? 22.5 : 67.5));
+  const double acciaio = F_sigla_[0]->text() == "B450A" ? 22.5 : 67.5;
+  const double codice = VariabiliPubbliche::EpsSuNormativa(Stato.Normativa) * 1000;
+  Scrivi(*F_eps_u_[0], TestoNumero(std::min(acciaio, codice)));
 }
 
 void Material::AggiornaEtichetteAcciaio() {

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "app/FileMateriali.h"
+#include "app/Generale.h"
 #include "app/Material.h"
 #include "app/Messaggi.h"
 #include "app/NuovoMateriale.h"
@@ -129,8 +130,8 @@ void Material::Controlla(QLineEdit* casella, Intervalli::Grandezza g, double sca
 }
 
 std::string Material::FuoriIntervallo(const Controllata& c) {
-  const double valore = Generale::ValNumero(c.casella->text().toStdString()) * c.scala;
-  return Intervalli::FuoriIntervallo(c.grandezza, valore, c.nome ? c.nome : "");
+  return Generale::FuoriIntervalloCasella(c.casella->text().toStdString(), c.grandezza,
+                                          c.nome ? c.nome : "", c.scala);
 }
 
 bool Material::Dentro(const QLineEdit* casella) const {
@@ -147,7 +148,8 @@ bool Material::ValoriValidi() {
       c.valida = c.casella->text();
       continue;
     }
-    motivi += (motivi.empty() ? "" : "\r\n") + motivo;
+    // The data error is told once however many boxes hold no number.
+    if (motivi.find(motivo) == std::string::npos) motivi += (motivi.empty() ? "" : "\r\n") + motivo;
     c.casella->setText(c.valida);
   }
   if (motivi.empty()) return true;

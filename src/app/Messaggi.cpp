@@ -83,8 +83,7 @@ int Normativa() { return VariabiliPubbliche::Stato.Normativa; }
 }  // namespace
 
 void MessaggioErroreDati() {
-  platform::MsgBox("Errore! Controllare i dati", platform::Pulsanti::Ok, platform::Icona::Critica,
-                   "Errore");
+  platform::MsgBox(ErroreDati, platform::Pulsanti::Ok, platform::Icona::Critica, "Errore");
 }
 
 void MessaggioCopiaAppunti() {

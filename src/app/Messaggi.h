@@ -6,6 +6,9 @@
 
 namespace Messaggi {
 
+// The text of the data-error box.
+inline constexpr const char* ErroreDati = "Errore! Controllare i dati";
+
 void MessaggioErroreDati();
 void MessaggioCopiaAppunti();
 void MessaggioAlfaCC();

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/Generale.h"
 #include "app/Material.h"
 #include "app/TastieraFinestra.h"
 #include "model/GeneraleTesto.h"
@@ -91,9 +92,11 @@ void NuovoMateriale::Inserisci_Click() {
           : std::vector<Valore>{{1, G::Fck, nullptr}, {2, G::Rck, nullptr}};
   std::string motivi;
   for (const Valore& v : valori) {
-    const double x = Generale::ValNumero(Text1_[v.casella]->text().toStdString());
-    const std::string motivo = Intervalli::FuoriIntervallo(v.grandezza, x, v.nome ? v.nome : "");
-    if (!motivo.empty()) motivi += (motivi.empty() ? "" : "\r\n") + motivo;
+    const std::string motivo = Generale::FuoriIntervalloCasella(
+        Text1_[v.casella]->text().toStdString(), v.grandezza, v.nome ? v.nome : "");
+    // The data error is told once however many boxes hold no number.
+    if (!motivo.empty() && motivi.find(motivo) == std::string::npos)
+      motivi += (motivi.empty() ? "" : "\r\n") + motivo;
   }
   const auto numero = [&](int i) { return Generale::ValNumero(Text1_[i]->text().toStdString()); };
   if (motivi.empty() && TipoMateriale == 0 && numero(2) < numero(1))

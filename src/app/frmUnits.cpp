@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/TestoSingolo.h"
+#include "app/Generale.h"
 #include "app/TastieraFinestra.h"
 #include "design/ProgettoSezione.h"
 #include "model/Finestre.h"
@@ -138,14 +139,15 @@ void frmUnits::OKButton_Click() {
     AggiornaFormPerUnita();
     if (ProgettoSezione* progetto = ProgettoSezione::Aperta()) progetto->UnitaCambia(vecchia);
   } else {
-    const double gamma = Generale::ValNumero(txtGammaQ_->text().toStdString());
-    const std::string motivo = Intervalli::FuoriIntervallo(Intervalli::Grandezza::GammaAzioni, gamma);
+    const std::string testo = txtGammaQ_->text().toStdString();
+    const std::string motivo =
+        Generale::FuoriIntervalloCasella(testo, Intervalli::Grandezza::GammaAzioni);
     if (!motivo.empty()) {
       platform::MsgBox(motivo, platform::Pulsanti::Ok, platform::Icona::Esclamazione);
       txtGammaQ_->setFocus(Qt::OtherFocusReason);
       return;
     }
-    Stato.GammaAzioni = static_cast<float>(gamma);
+    Stato.GammaAzioni = static_cast<float>(Generale::ValNumero(testo));
     if (Finestre::FinestraMain* main = Finestre::MainAperta()) main->ToolTipAzioniDaSLU();
   }
   close();

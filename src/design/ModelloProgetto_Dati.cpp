@@ -36,8 +36,7 @@ int Segno(double x) { return (x > 0) - (x < 0); }
 
 // An action box holds a number, or nothing (no action).
 bool AzioneLeggibile(platform::Form& f, const char* nome, int indice) {
-  const std::string testo = f.Controllo(nome, indice).Text();
-  return testo.find_first_not_of(' ') == std::string::npos || NumeroCella::Numerico(testo);
+  return Generale::NumeroCasella(f.Controllo(nome, indice).Text()).has_value();
 }
 
 // A value beyond its range is refused with a box that names it, a length
@@ -115,9 +114,14 @@ void ModelloProgetto::AutoDiametriSetta(bool automatici) {
 }
 
 bool ModelloProgetto::LeggiDati() {
-  // A value refused has said why in its own box; any other refusal is told here.
+  // A value refused has said why in its own box; any other refusal, a box
+  // that holds no number among them, is told here.
   platform::ContaMessaggi detti;
-  if (LeggiValori()) return true;
+  try {
+    const Generale::RifiutaNumeriNonValidi rifiuta;
+    if (LeggiValori()) return true;
+  } catch (const Generale::NumeroNonValido&) {
+  }
   if (detti.Mostrati == 0)
     platform::MsgBox("Dati errati !", platform::Pulsanti::Ok, platform::Icona::Critica);
   return false;
@@ -184,7 +188,8 @@ bool ModelloProgetto::LeggiValori() {
     f.Controllo("txtCotTeta").SetText(Formattazione::TestoNumero(2.5));
   }
   Stato.MinimizzaStaffe = f.Controllo("chkCotTeta").Value();
-  return true;
+  // The strain asked, read by the design itself.
+  return Generale::NumeroCasella(f.Controllo("txtEpsS").Text()).has_value();
 }
 
 bool ModelloProgetto::LeggiOpzioni() {

@@ -45,10 +45,11 @@ void ModelloProgetto::ProgettaSLUini() {
 
 void ModelloProgetto::EpsSLegge() {
   const double epsYd = EpsYd();
-  // The strain a design had to take is shown, not asked: the request stays.
+  // The strain a design had to take is shown, not asked: the request stays,
+  // as it does for a text that is no number (the reading refuses it).
   const std::string testo = finestra_.Controllo("txtEpsS").Text();
-  if (testo != epsSMostrata_)
-    Stato.EpsSProgetto = static_cast<float>(Generale::ValNumero(testo) * epsYd);
+  const std::optional<double> fattore = Generale::NumeroCasella(testo);
+  if (testo != epsSMostrata_ && fattore) Stato.EpsSProgetto = static_cast<float>(*fattore * epsYd);
   if (Stato.EpsSProgetto <= 0) {
     ProgettaSLUini();
     Stato.EpsSProgetto = static_cast<float>(RapportiLimite[0] * epsYd);

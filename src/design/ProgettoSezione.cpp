@@ -427,9 +427,11 @@ void ProgettoSezione::Form_Load() {
          "Acciaio " + Stato.SiglaAcciaio[0] + "   Calcestruzzo " + Stato.SiglaCalcestruzzo);
   platform::Form* main = Finestre::Aperte.Main;
   for (int i = 0; i < 2; ++i) {
-    // The main window's moments as typed there, kNm.
-    const double m = main ? Generale::ValNumero(main->Controllo("F_Mxsd", i).Text()) : 0;
-    Scrivi("F_Mxsd", i, FormattaValore(m));
+    // The main window's moments as typed there, kNm; a text that is no
+    // number as it is, for the design to refuse.
+    const std::string testo = main ? main->Controllo("F_Mxsd", i).Text() : "0";
+    const std::optional<double> m = Generale::NumeroCasella(testo);
+    Scrivi("F_Mxsd", i, m ? FormattaValore(*m) : testo);
     Scrivi("F_Vsd", i, FormattaValore(Stato.AzioneV[static_cast<std::size_t>(i)] / 1000.0));
   }
   const auto sezione = VariabiliPubbliche::SezioneCorrente();

@@ -450,6 +450,7 @@ void ProgettoSezione::TextArrotonda_Invio(int Index) {
 }
 
 void ProgettoSezione::txtRol_Invio() {
+  if (!Generale::NumeroCasella(Testo("txtRol"))) return NoNumero("txtRol");
   Stato.RoL = static_cast<float>(Generale::ValNumero(Testo("txtRol")) / 100);
   if (Stato.RoL > 0.02f) {
     Stato.RoL = 0.02f;

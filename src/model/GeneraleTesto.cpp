@@ -129,4 +129,13 @@ RifiutaNumeriNonValidi::RifiutaNumeriNonValidi() { ++Rifiuti; }
 
 RifiutaNumeriNonValidi::~RifiutaNumeriNonValidi() { --Rifiuti; }
 
+std::optional<double> NumeroCasella(const std::string& testo) {
+  const RifiutaNumeriNonValidi rifiuta;
+  try {
+    return ValNumero(testo);
+  } catch (const NumeroNonValido&) {
+    return std::nullopt;
+  }
+}
+
 }  // namespace Generale

@@ -45,4 +45,8 @@ class RifiutaNumeriNonValidi {
   RifiutaNumeriNonValidi& operator=(const RifiutaNumeriNonValidi&) = delete;
 };
 
+// The number typed in a window's box, read as ValNumero reads it while a
+// RifiutaNumeriNonValidi lives; nothing for a text it refuses.
+std::optional<double> NumeroCasella(const std::string& testo);
+
 }  // namespace Generale

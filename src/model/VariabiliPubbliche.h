@@ -198,6 +198,8 @@ void AggiornaMenuNormativa3(platform::Form& finestra);
 void AggiornaMenuNormativa2(platform::Form& finestra);
 // The steel table kept for the code; nullptr for a code outside 0 to 2.
 Vettore<RigaAcciaio>* TabellaAcciaiNormativa(int normativa);
+// The ultimate steel strain the code allows; no limit for a code outside 0 to 2.
+double EpsSuNormativa(int normativa);
 // TabellaAcciai = the table of the code in force; nothing changes when the
 // code is outside 0 to 2 or its table has no rows.
 void AssegnaMatrAcciaio();

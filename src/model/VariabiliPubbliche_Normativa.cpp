@@ -1,6 +1,7 @@
 // Design-code selection and the concrete formulas that depend on the code.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "model/Finestre.h"
 #include "model/VariabiliPubbliche.h"
@@ -78,6 +79,11 @@ void ScegliNormativa2(int nuova, platform::Form& finestra) {
 void AggiornaMenuNormativa3(platform::Form& finestra) { AggiornaMenu(finestra, 3); }
 
 void AggiornaMenuNormativa2(platform::Form& finestra) { AggiornaMenu(finestra, 2); }
+
+double EpsSuNormativa(int normativa) {
+  return normativa >= 0 && normativa <= 2 ? Costanti[normativa].EpsSu
+                                          : std::numeric_limits<double>::infinity();
+}
 
 Vettore<RigaAcciaio>* TabellaAcciaiNormativa(int normativa) {
   switch (normativa) {

@@ -205,6 +205,8 @@ int FrmCoefficienti::PaginaMostrata() const {
 
 void FrmCoefficienti::Form_Load() {
   caricamento_ = true;
+  // The boxes of the page show the state's numbers again.
+  Stato.CoefficientiIlleggibili = false;
   Setta();
   frmCoefAggiorna();
   if (Pagina == 0) {
@@ -296,16 +298,26 @@ void FrmCoefficienti::SpiegazioneEc8() {
 // The moment ratios are taken only from the page that shows them, the
 // ductility inputs only from theirs.
 void FrmCoefficienti::Memorizza() {
+  if (Pagina != 0 && Pagina != 1) return;
+  bool letti = true;
+  const auto numero = [&](const char* nome, int indice, auto& valore) {
+    const std::optional<double> x = Generale::NumeroCasella(Controllo(nome, indice).Text());
+    if (x)
+      valore = static_cast<std::remove_reference_t<decltype(valore)>>(*x);
+    else
+      letti = false;
+  };
   if (Pagina == 0) {
-    Stato.FattoreStrutturaQ0 = Generale::ValNumero(Controllo("txtCoeff", 1));
-    Stato.PeriodoT1 = static_cast<float>(Generale::ValNumero(Controllo("txtCoeff", 2)));
-    Stato.PeriodoTC = static_cast<float>(Generale::ValNumero(Controllo("txtCoeff", 3)));
+    numero("txtCoeff", 1, Stato.FattoreStrutturaQ0);
+    numero("txtCoeff", 2, Stato.PeriodoT1);
+    numero("txtCoeff", 3, Stato.PeriodoTC);
     Stato.DueTerziQ0Sup = Controllo("chkDueTerziQ0", 0).Value();
     Stato.DueTerziQ0Inf = Controllo("chkDueTerziQ0", 1).Value();
-  } else if (Pagina == 1) {
-    Stato.RapportoMomentiInf = static_cast<float>(Generale::ValNumero(Controllo("txtCoeffC", 0)));
-    Stato.RapportoMomentiSup = static_cast<float>(Generale::ValNumero(Controllo("txtCoeffC", 1)));
+  } else {
+    numero("txtCoeffC", 0, Stato.RapportoMomentiInf);
+    numero("txtCoeffC", 1, Stato.RapportoMomentiSup);
   }
+  Stato.CoefficientiIlleggibili = !letti;
 }
 
 void FrmCoefficienti::CalcolaMuFi() {
@@ -379,6 +391,8 @@ void FrmCoefficienti::AggiornaAvvisi() {
 // Closed, the window is gone: the next opening builds a new one.
 void FrmCoefficienti::closeEvent(QCloseEvent* evento) {
   Memorizza();
+  // Gone with the window: what stays is the last number each box held.
+  Stato.CoefficientiIlleggibili = false;
   if (Istanza == this) Istanza = nullptr;
   evento->accept();
 }

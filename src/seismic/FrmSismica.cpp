@@ -17,6 +17,7 @@
 #include "app/FinestreRisultati.h"
 #include "app/FrmPltSezione.h"
 #include "app/Generale.h"
+#include "app/Messaggi.h"
 #include "analysis/Correnti.h"
 #include "app/TastieraFinestra.h"
 #include "model/Formato.h"
@@ -376,7 +377,8 @@ void FrmSismica::AzioniLeggeScrive(bool Scrive) {
     return;
   }
   // N and Nmm on the digits typed: 1,001 kN is 1001 N (1.001 x 1000 would be
-  // 1000.9999999999999).
+  // 1000.9999999999999). A box that holds no number: NumeroNonValido.
+  const Generale::RifiutaNumeriNonValidi rifiuta;
   const auto letto = [this](const char* nome, int indice, int potenza) {
     return Generale::DivisoPotenzaDieci(Generale::ValNumero(Controllo(nome, indice)), -potenza);
   };
@@ -388,6 +390,7 @@ void FrmSismica::AzioniLeggeScrive(bool Scrive) {
 }
 
 void FrmSismica::LeggeDinamica() {
+  const Generale::RifiutaNumeriNonValidi rifiuta;
   Stato.DuttilitaCurvaturaInf = Generale::ValNumero(Controllo("txtDinamica", 0));
   Stato.FattoreStrutturaQ0 = Generale::ValNumero(Controllo("txtDinamica", 1));
 }
@@ -405,6 +408,7 @@ bool FrmSismica::event(QEvent* evento) {
 void FrmSismica::MemorizzaDatiSismica() {
   VariabiliPubbliche::ScartaSezioneCorrente();
   Stato.TitoloSismica = Controllo("txtTitolo").Text();
+  const Generale::RifiutaNumeriNonValidi rifiuta;
   if (Finestre::Aperte.Main)
     VariabiliPubbliche::Stato.NumeroRettangoli = static_cast<int>(
         Generale::ValNumero(Finestre::Aperte.Main->Controllo("F_nMaxRettangolini", 0)));
@@ -416,13 +420,30 @@ void FrmSismica::MemorizzaDatiSismica() {
   }
 }
 
+bool FrmSismica::PilastroMemorizzato() {
+  try {
+    Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
+    return true;
+  } catch (const Generale::NumeroNonValido&) {
+    DatiNonLetti();
+    return false;
+  }
+}
+
+void FrmSismica::DatiNonLetti() {
+  SvuotaRisultati();
+  Messaggi::MessaggioErroreDati();
+}
+
 void FrmSismica::StaffeControlliSetta(bool abilita) {
   for (int i : {0, 2, 4}) Controllo("cmdStaffe", i).SetEnabled(abilita);
   Controllo("cmdControlloPilStaffe").SetEnabled(abilita);
 }
 
 void FrmSismica::OpTipoPilastro_Click(int Index) {
-  if (!AggiornamentoInCorso) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
+  // The other type is shown all the same; a box of this one that holds no
+  // number is told and not stored.
+  if (!AggiornamentoInCorso) PilastroMemorizzato();
   Stato.PilastroCorrente.TipoPilastro = Index;
   MostraFramePilastro(Index);
   StaffeChiudi();
@@ -432,7 +453,8 @@ void FrmSismica::OpTipoPilastro_Click(int Index) {
 }
 
 void FrmSismica::CmdSezionePil_Click(int Index) {
-  if (!AggiornamentoInCorso) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
+  // The end shown stays while one of its boxes holds no number.
+  if (!AggiornamentoInCorso && !PilastroMemorizzato()) return;
   const bool inferiore = Index % 2 == 1;
   RecuperaDatiPilastri(inferiore);
   Testo("txtDinamica", 2, VariabiliPubbliche::FormattaValore(Stato.DuttilitaCurvaturaSup, true));
@@ -475,6 +497,7 @@ void FrmSismica::MostraSezione() {
 // A rectangular column's bars and stirrups are replaced only on a Yes; a
 // circular one asks only when its top end has fewer than four bars.
 void FrmSismica::cmdCopiaSezione_Click() {
+  if (!PilastroMemorizzato()) return;
   if (Stato.PilastroCorrente.Circolare()) {
     CopiaSezionePilastroCircolare();
   } else {

@@ -71,6 +71,12 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void RecuperaPassoStaffePilastri(bool inferiore);
   void CopiaSezionePilastroRettangolare();
   void CopiaSezionePilastroCircolare();
+  // The column's boxes stored; false, the data error told, while one holds
+  // no number.
+  bool PilastroMemorizzato();
+  // A command that could not read its data: no result of earlier inputs
+  // stays, and the data error is told.
+  void DatiNonLetti();
 
   void OpTipoPilastro_Click(int Index);
   void CmdSezionePil_Click(int Index);
@@ -178,8 +184,8 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   // The open editor and the picture under it scrolled into sight.
   void StaffeInVista();
   // An open cell edit of the stirrup grid stored as Enter stores it; true
-  // when its row was stored and the picture redrawn. A click on the picture
-  // does it before the redraw.
+  // when its row was stored and the picture redrawn, or its cells could not
+  // be read (told). A click on the picture does it before the redraw.
   bool StaffaCellaConferma();
   bool StaffaAggiungi(int Index);
   void StaffaGenericaAggiungi();

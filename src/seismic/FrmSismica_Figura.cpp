@@ -6,7 +6,6 @@
 #include "app/FiguraSezione.h"
 #include "app/FinestreRisultati.h"
 #include "app/FrmPltSezione.h"
-#include "app/Messaggi.h"
 #include "drawing/Grafica_Disegno.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
@@ -45,7 +44,7 @@ void FrmSismica::Ridisegna(bool memorizza, const std::function<void()>& evidenzi
     }
     figura_->MostraImmagine(immagine.Immagine());
   } catch (const std::exception&) {
-    Messaggi::MessaggioErroreDati();
+    DatiNonLetti();
   }
 }
 

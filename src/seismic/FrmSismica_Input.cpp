@@ -10,6 +10,8 @@
 
 #include "app/FiguraSezione.h"
 #include "app/TastieraFinestra.h"
+#include "model/GeneraleTesto.h"
+#include "platform/MsgBox.h"
 #include "seismic/FrmSismica.h"
 #include "seismic/StatoSismica.h"
 
@@ -78,7 +80,11 @@ void FrmSismica::CollegaInput() {
     if (nome == "F_N" || nome == "F_MSupsd" || nome == "F_MInfsd")
       connect(casella, &QLineEdit::textEdited, this, [this] {
         if (AggiornamentoInCorso) return;
-        AzioniLeggeScrive(false);
+        // A text not yet a number is told when a command reads it.
+        try {
+          AzioniLeggeScrive(false);
+        } catch (const Generale::NumeroNonValido&) {
+        }
         SvuotaVerificheSuperate();
       });
   }
@@ -144,15 +150,18 @@ bool FrmSismica::InvioCasella(const std::string& nome, int indice) {
 
 void FrmSismica::UscitaCasella(const std::string& nome, int indice) {
   if (nome == "ComboBarrePil") {
+    platform::ContaMessaggi detti;
     ControllaPrescrizioni();
-    Figura_Click();
+    if (detti.Mostrati == 0) Figura_Click();
     return;
   }
   if (nome == "txtDinamica") return ControllaPrescrizioni();
   if (nome != "PilastroTxt") return;
   if ((indice >= 0 && indice <= 4) || (indice >= 6 && indice <= 8)) {
+    // A box that holds no number is told once.
+    platform::ContaMessaggi detti;
     Figura_Click();
-    ControllaPrescrizioni();
+    if (detti.Mostrati == 0) ControllaPrescrizioni();
   } else if (indice == 5 || (indice >= 9 && indice <= 12) || indice == 15) {
     ControllaPrescrizioni();
   } else if (indice == 13 || indice == 14) {

@@ -152,10 +152,10 @@ void FrmSismica::mnufileitem_Click(int Index) {
       case 6: Messaggi::MessaggioCopiaAppunti(); return;
       case 8:
         if (Stato.ElementoSetto == 0) Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
-        Figura_Click();
         // The main window would calculate what has no meaning here; a size
         // of 0 it refuses itself, and the storey is not exported.
         AzioniLeggeScrive(false);
+        Figura_Click();
         if (DatiRifiutati(true)) return;
         EsportaSezioneInMain();
         VariabiliPubbliche::Stato.AngoloFlessione = 0;

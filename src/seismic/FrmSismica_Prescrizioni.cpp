@@ -10,7 +10,6 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "app/Messaggi.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/Colori.h"
 #include "platform/MsgBox.h"
@@ -120,7 +119,7 @@ void FrmSismica::ControllaPrescrizioni() {
       ListaPrescrizioniNew(coll);
     }
   } catch (const std::exception&) {
-    Messaggi::MessaggioErroreDati();
+    DatiNonLetti();
     return;
   }
   if (FrmCoefficienti* coefficienti = FrmCoefficienti::Aperta();
@@ -166,6 +165,6 @@ void FrmSismica::cmdControlloPilStaffe_Click() {
     if (!DatiPerLeRegole(editor)) return;
     ControllaStaffeSismica(nullptr);
   } catch (const std::exception&) {
-    Messaggi::MessaggioErroreDati();
+    DatiNonLetti();
   }
 }

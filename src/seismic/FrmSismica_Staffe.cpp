@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/Messaggi.h"
 #include "drawing/MsFlex.h"
 #include "model/Formato.h"
 #include "model/GeneraleTesto.h"
@@ -53,8 +52,11 @@ class OsservaGriglia : public QObject {
   std::function<void()> misura_;
 };
 
+// A number typed in a cell as the window writes it; a text that is no number
+// stays as typed, for the reading of the row to refuse.
 std::string Numero(const std::string& testo) {
-  return Formattazione::TestoNumero(Generale::ValNumero(testo));
+  const std::optional<double> valore = Generale::NumeroCasella(testo);
+  return valore ? Formattazione::TestoNumero(*valore) : testo;
 }
 
 // Columns share the grid's width, the first one half as wide; the current
@@ -165,7 +167,7 @@ void FrmSismica::StaffePilDef_Click() {
     ControllaPrescrizioni();
     Controllo("lblErroreSt").SetVisible(false);
   } catch (const std::exception&) {
-    Messaggi::MessaggioErroreDati();
+    DatiNonLetti();
   }
 }
 
@@ -192,7 +194,7 @@ void FrmSismica::cmdStaffe_Click(int Index) {
       default: break;
     }
   } catch (const std::exception&) {
-    Messaggi::MessaggioErroreDati();
+    DatiNonLetti();
   }
 }
 
@@ -261,6 +263,7 @@ bool FrmSismica::StaffaAggiungi(int Index) {
     p.StaffaEsterna(staffa);
   else
     p.StaffaInterna(staffa);
+  const Generale::RifiutaNumeriNonValidi rifiuta;
   staffa(ColonnaDiametro) = static_cast<float>(Generale::ValNumero(diametro));
   return StaffaMemorizza(RigaAggiungi(FlexGridS(), staffa));
 }
@@ -310,7 +313,12 @@ bool FrmSismica::StaffaCellaConferma() {
   if (!Controllo("frmStaffe").Visible() || !txtEditS_->Visible()) return false;
   FlexGridS_LeaveCell();
   const int riga = FlexGridS().Row();
-  return riga >= 1 && StaffaMemorizza(riga);
+  try {
+    return riga >= 1 && StaffaMemorizza(riga);
+  } catch (const std::exception&) {
+    DatiNonLetti();
+    return true;  // told: no picture of rows not read
+  }
 }
 
 void FrmSismica::FlexGridS_Click() {
@@ -370,6 +378,6 @@ void FrmSismica::TxtEdit_KeyDown(int& KeyCode, int Shift) {
       }
     }
   } catch (const std::exception&) {
-    Messaggi::MessaggioErroreDati();
+    DatiNonLetti();
   }
 }

@@ -16,7 +16,6 @@
 #include "app/FinestreRisultati.h"
 #include "app/FrmPltSezione.h"
 #include "app/Main.h"
-#include "app/Messaggi.h"
 #include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/Colori.h"
@@ -134,7 +133,7 @@ void FrmSismica::btnDominioMNsismica_Click() {
     RicordaIngressiVerifiche();
     if (esito) MostraRisultatiInFigura();
   } catch (const std::exception&) {
-    Messaggi::MessaggioErroreDati();
+    DatiNonLetti();
   }
 }
 
@@ -166,7 +165,7 @@ void FrmSismica::cmdDirezione_Click(int Index) {
     RicordaIngressiVerifiche();
     if (esito) MostraRisultatiInFigura();
   } catch (const std::exception&) {
-    Messaggi::MessaggioErroreDati();
+    DatiNonLetti();
   }
 }
 

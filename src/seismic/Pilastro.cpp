@@ -144,6 +144,8 @@ void Pilastro::StaffeMemorizza(const Matrice<float>& staffe) {
 }
 
 void Pilastro::MemorizzaDatiPilastri(platform::Form& finestra) {
+  // A box that holds no number stops the storing: NumeroNonValido.
+  const Generale::RifiutaNumeriNonValidi rifiuta;
   using Generale::ValNumero;
   using VariabiliPubbliche::LunghezzaInMm;
   auto numero = [&](int indice) {

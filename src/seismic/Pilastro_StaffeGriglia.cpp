@@ -13,6 +13,8 @@
 namespace Sismica {
 
 Matrice<float> Pilastro::StaffeDaGriglia(const platform::FlexGrid& griglia) {
+  // A cell that holds no number stops the reading: NumeroNonValido.
+  const Generale::RifiutaNumeriNonValidi rifiuta;
   Matrice<double> letta;
   if (griglia.Rows() > 1) MsFlex::LeggeGriglia(griglia, letta, 1, 1, true);
   Matrice<float> righe;
@@ -35,6 +37,7 @@ void Pilastro::StaffeMemorizza(FinestraSismica& finestra, const platform::FlexGr
     for (int j = 1; j <= CampiStaffa; ++j)
       staffe(k, j) = righe(accettate[static_cast<size_t>(k - 1)], j);
   StaffeMemorizza(staffe);
+  const Generale::RifiutaNumeriNonValidi rifiuta;
   auto passo = [&](int indice) {
     return static_cast<float>(VariabiliPubbliche::LunghezzaInMm(
         Generale::ValNumero(finestra.Controllo("PilastroTxt", indice).Text())));

@@ -1,5 +1,6 @@
 #include "seismic/StatoSismica.h"
 
+#include "app/Messaggi.h"
 #include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
 
@@ -28,6 +29,7 @@ void ValoriDefault() {
 }
 
 std::string CoefficientiNonValidi() {
+  if (Stato.CoefficientiIlleggibili) return Messaggi::ErroreDati;
   if (VariabiliPubbliche::Stato.NormativaSismica != 1) return "";
   using Intervalli::FuoriIntervallo;
   using G = Intervalli::Grandezza;

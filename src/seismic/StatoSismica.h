@@ -33,6 +33,9 @@ struct StatoSismico {
   int DueTerziQ0Inf = 0;
   float RapportoMomentiSup = 1;
   float RapportoMomentiInf = 1;
+  // A box of the coefficients window's page shown holds no number: the value
+  // before it stays, and no check runs.
+  bool CoefficientiIlleggibili = false;
   // Four numbers the project file carries and nothing else uses.
   std::array<double, 4> ValoriRiservatiSismica{};
   // Values the stirrup rules leave for the coefficients window, items 1..17.

@@ -4,6 +4,7 @@
 // back into the window.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QPushButton>
 #include <cmath>
 #include <memory>
@@ -16,7 +17,14 @@
 #include "app/DominioMN.h"
 #include "app/DominioMxMy.h"
 #include "app/FinestreRisultati.h"
+#include "app/Material.h"
 #include "app/MomCurv.h"
+#include "app/NuovoMateriale.h"
+#include "app/frmUnits.h"
+#include "design/ProgettoSezione.h"
+#include "seismic/FrmCoefficienti.h"
+#include "seismic/FrmSismica.h"
+#include "seismic/StatoSismica.h"
 #include "drawing/NumeroCella.h"
 #include "casi/EseguiCaso.h"
 #include "design/ProgettoSezione.h"
@@ -167,18 +175,43 @@ TEST(VerificaMain, ABoxThatIsNoNumberGivesTheDataErrorAndTheWindowStaysUsable) {
   EXPECT_NEAR(Stato.MatriceBarre(1, 1), 942, 1e-9);
 }
 
-TEST(VerificaMain, TypedNumbersReadAlikeInBoxesAndCellsOrGiveTheDataError) {
+using F = FinestraMain&;
+// What the window read; -1 when its first box is the data error ("Dati errati !" in the design window), NaN after its own refusal.
+double Letto(F f, double x, bool rifiuto = true, const char* errore = "Errore! Controllare i dati") {
+  const std::vector<std::string> t = f.ambiente.box.Testi();
+  return t.empty() ? x : t[0] == errore ? -1 : rifiuto ? NAN : x;
+}
+template <class W> W& Digita(W& w, const char* nome, const char* t) { return w.template findChild<QLineEdit*>(nome)->setText(t), w; }
+
+TEST(VerificaMain, TypedNumbersReadAlikeInEveryWindowOrGiveTheDataError) {
+  using G = Intervalli::Grandezza;  // lengths in cm
+  const std::pair<G, double (*)(F, const char*)> caselle[] = {
+      {G::Forza, [](F f, const char* t) { f.C("F_N", 0).SetText(t), Calcola(f); return Letto(f, f.main->NForm[0], false); }},
+      {G::Forza, [](F f, const char* t) { f.main->FlexGrid(0).SetTextMatrix(1, 1, t), Calcola(f); return Letto(f, f.main->GrigliaFigure(1, 1), false); }},
+      {G::Forza, [](F f, const char* t) { Digita(FrmSismica::Mostra(), "F_N", t).cmdControlloPil_Click(); f.main->ProgettoModificato();  // no escape
+         return Letto(f, Sismica::Stato.NEdSismica / 1000, false); }},
+      {G::Forza, [](F f, const char* t) { FrmSismica::Mostra().StaffePilDef_Click(); Digita(FrmSismica::Mostra(), "PilastroTxt_14", t).cmdControlloPilStaffe_Click(); return Letto(f, Sismica::Stato.PilastroCorrente.StaffePassoCritico() / 10, false); }},
+      {G::Forza, [](F, const char* t) { const auto& l = Digita(FrmCoefficienti::Mostra(0), "txtCoeff_2", t).Controllo("ListaOsservCoef", 0); return l.ListCount() && l.List(0) == "Errore! Controllare i dati" ? -1.0 : Sismica::Stato.PeriodoT1; }},
+      {G::Forza, [](F f, const char* t) { f.main->findChild<QAction*>("mnu_Progetto")->trigger(), f.ambiente.box.Svuota(); Digita(Digita(*ProgettoSezione::Aperta(), "txtEpsS", t), "txtPro_0", t).Ricalcola(); return Letto(f, Stato.CopriferroProgetto / 10, false, "Dati errati !"); }},
+      {G::Fck, [](F f, const char* t) { Digita(Material::Mostra(), "F_fck_1", t).F_esci_Click(0); return Letto(f, Stato.Fck); }},
+      {G::Fck, [](F f, const char* t) { NuovoMateriale n(Material::Mostra(), 1); Digita(Digita(n, "Text1_2", "30"), "Text1_1", t).Inserisci_Click(); const platform::FlexGrid& g = Material::Mostra().MsFlex(1); return Letto(f, Generale::ValNumero(g.TextMatrix(g.Rows() - 1, 2))); }},
+      {G::GammaAzioni, [](F f, const char* t) { Digita(frmUnits::Mostra(1), "txtGammaQ", t).OKButton_Click(); return Letto(f, Stato.GammaAzioni); }}};
   const std::tuple<const char*, const char*, double> righe[] = {  // -1: the data error
-      {".", "30,5", 30.5}, {".", "1,000.5", 1000.5}, {".", "1.000,5", -1}, {".", "1e309", -1},
-      {",", "30.5", 30.5}, {",", "1.000,5", 1000.5}, {",", "9.4.2", -1},   {",", "1e400", -1}};
+      {".", "30,5", 30.5}, {".", "1,000.5", 1000.5}, {".", "1.000,5", -1}, {".", "3,5,7", -1}, {".", "2.5", 2.5},  {".", "1e309", -1},
+      {".", "abc", -1},    {".", "-", -1},           {".", "", 0},         {",", "30,5", 30.5}, {",", "30.5", 30.5}, {",", "1.000,5", 1000.5},
+      {",", "3,5,7", 3.5}, {",", "9.4.2", -1},       {",", "1e400", -1},   {",", "abc", -1},    {",", "-", -1}};
   for (const auto& [decimale, testo, atteso] : righe)
-    for (const bool cella : {false, true}) {
+    for (const auto& [grandezza, letto] : caselle) {
       FinestraMain f;
       f.ambiente.sistema.ImpostaSeparatori(decimale, *decimale == '.' ? "," : ".");
       ScriviSezione(f, Tabella()[0]);
-      cella ? f.main->FlexGrid(0).SetTextMatrix(1, 1, testo) : f.C("F_N", 0).SetText(testo);
-      Calcola(f);
-      EXPECT_EQ(f.main->DatiErrati ? -1 : cella ? f.main->GrigliaFigure(1, 1) : f.main->NForm[0], atteso) << testo;
+      f.main->MnuSismica_Click(), f.ambiente.box.Svuota();
+      const double x = letto(f, testo);
+      // A refusal of the window's own only of a number outside the box's range.
+      EXPECT_TRUE(std::isnan(x) ? atteso != -1 && !Intervalli::Dentro(grandezza, atteso) : x == atteso) << decimale << testo << " " << x;
+      for (QWidget* w : std::initializer_list<QWidget*>{FrmCoefficienti::Aperta(), FrmSismica::Aperta(), Material::Aperta(), frmUnits::Aperta()}) if (w) w->close();
+      delete ProgettoSezione::Aperta();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 

@@ -194,12 +194,13 @@ TEST_F(EditorStaffe, EditedCellIsStoredAsANumberAndPitchesWithIt) {
   QTest::keyClick(&Editor(), Qt::Key_2);
   QTest::keyClick(&Editor(), Qt::Key_Return);
   EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{12, 1, 4, 12, 9}}));
-  // A text that is no number is taken as 0: the row is refused, and the
-  // grid says what the check saw.
+  // A text that is no number is the data error: the cell keeps it, the
+  // stirrups stored stay.
+  messaggi.Svuota();
   ClicCella(1, 3);
   Digita("x");
-  EXPECT_EQ(G().TextMatrix(1, 3), "0");
-  EXPECT_EQ(Errore(), "Errore nella staffa 1: La staffa deve congiungere almeno due punti");
+  EXPECT_EQ(G().TextMatrix(1, 3), "x");
+  EXPECT_EQ(messaggi.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
   EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{12, 1, 4, 12, 9}}));
   ClicCella(1, 3);
   Digita("4");

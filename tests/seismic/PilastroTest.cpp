@@ -113,7 +113,7 @@ TEST_F(MemorizzaPilastro, BottomEndStoresOutlineAndItsOwnBars) {
 
 TEST_F(MemorizzaPilastro, TopEndStoresOnlyItsBarsAndCountsBelowTwoBecomeTwo) {
   finestra.Controllo("PilastroTxt", 2).SetText("1");
-  finestra.Controllo("PilastroTxt", 3).SetText("testo");
+  finestra.Controllo("PilastroTxt", 3).SetText("0");
   p.MemorizzaDatiPilastri(finestra);
   EXPECT_EQ(p.MatriceSezionePilastro(0, 1), 400);
   EXPECT_EQ(p.MatriceSezionePilastro(0, 2), 400);
