@@ -35,7 +35,8 @@ std::optional<std::string> NumeroDigitato(const std::string& testo) {
   bool dopoGruppo = false;  // those digits follow a thousands mark
   for (std::size_t i = 0; i < testo.size();) {
     if (Inizia(testo, i, decimale)) {
-      if (punto) return std::nullopt;
+      // Two decimal marks are no number anyone typed.
+      if (punto || virgola) return std::nullopt;
       virgola = true;
       s += '.';
       i += decimale.size();

@@ -11,8 +11,8 @@ namespace platform {
 // one, it may have been typed as the decimal mark: one that cannot group
 // thousands (not followed by a group of exactly three digits, or not after a
 // first group of one to three digits or a group of three) is the decimal
-// mark. Nothing when such a mark stands beside another decimal separator: the
-// text is neither reading.
+// mark. Nothing when such a mark stands beside another decimal separator, or
+// the decimal separator is typed twice: the text is no reading.
 std::optional<std::string> NumeroDigitato(const std::string& testo);
 
 }  // namespace platform

@@ -48,7 +48,7 @@ TEST(Separatori, ItalianLocaleReadsGroupedNumbersWithoutAnyBox) {
   EXPECT_EQ(Stato.CodiceSeparatoreDecimale, ',');
   EXPECT_EQ(Stato.CodiceSeparatoreMigliaia, '.');
   EXPECT_DOUBLE_EQ(Valore("1.234,56"), 1234.56);
-  EXPECT_DOUBLE_EQ(Valore("3,5,7"), 3.5);
+  EXPECT_EQ(Valore("3,5,7"), 0);
   EXPECT_EQ(Valore(""), 0);
   EXPECT_EQ(Valore("cm"), 0);
   EXPECT_EQ(TastoDecimaleDigitato(), ',');
