@@ -179,11 +179,18 @@ TEST_F(FinestraProgetto, EffettiviCarryTheDesignIntoTheMainWindowsVerification) 
     EXPECT_NEAR(Stato.MatriceBarre(i, 2), righe[i - 1][0], 0.05);
     EXPECT_EQ(Stato.MatriceBarre(i, 1), static_cast<int>(righe[i - 1][1] * M_PI));
   }
-  f.Clic("btnCalcola");
-  EXPECT_NEAR(Generale::ValNumero(f.C("F_eps_s", 0).Text()) / 1000 * Stato.ModuloEs / Stato.Fyd[0],
-              Numero("txtEpsS"), 0.02);
-  for (int i = 0; i < 2; ++i)
-    EXPECT_NEAR(Generale::ValNumero(f.C("F_x_su_d", i).Text()), Numero("txtxSud", i), 2e-3);
+  // Turned over under -200 kNm, the beam shows the same strain (S.L.U.- there).
+  const std::string eps = p->Form().Controllo("txtEpsS").Text();
+  for (const char* momento : {"200", "-200"}) {
+    Batti("F_Mxsd", 0, momento);
+    EXPECT_EQ(p->Form().Controllo("txtEpsS").Text(), eps) << momento;
+    Clic("cmdInsDati", 0);
+    f.Clic("btnCalcola");
+    EXPECT_NEAR(Generale::ValNumero(f.C("F_eps_s", 0).Text()) / 1000 * Stato.ModuloEs / Stato.Fyd[0],
+                Numero("txtEpsS"), 0.02);
+    for (int i = 0; i < 2; ++i)
+      EXPECT_NEAR(Generale::ValNumero(f.C("F_x_su_d", i).Text()), Numero("txtxSud", i), 2e-3);
+  }
 }
 
 }  // namespace
