@@ -213,6 +213,12 @@ TEST_F(FinestraProgetto, MinimiCopyTheUnroundedSectionWithTheRequiredAreas) {
   EXPECT_EQ(Stato.MatriceBarre(2, 1), static_cast<int>(m.AsCompressa));
   EXPECT_FLOAT_EQ(Stato.MatriceBarre(1, 2), m.AltezzaArrotondata - m.AltezzaUtileArrotondata);
   EXPECT_EQ(f.C("OpTipoVerifica", 2).Value(), 1);
+  // Width fixed, the depth rounded up: the bottom bars c' above the depth copied.
+  Clic("OptionFissa", 1);
+  Batti("TextArrotonda", 0, "5");
+  ASSERT_GT(m.AltezzaArrotondata, m.AltezzaSezione);
+  Clic("cmdInsDati", 1);
+  EXPECT_NEAR(Stato.MatriceFigure(1, 2) - Stato.MatriceBarre(2, 2), Stato.MatriceBarre(1, 2), 0.05);
 }
 
 }  // namespace
