@@ -188,7 +188,9 @@ void Material::AggiornaDeformazioniCls() {
 }
 
 void Material::AggiornaEpsUltima() {
-  Scrivi(*F_eps_u_[0], TestoNumero(F_sigla_[0]->text() == "B450A" ? 22.5 : 67.5));
+  // DM 1996 limits the strain of every steel to 10 per mille.
+  const double epsSu = Stato.Normativa == 1 ? 10 : F_sigla_[0]->text() == "B450A" ? 22.5 : 67.5;
+  Scrivi(*F_eps_u_[0], TestoNumero(epsSu));
 }
 
 void Material::AggiornaEtichetteAcciaio() {

@@ -157,15 +157,18 @@ TEST_F(FinestraMateriali, Dm1996FromTheWindowsMenu) {
   ASSERT_EQ(acciai.Rows(), 6);
   EXPECT_EQ(acciai.TextMatrix(1, 1), "FeB22k");
   EXPECT_EQ(acciai.TextMatrix(5, 1), "Trefolo");
-  // The chosen steel keeps its boxes, and B450A its 22.5 under any code.
-  EXPECT_EQ(Testo("F_eps_u_0"), "22.5");
+  // The chosen steel keeps its boxes; every steel's strain is limited to 10
+  // per mille, in the state too.
+  EXPECT_EQ(Testo("F_eps_u_0"), "10");
   ClicRiga(0, 4);
   EXPECT_EQ(Testo("F_sigla_0"), "FeB44k");
-  EXPECT_EQ(Testo("F_eps_u_0"), "67.5");
+  EXPECT_EQ(Testo("F_eps_u_0"), "10");
   EXPECT_EQ(Material::Aperta()->findChild<QMenu*>("NormativaMain")->title().toStdString(),
             "Normativa: DM 1996");
   // The main window's tendon types follow the table.
   EXPECT_EQ(main.Controllo("CmbCavi").ListCount(), 5);
+  Clic("F_esci_0");
+  EXPECT_EQ(Stato.EpsSu, 0.01);
 }
 
 TEST_F(FinestraMateriali, ExistingStructuresShowTheConfidenceFactorsAndHideAlfaCC) {
