@@ -39,9 +39,13 @@ bool ModelloProgetto::DimensioneArrotondata() const {
 bool ModelloProgetto::DeformazioneSezioneMostrata() {
   if (Stato.TipoVerificaProgetto != 0) return false;
   bool piuFile = false;
-  const std::vector<Strato> strati = StratiEffettivi(&piuFile);
+  std::vector<Strato> strati = StratiEffettivi(&piuFile);
   // The strain asked stays where the section shown is the one sized at it.
   if (governo_.empty() && !DimensioneArrotondata() && !piuFile) return false;
+  // The trial rectangle is compressed on top: a beam under a negative
+  // moment, tension bars on top, is turned over.
+  if (SegnoMomento != 1)
+    for (Strato& s : strati) s.Distanza = AltezzaArrotondata - s.Distanza;
   SezioneCAreagente sezione;
   SezCARettCrea(sezione, BaseArrotondata, AltezzaArrotondata, strati, Stato.RapportoN);
   MomentoUltimoProva(sezione);

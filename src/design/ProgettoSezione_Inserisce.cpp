@@ -38,10 +38,11 @@ void ProgettoSezione::cmdInsDati_Click(int Index) {
   if (effettivi) {
     strati = modello_.StratiEffettivi();
   } else {
-    const float c = m.AltezzaArrotondata - m.AltezzaUtileArrotondata;
+    // c' from both faces of the section copied, the unrounded one.
+    const float c = m.DistanzaFerri, d = m.AltezzaSezione - c;
     const bool tesaSotto = m.SegnoMomento == 1;
     strati = {{tesaSotto ? m.AsCompressa : m.AsTesa, c},
-              {tesaSotto ? m.AsTesa : m.AsCompressa, m.AltezzaUtileArrotondata}};
+              {tesaSotto ? m.AsTesa : m.AsCompressa, d}};
   }
   const int n = static_cast<int>(strati.size());
   Matrice<double>& barre = Stato.MatriceBarre;

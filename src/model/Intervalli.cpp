@@ -71,7 +71,7 @@ constexpr Intervallo Tabella[] = {
     {"La lunghezza", 0, LunghezzaMassima, true, "mm", 1, "un elemento misura fino a 100 m"},
     {"La lunghezza libera", 0, LunghezzaMassima, false, "mm", 1, "un pilastro misura fino a 100 m"},
     {"L'area dell'acciaio", 0, LunghezzaMassima * LunghezzaMassima, false, "mm²", 1,
-     "un'area non è negativa e non supera una sezione di 100 m per 100 m"},
+     "un'area non è negativa e non supera quella di una sezione di 100 m per 100 m"},
     {"La precompressione dei cavi", -2000, 2000, false, Nmm2, 1,
      "nessun acciaio da precompressione è più resistente"},
     {"La forza", -ForzaMassima, ForzaMassima, false, "kN", 1e-3,

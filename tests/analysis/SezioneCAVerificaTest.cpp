@@ -364,7 +364,7 @@ TEST_F(Verifica, NonFiniteSteelOrActionsRefuseTheRun) {
               "L'area di una barra = " +
                   std::string(tipo == 0 ? "-0.01 cm²: deve essere compreso tra 0 e 100000000 cm²"
                                         : "-1 mm²: deve essere compreso tra 0 e 10000000000 mm²") +
-                  ";\r\nun'area non è negativa e non supera una sezione di 100 m per 100 m.");
+                  ";\r\nun'area non è negativa e non supera quella di una sezione di 100 m per 100 m.");
     // 300 m wide.
     Rettangolo(*s_.Contorno, 300000, 500);
     box_.Svuota();

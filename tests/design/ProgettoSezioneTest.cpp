@@ -184,6 +184,9 @@ TEST_F(FinestraProgetto, EffettiviCarryTheDesignIntoTheMainWindowsVerification) 
               Numero("txtEpsS"), 0.02);
   for (int i = 0; i < 2; ++i)
     EXPECT_NEAR(Generale::ValNumero(f.C("F_x_su_d", i).Text()), Numero("txtxSud", i), 2e-3);
+  const std::string eps = p->Form().Controllo("txtEpsS").Text();
+  Batti("F_Mxsd", 0, "-200");  // the beam turned over: the same strain
+  EXPECT_EQ(p->Form().Controllo("txtEpsS").Text(), eps);
 }
 
 }  // namespace
@@ -206,6 +209,10 @@ TEST_F(FinestraProgetto, MinimiCopyTheUnroundedSectionWithTheRequiredAreas) {
   EXPECT_EQ(Stato.MatriceBarre(2, 1), static_cast<int>(m.AsCompressa));
   EXPECT_FLOAT_EQ(Stato.MatriceBarre(1, 2), m.AltezzaArrotondata - m.AltezzaUtileArrotondata);
   EXPECT_EQ(f.C("OpTipoVerifica", 2).Value(), 1);
+  Clic("OptionFissa", 1);  // the depth rounded up: the bottom bars c' above its bottom
+  ASSERT_GT(m.AltezzaArrotondata, m.AltezzaSezione);
+  Clic("cmdInsDati", 1);
+  EXPECT_NEAR(Stato.MatriceFigure(1, 2) - Stato.MatriceBarre(2, 2), m.DistanzaFerri, 0.05);
 }
 
 }  // namespace
