@@ -80,10 +80,9 @@ constexpr Intervallo Tabella[] = {
      1e-6, "più di quanto una sezione di 100 m potrebbe portare"},
     {"L'angolo dell'asse neutro", -360, 360, false, "°", 1,
      "un giro basta a dare ogni direzione dell'asse neutro"},
-    // The inscribed polygon of n sides falls short of the circle's area by
-    // about (2π/n)²/6: 6.6E-6 at 1000 sides.
-    {"Il numero di vertici", 3, 1000, false, "", 1,
-     "con 1000 lati il poligono inscritto ha l'area del cerchio a meno di un centomillesimo"},
+    // A hollow circle of n sides is an outline of 2n + 2 vertices.
+    {"Il numero di vertici", 3, 16382, false, "", 1,
+     "un contorno ha al più 32767 vertici e il cerchio cavo ne usa due per lato, più due"},
     {"μφ", 1, 100, false, "", 1,
      "la duttilità in curvatura non è minore di 1 e nemmeno una sezione confinata ne dà più di "
      "qualche decina"},

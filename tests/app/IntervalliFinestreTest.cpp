@@ -158,7 +158,7 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
       {G::RapportoFccFcd, F::Verifica, "F_fccSufcd", "1", "1,01", "fcc/fcd = 1,01"},
       {G::Momento, F::Verifica, "F_Mxsd_0", "100000000000", "101000000000", "Mx = 101000000000 kNm"},
       {G::RapportoN, F::MetodoN, "F_Es_su_Ec_0", "100", "100,5", "n = 100,5"},
-      {G::VerticiCerchio, F::Verifica, "F_Vertici", "1000", "2000000000", "Il numero di vertici = 2000000000"},
+      {G::VerticiCerchio, F::Verifica, "F_Vertici", "16382", "2000000000", "Il numero di vertici = 2000000000"},
       // Said in the boxes' cm. A point 100 m away would carry the 100 kN to
       // a moment no section takes: inside is the centre.
       {G::Coordinata, F::Punto, "F_xN_0", "0", "10000,1",
@@ -238,7 +238,7 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
       }
       // gamma_c 3 taken: fcd = 0.85 x 25 / 3 = 7.0833; 3.01 refused: the
       // state keeps 1.5 and fcd = 0.85 x 25 / 1.5 = 14.1667.
-      if (r.grandezza == G::VerticiCerchio) EXPECT_EQ(VariabiliPubbliche::Stato.NumeroVerticiCerchio, fuori ? 52 : 1000);
+      if (r.grandezza == G::VerticiCerchio) EXPECT_EQ(VariabiliPubbliche::Stato.NumeroVerticiCerchio, fuori ? 52 : 16382);
       if (r.grandezza == G::GammaC) {
         EXPECT_EQ(VariabiliPubbliche::Stato.GammaC, fuori ? 1.5 : 3);
         EXPECT_NEAR(VariabiliPubbliche::Stato.Fcd, fuori ? 14.1667 : 7.0833, 1e-4);
