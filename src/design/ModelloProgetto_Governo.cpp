@@ -105,21 +105,24 @@ bool ModelloProgetto::BaseAllargaAlleBarre() {
   // section may take fewer bars.
   for (int k = 0; k < 8 && !stanno(); ++k)
     if (!ArmaturaBase(std::max(LarghezzaBarre(), 1.1f * BaseSezione))) return false;
-  if (stanno()) {
-    // The least width whose bars fit in it, to a tenth of a millimetre ...
-    float stretta = flessione, larga = BaseSezione;
-    while (larga - stretta > 0.1f) {
-      const float media = (stretta + larga) / 2;
-      if (!ArmaturaBase(media)) return false;
-      (stanno() ? larga : stretta) = media;
-    }
-    if (!ArmaturaBase(larga)) return false;
-    // ... and then just the width its bars take, if they are still those.
-    const float barre = LarghezzaBarre();
-    if (barre > flessione && barre < larga) {
-      if (!ArmaturaBase(barre)) return false;
-      if (!stanno() && !ArmaturaBase(larga)) return false;
-    }
+  if (!stanno()) {
+    // Still more than one row: the rows are told with the strain.
+    governo_ = "Governa la base allargata alle barre (" + LunghezzaTesto(BaseSezione) + ")";
+    return true;
+  }
+  // The least width whose bars fit in it, to a tenth of a millimetre ...
+  float stretta = flessione, larga = BaseSezione;
+  while (larga - stretta > 0.1f) {
+    const float media = (stretta + larga) / 2;
+    if (!ArmaturaBase(media)) return false;
+    (stanno() ? larga : stretta) = media;
+  }
+  if (!ArmaturaBase(larga)) return false;
+  // ... and then just the width its bars take, if they are still those.
+  const float barre = LarghezzaBarre();
+  if (barre > flessione && barre < larga) {
+    if (!ArmaturaBase(barre)) return false;
+    if (!stanno() && !ArmaturaBase(larga)) return false;
   }
   governo_ = "Governano le barre, in un solo strato in una base di " + LunghezzaTesto(BaseSezione);
   return true;
