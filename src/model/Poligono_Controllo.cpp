@@ -390,14 +390,26 @@ bool Poligono::LatiSiToccano(int i, int k, double zero, int& verso, DifettoLati&
   if (Grafica::IntersezioneSegmenti({s1.x, s1.y, s2.x, s2.y}, {t1.x, t1.y, t2.x, t2.y}, xc, yc,
                                     zero, true))
     return true;
+  // Whether a cut ends at p: a run through p leaves along a side another
+  // run through p comes back by.
+  const auto fineDiTaglio = [&v, n, zero](Punto p) {
+    std::vector<int> passaggi;
+    for (int j = 1; j <= n; ++j)
+      if (Presso(v(j), p, zero)) passaggi.push_back(j);
+    for (const int j : passaggi)
+      for (const int h : passaggi)
+        if (h != j && Presso(v(j + 1), v(h - 1), zero)) return true;
+    return false;
+  };
   // Vertex u at p on side w: inside the side, or on a vertex of it where no
   // cut ends (two sides there run one back along the other), the outline
   // pinches itself.
-  const auto tocca = [&v, zero](int u, Punto p, int w) {
+  const auto tocca = [&v, &fineDiTaglio, zero](int u, Punto p, int w) {
     if (!SulSegmento(p, v(w), v(w + 1), zero)) return false;
     for (const int c : {w, w + 1})
       if (Presso(p, v(c), zero))
-        return !Presso(v(u + 1), v(c - 1), zero) && !Presso(v(u - 1), v(c + 1), zero);
+        return !Presso(v(u + 1), v(c - 1), zero) && !Presso(v(u - 1), v(c + 1), zero) &&
+               !fineDiTaglio(p);
     return true;
   };
   return tocca(i, s1, k) || tocca(i + 1, s2, k) || tocca(k, t1, i) || tocca(k + 1, t2, i);
