@@ -64,6 +64,29 @@ std::string FuoriDalCalcestruzzo(const Poligono& contorno, int n, const Vettore<
   return "";
 }
 
+// Why the outline cannot be a section, the cut named by its vertices.
+std::string DifettoDelContorno(const Poligono::DifettoLati& difetto) {
+  using D = Poligono::DifettoLati;
+  const std::string taglio = "Il taglio dal vertice " + std::to_string(difetto.taglio) +
+                             " al vertice " + std::to_string(difetto.taglio + 1);
+  switch (difetto.tipo) {
+    case D::Nessuno:
+      return "";
+    case D::Incrocio:
+      break;
+    case D::TaglioFuori:
+      return taglio +
+             " porta a un anello fuori dal contorno: un taglio deve portare a un foro interno "
+             "al calcestruzzo o a un nucleo dentro un foro.";
+    case D::VersoAnello:
+      return taglio +
+             " porta a un anello percorso nel verso sbagliato: un foro si percorre nel verso "
+             "opposto a quello del contorno esterno, un nucleo dentro un foro nel verso del "
+             "contorno esterno.";
+  }
+  return "Il contorno della sezione si interseca: i suoi lati non devono incrociarsi.";
+}
+
 using Azioni = std::array<double, 2>;
 
 std::string AzioniFuori(const Azioni& n, const Azioni& mx, const Azioni& my) {
@@ -90,8 +113,8 @@ std::string SezioneCA::DatiNonValidi() const {
   const Vettore<float> punto{xPtoCalcoloM, yPtoCalcoloM};
   motivo = PrimoFuori(Grandezza::Coordinata, 2, punto, "Il punto dei momenti");
   if (!motivo.empty()) return motivo;
-  if (Contorno->LatiIncrociati())
-    return "Il contorno della sezione si interseca: i suoi lati non devono incrociarsi.";
+  motivo = DifettoDelContorno(Contorno->DifettoDeiLati());
+  if (!motivo.empty()) return motivo;
   if (Contorno->nVertici() < 3 || Contorno->AreaNulla(true))
     return "Il contorno della sezione non ha area.";
   motivo = AcciaiFuori(*this);

@@ -125,16 +125,25 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   bool AreaNulla(bool AreaRelativa);
   // Every coordinate a finite number not farther than limite from 0.
   bool CoordinateEntro(double limite) const;
-  // Two sides meet where an outline may not (LatiSiToccano). The answer is
-  // kept with the vertices it was found for, and given again while they stay
-  // the same.
-  bool LatiIncrociati() const;
+  // What keeps an outline from standing for a section: sides that cross or
+  // touch, a cut to a ring outside the rest, a ring run the wrong way; the
+  // cut is the side from vertex taglio to the next.
+  struct DifettoLati {
+    enum Tipo { Nessuno, Incrocio, TaglioFuori, VersoAnello } tipo = Nessuno;
+    int taglio = 0;
+  };
+  // The first fault found (LatiSiToccano). The answer is kept with the
+  // vertices it was found for, and given again while they stay the same.
+  DifettoLati DifettoDeiLati() const;
+  bool LatiIncrociati() const { return DifettoDeiLati().tipo != DifettoLati::Nessuno; }
   // Sides i and k (side i runs from vertex i to the next) cross, overlap
   // along a line or touch at a point that is not their common end, within
-  // zero. A side run back by another is a cut to a hole and may touch at its
-  // ends, where it lies in the concrete: a ring outside the rest, or one run
-  // the way the rest is, is no hole. Consecutive sides meet only at their
-  // vertex, unless one runs back along the other.
+  // zero. A side run back by another is a cut and may touch at its ends: it
+  // joins rings on whose sides the concrete flips (outline, hole, core in
+  // the hole), so it runs in the concrete at both ends or in a hole at both;
+  // a cut in the void around two rings joins a ring outside the outline.
+  // Consecutive sides meet only at their vertex, unless one runs back along
+  // the other.
   bool LatiSiToccano(int i, int k, double zero) const;
   void CaratteristicheStaticheCerchio(double RaggioEsterno, double RaggioInterno);
   // Every section property of the outline, or of a circle or ring when Cerchio.
@@ -370,21 +379,25 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   float rapportoAree_ = 0;  // the fraction of Dividi, read by yEquazione
 
   // LatiSiToccano with the outline's orientation verso (1 counterclockwise,
-  // -1 clockwise), found when a cut first needs it if 0.
-  bool LatiSiToccano(int i, int k, double zero, int& verso) const;
+  // -1 clockwise), found when a cut first needs it if 0, and the fault found.
+  bool LatiSiToccano(int i, int k, double zero, int& verso, DifettoLati& difetto) const;
   int Verso() const;
-  // Whether the cut of side i, run back by side k, lies in the concrete at
-  // both its ends.
-  bool TaglioNelCalcestruzzo(int i, int k, double zero, int& verso) const;
+  // The fault of the cut of side i, run back by side k: none when it runs in
+  // the concrete at both ends, or in a hole at both.
+  DifettoLati::Tipo DifettoDelTaglio(int i, int k, double zero, int& verso) const;
+  // Whether d, from vertex m, points into the concrete, all the runs of the
+  // outline through m taken; nothing where they all run along cuts.
+  std::optional<bool> VersoIlCalcestruzzo(int m, double dx, double dy, int verso,
+                                          double zero) const;
   // The search of LatiIncrociati: the sides whose boxes meet, found by a
   // sweep along one axis, the sides ordered by merging the outline's
   // stretches when they are few, or else in a grid of cells.
-  bool CercaLatiIncrociati() const;
-  // The last answer of LatiIncrociati and the vertices it holds for; shared,
+  DifettoLati CercaLatiIncrociati() const;
+  // The last answer of DifettoDeiLati and the vertices it holds for; shared,
   // never changed, by the copies of the polygon.
   struct ControlloLati {
     std::vector<double> vertici;  // x then y
-    bool incrociati = false;
+    DifettoLati difetto;
   };
   mutable std::shared_ptr<const ControlloLati> controlloLati_;
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "drawing/Grafica_Geometria.h"
@@ -84,23 +85,6 @@ bool Ripiegati(Punto a, Punto m, Punto b, double zero) {
   if ((m.x - a.x) * (b.x - m.x) + (m.y - a.y) * (b.y - m.y) >= 0) return false;
   return (!Presso(b, m, zero) && SulSegmento(b, a, m, zero)) ||
          (!Presso(a, m, zero) && SulSegmento(a, m, b, zero));
-}
-
-Punto Meno(Punto a, Punto b) { return {a.x - b.x, a.y - b.y}; }
-
-double Vettoriale(Punto a, Punto b) { return a.x * b.y - a.y * b.x; }
-
-// Whether d, from m, points into the concrete where the outline comes in
-// from a and goes out to b: the concrete lies left of the run when verso is
-// 1 (counterclockwise outline), right of it when -1. A run that turns back
-// on itself at m has concrete all round.
-bool VersoIlCalcestruzzo(Punto a, Punto m, Punto b, Punto d, int verso, double zero) {
-  if (Presso(a, b, zero)) return true;
-  // The concrete is swept counterclockwise from the direction u to w.
-  Punto u = Meno(b, m), w = Meno(a, m);
-  if (verso < 0) std::swap(u, w);
-  const double du = Vettoriale(u, d), dw = Vettoriale(d, w);
-  return Vettoriale(u, w) > 0 ? du > 0 && dw > 0 : du > 0 || dw > 0;
 }
 
 // Whether the outline turns back by more than a right angle at a vertex,
@@ -299,36 +283,85 @@ int Poligono::Verso() const {
   return doppiaArea < 0 ? -1 : 1;
 }
 
-bool Poligono::TaglioNelCalcestruzzo(int i, int k, double zero, int& verso) const {
+std::optional<bool> Poligono::VersoIlCalcestruzzo(int m, double dx, double dy, int verso,
+                                                  double zero) const {
   const int n = nVertici_;
   const auto v = [this, n](int j) {
     j = ((j - 1) % n + n) % n + 1;
     return Punto{x_(j), y_(j)};
   };
-  // The first vertex from j on, by passo, away from c; none within conta steps.
-  const auto lontano = [&v, zero](int j, int passo, int conta, Punto c) -> std::optional<Punto> {
-    for (; conta > 0; --conta, j += passo)
-      if (!Presso(v(j), c, zero)) return v(j);
-    return std::nullopt;
+  const Punto c = v(m);
+  // Each run through c leaves along a ray and comes back along another:
+  // turning counterclockwise from d, the concrete (left of a counterclockwise
+  // outline) grows by one across a ray leaving, falls by one across a ray
+  // coming in. d is in the concrete where no turn from it rises above it.
+  std::vector<std::pair<double, int>> raggi;
+  const auto raggio = [&](int j, int passo, int salto) {
+    for (int conta = 1; conta < n; ++conta, j += passo)
+      if (!Presso(v(j), c, zero)) {
+        const double rx = v(j).x - c.x, ry = v(j).y - c.y;
+        double fi = std::atan2(dx * ry - dy * rx, dx * rx + dy * ry);
+        if (fi < 0) fi += Matematica::DuePi;
+        if (fi > 1E-9 && fi < Matematica::DuePi - 1E-9) raggi.emplace_back(fi, salto * verso);
+        return;
+      }
   };
+  for (int j = 1; j <= n; ++j)
+    if (Presso(v(j), c, zero)) {
+      raggio(j + 1, 1, 1);
+      raggio(j - 1, -1, -1);
+    }
+  std::sort(raggi.begin(), raggi.end());
+  int salito = 0, alto = 0, basso = 0;
+  for (size_t r = 0; r < raggi.size(); ++r) {
+    salito += raggi[r].second;
+    if (r + 1 == raggi.size() || raggi[r + 1].first > raggi[r].first) {
+      alto = std::max(alto, salito);
+      basso = std::min(basso, salito);
+    }
+  }
+  if (alto == 0 && basso == 0) return std::nullopt;  // only cuts meet at c
+  return alto == 0;
+}
+
+Poligono::DifettoLati::Tipo Poligono::DifettoDelTaglio(int i, int k, double zero,
+                                                      int& verso) const {
+  const int n = nVertici_;
   if (verso == 0) verso = Verso();
-  // The cut runs from a, on the part of vertices k + 1..i, to p, on the
-  // ring of vertices i + 1..k, and back.
-  const Punto a = v(i), p = v(i + 1);
-  const int anello = k - i, resto = n - anello;
-  const auto primaA = lontano(i - 1, -1, resto - 1, a), dopoA = lontano(k + 2, 1, resto - 1, a);
-  const auto primaP = lontano(k - 1, -1, anello - 1, p), dopoP = lontano(i + 2, 1, anello - 1, p);
-  return primaA && dopoA && primaP && dopoP &&
-         VersoIlCalcestruzzo(*primaA, a, *dopoA, Meno(p, a), verso, zero) &&
-         VersoIlCalcestruzzo(*primaP, p, *dopoP, Meno(a, p), verso, zero);
+  // The cut runs from vertex i, on the part of vertices k + 1..i, to vertex
+  // i + 1, on the part of vertices i + 1..k, and back.
+  const double dx = x_(i % n + 1) - x_(i), dy = y_(i % n + 1) - y_(i);
+  const auto inizio = VersoIlCalcestruzzo(i, dx, dy, verso, zero);
+  const auto fine = VersoIlCalcestruzzo(i % n + 1, -dx, -dy, verso, zero);
+  const bool concorde = !inizio || !fine || *inizio == *fine;
+  if (concorde && (inizio ? *inizio : fine.value_or(true))) return DifettoLati::Nessuno;
+  // In a hole, or across a ring run the wrong way, one part lies within the
+  // other; apart, the cut runs outside the outline.
+  const auto riquadro = [this, n](int da, int a) {
+    std::array<double, 4> r = {x_(da), x_(da), y_(da), y_(da)};
+    for (int j = da; j != a % n + 1; j = j % n + 1) {
+      r[0] = std::min(r[0], x_(j));
+      r[1] = std::max(r[1], x_(j));
+      r[2] = std::min(r[2], y_(j));
+      r[3] = std::max(r[3], y_(j));
+    }
+    return r;
+  };
+  const auto entro = [zero](const std::array<double, 4>& d, const std::array<double, 4>& f) {
+    return d[0] >= f[0] - zero && d[1] <= f[1] + zero && d[2] >= f[2] - zero && d[3] <= f[3] + zero;
+  };
+  const auto anello = riquadro(i % n + 1, k), resto = riquadro(k % n + 1, i);
+  if (!entro(anello, resto) && !entro(resto, anello)) return DifettoLati::TaglioFuori;
+  return concorde ? DifettoLati::Nessuno : DifettoLati::VersoAnello;
 }
 
 bool Poligono::LatiSiToccano(int i, int k, double zero) const {
   int verso = 0;
-  return LatiSiToccano(i, k, zero, verso);
+  DifettoLati difetto;
+  return LatiSiToccano(i, k, zero, verso, difetto);
 }
 
-bool Poligono::LatiSiToccano(int i, int k, double zero, int& verso) const {
+bool Poligono::LatiSiToccano(int i, int k, double zero, int& verso, DifettoLati& difetto) const {
   const int n = nVertici_;
   const double* x = x_.DaUno(n);
   const double* y = y_.DaUno(n);
@@ -344,43 +377,57 @@ bool Poligono::LatiSiToccano(int i, int k, double zero, int& verso) const {
   }
   const Punto s1 = v(i), s2 = v(i + 1), t1 = v(k), t2 = v(k + 1);
   if (!Presso(s1, s2, zero)) {
-    // A side run back by another is a cut, joining a hole to the outline,
-    // unless only a side of no length lies between the two (a spike) or
-    // the cut runs outside the concrete.
-    if (Presso(s1, t2, zero) && Presso(s2, t1, zero))
-      return tra == 2 || tra == n - 2 || !TaglioNelCalcestruzzo(i, k, zero, verso);
+    // A side run back by another is a cut, joining two rings, unless only a
+    // side of no length lies between the two (a spike).
+    if (Presso(s1, t2, zero) && Presso(s2, t1, zero)) {
+      if (tra == 2 || tra == n - 2) return true;
+      difetto = {DifettoDelTaglio(i, k, zero, verso), i};
+      return difetto.tipo != DifettoLati::Nessuno;
+    }
     if (Presso(s1, t1, zero) && Presso(s2, t2, zero)) return true;
   }
   double xc, yc;
   if (Grafica::IntersezioneSegmenti({s1.x, s1.y, s2.x, s2.y}, {t1.x, t1.y, t2.x, t2.y}, xc, yc,
                                     zero, true))
     return true;
+  // Whether a cut ends at p: a run through p leaves along a side another
+  // run through p comes back by.
+  const auto fineDiTaglio = [&v, n, zero](Punto p) {
+    std::vector<int> passaggi;
+    for (int j = 1; j <= n; ++j)
+      if (Presso(v(j), p, zero)) passaggi.push_back(j);
+    for (const int j : passaggi)
+      for (const int h : passaggi)
+        if (h != j && Presso(v(j + 1), v(h - 1), zero)) return true;
+    return false;
+  };
   // Vertex u at p on side w: inside the side, or on a vertex of it where no
   // cut ends (two sides there run one back along the other), the outline
   // pinches itself.
-  const auto tocca = [&v, zero](int u, Punto p, int w) {
+  const auto tocca = [&v, &fineDiTaglio, zero](int u, Punto p, int w) {
     if (!SulSegmento(p, v(w), v(w + 1), zero)) return false;
     for (const int c : {w, w + 1})
       if (Presso(p, v(c), zero))
-        return !Presso(v(u + 1), v(c - 1), zero) && !Presso(v(u - 1), v(c + 1), zero);
+        return !Presso(v(u + 1), v(c - 1), zero) && !Presso(v(u - 1), v(c + 1), zero) &&
+               !fineDiTaglio(p);
     return true;
   };
   return tocca(i, s1, k) || tocca(i + 1, s2, k) || tocca(k, t1, i) || tocca(k + 1, t2, i);
 }
 
-bool Poligono::LatiIncrociati() const {
+Poligono::DifettoLati Poligono::DifettoDeiLati() const {
   const ControlloLati* ultimo = controlloLati_.get();
-  if (ultimo && StessiVertici(ultimo->vertici)) return ultimo->incrociati;
+  if (ultimo && StessiVertici(ultimo->vertici)) return ultimo->difetto;
   auto controllo = std::make_shared<ControlloLati>();
   ScriviVertici(controllo->vertici);
-  controllo->incrociati = CercaLatiIncrociati();
+  controllo->difetto = CercaLatiIncrociati();
   controlloLati_ = controllo;
-  return controllo->incrociati;
+  return controllo->difetto;
 }
 
-bool Poligono::CercaLatiIncrociati() const {
+Poligono::DifettoLati Poligono::CercaLatiIncrociati() const {
   const int n = nVertici_;
-  if (n < 4) return false;  // three sides all share vertices
+  if (n < 4) return {};  // three sides all share vertices
   double xMin, xMax, yMin, yMax, tolleranza;
   MaxMin(xMin, xMax, yMin, yMax, &tolleranza);
   // Two sides can only cross where their boxes meet, up to the rounding of
@@ -414,17 +461,23 @@ bool Poligono::CercaLatiIncrociati() const {
   // the searches try the others.
   if (!finite || TornaIndietro(x, y, n))
     for (int k = 1; k <= n; ++k)
-      if (LatiSiToccano(k, k % n + 1, tolleranza)) return true;
+      if (LatiSiToccano(k, k % n + 1, tolleranza)) return {DifettoLati::Incrocio};
   int verso = 0;  // found at the first cut
-  const auto incrociati = [this, n, tolleranza, &verso](const Lato& a, const Lato& b) {
-    return !Consecutivi(a.i, b.i, n) && LatiSiToccano(a.i, b.i, tolleranza, verso);
+  DifettoLati trovato;
+  const auto incrociati = [this, n, tolleranza, &verso, &trovato](const Lato& a, const Lato& b) {
+    if (Consecutivi(a.i, b.i, n)) return false;
+    DifettoLati difetto;
+    if (!LatiSiToccano(a.i, b.i, tolleranza, verso, difetto)) return false;
+    trovato = difetto.tipo == DifettoLati::Nessuno ? DifettoLati{DifettoLati::Incrocio} : difetto;
+    return true;
   };
+  const auto esito = [&trovato](bool difettoso) { return difettoso ? trovato : DifettoLati{}; };
   // Boxes of infinite or undefined extent say nothing: every pair is tried.
   if (!std::isfinite(margine) || !finite) {
     for (size_t p = 0; p < lati.size(); ++p)
       for (size_t q = p + 1; q < lati.size(); ++q)
-        if (incrociati(lati[p], lati[q])) return true;
-    return false;
+        if (incrociati(lati[p], lati[q])) return trovato;
+    return {};
   }
   // An outline that runs along an axis in a few stretches, as a circle or
   // most drawn sections do, is put in order along it by merging them. Few
@@ -433,14 +486,14 @@ bool Poligono::CercaLatiIncrociati() const {
   for (int asse = 0; asse < 2; ++asse)
     if (Tratti(lati, asse, 8, scorta.inizi)) {
       OrdinaPerTratti(scorta, asse);
-      if (const auto esito = IncrociatiInOrdine(lati, asse, incrociati, 16 * lati.size()))
-        return *esito;
+      if (const auto ordinati = IncrociatiInOrdine(lati, asse, incrociati, 16 * lati.size()))
+        return esito(*ordinati);
       break;
     }
-  if (const auto esito = IncrociatiNellaGriglia(scorta, incrociati)) return *esito;
+  if (const auto griglia = IncrociatiNellaGriglia(scorta, incrociati)) return esito(*griglia);
   // The sweep runs along the axis on which fewer boxes overlap, to the end.
   const long long lungoX = CoppieLungoAsse(lati, 0);
   const int asse = lungoX <= CoppieLungoAsse(lati, 1) ? 0 : 1;
   if (asse == 0) OrdinaLungoAsse(lati, 0);
-  return *IncrociatiInOrdine(lati, asse, incrociati, lati.size() * lati.size());
+  return esito(*IncrociatiInOrdine(lati, asse, incrociati, lati.size() * lati.size()));
 }

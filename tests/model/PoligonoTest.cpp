@@ -137,16 +137,6 @@ TEST(PoligonoControllo, SidesThatCrossAndSidesThatTouch) {
   EXPECT_FALSE(DaCoordinate({0, 100, 100, 0, 0, 25, 25, 75, 75, 25, 25, 0},
                             {0, 0, 100, 100, 50, 50, 75, 75, 25, 25, 50, 50})
                    .LatiIncrociati());
-  // No hole: that ring run the same way as the outline, rings outside it.
-  EXPECT_TRUE(DaCoordinate({0, 100, 100, 0, 0, 25, 25, 75, 75, 25, 25, 0},
-                           {0, 0, 100, 100, 50, 50, 25, 25, 75, 75, 50, 50})
-                  .LatiIncrociati());
-  EXPECT_TRUE(DaCoordinate({-150, 150, 150, 400, 400, 500, 500, 400, 150, -150},
-                           {-250, -250, 250, 150, 250, 250, 150, 150, 250, 250})
-                  .LatiIncrociati() &&
-              DaCoordinate({-150, 150, 150, 400, 500, 500, 400, 400, 150, -150},
-                           {-250, -250, 250, 150, 150, 250, 250, 150, 250, 250})
-                  .LatiIncrociati());
   // A side crossing the last one (which closes on vertex 1).
   EXPECT_TRUE(DaCoordinate({0, 100, 100, 0, 50}, {0, 0, 100, 100, -50}).LatiIncrociati());
   // A spike whose tip is a side of no length, a V notch whose tip touches
@@ -157,6 +147,66 @@ TEST(PoligonoControllo, SidesThatCrossAndSidesThatTouch) {
   EXPECT_TRUE(DaCoordinate({0, 100, 100, 0, 0, 25, 25, 75, 75, 25, 20, 0},
                            {0, 0, 100, 100, 50, 50, 25, 25, 75, 75, 50, 50})
                   .LatiIncrociati());
+}
+
+// Rings joined by cuts: the concrete flips at each ring (outline, hole, core
+// in the hole), and a fault names its cut by the vertex it leaves from.
+TEST(PoligonoControllo, RingsJoinedByCuts) {
+  using D = Poligono::DifettoLati;
+  // A 600 x 800 box, a hole 150..450 x 150..650 cut from (300, 800), in it a
+  // core 250..350 x 300..500 cut from (300, 150).
+  const Vettore<double> x = {300, 0, 0, 600, 600, 300, 300, 450, 450, 300,
+                             300, 350, 350, 250, 250, 300, 300, 150, 150, 300};
+  const Vettore<double> y = {800, 800, 0, 0, 800, 800, 650, 650, 150, 150,
+                             300, 300, 500, 500, 300, 300, 150, 150, 650, 650};
+  Vettore<double> xo(1, 20), yo(1, 20);  // the same run clockwise
+  for (int i = 1; i <= 20; ++i) {
+    xo(i) = x(21 - i);
+    yo(i) = y(21 - i);
+  }
+  const struct {
+    Vettore<double> x, y;
+    D::Tipo tipo;
+    int taglio;
+  } casi[] = {
+      {x, y, D::Nessuno, 0},
+      {xo, yo, D::Nessuno, 0},
+      // The core cut diagonally from the hole's corner (150, 150).
+      {{300, 0, 0, 600, 600, 300, 300, 450, 450, 150, 250, 350, 350, 250, 250, 150, 150, 300},
+       {800, 800, 0, 0, 800, 800, 650, 650, 150, 150, 300, 300, 500, 500, 300, 150, 650, 650},
+       D::Nessuno, 0},
+      // Both cuts meet at the hole's corner (150, 650).
+      {{150, 0, 0, 600, 600, 150, 150, 450, 450, 150, 150, 250, 250, 350, 350, 250, 150},
+       {800, 800, 0, 0, 800, 800, 650, 650, 150, 150, 650, 500, 300, 300, 500, 500, 650},
+       D::Nessuno, 0},
+      // The core run the way of its hole.
+      {{300, 0, 0, 600, 600, 300, 300, 450, 450, 300, 300, 250, 250, 350, 350, 300, 300, 150,
+        150, 300},
+       {800, 800, 0, 0, 800, 800, 650, 650, 150, 150, 300, 300, 500, 500, 300, 300, 150, 150,
+        650, 650},
+       D::VersoAnello, 10},
+      // Two holes of a 1000 x 600 box cut from one point (500, 600).
+      {{500, 0, 0, 1000, 1000, 500, 250, 400, 400, 100, 100, 250, 500, 750, 900, 900, 600, 600,
+        750},
+       {600, 600, 0, 0, 600, 600, 450, 450, 150, 150, 450, 450, 600, 450, 450, 150, 150, 450,
+        450},
+       D::Nessuno, 0},
+      // No hole: a ring run the same way as the outline, rings outside it.
+      {{0, 100, 100, 0, 0, 25, 25, 75, 75, 25, 25, 0},
+       {0, 0, 100, 100, 50, 50, 25, 25, 75, 75, 50, 50},
+       D::VersoAnello, 5},
+      {{-150, 150, 150, 400, 400, 500, 500, 400, 150, -150},
+       {-250, -250, 250, 150, 250, 250, 150, 150, 250, 250},
+       D::TaglioFuori, 3},
+      {{-150, 150, 150, 400, 500, 500, 400, 400, 150, -150},
+       {-250, -250, 250, 150, 150, 250, 250, 150, 250, 250},
+       D::TaglioFuori, 3},
+  };
+  for (const auto& c : casi) {
+    const D d = DaCoordinate(c.x, c.y).DifettoDeiLati();
+    EXPECT_EQ(d.tipo, c.tipo) << c.x(2) << " " << c.x(7);
+    if (c.tipo != D::Nessuno) EXPECT_EQ(d.taglio, c.taglio);
+  }
 }
 
 // Every pair of sides tried in turn, as the search did before it looked only
