@@ -367,6 +367,14 @@ TEST_F(FinestraProgetto, DesignCodeMenuSizesTheBending) {
   EXPECT_EQ(Stato.Normativa, 1);
   EXPECT_NEAR(p->Modello().BaseSezione, b * 16 / 15, 1e-3 * b);
   EXPECT_NEAR(p->Modello().AsTesa, As, 1e-3 * As);
+  // With stirrups the bars govern at 80 kNm; DM 1996 caps eps_s at 0.01 =
+  // 5.11 eps_yd (0.01 x 200000 / 391.3), the strain asked: no other to tell.
+  Clic("chkNoStaffe");
+  Batti("F_Mxsd", 0, "80");
+  EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text().rfind(
+                "Governano le barre, in un solo strato in una base di 20,96 cm.", 0), 0);
+  Clic("chkNoStaffe");
+  Batti("F_Mxsd", 0, "150");
   // The main window shows the code's fcd.
   EXPECT_NEAR(Generale::ValNumero(f.main->Controllo("TxtFcd").Text()), 0.85 * 25 / 1.6, 0.01);
   p->findChild<QAction*>("NormativaItem_0")->trigger();
