@@ -17,6 +17,7 @@
 #include "app/Messaggi.h"
 #include "app/TabelleMateriali.h"
 #include "app/TastieraFinestra.h"
+#include "design/ProgettoSezione.h"
 #include "model/GeneraleTesto.h"
 #include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
@@ -349,6 +350,7 @@ void Material::closeEvent(QCloseEvent* evento) {
     const int scelta = Stato.Normativa;
     allApertura_.Ripristina();
     if (Stato.Normativa != scelta) NormativaSeguita();
+    ProgettoSezione::MaterialiScelti();
   }
   evento->accept();
 }

@@ -113,6 +113,7 @@ void Material::F_esci_Click(int Index) {
     VariabiliPubbliche::AggiornaMenuNormativa3(*finestra);
   }
   confermato_ = true;
+  ProgettoSezione::MaterialiScelti();
   close();
 }
 

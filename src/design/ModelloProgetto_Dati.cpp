@@ -135,7 +135,10 @@ bool ModelloProgetto::LeggiValori() {
   Stato.NumeroBracci = Intero(f, "ComboBracci");
   Stato.DiametroReggistaffe = Intero(f, "ComboReggi");
   AltezzaSezione = static_cast<float>(LunghezzaInMm(Numero(f, "txtSez", 0)));
-  BaseSezione = static_cast<float>(LunghezzaInMm(Numero(f, "txtSez", 1)));
+  // The width designed is shown with its design only: without one the
+  // search starts from the width before.
+  if (Stato.DimensioneFissa != 0 || !f.Controllo("txtSez", 1).Text().empty())
+    BaseSezione = static_cast<float>(LunghezzaInMm(Numero(f, "txtSez", 1)));
   // No stirrups of no diameter, no negative holders. A cover of 0 and a
   // depth too small are taken (the depth is raised to three covers); a fixed
   // width must be a width.

@@ -69,7 +69,9 @@ void ModelloProgetto::GovernoScrive(bool piuFile) {
   const std::string chiesta = Formattazione::Formato(Stato.EpsSProgetto / EpsYd(), "0.00");
   // The rounding alone is told only for the strain it changed.
   if (testo.empty() || (governo_.empty() && !piuFile && (!slu || propria == chiesta))) return;
-  if (slu) testo += ": la deformazione dell'armatura tesa è εs/εyd = " + propria + " anziché " + chiesta;
+  // A strain the same at the digits shown is no other strain.
+  if (slu && propria != chiesta)
+    testo += ": la deformazione dell'armatura tesa è εs/εyd = " + propria + " anziché " + chiesta;
   OsservazioniScrive(testo + ".");
 }
 

@@ -423,8 +423,7 @@ void ProgettoSezione::Form_Load() {
   if (!(Stato.CopriferroProgetto > 0)) Stato.CopriferroProgetto = 20;
   Scrivi("txtPro", 0, FormattaValore(LunghezzaDaMm(Stato.CopriferroProgetto)));
   Scrivi("txtPro", 1, FormattaValore(Stato.RapportoAsCompressa * 100.0));
-  Scrivi("lblMat", platform::SenzaIndice,
-         "Acciaio " + Stato.SiglaAcciaio[0] + "   Calcestruzzo " + Stato.SiglaCalcestruzzo);
+  MaterialiMostra();
   platform::Form* main = Finestre::Aperte.Main;
   for (int i = 0; i < 2; ++i) {
     // The main window's moments as typed there, kNm; a text that is no

@@ -69,6 +69,9 @@ class ProgettoSezione : public QMainWindow {
   // A code chosen in any window: the open design window follows it as it
   // follows its own menu.
   static void NormativaScelta();
+  // The materials in force may have changed, in any window: the open design
+  // window follows them when they differ from those of its design.
+  static void MaterialiScelti();
   // The combinations of the top or bottom bars listed in flexBarre.
   void CombinazioniBarre(bool superiori);
   // The combination of the current row becomes the zone's bars.
@@ -113,6 +116,10 @@ class ProgettoSezione : public QMainWindow {
   void ConfermaDigitato();
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
   void NormativaSegue();
+  // The code and materials in force, as the design reads them.
+  static std::string MaterialiInVigore();
+  // The footer names the materials the design is made of.
+  void MaterialiMostra();
   void RisultatiScrive();
   // The result boxes show these texts; empty ones leave no result on show
   // and nothing to list, draw or copy.
@@ -159,5 +166,6 @@ class ProgettoSezione : public QMainWindow {
   // The result boxes show the design of the inputs on screen.
   bool progettoInVista_ = false;
   bool EpsSModificata = false;
+  std::string materiali_;  // MaterialiInVigore() of the design on show
   int SuperioriInLista = 0;
 };

@@ -292,6 +292,8 @@ void ProgettoSezione::RisultatiScrive() {
 void ProgettoSezione::RisultatiSvuota() {
   RisultatiMostra({});
   for (int i = 0; i < 2; ++i) Scrivi("txtxSud", i, "");
+  // The width designed goes with its design.
+  if (Stato.DimensioneFissa == 0) Scrivi("txtSez", 1, "");
   // The remarks and the bar combinations were the design's too.
   Scrivi("txtOsservazioni", platform::SenzaIndice, "");
   cmdNasondiBarre_Click();
@@ -414,6 +416,10 @@ void ProgettoSezione::OpTipoVerifica_Click(int Index) {
 
 void ProgettoSezione::OptionFissa_Click(int Index) {
   Stato.DimensioneFissa = Index;
+  // A width fixed now starts from the last one designed.
+  if (Index != 0 && Testo("txtSez", 1).empty())
+    Scrivi("txtSez", 1,
+           VariabiliPubbliche::FormattaValore(VariabiliPubbliche::LunghezzaDaMm(modello_.BaseSezione)));
   RicalcolaSeLibero();
 }
 
@@ -557,7 +563,31 @@ void ProgettoSezione::NormativaScelta() {
   if (ProgettoSezione* aperta = Aperta()) aperta->NormativaSegue();
 }
 
+void ProgettoSezione::MaterialiScelti() {
+  ProgettoSezione* aperta = Aperta();
+  if (aperta && aperta->materiali_ != MaterialiInVigore()) aperta->NormativaSegue();
+}
+
+std::string ProgettoSezione::MaterialiInVigore() {
+  std::string s = std::to_string(Stato.Normativa) + "|" + Stato.SiglaAcciaio[0] + "|" +
+                  Stato.SiglaCalcestruzzo;
+  for (double x : {Stato.Fck, Stato.Fcd, Stato.GammaC, Stato.AlfaCC, Stato.EpsCu, Stato.EpsC2,
+                   Stato.EpsSu, Stato.ModuloEs, Stato.Fyd[0], Stato.EpsYdSezione[0],
+                   Stato.RapportoFccFcd, static_cast<double>(Stato.RapportoN[0]),
+                   static_cast<double>(Stato.SigmaSAmm[0]), static_cast<double>(Stato.SigmaCAmm),
+                   static_cast<double>(Stato.TauC0), static_cast<double>(Stato.TauC1)})
+    s += "|" + std::to_string(x);
+  return s;
+}
+
+void ProgettoSezione::MaterialiMostra() {
+  materiali_ = MaterialiInVigore();
+  Scrivi("lblMat", platform::SenzaIndice,
+         "Acciaio " + Stato.SiglaAcciaio[0] + "   Calcestruzzo " + Stato.SiglaCalcestruzzo);
+}
+
 void ProgettoSezione::NormativaSegue() {
+  MaterialiMostra();
   const bool prevista = Stato.Normativa == 0 || Stato.Normativa == 1;
   if (prevista) {
     VariabiliPubbliche::AggiornaMenuNormativa2(form_);

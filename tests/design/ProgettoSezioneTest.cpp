@@ -243,6 +243,7 @@ TEST_F(FinestraProgetto, AFailedRunLeavesNoResultOnShow) {
       for (int i = 0; i < 2; ++i) EXPECT_EQ(p->Form().Controllo(nome, i).Text(), "") << nome;
     for (const char* nome : {"txtIncidenzaAcciaio", "LabelRo_s", "LabelStaffeCalc", "lblTau"})
       EXPECT_EQ(p->Form().Controllo(nome).Text(), "") << nome;
+    if (Stato.DimensioneFissa == 0)  // the width designed went with its design EXPECT_EQ(p->Form().Controllo("txtSez", 1).Text(), "");
     EXPECT_FALSE(p->Form().Controllo("Command1").Enabled());
     EXPECT_FALSE(p->Form().Controllo("cmdInsDati", 0).Enabled());
   }
@@ -326,6 +327,17 @@ TEST_F(FinestraProgetto, TheLimitThatGovernsShowsItsStrain) {
   EXPECT_EQ(p->Form().Controllo("LblArmatura", 0).Text(), "6φ12+3φ16+3φ20");
   EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text().rfind(
                 "Governano le barre, in un solo strato in una base di 45,71 cm: ", 0), 0);
+  // C60/75 confirmed in the materials window: fcd = 0.85 x 60 / 1.5 = 34, eps_cu
+  // = 2.6 + 35 0.3^4 = 2.88 per mille; bars govern, b = 45.4 cm, whose MRd = M
+  // at x/d = 0.108 (delta 0.54 + 1.25 (0.6 + 1.4/2.88) 0.108 < 0.7).
+  Material& materiali = Material::Mostra();
+  for (int r = 1; r < materiali.MsFlex(1).Rows(); ++r)
+    if (materiali.MsFlex(1).TextMatrix(r, 1) == "C60/75") materiali.MsFlex(1).SetRow(r);
+  materiali.MSFlex_Click(1);
+  materiali.F_esci_Click(0);
+  EXPECT_NE(p->Form().Controllo("lblMat").Text().find("C60/75"), std::string::npos);
+  EXPECT_EQ(p->Form().Controllo("txtxSud", 0).Text(), "0,108");
+  EXPECT_EQ(p->Form().Controllo("txtxSud", 1).Text(), "0,700");
 }
 
 }  // namespace
@@ -346,6 +358,12 @@ TEST_F(FinestraProgetto, DesignCodeMenuSizesTheBending) {
   EXPECT_EQ(Stato.Normativa, 1);
   EXPECT_NEAR(p->Modello().BaseSezione, b * 16 / 15, 1e-3 * b);
   EXPECT_NEAR(p->Modello().AsTesa, As, 1e-3 * As);
+  // Bars govern at 80 kNm; eps_s capped at 0.01, the 5.11 eps_yd asked: no other.
+  Clic("chkNoStaffe");
+  Batti("F_Mxsd", 0, "80");
+  EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text().find("anziché"), std::string::npos);
+  Clic("chkNoStaffe");
+  Batti("F_Mxsd", 0, "150");
   // The main window shows the code's fcd.
   EXPECT_NEAR(Generale::ValNumero(f.main->Controllo("TxtFcd").Text()), 0.85 * 25 / 1.6, 0.01);
   p->findChild<QAction*>("NormativaItem_0")->trigger();
