@@ -162,6 +162,7 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void AggiornaControlliNormativa();
   void AbilitaDatiComuni(bool inferiore);
   void PremiSezioneCorrente();
+  void MostraSezioneInferiore();
   void MostraFramePilastro(int tipo);
   void EsportaSezioneInMain();
   void ImpostaCaption();
