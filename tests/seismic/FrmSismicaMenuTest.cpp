@@ -301,6 +301,9 @@ TEST_F(FinestraConFile, ProjectOpenedInTheMainWindowShowsHere) {
   EXPECT_EQ(S::F().Controllo("PilastroTxt", 0).Text(), "400");
   EXPECT_EQ(S::F().windowTitle(), "Verifica Sismica Pilastri - File: progetto");
   EXPECT_EQ(S::F().Controllo("PilastroLbl", 1).Caption(), "[mm]");
+  d->Accoda(f.ambiente.Percorso("altro.slu"));
+  f.main->MnuFileItem_Click(3);
+  EXPECT_EQ(S::F().windowTitle(), "Verifica Sismica Pilastri - File: altro");
   // What is typed now is the column's: Base 500 of the bottom end.
   S::Batti("PilastroTxt_0", "500");
   S::Esci("PilastroTxt_0");
