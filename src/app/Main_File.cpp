@@ -202,8 +202,10 @@ void Main::MnuFileProgetto(int Index) {
       if (Generale::ApriSalvaFile(Index == 2 ? Generale::FileSalva : Generale::FileSalvaCome,
                                   ProgettoFile::TipoFileProgetto, p.NomeFileProgetto,
                                   p.PercorsoProgetto, ProgettoFile::EstensioneProgetto,
-                                  *CMDialog1, finestra, FormCaption))
+                                  *CMDialog1, finestra, FormCaption)) {
         RegistraProgetto();
+        if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->ImpostaCaption();
+      }
       QApplication::processEvents();
       return;
     }

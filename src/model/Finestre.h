@@ -65,6 +65,8 @@ class FinestraSismica {
   virtual void ProgettoLetto() = 0;
   // Its boxes taken into the seismic state, as a save takes them.
   virtual void MemorizzaDatiSismica() = 0;
+  // Its title on the project file now open.
+  virtual void ImpostaCaption() = 0;
 };
 
 

@@ -1,6 +1,7 @@
 #include "seismic/FrmCoefficienti.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -322,8 +323,15 @@ void FrmCoefficienti::Memorizza() {
 
 void FrmCoefficienti::CalcolaMuFi() {
   const auto q0 = static_cast<float>(Stato.FattoreStrutturaQ0);
+  // Held as the single-precision number it is, 10.7 and not its widening
+  // 10.699999809265137, as the box's twin is.
   auto mu = [&](int dueTerzi) {
-    return MuFi(dueTerzi == 1 ? q0 * 2 / 3 : q0, Stato.PeriodoT1, Stato.PeriodoTC);
+    const float x = MuFi(dueTerzi == 1 ? q0 * 2 / 3 : q0, Stato.PeriodoT1, Stato.PeriodoTC);
+    char testo[32];
+    const char* fine = std::to_chars(testo, testo + sizeof testo, x).ptr;
+    double decimale = x;
+    std::from_chars(testo, fine, decimale);
+    return decimale;
   };
   Stato.DuttilitaCurvaturaInf = mu(Stato.DueTerziQ0Inf);
   Stato.DuttilitaCurvaturaSup = mu(Stato.DueTerziQ0Sup);

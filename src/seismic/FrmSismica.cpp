@@ -318,12 +318,17 @@ void FrmSismica::Form_Load() {
                          .toStdString(),
                      platform::Pulsanti::Ok, platform::Icona::Informazione);
   AggiornamentoInCorso = false;
-  if (Stato.ElementoSetto == 0) {
-    Stato.PilastroCorrente.SezioneInferiore = true;
-    CmdSezionePil_Click(Stato.PilastroCorrente.Circolare() ? 3 : 1);
-  }
+  MostraSezioneInferiore();
   ImpostaCaption();
   AggiornaUnitaSismica();
+}
+
+// The bottom end's own data shown before its button stores them, so that
+// the other end's boxes are not stored into it.
+void FrmSismica::MostraSezioneInferiore() {
+  if (Stato.ElementoSetto != 0) return;
+  RecuperaDatiPilastri(1);
+  PremiSezioneCorrente();
 }
 
 void FrmSismica::CaricaValoriFormSismica() {

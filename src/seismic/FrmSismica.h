@@ -52,6 +52,7 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void CaricaValoriFormSismicaSub(bool conversione) override;
   void AggiornaUnitaSismica() override;
   void ProgettoLetto() override;
+  void ImpostaCaption() override;
   // Finestre::ServiziSismica
   void EsportaVerticiInMain(int n, const Vettore<double>& x, const Vettore<double>& y) override;
   void EsportaBarreInMain(int n, const Vettore<float>& x, const Vettore<float>& y,
@@ -162,9 +163,9 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void AggiornaControlliNormativa();
   void AbilitaDatiComuni(bool inferiore);
   void PremiSezioneCorrente();
+  void MostraSezioneInferiore();
   void MostraFramePilastro(int tipo);
   void EsportaSezioneInMain();
-  void ImpostaCaption();
   // The boxes filled again from a project just read, and its rules checked.
   void MostraProgettoLetto();
   QGroupBox* CreaVerifiche();

@@ -113,8 +113,7 @@ void FrmSismica::mnufileitem_Click(int Index) {
         AggiornamentoInCorso = true;
         CaricaValoriFormSismica();
         AggiornamentoInCorso = false;
-        Stato.PilastroCorrente.SezioneInferiore = true;
-        PremiSezioneCorrente();
+        MostraSezioneInferiore();
         FinestraCaption finestra(*this);
         platform::FileDialogQt dialogo;
         auto& p = ProgettoFile::Stato;
@@ -208,12 +207,17 @@ void FrmSismica::AggiornaControlliNormativa() {
   Controllo("mnuCapacityDesign").SetVisible(ec8);
 }
 
+// As the window opens: the bottom end current, its shared boxes enabled,
+// the unit and the picture of the column read.
 void FrmSismica::MostraProgettoLetto() {
   AggiornamentoInCorso = true;
   CaricaValoriFormSismica();
   AggiornamentoInCorso = false;
-  update();
-  ControllaPrescrizioni();
+  AggiornaUnitaSismica();
+  MostraSezioneInferiore();
+  if (FrmCoefficienti* coefficienti = FrmCoefficienti::Aperta();
+      coefficienti && coefficienti->isVisible())
+    coefficienti->Form_Load();
 }
 
 void FrmSismica::mnuAiutoItem_Click(int Index) {

@@ -59,7 +59,9 @@ void ControlloRapportoArmatura(Prescrizioni& lista, platform::Form& finestra,
   const float ro = p.Ro();
   platform::Control& casella = finestra.Controllo("TxtRo", p.Circolare() ? 1 : 0);
   casella.SetText(Formattazione::FormattaNumero(3, 9, ro));
-  const std::string testo = "Il rapporto geometrico di armatura _r_ = " + FormattaValore(ro);
+  // Four significant digits however small: 0,000113 is not 0.
+  const std::string testo =
+      "Il rapporto geometrico di armatura _r_ = " + Formattazione::FormattaNumero(4, 10, ro);
   // The limits in the separator of the value.
   if (ro < 0.01)
     lista.push_back(testo + " deve essere >= " + FormattaValore(0.01, true) + " - " + clausola + ".");

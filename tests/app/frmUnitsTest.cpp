@@ -27,6 +27,7 @@ class SismicaVisibile : public Finestre::FinestraSismica {
   void AggiornaUnitaSismica() override { chiamate.push_back("Unita " + Stato.UnitaLunghezza); }
   void ProgettoLetto() override { chiamate.push_back("Letto"); }
   void MemorizzaDatiSismica() override {}
+  void ImpostaCaption() override {}
 
   bool visibile = true;
   std::vector<std::string> chiamate;

@@ -252,15 +252,16 @@ TEST_F(FinestraConFile, NuovoSalvaApriRoundTripOfAColumn) {
   EXPECT_EQ(p.MatriceSezionePilastro(0, 2), 300);
   EXPECT_EQ(p.MatriceSezionePilastro(0, 13), 20);
   EXPECT_DOUBLE_EQ(Stato.NEdSismica, 500000);
-  // The file leaves the top end current: label, button and boxes all say so.
-  EXPECT_EQ(S::F().Controllo("LblSezione", 0).Caption(), "SEZIONE SUPERIORE");
-  EXPECT_EQ(S::F().Controllo("CmdSezionePil", 0).BackColor(), platform::ColoreGiallo);
-  EXPECT_EQ(S::F().Controllo("CmdSezionePil", 1).BackColor(), platform::ColoreFacciaPulsante);
-  EXPECT_EQ(S::F().Controllo("F_MSupsd", 0).BackColor(), platform::ColoreGiallo);
-  EXPECT_EQ(S::F().Controllo("F_MInfsd", 0).BackColor(), platform::ColoreSfondoFinestra);
-  // The bottom one holds the bars.
-  S::Clic("CmdSezionePil_1");
+  // Shown as on opening: the bottom end current, its bars and its shared
+  // boxes enabled, label, button and moments all saying so.
+  EXPECT_EQ(S::F().Controllo("LblSezione", 0).Caption(), "SEZIONE INFERIORE");
+  EXPECT_EQ(S::F().Controllo("CmdSezionePil", 1).BackColor(), platform::ColoreGiallo);
+  EXPECT_EQ(S::F().Controllo("CmdSezionePil", 0).BackColor(), platform::ColoreFacciaPulsante);
+  EXPECT_EQ(S::F().Controllo("F_MInfsd", 0).BackColor(), platform::ColoreGiallo);
   EXPECT_EQ(S::F().Controllo("PilastroTxt", 2).Text(), "3");
+  for (const char* nome : {"PilastroTxt_0", "PilastroTxt_1", "PilastroTxt_4", "PilastroTxt_9",
+                           "PilastroTxt_10"})
+    EXPECT_TRUE(S::W_(nome)->isEnabled()) << nome;
   EXPECT_EQ(S::Lista(), lista);
   EXPECT_EQ(S::F().windowTitle(), "Verifica Sismica Pilastri - File: pilastro");
   EXPECT_TRUE(schermo->messaggi.Testi().empty());
@@ -295,11 +296,19 @@ TEST_F(FinestraConFile, ProjectOpenedInTheMainWindowShowsHere) {
 
   S::Batti("PilastroTxt_0", "700");
   d->Accoda(f.ambiente.Percorso("progetto.slu"));
+  S::F().Controllo("PilastroLbl", 1).SetCaption("[cm]");
   f.main->MnuFileItem_Click(1);
   EXPECT_EQ(S::F().Controllo("PilastroTxt", 0).Text(), "400");
   EXPECT_EQ(S::F().windowTitle(), "Verifica Sismica Pilastri - File: progetto");
+  EXPECT_EQ(S::F().Controllo("PilastroLbl", 1).Caption(), "[mm]");
+  d->Accoda(f.ambiente.Percorso("altro.slu"));
+  f.main->MnuFileItem_Click(3);
+  EXPECT_EQ(S::F().windowTitle(), "Verifica Sismica Pilastri - File: altro");
+  // What is typed now is the column's: Base 500 of the bottom end.
+  S::Batti("PilastroTxt_0", "500");
+  S::Esci("PilastroTxt_0");
   S::Clic("CmdSezionePil_0");
-  EXPECT_EQ(Stato.PilastroCorrente.MatriceSezionePilastro(0, 1), 400);
+  EXPECT_EQ(Stato.PilastroCorrente.MatriceSezionePilastro(0, 1), 500);
 }
 
 // "Esporta Sezione in Tramok": the bottom end's outline, bars and actions
