@@ -104,20 +104,28 @@ DominioMN::DominioMN(QWidget* genitore) : FinestraGrafico("DominioMN", "GridMN",
 }
 
 void DominioMN::Form_Load() {
+  nPuntiInput = 1;
+  AzioniDaMain();
+}
+
+void DominioMN::AzioniDaMain() {
+  if (CambioProprio()) return;
   double N = 0, M = 0;
   if (platform::Form* main = Finestre::Aperte.Main) {
     N = Generale::ValNumero(main->Controllo("F_N", 0));
     M = Generale::ValNumero(main->Controllo("F_Mxsd", 0));
   }
-  nPuntiInput = 1;
   PrimaRigaAzioni(N, M);
   const Matrice<float>& azioni = Stato.AzioniDominioMN;
   platform::FlexGrid& g = gridSol_->Griglia();
+  txtEditSol_->hide();
   g.SetFormatString(">N.|>N [kN]|>M [kNm]");
   VariabiliPubbliche::DimensionaGriglia(g, 2, azioni.Righe(), 0.5);
   MsFlex::ScriveMatriceInGriglia(g, InDouble(azioni), "", false);
   MsFlex::NumeraRighe(g);
   cmdSol_[2]->hide();
+  // The acting points beside a domain drawn.
+  if (Graph1().RowCount() > 0) CalcolaDominioMNgraficoPuntoSollecit();
 }
 
 void DominioMN::PrimaRigaAzioni(double N, double M) {

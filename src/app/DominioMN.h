@@ -34,6 +34,10 @@ class DominioMN : public FinestraGrafico, public Finestre::FinestraDominioMN {
   // Row 1 of the acting points becomes the main window's first action set
   // (kN, kNm), as every load of the window makes it; rows 2 on stay.
   static void PrimaRigaAzioni(double N, double M);
+  // The main window's first action set, as it is now, into row 1 of the
+  // acting points, the grid and the chart; a change this window wrote
+  // itself is already there.
+  void AzioniDaMain();
 
   platform::FlexGridQt& GridSol() { return *gridSol_; }
   platform::CasellaTestoQt& TxtEditSol() { return *txtEditSol_; }

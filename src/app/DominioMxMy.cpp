@@ -99,6 +99,15 @@ void DominioMxMy::cmdRidisegna_Click() {
   cmdRidisegna_->hide();
 }
 
+void DominioMxMy::CoppiaDaMain() {
+  platform::Form* main = Finestre::Aperte.Main;
+  if (!main || CambioProprio()) return;
+  mxEd_->setText(QString::fromStdString(main->Controllo("F_Mxsd", 0).Text()));
+  myEd_->setText(QString::fromStdString(main->Controllo("F_MySd", 0).Text()));
+  // Nothing new to confirm.
+  cmdRidisegna_->hide();
+}
+
 void DominioMxMy::cmdInfittisci_Click() {
   float MxEd, MyEd;
   if (!CoppiaSollecitante(MxEd, MyEd)) return;

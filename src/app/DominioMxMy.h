@@ -30,6 +30,9 @@ class DominioMxMy : public FinestraGrafico, public Finestre::FinestraDominio {
   bool Calcola(float MxEd, float MyEd);
 
   void cmdRidisegna_Click();
+  // The main window's first moments, as they are now, into the acting
+  // couple's boxes; a change this window wrote itself is already there.
+  void CoppiaDaMain();
   void cmdInfittisci_Click();
   void Command1_Click();
 

@@ -68,6 +68,8 @@ class FinestraGrafico : public QMainWindow {
   void DopoVerifica(QWidget& comando) { dopoVerifica_.push_back(&comando); }
   // What fai writes into the main window's inputs is this window's own doing.
   void InProprio(const std::function<void()>& fai);
+  // True while it does.
+  bool CambioProprio() const { return inProprio_; }
 
  private:
   void Stampa();

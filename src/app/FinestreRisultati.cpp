@@ -82,6 +82,8 @@ void SvuotaAperte() {
     if (finestra) finestra->Svuota();
   // The report is built once: it goes with the inputs it was built from.
   if (carSez) carSez->close();
+  // What the emptied windows mirror of the main window, as it is now.
+  SeguonoMain();
 }
 
 void SvuotaColonnaModello() {
@@ -91,10 +93,16 @@ void SvuotaColonnaModello() {
 void SeguonoMain() {
   for (MomCurv* finestra : momCurv)
     if (finestra) finestra->IngressiDaMain();
+  if (dominioMN) dominioMN->AzioniDaMain();
+  if (dominioMxMy) dominioMxMy->CoppiaDaMain();
 }
+
+void ChiudiDominioMN() { delete dominioMN; }
 
 DominioMN& MostraDominioMN(const std::string& titolo) {
   DominioMN& finestra = Istanza(dominioMN, nullptr);
+  // Shown again, it takes the first action set as a first showing does.
+  finestra.AzioniDaMain();
   finestra.Riempita();
   MostraInAlto(finestra, 0);
   finestra.TitoloTmp = titolo;

@@ -29,9 +29,12 @@ FrmCarSez* FrmCarSezAperto();
 void SvuotaAperte();
 // The model column emptied: the free length changed.
 void SvuotaColonnaModello();
-// The moment-curvature windows' force, free length and its unit as the main
-// window shows them: their "Ricalcola" writes back no value gone from it.
+// The moment-curvature windows' force, free length and its unit, the M-N
+// window's first acting point and the Mx-My window's couple as the main
+// window shows them: their commands write back no value gone from it.
 void SeguonoMain();
+// The M-N window gone: its acting points belonged to the project left.
+void ChiudiDominioMN();
 
 // The M-N domain of the last ultimate run, density 1, with the title.
 DominioMN& MostraDominioMN(const std::string& titolo);

@@ -4,6 +4,7 @@
 #include "app/FileImpostazioni.h"
 #include "app/Codifica.h"
 #include "app/DominioMN.h"
+#include "app/FinestreRisultati.h"
 #include "app/Generale.h"
 #include "app/GeneraleFile.h"
 #include "app/Main.h"
@@ -51,6 +52,8 @@ void ChiudiProgetto() {
 // clears. A project of another code than the one in force before brings that
 // code's labels, notice and steel table, with its own strengths and factors.
 void MostraProgettoLetto(Main& main, int normativaPrima) {
+  // Nor the acting points of the M-N window, which the project holds.
+  FinestreRisultati::ChiudiDominioMN();
   const std::string titolo = Stato.TitoloSezione;
   main.AggiornaForm();
   main.FormScriveDati();
@@ -227,6 +230,7 @@ void Main::MnuFileProgetto(int Index) {
     StatoIniziale();
     FileImpostazioni::FileIniLeggeScrive("L");
     ChiudiProgetto();
+    FinestreRisultati::ChiudiDominioMN();
     InizializzaGriglie();
     FinestraIniziale();
     Stato.SoloBarre = 0;

@@ -34,12 +34,14 @@ void Main::CollegaGuardia() {
     for (int i = 0; i <= 4; ++i)
       if (auto* casella = qobject_cast<QLineEdit*>(Widget(nome, i))) g.Osserva(*casella);
   }
-  // The free length is an input of the model column alone; the
-  // moment-curvature windows mirror it and the force of the first set.
+  // The free length is an input of the model column alone.
   auto* l0 = qobject_cast<QLineEdit*>(Widget("F_L0"));
   connect(l0, &QLineEdit::textChanged, this, [] { FinestreRisultati::SvuotaColonnaModello(); });
-  for (QLineEdit* casella : {l0, qobject_cast<QLineEdit*>(Widget("F_N", 0))})
-    connect(casella, &QLineEdit::textChanged, this, [] { FinestreRisultati::SeguonoMain(); });
+  // The result windows mirror it and the first action set.
+  for (const char* nome : {"F_N", "F_Mxsd", "F_MySd"})
+    connect(qobject_cast<QLineEdit*>(Widget(nome, 0)), &QLineEdit::textChanged, this,
+            [] { FinestreRisultati::SeguonoMain(); });
+  connect(l0, &QLineEdit::textChanged, this, [] { FinestreRisultati::SeguonoMain(); });
   // The method and bending options hide the results in their own handlers.
   for (int i = 0; i <= 6; ++i) g.Osserva(*qobject_cast<QAbstractButton*>(Widget("OpTipoSezione", i)));
   for (int i = 0; i <= 2; ++i) g.Osserva(*qobject_cast<QAbstractButton*>(Widget("OpPuntoN", i)));

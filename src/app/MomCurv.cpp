@@ -185,6 +185,11 @@ void MomCurv::btnCalcolaMN_Click() {
   }
   Esegui(n);
   txtDataPoint().hide();
+  // The run verified the main window again: no failure type shows there
+  // beside results it hides.
+  platform::Form* main = Finestre::Aperte.Main;
+  if (main && !main->Controllo("FraRisultati", 0).Visible())
+    main->Controllo("F_tipo_rottura", 0).SetText("");
 }
 
 void MomCurv::Command1_Click() {

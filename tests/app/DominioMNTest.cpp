@@ -1,9 +1,13 @@
+#include <filesystem>
 #include <optional>
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include "FinestraConDialogo.h"
 #include "FinestreQt.h"
+#include "SezioneScritta.h"
 #include "analysis/Correnti.h"
 #include "app/DominioMN.h"
 #include "app/FinestreRisultati.h"
@@ -251,4 +255,42 @@ TEST_F(FinestraDominioMN, ValoriPrintsEveryRowWithTheHeadersOnEachPage) {
     EXPECT_TRUE(carta.Opaca());
     QTest::mouseClick(valori, Qt::LeftButton);
   }
+}
+
+// The main window as a user drives it, the M-N window left open beside it.
+TEST(DominioMNConMain, RowOneFollowsTheMainWindowsFirstActionSetOpenAndReopened) {
+  FinestraConDialogo f(false);
+  ScriviSezione(f, {"Rettan.re", 0, 1, {"30", "50"}, 2, {"9,42", "4,02", "45", "5"}, {}, {}, "SLU+",
+                    100, 150});
+  Calcola(f);
+  f.Clic("btnDominioMN");
+  DominioMN* w = FinestreRisultati::DominioMNAperto();
+  ASSERT_NE(w, nullptr);
+  const platform::FlexGrid& sol = w->GridSol().Griglia();
+  QLineEdit* n = f.Widget<QLineEdit>("F_N", 0);
+  n->setFocus();
+  n->selectAll();
+  FinestraMain::Batti("300", false);
+  QTest::keyClick(n, Qt::Key_Tab);
+  EXPECT_EQ(NumeroCella::Valore(sol.TextMatrix(1, 1)), 300);
+  f.Clic("btnDominioMN");
+  ASSERT_GT(w->GridMN().Rows(), 30);
+  // The acting point N = 300 kN, M = 150 kNm.
+  EXPECT_EQ(NumeroCella::Valore(w->Graph1().Testo(1, 3)), 300);
+  EXPECT_EQ(NumeroCella::Valore(w->Graph1().Testo(1, 4)), 150);
+
+  // A project read with the window open, which keeps no acting point: the
+  // domain of its section at its first action set, N 1200 kN, M 150 kNm.
+  const std::string letto = f.ambiente.Percorso("circolare.slu");
+  std::filesystem::copy_file(CartellaTest() + "/../data/Esempi/Pilastro circolare.slu", letto);
+  f.ambiente.box.Accoda(platform::Risposta::No);  // the beam typed not saved
+  f.dialogo->Accoda(letto);
+  f.main->MnuFileItem_Click(1);
+  f.ambiente.box.Svuota();
+  f.Clic("btnDominioMN");
+  EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{});
+  w = FinestreRisultati::DominioMNAperto();
+  ASSERT_TRUE(w && w->GridMN().Rows() > 30);
+  EXPECT_EQ(NumeroCella::Valore(w->Graph1().Testo(1, 3)), 1200);
+  EXPECT_EQ(NumeroCella::Valore(w->Graph1().Testo(1, 4)), 150);
 }

@@ -89,6 +89,14 @@ TEST_F(FinestraDominioMxMy, ANewActingCoupleIsCopiedIntoTheMainWindowAndRecomput
   EXPECT_FALSE(w.cmdRidisegna().isVisible());
   EXPECT_EQ(w.Controllo("txtRapporto").Text(), RapportoInMemoria(12, 30, -108.862047f));
   EXPECT_NE(w.Controllo("txtRapporto").Text(), attesi.testi["txtRapporto"]);
+
+  // A couple typed and not confirmed, then an input of the main window
+  // changed: the emptied window shows the main window's couple, nothing to confirm.
+  Scrive(w.F_Mxsd(), "120");
+  ScriveMain("F_Mxsd", 0, "100");
+  FinestreRisultati::SvuotaAperte();
+  EXPECT_EQ(w.F_Mxsd().text().toStdString() + w.F_MySd().text().toStdString(), "100-108.862047");
+  EXPECT_FALSE(w.cmdRidisegna().isVisible());
 }
 
 TEST_F(FinestraDominioMxMy, DensifyingUsesTheTypedCoupleLeavesTheMainWindowAndStopsAtTheLimit) {
