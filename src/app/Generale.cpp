@@ -78,7 +78,13 @@ void ControllaSeparatori(platform::Control& casella) {
   if (migliaia == "," && decimale == ".") ConsiglioSeparatori(decimale, migliaia);
 }
 
-double ValNumero(const platform::Control& casella) { return ValNumero(casella.Text()); }
+double ValNumero(const platform::Control& casella) {
+  try {
+    return ValNumero(casella.Text());
+  } catch (const NumeroNonValido& motivo) {
+    throw CasellaNonNumerica(casella, motivo);
+  }
+}
 
 std::string FuoriIntervalloCasella(const std::string& testo, Intervalli::Grandezza g,
                                    const std::string& nome, double scala) {

@@ -44,7 +44,15 @@ void InizializzaGenerale(platform::Control& casella);
 // unusable or unusual separators are reported, and start-up goes on.
 void ControllaSeparatori(platform::Control& casella);
 
-// The number typed in the box.
+// A box's text that is no number, for a window that names the box.
+class CasellaNonNumerica : public NumeroNonValido {
+ public:
+  CasellaNonNumerica(const platform::Control& casella, const NumeroNonValido& motivo)
+      : NumeroNonValido(motivo), Casella(&casella) {}
+  const platform::Control* Casella;
+};
+
+// The number typed in the box; CasellaNonNumerica where ValNumero refuses it.
 double ValNumero(const platform::Control& casella);
 
 // Empty when the text typed in a box is a number (NumeroCasella) whose value

@@ -14,6 +14,7 @@
 
 #include "app/ProgettoFile.h"
 #include "model/Finestre.h"
+#include "model/GeneraleTesto.h"
 #include "model/Matrice.h"
 #include "model/Vettore.h"
 #include "platform/CasellaTesto.h"
@@ -123,6 +124,9 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   // typed could not be read (the caller gives the data-error message).
   bool FormLeggeDati(bool mostraMessaggio) override;
   bool LeggeFinestra(bool mostraMessaggio);
+  // The refusal that names the box or cell whose text is no number; empty
+  // for one of another window.
+  std::string NonNumero(const Generale::NumeroNonValido& motivo);
   void FormLeggeDatiBarreCavi(int& nRighe, int& nElementi, int Griglia, Matrice<double>& Matrice,
                               ::Matrice<double>& MatriceGriglia, Vettore<float>& Area,
                               Vettore<float>& x, Vettore<float>& y,

@@ -52,11 +52,13 @@ void InizializzaGrigliaArmature(Main& m, int g, const std::string& nome) {
 void Main::CaricaMateriali() {
   CaricaMaterialiAcciaio(*this, 0);
   CaricaMaterialiAcciaio(*this, 1);
-  LeggeSeModificato(Controllo("F_Es", 0), Stato.ModuloEs, Valore);
-  LeggeSeModificato(Controllo("F_eps_su", 0), Stato.EpsSu, Numero, 3);
+  // The laws divide by Es: one of 0 or less stays out of the state.
+  double es = Stato.ModuloEs;
+  if (LeggeSeModificato(Controllo("F_Es", 0), es, Valore) && es > 0) Stato.ModuloEs = es;
+  LeggeSeModificato(Controllo("F_eps_su", 0), Stato.EpsSu, Quattro, 3);
   Stato.SiglaCalcestruzzo = Controllo("F_nome_cls").Text();
-  LeggeSeModificato(Controllo("F_eps_cu", 0), Stato.EpsCu, Numero, 3);
-  LeggeSeModificato(Controllo("F_eps_cu", 1), Stato.EpsC2, Numero, 3);
+  LeggeSeModificato(Controllo("F_eps_cu", 0), Stato.EpsCu, Quattro, 3);
+  LeggeSeModificato(Controllo("F_eps_cu", 1), Stato.EpsC2, Quattro, 3);
   const double fcd = Stato.Fcd;
   LeggeSeModificato(Controllo("TxtFcd"), Stato.Fcd, Valore);
   if (Stato.Fcd != fcd) fckControlla();

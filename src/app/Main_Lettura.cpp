@@ -40,9 +40,9 @@ bool FigurePositive(const ::Matrice<double>& figure, int n, int colonne) {
 }
 
 // A number typed with the locale's separators, or the data error.
-double NumeroLocale(const std::string& testo) {
-  const std::optional<double> n = Generale::NumeroTesto(testo);
-  if (!n) throw Generale::NumeroNonValido(testo);
+double NumeroLocale(const platform::Control& casella) {
+  const std::optional<double> n = Generale::NumeroTesto(casella.Text());
+  if (!n) throw Generale::CasellaNonNumerica(casella, Generale::NumeroNonValido(casella.Text()));
   return *n;
 }
 
@@ -52,7 +52,7 @@ void Main::FormLeggeDatiBarreCavi(int& nRighe, int& nElementi, int Griglia, ::Ma
                                   ::Matrice<double>& MatriceGriglia, Vettore<float>& Area,
                                   Vettore<float>& x, Vettore<float>& y,
                                   Vettore<float>* Precompressione) {
-  nRighe = Conteggio(Controllo("txtRigheGriglia", Griglia).Text());
+  nRighe = Conteggio(Generale::ValNumero(Controllo("txtRigheGriglia", Griglia)));
   nElementi = nRighe;
   const bool figure = Stato.TipoSezione <= 3;
   const bool cavi = Griglia == 2;
@@ -81,7 +81,9 @@ bool Main::FormLeggeDati(bool mostraMessaggio) {
   const Generale::RifiutaNumeriNonValidi rifiuta;
   try {
     return LeggeFinestra(mostraMessaggio);
-  } catch (const Generale::NumeroNonValido&) {
+  } catch (const Generale::NumeroNonValido& motivo) {
+    const std::string nome = NonNumero(motivo);
+    if (!nome.empty()) platform::MsgBox(nome, platform::Pulsanti::Ok, platform::Icona::Critica);
     // Callers that read with messages show the data error themselves; a
     // silent reader (a save) must not go on as if the window were read.
     if (!mostraMessaggio) MessaggioErroreDati();
@@ -92,10 +94,10 @@ bool Main::FormLeggeDati(bool mostraMessaggio) {
 bool Main::LeggeFinestra(bool mostraMessaggio) {
   Controllo("FraFi").SetVisible(false);
   Stato.TitoloSezione = Controllo("txtTitolo").Text();
-  Stato.NumeroRettangoli = Conteggio(Controllo("F_nMaxRettangolini", 0).Text());
+  Stato.NumeroRettangoli = Conteggio(Generale::ValNumero(Controllo("F_nMaxRettangolini", 0)));
   // Too many sides are out of range, and kept out of the state; too few have
   // their own message.
-  const double lati = std::nearbyint(Generale::ValNumero(Controllo("F_Vertici").Text()));
+  const double lati = std::nearbyint(Generale::ValNumero(Controllo("F_Vertici")));
   if (lati > Intervalli::Di(Intervalli::Grandezza::VerticiCerchio).massimo) {
     platform::MsgBox(Intervalli::FuoriIntervallo(Intervalli::Grandezza::VerticiCerchio, lati),
                      platform::Pulsanti::Ok, platform::Icona::Esclamazione);
@@ -108,7 +110,12 @@ bool Main::LeggeFinestra(bool mostraMessaggio) {
     return false;
   }
   // The ultimate strips are counted: none cannot make a calculation.
-  if (Stato.NumeroRettangoli < 1) return false;
+  if (Stato.NumeroRettangoli < 1) {
+    platform::MsgBox("N° rett. = " + Controllo("F_nMaxRettangolini", 0).Text() +
+                         ": deve essere un numero intero compreso tra 1 e 32767.",
+                     platform::Pulsanti::Ok, platform::Icona::Critica);
+    return false;
+  }
   Stato.LunghezzaL0 =
       static_cast<float>(VariabiliPubbliche::LunghezzaInMm(Generale::ValNumero(Controllo("F_L0"))));
   std::array<double, 2> N{}, Mx{}, My{};
@@ -124,7 +131,7 @@ bool Main::LeggeFinestra(bool mostraMessaggio) {
   Stato.AngoloFlessione = static_cast<float>(Generale::ValNumero(Controllo("F_Angolo")));
   for (int i = 0; i <= 1; ++i)
     Stato.RapportoN[static_cast<size_t>(i)] =
-        static_cast<float>(NumeroLocale(Controllo("F_Es_su_Ec", i).Text()));
+        static_cast<float>(NumeroLocale(Controllo("F_Es_su_Ec", i)));
   Stato.TipoSezione = Scelta(*this, "OpTipoSezione", 5, Stato.TipoSezione);
   Stato.PuntoApplicazioneN = Scelta(*this, "OpPuntoN", 2, Stato.PuntoApplicazioneN);
   Stato.TipoVerifica = Scelta(*this, "OpTipoVerifica", 1, Stato.TipoVerifica);
@@ -137,7 +144,7 @@ bool Main::LeggeFinestra(bool mostraMessaggio) {
   float raggioBarre = 0;
   if (Stato.TipoSezione != 4) {
     const int colonne = Stato.TipoSezione == 3 ? 3 : 2;
-    nFigureForm = Conteggio(Controllo("txtRigheGriglia", 0).Text());
+    nFigureForm = Conteggio(Generale::ValNumero(Controllo("txtRigheGriglia", 0)));
     if (nFigureForm > 0) {
       GrigliaFigure.ReDim(1, nFigureForm, 1, colonne);
       MsFlex::LeggeGriglia(FlexGrid(0), GrigliaFigure, 1, 1, false);
@@ -186,8 +193,14 @@ bool Main::LeggeFinestra(bool mostraMessaggio) {
   }
   Grafica::RettangoloIngombro(nVerticiForm, xVerticiForm, yVerticiForm, xMin, xMax, yMin, yMax);
   CaricaMateriali();
-  // Material values the laws divide by.
-  if (Stato.ModuloEs <= 0) return false;
+  // The laws divide by Es: one of 0 or less is refused before them, and
+  // never enters the state.
+  const double es = Generale::ValNumero(Controllo("F_Es", 0));
+  if (es <= 0) {
+    platform::MsgBox(Intervalli::FuoriIntervallo(Intervalli::Grandezza::ModuloEs, es),
+                     platform::Pulsanti::Ok, platform::Icona::Critica);
+    return false;
+  }
   if (Stato.SoloBarre) {
     Grafica::RettangoloIngombro(nBarre, xBarreForm, yBarreForm, xMin, xMax, yMin, yMax);
     nVerticiForm = 4;

@@ -48,8 +48,10 @@ void Main::ScriveMaterialiInForm() {
   ScriveMaterialiInFormAcciai(0);
   ScriveMaterialiInFormAcciai(1);
   Controllo("F_nome_cls").SetText(Stato.SiglaCalcestruzzo);
-  Controllo("F_eps_cu", 0).SetText(Formattazione::TestoNumero(Stato.EpsCu * 1000));
-  Controllo("F_eps_cu", 1).SetText(Formattazione::TestoNumero(Stato.EpsC2 * 1000));
+  // Strains of the code's laws (2.28800753 per mille at C60/75): four
+  // digits, as the stresses beside them.
+  Controllo("F_eps_cu", 0).SetText(VariabiliPubbliche::FormattaValore(Stato.EpsCu * 1000, true));
+  Controllo("F_eps_cu", 1).SetText(VariabiliPubbliche::FormattaValore(Stato.EpsC2 * 1000, true));
   Controllo("TxtFcd").SetText(VariabiliPubbliche::FormattaValore(Stato.Fcd));
   Controllo("F_fccSufcd").SetText(Formattazione::TestoNumero(Stato.RapportoFccFcd));
   // Derived from Rck (τc0 0.69333 at Rck 37): four digits, as in the materials window.
@@ -61,7 +63,7 @@ void Main::ScriveMaterialiInForm() {
 void Main::ScriveMaterialiInFormAcciai(int i) {
   const auto k = static_cast<size_t>(i);
   Controllo("F_nome_acc", i).SetText(Stato.SiglaAcciaio[k]);
-  Controllo("F_eps_su", i).SetText(Formattazione::TestoNumero(Stato.EpsSu * 1000));
+  Controllo("F_eps_su", i).SetText(VariabiliPubbliche::FormattaValore(Stato.EpsSu * 1000, true));
   Controllo("F_fyd", i).SetText(VariabiliPubbliche::FormattaValore(Stato.Fyd[k]));
   if (Stato.ModuloEs > 0) {
     Stato.EpsYdSezione[k] = Stato.Fyd[k] / Stato.ModuloEs;

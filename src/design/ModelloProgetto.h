@@ -308,6 +308,8 @@ class ModelloProgetto : public Matematica::Equazione {
     std::vector<std::pair<Combinazione, long long>> Migliori;
   };
   static constexpr int MaxCombinazioni = 200;
+  // Fixed bars of one diameter row.
+  static constexpr int MaxBarreFisse = 32767;
   static constexpr double MaxRigheEnumerate = 1E7;
   // Tells how many were cut, and the kept ones lightest first.
   void CombinazioniOrdina(ElencoCombinazioni& elenco, std::vector<Combinazione>& risultato);

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "design/ModelloProgetto.h"
-#include "drawing/NumeroCella.h"
 #include "model/Formato.h"
 #include "model/GeneraleTesto.h"
 #include "model/Intervalli.h"
@@ -251,11 +250,18 @@ bool ModelloProgetto::LeggiOpzioniSub(std::vector<int>& diametri, std::vector<fl
   for (int i = 0; i < 3; ++i) {
     if (f.Controllo("chk" + righe, i).Value() != 1) continue;
     const int d = Intero(f, ("combo" + righe).c_str(), i);
-    // txtNfi, txtNfiC
-    const std::string conta = "txtNf" + righe.substr(1);
-    if (!NumeroCella::Numerico(f.Controllo(conta, i).Text())) return false;
-    const int n = Intero(f, conta.c_str(), i);
-    if (d <= 0 || n < 0) return false;
+    if (d <= 0) return false;
+    // txtNfi, txtNfiC: bars counted, not rounded to a count.
+    const std::string conta = f.Controllo("txtNf" + righe.substr(1), i).Text();
+    const std::string motivo = Intervalli::NumeroBarreFuori(
+        conta, "N° barre ø" + std::to_string(d) + " dell'armatura " +
+                   (righe == "Fi" ? "inferiore" : "superiore"),
+        MaxBarreFisse);
+    if (!motivo.empty()) {
+      platform::MsgBox(motivo, platform::Pulsanti::Ok, platform::Icona::Critica);
+      return false;
+    }
+    const int n = *Intervalli::Conteggio(conta, MaxBarreFisse);
     diametri.push_back(d);
     numeri.push_back(n);
   }

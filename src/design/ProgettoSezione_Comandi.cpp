@@ -25,6 +25,7 @@
 #include "drawing/NumeroCella.h"
 #include "model/Formato.h"
 #include "model/GeneraleTesto.h"
+#include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 #include "platform/qt/FlexGridQt.h"
@@ -535,7 +536,8 @@ void ProgettoSezione::NumeroFissi_Change(bool superiore, int i) {
   const std::string nome = superiore ? "txtNfiC" : "txtNfi";
   const std::string testo = Testo(nome, i);
   auto* casella = findChild<QLineEdit*>(QString::fromStdString(platform::NomeOggetto(nome, i)));
-  if (!Numerico(testo)) {
+  const std::optional<int> n = Intervalli::Conteggio(testo, ModelloProgetto::MaxBarreFisse);
+  if (!n) {
     // No design of the count before stays in sight; leaving the box says why.
     if (!modello_.InitFormProgetto) {
       RisultatiSvuota();
@@ -544,8 +546,7 @@ void ProgettoSezione::NumeroFissi_Change(bool superiore, int i) {
     }
     return;
   }
-  (superiore ? Stato.RigheFiCNumero : Stato.RigheFiNumero)[static_cast<std::size_t>(i)] =
-      Intero(testo);
+  (superiore ? Stato.RigheFiCNumero : Stato.RigheFiNumero)[static_cast<std::size_t>(i)] = *n;
   if (!modello_.InitFormProgetto) RicalcolaCambio(*casella);
 }
 

@@ -61,9 +61,15 @@ void LeggiMatrice(const FlexGrid& griglia, Matrice<T>& matrice, int r0, int c0,
   try {
     if (ridimensiona) matrice.ReDim(r0, nr, c0, nc);
     for (int i = r0; i <= nr; ++i)
-      for (int j = c0; j <= nc; ++j) LeggeCellaNumero(matrice(i, j), i, j, griglia);
+      for (int j = c0; j <= nc; ++j) {
+        try {
+          LeggeCellaNumero(matrice(i, j), i, j, griglia);
+        } catch (const Generale::NumeroNonValido& motivo) {
+          throw CellaNonNumerica(griglia, i, j, motivo);  // the data's fault, for the window
+        }
+      }
   } catch (const Generale::NumeroNonValido&) {
-    throw;  // the data's fault, for the window that reads them
+    throw;
   } catch (const std::exception&) {
     platform::MsgBox("Errore in LeggeGriglia", platform::Pulsanti::Ok, platform::Icona::Critica);
   }

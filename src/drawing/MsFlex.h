@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/GeneraleTesto.h"
 #include "model/Matrice.h"
 #include "model/Vettore.h"
 #include "platform/Applicazione.h"
@@ -70,10 +71,21 @@ void ScriveMatriceInGriglia(platform::FlexGrid& griglia, const Matrice<double>& 
 // The row's texts, indexes 1 to Cols - 1.
 void LeggeRigaGriglia(Vettore<std::string>& riga, int r, const platform::FlexGrid& griglia);
 
+// A cell's text that is no number, for a window that names the cell.
+class CellaNonNumerica : public Generale::NumeroNonValido {
+ public:
+  CellaNonNumerica(const platform::FlexGrid& griglia, int riga, int colonna,
+                   const Generale::NumeroNonValido& motivo)
+      : NumeroNonValido(motivo), Griglia(&griglia), Riga(riga), Colonna(colonna) {}
+  const platform::FlexGrid* Griglia;
+  int Riga, Colonna;
+};
+
 // Cells (r0 .. Rows - 1, c0 .. Cols - 1) into matrice(i, j), as texts or as
 // numbers; with ridimensiona the table first takes those bounds. Nothing when
 // the grid has no data row. A cell the table lacks shows "Errore in
-// LeggeGriglia" and stops, keeping what was read.
+// LeggeGriglia" and stops, keeping what was read; a text that is no number
+// while ValNumero refuses such texts throws CellaNonNumerica.
 void LeggeGriglia(const platform::FlexGrid& griglia, Matrice<std::string>& matrice, int r0, int c0,
                   bool ridimensiona);
 void LeggeGriglia(const platform::FlexGrid& griglia, Matrice<double>& matrice, int r0, int c0,

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/Formato.h"
+#include "model/GeneraleTesto.h"
 #include "model/VariabiliPubbliche.h"
 
 namespace Intervalli {
@@ -93,8 +94,10 @@ constexpr Intervallo Tabella[] = {
     // 0 is "not given": the capacity rule then takes 1.
     {"r", 0, 10, false, "", 1,
      "rapporto fra i momenti resistenti delle travi e dei pilastri che si incontrano nel nodo"},
+    // 4 mm, the thinnest stirrup a check takes; 50 mm, the thickest bar rolled.
+    {"Il diametro", 4, 50, false, "mm", 1, "dalla staffa più sottile alla barra più grossa"},
 };
-static_assert(std::size(Tabella) == static_cast<std::size_t>(Grandezza::RapportoMomenti) + 1);
+static_assert(std::size(Tabella) == static_cast<std::size_t>(Grandezza::Diametro) + 1);
 
 double Arrotondato(double v, int cifre) {
   char testo[40];
@@ -204,6 +207,21 @@ std::string CopriferroCerchioFuori(double copriferro, double raggio, double ragg
                            "le barre sul cerchio devono stare nel calcestruzzo, fra il bordo e il foro.");
   return CopriferroOltre(copriferro, raggio, false, nome,
                          "le barre sul cerchio devono stare nel calcestruzzo, fra il bordo e il centro.");
+}
+
+std::optional<int> Conteggio(const std::string& testo, int massimo) {
+  const std::optional<double> n = Generale::NumeroTesto(testo);
+  if (!n || *n < 0 || *n > massimo || std::floor(*n) != *n) return std::nullopt;
+  return static_cast<int>(*n);
+}
+
+std::string NumeroBarreFuori(const std::string& testo, const std::string& nome, int massimo) {
+  if (Conteggio(testo, massimo)) return "";
+  const std::size_t inizio = testo.find_first_not_of(" \t");
+  const std::string letto =
+      inizio == std::string::npos ? "\"\"" : testo.substr(inizio, testo.find_last_not_of(" \t") + 1 - inizio);
+  return nome + " = " + letto + ": deve essere un numero intero compreso tra 0 e " +
+         std::to_string(massimo) + ";\r\nle barre si contano intere.";
 }
 
 }  // namespace Intervalli

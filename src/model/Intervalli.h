@@ -2,6 +2,7 @@
 // Physical ranges of the material constants, factors, dimensions and actions
 // that the engine and the windows read: one table, one reason a row. A value
 // outside its range has no physical meaning and is refused where it enters.
+#include <optional>
 #include <string>
 
 namespace Intervalli {
@@ -40,6 +41,7 @@ enum class Grandezza {
   FattoreStruttura,
   Periodo,
   RapportoMomenti,
+  Diametro,
 };
 
 struct Intervallo {
@@ -83,5 +85,12 @@ std::string CopriferroFuori(double copriferro, double lato, double barra,
 // of raggioInterno (its edge included).
 std::string CopriferroCerchioFuori(double copriferro, double raggio, double raggioInterno,
                                    const std::string& nome);
+
+// The whole number from 0 to massimo a typed text holds, blanks around it
+// aside; nothing for any other text.
+std::optional<int> Conteggio(const std::string& testo, int massimo);
+// Empty when testo holds such a count of bars; otherwise a sentence that
+// names the count, as typed, and what it must be.
+std::string NumeroBarreFuori(const std::string& testo, const std::string& nome, int massimo);
 
 }  // namespace Intervalli

@@ -4,6 +4,8 @@
 #include "analysis/TestoSingolo.h"
 #include "drawing/Grafica.h"
 #include "model/Array.h"
+#include "model/Formato.h"
+#include "model/Intervalli.h"
 #include "model/Matematica.h"
 #include "platform/MsgBox.h"
 #include "seismic/FinestraSismica.h"
@@ -86,8 +88,13 @@ std::string Pilastro::ErroreStaffa(const Matrice<float>& staffe, int riga) const
   int ultimo = 2;
   while (ultimo < CampiStaffa && campo(ultimo + 1) != 0) ++ultimo;
   std::string messaggio;
-  if (campo(1) < 4) {
+  const Intervalli::Intervallo& diametri = Intervalli::Di(Intervalli::Grandezza::Diametro);
+  if (campo(1) < diametri.minimo) {
     messaggio = "Diametro = " + TestoSingolo(campo(1));
+  } else if (campo(1) > diametri.massimo) {
+    messaggio = "Diametro = " + TestoSingolo(campo(1)) + " mm: deve essere compreso tra " +
+                Formattazione::TestoNumero(diametri.minimo) + " e " +
+                Formattazione::TestoNumero(diametri.massimo) + " mm";
   } else if (campo(2) < 1 || campo(3) < 1) {
     messaggio = "La staffa deve congiungere almeno due punti";
   } else {

@@ -151,6 +151,8 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
   const std::vector<Riga> righe{
       {G::FydBarre, F::Verifica, "F_fyd_0", "2000", "2000,5", "fyd delle barre = 2000,5"},
       {G::ModuloEs, F::Verifica, "F_Es_0", "300000", "300001", "Es = 300001"},
+      // The laws divide by Es: 0 is refused as the run refuses 50000.
+      {G::ModuloEs, F::Verifica, "F_Es_0", "200000", "0", "Es = 0"},
       {G::EpsCu, F::Verifica, "F_eps_cu_0", "20", "20,1", "εcu = 20,1 ‰"},
       // eps_c2 may reach eps_cu, 3.5 per mille, and no further.
       {G::EpsC2, F::Verifica, "F_eps_cu_1", "3,5", "20,1", "εc2 = 20,1 ‰"},
@@ -252,10 +254,11 @@ TEST(IntervalliFinestre, EachRangeTypedJustInsideAndJustOutsideInTheWindowThatRe
   // Every constant of the table has its row above but those typed where no
   // command of these windows reads them alone: the grids' areas and prestress,
   // the tendons' fyd, eps_c2, the confidence factor (chosen from a list) and
-  // the neutral-axis angle (read with the biaxial option).
+  // the neutral-axis angle (read with the biaxial option), the stirrups'
+  // diameter (typed in the stirrup editor's grid).
   const std::set<G> altrove{G::AreaAcciaio, G::PrecompressioneCavo, G::FydCavi,
-                            G::FattoreConfidenza, G::Angolo};
-  for (int i = 0; i <= static_cast<int>(G::RapportoMomenti); ++i) {
+                            G::FattoreConfidenza, G::Angolo, G::Diametro};
+  for (int i = 0; i <= static_cast<int>(G::Diametro); ++i) {
     const G g = static_cast<G>(i);
     const bool riga = std::any_of(righe.begin(), righe.end(),
                                   [g](const Riga& r) { return r.grandezza == g; });

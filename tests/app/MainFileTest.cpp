@@ -1,6 +1,7 @@
 // The File menu's project items driven in the main window.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -79,7 +80,9 @@ TEST(MainFile, UnSalvataggioRifiutatoDallaFinestraNonScrive) {
   f.main->MnuFileItem_Click(3);
   EXPECT_FALSE(std::filesystem::exists(f.ambiente.Percorso("x.slu")));
   EXPECT_TRUE(f.dialogo->Mostrati().empty());
-  EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
+  EXPECT_EQ(f.ambiente.box.Testi(),
+            (std::vector<std::string>{"NEd (S.L.U.) = 1,2.5: deve essere un numero.",
+                                      "Errore! Controllare i dati"}));
 }
 
 // Numbers typed in kN or kNm are stored in N and Nmm on the digits typed,
@@ -277,4 +280,12 @@ TEST(MainFile, IMaterialiCalcolatiNonPerdonoCifreNellaFinestra) {
   f.main->MnuFileItem_Click(2);
   EXPECT_NE(f.ambiente.Leggi("c.slu").find("\r\n0.0035,13.28125,0.85,0.8,0.0021\r\n"),
             std::string::npos);
+  // C60/75: eps_c2 = 2 + 0.085 x 10^0.53 = 2.28800753 per mille, shown with
+  // four digits as the stresses beside it, not as its scrolled tail.
+  const double epsC2 = 0.002 + 0.000085 * std::pow(10.0, 0.53);
+  VariabiliPubbliche::Stato.EpsC2 = epsC2;
+  f.main->ScriveMaterialiInForm();
+  EXPECT_EQ(f.C("F_eps_cu", 1).Text(), "2,288");
+  f.main->CaricaMateriali();
+  EXPECT_EQ(VariabiliPubbliche::Stato.EpsC2, epsC2);
 }

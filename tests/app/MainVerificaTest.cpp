@@ -156,6 +156,7 @@ TEST(VerificaMain, RefusedSectionsSayWhyAndThenShowTheDataError) {
   }
 }
 
+// Named as the engineer reads the box, or the cell by its row and column.
 TEST(VerificaMain, ABoxThatIsNoNumberGivesTheDataErrorAndTheWindowStaysUsable) {
   FinestraMain f;
   ScriviSezione(f, Tabella()[0]);
@@ -164,10 +165,22 @@ TEST(VerificaMain, ABoxThatIsNoNumberGivesTheDataErrorAndTheWindowStaysUsable) {
   // Under Italian separators a second decimal point is no thousands one either.
   f.main->FlexGrid(1).SetTextMatrix(1, 1, "9.4.2");
   Calcola(f);
-  EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{"Errore! Controllare i dati"});
+  const std::string errore = "Errore! Controllare i dati";
+  EXPECT_EQ(f.ambiente.box.Testi(),
+            (std::vector<std::string>{"n = Es/Ec = quindici: deve essere un numero.", errore}));
   f.C("F_Es_su_Ec", 0).SetText("15");
+  f.ambiente.box.Svuota();
   Calcola(f);
-  EXPECT_EQ(f.ambiente.box.Testi().size(), 2u);
+  EXPECT_EQ(f.ambiente.box.Testi(),
+            (std::vector<std::string>{
+                "La cella As [cm²] della riga 1 delle barre = 9.4.2: deve essere un numero.", errore}));
+  f.main->FlexGrid(1).SetTextMatrix(2, 2, "abc");
+  f.main->FlexGrid(1).SetTextMatrix(1, 1, "9,42");
+  f.ambiente.box.Svuota();
+  Calcola(f);
+  EXPECT_EQ(f.ambiente.box.Testi().at(0),
+            "La cella d [cm] della riga 2 delle barre = abc: deve essere un numero.");
+  f.main->FlexGrid(1).SetTextMatrix(2, 2, "5");
   // A point that cannot group thousands is the decimal point: 9.42 cm2 = 942 mm2.
   f.main->FlexGrid(1).SetTextMatrix(1, 1, "9.42");
   Calcola(f);
@@ -179,7 +192,7 @@ using F = FinestraMain&;
 // What the window read; -1 when its first box is the data error ("Dati errati !" in the design window), NaN after its own refusal.
 double Letto(F f, double x, bool rifiuto = true, const char* errore = "Errore! Controllare i dati") {
   const std::vector<std::string> t = f.ambiente.box.Testi();
-  return t.empty() ? x : t[0] == errore ? -1 : rifiuto ? NAN : x;
+  return t.empty() ? x : t[0] == errore || t[0].ends_with(": deve essere un numero.") ? -1 : rifiuto ? NAN : x;
 }
 template <class W> W& Digita(W& w, const char* nome, const char* t) { return w.template findChild<QLineEdit*>(nome)->setText(t), w; }
 

@@ -470,6 +470,11 @@ namespace {
 // A value typed key by key into a box read on change or on Enter: no box
 // while it is typed, no design of another value in sight, no other box
 // corrected; Enter, or leaving the box, then says what the run says.
+std::string Conta(const std::string& testo) {
+  return "N° barre ø16 dell'armatura inferiore = " + testo +
+         ": deve essere un numero intero compreso tra 0 e 32767;\r\nle barre si contano intere.";
+}
+
 TEST_F(FinestraProgetto, ATypedValueIsRefusedWhenCommittedNotAtEachKey) {
   ASSERT_NE(p, nullptr);
   ASSERT_TRUE(Attiva(*p));
@@ -485,7 +490,9 @@ TEST_F(FinestraProgetto, ATypedValueIsRefusedWhenCommittedNotAtEachKey) {
       // 20 cm of cover: c = 200 + 8 + 10 mm, three times that above 50 cm.
       {"txtPro", 0, "20", "L'altezza della sezione, troppo piccola, viene aumentata", false, true},
       {"txtPro", 1, "150", "A's/As deve essere < 100", false, false},
-      {"txtNfi", 0, "x", "Dati errati !", true, false, true},
+      // Counts are whole: 2,5 is no 3 bars of 16; 2 is taken.
+      {"txtNfi", 0, "x", Conta("x"), true, false, true},
+      {"txtNfi", 0, "2,5", Conta("2,5"), true, false, true},
       {"F_Mxsd", 0, "300", "", false, true, true},
       {"TextArrotonda", 1, "x", "Inserire un valore numerico", false, false, true},
   };
@@ -519,6 +526,13 @@ TEST_F(FinestraProgetto, ATypedValueIsRefusedWhenCommittedNotAtEachKey) {
     if (r.progetto) EXPECT_NE(p->Form().Controllo("txtAs", 0).Text(), area);
     Batti(r.casella, r.indice, r.manuale ? "0" : "2");
   }
+  // 2 bars of 16 are taken and designed with.
+  Clic("chkAutoDiametri");
+  f.ambiente.box.Svuota();
+  Batti("txtNfi", 0, "2");
+  EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{});
+  EXPECT_EQ(VariabiliPubbliche::Stato.RigheFiNumero[0], 2);
+  EXPECT_FALSE(p->Form().Controllo("txtAs", 0).Text().empty());
 }
 
 }  // namespace

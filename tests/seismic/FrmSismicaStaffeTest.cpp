@@ -260,6 +260,16 @@ TEST_F(EditorStaffe, RefusalsAddNothingOrKeepTheRowOutOfTheStore) {
   EXPECT_EQ(G().Rows(), 2);
   EXPECT_EQ(Errore(), "Errore nella staffa 1: Diametro = 3");
   EXPECT_TRUE(Memorizzate().empty());
+  // A stirrup of 1000 mm round a 40 cm column is none; 8 mm is one.
+  ClicCella(1, 1);
+  Digita("1.000");
+  EXPECT_EQ(Errore(), "Errore nella staffa 1: Diametro = 1000 mm: deve essere compreso tra 4 e 50 mm");
+  EXPECT_TRUE(Memorizzate().empty());
+  ClicCella(1, 1);
+  Digita("8");
+  EXPECT_EQ(Errore(), "");
+  ASSERT_EQ(Memorizzate().size(), 1u);
+  EXPECT_EQ(Memorizzate()[0][0], 8);
 }
 
 TEST_F(EditorStaffe, RepeatedStirrupDisablesTheCommandsUntilTheNextOne) {
