@@ -44,15 +44,8 @@ const std::vector<CasoRegole> CasiGeometria = {
       "L'interasse tra le barre deve essere <= 250 mm - NTC #7.4.6.2.2",
       "Il rapporto geometrico di armatura _r_ =  0,006702 deve essere >= 0,01 - NTC #7.4.6.2.2.",
       StaffeNo}},
-    // 4 bars of 12 over 2000 x 2000: 4 x 113.1 / 4000000 = 0.0001131, told
-    // with its digits, not as 0.
-    {"NTC CD B bare square of 2 m",
-     0,
-     1,
-     [] {
-       Rettangolo(2000, 2000);
-       AmbienteColonna::Barre(2, 2, 12);
-     },
+    // 4 bars of 12 over 2000 x 2000: 4 x 113.1 / 4000000 = 0.0001131, not 0.
+    {"NTC CD B bare square of 2 m", 0, 1, [] { Rettangolo(2000, 2000); AmbienteColonna::Barre(2, 2, 12); },
      {"H critica deve essere >=  1.500 mm - NTC #7.4.6.1.2",
       "L'interasse tra le barre deve essere <= 250 mm - NTC #7.4.6.2.2",
       "Il rapporto geometrico di armatura _r_ =  0,0001131 deve essere >= 0,01 - NTC #7.4.6.2.2.",
