@@ -110,7 +110,7 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   // The section drawn again without results, here and in the window over the picture.
   void DisegnoSenzaRisultati();
   // The section as typed drawn, or the sketch while it cannot be read.
-  void DisegnaSezioneScritta();
+  void DisegnaSezioneScritta() override;
   void SigmaScontrolli(bool visibile) override;
   void ControlliAsseNeutro(bool visibile) override;
   void nIterazioniOff(std::optional<int> n = std::nullopt) override;

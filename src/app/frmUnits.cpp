@@ -160,6 +160,8 @@ void frmUnits::AggiornaFormPerUnita() {
     main->AggiornaForm();
     main->FormScriveDati();
     main->OpTipoSezione_Click(Stato.TipoSezione);
+    // The section, not the sketch of its type, as a project read shows it.
+    main->DisegnaSezioneScritta();
     main->Fuoco("btnCalcola");
   }
   Finestre::FinestraSismica* sismica = Finestre::Aperte.FrmSismica;

@@ -44,6 +44,8 @@ class FinestraMain : public platform::Form {
   virtual void AggiornaForm() = 0;
   // Grids and boxes rewritten from the program state, in the unit shown.
   virtual void FormScriveDati() = 0;
+  // The section as typed drawn in the picture, or the sketch while it cannot be read.
+  virtual void DisegnaSezioneScritta() = 0;
   // The material boxes from the program state.
   virtual void ScriveMaterialiInForm() = 0;
   // The tooltips of the action-copy buttons, which quote GammaAzioni.

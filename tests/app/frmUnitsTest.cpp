@@ -77,7 +77,7 @@ TEST_F(FinestraUnita, ChoosingMmRewritesTheMainWindowAfterReadingWhatWasTyped) {
   // The typed edits went into the state while the old unit was in force.
   EXPECT_EQ(main.letture, 1);
   EXPECT_EQ(main.chiamate, (std::vector<std::string>{"AggiornaForm", "FormScriveDati mm",
-                                                     "Fuoco btnCalcola"}));
+                                                     "DisegnaSezioneScritta", "Fuoco btnCalcola"}));
   EXPECT_EQ(main.clic, (std::vector<std::pair<int, int>>{{4, 0}}));
   EXPECT_EQ(sismica.chiamate, (std::vector<std::string>{"Carica True", "Unita mm"}));
 }
@@ -90,7 +90,7 @@ TEST_F(FinestraUnita, OkWithoutAChangeStillRefreshesAndCancelChangesNothing) {
   Clic("OKButton_0");
   Elimina();
   EXPECT_EQ(Stato.UnitaLunghezza, "mm");
-  EXPECT_EQ(main.chiamate.size(), 3u);
+  EXPECT_EQ(main.chiamate.size(), 4u);
   EXPECT_TRUE(sismica.chiamate.empty());
 
   main.chiamate.clear();
@@ -181,4 +181,8 @@ TEST(UnitaMain, TypedCentimetresShowAsMillimetres) {
   EXPECT_EQ(figure.TextMatrix(1, 1), "300");
   EXPECT_EQ(figure.TextMatrix(1, 2), "500");
   EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{});
+  // The picture shows the section typed, not the sketch of a rectangle.
+  const QImage dopo = f.main->Figura().Immagine();
+  f.main->DisegnaSezioneScritta();
+  EXPECT_EQ(dopo, f.main->Figura().Immagine());
 }

@@ -59,6 +59,7 @@ class MainProva : public Finestre::FinestraMain {
   void FormScriveDati() override {
     chiamate.push_back("FormScriveDati " + VariabiliPubbliche::Stato.UnitaLunghezza);
   }
+  void DisegnaSezioneScritta() override { chiamate.push_back("DisegnaSezioneScritta"); }
   void ScriveMaterialiInForm() override { chiamate.push_back("ScriveMaterialiInForm"); }
   void ToolTipAzioniDaSLU() override { chiamate.push_back("ToolTipAzioniDaSLU"); }
   void Fuoco(const std::string& nome, int indice = platform::SenzaIndice) override {
