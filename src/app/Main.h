@@ -80,6 +80,7 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   // The editor's text into its cell, the editor hidden; a changed cell is
   // drawn in the picture.
   void ConfermaCella(int g);
+  void ChiudiEditori(bool prendi) override;
   void txtRigheGriglia_KeyPress(int g, int KeyAscii);
   void txtTitolo_KeyPress(int KeyAscii);
   void CalcolaAreaFi();

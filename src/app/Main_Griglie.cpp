@@ -72,6 +72,14 @@ void Main::ConfermaCella(int g) {
   if (griglia.Text() != prima && isActiveWindow()) DisegnaSezioneScritta();
 }
 
+void Main::ChiudiEditori(bool prendi) {
+  for (int g = 0; g <= 2; ++g) {
+    if (prendi && TxtEdit(g).Visible()) ConfermaCella(g);
+    TxtEdit(g).SetVisible(false);
+    TxtEdit(g).SetText("");
+  }
+}
+
 void Main::TxtEdit_KeyDown(int g, int& KeyCode, int Shift) {
   const std::string dopo = ControlloDopoGriglia.at(static_cast<size_t>(g));
   FuocoA prossimo([this, dopo] { Fuoco(dopo); });

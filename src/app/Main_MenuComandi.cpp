@@ -59,7 +59,11 @@ void Main::ToolbarUp_ButtonClick(const std::string& Key) {
   if (Key == "Print") MnuFileItem_Click(5);
 }
 
-void Main::StampaForm() { Generale::StampaFinestra(*centralWidget()); }
+void Main::StampaForm() {
+  // A cell being typed is printed in its cell, not in the editor over it.
+  ChiudiEditori(true);
+  Generale::StampaFinestra(*centralWidget());
+}
 
 void Main::mnuMateriali_Click() {
   Material& finestra = Material::Mostra();

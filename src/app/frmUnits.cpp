@@ -133,10 +133,16 @@ void frmUnits::OKButton_Click() {
   if (IndexMenu == 0) {
     // What was typed in the main window goes into the program state in the
     // old unit first, so the rewriting in the new one keeps it.
-    if (Finestre::FinestraMain* main = Finestre::MainAperta()) main->FormLeggeDati(false);
+    Finestre::FinestraMain* main = Finestre::MainAperta();
+    if (main) {
+      main->ChiudiEditori(true);
+      main->FormLeggeDati(false);
+    }
     const std::string vecchia = Stato.UnitaLunghezza;
     Stato.UnitaLunghezza = optUnits_[0]->isChecked() ? "mm" : "cm";
     AggiornaFormPerUnita();
+    // The grids are written again in the new unit: no editor holds the old.
+    if (main) main->ChiudiEditori(false);
     if (ProgettoSezione* progetto = ProgettoSezione::Aperta()) progetto->UnitaCambia(vecchia);
   } else {
     const std::string testo = txtGammaQ_->text().toStdString();

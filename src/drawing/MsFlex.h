@@ -105,13 +105,14 @@ void AllineaCelle(platform::FlexGrid& griglia, int allineamento);
 // ---------------------------------------------------------------- editing in place
 
 // Opens the editor over the current cell, started by a click (tasto 0), by a
-// control key (1 to 32: the cell's text, caret at the end) or by a character
+// control key (1 to 32, Delete: the cell's text, caret at the end) or by a character
 // (that character, caret after it).
 void ModificaCella(platform::FlexGrid& griglia, platform::CasellaTesto& editor, int tasto);
 
 // The editor's key-down: Enter writes the cell and opens the editor on the
-// next one (down the column, or along the row with perRighe), the last cell
-// handing the focus to prossimo; Tab does the same along the row; Esc leaves
+// next one with that cell's own text (down the column, or along the row with
+// perRighe), the last cell handing the focus to prossimo; Tab does the same
+// as Enter; Esc leaves
 // the cell as it was; Up, Down and Shift+Tab give the grid the focus, Down
 // moving a row.
 void TxtEditTastoGiu(platform::FlexGrid& griglia, platform::CasellaTesto& editor, int& codice,

@@ -38,6 +38,9 @@ std::string Carattere(int codice) {
   return s;
 }
 
+// Delete and the other control characters type nothing.
+bool CarattereDiControllo(int codice) { return codice == 127 || (codice >= 0x80 && codice < 0xA0); }
+
 // The cell after the current one, down the column then to the top of the
 // next column, or along the row then to the start of the next row; false at
 // the last cell, which stays current.
@@ -77,7 +80,7 @@ void ModificaCella(FlexGrid& griglia, platform::CasellaTesto& editor, int tasto)
     if (NumeroCella::Numerico(testo)) editor.SetText(testo);
     editor.SetSelStart(0);
     editor.SetSelLength(TestoUtf8::NumeroCaratteri(editor.Text()));
-  } else if (tasto >= 1 && tasto <= 32) {
+  } else if (tasto >= 1 && (tasto <= 32 || CarattereDiControllo(tasto))) {
     editor.SetText(griglia.Text());
     editor.SetSelStart(TestoUtf8::NumeroCaratteri(editor.Text()));
   } else {
@@ -100,10 +103,14 @@ void TxtEditTastoGiu(FlexGrid& griglia, platform::CasellaTesto& editor, int& cod
       griglia.SetFocus();
       platform::DoEvents();
       griglia.SetText(editor.Text());
-      if (CellaSuccessiva(griglia, perRighe || codice == platform::TastoTab))
-        ModificaCella(griglia, editor, Stato.PrimoTastoCella);
-      else if (prossimo)
+      // The next cell opens with its own text, as a click opens it: a key
+      // typed for one cell is never carried into the next.
+      if (CellaSuccessiva(griglia, perRighe)) {
+        editor.SetText(griglia.Text());
+        ModificaCella(griglia, editor, 0);
+      } else if (prossimo) {
         prossimo->SetFocus();
+      }
       break;
     case platform::TastoEsc:
       editor.SetVisible(false);

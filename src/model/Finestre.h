@@ -42,6 +42,9 @@ class FinestraMain : public platform::Form {
 
   // Menu marks, layout and enabled states from the program state.
   virtual void AggiornaForm() = 0;
+  // Every open cell editor closed and emptied, its text first written into
+  // its cell when prendi is set.
+  virtual void ChiudiEditori(bool prendi) = 0;
   // Grids and boxes rewritten from the program state, in the unit shown.
   virtual void FormScriveDati() = 0;
   // The section as typed drawn in the picture, or the sketch while it cannot be read.

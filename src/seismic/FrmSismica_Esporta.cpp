@@ -19,14 +19,6 @@ Main* GrigliaMain(int g, int n) {
   return main;
 }
 
-// The cell editor left open by the sizing shows what was written under it,
-// so that it does not write its old text back when it closes.
-void AllineaEditor(Main& main, int g) {
-  platform::FlexGrid& griglia = main.FlexGrid(g);
-  if (main.TxtEdit(g).Visible())
-    main.TxtEdit(g).SetText(griglia.TextMatrix(griglia.Row(), griglia.Col()));
-}
-
 std::string Lunghezza(double mm) {
   return VariabiliPubbliche::FormattaValore(VariabiliPubbliche::LunghezzaDaMm(mm), true);
 }
@@ -40,7 +32,7 @@ void FrmSismica::EsportaVerticiInMain(int n, const Vettore<double>& x, const Vet
     main->FlexGrid(0).SetTextMatrix(i, 1, Lunghezza(x(i)));
     main->FlexGrid(0).SetTextMatrix(i, 2, Lunghezza(y(i)));
   }
-  AllineaEditor(*main, 0);
+  main->ChiudiEditori(false);
 }
 
 void FrmSismica::EsportaBarreInMain(int n, const Vettore<float>& x, const Vettore<float>& y,
@@ -53,7 +45,7 @@ void FrmSismica::EsportaBarreInMain(int n, const Vettore<float>& x, const Vettor
     main->FlexGrid(1).SetTextMatrix(i, 2, Lunghezza(x(i)));
     main->FlexGrid(1).SetTextMatrix(i, 3, Lunghezza(y(i)));
   }
-  AllineaEditor(*main, 1);
+  main->ChiudiEditori(false);
 }
 
 bool FrmSismica::FrmSismicaAttiva() {

@@ -8,6 +8,7 @@
 
 #include "FinestraMain.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/qt/FlexGridQt.h"
 
 using VariabiliPubbliche::Stato;
 
@@ -211,4 +212,70 @@ TEST(GriglieMain, EachZoomButtonTogglesItsOwnGrid) {
   f.main->FlexGridZoom_Click(1);
   EXPECT_TRUE(MsFlex::Stato.GrigliaIngrandita[1]);
   EXPECT_FALSE(MsFlex::Stato.GrigliaIngrandita[0]);
+}
+
+// Key sequences as a user types them over every grid of the window: the
+// outline ("Rettangoli", "Trapezi", "Coord."), bars and tendons. Column 1
+// holds "7" in row 1 and "8" in row 2 before each sequence.
+TEST(GriglieMain, EachKeySequenceLeavesOnlyWhatWasTyped) {
+  struct Griglia {
+    int g, tipoSezione;
+  };
+  for (const Griglia caso : {Griglia{0, 2}, Griglia{0, 3}, Griglia{0, 5}, Griglia{1, 0}, Griglia{2, 0}}) {
+    SCOPED_TRACE("griglia " + std::to_string(caso.g) + ", sezione " + std::to_string(caso.tipoSezione));
+    FinestraMain f;
+    if (caso.tipoSezione != 0) f.Clic("OpTipoSezione", caso.tipoSezione);
+    if (caso.g == 2) f.Clic("chkPrecompresso");
+    f.Widget("txtRigheGriglia", caso.g)->setFocus();
+    FinestraMain::Batti("2");
+    platform::FlexGrid& g = f.main->FlexGrid(caso.g);
+    auto* vista = f.Widget<platform::FlexGridQt>("FlexGrid", caso.g);
+    ASSERT_NE(vista, nullptr);
+    const auto cella = [&](int r, int c) { return g.TextMatrix(r, c); };
+    const auto clic = [&](int r, int c) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+      g.SetTextMatrix(1, 1, "7");
+      g.SetTextMatrix(2, 1, "8");
+      QApplication::processEvents();
+      QTest::mouseClick(vista->viewport(), Qt::LeftButton, {},
+                        vista->RettangoloCella(r, c).center() - vista->viewport()->pos());
+      ASSERT_EQ(f.main->TxtEdit(caso.g).Text(), cella(r, c));
+    };
+    const auto tasto = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    platform::CasellaTesto& editor = f.main->TxtEdit(caso.g);
+
+    // Click, Escape, "10" typed on the grid, Enter: row 1 is 10, row 2 opens
+    // with its own 8, all of it selected; Escape leaves it 8.
+    clic(1, 1);
+    tasto(Qt::Key_Escape);
+    for (Qt::Key k : {Qt::Key_1, Qt::Key_0, Qt::Key_Return}) tasto(k);
+    EXPECT_EQ(cella(1, 1), "10");
+    EXPECT_EQ(editor.Text(), "8");
+    EXPECT_EQ(editor.SelLength(), 1);
+    tasto(Qt::Key_Escape);
+    EXPECT_EQ(cella(2, 1), "8");
+    EXPECT_FALSE(editor.Visible());
+
+    // Delete on the grid types nothing; in the editor it deletes.
+    clic(1, 1);
+    tasto(Qt::Key_Escape);
+    for (Qt::Key k : {Qt::Key_Delete, Qt::Key_F2, Qt::Key_Right, Qt::Key_Left}) tasto(k);
+    EXPECT_FALSE(editor.Visible());
+    clic(1, 1);
+    tasto(Qt::Key_End);
+    tasto(Qt::Key_Backspace);
+    FinestraMain::Batti("5");
+    EXPECT_EQ(cella(1, 1), "5");
+    tasto(Qt::Key_Home);
+    tasto(Qt::Key_Delete);
+    FinestraMain::Batti("9");
+    EXPECT_EQ(cella(2, 1), "9");
+
+    // Tab is Enter: from the last row of column 1 to row 1 of column 2.
+    clic(2, 1);
+    tasto(Qt::Key_Tab);
+    EXPECT_EQ(g.Row(), 1);
+    EXPECT_EQ(g.Col(), 2);
+    EXPECT_EQ(editor.Text(), cella(1, 2));
+  }
 }

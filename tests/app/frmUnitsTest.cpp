@@ -172,6 +172,9 @@ TEST(UnitaMain, TypedCentimetresShowAsMillimetres) {
   FinestraMain::Batti("50");
   const platform::FlexGrid& figure = f.main->FlexGrid(0);
   ASSERT_EQ(figure.TextMatrix(1, 2), "50");
+  // One bar's area typed and left in its editor: 20 cm2 = 2000 mm2.
+  FinestraMain::Batti("1");
+  FinestraMain::Batti("20", false);
   frmUnits::Mostra(0);
   QTest::mouseClick(frmUnits::Aperta()->findChild<QRadioButton*>("optUnits_0"), Qt::LeftButton);
   QTest::mouseClick(frmUnits::Aperta()->findChild<QPushButton*>("OKButton_0"), Qt::LeftButton);
@@ -180,6 +183,8 @@ TEST(UnitaMain, TypedCentimetresShowAsMillimetres) {
   EXPECT_EQ(figure.TextMatrix(0, 1), "b [mm]");
   EXPECT_EQ(figure.TextMatrix(1, 1), "300");
   EXPECT_EQ(figure.TextMatrix(1, 2), "500");
+  EXPECT_EQ(f.main->FlexGrid(1).TextMatrix(1, 1), "2000");
+  for (int g = 0; g <= 2; ++g) EXPECT_FALSE(f.main->TxtEdit(g).Visible()) << g;
   EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{});
   // The picture shows the section typed, not the sketch of a rectangle.
   const QImage dopo = f.main->Figura().Immagine();

@@ -54,6 +54,7 @@ class MainProva : public Finestre::FinestraMain {
   }
   void MessaggioErroreDati() override { ++erroriDati; }
   void AggiornaForm() override { chiamate.push_back("AggiornaForm"); }
+  void ChiudiEditori(bool) override {}
   // The unit in force when the window was rewritten, as FormScriveDati
   // writes in it.
   void FormScriveDati() override {

@@ -83,7 +83,7 @@ TEST_F(ModificaInCella, AClickTakesUpANumberElseKeepsTheEditorsTextAllSelected) 
   }
 }
 
-TEST_F(ModificaInCella, TypingOpensWithThatCharacterAndEnterOpensTheNextCellTheSameWay) {
+TEST_F(ModificaInCella, TypingOpensWithThatCharacterAndEnterOpensTheNextCellWithItsOwnText) {
   ModificaCella(griglia, editor, '5');
   EXPECT_EQ(editor.Text(), "5");
   EXPECT_EQ(editor.SelStart(), 1);
@@ -100,8 +100,8 @@ TEST_F(ModificaInCella, TypingOpensWithThatCharacterAndEnterOpensTheNextCellTheS
   EXPECT_EQ(griglia.TextMatrix(1, 1), "57");
   EXPECT_EQ(griglia.Row(), 2);
   EXPECT_EQ(griglia.Col(), 1);
-  EXPECT_EQ(editor.Text(), "5");
-  EXPECT_EQ(editor.SelStart(), 1);
+  EXPECT_EQ(editor.Text(), griglia.TextMatrix(2, 1));  // the key typed is not carried on
+  EXPECT_EQ(editor.SelStart(), 0);
   EXPECT_EQ(editor.Top(), 600 + 2 * platform::AltezzaRigaPredefinita);
   EXPECT_EQ(editor.Fuochi, 2);
   EXPECT_EQ(applicazione.CicliEventi, 1);
@@ -179,12 +179,13 @@ TEST_F(ModificaInCella, EscUpAndDownLeaveTheCellsTextAlone) {
   EXPECT_EQ(griglia.Row(), 3);
 }
 
-TEST_F(ModificaInCella, TabCommitsAlongTheRowAndShiftTabGoesBackToTheGrid) {
+TEST_F(ModificaInCella, TabCommitsAsEnterAndShiftTabGoesBackToTheGrid) {
   int codice = platform::TastoTab;
   ModificaCella(griglia, editor, '4');
-  TxtEditTastoGiu(griglia, editor, codice, 0);  // Enter would go down the column
+  TxtEditTastoGiu(griglia, editor, codice, 0);  // down the column, as Enter
   EXPECT_EQ(griglia.TextMatrix(1, 1), "4");
-  EXPECT_EQ(griglia.Col(), 2);
+  EXPECT_EQ(griglia.Row(), 2);
+  EXPECT_EQ(griglia.Col(), 1);
   Vai(3, 2);
   ModificaCella(griglia, editor, '7');
   TxtEditTastoGiu(griglia, editor, codice, 0, &prossimo);

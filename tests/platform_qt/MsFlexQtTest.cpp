@@ -102,11 +102,12 @@ TEST_F(EditorSuSchermo, TypingOnTheGridEditsTheCellAndEnterWritesTheModel) {
   Premi(*editor, Qt::Key_Return, "\r");
   EXPECT_EQ(g.TextMatrix(1, 1), "42");
   EXPECT_EQ(griglia->model()->index(0, 0).data().toString(), "42");
-  // Down the column; the next cell opens the way the first one did.
+  // Down the column; the next cell opens with its own text, as a click opens it.
   EXPECT_EQ(g.Row(), 2);
   EXPECT_EQ(g.Col(), 1);
   SopraLaCella();
-  EXPECT_EQ(editor->Text(), "4");
+  EXPECT_EQ(editor->Text(), "12.5");
+  EXPECT_EQ(editor->SelLength(), 4);
 
   // Esc leaves the cell as it was.
   Premi(*editor, Qt::Key_9, "9");

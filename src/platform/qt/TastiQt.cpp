@@ -1,5 +1,7 @@
 #include "platform/qt/TastiQt.h"
 
+#include <QChar>
+
 #include "platform/Tasti.h"
 
 namespace platform {
@@ -56,7 +58,9 @@ int CodiceCarattere(const QKeyEvent& evento) {
     default: break;
   }
   const QList<uint> caratteri = evento.text().toUcs4();
-  return caratteri.isEmpty() ? 0 : static_cast<int>(caratteri.front());
+  // Delete, arrows and function keys may send a control character: none typed.
+  if (caratteri.isEmpty() || !QChar::isPrint(caratteri.front())) return 0;
+  return static_cast<int>(caratteri.front());
 }
 
 }  // namespace platform
