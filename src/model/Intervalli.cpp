@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/Formato.h"
+#include "model/Matematica.h"
 #include "model/VariabiliPubbliche.h"
 
 namespace Intervalli {
@@ -204,6 +205,17 @@ std::string CopriferroCerchioFuori(double copriferro, double raggio, double ragg
                            "le barre sul cerchio devono stare nel calcestruzzo, fra il bordo e il foro.");
   return CopriferroOltre(copriferro, raggio, false, nome,
                          "le barre sul cerchio devono stare nel calcestruzzo, fra il bordo e il centro.");
+}
+
+std::string CopriferroOltreLeCorde(double copriferro, double raggio, int vertici,
+                                   const std::string& nome) {
+  const Misura m = MisuraDi(Di(Grandezza::Lunghezza), Lunghezze::Mostrate);
+  const std::string freccia =
+      Numero(Arrotondato(m.in(raggio * (1 - std::cos(Matematica::Pi / vertici))), 6)) + m.unita;
+  return nome + " = " + Numero(m.in(copriferro)) + m.unita + ": con " + std::to_string(vertici) +
+         " vertici il cerchio è un poligono i cui lati stanno fino a " + freccia +
+         " dentro il bordo, e le barre cadono fuori dal calcestruzzo;\r\naumentare il copriferro "
+         "ad almeno " + freccia +" (più quanto serve alla barra) o il numero di vertici del cerchio.";
 }
 
 }  // namespace Intervalli
