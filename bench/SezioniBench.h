@@ -31,14 +31,22 @@ inline void Barre(SezioneCA& s, const Vettore<float>& x, const Vettore<float>& y
               nessuno, nessuno);
 }
 
-// n bars of the given area evenly on a circle about the origin, the first on +x.
-inline void BarreSuCerchio(SezioneCA& s, int n, double raggio, float area) {
-  Vettore<float> x(1, n), y(1, n);
+// n points evenly on a circle about the origin, the first on +x.
+template <class T>
+void PuntiSuCerchio(int n, double raggio, Vettore<T>& x, Vettore<T>& y) {
+  x.ReDim(1, n);
+  y.ReDim(1, n);
   for (int i = 1; i <= n; ++i) {
     const double a = Matematica::DuePi * (i - 1) / n;
-    x(i) = static_cast<float>(raggio * std::cos(a));
-    y(i) = static_cast<float>(raggio * std::sin(a));
+    x(i) = static_cast<T>(raggio * std::cos(a));
+    y(i) = static_cast<T>(raggio * std::sin(a));
   }
+}
+
+// n bars of the given area evenly on a circle about the origin, the first on +x.
+inline void BarreSuCerchio(SezioneCA& s, int n, double raggio, float area) {
+  Vettore<float> x, y;
+  PuntiSuCerchio(n, raggio, x, y);
   Barre(s, x, y, area);
 }
 
@@ -54,18 +62,20 @@ inline void Rettangolo10Barre(SezioneCA& s) {
   Barre(s, x, y, 314);
 }
 
-// Ring of radii 300 and 200 as one outline of 52 vertices (26 outside
-// counter-clockwise, 26 inside clockwise), 24 bars of 201 mm2 on radius 250.
+// Ring of radii 300 and 200 as one outline of 54 vertices joined by a cut
+// along +x: the outer circle closed counter-clockwise (27 vertices, the
+// first again at the end), across the cut, the inner circle closed
+// clockwise (27), and back along the cut; 24 bars of 201 mm2 on radius 250.
 inline void Anello24Barre(SezioneCA& s) {
-  Vettore<double> x(1, 52), y(1, 52);
-  for (int i = 0; i < 26; ++i) {
-    const double a = Matematica::DuePi * i / 26;
+  Vettore<double> x(1, 54), y(1, 54);
+  for (int i = 0; i <= 26; ++i) {
+    const double a = Matematica::DuePi * (i % 26) / 26;
     x(i + 1) = 300 * std::cos(a);
     y(i + 1) = 300 * std::sin(a);
-    x(i + 27) = 200 * std::cos(-a);
-    y(i + 27) = 200 * std::sin(-a);
+    x(i + 28) = 200 * std::cos(-a);
+    y(i + 28) = 200 * std::sin(-a);
   }
-  s.Coordinate(x, y, 52);
+  s.Coordinate(x, y, 54);
   BarreSuCerchio(s, 24, 250, 201);
 }
 

@@ -54,14 +54,19 @@ std::string FuoriDalCalcestruzzo(const Poligono& contorno, int n, const Vettore<
                                  const Vettore<float>& y, const std::string& nome) {
   using Intervalli::TestoValore;
   constexpr auto mostrate = Intervalli::Lunghezze::Mostrate;
-  for (int i = 1; i <= n; ++i)
-    if (!contorno.PuntoNelPoligono(x(i), y(i)))
-      return nome + " della riga " + std::to_string(i) + " (" +
-             TestoValore(Grandezza::Coordinata, x(i), "x", mostrate) + ", " +
-             TestoValore(Grandezza::Coordinata, y(i), "y", mostrate) +
-             ") è fuori dal calcestruzzo:\r\nil suo centro deve stare entro il contorno della "
-             "sezione, non in un foro.";
-  return "";
+  if (n < 1) return "";
+  Vettore<double> xd(1, n), yd(1, n);
+  for (int k = 1; k <= n; ++k) {
+    xd(k) = x(k);
+    yd(k) = y(k);
+  }
+  const int i = contorno.PrimoPuntoFuori(xd, yd, n);
+  if (i == 0) return "";
+  return nome + " della riga " + std::to_string(i) + " (" +
+         TestoValore(Grandezza::Coordinata, x(i), "x", mostrate) + ", " +
+         TestoValore(Grandezza::Coordinata, y(i), "y", mostrate) +
+         ") è fuori dal calcestruzzo:\r\nil suo centro deve stare entro il contorno della "
+         "sezione, non in un foro.";
 }
 
 // Why the outline cannot be a section, the cut named by its vertices.

@@ -137,6 +137,9 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   static bool CoordinateSezioneCircolare(double RaggioEsterno, double RaggioInterno, int& nVertici,
                                          Vettore<float>& x, Vettore<float>& y);
   void FormLeggeDatiBarreCerchio(int& nRigheBarre, float RaggioBarre);
+  // Whether bars on the circle of the given radius fall outside the polygon
+  // of the circle just read (beyond its chords).
+  bool BarreOltreLeCorde(int nBarre, float RaggioBarre) const;
   static void CoordinateSezioneCircolareBarre(int iInizio, int iFine, int nBarreSulCerchio,
                                               float AreaBarra, float RaggioBarre,
                                               Vettore<float>& Area, Vettore<float>& x,

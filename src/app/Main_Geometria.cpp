@@ -5,6 +5,7 @@
 #include "app/Generale.h"
 #include "app/Main.h"
 #include "model/Intervalli.h"
+#include "model/Poligono.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 
@@ -65,8 +66,28 @@ bool Main::LeggeCerchio(float& RaggioBarre) {
     platform::MsgBox(copriferro, platform::Pulsanti::Ok, platform::Icona::Critica);
     return false;
   }
+  if (BarreOltreLeCorde(nBarreCerchio, RaggioBarre)) {
+    platform::MsgBox(Intervalli::CopriferroOltreLeCorde(d[3], d[0], Stato.NumeroVerticiCerchio,
+                                                        "Copriferro (baric.)"),
+                     platform::Pulsanti::Ok, platform::Icona::Critica);
+    return false;
+  }
   CaricaMateriali();
   return true;
+}
+
+bool Main::BarreOltreLeCorde(int nBarre, float RaggioBarre) const {
+  if (nBarre < 1) return false;
+  Vettore<float> area(1, nBarre), xb(1, nBarre), yb(1, nBarre);
+  CoordinateSezioneCircolareBarre(1, nBarre, nBarre, 0, RaggioBarre, area, xb, yb);
+  Vettore<double> x(1, nBarre), y(1, nBarre);
+  for (int i = 1; i <= nBarre; ++i) {
+    x(i) = xb(i);
+    y(i) = yb(i);
+  }
+  Poligono contorno;
+  contorno.Coordinate(xVerticiForm, yVerticiForm, nVerticiForm);
+  return contorno.PrimoPuntoFuori(x, y, nBarre) > 0;
 }
 
 bool Main::CoordinateSezioneCircolare(double RaggioEsterno, double RaggioInterno, int& nVertici,

@@ -8,6 +8,7 @@
 
 #include "model/Formato.h"
 #include "model/GeneraleTesto.h"
+#include "model/Matematica.h"
 #include "model/VariabiliPubbliche.h"
 
 namespace Intervalli {
@@ -222,6 +223,17 @@ std::string NumeroBarreFuori(const std::string& testo, const std::string& nome, 
       inizio == std::string::npos ? "\"\"" : testo.substr(inizio, testo.find_last_not_of(" \t") + 1 - inizio);
   return nome + " = " + letto + ": deve essere un numero intero compreso tra 0 e " +
          std::to_string(massimo) + ";\r\nle barre si contano intere.";
+}
+
+std::string CopriferroOltreLeCorde(double copriferro, double raggio, int vertici,
+                                   const std::string& nome) {
+  const Misura m = MisuraDi(Di(Grandezza::Lunghezza), Lunghezze::Mostrate);
+  const std::string freccia =
+      Numero(Arrotondato(m.in(raggio * (1 - std::cos(Matematica::Pi / vertici))), 6)) + m.unita;
+  return nome + " = " + Numero(m.in(copriferro)) + m.unita + ": con " + std::to_string(vertici) +
+         " vertici il cerchio è un poligono i cui lati stanno fino a " + freccia +
+         " dentro il bordo, e le barre cadono fuori dal calcestruzzo;\r\naumentare il copriferro "
+         "ad almeno " + freccia + " (più quanto serve alla barra) o il numero di vertici del cerchio.";
 }
 
 }  // namespace Intervalli

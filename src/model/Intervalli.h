@@ -85,6 +85,11 @@ std::string CopriferroFuori(double copriferro, double lato, double barra,
 // of raggioInterno (its edge included).
 std::string CopriferroCerchioFuori(double copriferro, double raggio, double raggioInterno,
                                    const std::string& nome);
+// The sentence for bars on a circle of the given radius drawn as a polygon
+// of vertici sides that fall beyond its chords: the cover must reach
+// R(1 - cos(pi/vertici)), or the polygon needs more vertices.
+std::string CopriferroOltreLeCorde(double copriferro, double raggio, int vertici,
+                                   const std::string& nome);
 
 // The whole number from 0 to massimo a typed text holds, blanks around it
 // aside; nothing for any other text.

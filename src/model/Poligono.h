@@ -227,9 +227,11 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   // tolerance is a point at infinity. On the boundary the half-open rule of
   // the crossings decides.
   int PuntoInPoligono(double x, double y, double w, double tolleranza) const;
-  // Inside or on the boundary, within the larger extent / 1E6: the digits a
-  // coordinate typed in a window keeps.
-  bool PuntoNelPoligono(double x, double y) const;
+  // The first of the points (x, y)(1..n), finite, that lies neither inside
+  // nor on the boundary within the larger extent / 1E6 (the digits a
+  // coordinate typed in a window keeps); 0 when all do. Each side meets only
+  // the points level with it.
+  int PrimoPuntoFuori(const Vettore<double>& x, const Vettore<double>& y, int n) const;
   // Crossings of the segment (xs, ys)(1..2) with the sides, end points of
   // either excluded; xi, yi and lati are re-dimensioned to 1..m on each one.
   bool IntersezioneConSegmento(const Vettore<double>& xs, const Vettore<double>& ys,

@@ -1,6 +1,8 @@
 // Point and segment queries: point in polygon, crossings of a segment.
 #include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <vector>
 
 #include "drawing/Grafica_Geometria.h"
 #include "model/Matematica.h"
@@ -26,19 +28,52 @@ int Poligono::PuntoInPoligono(double x, double y, double w, double tolleranza) c
   return dentro ? 1 : -1;
 }
 
-bool Poligono::PuntoNelPoligono(double x, double y) const {
+int Poligono::PrimoPuntoFuori(const Vettore<double>& x, const Vettore<double>& y, int n) const {
+  if (n < 1) return 0;
+  if (nVertici_ < 1) return 1;
   double xMin, xMax, yMin, yMax, tolleranza;
   MaxMin(xMin, xMax, yMin, yMax, &tolleranza);
-  const double zero = tolleranza * 1000;
+  const double zero = tolleranza * 1000, zero2 = zero * zero;
+  // The points by ordinate, so that each side meets only those level with it.
+  const auto m = static_cast<size_t>(n);
+  std::vector<int> ordine(m);
+  std::iota(ordine.begin(), ordine.end(), 1);
+  std::sort(ordine.begin(), ordine.end(), [&](int a, int b) { return y(a) < y(b); });
+  std::vector<double> ordinate(m);
+  for (size_t k = 0; k < m; ++k) ordinate[k] = y(ordine[k]);
+  std::vector<char> sulBordo(m + 1, 0);
+  std::vector<int> aSinistra(m + 1, 0);
   for (int i = 1; i <= nVertici_; ++i) {
     const int j = i % nVertici_ + 1;
     const double dx = x_(j) - x_(i), dy = y_(j) - y_(i), l2 = dx * dx + dy * dy;
-    // The point of side i nearest to (x, y).
-    const double t =
-        l2 > 0 ? std::clamp(((x - x_(i)) * dx + (y - y_(i)) * dy) / l2, 0.0, 1.0) : 0;
-    if (std::hypot(x - x_(i) - t * dx, y - y_(i) - t * dy) <= zero) return true;
+    // A band twice the tolerance picks the points; the tests below decide.
+    const double basso = std::min(y_(i), y_(j)) - 2 * zero;
+    const double alto = std::max(y_(i), y_(j)) + 2 * zero;
+    for (auto k = std::lower_bound(ordinate.begin(), ordinate.end(), basso);
+         k != ordinate.end() && *k <= alto; ++k) {
+      const int p = ordine[static_cast<size_t>(k - ordinate.begin())];
+      const double xp = x(p), yp = y(p);
+      // The point of side i nearest to (xp, yp).
+      const double t =
+          l2 > 0 ? std::clamp(((xp - x_(i)) * dx + (yp - y_(i)) * dy) / l2, 0.0, 1.0) : 0;
+      const double ex = xp - x_(i) - t * dx, ey = yp - y_(i) - t * dy;
+      if (ex * ex + ey * ey <= zero2) sulBordo[static_cast<size_t>(p)] = 1;
+      // The crossing with the horizontal through the point, by the half-open
+      // rule of AscisseSuOrizzontale.
+      const bool iSopra = y_(i) >= yp;
+      if (iSopra == (y_(j) >= yp)) continue;
+      const int a = iSopra ? i : j, b = iSopra ? j : i;
+      if (x_(a) + (x_(b) - x_(a)) * ((y_(a) - yp) / (y_(a) - y_(b))) < xp)
+        ++aSinistra[static_cast<size_t>(p)];
+    }
   }
-  return PuntoInPoligono(x, y, 1, 0) == 1;
+  // A closed outline crosses each horizontal an even number of times: an odd
+  // count on the left leaves an odd one on the right.
+  for (int p = 1; p <= n; ++p) {
+    const auto k = static_cast<size_t>(p);
+    if (!sulBordo[k] && !Matematica::NumeroDispari(aSinistra[k])) return p;
+  }
+  return 0;
 }
 
 bool Poligono::IntersezioneConSegmento(const Vettore<double>& xs, const Vettore<double>& ys,

@@ -140,6 +140,13 @@ TEST(VerificaMain, RefusedSectionsSayWhyAndThenShowTheDataError) {
       {[](FinestraMain& f) { Cerchio(f, {"21,23", "8", "2", "10", "15"}); },
        "Copriferro (baric.) = 10 cm: deve essere maggiore o uguale a 0 e non maggiore di 6,23 cm;\r\n"
        "le barre sul cerchio devono stare nel calcestruzzo, fra il bordo e il foro."},
+      // 52 sides on R = 150 mm: the chords lie R (1 - cos(pi / 52)) = 0.27367 mm inside the
+      // edge, and a bar at 135 degrees falls at mid-chord, outside.
+      {[](FinestraMain& f) { Cerchio(f, {"15", "8", "2", "0", "0"}); },
+       "Copriferro (baric.) = 0 cm: con 52 vertici il cerchio è un poligono i cui lati stanno "
+       "fino a 0,0273667 cm dentro il bordo, e le barre cadono fuori dal calcestruzzo;\r\n"
+       "aumentare il copriferro ad almeno 0,0273667 cm (più quanto serve alla barra) o il "
+       "numero di vertici del cerchio."},
   };
   for (const Rifiuto& r : rifiuti) {
     FinestraMain f;
@@ -154,6 +161,13 @@ TEST(VerificaMain, RefusedSectionsSayWhyAndThenShowTheDataError) {
     EXPECT_TRUE(f.main->DatiErrati);
     EXPECT_FALSE(f.C("FraRisultati", 0).Visible());
   }
+  // Bars on radius 149.72 < 149.72633, within the chords: taken.
+  FinestraMain f;
+  ScriviSezione(f, Tabella()[0]);
+  f.ambiente.box.Svuota();
+  Cerchio(f, {"15", "8", "2", "0,028", "0"});
+  Calcola(f);
+  EXPECT_FALSE(f.main->DatiErrati);
 }
 
 // Named as the engineer reads the box, or the cell by its row and column.

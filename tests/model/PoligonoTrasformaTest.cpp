@@ -54,8 +54,10 @@ TEST(PoligonoPunti, PointInPolygon) {
   const Poligono anello = figure::AnelloConTaglio();
   EXPECT_EQ(anello.PuntoInPoligono(50, 50, 1, 0), -1);
   EXPECT_EQ(anello.PuntoInPoligono(50, 10, 1, 0), 1);  // beside the slit
-  for (const double x : {0.0, 20.0, 100.00009}) EXPECT_TRUE(anello.PuntoNelPoligono(x, 50)) << x;
-  for (const double x : {50.0, 100.0002}) EXPECT_FALSE(anello.PuntoNelPoligono(x, 50)) << x;
+  const Vettore<double> x{0, 20, 100.00009, 50, 100.0002}, y{50, 50, 50, 50, 50};
+  EXPECT_EQ(anello.PrimoPuntoFuori(x, y, 3), 0);
+  EXPECT_EQ(anello.PrimoPuntoFuori(x, y, 5), 4);
+  EXPECT_EQ(anello.PrimoPuntoFuori(Vettore<double>{x(5)}, Vettore<double>{50}, 1), 1);
 
   // Level with the flange underside of T sections of many depths: the web's
   // top is inside, the underside itself is a bottom side (outside).
