@@ -243,7 +243,8 @@ TEST_F(FinestraProgetto, AFailedRunLeavesNoResultOnShow) {
       for (int i = 0; i < 2; ++i) EXPECT_EQ(p->Form().Controllo(nome, i).Text(), "") << nome;
     for (const char* nome : {"txtIncidenzaAcciaio", "LabelRo_s", "LabelStaffeCalc", "lblTau"})
       EXPECT_EQ(p->Form().Controllo(nome).Text(), "") << nome;
-    if (Stato.DimensioneFissa == 0)  // the width designed went with its design EXPECT_EQ(p->Form().Controllo("txtSez", 1).Text(), "");
+    // The width designed went with its design.
+    if (Stato.DimensioneFissa == 0) EXPECT_EQ(p->Form().Controllo("txtSez", 1).Text(), "");
     EXPECT_FALSE(p->Form().Controllo("Command1").Enabled());
     EXPECT_FALSE(p->Form().Controllo("cmdInsDati", 0).Enabled());
   }
