@@ -340,6 +340,7 @@ void OgniFinestraInteraSulloSchermo(int larghezza, int altezza) {
     }
   };
   Schermo(larghezza, altezza);
+  if (SchermoInUnAltroProcesso(larghezza, altezza)) return;
   platform::TieniFinestreNelloSchermo(AppQt());
   ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(larghezza, altezza));
   for (const Esempio& e : Esempi()) {

@@ -9,11 +9,14 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QProcess>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -40,6 +43,27 @@ inline void Schermo(int larghezza, int altezza) {
                            .toUtf8());
   configurazione.close();
   qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + file).toLocal8Bit());
+}
+
+// The screen is set once, before a process's first application: a test run
+// after another has started Qt runs again alone, in a child process of the
+// same program. True when it did.
+inline bool SchermoInUnAltroProcesso(int larghezza, int altezza) {
+  if (!QApplication::instance() || QGuiApplication::primaryScreen()->size() == QSize(larghezza, altezza))
+    return false;
+  const ::testing::TestInfo& prova = *::testing::UnitTest::GetInstance()->current_test_info();
+  QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+  ambiente.insert("QT_QPA_PLATFORM", "offscreen");
+  QProcess figlio;
+  figlio.setProcessEnvironment(ambiente);
+  figlio.setWorkingDirectory(QCoreApplication::applicationDirPath());
+  figlio.setProcessChannelMode(QProcess::ForwardedChannels);
+  figlio.start(QCoreApplication::applicationFilePath(),
+               {QString("--gtest_filter=%1.%2").arg(prova.test_suite_name(), prova.name())});
+  EXPECT_TRUE(figlio.waitForFinished(600000));
+  EXPECT_EQ(figlio.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(figlio.exitCode(), 0);
+  return true;
 }
 
 inline int LarghezzaUtile(const QLineEdit& casella) {
