@@ -8,6 +8,7 @@
 #include "app/Generale.h"
 #include "app/GeneraleFile.h"
 #include "app/Main.h"
+#include "app/Material.h"
 #include "app/Messaggi.h"
 #include "design/ProgettoSezione.h"
 #include "app/ProgettoFile.h"
@@ -66,6 +67,7 @@ void MostraProgettoLetto(Main& main, int normativaPrima) {
     VariabiliPubbliche::AggiornaAcciaiNormativa();
     main.EtichetteNormativa();
   }
+  Material::Ricarica();
   ChiudiProgetto();
   if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->ProgettoLetto();
 }

@@ -7,6 +7,7 @@
 
 #include "app/FileImpostazioni.h"
 #include "app/Main.h"
+#include "app/Material.h"
 #include "app/Messaggi.h"
 #include "design/ProgettoSezione.h"
 #include "model/Formato.h"
@@ -167,6 +168,7 @@ void Main::NormativaItem_Click(int Index) {
   Controllo("F_eps_su", 0).SetText(Formattazione::TestoNumero(Stato.EpsSu * 1000));
   Controllo("F_fyd", 0).SetText(VariabiliPubbliche::FormattaValore(Stato.Fyd[0]));
   EtichetteNormativa();
+  Material::Ricarica();
   ProgettoSezione::NormativaScelta();
 }
 

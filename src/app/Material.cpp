@@ -333,9 +333,19 @@ void Material::Collega() {
           &Messaggi::MessaggioFccFcd);
 }
 
+void Material::Ricarica() {
+  if (!Istanza) return;
+  Istanza->allApertura_ = StatoMateriali();
+  Istanza->Carica();
+}
+
 void Material::Form_Load() {
-  CaricamentoInCorso = true;
   FileMateriali::FileMaterialiLeggeScrive("L");
+  Carica();
+}
+
+void Material::Carica() {
+  CaricamentoInCorso = true;
   TabelleMateriali::ParametriNormativa();
   CompletaForm();
   CaricamentoInCorso = false;

@@ -34,6 +34,10 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   static Material& Mostra();
   // The window when it is open.
   static Material* Aperta();
+  // The open window, after a change of code or project made elsewhere, shows
+  // the material state now in force as one opened afresh would, and gives
+  // that state back when cancelled.
+  static void Ricarica();
 
   ~Material() override;
 
@@ -85,6 +89,8 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   void Collega();
 
   void Form_Load();
+  // The boxes, grids and code menu from the state, the library already read.
+  void Carica();
   void SelezionaRigaMateriale(const std::string& sigla, int index);
   void AggiornaEtichetteNormativa();
   // The code in force marked in the main window's menu, which takes its

@@ -443,3 +443,17 @@ TEST(NormativaDueVie, MainMenuAndMaterialsWindowAgree) {
   // The one on ductility: the missing library file was told at start-up.
   EXPECT_EQ(f.ambiente.box.Mostrati().size(), 1u);
 }
+
+// A window left open under DM 1996 follows the code chosen in the main window.
+TEST(NormativaDueVie, AnOpenWindowFollowsTheMainWindowsCode) {
+  FinestraMain f;
+  f.main->findChild<QAction*>("NormativaItem_1")->trigger();
+  Material& finestra = Material::Mostra();
+  f.main->findChild<QAction*>("NormativaItem_2")->trigger();
+  EXPECT_EQ(finestra.findChild<QMenu*>("NormativaMain")->title().toStdString(),
+            "Normativa: NTC 2018 - Strutture esistenti");
+  QTest::mouseClick(finestra.findChild<QPushButton*>("F_esci_0"), Qt::LeftButton);
+  EliminaFinestreChiuse();
+  // fc = alfa_cc x fck / (gamma_c x FC) = 1.0 x 25 / (1.5 x 1) = 16.667, not DM 1996's 25 / 1.6.
+  EXPECT_EQ(f.C("TxtFcd").Text(), " 16,67");
+}
