@@ -16,7 +16,6 @@
 #include "analysis/TestoSingolo.h"
 #include "app/Generale.h"
 #include "app/TastieraFinestra.h"
-#include "model/Finestre.h"
 #include "model/Formattazione.h"
 #include "model/Formato.h"
 #include "model/VariabiliPubbliche.h"
@@ -208,6 +207,7 @@ void FrmCoefficienti::Form_Load() {
   caricamento_ = true;
   // The boxes of the page show the state's numbers again.
   Stato.CoefficientiIlleggibili = false;
+  q0Letto_ = fattoriLetti_ = true;
   Setta();
   frmCoefAggiorna();
   if (Pagina == 0) {
@@ -300,25 +300,25 @@ void FrmCoefficienti::SpiegazioneEc8() {
 // ductility inputs only from theirs.
 void FrmCoefficienti::Memorizza() {
   if (Pagina != 0 && Pagina != 1) return;
-  bool letti = true;
+  // True when the box holds a number, which is then stored.
   const auto numero = [&](const char* nome, int indice, auto& valore) {
     const std::optional<double> x = Generale::NumeroCasella(Controllo(nome, indice).Text());
-    if (x)
-      valore = static_cast<std::remove_reference_t<decltype(valore)>>(*x);
-    else
-      letti = false;
+    if (x) valore = static_cast<std::remove_reference_t<decltype(valore)>>(*x);
+    return x.has_value();
   };
   if (Pagina == 0) {
-    numero("txtCoeff", 1, Stato.FattoreStrutturaQ0);
-    numero("txtCoeff", 2, Stato.PeriodoT1);
-    numero("txtCoeff", 3, Stato.PeriodoTC);
+    q0Letto_ = numero("txtCoeff", 1, Stato.FattoreStrutturaQ0);
+    const bool T1 = numero("txtCoeff", 2, Stato.PeriodoT1);
+    const bool TC = numero("txtCoeff", 3, Stato.PeriodoTC);
+    fattoriLetti_ = q0Letto_ && T1 && TC;
     Stato.DueTerziQ0Sup = Controllo("chkDueTerziQ0", 0).Value();
     Stato.DueTerziQ0Inf = Controllo("chkDueTerziQ0", 1).Value();
+    Stato.CoefficientiIlleggibili = !fattoriLetti_;
   } else {
-    numero("txtCoeffC", 0, Stato.RapportoMomentiInf);
-    numero("txtCoeffC", 1, Stato.RapportoMomentiSup);
+    const bool inf = numero("txtCoeffC", 0, Stato.RapportoMomentiInf);
+    const bool sup = numero("txtCoeffC", 1, Stato.RapportoMomentiSup);
+    Stato.CoefficientiIlleggibili = !(inf && sup);
   }
-  Stato.CoefficientiIlleggibili = !letti;
 }
 
 void FrmCoefficienti::CalcolaMuFi() {
@@ -339,16 +339,12 @@ void FrmCoefficienti::CalcolaMuFi() {
 
 void FrmCoefficienti::Aggiorna() {
   if (Stato.DuttilitaCurvaturaInf == -1) Stato.DuttilitaCurvaturaInf = 1;
+  // Factors of a q0 or a period no longer on screen are shown nowhere.
   caricamento_ = true;
-  Controllo("txtCoeff", 0).SetText(Fattore(Stato.DuttilitaCurvaturaSup));
-  Controllo("txtCoeff", 4).SetText(Fattore(Stato.DuttilitaCurvaturaInf));
+  Controllo("txtCoeff", 0).SetText(fattoriLetti_ ? Fattore(Stato.DuttilitaCurvaturaSup) : "");
+  Controllo("txtCoeff", 4).SetText(fattoriLetti_ ? Fattore(Stato.DuttilitaCurvaturaInf) : "");
   caricamento_ = false;
-  if (auto* sismica = dynamic_cast<platform::Form*>(Finestre::Aperte.FrmSismica)) {
-    using VariabiliPubbliche::FormattaValore;
-    sismica->Controllo("txtDinamica", 0).SetText(FormattaValore(Stato.DuttilitaCurvaturaInf, true));
-    sismica->Controllo("txtDinamica", 2).SetText(FormattaValore(Stato.DuttilitaCurvaturaSup, true));
-    sismica->Controllo("txtDinamica", 1).SetText(FormattaValore(Stato.FattoreStrutturaQ0, true));
-  }
+  if (FrmSismica* sismica = FrmSismica::Aperta()) sismica->MostraDinamica();
   // The confinement rules read the curvature ductility.
   RegoleAggiorna();
 }
@@ -365,7 +361,8 @@ void FrmCoefficienti::RegoleAggiorna() {
     platform::SenzaMessaggi muto;
     sismica->ControllaPrescrizioni();
   } else
-    sismica->SvuotaRisultati();
+    // rho = As/Ac reads none of these values.
+    sismica->SvuotaRisultati(false);
 }
 
 void FrmCoefficienti::AggiornaAvvisi() {
@@ -399,8 +396,15 @@ void FrmCoefficienti::AggiornaAvvisi() {
 // Closed, the window is gone: the next opening builds a new one.
 void FrmCoefficienti::closeEvent(QCloseEvent* evento) {
   Memorizza();
-  // Gone with the window: what stays is the last number each box held.
+  // Gone with the window: what stays is the last number each box held,
+  // shown again in the seismic window and checked there.
+  const bool rifiutati = Stato.CoefficientiIlleggibili;
   Stato.CoefficientiIlleggibili = false;
   if (Istanza == this) Istanza = nullptr;
+  if (FrmSismica* sismica = FrmSismica::Aperta(); sismica && rifiutati) {
+    sismica->MostraDinamica();
+    platform::SenzaMessaggi muto;
+    sismica->ControllaPrescrizioni();
+  }
   evento->accept();
 }

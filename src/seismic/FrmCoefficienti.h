@@ -27,6 +27,10 @@ class FrmCoefficienti : public QWidget, public platform::Form {
   void frmCoefAggiorna();
   void AggiornaAvvisi();
   static void CalcolaMuFi();
+  // The seismic window's mirrors have a value in force: q0, and the
+  // curvature ductilities computed from it and the periods.
+  bool Q0Letto() const { return q0Letto_; }
+  bool FattoriLetti() const { return fattoriLetti_; }
 
   int Pagina = 0;
 
@@ -49,4 +53,6 @@ class FrmCoefficienti : public QWidget, public platform::Form {
 
   platform::FormQt form_;
   bool caricamento_ = false;
+  bool q0Letto_ = true;
+  bool fattoriLetti_ = true;
 };

@@ -462,8 +462,7 @@ void FrmSismica::CmdSezionePil_Click(int Index) {
   if (!AggiornamentoInCorso && !PilastroMemorizzato()) return;
   const bool inferiore = Index % 2 == 1;
   RecuperaDatiPilastri(inferiore);
-  Testo("txtDinamica", 2, VariabiliPubbliche::FormattaValore(Stato.DuttilitaCurvaturaSup, true));
-  Testo("txtDinamica", 0, VariabiliPubbliche::FormattaValore(Stato.DuttilitaCurvaturaInf, true));
+  MostraDinamica();
   if (Index >= 2) CopiaSezionePilastroCircolare();
   AbilitaDatiComuni(inferiore);
   Figura_Click();

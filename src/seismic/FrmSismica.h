@@ -94,8 +94,12 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   // Detailing rules of the code in force after a change; the stirrup rules
   // alone while the stirrup editor is open.
   void ControllaPrescrizioni();
-  // No rule list, rule ratio or check result left in sight.
-  void SvuotaRisultati();
+  // No rule list, rule ratio or check result left in sight; with ancheRo
+  // false rho = As/Ac stays, for a change of what it does not read.
+  void SvuotaRisultati(bool ancheRo = true);
+  // The ductility boxes show the state's q0 and curvature ductilities, or
+  // nothing while the coefficients window holds no number they come from.
+  void MostraDinamica();
   void cmdControlloPil_Click();
   void cmdControlloPilStaffe_Click();
   void OpTipoSezioneSismica_Click(int Index);
@@ -150,6 +154,8 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void ApriFinestraDisegno(bool video);
   // The coefficients window, opened anew on the page.
   void MostraCoefficienti(int pagina);
+  // A ductility or q0 typed here stored and shown by the coefficients window.
+  void DinamicaNeiCoefficienti();
   QToolButton* Aiuto(const std::string& nome, int indice, const char* suggerimento,
                      const std::function<void()>& click);
   void Testo(const std::string& nome, int indice, const std::string& testo);

@@ -1,12 +1,39 @@
 // The coefficients window opened from the seismic window on one of its pages.
 #include <QToolButton>
 
+#include "app/Generale.h"
+#include "model/VariabiliPubbliche.h"
 #include "seismic/FrmCoefficienti.h"
 #include "seismic/FrmSismica.h"
+#include "seismic/StatoSismica.h"
+
+using Sismica::Stato;
 
 void FrmSismica::MostraCoefficienti(int pagina) {
   if (FrmCoefficienti* aperta = FrmCoefficienti::Aperta()) aperta->close();
   FrmCoefficienti::Mostra(pagina);
+}
+
+void FrmSismica::MostraDinamica() {
+  const FrmCoefficienti* coefficienti = FrmCoefficienti::Aperta();
+  const bool q0 = !coefficienti || coefficienti->Q0Letto();
+  const bool fattori = !coefficienti || coefficienti->FattoriLetti();
+  using VariabiliPubbliche::FormattaValore;
+  Testo("txtDinamica", 0, fattori ? FormattaValore(Stato.DuttilitaCurvaturaInf, true) : "");
+  Testo("txtDinamica", 1, q0 ? FormattaValore(Stato.FattoreStrutturaQ0, true) : "");
+  Testo("txtDinamica", 2, fattori ? FormattaValore(Stato.DuttilitaCurvaturaSup, true) : "");
+}
+
+void FrmSismica::DinamicaNeiCoefficienti() {
+  FrmCoefficienti* coefficienti = FrmCoefficienti::Aperta();
+  if (!coefficienti || coefficienti->Pagina != 0) return;
+  try {
+    LeggeDinamica();
+  } catch (const Generale::NumeroNonValido&) {
+    return;  // told by the rules that follow
+  }
+  coefficienti->Form_Load();
+  MostraDinamica();
 }
 
 void FrmSismica::mnuCapacityDesign_Click() { MostraCoefficienti(1); }

@@ -51,6 +51,9 @@ std::string DopoPilastroTxt(int i) {
   }
 }
 
+// rho = As/Ac reads the bar counts and the sides or the radius alone.
+bool DatoDiRo(int i) { return i <= 3 || i == 6 || i == 7; }
+
 bool Invio(const QKeyEvent& tasto) {
   return tasto.key() == Qt::Key_Return || tasto.key() == Qt::Key_Enter;
 }
@@ -62,13 +65,15 @@ void FrmSismica::CollegaInput() {
     const auto [nome, indice] = NomeIndice(casella->objectName());
     // A column or ductility value typed: no rule of the one before stays in
     // sight; leaving the box runs them again.
-    if (nome == "PilastroTxt" || nome == "txtDinamica")
-      connect(casella, &QLineEdit::textEdited, this, [this] {
+    if (nome == "PilastroTxt" || nome == "txtDinamica") {
+      const bool ro = nome == "PilastroTxt" && DatoDiRo(indice);
+      connect(casella, &QLineEdit::textEdited, this, [this, ro] {
         if (AggiornamentoInCorso) return;
         // Nor a check: the column is stored, and checked, when the box is left.
         ingressiVerifiche_.clear();
-        SvuotaRisultati();
+        SvuotaRisultati(ro);
       });
+    }
     if (nome == "txtDinamica") casella->installEventFilter(this);
     const bool selezionata = nome == "PilastroTxt" || nome == "F_MSupsd" || nome == "F_MInfsd" ||
                              nome == "F_N" || nome == "txtTitolo" || nome == "F_nome_acc" ||
@@ -155,7 +160,10 @@ void FrmSismica::UscitaCasella(const std::string& nome, int indice) {
     if (detti.Mostrati == 0) Figura_Click();
     return;
   }
-  if (nome == "txtDinamica") return ControllaPrescrizioni();
+  if (nome == "txtDinamica") {
+    DinamicaNeiCoefficienti();
+    return ControllaPrescrizioni();
+  }
   if (nome != "PilastroTxt") return;
   if ((indice >= 0 && indice <= 4) || (indice >= 6 && indice <= 8)) {
     // A box that holds no number is told once.

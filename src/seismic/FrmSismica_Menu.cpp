@@ -184,18 +184,16 @@ void FrmSismica::MnuVerificaitem_Click(int Index) {
   if (media != Stato.DuttilitaMedia) Stato.FattoreStrutturaQ0 = media == 1 ? 3.9 : 5.85;
   Stato.DuttilitaMedia = media;
   Controllo("MnuVerifica").SetCaption(std::string("Normativa: ") + Normative[Index]);
-  if (Index >= 3) {
-    using VariabiliPubbliche::FormattaValore;
-    Testo("txtDinamica", 1, FormattaValore(Stato.FattoreStrutturaQ0, true));
-    FrmCoefficienti::CalcolaMuFi();
-    Testo("txtDinamica", 0, FormattaValore(Stato.DuttilitaCurvaturaInf, true));
-    Testo("txtDinamica", 2, FormattaValore(Stato.DuttilitaCurvaturaSup, true));
-  }
-  AggiornaControlliNormativa();
-  ControllaPrescrizioni();
+  if (Index >= 3) FrmCoefficienti::CalcolaMuFi();
+  // The coefficients of this code shown before the rules read them; the
+  // q0 of the class is shown under NTC too, so that no store of the
+  // ductility boxes brings back that of the class before.
   if (FrmCoefficienti* coefficienti = FrmCoefficienti::Aperta();
       coefficienti && coefficienti->isVisible())
     coefficienti->Form_Load();
+  MostraDinamica();
+  AggiornaControlliNormativa();
+  ControllaPrescrizioni();
 }
 
 void FrmSismica::AggiornaControlliNormativa() {

@@ -85,8 +85,8 @@ bool FrmSismica::DatiRifiutati(bool zeriAmmessi) {
 
 // No result of the inputs refused stays in sight; an empty list would read
 // "OK prescrizioni".
-void FrmSismica::SvuotaRisultati() {
-  SvuotaCaselleRegole(false);
+void FrmSismica::SvuotaRisultati(bool ancheRo) {
+  SvuotaCaselleRegole(!ancheRo);
   SvuotaLista();
   SvuotaVerificheSuperate();
 }

@@ -116,6 +116,7 @@ TEST_F(FinestraRegole, CurvatureDuctilityTypedInTheCoefficientsWindowRerunsTheRu
   EXPECT_EQ(S::Lista(), "");
   S::Esci("txtDinamica_0");
   EXPECT_EQ(S::Lista(), "Prescrizioni staffe non rispettate.");
+  EXPECT_EQ(c.Controllo("txtCoeff", 4).Text(), "12,6");
 }
 
 // A column refused when its box is left is not refused again at each key

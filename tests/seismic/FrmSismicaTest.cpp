@@ -208,6 +208,23 @@ TEST_F(FinestraSismicaQt, CoefficientsWindowComputesBothEndsAndWritesTheSeismicW
   T1->selectAll();
   QTest::keyClicks(T1, "0,2");
   EXPECT_NEAR(Stato.DuttilitaCurvaturaSup, 1 + 2 * 4.85 * 2, 1e-4);
+  // A q0 that is no number: no factor of the one before in either window,
+  // a 2/3 box clicked or not, until q0 = 4 gives 1 + 2 x 3 x 0.4 / 0.2 = 13.
+  auto* q0 = c.findChild<QLineEdit*>("txtCoeff_1");
+  q0->selectAll();
+  QTest::keyClicks(q0, "abc");
+  QTest::mouseClick(dueTerzi, Qt::LeftButton, {}, QPoint(6, dueTerzi->height() / 2));
+  for (const char* nome : {"txtDinamica_0", "txtDinamica_1", "txtDinamica_2"})
+    EXPECT_EQ(T(nome), "") << nome;
+  EXPECT_EQ(c.Controllo("txtCoeff", 4).Text() + c.Controllo("txtCoeff", 0).Text(), "");
+  q0->selectAll();
+  QTest::keyClicks(q0, "4");
+  EXPECT_EQ(T("txtDinamica_1") + " " + T("txtDinamica_0") + " " + T("txtDinamica_2"), "4 13 13");
+  // Closed on no number, the last one stays in force and shows again.
+  q0->selectAll();
+  QTest::keyClicks(q0, "x");
+  c.close();
+  EXPECT_EQ(T("txtDinamica_1") + " " + T("txtDinamica_0"), "4 13");
 }
 
 TEST_F(FinestraSismicaQt, MomentRatiosWarnAndAreKeptWhenClosedOnAnotherPage) {
