@@ -160,6 +160,8 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
                      const std::function<void()>& click);
   void Testo(const std::string& nome, int indice, const std::string& testo);
   void ControllaStaffeSismica(Sismica::Prescrizioni* coll);
+  // An open coefficients window shows the values of the check just run.
+  void AggiornaCoefficienti();
   QGroupBox* CreaPrescrizioni();
   void CreaMenu();
   void CollegaInput();

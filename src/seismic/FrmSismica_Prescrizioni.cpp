@@ -122,6 +122,10 @@ void FrmSismica::ControllaPrescrizioni() {
     DatiNonLetti();
     return;
   }
+  AggiornaCoefficienti();
+}
+
+void FrmSismica::AggiornaCoefficienti() {
   if (FrmCoefficienti* coefficienti = FrmCoefficienti::Aperta();
       coefficienti && coefficienti->isVisible()) {
     coefficienti->Setta();
@@ -164,6 +168,7 @@ void FrmSismica::cmdControlloPilStaffe_Click() {
     if (editor) Stato.PilastroCorrente.StaffeMemorizza(*this, FlexGridS());
     if (!DatiPerLeRegole(editor)) return;
     ControllaStaffeSismica(nullptr);
+    AggiornaCoefficienti();
   } catch (const std::exception&) {
     DatiNonLetti();
   }
