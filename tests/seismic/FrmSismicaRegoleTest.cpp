@@ -119,9 +119,8 @@ TEST_F(FinestraRegole, CurvatureDuctilityTypedInTheCoefficientsWindowRerunsTheRu
   EXPECT_EQ(c.Controllo("txtCoeff", 4).Text(), "12,6");
 }
 
-// The EC8 page follows a pitch checked in the editor: a hoop and four ties
-// of 8 along 4 x 344 + 4 x 344 mm round a 344 x 344 core at 50 mm give
-// 2752 x 50.27 / (344^2 x 50) x (391.3 / 14.17) = 0.6458.
+// The EC8 page follows a pitch checked in the editor: hoop and 4 ties of 8, 2752 mm
+// round a 344 x 344 core at 50 mm: 2752 x 50.27 / (344^2 x 50) x 391.3 / 14.17 = 0.6458.
 TEST_F(FinestraRegole, ConfinementPageFollowsThePitchChecked) {
   PreparaFinestra(Riga(CasiStaffe, "EC8 DCM with four ties: met"));
   S::Apri().StaffePilDef_Click();

@@ -208,8 +208,7 @@ TEST_F(FinestraSismicaQt, CoefficientsWindowComputesBothEndsAndWritesTheSeismicW
   T1->selectAll();
   QTest::keyClicks(T1, "0,2");
   EXPECT_NEAR(Stato.DuttilitaCurvaturaSup, 1 + 2 * 4.85 * 2, 1e-4);
-  // A q0 that is no number: no factor of the one before in either window,
-  // a 2/3 box clicked or not, until q0 = 4 gives 1 + 2 x 3 x 0.4 / 0.2 = 13.
+  // No factor of an old q0 while q0 is no number; 4 gives 1 + 2 x 3 x 0.4 / 0.2 = 13.
   auto* q0 = c.findChild<QLineEdit*>("txtCoeff_1");
   q0->selectAll();
   QTest::keyClicks(q0, "abc");
