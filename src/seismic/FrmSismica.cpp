@@ -397,7 +397,7 @@ void FrmSismica::AzioniLeggeScrive(bool Scrive) {
 
 void FrmSismica::LeggeDinamica() {
   const Generale::RifiutaNumeriNonValidi rifiuta;
-  // A value shown rounded (10.66 as 10,7) stays as held until one is typed.
+  // A value shown rounded (10.666 as 10,67) stays as held until one is typed.
   const auto letto = [this](int indice, double& valore) {
     if (findChild<QLineEdit*>(QString("txtDinamica_%1").arg(indice))->isModified())
       valore = Generale::ValNumero(Controllo("txtDinamica", indice));
