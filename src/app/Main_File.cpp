@@ -242,6 +242,7 @@ void Main::MnuFileProgetto(int Index) {
     nCaviForm = 0;
     Stato.TitoloSezione.clear();
     p.VersioneFileLetto.clear();
+    p.OpzioniLette = {};
     Controllo("FlexGrid", 1).SetVisible(false);
     Controllo("F_tipo_rottura", 0).SetText("");
     nFigureForm = 0;

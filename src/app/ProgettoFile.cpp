@@ -65,6 +65,7 @@ void PrimaDellaLettura(DatiFinestra& dati) {
   Stato.AngoloFlessione = 0;
   Stato.Precompresso = false;
   dati.nCaviForm = 0;
+  ProgettoFile::Stato.OpzioniLette = {};
 }
 
 void DefaultNormativa() {
@@ -132,6 +133,27 @@ void AzioniDominio(const std::string& modo, FileDati& file) {
   // None read is none written back.
   if (modo == "L") a = n > 0 ? Matrice<float>(1, n, 1, 2) : Matrice<float>();
   if (n > 0) Generale::FileInOutMat(modo, file, a);
+}
+
+// Records 31 to 40: the design parameters and options, each record with
+// the version that brought it.
+template <class Cond>
+void RecordOpzioni(Cond&& cond) {
+  cond("5.1", Stato.CopriferroProgetto, Stato.PassoArrotondamento[0],
+       Stato.PassoArrotondamento[1], Stato.RapportoAsCompressa);
+  cond("5.1", Stato.Fck, Stato.Fyk);
+  cond("5.1", Stato.OpzioniProgetto, Stato.DiametroMinimo, Stato.DiametroMassimo);
+  cond("5.1", Stato.DiametriAutomatici);
+  for (size_t k = 0; k < 3; ++k) {
+    cond("5.1", Stato.RigheFiAttive[k], Stato.RigheFiNumero[k], Stato.RigheFiDiametro[k]);
+    cond("5.1", Stato.RigheFiCAttive[k], Stato.RigheFiCNumero[k], Stato.RigheFiCDiametro[k]);
+  }
+  int zero = 0;
+  cond("5.1", zero, Stato.TipoVerificaProgetto);
+  cond("5.1", Stato.DiametroStaffe, Stato.DiametroReggistaffe, Stato.NumeroBracci);
+  cond("5.1", Stato.DimensioneFissa, Stato.EpsSProgetto);
+  cond("5.2", Stato.DimensioneFissa, Stato.GancioStaffe);
+  cond("5.3", Stato.DimensioneFissa, Stato.SenzaStaffe);
 }
 
 void Correzioni14(DatiFinestra& dati) {
@@ -223,21 +245,12 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, P
     Flag rettangoli(Stato.VisRettangoli), assi(Stato.VisAssi), neutri(Stato.VisAssiNeutri);
     cond("5.0", rettangoli.b, assi.b, neutri.b);
   }
-  cond("5.1", Stato.CopriferroProgetto, Stato.PassoArrotondamento[0],
-       Stato.PassoArrotondamento[1], Stato.RapportoAsCompressa);
-  cond("5.1", Stato.Fck, Stato.Fyk);
-  cond("5.1", Stato.OpzioniProgetto, Stato.DiametroMinimo, Stato.DiametroMassimo);
-  cond("5.1", Stato.DiametriAutomatici);
-  for (size_t k = 0; k < 3; ++k) {
-    cond("5.1", Stato.RigheFiAttive[k], Stato.RigheFiNumero[k], Stato.RigheFiDiametro[k]);
-    cond("5.1", Stato.RigheFiCAttive[k], Stato.RigheFiCNumero[k], Stato.RigheFiCDiametro[k]);
+  if (lettura) {
+    RecordOpzioni(cond);
+    ProgettoFile::Stato.OpzioniLette.Registra(TestoOpzioni());
+  } else {
+    ProgettoFile::Stato.OpzioniLette.Scrivi(file, TestoOpzioni());
   }
-  int zero = 0;
-  cond("5.1", zero, Stato.TipoVerificaProgetto);
-  cond("5.1", Stato.DiametroStaffe, Stato.DiametroReggistaffe, Stato.NumeroBracci);
-  cond("5.1", Stato.DimensioneFissa, Stato.EpsSProgetto);
-  cond("5.2", Stato.DimensioneFissa, Stato.GancioStaffe);
-  cond("5.3", Stato.DimensioneFissa, Stato.SenzaStaffe);
 
   if (!precedente("6.2")) {
     Sismica::FileLeggeScrive(modo, file);
@@ -253,6 +266,14 @@ void TuttiIRecord(const std::string& modo, FileDati& file, DatiFinestra& dati, P
 }
 
 }  // namespace
+
+std::string TestoOpzioni() {
+  return Generale::TestoRecord([](FileDati& file) {
+    RecordOpzioni([&file](const char* minima, auto&... campi) {
+      Generale::FileInOutCond("S", file, Generale::VersioneFileCorrente, minima, campi...);
+    });
+  });
+}
 
 void Records(const std::string& modo, FileDati& file, DatiFinestra& dati) {
   Percorso letto;
@@ -277,7 +298,7 @@ bool Legge(FileDati& file, DatiFinestra& dati) {
   const VariabiliPubbliche::StatoProgramma programma = VariabiliPubbliche::Stato;
   const Sismica::StatoSismico sismica = Sismica::Stato;
   const DatiFinestra finestra = dati;
-  const std::string versione = ProgettoFile::Stato.VersioneFileLetto;
+  const StatoProgetto progetto = ProgettoFile::Stato;
   try {
     Records("L", file, dati);
     return true;
@@ -290,7 +311,7 @@ bool Legge(FileDati& file, DatiFinestra& dati) {
   VariabiliPubbliche::Stato = programma;
   Sismica::Stato = sismica;
   dati = finestra;
-  ProgettoFile::Stato.VersioneFileLetto = versione;
+  ProgettoFile::Stato = progetto;
   return false;
 }
 
@@ -319,6 +340,9 @@ bool Scrive(FileDati& file, DatiFinestra& dati) {
   const DatiFinestra finestra = dati;
   try {
     Records("S", file, dati);
+    // What the file holds from now on.
+    ProgettoFile::Stato.OpzioniLette.Salvato(TestoOpzioni());
+    Sismica::Stato.BloccoFile.Salvato(Sismica::Testo());
     return true;
   } catch (const ErroreFile& errore) {
     if (errore.Numero() != Generale::ErroreRecordIncompleto)

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/FileDati.h"
+#include "app/TestoLetto.h"
 
 namespace ProgettoFile {
 
@@ -30,6 +31,8 @@ struct StatoProgetto {
   std::string VersioneFileLetto;
   // The bytes of the project as it was last read, saved or started.
   std::string Impronta;
+  // The design parameters and options as read or saved last.
+  Generale::TestoLetto OpzioniLette;
 };
 
 inline StatoProgetto Stato;
@@ -54,6 +57,9 @@ std::string SostituisceValoriFuoriIntervallo(DatiFinestra& dati);
 // False, after a message, when the section cannot be stored: "DXF" chosen
 // and nothing imported.
 bool SezioneSalvabile();
+
+// The records of the design parameters and options as they stand.
+std::string TestoOpzioni();
 
 // The bytes a save would write now, with no box; empty when it could not
 // be written.

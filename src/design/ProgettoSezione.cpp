@@ -32,6 +32,7 @@
 #include "analysis/SezioneCA.h"
 #include "app/FinestreRisultati.h"
 #include "app/FrmPltSezione.h"
+#include "app/ProgettoFile.h"
 #include "app/TastieraFinestra.h"
 #include "model/Formattazione.h"
 #include "model/GeneraleTesto.h"
@@ -95,7 +96,10 @@ ProgettoSezione& ProgettoSezione::Mostra() {
   if (!Istanza) {
     Istanza = new ProgettoSezione;
     Istanza->show();
-    Istanza->Form_Load();
+    // The options it fills in stand for those of the project read, while
+    // untouched since.
+    ProgettoFile::Stato.OpzioniLette.Apertura(ProgettoFile::TestoOpzioni,
+                                              [] { Istanza->Form_Load(); });
   }
   Istanza->show();
   Istanza->raise();

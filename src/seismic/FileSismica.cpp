@@ -5,8 +5,9 @@
 #include "seismic/StatoSismica.h"
 
 namespace Sismica {
+namespace {
 
-void FileLeggeScrive(const std::string& modo, Generale::FileDati& file) {
+void Records(const std::string& modo, Generale::FileDati& file) {
   using Generale::FileInOut;
   // Reserved fields: written as #FALSE# and 0, dropped when read.
   bool riservato = false;
@@ -27,6 +28,18 @@ void FileLeggeScrive(const std::string& modo, Generale::FileDati& file) {
   FileInOut(modo, file, riservatoNumero, riservatoNumero2);
   for (double& valore : s.ValoriRiservatiSismica) FileInOut(modo, file, valore);
   s.PilastroCorrente.FileLeggeScrive(modo, file);
+}
+
+}  // namespace
+
+std::string Testo() {
+  return Generale::TestoRecord([](Generale::FileDati& file) { Records("S", file); });
+}
+
+void FileLeggeScrive(const std::string& modo, Generale::FileDati& file) {
+  if (modo == "S") return Stato.BloccoFile.Scrivi(file, Testo());
+  Records(modo, file);
+  Stato.BloccoFile.Registra(Testo());
 }
 
 }  // namespace Sismica

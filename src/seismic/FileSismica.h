@@ -10,7 +10,11 @@ namespace Sismica {
 
 // Reads ("L") or writes ("S") the block at the current position of the file.
 // A failed record ends a reading (ErroreFile); the values read before it keep
-// their new values.
+// their new values. Written as read while the seismic window's working
+// values stand for those read.
 void FileLeggeScrive(const std::string& modo, Generale::FileDati& file);
+
+// The block the seismic state writes as it stands.
+std::string Testo();
 
 }  // namespace Sismica

@@ -26,6 +26,7 @@
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 #include "platform/qt/SchermoQt.h"
+#include "seismic/FileSismica.h"
 #include "seismic/FrmCoefficienti.h"
 #include "seismic/StatoSismica.h"
 
@@ -57,7 +58,7 @@ void ListaDiametri(QGridLayout* griglia, int riga, const QString& testo, int ind
 FrmSismica& FrmSismica::Mostra() {
   if (!Istanza) {
     Istanza = new FrmSismica;
-    Istanza->Form_Load();
+    Istanza->DatiMostrati([] { Istanza->Form_Load(); });
   }
   Istanza->show();
   Istanza->raise();
@@ -396,8 +397,13 @@ void FrmSismica::AzioniLeggeScrive(bool Scrive) {
 
 void FrmSismica::LeggeDinamica() {
   const Generale::RifiutaNumeriNonValidi rifiuta;
-  Stato.DuttilitaCurvaturaInf = Generale::ValNumero(Controllo("txtDinamica", 0));
-  Stato.FattoreStrutturaQ0 = Generale::ValNumero(Controllo("txtDinamica", 1));
+  // A value shown rounded (10.666 as 10,67) stays as held until one is typed.
+  const auto letto = [this](int indice, double& valore) {
+    if (findChild<QLineEdit*>(QString("txtDinamica_%1").arg(indice))->isModified())
+      valore = Generale::ValNumero(Controllo("txtDinamica", indice));
+  };
+  letto(0, Stato.DuttilitaCurvaturaInf);
+  letto(1, Stato.FattoreStrutturaQ0);
 }
 
 void FrmSismica::ImportaMaterialiInFormSismica() {
@@ -423,6 +429,18 @@ void FrmSismica::MemorizzaDatiSismica() {
     Stato.PilastroCorrente.MemorizzaDatiPilastri(*this);
     Stato.PilastroCorrente.CoordinatePilastro();
   }
+}
+
+void FrmSismica::DatiMostrati(const std::function<void()>& riempi) {
+  Stato.BloccoFile.Apertura(Sismica::Testo, [this, &riempi] {
+    riempi();
+    // Stored as a save stores them; the main window's strips unreadable are
+    // told by the command that reads them.
+    try {
+      MemorizzaDatiSismica();
+    } catch (const Generale::NumeroNonValido&) {
+    }
+  });
 }
 
 bool FrmSismica::PilastroMemorizzato() {

@@ -176,6 +176,10 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void EsportaSezioneInMain();
   // The boxes filled again from a project just read, and its rules checked.
   void MostraProgettoLetto();
+  // The boxes filled by riempi and stored: while the seismic block was as
+  // read, the values they leave (an empty end's 2 x 2 bars of the first
+  // diameter, T1 = 1) stand for those read.
+  void DatiMostrati(const std::function<void()>& riempi);
   QGroupBox* CreaVerifiche();
   void ImpostaVerificaDirezione(int direzione);
   // The picture: the current section with the results it holds.

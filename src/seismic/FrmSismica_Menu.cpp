@@ -227,7 +227,7 @@ void FrmSismica::mnuAiutoItem_Click(int Index) {
 // However the project was opened, here or in the main window.
 void FrmSismica::ProgettoLetto() {
   try {
-    MostraProgettoLetto();
+    DatiMostrati([this] { MostraProgettoLetto(); });
     ImpostaCaption();
   } catch (const std::exception&) {
     AggiornamentoInCorso = false;

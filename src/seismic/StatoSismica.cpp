@@ -26,6 +26,7 @@ void ValoriDefault() {
   Stato.RapportoMomentiSup = 1;
   Stato.RapportoMomentiInf = 1;
   Stato.PilastroCorrente = Pilastro{};
+  Stato.BloccoFile = {};
 }
 
 std::string CoefficientiNonValidi() {

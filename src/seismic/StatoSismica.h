@@ -9,6 +9,7 @@
 #include <array>
 #include <string>
 
+#include "app/TestoLetto.h"
 #include "seismic/Pilastro.h"
 
 namespace Sismica {
@@ -43,12 +44,14 @@ struct StatoSismico {
   // cot(theta) of the compressed struts in the last shear check.
   float CotTetaPilastro = 2.5f;
   Pilastro PilastroCorrente;
+  // The project file's seismic block as read or saved last.
+  Generale::TestoLetto BloccoFile;
 };
 
 inline StatoSismico Stato;
 
 // Defaults of a new project, or of a project file without seismic data: a
-// fresh column, zero design actions and flags.
+// fresh column, zero design actions and flags, no block read.
 void ValoriDefault();
 
 // Why the EC8 coefficients cannot be used: q0, a period, a moment ratio or

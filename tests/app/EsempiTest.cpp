@@ -249,6 +249,47 @@ TEST(Esempi, UnitaECodiceCambiatiETornatiLascianoIlFileUguale) {
     }
 }
 
+// Each example read with the seismic and design windows open, or opened on
+// it: "Salva come" writes it byte for byte, whatever the windows show of
+// their own (an empty end's 2 x 2 bars of the first diameter, T1 = 1). A
+// title typed in the main window changes its line alone; b = 35 cm typed in
+// the seismic window is written as 350 mm, beside the bottom end's 2 x 2
+// bars of 12 the window shows.
+TEST(Esempi, LeFinestreSismicaEProgettoAperteLascianoIlFileUguale) {
+  for (const Esempio& e : Esempi())
+    for (const bool primaAperte : {true, false}) {
+      SCOPED_TRACE(e.file + (primaAperte ? " aperte prima" : " aperte dopo"));
+      FinestraConDialogo f;
+      CopiaEsempi(f.ambiente);
+      const auto apri = [&f] {
+        f.main->findChild<QAction*>("MnuSismica")->trigger();
+        if (Stato.TipoSezione == 0 && f.C("F_N", 0).Text() == "0") f.main->mnu_Progetto_Click();
+      };
+      if (primaAperte) apri();
+      f.dialogo->Accoda(f.ambiente.Percorso("Esempi/" + e.file));
+      f.main->mnuAiutoItem_Click(1);
+      if (!primaAperte) apri();
+      f.dialogo->Accoda(f.ambiente.Percorso("copia.slu"));
+      f.main->MnuFileItem_Click(3);
+      const std::string letto = f.ambiente.Leggi("Esempi/" + e.file);
+      EXPECT_EQ(f.ambiente.Leggi("copia.slu"), letto);
+      f.Scrivi("txtTitolo", "Nuovo");
+      f.dialogo->Accoda(f.ambiente.Percorso("copia.slu"));
+      f.main->MnuFileItem_Click(3);
+      EXPECT_EQ(f.ambiente.Leggi("copia.slu"), "\"Nuovo" + letto.substr(letto.find("\",")));
+      auto* b = FrmSismica::Aperta()->findChild<QLineEdit*>("PilastroTxt_0");
+      b->selectAll();
+      QTest::keyClicks(b, "35");
+      f.dialogo->Accoda(f.ambiente.Percorso("copia.slu"));
+      FrmSismica::Aperta()->mnufileitem_Click(3);
+      EXPECT_NE(f.ambiente.Leggi("copia.slu").find("\n350,0,0,0,0,0,0,0,0,0,2,2,12,0,0,0,0\r"),
+                std::string::npos);
+      for (QWidget* finestra : QApplication::topLevelWidgets())
+        if (finestra != f.main.get()) finestra->close();
+      QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
 // Changed inputs, by any road, empty an open result window, which "Calcola" does not refill.
 TEST(Esempi, UnaFinestraDiRisultatiNonTieneRisultatiDiDatiCambiati) {
   const std::vector<std::tuple<int, const char*, const char*, std::function<void(FinestraMain&)>>>

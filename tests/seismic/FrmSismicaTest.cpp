@@ -225,6 +225,19 @@ TEST_F(FinestraSismicaQt, CoefficientsWindowComputesBothEndsAndWritesTheSeismicW
   EXPECT_EQ(T("txtDinamica_1") + " " + T("txtDinamica_0"), "4 13");
 }
 
+// A ductility held to more digits than its box shows (10.666 as "10,67",
+// four significant digits) is stored unchanged; one typed replaces it.
+TEST_F(FinestraSismicaQt, RoundedDuctilityBoxKeepsTheValueHeldUntilTyped) {
+  Stato.DuttilitaCurvaturaInf = 10.666;
+  FrmSismica::Mostra();
+  ASSERT_EQ(T("txtDinamica_0"), "10,67");
+  F().MemorizzaDatiSismica();
+  EXPECT_EQ(Stato.DuttilitaCurvaturaInf, 10.666);
+  Scrivi("txtDinamica_0", "10,67");
+  F().MemorizzaDatiSismica();
+  EXPECT_EQ(Stato.DuttilitaCurvaturaInf, 10.67);
+}
+
 TEST_F(FinestraSismicaQt, MomentRatiosWarnAndAreKeptWhenClosedOnAnotherPage) {
   FrmCoefficienti& c = FrmCoefficienti::Mostra(1);
   auto* r = c.findChild<QLineEdit*>("txtCoeffC_0");
