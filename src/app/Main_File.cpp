@@ -199,6 +199,10 @@ void Main::MnuFileProgetto(int Index) {
       return;
     }
     if (Index == 2 || Index == 3) {
+      // What is typed in an open seismic window, its box not yet left, is
+      // saved too.
+      if (Finestre::Aperte.FrmSismica && !Finestre::Aperte.FrmSismica->MemorizzaPerSalvare())
+        return;
       // A window the section cannot be read from is not saved; a section
       // without area yet is.
       platform::ContaMessaggi messaggi;

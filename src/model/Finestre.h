@@ -70,6 +70,9 @@ class FinestraSismica {
   virtual void ProgettoLetto() = 0;
   // Its boxes taken into the seismic state, as a save takes them.
   virtual void MemorizzaDatiSismica() = 0;
+  // Before a project save: its stirrup editor confirmed (false when refused)
+  // and its boxes taken in.
+  virtual bool MemorizzaPerSalvare() = 0;
   // Its title on the project file now open.
   virtual void ImpostaCaption() = 0;
 };

@@ -344,9 +344,6 @@ void FrmSismica::CaricaValoriFormSismica() {
   Controllo("chkPianiInf", 1).SetChecked(Stato.PilastroDiBase);
   Controllo("ChkSpirale").SetChecked(Stato.PilastroCorrente.Spirale != 0);
   AzioniLeggeScrive(true);
-  Testo("txtDinamica", 0, Formattazione::FormattaNumero(3, 9, Stato.DuttilitaCurvaturaInf, true));
-  Testo("txtDinamica", 2, Formattazione::FormattaNumero(3, 9, Stato.DuttilitaCurvaturaSup, true));
-  Testo("txtDinamica", 1, Numero(Stato.FattoreStrutturaQ0));
   Controllo("OpTipoSezioneSismica", Stato.PilastroMensola ? 2 : 0).SetValue(1);
   Controllo("OpTipoPilastro", Stato.PilastroCorrente.Circolare() ? 1 : 0).SetValue(1);
   OpTipoPilastro_Click(Stato.PilastroCorrente.Circolare() ? 1 : 0);
@@ -404,6 +401,14 @@ void FrmSismica::LeggeDinamica() {
   };
   letto(0, Stato.DuttilitaCurvaturaInf);
   letto(1, Stato.FattoreStrutturaQ0);
+  // The top end's box is typed in too, and its checks use it.
+  letto(2, Stato.DuttilitaCurvaturaSup);
+}
+
+bool FrmSismica::MemorizzaPerSalvare() {
+  if (!ConfermaEditorStaffe()) return false;
+  MemorizzaDatiSismica();
+  return true;
 }
 
 void FrmSismica::ImportaMaterialiInFormSismica() {

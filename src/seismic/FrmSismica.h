@@ -66,6 +66,7 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   void LeggeDinamica();
   void ImportaMaterialiInFormSismica();
   void MemorizzaDatiSismica() override;
+  bool MemorizzaPerSalvare() override;
   // The current end section's data into the boxes; with an end given it
   // becomes the current one first.
   void RecuperaDatiPilastri(int inferiore = -1);

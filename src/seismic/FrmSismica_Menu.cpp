@@ -135,11 +135,8 @@ void FrmSismica::mnufileitem_Click(int Index) {
       case 2:
       case 3:
         // The stirrups being edited are saved too, once they pass their checks.
-        if (!main || !ConfermaEditorStaffe()) return;
-        MemorizzaDatiSismica();
-        AzioniLeggeScrive(false);
-        LeggeDinamica();
-        main->MnuFileItem_Click(Index);
+        // The main window's save stores this window first.
+        if (main) main->MnuFileItem_Click(Index);
         break;
       case 5: {
         figura_->repaint();

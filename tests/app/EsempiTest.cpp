@@ -281,7 +281,7 @@ TEST(Esempi, LeFinestreSismicaEProgettoAperteLascianoIlFileUguale) {
       b->selectAll();
       QTest::keyClicks(b, "35");
       f.dialogo->Accoda(f.ambiente.Percorso("copia.slu"));
-      FrmSismica::Aperta()->mnufileitem_Click(3);
+      f.main->MnuFileItem_Click(3);  // the box typed, not left
       EXPECT_NE(f.ambiente.Leggi("copia.slu").find("\n350,0,0,0,0,0,0,0,0,0,2,2,12,0,0,0,0\r"),
                 std::string::npos);
       for (QWidget* finestra : QApplication::topLevelWidgets())

@@ -27,6 +27,7 @@ class SismicaVisibile : public Finestre::FinestraSismica {
   void AggiornaUnitaSismica() override { chiamate.push_back("Unita " + Stato.UnitaLunghezza); }
   void ProgettoLetto() override { chiamate.push_back("Letto"); }
   void MemorizzaDatiSismica() override {}
+  bool MemorizzaPerSalvare() override { return true; }
   void ImpostaCaption() override {}
 
   bool visibile = true;

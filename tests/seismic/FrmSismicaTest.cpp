@@ -234,8 +234,10 @@ TEST_F(FinestraSismicaQt, RoundedDuctilityBoxKeepsTheValueHeldUntilTyped) {
   F().MemorizzaDatiSismica();
   EXPECT_EQ(Stato.DuttilitaCurvaturaInf, 10.666);
   Scrivi("txtDinamica_0", "10,67");
+  Scrivi("txtDinamica_2", "9,5");  // the top end's, typed too
   F().MemorizzaDatiSismica();
   EXPECT_EQ(Stato.DuttilitaCurvaturaInf, 10.67);
+  EXPECT_EQ(Stato.DuttilitaCurvaturaSup, 9.5);
 }
 
 TEST_F(FinestraSismicaQt, MomentRatiosWarnAndAreKeptWhenClosedOnAnotherPage) {
