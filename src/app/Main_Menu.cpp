@@ -163,6 +163,7 @@ void Main::mnuSoloBarre_Click() {
 }
 
 void Main::NormativaItem_Click(int Index) {
+  Material::ScartaModifiche();
   VariabiliPubbliche::ApplicaNormativa(Index, *this);
   Controllo("TxtFcd").SetText(VariabiliPubbliche::FormattaValore(Stato.Fcd));
   Controllo("F_eps_su", 0).SetText(Formattazione::TestoNumero(Stato.EpsSu * 1000));

@@ -7,6 +7,7 @@
 // instance, built when shown and gone when closed. Closing it other than by
 // "Aggiorna form verifica" gives back the material state it found.
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,10 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   // the material state now in force as one opened afresh would, and gives
   // that state back when cancelled.
   static void Ricarica();
+  // Before a change of code or project made elsewhere: the values the open
+  // window wrote into the state and the user did not confirm are taken back,
+  // so that the change starts from the state in force. Ricarica follows.
+  static void ScartaModifiche();
 
   ~Material() override;
 
@@ -96,6 +101,13 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   // The code in force marked in the main window's menu, which takes its
   // results away, and followed by an open design window.
   static void NormativaSeguita();
+  // The material state found at opening back in force, the code with it.
+  void RestituisceStato();
+  // True when the boxes are inside their ranges, and under existing
+  // structures the confidence factor of material index too.
+  bool Calcolabile(std::initializer_list<const QLineEdit*> caselle, int index) const;
+  void CalcolaCalcestruzzo();
+  void CalcolaAcciaio();
   void AggiornaEtichetteAcciaio();
   void AggiornaDeformazioniCls();
   void AggiornaEpsUltima();
@@ -120,6 +132,11 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   // Empty when the box's value is inside its range.
   static std::string FuoriIntervallo(const Controllata& c);
   bool Dentro(const QLineEdit* casella) const;
+  // Material index has a grade in its boxes: its designation or strength.
+  bool Scelto(int index) const;
+  // An empty box of a material whose grade is not chosen: no value is read
+  // from it, and the confirm asks for the grade.
+  bool DiGradoNonScelto(const QLineEdit* casella) const;
 
   platform::FormQt form_;
   StatoMateriali allApertura_;
@@ -140,4 +157,6 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   bool CalcoloInCorso = false;
   // Closed by "Aggiorna form verifica": the state stays as the window left it.
   bool confermato_ = false;
+  // Its values taken out of the state by ScartaModifiche, not yet reloaded.
+  bool scartate_ = false;
 };
