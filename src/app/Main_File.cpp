@@ -26,7 +26,10 @@ class FinestraProgetto : public Generale::FinestraFile {
  public:
   explicit FinestraProgetto(Main& main) : main_(main) {}
   bool FileLeggeScrive(Generale::FileDati& file, const std::string& modo) override {
-    if (modo != "L") return main_.FileLeggeScrive(file, modo);
+    if (modo != "L") {
+      const Material::InVigore inVigore;
+      return main_.FileLeggeScrive(file, modo);
+    }
     // Read over the state in force, not over values an open materials
     // window holds unconfirmed.
     Material::ScartaModifiche();
@@ -102,6 +105,7 @@ ProgettoFile::DatiFinestra Main::DatiProgetto() const {
 std::string Main::ProgettoMostrato() {
   // The windows read as a save reads them, with no box and no notice.
   platform::SenzaMessaggi muto;
+  const Material::InVigore inVigore;
   struct SenzaAvviso {
     bool prima = Stato.NonMostrareAvviso;
     SenzaAvviso() { Stato.NonMostrareAvviso = true; }

@@ -147,6 +147,7 @@ void Main::MnuFileItem_Click(int Index) {
     if (Index == 5) StampaForm();
     if (Index == 6) Messaggi::MessaggioCopiaAppunti();
     if (Index == 8) {
+      const Material::InVigore inVigore;
       CaricaMateriali();
       FileImpostazioni::FileIniLeggeScrive("S");
     }

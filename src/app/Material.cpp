@@ -358,6 +358,17 @@ void Material::ScartaModifiche() {
   Istanza->scartate_ = true;
 }
 
+Material::InVigore::InVigore() {
+  if (!Istanza || !Istanza->isVisible() || Istanza->scartate_) return;
+  finestra_.emplace();
+  // The tendon list stays: the tables come back before it is used.
+  Istanza->allApertura_.Ripristina(false);
+}
+
+Material::InVigore::~InVigore() {
+  if (finestra_) finestra_->Ripristina(false);
+}
+
 void Material::RestituisceStato() {
   const int scelta = Stato.Normativa;
   allApertura_.Ripristina();

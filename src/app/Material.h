@@ -8,6 +8,7 @@
 // "Aggiorna form verifica" gives back the material state it found.
 #include <array>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,19 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   // window wrote into the state and the user did not confirm are taken back,
   // so that the change starts from the state in force. Ricarica follows.
   static void ScartaModifiche();
+  // While it lives the program state holds the materials in force, without
+  // the values an open window holds unconfirmed, for what is saved or
+  // compared with a file; they come back after.
+  class InVigore {
+   public:
+    InVigore();
+    ~InVigore();
+    InVigore(const InVigore&) = delete;
+    InVigore& operator=(const InVigore&) = delete;
+
+   private:
+    std::optional<StatoMateriali> finestra_;
+  };
 
   ~Material() override;
 

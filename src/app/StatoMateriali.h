@@ -10,8 +10,8 @@ class StatoMateriali {
   // The material state in force now.
   StatoMateriali();
   // Puts it back into the program state, and the tendon types of the main
-  // window with it; nothing else of the state changes.
-  void Ripristina() const;
+  // window with it unless told not to; nothing else of the state changes.
+  void Ripristina(bool listaCavi = true) const;
 
  private:
   VariabiliPubbliche::StatoProgramma salvato_;
