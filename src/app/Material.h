@@ -44,6 +44,11 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   // window wrote into the state and the user did not confirm are taken back,
   // so that the change starts from the state in force. Ricarica follows.
   static void ScartaModifiche();
+  // A material box of the main window, nome with indice, put its value in
+  // force: the open window's box of the same quantity shows it with nothing
+  // recomputed from it, and cancelling keeps it. The tendons' values have no
+  // box here: cancelling keeps them.
+  static void SegueMain(const std::string& nome, int indice);
   // While it lives the program state holds the materials in force, without
   // the values an open window holds unconfirmed, for what is saved or
   // compared with a file; they come back after.
@@ -122,6 +127,7 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   bool Calcolabile(std::initializer_list<const QLineEdit*> caselle, int index) const;
   void CalcolaCalcestruzzo();
   void CalcolaAcciaio();
+  void Segue(const std::string& nome, int indice);
   void AggiornaEtichetteAcciaio();
   void AggiornaDeformazioniCls();
   void AggiornaEpsUltima();

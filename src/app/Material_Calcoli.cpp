@@ -106,6 +106,76 @@ void Material::MaterialiDaForm() {
   }
 }
 
+void Material::SegueMain(const std::string& nome, int indice) {
+  Material* finestra = Aperta();
+  // Nor a window confirming, nor one whose values were taken back before a reload.
+  if (!finestra || !finestra->isVisible() || finestra->confermato_ || finestra->scartate_) return;
+  finestra->CaricamentoInCorso = true;
+  finestra->Segue(nome, indice);
+  finestra->CaricamentoInCorso = false;
+}
+
+void Material::Segue(const std::string& nome, int indice) {
+  using S = VariabiliPubbliche::StatoProgramma;
+  const std::size_t k = indice == 1 ? 1 : 0;
+  // campo(s) is the quantity in the state s: into the state given back, and
+  // its text into the box that shows it, when there is one and its grade is
+  // chosen (an empty grade stays one to choose).
+  const auto segue = [this](auto campo, QLineEdit* casella, const std::string& testo) {
+    allApertura_.Prende([campo](const S& ora, S& a) { campo(a) = campo(ora); });
+    if (casella && !DiGradoNonScelto(casella)) Scrivi(*casella, testo);
+  };
+  if (nome == "F_fyd" || nome == "F_Es") {
+    if (nome == "F_Es")
+      segue([](auto& s) -> auto& { return s.ModuloEs; }, F_Es_, FormattaValore(Stato.ModuloEs));
+    else
+      segue([k](auto& s) -> auto& { return s.Fyd[k]; }, k == 0 ? F_fd_[0] : nullptr,
+            QuattroCifre(Stato.Fyd[0]));
+    // Each steel's yield strain is its fyd over Es.
+    allApertura_.Prende([](const S&, S& a) {
+      if (a.ModuloEs > 0)
+        for (std::size_t i = 0; i < 2; ++i) a.EpsYdSezione[i] = a.Fyd[i] / a.ModuloEs;
+    });
+    if (Scelto(0) && (nome == "F_Es" || k == 0))
+      Scrivi(*F_eps_syd_, FormattaValore(Stato.EpsYdSezione[0] * 1000));
+  } else if (nome == "TxtFcd") {
+    // fck follows fcd in the main window; fctm and Ecm show what fck gives.
+    segue([](auto& s) -> auto& { return s.Fcd; }, F_fd_[1], QuattroCifre(Stato.Fcd));
+    segue([](auto& s) -> auto& { return s.Fck; }, F_fck_[1], TestoNumero(Stato.Fck));
+    if (Scelto(1)) {
+      Scrivi(*F_fctm_, FormattaValore(VariabiliPubbliche::Fctm()));
+      Scrivi(*F_Ecm_, FormattaValore(VariabiliPubbliche::Ecm()));
+    }
+  } else if (nome == "txtSigAdm_S") {
+    segue([k](auto& s) -> auto& { return s.SigmaSAmm[k]; }, k == 0 ? txtSigAdm_[0] : nullptr,
+          TestoSingolo(Stato.SigmaSAmm[0]));
+  } else if (nome == "F_Es_su_Ec") {
+    segue([](auto& s) -> auto& { return s.RapportoN[0]; }, F_Es_su_Ec_,
+          TestoSingolo(Stato.RapportoN[0]));
+  } else if (nome == "F_fccSufcd") {
+    segue([](auto& s) -> auto& { return s.RapportoFccFcd; }, F_fccSufcd_,
+          TestoNumero(Stato.RapportoFccFcd));
+  } else if (nome == "F_eps_su") {
+    segue([](auto& s) -> auto& { return s.EpsSu; }, F_eps_u_[0],
+          TestoNumero(Stato.EpsSu * 1000));
+  } else if (nome == "F_eps_cu" && k == 0) {
+    segue([](auto& s) -> auto& { return s.EpsCu; }, F_eps_u_[1],
+          FormattaValore(Stato.EpsCu * 1000));
+  } else if (nome == "F_eps_cu") {
+    segue([](auto& s) -> auto& { return s.EpsC2; }, F_eps_u_[2],
+          FormattaValore(Stato.EpsC2 * 1000));
+  } else if (nome == "txtSigAdm" && indice == 1) {
+    segue([](auto& s) -> auto& { return s.SigmaCAmm; }, txtSigAdm_[1],
+          QuattroCifreSingolo(Stato.SigmaCAmm));
+  } else if (nome == "txtSigAdm" && indice == 2) {
+    segue([](auto& s) -> auto& { return s.TauC0; }, txtSigAdm_[2],
+          QuattroCifreSingolo(Stato.TauC0));
+  } else if (nome == "txtSigAdm" && indice == 3) {
+    segue([](auto& s) -> auto& { return s.TauC1; }, txtSigAdm_[3],
+          QuattroCifreSingolo(Stato.TauC1));
+  }
+}
+
 void Material::MSFlex_Click(int index) {
   platform::FlexGrid& griglia = MsFlex(index);
   const int r = griglia.Row();

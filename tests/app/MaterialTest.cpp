@@ -481,6 +481,10 @@ TEST(NormativaDueVie, UnderDm1996TheConcreteShowsItsValuesWithoutTheJobsSteel) {
   Digita("F_gamma_1", "1,6");
   Casella("F_AlfaCC").setFocus();  // a box left: no data error for the steel's
   EXPECT_TRUE(f.ambiente.box.Mostrati().empty());
+  ASSERT_TRUE(Attiva(*f.main));  // nor a steel chosen by fyd typed in the main window
+  f.Widget<QLineEdit>("F_fyd_0")->setFocus();
+  FinestraMain::Batti("400");
+  EXPECT_EQ(Testo("F_fd_0") + Testo("F_eps_syd"), "");
   // A DM 1996 project of B450C and C45/55 read: fcd = 0.85 x 45 / 1.6 = 23.906.
   f.ambiente.CopiaFixture("progetto-7.6.slu", "dm96.slu");
   f.main->RigaComando = f.ambiente.Percorso("dm96.slu");
@@ -506,4 +510,47 @@ TEST(NormativaDueVie, ACodeChosenElsewhereDropsTheWindowsUnconfirmedValues) {
   QTest::mouseClick(Material::Aperta()->findChild<QPushButton*>("F_esci_1"), Qt::LeftButton);
   EliminaFinestreChiuse();
   EXPECT_EQ(Stato.Fck, 25);
+}
+
+// The main window's material boxes left while the window is open: the box of
+// the same quantity shows the value, nothing is recomputed from it, and
+// neither the confirm nor Annulla writes an older one back.
+TEST(NormativaDueVie, AnOpenWindowFollowsTheMainWindowsMaterialBoxes) {
+  FinestraMain f;
+  ASSERT_TRUE(Attiva(Material::Mostra()));
+  Digita("F_fccSufcd", "0,9");  // typed here, confirmed later
+  Digita("F_fck_1", "30");
+  ASSERT_TRUE(Attiva(*f.main));
+  // The main window's box, what is typed there, the box here and what it shows.
+  const char* const casi[][4] = {
+      {"TxtFcd", "", "F_fd_1", "17"},  // passed through: 0.85 x 30 / 1.5 = 17 stays
+      {"TxtFcd", "abc", "F_fd_1", "17"},  // refused
+      {"TxtFcd", "12", "F_fd_1", "12"},
+      {"F_fyd_0", "5", "F_fd_0", "391,3"},  // under 20: refused, 450 / 1.15 = 391.30 stays
+      {"F_fyd_0", "400", "F_fd_0", "400"},
+      {"F_Es_0", "210000", "F_eps_syd", " 1,905"},  // 400 / 210000 = 1.9048 per mille
+      {"F_eps_cu_1", "3", "F_eps_u_2", " 3"},
+      {"txtSigAdm_2", "0,7", "txtSigAdm_2", "0,7"}};
+  for (const auto& caso : casi) {
+    auto* casella = f.Widget<QLineEdit>(caso[0]);
+    casella->setFocus();
+    casella->selectAll();
+    FinestraMain::Batti(caso[1]);
+    EXPECT_EQ(Testo(caso[2]), caso[3]) << caso[0] << " " << caso[1];
+  }
+  EXPECT_EQ(Testo("F_fck_1"), "21,18");  // fck = 1.5 x 12 / 0.85 = 21.176
+  QTest::mouseClick(Material::Aperta()->findChild<QPushButton*>("F_esci_0"), Qt::LeftButton);
+  EliminaFinestreChiuse();
+  EXPECT_EQ(f.C("TxtFcd").Text() + "|" + f.C("F_fyd", 0).Text() + "|" + f.C("F_fccSufcd").Text(),
+            " 12| 400|0,9");
+  EXPECT_EQ(std::vector<double>({Stato.Fcd, Stato.Fyd[0], Stato.EpsC2, Stato.TauC0}),
+            std::vector<double>({12, 400, 0.003, 0.7f}));
+  // Annulla gives back the state found, with what the main window put in force meanwhile.
+  ASSERT_TRUE(Attiva(Material::Mostra()));
+  ASSERT_TRUE(Attiva(*f.main));
+  f.Widget<QLineEdit>("TxtFcd")->setFocus();
+  FinestraMain::Batti("13");
+  Material::Aperta()->close();
+  EliminaFinestreChiuse();
+  EXPECT_EQ(Stato.Fcd, 13);
 }
