@@ -31,6 +31,7 @@ Main::Main() : form_(*this, "Main") {
   CreaToolbar();
   tastiera_ = new Generale::TastieraFinestra(*this);
   CollegaControlli();
+  CollegaCaselleMateriali();
   CollegaInvio();
   CollegaGuardia();
   Finestre::Aperte.Main = this;
@@ -40,13 +41,14 @@ Main::~Main() {
   // Controls closing with the window change nothing that is shown any more.
   delete guardia_;
   guardia_ = nullptr;
-  // The editors lose their focus while the children go, after this window
-  // is no Main any more: their handlers must not reach it.
+  // The editors and boxes lose their focus while the children go, after
+  // this window is no Main any more: their handlers must not reach it.
   for (platform::CasellaTestoQt* editor : editor_) {
     editor->KeyDown = nullptr;
     editor->GotFocus = nullptr;
     editor->LostFocus = nullptr;
   }
+  for (const QMetaObject::Connection& lasciata : caselleMateriali_) disconnect(lasciata);
   if (Finestre::Aperte.Main == this) Finestre::Aperte.Main = nullptr;
 }
 

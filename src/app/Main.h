@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -287,6 +288,11 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   // The window emptied for a section read from a drawing.
   void AzzeraFormSezione();
   void CollegaControlli();
+  // Each material box left with a number in its range puts it in force.
+  void CollegaCaselleMateriali();
+  // A material box that puts its value in force as the user types: an open
+  // materials window shows it when it is a number inside its range.
+  void MaterialeCambiato(const std::string& nome, int indice);
   void CollegaInvio();
   void CollegaGuardia();
 
@@ -314,6 +320,8 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   GuardiaRisultati* guardia_ = nullptr;
   QWidget* colonnaCavi_ = nullptr;
   QWidget* grigliaCavi_ = nullptr;
+  // The material boxes' leaving, cut when the window goes.
+  std::vector<QMetaObject::Connection> caselleMateriali_;
   bool FiInserito = false;
   bool chiusura_ = false;
 };

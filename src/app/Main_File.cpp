@@ -26,12 +26,25 @@ class FinestraProgetto : public Generale::FinestraFile {
  public:
   explicit FinestraProgetto(Main& main) : main_(main) {}
   bool FileLeggeScrive(Generale::FileDati& file, const std::string& modo) override {
-    return main_.FileLeggeScrive(file, modo);
+    if (modo != "L") {
+      const Material::InVigore inVigore;
+      return main_.FileLeggeScrive(file, modo);
+    }
+    // Read over the state in force, not over values an open materials
+    // window holds unconfirmed.
+    Material::ScartaModifiche();
+    normativaPrima = Stato.Normativa;
+    const bool letto = main_.FileLeggeScrive(file, modo);
+    if (!letto) Material::Ricarica();
+    return letto;
   }
   void ImpostaCaption(const std::string& caption) override {
     main_.setWindowTitle(QString::fromStdString(caption));
   }
   std::string PrefissoCaption() const override { return main_.FormCaption; }
+
+  // The code in force before the project was read.
+  int normativaPrima = Stato.Normativa;
 
  private:
   Main& main_;
@@ -92,6 +105,7 @@ ProgettoFile::DatiFinestra Main::DatiProgetto() const {
 std::string Main::ProgettoMostrato() {
   // The windows read as a save reads them, with no box and no notice.
   platform::SenzaMessaggi muto;
+  const Material::InVigore inVigore;
   struct SenzaAvviso {
     bool prima = Stato.NonMostrareAvviso;
     SenzaAvviso() { Stato.NonMostrareAvviso = true; }
@@ -166,14 +180,13 @@ void Main::ApriFileDati(const std::string& cartella) {
   FinestraProgetto finestra(*this);
   auto& p = ProgettoFile::Stato;
   if (!CMDialog1) CMDialog1 = std::make_unique<platform::FileDialogQt>();
-  const int normativa = Stato.Normativa;
   // A dialog cancelled or a file not read leaves the window as it is.
   if (!Generale::ApriSalvaFile(Generale::FileApri, ProgettoFile::TipoFileProgetto,
                                p.NomeFileProgetto, p.PercorsoProgetto,
                                ProgettoFile::EstensioneProgetto, *CMDialog1, finestra, FormCaption,
                                cartella))
     return;
-  MostraProgettoLetto(*this, normativa);
+  MostraProgettoLetto(*this, finestra.normativaPrima);
   RegistraProgetto();
   TxtEdit(0).SetVisible(false);
   Fuoco("btnCalcola");
@@ -182,10 +195,9 @@ void Main::ApriFileDati(const std::string& cartella) {
 bool Main::ApriFileRigaComando() {
   FinestraProgetto finestra(*this);
   auto& p = ProgettoFile::Stato;
-  const int normativa = Stato.Normativa;
   if (!Generale::ApriFileRigaComando(RigaComando, p.NomeFileProgetto, p.PercorsoProgetto, finestra))
     return false;
-  MostraProgettoLetto(*this, normativa);
+  MostraProgettoLetto(*this, finestra.normativaPrima);
   return true;
 }
 
@@ -219,6 +231,7 @@ void Main::MnuFileProgetto(int Index) {
       return;
     }
     if (Index != 0 || !ConfermaAbbandono()) return;
+    Material::ScartaModifiche();
     p.NomeFileProgetto.clear();
     Generale::ApriSalvaFile(Generale::FileNuovo, ProgettoFile::TipoFileProgetto,
                             p.NomeFileProgetto, p.PercorsoProgetto,

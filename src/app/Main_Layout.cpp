@@ -1,10 +1,7 @@
-// Which input and result controls each verification type shows, the layout
-// tables of the three input grids, and the material boxes read into the
-// program state.
+// Which input and result controls each verification type shows, and the
+// layout tables of the three input grids.
 #include "analysis/TestoSingolo.h"
-#include "app/Generale.h"
 #include "app/Main.h"
-#include "model/Formato.h"
 #include "model/VariabiliPubbliche.h"
 
 using VariabiliPubbliche::Stato;
@@ -16,20 +13,6 @@ void Mostra(Main& m, const char* nome, std::initializer_list<int> indici, bool v
 }
 
 void Mostra(Main& m, const char* nome, bool visibile) { m.Controllo(nome).SetVisible(visibile); }
-
-using Generale::LeggeSeModificato;
-
-std::string Valore(double x) { return VariabiliPubbliche::FormattaValore(x); }
-std::string Numero(double x) { return Formattazione::TestoNumero(x); }
-std::string Singolo(double x) { return TestoSingolo(static_cast<float>(x)); }
-std::string Quattro(double x) { return VariabiliPubbliche::FormattaValore(x, true); }
-
-void CaricaMaterialiAcciaio(Main& m, int k) {
-  const auto i = static_cast<size_t>(k);
-  Stato.SiglaAcciaio[i] = m.Controllo("F_nome_acc", k).Text();
-  LeggeSeModificato(m.Controllo("F_fyd", k), Stato.Fyd[i], Valore);
-  LeggeSeModificato(m.Controllo("txtSigAdm_S", k), Stato.SigmaSAmm[i], Singolo);
-}
 
 void InizializzaGrigliaArmature(Main& m, int g, const std::string& nome) {
   const std::string& u = Stato.UnitaLunghezza;
@@ -48,26 +31,6 @@ void InizializzaGrigliaArmature(Main& m, int g, const std::string& nome) {
 }
 
 }  // namespace
-
-void Main::CaricaMateriali() {
-  CaricaMaterialiAcciaio(*this, 0);
-  CaricaMaterialiAcciaio(*this, 1);
-  // The laws divide by Es: one of 0 or less stays out of the state.
-  double es = Stato.ModuloEs;
-  if (LeggeSeModificato(Controllo("F_Es", 0), es, Valore) && es > 0) Stato.ModuloEs = es;
-  LeggeSeModificato(Controllo("F_eps_su", 0), Stato.EpsSu, Quattro, 3);
-  Stato.SiglaCalcestruzzo = Controllo("F_nome_cls").Text();
-  LeggeSeModificato(Controllo("F_eps_cu", 0), Stato.EpsCu, Quattro, 3);
-  LeggeSeModificato(Controllo("F_eps_cu", 1), Stato.EpsC2, Quattro, 3);
-  const double fcd = Stato.Fcd;
-  LeggeSeModificato(Controllo("TxtFcd"), Stato.Fcd, Valore);
-  if (Stato.Fcd != fcd) fckControlla();
-  LeggeSeModificato(Controllo("F_fccSufcd"), Stato.RapportoFccFcd, Numero);
-  LeggeSeModificato(Controllo("F_Es_su_Ec", 0), Stato.RapportoN[0], Singolo);
-  LeggeSeModificato(Controllo("txtSigAdm", 1), Stato.SigmaCAmm, Quattro);
-  LeggeSeModificato(Controllo("txtSigAdm", 2), Stato.TauC0, Quattro);
-  LeggeSeModificato(Controllo("txtSigAdm", 3), Stato.TauC1, Quattro);
-}
 
 void Main::InizializzaGriglie() {
   IntestazioniGriglia = {};

@@ -147,6 +147,7 @@ void Main::MnuFileItem_Click(int Index) {
     if (Index == 5) StampaForm();
     if (Index == 6) Messaggi::MessaggioCopiaAppunti();
     if (Index == 8) {
+      const Material::InVigore inVigore;
       CaricaMateriali();
       FileImpostazioni::FileIniLeggeScrive("S");
     }
@@ -163,6 +164,7 @@ void Main::mnuSoloBarre_Click() {
 }
 
 void Main::NormativaItem_Click(int Index) {
+  Material::ScartaModifiche();
   VariabiliPubbliche::ApplicaNormativa(Index, *this);
   Controllo("TxtFcd").SetText(VariabiliPubbliche::FormattaValore(Stato.Fcd));
   Controllo("F_eps_su", 0).SetText(Formattazione::TestoNumero(Stato.EpsSu * 1000));

@@ -120,14 +120,17 @@ void Main::F_Es_Change(int Index) {
   // The other steel shares the modulus: its box and yield strain follow.
   platform::Control& altro = Controllo("F_Es", 1 - Index);
   if (Generale::ValNumero(altro) != es) altro.SetText(Controllo("F_Es", Index).Text());
+  MaterialeCambiato("F_Es", Index);
 }
 
 void Main::F_fyd_Change(int Index) {
   const auto k = static_cast<size_t>(Index);
   Generale::LeggeSeModificato(Controllo("F_fyd", Index), Stato.Fyd[k], Valore);
-  if (Stato.ModuloEs <= 0) return;
-  Stato.EpsYdSezione[k] = Stato.Fyd[k] / Stato.ModuloEs;
-  Controllo("F_eps_syd", Index).SetText(VariabiliPubbliche::FormattaValore(Stato.EpsYdSezione[k] * 1000));
+  if (Stato.ModuloEs > 0) {
+    Stato.EpsYdSezione[k] = Stato.Fyd[k] / Stato.ModuloEs;
+    Controllo("F_eps_syd", Index).SetText(Valore(Stato.EpsYdSezione[k] * 1000));
+  }
+  MaterialeCambiato("F_fyd", Index);
 }
 
 void Main::F_Mu_Click(int Index) {

@@ -334,9 +334,45 @@ void Material::Collega() {
 }
 
 void Material::Ricarica() {
-  if (!Istanza) return;
+  // Not a window closed and not yet gone.
+  if (!Istanza || !Istanza->isVisible()) return;
   Istanza->allApertura_ = StatoMateriali();
+  Istanza->scartate_ = false;
+  // The grades of the state now in force are chosen afresh: one missing
+  // from the code's table leaves its material's boxes empty, as at opening.
+  Istanza->CaricamentoInCorso = true;
+  for (QLineEdit* casella : {Istanza->F_sigla_[0], Istanza->F_sigla_[1], Istanza->F_fck_[0],
+                             Istanza->F_fck_[1], Istanza->F_Rck_[0], Istanza->F_Rck_[1],
+                             Istanza->F_fd_[0], Istanza->F_fd_[1], Istanza->F_eps_syd_,
+                             Istanza->F_fctm_, Istanza->F_Ecm_})
+    casella->clear();
+  for (QLineEdit* casella : Istanza->txtSigAdm_) casella->clear();
+  for (int i = 0; i < 2; ++i)
+    for (int r = 1; r < Istanza->MsFlex(i).Rows(); ++r) Istanza->MsFlex(i).SetTextMatrix(r, 0, "");
   Istanza->Carica();
+}
+
+void Material::ScartaModifiche() {
+  if (!Istanza || !Istanza->isVisible() || Istanza->scartate_) return;
+  Istanza->RestituisceStato();
+  Istanza->scartate_ = true;
+}
+
+Material::InVigore::InVigore() {
+  if (!Istanza || !Istanza->isVisible() || Istanza->scartate_) return;
+  finestra_.emplace();
+  // The tendon list stays: the tables come back before it is used.
+  Istanza->allApertura_.Ripristina(false);
+}
+
+Material::InVigore::~InVigore() {
+  if (finestra_) finestra_->Ripristina(false);
+}
+
+void Material::RestituisceStato() {
+  const int scelta = Stato.Normativa;
+  allApertura_.Ripristina();
+  if (Stato.Normativa != scelta) NormativaSeguita();
 }
 
 void Material::Form_Load() {
@@ -356,10 +392,8 @@ void Material::Carica() {
 }
 
 void Material::closeEvent(QCloseEvent* evento) {
-  if (!confermato_) {
-    const int scelta = Stato.Normativa;
-    allApertura_.Ripristina();
-    if (Stato.Normativa != scelta) NormativaSeguita();
+  if (!confermato_ && !scartate_) {
+    RestituisceStato();
     ProgettoSezione::MaterialiScelti();
   }
   evento->accept();

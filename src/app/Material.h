@@ -7,6 +7,8 @@
 // instance, built when shown and gone when closed. Closing it other than by
 // "Aggiorna form verifica" gives back the material state it found.
 #include <array>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +40,28 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   // the material state now in force as one opened afresh would, and gives
   // that state back when cancelled.
   static void Ricarica();
+  // Before a change of code or project made elsewhere: the values the open
+  // window wrote into the state and the user did not confirm are taken back,
+  // so that the change starts from the state in force. Ricarica follows.
+  static void ScartaModifiche();
+  // A material box of the main window, nome with indice, put its value in
+  // force: the open window's box of the same quantity shows it with nothing
+  // recomputed from it, and cancelling keeps it. The tendons' values have no
+  // box here: cancelling keeps them.
+  static void SegueMain(const std::string& nome, int indice);
+  // While it lives the program state holds the materials in force, without
+  // the values an open window holds unconfirmed, for what is saved or
+  // compared with a file; they come back after.
+  class InVigore {
+   public:
+    InVigore();
+    ~InVigore();
+    InVigore(const InVigore&) = delete;
+    InVigore& operator=(const InVigore&) = delete;
+
+   private:
+    std::optional<StatoMateriali> finestra_;
+  };
 
   ~Material() override;
 
@@ -96,6 +120,14 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   // The code in force marked in the main window's menu, which takes its
   // results away, and followed by an open design window.
   static void NormativaSeguita();
+  // The material state found at opening back in force, the code with it.
+  void RestituisceStato();
+  // True when the boxes are inside their ranges, and under existing
+  // structures the confidence factor of material index too.
+  bool Calcolabile(std::initializer_list<const QLineEdit*> caselle, int index) const;
+  void CalcolaCalcestruzzo();
+  void CalcolaAcciaio();
+  void Segue(const std::string& nome, int indice);
   void AggiornaEtichetteAcciaio();
   void AggiornaDeformazioniCls();
   void AggiornaEpsUltima();
@@ -120,6 +152,11 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   // Empty when the box's value is inside its range.
   static std::string FuoriIntervallo(const Controllata& c);
   bool Dentro(const QLineEdit* casella) const;
+  // Material index has a grade in its boxes: its designation or strength.
+  bool Scelto(int index) const;
+  // An empty box of a material whose grade is not chosen: no value is read
+  // from it, and the confirm asks for the grade.
+  bool DiGradoNonScelto(const QLineEdit* casella) const;
 
   platform::FormQt form_;
   StatoMateriali allApertura_;
@@ -140,4 +177,6 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   bool CalcoloInCorso = false;
   // Closed by "Aggiorna form verifica": the state stays as the window left it.
   bool confermato_ = false;
+  // Its values taken out of the state by ScartaModifiche, not yet reloaded.
+  bool scartate_ = false;
 };

@@ -77,27 +77,103 @@ void Material::MaterialiDaForm() {
     Generale::LeggeSeModificato(form_.Controllo(casella->objectName().toStdString()), valore,
                                 testo, potenza);
   };
-  Stato.Fyk = Numero(*F_fck_[0]);
-  Stato.Fck = Numero(*F_fck_[1]);
-  Stato.Rck = static_cast<float>(Numero(*F_Rck_[1]));
   letto(F_gamma_[0], Stato.GammaS, TestoNumero);
   letto(F_gamma_[1], Stato.GammaC, TestoNumero);
-  Stato.SiglaAcciaio[0] = F_sigla_[0]->text().toStdString();
-  Stato.SiglaCalcestruzzo = F_sigla_[1]->text().toStdString();
   letto(F_eps_u_[0], Stato.EpsSu, TestoNumero, 3);
   letto(F_Es_, Stato.ModuloEs, Valore);
   letto(F_Es_su_Ec_, Stato.RapportoN[0], TestoSingolo);
   letto(F_eps_u_[1], Stato.EpsCu, Valore, 3);
   letto(F_eps_u_[2], Stato.EpsC2, Valore, 3);
-  letto(F_fd_[0], Stato.Fyd[0], QuattroCifre);
-  letto(F_fd_[1], Stato.Fcd, QuattroCifre);
-  letto(F_eps_syd_, Stato.EpsYdSezione[0], Valore, 3);
   letto(F_AlfaCC_, Stato.AlfaCC, TestoNumero);
   letto(F_fccSufcd_, Stato.RapportoFccFcd, TestoNumero);
-  Stato.SigmaSAmm[0] = static_cast<float>(Numero(*txtSigAdm_[0]));
-  letto(txtSigAdm_[1], Stato.SigmaCAmm, QuattroCifreSingolo);
-  letto(txtSigAdm_[2], Stato.TauC0, QuattroCifreSingolo);
-  letto(txtSigAdm_[3], Stato.TauC1, QuattroCifreSingolo);
+  // A material with no grade chosen (a save before the choice) keeps the
+  // job's grade and its values.
+  if (Scelto(0)) {
+    Stato.Fyk = Numero(*F_fck_[0]);
+    Stato.SiglaAcciaio[0] = F_sigla_[0]->text().toStdString();
+    letto(F_fd_[0], Stato.Fyd[0], QuattroCifre);
+    letto(F_eps_syd_, Stato.EpsYdSezione[0], Valore, 3);
+    Stato.SigmaSAmm[0] = static_cast<float>(Numero(*txtSigAdm_[0]));
+  }
+  if (Scelto(1)) {
+    Stato.Fck = Numero(*F_fck_[1]);
+    Stato.Rck = static_cast<float>(Numero(*F_Rck_[1]));
+    Stato.SiglaCalcestruzzo = F_sigla_[1]->text().toStdString();
+    letto(F_fd_[1], Stato.Fcd, QuattroCifre);
+    letto(txtSigAdm_[1], Stato.SigmaCAmm, QuattroCifreSingolo);
+    letto(txtSigAdm_[2], Stato.TauC0, QuattroCifreSingolo);
+    letto(txtSigAdm_[3], Stato.TauC1, QuattroCifreSingolo);
+  }
+}
+
+void Material::SegueMain(const std::string& nome, int indice) {
+  Material* finestra = Aperta();
+  // Nor a window confirming, nor one whose values were taken back before a reload.
+  if (!finestra || !finestra->isVisible() || finestra->confermato_ || finestra->scartate_) return;
+  finestra->CaricamentoInCorso = true;
+  finestra->Segue(nome, indice);
+  finestra->CaricamentoInCorso = false;
+}
+
+void Material::Segue(const std::string& nome, int indice) {
+  using S = VariabiliPubbliche::StatoProgramma;
+  const std::size_t k = indice == 1 ? 1 : 0;
+  // campo(s) is the quantity in the state s: into the state given back, and
+  // its text into the box that shows it, when there is one and its grade is
+  // chosen (an empty grade stays one to choose).
+  const auto segue = [this](auto campo, QLineEdit* casella, const std::string& testo) {
+    allApertura_.Prende([campo](const S& ora, S& a) { campo(a) = campo(ora); });
+    if (casella && !DiGradoNonScelto(casella)) Scrivi(*casella, testo);
+  };
+  if (nome == "F_fyd" || nome == "F_Es") {
+    if (nome == "F_Es")
+      segue([](auto& s) -> auto& { return s.ModuloEs; }, F_Es_, FormattaValore(Stato.ModuloEs));
+    else
+      segue([k](auto& s) -> auto& { return s.Fyd[k]; }, k == 0 ? F_fd_[0] : nullptr,
+            QuattroCifre(Stato.Fyd[0]));
+    // Each steel's yield strain is its fyd over Es.
+    allApertura_.Prende([](const S&, S& a) {
+      if (a.ModuloEs > 0)
+        for (std::size_t i = 0; i < 2; ++i) a.EpsYdSezione[i] = a.Fyd[i] / a.ModuloEs;
+    });
+    if (Scelto(0) && (nome == "F_Es" || k == 0))
+      Scrivi(*F_eps_syd_, FormattaValore(Stato.EpsYdSezione[0] * 1000));
+  } else if (nome == "TxtFcd") {
+    // fck follows fcd in the main window; fctm and Ecm show what fck gives.
+    segue([](auto& s) -> auto& { return s.Fcd; }, F_fd_[1], QuattroCifre(Stato.Fcd));
+    segue([](auto& s) -> auto& { return s.Fck; }, F_fck_[1], TestoNumero(Stato.Fck));
+    if (Scelto(1)) {
+      Scrivi(*F_fctm_, FormattaValore(VariabiliPubbliche::Fctm()));
+      Scrivi(*F_Ecm_, FormattaValore(VariabiliPubbliche::Ecm()));
+    }
+  } else if (nome == "txtSigAdm_S") {
+    segue([k](auto& s) -> auto& { return s.SigmaSAmm[k]; }, k == 0 ? txtSigAdm_[0] : nullptr,
+          TestoSingolo(Stato.SigmaSAmm[0]));
+  } else if (nome == "F_Es_su_Ec") {
+    segue([](auto& s) -> auto& { return s.RapportoN[0]; }, F_Es_su_Ec_,
+          TestoSingolo(Stato.RapportoN[0]));
+  } else if (nome == "F_fccSufcd") {
+    segue([](auto& s) -> auto& { return s.RapportoFccFcd; }, F_fccSufcd_,
+          TestoNumero(Stato.RapportoFccFcd));
+  } else if (nome == "F_eps_su") {
+    segue([](auto& s) -> auto& { return s.EpsSu; }, F_eps_u_[0],
+          TestoNumero(Stato.EpsSu * 1000));
+  } else if (nome == "F_eps_cu" && k == 0) {
+    segue([](auto& s) -> auto& { return s.EpsCu; }, F_eps_u_[1],
+          FormattaValore(Stato.EpsCu * 1000));
+  } else if (nome == "F_eps_cu") {
+    segue([](auto& s) -> auto& { return s.EpsC2; }, F_eps_u_[2],
+          FormattaValore(Stato.EpsC2 * 1000));
+  } else if (nome == "txtSigAdm" && indice == 1) {
+    segue([](auto& s) -> auto& { return s.SigmaCAmm; }, txtSigAdm_[1],
+          QuattroCifreSingolo(Stato.SigmaCAmm));
+  } else if (nome == "txtSigAdm" && indice == 2) {
+    segue([](auto& s) -> auto& { return s.TauC0; }, txtSigAdm_[2],
+          QuattroCifreSingolo(Stato.TauC0));
+  } else if (nome == "txtSigAdm" && indice == 3) {
+    segue([](auto& s) -> auto& { return s.TauC1; }, txtSigAdm_[3],
+          QuattroCifreSingolo(Stato.TauC1));
+  }
 }
 
 void Material::MSFlex_Click(int index) {
@@ -135,24 +211,34 @@ void Material::AggiungiRiga(int index, const std::vector<std::string>& testi) {
 
 void Material::CalcolaValoriDerivati() {
   if (CaricamentoInCorso || CalcoloInCorso) return;
-  // While a value is out of its range the last values stay: the user is
-  // still typing, or is told when leaving the box.
-  for (const QLineEdit* casella :
-       {F_gamma_[0], F_gamma_[1], F_fck_[0], F_fck_[1], F_Rck_[1], F_Es_, F_AlfaCC_})
-    if (!Dentro(casella)) return;
-  const auto& fc = Stato.FattoreConfidenza;
-  const bool esistenti = Stato.Normativa == 2;
-  using Intervalli::Grandezza;
-  if (esistenti && !(Intervalli::Dentro(Grandezza::FattoreConfidenza, fc[0]) &&
-                     Intervalli::Dentro(Grandezza::FattoreConfidenza, fc[1])))
-    return;
   CalcoloInCorso = true;
+  // Each material from its own boxes: a steel not chosen (its grade missing
+  // from the code's table) holds back none of the concrete's values, nor the
+  // other way round. While a value is out of its range the last values of
+  // its material stay: the user is still typing, or is told when leaving
+  // the box.
+  if (Calcolabile({F_gamma_[1], F_fck_[1], F_Rck_[1], F_AlfaCC_}, 1)) CalcolaCalcestruzzo();
+  if (Calcolabile({F_gamma_[0], F_fck_[0], F_Es_}, 0)) CalcolaAcciaio();
+  AggiornaEpsUltima();
+  AggiornaEtichetteAcciaio();
+  CalcoloInCorso = false;
+}
 
+bool Material::Calcolabile(std::initializer_list<const QLineEdit*> caselle, int index) const {
+  for (const QLineEdit* casella : caselle)
+    if (!Dentro(casella)) return false;
+  // Existing structures divide by the material's confidence factor too.
+  return Stato.Normativa != 2 ||
+         Intervalli::Dentro(Intervalli::Grandezza::FattoreConfidenza,
+                            Stato.FattoreConfidenza[static_cast<std::size_t>(index)]);
+}
+
+void Material::CalcolaCalcestruzzo() {
   Stato.GammaC = Numero(*F_gamma_[1]);
   Stato.Fck = Numero(*F_fck_[1]);
   Stato.Rck = static_cast<float>(Numero(*F_Rck_[1]));
   Stato.Fcd = Stato.Fck / Stato.GammaC * Stato.AlfaCC;
-  if (esistenti) Stato.Fcd /= fc[1];
+  if (Stato.Normativa == 2) Stato.Fcd /= Stato.FattoreConfidenza[1];
   Scrivi(*F_fd_[1], QuattroCifre(Stato.Fcd));
   Scrivi(*F_fctm_, FormattaValore(VariabiliPubbliche::Fctm()));
   Scrivi(*F_Ecm_, FormattaValore(VariabiliPubbliche::Ecm()));
@@ -161,24 +247,21 @@ void Material::CalcolaValoriDerivati() {
   Stato.SigmaCAmm = static_cast<float>(6 + r / 4);
   Stato.TauC0 = static_cast<float>(0.4 + r / 75);
   Stato.TauC1 = static_cast<float>(1.4 + r / 35);
+  Scrivi(*txtSigAdm_[1], QuattroCifreSingolo(Stato.SigmaCAmm));
+  Scrivi(*txtSigAdm_[2], QuattroCifreSingolo(Stato.TauC0));
+  Scrivi(*txtSigAdm_[3], QuattroCifreSingolo(Stato.TauC1));
+  AggiornaDeformazioniCls();
+}
 
+void Material::CalcolaAcciaio() {
   Stato.ModuloEs = Numero(*F_Es_);
   Stato.GammaS = Numero(*F_gamma_[0]);
   Stato.Fyk = Numero(*F_fck_[0]);
   Stato.Fyd[0] = Stato.Fyk / Stato.GammaS;
-  if (esistenti) Stato.Fyd[0] /= fc[0];
+  if (Stato.Normativa == 2) Stato.Fyd[0] /= Stato.FattoreConfidenza[0];
   Stato.EpsYdSezione[0] = Stato.Fyd[0] / Stato.ModuloEs;
-
   Scrivi(*F_fd_[0], QuattroCifre(Stato.Fyd[0]));
   Scrivi(*F_eps_syd_, FormattaValore(Stato.EpsYdSezione[0] * 1000));
-  Scrivi(*txtSigAdm_[1], QuattroCifreSingolo(Stato.SigmaCAmm));
-  Scrivi(*txtSigAdm_[2], QuattroCifreSingolo(Stato.TauC0));
-  Scrivi(*txtSigAdm_[3], QuattroCifreSingolo(Stato.TauC1));
-
-  AggiornaDeformazioniCls();
-  AggiornaEpsUltima();
-  AggiornaEtichetteAcciaio();
-  CalcoloInCorso = false;
 }
 
 void Material::AggiornaDeformazioniCls() {

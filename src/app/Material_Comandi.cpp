@@ -141,9 +141,23 @@ bool Material::Dentro(const QLineEdit* casella) const {
   return true;
 }
 
+bool Material::Scelto(int index) const {
+  return !F_sigla_[index]->text().isEmpty() || !F_fck_[index]->text().isEmpty();
+}
+
+bool Material::DiGradoNonScelto(const QLineEdit* casella) const {
+  if (!casella->text().isEmpty()) return false;
+  const QLineEdit* const acciaio[] = {F_fck_[0], F_fd_[0], txtSigAdm_[0]};
+  const QLineEdit* const cls[] = {F_fck_[1], F_Rck_[1], F_fd_[1],
+                                  txtSigAdm_[1], txtSigAdm_[2], txtSigAdm_[3]};
+  return (!Scelto(0) && std::ranges::find(acciaio, casella) != std::end(acciaio)) ||
+         (!Scelto(1) && std::ranges::find(cls, casella) != std::end(cls));
+}
+
 bool Material::ValoriValidi() {
   std::string motivi;
   for (Controllata& c : controllate_) {
+    if (DiGradoNonScelto(c.casella)) continue;
     const std::string motivo = FuoriIntervallo(c);
     if (motivo.empty()) {
       c.valida = c.casella->text();

@@ -39,7 +39,7 @@ void CopiaMateriali(const StatoProgramma& da, StatoProgramma& a) {
 
 StatoMateriali::StatoMateriali() : salvato_(VariabiliPubbliche::Stato) {}
 
-void StatoMateriali::Ripristina() const {
+void StatoMateriali::Ripristina(bool listaCavi) const {
   CopiaMateriali(salvato_, VariabiliPubbliche::Stato);
-  VariabiliPubbliche::RiempiListaCavi();
+  if (listaCavi) VariabiliPubbliche::RiempiListaCavi();
 }

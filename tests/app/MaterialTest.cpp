@@ -457,3 +457,100 @@ TEST(NormativaDueVie, AnOpenWindowFollowsTheMainWindowsCode) {
   // fc = alfa_cc x fck / (gamma_c x FC) = 1.0 x 25 / (1.5 x 1) = 16.667, not DM 1996's 25 / 1.6.
   EXPECT_EQ(f.C("TxtFcd").Text(), " 16,67");
 }
+
+namespace {
+QLineEdit& Casella(const char* nome) { return *Material::Aperta()->findChild<QLineEdit*>(nome); }
+std::string Testo(const char* nome) { return Casella(nome).text().toStdString(); }
+void Digita(const char* nome, const char* testo) {
+  Casella(nome).setFocus();
+  Casella(nome).selectAll();
+  QTest::keyClicks(&Casella(nome), testo);
+}
+std::string Scelti() {
+  return Testo("F_sigla_1") + Testo("F_fd_1") + "|" + Testo("F_sigla_0") + Testo("F_fd_0");
+}
+}  // namespace
+
+// DM 1996 lists no B450C: the steel's boxes stay empty, the concrete's show.
+TEST(NormativaDueVie, UnderDm1996TheConcreteShowsItsValuesWithoutTheJobsSteel) {
+  FinestraMain f;
+  f.main->findChild<QAction*>("NormativaItem_1")->trigger();
+  ASSERT_TRUE(Attiva(Material::Mostra()));
+  f.ambiente.box.Svuota();
+  EXPECT_EQ(Scelti(), "C25/3013,28|");  // fcd = 0.85 x 25 / 1.6 = 13.281
+  Digita("F_gamma_1", "1,6");
+  Casella("F_AlfaCC").setFocus();  // a box left: no data error for the steel's
+  EXPECT_TRUE(f.ambiente.box.Mostrati().empty());
+  ASSERT_TRUE(Attiva(*f.main));  // nor a steel chosen by fyd typed in the main window
+  f.Widget<QLineEdit>("F_fyd_0")->setFocus();
+  FinestraMain::Batti("400");
+  EXPECT_EQ(Testo("F_fd_0") + Testo("F_eps_syd"), "");
+  // A DM 1996 project of B450C and C45/55 read: fcd = 0.85 x 45 / 1.6 = 23.906.
+  f.ambiente.CopiaFixture("progetto-7.6.slu", "dm96.slu");
+  f.main->RigaComando = f.ambiente.Percorso("dm96.slu");
+  f.main->ApriFileRigaComando();
+  EXPECT_EQ(Scelti(), "C45/5523,91|");
+  Material::Aperta()->close();
+  EliminaFinestreChiuse();
+}
+
+// Values typed, not confirmed: no start for a code chosen elsewhere, nor for Annulla.
+TEST(NormativaDueVie, ACodeChosenElsewhereDropsTheWindowsUnconfirmedValues) {
+  FinestraMain f;
+  ASSERT_TRUE(Attiva(Material::Mostra()));
+  Digita("F_fck_1", "30");
+  f.main->findChild<QAction*>("NormativaItem_1")->trigger();
+  // fc = 0.85 x 25 / 1.6 = 13.281, not 0.85 x 30 / 1.6 = 15.94.
+  EXPECT_EQ(f.C("TxtFcd").Text() + Testo("F_fck_1"), " 13,2825");
+  f.main->RegistraProgetto();  // as saved; nor compared with the file, nor in the settings
+  Digita("F_fck_1", "30");
+  EXPECT_FALSE(f.main->ProgettoModificato());
+  f.main->MnuFileItem_Click(8);
+  EXPECT_NE(f.ambiente.Leggi("Tramok.ini").find("\n25,450\r\n"), std::string::npos);  // fck, fyk
+  QTest::mouseClick(Material::Aperta()->findChild<QPushButton*>("F_esci_1"), Qt::LeftButton);
+  EliminaFinestreChiuse();
+  EXPECT_EQ(Stato.Fck, 25);
+}
+
+// The main window's material boxes left while the window is open: the box of
+// the same quantity shows the value, nothing is recomputed from it, and
+// neither the confirm nor Annulla writes an older one back.
+TEST(NormativaDueVie, AnOpenWindowFollowsTheMainWindowsMaterialBoxes) {
+  FinestraMain f;
+  ASSERT_TRUE(Attiva(Material::Mostra()));
+  Digita("F_fccSufcd", "0,9");  // typed here, confirmed later
+  Digita("F_fck_1", "30");
+  ASSERT_TRUE(Attiva(*f.main));
+  // The main window's box, what is typed there, the box here and what it shows.
+  const char* const casi[][4] = {
+      {"TxtFcd", "", "F_fd_1", "17"},  // passed through: 0.85 x 30 / 1.5 = 17 stays
+      {"TxtFcd", "abc", "F_fd_1", "17"},  // refused
+      {"TxtFcd", "12", "F_fd_1", "12"},
+      {"F_fyd_0", "5", "F_fd_0", "391,3"},  // under 20: refused, 450 / 1.15 = 391.30 stays
+      {"F_fyd_0", "400", "F_fd_0", "400"},
+      {"F_Es_0", "210000", "F_eps_syd", " 1,905"},  // 400 / 210000 = 1.9048 per mille
+      {"F_eps_cu_1", "3", "F_eps_u_2", " 3"},
+      {"txtSigAdm_2", "0,7", "txtSigAdm_2", "0,7"}};
+  for (const auto& caso : casi) {
+    auto* casella = f.Widget<QLineEdit>(caso[0]);
+    casella->setFocus();
+    casella->selectAll();
+    FinestraMain::Batti(caso[1]);
+    EXPECT_EQ(Testo(caso[2]), caso[3]) << caso[0] << " " << caso[1];
+  }
+  EXPECT_EQ(Testo("F_fck_1"), "21,18");  // fck = 1.5 x 12 / 0.85 = 21.176
+  QTest::mouseClick(Material::Aperta()->findChild<QPushButton*>("F_esci_0"), Qt::LeftButton);
+  EliminaFinestreChiuse();
+  EXPECT_EQ(f.C("TxtFcd").Text() + "|" + f.C("F_fyd", 0).Text() + "|" + f.C("F_fccSufcd").Text(),
+            " 12| 400|0,9");
+  EXPECT_EQ(std::vector<double>({Stato.Fcd, Stato.Fyd[0], Stato.EpsC2, Stato.TauC0}),
+            std::vector<double>({12, 400, 0.003, 0.7f}));
+  // Annulla gives back the state found, with what the main window put in force meanwhile.
+  ASSERT_TRUE(Attiva(Material::Mostra()));
+  ASSERT_TRUE(Attiva(*f.main));
+  f.Widget<QLineEdit>("TxtFcd")->setFocus();
+  FinestraMain::Batti("13");
+  Material::Aperta()->close();
+  EliminaFinestreChiuse();
+  EXPECT_EQ(Stato.Fcd, 13);
+}

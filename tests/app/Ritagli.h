@@ -56,7 +56,7 @@ inline bool SchermoInUnAltroProcesso(int larghezza, int altezza) {
   ambiente.insert("QT_QPA_PLATFORM", "offscreen");
   QProcess figlio;
   figlio.setProcessEnvironment(ambiente);
-  figlio.setWorkingDirectory(QCoreApplication::applicationDirPath());
+  figlio.setWorkingDirectory(QDir::currentPath());  // where the fixtures are found
   figlio.setProcessChannelMode(QProcess::ForwardedChannels);
   figlio.start(QCoreApplication::applicationFilePath(),
                {QString("--gtest_filter=%1.%2").arg(prova.test_suite_name(), prova.name())});
