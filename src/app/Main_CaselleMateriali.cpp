@@ -12,6 +12,7 @@
 #include "app/Generale.h"
 #include "app/Main.h"
 #include "app/Material.h"
+#include "design/ProgettoSezione.h"
 #include "model/Formato.h"
 #include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
@@ -93,6 +94,8 @@ void Main::CollegaCaselleMateriali() {
       if (!casella->isModified() || !Accettata(*this, c)) return;
       casella->setModified(false);
       if (Legge(*this, c)) Material::SegueMain(c.nome, c.indice);
+      // fyd and Es are in force as typed: an open design follows when left.
+      ProgettoSezione::MaterialiScelti();
     };
     caselleMateriali_.push_back(connect(casella, &QLineEdit::editingFinished, this, lasciata));
   }

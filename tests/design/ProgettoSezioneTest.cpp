@@ -365,8 +365,17 @@ TEST_F(FinestraProgetto, DesignCodeMenuSizesTheBending) {
   EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text().find("anziché"), std::string::npos);
   Clic("chkNoStaffe");
   Batti("F_Mxsd", 0, "150");
-  // The main window shows the code's fcd.
+  // The main window shows the code's fcd; one typed there sizes the design
+  // too: b falls by 0.85 x 25 / 1.6 over 17.
   EXPECT_NEAR(Generale::ValNumero(f.main->Controllo("TxtFcd").Text()), 0.85 * 25 / 1.6, 0.01);
+  auto* fcd = f.main->findChild<QLineEdit*>("TxtFcd");
+  for (const char* testo : {"17", "13,28125"}) {  // then fck 1.6 x 13.28125 / 0.85 = 25 again
+    fcd->selectAll();
+    QTest::keyClicks(fcd, testo);
+    QTest::keyClick(fcd, Qt::Key_Return);
+    EXPECT_NEAR(p->Modello().BaseSezione, b * 16 / 15 * 0.85 * 25 / 1.6 / Generale::ValNumero(testo),
+                1e-3 * b);
+  }
   p->findChild<QAction*>("NormativaItem_0")->trigger();
   EXPECT_NEAR(p->Modello().BaseSezione, b, 1e-3 * b);
   f.main->findChild<QAction*>("NormativaItem_1")->trigger();  // the main window's menu too
