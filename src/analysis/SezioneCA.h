@@ -382,7 +382,8 @@ class SezioneCA : private AcciaiSezione {
   // Bars of a zone that would overlap in one row, with its holders of
   // diameter fiReggi (0: none drawn): as many as fit stay in the first row,
   // the others go into rows further in, each a bar and a clear spacing of
-  // the larger of the bar and 20 mm behind the one before. rientri gets,
+  // the larger of the bar and 20 mm behind the one before, its bars that
+  // spacing apart. rientri gets,
   // group by group, how far in each bar stands; empty when none overlap.
   static void FileZona(std::vector<Barra>& gruppi, const Vettore<double>& reggi, double fiReggi,
                        std::vector<std::vector<double>>& rientri);

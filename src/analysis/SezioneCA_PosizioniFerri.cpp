@@ -89,10 +89,13 @@ void SezioneCA::FileZona(std::vector<Barra>& gruppi, const Vettore<double>& regg
     for (int i = prima.Lb(); i <= prima.Ub(); ++i) riga.emplace_back(prima(i), fiMax);
     if (!Sovrapposte(riga)) break;
   }
-  // Each row further in: evenly between the outer holders, as many as stand apart.
+  // Each row further in: evenly between the outer holders, as many as keep
+  // the clear spacing of the larger of the bar and 20 mm, and that spacing
+  // behind the row before.
   const double inizio = reggi(reggi.Lb()), fine = reggi(reggi.Ub());
-  const int perFila = std::max(1, static_cast<int>(std::floor((fine - inizio) / fiMax)) - 1);
   const double passoFile = fiMax + std::max(fiMax, 20.0);
+  const int perFila =
+      std::max(1, static_cast<int>(std::floor((fine - inizio) / passoFile + 1E-9)) - 1);
   std::vector<std::pair<double, double>> posti;  // x, how far in
   for (int i = 1; i <= n1; ++i) posti.emplace_back(prima(prima.Lb() + i - 1), 0);
   for (int fila = 1; static_cast<int>(posti.size()) < n; ++fila) {
