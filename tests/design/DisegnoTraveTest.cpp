@@ -76,27 +76,35 @@ class DisegnoTrave : public ::testing::Test, public DisegnoDxf {
   std::shared_ptr<SezioneCA> s = VariabiliPubbliche::SezioneCorrente();
 };
 
+// At 300 mm nothing stands 20 mm clear of the holders in the middle gap
+// (58.14 / 2 - 6 - 6 < 20): 420 mm wide, W = 372, legs at -186, -62, 62,
+// 186, holders at +-(186 - x1) and +-(62 - x1), gaps 124, 98.14, 124: the 20
+// in the middle (49.07 - 10 - 6 = 33 clear), two 16s in each outer gap
+// 124 / 3 = 41.33 apart (25.3 clear), two 12s at the top in their middles.
 TEST_F(DisegnoTrave, BarsHoldersAndOutlineInTheBeamsFrame) {
+  s->b1 = 420;
   Disegna();
   const auto contorni = Chiamate("PoligonoChiuso");
   ASSERT_FALSE(contorni.empty());
   const std::vector<Grafica::Numero>& c = contorni[0]->numeri;
-  const double rettangolo[] = {-150, 0, 150, 0, 150, 500, -150, 500};
+  const double rettangolo[] = {-210, 0, 210, 0, 210, 500, -210, 500};
   ASSERT_GE(c.size(), 8u);
   for (std::size_t i = 0; i < 8; ++i) EXPECT_NEAR(c[i].valore, rettangolo[i], 1e-9);
   EXPECT_EQ(contorni[0]->colore, 3);
 
-  for (double x : {-126 + x1, -42 + x1, 42 - x1, 126 - x1}) {
+  for (double x : {-186 + x1, -62 + x1, 62 - x1, 186 - x1}) {
     EXPECT_TRUE(Cerchio(x, 24 + x1, 6)) << x;
     EXPECT_TRUE(Cerchio(x, 500 - 24 - x1, 6)) << x;
   }
   // The single 20 takes the middle slot; the four 16s the others in order.
   EXPECT_TRUE(Cerchio(0, 38, 10));
-  for (double x : {-126 + x1 + 28, -126 + x1 + 56, 126 - x1 - 56, 126 - x1 - 28})
+  const double passo = 124.0 / 3;
+  for (double x : {-186 + x1 + passo, -186 + x1 + 2 * passo, 186 - x1 - 2 * passo,
+                   186 - x1 - passo})
     EXPECT_TRUE(Cerchio(x, 36, 8)) << x;
   // Two top bars in the outer gaps, at their middles.
-  EXPECT_TRUE(Cerchio(-126 + x1 + 42, 466, 6));
-  EXPECT_TRUE(Cerchio(126 - x1 - 42, 466, 6));
+  EXPECT_TRUE(Cerchio(-186 + x1 + 62, 466, 6));
+  EXPECT_TRUE(Cerchio(186 - x1 - 62, 466, 6));
   EXPECT_EQ(Chiamate("Cerchio").size(), 4u + 4u + 5u + 2u);
 }
 
