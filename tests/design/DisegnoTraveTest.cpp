@@ -264,12 +264,12 @@ TEST(PosizioniStandard, AGroupNeverTakesASlotTwice) {
 
 namespace {
 
-// Twelve 20s at the bottom of the 300 mm beam would stand 11.6 mm apart in
-// the middle gap: in the first row 2, 1, 2 stand apart (28 mm from each
-// other and from the holders), 2, 2, 2 would not (58.14 / 3 = 19.4 < 20);
-// the other 7 go 20 + 20 = 40 mm further in, evenly between the outer holders
-// 226.14 apart, 20 mm clear: 4 (45.2 apart; 5 would be 37.7), then 3 40 mm
-// further in. No two bars overlap, none in a row further in closer than 20.
+// Twelve 20s at the bottom of the 300 mm beam, each 20 mm clear of the
+// others and of the holders. First row: one 20 in the middle of each outer
+// gap stands 84 / 2 - 10 - 6 = 26 clear; two there would be 28 - 20 = 8, one
+// in the middle gap 58.14 / 2 - 16 = 13.1: 2 bars. The other 10 go 20 + 20 =
+// 40 mm further in, row by row, evenly between the outer holders 226.14
+// apart: 4 (45.2 apart, 25.2 clear; 5 would be 37.7), 4, then 2.
 TEST_F(DisegnoTrave, BarsThatOverlapInOneRowGoIntoAnother) {
   s->CollInf = {Gruppo(12, 20, "FERRI-INF")};
   Disegna();
@@ -277,22 +277,22 @@ TEST_F(DisegnoTrave, BarsThatOverlapInOneRowGoIntoAnother) {
   for (const ChiamataEsterna* c : Chiamate("Cerchio"))
     if (std::fabs(c->numeri[1].valore) < 200)
       cerchi.push_back({c->numeri[0].valore, c->numeri[1].valore, c->numeri[2].valore});
-  int prima = 0, seconda = 0, terza = 0;
-  for (const auto& c : cerchi) {
-    if (std::fabs(c[2] - 10) > 1e-3) continue;
-    prima += std::fabs(c[1] - 38) < 1e-3;
-    seconda += std::fabs(c[1] - 78) < 1e-3;
-    terza += std::fabs(c[1] - 118) < 1e-3;
-  }
-  EXPECT_EQ(prima, 5);
-  EXPECT_EQ(seconda, 4);
-  EXPECT_EQ(terza, 3);
+  int file[4] = {};
+  for (const auto& c : cerchi)
+    for (int k = 0; k < 4; ++k)
+      file[k] += std::fabs(c[2] - 10) < 1e-3 && std::fabs(c[1] - (38 + 40 * k)) < 1e-3;
+  EXPECT_EQ(file[0], 2);
+  EXPECT_EQ(file[1], 4);
+  EXPECT_EQ(file[2], 4);
+  EXPECT_EQ(file[3], 2);
+  EXPECT_TRUE(Cerchio(-113.0711 + 84.0 / 2, 38, 10));
   EXPECT_TRUE(Cerchio(-113.0711 + 226.1421 / 5, 78, 10));
+  EXPECT_TRUE(Cerchio(-113.0711 + 226.1421 / 3, 158, 10));
+  // Every two circles, holders too, at least 20 mm clear.
   for (std::size_t i = 0; i < cerchi.size(); ++i)
     for (std::size_t j = i + 1; j < cerchi.size(); ++j)
       EXPECT_GE(std::hypot(cerchi[i][0] - cerchi[j][0], cerchi[i][1] - cerchi[j][1]),
-                cerchi[i][2] + cerchi[j][2] - 1e-6 +
-                    (cerchi[i][1] == cerchi[j][1] && cerchi[i][1] > 40 ? 20 : 0));
+                cerchi[i][2] + cerchi[j][2] + 20 - 1e-6);
 }
 
 }  // namespace

@@ -80,9 +80,11 @@ TEST_F(ProgettoProva, NoCompressionSteelShowsADash) {
 }
 
 // 300 x 500 with 6500 mm2 in tension, 4 holders of 12 and twelve 20s at the
-// bottom: 6500 / 150000 = 4.3 % of b h; side by side inside 8 mm stirrups
-// under 20 mm of cover with 20 mm between them they take 2 (20 + 8) + 4 x 12
-// + 12 x 20 + 15 x 20 = 644 mm. The top zone, 4 holders, takes 164 mm.
+// bottom: 6500 / 150000 = 4.3 % of b h. Side by side they take 2 (20 + 8) +
+// 4 x 12 + 12 x 20 + 15 x 20 = 644 mm, but as drawn 4 go in each gap between
+// holders, 20 clear, 40 apart: the middle gap, i - 2 x1 with i = W/3 cut to
+// 0.01 and x1 = 16 - 10/sqrt(2) + 4 = 12.93, needs 5 x 40 = 200: i = 225.86,
+// W = 677.58, b = 725.58 mm. The top zone, 4 holders, takes 164 mm.
 TEST_F(ProgettoProva, BarsThatCannotBeBuiltAreSaid) {
   Stato.CopriferroProgetto = 20;
   Stato.DiametroStaffe = 8;
@@ -99,7 +101,7 @@ TEST_F(ProgettoProva, BarsThatCannotBeBuiltAreSaid) {
   EXPECT_EQ(modello_.AvvisiCostruzione(),
             "Armatura tesa pari al 4.3% di b·h, oltre il 4%: aumentare le dimensioni della "
             "sezione.\r\nLe barre inferiori non stanno in un solo strato: con l'interferro minimo "
-            "occorre una base di 644 mm.");
+            "occorre una base di 725.6 mm.");
   // Two 20s: 56 + 4 x 12 + 2 x 20 + 5 x 20 = 244 mm fit, 1080 mm2 is 0.7 %.
   modello_.CombinazioneTesa = {628.3f, 0, 0, 2};
   modello_.AsTesaEffettiva = 1080;
