@@ -359,10 +359,6 @@ class SezioneCA : private AcciaiSezione {
   static double Interferro(double fiMax);
   // The width n bars of these diameters take side by side in one row.
   static double LarghezzaFila(int nBarre, double sommaDiametri, double fiMax);
-  // Bars of these diameters, in order, side by side from inizio to fine with
-  // equal clear gaps, the outer ones touching the ends; one in the middle.
-  static Vettore<double> PosizioniAffiancate(const std::vector<double>& diametri, double inizio,
-                                             double fine);
   // After PosizioniTrave: whether the bars of the bottom (or top) zone
   // stand in more than one row.
   bool PiuFile(bool inferiore) const { return !(inferiore ? RientriInf : RientriSup).empty(); }
@@ -391,6 +387,10 @@ class SezioneCA : private AcciaiSezione {
   const std::vector<double>* RientriGruppo(const std::vector<Barra>& gruppi, std::size_t i,
                                            const std::string& zona) const;
   static std::string EtichettaGruppo(const Barra& gruppo);
+  // Bars of these diameters, in order, side by side from inizio to fine with
+  // equal clear gaps, the outer ones touching the ends; one in the middle.
+  static Vettore<double> PosizioniAffiancate(const std::vector<double>& diametri, double inizio,
+                                             double fine);
   // The bars of a zone without stirrups, in the order of their slots, side
   // by side from inizio to fine.
   static void Affianca(std::vector<Barra>& gruppi, double inizio, double fine);

@@ -175,6 +175,7 @@ TEST_F(DisegnoTrave, StirrupsInsideAndExplodedBelowEverything) {
 
 TEST_F(DisegnoTrave, WithoutStirrupsNoHoldersNorExplodedView) {
   Stato.SenzaStaffe = true;
+  s->StaffeCamp().Diametro = 0;  // nobody sets it without stirrups
   Disegna();
   EXPECT_EQ(Testo(" P.1 4Ø12"), nullptr);
   const ChiamataEsterna* primo = Testo(" P.3 1Ø20");
@@ -183,6 +184,11 @@ TEST_F(DisegnoTrave, WithoutStirrupsNoHoldersNorExplodedView) {
   for (const ChiamataEsterna* t : Chiamate("Testo"))
     EXPECT_EQ(t->testo.find("Staffe"), std::string::npos);
   EXPECT_EQ(Chiamate("Cerchio").size(), 7u);
+  // Side by side from cover to cover, whatever the stirrups were: 16, 16, 20,
+  // 16, 16 in 300 - 2 x 20 = 260, (260 - 84) / 4 = 44 clear; two 12s at the top.
+  for (double x : {-122, -62, 62, 122}) EXPECT_TRUE(Cerchio(x, 28, 8)) << x;
+  EXPECT_TRUE(Cerchio(0, 30, 10));
+  for (double x : {-124, 124}) EXPECT_TRUE(Cerchio(x, 474, 6)) << x;
 }
 
 // Every circle, line and text (taken as 0.6 of its height wide per
