@@ -333,8 +333,9 @@ TEST_F(FinestraProgetto, TheLimitThatGovernsShowsItsStrain) {
                 "Governa la base minima che contiene i reggistaffe in un solo strato (16,4 cm): "),
             std::string::npos);
   // 2 legs at 400 kNm: x = 3.5 / 13.5 462 = 119.8, A' = 2φ12 yields, b =
-  // 640 mm, As = 2473 mm2: at most 12 bars, 566 / 13 = 43.5 >= 40 apart
-  // between the holders 640 - 48 - 2 x1 = 566 apart, all in one row.
+  // 640 mm, As = 2473 mm2, 2247 beyond the holders: at most 12 bars (12φ16
+  // = 2413 covers it, 13 weigh more), 566 / 13 = 43.5 >= 40 apart between
+  // holders 640 - 48 - 2 x1 = 566 apart: one row.
   Bracci("2");
   Batti("F_Mxsd", 0, "400");
   EXPECT_NEAR(Numero("txtEpsS"), 0.01 / epsYd, 0.006);
