@@ -106,48 +106,37 @@ TEST_F(ProgettoProva, BarsThatCannotBeBuiltAreSaid) {
   modello_.CombinazioneTesa = {628.3f, 0, 0, 2};
   modello_.AsTesaEffettiva = 1080;
   EXPECT_EQ(modello_.AvvisiCostruzione(), "");
-  // Each zone in one row from the least width the remark gives, rounded up:
+  // One row from the least width the remark gives, rounded up; narrower,
+  // rows further in, every bar max(φ, 20) clear of the others:
   // - the window's 4φ12+3φ18 at 20 cm, an 18 in each gap: the middle one, i -
-  //   2 x1, is 20 clear from i >= 2 (9 + 6 + 20) + 25.86 = 95.86, W >= 287.58,
-  //   b = 335.58 (side by side 56 + 48 + 54 + 6 x 20 = 278 only);
+  //   2 x1, is 20 clear from i >= 2 (9 + 6 + 20) + 25.86, W >= 287.58, b =
+  //   335.58 (side by side 56 + 48 + 54 + 6 x 20 = 278 only);
   // - 2 legs, holders of 10 (x1 = 20 - 11/sqrt(2) = 12.22), three 20s 40
   //   apart: W = 4 x 40 + 2 x1, b = 232.44, shown 232.5;
   // - no stirrups, one 20: 2 x 20 + 20 = 60 inside the cover.
-  // Narrower, rows further in, every bar still max(φ, 20) clear of the others.
-  const struct {
-    int bracci, reggi;
-    Combinazione barre;
-    float base;
-    const char* avviso;  // the width told, none when they stand in one row
-  } casi[] = {{4, 12, {763.4f, 0, 3, 0}, 200, "335.6"}, {4, 12, {763.4f, 0, 3, 0}, 335.5f, "335.6"},
-              {4, 12, {763.4f, 0, 3, 0}, 335.6f, ""},   {2, 10, {942.5f, 0, 0, 3}, 200, "232.5"},
-              {2, 10, {942.5f, 0, 0, 3}, 232.4f, "232.5"}, {2, 10, {942.5f, 0, 0, 3}, 232.5f, ""},
-              {0, 0, {314.2f, 0, 0, 1}, 50, "60"},      {0, 0, {314.2f, 0, 0, 1}, 60, ""}};
-  for (const auto& c : casi) {
-    SCOPED_TRACE(c.base);
-    Stato.SenzaStaffe = c.bracci == 0;
-    Stato.NumeroBracci = c.bracci;
-    Stato.DiametroReggistaffe = c.reggi;
-    modello_.CombinazioneTesa = c.barre;
-    modello_.AsTesaEffettiva = c.barre[0] + c.bracci * VariabiliPubbliche::AreaBarra(c.reggi);
-    modello_.BaseArrotondata = c.base;
-    const std::string avviso = c.avviso;
-    EXPECT_EQ(modello_.AvvisiCostruzione(),
-              avviso.empty() ? "" : "Le barre inferiori non stanno in un solo strato: con "
-                                    "l'interferro minimo occorre una base di " + avviso + " mm.");
-    bool file = false;
-    modello_.StratiEffettivi(&file);
-    EXPECT_EQ(file, !avviso.empty());
-    const std::vector<SezioneCA::FerroTrave> ferri = modello_.Trave->FerriTrave();
-    // Bottom circles; two holders stand where the stirrups put them.
-    for (std::size_t i = 0; i < ferri.size(); ++i)
-      for (std::size_t j = i + 1; j < ferri.size(); ++j) {
-        if (ferri[i].y > 250 || ferri[j].y > 250 ||
-            (ferri[i].Diametro == c.reggi && ferri[j].Diametro == c.reggi))
-          continue;
-        EXPECT_GE(std::hypot(ferri[i].x - ferri[j].x, ferri[i].y - ferri[j].y),
-                  (ferri[i].Diametro + ferri[j].Diametro) / 2 + 20 - 1e-6);
-      }
+  const std::tuple<int, int, Combinazione, const char*> casi[] = {
+      {4, 12, {763.4f, 0, 3, 0}, "335.6"}, {2, 10, {942.5f, 0, 0, 3}, "232.5"}, {0, 0, {314.2f, 0, 0, 1}, "60"}};
+  for (const auto& [bracci, reggi, barre, avviso] : casi) {
+    Stato.SenzaStaffe = bracci == 0;
+    Stato.NumeroBracci = bracci;
+    Stato.DiametroReggistaffe = reggi;
+    modello_.CombinazioneTesa = barre;
+    modello_.AsTesaEffettiva = barre[0] + bracci * VariabiliPubbliche::AreaBarra(reggi);
+    for (const float b : {bracci ? 200.0f : 50.0f, std::stof(avviso) - 0.1f, std::stof(avviso)}) {
+      modello_.BaseArrotondata = b;
+      const bool una = b == std::stof(avviso);
+      EXPECT_EQ(modello_.AvvisiCostruzione(), una ? "" : "Le barre inferiori non stanno in un solo "
+                "strato: con l'interferro minimo occorre una base di " + std::string(avviso) + " mm.") << b;
+      bool file = false;
+      modello_.StratiEffettivi(&file);
+      EXPECT_EQ(file, !una) << b;
+      const std::vector<SezioneCA::FerroTrave> f = modello_.Trave->FerriTrave();
+      for (std::size_t i = 0; i < f.size(); ++i)  // bottom; holders where the stirrups put them
+        for (std::size_t j = i + 1; j < f.size(); ++j) {
+          if (f[i].y > 250 || f[j].y > 250 || f[i].Diametro + f[j].Diametro <= 2 * reggi) continue;
+          EXPECT_GE(std::hypot(f[i].x - f[j].x, f[i].y - f[j].y), (f[i].Diametro + f[j].Diametro) / 2 + 20 - 1e-6);
+        }
+    }
   }
 }
 
