@@ -354,6 +354,14 @@ class SezioneCA : private AcciaiSezione {
   // One bar: colour 1, a circle of diameter d.
   static void SezFerroInserisci(double x, double y, double d);
   static int TotaleBarre(const std::vector<Barra>& gruppi);
+  // The least clear spacing of the bars of a row whose largest bar is fiMax:
+  // fiMax, and no less than 20 mm.
+  static double Interferro(double fiMax);
+  // The width n bars of these diameters take side by side in one row.
+  static double LarghezzaFila(int nBarre, double sommaDiametri, double fiMax);
+  // After PosizioniTrave: whether the bars of the bottom (or top) zone
+  // stand in more than one row.
+  bool PiuFile(bool inferiore) const { return !(inferiore ? RientriInf : RientriSup).empty(); }
 
  private:
   static void PosizioniIntervallo(double inizio, double fine, int c, Vettore<double>& x, int& k);
@@ -379,13 +387,23 @@ class SezioneCA : private AcciaiSezione {
   const std::vector<double>* RientriGruppo(const std::vector<Barra>& gruppi, std::size_t i,
                                            const std::string& zona) const;
   static std::string EtichettaGruppo(const Barra& gruppo);
-  // Bars of a zone that would overlap in one row, with its holders of
-  // diameter fiReggi (0: none drawn): as many as fit stay in the first row,
-  // the others go into rows further in, each a bar and a clear spacing of
-  // the larger of the bar and 20 mm behind the one before. rientri gets,
-  // group by group, how far in each bar stands; empty when none overlap.
+  // Bars of these diameters, in order, side by side from inizio to fine with
+  // equal clear gaps, the outer ones touching the ends; one in the middle.
+  static Vettore<double> PosizioniAffiancate(const std::vector<double>& diametri, double inizio,
+                                             double fine);
+  // The bars of a zone without stirrups, in the order of their slots, side
+  // by side from inizio to fine.
+  static void Affianca(std::vector<Barra>& gruppi, double inizio, double fine);
+  // Bars of a zone that stand closer than the clear spacing in one row, with
+  // its holders of diameter fiReggi (0: none, the bars side by side between
+  // the row's ends reggi), or take more than its
+  // room larghezza side by side: as many as keep it stay in the first row,
+  // the others go into rows further in, each a bar and a clear spacing
+  // behind the one before, its bars that spacing apart. rientri gets, group
+  // by group, how far in each bar stands; empty when all stand in the first
+  // row.
   static void FileZona(std::vector<Barra>& gruppi, const Vettore<double>& reggi, double fiReggi,
-                       std::vector<std::vector<double>>& rientri);
+                       double larghezza, std::vector<std::vector<double>>& rientri);
 
   Vettore<double> PosizioniReggiSup;
   Vettore<double> PosizioniReggiInf;

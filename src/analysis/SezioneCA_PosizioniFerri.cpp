@@ -36,63 +36,134 @@ void SezioneCA::AssegnaPosizioniReggistaffeCampata() {
     PosizioniReggiInf = staffe.AscPosizTrasvReg(b.Diametro / 2.0);
     b.AssegnaPosizione(PosizioniReggiInf);
   }
+  // Without stirrups a zone's row runs from cover to cover.
+  if (Stato.SenzaStaffe) {
+    const double estremo = b1 / 2.0 - Stato.CopriferroProgetto;
+    PosizioniReggiSup = PosizioniReggiInf = {-estremo, estremo};
+  }
 }
 
 void SezioneCA::PosizioniFerriCampata() {
-  auto zona = [](std::vector<Barra>& gruppi, const Vettore<double>& reggi,
-                 const std::vector<Barra>& reggistaffe, std::vector<std::vector<double>>& rientri) {
+  // The room of a row: inside the stirrups, or inside the cover without them.
+  const bool senza = Stato.SenzaStaffe;
+  const double larghezza = senza ? b1 - 2.0 * Stato.CopriferroProgetto
+                                 : b1 - Stato.DetrazioneStaffa - StaffeCamp().Diametro;
+  auto zona = [senza, larghezza](std::vector<Barra>& gruppi, const Vettore<double>& reggi,
+                                 const std::vector<Barra>& reggistaffe,
+                                 std::vector<std::vector<double>>& rientri) {
     Vettore<double> libere = PosizioniStandard(TotaleBarre(gruppi), reggi);
     int f = libere.Conta();
     for (Barra& b : gruppi) b.AssegnaPosizione(PosizioniBarra(libere, f, reggi, b.nBarre));
-    const bool staffe = !Stato.SenzaStaffe && !reggistaffe.empty();
-    FileZona(gruppi, reggi, staffe ? reggistaffe.front().Diametro : 0, rientri);
+    if (senza && reggi.Conta() == 2) Affianca(gruppi, reggi(reggi.Lb()), reggi(reggi.Ub()));
+    const bool staffe = !senza && !reggistaffe.empty();
+    FileZona(gruppi, reggi, staffe ? reggistaffe.front().Diametro : 0, larghezza, rientri);
   };
   zona(CollSup, PosizioniReggiSup, CollReggiSup, RientriSup);
   zona(CollInf, PosizioniReggiInf, CollReggiInf, RientriInf);
 }
 
+double SezioneCA::LarghezzaFila(int nBarre, double sommaDiametri, double fiMax) {
+  return sommaDiametri + std::max(nBarre - 1, 0) * Interferro(fiMax);
+}
+
+double SezioneCA::Interferro(double fiMax) { return std::max(fiMax, 20.0); }
+
+Vettore<double> SezioneCA::PosizioniAffiancate(const std::vector<double>& diametri, double inizio,
+                                               double fine) {
+  const int n = static_cast<int>(diametri.size());
+  if (n == 0) return {};
+  if (n == 1) return {(inizio + fine) / 2};
+  double somma = 0;
+  for (double d : diametri) somma += d;
+  const double luce = (fine - inizio - somma) / (n - 1);
+  Vettore<double> x(1, n);
+  x(1) = inizio + diametri[0] / 2;
+  for (int k = 2; k <= n; ++k)
+    x(k) = x(k - 1) + (diametri[static_cast<std::size_t>(k - 2)] +
+                       diametri[static_cast<std::size_t>(k - 1)]) / 2 + luce;
+  return x;
+}
+
+void SezioneCA::Affianca(std::vector<Barra>& gruppi, double inizio, double fine) {
+  struct Posto {
+    double x;
+    std::size_t gruppo;
+    int k;
+  };
+  std::vector<Posto> posti;
+  for (std::size_t g = 0; g < gruppi.size(); ++g) {
+    const Vettore<double>& x = gruppi[g].Posizione_;
+    for (int k = x.Lb(); k <= x.Ub(); ++k) posti.push_back({x(k), g, k});
+  }
+  std::sort(posti.begin(), posti.end(), [](const Posto& a, const Posto& b) { return a.x < b.x; });
+  std::vector<double> diametri;
+  for (const Posto& p : posti) diametri.push_back(gruppi[p.gruppo].Diametro);
+  const Vettore<double> x = PosizioniAffiancate(diametri, inizio, fine);
+  for (std::size_t i = 0; i < posti.size(); ++i)
+    gruppi[posti[i].gruppo].Posizione_(posti[i].k) = x(static_cast<int>(i) + 1);
+}
+
 namespace {
 
-// Whether circles of these centres and diameters along one row overlap.
-bool Sovrapposte(std::vector<std::pair<double, double>> barre) {
-  std::sort(barre.begin(), barre.end());
-  for (std::size_t i = 1; i < barre.size(); ++i)
-    if (barre[i].first - barre[i - 1].first < (barre[i].second + barre[i - 1].second) / 2 - 1E-6)
-      return true;
-  return false;
+// One circle of a row: centre, diameter, and whether it is a holder.
+struct Cerchio {
+  double x;
+  double d;
+  bool reggi;
+};
+
+// Whether the bars of a row, the largest fiMax, keep the clear spacing from
+// each other and from the holders beside them (two holders stand where the
+// stirrups put them), and side by side take no more than the room of the row.
+bool Distanziate(std::vector<Cerchio> riga, double fiMax, double larghezza) {
+  std::sort(riga.begin(), riga.end(), [](const Cerchio& a, const Cerchio& b) { return a.x < b.x; });
+  const double interferro = SezioneCA::Interferro(fiMax);
+  double somma = 0;
+  for (std::size_t i = 0; i < riga.size(); ++i) {
+    somma += riga[i].d;
+    if (i > 0 && !(riga[i].reggi && riga[i - 1].reggi) &&
+        riga[i].x - riga[i - 1].x < (riga[i].d + riga[i - 1].d) / 2 + interferro - 1E-6)
+      return false;
+  }
+  return SezioneCA::LarghezzaFila(static_cast<int>(riga.size()), somma, fiMax) <= larghezza + 1E-6;
 }
 
 }  // namespace
 
 void SezioneCA::FileZona(std::vector<Barra>& gruppi, const Vettore<double>& reggi, double fiReggi,
-                         std::vector<std::vector<double>>& rientri) {
+                         double larghezza, std::vector<std::vector<double>>& rientri) {
   rientri.clear();
-  std::vector<std::pair<double, double>> riga;
+  std::vector<Cerchio> riga;
   if (fiReggi > 0)
-    for (int i = reggi.Lb(); i <= reggi.Ub(); ++i) riga.emplace_back(reggi(i), fiReggi);
+    for (int i = reggi.Lb(); i <= reggi.Ub(); ++i) riga.push_back({reggi(i), fiReggi, true});
   const std::size_t soloReggi = riga.size();
   double fiMax = 0;
   for (const Barra& b : gruppi) {
     fiMax = std::max(fiMax, static_cast<double>(b.Diametro));
     const Vettore<double>& x = b.Posizione_;
     for (int k = 0; k < std::min<int>(b.nBarre, x.Conta()); ++k)
-      riga.emplace_back(x(x.Lb() + k), b.Diametro);
+      riga.push_back({x(x.Lb() + k), b.Diametro, false});
   }
   const int n = TotaleBarre(gruppi);
-  if (n == 0 || reggi.Conta() < 2 || fiMax <= 0 || !Sovrapposte(riga)) return;
-  // The first row: as many bars as stand apart there beside the holders.
+  const double fiRiga = std::max(fiMax, fiReggi);
+  if (n == 0 || reggi.Conta() < 2 || fiMax <= 0 || Distanziate(riga, fiRiga, larghezza)) return;
+  // The first row: as many bars as keep the spacing there beside the holders.
   Vettore<double> prima;
   int n1 = n - 1;
   for (; n1 > 0; --n1) {
     riga.resize(soloReggi);
-    prima = PosizioniStandard(n1, reggi);
-    for (int i = prima.Lb(); i <= prima.Ub(); ++i) riga.emplace_back(prima(i), fiMax);
-    if (!Sovrapposte(riga)) break;
+    prima = fiReggi > 0 ? PosizioniStandard(n1, reggi)
+                        : PosizioniAffiancate(std::vector<double>(static_cast<std::size_t>(n1), fiMax),
+                                              reggi(reggi.Lb()), reggi(reggi.Ub()));
+    for (int i = prima.Lb(); i <= prima.Ub(); ++i) riga.push_back({prima(i), fiMax, false});
+    if (Distanziate(riga, fiRiga, larghezza)) break;
   }
-  // Each row further in: evenly between the outer holders, as many as stand apart.
+  // Each row further in: evenly between the outer holders, as many as keep
+  // the spacing.
   const double inizio = reggi(reggi.Lb()), fine = reggi(reggi.Ub());
-  const int perFila = std::max(1, static_cast<int>(std::floor((fine - inizio) / fiMax)) - 1);
-  const double passoFile = fiMax + std::max(fiMax, 20.0);
+  const double passoFile = fiMax + Interferro(fiRiga);
+  const int perFila =
+      std::max(1, static_cast<int>(std::floor((fine - inizio) / passoFile + 1E-9)) - 1);
   std::vector<std::pair<double, double>> posti;  // x, how far in
   for (int i = 1; i <= n1; ++i) posti.emplace_back(prima(prima.Lb() + i - 1), 0);
   for (int fila = 1; static_cast<int>(posti.size()) < n; ++fila) {

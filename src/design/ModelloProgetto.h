@@ -239,8 +239,9 @@ class ModelloProgetto : public Matematica::Equazione {
   // Depth fixed: a width too narrow for the bars chosen, side by side, is
   // widened to the least width that holds the bars designed for it.
   bool BaseAllargaAlleBarre();
-  // The width the bars chosen take side by side, the wider zone's.
-  float LarghezzaBarre() const;
+  // The least width in which the bars chosen stand in one row, the wider
+  // zone's.
+  float LarghezzaBarre();
   // The reinforcement and bars of the width b.
   bool ArmaturaBase(float b);
   // MRd of a rectangle at the imposed strain; fills AsTesa and AsCompressa.
@@ -329,6 +330,12 @@ class ModelloProgetto : public Matematica::Equazione {
   // them, top first; piuFile tells whether a zone's bars stand in more than
   // one row.
   std::vector<Strato> StratiEffettivi(bool* piuFile = nullptr);
+  // Whether the drawing puts the bottom (or top) bars in one row in the
+  // width b; the rounded width stays.
+  bool UnaFila(float b, bool inferiore);
+  // The least width, to 0.01 mm, in which the drawing puts the bottom (or
+  // top) bars in one row; from the width they take side by side.
+  float LarghezzaUnaFila(bool inferiore);
   // Steel per cubic metre of concrete, kg/m3, stirrups included.
   float IncidenzaAcciaio(float AsEffettiva, float AsCompressaEff);
   void OsservazioniScrive(const std::string& testo);
@@ -340,8 +347,8 @@ class ModelloProgetto : public Matematica::Equazione {
   TestiRisultati RisultatiTesti();
   // Remarks on bars that cannot be built as designed: tension steel beyond
   // 4 % of b h, a zone whose bars do not fit in one layer.
-  std::string AvvisiCostruzione() const;
-  // Width the holders and bars of a zone take side by side; 0 for one bar.
+  std::string AvvisiCostruzione();
+  // Width the holders and bars of a zone take side by side; 0 for none.
   float LarghezzaZona(const std::vector<int>& diametri, const Combinazione& combinazione,
                       const std::vector<float>& fisse) const;
 

@@ -80,9 +80,8 @@ std::string ModelloProgetto::LunghezzaTesto(double mm) {
          Stato.UnitaLunghezza;
 }
 
-float ModelloProgetto::LarghezzaBarre() const {
-  return std::max(LarghezzaZona(DiametriTesi, CombinazioneTesa, BarreFisseTese),
-                  LarghezzaZona(DiametriCompressi, CombinazioneCompressa, BarreFisseCompresse));
+float ModelloProgetto::LarghezzaBarre() {
+  return std::max(LarghezzaUnaFila(true), LarghezzaUnaFila(false));
 }
 
 bool ModelloProgetto::ArmaturaBase(float b) {
@@ -96,11 +95,11 @@ bool ModelloProgetto::ArmaturaBase(float b) {
 
 bool ModelloProgetto::BaseAllargaAlleBarre() {
   const float flessione = BaseSezione;
-  // Side by side with the least clear spacing, and in one row as drawn.
+  // In one row as drawn, the least clear spacing kept.
   auto stanno = [this] {
     bool piuFile = false;
     StratiEffettivi(&piuFile);
-    return !piuFile && !(LarghezzaBarre() > BaseArrotondata);
+    return !piuFile;
   };
   if (stanno()) return true;
   // Widened to the bars, or by a tenth, a few rounds: less steel in a wider

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/SezioneCA.h"
 #include "design/ModelloProgetto.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
@@ -21,8 +22,8 @@ constexpr const char* SoliReggistaffe =
 
 float ModelloProgetto::LarghezzaStrato(int nBarre, double sommaDiametri, double fiMax) const {
   const double staffa = Stato.SenzaStaffe ? 0 : Stato.DiametroStaffe;
-  return static_cast<float>(2 * (Stato.CopriferroProgetto + staffa) + sommaDiametri +
-                            std::max(nBarre - 1, 0) * std::max(fiMax, 20.0));
+  return static_cast<float>(2 * (Stato.CopriferroProgetto + staffa) +
+                            SezioneCA::LarghezzaFila(nBarre, sommaDiametri, fiMax));
 }
 
 float ModelloProgetto::BaseMinima() const {

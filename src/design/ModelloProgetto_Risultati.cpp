@@ -131,7 +131,7 @@ TestiRisultati ModelloProgetto::RisultatiTesti() {
   return t;
 }
 
-std::string ModelloProgetto::AvvisiCostruzione() const {
+std::string ModelloProgetto::AvvisiCostruzione() {
   std::string avvisi;
   auto aggiungi = [&avvisi](const std::string& testo) {
     avvisi += (avvisi.empty() ? "" : "\r\n") + testo;
@@ -140,19 +140,16 @@ std::string ModelloProgetto::AvvisiCostruzione() const {
   if (AsTesaEffettiva > 0.04 * bh)
     aggiungi("Armatura tesa pari al " + Formattazione::Formato(100 * AsTesaEffettiva / bh, "0.0") +
              "% di b·h, oltre il 4%: aumentare le dimensioni della sezione.");
-  auto strato = [&](const std::vector<int>& diametri, const Combinazione& combinazione,
-                    const std::vector<float>& fisse, const char* zona) {
-    const float larghezza = LarghezzaZona(diametri, combinazione, fisse);
-    if (larghezza > BaseArrotondata)
-      aggiungi(std::string("Le barre ") + zona +
-               " non stanno in un solo strato: con l'interferro minimo occorre una base di " +
-               VariabiliPubbliche::FormattaValore(VariabiliPubbliche::LunghezzaDaMm(larghezza), true) +
-               " " + Stato.UnitaLunghezza + ".");
-  };
-  const bool tesaSotto = SegnoMomento == 1;
-  strato(DiametriTesi, CombinazioneTesa, BarreFisseTese, tesaSotto ? "inferiori" : "superiori");
-  strato(DiametriCompressi, CombinazioneCompressa, BarreFisseCompresse,
-         tesaSotto ? "superiori" : "inferiori");
+  for (const bool inferiore : {SegnoMomento == 1, SegnoMomento != 1}) {
+    if (UnaFila(BaseArrotondata, inferiore)) continue;
+    // Rounded up at the four digits shown: never a width under the least.
+    const double larghezza = VariabiliPubbliche::LunghezzaDaMm(LarghezzaUnaFila(inferiore));
+    const double passo = std::pow(10.0, std::floor(std::log10(larghezza)) - 3);
+    aggiungi(std::string("Le barre ") + (inferiore ? "inferiori" : "superiori") +
+             " non stanno in un solo strato: con l'interferro minimo occorre una base di " +
+             VariabiliPubbliche::FormattaValore(Arrotonda(larghezza, passo), true) + " " +
+             Stato.UnitaLunghezza + ".");
+  }
   return avvisi;
 }
 
@@ -169,5 +166,5 @@ float ModelloProgetto::LarghezzaZona(const std::vector<int>& diametri,
     somma += nj * diametri[j - 1];
     fiMax = std::max(fiMax, static_cast<double>(diametri[j - 1]));
   }
-  return n > 1 ? LarghezzaStrato(n, somma, fiMax) : 0;
+  return n > 0 ? LarghezzaStrato(n, somma, fiMax) : 0;
 }

@@ -84,3 +84,33 @@ std::vector<ModelloProgetto::Strato> ModelloProgetto::StratiEffettivi(bool* piuF
             [](const Strato& a, const Strato& b) { return a.Distanza < b.Distanza; });
   return strati;
 }
+
+bool ModelloProgetto::UnaFila(float b, bool inferiore) {
+  const float arrotondata = BaseArrotondata;
+  BaseArrotondata = b;
+  TraveCompone();
+  Trave->PosizioniTrave();
+  const bool una = !Trave->PiuFile(inferiore);
+  BaseArrotondata = arrotondata;
+  TraveCompone();
+  Trave->PosizioniTrave();
+  return una;
+}
+
+float ModelloProgetto::LarghezzaUnaFila(bool inferiore) {
+  const bool tesa = inferiore == (SegnoMomento == 1);
+  float larga = tesa ? LarghezzaZona(DiametriTesi, CombinazioneTesa, BarreFisseTese)
+                     : LarghezzaZona(DiametriCompressi, CombinazioneCompressa, BarreFisseCompresse);
+  // Side by side is the least: wider, by a quarter at a time, until the
+  // drawing keeps the spacing too, then halved back to the first that does.
+  float stretta = larga;
+  for (int k = 0; larga > 0 && k < 40 && !UnaFila(larga, inferiore); ++k) {
+    stretta = larga;
+    larga *= 1.25f;
+  }
+  while (larga - stretta > 0.01f) {
+    const float media = (stretta + larga) / 2;
+    (UnaFila(media, inferiore) ? larga : stretta) = media;
+  }
+  return larga;
+}

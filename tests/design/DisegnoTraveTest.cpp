@@ -76,27 +76,35 @@ class DisegnoTrave : public ::testing::Test, public DisegnoDxf {
   std::shared_ptr<SezioneCA> s = VariabiliPubbliche::SezioneCorrente();
 };
 
+// At 300 mm nothing stands 20 mm clear of the holders in the middle gap
+// (58.14 / 2 - 6 - 6 < 20): 420 mm wide, W = 372, legs at -186, -62, 62,
+// 186, holders at +-(186 - x1) and +-(62 - x1), gaps 124, 98.14, 124: the 20
+// in the middle (49.07 - 10 - 6 = 33 clear), two 16s in each outer gap
+// 124 / 3 = 41.33 apart (25.3 clear), two 12s at the top in their middles.
 TEST_F(DisegnoTrave, BarsHoldersAndOutlineInTheBeamsFrame) {
+  s->b1 = 420;
   Disegna();
   const auto contorni = Chiamate("PoligonoChiuso");
   ASSERT_FALSE(contorni.empty());
   const std::vector<Grafica::Numero>& c = contorni[0]->numeri;
-  const double rettangolo[] = {-150, 0, 150, 0, 150, 500, -150, 500};
+  const double rettangolo[] = {-210, 0, 210, 0, 210, 500, -210, 500};
   ASSERT_GE(c.size(), 8u);
   for (std::size_t i = 0; i < 8; ++i) EXPECT_NEAR(c[i].valore, rettangolo[i], 1e-9);
   EXPECT_EQ(contorni[0]->colore, 3);
 
-  for (double x : {-126 + x1, -42 + x1, 42 - x1, 126 - x1}) {
+  for (double x : {-186 + x1, -62 + x1, 62 - x1, 186 - x1}) {
     EXPECT_TRUE(Cerchio(x, 24 + x1, 6)) << x;
     EXPECT_TRUE(Cerchio(x, 500 - 24 - x1, 6)) << x;
   }
   // The single 20 takes the middle slot; the four 16s the others in order.
   EXPECT_TRUE(Cerchio(0, 38, 10));
-  for (double x : {-126 + x1 + 28, -126 + x1 + 56, 126 - x1 - 56, 126 - x1 - 28})
+  const double passo = 124.0 / 3;
+  for (double x : {-186 + x1 + passo, -186 + x1 + 2 * passo, 186 - x1 - 2 * passo,
+                   186 - x1 - passo})
     EXPECT_TRUE(Cerchio(x, 36, 8)) << x;
   // Two top bars in the outer gaps, at their middles.
-  EXPECT_TRUE(Cerchio(-126 + x1 + 42, 466, 6));
-  EXPECT_TRUE(Cerchio(126 - x1 - 42, 466, 6));
+  EXPECT_TRUE(Cerchio(-186 + x1 + 62, 466, 6));
+  EXPECT_TRUE(Cerchio(186 - x1 - 62, 466, 6));
   EXPECT_EQ(Chiamate("Cerchio").size(), 4u + 4u + 5u + 2u);
 }
 
@@ -167,6 +175,7 @@ TEST_F(DisegnoTrave, StirrupsInsideAndExplodedBelowEverything) {
 
 TEST_F(DisegnoTrave, WithoutStirrupsNoHoldersNorExplodedView) {
   Stato.SenzaStaffe = true;
+  s->StaffeCamp().Diametro = 0;  // nobody sets it without stirrups
   Disegna();
   EXPECT_EQ(Testo(" P.1 4Ø12"), nullptr);
   const ChiamataEsterna* primo = Testo(" P.3 1Ø20");
@@ -175,6 +184,11 @@ TEST_F(DisegnoTrave, WithoutStirrupsNoHoldersNorExplodedView) {
   for (const ChiamataEsterna* t : Chiamate("Testo"))
     EXPECT_EQ(t->testo.find("Staffe"), std::string::npos);
   EXPECT_EQ(Chiamate("Cerchio").size(), 7u);
+  // Side by side from cover to cover, whatever the stirrups were: 16, 16, 20,
+  // 16, 16 in 300 - 2 x 20 = 260, (260 - 84) / 4 = 44 clear; two 12s at the top.
+  for (double x : {-122, -62, 62, 122}) EXPECT_TRUE(Cerchio(x, 28, 8)) << x;
+  EXPECT_TRUE(Cerchio(0, 30, 10));
+  for (double x : {-124, 124}) EXPECT_TRUE(Cerchio(x, 474, 6)) << x;
 }
 
 // Every circle, line and text (taken as 0.6 of its height wide per
@@ -256,11 +270,12 @@ TEST(PosizioniStandard, AGroupNeverTakesASlotTwice) {
 
 namespace {
 
-// Twelve 20s at the bottom of the 300 mm beam would stand 11.6 mm apart in
-// the middle gap: in the first row 2, 1, 2 stand apart (28 mm from each
-// other and from the holders), 2, 2, 2 would not (58.14 / 3 = 19.4 < 20);
-// the other 7 go 20 + 20 = 40 mm further in, 226.14 / 8 = 28.3 mm apart
-// between the outer holders. No two bars overlap.
+// Twelve 20s at the bottom of the 300 mm beam, each 20 mm clear of the
+// others and of the holders. First row: one 20 in the middle of each outer
+// gap stands 84 / 2 - 10 - 6 = 26 clear; two there would be 28 - 20 = 8, one
+// in the middle gap 58.14 / 2 - 16 = 13.1: 2 bars. The other 10 go 20 + 20 =
+// 40 mm further in, row by row, evenly between the outer holders 226.14
+// apart: 4 (45.2 apart, 25.2 clear; 5 would be 37.7), 4, then 2.
 TEST_F(DisegnoTrave, BarsThatOverlapInOneRowGoIntoAnother) {
   s->CollInf = {Gruppo(12, 20, "FERRI-INF")};
   Disegna();
@@ -268,19 +283,22 @@ TEST_F(DisegnoTrave, BarsThatOverlapInOneRowGoIntoAnother) {
   for (const ChiamataEsterna* c : Chiamate("Cerchio"))
     if (std::fabs(c->numeri[1].valore) < 200)
       cerchi.push_back({c->numeri[0].valore, c->numeri[1].valore, c->numeri[2].valore});
-  int prima = 0, seconda = 0;
-  for (const auto& c : cerchi) {
-    if (std::fabs(c[2] - 10) > 1e-3) continue;
-    prima += std::fabs(c[1] - 38) < 1e-3;
-    seconda += std::fabs(c[1] - 78) < 1e-3;
-  }
-  EXPECT_EQ(prima, 5);
-  EXPECT_EQ(seconda, 7);
-  EXPECT_TRUE(Cerchio(-113.0711 + 226.1421 / 8, 78, 10));
+  int file[4] = {};
+  for (const auto& c : cerchi)
+    for (int k = 0; k < 4; ++k)
+      file[k] += std::fabs(c[2] - 10) < 1e-3 && std::fabs(c[1] - (38 + 40 * k)) < 1e-3;
+  EXPECT_EQ(file[0], 2);
+  EXPECT_EQ(file[1], 4);
+  EXPECT_EQ(file[2], 4);
+  EXPECT_EQ(file[3], 2);
+  EXPECT_TRUE(Cerchio(-113.0711 + 84.0 / 2, 38, 10));
+  EXPECT_TRUE(Cerchio(-113.0711 + 226.1421 / 5, 78, 10));
+  EXPECT_TRUE(Cerchio(-113.0711 + 226.1421 / 3, 158, 10));
+  // Every two circles, holders too, at least 20 mm clear.
   for (std::size_t i = 0; i < cerchi.size(); ++i)
     for (std::size_t j = i + 1; j < cerchi.size(); ++j)
       EXPECT_GE(std::hypot(cerchi[i][0] - cerchi[j][0], cerchi[i][1] - cerchi[j][1]),
-                cerchi[i][2] + cerchi[j][2] - 1e-6);
+                cerchi[i][2] + cerchi[j][2] + 20 - 1e-6);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QSlider>
 
@@ -45,6 +46,11 @@ class FinestraProgetto : public ::testing::Test {
     return Generale::ValNumero(p->Form().Controllo(nome, indice).Text());
   }
   int Slider() { return p->findChild<QSlider*>("Slider1")->value(); }
+  // Stirrups of n legs, chosen in their list.
+  void Bracci(const char* n) {
+    auto* bracci = p->findChild<QComboBox*>("ComboBracci");
+    bracci->setCurrentIndex(bracci->findText(n, Qt::MatchStartsWith));
+  }
 
   FinestraMain f;
   ProgettoSezione* p = nullptr;

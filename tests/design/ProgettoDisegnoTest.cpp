@@ -86,7 +86,11 @@ class DisegnoProgetto : public FinestraProgetto {
   platform::FileDialogScriptato file;
 };
 
+// 120 kNm: As = 120e6 / (391.3 x 0.9 x 464) = 734 mm2 less 4 holders of 12
+// (452) takes two 16s (d = 464), one in each outer gap, 84 / 2 - 8 - 6 = 28 mm clear
+// of the holders: one row (at 300 mm nothing stands 20 clear in the middle).
 TEST_F(DisegnoProgetto, PlottaDrawsTheDesignedBeamInItsOwnFrame) {
+  Batti("F_Mxsd", 0, "120");
   f.main->findChild<QAction*>("MnuSismica")->trigger();  // it rebuilds the current section
   FrmPltSezione* w = Plotta();
   ASSERT_NE(w, nullptr);
@@ -107,6 +111,7 @@ TEST_F(DisegnoProgetto, PlottaDrawsTheDesignedBeamInItsOwnFrame) {
   ASSERT_EQ(s->CollReggiInf[0].Posizione_.Conta(), 4);
   for (int k = 0; k < 4; ++k)
     EXPECT_NEAR(s->CollReggiInf[0].Posizione_(k + 1), a.reggi[static_cast<std::size_t>(k)], 1e-4);
+  ASSERT_EQ(tese.nBarre, 2);
   ASSERT_EQ(tese.Posizione_.Conta(), tese.nBarre);
   for (int k = 0; k < tese.nBarre; ++k)
     EXPECT_NEAR(tese.Posizione_(k + 1), a.barre[static_cast<std::size_t>(k)], 1e-4);

@@ -240,7 +240,9 @@ TEST_F(ProgettoProva, EveryMomentEndsInADesignOrAReason) {
           EXPECT_GE(h, 3 * c - 0.01);
           EXPECT_GE(m.AsTesaEffettiva, m.AsTesa - 0.01);
           // A designed width holds its bars in one layer.
-          if (fissa == 0) EXPECT_EQ(m.AvvisiCostruzione().find("non stanno"), std::string::npos);
+          if (fissa == 0) {
+            EXPECT_EQ(modello_.AvvisiCostruzione().find("non stanno"), std::string::npos);
+          }
           const double MRd = metodo == 0
                                  ? MomentoVerificato(b, h, c, m.AsTesaEffettiva, m.AsCompressaEffettiva)
                                  : MomentoAmmissibileVerificato(b, h, c, m.AsTesaEffettiva,
