@@ -156,6 +156,7 @@ TEST_F(DisegnoProgetto, PrintedToThePdfChosenInTheDialog) {
 
 // TRAMOK_DXF_PROGETTO names the file to keep for the independent reader.
 TEST_F(DisegnoProgetto, ExportedToDxf) {
+  Batti("F_Mxsd", 0, "120");  // the bars of one row, as above
   FrmPltSezione* w = Plotta();
   ASSERT_NE(w, nullptr);
   const char* daTenere = std::getenv("TRAMOK_DXF_PROGETTO");
