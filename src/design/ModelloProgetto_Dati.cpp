@@ -283,9 +283,13 @@ int ModelloProgetto::DiametroMassimoBarre() const {
 bool ModelloProgetto::CopriferroRifiutato(float lato) const {
   const int barra = DiametroMassimoBarre();
   const float staffe = Stato.SenzaStaffe ? 0.0f : static_cast<float>(Stato.DiametroStaffe);
-  // Bar axes at cover + stirrup + d/2 from the faces, short of lato/2 - d.
-  const std::string motivo = Intervalli::CopriferroFuori(
-      Stato.CopriferroProgetto, static_cast<double>(lato) - 2.0 * staffe - barra, barra);
+  // Bar axes at cover + stirrup + d/2 from the faces, short of lato/2 - d:
+  // a width under 2 stirrups + 3 d fits no cover, and is named itself.
+  const double minimo = 2.0 * staffe + 3.0 * barra;
+  const std::string motivo =
+      lato > minimo ? Intervalli::CopriferroFuori(Stato.CopriferroProgetto,
+                                                  static_cast<double>(lato) - 2.0 * staffe - barra, barra)
+                    : Intervalli::LatoSenzaCopriferro(lato, minimo, "B");
   if (motivo.empty()) return false;
   platform::MsgBox(motivo, platform::Pulsanti::Ok, platform::Icona::Critica);
   return true;

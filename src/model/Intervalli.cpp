@@ -201,6 +201,13 @@ std::string CopriferroFuori(double copriferro, double lato, double barra, const 
                          "le barre devono stare a più di un diametro dal centro della sezione.");
 }
 
+std::string LatoSenzaCopriferro(double lato, double minimo, const std::string& nome) {
+  const Misura m = MisuraDi(Di(Grandezza::Lunghezza), Lunghezze::Mostrate);
+  return nome + " = " + Numero(m.in(lato)) + m.unita + ": deve essere maggiore di " +
+         Numero(Arrotondato(m.in(minimo), 6)) + m.unita +
+         ";\r\nil lato deve contenere le staffe e le barre a più di un diametro dal centro.";
+}
+
 std::string CopriferroCerchioFuori(double copriferro, double raggio, double raggioInterno,
                                    const std::string& nome) {
   if (raggioInterno > 0)

@@ -80,6 +80,9 @@ std::string TestoValore(Grandezza g, double valore, const std::string& nome = ""
 // in the unit the windows show. All in mm.
 std::string CopriferroFuori(double copriferro, double lato, double barra,
                             const std::string& nome = "c");
+// The sentence for a side narrower than minimo, which no cover fits: the
+// stirrups and bars of diameter barra short of the centre need it.
+std::string LatoSenzaCopriferro(double lato, double minimo, const std::string& nome);
 // The same for bars spread on a circle of the given radius, at copriferro
 // from its edge: their centres between the edge and the centre, or the hole
 // of raggioInterno (its edge included).
