@@ -16,6 +16,7 @@
 #include "model/Formato.h"
 #include "model/Intervalli.h"
 #include "model/VariabiliPubbliche.h"
+#include "platform/qt/FormQt.h"
 
 using VariabiliPubbliche::Stato;
 
@@ -77,13 +78,35 @@ bool Accettata(Main& m, const CasellaMateriale& c) {
   return x && Intervalli::Dentro(c.grandezza, Generale::DivisoPotenzaDieci(*x, c.potenza));
 }
 
+// Typed by the user since the state last took the box: true once.
+bool Digitata(const Main& m, const char* nome, int indice) {
+  auto* casella = m.findChild<QLineEdit*>(QString::fromStdString(platform::NomeOggetto(nome, indice)));
+  if (!casella || !casella->isModified()) return false;
+  casella->setModified(false);
+  return true;
+}
+
+// The box into the state. A value typed is followed by an open materials
+// window, so that what it saves or confirms keeps it; a box only showing the
+// value in force differs from the window's unconfirmed values, and is no change.
+void Prende(Main& m, const CasellaMateriale& c) {
+  if (Legge(m, c) && Digitata(m, c.nome, c.indice)) Material::SegueMain(c.nome, c.indice);
+}
+
+void Sigla(Main& m, std::string& campo, const char* nome, int indice) {
+  const std::string testo = m.Controllo(nome, indice).Text();
+  if (campo == testo) return;
+  campo = testo;
+  if (Digitata(m, nome, indice)) Material::SegueMain(nome, indice);
+}
+
 }  // namespace
 
 void Main::CaricaMateriali() {
   for (int k = 0; k <= 1; ++k)
-    Stato.SiglaAcciaio[static_cast<size_t>(k)] = Controllo("F_nome_acc", k).Text();
-  Stato.SiglaCalcestruzzo = Controllo("F_nome_cls").Text();
-  for (const CasellaMateriale& c : Caselle) Legge(*this, c);
+    Sigla(*this, Stato.SiglaAcciaio[static_cast<size_t>(k)], "F_nome_acc", k);
+  Sigla(*this, Stato.SiglaCalcestruzzo, "F_nome_cls", platform::SenzaIndice);
+  for (const CasellaMateriale& c : Caselle) Prende(*this, c);
 }
 
 void Main::CollegaCaselleMateriali() {
@@ -92,8 +115,7 @@ void Main::CollegaCaselleMateriali() {
     const auto lasciata = [this, &c, casella] {
       // What the user typed: a box passed through leaves the state as it is.
       if (!casella->isModified() || !Accettata(*this, c)) return;
-      casella->setModified(false);
-      if (Legge(*this, c)) Material::SegueMain(c.nome, c.indice);
+      Prende(*this, c);
       // fyd and Es are in force as typed: an open design follows when left.
       ProgettoSezione::MaterialiScelti();
     };

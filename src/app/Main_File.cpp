@@ -31,11 +31,11 @@ class FinestraProgetto : public Generale::FinestraFile {
       return main_.FileLeggeScrive(file, modo);
     }
     // Read over the state in force, not over values an open materials
-    // window holds unconfirmed.
+    // window holds unconfirmed; a file not read leaves them as they were.
     Material::ScartaModifiche();
     normativaPrima = Stato.Normativa;
     const bool letto = main_.FileLeggeScrive(file, modo);
-    if (!letto) Material::Ricarica();
+    if (!letto) Material::RiprendeModifiche();
     return letto;
   }
   void ImpostaCaption(const std::string& caption) override {

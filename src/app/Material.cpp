@@ -354,8 +354,18 @@ void Material::Ricarica() {
 
 void Material::ScartaModifiche() {
   if (!Istanza || !Istanza->isVisible() || Istanza->scartate_) return;
+  Istanza->modifiche_.emplace();
   Istanza->RestituisceStato();
   Istanza->scartate_ = true;
+}
+
+void Material::RiprendeModifiche() {
+  if (!Istanza || !Istanza->modifiche_) return;
+  const int scelta = Stato.Normativa;
+  Istanza->modifiche_->Ripristina();
+  Istanza->modifiche_.reset();
+  Istanza->scartate_ = false;
+  if (Stato.Normativa != scelta) NormativaSeguita();
 }
 
 Material::InVigore::InVigore() {

@@ -44,6 +44,8 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   // window wrote into the state and the user did not confirm are taken back,
   // so that the change starts from the state in force. Ricarica follows.
   static void ScartaModifiche();
+  // After a project not read: the values taken back are in force again.
+  static void RiprendeModifiche();
   // A material box of the main window, nome with indice, put its value in
   // force: the open window's box of the same quantity shows it with nothing
   // recomputed from it, and cancelling keeps it. The tendons' values have no
@@ -179,4 +181,6 @@ class Material : public QMainWindow, public Finestre::GriglieMateriali {
   bool confermato_ = false;
   // Its values taken out of the state by ScartaModifiche, not yet reloaded.
   bool scartate_ = false;
+  // The state with its values, while they are taken back.
+  std::optional<StatoMateriali> modifiche_;
 };

@@ -164,6 +164,13 @@ void Material::Segue(const std::string& nome, int indice) {
   } else if (nome == "F_eps_cu") {
     segue([](auto& s) -> auto& { return s.EpsC2; }, F_eps_u_[2],
           FormattaValore(Stato.EpsC2 * 1000));
+  } else if (nome == "F_nome_acc") {
+    // A designation into the grade's box only where a grade is chosen.
+    segue([k](auto& s) -> auto& { return s.SiglaAcciaio[k]; },
+          k == 0 && Scelto(0) ? F_sigla_[0] : nullptr, Stato.SiglaAcciaio[0]);
+  } else if (nome == "F_nome_cls") {
+    segue([](auto& s) -> auto& { return s.SiglaCalcestruzzo; }, Scelto(1) ? F_sigla_[1] : nullptr,
+          Stato.SiglaCalcestruzzo);
   } else if (nome == "txtSigAdm" && indice == 1) {
     segue([](auto& s) -> auto& { return s.SigmaCAmm; }, txtSigAdm_[1],
           QuattroCifreSingolo(Stato.SigmaCAmm));

@@ -32,6 +32,7 @@
 #include "analysis/SezioneCA.h"
 #include "app/FinestreRisultati.h"
 #include "app/FrmPltSezione.h"
+#include "app/Material.h"
 #include "app/ProgettoFile.h"
 #include "app/TastieraFinestra.h"
 #include "model/Formattazione.h"
@@ -98,8 +99,12 @@ ProgettoSezione& ProgettoSezione::Mostra() {
     Istanza->show();
     // The options it fills in stand for those of the project read, while
     // untouched since.
-    ProgettoFile::Stato.OpzioniLette.Apertura(ProgettoFile::TestoOpzioni,
-                                              [] { Istanza->Form_Load(); });
+    ProgettoFile::Stato.OpzioniLette.Apertura(
+        [] {
+          const Material::InVigore inVigore;
+          return ProgettoFile::TestoOpzioni();
+        },
+        [] { Istanza->Form_Load(); });
   }
   Istanza->show();
   Istanza->raise();

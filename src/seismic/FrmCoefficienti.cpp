@@ -337,6 +337,11 @@ void FrmCoefficienti::CalcolaMuFi() {
   Stato.DuttilitaCurvaturaSup = mu(Stato.DueTerziQ0Sup);
 }
 
+void FrmCoefficienti::Ricalcola() {
+  CalcolaMuFi();
+  Aggiorna();
+}
+
 void FrmCoefficienti::Aggiorna() {
   if (Stato.DuttilitaCurvaturaInf == -1) Stato.DuttilitaCurvaturaInf = 1;
   // Factors of a q0 or a period no longer on screen are shown nowhere.

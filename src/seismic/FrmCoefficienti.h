@@ -27,6 +27,9 @@ class FrmCoefficienti : public QWidget, public platform::Form {
   void frmCoefAggiorna();
   void AggiornaAvvisi();
   static void CalcolaMuFi();
+  // The factors of the q0 and periods in force, shown here and in the
+  // seismic window.
+  void Ricalcola();
   // The seismic window's mirrors have a value in force: q0, and the
   // curvature ductilities computed from it and the periods.
   bool Q0Letto() const { return q0Letto_; }

@@ -156,7 +156,8 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   // The coefficients window, opened anew on the page.
   void MostraCoefficienti(int pagina);
   // A ductility or q0 typed here stored and shown by the coefficients window.
-  void DinamicaNeiCoefficienti();
+  // q0: the box of q0 left, whose factors an open coefficients window computes.
+  void DinamicaNeiCoefficienti(bool q0);
   QToolButton* Aiuto(const std::string& nome, int indice, const char* suggerimento,
                      const std::function<void()>& click);
   void Testo(const std::string& nome, int indice, const std::string& testo);

@@ -24,7 +24,7 @@ void FrmSismica::MostraDinamica() {
   Testo("txtDinamica", 2, fattori ? FormattaValore(Stato.DuttilitaCurvaturaSup, true) : "");
 }
 
-void FrmSismica::DinamicaNeiCoefficienti() {
+void FrmSismica::DinamicaNeiCoefficienti(bool q0) {
   FrmCoefficienti* coefficienti = FrmCoefficienti::Aperta();
   if (!coefficienti || coefficienti->Pagina != 0) return;
   try {
@@ -33,6 +33,7 @@ void FrmSismica::DinamicaNeiCoefficienti() {
     return;  // told by the rules that follow
   }
   coefficienti->Form_Load();
+  if (q0) coefficienti->Ricalcola();
   MostraDinamica();
 }
 

@@ -161,7 +161,7 @@ void FrmSismica::UscitaCasella(const std::string& nome, int indice) {
     return;
   }
   if (nome == "txtDinamica") {
-    DinamicaNeiCoefficienti();
+    DinamicaNeiCoefficienti(indice == 1);
     return ControllaPrescrizioni();
   }
   if (nome != "PilastroTxt") return;

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "AmbienteFile.h"
+#include "FinestraConDialogo.h"
 #include "FinestraMain.h"
 #include "FinestraQt.h"
 #include "app/FileMateriali.h"
@@ -553,4 +554,31 @@ TEST(NormativaDueVie, AnOpenWindowFollowsTheMainWindowsMaterialBoxes) {
   Material::Aperta()->close();
   EliminaFinestreChiuse();
   EXPECT_EQ(Stato.Fcd, 13);
+}
+
+// Beside the open window: a file not read leaves its fck typed; the main
+// window's fcd typed, box not left, and a class named are saved.
+TEST(NormativaDueVie, WhatTheMainWindowHoldsIsSavedBesideAnOpenWindow) {
+  FinestraConDialogo f;
+  ASSERT_TRUE(Attiva(Material::Mostra()));
+  Digita("F_fck_1", "30");
+  f.ambiente.CopiaFixture("progetto-7.8.slu", "intero.slu");
+  const std::string intero = f.ambiente.Leggi("intero.slu");
+  f.ambiente.Scrivi("rotto.slu", intero.substr(0, intero.find("\r\n", 200)));
+  f.dialogo->Accoda(f.ambiente.Percorso("rotto.slu"));
+  f.ambiente.box.Accoda(platform::Risposta::No);  // the job typed is not saved
+  f.main->MnuFileItem_Click(1);
+  EXPECT_EQ(Testo("F_fck_1"), "30");
+  ASSERT_TRUE(Attiva(*f.main));
+  for (const auto& [nome, testo] : {std::pair{"TxtFcd", "12"}, {"F_nome_cls", "Cls prova"}}) {
+    f.Widget<QLineEdit>(nome)->selectAll();
+    QTest::keyClicks(f.Widget<QLineEdit>(nome), testo);
+  }
+  f.dialogo->Accoda(f.ambiente.Percorso("salvato.slu"));
+  f.main->MnuFileItem_Click(3);
+  const std::string salvato = f.ambiente.Leggi("salvato.slu");
+  const std::string dopo = salvato.substr(salvato.find("\"Cls prova\"\r\n") + 13);
+  EXPECT_EQ(dopo.substr(dopo.find(',') + 1, 3), "12,");  // eps_cu, fcd, ...
+  Material::Aperta()->close();
+  EliminaFinestreChiuse();
 }

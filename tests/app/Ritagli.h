@@ -56,7 +56,10 @@ inline bool SchermoInUnAltroProcesso(int larghezza, int altezza) {
   ambiente.insert("QT_QPA_PLATFORM", "offscreen");
   QProcess figlio;
   figlio.setProcessEnvironment(ambiente);
-  figlio.setWorkingDirectory(QDir::currentPath());  // where the fixtures are found
+  // The tests' folder, where ctest runs them and the fixtures are found: the
+  // current one may be a test's temporary folder, gone.
+  const QString prove = qEnvironmentVariable("TRAMOK_TESTS");
+  figlio.setWorkingDirectory(prove.isEmpty() ? QCoreApplication::applicationDirPath() : prove);
   figlio.setProcessChannelMode(QProcess::ForwardedChannels);
   figlio.start(QCoreApplication::applicationFilePath(),
                {QString("--gtest_filter=%1.%2").arg(prova.test_suite_name(), prova.name())});
