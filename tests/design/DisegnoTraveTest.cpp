@@ -76,11 +76,8 @@ class DisegnoTrave : public ::testing::Test, public DisegnoDxf {
   std::shared_ptr<SezioneCA> s = VariabiliPubbliche::SezioneCorrente();
 };
 
-// At 300 mm nothing stands 20 mm clear of the holders in the middle gap
-// (58.14 / 2 - 6 - 6 < 20): 420 mm wide, W = 372, legs at -186, -62, 62,
-// 186, holders at +-(186 - x1) and +-(62 - x1), gaps 124, 98.14, 124: the 20
-// in the middle (49.07 - 10 - 6 = 33 clear), two 16s in each outer gap
-// 124 / 3 = 41.33 apart (25.3 clear), two 12s at the top in their middles.
+// 420 wide (at 300 the middle gap holds none 20 clear, 58.14 / 2 - 12 < 20): W = 372, legs +-62,
+// +-186; the 20 in the middle (49.07 - 16 = 33 clear), 16s 124 / 3 = 41.33 apart (25.3 clear).
 TEST_F(DisegnoTrave, BarsHoldersAndOutlineInTheBeamsFrame) {
   s->b1 = 420;
   Disegna();
@@ -98,13 +95,10 @@ TEST_F(DisegnoTrave, BarsHoldersAndOutlineInTheBeamsFrame) {
   }
   // The single 20 takes the middle slot; the four 16s the others in order.
   EXPECT_TRUE(Cerchio(0, 38, 10));
-  const double passo = 124.0 / 3;
-  for (double x : {-186 + x1 + passo, -186 + x1 + 2 * passo, 186 - x1 - 2 * passo,
-                   186 - x1 - passo})
-    EXPECT_TRUE(Cerchio(x, 36, 8)) << x;
-  // Two top bars in the outer gaps, at their middles.
-  EXPECT_TRUE(Cerchio(-186 + x1 + 62, 466, 6));
-  EXPECT_TRUE(Cerchio(186 - x1 - 62, 466, 6));
+  for (double lato : {-1, 1}) {
+    for (double x : {124.0 / 3, 248.0 / 3}) EXPECT_TRUE(Cerchio(lato * (186 - x1 - x), 36, 8)) << x;
+    EXPECT_TRUE(Cerchio(lato * (186 - x1 - 62), 466, 6));
+  }
   EXPECT_EQ(Chiamate("Cerchio").size(), 4u + 4u + 5u + 2u);
 }
 
@@ -184,8 +178,7 @@ TEST_F(DisegnoTrave, WithoutStirrupsNoHoldersNorExplodedView) {
   for (const ChiamataEsterna* t : Chiamate("Testo"))
     EXPECT_EQ(t->testo.find("Staffe"), std::string::npos);
   EXPECT_EQ(Chiamate("Cerchio").size(), 7u);
-  // Side by side from cover to cover, whatever the stirrups were: 16, 16, 20,
-  // 16, 16 in 300 - 2 x 20 = 260, (260 - 84) / 4 = 44 clear; two 12s at the top.
+  // Cover to cover whatever the stirrups: 16 16 20 16 16 in 260, (260 - 84) / 4 = 44 clear.
   for (double x : {-122, -62, 62, 122}) EXPECT_TRUE(Cerchio(x, 28, 8)) << x;
   EXPECT_TRUE(Cerchio(0, 30, 10));
   for (double x : {-124, 124}) EXPECT_TRUE(Cerchio(x, 474, 6)) << x;
@@ -270,12 +263,10 @@ TEST(PosizioniStandard, AGroupNeverTakesASlotTwice) {
 
 namespace {
 
-// Twelve 20s at the bottom of the 300 mm beam, each 20 mm clear of the
-// others and of the holders. First row: one 20 in the middle of each outer
-// gap stands 84 / 2 - 10 - 6 = 26 clear; two there would be 28 - 20 = 8, one
-// in the middle gap 58.14 / 2 - 16 = 13.1: 2 bars. The other 10 go 20 + 20 =
-// 40 mm further in, row by row, evenly between the outer holders 226.14
-// apart: 4 (45.2 apart, 25.2 clear; 5 would be 37.7), 4, then 2.
+// Twelve 20s in the 300 mm beam, 20 clear of each other and the holders. Row 1: one in each
+// outer gap, 84 / 2 - 10 - 6 = 26 clear (two: 28 - 20 = 8; middle gap: 58.14 / 2 - 16 = 13.1).
+// The rest 20 + 20 = 40 further in a row, evenly between the outer holders 226.14 apart: 4
+// (45.2 apart, 25.2 clear; 5: 37.7), 4, 2.
 TEST_F(DisegnoTrave, BarsThatOverlapInOneRowGoIntoAnother) {
   s->CollInf = {Gruppo(12, 20, "FERRI-INF")};
   Disegna();
@@ -283,17 +274,13 @@ TEST_F(DisegnoTrave, BarsThatOverlapInOneRowGoIntoAnother) {
   for (const ChiamataEsterna* c : Chiamate("Cerchio"))
     if (std::fabs(c->numeri[1].valore) < 200)
       cerchi.push_back({c->numeri[0].valore, c->numeri[1].valore, c->numeri[2].valore});
-  int file[4] = {};
+  std::array<int, 4> file{};
   for (const auto& c : cerchi)
     for (int k = 0; k < 4; ++k)
       file[k] += std::fabs(c[2] - 10) < 1e-3 && std::fabs(c[1] - (38 + 40 * k)) < 1e-3;
-  EXPECT_EQ(file[0], 2);
-  EXPECT_EQ(file[1], 4);
-  EXPECT_EQ(file[2], 4);
-  EXPECT_EQ(file[3], 2);
-  EXPECT_TRUE(Cerchio(-113.0711 + 84.0 / 2, 38, 10));
-  EXPECT_TRUE(Cerchio(-113.0711 + 226.1421 / 5, 78, 10));
-  EXPECT_TRUE(Cerchio(-113.0711 + 226.1421 / 3, 158, 10));
+  EXPECT_EQ(file, (std::array<int, 4>{2, 4, 4, 2}));
+  for (auto [x, y] : {std::pair{84.0 / 2, 38.0}, {226.1421 / 5, 78.0}, {226.1421 / 3, 158.0}})
+    EXPECT_TRUE(Cerchio(-113.0711 + x, y, 10)) << y;
   // Every two circles, holders too, at least 20 mm clear.
   for (std::size_t i = 0; i < cerchi.size(); ++i)
     for (std::size_t j = i + 1; j < cerchi.size(); ++j)

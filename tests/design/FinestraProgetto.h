@@ -46,8 +46,7 @@ class FinestraProgetto : public ::testing::Test {
     return Generale::ValNumero(p->Form().Controllo(nome, indice).Text());
   }
   int Slider() { return p->findChild<QSlider*>("Slider1")->value(); }
-  // Stirrups of n legs, chosen in their list.
-  void Bracci(const char* n) {
+  void Bracci(const char* n) {  // stirrups of n legs
     auto* bracci = p->findChild<QComboBox*>("ComboBracci");
     bracci->setCurrentIndex(bracci->findText(n, Qt::MatchStartsWith));
   }

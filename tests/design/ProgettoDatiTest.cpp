@@ -161,15 +161,15 @@ TEST_F(ProgettoProva, InputsBroughtWithinRange) {
   Dati(150, 0, 500, 0);
   Stato.DimensioneFissa = 1;
   EXPECT_FALSE(modello_.LeggiDati());
-  // 1 mm holds no cover: stirrups of 8 and bars of 20 need 2 x 8 + 3 x 20 =
-  // 76 mm, named by the width; at 77 a cover under (77 - 16 - 20) / 2 - 20 =
-  // 0.5 fits.
+  // 1 mm holds no cover: stirrups of 8 and bars of 20 need 2 x 8 + 3 x 20 = 76 mm, named by
+  // the width; at 77 a cover under (77 - 16 - 20) / 2 - 20 = 0.5 fits.
   for (const auto& [b, c, atteso] :
        {std::tuple{1.0, 0.0, "B = 1 mm: deve essere maggiore di 76 mm;"}, {77.0, 0.4, ""}}) {
     Dati(150, 0, 500, b, c);
     msg_.Svuota();
     EXPECT_EQ(modello_.LeggiDati(), *atteso == 0);
-    EXPECT_EQ(msg_.Testi().empty() ? "" : msg_.Testi()[0].substr(0, msg_.Testi()[0].find('\r')), atteso);
+    const std::string primo = msg_.Testi().empty() ? "" : msg_.Testi()[0];
+    EXPECT_EQ(primo.substr(0, primo.find('\r')), atteso);
   }
 }
 

@@ -86,9 +86,8 @@ class DisegnoProgetto : public FinestraProgetto {
   platform::FileDialogScriptato file;
 };
 
-// 120 kNm: As = 120e6 / (391.3 x 0.9 x 464) = 734 mm2 less 4 holders of 12
-// (452) takes two 16s (d = 464), one in each outer gap, 84 / 2 - 8 - 6 = 28 mm clear
-// of the holders: one row (at 300 mm nothing stands 20 clear in the middle).
+// 120 kNm: As = 120e6 / (391.3 x 0.9 x 464) = 734 mm2 less 4φ12 (452): two 16s (d = 464), one
+// row: one in each outer gap, 84 / 2 - 8 - 6 = 28 clear of the holders; none 20 clear mid-way.
 TEST_F(DisegnoProgetto, PlottaDrawsTheDesignedBeamInItsOwnFrame) {
   Batti("F_Mxsd", 0, "120");
   f.main->findChild<QAction*>("MnuSismica")->trigger();  // it rebuilds the current section

@@ -80,11 +80,10 @@ TEST_F(ProgettoProva, NoCompressionSteelShowsADash) {
 }
 
 // 300 x 500 with 6500 mm2 in tension, 4 holders of 12 and twelve 20s at the
-// bottom: 6500 / 150000 = 4.3 % of b h. Side by side they take 2 (20 + 8) +
-// 4 x 12 + 12 x 20 + 15 x 20 = 644 mm, but as drawn 4 go in each gap between
-// holders, 20 clear, 40 apart: the middle gap, i - 2 x1 with i = W/3 cut to
-// 0.01 and x1 = 16 - 10/sqrt(2) + 4 = 12.93, needs 5 x 40 = 200: i = 225.86,
-// W = 677.58, b = 725.58 mm. The top zone, 4 holders, takes 164 mm.
+// bottom: 6500 / 150000 = 4.3 % of b h. Side by side 2 (20 + 8) + 4 x 12 + 12 x 20 + 15 x 20 = 644
+// mm; drawn, 4 go 40 apart in each gap: the middle one, i - 2 x1 (i = W/3 cut to 0.01, x1 = 16 -
+// 10/sqrt(2) + 4 = 12.93), needs 5 x 40: i = 225.86, W = 677.58, b = 725.58 mm. The top zone, 4
+// holders, takes 164 mm.
 TEST_F(ProgettoProva, BarsThatCannotBeBuiltAreSaid) {
   Stato.CopriferroProgetto = 20;
   Stato.DiametroStaffe = 8;
@@ -106,36 +105,38 @@ TEST_F(ProgettoProva, BarsThatCannotBeBuiltAreSaid) {
   modello_.CombinazioneTesa = {628.3f, 0, 0, 2};
   modello_.AsTesaEffettiva = 1080;
   EXPECT_EQ(modello_.AvvisiCostruzione(), "");
-  // One row from the least width the remark gives, rounded up; narrower,
-  // rows further in, every bar max(φ, 20) clear of the others:
-  // - the window's 4φ12+3φ18 at 20 cm, an 18 in each gap: the middle one, i -
-  //   2 x1, is 20 clear from i >= 2 (9 + 6 + 20) + 25.86, W >= 287.58, b =
-  //   335.58 (side by side 56 + 48 + 54 + 6 x 20 = 278 only);
-  // - 2 legs, holders of 10 (x1 = 20 - 11/sqrt(2) = 12.22), three 20s 40
-  //   apart: W = 4 x 40 + 2 x1, b = 232.44, shown 232.5;
-  // - no stirrups, one 20: 2 x 20 + 20 = 60 inside the cover.
+  // One row from the least width said, rounded up; narrower, rows further in, bars max(φ, 20)
+  // clear. 4φ12+3φ18 (20 cm), an 18 per gap, the middle one i - 2 x1 20 clear from i >= 2 (9 + 6 +
+  // 20) + 25.86, W >= 287.58, b = 335.58 (side by side 56 + 48 + 54 + 6 x 20 = 278); 2 legs,
+  // holders of 10, x1 = 20 - 11/sqrt(2) = 12.22, three 20s 40 apart: b = 4 x 40 + 2 x1 + 48 =
+  // 232.44, shown 232.5; no stirrups, one 20: 20 + 20 + 20 = 60.
   const std::tuple<int, int, Combinazione, const char*> casi[] = {
-      {4, 12, {763.4f, 0, 3, 0}, "335.6"}, {2, 10, {942.5f, 0, 0, 3}, "232.5"}, {0, 0, {314.2f, 0, 0, 1}, "60"}};
-  for (const auto& [bracci, reggi, barre, avviso] : casi) {
+      {4, 12, {763.4f, 0, 3, 0}, "335.6"},
+      {2, 10, {942.5f, 0, 0, 3}, "232.5"},
+      {0, 0, {314.2f, 0, 0, 1}, "60"}};
+  const std::string avviso(
+      "Le barre inferiori non stanno in un solo strato: con l'interferro "
+      "minimo occorre una base di ");
+  for (const auto& [bracci, reggi, barre, base] : casi) {
     Stato.SenzaStaffe = bracci == 0;
     Stato.NumeroBracci = bracci;
     Stato.DiametroReggistaffe = reggi;
     modello_.CombinazioneTesa = barre;
     modello_.AsTesaEffettiva = barre[0] + bracci * VariabiliPubbliche::AreaBarra(reggi);
-    for (const float b : {bracci ? 200.0f : 50.0f, std::stof(avviso) - 0.1f, std::stof(avviso)}) {
+    const float minima = std::stof(base);
+    for (const float b : {bracci ? 200.0f : 50.0f, minima - 0.1f, minima}) {
       modello_.BaseArrotondata = b;
-      const bool una = b == std::stof(avviso);
-      EXPECT_EQ(modello_.AvvisiCostruzione(), una ? "" : "Le barre inferiori non stanno in un solo "
-                "strato: con l'interferro minimo occorre una base di " + std::string(avviso) + " mm.") << b;
+      EXPECT_EQ(modello_.AvvisiCostruzione(), b < minima ? avviso + base + " mm." : "") << b;
       bool file = false;
       modello_.StratiEffettivi(&file);
-      EXPECT_EQ(file, !una) << b;
+      EXPECT_EQ(file, b < minima) << b;
       const std::vector<SezioneCA::FerroTrave> f = modello_.Trave->FerriTrave();
       for (std::size_t i = 0; i < f.size(); ++i)  // bottom; holders where the stirrups put them
-        for (std::size_t j = i + 1; j < f.size(); ++j) {
-          if (f[i].y > 250 || f[j].y > 250 || f[i].Diametro + f[j].Diametro <= 2 * reggi) continue;
-          EXPECT_GE(std::hypot(f[i].x - f[j].x, f[i].y - f[j].y), (f[i].Diametro + f[j].Diametro) / 2 + 20 - 1e-6);
-        }
+        for (std::size_t j = i + 1; j < f.size(); ++j)
+          if (f[i].y <= 250 && f[j].y <= 250 && f[i].Diametro + f[j].Diametro > 2 * reggi) {
+            EXPECT_GE(std::hypot(f[i].x - f[j].x, f[i].y - f[j].y),
+                      (f[i].Diametro + f[j].Diametro) / 2 + 20 - 1e-6);
+          }
     }
   }
 }

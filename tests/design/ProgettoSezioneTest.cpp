@@ -50,13 +50,12 @@ TEST_F(FinestraProgetto, TypedMomentResizesTheWidthAndTheBars) {
   SalvaSchermata(*p, "ProgettoSezione");
 }
 
-// Two legs, 50 kNm: the bars in 30 cm stand in one row, at the strain asked.
 TEST_F(FinestraProgetto, StrainButtonsAndBothDimensionsFixed) {
   ASSERT_NE(p, nullptr);
   Bracci("2");
   Clic("OptionFissa", 1);  // the depth follows the strain imposed
   Batti("TextArrotonda", 0, "0");
-  Batti("F_Mxsd", 0, "50");
+  Batti("F_Mxsd", 0, "50");  // the bars stand in one row in 30 cm, at the strain asked
   Clic("ButtonCR", 1);
   EXPECT_EQ(Slider(), 10);
   EXPECT_EQ(p->Form().Controllo("txtEpsS").Text(), "1,00");
@@ -165,13 +164,10 @@ TEST_F(FinestraProgetto, EffettiviCarryTheDesignIntoTheMainWindowsVerification) 
   const double Mu = Generale::ValNumero(f.C("F_Mu", 0).Text());
   EXPECT_GE(Mu, 180);
   EXPECT_LT(Mu, 180 * 1.4);
-  // Width 20, depth 55 cm, 200 kNm, 4φ12+3φ18: holders x1 = 2 8 - (16 -
-  // 6)/sqrt(2) + 8/2 = 12.93 in from the legs, 24 + x1 = 36.93 mm from the
-  // faces. No 18 stands 20 clear of them in a gap, (152 - 50.66) / 4 - 9 - 6 =
-  // 10.3: rows 18 + 20 = 38 apart from 20 + 8 + 9 = 37 up, between the outer
-  // holders 152 - 2 x1 = 126.14 apart, 126.14 / 38 - 1 = 2 a row: two 75 mm
-  // up, one 113. Those rows go into the main window, whose verification then
-  // shows the design's strain and x/d.
+  // Width 20, depth 55 cm, 200 kNm, 4φ12+3φ18: holders x1 = 12.93 in from the legs, r = 24 + x1 =
+  // 36.93 from the faces. No 18 is 20 clear of them in a gap, (152 - 50.66) / 4 - 9 - 6 = 10.3:
+  // rows 38 apart from 20 + 8 + 9 = 37 up, 126.14 / 38 - 1 = 2 a row between the outer holders
+  // 152 - 2 x1 = 126.14 apart: two 75 up, one 113, checked in the main window.
   Clic("OptionFissa", 1);
   for (auto [nome, i, testo] : {std::tuple{"txtSez", 1, "20"}, {"txtSez", 0, "55"},
                                 {"F_Vsd", 0, "120"}, {"F_Mxsd", 0, "200"}})
@@ -198,10 +194,9 @@ TEST_F(FinestraProgetto, EffettiviCarryTheDesignIntoTheMainWindowsVerification) 
 
 namespace {
 
-// Two legs: the bars stand in one row in the width designed for the moment.
 TEST_F(FinestraProgetto, MinimiCopyTheUnroundedSectionWithTheRequiredAreas) {
   ASSERT_NE(p, nullptr);
-  Bracci("2");
+  Bracci("2");  // the bars stand in one row in the width designed for the moment
   Clic("OptionFissa", 0);
   Batti("TextArrotonda", 1, "5");
   Batti("F_Mxsd", 0, "-250");
@@ -269,13 +264,10 @@ TEST_F(FinestraProgetto, AFailedRunLeavesNoResultOnShow) {
   EXPECT_FALSE(Stato.ProgettoInCorso);
 }
 
-// Depth 50 cm, 80 kNm at eps_s = 5.11 eps_yd: the least width, 2 (20 + 8) +
-// 4 x 12 + 3 x 20 = 164 mm for 4 holders of 12, is too strong; the holders
-// stand x1 = 2 8 - (16 - 6)/sqrt(2) + 8/2 = 12.93 in from the legs. The
-// strain shown is that of the bars where drawn: x = 0.0035 d / (0.0035 +
-// eps_s), sigma's = Es 0.0035 (x - c) / x within +-fyd, 17/21 fcd b x + A's
-// sigma's = As fyd and MRd = 17/21 fcd b x (d - 99/238 x) + A's sigma's (d -
-// c) >= M.
+// Depth 50 cm, 80 kNm at eps_s = 5.11 eps_yd: the least width, 2 (20 + 8) + 4 x 12 + 3 x 20 =
+// 164 mm, is too strong; x1 = 12.93 (c below). Strain of the bars as drawn: x = 0.0035 d / (0.0035
+// + eps_s), sigma's = Es 0.0035 (x - c) / x within +-fyd, 17/21 fcd b x + A's sigma's = As fyd, MRd
+// = 17/21 fcd b x (d - 99/238 x) + A's sigma's (d - c) >= M.
 TEST_F(FinestraProgetto, TheLimitThatGovernsShowsItsStrain) {
   ASSERT_NE(p, nullptr);
   Clic("OptionFissa", 0);
@@ -292,19 +284,17 @@ TEST_F(FinestraProgetto, TheLimitThatGovernsShowsItsStrain) {
     EXPECT_NEAR(17.0 / 21 * Stato.Fcd * b * x + As1 * sigma1, As * fyd, 0.01 * As * fyd);
     EXPECT_GE(17.0 / 21 * Stato.Fcd * b * x * (d - 99.0 / 238 * x) + As1 * sigma1 * (d - c), M);
   };
-  // The bars govern, in the width shown (the search stops at 0.1 mm).
-  auto barre = [&](double b) {
+  auto barre = [&](double b) {  // the bars govern, in the width shown (searched to 0.1 mm)
     EXPECT_NEAR(Numero("txtSez", 1) * 10, b, 0.2);
     const std::string base = p->Form().Controllo("txtSez", 1).Text();
-    EXPECT_NE(p->Form().Controllo("txtOsservazioni").Text().find(
-                  "Governano le barre, in un solo strato in una base di " +
-                  base.substr(base.find_first_not_of(' ')) + " cm: la deformazione dell'armatura "
-                  "tesa è εs/εyd = " + p->Form().Controllo("txtEpsS").Text() + " anziché 5,11."),
-              std::string::npos);
+    const std::string atteso = "Governano le barre, in un solo strato in una base di " +
+                               base.substr(base.find_first_not_of(' ')) +
+                               " cm: la deformazione dell'armatura tesa è εs/εyd = " +
+                               p->Form().Controllo("txtEpsS").Text() + " anziché 5,11.";
+    EXPECT_NE(p->Form().Controllo("txtOsservazioni").Text().find(atteso), std::string::npos);
   };
-  // 4 legs, W = b - 48, i = W/3 cut to 0.01: the 16 alone between the middle
-  // holders, i - 2 x1 apart, keeps 20 clear of them when i - 2 x1 >= 2 (8 + 6
-  // + 20) = 68, i >= 93.86, W >= 281.58: b = 329.58 mm.
+  // 4 legs, W = b - 48, i = W/3 cut to 0.01: the lone 16 between the middle holders is 20 clear
+  // when i - 2 x1 >= 2 (8 + 6 + 20) = 68, i >= 93.86, W >= 281.58: b = 329.58 mm.
   Batti("F_Mxsd", 0, "80");
   Clic("ButtonCR", 0);
   EXPECT_EQ(p->Form().Controllo("LblArmatura", 0).Text(), "4φ12+1φ16");
@@ -312,12 +302,10 @@ TEST_F(FinestraProgetto, TheLimitThatGovernsShowsItsStrain) {
   equilibrio(80e6);
   Batti("F_Mxsd", 0, "0");  // no design: the strain asked
   EXPECT_EQ(p->Form().Controllo("txtEpsS").Text(), "5,11");
-  // 150 kNm, 5 cm steps. At 250 no bar stands 20 clear beside the holders:
-  // middle gap 67.33 - 25.86 = 41.47, 41.47 / 2 - 9 - 6 = 5.7; outer gaps
-  // (202 - 67.33) / 2 = 67.33, 33.67 - 15 = 18.7. At 300 the outer gaps of
-  // 84 take a bar each, 42 - 15 = 27 clear. There M with A' = 4φ12 at 36.93
-  // gives x = 62.9, As = 887.8 mm2: 435.4 beyond the holders, a 16 and an 18
-  // (455.5; two 16s are 402.1).
+  // 150 kNm, 5 cm steps. At 250 no bar is 20 clear beside the holders: middle gap 67.33 - 25.86 =
+  // 41.47, 41.47 / 2 - 9 - 6 = 5.7; outer (202 - 67.33) / 2 = 67.33, 33.67 - 15 = 18.7. At 300 the
+  // outer gaps of 84 take one each, 42 - 15 = 27 clear; M with A' = 4φ12 at 36.93: x = 62.9, As =
+  // 887.8 mm2, 435.4 beyond the holders: a 16 and an 18 (455.5; two 16s 402.1).
   Batti("TextArrotonda", 1, "5");
   Batti("F_Mxsd", 0, "150");
   EXPECT_EQ(p->Form().Controllo("LblArmatura", 0).Text(), "4φ12+1φ16+1φ18");
@@ -332,33 +320,27 @@ TEST_F(FinestraProgetto, TheLimitThatGovernsShowsItsStrain) {
   EXPECT_NE(p->Form().Controllo("txtOsservazioni").Text().find(
                 "Governa la base minima che contiene i reggistaffe in un solo strato (16,4 cm): "),
             std::string::npos);
-  // 2 legs at 400 kNm: x = 3.5 / 13.5 462 = 119.8, A' = 2φ12 yields, b =
-  // 640 mm, As = 2473 mm2, 2247 beyond the holders: at most 12 bars (12φ16
-  // = 2413 covers it, 13 weigh more), 566 / 13 = 43.5 >= 40 apart between
-  // holders 640 - 48 - 2 x1 = 566 apart: one row.
+  // 2 legs, 400 kNm: x = 3.5 / 13.5 462 = 119.8, A' = 2φ12 yields, b = 640, As = 2473 mm2, 2247
+  // beyond the holders: at most 12 bars (12φ16 = 2413; 13 weigh more), 566 / 13 = 43.5 >= 40 apart
+  // between holders 640 - 48 - 2 x1 = 566 apart: one row.
   Bracci("2");
   Batti("F_Mxsd", 0, "400");
   EXPECT_NEAR(Numero("txtEpsS"), 0.01 / epsYd, 0.006);
-  // Depth 60 cm, d = 562, 450 kNm, 350 kN, 6 legs: gaps (W - 3i)/2 = i, i -
-  // 2 x1, i + 2 x1, i - 2 x1, i with i = W/5. Six 18s go 1, 1, 2, 1, 1: an 18
-  // alone between holders i - 2 x1 apart needs i >= 70 + 25.86, W >= 479.3,
-  // b = 527.3 mm. From 517.3 (below it no two bars stand 20 clear in those
-  // gaps) to 527.3 As = 2204.5 to 2202.0 mm2, 1525.9 to 1523.4 beyond the
-  // holders: six 18s (1526.8) each time.
+  // Depth 60 cm, d = 562, 450 kNm, 350 kN, 6 legs, i = W/5: gaps (W - 3i)/2 = i, i - 2 x1,
+  // i + 2 x1, i - 2 x1, i; six 18s go 1, 1, 2, 1, 1, a lone 18 in i - 2 x1 needs i >= 70 + 25.86,
+  // W >= 479.3, b = 527.3 mm. From 517.3 (below it no two are 20 clear there) to 527.3 As = 2204.5
+  // to 2202.0 mm2, 1525.9 to 1523.4 beyond the holders: six 18s (1526.8).
   Bracci("6");
   for (auto [nome, i, testo] :
        {std::tuple{"txtSez", 0, "60"}, {"F_Vsd", 0, "350"}, {"F_Mxsd", 0, "450"}})
     Batti(nome, i, testo);
   EXPECT_EQ(p->Form().Controllo("LblArmatura", 0).Text(), "6φ12+6φ18");
   barre(527.3);
-  // C60/75 confirmed in the materials window: fcd = 0.85 x 60 / 1.5 = 34,
-  // eps_cu = 2.6 + 35 0.3^4 = 2.8835, eps_c2 = 2.288 per mille, the code's
-  // parabola of second degree. At 537.3, d = 562, the top at eps_cu: x =
-  // 53.2, As = 2134.2, 1455.6 beyond the holders: a 16 and four 20s (1457.7),
-  // the 16 in the middle gap, a 20 alone in the gaps i - 2 x1, i >= 72 +
-  // 25.86: b = 537.3. With the bars drawn (the 16 at 36, the 20s at 38, the
-  // 12s at 36.93) 13436.5 x + 678.6 x 576.7 (1 - 36.93 / x) = 2136.3 x 391.3
-  // gives x = 53.28, x/d = 53.28 / 564 = 0.0945 < 0.118: delta 0.7.
+  // C60/75: fcd = 0.85 x 60 / 1.5 = 34, eps_cu = 2.6 + 35 0.3^4 = 2.8835, eps_c2 = 2.288 per mille,
+  // parabola. At 537.3, d = 562, top at eps_cu: x = 53.2, As = 2134.2, 1455.6 beyond the holders: a
+  // 16 and four 20s (1457.7), the 16 in the middle gap, a lone 20 in the gaps i - 2 x1, i >= 72 +
+  // 25.86: b = 537.3. Bars as drawn (16 at 36, 20s at 38, 12s at 36.93): 13436.5 x + 678.6 x 576.7
+  // (1 - 36.93 / x) = 2136.3 x 391.3, x = 53.28, x/d = 53.28 / 564 = 0.0945 < 0.118: delta 0.7.
   Material& materiali = Material::Mostra();
   for (int r = 1; r < materiali.MsFlex(1).Rows(); ++r)
     if (materiali.MsFlex(1).TextMatrix(r, 1) == "C60/75") materiali.MsFlex(1).SetRow(r);
@@ -395,16 +377,15 @@ TEST_F(FinestraProgetto, DesignCodeMenuSizesTheBending) {
   EXPECT_EQ(p->Form().Controllo("txtOsservazioni").Text().find("anziché"), std::string::npos);
   Clic("chkNoStaffe");
   Batti("F_Mxsd", 0, "150");
-  // The main window shows the code's fcd; one typed there sizes the design
-  // too: b falls by 0.85 x 25 / 1.6 over 17.
+  // The main window shows the code's fcd; one typed there resizes b by 0.85 x 25 / 1.6 over it.
   EXPECT_NEAR(Generale::ValNumero(f.main->Controllo("TxtFcd").Text()), 0.85 * 25 / 1.6, 0.01);
   auto* fcd = f.main->findChild<QLineEdit*>("TxtFcd");
   for (const char* testo : {"17", "13,28125"}) {  // then fck 1.6 x 13.28125 / 0.85 = 25 again
     fcd->selectAll();
     QTest::keyClicks(fcd, testo);
     QTest::keyClick(fcd, Qt::Key_Return);
-    EXPECT_NEAR(p->Modello().BaseSezione, b * 16 / 15 * 0.85 * 25 / 1.6 / Generale::ValNumero(testo),
-                1e-3 * b);
+    EXPECT_NEAR(p->Modello().BaseSezione,
+                b * 16 / 15 * 0.85 * 25 / 1.6 / Generale::ValNumero(testo), 1e-3 * b);
   }
   p->findChild<QAction*>("NormativaItem_0")->trigger();
   EXPECT_NEAR(p->Modello().BaseSezione, b, 1e-3 * b);
