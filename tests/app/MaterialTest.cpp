@@ -491,7 +491,7 @@ TEST(NormativaDueVie, AnOpenWindowFollowsTheMainWindowsMaterialBoxes) {
   Digita("F_fck_1", "30");
   ASSERT_TRUE(Attiva(*f.main));
   const char* const casi[][4] = {
-      {"TxtFcd", "", "F_fd_1", "17"},  // passed through: 0.85 x 30 / 1.5 = 17 stays
+      {"TxtFcd", "", "F_fd_1", "17"},     // passed through: 0.85 x 30 / 1.5 = 17 stays
       {"TxtFcd", "abc", "F_fd_1", "17"},  // refused
       {"TxtFcd", "12", "F_fd_1", "12"},
       {"F_fyd_0", "5", "F_fd_0", "391,3"},  // under 20: refused, 450 / 1.15 = 391.30 stays
