@@ -23,5 +23,11 @@ struct FinestraConDialogo : FinestraMain {
     Sismica::Stato = Sismica::StatoSismico{};
   }
   void Scrivi(const std::string& nome, const std::string& testo) { C(nome).SetText(testo); }
+  // "Salva come" into the file named; its text.
+  std::string SalvaCome(const std::string& file) {
+    dialogo->Accoda(ambiente.Percorso(file));
+    main->MnuFileItem_Click(3);
+    return ambiente.Leggi(file);
+  }
   platform::FileDialogScriptato* dialogo = nullptr;
 };

@@ -68,6 +68,11 @@ class FinestraMain {
     QTest::keyClicks(fuoco, testo);
     if (invio) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   }
+  // The box's text replaced by the keys typed, the focus left where it is.
+  static void Digita(QLineEdit* casella, const QString& testo) {
+    casella->selectAll();
+    QTest::keyClicks(casella, testo);
+  }
   static std::string Fuoco() {
     QWidget* w = QApplication::focusWidget();
     return w ? w->objectName().toStdString() : std::string();

@@ -31,6 +31,12 @@ using VariabiliPubbliche::Stato;
 namespace {
 
 void EliminaFinestreChiuse() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+QLineEdit& Casella(const char* nome) { return *Material::Aperta()->findChild<QLineEdit*>(nome); }
+std::string Testo(const char* nome) { return Casella(nome).text().toStdString(); }
+void Digita(const char* nome, const char* testo) {
+  Casella(nome).setFocus();
+  FinestraMain::Digita(&Casella(nome), testo);
+}
 
 class FinestraMateriali : public ::testing::Test {
  protected:
@@ -54,16 +60,8 @@ class FinestraMateriali : public ::testing::Test {
     EXPECT_TRUE(Attiva(finestra));
     return finestra;
   }
-  QLineEdit& Casella(const char* nome) { return *Material::Aperta()->findChild<QLineEdit*>(nome); }
-  std::string Testo(const char* nome) { return Casella(nome).text().toStdString(); }
   std::string Etichetta(const char* nome) {
     return Material::Aperta()->findChild<QLabel*>(nome)->text().toStdString();
-  }
-  void Digita(const char* nome, const char* testo) {
-    QLineEdit& casella = Casella(nome);
-    casella.setFocus();
-    casella.selectAll();
-    QTest::keyClicks(&casella, testo);
   }
   void Clic(const char* pulsante) {
     QTest::mouseClick(Material::Aperta()->findChild<QPushButton*>(pulsante), Qt::LeftButton);
@@ -459,26 +457,14 @@ TEST(NormativaDueVie, AnOpenWindowFollowsTheMainWindowsCode) {
   EXPECT_EQ(f.C("TxtFcd").Text(), " 16,67");
 }
 
-namespace {
-QLineEdit& Casella(const char* nome) { return *Material::Aperta()->findChild<QLineEdit*>(nome); }
-std::string Testo(const char* nome) { return Casella(nome).text().toStdString(); }
-void Digita(const char* nome, const char* testo) {
-  Casella(nome).setFocus();
-  Casella(nome).selectAll();
-  QTest::keyClicks(&Casella(nome), testo);
-}
-std::string Scelti() {
-  return Testo("F_sigla_1") + Testo("F_fd_1") + "|" + Testo("F_sigla_0") + Testo("F_fd_0");
-}
-}  // namespace
-
 // DM 1996 lists no B450C: the steel's boxes stay empty, the concrete's show.
 TEST(NormativaDueVie, UnderDm1996TheConcreteShowsItsValuesWithoutTheJobsSteel) {
   FinestraMain f;
   f.main->findChild<QAction*>("NormativaItem_1")->trigger();
   ASSERT_TRUE(Attiva(Material::Mostra()));
   f.ambiente.box.Svuota();
-  EXPECT_EQ(Scelti(), "C25/3013,28|");  // fcd = 0.85 x 25 / 1.6 = 13.281
+  EXPECT_EQ(Testo("F_sigla_1") + Testo("F_fd_1") + "|" + Testo("F_sigla_0") + Testo("F_fd_0"),
+            "C25/3013,28|");  // fcd = 0.85 x 25 / 1.6 = 13.281
   Digita("F_gamma_1", "1,6");
   Casella("F_AlfaCC").setFocus();  // a box left: no data error for the steel's
   EXPECT_TRUE(f.ambiente.box.Mostrati().empty());
@@ -486,20 +472,69 @@ TEST(NormativaDueVie, UnderDm1996TheConcreteShowsItsValuesWithoutTheJobsSteel) {
   f.Widget<QLineEdit>("F_fyd_0")->setFocus();
   FinestraMain::Batti("400");
   EXPECT_EQ(Testo("F_fd_0") + Testo("F_eps_syd"), "");
-  // A DM 1996 project of B450C and C45/55 read: fcd = 0.85 x 45 / 1.6 = 23.906.
   f.ambiente.CopiaFixture("progetto-7.6.slu", "dm96.slu");
   f.main->RigaComando = f.ambiente.Percorso("dm96.slu");
   f.main->ApriFileRigaComando();
-  EXPECT_EQ(Scelti(), "C45/5523,91|");
+  EXPECT_EQ(Testo("F_sigla_1") + Testo("F_fd_1") + "|" + Testo("F_sigla_0") + Testo("F_fd_0"),
+            "C45/5523,91|");  // a DM 1996 project of B450C: 0.85 x 45 / 1.6 = 23.906
   Material::Aperta()->close();
   EliminaFinestreChiuse();
 }
 
-// Values typed, not confirmed: no start for a code chosen elsewhere, nor for Annulla.
-TEST(NormativaDueVie, ACodeChosenElsewhereDropsTheWindowsUnconfirmedValues) {
+// The main window's material boxes left while the window is open show in its box of the same
+// quantity, nothing is recomputed from them, neither confirm nor Annulla writes an older one back.
+// Rows: the main window's box, what is typed there, the box here and what it shows.
+TEST(NormativaDueVie, AnOpenWindowFollowsTheMainWindowsMaterialBoxes) {
   FinestraMain f;
   ASSERT_TRUE(Attiva(Material::Mostra()));
+  Digita("F_fccSufcd", "0,9");  // typed here, confirmed later
   Digita("F_fck_1", "30");
+  ASSERT_TRUE(Attiva(*f.main));
+  const char* const casi[][4] = {
+      {"TxtFcd", "", "F_fd_1", "17"},     // passed through: 0.85 x 30 / 1.5 = 17 stays
+      {"TxtFcd", "abc", "F_fd_1", "17"},  // refused
+      {"TxtFcd", "12", "F_fd_1", "12"},
+      {"F_fyd_0", "5", "F_fd_0", "391,3"},  // under 20: refused, 450 / 1.15 = 391.30 stays
+      {"F_fyd_0", "400", "F_fd_0", "400"},
+      {"F_Es_0", "210000", "F_eps_syd", " 1,905"},  // 400 / 210000 = 1.9048 per mille
+      {"F_eps_cu_1", "3", "F_eps_u_2", " 3"},
+      {"txtSigAdm_2", "0,7", "txtSigAdm_2", "0,7"}};
+  for (const auto& caso : casi) {
+    f.Widget<QLineEdit>(caso[0])->setFocus();
+    f.Widget<QLineEdit>(caso[0])->selectAll();
+    FinestraMain::Batti(caso[1]);
+    EXPECT_EQ(Testo(caso[2]), caso[3]) << caso[0] << " " << caso[1];
+  }
+  EXPECT_EQ(Testo("F_fck_1"), "21,18");  // fck = 1.5 x 12 / 0.85 = 21.176
+  QTest::mouseClick(Material::Aperta()->findChild<QPushButton*>("F_esci_0"), Qt::LeftButton);
+  EliminaFinestreChiuse();
+  EXPECT_EQ(f.C("TxtFcd").Text() + "|" + f.C("F_fyd", 0).Text() + "|" + f.C("F_fccSufcd").Text(),
+            " 12| 400|0,9");
+  EXPECT_EQ(std::vector<double>({Stato.Fcd, Stato.Fyd[0], Stato.EpsC2, Stato.TauC0}),
+            std::vector<double>({12, 400, 0.003, 0.7f}));
+  ASSERT_TRUE(Attiva(Material::Mostra()));
+  ASSERT_TRUE(Attiva(*f.main));
+  f.Widget<QLineEdit>("TxtFcd")->setFocus();
+  FinestraMain::Batti("13");
+  Material::Aperta()->close();
+  EliminaFinestreChiuse();
+  EXPECT_EQ(Stato.Fcd, 13);
+}
+
+// Values typed, not confirmed: a file not read leaves them, a code chosen elsewhere drops them and
+// Annulla starts nothing. Beside the window opened again, the main window's fcd typed, box not
+// left, and a class named are saved.
+TEST(NormativaDueVie, UnconfirmedValuesAndWhatTheMainWindowHoldsBesideAnOpenWindow) {
+  FinestraConDialogo f(false);
+  ASSERT_TRUE(Attiva(Material::Mostra()));
+  Digita("F_fck_1", "30");
+  f.ambiente.CopiaFixture("progetto-7.8.slu", "intero.slu");
+  const std::string intero = f.ambiente.Leggi("intero.slu");
+  f.ambiente.Scrivi("rotto.slu", intero.substr(0, intero.find("\r\n", 200)));
+  f.dialogo->Accoda(f.ambiente.Percorso("rotto.slu"));
+  f.ambiente.box.Accoda(platform::Risposta::No);  // the job typed is not saved
+  f.main->MnuFileItem_Click(1);
+  EXPECT_EQ(Testo("F_fck_1"), "30");
   f.main->findChild<QAction*>("NormativaItem_1")->trigger();
   // fc = 0.85 x 25 / 1.6 = 13.281, not 0.85 x 30 / 1.6 = 15.94.
   EXPECT_EQ(f.C("TxtFcd").Text() + Testo("F_fck_1"), " 13,2825");
@@ -511,74 +546,12 @@ TEST(NormativaDueVie, ACodeChosenElsewhereDropsTheWindowsUnconfirmedValues) {
   QTest::mouseClick(Material::Aperta()->findChild<QPushButton*>("F_esci_1"), Qt::LeftButton);
   EliminaFinestreChiuse();
   EXPECT_EQ(Stato.Fck, 25);
-}
-
-// The main window's material boxes left while the window is open: the box of
-// the same quantity shows the value, nothing is recomputed from it, and
-// neither the confirm nor Annulla writes an older one back.
-TEST(NormativaDueVie, AnOpenWindowFollowsTheMainWindowsMaterialBoxes) {
-  FinestraMain f;
-  ASSERT_TRUE(Attiva(Material::Mostra()));
-  Digita("F_fccSufcd", "0,9");  // typed here, confirmed later
-  Digita("F_fck_1", "30");
-  ASSERT_TRUE(Attiva(*f.main));
-  // The main window's box, what is typed there, the box here and what it shows.
-  const char* const casi[][4] = {
-      {"TxtFcd", "", "F_fd_1", "17"},  // passed through: 0.85 x 30 / 1.5 = 17 stays
-      {"TxtFcd", "abc", "F_fd_1", "17"},  // refused
-      {"TxtFcd", "12", "F_fd_1", "12"},
-      {"F_fyd_0", "5", "F_fd_0", "391,3"},  // under 20: refused, 450 / 1.15 = 391.30 stays
-      {"F_fyd_0", "400", "F_fd_0", "400"},
-      {"F_Es_0", "210000", "F_eps_syd", " 1,905"},  // 400 / 210000 = 1.9048 per mille
-      {"F_eps_cu_1", "3", "F_eps_u_2", " 3"},
-      {"txtSigAdm_2", "0,7", "txtSigAdm_2", "0,7"}};
-  for (const auto& caso : casi) {
-    auto* casella = f.Widget<QLineEdit>(caso[0]);
-    casella->setFocus();
-    casella->selectAll();
-    FinestraMain::Batti(caso[1]);
-    EXPECT_EQ(Testo(caso[2]), caso[3]) << caso[0] << " " << caso[1];
-  }
-  EXPECT_EQ(Testo("F_fck_1"), "21,18");  // fck = 1.5 x 12 / 0.85 = 21.176
-  QTest::mouseClick(Material::Aperta()->findChild<QPushButton*>("F_esci_0"), Qt::LeftButton);
-  EliminaFinestreChiuse();
-  EXPECT_EQ(f.C("TxtFcd").Text() + "|" + f.C("F_fyd", 0).Text() + "|" + f.C("F_fccSufcd").Text(),
-            " 12| 400|0,9");
-  EXPECT_EQ(std::vector<double>({Stato.Fcd, Stato.Fyd[0], Stato.EpsC2, Stato.TauC0}),
-            std::vector<double>({12, 400, 0.003, 0.7f}));
-  // Annulla gives back the state found, with what the main window put in force meanwhile.
   ASSERT_TRUE(Attiva(Material::Mostra()));
   ASSERT_TRUE(Attiva(*f.main));
-  f.Widget<QLineEdit>("TxtFcd")->setFocus();
-  FinestraMain::Batti("13");
-  Material::Aperta()->close();
-  EliminaFinestreChiuse();
-  EXPECT_EQ(Stato.Fcd, 13);
-}
-
-// Beside the open window: a file not read leaves its fck typed; the main
-// window's fcd typed, box not left, and a class named are saved.
-TEST(NormativaDueVie, WhatTheMainWindowHoldsIsSavedBesideAnOpenWindow) {
-  FinestraConDialogo f;
-  ASSERT_TRUE(Attiva(Material::Mostra()));
-  Digita("F_fck_1", "30");
-  f.ambiente.CopiaFixture("progetto-7.8.slu", "intero.slu");
-  const std::string intero = f.ambiente.Leggi("intero.slu");
-  f.ambiente.Scrivi("rotto.slu", intero.substr(0, intero.find("\r\n", 200)));
-  f.dialogo->Accoda(f.ambiente.Percorso("rotto.slu"));
-  f.ambiente.box.Accoda(platform::Risposta::No);  // the job typed is not saved
-  f.main->MnuFileItem_Click(1);
-  EXPECT_EQ(Testo("F_fck_1"), "30");
-  ASSERT_TRUE(Attiva(*f.main));
-  for (const auto& [nome, testo] : {std::pair{"TxtFcd", "12"}, {"F_nome_cls", "Cls prova"}}) {
-    f.Widget<QLineEdit>(nome)->selectAll();
-    QTest::keyClicks(f.Widget<QLineEdit>(nome), testo);
-  }
-  f.dialogo->Accoda(f.ambiente.Percorso("salvato.slu"));
-  f.main->MnuFileItem_Click(3);
-  const std::string salvato = f.ambiente.Leggi("salvato.slu");
-  const std::string dopo = salvato.substr(salvato.find("\"Cls prova\"\r\n") + 13);
-  EXPECT_EQ(dopo.substr(dopo.find(',') + 1, 3), "12,");  // eps_cu, fcd, ...
+  f.Digita(f.Widget<QLineEdit>("TxtFcd"), "12");
+  f.Digita(f.Widget<QLineEdit>("F_nome_cls"), "Cls prova");
+  // eps_cu = 0.0035 up to C50/60, then the fcd typed.
+  EXPECT_NE(f.SalvaCome("salvato.slu").find("\"Cls prova\"\r\n0.0035,12,"), std::string::npos);
   Material::Aperta()->close();
   EliminaFinestreChiuse();
 }

@@ -56,8 +56,7 @@ inline bool SchermoInUnAltroProcesso(int larghezza, int altezza) {
   ambiente.insert("QT_QPA_PLATFORM", "offscreen");
   QProcess figlio;
   figlio.setProcessEnvironment(ambiente);
-  // The tests' folder, where ctest runs them and the fixtures are found: the
-  // current one may be a test's temporary folder, gone.
+  // The tests' folder, with the fixtures: the current one may be a test's temporary one, gone.
   const QString prove = qEnvironmentVariable("TRAMOK_TESTS");
   figlio.setWorkingDirectory(prove.isEmpty() ? QCoreApplication::applicationDirPath() : prove);
   figlio.setProcessChannelMode(QProcess::ForwardedChannels);

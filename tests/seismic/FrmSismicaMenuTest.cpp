@@ -43,8 +43,7 @@ TEST_F(FinestraMenu, CodeItemsSetCodeClassCaptionAndEc8Controls) {
   S::Apri();
   for (const auto& v : voci) {
     S::Menu(v.voce);
-    // Under either code the window's own store keeps the class's q0.
-    S::F().MemorizzaDatiSismica();
+    S::F().MemorizzaDatiSismica();  // under either code its own store keeps the class's q0
     // Frames: q0 = 4.5 or 3.0 times alpha_u / alpha_1 = 1.3 by class.
     EXPECT_DOUBLE_EQ(Stato.FattoreStrutturaQ0, v.q0) << v.voce;
     EXPECT_EQ(VariabiliPubbliche::Stato.NormativaSismica, v.normativa) << v.voce;

@@ -25,8 +25,8 @@ namespace {
 
 class FinestraSismicaQt : public FinestreSismicaQt {
  protected:
-  static void Scrivi(const char* nome, const QString& testo) {
-    auto* box = F().findChild<QLineEdit*>(nome);
+  static void Scrivi(const char* nome, const QString& testo, QWidget& finestra = F()) {
+    auto* box = finestra.findChild<QLineEdit*>(nome);
     box->selectAll();
     QTest::keyClicks(box, testo);
   }
@@ -209,24 +209,18 @@ TEST_F(FinestraSismicaQt, CoefficientsWindowComputesBothEndsAndWritesTheSeismicW
   QTest::keyClicks(T1, "0,2");
   EXPECT_NEAR(Stato.DuttilitaCurvaturaSup, 1 + 2 * 4.85 * 2, 1e-4);
   // No factor of an old q0 while q0 is no number; 4 gives 1 + 2 x 3 x 0.4 / 0.2 = 13.
-  auto* q0 = c.findChild<QLineEdit*>("txtCoeff_1");
-  q0->selectAll();
-  QTest::keyClicks(q0, "abc");
+  Scrivi("txtCoeff_1", "abc", c);
   QTest::mouseClick(dueTerzi, Qt::LeftButton, {}, QPoint(6, dueTerzi->height() / 2));
   EXPECT_EQ(T("txtDinamica_0") + T("txtDinamica_1") + T("txtDinamica_2"), "");
   EXPECT_EQ(c.Controllo("txtCoeff", 4).Text() + c.Controllo("txtCoeff", 0).Text(), "");
-  q0->selectAll();
-  QTest::keyClicks(q0, "4");
+  Scrivi("txtCoeff_1", "4", c);
   EXPECT_EQ(T("txtDinamica_1") + " " + T("txtDinamica_0") + " " + T("txtDinamica_2"), "4 13 13");
-  // Closed on no number, the last one stays in force and shows again.
-  q0->selectAll();
-  QTest::keyClicks(q0, "x");
-  c.close();
+  Scrivi("txtCoeff_1", "x", c);
+  c.close();  // on no number: the last q0 stays in force and shows again
   EXPECT_EQ(T("txtDinamica_1") + " " + T("txtDinamica_0"), "4 13");
 }
 
-// A ductility held to more digits than its box shows (10.666 as "10,67",
-// four significant digits) is stored unchanged; one typed replaces it.
+// A ductility held to more digits than its box shows, 10.666 as "10,67", is stored until typed.
 TEST_F(FinestraSismicaQt, RoundedDuctilityBoxKeepsTheValueHeldUntilTyped) {
   Stato.DuttilitaCurvaturaInf = 10.666;
   FrmSismica::Mostra();

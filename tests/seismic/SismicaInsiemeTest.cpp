@@ -55,8 +55,7 @@ TEST_F(ListaConEditor, OpenEditorListsOnlyTheStirrupRulesUntilItIsClosed) {
   ASSERT_EQ(S::Lista(), completa);
   EditorQt::Apri();
   EXPECT_EQ(S::Lista().toStdString(), QString(soloStaffe).toStdString());
-  // rho = 12 x 201.06 / 400^2 = 0.0151 reads no stirrup pitch.
-  S::Batti("PilastroTxt_14", "100");
+  S::Batti("PilastroTxt_14", "100");  // no pitch in rho = 12 x 201.06 / 400^2 = 0.0151
   EXPECT_EQ(S::W_<QLineEdit>("TxtRo_0")->text(), " 0,0151");
   Svuota();
   S::Clic("cmdControlloPil_0");
