@@ -78,12 +78,10 @@ bool Accettata(Main& m, const CasellaMateriale& c) {
   return x && Intervalli::Dentro(c.grandezza, Generale::DivisoPotenzaDieci(*x, c.potenza));
 }
 
-// Typed by the user since the state last took the box: true once.
+// Typed by the user since the program last wrote the box, or took it when left.
 bool Digitata(const Main& m, const char* nome, int indice) {
   auto* casella = m.findChild<QLineEdit*>(QString::fromStdString(platform::NomeOggetto(nome, indice)));
-  if (!casella || !casella->isModified()) return false;
-  casella->setModified(false);
-  return true;
+  return casella && casella->isModified();
 }
 
 // The box into the state. A value typed is followed by an open materials
@@ -116,6 +114,7 @@ void Main::CollegaCaselleMateriali() {
       // What the user typed: a box passed through leaves the state as it is.
       if (!casella->isModified() || !Accettata(*this, c)) return;
       Prende(*this, c);
+      casella->setModified(false);
       // fyd and Es are in force as typed: an open design follows when left.
       ProgettoSezione::MaterialiScelti();
     };
