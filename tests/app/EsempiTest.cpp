@@ -244,9 +244,7 @@ TEST(Esempi, UnitaECodiceCambiatiETornatiLascianoIlFileUguale) {
         f.main->findChild<QAction*>("NormativaItem_0")->trigger();
       }
       Calcola(f);
-      f.dialogo->Accoda(f.ambiente.Percorso("copia.slu"));
-      f.main->MnuFileItem_Click(3);
-      EXPECT_EQ(f.ambiente.Leggi("copia.slu"), f.ambiente.Leggi("Esempi/" + e.file));
+      EXPECT_EQ(f.SalvaCome("copia.slu"), f.ambiente.Leggi("Esempi/" + e.file));
     }
 }
 
