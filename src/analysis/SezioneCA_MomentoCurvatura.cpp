@@ -41,13 +41,6 @@ bool SezioneCA::CalcolaPuntiMomentoCurvatura(short& n, bool conEpsC2,
   CalcolaSezioneCA(*main);
   if (EsitoSlu != EsitoCalcoloSlu::Riuscito) return false;
   const double N = SollecitazioneN[0];
-  // The search starts from a wholly compressed plane and moves it down, which
-  // only a compression (or no axial force) can balance.
-  if (N < 0) {
-    platform::MsgBox("Il diagramma momento-curvatura richiede uno sforzo normale di compressione",
-                     platform::Pulsanti::Ok, platform::Icona::Critica);
-    return false;
-  }
 
   if (n < 1) n = 1;
   const int nPunti = n + 1;

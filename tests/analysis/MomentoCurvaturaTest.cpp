@@ -182,7 +182,7 @@ TEST_F(MomentoCurvatura, BarsThatNeverYieldGiveNoDuctility) {
   EXPECT_EQ(colonna_.griglia.Rows(), 12);
 }
 
-TEST_F(MomentoCurvatura, NoCurveWithoutValidInputACompressionAndAVerification) {
+TEST_F(MomentoCurvatura, NoCurveWithoutValidInputAForceTheSectionCarriesAndAVerification) {
   MainProva& main = main_;
   Trave(500);
   Carico(0);
@@ -193,14 +193,13 @@ TEST_F(MomentoCurvatura, NoCurveWithoutValidInputACompressionAndAVerification) {
   EXPECT_EQ(s_.EsitoSlu, EsitoCalcoloSlu::NonEseguito);
 
   main.datiValidi = true;
-  Carico(-100000);
+  Carico(-587000);  // just beyond the bars' As fyd = 586950
   s_.CalcolaColonnaModello_solo(n, solo_);
-  EXPECT_EQ(box_.Testi(), std::vector<std::string>{
-                              "Il diagramma momento-curvatura richiede uno sforzo normale di "
-                              "compressione"});
+  EXPECT_EQ(box_.Testi(),
+            std::vector<std::string>{"Forza assiale massima ammissibile = -586.95 kN"});
   Carico(5000000);
   s_.CalcolaColonnaModello(n, colonna_);
-  EXPECT_EQ(box_.Mostrati().size(), 2u);  // and the verification's limit message
+  EXPECT_EQ(box_.Mostrati().size(), 2u);  // the compression limit's too
   EXPECT_EQ(s_.EsitoSlu, EsitoCalcoloSlu::OltreNlimite);
   EXPECT_EQ(main.letture, 3);
   for (MomCurvProva* f : {&colonna_, &solo_}) {
