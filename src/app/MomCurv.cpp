@@ -32,11 +32,13 @@ QLabel* Etichetta(const QString& testo, QWidget* genitore, const QString& nome =
 // The caption above the boxes until a run gives the height.
 const QString SenzaAltezza = "(H=atezza totale sezione)";
 
-// The point count typed: a whole number from 1 to the largest 16-bit one.
+// The point count typed: a whole number within 16 bits (the engine takes a
+// count below 1 as 1).
 bool NumeroPunti(const std::string& testo, short& n) {
   if (!NumeroCella::Numerico(testo)) return false;
   const double valore = std::nearbyint(Generale::ValNumero(testo));
-  if (valore < 1 || valore > std::numeric_limits<short>::max()) return false;
+  if (valore < std::numeric_limits<short>::min() || valore > std::numeric_limits<short>::max())
+    return false;
   n = static_cast<short>(valore);
   return true;
 }
@@ -100,7 +102,7 @@ MomCurv::MomCurv(bool solo, QWidget* genitore)
   std::vector<QLineEdit*> ingressi{fN_, fDivisioni_};
   if (!solo) ingressi.push_back(fL0_);
   for (QLineEdit* casella : ingressi)
-    connect(casella, &QLineEdit::textChanged, this, [this] { SvuotaValori(); });
+    connect(casella, &QLineEdit::textChanged, this, [this] { Svuota(); });
 
   resize(platform::PixelDaTwips(8820), platform::PixelDaTwips(solo ? 7900 : 7700));
 }
@@ -136,12 +138,9 @@ void MomCurv::CreaDuttilita() {
   fraDutt_->hide();
 }
 
-void MomCurv::SvuotaValori() {
-  for (const char* nome : {solo_ ? "MRd" : "M_M2max", "lblE2", "lblMuFi"}) Controllo(nome).SetCaption("");
-}
-
 void MomCurv::SvuotaRisultati() {
-  SvuotaValori();
+  for (const char* nome : {solo_ ? "MRd" : "M_M2max", "lblE2", "lblMuFi"})
+    Controllo(nome).SetCaption("");
   Controllo("lblMomCurv").SetCaption(SenzaAltezza.toStdString());
 }
 
@@ -152,11 +151,14 @@ bool MomCurv::LeggePunti(short& n) {
 }
 
 void MomCurv::Esegui(short n) {
+  const short letti = n;
   SezioneCA& sezione = *VariabiliPubbliche::SezioneCorrente();
   if (solo_)
     sezione.CalcolaColonnaModello_solo(n, *this);
   else
     sezione.CalcolaColonnaModello(n, *this);
+  // The count the engine raised is the one drawn.
+  if (n != letti) InProprio([this, n] { fDivisioni_->setText(QString::number(n)); });
   fraDutt_->adjustSize();
 }
 

@@ -28,7 +28,7 @@ class MomCurv : public FinestraGrafico, public Finestre::FinestraMomentoCurvatur
   // F_N, F_L0 and the unit of F_L0 as the main window shows them now.
   void IngressiDaMain();
   // The engine's run with the points of F_nDivisioniMN; a count that is not
-  // a whole positive number gives the data-error box and runs nothing.
+  // a whole 16-bit number gives the data-error box and runs nothing.
   void Calcola();
   // "Ricalcola": the axial force and the free length back into the main
   // window, then the run.
@@ -44,8 +44,6 @@ class MomCurv : public FinestraGrafico, public Finestre::FinestraMomentoCurvatur
 
  private:
   void CreaDuttilita();
-  // The moments and the ductility; with the height, when the chart goes too.
-  void SvuotaValori();
   void SvuotaRisultati() override;
   // The count of F_nDivisioniMN; false after the data-error box.
   bool LeggePunti(short& n);

@@ -97,6 +97,9 @@ TEST_F(FinestraMomCurv, TheModelColumnWindowShowsTheCaseRunnersValues) {
   w.findChild<QAction*>("mnufileitem_1")->trigger();
   EXPECT_EQ(carta.Pagine(), 1);
   EXPECT_TRUE(carta.Testo().contains("infinito"));
+  w.F_L0().setText("500");
+  EXPECT_EQ(w.Grid1().Rows(), 1);
+  EXPECT_EQ(w.Controllo("M_M2max").Caption(), "");
 }
 
 TEST_F(FinestraMomCurv, RecalculateCopiesForceAndLengthIntoTheMainWindow) {
@@ -104,8 +107,10 @@ TEST_F(FinestraMomCurv, RecalculateCopiesForceAndLengthIntoTheMainWindow) {
   MomCurv& w = Apri(true);
   ASSERT_FALSE(w.Controllo("MRd").Caption().empty());
   w.F_N().setText("120");
-  // The resisting moment at the force before is not shown beside this one.
+  // Nothing computed at the force before is shown beside this one.
   for (const char* risultato : {"MRd", "lblE2", "lblMuFi"}) EXPECT_EQ(w.Controllo(risultato).Caption(), "");
+  EXPECT_EQ(w.Grid1().Rows(), 1);
+  EXPECT_EQ(w.Graph1().RowCount(), 0);
   w.F_L0().setText("350");
   w.F_nDivisioniMN().setText("10");
   QTest::mouseClick(&w.btnCalcolaMN(), Qt::LeftButton);
@@ -115,19 +120,24 @@ TEST_F(FinestraMomCurv, RecalculateCopiesForceAndLengthIntoTheMainWindow) {
   EXPECT_FALSE(w.Controllo("MRd").Caption().empty());
 }
 
-TEST_F(FinestraMomCurv, APointCountThatIsNoPositiveWholeNumberIsRefused) {
+TEST_F(FinestraMomCurv, APointCountBelowOneDrawsTwoPointsOneThatIsNoWholeNumberIsRefused) {
   Prepara("momento_curvatura_trave.caso");
   MomCurv& w = Apri(true);
-  const int righe = w.Grid1().Rows();
-  for (const char* testo : {"abc", "0", "-3", "40000"}) {
+  for (const char* testo : {"0", "-3"}) {
+    w.F_nDivisioniMN().setText(testo);
+    QTest::mouseClick(&w.btnCalcolaMN(), Qt::LeftButton);
+    EXPECT_EQ(w.F_nDivisioniMN().text(), "1");
+    EXPECT_EQ(w.Grid1().Rows(), 3);  // half and full ultimate curvature
+  }
+  for (const char* testo : {"abc", "40000"}) {
     w.F_nDivisioniMN().setText(testo);
     w.F_N().setText("99");
     QTest::mouseClick(&w.btnCalcolaMN(), Qt::LeftButton);
     EXPECT_EQ(TestoMain("F_N", 0), "0") << testo;
   }
-  ASSERT_EQ(messaggi->Mostrati().size(), 4u);
+  ASSERT_EQ(messaggi->Mostrati().size(), 2u);
   EXPECT_EQ(messaggi->Mostrati()[0].testo, "Errore! Controllare i dati");
-  EXPECT_EQ(w.Grid1().Rows(), righe);
+  EXPECT_EQ(w.Grid1().Rows(), 1);
 }
 
 TEST_F(FinestraMomCurv, EnterMovesToRecalculateAndASecondEnterPressesIt) {
