@@ -34,6 +34,17 @@ TEST(MsgBoxQt, ClickedButtonBecomesTheAnswer) {
       box.get(), [b = box.get()] { b->button(QMessageBox::Yes)->click(); }, Qt::QueuedConnection);
   EXPECT_EQ(RispostaDaPulsante(box->exec(), Pulsanti::SiNo), Risposta::Si);
   EXPECT_EQ(RispostaDaPulsante(-1, Pulsanti::SiNo), Risposta::No);
+  // A question whose Yes replaces data: Enter, as it opens, answers No.
+  auto domanda = CreaMessageBox("Sostituire?", Pulsanti::SiNoPredefinitoNo, Icona::Domanda, "");
+  QMetaObject::invokeMethod(
+      domanda.get(),
+      [b = domanda.get()] {
+        QKeyEvent invio(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(b->focusWidget() ? b->focusWidget() : b, &invio);
+        if (b->isVisible()) b->done(QMessageBox::Yes);  // Enter answered nothing
+      },
+      Qt::QueuedConnection);
+  EXPECT_EQ(RispostaDaPulsante(domanda->exec(), Pulsanti::SiNoPredefinitoNo), Risposta::No);
 }
 
 TEST(MsgBoxQt, QtsOwnButtonsAreItalianAndEnterPressesTheFocusedOneOnce) {
