@@ -13,11 +13,10 @@ using namespace platform;
 
 TEST(MsgBoxQt, BoxCarriesTextButtonsAndIcon) {
   AppQt();
-  auto box = CreaMessageBox("ERRORE!\rSuperate 101 iterazioni.\rProseguire ?",
-                            Pulsanti::SiNoPredefinitoNo, Icona::Nessuna, "Tramok");
+  auto box = CreaMessageBox("ERRORE!\rSuperate 101 iterazioni.\rProseguire ?", Pulsanti::SiNo,
+                            Icona::Nessuna, "Tramok");
   EXPECT_EQ(box->text(), QString("ERRORE!\nSuperate 101 iterazioni.\nProseguire ?"));
   EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
-  EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));  // Enter answers No
   EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
   EXPECT_EQ(box->windowTitle(), QString("Tramok"));
   auto critica = CreaMessageBox("Errore", Pulsanti::Ok, Icona::Critica, "");
@@ -30,7 +29,8 @@ TEST(MsgBoxQt, BoxCarriesTextButtonsAndIcon) {
 
 TEST(MsgBoxQt, ClickedButtonBecomesTheAnswer) {
   AppQt();
-  auto box = CreaMessageBox("Proseguire ?", Pulsanti::SiNo, Icona::Domanda, "");
+  auto box = CreaMessageBox("Proseguire ?", Pulsanti::SiNoPredefinitoNo, Icona::Domanda, "");
+  EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));  // Enter answers No
   QMetaObject::invokeMethod(
       box.get(), [b = box.get()] { b->button(QMessageBox::Yes)->click(); }, Qt::QueuedConnection);
   EXPECT_EQ(RispostaDaPulsante(box->exec(), Pulsanti::SiNo), Risposta::Si);
