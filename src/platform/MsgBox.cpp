@@ -20,7 +20,8 @@ Risposta RispostaPredefinita(Pulsanti pulsanti) {
     case Pulsanti::Ok: return Risposta::Ok;
     case Pulsanti::OkAnnulla: return Risposta::Annulla;
     case Pulsanti::SiNo:
-    case Pulsanti::SiNoAnnulla: return Risposta::No;
+    case Pulsanti::SiNoAnnulla:
+    case Pulsanti::SiNoPredefinitoNo: return Risposta::No;
   }
   return Risposta::Ok;
 }

@@ -5,7 +5,8 @@
 
 namespace platform {
 
-enum class Pulsanti { Ok, OkAnnulla, SiNo, SiNoAnnulla };
+// SiNoPredefinitoNo: Yes and No, with No the button Enter answers.
+enum class Pulsanti { Ok, OkAnnulla, SiNo, SiNoAnnulla, SiNoPredefinitoNo };
 enum class Icona { Nessuna, Critica, Domanda, Esclamazione, Informazione };
 enum class Risposta { Ok, Annulla, Si, No };
 

@@ -214,13 +214,14 @@ void FrmCoefficienti::Form_Load() {
     Controllo("txtCoeff", 0).SetText(Fattore(Stato.DuttilitaCurvaturaSup));
     Controllo("txtCoeff", 4).SetText(Fattore(Stato.DuttilitaCurvaturaInf));
     Controllo("txtCoeff", 1).SetText(Formattazione::TestoNumero(Stato.FattoreStrutturaQ0));
-    Controllo("txtCoeff", 2).SetText(Formattazione::TestoNumero(Stato.PeriodoT1));
-    Controllo("txtCoeff", 3).SetText(Formattazione::TestoNumero(Stato.PeriodoTC));
+    // Periods and ratios are held in 32 bits: 0,4, not its 64-bit widening.
+    Controllo("txtCoeff", 2).SetText(TestoSingolo(Stato.PeriodoT1));
+    Controllo("txtCoeff", 3).SetText(TestoSingolo(Stato.PeriodoTC));
     Controllo("chkDueTerziQ0", 0).SetValue(Stato.DueTerziQ0Sup);
     Controllo("chkDueTerziQ0", 1).SetValue(Stato.DueTerziQ0Inf);
   } else if (Pagina == 1) {
-    Controllo("txtCoeffC", 0).SetText(Formattazione::TestoNumero(Stato.RapportoMomentiInf));
-    Controllo("txtCoeffC", 1).SetText(Formattazione::TestoNumero(Stato.RapportoMomentiSup));
+    Controllo("txtCoeffC", 0).SetText(TestoSingolo(Stato.RapportoMomentiInf));
+    Controllo("txtCoeffC", 1).SetText(TestoSingolo(Stato.RapportoMomentiSup));
   }
   // A value out of range is named on opening too.
   if (Pagina <= 1) AggiornaAvvisi();
@@ -321,20 +322,20 @@ void FrmCoefficienti::Memorizza() {
   }
 }
 
-void FrmCoefficienti::CalcolaMuFi() {
+void FrmCoefficienti::CalcolaMuFi(bool digitati) {
   const auto q0 = static_cast<float>(Stato.FattoreStrutturaQ0);
-  // Held as the single-precision number it is, 10.7 and not its widening
-  // 10.699999809265137, as the box's twin is.
-  auto mu = [&](int dueTerzi) {
+  const auto calcola = [&](int dueTerzi, double& mu) {
     const float x = MuFi(dueTerzi == 1 ? q0 * 2 / 3 : q0, Stato.PeriodoT1, Stato.PeriodoTC);
+    if (!digitati && mu != 0 && mu != -1 && static_cast<float>(mu) != x) return;
+    // Held as the single-precision number it is, 10.7 and not its widening
+    // 10.699999809265137, as the box's twin is.
     char testo[32];
     const char* fine = std::to_chars(testo, testo + sizeof testo, x).ptr;
-    double decimale = x;
-    std::from_chars(testo, fine, decimale);
-    return decimale;
+    mu = x;
+    std::from_chars(testo, fine, mu);
   };
-  Stato.DuttilitaCurvaturaInf = mu(Stato.DueTerziQ0Inf);
-  Stato.DuttilitaCurvaturaSup = mu(Stato.DueTerziQ0Sup);
+  calcola(Stato.DueTerziQ0Inf, Stato.DuttilitaCurvaturaInf);
+  calcola(Stato.DueTerziQ0Sup, Stato.DuttilitaCurvaturaSup);
 }
 
 void FrmCoefficienti::Ricalcola() {

@@ -26,7 +26,10 @@ class FrmCoefficienti : public QWidget, public platform::Form {
   void Setta();
   void frmCoefAggiorna();
   void AggiornaAvvisi();
-  static void CalcolaMuFi();
+  // Both ends' factors from q0 and the periods. With digitati false a
+  // factor that is neither theirs nor 0 or -1 (never computed) was typed,
+  // and stays.
+  static void CalcolaMuFi(bool digitati = true);
   // The factors of the q0 and periods in force, shown here and in the
   // seismic window.
   void Ricalcola();

@@ -180,6 +180,8 @@ QGroupBox* FrmSismica::CreaStaffe() {
   g->addLayout(riga, 2, 0, 1, 3);
   g->addWidget(Nominato(new QPushButton("Controllo Prescriz. Staffe"), "cmdControlloPilStaffe"), 3, 0);
   auto* errore = Nominato(new QLabel, "lblErroreSt");
+  // A long fault wraps under the buttons rather than widening the window.
+  errore->setWordWrap(true);
   errore->hide();
   g->addWidget(errore, 3, 1, 1, 2);
   g->addWidget(CreaGrigliaStaffe(), 4, 0, 1, 3);
@@ -531,7 +533,7 @@ void FrmSismica::cmdCopiaSezione_Click() {
     const std::string altra =
         Stato.PilastroCorrente.SezioneInferiore ? "superiore ?" : "inferiore ?";
     if (platform::MsgBox("Sostituire barre e staffe con quelle della sezione " + altra,
-                         platform::Pulsanti::SiNo, platform::Icona::Domanda) !=
+                         platform::Pulsanti::SiNoPredefinitoNo, platform::Icona::Domanda) !=
         platform::Risposta::Si)
       return;
     CopiaSezionePilastroRettangolare();

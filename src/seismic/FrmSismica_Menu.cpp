@@ -123,6 +123,8 @@ void FrmSismica::mnufileitem_Click(int Index) {
                                 p.NomeFileProgetto, p.PercorsoProgetto,
                                 ProgettoFile::EstensioneProgetto, dialogo, finestra,
                                 PrefissoCaption);
+        // Nor does the main window's title name the file left.
+        if (main) main->setWindowTitle(QString::fromStdString(main->FormCaption));
         // The new column starts an unchanged project.
         if (main) main->RegistraProgetto();
         findChild<QWidget*>("txtTitolo")->setFocus();
@@ -174,14 +176,19 @@ void FrmSismica::mnufileitem_Click(int Index) {
 
 void FrmSismica::MnuVerificaitem_Click(int Index) {
   for (int i : {0, 1, 3, 4}) Controllo("MnuVerificaitem", i).SetChecked(i == Index);
-  VariabiliPubbliche::Stato.NormativaSismica = Index <= 1 ? 0 : 1;
+  const int normativa = Index <= 1 ? 0 : 1;
   const int media = Index == 1 || Index == 4 ? 1 : 0;
+  // The item in force, as the window is filled or chosen again, changes no
+  // curvature ductility the engineer typed.
+  const bool cambiata =
+      normativa != VariabiliPubbliche::Stato.NormativaSismica || media != Stato.DuttilitaMedia;
+  VariabiliPubbliche::Stato.NormativaSismica = normativa;
   // The basic behaviour factor of frames is 4.5 or 3.0 times alpha_u/alpha_1
   // = 1.3 by class.
   if (media != Stato.DuttilitaMedia) Stato.FattoreStrutturaQ0 = media == 1 ? 3.9 : 5.85;
   Stato.DuttilitaMedia = media;
   Controllo("MnuVerifica").SetCaption(std::string("Normativa: ") + Normative[Index]);
-  if (Index >= 3) FrmCoefficienti::CalcolaMuFi();
+  if (Index >= 3) FrmCoefficienti::CalcolaMuFi(cambiata);
   // The coefficients of this code shown before the rules read them; the
   // q0 of the class is shown under NTC too, so that no store of the
   // ductility boxes brings back that of the class before.

@@ -85,7 +85,7 @@ void FrmSismica::CopiaSezionePilastroCircolare() {
   p.MemorizzaDatiPilastri(*this);
   if (p.SezioneInferiore || Dato(1, 6) > 3) return;
   if (platform::MsgBox("N° barre < 4\nCopiare barre e staffe della sezione inferiore?",
-                       platform::Pulsanti::SiNo, platform::Icona::Domanda) !=
+                       platform::Pulsanti::SiNoPredefinitoNo, platform::Icona::Domanda) !=
       platform::Risposta::Si)
     return;
   const int da[] = {12, 13, 14, 17};

@@ -29,7 +29,8 @@ TEST(MsgBoxQt, BoxCarriesTextButtonsAndIcon) {
 
 TEST(MsgBoxQt, ClickedButtonBecomesTheAnswer) {
   AppQt();
-  auto box = CreaMessageBox("Proseguire ?", Pulsanti::SiNo, Icona::Domanda, "");
+  auto box = CreaMessageBox("Proseguire ?", Pulsanti::SiNoPredefinitoNo, Icona::Domanda, "");
+  EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));  // Enter answers No
   QMetaObject::invokeMethod(
       box.get(), [b = box.get()] { b->button(QMessageBox::Yes)->click(); }, Qt::QueuedConnection);
   EXPECT_EQ(RispostaDaPulsante(box->exec(), Pulsanti::SiNo), Risposta::Si);

@@ -165,6 +165,9 @@ TEST_F(FiguraSismica, AnOverlappingStirrupHoldsBackTheEditorsConfirmCommands) {
   auto* errore = F().findChild<QLabel*>("lblErroreSt");
   EXPECT_FALSE(errore->isHidden());
   EXPECT_EQ(errore->text(), "Errore nella staffa 2: la barra 13 non esiste");
+  const int larghezza = F().findChild<QWidget*>("frmStaffe")->minimumSizeHint().width();
+  p.StaffaMemorizzaControllo(RecordStaffe({{1000, 1, 4, 12, 9}}), 1, finestra);  // its fault wraps
+  EXPECT_EQ(F().findChild<QWidget*>("frmStaffe")->minimumSizeHint().width(), larghezza);
 
   const Matrice<float> buona = RecordStaffe({{8, 1, 4, 12, 9}, {8, 5, 6}});
   EXPECT_TRUE(p.StaffaMemorizzaControllo(buona, 2, finestra));

@@ -244,6 +244,7 @@ TEST_F(FinestraConFile, NuovoSalvaApriRoundTripOfAColumn) {
   // Saving the new column must not overwrite the file just left.
   EXPECT_EQ(ProgettoFile::Stato.NomeFileProgetto, "");
   EXPECT_EQ(S::F().windowTitle(), "Verifica Sismica Pilastri - File: ");
+  EXPECT_EQ(f.main->windowTitle().toStdString(), f.main->FormCaption);
 
   d->Accoda(f.ambiente.Percorso("pilastro.slu"));
   S::Menu("mnufileitem_1");

@@ -197,6 +197,7 @@ TEST_F(FinestraSismicaQt, CoefficientsWindowComputesBothEndsAndWritesTheSeismicW
   QTest::keyClicks(T1, "0,4");
   TC->selectAll();
   QTest::keyClicks(TC, "0,4");
+  EXPECT_EQ(FrmCoefficienti::Mostra(0).Controllo("txtCoeff", 3).Text(), "0,4");  // not 0,400000005960464
   // 2 x 5.85 - 1 = 10.7 held as the file writes it, not 10.699999809265137.
   EXPECT_EQ(Stato.DuttilitaCurvaturaSup, 10.7);
   EXPECT_NEAR(Stato.DuttilitaCurvaturaInf, 10.7, 1e-5);

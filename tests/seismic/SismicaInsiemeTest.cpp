@@ -222,7 +222,7 @@ TEST_F(EditorInsieme, EndsKeepTheirStirrupsThroughSwitchCopyAndCancel) {
   S::Clic("cmdCopiaSezione");
   ASSERT_EQ(messaggi.Testi(),
             (std::vector<std::string>{"Sostituire barre e staffe con quelle della sezione inferiore ?"}));
-  EXPECT_EQ(messaggi.Mostrati()[0].pulsanti, platform::Pulsanti::SiNo);
+  EXPECT_EQ(messaggi.Mostrati()[0].pulsanti, platform::Pulsanti::SiNoPredefinitoNo);
   EXPECT_EQ(messaggi.Mostrati()[0].icona, platform::Icona::Domanda);
   EXPECT_TRUE(Memorizzate().empty());
   messaggi.Accoda(platform::Risposta::Si);
@@ -375,6 +375,8 @@ TEST_F(ChecksInsieme, BendingCheckShowsTheStirrupsUntilTheNextChange) {
 TEST_F(ChecksInsieme, SavedColumnReopensWithItsStirrupsAndShearVerdict) {
   ColonnaConStaffe("15", true);
   Premi(0);
+  S::Menu("MnuVerificaitem_3");  // EC8 DCH: mu = 2 x 5.85 - 1 = 10.7 at T1 = 1 s >= TC = 0
+  S::Batti("txtDinamica_2", "3");  // the top end's typed
   // The bending check first: the materials as the main window shows them,
   // as the file keeps them.
   S::Clic("CmdSezionePil_1");
@@ -404,6 +406,8 @@ TEST_F(ChecksInsieme, SavedColumnReopensWithItsStirrupsAndShearVerdict) {
   EXPECT_EQ(T("F_V", 0), v);
   EXPECT_EQ(S::Lista().toStdString(), QString(lista).toStdString());
   EXPECT_TRUE(f.ambiente.box.Testi().empty());
+  EXPECT_EQ(T("txtDinamica", 0) + " " + T("txtDinamica", 2), "10,7 3");
+  EXPECT_EQ(Stato.DuttilitaCurvaturaSup, 3);  // what the top end's rules read
 }
 
 // "Salva come" with the editor open saves the stirrups being edited, once

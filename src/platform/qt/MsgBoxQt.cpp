@@ -13,7 +13,8 @@ QMessageBox::StandardButtons Bottoni(Pulsanti pulsanti) {
   switch (pulsanti) {
     case Pulsanti::Ok: return QMessageBox::Ok;
     case Pulsanti::OkAnnulla: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Pulsanti::SiNo: return QMessageBox::Yes | QMessageBox::No;
+    case Pulsanti::SiNo:
+    case Pulsanti::SiNoPredefinitoNo: return QMessageBox::Yes | QMessageBox::No;
     case Pulsanti::SiNoAnnulla: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
   }
   return QMessageBox::Ok;
@@ -54,6 +55,7 @@ std::unique_ptr<QMessageBox> CreaMessageBox(const std::string& testo, Pulsanti p
                                      : QString::fromStdString(titolo));
   box->setIcon(IconaQt(icona));
   box->setStandardButtons(Bottoni(pulsanti));
+  if (pulsanti == Pulsanti::SiNoPredefinitoNo) box->setDefaultButton(QMessageBox::No);
   // Qt sizes the box to its text and buttons, with too little room for a
   // title bar's icon and buttons: the row of buttons sets the width.
   if (auto* riga = box->findChild<QDialogButtonBox*>()) RigaPerIlTitolo(*box, *riga);
