@@ -118,9 +118,11 @@ TEST_F(ProgettoProva, BarsThatCannotBeBuiltAreSaid) {
       {4, 12, {763.4f, 0, 3, 0}, "335.6", 246},
       {2, 10, {942.5f, 0, 0, 3}, "222.5", 0},
       {0, 0, {314.2f, 0, 0, 1}, "60", 60}};
-  const std::string inferiori("Le barre inferiori ");
-  const std::string avviso("non stanno in un solo strato: con l'interferro minimo occorre una base di ");
-  const std::string nessuna("non hanno l'interferro minimo neppure in più strati: occorre una base di ");
+  const std::string avviso(
+      "Le barre inferiori non stanno in un solo strato: con l'interferro "
+      "minimo occorre una base di ");
+  const std::string nessuna("Le barre inferiori non hanno l'interferro minimo neppure in più strati: "
+                            "occorre una base di ");
   for (const auto& [bracci, reggi, barre, base, tenuto] : casi) {
     Stato.SenzaStaffe = bracci == 0;
     Stato.NumeroBracci = bracci;
@@ -130,25 +132,23 @@ TEST_F(ProgettoProva, BarsThatCannotBeBuiltAreSaid) {
     const float minima = std::stof(base);
     for (const float b : {bracci ? 200.0f : 50.0f, minima - 0.1f, minima}) {
       modello_.BaseArrotondata = b;
-      EXPECT_EQ(modello_.AvvisiCostruzione(),
-                b < minima ? inferiori + (b < tenuto ? nessuna : avviso) + base + " mm." : "")
-          << b;
+      const std::string& testo = b < tenuto ? nessuna : avviso;
+      EXPECT_EQ(modello_.AvvisiCostruzione(), b < minima ? testo + base + " mm." : "") << b;
       bool file = false;
       modello_.StratiEffettivi(&file);
       EXPECT_EQ(file, b < minima) << b;
       const std::vector<SezioneCA::FerroTrave> f = modello_.Trave->FerriTrave();
       const double interferro = b < tenuto ? 0 : 20;
-      for (std::size_t i = 0; i < f.size(); ++i) {  // bottom; holders where the stirrups put them
-        if (f[i].y > 250 || f[i].Diametro <= reggi) continue;
-        for (std::size_t j = 0; j < f.size(); ++j)
-          if (j != i && f[j].y <= 250)
+      const Vettore<double> assi = modello_.Trave->StaffeCamp().AssiBracci();
+      for (std::size_t i = 0; i < f.size(); ++i)  // bottom; holders where the stirrups put them
+        for (std::size_t j = i + 1; j < f.size(); ++j)
+          if (f[i].y <= 250 && f[j].y <= 250 && f[i].Diametro + f[j].Diametro > 2 * reggi) {
             EXPECT_GE(std::hypot(f[i].x - f[j].x, f[i].y - f[j].y),
                       (f[i].Diametro + f[j].Diametro) / 2 + interferro - 1e-6);
-        // Beside the legs' faces, or at least not through them.
-        const Vettore<double> assi = modello_.Trave->StaffeCamp().AssiBracci();
-        for (int k = assi.Lb(); bracci && k <= assi.Ub(); ++k)
-          EXPECT_GE(std::fabs(f[i].x - assi(k)), f[i].Diametro / 2 + 4 + interferro - 1e-6) << b;
-      }
+            // Beside the legs' faces, or at least not through them.
+            for (int k = assi.Lb(); bracci && k <= assi.Ub(); ++k)
+              EXPECT_GE(std::fabs(f[j].x - assi(k)), f[j].Diametro / 2 + 4 + interferro - 1e-6);
+          }
     }
   }
 }

@@ -11,10 +11,9 @@ a holder touches the inside of its bend (inner radius 2 phi):
 x1 = 2 phi - (2 phi - 6)/sqrt(2) + phi/2 from the leg axis. The n bars of a
 zone share the three gaps between holders (n // 3 each, one more in the
 middle for a remainder of 1, in the outer two for 2), evenly in each gap,
-their centres touching the stirrup: c + phi + d/2 from the face. Where a bar
-would stand closer than max(d, 20) to a holder or to a leg's face (the inner
-legs at +-W/6), two bars stand one in each outer gap, centred between the
-outer holder's face and the inner leg's face.
+their centres touching the stirrup: c + phi + d/2 from the face. Two bars
+mid-way between the holders would stand 25.07 - d/2 < 20 from the inner leg's
+face (at W/6 - phi/2): each is centred between it and the outer holder's face.
 """
 import math
 import os
@@ -36,20 +35,10 @@ def reggistaffe():
     return [-meta + x1, -meta + w / 3 + x1, meta - w / 3 - x1, meta - x1], C + PHI / 2 + x1
 
 
-def posti(n, reggi, d):
-    x = posti_standard(n, reggi)
-    luce = max(d, 20.0)
-    gambe = [-3 * W6, -W6, W6, 3 * W6]
-    vicini = any(abs(xb - xr) < (d + D_REGGI) / 2 + luce for xb in x for xr in reggi) or \
-        any(abs(xb - xg) < (d + PHI) / 2 + luce for xb in x for xg in gambe)
-    if not vicini:
-        return x
-    assert n == 2, "only two bars are worked out by hand"
-    centro = (-reggi[0] - D_REGGI / 2 + W6 + PHI / 2) / 2
-    return [-centro, centro]
-
-
-def posti_standard(n, reggi):
+def posti(n, reggi):
+    if n == 2:
+        centro = (-reggi[0] - D_REGGI / 2 + W6 + PHI / 2) / 2
+        return [-centro, centro]
     conta = [n // 3] * 3
     if n % 3 == 1:
         conta[1] += 1
@@ -112,7 +101,7 @@ def main():
             continue
         sotto = y < 0
         y_barre = C + PHI + d / 2 if sotto else H - (C + PHI + d / 2)
-        for xb in posti(n, reggi, d):
+        for xb in posti(n, reggi):
             if not cerchio(xb, y_barre, d / 2):
                 errori.append(f"P.{numero} {n}Ø{d}: barra mancante in ({xb:.3f}, {y_barre:.3f})")
     if len(cerchi) != 8 + sum(e[1] for e in etichette if e[0] > 2):
