@@ -32,7 +32,8 @@ bool Distanziate(std::vector<Cerchio> riga, double fiMax, double larghezza) {
   int n = 0;
   for (std::size_t i = 0; i < riga.size(); ++i) {
     if (riga[i].genere != Genere::Braccio) somma += riga[i].d, ++n;
-    const bool ferro = riga[i].genere == Genere::Ferro || (i > 0 && riga[i - 1].genere == Genere::Ferro);
+    const bool ferro =
+        riga[i].genere == Genere::Ferro || (i > 0 && riga[i - 1].genere == Genere::Ferro);
     if (i > 0 && ferro &&
         riga[i].x - riga[i - 1].x < (riga[i].d + riga[i - 1].d) / 2 + interferro - 1E-6)
       return false;
@@ -52,7 +53,8 @@ struct Luce {
 // How many bars of diameter d the gap takes, clear s apart.
 int Capienza(const Luce& l, double d, double s) {
   const double margini = l.staffe ? 2 * s : 0;
-  return std::max(0, static_cast<int>(std::floor((l.fine - l.inizio - margini + s) / (d + s) + 1E-9)));
+  const double c = std::floor((l.fine - l.inizio - margini + s) / (d + s) + 1E-9);
+  return std::max(0, static_cast<int>(c));
 }
 
 void PostiLuce(const Luce& l, int c, double d, std::vector<double>& x) {
@@ -63,7 +65,8 @@ void PostiLuce(const Luce& l, int c, double d, std::vector<double>& x) {
     return;
   }
   const double luce = l.staffe ? libera / (c + 1) : libera / (c - 1);
-  for (int j = 1; j <= c; ++j) x.push_back(l.inizio + (l.staffe ? j : j - 1) * luce + (j - 0.5) * d);
+  for (int j = 1; j <= c; ++j)
+    x.push_back(l.inizio + (l.staffe ? j : j - 1) * luce + (j - 0.5) * d);
 }
 
 // r bars over the gaps, none beyond what a gap takes: in turn to the gaps
@@ -113,8 +116,10 @@ bool SezioneCA::FileZona(std::vector<Barra>& gruppi, const Vettore<double>& regg
   const Vettore<double>& assi = bracci.Assi;
   std::vector<Cerchio> riga;
   if (fiReggi > 0)
-    for (int i = reggi.Lb(); i <= reggi.Ub(); ++i) riga.push_back({reggi(i), fiReggi, Genere::Reggi});
-  for (int i = assi.Lb(); i <= assi.Ub(); ++i) riga.push_back({assi(i), bracci.Diametro, Genere::Braccio});
+    for (int i = reggi.Lb(); i <= reggi.Ub(); ++i)
+      riga.push_back({reggi(i), fiReggi, Genere::Reggi});
+  for (int i = assi.Lb(); i <= assi.Ub(); ++i)
+    riga.push_back({assi(i), bracci.Diametro, Genere::Braccio});
   double fiMax = 0;
   for (const Barra& b : gruppi) {
     fiMax = std::max(fiMax, static_cast<double>(b.Diametro));
@@ -124,7 +129,8 @@ bool SezioneCA::FileZona(std::vector<Barra>& gruppi, const Vettore<double>& regg
   }
   const int n = TotaleBarre(gruppi);
   const double fiRiga = std::max(fiMax, fiReggi);
-  if (n == 0 || reggi.Conta() < 2 || fiMax <= 0 || Distanziate(riga, fiRiga, larghezza)) return true;
+  if (n == 0 || reggi.Conta() < 2 || fiMax <= 0 || Distanziate(riga, fiRiga, larghezza))
+    return true;
   // The gaps between the legs' faces, in the first row narrowed by the
   // holders in their corners; without stirrups the row from end to end.
   std::vector<Luce> prima, dentro;

@@ -149,8 +149,9 @@ std::string ModelloProgetto::AvvisiCostruzione() {
     aggiungi(std::string("Le barre ") + (inferiore ? "inferiori" : "superiori") +
              (tenuto ? " non stanno in un solo strato: con l'interferro minimo occorre"
                      : " non hanno l'interferro minimo neppure in più strati: occorre") +
-             " una base di " + VariabiliPubbliche::FormattaValore(Arrotonda(larghezza, passo), true) +
-             " " + Stato.UnitaLunghezza + ".");
+             " una base di " +
+             VariabiliPubbliche::FormattaValore(Arrotonda(larghezza, passo), true) + " " +
+             Stato.UnitaLunghezza + ".");
   }
   return avvisi;
 }

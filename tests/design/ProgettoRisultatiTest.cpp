@@ -121,8 +121,8 @@ TEST_F(ProgettoProva, BarsThatCannotBeBuiltAreSaid) {
   const std::string avviso(
       "Le barre inferiori non stanno in un solo strato: con l'interferro "
       "minimo occorre una base di ");
-  const std::string nessuna("Le barre inferiori non hanno l'interferro minimo neppure in più strati: "
-                            "occorre una base di ");
+  const std::string nessuna(
+      "Le barre inferiori non hanno l'interferro minimo neppure in più strati: occorre una base di ");
   for (const auto& [bracci, reggi, barre, base, tenuto] : casi) {
     Stato.SenzaStaffe = bracci == 0;
     Stato.NumeroBracci = bracci;

@@ -181,6 +181,9 @@ TEST_F(FinestraProgetto, EffettiviCarryTheDesignIntoTheMainWindowsVerification) 
     EXPECT_NEAR(Stato.MatriceBarre(i, 2), righe[i - 1][0], 0.05);
     EXPECT_EQ(Stato.MatriceBarre(i, 1), static_cast<int>(righe[i - 1][1] * M_PI));
   }
+  // The 18s at 0 or +-(76 + 25.33) / 2.
+  for (const SezioneCA::FerroTrave& b : p->Modello().Trave->FerriTrave())
+    EXPECT_NEAR(b.Diametro == 18 ? std::fabs(b.x) * (std::fabs(b.x) - 50.665) : 0, 0, 1e-2) << b.x;
   f.Clic("btnCalcola");
   EXPECT_NEAR(Generale::ValNumero(f.C("F_eps_s", 0).Text()) / 1000 * Stato.ModuloEs / Stato.Fyd[0],
               Numero("txtEpsS"), 0.02);
@@ -335,8 +338,8 @@ TEST_F(FinestraProgetto, TheLimitThatGovernsShowsItsStrain) {
   // mm2 at 517.3 falls as b grows, the lightest bars beyond the 6φ12 (678.6) turning from six 18s
   // (1526.8) to 6φ16+1φ20 (1520.6), 5φ16+2φ18 (1514.2), both wider still, then 1φ18+4φ20 (1511.1,
   // one in each gap from i - 57.86 >= 40, b = 537.3) where As = 2189.7: with A' = 6φ12 yielding
-  // at c' = 38, 17/21 fcd b x (d - 99/238 x) + A' fyd (d - c') = 450 kNm gives x = 87.1, As = (17/21
-  // fcd b x + A' fyd) / fyd = 2189.6 at b = 591.9 (2189.7 a millimetre narrower).
+  // at c' = 38, 17/21 fcd b x (d - 99/238 x) + A' fyd (d - c') = 450 kNm gives x = 87.1, As =
+  // (17/21 fcd b x + A' fyd) / fyd = 2189.6 at b = 591.9 (2189.7 a millimetre narrower).
   Bracci("6");
   for (auto [nome, i, testo] :
        {std::tuple{"txtSez", 0, "60"}, {"F_Vsd", 0, "350"}, {"F_Mxsd", 0, "450"}})
