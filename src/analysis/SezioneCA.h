@@ -362,6 +362,9 @@ class SezioneCA : private AcciaiSezione {
   // After PosizioniTrave: whether the bars of the bottom (or top) zone
   // stand in more than one row.
   bool PiuFile(bool inferiore) const { return !(inferiore ? RientriInf : RientriSup).empty(); }
+  // After PosizioniTrave: whether the bars of the bottom (or top) zone keep
+  // the clear spacing, in however many rows.
+  bool InterferroTenuto(bool inferiore) const { return inferiore ? InterferroInf : InterferroSup; }
 
  private:
   static void PosizioniIntervallo(double inizio, double fine, int c, Vettore<double>& x, int& k);
@@ -394,21 +397,32 @@ class SezioneCA : private AcciaiSezione {
   // The bars of a zone without stirrups, in the order of their slots, side
   // by side from inizio to fine.
   static void Affianca(std::vector<Barra>& gruppi, double inizio, double fine);
-  // Bars of a zone that stand closer than the clear spacing in one row, with
-  // its holders of diameter fiReggi (0: none, the bars side by side between
-  // the row's ends reggi), or take more than its
-  // room larghezza side by side: as many as keep it stay in the first row,
-  // the others go into rows further in, each a bar and a clear spacing
-  // behind the one before, its bars that spacing apart. rientri gets, group
-  // by group, how far in each bar stands; empty when all stand in the first
-  // row.
-  static void FileZona(std::vector<Barra>& gruppi, const Vettore<double>& reggi, double fiReggi,
-                       double larghezza, std::vector<std::vector<double>>& rientri);
+  // The stirrup legs across a row: their axes and the bar diameter; none
+  // without stirrups.
+  struct Bracci {
+    Vettore<double> Assi;
+    double Diametro = 0;
+  };
+  // Bars of a zone that stand closer than the clear spacing in one row (to
+  // each other, to its holders of diameter fiReggi and to the stirrup legs;
+  // without holders, fiReggi 0, the bars side by side between the row's ends
+  // reggi), or take more than its room larghezza side by side: they go into
+  // the gaps between the legs, as many in the first row as keep the spacing
+  // there beside the holders, the others into rows further in, each a bar
+  // and a clear spacing behind the one before. rientri gets, group by group,
+  // how far in each bar stands; empty when all stand in the first row. False
+  // when no row keeps the spacing from the legs: then one bar in each gap it
+  // fits, centred, rows further in.
+  static bool FileZona(std::vector<Barra>& gruppi, const Vettore<double>& reggi, double fiReggi,
+                       const Bracci& bracci, double larghezza,
+                       std::vector<std::vector<double>>& rientri);
 
   Vettore<double> PosizioniReggiSup;
   Vettore<double> PosizioniReggiInf;
   std::vector<std::vector<double>> RientriSup;
   std::vector<std::vector<double>> RientriInf;
+  bool InterferroSup = true;
+  bool InterferroInf = true;
   platform::Oggetto* OggettoPlt = nullptr;
 
   // ---- Interaction domains (SezioneCA_DominioMN.cpp, SezioneCA_DominioMxMy.cpp)

@@ -48,7 +48,7 @@ void SezioneCA::PosizioniFerriCampata() {
   const bool senza = Stato.SenzaStaffe;
   const double larghezza = senza ? b1 - 2.0 * Stato.CopriferroProgetto
                                  : b1 - Stato.DetrazioneStaffa - StaffeCamp().Diametro;
-  auto zona = [senza, larghezza](std::vector<Barra>& gruppi, const Vettore<double>& reggi,
+  auto zona = [this, senza, larghezza](std::vector<Barra>& gruppi, const Vettore<double>& reggi,
                                  const std::vector<Barra>& reggistaffe,
                                  std::vector<std::vector<double>>& rientri) {
     Vettore<double> libere = PosizioniStandard(TotaleBarre(gruppi), reggi);
@@ -56,10 +56,12 @@ void SezioneCA::PosizioniFerriCampata() {
     for (Barra& b : gruppi) b.AssegnaPosizione(PosizioniBarra(libere, f, reggi, b.nBarre));
     if (senza && reggi.Conta() == 2) Affianca(gruppi, reggi(reggi.Lb()), reggi(reggi.Ub()));
     const bool staffe = !senza && !reggistaffe.empty();
-    FileZona(gruppi, reggi, staffe ? reggistaffe.front().Diametro : 0, larghezza, rientri);
+    const Vettore<double> bracci = staffe ? StaffeCamp().AssiBracci() : Vettore<double>{};
+    return FileZona(gruppi, reggi, staffe ? reggistaffe.front().Diametro : 0,
+                    {bracci, staffe ? StaffeCamp().Diametro : 0.0}, larghezza, rientri);
   };
-  zona(CollSup, PosizioniReggiSup, CollReggiSup, RientriSup);
-  zona(CollInf, PosizioniReggiInf, CollReggiInf, RientriInf);
+  InterferroSup = zona(CollSup, PosizioniReggiSup, CollReggiSup, RientriSup);
+  InterferroInf = zona(CollInf, PosizioniReggiInf, CollReggiInf, RientriInf);
 }
 
 double SezioneCA::LarghezzaFila(int nBarre, double sommaDiametri, double fiMax) {
@@ -101,90 +103,6 @@ void SezioneCA::Affianca(std::vector<Barra>& gruppi, double inizio, double fine)
   const Vettore<double> x = PosizioniAffiancate(diametri, inizio, fine);
   for (std::size_t i = 0; i < posti.size(); ++i)
     gruppi[posti[i].gruppo].Posizione_(posti[i].k) = x(static_cast<int>(i) + 1);
-}
-
-namespace {
-
-// One circle of a row: centre, diameter, and whether it is a holder.
-struct Cerchio {
-  double x;
-  double d;
-  bool reggi;
-};
-
-// Whether the bars of a row, the largest fiMax, keep the clear spacing from
-// each other and from the holders beside them (two holders stand where the
-// stirrups put them), and side by side take no more than the room of the row.
-bool Distanziate(std::vector<Cerchio> riga, double fiMax, double larghezza) {
-  std::sort(riga.begin(), riga.end(), [](const Cerchio& a, const Cerchio& b) { return a.x < b.x; });
-  const double interferro = SezioneCA::Interferro(fiMax);
-  double somma = 0;
-  for (std::size_t i = 0; i < riga.size(); ++i) {
-    somma += riga[i].d;
-    if (i > 0 && !(riga[i].reggi && riga[i - 1].reggi) &&
-        riga[i].x - riga[i - 1].x < (riga[i].d + riga[i - 1].d) / 2 + interferro - 1E-6)
-      return false;
-  }
-  return SezioneCA::LarghezzaFila(static_cast<int>(riga.size()), somma, fiMax) <= larghezza + 1E-6;
-}
-
-}  // namespace
-
-void SezioneCA::FileZona(std::vector<Barra>& gruppi, const Vettore<double>& reggi, double fiReggi,
-                         double larghezza, std::vector<std::vector<double>>& rientri) {
-  rientri.clear();
-  std::vector<Cerchio> riga;
-  if (fiReggi > 0)
-    for (int i = reggi.Lb(); i <= reggi.Ub(); ++i) riga.push_back({reggi(i), fiReggi, true});
-  const std::size_t soloReggi = riga.size();
-  double fiMax = 0;
-  for (const Barra& b : gruppi) {
-    fiMax = std::max(fiMax, static_cast<double>(b.Diametro));
-    const Vettore<double>& x = b.Posizione_;
-    for (int k = 0; k < std::min<int>(b.nBarre, x.Conta()); ++k)
-      riga.push_back({x(x.Lb() + k), b.Diametro, false});
-  }
-  const int n = TotaleBarre(gruppi);
-  const double fiRiga = std::max(fiMax, fiReggi);
-  if (n == 0 || reggi.Conta() < 2 || fiMax <= 0 || Distanziate(riga, fiRiga, larghezza)) return;
-  // The first row: as many bars as keep the spacing there beside the holders.
-  Vettore<double> prima;
-  int n1 = n - 1;
-  for (; n1 > 0; --n1) {
-    riga.resize(soloReggi);
-    prima = fiReggi > 0 ? PosizioniStandard(n1, reggi)
-                        : PosizioniAffiancate(std::vector<double>(static_cast<std::size_t>(n1), fiMax),
-                                              reggi(reggi.Lb()), reggi(reggi.Ub()));
-    for (int i = prima.Lb(); i <= prima.Ub(); ++i) riga.push_back({prima(i), fiMax, false});
-    if (Distanziate(riga, fiRiga, larghezza)) break;
-  }
-  // Each row further in: evenly between the outer holders, as many as keep
-  // the spacing.
-  const double inizio = reggi(reggi.Lb()), fine = reggi(reggi.Ub());
-  const double passoFile = fiMax + Interferro(fiRiga);
-  const int perFila =
-      std::max(1, static_cast<int>(std::floor((fine - inizio) / passoFile + 1E-9)) - 1);
-  std::vector<std::pair<double, double>> posti;  // x, how far in
-  for (int i = 1; i <= n1; ++i) posti.emplace_back(prima(prima.Lb() + i - 1), 0);
-  for (int fila = 1; static_cast<int>(posti.size()) < n; ++fila) {
-    const int k = std::min(perFila, n - static_cast<int>(posti.size()));
-    for (int j = 1; j <= k; ++j)
-      posti.emplace_back(inizio + j * (fine - inizio) / (k + 1), fila * passoFile);
-  }
-  // The groups take the places in order.
-  std::size_t p = 0;
-  for (Barra& b : gruppi) {
-    std::vector<double> dentro;
-    if (b.nBarre > 0) {
-      Vettore<double> x(1, b.nBarre);
-      for (int k = 1; k <= b.nBarre; ++k, ++p) {
-        x(k) = posti[p].first;
-        dentro.push_back(posti[p].second);
-      }
-      b.AssegnaPosizione(x);
-    }
-    rientri.push_back(std::move(dentro));
-  }
 }
 
 void SezioneCA::PosizioniIntervallo(double inizio, double fine, int c, Vettore<double>& x, int& k) {

@@ -116,35 +116,43 @@ float Staffe::Peso() {
   return VariabiliPubbliche::PesoBarre(Diametro / 1000.0, LunghezzaTotale());
 }
 
-Vettore<double> Staffe::AscPosizTrasvReg(double rBar, double* xCorner) const {
-  const double phi = Diametro;
-  // The bar touches the inside of a bend of inner radius 2 phi.
-  const double x1 = 2 * phi - (2 * phi - rBar) / std::sqrt(2.0) + phi / 2;
-  if (xCorner) *xCorner = x1;
+Vettore<double> Staffe::AssiBracci() const {
   const double W = LarghezzaNetta, i = LarghezzaStaffaInterna;
   Vettore<double> p;
   switch (NumeroBraccia) {
     case 2:
-      p = {x1, LarghezzaStaffaEsterna - x1};
+      p = {0, LarghezzaStaffaEsterna};
       break;
-    case 4: {
-      const double p2 = (W - i) / 2 + x1;
-      p = {x1, p2, p2 + i - 2 * x1, W - x1};
+    case 4:
+      p = {0, (W - i) / 2, (W + i) / 2, W};
       break;
-    }
     case 6: {
-      const double p2 = x1 + (W - 3 * i) / 2;
-      const double p3 = p2 + i - 2 * x1;
-      const double p4 = p3 + i + 2 * x1;
-      p = {x1, p2, p3, p4, p4 + i - 2 * x1, W - x1};
+      const double a = (W - 3 * i) / 2;
+      p = {0, a, a + i, a + 2 * i, a + 3 * i, W};
       break;
     }
     default:
-      MessaggioBracci("AscPosizTrasvReg");
       return p;
   }
   // From the middle of the width: the left leg axis is at -b1/2 + DetrazioneStaffa/2.
   const double spostamento = sezione_.b1 / 2.0 - Stato.DetrazioneStaffa / 2.0;
   for (double& x : p.Dati()) x -= spostamento;
+  return p;
+}
+
+Vettore<double> Staffe::AscPosizTrasvReg(double rBar, double* xCorner) const {
+  const double phi = Diametro;
+  // The bar touches the inside of a bend of inner radius 2 phi.
+  const double x1 = 2 * phi - (2 * phi - rBar) / std::sqrt(2.0) + phi / 2;
+  if (xCorner) *xCorner = x1;
+  Vettore<double> p = AssiBracci();
+  if (p.Vuoto()) {
+    MessaggioBracci("AscPosizTrasvReg");
+    return p;
+  }
+  // Each holder stands inside its own stirrup: right of a left leg, left of a right one.
+  static const char* const lati[] = {"+-", "++--", "++-+--"};
+  const char* lato = lati[NumeroBraccia / 2 - 1];
+  for (int k = p.Lb(); k <= p.Ub(); ++k) p(k) += lato[k - p.Lb()] == '+' ? x1 : -x1;
   return p;
 }

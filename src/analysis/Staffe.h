@@ -38,6 +38,9 @@ class Staffe {
   // from the middle of the width (1..NumeroBraccia); *xCorner receives its
   // distance from the leg axis. Empty for a leg count other than 2, 4, 6.
   Vettore<double> AscPosizTrasvReg(double rBar, double* xCorner = nullptr) const;
+  // The axes of the legs, from the middle of the width, left to right; empty
+  // for a leg count other than 2, 4, 6.
+  Vettore<double> AssiBracci() const;
 
   // ---- Drawing (Staffe_Disegno.cpp), in the beam's frame: x from the middle
   // of the width, y up from the bottom face; on the current device.

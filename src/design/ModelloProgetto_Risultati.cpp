@@ -142,11 +142,14 @@ std::string ModelloProgetto::AvvisiCostruzione() {
              "% di b·h, oltre il 4%: aumentare le dimensioni della sezione.");
   for (const bool inferiore : {SegnoMomento == 1, SegnoMomento != 1}) {
     if (UnaFila(BaseArrotondata, inferiore)) continue;
+    const bool tenuto = Trave->InterferroTenuto(inferiore);
     // Rounded up at the four digits shown: never a width under the least.
     const double larghezza = VariabiliPubbliche::LunghezzaDaMm(LarghezzaUnaFila(inferiore));
     const double passo = std::pow(10.0, std::floor(std::log10(larghezza)) - 3);
     aggiungi(std::string("Le barre ") + (inferiore ? "inferiori" : "superiori") +
-             " non stanno in un solo strato: con l'interferro minimo occorre una base di " +
+             (tenuto ? " non stanno in un solo strato: con l'interferro minimo occorre"
+                     : " non hanno l'interferro minimo neppure in più strati: occorre") +
+             " una base di " +
              VariabiliPubbliche::FormattaValore(Arrotonda(larghezza, passo), true) + " " +
              Stato.UnitaLunghezza + ".");
   }

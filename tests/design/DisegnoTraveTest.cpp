@@ -76,8 +76,11 @@ class DisegnoTrave : public ::testing::Test, public DisegnoDxf {
   std::shared_ptr<SezioneCA> s = VariabiliPubbliche::SezioneCorrente();
 };
 
-// 420 wide (at 300 the middle gap holds none 20 clear, 58.14 / 2 - 12 < 20): W = 372, legs +-62,
-// +-186; the 20 in the middle (49.07 - 16 = 33 clear), 16s 124 / 3 = 41.33 apart (25.3 clear).
+// 420 wide: W = 372, legs +-62, +-186. The standard places, 16s 124 / 3 = 41.33 apart from the
+// outer holder, leave the inner one 186 - x1 - 82.67 - 8 - 66 = 16.4 from the face of the inner
+// leg, under 20: the bars go into the gaps, the outer ones from the holder's face 180 - x1 to the
+// leg's face 66, two 16s at equal clear gaps (114 - x1 - 2 x 20) / 3 = 20.36 taken for the 20;
+// the 20 in the middle, 62 - x1 - 6 - 10 = 33 clear of the holders, 48 of the legs' faces.
 TEST_F(DisegnoTrave, BarsHoldersAndOutlineInTheBeamsFrame) {
   s->b1 = 420;
   Disegna();
@@ -95,8 +98,10 @@ TEST_F(DisegnoTrave, BarsHoldersAndOutlineInTheBeamsFrame) {
   }
   // The single 20 takes the middle slot; the four 16s the others in order.
   EXPECT_TRUE(Cerchio(0, 38, 10));
+  const double luce = (114 - x1 - 40) / 3;
   for (double lato : {-1, 1}) {
-    for (double x : {124.0 / 3, 248.0 / 3}) EXPECT_TRUE(Cerchio(lato * (186 - x1 - x), 36, 8)) << x;
+    for (double x : {luce + 10, 2 * luce + 30})
+      EXPECT_TRUE(Cerchio(lato * (180 - x1 - x), 36, 8)) << x;
     EXPECT_TRUE(Cerchio(lato * (186 - x1 - 62), 466, 6));
   }
   EXPECT_EQ(Chiamate("Cerchio").size(), 4u + 4u + 5u + 2u);
@@ -263,10 +268,11 @@ TEST(PosizioniStandard, AGroupNeverTakesASlotTwice) {
 
 namespace {
 
-// Twelve 20s in the 300 mm beam, 20 clear of each other and the holders. Row 1: one in each
-// outer gap, 84 / 2 - 10 - 6 = 26 clear (two: 28 - 20 = 8; middle gap: 58.14 / 2 - 16 = 13.1).
-// The rest 20 + 20 = 40 further in a row, evenly between the outer holders 226.14 apart: 4
-// (45.2 apart, 25.2 clear; 5: 37.7), 4, 2.
+// Twelve 20s in the 300 mm beam, 20 clear of each other, the holders and the legs' faces (legs
+// +-42, +-126). Row 1: one in each outer gap, between the holder's face 107.07 and the leg's face
+// 46 (61.07 >= 20 + 20 + 20), centred at 76.54 (two: 100); none in the middle, 46.14 between the
+// holders. Further in, 20 + 20 = 40 a row, one in each gap between the legs' faces (76 wide, two
+// need 100), centred at 0 and +-84: 3, 3, 3.
 TEST_F(DisegnoTrave, BarsThatOverlapInOneRowGoIntoAnother) {
   s->CollInf = {Gruppo(12, 20, "FERRI-INF")};
   Disegna();
@@ -278,14 +284,17 @@ TEST_F(DisegnoTrave, BarsThatOverlapInOneRowGoIntoAnother) {
   for (const auto& c : cerchi)
     for (int k = 0; k < 4; ++k)
       file[k] += std::fabs(c[2] - 10) < 1e-3 && std::fabs(c[1] - (38 + 40 * k)) < 1e-3;
-  EXPECT_EQ(file, (std::array<int, 4>{2, 4, 4, 2}));
-  for (auto [x, y] : {std::pair{84.0 / 2, 38.0}, {226.1421 / 5, 78.0}, {226.1421 / 3, 158.0}})
-    EXPECT_TRUE(Cerchio(-113.0711 + x, y, 10)) << y;
-  // Every two circles, holders too, at least 20 mm clear.
-  for (std::size_t i = 0; i < cerchi.size(); ++i)
+  EXPECT_EQ(file, (std::array<int, 4>{2, 3, 3, 3}));
+  for (auto [x, y] : {std::pair{(113.0711 - 6 + 46) / 2, 38.0}, {84.0, 78.0}, {0.0, 158.0}})
+    EXPECT_TRUE(Cerchio(-x, y, 10)) << y;
+  // Every two circles, holders too, at least 20 mm clear; every bar 20 clear of the legs.
+  for (std::size_t i = 0; i < cerchi.size(); ++i) {
     for (std::size_t j = i + 1; j < cerchi.size(); ++j)
       EXPECT_GE(std::hypot(cerchi[i][0] - cerchi[j][0], cerchi[i][1] - cerchi[j][1]),
                 cerchi[i][2] + cerchi[j][2] + 20 - 1e-6);
+    for (double braccio : {-126, -42, 42, 126})
+      if (cerchi[i][2] > 6) EXPECT_GE(std::fabs(cerchi[i][0] - braccio), 10 + 4 + 20 - 1e-6);
+  }
 }
 
 }  // namespace

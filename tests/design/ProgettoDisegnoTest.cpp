@@ -66,17 +66,15 @@ class DisegnoProgetto : public FinestraProgetto {
     double yReggi;
     double yBarre;
   };
-  static Atteso Posti(double b, double c, double phi, double dReggi, int n, double d) {
+  // Four legs; two bars, one in each outer gap, centred between the outer holder's face and the
+  // inner leg's face.
+  static Atteso Posti(double b, double c, double phi, double dReggi, double d) {
     const double meta = b / 2 - c - phi / 2, W = 2 * meta;
     const double x1 = 2 * phi - (2 * phi - dReggi / 2) / std::sqrt(2.0) + phi / 2;
     Atteso a;
     a.reggi = {-meta + x1, -meta + W / 3 + x1, meta - W / 3 - x1, meta - x1};
-    int conta[3] = {n / 3, n / 3, n / 3};
-    if (n % 3 == 1) conta[1]++;
-    if (n % 3 == 2) conta[0]++, conta[2]++;
-    for (int g = 0; g < 3; ++g)
-      for (int j = 1; j <= conta[g]; ++j)
-        a.barre.push_back(a.reggi[g] + j * (a.reggi[g + 1] - a.reggi[g]) / (conta[g] + 1));
+    const double x = (meta - x1 - dReggi / 2 + meta - W / 3 + phi / 2) / 2;
+    a.barre = {-x, x};
     a.yReggi = c + phi / 2 + x1;
     a.yBarre = c + phi + d / 2;
     return a;
@@ -87,7 +85,9 @@ class DisegnoProgetto : public FinestraProgetto {
 };
 
 // 120 kNm: As = 120e6 / (391.3 x 0.9 x 464) = 734 mm2 less 4φ12 (452): two 16s (d = 464), one
-// row: one in each outer gap, 84 / 2 - 8 - 6 = 28 clear of the holders; none 20 clear mid-way.
+// row. Mid-way between the holders, 42 - 8 - 6 = 28 clear of them, they would stand 71.07 - 8 - 46
+// = 17.1 from the faces of the inner legs (at 42): each centred between the outer holder's face
+// 107.07 and the inner leg's, 22.5 clear of both; none 20 clear in the middle gap.
 TEST_F(DisegnoProgetto, PlottaDrawsTheDesignedBeamInItsOwnFrame) {
   Batti("F_Mxsd", 0, "120");
   f.main->findChild<QAction*>("MnuSismica")->trigger();  // it rebuilds the current section
@@ -106,7 +106,7 @@ TEST_F(DisegnoProgetto, PlottaDrawsTheDesignedBeamInItsOwnFrame) {
   EXPECT_EQ(tese.Tipo, "FERRI-INF");
   // The holders count in the tension zone too.
   EXPECT_GE(tese.Area() + s->CollReggiInf[0].Area(), p->Modello().AsTesa);
-  const Atteso a = Posti(300, Stato.CopriferroProgetto, 8, 12, tese.nBarre, tese.Diametro);
+  const Atteso a = Posti(300, Stato.CopriferroProgetto, 8, 12, tese.Diametro);
   ASSERT_EQ(s->CollReggiInf[0].Posizione_.Conta(), 4);
   for (int k = 0; k < 4; ++k)
     EXPECT_NEAR(s->CollReggiInf[0].Posizione_(k + 1), a.reggi[static_cast<std::size_t>(k)], 1e-4);

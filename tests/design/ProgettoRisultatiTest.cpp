@@ -81,9 +81,10 @@ TEST_F(ProgettoProva, NoCompressionSteelShowsADash) {
 
 // 300 x 500 with 6500 mm2 in tension, 4 holders of 12 and twelve 20s at the
 // bottom: 6500 / 150000 = 4.3 % of b h. Side by side 2 (20 + 8) + 4 x 12 + 12 x 20 + 15 x 20 = 644
-// mm; drawn, 4 go 40 apart in each gap: the middle one, i - 2 x1 (i = W/3 cut to 0.01, x1 = 16 -
-// 10/sqrt(2) + 4 = 12.93), needs 5 x 40: i = 225.86, W = 677.58, b = 725.58 mm. The top zone, 4
-// holders, takes 164 mm.
+// mm; drawn, 4 in each gap 20 clear of each other, the holders (x1 = 16 - 10/sqrt(2) + 4 = 12.93
+// in from their legs) and the legs' faces: the middle one from holder to holder, i - 2 x1 - 12 (i =
+// W/3 cut to 0.01), needs 4 x 20 + 5 x 20: i = 217.86, W = 653.58, b = 701.58 mm (the outer ones,
+// (W - i)/2 - x1 - 6 - 4 = 195, take them). The top zone, 4 holders, takes 164 mm.
 TEST_F(ProgettoProva, BarsThatCannotBeBuiltAreSaid) {
   Stato.CopriferroProgetto = 20;
   Stato.DiametroStaffe = 8;
@@ -100,24 +101,29 @@ TEST_F(ProgettoProva, BarsThatCannotBeBuiltAreSaid) {
   EXPECT_EQ(modello_.AvvisiCostruzione(),
             "Armatura tesa pari al 4.3% di b·h, oltre il 4%: aumentare le dimensioni della "
             "sezione.\r\nLe barre inferiori non stanno in un solo strato: con l'interferro minimo "
-            "occorre una base di 725.6 mm.");
+            "occorre una base di 701.6 mm.");
   // Two 20s: 56 + 4 x 12 + 2 x 20 + 5 x 20 = 244 mm fit, 1080 mm2 is 0.7 %.
   modello_.CombinazioneTesa = {628.3f, 0, 0, 2};
   modello_.AsTesaEffettiva = 1080;
   EXPECT_EQ(modello_.AvvisiCostruzione(), "");
   // One row from the least width said, rounded up; narrower, rows further in, bars max(φ, 20)
-  // clear. 4φ12+3φ18 (20 cm), an 18 per gap, the middle one i - 2 x1 20 clear from i >= 2 (9 + 6 +
-  // 20) + 25.86, W >= 287.58, b = 335.58 (side by side 56 + 48 + 54 + 6 x 20 = 278); 2 legs,
-  // holders of 10, x1 = 20 - 11/sqrt(2) = 12.22, three 20s 40 apart: b = 4 x 40 + 2 x1 + 48 =
-  // 232.44, shown 232.5; no stirrups, one 20: 20 + 20 + 20 = 60.
-  const std::tuple<int, int, Combinazione, const char*> casi[] = {
-      {4, 12, {763.4f, 0, 3, 0}, "335.6"},
-      {2, 10, {942.5f, 0, 0, 3}, "232.5"},
-      {0, 0, {314.2f, 0, 0, 1}, "60"}};
+  // clear of each other, the holders and the legs' faces. 4φ12+3φ18 (20 cm), an 18 per gap, the
+  // middle one i - 2 x1 20 clear from i >= 2 (9 + 6 + 20) + 25.86, W >= 287.58, b = 335.58 (the
+  // outer ones then (W - i)/2 - x1 - 10 = 72.9 >= 58 wide; side by side 56 + 48 + 54 + 6 x 20 =
+  // 278); below b = 48 + 3 (18 + 2 x 20 + 8) = 246 no gap between the legs' faces takes an 18 20
+  // clear: no row keeps the spacing. 2 legs, holders of 10, x1 = 20 - 11/sqrt(2) = 12.22, three
+  // 20s between the holders' faces b - 48 - 2 x1 - 10 >= 3 x 20 + 4 x 20: b = 222.44, shown 222.5.
+  // No stirrups, one 20: 20 + 20 + 20 = 60, and no narrower row holds it.
+  const std::tuple<int, int, Combinazione, const char*, float> casi[] = {
+      {4, 12, {763.4f, 0, 3, 0}, "335.6", 246},
+      {2, 10, {942.5f, 0, 0, 3}, "222.5", 0},
+      {0, 0, {314.2f, 0, 0, 1}, "60", 60}};
   const std::string avviso(
       "Le barre inferiori non stanno in un solo strato: con l'interferro "
       "minimo occorre una base di ");
-  for (const auto& [bracci, reggi, barre, base] : casi) {
+  const std::string nessuna(
+      "Le barre inferiori non hanno l'interferro minimo neppure in più strati: occorre una base di ");
+  for (const auto& [bracci, reggi, barre, base, tenuto] : casi) {
     Stato.SenzaStaffe = bracci == 0;
     Stato.NumeroBracci = bracci;
     Stato.DiametroReggistaffe = reggi;
@@ -126,16 +132,22 @@ TEST_F(ProgettoProva, BarsThatCannotBeBuiltAreSaid) {
     const float minima = std::stof(base);
     for (const float b : {bracci ? 200.0f : 50.0f, minima - 0.1f, minima}) {
       modello_.BaseArrotondata = b;
-      EXPECT_EQ(modello_.AvvisiCostruzione(), b < minima ? avviso + base + " mm." : "") << b;
+      const std::string& testo = b < tenuto ? nessuna : avviso;
+      EXPECT_EQ(modello_.AvvisiCostruzione(), b < minima ? testo + base + " mm." : "") << b;
       bool file = false;
       modello_.StratiEffettivi(&file);
       EXPECT_EQ(file, b < minima) << b;
       const std::vector<SezioneCA::FerroTrave> f = modello_.Trave->FerriTrave();
+      const double interferro = b < tenuto ? 0 : 20;
+      const Vettore<double> assi = modello_.Trave->StaffeCamp().AssiBracci();
       for (std::size_t i = 0; i < f.size(); ++i)  // bottom; holders where the stirrups put them
         for (std::size_t j = i + 1; j < f.size(); ++j)
           if (f[i].y <= 250 && f[j].y <= 250 && f[i].Diametro + f[j].Diametro > 2 * reggi) {
             EXPECT_GE(std::hypot(f[i].x - f[j].x, f[i].y - f[j].y),
-                      (f[i].Diametro + f[j].Diametro) / 2 + 20 - 1e-6);
+                      (f[i].Diametro + f[j].Diametro) / 2 + interferro - 1e-6);
+            // Beside the legs' faces, or at least not through them.
+            for (int k = assi.Lb(); bracci && k <= assi.Ub(); ++k)
+              EXPECT_GE(std::fabs(f[j].x - assi(k)), f[j].Diametro / 2 + 4 + interferro - 1e-6);
           }
     }
   }

@@ -165,21 +165,25 @@ TEST_F(FinestraProgetto, EffettiviCarryTheDesignIntoTheMainWindowsVerification) 
   EXPECT_GE(Mu, 180);
   EXPECT_LT(Mu, 180 * 1.4);
   // Width 20, depth 55 cm, 200 kNm, 4φ12+3φ18: holders x1 = 12.93 in from the legs, r = 24 + x1 =
-  // 36.93 from the faces. No 18 is 20 clear of them in a gap, (152 - 50.66) / 4 - 9 - 6 = 10.3:
-  // rows 38 apart from 20 + 8 + 9 = 37 up, 126.14 / 38 - 1 = 2 a row between the outer holders
-  // 152 - 2 x1 = 126.14 apart: two 75 up, one 113, checked in the main window.
+  // 36.93 from the faces. Legs at +-76 and +-25.33 (i = 50.66): between their faces 50.66 - 8 =
+  // 42.67, under 18 + 2 x 20, no row keeps the spacing: an 18 centred in each gap, at 0 and
+  // +-50.66, 12.3 clear of the legs, in the row 18 + 20 = 38 further in than 20 + 8 + 9 = 37: all
+  // three 75 up, checked in the main window.
   Clic("OptionFissa", 1);
   for (auto [nome, i, testo] : {std::tuple{"txtSez", 1, "20"}, {"txtSez", 0, "55"},
                                 {"F_Vsd", 0, "120"}, {"F_Mxsd", 0, "200"}})
     Batti(nome, i, testo);
   Clic("cmdInsDati", 0);
   const double r = 24 + 16 - 10 / std::sqrt(2.0) + 4;
-  const double righe[][2] = {{r, 4 * 36}, {437, 81}, {475, 2 * 81}, {550 - r, 4 * 36}};  // d, φ²
-  ASSERT_EQ(Stato.MatriceBarre.Ub1(), 4);
-  for (int i = 1; i <= 4; ++i) {
+  const double righe[][2] = {{r, 4 * 36}, {475, 3 * 81}, {550 - r, 4 * 36}};  // d, φ²
+  ASSERT_EQ(Stato.MatriceBarre.Ub1(), 3);
+  for (int i = 1; i <= 3; ++i) {
     EXPECT_NEAR(Stato.MatriceBarre(i, 2), righe[i - 1][0], 0.05);
     EXPECT_EQ(Stato.MatriceBarre(i, 1), static_cast<int>(righe[i - 1][1] * M_PI));
   }
+  // The 18s at 0 or +-(76 + 25.33) / 2.
+  for (const SezioneCA::FerroTrave& b : p->Modello().Trave->FerriTrave())
+    EXPECT_NEAR(b.Diametro == 18 ? std::fabs(b.x) * (std::fabs(b.x) - 50.665) : 0, 0, 1e-2) << b.x;
   f.Clic("btnCalcola");
   EXPECT_NEAR(Generale::ValNumero(f.C("F_eps_s", 0).Text()) / 1000 * Stato.ModuloEs / Stato.Fyd[0],
               Numero("txtEpsS"), 0.02);
@@ -326,16 +330,22 @@ TEST_F(FinestraProgetto, TheLimitThatGovernsShowsItsStrain) {
   Bracci("2");
   Batti("F_Mxsd", 0, "400");
   EXPECT_NEAR(Numero("txtEpsS"), 0.01 / epsYd, 0.006);
-  // Depth 60 cm, d = 562, 450 kNm, 350 kN, 6 legs, i = W/5: gaps (W - 3i)/2 = i, i - 2 x1,
-  // i + 2 x1, i - 2 x1, i; six 18s go 1, 1, 2, 1, 1, a lone 18 in i - 2 x1 needs i >= 70 + 25.86,
-  // W >= 479.3, b = 527.3 mm. From 517.3 (below it no two are 20 clear there) to 527.3 As = 2204.5
-  // to 2202.0 mm2, 1525.9 to 1523.4 beyond the holders: six 18s (1526.8).
+  // Depth 60 cm, d = 562, 450 kNm, 350 kN, 6 legs i = W/5 apart; gaps between the holders i, i - 2
+  // x1, i + 2 x1, i - 2 x1, i. Six 18s there go 1, 1, 2, 1, 1, but the two in the middle gap, (i +
+  // 2 x1)/3 from its holders, stand (i - x1)/3 from the legs it holds: 20 + 9 + 4 clear from i >=
+  // 111.9. Between the legs' faces (and the holders' in their corners: i - 22.93, i - 37.86, i - 8,
+  // ...) they go 1, 1, 2, 1, 1 from i - 8 >= 2 x 18 + 3 x 20, i = 104, b = 568. Below, As = 2204.5
+  // mm2 at 517.3 falls as b grows, the lightest bars beyond the 6φ12 (678.6) turning from six 18s
+  // (1526.8) to 6φ16+1φ20 (1520.6), 5φ16+2φ18 (1514.2), both wider still, then 1φ18+4φ20 (1511.1,
+  // one in each gap from i - 57.86 >= 40, b = 537.3) where As = 2189.7: with A' = 6φ12 yielding
+  // at c' = 38, 17/21 fcd b x (d - 99/238 x) + A' fyd (d - c') = 450 kNm gives x = 87.1, As =
+  // (17/21 fcd b x + A' fyd) / fyd = 2189.6 at b = 591.9 (2189.7 a millimetre narrower).
   Bracci("6");
   for (auto [nome, i, testo] :
        {std::tuple{"txtSez", 0, "60"}, {"F_Vsd", 0, "350"}, {"F_Mxsd", 0, "450"}})
     Batti(nome, i, testo);
-  EXPECT_EQ(p->Form().Controllo("LblArmatura", 0).Text(), "6φ12+6φ18");
-  barre(527.3);
+  EXPECT_EQ(p->Form().Controllo("LblArmatura", 0).Text(), "6φ12+1φ18+4φ20");
+  barre(591.9);
   // C60/75: fcd = 0.85 x 60 / 1.5 = 34, eps_cu = 2.6 + 35 0.3^4 = 2.8835, eps_c2 = 2.288 per mille,
   // parabola. At 537.3, d = 562, top at eps_cu: x = 53.2, As = 2134.2, 1455.6 beyond the holders: a
   // 16 and four 20s (1457.7), the 16 in the middle gap, a lone 20 in the gaps i - 2 x1, i >= 72 +

@@ -11,7 +11,9 @@ a holder touches the inside of its bend (inner radius 2 phi):
 x1 = 2 phi - (2 phi - 6)/sqrt(2) + phi/2 from the leg axis. The n bars of a
 zone share the three gaps between holders (n // 3 each, one more in the
 middle for a remainder of 1, in the outer two for 2), evenly in each gap,
-their centres touching the stirrup: c + phi + d/2 from the face.
+their centres touching the stirrup: c + phi + d/2 from the face. Two bars
+mid-way between the holders would stand 25.07 - d/2 < 20 from the inner leg's
+face (at W/6 - phi/2): each is centred between it and the outer holder's face.
 """
 import math
 import os
@@ -23,6 +25,7 @@ from dxf_esportato import errori_lettura, esito, leggi_dxf_esportato  # noqa: E4
 
 B, H, C, PHI, D_REGGI = 300.0, 500.0, 20.0, 8.0, 12.0
 TOL = 1e-3
+W6 = (B - 2 * C - PHI) / 6
 
 
 def reggistaffe():
@@ -33,6 +36,9 @@ def reggistaffe():
 
 
 def posti(n, reggi):
+    if n == 2:
+        centro = (-reggi[0] - D_REGGI / 2 + W6 + PHI / 2) / 2
+        return [-centro, centro]
     conta = [n // 3] * 3
     if n % 3 == 1:
         conta[1] += 1
