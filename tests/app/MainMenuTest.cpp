@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -85,6 +86,16 @@ TEST(MenuMain, EveryItemIsUsableOrTellsWhyNot) {
   EXPECT_TRUE(stampa->isEnabled());
   EXPECT_EQ(stampa->toolTip(), "Stampa");
   EXPECT_EQ(barra->findChild<QAction*>("New")->isEnabled(), Azione(f, "MnuFileItem_0")->isEnabled());
+  // The Menu key on a button opens no pop-up of the toolbar.
+  QTimer::singleShot(0, [] {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      ADD_FAILURE() << popup->windowTitle().toStdString();
+      popup->close();
+    }
+  });
+  QContextMenuEvent menu(QContextMenuEvent::Keyboard, {});
+  QApplication::sendEvent(f.main->findChild<QWidget*>("btnCalcola"), &menu);
+  QApplication::processEvents();
 }
 
 TEST(MenuMain, OptionAndViewMarksTurnTheirFlagsOnAndBack) {
