@@ -4,7 +4,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -86,16 +85,9 @@ TEST(MenuMain, EveryItemIsUsableOrTellsWhyNot) {
   EXPECT_TRUE(stampa->isEnabled());
   EXPECT_EQ(stampa->toolTip(), "Stampa");
   EXPECT_EQ(barra->findChild<QAction*>("New")->isEnabled(), Azione(f, "MnuFileItem_0")->isEnabled());
-  // The Menu key over the toolbar opens no pop-up of it.
-  QTimer::singleShot(0, [] {
-    if (QWidget* popup = QApplication::activePopupWidget()) {
-      ADD_FAILURE() << popup->windowTitle().toStdString();
-      popup->close();
-    }
-  });
-  QContextMenuEvent menu(QContextMenuEvent::Keyboard, barra->rect().center());
+  QContextMenuEvent menu(QContextMenuEvent::Keyboard, barra->rect().center());  // the Menu key
   QApplication::sendEvent(barra, &menu);
-  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // over the toolbar: no pop-up of it
 }
 
 TEST(MenuMain, OptionAndViewMarksTurnTheirFlagsOnAndBack) {
