@@ -36,9 +36,10 @@ std::string TestoMain(const char* nome, int indice = platform::SenzaIndice) {
   return main ? main->Controllo(nome, indice).Text() : std::string();
 }
 
-// Shown at the screen's top left corner, the chart in view at the grid's place.
+// Shown first at the screen's top left corner, the chart in view at the grid's
+// place; shown again, it stays where the user moved it.
 void MostraInAlto(FinestraGrafico& finestra, int sinistra) {
-  finestra.move(platform::PixelDaTwips(sinistra), 0);
+  if (!finestra.isVisible()) finestra.move(platform::PixelDaTwips(sinistra), 0);
   finestra.show();
   finestra.MostraGrafico(true);
 }
@@ -97,7 +98,10 @@ void SeguonoMain() {
   if (dominioMxMy) dominioMxMy->CoppiaDaMain();
 }
 
-void ChiudiDominioMN() { delete dominioMN; }
+void ChiudiDomini() {
+  delete dominioMN;
+  delete dominioMxMy;
+}
 
 DominioMN& MostraDominioMN(const std::string& titolo) {
   DominioMN& finestra = Istanza(dominioMN, nullptr);

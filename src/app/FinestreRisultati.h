@@ -33,8 +33,9 @@ void SvuotaColonnaModello();
 // window's first acting point and the Mx-My window's couple as the main
 // window shows them: their commands write back no value gone from it.
 void SeguonoMain();
-// The M-N window gone: its acting points belonged to the project left.
-void ChiudiDominioMN();
+// The domain windows gone: the M-N acting points and the Mx-My couple
+// belonged to the project left.
+void ChiudiDomini();
 
 // The M-N domain of the last ultimate run, density 1, with the title.
 DominioMN& MostraDominioMN(const std::string& titolo);

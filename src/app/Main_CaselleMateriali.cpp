@@ -68,7 +68,11 @@ bool Legge(Main& m, const CasellaMateriale& c) {
         return true;
       },
       c.campo);
-  if (cambiato && c.grandezza == Grandezza::Fcd) m.fckControlla();
+  if (cambiato && c.grandezza == Grandezza::Fcd) {
+    m.fckControlla();
+    // DM 1996 takes fctm and Ecm from the cube strength: it goes with fck.
+    if (Stato.Normativa == 1) Stato.Rck = VariabiliPubbliche::RckDaFck(Stato.Fck);
+  }
   return cambiato;
 }
 

@@ -66,8 +66,8 @@ void ChiudiProgetto() {
 // clears. A project of another code than the one in force before brings that
 // code's labels, notice and steel table, with its own strengths and factors.
 void MostraProgettoLetto(Main& main, int normativaPrima) {
-  // Nor the acting points of the M-N window, which the project holds.
-  FinestreRisultati::ChiudiDominioMN();
+  // Nor the domain windows of the section left.
+  FinestreRisultati::ChiudiDomini();
   const std::string titolo = Stato.TitoloSezione;
   main.AggiornaForm();
   main.FormScriveDati();
@@ -249,7 +249,7 @@ void Main::MnuFileProgetto(int Index) {
     StatoIniziale();
     FileImpostazioni::FileIniLeggeScrive("L");
     ChiudiProgetto();
-    FinestreRisultati::ChiudiDominioMN();
+    FinestreRisultati::ChiudiDomini();
     InizializzaGriglie();
     FinestraIniziale();
     Stato.SoloBarre = 0;

@@ -28,6 +28,9 @@ void Main::CreaToolbar() {
   QToolBar* barra = addToolBar("ToolbarUp");
   barra->setObjectName("ToolbarUp");
   barra->setMovable(false);
+  // No pop-up that hides the toolbar: the Menu key and a right click on the
+  // window offer nothing, a box's own editing menu stays.
+  setContextMenuPolicy(Qt::NoContextMenu);
   struct Pulsante {
     const char* chiave;
     const char* suggerimento;

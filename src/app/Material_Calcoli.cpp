@@ -139,9 +139,12 @@ void Material::Segue(const std::string& nome, int indice) {
     if (Scelto(0) && (nome == "F_Es" || k == 0))
       Scrivi(*F_eps_syd_, FormattaValore(Stato.EpsYdSezione[0] * 1000));
   } else if (nome == "TxtFcd") {
-    // fck follows fcd in the main window; fctm and Ecm show what fck gives.
+    // fck follows fcd in the main window, under DM 1996 Rck too; fctm and
+    // Ecm show what they give.
     segue([](auto& s) -> auto& { return s.Fcd; }, F_fd_[1], QuattroCifre(Stato.Fcd));
     segue([](auto& s) -> auto& { return s.Fck; }, F_fck_[1], TestoNumero(Stato.Fck));
+    if (Stato.Normativa == 1)
+      segue([](auto& s) -> auto& { return s.Rck; }, F_Rck_[1], TestoSingolo(Stato.Rck));
     if (Scelto(1)) {
       Scrivi(*F_fctm_, FormattaValore(VariabiliPubbliche::Fctm()));
       Scrivi(*F_Ecm_, FormattaValore(VariabiliPubbliche::Ecm()));

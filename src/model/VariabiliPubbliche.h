@@ -212,6 +212,9 @@ void RiempiListaCavi();
 // N/mm2; 0 after a message when the code is unknown.
 float Fctm();
 float Ecm();
+// The cube strength of a cylinder strength under DM 1996, fck = 0.83 Rck,
+// kept to two decimals as fck is.
+float RckDaFck(double fck);
 // Smallest moment-redistribution ratio for the neutral-axis depth ratio x/d.
 float DeltaRidistribuzione(double xSuD);
 

@@ -143,6 +143,8 @@ float Ecm() {
   }
 }
 
+float RckDaFck(double fck) { return static_cast<float>(std::round(fck / 0.83 * 100) / 100); }
+
 float DeltaRidistribuzione(double xSuD) {
   // fck rounded half to even, so 50.5 counts as 50.
   const double base = std::nearbyint(Stato.Fck) <= 50 ? 0.44 : 0.54;

@@ -273,7 +273,9 @@ TEST(DominioMNConMain, RowOneFollowsTheMainWindowsFirstActionSetOpenAndReopened)
   FinestraMain::Batti("300", false);
   QTest::keyClick(n, Qt::Key_Tab);
   EXPECT_EQ(NumeroCella::Valore(sol.TextMatrix(1, 1)), 300);
+  w->move(150, 120);  // where the engineer put it, a press again leaves it
   f.Clic("btnDominioMN");
+  EXPECT_EQ(w->pos(), QPoint(150, 120));
   ASSERT_GT(w->GridMN().Rows(), 30);
   // The acting point N = 300 kN, M = 150 kNm.
   EXPECT_EQ(NumeroCella::Valore(w->Graph1().Testo(1, 3)), 300);
@@ -285,7 +287,9 @@ TEST(DominioMNConMain, RowOneFollowsTheMainWindowsFirstActionSetOpenAndReopened)
   std::filesystem::copy_file(CartellaTest() + "/../data/Esempi/Pilastro circolare.slu", letto);
   f.ambiente.box.Accoda(platform::Risposta::No);  // the beam typed not saved
   f.dialogo->Accoda(letto);
+  FinestreRisultati::MostraDominioMxMy("Mx-My", {});
   f.main->MnuFileItem_Click(1);
+  EXPECT_FALSE(FinestreRisultati::DominioMNAperto() || FinestreRisultati::DominioMxMyAperto());
   f.ambiente.box.Svuota();
   f.Clic("btnDominioMN");
   EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{});

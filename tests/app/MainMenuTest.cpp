@@ -85,6 +85,9 @@ TEST(MenuMain, EveryItemIsUsableOrTellsWhyNot) {
   EXPECT_TRUE(stampa->isEnabled());
   EXPECT_EQ(stampa->toolTip(), "Stampa");
   EXPECT_EQ(barra->findChild<QAction*>("New")->isEnabled(), Azione(f, "MnuFileItem_0")->isEnabled());
+  QContextMenuEvent menu(QContextMenuEvent::Keyboard, barra->rect().center());  // the Menu key
+  QApplication::sendEvent(barra, &menu);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);  // over the toolbar: no pop-up of it
 }
 
 TEST(MenuMain, OptionAndViewMarksTurnTheirFlagsOnAndBack) {

@@ -472,6 +472,9 @@ TEST(NormativaDueVie, UnderDm1996TheConcreteShowsItsValuesWithoutTheJobsSteel) {
   f.Widget<QLineEdit>("F_fyd_0")->setFocus();
   FinestraMain::Batti("400");
   EXPECT_EQ(Testo("F_fd_0") + Testo("F_eps_syd"), "");
+  f.Widget<QLineEdit>("TxtFcd")->setFocus();  // fck = 1.6 x 17 / 0.85 = 32, Rck = 32 / 0.83
+  FinestraMain::Batti("17");  // = 38.55, fctm = 0.27 x 38.55^(2/3), Ecm = 5700 x 38.55^0.5
+  EXPECT_EQ(Testo("F_Rck_1") + "|" + Testo("F_fctm") + "|" + Testo("F_Ecm"), "38,55| 3,081| 35.391");
   f.ambiente.CopiaFixture("progetto-7.6.slu", "dm96.slu");
   f.main->RigaComando = f.ambiente.Percorso("dm96.slu");
   f.main->ApriFileRigaComando();
