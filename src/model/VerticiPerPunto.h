@@ -3,8 +3,6 @@
 // of a point, from a table of the cells of a grid that hold vertices, made
 // in one pass, so that finding the runs of an outline through a point costs
 // no walk along the whole outline.
-#include <array>
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -17,14 +15,15 @@ class VerticiPerPunto {
   const std::vector<int>& Presso(double px, double py) const;
 
  private:
-  std::int64_t Indice(double v, double origine) const;
-  // The place in posti_ of cell c: the one that lists its vertices, or the
-  // free one it would take.
-  std::size_t Posto(const std::array<std::int64_t, 2>& c) const;
+  // The cell of v along one axis, and whether v lies in its upper half.
+  std::int64_t Indice(double v, double origine, bool& alto) const;
+  // The place in posti_ of the cell of key c: the one that lists its
+  // vertices, or the free one it would take.
+  std::size_t Posto(std::uint64_t c) const;
   const double* x_;
   const double* y_;
-  double zero_, lato_ = 1, x0_ = 0, y0_ = 0;
-  std::vector<std::array<std::int64_t, 2>> cella_;  // of each vertex, from 1
+  double zero_, perLato_ = 1, x0_ = 0, y0_ = 0;  // cells per unit length
+  std::vector<std::uint64_t> chiave_;  // of each vertex's cell, from 1
   // Open addressing on a power of two places, each the first vertex of a
   // cell (0 free); the next vertex of each vertex's cell, 0 after the last.
   std::vector<int> posti_, seguente_;
