@@ -79,6 +79,23 @@ bool SulSegmento(Punto p, Punto a, Punto b, double zero) {
   return Presso(p, {a.x + t * dx, a.y + t * dy}, zero);
 }
 
+// The runs of the outline through c, from the vertices presso within zero
+// of it: of each, the last vertex before it and the first after it not
+// within zero of c (a vertex repeated is one run).
+template <class Vertice>
+std::vector<std::pair<Punto, Punto>> Passaggi(const Vertice& v, int n,
+                                              const std::vector<int>& presso, Punto c,
+                                              double zero) {
+  std::vector<std::pair<Punto, Punto>> passaggi;
+  for (const int j : presso) {
+    if (Presso(v(j - 1), c, zero)) continue;  // the run began before j
+    int k = j + 1;
+    for (int conta = 1; conta < n && Presso(v(k), c, zero); ++conta) ++k;
+    passaggi.emplace_back(v(j - 1), v(k));
+  }
+  return passaggi;
+}
+
 // The sides from a to m and from m to b fold back when one runs back along
 // the other: a spike of no width, whose tip would be taken for the extreme
 // fibre.
@@ -299,19 +316,15 @@ std::optional<bool> Poligono::VersoIlCalcestruzzo(int m, double dx, double dy,
   // outline) grows by one across a ray leaving, falls by one across a ray
   // coming in. d is in the concrete where no turn from it rises above it.
   std::vector<std::pair<double, int>> raggi;
-  const auto raggio = [&](int j, int passo, int salto) {
-    for (int conta = 1; conta < n; ++conta, j += passo)
-      if (!Presso(v(j), c, zero)) {
-        const double rx = v(j).x - c.x, ry = v(j).y - c.y;
-        double fi = std::atan2(dx * ry - dy * rx, dx * rx + dy * ry);
-        if (fi < 0) fi += Matematica::DuePi;
-        if (fi > 1E-9 && fi < Matematica::DuePi - 1E-9) raggi.emplace_back(fi, salto * verso);
-        return;
-      }
+  const auto raggio = [&](Punto q, int salto) {
+    const double rx = q.x - c.x, ry = q.y - c.y;
+    double fi = std::atan2(dx * ry - dy * rx, dx * rx + dy * ry);
+    if (fi < 0) fi += Matematica::DuePi;
+    if (fi > 1E-9 && fi < Matematica::DuePi - 1E-9) raggi.emplace_back(fi, salto * verso);
   };
-  for (const int j : tagli.Vertici().Presso(c.x, c.y)) {
-    raggio(j + 1, 1, 1);
-    raggio(j - 1, -1, -1);
+  for (const auto& [da, a] : Passaggi(v, n, tagli.Vertici().Presso(c.x, c.y), c, zero)) {
+    raggio(a, 1);
+    raggio(da, -1);
   }
   std::sort(raggi.begin(), raggi.end());
   int salito = 0, alto = 0, basso = 0;
@@ -398,11 +411,11 @@ bool Poligono::LatiSiToccano(int i, int k, Tagli& tagli, DifettoLati& difetto) c
     return true;
   // Whether a cut ends at p: a run through p leaves along a side another
   // run through p comes back by.
-  const auto fineDiTaglio = [&v, &tagli, zero](Punto p) {
-    const std::vector<int>& passaggi = tagli.Vertici().Presso(p.x, p.y);
-    for (const int j : passaggi)
-      for (const int h : passaggi)
-        if (h != j && Presso(v(j + 1), v(h - 1), zero)) return true;
+  const auto fineDiTaglio = [&v, n, &tagli, zero](Punto p) {
+    const auto passaggi = Passaggi(v, n, tagli.Vertici().Presso(p.x, p.y), p, zero);
+    for (size_t r = 0; r < passaggi.size(); ++r)
+      for (size_t s = 0; s < passaggi.size(); ++s)
+        if (s != r && Presso(passaggi[r].second, passaggi[s].first, zero)) return true;
     return false;
   };
   // Vertex u at p on side w: inside the side, or on a vertex of it where no

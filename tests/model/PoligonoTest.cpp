@@ -144,6 +144,9 @@ TEST(PoligonoControllo, SidesThatCrossAndSidesThatTouch) {
   // the bottom side.
   EXPECT_TRUE(DaCoordinate({0, 3, 3, 2, 2, 2, 2, 0}, {0, 0, 5, 5, 9, 9, 5, 5}).LatiIncrociati());
   EXPECT_TRUE(DaCoordinate({0, 4, 4, 3, 2, 1, 0}, {0, 0, 2, 2, 0, 2, 2}).LatiIncrociati());
+  // Two squares that touch at a corner, typed twice at one of its passes.
+  EXPECT_TRUE(DaCoordinate({0, 10, 10, 10, 20, 20, 10, 10, 0}, {0, 0, 10, 10, 10, 20, 20, 10, 10})
+                  .LatiIncrociati());
   // A cut whose second run stops short: the sides overlap along a line.
   EXPECT_TRUE(DaCoordinate({0, 100, 100, 0, 0, 25, 25, 75, 75, 25, 20, 0},
                            {0, 0, 100, 100, 50, 50, 25, 25, 75, 75, 50, 50})
@@ -199,6 +202,10 @@ TEST(PoligonoControllo, RingsJoinedByCuts) {
       // A 300 x 500 hole cut diagonally from the corner (600, 0).
       {{600, 600, 0, 0, 600, 450, 150, 150, 450, 450},
        {0, 800, 800, 0, 0, 150, 150, 650, 650, 150},
+       D::Nessuno, 0},
+      // The vertex where a cut meets its hole typed twice: one run.
+      {{50, 100, 100, 0, 0, 50, 50, 50, 20, 20, 80, 80, 50},
+       {0, 0, 100, 100, 0, 0, 20, 20, 20, 80, 80, 20, 20},
        D::Nessuno, 0},
   };
   // Each the same wherever it lies within 100 m.
