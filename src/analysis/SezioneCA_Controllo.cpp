@@ -55,12 +55,7 @@ std::string FuoriDalCalcestruzzo(const Poligono& contorno, int n, const Vettore<
   using Intervalli::TestoValore;
   constexpr auto mostrate = Intervalli::Lunghezze::Mostrate;
   if (n < 1) return "";
-  Vettore<double> xd(1, n), yd(1, n);
-  for (int k = 1; k <= n; ++k) {
-    xd(k) = x(k);
-    yd(k) = y(k);
-  }
-  const int i = contorno.PrimoPuntoFuori(xd, yd, n);
+  const int i = contorno.PrimoPuntoFuori(x, y, n);
   if (i == 0) return "";
   return nome + " della riga " + std::to_string(i) + " (" +
          TestoValore(Grandezza::Coordinata, x(i), "x", mostrate) + ", " +

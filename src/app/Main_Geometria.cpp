@@ -80,14 +80,9 @@ bool Main::BarreOltreLeCorde(int nBarre, float RaggioBarre) const {
   if (nBarre < 1) return false;
   Vettore<float> area(1, nBarre), xb(1, nBarre), yb(1, nBarre);
   CoordinateSezioneCircolareBarre(1, nBarre, nBarre, 0, RaggioBarre, area, xb, yb);
-  Vettore<double> x(1, nBarre), y(1, nBarre);
-  for (int i = 1; i <= nBarre; ++i) {
-    x(i) = xb(i);
-    y(i) = yb(i);
-  }
   Poligono contorno;
   contorno.Coordinate(xVerticiForm, yVerticiForm, nVerticiForm);
-  return contorno.PrimoPuntoFuori(x, y, nBarre) > 0;
+  return contorno.PrimoPuntoFuori(xb, yb, nBarre) > 0;
 }
 
 bool Main::CoordinateSezioneCircolare(double RaggioEsterno, double RaggioInterno, int& nVertici,

@@ -229,9 +229,11 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   int PuntoInPoligono(double x, double y, double w, double tolleranza) const;
   // The first of the points (x, y)(1..n), finite, that lies neither inside
   // nor on the boundary within the larger extent / 1E6 (the digits a
-  // coordinate typed in a window keeps); 0 when all do. Each side meets only
-  // the points level with it.
-  int PrimoPuntoFuori(const Vettore<double>& x, const Vettore<double>& y, int n) const;
+  // coordinate typed in a window keeps) and the rounding of the point to
+  // single precision; 0 when all do. A point on a cut through a hole, on no
+  // other side, lies in the hole. Each side meets only the points level with
+  // it.
+  int PrimoPuntoFuori(const Vettore<float>& x, const Vettore<float>& y, int n) const;
   // Crossings of the segment (xs, ys)(1..2) with the sides, end points of
   // either excluded; xi, yi and lati are re-dimensioned to 1..m on each one.
   bool IntersezioneConSegmento(const Vettore<double>& xs, const Vettore<double>& ys,
@@ -380,26 +382,31 @@ class Poligono : public Matematica::Equazione, public CaratteristichePoligono {
   static void AvvisoFrastagliato();
   float rapportoAree_ = 0;  // the fraction of Dividi, read by yEquazione
 
-  // LatiSiToccano with the outline's orientation verso (1 counterclockwise,
-  // -1 clockwise), found when a cut first needs it if 0, and the fault found.
-  bool LatiSiToccano(int i, int k, double zero, int& verso, DifettoLati& difetto) const;
+  struct Tagli;  // Poligono_Tagli.h
+  // LatiSiToccano within tagli.zero, and the fault found.
+  bool LatiSiToccano(int i, int k, Tagli& tagli, DifettoLati& difetto) const;
   int Verso() const;
   // The fault of the cut of side i, run back by side k: none when it runs in
   // the concrete at both ends, or in a hole at both.
-  DifettoLati::Tipo DifettoDelTaglio(int i, int k, double zero, int& verso) const;
+  DifettoLati::Tipo DifettoDelTaglio(int i, int k, Tagli& tagli) const;
+  // Whether the cut of side i runs in the concrete (false: in a hole), as
+  // both its ends tell; nothing when they disagree.
+  std::optional<bool> TaglioNelCalcestruzzo(int i, Tagli& tagli) const;
+  // The sides of the cuts through holes, found by DifettoDeiLati.
+  const std::vector<int>& TagliNelVuoto() const;
   // Whether d, from vertex m, points into the concrete, all the runs of the
   // outline through m taken; nothing where they all run along cuts.
-  std::optional<bool> VersoIlCalcestruzzo(int m, double dx, double dy, int verso,
-                                          double zero) const;
+  std::optional<bool> VersoIlCalcestruzzo(int m, double dx, double dy, Tagli& tagli) const;
   // The search of LatiIncrociati: the sides whose boxes meet, found by a
   // sweep along one axis, the sides ordered by merging the outline's
   // stretches when they are few, or else in a grid of cells.
-  DifettoLati CercaLatiIncrociati() const;
+  DifettoLati CercaLatiIncrociati(std::vector<int>& nelVuoto) const;
   // The last answer of DifettoDeiLati and the vertices it holds for; shared,
   // never changed, by the copies of the polygon.
   struct ControlloLati {
     std::vector<double> vertici;  // x then y
     DifettoLati difetto;
+    std::vector<int> nelVuoto;  // the sides of cuts through holes
   };
   mutable std::shared_ptr<const ControlloLati> controlloLati_;
 

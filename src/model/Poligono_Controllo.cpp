@@ -9,6 +9,7 @@
 
 #include "drawing/Grafica_Geometria.h"
 #include "model/Poligono.h"
+#include "model/Poligono_Tagli.h"
 
 namespace {
 
@@ -76,6 +77,23 @@ bool SulSegmento(Punto p, Punto a, Punto b, double zero) {
   const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
   const double t = l2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0) : 0;
   return Presso(p, {a.x + t * dx, a.y + t * dy}, zero);
+}
+
+// The runs of the outline through c, from the vertices presso within zero
+// of it: of each, the last vertex before it and the first after it not
+// within zero of c (a vertex repeated is one run).
+template <class Vertice>
+std::vector<std::pair<Punto, Punto>> Passaggi(const Vertice& v, int n,
+                                              const std::vector<int>& presso, Punto c,
+                                              double zero) {
+  std::vector<std::pair<Punto, Punto>> passaggi;
+  for (const int j : presso) {
+    if (Presso(v(j - 1), c, zero)) continue;  // the run began before j
+    int k = j + 1;
+    for (int conta = 1; conta < n && Presso(v(k), c, zero); ++conta) ++k;
+    passaggi.emplace_back(v(j - 1), v(k));
+  }
+  return passaggi;
 }
 
 // The sides from a to m and from m to b fold back when one runs back along
@@ -283,9 +301,11 @@ int Poligono::Verso() const {
   return doppiaArea < 0 ? -1 : 1;
 }
 
-std::optional<bool> Poligono::VersoIlCalcestruzzo(int m, double dx, double dy, int verso,
-                                                  double zero) const {
+std::optional<bool> Poligono::VersoIlCalcestruzzo(int m, double dx, double dy,
+                                                  Tagli& tagli) const {
   const int n = nVertici_;
+  const double zero = tagli.zero;
+  const int verso = tagli.Verso();
   const auto v = [this, n](int j) {
     j = ((j - 1) % n + n) % n + 1;
     return Punto{x_(j), y_(j)};
@@ -296,21 +316,16 @@ std::optional<bool> Poligono::VersoIlCalcestruzzo(int m, double dx, double dy, i
   // outline) grows by one across a ray leaving, falls by one across a ray
   // coming in. d is in the concrete where no turn from it rises above it.
   std::vector<std::pair<double, int>> raggi;
-  const auto raggio = [&](int j, int passo, int salto) {
-    for (int conta = 1; conta < n; ++conta, j += passo)
-      if (!Presso(v(j), c, zero)) {
-        const double rx = v(j).x - c.x, ry = v(j).y - c.y;
-        double fi = std::atan2(dx * ry - dy * rx, dx * rx + dy * ry);
-        if (fi < 0) fi += Matematica::DuePi;
-        if (fi > 1E-9 && fi < Matematica::DuePi - 1E-9) raggi.emplace_back(fi, salto * verso);
-        return;
-      }
+  const auto raggio = [&](Punto q, int salto) {
+    const double rx = q.x - c.x, ry = q.y - c.y;
+    double fi = std::atan2(dx * ry - dy * rx, dx * rx + dy * ry);
+    if (fi < 0) fi += Matematica::DuePi;
+    if (fi > 1E-9 && fi < Matematica::DuePi - 1E-9) raggi.emplace_back(fi, salto * verso);
   };
-  for (int j = 1; j <= n; ++j)
-    if (Presso(v(j), c, zero)) {
-      raggio(j + 1, 1, 1);
-      raggio(j - 1, -1, -1);
-    }
+  for (const auto& [da, a] : Passaggi(v, n, tagli.Vertici().Presso(c.x, c.y), c, zero)) {
+    raggio(a, 1);
+    raggio(da, -1);
+  }
   std::sort(raggi.begin(), raggi.end());
   int salito = 0, alto = 0, basso = 0;
   for (size_t r = 0; r < raggi.size(); ++r) {
@@ -324,45 +339,44 @@ std::optional<bool> Poligono::VersoIlCalcestruzzo(int m, double dx, double dy, i
   return alto == 0;
 }
 
-Poligono::DifettoLati::Tipo Poligono::DifettoDelTaglio(int i, int k, double zero,
-                                                      int& verso) const {
+std::optional<bool> Poligono::TaglioNelCalcestruzzo(int i, Tagli& tagli) const {
   const int n = nVertici_;
-  if (verso == 0) verso = Verso();
   // The cut runs from vertex i, on the part of vertices k + 1..i, to vertex
   // i + 1, on the part of vertices i + 1..k, and back.
   const double dx = x_(i % n + 1) - x_(i), dy = y_(i % n + 1) - y_(i);
-  const auto inizio = VersoIlCalcestruzzo(i, dx, dy, verso, zero);
-  const auto fine = VersoIlCalcestruzzo(i % n + 1, -dx, -dy, verso, zero);
-  const bool concorde = !inizio || !fine || *inizio == *fine;
-  if (concorde && (inizio ? *inizio : fine.value_or(true))) return DifettoLati::Nessuno;
+  const auto inizio = VersoIlCalcestruzzo(i, dx, dy, tagli);
+  const auto fine = VersoIlCalcestruzzo(i % n + 1, -dx, -dy, tagli);
+  if (inizio && fine && *inizio != *fine) return std::nullopt;
+  return inizio ? *inizio : fine.value_or(true);
+}
+
+Poligono::DifettoLati::Tipo Poligono::DifettoDelTaglio(int i, int k, Tagli& tagli) const {
+  const int n = nVertici_;
+  const std::optional<bool> calcestruzzo = TaglioNelCalcestruzzo(i, tagli);
+  if (calcestruzzo == true) return DifettoLati::Nessuno;
   // In a hole, or across a ring run the wrong way, one part lies within the
   // other; apart, the cut runs outside the outline.
-  const auto riquadro = [this, n](int da, int a) {
-    std::array<double, 4> r = {x_(da), x_(da), y_(da), y_(da)};
-    for (int j = da; j != a % n + 1; j = j % n + 1) {
-      r[0] = std::min(r[0], x_(j));
-      r[1] = std::max(r[1], x_(j));
-      r[2] = std::min(r[2], y_(j));
-      r[3] = std::max(r[3], y_(j));
-    }
-    return r;
-  };
+  const double zero = tagli.zero;
   const auto entro = [zero](const std::array<double, 4>& d, const std::array<double, 4>& f) {
     return d[0] >= f[0] - zero && d[1] <= f[1] + zero && d[2] >= f[2] - zero && d[3] <= f[3] + zero;
   };
-  const auto anello = riquadro(i % n + 1, k), resto = riquadro(k % n + 1, i);
+  const RiquadriDeiTratti& riquadri = tagli.Riquadri();
+  const auto anello = riquadri.Riquadro(i % n + 1, k), resto = riquadri.Riquadro(k % n + 1, i);
   if (!entro(anello, resto) && !entro(resto, anello)) return DifettoLati::TaglioFuori;
-  return concorde ? DifettoLati::Nessuno : DifettoLati::VersoAnello;
+  if (!calcestruzzo) return DifettoLati::VersoAnello;
+  tagli.nelVuoto.insert(tagli.nelVuoto.end(), {i, k});
+  return DifettoLati::Nessuno;
 }
 
 bool Poligono::LatiSiToccano(int i, int k, double zero) const {
-  int verso = 0;
+  Tagli tagli(*this, zero);
   DifettoLati difetto;
-  return LatiSiToccano(i, k, zero, verso, difetto);
+  return LatiSiToccano(i, k, tagli, difetto);
 }
 
-bool Poligono::LatiSiToccano(int i, int k, double zero, int& verso, DifettoLati& difetto) const {
+bool Poligono::LatiSiToccano(int i, int k, Tagli& tagli, DifettoLati& difetto) const {
   const int n = nVertici_;
+  const double zero = tagli.zero;
   const double* x = x_.DaUno(n);
   const double* y = y_.DaUno(n);
   const auto v = [x, y, n](int j) {
@@ -381,24 +395,27 @@ bool Poligono::LatiSiToccano(int i, int k, double zero, int& verso, DifettoLati&
     // side of no length lies between the two (a spike).
     if (Presso(s1, t2, zero) && Presso(s2, t1, zero)) {
       if (tra == 2 || tra == n - 2) return true;
-      difetto = {DifettoDelTaglio(i, k, zero, verso), i};
+      difetto = {DifettoDelTaglio(i, k, tagli), i};
       return difetto.tipo != DifettoLati::Nessuno;
     }
     if (Presso(s1, t1, zero) && Presso(s2, t2, zero)) return true;
   }
+  // Sides with a common end meet nowhere else unless one runs along the
+  // other, which the ends on the sides tell below: the crossing of their
+  // lines, rounded, would stand off that end.
+  const bool comune =
+      Presso(s1, t1, zero) || Presso(s1, t2, zero) || Presso(s2, t1, zero) || Presso(s2, t2, zero);
   double xc, yc;
-  if (Grafica::IntersezioneSegmenti({s1.x, s1.y, s2.x, s2.y}, {t1.x, t1.y, t2.x, t2.y}, xc, yc,
-                                    zero, true))
+  if (!comune && Grafica::IntersezioneSegmenti({s1.x, s1.y, s2.x, s2.y},
+                                               {t1.x, t1.y, t2.x, t2.y}, xc, yc, zero, true))
     return true;
   // Whether a cut ends at p: a run through p leaves along a side another
   // run through p comes back by.
-  const auto fineDiTaglio = [&v, n, zero](Punto p) {
-    std::vector<int> passaggi;
-    for (int j = 1; j <= n; ++j)
-      if (Presso(v(j), p, zero)) passaggi.push_back(j);
-    for (const int j : passaggi)
-      for (const int h : passaggi)
-        if (h != j && Presso(v(j + 1), v(h - 1), zero)) return true;
+  const auto fineDiTaglio = [&v, n, &tagli, zero](Punto p) {
+    const auto passaggi = Passaggi(v, n, tagli.Vertici().Presso(p.x, p.y), p, zero);
+    for (size_t r = 0; r < passaggi.size(); ++r)
+      for (size_t s = 0; s < passaggi.size(); ++s)
+        if (s != r && Presso(passaggi[r].second, passaggi[s].first, zero)) return true;
     return false;
   };
   // Vertex u at p on side w: inside the side, or on a vertex of it where no
@@ -420,12 +437,33 @@ Poligono::DifettoLati Poligono::DifettoDeiLati() const {
   if (ultimo && StessiVertici(ultimo->vertici)) return ultimo->difetto;
   auto controllo = std::make_shared<ControlloLati>();
   ScriviVertici(controllo->vertici);
-  controllo->difetto = CercaLatiIncrociati();
+  // Searched from the corner of its box, the section gives the same answer
+  // wherever it lies: the crossings of lines are products of coordinates,
+  // whose rounding grows with their distance from the origin.
+  double xMin, xMax, yMin, yMax;
+  MaxMin(xMin, xMax, yMin, yMax);
+  const int n = nVertici_;
+  if (n > 0 && std::isfinite(xMin) && std::isfinite(yMin) && (xMin != 0 || yMin != 0)) {
+    Vettore<double> x(1, n), y(1, n);
+    for (int i = 1; i <= n; ++i) {
+      x(i) = x_(i) - xMin;
+      y(i) = y_(i) - yMin;
+    }
+    controllo->difetto =
+        DaVertici(std::move(x), std::move(y), n).CercaLatiIncrociati(controllo->nelVuoto);
+  } else {
+    controllo->difetto = CercaLatiIncrociati(controllo->nelVuoto);
+  }
   controlloLati_ = controllo;
   return controllo->difetto;
 }
 
-Poligono::DifettoLati Poligono::CercaLatiIncrociati() const {
+const std::vector<int>& Poligono::TagliNelVuoto() const {
+  DifettoDeiLati();
+  return controlloLati_->nelVuoto;
+}
+
+Poligono::DifettoLati Poligono::CercaLatiIncrociati(std::vector<int>& nelVuoto) const {
   const int n = nVertici_;
   if (n < 4) return {};  // three sides all share vertices
   double xMin, xMax, yMin, yMax, tolleranza;
@@ -462,22 +500,25 @@ Poligono::DifettoLati Poligono::CercaLatiIncrociati() const {
   if (!finite || TornaIndietro(x, y, n))
     for (int k = 1; k <= n; ++k)
       if (LatiSiToccano(k, k % n + 1, tolleranza)) return {DifettoLati::Incrocio};
-  int verso = 0;  // found at the first cut
+  Tagli tagli(*this, tolleranza);
   DifettoLati trovato;
-  const auto incrociati = [this, n, tolleranza, &verso, &trovato](const Lato& a, const Lato& b) {
+  const auto incrociati = [this, n, &tagli, &trovato](const Lato& a, const Lato& b) {
     if (Consecutivi(a.i, b.i, n)) return false;
     DifettoLati difetto;
-    if (!LatiSiToccano(a.i, b.i, tolleranza, verso, difetto)) return false;
+    if (!LatiSiToccano(a.i, b.i, tagli, difetto)) return false;
     trovato = difetto.tipo == DifettoLati::Nessuno ? DifettoLati{DifettoLati::Incrocio} : difetto;
     return true;
   };
-  const auto esito = [&trovato](bool difettoso) { return difettoso ? trovato : DifettoLati{}; };
+  const auto esito = [&](bool difettoso) {
+    nelVuoto = std::move(tagli.nelVuoto);
+    return difettoso ? trovato : DifettoLati{};
+  };
   // Boxes of infinite or undefined extent say nothing: every pair is tried.
   if (!std::isfinite(margine) || !finite) {
     for (size_t p = 0; p < lati.size(); ++p)
       for (size_t q = p + 1; q < lati.size(); ++q)
-        if (incrociati(lati[p], lati[q])) return trovato;
-    return {};
+        if (incrociati(lati[p], lati[q])) return esito(true);
+    return esito(false);
   }
   // An outline that runs along an axis in a few stretches, as a circle or
   // most drawn sections do, is put in order along it by merging them. Few

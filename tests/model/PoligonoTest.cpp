@@ -5,6 +5,7 @@
 #include <cmath>
 #include <random>
 #include <stdexcept>
+#include <utility>
 
 #include "drawing/Grafica_Geometria.h"
 
@@ -143,6 +144,9 @@ TEST(PoligonoControllo, SidesThatCrossAndSidesThatTouch) {
   // the bottom side.
   EXPECT_TRUE(DaCoordinate({0, 3, 3, 2, 2, 2, 2, 0}, {0, 0, 5, 5, 9, 9, 5, 5}).LatiIncrociati());
   EXPECT_TRUE(DaCoordinate({0, 4, 4, 3, 2, 1, 0}, {0, 0, 2, 2, 0, 2, 2}).LatiIncrociati());
+  // Two squares that touch at a corner, typed twice at one of its passes.
+  EXPECT_TRUE(DaCoordinate({0, 10, 10, 10, 20, 20, 10, 10, 0}, {0, 0, 10, 10, 10, 20, 20, 10, 10})
+                  .LatiIncrociati());
   // A cut whose second run stops short: the sides overlap along a line.
   EXPECT_TRUE(DaCoordinate({0, 100, 100, 0, 0, 25, 25, 75, 75, 25, 20, 0},
                            {0, 0, 100, 100, 50, 50, 25, 25, 75, 75, 50, 50})
@@ -195,12 +199,30 @@ TEST(PoligonoControllo, RingsJoinedByCuts) {
       {{-150, 150, 150, 400, 500, 500, 400, 400, 150, -150},
        {-250, -250, 250, 150, 150, 250, 250, 150, 250, 250},
        D::TaglioFuori, 3},
+      // A 300 x 500 hole cut diagonally from the corner (600, 0).
+      {{600, 600, 0, 0, 600, 450, 150, 150, 450, 450},
+       {0, 800, 800, 0, 0, 150, 150, 650, 650, 150},
+       D::Nessuno, 0},
+      // The vertex where a cut meets its hole typed twice: one run.
+      {{50, 100, 100, 0, 0, 50, 50, 50, 20, 20, 80, 80, 50},
+       {0, 0, 100, 100, 0, 0, 20, 20, 20, 80, 80, 20, 20},
+       D::Nessuno, 0},
   };
-  for (const auto& c : casi) {
-    const D d = DaCoordinate(c.x, c.y).DifettoDeiLati();
-    EXPECT_EQ(d.tipo, c.tipo) << c.x(2) << " " << c.x(7);
-    if (c.tipo != D::Nessuno) EXPECT_EQ(d.taglio, c.taglio);
-  }
+  // Each the same wherever it lies within 100 m.
+  for (const auto& c : casi)
+    for (const auto& [dx, dy] : {std::pair{0.0, 0.0}, {50000.123, 50000.123},
+                                 {50000.123, -50000.123}, {-99000.7, 20000.91}}) {
+      Vettore<double> x = c.x, y = c.y;
+      for (int i = 1; i <= x.Ub(); ++i) {
+        x(i) += dx;
+        y(i) += dy;
+      }
+      const D d = DaCoordinate(x, y).DifettoDeiLati();
+      EXPECT_EQ(d.tipo, c.tipo) << c.x(2) << " " << c.x(7) << " moved by " << dx << ", " << dy;
+      if (c.tipo != D::Nessuno) {
+        EXPECT_EQ(d.taglio, c.taglio);
+      }
+    }
 }
 
 // Every pair of sides tried in turn, as the search did before it looked only

@@ -54,10 +54,23 @@ TEST(PoligonoPunti, PointInPolygon) {
   const Poligono anello = figure::AnelloConTaglio();
   EXPECT_EQ(anello.PuntoInPoligono(50, 50, 1, 0), -1);
   EXPECT_EQ(anello.PuntoInPoligono(50, 10, 1, 0), 1);  // beside the slit
-  const Vettore<double> x{0, 20, 100.00009, 50, 100.0002}, y{50, 50, 50, 50, 50};
+  const Vettore<float> x{0, 20, 100.00009f, 50, 100.0002f}, y{50, 50, 50, 50, 50};
   EXPECT_EQ(anello.PrimoPuntoFuori(x, y, 3), 0);
   EXPECT_EQ(anello.PrimoPuntoFuori(x, y, 5), 4);
-  EXPECT_EQ(anello.PrimoPuntoFuori(Vettore<double>{x(5)}, Vettore<double>{50}, 1), 1);
+  EXPECT_EQ(anello.PrimoPuntoFuori(Vettore<float>{x(5)}, Vettore<float>{50}, 1), 1);
+  // 50 m off, each vertex stored in single precision is on the outline; a
+  // point 0.01 beyond the corner (100, 100) is not.
+  Vettore<double> xa = anello.CoordX(), ya = anello.CoordY();
+  Vettore<float> xv(1, 13), yv(1, 13);
+  for (int i = 1; i <= 12; ++i) {
+    xv(i) = static_cast<float>(xa(i) += 50000.123);
+    yv(i) = static_cast<float>(ya(i) -= 50000.123);
+  }
+  xv(13) = 50100.133f;
+  yv(13) = -49900.113f;
+  Poligono lontano;
+  lontano.Coordinate(xa, ya, 12);
+  EXPECT_EQ(lontano.PrimoPuntoFuori(xv, yv, 13), 13);
 
   // Level with the flange underside of T sections of many depths: the web's
   // top is inside, the underside itself is a bottom side (outside).
