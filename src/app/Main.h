@@ -126,9 +126,7 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   // in one box, unless mostraMessaggio is false and the outline has no area.
   bool FormLeggeDati(bool mostraMessaggio) override;
   bool LeggeFinestra(bool mostraMessaggio);
-  // The last reading was refused, and the box naming why was shown: not the
-  // silent end of an outline without area.
-  bool LetturaRifiutata = false;
+  bool LetturaRifiutata() const override { return letturaRifiutata_; }
   // The refusal that names the box or cell whose text is no number; empty
   // for one of another window.
   std::string NonNumero(const Generale::NumeroNonValido& motivo);
@@ -334,6 +332,7 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   // opens with the words of the engine's own refusals; false.
   bool RifiutaLettura(const std::string& motivo, platform::Icona icona);
   bool letturaPerCalcolo_ = false;
+  bool letturaRifiutata_ = false;
   bool FiInserito = false;
   bool chiusura_ = false;
 };

@@ -136,7 +136,7 @@ std::string Main::ProgettoMostrato() {
     return {};  // a seismic box that holds no number: not the project saved
   }
   // A box refused is typed all the same: the project is not the one registered.
-  if (!FormLeggeDati(false) && LetturaRifiutata) return {};
+  if (!FormLeggeDati(false) && LetturaRifiutata()) return {};
   // The domain's first acting point mirrors the first action set whether
   // or not the domain window has been opened.
   const Matrice<float> azioni = Stato.AzioniDominioMN;
@@ -237,7 +237,7 @@ void Main::MnuFileProgetto(int Index) {
         return;
       // A window the section cannot be read from is not saved; a section
       // without area yet is.
-      if (!FormLeggeDati(false) && LetturaRifiutata) return;
+      if (!FormLeggeDati(false) && LetturaRifiutata()) return;
       if (!ProgettoFile::SezioneSalvabile() || !ValoriSalvabili(DatiProgetto()) ||
           !TitoliSalvabili())
         return;

@@ -79,7 +79,7 @@ void Main::FormLeggeDatiBarreCavi(int& nRighe, int& nElementi, int Griglia, ::Ma
 bool Main::FormLeggeDati(bool mostraMessaggio) {
   // A number the window cannot read stops the reading: the data are wrong.
   const Generale::RifiutaNumeriNonValidi rifiuta;
-  LetturaRifiutata = false;
+  letturaRifiutata_ = false;
   letturaPerCalcolo_ = mostraMessaggio;
   try {
     return LeggeFinestra(mostraMessaggio);
@@ -87,7 +87,7 @@ bool Main::FormLeggeDati(bool mostraMessaggio) {
     const std::string nome = NonNumero(motivo);
     if (!nome.empty()) return RifiutaLettura(nome, platform::Icona::Critica);
     MessaggioErroreDati();
-    LetturaRifiutata = true;
+    letturaRifiutata_ = true;
     return false;
   }
 }
@@ -98,7 +98,7 @@ bool Main::RifiutaLettura(const std::string& motivo, platform::Icona icona) {
     SezioneCA::MostraDatiNonValidi(motivo, icona);
   else
     platform::MsgBox(motivo, platform::Pulsanti::Ok, icona);
-  LetturaRifiutata = true;
+  letturaRifiutata_ = true;
   return false;
 }
 
@@ -243,7 +243,7 @@ bool Main::LeggeFinestra(bool mostraMessaggio) {
       const int fallite = Poligono::CaratteristicheFallite();
       contorno.CaratteristicheStatiche();
       if (Poligono::CaratteristicheFallite() != fallite) {
-        LetturaRifiutata = true;  // its own box has said why
+        letturaRifiutata_ = true;  // its own box has said why
         return false;
       }
       Stato.XN = static_cast<float>(contorno.xG);

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <tuple>
 
 #include <QAction>
 #include <QLineEdit>

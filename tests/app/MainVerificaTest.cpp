@@ -158,13 +158,12 @@ TEST(VerificaMain, RefusedSectionsSayWhyInOneBox) {
   };
   const char* const comandi[] = {"btnCalcola", "btnDominioMN", "btnMomentoCurvatura", "btnMomentoCurvatura_solo"};
   for (size_t i = 0; i < rifiuti.size() * 4; ++i) {
-    const Rifiuto& r = rifiuti[i / 4];
     FinestraMain f;
     ScriviSezione(f, Tabella()[0]);
-    r.prepara(f);
+    rifiuti[i / 4].prepara(f);
     f.ambiente.box.Svuota();
     f.Clic(comandi[i % 4]);
-    EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{NonEseguito + r.messaggio}) << comandi[i % 4];
+    EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{NonEseguito + rifiuti[i / 4].messaggio}) << comandi[i % 4];
     EXPECT_FALSE(f.C("FraRisultati", 0).Visible());
   }
   // Bars on radius 149.72 < 149.72633, within the chords: taken.

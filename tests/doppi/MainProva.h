@@ -52,6 +52,7 @@ class MainProva : public Finestre::FinestraMain {
     ++letture;
     return datiValidi;
   }
+  bool LetturaRifiutata() const override { return !datiValidi; }
   void AggiornaForm() override { chiamate.push_back("AggiornaForm"); }
   void ChiudiEditori(bool) override {}
   // The unit in force when the window was rewritten, as FormScriveDati
