@@ -29,9 +29,8 @@ void Main::mnu_Progetto_Click() {
   DatiErrati = false;
   try {
     // Read without a word: a rectangle with no dimensions yet opens the
-    // design window all the same, which starts from sizes of its own; a box
-    // refused does not, the design would take the value before it.
-    if (!FormLeggeDati(false) && LetturaRifiutata()) return;
+    // design window all the same, which starts from sizes of its own.
+    FormLeggeDati(false);
     if (NForm[0] != 0 || NForm[1] != 0) {
       platform::MsgBox("Attenzione, è supportato solo il progetto a flessione semplice!\nI valori "
                        "di N vengono posti automaticamente a zero.",

@@ -65,7 +65,6 @@ const std::vector<SezioneTabella>& Tabella() {
 
 const std::string NonEseguito = "Calcolo non eseguito: dati non validi.\r\n";
 const std::string Es = " N/mm²: deve essere compreso tra 100000 e 300000 N/mm²;\r\nmodulo degli acciai da armatura e da precompressione.";
-
 void Cerchio(FinestraMain& f, const std::vector<std::string>& caselle) {
   f.Clic("OpTipoSezione", 4);
   for (int k = 0; k < 5; ++k) f.C("RaggioTxt", k).SetText(caselle.at(static_cast<size_t>(k)));
