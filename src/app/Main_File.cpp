@@ -68,9 +68,9 @@ void ChiudiProgetto() {
 void MostraProgettoLetto(Main& main, int normativaPrima) {
   // Nor the acting points of the M-N window, which the project holds.
   FinestreRisultati::ChiudiDominioMN();
-  main.SvuotaGriglie();
   const std::string titolo = Stato.TitoloSezione;
   main.AggiornaForm();
+  main.SvuotaGriglie();
   main.FormScriveDati();
   main.Controllo("txtTitolo").SetText(titolo);
   // The section read, not the sketch of its type.
