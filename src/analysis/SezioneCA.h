@@ -29,6 +29,7 @@
 #include "model/Poligono.h"
 #include "model/Vettore.h"
 #include "platform/Form.h"
+#include "platform/MsgBox.h"
 
 namespace Finestre {
 class FinestraDominio;
@@ -180,6 +181,10 @@ class SezioneCA : private AcciaiSezione {
   // The verification of TipoVerifica, its results written into the window
   // (the allowable-stress ones into the main window).
   void CalcolaSezioneCA(platform::Form& finestra);
+  // The one box of a run refused: "Calcolo non eseguito: dati non validi."
+  // over the reason, whichever check found it.
+  static void MostraDatiNonValidi(const std::string& motivo,
+                                  platform::Icona icona = platform::Icona::Critica);
   // Ultimate verification: the prestress step, then the run and its results,
   // none when a property calculation failed after the count fallite.
   void PressoFlessioneSlu(platform::Form& finestra, int fallite);

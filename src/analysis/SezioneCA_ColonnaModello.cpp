@@ -22,8 +22,7 @@ void SezioneCA::CalcolaColonnaModello(short& n, Finestre::FinestraMomentoCurvatu
                                                         Stato.LunghezzaL0, "L0",
                                                         Intervalli::Lunghezze::Mostrate);
   if (!fuori.empty()) {
-    platform::MsgBox("Calcolo non eseguito: dati non validi.\r\n" + fuori, platform::Pulsanti::Ok,
-                     platform::Icona::Critica);
+    MostraDatiNonValidi(fuori);
     return;
   }
   const int nPunti = c.nPunti;

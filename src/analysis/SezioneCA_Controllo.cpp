@@ -135,7 +135,11 @@ bool SezioneCA::RifiutaDatiNonValidi(const std::string& altro) {
   std::string motivo = DatiNonValidi();
   if (motivo.empty()) motivo = altro;
   if (motivo.empty()) return false;
-  platform::MsgBox("Calcolo non eseguito: dati non validi.\r\n" + motivo, platform::Pulsanti::Ok,
-                   platform::Icona::Critica);
+  MostraDatiNonValidi(motivo);
   return true;
+}
+
+void SezioneCA::MostraDatiNonValidi(const std::string& motivo, platform::Icona icona) {
+  platform::MsgBox("Calcolo non eseguito: dati non validi.\r\n" + motivo, platform::Pulsanti::Ok,
+                   icona);
 }

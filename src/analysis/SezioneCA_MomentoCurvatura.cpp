@@ -27,10 +27,8 @@ bool SezioneCA::CalcolaPuntiMomentoCurvatura(short& n, bool conEpsC2,
   platform::PulisciRegistriVettoriali();
   auto* main = dynamic_cast<Finestre::FinestraMain*>(Finestre::Aperte.Main);
   if (!main) return false;
-  if (!main->FormLeggeDati(true)) {
-    main->MessaggioErroreDati();
-    return false;
-  }
+  // A window refused as read has said why.
+  if (!main->FormLeggeDati(true)) return false;
   // The curve starts from the ultimate state: the allowable-stress method
   // leaves none to start from.
   if (!VariabiliPubbliche::TipoVerificaSlu()) {

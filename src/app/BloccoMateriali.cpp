@@ -16,7 +16,15 @@ using Generale::FileInOut;
 using Generale::VersioneMinore;
 using VariabiliPubbliche::Stato;
 
+int Controlli = 0;
+
 }  // namespace
+
+SoloControllo::SoloControllo() { ++Controlli; }
+
+SoloControllo::~SoloControllo() { --Controlli; }
+
+bool SoloControllo::Attivo() { return Controlli > 0; }
 
 std::string Sostituito(Intervalli::Grandezza g, double letto, double predefinito,
                        const std::string& nome) {
@@ -79,7 +87,10 @@ std::string SostituisceValoriFuoriIntervallo() {
   controlla(G::RapportoFccFcd, s.RapportoFccFcd, 0.8, "fcc/fcd");
   controlla(G::EpsCu, s.EpsCu, 0.0035, "εcu");
   controlla(G::EpsC2, s.EpsC2, 0.002, "εc2");
-  if (Materiali::ParabolaOltreUltimo(s.EpsC2, s.EpsCu)) {
+  const std::string parabola = Materiali::ParabolaFuori(s.EpsC2, s.EpsCu);
+  if (!parabola.empty() && SoloControllo::Attivo()) {
+    if (elenco.empty()) elenco = parabola;
+  } else if (!parabola.empty()) {
     elenco += Intervalli::TestoValore(G::EpsC2, s.EpsC2) + " oltre " +
               Intervalli::TestoValore(G::EpsCu, s.EpsCu) + ": sostituiti con " +
               Formattazione::TestoNumero(2) + " ‰ e " + Formattazione::TestoNumero(3.5) + " ‰\r\n";

@@ -29,13 +29,30 @@ void AvvisaValoriSostituiti(const std::string& altri = "");
 std::string Sostituito(Intervalli::Grandezza g, double letto, double predefinito,
                        const std::string& nome);
 
+// While one lives, the values out of their ranges are named, not replaced:
+// a save stops on the first one its file would not read back as it stands.
+class SoloControllo {
+ public:
+  SoloControllo();
+  ~SoloControllo();
+  SoloControllo(const SoloControllo&) = delete;
+  SoloControllo& operator=(const SoloControllo&) = delete;
+  static bool Attivo();
+};
+
 // campo x scala out of the range of g: campo becomes predefinito / scala
-// and elenco gets its line.
+// and elenco gets its line; under SoloControllo, an empty elenco becomes
+// the sentence that names the value, in the unit the windows show.
 template <class T>
 void Sostituisce(std::string& elenco, Intervalli::Grandezza g, T& campo, double predefinito,
                  const std::string& nome, double scala = 1) {
   const double valore = static_cast<double>(campo) * scala;
   if (Intervalli::Dentro(g, valore)) return;
+  if (SoloControllo::Attivo()) {
+    if (elenco.empty())
+      elenco = Intervalli::FuoriIntervallo(g, valore, nome, Intervalli::Lunghezze::Mostrate);
+    return;
+  }
   elenco += Sostituito(g, valore, predefinito, nome);
   campo = static_cast<T>(predefinito / scala);
 }

@@ -21,6 +21,7 @@
 #include "platform/CasellaTesto.h"
 #include "platform/FileDialog.h"
 #include "platform/FlexGrid.h"
+#include "platform/MsgBox.h"
 #include "platform/qt/FormQt.h"
 
 class QLineEdit;
@@ -122,10 +123,10 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
 
   // ---- The window into the current section
   // False when the data cannot make a section; the user has been told why,
-  // unless mostraMessaggio is false and the outline has no area, or a number
-  // typed could not be read (the caller gives the data-error message).
+  // in one box, unless mostraMessaggio is false and the outline has no area.
   bool FormLeggeDati(bool mostraMessaggio) override;
   bool LeggeFinestra(bool mostraMessaggio);
+  bool LetturaRifiutata() const override { return letturaRifiutata_; }
   // The refusal that names the box or cell whose text is no number; empty
   // for one of another window.
   std::string NonNumero(const Generale::NumeroNonValido& motivo);
@@ -145,7 +146,8 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
                                               float AreaBarra, float RaggioBarre,
                                               Vettore<float>& Area, Vettore<float>& x,
                                               Vettore<float>& y);
-  void MessaggioErroreDati() override;
+  // The error box "Errore! Controllare i dati".
+  void MessaggioErroreDati();
 
   // ---- Commands and the section drawing
   void btnCalcola_Click();
@@ -185,6 +187,10 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   bool FileLeggeScrive(Generale::FileDati& file, const std::string& modo);
   // The open dialog, from cartella or else CartellaDati, and the project read.
   void ApriFileDati(const std::string& cartella = "");
+  // Every cell of the three grids and their editors emptied, the layout
+  // kept: nothing of the last project comes back when rows are added or a
+  // cell is left.
+  void SvuotaGriglie();
   // "Files di esempio": the open dialog on the examples beside the program;
   // the data folder stays where it was.
   void ApriEsempio();
@@ -322,6 +328,11 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   QWidget* grigliaCavi_ = nullptr;
   // The material boxes' leaving, cut when the window goes.
   std::vector<QMetaObject::Connection> caselleMateriali_;
+  // The one box of a refused reading, which a calculation, not a save,
+  // opens with the words of the engine's own refusals; false.
+  bool RifiutaLettura(const std::string& motivo, platform::Icona icona);
+  bool letturaPerCalcolo_ = false;
+  bool letturaRifiutata_ = false;
   bool FiInserito = false;
   bool chiusura_ = false;
 };

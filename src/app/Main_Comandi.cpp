@@ -46,9 +46,9 @@ void Main::btnCalcola_Click() {
       Stato.PlottaggioVideo = false;
       figura_->MostraImmagine({});
     }
+    // A window refused as read has said why, in its one box.
     if (!FormLeggeDati(true)) {
       if (disegnati) DisegnoSenzaRisultati();
-      MessaggioErroreDati();
       DatiErrati = true;
       return;
     }
@@ -101,7 +101,6 @@ void Main::Figura_DblClick() {
   try {
     DatiErrati = false;
     if (!FormLeggeDati(true)) {
-      MessaggioErroreDati();
       DatiErrati = true;
       return;
     }

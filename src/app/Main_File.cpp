@@ -70,6 +70,7 @@ void MostraProgettoLetto(Main& main, int normativaPrima) {
   FinestreRisultati::ChiudiDomini();
   const std::string titolo = Stato.TitoloSezione;
   main.AggiornaForm();
+  main.SvuotaGriglie();
   main.FormScriveDati();
   main.Controllo("txtTitolo").SetText(titolo);
   // The section read, not the sketch of its type.
@@ -85,6 +86,15 @@ void MostraProgettoLetto(Main& main, int normativaPrima) {
   if (Finestre::Aperte.FrmSismica) Finestre::Aperte.FrmSismica->ProgettoLetto();
 }
 
+// A value the file would not read back as typed stops the save, named as
+// the window's own refusals name theirs.
+bool ValoriSalvabili(const ProgettoFile::DatiFinestra& dati) {
+  const std::string fuori = ProgettoFile::PrimoValoreFuoriIntervallo(dati);
+  if (fuori.empty()) return true;
+  platform::MsgBox(fuori, platform::Pulsanti::Ok, platform::Icona::Critica);
+  return false;
+}
+
 // Characters the file cannot hold are named before they become "?".
 bool TitoliSalvabili() {
   const std::string mancanti =
@@ -97,6 +107,15 @@ bool TitoliSalvabili() {
 }
 
 }  // namespace
+
+void Main::SvuotaGriglie() {
+  ChiudiEditori(false);
+  for (int g = 0; g <= 2; ++g) {
+    platform::FlexGrid& f = FlexGrid(g);
+    for (int r = 1; r < f.Rows(); ++r)
+      for (int c = 1; c < f.Cols(); ++c) f.SetTextMatrix(r, c, "");
+  }
+}
 
 ProgettoFile::DatiFinestra Main::DatiProgetto() const {
   return {NForm, MxForm, MyForm, VForm, nFigureForm, nBarreForm, nCaviForm};
@@ -116,7 +135,8 @@ std::string Main::ProgettoMostrato() {
   } catch (const Generale::NumeroNonValido&) {
     return {};  // a seismic box that holds no number: not the project saved
   }
-  FormLeggeDati(false);
+  // A box refused is typed all the same: the project is not the one registered.
+  if (!FormLeggeDati(false) && LetturaRifiutata()) return {};
   // The domain's first acting point mirrors the first action set whether
   // or not the domain window has been opened.
   const Matrice<float> azioni = Stato.AzioniDominioMN;
@@ -217,9 +237,10 @@ void Main::MnuFileProgetto(int Index) {
         return;
       // A window the section cannot be read from is not saved; a section
       // without area yet is.
-      platform::ContaMessaggi messaggi;
-      if (!FormLeggeDati(false) && messaggi.Mostrati > 0) return;
-      if (!ProgettoFile::SezioneSalvabile() || !TitoliSalvabili()) return;
+      if (!FormLeggeDati(false) && LetturaRifiutata()) return;
+      if (!ProgettoFile::SezioneSalvabile() || !ValoriSalvabili(DatiProgetto()) ||
+          !TitoliSalvabili())
+        return;
       if (Generale::ApriSalvaFile(Index == 2 ? Generale::FileSalva : Generale::FileSalvaCome,
                                   ProgettoFile::TipoFileProgetto, p.NomeFileProgetto,
                                   p.PercorsoProgetto, ProgettoFile::EstensioneProgetto,
@@ -237,15 +258,7 @@ void Main::MnuFileProgetto(int Index) {
                             p.NomeFileProgetto, p.PercorsoProgetto,
                             ProgettoFile::EstensioneProgetto, *CMDialog1, finestra, FormCaption);
     Stato.NonMostrareAvviso = false;
-    // The tendons' grid and the cell editors too: nothing of the last job
-    // comes back when rows are added or a cell is left.
-    for (int g = 0; g <= 2; ++g) {
-      TxtEdit(g).SetVisible(false);
-      TxtEdit(g).SetText("");
-      platform::FlexGrid& f = FlexGrid(g);
-      for (int r = 1; r < f.Rows(); ++r)
-        for (int c = 1; c < f.Cols(); ++c) f.SetTextMatrix(r, c, "");
-    }
+    SvuotaGriglie();
     StatoIniziale();
     FileImpostazioni::FileIniLeggeScrive("L");
     ChiudiProgetto();

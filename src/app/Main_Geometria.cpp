@@ -58,20 +58,17 @@ bool Main::LeggeCerchio(float& RaggioBarre) {
   nBarreCerchio = Conteggio(static_cast<double>(d[1]));
   AreaBarraCerchio = static_cast<float>(d[2] * d[2] * Pi / 4);
   RaggioBarre = d[0] - d[3];
-  if (!CoordinateSezioneCircolare(d[0], d[4], nVerticiForm, xVerticiForm, yVerticiForm)) return false;
+  if (!CoordinateSezioneCircolare(d[0], d[4], nVerticiForm, xVerticiForm, yVerticiForm))
+    return RifiutaLettura("Il raggio interno deve essere minore del raggio esterno",
+                          platform::Icona::Critica);
   const std::string copriferro =
       nBarreCerchio >= 1 ? Intervalli::CopriferroCerchioFuori(d[3], d[0], d[4], "Copriferro (baric.)")
                          : "";
-  if (!copriferro.empty()) {
-    platform::MsgBox(copriferro, platform::Pulsanti::Ok, platform::Icona::Critica);
-    return false;
-  }
-  if (BarreOltreLeCorde(nBarreCerchio, RaggioBarre)) {
-    platform::MsgBox(Intervalli::CopriferroOltreLeCorde(d[3], d[0], Stato.NumeroVerticiCerchio,
-                                                        "Copriferro (baric.)"),
-                     platform::Pulsanti::Ok, platform::Icona::Critica);
-    return false;
-  }
+  if (!copriferro.empty()) return RifiutaLettura(copriferro, platform::Icona::Critica);
+  if (BarreOltreLeCorde(nBarreCerchio, RaggioBarre))
+    return RifiutaLettura(Intervalli::CopriferroOltreLeCorde(d[3], d[0], Stato.NumeroVerticiCerchio,
+                                                             "Copriferro (baric.)"),
+                          platform::Icona::Critica);
   CaricaMateriali();
   return true;
 }
@@ -100,11 +97,7 @@ bool Main::CoordinateSezioneCircolare(double RaggioEsterno, double RaggioInterno
     a -= dA;
   }
   if (r <= 0) return true;
-  if (r >= R) {
-    platform::MsgBox("Il raggio interno deve essere minore del raggio esterno", platform::Pulsanti::Ok,
-                     platform::Icona::Critica);
-    return false;
-  }
+  if (r >= R) return false;
   // The ring is one polygon, cut along the segment from (0, r) to (0, R).
   x(n + 1) = static_cast<float>(R * std::cos(a));
   y(n + 1) = static_cast<float>(R * std::sin(a));

@@ -79,16 +79,27 @@ void Main::FormLeggeDatiBarreCavi(int& nRighe, int& nElementi, int Griglia, ::Ma
 bool Main::FormLeggeDati(bool mostraMessaggio) {
   // A number the window cannot read stops the reading: the data are wrong.
   const Generale::RifiutaNumeriNonValidi rifiuta;
+  letturaRifiutata_ = false;
+  letturaPerCalcolo_ = mostraMessaggio;
   try {
     return LeggeFinestra(mostraMessaggio);
   } catch (const Generale::NumeroNonValido& motivo) {
     const std::string nome = NonNumero(motivo);
-    if (!nome.empty()) platform::MsgBox(nome, platform::Pulsanti::Ok, platform::Icona::Critica);
-    // Callers that read with messages show the data error themselves; a
-    // silent reader (a save) must not go on as if the window were read.
-    if (!mostraMessaggio) MessaggioErroreDati();
+    if (!nome.empty()) return RifiutaLettura(nome, platform::Icona::Critica);
+    MessaggioErroreDati();
+    letturaRifiutata_ = true;
     return false;
   }
+}
+
+bool Main::RifiutaLettura(const std::string& motivo, platform::Icona icona) {
+  // A calculation refused here reads as one refused by the engine's checks.
+  if (letturaPerCalcolo_)
+    SezioneCA::MostraDatiNonValidi(motivo, icona);
+  else
+    platform::MsgBox(motivo, platform::Pulsanti::Ok, icona);
+  letturaRifiutata_ = true;
+  return false;
 }
 
 bool Main::LeggeFinestra(bool mostraMessaggio) {
@@ -99,22 +110,18 @@ bool Main::LeggeFinestra(bool mostraMessaggio) {
   // their own message.
   const double lati = std::nearbyint(Generale::ValNumero(Controllo("F_Vertici")));
   if (lati > Intervalli::Di(Intervalli::Grandezza::VerticiCerchio).massimo) {
-    platform::MsgBox(Intervalli::FuoriIntervallo(Intervalli::Grandezza::VerticiCerchio, lati),
-                     platform::Pulsanti::Ok, platform::Icona::Esclamazione);
-    return false;
+    return RifiutaLettura(Intervalli::FuoriIntervallo(Intervalli::Grandezza::VerticiCerchio, lati),
+                          platform::Icona::Esclamazione);
   }
   Stato.NumeroVerticiCerchio = Conteggio(lati);
   if (Stato.NumeroVerticiCerchio < 3) {
-    platform::MsgBox("Il numero di vertici deve essere >= 3", platform::Pulsanti::Ok,
-                     platform::Icona::Esclamazione);
-    return false;
+    return RifiutaLettura("Il numero di vertici deve essere >= 3", platform::Icona::Esclamazione);
   }
   // The ultimate strips are counted: none cannot make a calculation.
   if (Stato.NumeroRettangoli < 1) {
-    platform::MsgBox("N° rett. = " + Controllo("F_nMaxRettangolini", 0).Text() +
-                         ": deve essere un numero intero compreso tra 1 e 32767.",
-                     platform::Pulsanti::Ok, platform::Icona::Critica);
-    return false;
+    return RifiutaLettura("N° rett. = " + Controllo("F_nMaxRettangolini", 0).Text() +
+                              ": deve essere un numero intero compreso tra 1 e 32767.",
+                          platform::Icona::Critica);
   }
   Stato.LunghezzaL0 =
       static_cast<float>(VariabiliPubbliche::LunghezzaInMm(Generale::ValNumero(Controllo("F_L0"))));
@@ -151,9 +158,8 @@ bool Main::LeggeFinestra(bool mostraMessaggio) {
       MatriceFigureAssociata("L");
     }
     if (!vertici && !FigurePositive(Stato.MatriceFigure, nFigureForm, colonne)) {
-      platform::MsgBox("Le dimensioni delle figure devono essere numeri non negativi.",
-                       platform::Pulsanti::Ok, platform::Icona::Critica);
-      return false;
+      return RifiutaLettura("Le dimensioni delle figure devono essere numeri non negativi.",
+                            platform::Icona::Critica);
     }
     nVerticiForm = vertici ? nFigureForm : nFigureForm * 4;
     if (nVerticiForm > 0) {
@@ -197,9 +203,8 @@ bool Main::LeggeFinestra(bool mostraMessaggio) {
   // never enters the state.
   const double es = Generale::ValNumero(Controllo("F_Es", 0));
   if (es <= 0) {
-    platform::MsgBox(Intervalli::FuoriIntervallo(Intervalli::Grandezza::ModuloEs, es),
-                     platform::Pulsanti::Ok, platform::Icona::Critica);
-    return false;
+    return RifiutaLettura(Intervalli::FuoriIntervallo(Intervalli::Grandezza::ModuloEs, es),
+                          platform::Icona::Critica);
   }
   if (Stato.SoloBarre) {
     Grafica::RettangoloIngombro(nBarre, xBarreForm, yBarreForm, xMin, xMax, yMin, yMax);
@@ -220,10 +225,10 @@ bool Main::LeggeFinestra(bool mostraMessaggio) {
                      yCaviForm, AreaCaviForm, PrecompressioneCaviForm);
   if (sezione->AreaNulla()) {
     if (Stato.SoloBarre)
-      platform::MsgBox("Devono essere presenti almeno 3 barre non allineate", platform::Pulsanti::Ok,
-                       platform::Icona::Critica);
-    else if (mostraMessaggio)
-      platform::MsgBox("La sezione ha area nulla", platform::Pulsanti::Ok, platform::Icona::Critica);
+      return RifiutaLettura("Devono essere presenti almeno 3 barre non allineate",
+                            platform::Icona::Critica);
+    // Saved and designed as it stands: a section not drawn yet.
+    if (mostraMessaggio) return RifiutaLettura("La sezione ha area nulla", platform::Icona::Critica);
     return false;
   }
   sezione->Sollecitazioni(N, Mx, My);
@@ -237,7 +242,10 @@ bool Main::LeggeFinestra(bool mostraMessaggio) {
       // A centroid that could not be computed, as its box said, is no point.
       const int fallite = Poligono::CaratteristicheFallite();
       contorno.CaratteristicheStatiche();
-      if (Poligono::CaratteristicheFallite() != fallite) return false;
+      if (Poligono::CaratteristicheFallite() != fallite) {
+        letturaRifiutata_ = true;  // its own box has said why
+        return false;
+      }
       Stato.XN = static_cast<float>(contorno.xG);
       Stato.YN = static_cast<float>(contorno.yG);
       break;

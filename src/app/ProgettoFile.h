@@ -54,6 +54,10 @@ bool Legge(Generale::FileDati& file, DatiFinestra& dati);
 // not given yet, stays).
 std::string SostituisceValoriFuoriIntervallo(DatiFinestra& dati);
 
+// The sentence that names the first value a save would write and its
+// reading replace, materials first; empty when there is none.
+std::string PrimoValoreFuoriIntervallo(DatiFinestra dati);
+
 // False, after a message, when the section cannot be stored: "DXF" chosen
 // and nothing imported.
 bool SezioneSalvabile();

@@ -1,12 +1,13 @@
 // The values of a project read out of their ranges: outline, steel, actions
 // and lengths, each back to 0 (the circle's vertices to 52) and named in the
-// box of the values replaced.
+// box of the values replaced; before a save, the first of them named.
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/BloccoMateriali.h"
 #include "app/ProgettoFile.h"
+#include "model/GeneraleTesto.h"
 #include "model/Matrice.h"
 #include "model/VariabiliPubbliche.h"
 #include "seismic/StatoSismica.h"
@@ -102,7 +103,8 @@ std::string SostituisceValoriFuoriIntervallo(DatiFinestra& dati) {
     Sostituisce(elenco, G::Momento, dati.MxForm[k], 0, "Mx", 1e6);
     Sostituisce(elenco, G::Momento, dati.MyForm[k], 0, "My", 1e6);
     Sostituisce(elenco, G::Forza, dati.VForm[k], 0, "V", 1e3);
-    Stato.AzioneV[k] = static_cast<float>(dati.VForm[k] * 1000);
+    if (!FileImpostazioni::SoloControllo::Attivo())
+      Stato.AzioneV[k] = static_cast<float>(dati.VForm[k] * 1000);
   }
   Matrice<float>& mn = Stato.AzioniDominioMN;
   if (mn.Dimensionata())
@@ -112,6 +114,17 @@ std::string SostituisceValoriFuoriIntervallo(DatiFinestra& dati) {
   Sostituisce(elenco, G::Coordinata, Stato.YN, 0, "yN");
   ColonnaSismica(elenco);
   return elenco;
+}
+
+std::string PrimoValoreFuoriIntervallo(DatiFinestra dati) {
+  // As the file would hold them: no figures beside bars alone, the shears
+  // of the state.
+  const auto& stato = VariabiliPubbliche::Stato;
+  if (stato.SoloBarre) dati.nFigureForm = 0;
+  for (size_t k = 0; k < 2; ++k) dati.VForm[k] = Generale::DivisoPotenzaDieci(stato.AzioneV[k], 3);
+  const FileImpostazioni::SoloControllo controllo;
+  const std::string materiale = FileImpostazioni::SostituisceValoriFuoriIntervallo();
+  return materiale.empty() ? SostituisceValoriFuoriIntervallo(dati) : materiale;
 }
 
 }  // namespace ProgettoFile

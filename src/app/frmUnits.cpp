@@ -136,7 +136,8 @@ void frmUnits::OKButton_Click() {
     Finestre::FinestraMain* main = Finestre::MainAperta();
     if (main) {
       main->ChiudiEditori(true);
-      main->FormLeggeDati(false);
+      // A value refused stays as typed, in the unit it was typed in.
+      if (!main->FormLeggeDati(false) && main->LetturaRifiutata()) return;
     }
     const std::string vecchia = Stato.UnitaLunghezza;
     Stato.UnitaLunghezza = optUnits_[0]->isChecked() ? "mm" : "cm";

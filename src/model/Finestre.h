@@ -35,8 +35,9 @@ class FinestraMain : public platform::Form {
   // Reads the window's input into the current section and the program
   // state; false when it is not valid (the window has then said why).
   virtual bool FormLeggeDati(bool flag) = 0;
-  // The error box "Errore! Controllare i dati".
-  virtual void MessaggioErroreDati() = 0;
+  // After a reading that failed: true when a box named the value refused,
+  // false when the outline merely has no area yet.
+  virtual bool LetturaRifiutata() const = 0;
 
   // ---- Used by the materials and units windows.
 

@@ -38,6 +38,8 @@ class Materiali {
   // Whether eps_c2 passes eps_cu: by more than the code's values at fck 90
   // do, written to four digits (2.601 against 2.6 per mille).
   static bool ParabolaOltreUltimo(double epsC2, double epsCu);
+  // The sentence that names both when it does; empty otherwise.
+  static std::string ParabolaFuori(double epsC2, double epsCu);
 
   // Code values of eps_cu and eps_c2 for the fck in force.
   static void ParabolaRettangolo(double& epsCuNorma, double& epsC2Norma);

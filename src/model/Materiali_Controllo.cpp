@@ -27,11 +27,16 @@ std::string Materiali::CostantiNonValide(bool conCavi, bool ultimo) {
   }
   if (conCavi && ultimo && s.Fyd[1] == 0)
     return "fyd dei cavi deve essere maggiore di 0 per il calcolo con i cavi.";
-  if (ParabolaOltreUltimo(s.EpsC2, s.EpsCu))
-    return Intervalli::TestoValore(Grandezza::EpsC2, s.EpsC2) + " non deve superare " +
-           Intervalli::TestoValore(Grandezza::EpsCu, s.EpsCu) +
-           ":\r\nla parabola del calcestruzzo finisce prima dell'accorciamento ultimo.";
+  const std::string parabola = ParabolaFuori(s.EpsC2, s.EpsCu);
+  if (!parabola.empty()) return parabola;
   return RapportiNNonValidi(s.RapportoN, true, conCavi);
+}
+
+std::string Materiali::ParabolaFuori(double epsC2, double epsCu) {
+  if (!ParabolaOltreUltimo(epsC2, epsCu)) return "";
+  return Intervalli::TestoValore(Grandezza::EpsC2, epsC2) + " non deve superare " +
+         Intervalli::TestoValore(Grandezza::EpsCu, epsCu) +
+         ":\r\nla parabola del calcestruzzo finisce prima dell'accorciamento ultimo.";
 }
 
 bool Materiali::ParabolaOltreUltimo(double epsC2, double epsCu) {

@@ -441,4 +441,18 @@ TEST(Esempi, LaRigaDiComandoApreUnEsempioDallaCartellaDelProgramma) {
   EXPECT_EQ(f.main->FlexGrid(0).TextMatrix(1, 2), "50");
 }
 
+// Rows a count adds are empty, never those of the project open before.
+TEST(Esempi, LeRigheAggiunteNonSonoDelProgettoPrecedente) {
+  FinestraConDialogo f;
+  CopiaEsempi(f.ambiente);
+  for (const std::string esempio : {"Pilastro deviato.slu", "Pilastro circolare.slu"})
+    f.dialogo->Accoda(f.ambiente.Percorso("Esempi/" + esempio)), f.main->mnuAiutoItem_Click(1);
+  f.main->findChild<QAction*>("mnuSoloBarre")->trigger();
+  f.Widget("txtRigheGriglia", 1)->setFocus();
+  FinestraMain::Batti("2");
+  Calcola(f);
+  for (int r = 1; r <= 2; ++r)
+    for (int c = 1; c <= 3; ++c) EXPECT_EQ(Stato.MatriceBarre(r, c), 0) << f.main->FlexGrid(1).TextMatrix(r, c);
+}
+
 }  // namespace

@@ -191,4 +191,10 @@ TEST(UnitaMain, TypedCentimetresShowAsMillimetres) {
   const QImage dopo = f.main->Figura().Immagine();
   f.main->DisegnaSezioneScritta();
   EXPECT_EQ(dopo, f.main->Figura().Immagine());
+  // A value refused stays as typed, and so does the unit.
+  f.C("F_N", 0).SetText("abc");
+  QTest::mouseClick(frmUnits::Mostra(0).findChild<QRadioButton*>("optUnits_1"), Qt::LeftButton);
+  QTest::mouseClick(frmUnits::Aperta()->findChild<QPushButton*>("OKButton_0"), Qt::LeftButton);
+  EXPECT_EQ(Stato.UnitaLunghezza + f.C("F_N", 0).Text(), "mmabc");
+  frmUnits::Aperta()->close();
 }

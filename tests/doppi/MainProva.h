@@ -52,7 +52,7 @@ class MainProva : public Finestre::FinestraMain {
     ++letture;
     return datiValidi;
   }
-  void MessaggioErroreDati() override { ++erroriDati; }
+  bool LetturaRifiutata() const override { return !datiValidi; }
   void AggiornaForm() override { chiamate.push_back("AggiornaForm"); }
   void ChiudiEditori(bool) override {}
   // The unit in force when the window was rewritten, as FormScriveDati
@@ -73,7 +73,6 @@ class MainProva : public Finestre::FinestraMain {
   std::vector<std::string> chiamate;
   bool datiValidi = true;  // what FormLeggeDati answers
   int letture = 0;
-  int erroriDati = 0;
 
  private:
   platform::FormInMemoria form_{"Main"};
