@@ -33,13 +33,25 @@ QMessageBox::Icon IconaQt(Icona icona) {
 
 // The window a box belongs to. Between a box closed and the next one the
 // window manager may not yet have given the activation back: the window the
-// last box was over then still owns the next.
+// last box stood over then owns the next. A box itself is never remembered as
+// an owner (it is gone once answered), and a window hidden since is replaced by
+// the visible window it belongs to, the program's main window at the last.
+QWidget* Visibile(QWidget* finestra) {
+  while (finestra && !finestra->isVisible() && finestra->parentWidget())
+    finestra = finestra->parentWidget()->window();
+  return finestra && finestra->isVisible() ? finestra : nullptr;
+}
+
 QWidget* Proprietaria() {
   static QPointer<QWidget> ultima;
   QWidget* attiva = QApplication::activeModalWidget();
   if (!attiva) attiva = QApplication::activeWindow();
-  if (attiva) ultima = attiva;
-  return ultima && ultima->isVisible() ? ultima.data() : nullptr;
+  if (qobject_cast<QMessageBox*>(attiva) && attiva->isVisible()) return attiva;
+  if (attiva && !qobject_cast<QMessageBox*>(attiva)) ultima = attiva;
+  if (QWidget* w = Visibile(ultima)) return w;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible() && w->isWindow() && !qobject_cast<QDialog*>(w)) return w;
+  return nullptr;
 }
 
 }  // namespace
