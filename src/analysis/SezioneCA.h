@@ -370,6 +370,9 @@ class SezioneCA : private AcciaiSezione {
   // After PosizioniTrave: whether the bars of the bottom (or top) zone keep
   // the clear spacing, in however many rows.
   bool InterferroTenuto(bool inferiore) const { return inferiore ? InterferroInf : InterferroSup; }
+  // After PosizioniTrave: whether the holders in the stirrup corners stand
+  // the clear spacing apart; true without stirrups.
+  bool ReggiDistanziati() const;
 
  private:
   static void PosizioniIntervallo(double inizio, double fine, int c, Vettore<double>& x, int& k);

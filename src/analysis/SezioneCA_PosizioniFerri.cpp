@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/SezioneCA.h"
@@ -62,6 +63,17 @@ void SezioneCA::PosizioniFerriCampata() {
   };
   InterferroSup = zona(CollSup, PosizioniReggiSup, CollReggiSup, RientriSup);
   InterferroInf = zona(CollInf, PosizioniReggiInf, CollReggiInf, RientriInf);
+}
+
+bool SezioneCA::ReggiDistanziati() const {
+  if (Stato.SenzaStaffe) return true;
+  for (const auto& [reggi, gruppi] :
+       {std::pair{&PosizioniReggiInf, &CollReggiInf}, {&PosizioniReggiSup, &CollReggiSup}}) {
+    const double d = gruppi->empty() ? 0 : gruppi->front().Diametro;
+    for (int k = reggi->Lb(); d > 0 && k < reggi->Ub(); ++k)
+      if ((*reggi)(k + 1) - (*reggi)(k) < d + Interferro(d) - 1E-6) return false;
+  }
+  return true;
 }
 
 double SezioneCA::LarghezzaFila(int nBarre, double sommaDiametri, double fiMax) {

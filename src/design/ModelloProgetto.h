@@ -27,6 +27,7 @@
 // ModelloProgetto_Trave.cpp (the beam as drawn).
 #include <array>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -330,12 +331,21 @@ class ModelloProgetto : public Matematica::Equazione {
   // them, top first; piuFile tells whether a zone's bars stand in more than
   // one row.
   std::vector<Strato> StratiEffettivi(bool* piuFile = nullptr);
+  // Whether prova holds of the beam drawn in the width b; the rounded width
+  // stays.
+  bool InBase(float b, const std::function<bool()>& prova);
   // Whether the drawing puts the bottom (or top) bars in one row in the
-  // width b; the rounded width stays.
+  // width b.
   bool UnaFila(float b, bool inferiore);
-  // The least width, to 0.01 mm, in which the drawing puts the bottom (or
-  // top) bars in one row; from the width they take side by side.
+  // The least width, to 0.01 mm, from da up, in which prova holds of the
+  // beam drawn.
+  float LarghezzaMinima(float da, const std::function<bool()>& prova);
+  // The least width in which the drawing puts the bottom (or top) bars in
+  // one row; from the width they take side by side.
   float LarghezzaUnaFila(bool inferiore);
+  // The least width from the rounded one up in which the holders stand the
+  // clear spacing apart.
+  float LarghezzaReggi();
   // Steel per cubic metre of concrete, kg/m3, stirrups included.
   float IncidenzaAcciaio(float AsEffettiva, float AsCompressaEff);
   void OsservazioniScrive(const std::string& testo);
@@ -346,7 +356,8 @@ class ModelloProgetto : public Matematica::Equazione {
   static int CodiceStaffa(int bracci);
   TestiRisultati RisultatiTesti();
   // Remarks on bars that cannot be built as designed: tension steel beyond
-  // 4 % of b h, a zone whose bars do not fit in one layer.
+  // 4 % of b h, a zone whose bars do not fit in one layer, holders closer
+  // than the clear spacing.
   std::string AvvisiCostruzione();
   // Width the holders and bars of a zone take side by side; 0 for none.
   float LarghezzaZona(const std::vector<int>& diametri, const Combinazione& combinazione,

@@ -140,19 +140,24 @@ std::string ModelloProgetto::AvvisiCostruzione() {
   if (AsTesaEffettiva > 0.04 * bh)
     aggiungi("Armatura tesa pari al " + Formattazione::Formato(100 * AsTesaEffettiva / bh, "0.0") +
              "% di b·h, oltre il 4%: aumentare le dimensioni della sezione.");
+  // Rounded up at the four digits shown: never a width under the least.
+  auto base = [](float mm) {
+    const double larghezza = VariabiliPubbliche::LunghezzaDaMm(mm);
+    const double passo = std::pow(10.0, std::floor(std::log10(larghezza)) - 3);
+    return " una base di " +
+           VariabiliPubbliche::FormattaValore(Arrotonda(larghezza, passo), true) + " " +
+           Stato.UnitaLunghezza + ".";
+  };
   for (const bool inferiore : {SegnoMomento == 1, SegnoMomento != 1}) {
     if (UnaFila(BaseArrotondata, inferiore)) continue;
     const bool tenuto = Trave->InterferroTenuto(inferiore);
-    // Rounded up at the four digits shown: never a width under the least.
-    const double larghezza = VariabiliPubbliche::LunghezzaDaMm(LarghezzaUnaFila(inferiore));
-    const double passo = std::pow(10.0, std::floor(std::log10(larghezza)) - 3);
     aggiungi(std::string("Le barre ") + (inferiore ? "inferiori" : "superiori") +
              (tenuto ? " non stanno in un solo strato: con l'interferro minimo occorre"
                      : " non hanno l'interferro minimo neppure in più strati: occorre") +
-             " una base di " +
-             VariabiliPubbliche::FormattaValore(Arrotonda(larghezza, passo), true) + " " +
-             Stato.UnitaLunghezza + ".");
+             base(LarghezzaUnaFila(inferiore)));
   }
+  if (!InBase(BaseArrotondata, [this] { return Trave->ReggiDistanziati(); }))
+    aggiungi("I reggistaffe non hanno l'interferro minimo: occorre" + base(LarghezzaReggi()));
   return avvisi;
 }
 

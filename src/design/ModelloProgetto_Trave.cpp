@@ -2,6 +2,7 @@
 // the rows its bars stand in.
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -85,32 +86,46 @@ std::vector<ModelloProgetto::Strato> ModelloProgetto::StratiEffettivi(bool* piuF
   return strati;
 }
 
-bool ModelloProgetto::UnaFila(float b, bool inferiore) {
+bool ModelloProgetto::InBase(float b, const std::function<bool()>& prova) {
   const float arrotondata = BaseArrotondata;
   BaseArrotondata = b;
   TraveCompone();
   Trave->PosizioniTrave();
-  const bool una = !Trave->PiuFile(inferiore);
+  const bool vero = prova();
   BaseArrotondata = arrotondata;
   TraveCompone();
   Trave->PosizioniTrave();
-  return una;
+  return vero;
 }
 
-float ModelloProgetto::LarghezzaUnaFila(bool inferiore) {
-  const bool tesa = inferiore == (SegnoMomento == 1);
-  float larga = tesa ? LarghezzaZona(DiametriTesi, CombinazioneTesa, BarreFisseTese)
-                     : LarghezzaZona(DiametriCompressi, CombinazioneCompressa, BarreFisseCompresse);
-  // Side by side is the least: wider, by a quarter at a time, until the
-  // drawing keeps the spacing too, then halved back to the first that does.
-  float stretta = larga;
-  for (int k = 0; larga > 0 && k < 40 && !UnaFila(larga, inferiore); ++k) {
+bool ModelloProgetto::UnaFila(float b, bool inferiore) {
+  return InBase(b, [this, inferiore] { return !Trave->PiuFile(inferiore); });
+}
+
+float ModelloProgetto::LarghezzaMinima(float da, const std::function<bool()>& prova) {
+  // Wider, by a quarter at a time, until it holds, then halved back to the
+  // first width that holds.
+  float larga = da, stretta = da;
+  for (int k = 0; larga > 0 && k < 40 && !InBase(larga, prova); ++k) {
     stretta = larga;
     larga *= 1.25f;
   }
   while (larga - stretta > 0.01f) {
     const float media = (stretta + larga) / 2;
-    (UnaFila(media, inferiore) ? larga : stretta) = media;
+    (InBase(media, prova) ? larga : stretta) = media;
   }
   return larga;
+}
+
+float ModelloProgetto::LarghezzaUnaFila(bool inferiore) {
+  const bool tesa = inferiore == (SegnoMomento == 1);
+  // Side by side is the least.
+  const float affiancate =
+      tesa ? LarghezzaZona(DiametriTesi, CombinazioneTesa, BarreFisseTese)
+           : LarghezzaZona(DiametriCompressi, CombinazioneCompressa, BarreFisseCompresse);
+  return LarghezzaMinima(affiancate, [this, inferiore] { return !Trave->PiuFile(inferiore); });
+}
+
+float ModelloProgetto::LarghezzaReggi() {
+  return LarghezzaMinima(BaseArrotondata, [this] { return Trave->ReggiDistanziati(); });
 }

@@ -113,27 +113,37 @@ TEST_F(ProgettoProva, BarsThatCannotBeBuiltAreSaid) {
   // 278); below b = 48 + 3 (18 + 2 x 20 + 8) = 246 no gap between the legs' faces takes an 18 20
   // clear: no row keeps the spacing. 2 legs, holders of 10, x1 = 20 - 11/sqrt(2) = 12.22, three
   // 20s between the holders' faces b - 48 - 2 x1 - 10 >= 3 x 20 + 4 x 20: b = 222.44, shown 222.5.
-  // No stirrups, one 20: 20 + 20 + 20 = 60, and no narrower row holds it.
-  const std::tuple<int, int, Combinazione, const char*, float> casi[] = {
-      {4, 12, {763.4f, 0, 3, 0}, "335.6", 246},
-      {2, 10, {942.5f, 0, 0, 3}, "222.5", 0},
-      {0, 0, {314.2f, 0, 0, 1}, "60", 60}};
+  // No stirrups, one 20: 20 + 20 + 20 = 60, and no narrower row holds it. The holders of the inner
+  // stirrup stand i - 2 x1 apart, 12 + 20 from i = 57.86, W = 173.58: b = 221.58, shown 221.6 (at
+  // 200, i = 50.66: 12.8 clear); those of 2 legs W - 2 x1 >= 30 from b = 102.44.
+  const std::tuple<int, int, Combinazione, const char*, float, float> casi[] = {
+      {4, 12, {763.4f, 0, 3, 0}, "335.6", 246, 221.6f},
+      {2, 10, {942.5f, 0, 0, 3}, "222.5", 0, 0},
+      {0, 0, {314.2f, 0, 0, 1}, "60", 60, 0}};
   const std::string avviso(
       "Le barre inferiori non stanno in un solo strato: con l'interferro "
       "minimo occorre una base di ");
   const std::string nessuna(
       "Le barre inferiori non hanno l'interferro minimo neppure in più strati: occorre una base di ");
-  for (const auto& [bracci, reggi, barre, base, tenuto] : casi) {
+  const std::string reggistaffe(
+      "\r\nI reggistaffe non hanno l'interferro minimo: occorre una base di 221.6 mm.");
+  for (const auto& [bracci, reggi, barre, base, tenuto, reggiMin] : casi) {
     Stato.SenzaStaffe = bracci == 0;
     Stato.NumeroBracci = bracci;
     Stato.DiametroReggistaffe = reggi;
     modello_.CombinazioneTesa = barre;
     modello_.AsTesaEffettiva = barre[0] + bracci * VariabiliPubbliche::AreaBarra(reggi);
     const float minima = std::stof(base);
-    for (const float b : {bracci ? 200.0f : 50.0f, minima - 0.1f, minima}) {
+    const float larghezze[] = {bracci ? 200.0f : 50.0f, reggiMin - 0.1f, reggiMin, minima - 0.1f,
+                               minima};
+    for (const float b : larghezze) {
+      if (b <= 0) continue;
       modello_.BaseArrotondata = b;
       const std::string& testo = b < tenuto ? nessuna : avviso;
-      EXPECT_EQ(modello_.AvvisiCostruzione(), b < minima ? testo + base + " mm." : "") << b;
+      EXPECT_EQ(modello_.AvvisiCostruzione(),
+                (b < minima ? testo + base + " mm." : "") +
+                    (b < reggiMin ? reggistaffe : ""))
+          << b;
       bool file = false;
       modello_.StratiEffettivi(&file);
       EXPECT_EQ(file, b < minima) << b;

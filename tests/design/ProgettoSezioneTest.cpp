@@ -184,6 +184,10 @@ TEST_F(FinestraProgetto, EffettiviCarryTheDesignIntoTheMainWindowsVerification) 
   // The 18s at 0 or +-(76 + 25.33) / 2.
   for (const SezioneCA::FerroTrave& b : p->Modello().Trave->FerriTrave())
     EXPECT_NEAR(b.Diametro == 18 ? std::fabs(b.x) * (std::fabs(b.x) - 50.665) : 0, 0, 1e-2) << b.x;
+  // The inner holders i - 2 x1 - 12 = 12.8 clear: 20 from i = 57.86, b = 3 i + 48 = 221.58.
+  EXPECT_NE(p->Form().Controllo("txtOsservazioni").Text().find(
+                "I reggistaffe non hanno l'interferro minimo: occorre una base di 22,16 cm."),
+            std::string::npos);
   f.Clic("btnCalcola");
   EXPECT_NEAR(Generale::ValNumero(f.C("F_eps_s", 0).Text()) / 1000 * Stato.ModuloEs / Stato.Fyd[0],
               Numero("txtEpsS"), 0.02);
