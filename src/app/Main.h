@@ -126,6 +126,9 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   // in one box, unless mostraMessaggio is false and the outline has no area.
   bool FormLeggeDati(bool mostraMessaggio) override;
   bool LeggeFinestra(bool mostraMessaggio);
+  // leggi under the refusal of numbers no box can be read as, its refusals in
+  // one box: in the words of the engine's own when perCalcolo.
+  bool LeggeORifiuta(bool perCalcolo, const std::function<bool()>& leggi);
   bool LetturaRifiutata() const override { return letturaRifiutata_; }
   // The refusal that names the box or cell whose text is no number; empty
   // for one of another window.

@@ -77,12 +77,16 @@ void Main::FormLeggeDatiBarreCavi(int& nRighe, int& nElementi, int Griglia, ::Ma
 }
 
 bool Main::FormLeggeDati(bool mostraMessaggio) {
+  return LeggeORifiuta(mostraMessaggio, [&] { return LeggeFinestra(mostraMessaggio); });
+}
+
+bool Main::LeggeORifiuta(bool perCalcolo, const std::function<bool()>& leggi) {
   // A number the window cannot read stops the reading: the data are wrong.
   const Generale::RifiutaNumeriNonValidi rifiuta;
   letturaRifiutata_ = false;
-  letturaPerCalcolo_ = mostraMessaggio;
+  letturaPerCalcolo_ = perCalcolo;
   try {
-    return LeggeFinestra(mostraMessaggio);
+    return leggi();
   } catch (const Generale::NumeroNonValido& motivo) {
     const std::string nome = NonNumero(motivo);
     if (!nome.empty()) return RifiutaLettura(nome, platform::Icona::Critica);

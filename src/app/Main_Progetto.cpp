@@ -28,9 +28,13 @@ void Main::mnu_Progetto_Click() {
   }
   DatiErrati = false;
   try {
-    // Read without a word: a rectangle with no dimensions yet opens the
-    // design window all the same, which starts from sizes of its own.
-    FormLeggeDati(false);
+    // A rectangle with no dimensions yet opens the design window all the
+    // same, which starts from sizes of its own; a value refused does not,
+    // the design would start from the one before it.
+    if (!LeggeORifiuta(true, [this] { return LeggeFinestra(false); }) && LetturaRifiutata()) {
+      DatiErrati = true;
+      return;
+    }
     if (NForm[0] != 0 || NForm[1] != 0) {
       platform::MsgBox("Attenzione, è supportato solo il progetto a flessione semplice!\nI valori "
                        "di N vengono posti automaticamente a zero.",

@@ -1,7 +1,6 @@
 #include <QAction>
 
 #include "analysis/Correnti.h"
-#include "app/Generale.h"
 #include "app/Main.h"
 #include "model/VariabiliPubbliche.h"
 #include "seismic/FrmSismica.h"
@@ -15,11 +14,9 @@ void Main::CollegaSismica() {
 void Main::MnuSismica_Click() {
   try {
     if (QWidget* disegno = FrmPltSezione(); disegno && disegno->isVisible()) disegno->close();
-    // The materials typed here, confirmed or not, are those the checks read.
-    {
-      const Generale::RifiutaNumeriNonValidi rifiuta;
-      CaricaMateriali();
-    }
+    // The materials typed here, confirmed or not, are those the checks read;
+    // a box that holds no number keeps the window closed, named.
+    if (!LeggeORifiuta(true, [this] { return CaricaMateriali(), true; })) return;
     const double es = VariabiliPubbliche::Stato.ModuloEs;
     VariabiliPubbliche::MaterialiCorrenti().InizializzaMateriali(es);
     MostraFinestra(FrmSismica::Mostra);

@@ -184,6 +184,11 @@ TEST(VerificaMain, ABoxThatIsNoNumberGivesTheDataErrorAndTheWindowStaysUsable) {
   f.main->FlexGrid(1).SetTextMatrix(1, 1, "9.4.2");
   Calcola(f);
   EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{NonEseguito + "n = Es/Ec = quindici: deve essere un numero."});
+  for (const char* menu : {"mnu_Progetto", "MnuSismica"}) {  // nor opens a window that calculates from it
+    f.ambiente.box.Svuota(), f.main->findChild<QAction*>(menu)->trigger();
+    EXPECT_EQ(f.ambiente.box.Testi(), std::vector<std::string>{NonEseguito + "n = Es/Ec = quindici: deve essere un numero."}) << menu;
+  }
+  EXPECT_FALSE(ProgettoSezione::Aperta() || FrmSismica::Aperta());
   f.C("F_Es_su_Ec", 0).SetText("15");
   f.ambiente.box.Svuota();
   Calcola(f);
