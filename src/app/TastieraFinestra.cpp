@@ -51,6 +51,9 @@ bool TastieraFinestra::eventFilter(QObject* oggetto, QEvent* evento) {
     const int battuto = platform::CodiceCarattere(*tasto);
     int carattere = battuto;
     if (battuto > 32) TastoPremutoNumerico(carattere);
+    // The key and its character come in one event: the flag never outlives
+    // it, and a stroke that types nothing leaves nothing behind.
+    Stato.TastoDecimaleTastierino = false;
     if (carattere == battuto) return false;
     QKeyEvent separatore(QEvent::KeyPress, 0, Qt::NoModifier,
                          QString::fromUcs4(reinterpret_cast<const char32_t*>(&carattere), 1));

@@ -239,4 +239,7 @@ class FrmSismica : public QWidget, public Sismica::FinestraSismica, public Fines
   platform::CasellaTestoQt* txtEditS_ = nullptr;
   bool StaffaGenericaInCorso = false;
   int UltimaColonnaStaffa = 0;
+  // Enter has written its cell and opened the editor on the next one: the
+  // redraws of the row's commit leave that editor open.
+  bool InvioInCorso = false;
 };

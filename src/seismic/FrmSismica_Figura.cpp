@@ -22,7 +22,7 @@ void FrmSismica::Ridisegna(bool memorizza, const std::function<void()>& evidenzi
   figura_->MostraImmagine(QImage());
   try {
     if (memorizza) {
-      if (Controllo("frmStaffe").Visible()) FlexGridS_LeaveCell();
+      if (Controllo("frmStaffe").Visible() && !InvioInCorso) FlexGridS_LeaveCell();
       MemorizzaDatiSismica();
       VariabiliPubbliche::Stato.RisultatiPresenti = false;
     }

@@ -333,6 +333,8 @@ void FrmSismica::FlexGridS_KeyPress(int KeyAscii) {
 void FrmSismica::FlexGridS_GotFocus() {
   if (!txtEditS_->Visible()) return;
   FlexGridS().SetText(Numero(txtEditS_->Text()));
+  // Hidden with the focus, the editor would take the keys unseen.
+  if (txtEditS_->hasFocus()) FlexGridS().SetFocus();
   txtEditS_->SetVisible(false);
 }
 
@@ -362,7 +364,9 @@ void FrmSismica::TxtEdit_KeyDown(int& KeyCode, int Shift) {
       Figura_Click();
       StaffaMemorizza(r);
     } else if (c >= 2 && !StaffaGenericaInCorso) {
-      // A stored row is drawn highlighted; a refused one leaves the plain picture.
+      // A stored row is drawn highlighted; a refused one leaves the plain
+      // picture. The editor stays open on the cell Enter moved to.
+      InvioInCorso = true;
       if (!StaffaMemorizza(r)) {
         Figura_Click();
         ControllaPrescrizioni();
@@ -380,4 +384,5 @@ void FrmSismica::TxtEdit_KeyDown(int& KeyCode, int Shift) {
   } catch (const std::exception&) {
     DatiNonLetti();
   }
+  InvioInCorso = false;
 }

@@ -101,6 +101,7 @@ TEST_F(FinestraDominioMN, WithSeveralRowsEnterThroughTheLastCellRedrawsAndLeaves
   Clic(w.GridSol(), 1, 1);
   ASSERT_TRUE(w.TxtEditSol().isVisible());
   EXPECT_FALSE(w.Controllo("cmdSol", 2).Visible());  // row 1 cannot be deleted
+  QTest::keyClick(&w.TxtEditSol(), Qt::Key_Delete, Qt::KeypadModifier);  // NumLock off
   QTest::keyClicks(&w.TxtEditSol(), "900");
   QTest::keyClick(&w.TxtEditSol(), Qt::Key_Return);
   QTest::keyClicks(&w.TxtEditSol(), "75");

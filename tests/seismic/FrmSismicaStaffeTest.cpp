@@ -168,6 +168,7 @@ TEST_F(EditorStaffe, OuterHoopInnerStirrupAndGenericTieAreAddedAndStored) {
   Digita("0");
   EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{8, 1, 4, 12, 9}, {10, 2, 3, 6, 8, 11, 10, 7, 5}, {6, 5, 6}}));
   EXPECT_FALSE(Editor().isVisible());
+  EXPECT_TRUE(GQt().hasFocus());  // the keys typed next open the editor again
   EXPECT_TRUE(messaggi.Mostrati().empty());
 
   Premi(0);  // Ok
@@ -184,11 +185,13 @@ TEST_F(EditorStaffe, EditedCellIsStoredAsANumberAndPitchesWithIt) {
   ASSERT_TRUE(Editor().isVisible());
   EXPECT_EQ(Editor().text(), "8");
   Digita("10");
+  EXPECT_TRUE(Editor().isVisible() && Editor().text() == "1");  // on the next cell, bar 1
   EXPECT_EQ(G().TextMatrix(1, 1), "10");
   EXPECT_EQ(Memorizzate(), (std::vector<Riga>{{10, 1, 4, 12, 9}}));
   // A key typed on the grid starts the edit with it.
   GQt().setFocus();
   QTest::keyClick(&GQt(), Qt::Key_Left);
+  QTest::keyClick(&GQt(), Qt::Key_Delete, Qt::KeypadModifier);  // NumLock off: types nothing
   QTest::keyClick(&GQt(), Qt::Key_1);
   ASSERT_TRUE(Editor().isVisible());
   EXPECT_EQ(Editor().text(), "1");

@@ -8,9 +8,9 @@ namespace platform {
 
 int CodiceTasto(const QKeyEvent& evento) {
   const int k = evento.key();
-  // The decimal key of the numeric keypad, whatever character it sends.
-  if ((evento.modifiers() & Qt::KeypadModifier) &&
-      (k == Qt::Key_Period || k == Qt::Key_Comma || k == Qt::Key_Delete))
+  // The decimal key of the numeric keypad, whatever character it sends. With
+  // NumLock off the same key is the keypad's Delete, which is Delete.
+  if ((evento.modifiers() & Qt::KeypadModifier) && (k == Qt::Key_Period || k == Qt::Key_Comma))
     return 110;
   if ((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9)) return k;
   if (k >= Qt::Key_F1 && k <= Qt::Key_F12) return 112 + (k - Qt::Key_F1);
