@@ -213,15 +213,10 @@ TEST(PoligonoControllo, RingsJoinedByCuts) {
     for (const auto& [dx, dy] : {std::pair{0.0, 0.0}, {50000.123, 50000.123},
                                  {50000.123, -50000.123}, {-99000.7, 20000.91}}) {
       Vettore<double> x = c.x, y = c.y;
-      for (int i = 1; i <= x.Ub(); ++i) {
-        x(i) += dx;
-        y(i) += dy;
-      }
+      for (int i = 1; i <= x.Ub(); ++i) x(i) += dx, y(i) += dy;
       const D d = DaCoordinate(x, y).DifettoDeiLati();
       EXPECT_EQ(d.tipo, c.tipo) << c.x(2) << " " << c.x(7) << " moved by " << dx << ", " << dy;
-      if (c.tipo != D::Nessuno) {
-        EXPECT_EQ(d.taglio, c.taglio);
-      }
+      EXPECT_TRUE(c.tipo == D::Nessuno || d.taglio == c.taglio) << d.taglio;
     }
 }
 

@@ -62,12 +62,9 @@ TEST(PoligonoPunti, PointInPolygon) {
   // point 0.01 beyond the corner (100, 100) is not.
   Vettore<double> xa = anello.CoordX(), ya = anello.CoordY();
   Vettore<float> xv(1, 13), yv(1, 13);
-  for (int i = 1; i <= 12; ++i) {
-    xv(i) = static_cast<float>(xa(i) += 50000.123);
-    yv(i) = static_cast<float>(ya(i) -= 50000.123);
-  }
-  xv(13) = 50100.133f;
-  yv(13) = -49900.113f;
+  for (int i = 1; i <= 12; ++i)
+    xv(i) = static_cast<float>(xa(i) += 50000.123), yv(i) = static_cast<float>(ya(i) -= 50000.123);
+  xv(13) = 50100.133f, yv(13) = -49900.113f;
   Poligono lontano;
   lontano.Coordinate(xa, ya, 12);
   EXPECT_EQ(lontano.PrimoPuntoFuori(xv, yv, 13), 13);

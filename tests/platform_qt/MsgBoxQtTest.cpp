@@ -39,19 +39,14 @@ TEST(MsgBoxQt, ClickedButtonBecomesTheAnswer) {
 
 TEST(MsgBoxQt, ABoxStandsOverAVisibleWindowOfTheProgram) {
   AppQt();
-  QWidget finestra;
-  finestra.show();
-  QWidget secondaria(&finestra, Qt::Window);
-  secondaria.show();
+  QWidget finestra, secondaria(&finestra, Qt::Window);
+  finestra.show(), secondaria.show();
   QApplication::setActiveWindow(&secondaria);
-  EXPECT_EQ(CreaMessageBox("Salvare ?", Pulsanti::SiNo, Icona::Domanda, "")->parentWidget(),
-            &secondaria);
-  // The window that asked closes before the next box, and none is active yet:
-  // the box stands over the window it belonged to, not at the screen's corner.
-  secondaria.hide();
-  QApplication::setActiveWindow(nullptr);
-  EXPECT_EQ(CreaMessageBox("Es = 50000", Pulsanti::Ok, Icona::Critica, "")->parentWidget(),
-            &finestra);
+  EXPECT_EQ(CreaMessageBox("Salvare ?", Pulsanti::SiNo, Icona::Domanda, "")->parentWidget(), &secondaria);
+  // The window that asked closes, and none is active yet: the next box stands over the
+  // window it belonged to, not at the screen's corner.
+  secondaria.hide(), QApplication::setActiveWindow(nullptr);
+  EXPECT_EQ(CreaMessageBox("Es = 50000", Pulsanti::Ok, Icona::Critica, "")->parentWidget(), &finestra);
 }
 
 TEST(MsgBoxQt, QtsOwnButtonsAreItalianAndEnterPressesTheFocusedOneOnce) {
