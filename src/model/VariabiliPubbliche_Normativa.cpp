@@ -143,7 +143,10 @@ float Ecm() {
   }
 }
 
-float RckDaFck(double fck) { return static_cast<float>(std::round(fck / 0.83 * 100) / 100); }
+// fck = 0.83 Rck; the lowest class, C8/10, keeps its cube strength of 10.
+float RckDaFck(double fck) {
+  return static_cast<float>(std::max(10.0, std::round(fck / 0.83 * 100) / 100));
+}
 
 float DeltaRidistribuzione(double xSuD) {
   // fck rounded half to even, so 50.5 counts as 50.

@@ -475,6 +475,9 @@ TEST(NormativaDueVie, UnderDm1996TheConcreteShowsItsValuesWithoutTheJobsSteel) {
   f.Widget<QLineEdit>("TxtFcd")->setFocus();  // fck = 1.6 x 17 / 0.85 = 32, Rck = 32 / 0.83
   FinestraMain::Batti("17");  // = 38.55, fctm = 0.27 x 38.55^(2/3), Ecm = 5700 x 38.55^0.5
   EXPECT_EQ(Testo("F_Rck_1") + "|" + Testo("F_fctm") + "|" + Testo("F_Ecm"), "38,55| 3,081| 35.391");
+  f.Widget<QLineEdit>("TxtFcd")->selectAll();  // fck = 1.6 x 4.25 / 0.85 = 8: C8/10, Rck 10,
+  FinestraMain::Batti("4,25");                     // not 8 / 0.83 = 9.64 below its range
+  EXPECT_EQ(Testo("F_Rck_1"), "10");
   f.ambiente.CopiaFixture("progetto-7.6.slu", "dm96.slu");
   f.main->RigaComando = f.ambiente.Percorso("dm96.slu");
   f.main->ApriFileRigaComando();
