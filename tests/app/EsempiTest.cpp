@@ -451,8 +451,7 @@ TEST(Esempi, LeRigheAggiunteNonSonoDelProgettoPrecedente) {
   f.Widget("txtRigheGriglia", 1)->setFocus();
   FinestraMain::Batti("2");
   Calcola(f);
-  for (int r = 1; r <= 2; ++r)
-    for (int c = 1; c <= 3; ++c) EXPECT_EQ(Stato.MatriceBarre(r, c), 0) << f.main->FlexGrid(1).TextMatrix(r, c);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(Stato.MatriceBarre(i / 3 + 1, i % 3 + 1), 0) << i;
 }
 
 }  // namespace
