@@ -142,6 +142,10 @@ bool FrmSismica::InvioCasella(const std::string& nome, int indice) {
     prossimo = platform::NomeOggetto("F_MSupsd", indice);
   } else if (nome == "F_MSupsd") {
     prossimo = indice == 0 ? "F_MInfsd_1" : "cmdDirezione_0";
+  } else if (nome == "txtDinamica") {
+    // On to the next box, which takes the value as leaving the box does.
+    focusNextChild();
+    return true;
   } else if (nome != "F_N") {
     return false;
   }

@@ -376,7 +376,9 @@ TEST_F(ChecksInsieme, SavedColumnReopensWithItsStirrupsAndShearVerdict) {
   ColonnaConStaffe("15", true);
   Premi(0);
   S::Menu("MnuVerificaitem_3");  // EC8 DCH: mu = 2 x 5.85 - 1 = 10.7 at T1 = 1 s >= TC = 0
-  S::Batti("txtDinamica_2", "3");  // the top end's typed
+  S::Batti("txtDinamica_2", "3");  // the top end's typed, Enter moves on and takes it
+  S::Invio("txtDinamica_2");
+  EXPECT_EQ(Stato.DuttilitaCurvaturaSup, 3);
   // The bending check first: the materials as the main window shows them,
   // as the file keeps them.
   S::Clic("CmdSezionePil_1");
