@@ -334,6 +334,11 @@ class Main : public QMainWindow, public Finestre::FinestraMain {
   // The one box of a refused reading, which a calculation, not a save,
   // opens with the words of the engine's own refusals; false.
   bool RifiutaLettura(const std::string& motivo, platform::Icona icona);
+  // The material boxes into the state, an Es of 0 or less refused.
+  bool LeggeMateriali();
+  // The materials in force refused as a calculation refuses them, tendons
+  // aside: the design and seismic windows have none.
+  bool MaterialiValidi();
   bool letturaPerCalcolo_ = false;
   bool letturaRifiutata_ = false;
   bool FiInserito = false;

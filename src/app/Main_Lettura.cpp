@@ -9,6 +9,7 @@
 #include "drawing/Grafica_Estremi.h"
 #include "drawing/MsFlex.h"
 #include "model/Intervalli.h"
+#include "model/Materiali.h"
 #include "model/VariabiliPubbliche.h"
 #include "platform/MsgBox.h"
 
@@ -104,6 +105,24 @@ bool Main::RifiutaLettura(const std::string& motivo, platform::Icona icona) {
     platform::MsgBox(motivo, platform::Pulsanti::Ok, icona);
   letturaRifiutata_ = true;
   return false;
+}
+
+bool Main::LeggeMateriali() {
+  CaricaMateriali();
+  // The laws divide by Es: one of 0 or less is refused before them, and
+  // never enters the state.
+  const double es = Generale::ValNumero(Controllo("F_Es", 0));
+  if (es <= 0) {
+    return RifiutaLettura(Intervalli::FuoriIntervallo(Intervalli::Grandezza::ModuloEs, es),
+                          platform::Icona::Critica);
+  }
+  return true;
+}
+
+bool Main::MaterialiValidi() {
+  const std::string motivo =
+      Materiali::CostantiNonValide(false, VariabiliPubbliche::TipoVerificaSlu());
+  return motivo.empty() || RifiutaLettura(motivo, platform::Icona::Critica);
 }
 
 bool Main::LeggeFinestra(bool mostraMessaggio) {
@@ -202,14 +221,7 @@ bool Main::LeggeFinestra(bool mostraMessaggio) {
     Sposta(xCaviForm, yCaviForm, nCavi, xc, yc);
   }
   Grafica::RettangoloIngombro(nVerticiForm, xVerticiForm, yVerticiForm, xMin, xMax, yMin, yMax);
-  CaricaMateriali();
-  // The laws divide by Es: one of 0 or less is refused before them, and
-  // never enters the state.
-  const double es = Generale::ValNumero(Controllo("F_Es", 0));
-  if (es <= 0) {
-    return RifiutaLettura(Intervalli::FuoriIntervallo(Intervalli::Grandezza::ModuloEs, es),
-                          platform::Icona::Critica);
-  }
+  if (!LeggeMateriali()) return false;
   if (Stato.SoloBarre) {
     Grafica::RettangoloIngombro(nBarre, xBarreForm, yBarreForm, xMin, xMax, yMin, yMax);
     nVerticiForm = 4;

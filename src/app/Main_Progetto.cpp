@@ -30,8 +30,12 @@ void Main::mnu_Progetto_Click() {
   try {
     // A rectangle with no dimensions yet opens the design window all the
     // same, which starts from sizes of its own; a value refused does not,
-    // the design would start from the one before it.
-    if (!LeggeORifiuta(true, [this] { return LeggeFinestra(false); }) && LetturaRifiutata()) {
+    // the design would start from the one before it or from one no
+    // calculation takes.
+    const auto leggi = [this] {
+      return (LeggeFinestra(false) || !LetturaRifiutata()) && MaterialiValidi();
+    };
+    if (!LeggeORifiuta(true, leggi)) {
       DatiErrati = true;
       return;
     }

@@ -15,8 +15,8 @@ void Main::MnuSismica_Click() {
   try {
     if (QWidget* disegno = FrmPltSezione(); disegno && disegno->isVisible()) disegno->close();
     // The materials typed here, confirmed or not, are those the checks read;
-    // a box that holds no number keeps the window closed, named.
-    if (!LeggeORifiuta(true, [this] { return CaricaMateriali(), true; })) return;
+    // one a calculation refuses keeps the window closed, named.
+    if (!LeggeORifiuta(true, [this] { return LeggeMateriali() && MaterialiValidi(); })) return;
     const double es = VariabiliPubbliche::Stato.ModuloEs;
     VariabiliPubbliche::MaterialiCorrenti().InizializzaMateriali(es);
     MostraFinestra(FrmSismica::Mostra);
